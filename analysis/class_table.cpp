@@ -1,0 +1,3 @@
+#include "analysis/class_table.h"
+
+ClassTable class_table;

@@ -1,0 +1,3 @@
+#include "analysis/record_store.h"
+
+RecordStore record_store;

@@ -1,0 +1,85 @@
+#pragma once
+// The few control kinds the window needs beyond Qt's own: a coloured panel,
+// a label and an image that report clicks, and the fast data memo.
+#include <QAbstractScrollArea>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+// A raised panel with a colour and an optional centred caption; clickable.
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent, const QString& name, const QString& caption = {});
+    void setColor(QColor color);
+    QColor color() const;
+    void setCaption(const QString& caption);
+    QString caption() const;
+    QLabel* captionLabel() const { return caption_; }
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QLabel* caption_ = nullptr;
+};
+
+// A label that reports clicks.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// An image control: shows its own bitmap, which the program draws on. The
+// bitmap takes the control's size when it is first drawn on.
+class ImageWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageWidget(QWidget* parent, const QString& name);
+    // The bitmap to draw on, sized to the control.
+    QImage& bitmap();
+    const QImage& image() const { return bitmap_; }
+    void setPicture(const QImage& picture);  // a fixed picture, scaled to the control
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage bitmap_;
+};
+
+// The data memo: read-only, both scroll bars, holding every line of the data
+// file. It keeps the lines as a list and paints only the visible ones, so a
+// 50 000-line file shows at once.
+class LinesView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit LinesView(QWidget* parent, const QString& name);
+    void setLines(QStringList lines);
+    void clear() { setLines({}); }
+    const QStringList& lines() const { return lines_; }
+    qsizetype lineCount() const { return lines_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollBars();
+    QStringList lines_;
+    int widest_ = 0;  // widest line in pixels among those measured
+};

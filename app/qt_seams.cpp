@@ -1,0 +1,103 @@
+#include "app/qt_seams.h"
+
+#include "platform/seams.h"
+
+#include <QApplication>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QtMath>
+
+namespace {
+
+void message_box(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("vorns"), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const QString filter = request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
+    dialog.setNameFilter(filter);
+    dialog.selectNameFilter(filter);
+    if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QRgb> colour_dialog(QRgb initial) {
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial), QApplication::activeWindow());
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen.rgb();
+}
+
+QSoundEffect* player() {
+    static QSoundEffect* effect = [] {
+        auto* e = new QSoundEffect(qApp);
+        e->setObjectName(QStringLiteral("MediaPlayer1"));
+        QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
+            if (e->status() == QSoundEffect::Error) {
+                platform::show_message(QStringLiteral("Cannot play the sound file \"%1\".")
+                                           .arg(e->source().toLocalFile()));
+            }
+        });
+        return e;
+    }();
+    return effect;
+}
+
+std::optional<QString> play_wave(const QString& path) {
+    QSoundEffect* effect = player();
+    effect->stop();
+    effect->setSource(QUrl::fromLocalFile(path));
+    effect->play();
+    return std::nullopt;
+}
+
+void tone(int hertz, int milliseconds) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return;  // no audio device: silent
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) return;
+    const int samples = 44100 * milliseconds / 1000;
+    QByteArray pcm(samples * 2, Qt::Uninitialized);
+    auto* out = reinterpret_cast<qint16*>(pcm.data());
+    for (int i = 0; i < samples; ++i) {
+        out[i] = static_cast<qint16>(12000.0 * qSin(2.0 * M_PI * hertz * i / 44100.0));
+    }
+    auto* buffer = new QBuffer(qApp);
+    buffer->setData(pcm);
+    buffer->open(QIODevice::ReadOnly);
+    auto* sink = new QAudioSink(device, format, qApp);
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, buffer](QAudio::State state) {
+        if (state == QAudio::IdleState || state == QAudio::StoppedState) {
+            sink->stop();
+            sink->deleteLater();
+            buffer->deleteLater();
+        }
+    });
+    sink->start(buffer);
+}
+
+}  // namespace
+
+void installe_les_services_qt() {
+    platform::Seams& s = platform::seams();
+    s.show_message = message_box;
+    s.choose_open_file = open_file_dialog;
+    s.choose_colour = colour_dialog;
+    s.play_wave = play_wave;
+    s.beep = [] { QApplication::beep(); };
+    s.tone = tone;
+}

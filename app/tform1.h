@@ -1,0 +1,212 @@
+#pragma once
+// The one main window. It owns every control; its handlers read fields, call
+// the widget-free logic and write captions. Each handler runs inside the
+// error report, so an error becomes one message box and the program goes on.
+#include "app/controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- Header of the data file
+    QLabel* Label3 = nullptr;  // "Line 1"
+    QLabel* Label2 = nullptr;  // "Line 2"
+    QLabel* Label1 = nullptr;  // "Line 3"
+    QLabel* Label4 = nullptr;  // "Line 4"
+
+    // --- Data file chooser
+    Panel* Panel8 = nullptr;
+    ImageWidget* Image5 = nullptr;
+    ClickLabel* Label7 = nullptr;  // "Target File"
+
+    // --- Counters
+    QLabel* StaticText7 = nullptr;  // "number of records"
+    QLabel* StaticText1 = nullptr;  // record count
+    QLabel* StaticText2 = nullptr;  // "acqisition time [mn]"
+    QLabel* StaticText3 = nullptr;  // acquisition time in minutes
+    QLabel* Label40 = nullptr;      // the same in hours or days
+    QCheckBox* sound_CheckBox8 = nullptr;
+
+    // --- Scale controls
+    QLabel* Label5 = nullptr;   // "scale"
+    QLabel* Label12 = nullptr;  // "x"
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* x_moins_SpeedButton3 = nullptr;  // "+"
+    QToolButton* x_plus_SpeedButton3 = nullptr;   // "-"
+    QCheckBox* autoscale_X_CheckBox7 = nullptr;
+    QLabel* Label13 = nullptr;  // "y"
+    QLineEdit* Edit2 = nullptr;
+    QToolButton* y_moins_SpeedButton3 = nullptr;  // "+"
+    QToolButton* y_plus_SpeedButton3 = nullptr;   // "-"
+    QCheckBox* autoscale_Y_CheckBox8 = nullptr;
+    QLabel* Label11 = nullptr;  // "X max"
+    QLineEdit* Edit6 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;  // "+"
+    QToolButton* SpeedButton5 = nullptr;  // "-"
+    QLabel* Label16 = nullptr;            // "N max"
+    QLineEdit* Edit7 = nullptr;
+    QToolButton* SpeedButton9 = nullptr;  // "+"
+    QToolButton* SpeedButton8 = nullptr;  // "-"
+    QLabel* Label20 = nullptr;            // "Largeur de classe"
+    QLabel* Label14 = nullptr;            // "dX"
+    QLineEdit* Edit8 = nullptr;
+    QToolButton* SpeedButton12 = nullptr;  // "+"
+    QToolButton* SpeedButton10 = nullptr;  // "-"
+    QCheckBox* CheckBox1 = nullptr;
+    QLabel* Label6 = nullptr;   // "Nb of"
+    QLabel* Label8 = nullptr;   // "classes"
+    QLabel* Label21 = nullptr;  // " Xmax / dX ="
+    QLabel* Label17 = nullptr;  // number of classes
+    QLabel* Label18 = nullptr;  // "classes"
+
+    // --- Data memo
+    LinesView* Memo1 = nullptr;
+    QLabel* Label_nb_ligne = nullptr;
+
+    // --- Comment area
+    QLabel* Label19 = nullptr;  // "Commentaires"
+    QPlainTextEdit* Memo2 = nullptr;
+    QLabel* Label39 = nullptr;  // comment file name
+    QToolButton* SpeedButton_comment = nullptr;  // "Enregistrer"
+
+    // --- Plots
+    Panel* Panel2 = nullptr;
+    ImageWidget* Image1 = nullptr;
+    Panel* Panel3 = nullptr;
+    ImageWidget* Image2 = nullptr;
+    QLabel* Label41 = nullptr;
+    Panel* Panel6 = nullptr;  // load indicator strip
+
+    // --- Statistics block
+    QGroupBox* RadioGroup2 = nullptr;
+    QButtonGroup* RadioGroup2_items = nullptr;  // item index = button id
+    QLabel* Label42 = nullptr;
+    QLabel* Label43 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLabel* Label23 = nullptr;
+    QLabel* Label24 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLabel* Label26 = nullptr;
+    QLabel* Label27 = nullptr;
+    QLabel* Label28 = nullptr;
+    QLabel* Label29 = nullptr;
+    QLabel* Label30 = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label32 = nullptr;
+    QLabel* Label33 = nullptr;
+    QLabel* Label34 = nullptr;
+    QLabel* Label35 = nullptr;
+    QLabel* Label36 = nullptr;
+    QLabel* Label37 = nullptr;
+
+    // --- Class listing and trace
+    QPlainTextEdit* Memo4 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;  // hidden
+
+    // --- Bottom bar
+    QToolButton* setup_SpeedButton6 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;  // "about"
+    QToolButton* SpeedButton_exit = nullptr;
+    QLabel* Label15 = nullptr;  // "Last line"
+    QLabel* Label38 = nullptr;  // "File name"
+
+    // --- Setup panel
+    Panel* setup_Panel4 = nullptr;
+    QLabel* Setupo = nullptr;
+    QLabel* Label10 = nullptr;  // "refresh period [s]"
+    QLineEdit* Edit5 = nullptr;
+    Panel* Panel1 = nullptr;  // heartbeat
+    QCheckBox* CheckBox2 = nullptr;
+    QLabel* Label9 = nullptr;  // "thickness lines"
+    QLineEdit* Edit3 = nullptr;
+    Panel* Panel7 = nullptr;  // "color window"
+    QToolButton* SpeedButton2 = nullptr;  // "Close"
+
+    // --- About panel
+    Panel* Panel4 = nullptr;
+    QLabel* StaticText4 = nullptr;
+    QLabel* StaticText8 = nullptr;
+    ImageWidget* Image4 = nullptr;
+    QLabel* StaticText5 = nullptr;  // author line
+    QLabel* StaticText6 = nullptr;  // contact line
+    QLineEdit* Edit4 = nullptr;     // web address, read-only
+    QLabel* Label44 = nullptr;      // " => Logiciels"
+    QLabel* StaticText9 = nullptr;  // laboratory line
+    Panel* Panel5 = nullptr;        // "Close"
+
+    // --- Non-visual
+    QTimer* Timer1 = nullptr;
+    QRgb ColorDialog1_colour = 0xFF000000;  // the colour last chosen in this run, black at first
+
+    // --- Window colour
+    void setColor(QColor color);
+    QColor color() const;
+
+    // --- Handlers and routines, by the control or the work they belong to
+    void FormCreate();
+    void SpeedButton_exitClick();
+
+    void setup_SpeedButton6Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void Panel5Click();
+    void Panel7Click();
+
+    void SpeedButton_1Click();
+    void Panel8Click();
+    void Image5Click();
+    void Label7Click();
+    void charge_le_fichier(const QString& nom);
+
+    void Timer1Timer();
+    void joue_le_son();
+
+    void SpeedButton_commentClick();
+
+    void traite_les_lignes_memo();
+
+    void affecte_classe();
+    void SpeedButton12Click();
+    void SpeedButton10Click();
+    void RadioGroup2Click();
+
+    void lit_echelles(int n);
+    void ajuste_echelles();
+    void ajuste_et_trace();
+    void autoscale_X_CheckBox7Click();
+    void autoscale_Y_CheckBox8Click();
+    void x_plus_SpeedButton3Click();
+    void x_moins_SpeedButton3Click();
+    void y_plus_SpeedButton3Click();
+    void y_moins_SpeedButton3Click();
+    void x2_plus_SpeedButton3Click();
+    void x2_moins_SpeedButton3Click();
+    void y2_plus_SpeedButton3Click();
+    void y2_moins_SpeedButton3Click();
+
+    void trace_graphe(int n);
+
+    // Line n (from 0) of the class listing Memo4, or "ww(n)=?".
+    QString texte_numero(int n) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void creeLesControles();  // builds every control with its name, caption and default
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,22 @@
+# Warnings on for every target of the project; errors when VORNS_WERROR is on.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # g++ 12 reports false positives of these inside std::optional and std::string.
+  add_compile_options(-Wno-maybe-uninitialized -Wno-restrict)
+endif()
+if(VORNS_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(VORNS_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# A widget-free library of one folder: every .cpp of the folder.
+function(vorns_library name)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()

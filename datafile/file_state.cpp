@@ -1,0 +1,3 @@
+#include "datafile/file_state.h"
+
+FileState file_state;

@@ -1,0 +1,26 @@
+#pragma once
+// The program's errors: a text that is not a number, a file that cannot be
+// opened, a floating-point fault. Each carries the text shown to the user.
+#include <QString>
+#include <stdexcept>
+
+namespace platform {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& text);
+    const QString& text() const noexcept { return text_; }
+
+private:
+    QString text_;
+};
+
+[[noreturn]] void raise_invalid_integer(const QString& text);
+[[noreturn]] void raise_invalid_float(const QString& text);
+[[noreturn]] void raise_division_by_zero();
+[[noreturn]] void raise_invalid_operation();
+[[noreturn]] void raise_overflow();
+// `Cannot open file "PATH". ` followed by the system's reason.
+[[noreturn]] void raise_cannot_open(const QString& path, const QString& reason);
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// Paths, the program folder, file size and modification stamp.
+#include <QString>
+#include <cstdint>
+
+namespace platform {
+
+// The folder of the program's executable, ending with '/'. Tests may point it elsewhere.
+QString program_folder();
+void set_program_folder_for_tests(const QString& folder);  // empty text: back to the real one
+
+bool file_exists(const QString& path);
+// Size in bytes, -1 when the file cannot be opened.
+std::int32_t file_size(const QString& path);
+// Last-write time in local time packed as a 32-bit date-time (two-second
+// resolution); -1 for a missing file. Read afresh at every call.
+std::int32_t file_stamp(const QString& path);
+
+// Everything up to and including the last '/' (on Windows also '\' or ':').
+QString folder_part(const QString& path);
+// Everything after it.
+QString name_part(const QString& path);
+// The path as shown to the user.
+QString native_path(const QString& path);
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+// The few platform calls that wait for a person or make a sound. The program
+// installs the Qt implementations at start; tests install recorders.
+#include <QRgb>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace platform {
+
+struct OpenFileRequest {
+    QString title;
+    QString initial_folder;
+    QString file_name;
+    QString filter_description;  // "Text files (*.txt)"
+    QString filter_pattern;      // "*.txt*"
+};
+
+struct Seams {
+    std::function<void(const QString& text)> show_message;
+    std::function<std::optional<QString>(const OpenFileRequest& request)> choose_open_file;
+    std::function<std::optional<QRgb>(QRgb initial)> choose_colour;
+    // Plays a wave file without waiting; returns the player's error text, if any.
+    std::function<std::optional<QString>(const QString& path)> play_wave;
+    std::function<void()> beep;
+    std::function<void(int hertz, int milliseconds)> tone;
+};
+
+Seams& seams();
+
+// Shows a message box with OK (title "vorns") through the seam and waits for it.
+void show_message(const QString& text);
+// True while a message box shown through show_message is open.
+bool message_box_open();
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#include "plot/plot_frame.h"
+
+PlotFrame plot_frame;

@@ -1,0 +1,3 @@
+#include "plot/plot_scales.h"
+
+PlotScales plot_scales;

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets everything up, builds the whole test suite and runs it twice: once as
+# built normally and once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# warnings as errors both times.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== vorns: build and test"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNS_WERROR=ON >/dev/null
+cmake --build build-test -j "$jobs"
+(cd build-test && ctest --output-on-failure -j "$jobs")
+
+echo "== vorns: build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNS_WERROR=ON -DVORNS_SANITIZE=ON \
+      -DVORNS_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-asan && ctest --output-on-failure -j "$jobs")
