@@ -207,6 +207,12 @@ protected:
 
 private:
     void creeLesControles();  // builds every control with its name, caption and default
+
+    // --- Start-up, panels, colour: private members
+    // --- Loading, record pass, comment: private members
+    // --- Class pass: private members
+    // --- Scales and plots: private members
+    // --- Refresh timer and sound: private members
 };
 
 extern TForm1* Form1;
