@@ -174,14 +174,6 @@ TEST(ClassPass, FiguresAreExtendedPrecision) {
     EXPECT_EQ(class_table.activite_initiale, 1 / std::numbers::e_v<long double> / 3);
 }
 
-TEST(ClassPass, FiguresFollowTheDecimalSeparator) {
-    platform::set_decimal_separator(QLatin1Char(','));
-    durees({5, 15});
-    const Passe p = passe(10, 800, true);
-    EXPECT_EQ(p.resultat.statistiques->c0, QStringLiteral("0,368"));
-    EXPECT_EQ(p.resultat.statistiques->demi_vie, QStringLiteral("6,931"));
-}
-
 TEST(ClassPass, LambdaOfALongTauShowsZero) {
     durees({2500});
     const Passe p = passe(10, 5000);
