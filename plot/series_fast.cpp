@@ -83,13 +83,31 @@ public:
     }
 
 private:
+    // The row y of the dot centred on (cx, cy): false when it has no pixel there.
+    bool ligne_du_point(std::int64_t cx, std::int64_t cy, std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
+        const std::int64_t i = y - cy - point_.y_min;
+        if (i < 0 || i >= static_cast<std::int64_t>(point_.lignes.size())) return false;
+        const auto& l = point_.lignes[static_cast<std::size_t>(i)];
+        if (l.first > l.second) return false;
+        x0 = cx + l.first;
+        x1 = cx + l.second;
+        return true;
+    }
+
+    // Whether every row of the segment lies inside the union of the dots at its two ends.
     bool dans_les_points(const Motif& m, int dx, int dy) const {
-        const Trait point(QPoint(0, 0), QPoint(0, 0), diametre_);
         for (std::size_t i = 0; i < m.lignes.size(); ++i) {
             const std::int64_t y = m.y_min + static_cast<std::int64_t>(i);
-            for (std::int64_t x = m.lignes[i].first; x <= m.lignes[i].second; ++x) {
-                if (!point.contient(x, y) && !point.contient(x - dx, y - dy)) return false;
-            }
+            const std::int64_t a = m.lignes[i].first, b = m.lignes[i].second;
+            if (a > b) continue;
+            std::int64_t p0 = 0, p1 = -1, q0 = 0, q1 = -1;
+            const bool p = ligne_du_point(0, 0, y, p0, p1);
+            const bool q = ligne_du_point(dx, dy, y, q0, q1);
+            if (p && p0 <= a && b <= p1) continue;
+            if (q && q0 <= a && b <= q1) continue;
+            const bool joints = p && q && p1 + 1 >= q0 && q1 + 1 >= p0;
+            if (joints && std::min(p0, q0) <= a && b <= std::max(p1, q1)) continue;
+            return false;
         }
         return true;
     }

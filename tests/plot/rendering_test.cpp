@@ -400,7 +400,7 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
         const char* nom;
         Points points;
     };
-    auto series = [&](int n, double ex, double ey) {
+    auto series = [&](int n, double ex, double ey, QSize taille) {
         std::vector<Serie> s;
         Points hasard, montant, repete, loin;
         for (int k = 0; k < n; ++k) {
@@ -416,6 +416,24 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
         s.push_back({"monotone", montant});
         s.push_back({"repeated", repete});
         s.push_back({"scattered beyond the image", loin});
+        // A sparse walk by steps of a few pixels: segments just longer than the dots.
+        Points marche;
+        double x = 0, y = ey / 2;
+        for (int k = 0; k < 120; ++k) {
+            marche.emplace_back(x, y);
+            x += aleatoire.bounded(0, 9) * ex / 300;
+            y = std::clamp(y + aleatoire.bounded(-8, 9) * ey / 60, 0.0, ey);
+        }
+        s.push_back({"sparse walk", marche});
+        // Round the image just outside its edges: only the dots reach into it.
+        Points bord;
+        const int lt = taille.width() - 60, ht = taille.height() - 40, oy = taille.height() - 30;
+        auto au_pixel = [&](int px, int py) { bord.emplace_back((px - 40.0) / lt * ex, (oy - py) / double(ht) * ey); };
+        for (int k = 0, px = -3; px < taille.width() + 3; px += 5, ++k) au_pixel(px, -1 - k % 3);
+        for (int k = 0, py = -3; py < taille.height() + 3; py += 5, ++k) au_pixel(taille.width() + k % 3, py);
+        for (int k = 0, px = taille.width() + 3; px > -3; px -= 5, ++k) au_pixel(px, taille.height() + k % 3);
+        for (int k = 0, py = taille.height() + 3; py > -3; py -= 5, ++k) au_pixel(-1 - k % 3, py);
+        s.push_back({"round the edges", bord});
         return s;
     };
     struct Plan {
@@ -430,13 +448,15 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
     class_table.C0 = 7.5;
     for (const Plan& plan : plans) {
         const double ex = std::atof(plan.ex), ey = std::atof(plan.ey);
-        for (const Serie& serie : series(plan.n, ex, ey)) {
+        for (const Serie& serie : series(plan.n, ex, ey, plan.taille)) {
             met_serie(plan.plot, serie.points);
             for (std::int32_t t = 0; t <= 4; ++t) {
                 const QImage simple = dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::simple));
                 const QImage rapide = dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::rapide));
                 ASSERT_EQ(simple, rapide) << "plot " << plan.plot << ", " << serie.nom << ", thickness " << t;
-                ASSERT_GT(de_couleur(rapide, plot_frame.couleur_serie[plan.plot]).size(), 100u);
+                if (t > 0) {
+                    ASSERT_GT(de_couleur(rapide, plot_frame.couleur_serie[plan.plot]).size(), 50u);
+                }
             }
         }
     }
