@@ -63,6 +63,16 @@ TEST_F(DataFileWindow, ShortFilesLeaveMissingHeaderLabelsEmptyAndNoRecords) {
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
+TEST_F(DataFileWindow, UtfEightAndWindows1252FilesAreBothRead) {
+    const QByteArray cas[] = {"\xEF\xBB\xBFRun \xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\nx\r\n",  // UTF-8 with its mark
+                              "Run \xE9t\xE9 \x80\r\nx\r\n"};                                 // Windows-1252
+    for (const QByteArray& contenu : cas) {
+        charge(ecrit(QStringLiteral("run.txt"), contenu));
+        EXPECT_EQ(form.Label3->text(), QStringLiteral("Run été €"));
+        EXPECT_EQ(lignes_memo1().size(), 2);
+    }
+}
+
 TEST_F(DataFileWindow, AnEmptyLastLineLeavesTheLastLineLabel) {
     form.Label15->setText(QStringLiteral("before"));
     charge(ecrit(QStringLiteral("run.txt"), petit_fichier() + "\r\n"));
