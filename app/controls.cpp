@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -37,6 +38,11 @@ void Panel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+void Panel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    caption_->setGeometry(contentsRect());
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
@@ -56,6 +62,26 @@ QImage& ImageWidget::bitmap() {
 void ImageWidget::setPicture(const QImage& picture) {
     bitmap_ = picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     update();
+}
+
+void ImageWidget::alignClient() {
+    if (!aligned_client_ && parentWidget()) parentWidget()->installEventFilter(this);
+    aligned_client_ = true;
+    fillParent();
+}
+
+void ImageWidget::fillParent() {
+    auto* frame = qobject_cast<QFrame*>(parentWidget());
+    if (frame) {
+        setGeometry(frame->contentsRect());
+    } else if (parentWidget()) {
+        setGeometry(parentWidget()->rect());
+    }
+}
+
+bool ImageWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (aligned_client_ && watched == parentWidget() && event->type() == QEvent::Resize) fillParent();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
@@ -84,7 +110,7 @@ void LinesView::setLines(QStringList lines) {
     // The width is estimated from the longest line, so that loading stays
     // linear and cheap whatever the number of lines.
     qsizetype longest = 0;
-    for (const QString& line : lines_) longest = std::max(longest, line.size());
+    for (const QString& line : lines_) longest = std::max(longest, line.size() + 3 * line.count(QLatin1Char('\t')));
     widest_ = static_cast<int>(longest) * fontMetrics().averageCharWidth() + 8;
     updateScrollBars();
     viewport()->update();
