@@ -224,8 +224,8 @@ void TForm1::creeLesControles() {
         x += label_width + 2;
         e = field(this, edit_name, text, {x, kScaleY, 58, 22});
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        up = flat_button(this, up_name, QStringLiteral("+"), {x + 60, kScaleY, 22, 22});
-        down = flat_button(this, down_name, QStringLiteral("-"), {x + 82, kScaleY, 22, 22});
+        up = flat_button(this, up_name, QStringLiteral("+"), {x + 60, kScaleY, 24, 22});
+        down = flat_button(this, down_name, QStringLiteral("-"), {x + 84, kScaleY, 24, 22});
         for (QToolButton* b : {up, down}) b->setFont(bold(base, 10));
     };
     scale_group(kLeftX, 14, "Label12", QStringLiteral("x"), "Edit1", QStringLiteral("150"), "x_moins_SpeedButton3",
