@@ -33,9 +33,22 @@ void Panel::setCaption(const QString& caption) {
 
 QString Panel::caption() const { return caption_->text(); }
 
+void Panel::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QFrame::mousePressEvent(event);
+    }
+}
+
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
-    QFrame::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void Panel::resizeEvent(QResizeEvent* event) {
@@ -43,9 +56,22 @@ void Panel::resizeEvent(QResizeEvent* event) {
     caption_->setGeometry(contentsRect());
 }
 
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QLabel::mousePressEvent(event);
+    }
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 ImageWidget::ImageWidget(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
@@ -90,9 +116,22 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, bitmap_);
 }
 
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QWidget::mousePressEvent(event);
+    }
+}
+
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea(parent) {

@@ -5,6 +5,8 @@
 #include "support/recorder.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -338,4 +340,38 @@ TEST(TexteNumero, ReadsTheClassListing) {
     form.Memo4->appendPlainText(QStringLiteral("classe 3"));
     EXPECT_EQ(form.texte_numero(2), QStringLiteral("classe 3"));
     EXPECT_EQ(form.texte_numero(0), QStringLiteral("classe 1"));
+}
+
+// A click on the folder picture or the caption of the chooser is one click,
+// not also a click on the panel around them.
+TEST(Clicks, AClickReachesOnlyTheControlUnderTheMouse) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    int panel = 0;
+    int label = 0;
+    int image = 0;
+    QObject::connect(form.Panel8, &Panel::clicked, [&] { ++panel; });
+    QObject::connect(form.Label7, &ClickLabel::clicked, [&] { ++label; });
+    QObject::connect(form.Image5, &ImageWidget::clicked, [&] { ++image; });
+    auto click = [](QWidget* w, QPointF at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &release);
+    };
+    click(form.Label7, {5, 5});
+    EXPECT_EQ(label, 1);
+    EXPECT_EQ(panel, 0);
+    click(form.Image5, {5, 5});
+    EXPECT_EQ(image, 1);
+    EXPECT_EQ(panel, 0);
+    click(form.Panel8, {2, 2});
+    EXPECT_EQ(panel, 1);
+    EXPECT_EQ(label + image, 2);
+    // A release outside the control (the mouse moved away) is no click.
+    click(form.Label7, {-20, -20});
+    EXPECT_EQ(label, 1);
 }
