@@ -3,13 +3,12 @@
 #include "analysis/record_store.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
+#include "platform/report.h"
 #include "support/recorder.h"
 
 #include <QAbstractButton>
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/report.h"
-#include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
