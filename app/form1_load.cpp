@@ -14,7 +14,9 @@ void montre(QLabel* label, const QString& texte) {
 }
 }  // namespace
 
-void TForm1::charge_le_fichier(const QString& nom) {
+void TForm1::charge_le_fichier(const QString& nom) { charge_le_fichier(nom, Traces::avec); }
+
+void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     // Red while the load blocks the window: painted now, not after the load.
     Panel6->setColor(QColor(255, 0, 0));
     Panel6->repaint();
@@ -38,8 +40,10 @@ void TForm1::charge_le_fichier(const QString& nom) {
     traite_les_lignes_memo();
 
     Label40->setText(texte_duree_acquisition(record_store.duree_acquisition));
-    trace_graphe(1);
-    trace_graphe(2);
+    if (traces == Traces::avec) {
+        trace_graphe(1);
+        trace_graphe(2);
+    }
 
     Panel6->setColor(QColor(0, 128, 0));
     Panel6->repaint();

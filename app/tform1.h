@@ -210,6 +210,13 @@ private:
 
     // --- Start-up, panels, colour: private members
     // --- Loading, record pass, comment: private members
+public:
+    // The load with or without the two plot redraws (the benchmark measures
+    // both); charge_le_fichier(nom) is the load with them.
+    enum class Traces { avec, sans };
+    void charge_le_fichier(const QString& nom, Traces traces);
+
+private:
     // The comment memo as lines: each line ends with a line break, so a last
     // empty paragraph is the end of the last line, not a line of its own.
     QStringList lignes_du_commentaire() const;
