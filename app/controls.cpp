@@ -1,9 +1,11 @@
 #include "app/controls.h"
 
+#include <QBackingStore>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWindow>
 
 Panel::Panel(QWidget* parent, const QString& name, const QString& caption) : QFrame(parent) {
     setObjectName(name);
@@ -32,6 +34,27 @@ void Panel::setCaption(const QString& caption) {
 }
 
 QString Panel::caption() const { return caption_->text(); }
+
+void Panel::paintAlone() {
+    update();
+    QWidget* top = window();
+    QBackingStore* store = top->backingStore();
+    QWindow* surface = top->windowHandle();
+    if (!isVisible() || !updatesEnabled() || !store || !surface || !surface->isExposed()) return;
+    // Only the part that no sibling above it covers (the setup panel may).
+    const QRegion visible = visibleRegion();
+    if (visible.isEmpty()) return;
+    const QPoint offset = mapTo(top, QPoint(0, 0));
+    const QRegion area = visible.translated(offset);
+    store->beginPaint(area);
+    if (QPaintDevice* device = store->paintDevice()) {
+        QPainter painter(device);
+        // The region's top left corner lands on the target offset.
+        render(&painter, offset + visible.boundingRect().topLeft(), visible, DrawWindowBackground | DrawChildren);
+    }
+    store->endPaint();
+    store->flush(area, surface);
+}
 
 void Panel::mousePressEvent(QMouseEvent* event) {
     // Taken here, so that the press and its release do not reach the parent too.

@@ -17,6 +17,10 @@ public:
     QColor color() const;
     void setCaption(const QString& caption);
     QString caption() const;
+    // Paints the panel on the screen at once, and nothing else: QWidget::repaint()
+    // would also paint every other widget changed since the event loop last ran.
+    // Those, and the panel again, are painted when the event loop next runs.
+    void paintAlone();
     QLabel* captionLabel() const { return caption_; }
 signals:
     void clicked();

@@ -19,7 +19,7 @@ void TForm1::charge_le_fichier(const QString& nom) { charge_le_fichier(nom, Trac
 void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     // Red while the load blocks the window: painted now, not after the load.
     Panel6->setColor(QColor(255, 0, 0));
-    Panel6->repaint();
+    Panel6->paintAlone();
 
     // Taken before the read, so that a line appended meanwhile is seen at the next tick.
     file_state.taille_precedente = taille_fichier(nom);
@@ -46,5 +46,5 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     }
 
     Panel6->setColor(QColor(0, 128, 0));
-    Panel6->repaint();
+    Panel6->paintAlone();
 }
