@@ -126,7 +126,10 @@ long double lit_valeur(QStringView ligne) {
     return valeur_du_champ(extrait_vue(ligne, 2, kTab), separateur_ordinaire());
 }
 
-PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) {
+namespace {
+
+template <typename Lignes>
+PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     store.serie_courante = 1;
     std::int32_t& nb_points = store.nb_points[1];
     long double& max_x = store.max_x_serie[1];
@@ -146,7 +149,7 @@ PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) {
     const bool rapide_permis = separateur_ordinaire();
     PasseDesLignes resultat;
     for (qsizetype i = 2; i < lignes.size(); ++i) {
-        const QString& ligne = lignes.at(i);
+        const QStringView ligne = lignes.at(i);
         if (ligne.contains(u"SAUVEGARDE")) break;
         if (ligne.isEmpty()) {
             if (entete_vu) break;
@@ -191,3 +194,9 @@ PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) {
     resultat.derniere_duree = derniere_duree;
     return resultat;
 }
+
+}  // namespace
+
+PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) { return passe(lignes, store); }
+
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store) { return passe(lignes, store); }

@@ -9,6 +9,7 @@
 // record: elapsed minutes since the origin (a line at or before the origin
 // belongs to the next day) and the measured duration.
 #include "analysis/record_store.h"
+#include "platform/textfile.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -32,3 +33,4 @@ struct PasseDesLignes {
 // stay, with `nb_points[1]` and `cumul_durees` counting them, and
 // `duree_acquisition` keeps its former value. Series 2 is never touched.
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store);
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store);

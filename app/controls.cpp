@@ -167,12 +167,18 @@ LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea
     viewport()->setAutoFillBackground(true);
 }
 
-void LinesView::setLines(QStringList lines) {
+void LinesView::setLines(platform::PackedLines lines) {
     lines_ = std::move(lines);
     // The width is estimated from the longest line, so that loading stays
     // linear and cheap whatever the number of lines.
     qsizetype longest = 0;
-    for (const QString& line : lines_) longest = std::max(longest, line.size() + 3 * line.count(QLatin1Char('\t')));
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const QStringView line = lines_.at(i);
+        const char16_t* c = line.utf16();
+        qsizetype tabs = 0;
+        for (qsizetype k = 0; k < line.size(); ++k) tabs += c[k] == u'\t';
+        longest = std::max(longest, line.size() + 3 * tabs);
+    }
     widest_ = static_cast<int>(longest) * fontMetrics().averageCharWidth() + 8;
     updateScrollBars();
     viewport()->update();
@@ -195,7 +201,7 @@ void LinesView::paintEvent(QPaintEvent*) {
     int y = fontMetrics().ascent() + 1;
     painter.setPen(palette().color(QPalette::Text));
     for (int i = first; i < lines_.size() && y - fontMetrics().ascent() < viewport()->height(); ++i) {
-        QString shown = lines_.at(i);
+        QString shown = lines_.at(i).toString();
         shown.replace(QLatin1Char('\t'), QStringLiteral("    "));
         painter.drawText(x, y, shown);
         y += line_height;

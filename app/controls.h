@@ -1,6 +1,8 @@
 #pragma once
 // The few control kinds the window needs beyond Qt's own: a coloured panel,
 // a label and an image that report clicks, and the fast data memo.
+#include "platform/textfile.h"
+
 #include <QAbstractScrollArea>
 #include <QFrame>
 #include <QImage>
@@ -82,9 +84,11 @@ class LinesView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit LinesView(QWidget* parent, const QString& name);
-    void setLines(QStringList lines);
-    void clear() { setLines({}); }
-    const QStringList& lines() const { return lines_; }
+    void setLines(platform::PackedLines lines);
+    void setLines(const QStringList& lines) { setLines(platform::PackedLines::from_list(lines)); }
+    void clear() { setLines(platform::PackedLines()); }
+    const platform::PackedLines& packedLines() const { return lines_; }
+    QStringList lines() const { return lines_.to_list(); }  // a copy of every line
     qsizetype lineCount() const { return lines_.size(); }
 
 protected:
@@ -94,6 +98,6 @@ protected:
 
 private:
     void updateScrollBars();
-    QStringList lines_;
+    platform::PackedLines lines_;
     int widest_ = 0;  // widest line in pixels among those measured
 };

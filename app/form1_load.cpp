@@ -27,15 +27,15 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
 
     // A file that cannot be read leaves the memo empty and ends the load here.
     Memo1->clear();
-    Memo1->setLines(platform::read_text_lines(nom));
+    Memo1->setLines(platform::read_packed_lines(nom));
 
-    const QStringList& lignes = Memo1->lines();
-    const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i) : QString(); };
+    const platform::PackedLines& lignes = Memo1->packedLines();
+    const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i).toString() : QString(); };
     montre(Label3, ligne(0));
     montre(Label2, ligne(1));
     montre(Label1, ligne(2));
     montre(Label4, ligne(3));
-    if (!lignes.isEmpty() && !lignes.last().isEmpty()) montre(Label15, lignes.last());
+    if (!lignes.isEmpty() && !lignes.last().isEmpty()) montre(Label15, lignes.last().toString());
 
     traite_les_lignes_memo();
 

@@ -6,7 +6,7 @@
 #include "text/steps.h"
 
 void TForm1::traite_les_lignes_memo() {
-    const QStringList& lignes = Memo1->lines();
+    const platform::PackedLines& lignes = Memo1->packedLines();
     const QString nb_lignes = platform::decimal(lignes.size()) + QStringLiteral(" lignes");
     Label_nb_ligne->setText(nb_lignes);
 

@@ -76,7 +76,7 @@ Work load_without_redraws(int events) {
 
 Work record_pass(int events) {
     load(run_file(events));
-    return [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->lines(), record_store)); };
+    return [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), record_store)); };
 }
 
 Work class_pass(int events) {

@@ -77,6 +77,59 @@ QStringList split_lines(const QString& text) {
     return lines;
 }
 
+PackedLines::PackedLines(QString text) : text_(std::move(text)) {
+    // Two fast searches, one for each break character, instead of a test of
+    // every character: lines are short and files long.
+    const QStringView t(text_);
+    const qsizetype n = t.size();
+    const auto find = [&t, n](char16_t c, qsizetype from) {
+        const qsizetype at = from < n ? t.indexOf(QChar(c), from) : -1;
+        return at < 0 ? n : at;
+    };
+    qsizetype start = 0;
+    qsizetype cr = find(u'\r', 0);
+    qsizetype lf = find(u'\n', 0);
+    while (start < n) {
+        if (cr < lf) {
+            // A CR ends the line, and takes the LF right after it along.
+            spans_.push_back({start, cr - start});
+            start = cr + 1;
+            if (lf == start) {
+                ++start;
+                lf = find(u'\n', start);
+            }
+            cr = find(u'\r', start);
+        } else if (lf < n) {
+            spans_.push_back({start, lf - start});
+            start = lf + 1;
+            lf = find(u'\n', start);
+        } else {
+            spans_.push_back({start, n - start});  // the last line has no break
+            break;
+        }
+    }
+}
+
+PackedLines PackedLines::from_list(const QStringList& lines) {
+    PackedLines packed;
+    qsizetype total = 0;
+    for (const QString& line : lines) total += line.size();
+    packed.text_.reserve(total);
+    packed.spans_.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        packed.spans_.push_back({packed.text_.size(), line.size()});
+        packed.text_ += line;
+    }
+    return packed;
+}
+
+QStringList PackedLines::to_list() const {
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i) lines.append(at(i).toString());
+    return lines;
+}
+
 QByteArray encode_lines(const QStringList& lines) {
     bool fits = true;
     for (const QString& line : lines) {
@@ -109,6 +162,8 @@ QByteArray read_file_bytes(const QString& path) {
 }
 
 QStringList read_text_lines(const QString& path) { return split_lines(decode_text(read_file_bytes(path))); }
+
+PackedLines read_packed_lines(const QString& path) { return PackedLines(decode_text(read_file_bytes(path))); }
 
 std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines) {
     QFile file(path);
