@@ -4,8 +4,10 @@
 #include "platform/numbers.h"
 #include "text/fields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -108,8 +110,7 @@ long double valeur_du_champ(QStringView champ, bool rapide_permis) {
     return platform::str_to_float(f);
 }
 
-long double heure_de_ligne(QStringView ligne) {
-    const QStringView champ = extrait_vue(ligne, 1, kTab);
+long double heure_rapide(QStringView champ) {
     std::int32_t parties[3];
     if (heure_simple(champ, parties)) {
         return (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) /
@@ -117,6 +118,64 @@ long double heure_de_ligne(QStringView ligne) {
     }
     return heure_du_champ(champ);
 }
+
+long double heure_de_ligne(QStringView ligne) { return heure_rapide(extrait_vue(ligne, 1, kTab)); }
+
+// "SAUVEGARDE" in the line, found by its first letter.
+bool contient_sauvegarde(QStringView ligne) {
+    static constexpr char16_t mot[] = u"SAUVEGARDE";
+    constexpr qsizetype longueur = std::size(mot) - 1;
+    const char16_t* p = ligne.utf16();
+    const qsizetype dernier = ligne.size() - longueur;
+    for (qsizetype i = 0; i <= dernier; ++i) {
+        if (p[i] == u'S' && std::equal(mot + 1, mot + longueur, p + i + 1)) return true;
+    }
+    return false;
+}
+
+// Fields 1 and 2 of a line that does not start with a tab and has a second
+// field, in one scan: the fields extrait_vue gives. False for other lines.
+bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
+    const char16_t* p = ligne.utf16();
+    const qsizetype n = ligne.size();
+    if (n == 0 || p[0] == u'\t') return false;
+    qsizetype i = 1;
+    while (i < n && p[i] != u'\t') ++i;
+    const qsizetype fin1 = i;
+    while (i < n && p[i] == u'\t') ++i;
+    if (i == n) return false;
+    const qsizetype debut2 = i;
+    while (i < n && p[i] != u'\t') ++i;
+    champ1 = supprime_blancs_vue(ligne.first(fin1));
+    champ2 = supprime_blancs_vue(ligne.sliced(debut2, i - debut2));
+    return true;
+}
+
+// How a data line is read: the plain way (each field cut by extrait_vue, each
+// number converted from its text) or the quick one, which gives the same.
+template <Lecture lecture>
+struct Lecteur {
+    bool rapide_permis;
+
+    bool arret(QStringView ligne) const {
+        if constexpr (lecture == Lecture::rapide) return contient_sauvegarde(ligne);
+        return ligne.contains(u"SAUVEGARDE");
+    }
+    long double heure(QStringView champ) const {
+        if constexpr (lecture == Lecture::rapide) return heure_rapide(champ);
+        return heure_du_champ(champ);
+    }
+    long double valeur(QStringView champ) const {
+        return valeur_du_champ(champ, lecture == Lecture::rapide && rapide_permis);
+    }
+    void champs(QStringView ligne, QStringView& champ1, QStringView& champ2) const {
+        if constexpr (lecture == Lecture::rapide) {
+            if (deux_champs(ligne, champ1, champ2)) return;
+        }
+        champ1 = extrait_vue(ligne, 1, kTab);
+        champ2 = extrait_vue(ligne, 2, kTab);
+    }
+};
 
 }  // namespace
 
@@ -128,7 +187,7 @@ long double lit_valeur(QStringView ligne) {
 
 namespace {
 
-template <typename Lignes>
+template <Lecture lecture, typename Lignes>
 PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     store.serie_courante = 1;
     std::int32_t& nb_points = store.nb_points[1];
@@ -146,11 +205,11 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     std::int32_t nb_jours = 0;
     store.cumul_durees = 0;
 
-    const bool rapide_permis = separateur_ordinaire();
+    const Lecteur<lecture> lecteur{separateur_ordinaire()};
     PasseDesLignes resultat;
     for (qsizetype i = 2; i < lignes.size(); ++i) {
         const QStringView ligne = lignes.at(i);
-        if (ligne.contains(u"SAUVEGARDE")) break;
+        if (lecteur.arret(ligne)) break;
         if (ligne.isEmpty()) {
             if (entete_vu) break;
             continue;
@@ -161,8 +220,11 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             entete_vu = ligne.contains(u"Heure");
             continue;
         }
+        QStringView champ1;
+        QStringView champ2;
+        lecteur.champs(ligne, champ1, champ2);
         if (origine_temps < 0) {
-            origine_temps = heure_de_ligne(ligne);
+            origine_temps = lecteur.heure(champ1);
             continue;
         }
         if (nb_points == NB_MAX_DONNEES) {
@@ -170,9 +232,9 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             resultat.capacite_depassee = true;
             break;
         }
-        const long double heure = heure_de_ligne(ligne);
+        const long double heure = lecteur.heure(champ1);
         long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-        const long double y = valeur_du_champ(extrait_vue(ligne, 2, kTab), rapide_permis);
+        const long double y = lecteur.valeur(champ2);
         if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
         store.cumul_durees = platform::checked_value(store.cumul_durees + y);
         if (x < 0) {
@@ -197,6 +259,10 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
 
 }  // namespace
 
-PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) { return passe(lignes, store); }
+PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture) {
+    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+}
 
-PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store) { return passe(lignes, store); }
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store, Lecture lecture) {
+    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+}

@@ -32,5 +32,11 @@ struct PasseDesLignes {
 // A conversion error ends the pass where it stands: the records made so far
 // stay, with `nb_points[1]` and `cumul_durees` counting them, and
 // `duree_acquisition` keeps its former value. Series 2 is never touched.
-PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store);
-PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store);
+//
+// The lines are read either the plain way, each field cut and each number
+// converted from its text, or the quick way, which gives the same records, the
+// same errors and the same texts in them.
+enum class Lecture { simple, rapide };
+PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture = Lecture::rapide);
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store,
+                                Lecture lecture = Lecture::rapide);
