@@ -13,7 +13,11 @@
 //  - a short segment whose pixels all lie inside the dots at its two ends
 //    (which are always drawn) changes nothing;
 //  - other short segments are stamped from a pattern cached by (dx, dy);
-//  - long ones are computed row by row, like a single stroke.
+//  - long ones are computed row by row, like a single stroke;
+//  - a vertical segment inside a vertical segment already drawn in the same
+//    column changes nothing: the pixels of a stroke are those within reach of
+//    its segment, so those of a part of a segment are among the segment's.
+//    Records plotted against time make mostly such segments, many per column.
 // Patterns are the pixels of the same strokes (plot/strokes.h), which do not
 // change when moved by whole pixels.
 
@@ -200,10 +204,25 @@ bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>&
         }
     }
 
-    // Segments.
+    // Segments. For each column of the image, the rows of one vertical segment
+    // drawn there (the union of those drawn that overlap it): empty when first > second.
+    static std::vector<std::pair<int, int>> colonnes;
+    colonnes.assign(static_cast<std::size_t>(image.largeur), {1, 0});
     for (std::size_t k = 1; k < points.size(); ++k) {
         const QPoint p = points[k - 1], q = points[k];
         if (k >= 2 && p == points[k - 2] && q == points[k - 1]) continue;
+        // A one-pixel line of no length paints nothing, and so covers nothing.
+        if (p.x() == q.x() && p.x() >= 0 && p.x() < image.largeur && (a.largeur() >= 2 || p != q)) {
+            const int haut = std::min(p.y(), q.y()), bas = std::max(p.y(), q.y());
+            auto& deja = colonnes[static_cast<std::size_t>(p.x())];
+            if (deja.first <= haut && bas <= deja.second) continue;
+            if (deja.first > deja.second || bas < deja.first || haut > deja.second) {
+                // Apart from it (or the first): keep the longer of the two.
+                if (deja.first > deja.second || bas - haut > deja.second - deja.first) deja = {haut, bas};
+            } else {
+                deja = {std::min(haut, deja.first), std::max(bas, deja.second)};
+            }
+        }
         const std::int64_t dx = std::int64_t{q.x()} - p.x(), dy = std::int64_t{q.y()} - p.y();
         const Motif* m = (std::abs(dx) <= PORTEE && std::abs(dy) <= PORTEE)
                              ? a.segment(static_cast<int>(dx), static_cast<int>(dy))

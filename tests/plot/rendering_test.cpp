@@ -416,6 +416,23 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
         s.push_back({"monotone", montant});
         s.push_back({"repeated", repete});
         s.push_back({"scattered beyond the image", loin});
+        // Many records per column of pixels, some beyond the top and the bottom:
+        // vertical segments over and inside one another.
+        Points colonnes;
+        for (int k = 0; k < n; ++k) {
+            colonnes.emplace_back(ex * (k / 40) / (n / 40.0), (aleatoire.generateDouble() * 1.6 - 0.3) * ey);
+        }
+        s.push_back({"columns", colonnes});
+        // Pairs of records in a few columns taken in turn: vertical segments
+        // apart from one another in a column, then across the gap between them.
+        Points retours;
+        for (int paire = 0; paire < 210; ++paire) {
+            const double x = ex * (paire % 7 + 0.5) / 7;
+            const double y = aleatoire.generateDouble() * 0.9 * ey;
+            retours.emplace_back(x, y);
+            retours.emplace_back(x, y + 0.03 * ey);
+        }
+        s.push_back({"columns taken in turn", retours});
         // A sparse walk by steps of a few pixels: segments just longer than the dots.
         Points marche;
         double x = 0, y = ey / 2;
