@@ -169,6 +169,22 @@ LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea
 
 void LinesView::setLines(platform::PackedLines lines) {
     lines_ = std::move(lines);
+    linesChanged();
+}
+
+void LinesView::loadFile(const QString& path) {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    try {
+        lines_.read_file(path);
+    } catch (...) {
+        linesChanged();  // no line left
+        throw;
+    }
+    linesChanged();
+}
+
+void LinesView::linesChanged() {
     // The width is estimated from the longest line, so that loading stays
     // linear and cheap whatever the number of lines.
     qsizetype longest = 0;

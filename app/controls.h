@@ -87,6 +87,9 @@ public:
     void setLines(platform::PackedLines lines);
     void setLines(const QStringList& lines) { setLines(platform::PackedLines::from_list(lines)); }
     void clear() { setLines(platform::PackedLines()); }
+    // Replaces the lines by those of a text file, in the storage already there,
+    // and shows the top of it. A file that cannot be read leaves no line and raises.
+    void loadFile(const QString& path);
     const platform::PackedLines& packedLines() const { return lines_; }
     QStringList lines() const { return lines_.to_list(); }  // a copy of every line
     qsizetype lineCount() const { return lines_.size(); }
@@ -97,6 +100,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void linesChanged();
     void updateScrollBars();
     platform::PackedLines lines_;
     int widest_ = 0;  // widest line in pixels among those measured

@@ -26,8 +26,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     file_state.date_precedente = platform::file_stamp(nom);
 
     // A file that cannot be read leaves the memo empty and ends the load here.
-    Memo1->clear();
-    Memo1->setLines(platform::read_packed_lines(nom));
+    Memo1->loadFile(nom);
 
     const platform::PackedLines& lignes = Memo1->packedLines();
     const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i).toString() : QString(); };

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -38,26 +41,49 @@ int cp1252_byte(char16_t c) {
     }
     return -1;
 }
-}  // namespace
 
-QString decode_text(const QByteArray& bytes) {
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
-    bool ascii = true;
-    for (char c : view) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
+bool is_ascii(QByteArrayView bytes) {
+    // Eight bytes at a time.
+    const char* p = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    std::uint64_t bits = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        bits |= word;
     }
-    if (ascii) return QString::fromLatin1(view.data(), view.size());
+    for (; i < n; ++i) bits |= static_cast<unsigned char>(p[i]);
+    return (bits & 0x8080808080808080ULL) == 0;
+}
+
+// The text of the bytes into `text`, in its storage when the bytes are ASCII.
+void decode_into(QByteArrayView view, QString& text) {
+    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
+    if (is_ascii(view)) {
+        text.resize(view.size());
+        QChar* out = text.data();
+        const char* in = view.data();
+        for (qsizetype i = 0; i < view.size(); ++i) out[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(in[i])));
+        return;
+    }
     // Validate before decoding: a Windows-1252 file then costs no UTF-8 copy.
     if (view.isValidUtf8()) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(view);
-        if (!decoder.hasError()) return text;
+        QString utf8 = decoder.decode(view);
+        if (!decoder.hasError()) {
+            text = std::move(utf8);
+            return;
+        }
     }
-    return decode_cp1252(view);
+    text = decode_cp1252(view);
+}
+}  // namespace
+
+QString decode_text(const QByteArray& bytes) {
+    QString text;
+    decode_into(bytes, text);
+    return text;
 }
 
 QStringList split_lines(const QString& text) {
@@ -77,7 +103,24 @@ QStringList split_lines(const QString& text) {
     return lines;
 }
 
-PackedLines::PackedLines(QString text) : text_(std::move(text)) {
+PackedLines::PackedLines(QString text) : text_(std::move(text)) { cut(); }
+
+void PackedLines::clear() {
+    text_.resize(0);
+    spans_.clear();
+}
+
+void PackedLines::read_file(const QString& path) {
+    clear();
+    // The bytes of the last file read, kept for the same reason as the lines.
+    static QByteArray bytes;
+    read_file_bytes_into(path, bytes);
+    decode_into(bytes, text_);
+    cut();
+}
+
+void PackedLines::cut() {
+    spans_.clear();
     // Two fast searches, one for each break character, instead of a test of
     // every character: lines are short and files long.
     const QStringView t(text_);
@@ -161,9 +204,31 @@ QByteArray read_file_bytes(const QString& path) {
     return bytes;
 }
 
+void read_file_bytes_into(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) raise_cannot_open(path, file.errorString());
+    // To the end of the file, even when it grows while it is read.
+    bytes.resize(std::max<qint64>(file.size(), 0) + 1);
+    qsizetype lu = 0;
+    for (;;) {
+        if (lu == bytes.size()) bytes.resize(lu + 65536);
+        const qint64 n = file.read(bytes.data() + lu, bytes.size() - lu);
+        if (n <= 0) {
+            bytes.resize(lu);
+            if (n < 0 || file.error() != QFileDevice::NoError) raise_cannot_open(path, file.errorString());
+            return;
+        }
+        lu += static_cast<qsizetype>(n);
+    }
+}
+
 QStringList read_text_lines(const QString& path) { return split_lines(decode_text(read_file_bytes(path))); }
 
-PackedLines read_packed_lines(const QString& path) { return PackedLines(decode_text(read_file_bytes(path))); }
+PackedLines read_packed_lines(const QString& path) {
+    PackedLines lines;
+    lines.read_file(path);
+    return lines;
+}
 
 std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines) {
     QFile file(path);

@@ -24,6 +24,14 @@ public:
     explicit PackedLines(QString text);
     static PackedLines from_list(const QStringList& lines);
 
+    // No line; the storage is kept for the next text.
+    void clear();
+    // Replaces the lines by those of the file, in the storage already there, so
+    // that reading a file again and again takes no fresh memory from the
+    // system (whose first use is slow). Raises as read_text_lines, and then
+    // holds no line.
+    void read_file(const QString& path);
+
     qsizetype size() const { return static_cast<qsizetype>(spans_.size()); }
     bool isEmpty() const { return spans_.empty(); }
     QStringView at(qsizetype i) const {
@@ -34,6 +42,8 @@ public:
     QStringList to_list() const;
 
 private:
+    void cut();  // the spans of text_
+
     struct Span {
         qsizetype start;
         qsizetype length;
@@ -48,6 +58,8 @@ QStringList read_text_lines(const QString& path);
 PackedLines read_packed_lines(const QString& path);
 // Reads the file's bytes; raises as read_text_lines.
 QByteArray read_file_bytes(const QString& path);
+// The same into `bytes`, whose storage is reused.
+void read_file_bytes_into(const QString& path, QByteArray& bytes);
 // Reads at most `max_lines` lines (the small settings files); nothing when missing or unreadable.
 std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines = -1);
 

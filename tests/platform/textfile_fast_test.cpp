@@ -66,3 +66,23 @@ TEST(PackedLines, ReadFromAFileAsTheLinesOfTheFile) {
     }
     EXPECT_THROW(platform::read_packed_lines(dossier.filePath(QStringLiteral("missing.txt"))), platform::Error);
 }
+
+TEST(PackedLines, ReadAgainInTheSameStorageGivesEachFilesLines) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("run.txt"));
+    QByteArray grand;
+    for (int i = 0; i < 3000; ++i) grand += "10:00:00\t" + QByteArray::number(i) + (i % 3 ? "\r\n" : "\n");
+    const QByteArray contenus[] = {grand, "a\r\nb", "", "caf\xC3\xA9\rx", "caf\xE9\n", grand + "\r", "\xEF\xBB\xBFz"};
+    platform::PackedLines paquet;
+    for (const QByteArray& contenu : contenus) {
+        write_bytes(chemin, contenu);
+        paquet.read_file(chemin);
+        EXPECT_EQ(paquet.to_list(), platform::read_text_lines(chemin)) << contenu.left(20).toHex().constData();
+    }
+    // A file that cannot be read leaves no line.
+    EXPECT_THROW(paquet.read_file(dossier.filePath(QStringLiteral("missing.txt"))), platform::Error);
+    EXPECT_TRUE(paquet.isEmpty());
+    paquet.read_file(chemin);
+    EXPECT_EQ(paquet.to_list(), platform::read_text_lines(chemin));
+}
+
