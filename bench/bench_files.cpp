@@ -1,0 +1,37 @@
+#include "bench/bench_files.h"
+
+#include <QFile>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+QString write_run_file(const QString& folder, int events, bool decimal_comma) {
+    const QString path = QStringLiteral("%1/run_%2%3.txt").arg(folder).arg(events).arg(decimal_comma ? "_comma" : "");
+    std::string text = "Acquisition banc de mesure\r\nDate 2026-12-07 rate 1.7/s\r\nHeure\tDur\xE9" "e\r\n";
+    std::uint64_t state = 0x9E3779B97F4A7C15ULL;
+    auto uniform = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (static_cast<double>(state >> 11) + 0.5) / 9007199254740992.0;
+    };
+    double seconds = 10 * 3600;
+    char line[64];
+    // One origin line, then `events` records.
+    for (int i = 0; i <= events; ++i) {
+        // About 1.7 events a second, so that 50 000 events stay within one day;
+        // the first record comes at least a second after the origin.
+        seconds += (i == 1 ? 1.0 : 0.0) - std::log(uniform()) * 0.6;
+        const long s = static_cast<long>(seconds) % 86400;
+        const double duration = -std::log(uniform()) * 219.7;
+        std::snprintf(line, sizeof line, "%ld:%02ld:%02ld\t%.1f\r\n", s / 3600, s / 60 % 60, s % 60, duration);
+        if (decimal_comma) {
+            for (char* c = line; *c; ++c) {
+                if (*c == '.') *c = ',';
+            }
+        }
+        text += line;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
+}
