@@ -1,11 +1,65 @@
 // The class pass: histogram of the durations and the lifetime figures.
+#include "analysis/class_pass.h"
 #include "app/tform1.h"
+#include "platform/numbers.h"
+#include "text/steps.h"
 
-void TForm1::affecte_classe() {}
+#include <QTextCursor>
+#include <algorithm>
 
-void TForm1::SpeedButton12Click() {}
+void TForm1::affecte_classe() {
+    Memo3->clear();
+    prend_largeur_classe(platform::str_to_float(Edit8->text()));
+    const long double x_max = platform::str_to_float(Edit6->text());
+    const std::int32_t n_classe = nombre_de_classes(x_max);
+    Label17->setText(platform::decimal(n_classe));
 
-void TForm1::SpeedButton10Click() {}
+    const ResultatClasses r = calcule_classes(n_classe, RadioGroup2_items->checkedId() != 0);
+    Memo3->setPlainText(r.trace.join(QLatin1Char('\n')));
+    if (r.statistiques) {
+        const TextesStatistiques& s = *r.statistiques;
+        Label43->setText(s.duree_totale_moyennes);
+        Label23->setText(s.duree_totale_centres);
+        Label25->setText(s.evenements);
+        Label27->setText(s.tau);
+        Label29->setText(s.lambda);
+        Label31->setText(s.demi_vie);
+        Label33->setText(s.cm);
+        Label35->setText(s.c0);
+        Label37->setText(s.activite);
+    }
 
-void TForm1::RadioGroup2Click() {}
+    // N max from the largest count; the "+" of N max then takes it one step up
+    // and redraws the class plot, still with the points of the previous pass.
+    if (CheckBox1->isChecked()) {
+        Edit7->setText(platform::decimal(r.effectif_max));
+        y2_moins_SpeedButton3Click();
+    }
 
+    Memo4->setPlainText(liste_classes(n_classe).join(QLatin1Char('\n')));
+    Memo4->setFocus();
+    QTextCursor caret = Memo4->textCursor();
+    caret.setPosition(std::min(1, Memo4->document()->characterCount() - 1));
+    Memo4->setTextCursor(caret);
+}
+
+void TForm1::SpeedButton12Click() {
+    const std::int32_t w = platform::str_to_int(Edit8->text());
+    std::int32_t chiffre = 0;
+    Edit8->setText(platform::decimal(platform::round_to_int(pas_superieur(chiffre, w * 1.1L))));
+    affecte_classe();
+    trace_graphe(2);
+}
+
+void TForm1::SpeedButton10Click() {
+    const std::int32_t w = platform::str_to_int(Edit8->text());
+    std::int32_t chiffre = 0;
+    Edit8->setText(platform::decimal(platform::round_to_int(pas_inferieur(chiffre, w / 1.1L))));
+    affecte_classe();
+    trace_graphe(2);
+}
+
+void TForm1::RadioGroup2Click() {
+    affecte_classe();
+    trace_graphe(2);
+}

@@ -1,11 +1,51 @@
 // Choosing the data file from the "Target File" panel.
 #include "app/tform1.h"
+#include "datafile/data_file.h"
+#include "datafile/file_state.h"
+#include "platform/files.h"
+#include "platform/seams.h"
+#include "platform/textfile.h"
+#include "settings/settings_files.h"
 
-void TForm1::SpeedButton_1Click() {}
+void TForm1::SpeedButton_1Click() {
+    // The dialog opens where the last file was chosen, else in the shipped runs.
+    platform::OpenFileRequest demande;
+    if (platform::file_exists(platform::program_folder() + FICHIER_DERNIER_DOSSIER)) {
+        demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER);
+        demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM);
+    } else {
+        demande.initial_folder = platform::program_folder() + QStringLiteral("fichiers");
+    }
+    demande.title = texte_numero(2);
+    demande.filter_description = QStringLiteral("Text files (*.txt)");
+    demande.filter_pattern = QStringLiteral("*.txt*");
+    if (!platform::seams().choose_open_file) return;
+    const std::optional<QString> choisi = platform::seams().choose_open_file(demande);
+    if (!choisi) return;  // cancelled: nothing changes
 
-void TForm1::Panel8Click() {}
+    file_state.fichier_donnees = fichier_donnees_choisi(*choisi);
+    ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees));
+    const QString nom = platform::name_part(file_state.fichier_donnees);
+    setWindowTitle(nom + QStringLiteral("     vorn"));
+    Label38->setTextFormat(Qt::PlainText);
+    Label38->setText(nom);
+    file_state.fichier_commentaire = nom_fichier_commentaire(file_state.fichier_donnees);
+    Label39->setTextFormat(Qt::PlainText);
+    Label39->setText(platform::name_part(file_state.fichier_commentaire));
+    ecrit_ligne_unique(FICHIER_DERNIER_NOM, nom);
 
-void TForm1::Image5Click() {}
+    // A data file that cannot be read ends the choice here, before the comment.
+    charge_le_fichier(file_state.fichier_donnees);
 
-void TForm1::Label7Click() {}
+    // Without a comment file the memo keeps its text. One that cannot be read
+    // is reported by its open error, which names it, and the memo keeps its text.
+    if (platform::file_exists(file_state.fichier_commentaire)) {
+        montre_le_commentaire(platform::read_text_lines(file_state.fichier_commentaire));
+    }
+}
 
+void TForm1::Panel8Click() { SpeedButton_1Click(); }
+
+void TForm1::Image5Click() { SpeedButton_1Click(); }
+
+void TForm1::Label7Click() { SpeedButton_1Click(); }

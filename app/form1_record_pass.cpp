@@ -1,5 +1,35 @@
 // The record pass over the lines of the data memo.
+#include "analysis/record_pass.h"
 #include "app/tform1.h"
+#include "platform/numbers.h"
+#include "platform/seams.h"
+#include "text/steps.h"
 
-void TForm1::traite_les_lignes_memo() {}
+void TForm1::traite_les_lignes_memo() {
+    const QStringList& lignes = Memo1->lines();
+    const QString nb_lignes = platform::decimal(lignes.size()) + QStringLiteral(" lignes");
+    Label_nb_ligne->setText(nb_lignes);
 
+    // A conversion error leaves here: the records read so far stay in the
+    // store and nothing below is shown.
+    const PasseDesLignes passe = passe_des_lignes(lignes, record_store);
+
+    Label_nb_ligne->setText(nb_lignes + QStringLiteral(", cumul = ") +
+                            platform::format_picture("#.##", record_store.cumul_durees));
+
+    // The time axis of the records plot grows to hold the whole acquisition.
+    const std::int32_t echelle_x = platform::str_to_int(Edit1->text());
+    if (record_store.duree_acquisition > echelle_x) {
+        std::int32_t chiffre = 0;
+        Edit1->setText(platform::decimal(platform::round_to_int(pas_superieur(chiffre, record_store.duree_acquisition))));
+    }
+
+    affecte_classe();
+
+    StaticText1->setText(platform::decimal(record_store.nb_points[1]));
+    if (passe.capacite_depassee) {
+        platform::show_message(QStringLiteral(" le nombre maximum de données est de ") + platform::decimal(NB_MAX_DONNEES) +
+                               QStringLiteral(" pour le moment => source à modifier"));
+    }
+    StaticText3->setText(platform::format_picture("#.##", passe.derniere_duree));
+}

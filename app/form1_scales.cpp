@@ -1,29 +1,78 @@
 // The scale fields of both plots: stepping buttons and autoscale.
 #include "app/tform1.h"
 
-void TForm1::lit_echelles(int) {}
+#include "analysis/record_store.h"
+#include "plot/scales.h"
 
-void TForm1::ajuste_echelles() {}
+// Plot 1 reads Edit1 and Edit2, plot 2 Edit6 and Edit7.
+void TForm1::lit_echelles(int n) {
+    if (n == 1) {
+        ::lit_echelles(1, Edit1->text(), Edit2->text());
+    } else {
+        ::lit_echelles(2, Edit6->text(), Edit7->text());
+    }
+}
 
-void TForm1::ajuste_et_trace() {}
+// Both fields of plot 1 from the largest elapsed time and the largest duration,
+// each when its box is checked and the record pass found records.
+void TForm1::ajuste_echelles() {
+    if (autoscale_X_CheckBox7->isChecked()) {
+        if (const auto texte = valeur_autoscale(record_store.max_x_serie[1])) Edit1->setText(*texte);
+    }
+    if (autoscale_Y_CheckBox8->isChecked()) {
+        if (const auto texte = valeur_autoscale(record_store.max_y_serie[1])) Edit2->setText(*texte);
+    }
+}
 
-void TForm1::autoscale_X_CheckBox7Click() {}
+void TForm1::ajuste_et_trace() {
+    ajuste_echelles();
+    trace_graphe(1);
+}
 
-void TForm1::autoscale_Y_CheckBox8Click() {}
+void TForm1::autoscale_X_CheckBox7Click() { ajuste_et_trace(); }
 
-void TForm1::x_plus_SpeedButton3Click() {}
+// Also the click of CheckBox1, the N max autoscale box.
+void TForm1::autoscale_Y_CheckBox8Click() { ajuste_et_trace(); }
 
-void TForm1::x_moins_SpeedButton3Click() {}
+// Each button sets its field to the next step down ("-", names with plus) or
+// up ("+", names with moins), then redraws the field's plot. The field is only
+// written once the new value is known, so an error leaves it as it was.
+void TForm1::x_plus_SpeedButton3Click() {
+    Edit1->setText(abaisse_echelle(Edit1->text()));
+    trace_graphe(1);
+}
 
-void TForm1::y_plus_SpeedButton3Click() {}
+void TForm1::x_moins_SpeedButton3Click() {
+    Edit1->setText(eleve_echelle(Edit1->text()));
+    trace_graphe(1);
+}
 
-void TForm1::y_moins_SpeedButton3Click() {}
+void TForm1::y_plus_SpeedButton3Click() {
+    Edit2->setText(abaisse_echelle(Edit2->text()));
+    trace_graphe(1);
+}
 
-void TForm1::x2_plus_SpeedButton3Click() {}
+void TForm1::y_moins_SpeedButton3Click() {
+    Edit2->setText(eleve_echelle(Edit2->text()));
+    trace_graphe(1);
+}
 
-void TForm1::x2_moins_SpeedButton3Click() {}
+void TForm1::x2_plus_SpeedButton3Click() {
+    Edit6->setText(abaisse_echelle(Edit6->text()));
+    trace_graphe(2);
+}
 
-void TForm1::y2_plus_SpeedButton3Click() {}
+void TForm1::x2_moins_SpeedButton3Click() {
+    Edit6->setText(eleve_echelle(Edit6->text()));
+    trace_graphe(2);
+}
 
-void TForm1::y2_moins_SpeedButton3Click() {}
+void TForm1::y2_plus_SpeedButton3Click() {
+    Edit7->setText(abaisse_echelle(Edit7->text()));
+    trace_graphe(2);
+}
 
+void TForm1::y2_moins_SpeedButton3Click() {
+    Edit7->setText(eleve_echelle(Edit7->text()));
+    trace_graphe(2);
+}

@@ -210,6 +210,10 @@ private:
 
     // --- Start-up, panels, colour: private members
     // --- Loading, record pass, comment: private members
+    // The comment memo as lines: each line ends with a line break, so a last
+    // empty paragraph is the end of the last line, not a line of its own.
+    QStringList lignes_du_commentaire() const;
+    void montre_le_commentaire(const QStringList& lignes);  // scrolled back to the first line
     // --- Class pass: private members
     // --- Scales and plots: private members
     // --- Refresh timer and sound: private members

@@ -15,7 +15,7 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-QString decode_cp1252(const QByteArray& bytes) {
+QString decode_cp1252(QByteArrayView bytes) {
     QString s(bytes.size(), Qt::Uninitialized);
     QChar* out = s.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -47,10 +47,13 @@ QString decode_text(const QByteArray& bytes) {
         }
     }
     if (ascii) return QString::fromLatin1(view.data(), view.size());
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(view);
-    if (!decoder.hasError()) return text;
-    return decode_cp1252(QByteArray(view.data(), view.size()));
+    // Validate before decoding: a Windows-1252 file then costs no UTF-8 copy.
+    if (view.isValidUtf8()) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(view);
+        if (!decoder.hasError()) return text;
+    }
+    return decode_cp1252(view);
 }
 
 QStringList split_lines(const QString& text) {

@@ -1,0 +1,190 @@
+#include "analysis/record_pass.h"
+
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "text/fields.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+const QChar kTab(9);
+const QChar kDeuxPoints(58);
+
+bool est_chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The time field read the long way: decimal marks adapted, then cut at ':'
+// and each part converted, so that a bad part raises with its exact text.
+long double heure_du_champ(QStringView champ) {
+    QString f = champ.toString();
+    adapte_decimales(f);
+    const std::int32_t h = platform::str_to_int(extrait_vue(f, 1, kDeuxPoints));
+    const std::int32_t m = platform::str_to_int(extrait_vue(f, 2, kDeuxPoints));
+    const std::int32_t s = platform::str_to_int(extrait_vue(f, 3, kDeuxPoints));
+    return (static_cast<long double>(h) * 3600 + static_cast<long double>(m) * 60 + s) / 60;
+}
+
+// The common shape "digits:digits:digits", optionally followed by ":" and
+// parts that are ignored anyway, read without copying. Anything else (blanks
+// around a part, signs, repeated ':', long numbers) goes the long way.
+bool heure_simple(QStringView champ, std::int32_t (&parties)[3]) {
+    const QChar* p = champ.data();
+    const qsizetype n = champ.size();
+    qsizetype i = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0) {
+            if (i >= n || p[i] != kDeuxPoints) return false;
+            ++i;
+        }
+        const qsizetype debut = i;
+        std::int32_t v = 0;
+        while (i < n && est_chiffre(p[i])) {
+            if (i - debut == 9) return false;  // ten digits or more: the range check of the long way
+            v = v * 10 + (p[i].unicode() - u'0');
+            ++i;
+        }
+        if (i == debut) return false;
+        parties[k] = v;
+    }
+    return i == n || p[i] == kDeuxPoints;
+}
+
+// Powers of ten exact in extended precision (10^19 < 2^64).
+constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                         1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                         1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+
+// The common shape "[sign]digits[mark digits]" with "." or "," as mark and at
+// most 19 digits, read without copying. The digits form an integer that is
+// exact in extended precision, and one division by an exact power of ten
+// rounds the decimal value once, as the text conversion does.
+bool valeur_simple(QStringView champ, long double& valeur) {
+    const QChar* p = champ.data();
+    const qsizetype n = champ.size();
+    qsizetype i = 0;
+    bool negatif = false;
+    if (i < n && (p[i] == QLatin1Char('-') || p[i] == QLatin1Char('+'))) {
+        negatif = p[i] == QLatin1Char('-');
+        ++i;
+    }
+    std::uint64_t mantisse = 0;
+    int chiffres = 0;
+    int decimales = 0;
+    bool marque = false;
+    for (; i < n; ++i) {
+        const QChar c = p[i];
+        if (est_chiffre(c)) {
+            if (++chiffres > 19) return false;
+            mantisse = mantisse * 10 + (c.unicode() - u'0');
+            if (marque) ++decimales;
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !marque) {
+            marque = true;
+        } else {
+            return false;
+        }
+    }
+    if (chiffres == 0) return false;
+    const long double v = static_cast<long double>(mantisse) / kPuissances[decimales];
+    valeur = negatif ? -v : v;
+    return true;
+}
+
+// The marks '.' and ',' become the locale's separator, which the conversion
+// then takes as the one decimal mark. That holds for any separator that cannot
+// be read as part of a number otherwise.
+bool separateur_ordinaire() {
+    const QChar s = platform::decimal_separator();
+    return !est_chiffre(s) && s != QLatin1Char('+') && s != QLatin1Char('-') && s != QLatin1Char('e') &&
+           s != QLatin1Char('E') && s != QLatin1Char(' ');
+}
+
+long double valeur_du_champ(QStringView champ, bool rapide_permis) {
+    long double valeur = 0;
+    if (rapide_permis && valeur_simple(champ, valeur)) return valeur;
+    QString f = champ.toString();
+    adapte_decimales(f);
+    return platform::str_to_float(f);
+}
+
+long double heure_de_ligne(QStringView ligne) {
+    const QStringView champ = extrait_vue(ligne, 1, kTab);
+    std::int32_t parties[3];
+    if (heure_simple(champ, parties)) {
+        return (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) /
+               60;
+    }
+    return heure_du_champ(champ);
+}
+
+}  // namespace
+
+long double lit_heure(QStringView ligne) { return heure_de_ligne(ligne); }
+
+long double lit_valeur(QStringView ligne) {
+    return valeur_du_champ(extrait_vue(ligne, 2, kTab), separateur_ordinaire());
+}
+
+PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) {
+    store.serie_courante = 1;
+    std::int32_t& nb_points = store.nb_points[1];
+    long double& max_x = store.max_x_serie[1];
+    long double& max_y = store.max_y_serie[1];
+    auto& serie_x = store.serie_x[1];
+    auto& serie_y = store.serie_y[1];
+    nb_points = 0;
+    max_x = -10;
+    max_y = -10;
+
+    bool entete_vu = false;
+    long double origine_temps = -1;
+    long double derniere_duree = 0;
+    std::int32_t nb_jours = 0;
+    store.cumul_durees = 0;
+
+    const bool rapide_permis = separateur_ordinaire();
+    PasseDesLignes resultat;
+    for (qsizetype i = 2; i < lignes.size(); ++i) {
+        const QString& ligne = lignes.at(i);
+        if (ligne.contains(u"SAUVEGARDE")) break;
+        if (ligne.isEmpty()) {
+            if (entete_vu) break;
+            continue;
+        }
+        if (ligne.at(0) == QLatin1Char('\'')) continue;
+        if (!entete_vu) {
+            // The header is recognised after its own line: data start on the next one.
+            entete_vu = ligne.contains(u"Heure");
+            continue;
+        }
+        if (origine_temps < 0) {
+            origine_temps = heure_de_ligne(ligne);
+            continue;
+        }
+        if (nb_points == NB_MAX_DONNEES) {
+            // The store is full: this record and everything after it stay out.
+            resultat.capacite_depassee = true;
+            break;
+        }
+        const long double heure = heure_de_ligne(ligne);
+        long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        const long double y = valeur_du_champ(extrait_vue(ligne, 2, kTab), rapide_permis);
+        if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
+        store.cumul_durees = platform::checked_value(store.cumul_durees + y);
+        if (x <= 0) {
+            // At or before the origin: the line belongs to the next day (once per line).
+            ++nb_jours;
+            x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        }
+        ++nb_points;
+        serie_x[nb_points] = static_cast<double>(x);
+        serie_y[nb_points] = static_cast<double>(y);
+        if (max_x < x) max_x = x;
+        if (max_y < y) max_y = y;
+        derniere_duree = x;
+    }
+    store.duree_acquisition = derniere_duree;
+    resultat.derniere_duree = derniere_duree;
+    return resultat;
+}

@@ -1,0 +1,330 @@
+#include "plot/rendering.h"
+
+#include "analysis/class_table.h"
+#include "analysis/record_store.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+#include "plot/plot_frame.h"
+#include "plot/plot_scales.h"
+#include "plot/scales.h"
+#include "plot/series_fast.h"
+#include "plot/strokes.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr QRgb BLANC = qRgb(255, 255, 255);
+constexpr QRgb BLEU = qRgb(0, 0, 255);
+constexpr QRgb BLEU_MARINE = qRgb(0, 0, 128);
+constexpr QRgb ROUGE = qRgb(255, 0, 0);
+
+std::int32_t serie() { return record_store.serie_courante; }
+
+// The pixel coordinate origin + sens x round(v / echelle x taille), as vers_pixel.
+std::int32_t coordonnee(long double v, long double echelle, std::int32_t taille, std::int32_t origine, int sens) {
+    const std::int64_t r = platform::round_to_int(platform::checked_div(v, echelle) * taille);
+    const std::int64_t c = origine + sens * r;
+    if (c > LIMITE_PIXEL || c < -LIMITE_PIXEL) platform::raise_overflow();
+    return static_cast<std::int32_t>(c);
+}
+
+// The same arithmetic without raising: false when vers_pixel has to decide (an error, or a far pixel).
+inline bool coordonnee_rapide(long double v, long double echelle, std::int32_t taille, std::int32_t origine, int sens,
+                              std::int32_t& c) {
+    if (echelle == 0) return false;
+    const long double r = std::rint(v / echelle * taille);
+    if (!(std::fabs(r) < static_cast<long double>(LIMITE_PIXEL))) return false;
+    const std::int64_t p = origine + sens * static_cast<std::int64_t>(r);
+    if (p > LIMITE_PIXEL || p < -LIMITE_PIXEL) return false;
+    c = static_cast<std::int32_t>(p);
+    return true;
+}
+
+// The positions of the series of plot s: the records at 1..nb_points[1] (position 0
+// is the time origin, no record), the classes at 0..nb_points[2] - 1.
+void positions(int s, std::int32_t& debut, std::int32_t& fin) {
+    const std::int32_t nb = record_store.nb_points[s];
+    if (s == 1) {
+        debut = 1;
+        fin = std::min(nb, NB_MAX_DONNEES) + 1;
+    } else {
+        debut = 0;
+        fin = std::min(nb, NB_MAX_DONNEES + 1);
+    }
+    if (fin < debut) fin = debut;
+}
+
+// One stroke per dot and per segment, in the order of the series.
+void trace_serie_simple(Toile& toile, const LitEpaisseur& epaisseur, QRgb couleur, long double decalage, int s,
+                        std::int32_t debut, std::int32_t fin) {
+    const auto& xs = record_store.serie_x[s];
+    const auto& ys = record_store.serie_y[s];
+    for (std::int32_t k = debut; k < fin; ++k) {
+        std::int64_t t = epaisseur();
+        toile.largeur_stylo = 2 * t + 1;
+        trace_point(toile, couleur, decalage + xs[k], ys[k]);
+        if (k > debut) {
+            t = epaisseur();
+            toile.largeur_stylo = t;
+            trace_ligne(toile, couleur, decalage + xs[k - 1], ys[k - 1], decalage + xs[k], ys[k]);
+        }
+    }
+}
+
+}  // namespace
+
+// --- The drawing surface
+
+Toile::Toile(QImage& image) : image_(image) {}
+
+Toile::~Toile() {
+    if (peintre_.isActive()) peintre_.end();
+}
+
+QPainter& Toile::peintre() {
+    if (!peintre_.isActive()) {
+        peintre_.begin(&image_);
+        peintre_.setRenderHint(QPainter::Antialiasing, false);
+        peintre_.setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return peintre_;
+}
+
+std::uint32_t* Toile::pixels_directs(qsizetype& mots_par_ligne) {
+    const QImage::Format f = image_.format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return nullptr;
+    if (peintre_.isActive()) peintre_.end();
+    mots_par_ligne = image_.bytesPerLine() / 4;
+    return reinterpret_cast<std::uint32_t*>(image_.bits());
+}
+
+void Toile::trace_vers(QPoint p) {
+    const Trait trait(position_, p, largeur_stylo);
+    position_ = p;
+    const std::int64_t premiere = std::max<std::int64_t>(trait.premiere_ligne(), 0);
+    const std::int64_t derniere = std::min<std::int64_t>(trait.derniere_ligne(), image_.height() - 1);
+    if (premiere > derniere) return;
+    QPainter& pinceau = peintre();
+    const QColor couleur(couleur_stylo);
+    for (std::int64_t y = premiere; y <= derniere; ++y) {
+        std::int64_t x0 = 0, x1 = 0;
+        if (!trait.travee(y, x0, x1)) continue;
+        x0 = std::max<std::int64_t>(x0, 0);
+        x1 = std::min<std::int64_t>(x1, image_.width() - 1);
+        if (x0 > x1) continue;
+        pinceau.fillRect(QRect(static_cast<int>(x0), static_cast<int>(y), static_cast<int>(x1 - x0 + 1), 1), couleur);
+    }
+}
+
+void Toile::remplit_rectangle(const QRect& r) {
+    if (!pinceau_plein) return;
+    peintre().fillRect(r, QColor(couleur_pinceau));
+}
+
+void Toile::ecrit(QPoint p, const QString& texte) {
+    QPainter& pinceau = peintre();
+    pinceau.setFont(police);
+    pinceau.setPen(QColor(couleur_police));
+    pinceau.setBackgroundMode(pinceau_plein ? Qt::OpaqueMode : Qt::TransparentMode);
+    pinceau.setBackground(QColor(couleur_pinceau));
+    const QFontMetrics mesures = pinceau.fontMetrics();
+    int x = p.x();
+    switch (alignement & ALIGNE_CENTRE) {
+        case ALIGNE_CENTRE: x -= mesures.horizontalAdvance(texte) / 2; break;
+        case ALIGNE_DROITE: x -= mesures.horizontalAdvance(texte); break;
+        default: break;
+    }
+    int y = p.y();
+    switch (alignement & ALIGNE_LIGNE_DE_BASE) {
+        case ALIGNE_LIGNE_DE_BASE: break;
+        case ALIGNE_BAS: y -= mesures.descent(); break;
+        default: y += mesures.ascent(); break;
+    }
+    pinceau.drawText(QPoint(x, y), texte);
+}
+
+// --- Geometry
+
+std::int32_t taille_relative(std::int32_t n) {
+    return static_cast<std::int32_t>(std::int64_t{n} * plot_frame.largeur_trace[serie()] / 1000);
+}
+
+QPoint vers_pixel(long double x, long double y) {
+    const int s = serie();
+    const std::int32_t px = coordonnee(x, plot_scales.echelle_x[s], plot_frame.largeur_trace[s], plot_frame.origine_x[s], 1);
+    const std::int32_t py = coordonnee(y, plot_scales.echelle_y[s], plot_frame.hauteur_trace[s], plot_frame.origine_y[s], -1);
+    return {px, py};
+}
+
+// --- Drawing operations
+
+void remplit_fond(Toile& toile, int largeur, int hauteur, QRgb couleur) {
+    toile.couleur_pinceau = couleur;
+    toile.pinceau_plein = true;
+    toile.remplit_rectangle(QRect(0, 0, largeur, hauteur));
+}
+
+void trace_segment(Toile& toile, int x1, int y1, int x2, int y2) {
+    toile.deplace_vers(QPoint(x1, y1));
+    toile.trace_vers(QPoint(x2, y2));
+}
+
+void ecrit_texte(Toile& toile, int x, int y, const QString& texte, char h, char v) {
+    toile.pinceau_plein = false;
+    const int avant = toile.alignement;
+    const int horizontal = h == 'c' ? ALIGNE_CENTRE : h == 'g' ? ALIGNE_DROITE : ALIGNE_GAUCHE;
+    const int vertical = v == 'h' ? ALIGNE_BAS : v == 'L' ? ALIGNE_LIGNE_DE_BASE : ALIGNE_HAUT;
+    toile.alignement = horizontal + vertical;
+    toile.ecrit(QPoint(x, y), texte);
+    toile.alignement = avant;
+}
+
+namespace {
+// The number of labelled intervals of an axis: span / step truncated, at least 1.
+std::int32_t intervalles(long double echelle, long double pas) {
+    std::int32_t n = platform::trunc_to_int(platform::checked_div(echelle, pas));
+    return n == 0 ? 1 : n;
+}
+}  // namespace
+
+void trace_axe_x(Toile& toile, long double echelle, long double pas) {
+    const int s = serie();
+    const std::int32_t n = intervalles(echelle, pas);
+    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s], lt = plot_frame.largeur_trace[s];
+    toile.couleur_stylo = BLEU;
+    toile.largeur_stylo = 1;
+    trace_segment(toile, ox, oy, ox + lt + taille_relative(20), oy);
+    long double v = 0;
+    for (std::int32_t k = 0; k <= n; ++k) {
+        const int x = static_cast<int>(ox + std::int64_t{lt} * k / n);
+        trace_segment(toile, x, oy, x, oy + taille_relative(10));
+        ecrit_texte(toile, x, oy + 1, platform::general(v), 'c', 'b');
+        v += pas;
+    }
+}
+
+void trace_axe_y(Toile& toile, long double echelle, long double pas) {
+    const int s = serie();
+    const std::int32_t n = intervalles(echelle, pas);
+    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s], ht = plot_frame.hauteur_trace[s];
+    toile.couleur_stylo = BLEU;
+    toile.largeur_stylo = 1;
+    trace_segment(toile, ox, oy, ox, oy - ht - taille_relative(20));
+    long double v = 0;
+    for (std::int32_t k = 0; k <= n; ++k) {
+        const int y = static_cast<int>(oy - std::int64_t{ht} * k / n);
+        trace_segment(toile, ox, y, ox - taille_relative(10), y);
+        ecrit_texte(toile, ox - 20, y + taille_relative(10), platform::general(v), 'c', 'L');
+        v += pas;
+    }
+}
+
+void trace_point(Toile& toile, QRgb couleur, long double x, long double y) {
+    toile.couleur_stylo = couleur;
+    const QPoint p = vers_pixel(x, y);
+    toile.deplace_vers(p);
+    toile.trace_vers(p);
+}
+
+void trace_ligne(Toile& toile, QRgb couleur, long double x1, long double y1, long double x2, long double y2) {
+    toile.couleur_stylo = couleur;
+    const QPoint p = vers_pixel(x1, y1);
+    const QPoint q = vers_pixel(x2, y2);
+    toile.deplace_vers(p);
+    toile.trace_vers(q);
+}
+
+void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin) {
+    const int s = serie();
+    const QRgb couleur = plot_frame.couleur_serie[s];
+    const long double decalage = s == 2 ? class_table.largeur_classe / 2 : 0;
+    std::int32_t debut = 0, fin = 0;
+    positions(s, debut, fin);
+    if (debut == fin) return;
+    if (dessin == Dessin::simple) {
+        trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, fin);
+        return;
+    }
+
+    // Batched: the thickness cannot change while the series is drawn, so it is
+    // read once, where the stroke-by-stroke drawing reads it first.
+    const std::int32_t t = epaisseur();
+    static std::vector<QPoint> points;
+    points.clear();
+    points.reserve(static_cast<std::size_t>(fin - debut));
+    const auto& xs = record_store.serie_x[s];
+    const auto& ys = record_store.serie_y[s];
+    const long double ex = plot_scales.echelle_x[s], ey = plot_scales.echelle_y[s];
+    const std::int32_t lt = plot_frame.largeur_trace[s], ht = plot_frame.hauteur_trace[s];
+    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s];
+    for (std::int32_t k = debut; k < fin; ++k) {
+        const long double x = decalage + xs[k];
+        const long double y = ys[k];
+        std::int32_t px = 0, py = 0;
+        if (coordonnee_rapide(x, ex, lt, ox, 1, px) && coordonnee_rapide(y, ey, ht, oy, -1, py)) {
+            points.emplace_back(px, py);
+            continue;
+        }
+        try {
+            points.push_back(vers_pixel(x, y));
+        } catch (...) {
+            // The points before the failing one are drawn, as stroke by stroke.
+            if (!dessine_serie_rapide(toile, couleur, points, t)) {
+                trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, k);
+            }
+            throw;
+        }
+    }
+    if (!dessine_serie_rapide(toile, couleur, points, t)) {
+        trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, fin);
+        return;
+    }
+    toile.couleur_stylo = couleur;
+    toile.largeur_stylo = fin - debut >= 2 ? std::int64_t{t} : 2 * std::int64_t{t} + 1;
+    toile.deplace_vers(points.back());
+}
+
+QFont police_graphe(int hauteur_image) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(std::max(1, hauteur_image / 25));  // an image under 25 pixels gets 1
+    police.setBold(true);
+    police.setStyleStrategy(QFont::NoAntialias);
+    return police;
+}
+
+void dessine_graphe(Toile& toile, const ParametresTrace& parametres) {
+    const int s = serie();
+    const QImage& image = toile.image();
+    toile.police = police_graphe(image.height());
+    toile.couleur_police = BLEU_MARINE;
+    remplit_fond(toile, image.width(), image.height(), BLANC);
+    trace_axe_x(toile, plot_scales.echelle_x[s], plot_scales.pas_x[s]);
+    trace_axe_y(toile, plot_scales.echelle_y[s], plot_scales.pas_y[s]);
+    trace_serie(toile, parametres.epaisseur, parametres.dessin);
+    ecrit_texte(toile, 50, 10, platform::name_part(parametres.fichier_donnees), 'd', 'b');
+}
+
+void trace_image(int n, QImage& image, const ParametresTrace& parametres) {
+    plot_frame.largeur_trace[n] = image.width() - 60;
+    plot_frame.hauteur_trace[n] = image.height() - 40;
+    plot_frame.origine_x[n] = 40;
+    plot_frame.origine_y[n] = plot_frame.hauteur_trace[n] + 10;
+    Toile toile(image);
+    dessine_graphe(toile, parametres);
+    if (n == 2) {
+        const long double tau = class_table.Tau;
+        trace_ligne(toile, ROUGE, tau, 0, tau, plot_scales.echelle_y[2] / 2);
+        trace_ligne(toile, ROUGE, 0, 10 * class_table.C0, tau, 0);
+    }
+}
+
+void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres) {
+    record_store.serie_courante = n;
+    lit_echelles(n, texte_x, texte_y);
+    trace_image(n, image, parametres);
+}

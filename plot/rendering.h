@@ -1,0 +1,105 @@
+#pragma once
+// Drawing a plot onto an image: white background, blue axes with ticks and
+// labels, the series as dots joined by lines, the data file's name as title,
+// and for the class plot the two red lines from Tau and C0.
+//
+// Everything works for the plot record_store.serie_courante, with its scales
+// (plot_scales) and its pixel geometry (plot_frame). The drawing is aliased and
+// pixel-exact; the pixels of a pen stroke are defined in plot/strokes.h.
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRgb>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <functional>
+
+// Alignment flags of a drawing surface.
+constexpr int ALIGNE_GAUCHE = 0;
+constexpr int ALIGNE_DROITE = 2;
+constexpr int ALIGNE_CENTRE = 6;
+constexpr int ALIGNE_HAUT = 0;
+constexpr int ALIGNE_BAS = 8;
+constexpr int ALIGNE_LIGNE_DE_BASE = 24;
+
+// The drawing surface of an image: a pen, a brush, a font, a current position
+// and the text alignment, kept from one drawing call to the next.
+class Toile {
+public:
+    explicit Toile(QImage& image);
+    ~Toile();
+    Toile(const Toile&) = delete;
+    Toile& operator=(const Toile&) = delete;
+
+    QImage& image() { return image_; }
+
+    QRgb couleur_stylo = qRgb(0, 0, 0);
+    std::int64_t largeur_stylo = 1;
+    QRgb couleur_pinceau = qRgb(255, 255, 255);
+    bool pinceau_plein = true;  // false: clear brush, text drawn without background
+    QFont police;
+    QRgb couleur_police = qRgb(0, 0, 0);
+    int alignement = ALIGNE_GAUCHE + ALIGNE_HAUT;
+
+    void deplace_vers(QPoint p) { position_ = p; }
+    // A line from the current position to p with the pen; p becomes the current position.
+    void trace_vers(QPoint p);
+    void remplit_rectangle(const QRect& r);
+    // The text at p, placed by the alignment flags.
+    void ecrit(QPoint p, const QString& texte);
+
+    // The painter on the image, begun on first use.
+    QPainter& peintre();
+    // The image's pixels for direct writing (the painter is ended first), or
+    // nullptr when the image's format is not 32-bit RGB.
+    std::uint32_t* pixels_directs(qsizetype& mots_par_ligne);
+
+private:
+    QImage& image_;
+    QPainter peintre_;
+    QPoint position_;
+};
+
+// Reads the line thickness from its field, afresh at every call; raises the
+// conversion error when the text is not an integer.
+using LitEpaisseur = std::function<std::int32_t()>;
+
+// How the series is drawn: one stroke per dot and per segment, or batched
+// (strokes that cannot change a pixel skipped, the rest written straight into
+// the image). Both give the same pixels.
+enum class Dessin { simple, rapide };
+
+struct ParametresTrace {
+    LitEpaisseur epaisseur;
+    QString fichier_donnees;  // the title is its file name part
+    Dessin dessin = Dessin::rapide;
+};
+
+// n thousandths of the plot area's width, truncated.
+std::int32_t taille_relative(std::int32_t n);
+// The pixel of a data point; no clipping. Raises the floating-point errors of
+// the conversion, and an overflow beyond +-2^28 pixels.
+QPoint vers_pixel(long double x, long double y);
+
+void remplit_fond(Toile& toile, int largeur, int hauteur, QRgb couleur);
+void trace_segment(Toile& toile, int x1, int y1, int x2, int y2);
+// h: 'c' centred on x, 'd' starting at x, 'g' ending at x (others as 'd');
+// v: 'b' top at y, 'h' bottom at y, 'L' baseline at y (others as 'b').
+void ecrit_texte(Toile& toile, int x, int y, const QString& texte, char h, char v);
+void trace_axe_x(Toile& toile, long double echelle, long double pas);
+void trace_axe_y(Toile& toile, long double echelle, long double pas);
+void trace_point(Toile& toile, QRgb couleur, long double x, long double y);
+void trace_ligne(Toile& toile, QRgb couleur, long double x1, long double y1, long double x2, long double y2);
+void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin = Dessin::rapide);
+void dessine_graphe(Toile& toile, const ParametresTrace& parametres);
+// The font of labels and title: "Arial" bold, of pixel height image height div 25.
+QFont police_graphe(int hauteur_image);
+
+// Plot n onto an image whose plot scales are already read: the frame values
+// from the image's size, the drawing, and for plot 2 the red Tau lines.
+void trace_image(int n, QImage& image, const ParametresTrace& parametres);
+// The whole redraw of plot n without a window: serie_courante := n, the scales
+// from the two field texts, then trace_image.
+void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres);

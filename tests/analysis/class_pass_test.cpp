@@ -1,0 +1,291 @@
+#include "analysis/class_pass.h"
+#include "analysis/class_table.h"
+#include "analysis/record_store.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <numbers>
+
+namespace {
+
+// Series 1 holds exactly these durations; cumul_durees is their total.
+void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
+    record_store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
+    record_store.cumul_durees = 0;
+    std::size_t j = 1;
+    for (double d : valeurs) {
+        record_store.serie_y[1][j++] = d;
+        record_store.cumul_durees += d;
+    }
+    record_store.duree_acquisition = acquisition;
+}
+
+struct Passe {
+    ResultatClasses resultat;
+    QStringList listing;
+};
+
+Passe passe(long double dX, long double x_max, bool par_centres = false) {
+    prend_largeur_classe(dX);
+    const std::int32_t n = nombre_de_classes(x_max);
+    Passe p{calcule_classes(n, par_centres), {}};
+    p.listing = liste_classes(n);
+    return p;
+}
+
+QString message_de(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::Error& e) {
+        return e.text();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
+    durees({});
+    const Passe p = passe(10, 800);
+    EXPECT_EQ(p.resultat.n_classe, 80);
+    ASSERT_EQ(p.resultat.trace.size(), 83);
+    EXPECT_EQ(p.resultat.trace.front(), QStringLiteral("80  classes"));
+    EXPECT_EQ(p.resultat.trace[1], QStringLiteral("-classe=1  n=0  val moyenne =0"));
+    EXPECT_EQ(p.resultat.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=0"));
+    ASSERT_EQ(p.listing.size(), 80);
+    EXPECT_EQ(p.listing.front(), QStringLiteral("1   0   0"));
+    EXPECT_EQ(p.listing.back(), QStringLiteral("80   790   0"));
+    EXPECT_FALSE(p.resultat.statistiques.has_value());
+    EXPECT_EQ(p.resultat.effectif_max, 0);
+    EXPECT_EQ(record_store.nb_points[2], 80);
+    EXPECT_EQ(record_store.max_x_serie[2], -10);
+    EXPECT_EQ(record_store.max_y_serie[2], -10);
+}
+
+TEST(ClassPass, NumberOfClassesRoundsHalvesToEven) {
+    struct Cas {
+        long double dX, x_max;
+        std::int32_t n;
+    };
+    const Cas cas[] = {{10, 805, 80}, {10, 815, 82}, {10, 4, 0},        {2.5L, 800, 320},
+                       {10, 10010, 1001}, {10, -4, 0}, {10, -16, -2}};
+    for (const Cas& c : cas) {
+        prend_largeur_classe(c.dX);
+        EXPECT_EQ(nombre_de_classes(c.x_max), c.n) << static_cast<double>(c.x_max);
+    }
+}
+
+TEST(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
+    durees({5, 15});
+    class_table.Tau = 123;
+    class_table.C0 = 4;
+    for (long double x_max : {4.0L, -16.0L}) {
+        const Passe p = passe(10, x_max);
+        const QString n = platform::decimal(p.resultat.n_classe);
+        EXPECT_EQ(p.resultat.trace, (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
+                                                 QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
+        EXPECT_TRUE(p.listing.isEmpty());
+        EXPECT_FALSE(p.resultat.statistiques.has_value());
+        EXPECT_EQ(record_store.nb_points[2], p.resultat.n_classe);
+    }
+    EXPECT_EQ(class_table.Tau, 123);
+    EXPECT_EQ(class_table.C0, 4);
+    // The durations are still sorted into the (unshown) classes.
+    EXPECT_EQ(class_table.effectif[0], 1);
+    EXPECT_EQ(class_table.effectif[1], 1);
+}
+
+TEST(ClassPass, DurationOnABoundGoesToTheUpperClass) {
+    durees({0, 9.99, 10, 20, -5});
+    const Passe p = passe(10, 800);
+    EXPECT_EQ(p.listing[0], QStringLiteral("1   0   3"));  // 0, 9.99 and -5
+    EXPECT_EQ(p.listing[1], QStringLiteral("2   10   1"));
+    EXPECT_EQ(p.listing[2], QStringLiteral("3   20   1"));
+    EXPECT_EQ(p.resultat.trace[1], QStringLiteral("-classe=1  n=3  val moyenne =1.66333333333333"));
+    EXPECT_EQ(record_store.serie_x[2][2], 20.0);
+    EXPECT_EQ(record_store.serie_y[2][0], 3.0);
+}
+
+TEST(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {
+    // Twelve durations of mean 25 in class 3, and a 30 on the lower bound of class 4.
+    durees({21, 29, 22, 28, 23, 27, 24, 26, 25, 25, 20.5, 29.5, 30});
+    const Passe p = passe(10, 800);
+    EXPECT_EQ(p.resultat.trace[3], QStringLiteral("-classe=3  n=12  val moyenne =25"));
+    EXPECT_EQ(p.listing[2], QStringLiteral("3   20   12"));
+    EXPECT_EQ(p.resultat.trace[4], QStringLiteral("-classe=4  n=1  val moyenne =30"));
+    EXPECT_EQ(p.resultat.trace[81], QStringLiteral("  somme_val_moyenne_classe=330"));
+    // Centres: 12 x 25 + 1 x 35.
+    EXPECT_EQ(p.resultat.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=335"));
+    EXPECT_EQ(p.listing[4], QStringLiteral("5   40   0"));
+}
+
+TEST(ClassPass, ListingPrintsTheStored64BitBounds) {
+    durees({0.25});
+    const Passe p = passe(0.1L, 1);
+    ASSERT_EQ(p.listing.size(), 10);
+    EXPECT_EQ(p.listing[3], QStringLiteral("4   0.3   0"));
+    EXPECT_EQ(record_store.serie_x[2][3], static_cast<double>(3 * 0.1L));
+    EXPECT_EQ(p.listing[2], QStringLiteral("3   0.2   1"));
+}
+
+TEST(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
+    struct Cas {
+        bool par_centres;
+        const char *tau, *lambda, *demi_vie, *cm, *c0, *activite;
+    };
+    const Cas cas[] = {
+        // Tau = 2020 / 2 = 1010 lies in class 102, which holds nothing.
+        {false, "1010", "0.001", "700.079", "0 [ classe 102]", "0", "0"},
+        // Tau = (5 + 15) / 2 = 10 lies in class 2, which holds the 15.
+        {true, "10", "0.1", "6.931", "1 [ classe 2]", "0.368", "0.004"},
+    };
+    for (const Cas& c : cas) {
+        durees({5, 15, 2000});
+        const Passe p = passe(10, 800, c.par_centres);
+        ASSERT_TRUE(p.resultat.statistiques.has_value());
+        const TextesStatistiques& s = *p.resultat.statistiques;
+        EXPECT_EQ(s.duree_totale_moyennes, QStringLiteral("2020"));
+        EXPECT_EQ(s.duree_totale_centres, QStringLiteral("20"));
+        EXPECT_EQ(s.evenements, QStringLiteral("2"));
+        EXPECT_EQ(s.tau, QString::fromUtf8(c.tau));
+        EXPECT_EQ(s.lambda, QString::fromUtf8(c.lambda));
+        EXPECT_EQ(s.demi_vie, QString::fromUtf8(c.demi_vie));
+        EXPECT_EQ(s.cm, QString::fromUtf8(c.cm));
+        EXPECT_EQ(s.c0, QString::fromUtf8(c.c0));
+        EXPECT_EQ(s.activite, QString::fromUtf8(c.activite));
+        EXPECT_EQ(class_table.evenements, 2);
+        EXPECT_EQ(class_table.somme_duree, 20);
+        EXPECT_EQ(p.resultat.durees_hors_table, 0);
+        EXPECT_EQ(class_table.effectif[200], 1);  // counted, not shown
+    }
+}
+
+TEST(ClassPass, FiguresAreExtendedPrecision) {
+    durees({5, 15}, 3);
+    passe(10, 800, true);
+    EXPECT_EQ(class_table.Tau, 10);
+    EXPECT_EQ(class_table.Cm, 1);
+    EXPECT_EQ(class_table.C0, 1 / std::numbers::e_v<long double>);
+    EXPECT_EQ(class_table.activite_initiale, 1 / std::numbers::e_v<long double> / 3);
+}
+
+TEST(ClassPass, LambdaOfALongTauShowsZero) {
+    durees({2500});
+    const Passe p = passe(10, 5000);
+    EXPECT_EQ(p.resultat.statistiques->tau, QStringLiteral("2500"));
+    EXPECT_EQ(p.resultat.statistiques->lambda, QStringLiteral("0"));
+}
+
+TEST(ClassPass, LargestCountLooksAtShownClassesOnly) {
+    record_store.nb_points[1] = 37 + 50;
+    for (std::size_t j = 1; j <= 37; ++j) record_store.serie_y[1][j] = 3;
+    for (std::size_t j = 38; j <= 87; ++j) record_store.serie_y[1][j] = 900;
+    const Passe p = passe(10, 800);
+    EXPECT_EQ(p.resultat.effectif_max, 37);
+    EXPECT_EQ(class_table.effectif[90], 50);
+}
+
+TEST(ClassPass, ImpossibleClassWidthIsRefusedAndKeepsTheWidth) {
+    prend_largeur_classe(10);
+    for (long double dX : {0.0L, -0.0L, -5.0L}) {
+        const QString message = message_de([&] { prend_largeur_classe(dX); });
+        EXPECT_TRUE(message.startsWith(QStringLiteral("dX = ")) && message.contains(QStringLiteral("supérieure à 0")))
+            << message.toStdString();
+        EXPECT_EQ(class_table.largeur_classe, 10);
+    }
+}
+
+TEST(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
+    durees({5});
+    passe(10, 800);
+    prend_largeur_classe(10);
+    for (long double x_max : {10015.0L, 1e6L, 1e300L}) {
+        const QString message = message_de([&] { nombre_de_classes(x_max); });
+        EXPECT_TRUE(message.contains(QStringLiteral("1001")) && message.contains(QStringLiteral("X max / dX")))
+            << message.toStdString();
+    }
+    // A width so small that X max / dX is no finite number.
+    prend_largeur_classe(1e-4940L);
+    EXPECT_TRUE(message_de([] { nombre_de_classes(1e300L); }).contains(QStringLiteral("1001")));
+    // Beyond the range of the stored class bounds.
+    prend_largeur_classe(1e4000L);
+    EXPECT_TRUE(message_de([] { nombre_de_classes(1e4001L); }).startsWith(QStringLiteral("X max = 1E4001")));
+    EXPECT_EQ(record_store.nb_points[2], 80);
+}
+
+TEST(ClassPass, DurationsOutsideTheTableAreLeftOut) {
+    durees({-10, -25, 1e6, 10009.99, 5, 1e300});
+    const Passe p = passe(10, 10010);
+    EXPECT_EQ(p.resultat.n_classe, 1001);
+    EXPECT_EQ(p.resultat.durees_hors_table, 4);
+    EXPECT_EQ(class_table.effectif[0], 1);
+    EXPECT_EQ(class_table.effectif[1000], 1);
+    EXPECT_EQ(p.listing.size(), 1001);
+    EXPECT_EQ(p.listing.back(), QStringLiteral("1001   10000   1"));
+    EXPECT_EQ(class_table.evenements, 2);
+    // The class width beside the table is untouched.
+    EXPECT_EQ(class_table.largeur_classe, 10);
+    EXPECT_EQ(p.resultat.statistiques->evenements, QStringLiteral("2"));
+}
+
+TEST(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
+    struct Cas {
+        std::initializer_list<double> valeurs;
+        long double dX, x_max;
+        const char *tau, *cm;
+    };
+    const Cas cas[] = {
+        // Inside the table but beyond X max: the table's count.
+        {{0, 0, 1000, 1000}, 10, 800, "1000", "2 [ classe 101]"},
+        // Beyond the table: Tau = 30005 is in class 3001, which holds 30000.
+        {{0, 0, 30000, 30010}, 10, 800, "30005", "1 [ classe 3001]"},
+        // Below the table: Tau = -35 is in class -2, which holds -30.
+        {{-5, -30}, 10, 800, "-35", "1 [ classe -2]"},
+        // Tau / dX beyond any number: no class.
+        {{0, 1e300}, 1e-4930L, 2e-4930L, nullptr, "0 [ classe —]"},
+    };
+    for (const Cas& c : cas) {
+        durees(c.valeurs);
+        const Passe p = passe(c.dX, c.x_max);
+        ASSERT_TRUE(p.resultat.statistiques.has_value()) << c.cm;
+        if (c.tau) {
+            EXPECT_EQ(p.resultat.statistiques->tau, QString::fromUtf8(c.tau));
+        }
+        EXPECT_EQ(p.resultat.statistiques->cm, QString::fromUtf8(c.cm));
+    }
+}
+
+TEST(ClassPass, ZeroTauAndZeroAcquisitionTimeShowNoFigureAndFinish) {
+    durees({-5, 5}, 0);
+    const Passe p = passe(10, 800);
+    ASSERT_TRUE(p.resultat.statistiques.has_value());
+    const TextesStatistiques& s = *p.resultat.statistiques;
+    EXPECT_EQ(s.tau, QStringLiteral("0"));
+    EXPECT_EQ(s.lambda, TEXTE_INDEFINI);
+    EXPECT_EQ(s.cm, QStringLiteral("2 [ classe 1]"));
+    EXPECT_EQ(s.c0, QStringLiteral("0.736"));
+    EXPECT_EQ(s.activite, TEXTE_INDEFINI);
+    EXPECT_EQ(class_table.activite_initiale, 0);
+    EXPECT_EQ(p.listing.size(), 80);
+}
+
+TEST(ClassPass, ReadsNoRecordBeyondTheCapacityOfSeries1) {
+    for (std::size_t j = 1; j <= NB_MAX_DONNEES; ++j) record_store.serie_y[1][j] = 5;
+    for (std::size_t j = 0; j < 100; ++j) record_store.serie_y[2][j] = 5;
+    record_store.nb_points[1] = NB_MAX_DONNEES + 60;
+    passe(10, 800);
+    EXPECT_EQ(class_table.effectif[0], NB_MAX_DONNEES);
+}
+
+TEST(ClassPass, Series2BeyondTheShownClassesKeepsEarlierPoints) {
+    durees({5});
+    passe(10, 800);
+    passe(10, 400);
+    EXPECT_EQ(record_store.nb_points[2], 40);
+    EXPECT_EQ(record_store.serie_x[2][50], 500.0);
+}

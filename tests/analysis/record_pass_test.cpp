@@ -1,0 +1,377 @@
+// The data line rules and the record pass, on a store of the test's own.
+#include "analysis/record_pass.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Two title lines, then whatever the test gives.
+QStringList fichier(std::initializer_list<const char*> lignes) {
+    QStringList out{QStringLiteral("Run 12"), QStringLiteral("Sample B")};
+    for (const char* l : lignes) out.append(QString::fromUtf8(l));
+    return out;
+}
+
+QString erreur_de(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::Error& e) {
+        return e.text();
+    }
+    return QStringLiteral("(no error)");
+}
+
+struct Point {
+    double x;
+    double y;
+};
+
+std::vector<Point> points(const RecordStore& store) {
+    std::vector<Point> out;
+    for (int k = 1; k <= store.nb_points[1]; ++k) out.push_back({store.serie_x[1][k], store.serie_y[1][k]});
+    return out;
+}
+
+class RecordPass : public ::testing::Test {
+protected:
+    std::unique_ptr<RecordStore> store = std::make_unique<RecordStore>();
+    PasseDesLignes passe(const QStringList& lignes) { return passe_des_lignes(lignes, *store); }
+};
+
+}  // namespace
+
+TEST(LitHeure, MinutesSinceMidnightFromTheFirstField) {
+    EXPECT_EQ(lit_heure(u"12:30:15\t3"), 750.25L);
+    EXPECT_EQ(lit_heure(u"\t 0:0:0 \t3"), 0.0L);           // leading tab and blanks around the field
+    EXPECT_EQ(lit_heure(u"10:01:00:99\t3"), 601.0L);       // further parts are ignored
+    EXPECT_EQ(lit_heure(u" 10 : 01 : 30 \t3"), 601.5L);    // blanks around the parts (the long way)
+    EXPECT_EQ(lit_heure(u"10::01:::30\t3"), 601.5L);       // runs of ':' are one separator
+    EXPECT_EQ(lit_heure(u"-1:00:30\t3"), -59.5L);          // signs are read, no range check
+    EXPECT_EQ(lit_heure(u"100:00:00\t3"), 6000.0L);
+    EXPECT_EQ(lit_heure(u"2147483647:0:0"), 2147483647.0L * 60);
+}
+
+TEST(LitHeure, BadPartsRaiseTheIntegerErrorWithThePartsText) {
+    struct Cas {
+        const char16_t* ligne;
+        const char* erreur;
+    };
+    const Cas cas[] = {
+        {u"10:xx:00\t3", "'xx' is not a valid integer value"},
+        {u"10:00\t3", "'' is not a valid integer value"},        // missing seconds
+        {u"10.5:00:00\t3", "'10.5' is not a valid integer value"},
+        {u"Heure\tDuree", "'Heure' is not a valid integer value"},
+        {u"   ", "'_extraitUTIL<>' is not a valid integer value"},  // a line of blanks
+        {u"", "'_extraitUTIL<>' is not a valid integer value"},
+        {u"2147483648:0:0", "'2147483648' is not a valid integer value"},
+        {u"1234567890123:0:0", "'1234567890123' is not a valid integer value"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(erreur_de([&] { lit_heure(c.ligne); }), QString::fromUtf8(c.erreur))
+            << QString::fromUtf16(c.ligne).toStdString();
+    }
+}
+
+TEST(LitHeure, ATimeWithADecimalMarkNamesTheAdaptedText) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    EXPECT_EQ(erreur_de([] { lit_heure(u"10.5:00:00\t3"); }), QStringLiteral("'10,5' is not a valid integer value"));
+}
+
+TEST(LitValeur, BothDecimalMarksReadTheSameWhateverTheLocale) {
+    for (const char sep : {'.', ','}) {
+        platform::set_decimal_separator(QLatin1Char(sep));
+        EXPECT_EQ(lit_valeur(u"10:00:00\t0.5"), 0.5L) << sep;
+        EXPECT_EQ(lit_valeur(u"10:00:00\t0,5"), 0.5L) << sep;
+        EXPECT_EQ(lit_valeur(u"10:00:00\t\t 2,5e1 \tfoo"), 25.0L) << sep;
+        EXPECT_EQ(lit_valeur(u"10:00:00\t-3"), -3.0L) << sep;
+    }
+}
+
+TEST(LitValeur, BadOrMissingFieldRaisesTheRealErrorWithTheAdaptedText) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    struct Cas {
+        const char16_t* ligne;
+        const char* erreur;
+    };
+    const Cas cas[] = {
+        {u"10:00:00", "'' is not a valid floating point value"},  // no tab, no second field
+        {u"10:00:00\tabc", "'abc' is not a valid floating point value"},
+        {u"10:00:00\t1.5.2", "'1,5,2' is not a valid floating point value"},
+        {u"10:00:00\t1 000", "'1 000' is not a valid floating point value"},
+        {u"10:00:00\tinf", "'inf' is not a valid floating point value"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(erreur_de([&] { lit_valeur(c.ligne); }), QString::fromUtf8(c.erreur))
+            << QString::fromUtf16(c.ligne).toStdString();
+    }
+}
+
+// The duration field is read without copies when it is plain; the value must
+// be the very one the text conversion gives, to the last bit.
+TEST(LitValeur, PlainDurationsGiveExactlyTheTextConversionsValue) {
+    std::mt19937_64 hasard(12345);
+    QStringList textes{QStringLiteral("0.1"),          QStringLiteral("2.675"),
+                       QStringLiteral("0.3"),          QStringLiteral("1e-3"),
+                       QStringLiteral("9999999999999999999"), QStringLiteral("1234567890.123456789"),
+                       QStringLiteral("0.0000000000000000001"), QStringLiteral("12345678901234567890"),
+                       QStringLiteral("+7"),           QStringLiteral("-0"),
+                       QStringLiteral("1."),           QStringLiteral(".5"),
+                       QStringLiteral("007.250")};
+    for (int i = 0; i < 20000; ++i) {
+        const int chiffres = 1 + static_cast<int>(hasard() % 19);
+        QString t;
+        for (int k = 0; k < chiffres; ++k) t.append(QChar(u'0' + static_cast<char16_t>(hasard() % 10)));
+        t.insert(static_cast<qsizetype>(hasard() % (chiffres + 1)), QLatin1Char(hasard() % 2 ? '.' : ','));
+        if (hasard() % 4 == 0) t.prepend(QLatin1Char('-'));
+        textes.append(t);
+    }
+    for (const char sep : {'.', ','}) {
+        platform::set_decimal_separator(QLatin1Char(sep));
+        for (const QString& t : textes) {
+            QString adapte = t;
+            adapte.replace(QLatin1Char('.'), QLatin1Char(sep)).replace(QLatin1Char(','), QLatin1Char(sep));
+            const long double attendu = platform::str_to_float(adapte);
+            const long double lu = lit_valeur(QStringLiteral("10:00:00\t") + t);
+            ASSERT_TRUE(lu == attendu && std::signbit(lu) == std::signbit(attendu)) << t.toStdString();
+        }
+    }
+}
+
+TEST_F(RecordPass, TheWorkedExample) {
+    const auto r = passe(fichier({"Heure\tDuree", "10:00:00\t3", "10:01:00\t2.5", "10:02:30\t1,5"}));
+    const auto p = points(*store);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0].x, 1.0);
+    EXPECT_EQ(p[0].y, 2.5);
+    EXPECT_EQ(p[1].x, 2.5);
+    EXPECT_EQ(p[1].y, 1.5);
+    EXPECT_EQ(store->cumul_durees, 4.0L);
+    EXPECT_EQ(store->duree_acquisition, 2.5L);
+    EXPECT_EQ(r.derniere_duree, 2.5L);
+    EXPECT_FALSE(r.capacite_depassee);
+    EXPECT_EQ(store->max_x_serie[1], 2.5L);
+    EXPECT_EQ(store->max_y_serie[1], 2.5L);
+    EXPECT_EQ(store->serie_courante, 1);
+}
+
+TEST_F(RecordPass, LinesThatMakeNoRecordLeaveTheStoreEmpty) {
+    const QStringList cas[] = {
+        {},
+        {QStringLiteral("Heure")},
+        {QStringLiteral("Heure"), QStringLiteral("10:00:00\t1")},
+        // A header at line 0 or 1 is never seen.
+        {QStringLiteral("Heure\tDuree"), QStringLiteral("x"), QStringLiteral("10:00:00\t1"), QStringLiteral("10:01:00\t1")},
+        {QStringLiteral("a"), QStringLiteral("Heure\tDuree"), QStringLiteral("10:00:00\t1"), QStringLiteral("10:01:00\t1")},
+        // No header at all, or only a commented one.
+        fichier({"10:00:00\t1", "10:01:00\t1"}),
+        fichier({"'Heure\tDuree", "10:00:00\t1", "10:01:00\t1"}),
+        // Only the origin line.
+        fichier({"Heure", "10:00:00\t1"}),
+    };
+    for (const QStringList& lignes : cas) {
+        store->nb_points[1] = 7;
+        store->duree_acquisition = 99;
+        store->cumul_durees = 99;
+        const auto r = passe(lignes);
+        EXPECT_EQ(store->nb_points[1], 0) << lignes.join(u'|').toStdString();
+        EXPECT_EQ(store->cumul_durees, 0.0L);
+        EXPECT_EQ(store->duree_acquisition, 0.0L);
+        EXPECT_EQ(r.derniere_duree, 0.0L);
+        EXPECT_EQ(store->max_x_serie[1], -10.0L);
+        EXPECT_EQ(store->max_y_serie[1], -10.0L);
+    }
+}
+
+TEST_F(RecordPass, CommentsEmptyLinesAndTheStopLine) {
+    struct Cas {
+        QStringList lignes;
+        std::vector<Point> attendu;
+    };
+    const Cas cas[] = {
+        // Empty lines and comments before the header are skipped, comments after it too.
+        {fichier({"", "'note", "", "Heure", "'after", "10:00:00\t9", "'between", "10:01:00\t2", "10:02:00\t3"}),
+         {{1, 2}, {2, 3}}},
+        // After the header an empty line ends the data.
+        {fichier({"Heure", "10:00:00\t9", "10:01:00\t2", "", "10:02:00\t3"}), {{1, 2}}},
+        // So does a stop line, even one that carries a time and a value.
+        {fichier({"Heure", "10:00:00\t9", "10:01:00\t2", "10:02:00\t3 SAUVEGARDE", "10:03:00\t4"}), {{1, 2}}},
+        {fichier({"SAUVEGARDE", "Heure", "10:00:00\t9", "10:01:00\t2"}), {}},
+        // The stop word is matched with its case; a header line carries no data of its own.
+        {fichier({"Heure Sauvegarde\t10:00:00\t9", "10:00:00\t9", "10:01:00\t2"}), {{1, 2}}},
+        // A line whose text holds "Heure" after the header is data like any other.
+        {fichier({"Heure", "10:00:00\t9", "10:01:00\t2\tHeure", "10:02:00\t3"}), {{1, 2}, {2, 3}}},
+        // The header can be any line with "Heure" in it, the line after it is the origin.
+        {fichier({"date 2024", "  # Heure locale", "10:00:00\t9", "10:01:00\t2"}), {{1, 2}}},
+    };
+    for (const Cas& c : cas) {
+        passe(c.lignes);
+        const auto p = points(*store);
+        ASSERT_EQ(p.size(), c.attendu.size()) << c.lignes.join(u'|').toStdString();
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            EXPECT_EQ(p[k].x, c.attendu[k].x) << c.lignes.join(u'|').toStdString();
+            EXPECT_EQ(p[k].y, c.attendu[k].y) << c.lignes.join(u'|').toStdString();
+        }
+    }
+}
+
+TEST_F(RecordPass, MidnightRollOverIsTestedAgainstTheOriginOncePerLine) {
+    struct Cas {
+        QStringList lignes;
+        std::vector<double> x;
+    };
+    const Cas cas[] = {
+        {fichier({"Heure", "23:59:00\t1", "00:01:00\t1"}), {2}},
+        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1"}), {1440}},
+        {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "11:00:00\t1", "09:00:00\t1"}), {1380, 1500, 1380}},
+        // Two days later, one line at a time: each line rolls over at most once.
+        {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "08:00:00\t1"}), {1380, 1320}},
+        // The counter only rises for a line at or before the origin with the current count.
+        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "10:00:00\t1", "09:59:00\t1"}), {1440, 1440, 1439}},
+        // A time far before the origin rolls over once and stays negative.
+        {fichier({"Heure", "10:00:00\t1", "-40:00:00\t1"}), {-1560}},
+    };
+    for (const Cas& c : cas) {
+        passe(c.lignes);
+        const auto p = points(*store);
+        ASSERT_EQ(p.size(), c.x.size()) << c.lignes.join(u'|').toStdString();
+        for (std::size_t k = 0; k < p.size(); ++k) EXPECT_EQ(p[k].x, c.x[k]) << c.lignes.join(u'|').toStdString() << k;
+        EXPECT_EQ(store->duree_acquisition, static_cast<long double>(c.x.back()));
+    }
+}
+
+TEST_F(RecordPass, MaximaTotalAndAcquisitionTimeKeepExtendedPrecision) {
+    passe(fichier({"Heure", "10:00:00\t1", "10:00:20\t0.1", "10:00:40\t0.7", "09:59:50\t0.2"}));
+    ASSERT_EQ(store->nb_points[1], 3);
+    // 1439 5/6 minutes (after the roll-over) has no exact double: the series
+    // holds it rounded, the maximum and the acquisition time keep the extended value.
+    const long double x3 = store->max_x_serie[1];
+    EXPECT_EQ(static_cast<double>(x3), store->serie_x[1][3]);
+    EXPECT_NE(x3, static_cast<long double>(store->serie_x[1][3]));
+    EXPECT_NEAR(static_cast<double>(x3), 1439.0 + 5.0 / 6, 1e-9);
+    EXPECT_EQ(store->duree_acquisition, x3);
+    EXPECT_EQ(store->max_y_serie[1], 0.7L);
+    EXPECT_NE(store->max_y_serie[1], static_cast<long double>(0.7));
+    EXPECT_EQ(store->cumul_durees, 0.1L + 0.7L + 0.2L);
+}
+
+TEST_F(RecordPass, NegativeDurationsAndAnOriginAtMidnight) {
+    passe(fichier({"Heure", "00:00:00\t1", "00:00:30\t-2", "00:01:00\t-1"}));
+    ASSERT_EQ(store->nb_points[1], 2);
+    EXPECT_EQ(store->serie_x[1][1], 0.5);  // an origin at 0 is set: 0 is not "not yet set"
+    EXPECT_EQ(store->max_y_serie[1], -1.0L);
+    EXPECT_EQ(store->cumul_durees, -3.0L);
+}
+
+TEST_F(RecordPass, AConversionErrorEndsThePassWithTheRecordsMadeSoFar) {
+    store->duree_acquisition = 77;
+    store->nb_points[2] = 5;
+    store->serie_x[2][0] = 3;
+    const auto lignes = fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t4", "10:03:00\tabc", "10:04:00\t8"});
+    EXPECT_EQ(erreur_de([&] { passe(lignes); }), QStringLiteral("'abc' is not a valid floating point value"));
+    ASSERT_EQ(store->nb_points[1], 2);
+    EXPECT_EQ(store->serie_x[1][2], 2.0);
+    EXPECT_EQ(store->cumul_durees, 6.0L);
+    EXPECT_EQ(store->max_x_serie[1], 2.0L);
+    EXPECT_EQ(store->duree_acquisition, 77.0L);  // not set by a failed pass
+    EXPECT_EQ(store->nb_points[2], 5);           // series 2 is not the pass's
+    EXPECT_EQ(store->serie_x[2][0], 3.0);
+}
+
+TEST_F(RecordPass, ASecondHeaderOrABlankLineAfterTheHeaderFails) {
+    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "Heure\tDuree", "10:00:00\t1"})); }),
+              QStringLiteral("'Heure' is not a valid integer value"));
+    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t1", "  "})); }),
+              QStringLiteral("'_extraitUTIL<>' is not a valid integer value"));
+    EXPECT_EQ(store->nb_points[1], 1);
+    // A data line without its duration.
+    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00", "10:01:00"})); }),
+              QStringLiteral("'' is not a valid floating point value"));
+}
+
+TEST_F(RecordPass, ADurationBeyondTheSeriesRangeIsAnOverflowNotAnInfinity) {
+    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t1e400"})); }),
+              QStringLiteral("Floating point overflow"));
+    EXPECT_EQ(store->nb_points[1], 1);
+    EXPECT_EQ(store->cumul_durees, 2.0L);
+}
+
+TEST_F(RecordPass, TheSameResultWithEitherDecimalSeparator) {
+    const auto lignes = fichier({"'exp 3", "Heure\tDurée", "23:58:10\t0.25", "23:59:00\t1,75", "23:59:59\t12.5e-1",
+                                 "00:00:01\t,5", "00:10:00\t3.", "'fin"});
+    std::vector<Point> avant;
+    long double cumul = 0;
+    for (const char sep : {'.', ','}) {
+        platform::set_decimal_separator(QLatin1Char(sep));
+        passe(lignes);
+        const auto p = points(*store);
+        ASSERT_EQ(p.size(), 4u);
+        if (sep == '.') {
+            avant = p;
+            cumul = store->cumul_durees;
+            EXPECT_EQ(p[0].y, 1.75);
+            EXPECT_EQ(p[1].y, 1.25);
+            EXPECT_EQ(p[2].y, 0.5);
+            EXPECT_EQ(p[3].y, 3.0);
+            continue;
+        }
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            EXPECT_EQ(p[k].x, avant[k].x);
+            EXPECT_EQ(p[k].y, avant[k].y);
+        }
+        EXPECT_EQ(store->cumul_durees, cumul);
+    }
+}
+
+namespace {
+QStringList enregistrements(int n, const char* apres = nullptr) {
+    QStringList lignes = fichier({"Heure\tDuree", "00:00:00\t9"});
+    for (int k = 1; k <= n; ++k) {
+        lignes.append(QStringLiteral("%1:%2:%3\t%4")
+                          .arg(k / 3600)
+                          .arg(k / 60 % 60, 2, 10, QLatin1Char('0'))
+                          .arg(k % 60, 2, 10, QLatin1Char('0'))
+                          .arg(k % 7));
+    }
+    if (apres) lignes.append(QString::fromUtf8(apres));
+    return lignes;
+}
+long double somme(int n) {
+    long double s = 0;
+    for (int k = 1; k <= n; ++k) s += k % 7;
+    return s;
+}
+}  // namespace
+
+TEST_F(RecordPass, RecordsPastTheCapacityAreNotRead) {
+    const auto plein = passe(enregistrements(NB_MAX_DONNEES));
+    EXPECT_FALSE(plein.capacite_depassee);
+    EXPECT_EQ(store->nb_points[1], NB_MAX_DONNEES);
+
+    // The 50 001st record would not even convert: it is never read.
+    const auto r = passe(enregistrements(NB_MAX_DONNEES, "99:99:xx\tzz"));
+    EXPECT_TRUE(r.capacite_depassee);
+    EXPECT_EQ(store->nb_points[1], NB_MAX_DONNEES);
+    EXPECT_EQ(store->cumul_durees, somme(NB_MAX_DONNEES));
+    EXPECT_EQ(store->duree_acquisition, NB_MAX_DONNEES / 60.0L);
+    EXPECT_EQ(r.derniere_duree, NB_MAX_DONNEES / 60.0L);
+    EXPECT_EQ(store->max_x_serie[1], NB_MAX_DONNEES / 60.0L);
+
+    const auto r2 = passe(enregistrements(NB_MAX_DONNEES + 30));
+    EXPECT_TRUE(r2.capacite_depassee);
+    EXPECT_EQ(store->nb_points[1], NB_MAX_DONNEES);
+    EXPECT_EQ(store->cumul_durees, somme(NB_MAX_DONNEES));
+
+    // Comments, an end line or a stop line after the last record do not count as records.
+    for (const char* fin : {"'commentaire", "", "SAUVEGARDE 10:00:00\t1"}) {
+        EXPECT_FALSE(passe(enregistrements(NB_MAX_DONNEES, fin)).capacite_depassee) << fin;
+    }
+}

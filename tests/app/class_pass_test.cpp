@@ -1,0 +1,285 @@
+#include "analysis/class_pass.h"
+#include "analysis/class_table.h"
+#include "analysis/record_store.h"
+#include "app/tform1.h"
+#include "platform/numbers.h"
+#include "support/recorder.h"
+
+#include <QAbstractButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace {
+
+void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
+    record_store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
+    record_store.cumul_durees = 0;
+    std::size_t j = 1;
+    for (double d : valeurs) {
+        record_store.serie_y[1][j++] = d;
+        record_store.cumul_durees += d;
+    }
+    record_store.duree_acquisition = acquisition;
+}
+
+QStringList lignes(const QPlainTextEdit* memo) {
+    if (memo->document()->isEmpty()) return {};
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+QStringList statistiques(const TForm1& f) {
+    return {f.Label43->text(), f.Label23->text(), f.Label25->text(), f.Label27->text(), f.Label29->text(),
+            f.Label31->text(), f.Label33->text(), f.Label35->text(), f.Label37->text()};
+}
+
+// What the window shows of a pass, to check that a refused or failed pass changed nothing.
+struct Etat {
+    QString label17, edit7;
+    QStringList memo4, labels;
+    std::int32_t nb_points_2;
+    long double largeur;
+    bool operator==(const Etat&) const = default;
+};
+
+Etat etat(const TForm1& f) {
+    return {f.Label17->text(), f.Edit7->text(), lignes(f.Memo4), statistiques(f), record_store.nb_points[2],
+            class_table.largeur_classe};
+}
+
+}  // namespace
+
+TEST(ClassPassWindow, DefaultsShowEightyClasses) {
+    durees({});
+    TForm1 form;
+    form.affecte_classe();
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("80"));
+    EXPECT_EQ(lignes(form.Memo4).size(), 80);
+    EXPECT_EQ(lignes(form.Memo3).size(), 83);
+    EXPECT_EQ(lignes(form.Memo4)[79], QStringLiteral("80   790   0"));
+    EXPECT_EQ(statistiques(form), QStringList(9, QStringLiteral("...")));
+    // The listing's third line is what the data file dialog takes as its title.
+    EXPECT_EQ(form.texte_numero(2), QStringLiteral("3   20   0"));
+}
+
+TEST(ClassPassWindow, XMaxGivesTheNumberOfClasses) {
+    durees({5, 15});
+    TForm1 form;
+    form.RadioGroup2_items->button(1)->setChecked(true);
+    form.affecte_classe();
+    const QStringList figures = statistiques(form);
+    EXPECT_EQ(figures[6], QStringLiteral("1 [ classe 2]"));
+    struct Cas {
+        const char *x_max, *classes;
+        int listing;
+    };
+    for (const Cas& c : {Cas{"805", "80", 80}, Cas{"815", "82", 82}, Cas{"4", "0", 0}}) {
+        form.Edit6->setText(QString::fromLatin1(c.x_max));
+        form.affecte_classe();
+        EXPECT_EQ(form.Label17->text(), QString::fromLatin1(c.classes));
+        EXPECT_EQ(lignes(form.Memo4).size(), c.listing);
+    }
+    // No class shown: three trace lines, the figures of the previous pass stay.
+    EXPECT_EQ(lignes(form.Memo3).size(), 3);
+    EXPECT_EQ(statistiques(form), figures);
+    EXPECT_EQ(form.texte_numero(2), QStringLiteral("ww(2)=?"));
+}
+
+TEST(ClassPassWindow, FiguresOfTwoDurationsInCentreMode) {
+    durees({5, 15});
+    TForm1 form;
+    form.RadioGroup2_items->button(1)->click();  // runs the pass through the choice
+    EXPECT_TRUE(recorder().messages.isEmpty());
+    EXPECT_EQ(form.Label27->text(), QStringLiteral("10"));
+    EXPECT_EQ(form.Label33->text(), QStringLiteral("1 [ classe 2]"));
+    EXPECT_EQ(form.Label35->text(), QStringLiteral("0.368"));
+    platform::set_decimal_separator(QLatin1Char(','));
+    form.affecte_classe();
+    EXPECT_EQ(form.Label35->text(), QStringLiteral("0,368"));
+}
+
+TEST(ClassPassWindow, TheTotalDurationChoiceChangesOnlyTauAndItsFigures) {
+    durees({5, 15, 2000});
+    TForm1 form;
+    form.RadioGroup2_items->button(0)->click();
+    const QStringList par_moyennes = statistiques(form);
+    const QStringList listing = lignes(form.Memo4);
+    EXPECT_EQ(par_moyennes[3], QStringLiteral("1010"));
+    EXPECT_EQ(par_moyennes[6], QStringLiteral("0 [ classe 102]"));
+    form.RadioGroup2_items->button(1)->click();
+    const QStringList par_centres = statistiques(form);
+    EXPECT_EQ(par_centres[3], QStringLiteral("10"));
+    EXPECT_EQ(par_centres.mid(0, 3), par_moyennes.mid(0, 3));
+    EXPECT_EQ(lignes(form.Memo4), listing);
+    EXPECT_EQ(class_table.Tau, 10);
+}
+
+TEST(ClassPassWindow, NMaxTakesTheLargestCountThenSteps) {
+    record_store.nb_points[1] = 40;
+    for (std::size_t j = 1; j <= 37; ++j) record_store.serie_y[1][j] = 12;
+    for (std::size_t j = 38; j <= 40; ++j) record_store.serie_y[1][j] = 3;
+    record_store.cumul_durees = 37 * 12 + 3 * 3;
+    TForm1 form;
+    QStringList textes;
+    QObject::connect(form.Edit7, &QLineEdit::textChanged, [&](const QString& t) { textes << t; });
+    form.affecte_classe();
+    ASSERT_FALSE(textes.isEmpty());
+    EXPECT_EQ(textes.front(), QStringLiteral("37"));
+    // The pass then hands N max to the "+" of N max, whatever that makes of it.
+    const QString apres_la_passe = form.Edit7->text();
+    form.Edit7->setText(QStringLiteral("37"));
+    form.y2_moins_SpeedButton3Click();
+    EXPECT_EQ(apres_la_passe, form.Edit7->text());
+
+    // Without autoscale N max stays as typed.
+    form.CheckBox1->setChecked(false);
+    form.Edit7->setText(QStringLiteral("100"));
+    form.affecte_classe();
+    EXPECT_EQ(form.Edit7->text(), QStringLiteral("100"));
+
+    // With no event in the shown classes N max goes to 0.
+    form.CheckBox1->setChecked(true);
+    durees({});
+    textes.clear();
+    form.affecte_classe();
+    ASSERT_FALSE(textes.isEmpty());
+    EXPECT_EQ(textes.front(), QStringLiteral("0"));
+}
+
+TEST(ClassPassWindow, ListingHasTheFocusWithTheCaretAfterItsFirstCharacter) {
+    durees({5});
+    TForm1 form;
+    form.Edit8->setFocus();
+    ASSERT_EQ(form.focusWidget(), form.Edit8);
+    form.Memo4->setPlainText(QStringLiteral("old"));
+    form.Memo4->selectAll();
+    form.affecte_classe();
+    EXPECT_EQ(form.focusWidget(), form.Memo4);
+    EXPECT_EQ(form.Memo4->textCursor().position(), 1);
+    EXPECT_FALSE(form.Memo4->textCursor().hasSelection());
+
+    // An empty listing has no position 1: the caret stays at its start, without a warning.
+    static QStringList avertissements;
+    avertissements.clear();
+    const QtMessageHandler avant = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& m) { avertissements << m; });
+    form.Edit6->setText(QStringLiteral("4"));
+    form.affecte_classe();
+    qInstallMessageHandler(avant);
+    EXPECT_EQ(form.Memo4->textCursor().position(), 0);
+    EXPECT_TRUE(avertissements.isEmpty()) << avertissements.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(ClassPassWindow, ClassWidthButtonsStepAndRerunThePass) {
+    durees({5});
+    struct Cas {
+        const char* depart;
+        bool plus;
+        const char *arrivee, *classes;
+    };
+    const Cas cas[] = {{"10", true, "20", "40"}, {"20", true, "30", "27"}, {"90", true, "100", "8"},
+                       {"1", true, "2", "400"},  {"10", false, "9", "89"}, {"2", false, "1", "800"},
+                       {"1", false, "1", "800"}, {"0", false, "1", "800"}};
+    for (const Cas& c : cas) {
+        TForm1 form;
+        form.Edit8->setText(QString::fromLatin1(c.depart));
+        (c.plus ? form.SpeedButton12 : form.SpeedButton10)->click();
+        EXPECT_EQ(form.Edit8->text(), QString::fromLatin1(c.arrivee)) << c.depart << (c.plus ? " +" : " -");
+        EXPECT_EQ(form.Label17->text(), QString::fromLatin1(c.classes)) << c.depart << (c.plus ? " +" : " -");
+        EXPECT_EQ(form.focusWidget(), form.Memo4);
+    }
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(ClassPassWindow, ClassWidthButtonsNeedAWholeNumberButThePassTakesDecimals) {
+    durees({5});
+    TForm1 form;
+    form.affecte_classe();
+    form.Edit8->setText(QStringLiteral("2.5"));
+    const Etat avant = etat(form);
+    for (QAbstractButton* bouton : {static_cast<QAbstractButton*>(form.SpeedButton12), static_cast<QAbstractButton*>(form.SpeedButton10)}) {
+        recorder().messages.clear();
+        bouton->click();
+        EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'2.5' is not a valid integer value")});
+        EXPECT_EQ(form.Edit8->text(), QStringLiteral("2.5"));
+        EXPECT_EQ(etat(form), avant);
+    }
+    form.affecte_classe();
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("320"));
+    EXPECT_EQ(class_table.largeur_classe, 2.5L);
+}
+
+TEST(ClassPassWindow, BadXMaxEndsThePassAfterTakingTheClassWidth) {
+    durees({5, 15});
+    TForm1 form;
+    form.affecte_classe();
+    ASSERT_EQ(lignes(form.Memo3).size(), 83);
+    const Etat avant = etat(form);
+    form.Edit8->setText(QStringLiteral("5"));
+    form.Edit6->setText(QStringLiteral("abc"));
+    form.RadioGroup2_items->button(1)->click();
+    EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'abc' is not a valid floating point value")});
+    EXPECT_TRUE(lignes(form.Memo3).isEmpty());
+    EXPECT_EQ(class_table.largeur_classe, 5);
+    Etat attendu = avant;
+    attendu.largeur = 5;
+    EXPECT_EQ(etat(form), attendu);
+}
+
+TEST(ClassPassWindow, BadClassWidthEndsThePassAtOnce) {
+    durees({5, 15});
+    TForm1 form;
+    form.affecte_classe();
+    const Etat avant = etat(form);
+    form.Edit8->setText(QStringLiteral("dix"));
+    form.RadioGroup2_items->button(1)->click();
+    EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'dix' is not a valid floating point value")});
+    EXPECT_TRUE(lignes(form.Memo3).isEmpty());
+    EXPECT_EQ(etat(form), avant);
+}
+
+TEST(ClassPassWindow, ImpossibleSettingsAreRefusedWithAMessage) {
+    struct Cas {
+        const char *dX, *x_max, *debut_du_message;
+        long double largeur_apres;
+    };
+    const Cas cas[] = {
+        {"0", "800", "dX = 0 : la largeur de classe dX doit être supérieure à 0.", 10},
+        {"-2", "800", "dX = -2 : la largeur de classe dX doit être supérieure à 0.", 10},
+        {"10", "10020", "X max / dX = 10020 / 10 : plus de 1001 classes.", 10},
+        {"0.5", "800", "X max / dX = 800 / 0.5 : plus de 1001 classes.", 0.5L},
+        {"10", "1E400", "X max = 1E400 : valeur hors limites", 10},
+    };
+    for (const Cas& c : cas) {
+        durees({5, 15});
+        TForm1 form;
+        form.affecte_classe();
+        const Etat avant = etat(form);
+        recorder().messages.clear();
+        form.Edit8->setText(QString::fromLatin1(c.dX));
+        form.Edit6->setText(QString::fromLatin1(c.x_max));
+        form.RadioGroup2_items->button(1)->click();
+        ASSERT_EQ(recorder().messages.size(), 1) << c.dX << " " << c.x_max;
+        EXPECT_TRUE(recorder().messages.front().startsWith(QString::fromUtf8(c.debut_du_message)))
+            << recorder().messages.front().toStdString();
+        EXPECT_TRUE(lignes(form.Memo3).isEmpty());
+        Etat attendu = avant;
+        attendu.largeur = c.largeur_apres;
+        EXPECT_EQ(etat(form), attendu) << c.dX << " " << c.x_max;
+    }
+}
+
+TEST(ClassPassWindow, UndefinedFiguresShowADashAndThePassFinishes) {
+    durees({-5, 5}, 0);
+    TForm1 form;
+    form.Edit8->setFocus();
+    form.affecte_classe();
+    EXPECT_EQ(form.Label27->text(), QStringLiteral("0"));
+    EXPECT_EQ(form.Label29->text(), QStringLiteral("—"));
+    EXPECT_EQ(form.Label35->text(), QStringLiteral("0.736"));
+    EXPECT_EQ(form.Label37->text(), QStringLiteral("—"));
+    EXPECT_EQ(lignes(form.Memo4).front(), QStringLiteral("1   0   2"));
+    EXPECT_EQ(form.focusWidget(), form.Memo4);
+}

@@ -1,0 +1,75 @@
+// Saving the comment memo beside the data file with "Enregistrer".
+#include "load_fixture.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+const QString kConfirmation = QStringLiteral(" le commentaire à été enregistré dans le fichier ");
+}
+
+TEST_F(DataFileWindow, NothingIsSavedBeforeADataFileIsChosen) {
+    form.Memo2->setPlainText(QStringLiteral("notes"));
+    form.SpeedButton_comment->click();
+    file_state.fichier_commentaire = QStringLiteral("   ");
+    form.SpeedButton_comment->click();
+    EXPECT_TRUE(recorder().messages.isEmpty());
+    EXPECT_TRUE(QDir(donnees.path()).isEmpty());
+}
+
+TEST_F(DataFileWindow, SavingWritesEveryMemoLineWithCrLfAndConfirms) {
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    const QString commentaire = chemin(QStringLiteral("run.comment"));
+    struct Cas {
+        QString memo;
+        QByteArray fichier;
+    };
+    const Cas cas[] = {
+        {QStringLiteral("échantillon B\n\nsource Cs"), "\xE9" "chantillon B\r\n\r\nsource Cs\r\n"},
+        {QStringLiteral("une ligne\n"), "une ligne\r\n"},  // the break ending the last line adds no line
+        {QStringLiteral("a\n\n"), "a\r\n\r\n"},
+        {QString(), QByteArray()},  // an empty memo gives an empty file
+    };
+    for (const Cas& c : cas) {
+        recorder().messages.clear();
+        form.Memo2->setPlainText(c.memo);
+        form.SpeedButton_comment->click();
+        EXPECT_EQ(recorder().messages, QStringList{kConfirmation + QDir::toNativeSeparators(commentaire)});
+        EXPECT_TRUE(QFile::exists(commentaire));
+        EXPECT_EQ(read_bytes(commentaire), c.fichier) << c.memo.toStdString();
+    }
+}
+
+TEST_F(DataFileWindow, ACommentReadAndSavedAgainIsUnchanged) {
+    const QByteArray contenu = "premi\xE8re\r\n\r\n  indent\xE9\r\n\r\n";
+    ecrit(QStringLiteral("run.comment"), contenu);
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    form.SpeedButton_comment->click();
+    EXPECT_EQ(read_bytes(chemin(QStringLiteral("run.comment"))), contenu);
+}
+
+TEST_F(DataFileWindow, TheCommentKeptFromTheLastFileIsSavedForTheNewOne) {
+    ecrit(QStringLiteral("first.comment"), "from the first run\r\n");
+    choisit(ecrit(QStringLiteral("first.txt"), petit_fichier()));
+    choisit(ecrit(QStringLiteral("second.txt"), petit_fichier()));
+    form.SpeedButton_comment->click();
+    EXPECT_EQ(read_bytes(chemin(QStringLiteral("second.comment"))), QByteArray("from the first run\r\n"));
+    EXPECT_EQ(recorder().messages.last(),
+              kConfirmation + QDir::toNativeSeparators(chemin(QStringLiteral("second.comment"))));
+}
+
+TEST_F(DataFileWindow, AFailedSaveIsReportedAndTheMemoKeepsItsText) {
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    const QString commentaire = chemin(QStringLiteral("run.comment"));
+    ASSERT_TRUE(QDir().mkpath(commentaire));  // a folder where the file should go
+    form.Memo2->setPlainText(QStringLiteral("précieux"));
+    form.SpeedButton_comment->click();
+    ASSERT_EQ(recorder().messages.size(), 1);
+    const QString message = recorder().messages.at(0);
+    EXPECT_TRUE(message.startsWith(QStringLiteral(" le commentaire n'a pas pu être enregistré dans le fichier ") +
+                                   QDir::toNativeSeparators(commentaire) + QLatin1Char('\n')))
+        << message.toStdString();
+    EXPECT_FALSE(message.contains(kConfirmation));
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("précieux"));
+    EXPECT_TRUE(QFileInfo(commentaire).isDir());
+}

@@ -1,0 +1,80 @@
+// File names derived from the data file, its size and the acquisition time text.
+#include "datafile/data_file.h"
+#include "platform/numbers.h"
+#include "support/recorder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(FileNames, TheChosenPathLosesItsFirstCommentExtension) {
+    struct Cas {
+        const char* choisi;
+        const char* donnees;
+    };
+    const Cas cas[] = {
+        {"/data/run.txt", "/data/run.txt"},
+        {"/data/run.txt.comment", "/data/run.txt"},
+        {"/data/run.comment", "/data/run"},
+        {"/data/run.comment.comment", "/data/run.comment"},
+        {"/data/run.COMMENT", "/data/run.COMMENT"},
+        {"/data/run.commentaire.txt", "/data/runaire.txt"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(fichier_donnees_choisi(QString::fromUtf8(c.choisi)), QString::fromUtf8(c.donnees)) << c.choisi;
+    }
+}
+
+TEST(FileNames, TheCommentFileLosesTheFirstExactTxt) {
+    struct Cas {
+        const char* donnees;
+        const char* commentaire;
+    };
+    const Cas cas[] = {
+        {"/data/run.txt", "/data/run.comment"},
+        {"/data/RUN.TXT", "/data/RUN.TXT.comment"},  // the match is case-sensitive
+        {"/data/run.Txt", "/data/run.Txt.comment"},
+        {"/data/run.txt.bak", "/data/run.bak.comment"},
+        {"/data/run.txt.txt", "/data/run.txt.comment"},
+        {"/data/run.dat", "/data/run.dat.comment"},
+        {"/data/été 1.txt", "/data/été 1.comment"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(nom_fichier_commentaire(QString::fromUtf8(c.donnees)), QString::fromUtf8(c.commentaire)) << c.donnees;
+    }
+}
+
+TEST(FileSize, BytesOfTheFileOrMinusOne) {
+    QTemporaryDir dir;
+    const QString fichier = dir.filePath(QStringLiteral("run.txt"));
+    write_bytes(fichier, QByteArray("10:00:00\t1\r\n", 12));
+    EXPECT_EQ(taille_fichier(fichier), 12);
+    write_bytes(fichier, QByteArray());
+    EXPECT_EQ(taille_fichier(fichier), 0);
+    EXPECT_EQ(taille_fichier(dir.filePath(QStringLiteral("gone.txt"))), -1);
+}
+
+TEST(AcquisitionTime, HoursBelowOneDayDaysFromOneDayOn) {
+    struct Cas {
+        long double minutes;
+        const char* point;
+        const char* virgule;
+    };
+    const Cas cas[] = {
+        {0, " (0 h )", " (0 h )"},
+        {90, " (1.5 h )", " (1,5 h )"},
+        {2.5L, " (0.04 h )", " (0,04 h )"},
+        {1439, " (23.98 h )", " (23,98 h )"},
+        {1439.9L, " (24 h )", " (24 h )"},  // still hours below 1440 minutes
+        {1440, " (1 j)", " (1 j)"},
+        {2880, " (2 j)", " (2 j)"},
+        {4000, " (2.78 j)", " (2,78 j)"},
+        {-90, " (-1.5 h )", " (-1,5 h )"},
+    };
+    for (const Cas& c : cas) {
+        platform::set_decimal_separator(QLatin1Char('.'));
+        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.point)) << static_cast<double>(c.minutes);
+        platform::set_decimal_separator(QLatin1Char(','));
+        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.virgule)) << static_cast<double>(c.minutes);
+    }
+}
