@@ -1,5 +1,6 @@
 // The refresh tick that follows a growing data file, and its sound.
 #include "app/tform1.h"
+#include "datafile/data_file.h"
 #include "datafile/file_state.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
@@ -50,14 +51,14 @@ void TForm1::Timer1Timer() {
         bool recharger = true;
         if (CheckBox2->isChecked()) {
             // The stamp is only looked at when the sizes agree.
-            recharger = platform::file_size(fichier) != file_state.taille_precedente ||
+            recharger = taille_fichier(fichier) != file_state.taille_precedente ||
                         platform::file_stamp(fichier) != file_state.date_precedente;
         }
         if (recharger) {
             // Size and stamp are taken before the file is read: a line that
             // the acquisition appends while the load runs then still differs
             // at the next tick and is not missed.
-            const std::int32_t taille = platform::file_size(fichier);
+            const std::int32_t taille = taille_fichier(fichier);
             const std::int32_t date = platform::file_stamp(fichier);
             ++rechargements_par_le_timer;
             charge_le_fichier(fichier);
