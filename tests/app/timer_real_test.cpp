@@ -81,4 +81,35 @@ TEST_F(RealTimer, TicksOpenNoBoxOnTopOfAnOpenOne) {
     EXPECT_EQ(form.Timer1->interval(), 1000);
 }
 
+// The tick's own box: while it is open no further tick runs, and once the
+// vanished file has been reported the stored size keeps it quiet.
+TEST_F(RealTimer, VanishedFileGivesOneMessageAndIsReloadedWhenItComesBack) {
+    const QString path = folder.filePath(QStringLiteral("run.txt"));
+    const QByteArray header = "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
+                              "e\r\n";
+    write_bytes(path, header + "10:00:00\t120.5\r\n");
+    file_state.fichier_donnees = path;
+    file_state.taille_precedente = platform::file_size(path);
+    file_state.date_precedente = platform::file_stamp(path);
+    form.Edit5->setText(QStringLiteral("1"));
+    int timeouts = 0;
+    QObject::connect(form.Timer1, &QTimer::timeout, &form, [&] { ++timeouts; });
+    recorder().while_message_open = [](const QString&) { spin_event_loop(2500); };
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(spin_until([&] { return form.rechargements_par_le_timer == 1 && timeouts >= 5; }, 15000));
+    EXPECT_EQ(form.rechargements_par_le_timer, 1);
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot open file \"")))
+        << recorder().messages.front().toStdString();
+    EXPECT_EQ(file_state.taille_precedente, -1);
+
+    write_bytes(path, header + "10:00:00\t120.5\r\n10:00:04\t88.0\r\n");
+    ASSERT_TRUE(spin_until([&] { return form.rechargements_par_le_timer == 2; }, 5000));
+    spin_event_loop(1200);
+    EXPECT_EQ(form.rechargements_par_le_timer, 2);
+    EXPECT_EQ(recorder().messages.size(), 1);
+    EXPECT_EQ(file_state.taille_precedente, platform::file_size(path));
+}
+
 }  // namespace

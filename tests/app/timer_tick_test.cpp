@@ -178,10 +178,12 @@ TEST_F(Tick, GrownFileIsReloadedOnceAtTheNextTick) {
     tick();
     EXPECT_EQ(reloads(), 0) << "unchanged file";
 
-    append_bytes(path, data_lines(1));
+    append_bytes(path, "10:01:30\t321.5\r\n");
     const std::int32_t grown = platform::file_size(path);
     tick();
     EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(form.Label15->text(), QStringLiteral("10:01:30\t321.5"));
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));
     EXPECT_EQ(file_state.taille_precedente, grown);
     EXPECT_EQ(file_state.date_precedente, platform::file_stamp(path));
 
@@ -244,7 +246,9 @@ TEST_F(Tick, VanishedFileIsLoadedOnceThenNotUntilItComesBack) {
     EXPECT_EQ(reloads(), 1);
     EXPECT_EQ(file_state.taille_precedente, -1);
     EXPECT_EQ(file_state.date_precedente, -1);
-    EXPECT_LE(recorder().messages.size(), 1);
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot open file \"")))
+        << recorder().messages.front().toStdString();
     const qsizetype messages = recorder().messages.size();
 
     tick();
@@ -255,6 +259,7 @@ TEST_F(Tick, VanishedFileIsLoadedOnceThenNotUntilItComesBack) {
     write_bytes(path, kHeader + data_lines(5));
     tick();
     EXPECT_EQ(reloads(), 2);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));  // five event lines, the first is the origin
     EXPECT_EQ(file_state.taille_precedente, platform::file_size(path));
     EXPECT_EQ(recorder().messages.size(), messages);
 }
