@@ -172,8 +172,11 @@ PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store) {
         const long double y = valeur_du_champ(extrait_vue(ligne, 2, kTab), rapide_permis);
         if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
         store.cumul_durees = platform::checked_value(store.cumul_durees + y);
-        if (x <= 0) {
-            // At or before the origin: the line belongs to the next day (once per line).
+        if (x < 0) {
+            // Before the origin: the line belongs to the next day (once per line).
+            // A line in the same second as the origin is the same day: events a
+            // second apart are common, and taking them a day later would push
+            // every later record a day out.
             ++nb_jours;
             x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
         }

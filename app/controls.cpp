@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,14 +33,45 @@ void Panel::setCaption(const QString& caption) {
 
 QString Panel::caption() const { return caption_->text(); }
 
+void Panel::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QFrame::mousePressEvent(event);
+    }
+}
+
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
-    QFrame::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void Panel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    caption_->setGeometry(contentsRect());
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QLabel::mousePressEvent(event);
+    }
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 ImageWidget::ImageWidget(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
@@ -58,15 +90,48 @@ void ImageWidget::setPicture(const QImage& picture) {
     update();
 }
 
+void ImageWidget::alignClient() {
+    if (!aligned_client_ && parentWidget()) parentWidget()->installEventFilter(this);
+    aligned_client_ = true;
+    fillParent();
+}
+
+void ImageWidget::fillParent() {
+    auto* frame = qobject_cast<QFrame*>(parentWidget());
+    if (frame) {
+        setGeometry(frame->contentsRect());
+    } else if (parentWidget()) {
+        setGeometry(parentWidget()->rect());
+    }
+}
+
+bool ImageWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (aligned_client_ && watched == parentWidget() && event->type() == QEvent::Resize) fillParent();
+    return QWidget::eventFilter(watched, event);
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
     if (bitmap_.isNull()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, bitmap_);
 }
 
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that the press and its release do not reach the parent too.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+    } else {
+        QWidget::mousePressEvent(event);
+    }
+}
+
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea(parent) {
@@ -84,7 +149,7 @@ void LinesView::setLines(QStringList lines) {
     // The width is estimated from the longest line, so that loading stays
     // linear and cheap whatever the number of lines.
     qsizetype longest = 0;
-    for (const QString& line : lines_) longest = std::max(longest, line.size());
+    for (const QString& line : lines_) longest = std::max(longest, line.size() + 3 * line.count(QLatin1Char('\t')));
     widest_ = static_cast<int>(longest) * fontMetrics().averageCharWidth() + 8;
     updateScrollBars();
     viewport()->update();

@@ -22,7 +22,9 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLabel* caption_ = nullptr;
@@ -37,6 +39,7 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -50,15 +53,22 @@ public:
     QImage& bitmap();
     const QImage& image() const { return bitmap_; }
     void setPicture(const QImage& picture);  // a fixed picture, scaled to the control
+    // Fills the inside of the parent's frame from now on, following its resizes.
+    void alignClient();
+    bool alignedClient() const { return aligned_client_; }
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fillParent();
     QImage bitmap_;
+    bool aligned_client_ = false;
 };
 
 // The data memo: read-only, both scroll bars, holding every line of the data

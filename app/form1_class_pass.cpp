@@ -31,7 +31,10 @@ void TForm1::affecte_classe() {
 
     // N max from the largest count; the "+" of N max then takes it one step up
     // and redraws the class plot, still with the points of the previous pass.
-    if (CheckBox1->isChecked()) {
+    // With no event in the shown classes there is nothing to scale to: N max
+    // keeps its value, since a span of 0 cannot be drawn and would end every
+    // load of a run that has only just started with an error.
+    if (CheckBox1->isChecked() && r.effectif_max > 0) {
         Edit7->setText(platform::decimal(r.effectif_max));
         y2_moins_SpeedButton3Click();
     }

@@ -1,8 +1,67 @@
 // Start-up of the main window and the exit.
+#include "analysis/record_store.h"
 #include "app/tform1.h"
+#include "datafile/file_state.h"
+#include "platform/numbers.h"
+#include "plot/plot_frame.h"
+#include "settings/settings_files.h"
 
-void TForm1::FormCreate() {}
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
-void TForm1::SpeedButton_exitClick() {}
+namespace {
 
-void TForm1::closeEvent(QCloseEvent* event) { QWidget::closeEvent(event); }
+// Where a window of the given extent starts so that it is centred on the
+// screen's extent; a window as large as the screen or larger starts at 0.
+int debut_centre(int ecran, int fenetre) { return fenetre < ecran ? (ecran - fenetre) / 2 : 0; }
+
+// A colour component from a line of the colour file: its low eight bits.
+int composante(const QString& ligne) { return platform::str_to_int(ligne) & 0xFF; }
+
+}  // namespace
+
+void TForm1::FormCreate() {
+    plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
+    plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
+    record_store.serie_courante = 1;
+
+    // Centre the window (its outer size) on the screen's available area.
+    QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (ecran) {
+        const QRect disponible = ecran->availableGeometry();
+        const QSize fenetre = frameGeometry().size();
+        move(disponible.x() + debut_centre(disponible.width(), fenetre.width()),
+             disponible.y() + debut_centre(disponible.height(), fenetre.height()));
+    }
+
+    // The window colour: silver, then the colour remembered in "qrt_vorn.col".
+    // A line that is not a whole number stops the start-up here.
+    setColor(QColor(192, 192, 192));
+    const int rouge = composante(lit_parametre_defaut(FICHIER_COULEUR, 1, QStringLiteral("201")));
+    const int vert = composante(lit_parametre_defaut(FICHIER_COULEUR, 2, QStringLiteral("202")));
+    const int bleu = composante(lit_parametre_defaut(FICHIER_COULEUR, 3, QStringLiteral("203")));
+    setColor(QColor(rouge, vert, bleu));
+
+    Panel8->setColor(QColor(237, 179, 99));
+
+    Image1->alignClient();
+    Image2->alignClient();
+
+    setup_Panel4->move(Panel2->pos());
+    Panel4->move(Panel3->pos());
+}
+
+void TForm1::SpeedButton_exitClick() {
+    // Nothing is saved: an edited comment is lost.
+    file_state.fichier_donnees.clear();
+    file_state.fichier_commentaire.clear();
+    QCoreApplication::exit(0);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    file_state.fichier_donnees.clear();
+    file_state.fichier_commentaire.clear();
+    event->accept();
+}

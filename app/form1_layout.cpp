@@ -2,13 +2,21 @@
 // text, check state and hint, and connects each to its handler.
 #include "app/tform1.h"
 
+#include "app/pictures.h"
+#include "platform/files.h"
 #include "platform/report.h"
 #include "text/fields.h"
 
 #include <QStyle>
 #include <QTextBlock>
 
+#include <QEvent>
 #include <QFont>
+#include <QIcon>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 TForm1* Form1 = nullptr;
 
@@ -79,107 +87,205 @@ QCheckBox* check_box(QWidget* parent, const char* name, const QString& caption, 
 
 }  // namespace
 
+// Where the controls stand in the client area of the window. The window's
+// outer size is 1063 x 803; the controls fit the client area that a usual
+// window frame leaves inside it, and the memos and the bottom bar follow the
+// bottom edge when the client area is taller.
+namespace {
+constexpr int kOuterWidth = 1063;
+constexpr int kOuterHeight = 803;
+constexpr int kDesignClientHeight = 762;
+
+constexpr int kLeftX = 8;     // data memo column
+constexpr int kMiddleX = 248;  // records plot, statistics and comment column
+constexpr int kRightX = 654;   // class plot and class listing column
+constexpr int kColumnsY = 152;
+constexpr int kBottomBarY = 718;
+
+// Delphi-style anchors for the controls that follow the bottom edge, and the
+// one-time correction that makes the outer size (frame included) the designed one.
+class Ancres : public QObject {
+public:
+    explicit Ancres(QWidget* form) : QObject(form), form_(form) { form->installEventFilter(this); }
+    // The bottom edge follows the window's bottom: the control grows; with
+    // `a_droite`, its right edge keeps a margin of kLeftX to the window's.
+    void etire(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), true, a_droite}); }
+    // The control moves with the window's bottom.
+    void suit(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), false, a_droite}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == form_) {
+            if (event->type() == QEvent::Resize) place();
+            if (!outer_size_done_ && (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+                                      event->type() == QEvent::Resize)) {
+                fix_outer_size();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    struct Ancre {
+        QWidget* widget;
+        QRect design;
+        bool stretch;
+        bool right;
+    };
+
+    void place() {
+        const int dy = form_->height() - kDesignClientHeight;
+        for (const Ancre& a : ancres_) {
+            QRect r = a.design;
+            if (a.stretch) {
+                r.setHeight(std::max(60, a.design.height() + dy));
+            } else {
+                r.moveTop(a.design.y() + dy);
+            }
+            if (a.right) r.setRight(std::max(a.design.right(), form_->width() - kLeftX - 1));
+            a.widget->setGeometry(r);
+        }
+    }
+
+    // The frame is known only once the window manager has framed the window.
+    void fix_outer_size() {
+        if (!form_->isVisible() || !form_->isWindow()) return;
+        const QSize frame = form_->frameGeometry().size();
+        const QSize inside = form_->geometry().size();
+        if (frame == inside) return;  // not framed (yet)
+        outer_size_done_ = true;
+        if (form_->isMaximized() || form_->isFullScreen()) return;
+        const QPoint corner = form_->frameGeometry().topLeft();
+        form_->resize(kOuterWidth - (frame.width() - inside.width()), kOuterHeight - (frame.height() - inside.height()));
+        form_->move(corner);
+    }
+
+    QWidget* form_;
+    std::vector<Ancre> ancres_;
+    bool outer_size_done_ = false;
+};
+}  // namespace
+
 void TForm1::creeLesControles() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("v  o  r  n  s"));
     QFont base(QStringLiteral("Liberation Sans"));
+    base.setStyleHint(QFont::SansSerif);
     base.setPointSize(8);
     setFont(base);
-    resize(1063, 803);
+    resize(kOuterWidth, kOuterHeight);
     setAutoFillBackground(true);
+    setColor(kSilver);
 
-    // Header of the data file
-    Label3 = label(this, "Label3", QStringLiteral("Line 1"), {8, 4, 420, 16});
-    Label2 = label(this, "Label2", QStringLiteral("Line 2"), {8, 20, 420, 16});
-    Label1 = label(this, "Label1", QStringLiteral("Line 3"), {8, 36, 420, 16});
-    Label4 = label(this, "Label4", QStringLiteral("Line 4"), {8, 52, 420, 16});
+    // Header of the data file: its first four lines.
+    Label3 = label(this, "Label3", QStringLiteral("Line 1"), {kLeftX, 6, 462, 16});
+    Label2 = label(this, "Label2", QStringLiteral("Line 2"), {kLeftX, 23, 462, 16});
+    Label1 = label(this, "Label1", QStringLiteral("Line 3"), {kLeftX, 40, 462, 16});
+    Label4 = label(this, "Label4", QStringLiteral("Line 4"), {kLeftX, 57, 462, 16});
     for (QLabel* l : {Label3, Label2, Label1, Label4}) {
         l->setFont(bold(base));
         colour_text(l, kNavy);
     }
 
-    // Data file chooser
+    // Data file chooser: the whole panel is the button.
     Panel8 = new Panel(this, QStringLiteral("Panel8"));
-    Panel8->setGeometry(440, 6, 130, 44);
+    Panel8->setGeometry(486, 8, 150, 60);
+    Panel8->setColor(kSilver);
+    Panel8->setCursor(Qt::PointingHandCursor);
+    Panel8->setToolTip(QStringLiteral("Target File"));
     Image5 = new ImageWidget(Panel8, QStringLiteral("Image5"));
-    Image5->setGeometry(6, 6, 32, 32);
+    Image5->setGeometry(10, 14, 32, 32);
+    Image5->setPicture(image_dossier(Image5->size()));
     Label7 = make<ClickLabel>(Panel8, "Label7");
     Label7->setText(QStringLiteral("Target File"));
-    Label7->setGeometry(44, 12, 80, 20);
-    Label7->setFont(bold(base, 9));
+    Label7->setGeometry(48, 10, 96, 40);
+    Label7->setFont(bold(base, 10));
     colour_text(Label7, kNavy);
 
     // Counters
-    StaticText7 = static_text(this, "StaticText7", QStringLiteral("number of records"), {582, 6, 120, 18});
-    StaticText1 = static_text(this, "StaticText1", QStringLiteral("n"), {706, 6, 70, 18});
-    StaticText2 = static_text(this, "StaticText2", QStringLiteral("acqisition time [mn]"), {582, 28, 120, 18});
-    StaticText3 = static_text(this, "StaticText3", QStringLiteral("0"), {706, 28, 70, 18});
-    Label40 = label(this, "Label40", QStringLiteral("5"), {780, 28, 90, 18});
-    sound_CheckBox8 = check_box(this, "sound_CheckBox8", QStringLiteral("sound"), false, {790, 6, 80, 18});
+    StaticText7 = static_text(this, "StaticText7", QStringLiteral("number of records"), {kRightX, 8, 132, 22});
+    StaticText1 = static_text(this, "StaticText1", QStringLiteral("n"), {kRightX + 136, 8, 90, 22});
+    StaticText2 = static_text(this, "StaticText2", QStringLiteral("acqisition time [mn]"), {kRightX, 34, 132, 22});
+    StaticText3 = static_text(this, "StaticText3", QStringLiteral("0"), {kRightX + 136, 34, 90, 22});
+    for (QLabel* l : {StaticText1, StaticText3}) l->setFont(bold(base));
+    Label40 = label(this, "Label40", QStringLiteral("5"), {kRightX + 232, 34, 150, 22});
+    Label40->setFont(bold(base));
+    sound_CheckBox8 = check_box(this, "sound_CheckBox8", QStringLiteral("sound"), false, {kRightX + 232, 8, 100, 22});
 
-    // Scale controls
-    Label5 = label(this, "Label5", QStringLiteral("scale"), {8, 74, 60, 16});
+    // Scale controls: label, field, "+" and "-" (the names run against the captions).
+    Label5 = label(this, "Label5", QStringLiteral("scale"), {kLeftX, 80, 60, 16});
     Label5->setFont(bold(base));
-    auto scale_group = [&](int x, const char* label_name, const QString& caption, const char* edit_name,
-                           const QString& text, const char* up_name, const char* down_name, QLabel*& l,
-                           QLineEdit*& e, QToolButton*& up, QToolButton*& down) {
-        l = label(this, label_name, caption, {x, 94, 40, 20});
-        e = field(this, edit_name, text, {x + 40, 94, 56, 20});
-        up = flat_button(this, up_name, QStringLiteral("+"), {x + 98, 94, 20, 20});
-        down = flat_button(this, down_name, QStringLiteral("-"), {x + 118, 94, 20, 20});
+    constexpr int kScaleY = 98;
+    auto scale_group = [&](int x, int label_width, const char* label_name, const QString& caption,
+                           const char* edit_name, const QString& text, const char* up_name, const char* down_name,
+                           QLabel*& l, QLineEdit*& e, QToolButton*& up, QToolButton*& down) {
+        l = label(this, label_name, caption, {x, kScaleY, label_width, 22});
+        l->setFont(bold(base));
+        x += label_width + 2;
+        e = field(this, edit_name, text, {x, kScaleY, 58, 22});
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        up = flat_button(this, up_name, QStringLiteral("+"), {x + 60, kScaleY, 24, 22});
+        down = flat_button(this, down_name, QStringLiteral("-"), {x + 84, kScaleY, 24, 22});
+        for (QToolButton* b : {up, down}) b->setFont(bold(base, 10));
     };
-    scale_group(8, "Label12", QStringLiteral("x"), "Edit1", QStringLiteral("150"), "x_moins_SpeedButton3",
+    scale_group(kLeftX, 14, "Label12", QStringLiteral("x"), "Edit1", QStringLiteral("150"), "x_moins_SpeedButton3",
                 "x_plus_SpeedButton3", Label12, Edit1, x_moins_SpeedButton3, x_plus_SpeedButton3);
-    autoscale_X_CheckBox7 = check_box(this, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {150, 94, 80, 20});
-    scale_group(236, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"), "y_moins_SpeedButton3",
+    autoscale_X_CheckBox7 =
+        check_box(this, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {kLeftX + 128, kScaleY, 86, 22});
+    scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"), "y_moins_SpeedButton3",
                 "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3, y_plus_SpeedButton3);
-    autoscale_Y_CheckBox8 = check_box(this, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {378, 94, 80, 20});
-    scale_group(470, "Label11", QStringLiteral("X max"), "Edit6", QStringLiteral("800"), "SpeedButton7", "SpeedButton5",
-                Label11, Edit6, SpeedButton7, SpeedButton5);
-    scale_group(620, "Label16", QStringLiteral("N max"), "Edit7", QStringLiteral("100"), "SpeedButton9", "SpeedButton8",
-                Label16, Edit7, SpeedButton9, SpeedButton8);
-    Label20 = label(this, "Label20", QStringLiteral("Largeur de classe"), {770, 74, 120, 16});
-    scale_group(770, "Label14", QStringLiteral("dX"), "Edit8", QStringLiteral("10"), "SpeedButton12", "SpeedButton10",
-                Label14, Edit8, SpeedButton12, SpeedButton10);
-    CheckBox1 = check_box(this, "CheckBox1", QStringLiteral("autoscale"), true, {912, 94, 80, 20});
-    Label6 = label(this, "Label6", QStringLiteral("Nb of"), {770, 116, 30, 16});
-    Label8 = label(this, "Label8", QStringLiteral("classes"), {802, 116, 40, 16});
-    Label21 = label(this, "Label21", QStringLiteral(" Xmax / dX ="), {846, 116, 70, 16});
-    Label17 = label(this, "Label17", QStringLiteral("80"), {918, 116, 30, 16});
-    Label18 = label(this, "Label18", QStringLiteral("classes"), {950, 116, 50, 16});
+    autoscale_Y_CheckBox8 =
+        check_box(this, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {kLeftX + 354, kScaleY, 86, 22});
+    scale_group(kMiddleX + 212, 40, "Label11", QStringLiteral("X max"), "Edit6", QStringLiteral("800"), "SpeedButton7",
+                "SpeedButton5", Label11, Edit6, SpeedButton7, SpeedButton5);
+    scale_group(kRightX - 18, 40, "Label16", QStringLiteral("N max"), "Edit7", QStringLiteral("100"), "SpeedButton9",
+                "SpeedButton8", Label16, Edit7, SpeedButton9, SpeedButton8);
+    constexpr int kClassX = kRightX + 150;
+    Label20 = label(this, "Label20", QStringLiteral("Largeur de classe"), {kClassX, 80, 160, 16});
+    Label20->setFont(bold(base));
+    scale_group(kClassX, 22, "Label14", QStringLiteral("dX"), "Edit8", QStringLiteral("10"), "SpeedButton12",
+                "SpeedButton10", Label14, Edit8, SpeedButton12, SpeedButton10);
+    CheckBox1 = check_box(this, "CheckBox1", QStringLiteral("autoscale"), true, {kClassX + 134, kScaleY, 86, 22});
+    Label6 = label(this, "Label6", QStringLiteral("Nb of"), {kClassX, 123, 30, 16});
+    Label8 = label(this, "Label8", QStringLiteral("classes"), {kClassX + 32, 123, 42, 16});
+    Label21 = label(this, "Label21", QStringLiteral(" Xmax / dX ="), {kClassX + 74, 123, 70, 16});
+    Label17 = label(this, "Label17", QStringLiteral("80"), {kClassX + 146, 123, 40, 16});
+    Label17->setFont(bold(base));
+    Label18 = label(this, "Label18", QStringLiteral("classes"), {kClassX + 188, 123, 46, 16});
 
     // Data memo
     Memo1 = new LinesView(this, QStringLiteral("Memo1"));
-    Memo1->setGeometry(8, 136, 250, 584);
-    Label_nb_ligne = label(this, "Label_nb_ligne", QString(), {8, 722, 250, 16});
+    Memo1->setGeometry(kLeftX, kColumnsY, 232, 542);
+    Label_nb_ligne = label(this, "Label_nb_ligne", QString(), {kLeftX, kColumnsY + 544, 232, 18});
 
-    // Plots and load indicator
+    // Plots and the load indicator strip. The images take their panels'
+    // inside at start-up; until then they keep these design sizes.
     Panel2 = new Panel(this, QStringLiteral("Panel2"));
-    Panel2->setGeometry(266, 136, 374, 97);
+    Panel2->setGeometry(kMiddleX, kColumnsY, 374, 97);
     Image1 = new ImageWidget(Panel2, QStringLiteral("Image1"));
-    Image1->setGeometry(1, 1, 372, 95);
+    Image1->setGeometry(4, 4, 366, 89);
     Panel6 = new Panel(this, QStringLiteral("Panel6"));
-    Panel6->setGeometry(650, 124, 349, 9);
+    Panel6->setGeometry(kRightX - 2, kColumnsY - 12, 349, 9);
     Panel3 = new Panel(this, QStringLiteral("Panel3"));
-    Panel3->setGeometry(652, 136, 345, 345);
+    Panel3->setGeometry(kRightX, kColumnsY, 345, 345);
     Image2 = new ImageWidget(Panel3, QStringLiteral("Image2"));
-    Image2->setGeometry(1, 1, 343, 343);
+    Image2->setGeometry(4, 4, 337, 337);
     const QString legend = QStringLiteral("[tau, 0,  tau,_ymax  ] [ 0, C0*10,  tau, 0 ]");
     Image2->setToolTip(legend);
-    Label41 = label(this, "Label41", legend, {652, 484, 345, 16});
+    Label41 = label(this, "Label41", legend, {kRightX, kColumnsY + 348, 345, 16});
     colour_text(Label41, kRed);
 
     // Statistics block
     RadioGroup2 = make<QGroupBox>(this, "RadioGroup2");
     RadioGroup2->setTitle(QStringLiteral("durée totale"));
-    RadioGroup2->setGeometry(266, 240, 374, 62);
+    RadioGroup2->setGeometry(kMiddleX, kColumnsY + 103, 374, 62);
     RadioGroup2_items = new QButtonGroup(this);
     RadioGroup2_items->setObjectName(QStringLiteral("RadioGroup2_items"));
     const QString items[2] = {QStringLiteral("moyenne de chaque classe ="), QStringLiteral("centre de chaque classe     =")};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(items[i], RadioGroup2);
         r->setObjectName(QStringLiteral("RadioGroup2_item%1").arg(i));
-        r->setGeometry(10, 18 + 20 * i, 300, 18);
+        r->setGeometry(12, 18 + 20 * i, 300, 19);
         RadioGroup2_items->addButton(r, i);
     }
     RadioGroup2_items->button(0)->setChecked(true);
@@ -201,82 +307,103 @@ void TForm1::creeLesControles() {
         {"Label34", QStringLiteral("10x atomes initiaux, C0 = Cm / e ="), "Label35", &Label34, &Label35},
         {"Label36", QStringLiteral("Activité initiale = C0 / durée d'acquisition ="), "Label37", &Label36, &Label37},
     };
-    int y = 308;
+    int y = kColumnsY + 170;
     for (const Pair& p : pairs) {
-        *p.caption_label = label(this, p.caption_name, p.caption, {266, y, 240, 18});
-        *p.value_label = label(this, p.value_name, QStringLiteral("..."), {510, y, 130, 18});
+        *p.caption_label = label(this, p.caption_name, p.caption, {kMiddleX + 4, y, 250, 18});
+        (*p.caption_label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        *p.value_label = label(this, p.value_name, QStringLiteral("..."), {kMiddleX + 260, y, 114, 18});
         (*p.value_label)->setFont(bold(base));
-        y += 20;
+        y += 19;
     }
     colour_text(Label34, kRed);
 
     // Comment area
-    Label19 = label(this, "Label19", QStringLiteral("Commentaires"), {266, 494, 200, 18});
-    Label19->setFont(bold(base, 9));
+    Label19 = label(this, "Label19", QStringLiteral("Commentaires"), {kMiddleX, kColumnsY + 346, 200, 20});
+    Label19->setFont(bold(base, 10));
     colour_text(Label19, kMaroon);
     Memo2 = make<QPlainTextEdit>(this, "Memo2");
-    Memo2->setGeometry(266, 514, 374, 180);
+    Memo2->setGeometry(kMiddleX, kColumnsY + 368, 374, 146);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Label39 = label(this, "Label39", QStringLiteral("..."), {266, 698, 270, 18});
-    SpeedButton_comment = flat_button(this, "SpeedButton_comment", QStringLiteral("Enregistrer"), {550, 696, 90, 22});
+    Label39 = label(this, "Label39", QStringLiteral("..."), {kMiddleX, kColumnsY + 518, 276, 24});
+    SpeedButton_comment = flat_button(this, "SpeedButton_comment", QStringLiteral("Enregistrer"),
+                                      {kMiddleX + 284, kColumnsY + 518, 90, 24});
+    SpeedButton_comment->setFont(bold(base));
 
-    // Class listing and trace
+    // Class listing and its hidden companion
     Memo4 = make<QPlainTextEdit>(this, "Memo4");
-    Memo4->setGeometry(652, 504, 345, 216);
+    Memo4->setGeometry(kRightX, kColumnsY + 368, 345, 174);
     Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo4->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3 = make<QPlainTextEdit>(this, "Memo3");
-    Memo3->setGeometry(1000, 504, 50, 50);
+    Memo3->setGeometry(kRightX, kColumnsY + 368, 60, 40);
     Memo3->setVisible(false);
 
     // Bottom bar
-    setup_SpeedButton6 = flat_button(this, "setup_SpeedButton6", QString(), {8, 744, 36, 36});
-    setup_SpeedButton6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    setup_SpeedButton6 = flat_button(this, "setup_SpeedButton6", QString(), {kLeftX, kBottomBarY, 40, 40});
+    setup_SpeedButton6->setIcon(QIcon(image_reglages(64)));
+    setup_SpeedButton6->setIconSize(QSize(32, 32));
     setup_SpeedButton6->setToolTip(QStringLiteral("Setup"));
-    SpeedButton3 = flat_button(this, "SpeedButton3", QStringLiteral("about"), {48, 748, 60, 28});
-    SpeedButton_exit = flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {112, 748, 60, 28});
-    Label15 = label(this, "Label15", QStringLiteral("Last line"), {190, 744, 450, 36});
+    SpeedButton3 = flat_button(this, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
+    SpeedButton_exit = flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
+    for (QToolButton* b : {SpeedButton3, SpeedButton_exit}) b->setFont(bold(base, 9));
+    Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 422, 40});
     Label15->setFont(bold(base, 14));
-    Label38 = label(this, "Label38", QStringLiteral("File name"), {652, 744, 400, 36});
+    Label38 = label(this, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);
 
-    // Setup panel
+    // Setup panel: hidden; start-up puts it over the records plot.
     setup_Panel4 = new Panel(this, QStringLiteral("setup_Panel4"));
-    setup_Panel4->setGeometry(266, 136, 406, 504);
+    setup_Panel4->setGeometry(kLeftX + 12, kColumnsY + 40, 406, 504);
     setup_Panel4->setColor(kSilver);
-    Setupo = static_text(setup_Panel4, "Setupo", QStringLiteral("Setup"), {10, 10, 386, 24});
-    Setupo->setFont(bold(base, 11));
+    Setupo = static_text(setup_Panel4, "Setupo", QStringLiteral("Setup"), {12, 12, 382, 30});
+    Setupo->setFont(bold(base, 12));
     Setupo->setAlignment(Qt::AlignCenter);
-    Label10 = label(setup_Panel4, "Label10", QStringLiteral("refresh period [s]"), {20, 56, 130, 20});
-    Edit5 = field(setup_Panel4, "Edit5", QStringLiteral("5"), {160, 56, 60, 20});
+    Label10 = label(setup_Panel4, "Label10", QStringLiteral("refresh period [s]"), {24, 66, 140, 22});
+    Edit5 = field(setup_Panel4, "Edit5", QStringLiteral("5"), {170, 66, 60, 22});
+    Edit5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Panel1 = new Panel(setup_Panel4, QStringLiteral("Panel1"));
-    Panel1->setGeometry(232, 56, 20, 20);
-    CheckBox2 = check_box(setup_Panel4, "CheckBox2", QStringLiteral("test file time / size"), true, {20, 88, 200, 20});
-    Label9 = label(setup_Panel4, "Label9", QStringLiteral("thickness lines"), {20, 128, 130, 20});
-    Edit3 = field(setup_Panel4, "Edit3", QStringLiteral("2"), {160, 128, 60, 20});
+    Panel1->setGeometry(244, 66, 22, 22);
+    CheckBox2 = check_box(setup_Panel4, "CheckBox2", QStringLiteral("test file time / size"), true, {24, 100, 240, 22});
+    Label9 = label(setup_Panel4, "Label9", QStringLiteral("thickness lines"), {24, 146, 140, 22});
+    Edit3 = field(setup_Panel4, "Edit3", QStringLiteral("2"), {170, 146, 60, 22});
+    Edit3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Panel7 = new Panel(setup_Panel4, QStringLiteral("Panel7"), QStringLiteral("color window"));
-    Panel7->setGeometry(20, 170, 200, 30);
-    SpeedButton2 = flat_button(setup_Panel4, "SpeedButton2", QStringLiteral("Close"), {150, 460, 100, 28});
+    Panel7->setGeometry(24, 196, 206, 34);
+    Panel7->setCursor(Qt::PointingHandCursor);
+    Panel7->captionLabel()->setFont(bold(base, 9));
+    SpeedButton2 = flat_button(setup_Panel4, "SpeedButton2", QStringLiteral("Close"), {153, 456, 100, 30});
+    SpeedButton2->setFont(bold(base, 9));
     setup_Panel4->setVisible(false);
 
-    // About panel
+    // About panel: hidden; start-up puts it over the class plot.
     Panel4 = new Panel(this, QStringLiteral("Panel4"));
-    Panel4->setGeometry(652, 136, 395, 501);
+    Panel4->setGeometry(kRightX - 40, kColumnsY + 20, 395, 501);
     Panel4->setColor(kSilver);
-    StaticText4 = static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {20, 14, 355, 22});
-    StaticText8 = static_text(Panel4, "StaticText8", QStringLiteral("associée à un fichier texte"), {20, 38, 355, 22});
+    StaticText4 = static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {29, 14, 337, 24});
+    StaticText8 = static_text(Panel4, "StaticText8", QStringLiteral("associée à un fichier texte"), {29, 40, 337, 24});
+    for (QLabel* l : {StaticText4, StaticText8}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(bold(base, 10));
+    }
     Image4 = new ImageWidget(Panel4, QStringLiteral("Image4"));
-    Image4->setGeometry(29, 70, 337, 177);
-    StaticText5 = static_text(Panel4, "StaticText5", QStringLiteral("vorns, logiciel libre de suivi d'acquisition"), {20, 262, 355, 20});
-    StaticText6 = static_text(Panel4, "StaticText6", QStringLiteral("Contact : voir la documentation fournie avec vorns"), {20, 288, 355, 20});
-    Edit4 = field(Panel4, "Edit4", QStringLiteral("README.md"), {20, 314, 240, 20});
+    Image4->setGeometry(29, 74, 337, 177);
+    Image4->setPicture(image_a_propos(Image4->size()));
+    StaticText5 = static_text(Panel4, "StaticText5", QStringLiteral("vorns : suivi d'une acquisition de durées de vie"),
+                              {29, 266, 337, 22});
+    StaticText6 = static_text(Panel4, "StaticText6", QStringLiteral("Mode d'emploi : le fichier README.md du projet"),
+                              {29, 294, 337, 22});
+    Edit4 = field(Panel4, "Edit4", platform::native_path(platform::program_folder()), {29, 322, 240, 22});
     Edit4->setReadOnly(true);
-    Label44 = label(Panel4, "Label44", QStringLiteral(" => Logiciels"), {264, 314, 110, 20});
-    StaticText9 = static_text(Panel4, "StaticText9", QStringLiteral("Mesure de durées de vie en salle de travaux pratiques"), {20, 340, 355, 20});
+    Edit4->setToolTip(QStringLiteral("Dossier du programme"));
+    Label44 = label(Panel4, "Label44", QStringLiteral(" => Logiciels"), {273, 322, 93, 22});
+    StaticText9 = static_text(Panel4, "StaticText9",
+                              QStringLiteral("Histogramme, Tau, T 1/2, C0 et activité initiale"), {29, 350, 337, 22});
+    for (QLabel* l : {StaticText5, StaticText6, StaticText9}) l->setAlignment(Qt::AlignCenter);
     Panel5 = new Panel(Panel4, QStringLiteral("Panel5"), QStringLiteral("Close"));
-    Panel5->setGeometry(148, 450, 100, 30);
-    Panel5->captionLabel()->setFont(bold(base));
+    Panel5->setGeometry(147, 450, 100, 32);
+    Panel5->setCursor(Qt::PointingHandCursor);
+    Panel5->captionLabel()->setFont(bold(base, 9));
     colour_text(Panel5->captionLabel(), kTeal);
     Panel4->setVisible(false);
 
@@ -284,6 +411,17 @@ void TForm1::creeLesControles() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+
+    // What follows the bottom edge of a taller client area.
+    auto* ancres = new Ancres(this);
+    ancres->etire(Memo1);
+    ancres->etire(Memo2);
+    ancres->etire(Memo4);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6,
+                                                     SpeedButton3, SpeedButton_exit, Label15}) {
+        ancres->suit(w);
+    }
+    ancres->suit(Label38, true);
 }
 
 namespace {

@@ -1,13 +1,35 @@
 // The setup and about panels and the window colour choice.
 #include "app/tform1.h"
+#include "platform/numbers.h"
+#include "platform/seams.h"
+#include "settings/settings_files.h"
 
-void TForm1::setup_SpeedButton6Click() {}
+namespace {
+void bascule(QWidget* panneau) {
+    panneau->setVisible(panneau->isHidden());
+    if (!panneau->isHidden()) panneau->raise();
+}
+}  // namespace
 
-void TForm1::SpeedButton2Click() {}
+void TForm1::setup_SpeedButton6Click() { bascule(setup_Panel4); }
 
-void TForm1::SpeedButton3Click() {}
+void TForm1::SpeedButton2Click() { setup_Panel4->hide(); }
 
-void TForm1::Panel5Click() {}
+void TForm1::SpeedButton3Click() { bascule(Panel4); }
 
-void TForm1::Panel7Click() {}
+void TForm1::Panel5Click() { Panel4->hide(); }
 
+void TForm1::Panel7Click() {
+    const auto& choisir = platform::seams().choose_colour;
+    if (!choisir) return;
+    const std::optional<QRgb> choix = choisir(ColorDialog1_colour);
+    if (!choix) return;  // cancelled: nothing changes
+    ColorDialog1_colour = *choix;
+    setColor(QColor(qRed(*choix), qGreen(*choix), qBlue(*choix)));
+
+    // Remembered for the next start: red, green and blue as lines 1, 2 and 3.
+    const QColor couleur = color();
+    ecrit_parametre(platform::decimal(couleur.red()), FICHIER_COULEUR, 1);
+    ecrit_parametre(platform::decimal(couleur.green()), FICHIER_COULEUR, 2);
+    ecrit_parametre(platform::decimal(couleur.blue()), FICHIER_COULEUR, 3);
+}

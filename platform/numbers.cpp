@@ -75,13 +75,12 @@ std::int32_t str_to_int(QStringView text) {
 
 long double str_to_float(QStringView text) {
     // Build an ASCII copy with '.' as the mark, validating the shape as we go.
-    char buf[128];
+    std::string buf;
     qsizetype i = 0;
     qsizetype n = text.size();
     while (i < n && is_blank(text[i])) ++i;
     while (n > i && is_blank(text[n - 1])) --n;
-    if (n - i >= static_cast<qsizetype>(sizeof buf) - 1) raise_invalid_float(text.toString());
-    std::size_t len = 0;
+    buf.reserve(static_cast<std::size_t>(n - i));
     bool negative = false;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
         negative = text[i] == QLatin1Char('-');
@@ -92,34 +91,36 @@ long double str_to_float(QStringView text) {
     for (; i < n; ++i) {
         const QChar c = text[i];
         if (is_digit(c)) {
-            buf[len++] = static_cast<char>(c.unicode());
+            buf.push_back(static_cast<char>(c.unicode()));
             ++mantissa_digits;
         } else if (c == g_decimal_separator && !seen_separator) {
             seen_separator = true;
-            buf[len++] = '.';
+            buf.push_back('.');
         } else {
             break;
         }
     }
     if (mantissa_digits == 0) raise_invalid_float(text.toString());
     if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        buf[len++] = 'e';
+        buf.push_back('e');
         ++i;
         if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-            buf[len++] = static_cast<char>(text[i].unicode());
+            buf.push_back(static_cast<char>(text[i].unicode()));
             ++i;
         }
         int exponent_digits = 0;
         for (; i < n && is_digit(text[i]); ++i) {
-            buf[len++] = static_cast<char>(text[i].unicode());
+            buf.push_back(static_cast<char>(text[i].unicode()));
             ++exponent_digits;
         }
         if (exponent_digits == 0) raise_invalid_float(text.toString());
     }
     if (i != n) raise_invalid_float(text.toString());
     long double value = 0;
-    const auto result = std::from_chars(buf, buf + len, value);
-    if (result.ec != std::errc() || result.ptr != buf + len || !std::isfinite(value)) {
+    const char* first = buf.data();
+    const char* last = first + buf.size();
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) {
         raise_invalid_float(text.toString());
     }
     return negative ? -value : value;

@@ -27,10 +27,14 @@ QString decode_cp1252(QByteArrayView bytes) {
     return s;
 }
 
+// The byte of c in Windows-1252, -1 when the code page has none. The five
+// bytes without a character read as the control characters of the same
+// value, so those write back to the same byte.
 int cp1252_byte(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    if (c < 0xA0) return kCp1252High[c - 0x80] == 0 ? c : -1;
     for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == c && c != 0) return 0x80 + i;
+        if (kCp1252High[i] == c) return 0x80 + i;
     }
     return -1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages vorns needs to build, run and test, when missing.
+# Installs the Debian packages vorns needs to build, run, test and take its
+# screenshot, when they are missing (Debian 12).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# Sets everything up, builds vorns in release mode and starts it.
+# Installs what is missing, builds vorns in release mode and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF >/dev/null
-cmake --build build --target vorns -j "$(nproc)"
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "vorns: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session, or under xvfb-run." >&2
+
+# A window needs a display: say so in one line rather than let Qt fail at length.
+display_found() {
+  [ -n "${QT_QPA_PLATFORM:-}" ] && return 0
+  [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
+  [ -n "${DISPLAY:-}" ] || return 1
+  case "$DISPLAY" in
+    :*) local n="${DISPLAY#:}"; n="${n%%.*}"; [ -S "/tmp/.X11-unix/X$n" ] || return 1 ;;
+  esac
+  return 0
+}
+if ! display_found; then
+  echo "vorns: no display found (DISPLAY=${DISPLAY:-unset}); start it from a desktop session, or under xvfb-run." >&2
   exit 1
 fi
-exec build/bin/vorns
+
+bash scripts/setup.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF -DVORNS_BUILD_BENCH=OFF >/dev/null
+cmake --build build-release --target vorns -j "$(nproc)"
+exec build-release/bin/vorns

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up, builds the whole test suite and runs it twice: once as
-# built normally and once under AddressSanitizer and UndefinedBehaviorSanitizer,
-# warnings as errors both times.
+# Installs what is missing, builds the whole test suite and runs it twice:
+# once as built normally and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, warnings as errors both times.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

@@ -230,12 +230,13 @@ TEST_F(RecordPass, MidnightRollOverIsTestedAgainstTheOriginOncePerLine) {
     };
     const Cas cas[] = {
         {fichier({"Heure", "23:59:00\t1", "00:01:00\t1"}), {2}},
-        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1"}), {1440}},
+        // An event in the same second as the origin is no day later.
+        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "10:01:00\t1"}), {0, 1}},
         {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "11:00:00\t1", "09:00:00\t1"}), {1380, 1500, 1380}},
         // Two days later, one line at a time: each line rolls over at most once.
         {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "08:00:00\t1"}), {1380, 1320}},
-        // The counter only rises for a line at or before the origin with the current count.
-        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "10:00:00\t1", "09:59:00\t1"}), {1440, 1440, 1439}},
+        // The counter only rises for a line before the origin with the current count.
+        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "09:59:00\t1", "10:00:00\t1"}), {0, 1439, 1440}},
         // A time far before the origin rolls over once and stays negative.
         {fichier({"Heure", "10:00:00\t1", "-40:00:00\t1"}), {-1560}},
     };

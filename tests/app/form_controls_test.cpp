@@ -1,21 +1,377 @@
+// Every control of the main window, found by its name, with its caption,
+// default text, check state and hint; sizes; a layout where nothing overlaps
+// and every caption fits.
 #include "app/tform1.h"
+#include "support/recorder.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
-TEST(MainWindow, EveryNamedControlIsFoundByName) {
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+template <class W>
+W* find(const TForm1& form, const char* name) {
+    return form.findChild<W*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+TEST(MainWindow, IsTheOneFormWithItsCaptionFontAndSize) {
+    TemporaryProgramFolder folder;
     TForm1 form;
     EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
     EXPECT_EQ(Form1, &form);
-    struct Field {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("v  o  r  n  s"));
+    EXPECT_EQ(form.font().pointSize(), 8);
+    form.show();
+    EXPECT_EQ(form.frameGeometry().size(), QSize(1063, 803));
+    ASSERT_NE(form.Timer1, nullptr);
+    EXPECT_EQ(form.Timer1->objectName(), QStringLiteral("Timer1"));
+    EXPECT_EQ(form.Timer1->interval(), 1000);
+    EXPECT_TRUE(form.Timer1->isActive());
+}
+
+TEST(MainWindow, LabelsAndStaticTextsShowTheirDesignCaptions) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    struct Case {
         const char* name;
         const char* text;
     };
-    const Field fields[] = {{"Edit1", "150"}, {"Edit2", "1000"}, {"Edit6", "800"}, {"Edit7", "100"},
-                            {"Edit8", "10"},  {"Edit5", "5"},    {"Edit3", "2"}};
-    for (const Field& f : fields) {
-        auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(f.name));
-        ASSERT_NE(edit, nullptr) << f.name;
-        EXPECT_EQ(edit->text(), QString::fromLatin1(f.text)) << f.name;
+    const Case cases[] = {
+        {"Label3", "Line 1"},
+        {"Label2", "Line 2"},
+        {"Label1", "Line 3"},
+        {"Label4", "Line 4"},
+        {"Label7", "Target File"},
+        {"StaticText7", "number of records"},
+        {"StaticText1", "n"},
+        {"StaticText2", "acqisition time [mn]"},
+        {"StaticText3", "0"},
+        {"Label40", "5"},
+        {"Label5", "scale"},
+        {"Label12", "x"},
+        {"Label13", "y"},
+        {"Label11", "X max"},
+        {"Label16", "N max"},
+        {"Label14", "dX"},
+        {"Label20", "Largeur de classe"},
+        {"Label6", "Nb of"},
+        {"Label8", "classes"},
+        {"Label21", " Xmax / dX ="},
+        {"Label41", "[tau, 0,  tau,_ymax  ] [ 0, C0*10,  tau, 0 ]"},
+        {"Label42", "durée totale (moyenne classe) = "},
+        {"Label22", "durée totale (valeur centrale)  = "},
+        {"Label24", "évènements ="},
+        {"Label26", "durée moyenne, Tau ="},
+        {"Label28", "Lambda , 1 / Tau ="},
+        {"Label30", "T 1/2 , Tau . ln(2) ="},
+        {"Label32", "Cm, événemets à vie moyenne ="},
+        {"Label34", "10x atomes initiaux, C0 = Cm / e ="},
+        {"Label36", "Activité initiale = C0 / durée d'acquisition ="},
+        {"Label43", "..."},
+        {"Label23", "..."},
+        {"Label25", "..."},
+        {"Label27", "..."},
+        {"Label29", "..."},
+        {"Label31", "..."},
+        {"Label33", "..."},
+        {"Label35", "..."},
+        {"Label37", "..."},
+        {"Label19", "Commentaires"},
+        {"Label39", "..."},
+        {"Label15", "Last line"},
+        {"Label38", "File name"},
+        {"Setupo", "Setup"},
+        {"Label10", "refresh period [s]"},
+        {"Label9", "thickness lines"},
+        {"StaticText4", "Logiciel de lecture graphique "},
+        {"StaticText8", "associée à un fichier texte"},
+        {"Label44", " => Logiciels"},
+    };
+    for (const Case& c : cases) {
+        auto* l = find<QLabel>(form, c.name);
+        ASSERT_NE(l, nullptr) << c.name;
+        EXPECT_EQ(l->text(), u(c.text)) << c.name;
     }
+    // Static texts have a sunken frame; the about lines are vorns's own.
+    for (const char* name : {"StaticText7", "StaticText1", "StaticText2", "StaticText3", "Setupo", "StaticText4",
+                             "StaticText8", "StaticText5", "StaticText6", "StaticText9"}) {
+        auto* l = find<QLabel>(form, name);
+        ASSERT_NE(l, nullptr) << name;
+        EXPECT_EQ(l->frameShadow(), QFrame::Sunken) << name;
+        EXPECT_FALSE(l->text().isEmpty()) << name;
+    }
+    auto* web = find<QLineEdit>(form, "Edit4");
+    ASSERT_NE(web, nullptr);
+    EXPECT_TRUE(web->isReadOnly());
+}
+
+TEST(MainWindow, FieldsButtonsAndCheckBoxesHaveTheirDefaults) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    const std::pair<const char*, const char*> fields[] = {{"Edit1", "150"}, {"Edit2", "1000"}, {"Edit6", "800"},
+                                                          {"Edit7", "100"}, {"Edit8", "10"},   {"Edit5", "5"},
+                                                          {"Edit3", "2"}};
+    for (const auto& [name, text] : fields) {
+        auto* e = find<QLineEdit>(form, name);
+        ASSERT_NE(e, nullptr) << name;
+        EXPECT_EQ(e->text(), QString::fromLatin1(text)) << name;
+        EXPECT_FALSE(e->isReadOnly()) << name;
+    }
+    // The names run against the captions: "moins" shows "+", "plus" shows "-".
+    const std::pair<const char*, const char*> buttons[] = {
+        {"x_moins_SpeedButton3", "+"}, {"x_plus_SpeedButton3", "-"}, {"y_moins_SpeedButton3", "+"},
+        {"y_plus_SpeedButton3", "-"},  {"SpeedButton7", "+"},        {"SpeedButton5", "-"},
+        {"SpeedButton9", "+"},         {"SpeedButton8", "-"},        {"SpeedButton12", "+"},
+        {"SpeedButton10", "-"},        {"SpeedButton_comment", "Enregistrer"},
+        {"SpeedButton3", "about"},     {"SpeedButton_exit", "exit"}, {"SpeedButton2", "Close"},
+        {"setup_SpeedButton6", ""},
+    };
+    for (const auto& [name, caption] : buttons) {
+        auto* b = find<QToolButton>(form, name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), QString::fromLatin1(caption)) << name;
+        EXPECT_TRUE(b->autoRaise()) << name << " is a flat button";
+    }
+    EXPECT_FALSE(form.setup_SpeedButton6->icon().isNull()) << "the setup button shows a picture";
+
+    const std::tuple<const char*, const char*, bool> checks[] = {
+        {"sound_CheckBox8", "sound", false},
+        {"autoscale_X_CheckBox7", "autoscale", true},
+        {"autoscale_Y_CheckBox8", "autoscale", true},
+        {"CheckBox1", "autoscale", true},
+        {"CheckBox2", "test file time / size", true},
+    };
+    for (const auto& [name, caption, checked] : checks) {
+        auto* c = find<QCheckBox>(form, name);
+        ASSERT_NE(c, nullptr) << name;
+        EXPECT_EQ(c->text(), QString::fromLatin1(caption)) << name;
+        EXPECT_EQ(c->isChecked(), checked) << name;
+    }
+
+    auto* group = find<QGroupBox>(form, "RadioGroup2");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), u("durée totale"));
+    ASSERT_NE(form.RadioGroup2_items->button(0), nullptr);
+    ASSERT_NE(form.RadioGroup2_items->button(1), nullptr);
+    EXPECT_EQ(form.RadioGroup2_items->button(0)->text(), u("moyenne de chaque classe ="));
+    EXPECT_EQ(form.RadioGroup2_items->button(1)->text(), u("centre de chaque classe     ="));
+    EXPECT_EQ(form.RadioGroup2_items->checkedId(), 0);
+    EXPECT_EQ(form.RadioGroup2_items->button(0)->parentWidget(), group);
+}
+
+TEST(MainWindow, PanelsImagesAndMemos) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    struct Case {
+        const char* name;
+        QSize size;
+        const char* caption;
+    };
+    const Case panels[] = {
+        {"Panel2", {374, 97}, ""},         {"Panel3", {345, 345}, ""},    {"Panel6", {349, 9}, ""},
+        {"setup_Panel4", {406, 504}, ""},  {"Panel4", {395, 501}, ""},    {"Panel8", {}, ""},
+        {"Panel1", {}, ""},                {"Panel7", {}, "color window"}, {"Panel5", {}, "Close"},
+    };
+    for (const Case& c : panels) {
+        auto* p = find<Panel>(form, c.name);
+        ASSERT_NE(p, nullptr) << c.name;
+        if (c.size.isValid()) {
+            EXPECT_EQ(p->size(), c.size) << c.name;
+        }
+        EXPECT_EQ(p->caption(), QString::fromLatin1(c.caption)) << c.name;
+        EXPECT_EQ(p->frameShadow(), QFrame::Raised) << c.name;
+    }
+    EXPECT_EQ(form.setup_Panel4->color(), QColor(192, 192, 192));
+    EXPECT_EQ(form.Panel4->color(), QColor(192, 192, 192));
+    EXPECT_TRUE(form.Panel5->captionLabel()->font().bold());
+    EXPECT_EQ(form.Panel5->captionLabel()->palette().color(QPalette::WindowText), QColor(0, 128, 128));
+
+    const std::pair<const char*, const char*> images[] = {
+        {"Image1", "Panel2"}, {"Image2", "Panel3"}, {"Image5", "Panel8"}, {"Image4", "Panel4"}};
+    for (const auto& [name, parent] : images) {
+        auto* i = find<ImageWidget>(form, name);
+        ASSERT_NE(i, nullptr) << name;
+        EXPECT_EQ(i->parentWidget()->objectName(), QString::fromLatin1(parent)) << name;
+    }
+    EXPECT_EQ(form.Image2->toolTip(), QStringLiteral("[tau, 0,  tau,_ymax  ] [ 0, C0*10,  tau, 0 ]"));
+    EXPECT_EQ(form.Image4->size(), QSize(337, 177));
+    EXPECT_FALSE(form.Image4->image().isNull()) << "the about panel has its picture";
+    EXPECT_FALSE(form.Image5->image().isNull()) << "the chooser has its folder picture";
+    EXPECT_EQ(form.Label7->parentWidget(), form.Panel8);
+
+    // Controls that other parts read live on the setup panel.
+    for (const char* name : {"Edit5", "Panel1", "CheckBox2", "Edit3", "Panel7", "SpeedButton2", "Label10", "Label9"}) {
+        auto* w = form.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->parentWidget(), form.setup_Panel4) << name;
+    }
+
+    auto* memo1 = find<LinesView>(form, "Memo1");
+    ASSERT_NE(memo1, nullptr);
+    EXPECT_EQ(memo1->lineCount(), 0);
+    EXPECT_EQ(memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    for (const char* name : {"Memo2", "Memo4", "Memo3"}) {
+        auto* m = find<QPlainTextEdit>(form, name);
+        ASSERT_NE(m, nullptr) << name;
+        EXPECT_TRUE(m->document()->isEmpty()) << name;
+    }
+    EXPECT_EQ(form.Memo2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(form.Memo4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(form.Memo3->isHidden());
+    EXPECT_TRUE(find<QLabel>(form, "Label_nb_ligne") != nullptr);
+}
+
+TEST(MainWindow, ColoursAndBoldOfTheDesign) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    const QColor navy(0, 0, 128);
+    for (QLabel* l : std::initializer_list<QLabel*>{form.Label3, form.Label2, form.Label1, form.Label4, form.Label7}) {
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), navy) << l->objectName().toStdString();
+        EXPECT_TRUE(l->font().bold()) << l->objectName().toStdString();
+    }
+    EXPECT_EQ(form.Label19->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_TRUE(form.Label19->font().bold());
+    EXPECT_EQ(form.Label34->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(form.Label41->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(form.Label38->palette().color(QPalette::WindowText), navy);
+    EXPECT_GT(form.Label15->font().pointSize(), form.font().pointSize()) << "a large label";
+    EXPECT_GT(form.Label38->font().pointSize(), form.font().pointSize()) << "a large label";
+}
+
+// Within the client area that a usual window frame leaves inside the outer
+// 1063 x 803, no two visible controls overlap and every caption fits its control.
+TEST(MainWindowLayout, NothingOverlapsAndEverythingFits) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();  // the captions of the panels take their places
+    form.resize(1063 - 8, 803 - 38);
+    const QRect client = form.rect();
+
+    auto check_siblings = [&](QWidget* parent, QRect area) {
+        std::vector<QWidget*> shown;
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow() || !w->isVisibleTo(parent)) continue;
+            shown.push_back(w);
+            EXPECT_TRUE(area.contains(w->geometry())) << w->objectName().toStdString() << " leaves "
+                                                      << parent->objectName().toStdString();
+        }
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << shown[i]->objectName().toStdString() << " overlaps " << shown[j]->objectName().toStdString();
+            }
+        }
+    };
+    check_siblings(&form, client);
+    for (Panel* p : {form.setup_Panel4, form.Panel4, form.Panel8}) check_siblings(p, p->contentsRect());
+    // The two hidden panels open side by side, inside the client area.
+    EXPECT_TRUE(client.contains(form.setup_Panel4->geometry()));
+    EXPECT_TRUE(client.contains(form.Panel4->geometry()));
+    EXPECT_FALSE(form.setup_Panel4->geometry().intersects(form.Panel4->geometry()));
+
+    // Open both panels so that their captions are laid out too.
+    form.setup_SpeedButton6->click();
+    form.SpeedButton3->click();
+    for (QLabel* l : form.findChildren<QLabel*>()) {
+        if (l->text().isEmpty()) continue;
+        EXPECT_LE(l->sizeHint().width(), l->width()) << l->objectName().toStdString() << " is clipped";
+        EXPECT_LE(l->sizeHint().height(), l->height()) << l->objectName().toStdString() << " is clipped";
+    }
+    for (QAbstractButton* b : form.findChildren<QAbstractButton*>()) {
+        EXPECT_LE(b->sizeHint().width(), b->width()) << b->objectName().toStdString() << " is clipped";
+    }
+    for (QLineEdit* e : form.findChildren<QLineEdit*>()) {
+        if (e == form.Edit4) continue;  // the program folder: as long as it is
+        EXPECT_LE(e->sizeHint().height(), e->height() + 2) << e->objectName().toStdString();
+    }
+}
+
+TEST(MainWindowLayout, TheMemosAndTheBottomBarFollowATallerWindow) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    const int memo = form.Memo1->height();
+    const int bar = form.SpeedButton_exit->y();
+    form.resize(form.width(), form.height() + 50);
+    EXPECT_EQ(form.Memo1->height(), memo + 50);
+    EXPECT_EQ(form.SpeedButton_exit->y(), bar + 50);
+    EXPECT_EQ(form.Panel3->geometry(), QRect(form.Panel3->pos(), QSize(345, 345))) << "the plots keep their sizes";
+}
+
+TEST(DataMemo, HoldsManyLinesAndScrollsByLine) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    QStringList lines;
+    for (int i = 0; i < 50000; ++i) lines.append(QStringLiteral("10:%1:00\t%2").arg(i % 60).arg(i));
+    form.Memo1->setLines(lines);
+    EXPECT_EQ(form.Memo1->lineCount(), 50000);
+    EXPECT_EQ(form.Memo1->lines().last(), QStringLiteral("10:19:00\t49999"));
+    const int visible = form.Memo1->verticalScrollBar()->pageStep();
+    EXPECT_GT(visible, 10);
+    EXPECT_EQ(form.Memo1->verticalScrollBar()->maximum(), 50000 - visible);
+    form.Memo1->verticalScrollBar()->setValue(form.Memo1->verticalScrollBar()->maximum());
+    EXPECT_FALSE(form.Memo1->grab().isNull());
+    form.Memo1->clear();
+    EXPECT_EQ(form.Memo1->lineCount(), 0);
+    EXPECT_EQ(form.Memo1->verticalScrollBar()->maximum(), 0);
+}
+
+TEST(TexteNumero, ReadsTheClassListing) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    EXPECT_EQ(form.texte_numero(0), QStringLiteral("ww(0)=?")) << "an empty memo has no line";
+    EXPECT_EQ(form.texte_numero(2), QStringLiteral("ww(2)=?"));
+    form.Memo4->setPlainText(QStringLiteral("classe 1\nclasse 2"));
+    EXPECT_EQ(form.texte_numero(1), QStringLiteral("classe 2"));
+    EXPECT_EQ(form.texte_numero(2), QStringLiteral("ww(2)=?"));
+    form.Memo4->appendPlainText(QStringLiteral("classe 3"));
+    EXPECT_EQ(form.texte_numero(2), QStringLiteral("classe 3"));
+    EXPECT_EQ(form.texte_numero(0), QStringLiteral("classe 1"));
+}
+
+// A click on the folder picture or the caption of the chooser is one click,
+// not also a click on the panel around them.
+TEST(Clicks, AClickReachesOnlyTheControlUnderTheMouse) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    int panel = 0;
+    int label = 0;
+    int image = 0;
+    QObject::connect(form.Panel8, &Panel::clicked, [&] { ++panel; });
+    QObject::connect(form.Label7, &ClickLabel::clicked, [&] { ++label; });
+    QObject::connect(form.Image5, &ImageWidget::clicked, [&] { ++image; });
+    auto click = [](QWidget* w, QPointF at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &release);
+    };
+    click(form.Label7, {5, 5});
+    EXPECT_EQ(label, 1);
+    EXPECT_EQ(panel, 0);
+    click(form.Image5, {5, 5});
+    EXPECT_EQ(image, 1);
+    EXPECT_EQ(panel, 0);
+    click(form.Panel8, {2, 2});
+    EXPECT_EQ(panel, 1);
+    EXPECT_EQ(label + image, 2);
+    // A release outside the control (the mouse moved away) is no click.
+    click(form.Label7, {-20, -20});
+    EXPECT_EQ(label, 1);
 }

@@ -108,10 +108,10 @@ TEST_F(DataFileWindow, TheTimeAxisGrowsToTheNextStepAboveTheAcquisitionTime) {
         EXPECT_EQ(form.Edit1->text(), QString::fromUtf8(c.attendu)) << c.derniere_heure;
         EXPECT_EQ(form.Label40->text(), QString::fromUtf8(c.label40)) << c.derniere_heure;
     }
-    // A line at the origin's time is one day later.
+    // A line in the origin's second is the same day, not one day later.
     charge(ecrit(QStringLiteral("run.txt"), releve({{"00:00:00", "1"}})));
-    EXPECT_EQ(form.Label40->text(), QStringLiteral(" (1 j)"));
-    EXPECT_EQ(form.StaticText3->text(), QStringLiteral("1440"));
+    EXPECT_EQ(form.Label40->text(), QStringLiteral(" (0 h )"));
+    EXPECT_EQ(form.StaticText3->text(), QString());
     EXPECT_EQ(form.Edit1->text(), QStringLiteral("2000"));
     EXPECT_TRUE(recorder().messages.isEmpty());
 }

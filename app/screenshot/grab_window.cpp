@@ -1,0 +1,62 @@
+// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about]
+// Opens the main window as the program does, loads DATA_FILE when given,
+// optionally opens the setup and about panels, and saves the window's picture.
+#include "app/application.h"
+#include "app/qt_seams.h"
+#include "app/tform1.h"
+#include "platform/seams.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    prepare_l_application();
+    installe_les_services_qt();
+    // Nobody is there to answer a message box: print it instead.
+    platform::seams().show_message = [](const QString& text) {
+        std::fprintf(stderr, "vorns-grab: message: %s\n", qPrintable(text));
+    };
+
+    QString output;
+    QString data_file;
+    bool setup = false;
+    bool about = false;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        if (argument == QStringLiteral("--setup")) {
+            setup = true;
+        } else if (argument == QStringLiteral("--about")) {
+            about = true;
+        } else if (output.isEmpty()) {
+            output = argument;
+        } else {
+            data_file = QFileInfo(argument).absoluteFilePath();
+        }
+    }
+    if (output.isEmpty()) {
+        std::fputs("usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about]\n", stderr);
+        return 2;
+    }
+
+    TForm1 form;
+    form.show();
+    QTimer::singleShot(300, &form, [&] {
+        if (!data_file.isEmpty()) form.charge_le_fichier(data_file);
+        if (setup) form.setup_SpeedButton6Click();
+        if (about) form.SpeedButton3Click();
+    });
+    int status = 0;
+    QTimer::singleShot(1500, &form, [&] {
+        if (!form.grab().save(output)) {
+            std::fprintf(stderr, "vorns-grab: cannot write %s\n", qPrintable(output));
+            status = 1;
+        }
+        QApplication::exit(status);
+    });
+    QApplication::exec();
+    return status;
+}

@@ -1,0 +1,183 @@
+// Start-up of the main window: series colours, centring, the window colour
+// from "qrt_vorn.col" and the failure path, the chooser colour, the images
+// and the hidden panels; the exit.
+#include "analysis/record_store.h"
+#include "app/application.h"
+#include "app/tform1.h"
+#include "datafile/file_state.h"
+#include "plot/plot_frame.h"
+#include "support/recorder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+void colour_file(const TemporaryProgramFolder& folder, const QByteArray& bytes) {
+    write_bytes(folder.file(QStringLiteral("qrt_vorn.col")), bytes);
+}
+
+// Runs the event loop until the application is asked to quit; 99 when nothing asks within 5 s.
+int run_until_quit() {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+TEST(FormCreate, WithoutAColourFileEverythingIsSetUp) {
+    TemporaryProgramFolder folder;
+    record_store.serie_courante = 0;
+    plot_frame.couleur_serie[1] = 0;
+    plot_frame.couleur_serie[2] = 0;
+    TForm1 form;
+    EXPECT_TRUE(recorder().messages.isEmpty());
+    EXPECT_EQ(plot_frame.couleur_serie[1], qRgb(128, 0, 0));
+    EXPECT_EQ(plot_frame.couleur_serie[2], qRgb(0, 0, 255));
+    EXPECT_EQ(record_store.serie_courante, 1);
+    EXPECT_EQ(form.color(), QColor(201, 202, 203));
+    EXPECT_EQ(form.Panel8->color(), QColor(237, 179, 99));
+    // The images fill their panels inside the one-pixel bevel.
+    EXPECT_EQ(form.Image1->geometry(), QRect(1, 1, 372, 95));
+    EXPECT_EQ(form.Image2->geometry(), QRect(1, 1, 343, 343));
+    EXPECT_EQ(form.Image1->bitmap().size(), QSize(372, 95));
+    EXPECT_EQ(form.Image2->bitmap().size(), QSize(343, 343));
+    // The hidden panels lie on the plot panels' top-left corners.
+    EXPECT_EQ(form.setup_Panel4->pos(), form.Panel2->pos());
+    EXPECT_EQ(form.Panel4->pos(), form.Panel3->pos());
+    EXPECT_TRUE(form.setup_Panel4->isHidden());
+    EXPECT_TRUE(form.Panel4->isHidden());
+    EXPECT_TRUE(file_state.fichier_donnees.isEmpty());
+}
+
+TEST(FormCreate, TheColourFileGivesTheLowEightBitsOfEachLine) {
+    struct Case {
+        const char* file;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {"255\r\n0\r\n0\r\n", QColor(255, 0, 0)},
+        {"300\r\n-1\r\n0\r\n", QColor(44, 255, 0)},
+        {"256\r\n512\r\n-256\r\n", QColor(0, 0, 0)},
+        {"10\r\n", QColor(10, 10, 10)},                  // a one-line file gives its line for all three
+        {"\r\n\r\n\r\n", QColor(201, 202, 203)},         // empty lines take the defaults
+        {"", QColor(201, 202, 203)},
+        {"  7\n8\r9", QColor(7, 8, 9)},                  // leading blanks, any line end
+        {"2147483647\r\n-2147483648\r\n65\r\n", QColor(255, 0, 65)},
+    };
+    for (const Case& c : cases) {
+        TemporaryProgramFolder folder;
+        colour_file(folder, c.file);
+        TForm1 form;
+        EXPECT_EQ(form.color(), c.colour) << c.file;
+        EXPECT_TRUE(recorder().messages.isEmpty()) << c.file;
+    }
+}
+
+TEST(FormCreate, AColourLineThatIsNotAWholeNumberStopsTheRestOfTheStartUp) {
+    struct Case {
+        const char* file;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"abc\r\n", "'abc' is not a valid integer value"},
+        {"10\r\n1.5\r\n3\r\n", "'1.5' is not a valid integer value"},
+        {"10\r\n20\r\n30 \r\n", "'30 ' is not a valid integer value"},
+        {"99999999999\r\n", "'99999999999' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        TemporaryProgramFolder folder;
+        colour_file(folder, c.file);
+        record_store.serie_courante = 0;
+        TForm1 form;
+        EXPECT_EQ(recorder().messages, QStringList{QString::fromLatin1(c.message)}) << c.file;
+        recorder().messages.clear();
+        // What came before the colour is done; nothing after it.
+        EXPECT_EQ(record_store.serie_courante, 1);
+        EXPECT_EQ(form.color(), kSilver) << c.file;
+        EXPECT_EQ(form.Panel8->color(), kSilver) << c.file;
+        EXPECT_NE(form.Image1->geometry(), QRect(1, 1, 372, 95));
+        EXPECT_NE(form.Image2->geometry(), QRect(1, 1, 343, 343));
+        EXPECT_NE(form.setup_Panel4->pos(), form.Panel2->pos());
+        EXPECT_NE(form.Panel4->pos(), form.Panel3->pos());
+        EXPECT_TRUE(form.setup_Panel4->isHidden());
+        EXPECT_TRUE(form.Panel4->isHidden());
+        // The program goes on: the panels still open.
+        form.setup_SpeedButton6->click();
+        EXPECT_FALSE(form.setup_Panel4->isHidden());
+    }
+}
+
+TEST(FormCreate, CentresTheWindowWithIntegerHalvesOrPutsItAtZero) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect area = screen->availableGeometry();
+    struct Case {
+        int width;
+        int height;
+        int left;
+        int top;
+    };
+    const Case cases[] = {
+        {area.width() - 100, area.height() - 60, 50, 30},
+        {area.width() - 101, area.height() - 61, 50, 30},  // (101 / 2, 61 / 2) by integer division
+        {area.width() - 1, area.height() - 1, 0, 0},
+        {area.width(), area.height(), 0, 0},
+        {area.width() + 300, area.height() - 2, 0, 1},
+        {area.width() - 2, area.height() + 300, 1, 0},
+        {1063, 803, 1063 < area.width() ? (area.width() - 1063) / 2 : 0, 803 < area.height() ? (area.height() - 803) / 2 : 0},
+    };
+    for (const Case& c : cases) {
+        form.resize(c.width, c.height);
+        form.FormCreate();
+        EXPECT_EQ(form.pos(), area.topLeft() + QPoint(c.left, c.top)) << c.width << " x " << c.height;
+    }
+}
+
+TEST(Application, IsTitledVorns) {
+    prepare_l_application();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("vorns"));
+}
+
+TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    const QString comment = folder.file(QStringLiteral("run.comment"));
+    file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
+    file_state.fichier_commentaire = comment;
+    form.Memo2->setPlainText(QStringLiteral("an edited comment that was never saved"));
+    QTimer::singleShot(0, form.SpeedButton_exit, &QToolButton::click);
+    EXPECT_EQ(run_until_quit(), 0);
+    EXPECT_TRUE(file_state.fichier_donnees.isEmpty());
+    EXPECT_TRUE(file_state.fichier_commentaire.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(comment));
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("qrt_vorn.col"))));
+    EXPECT_TRUE(recorder().messages.isEmpty());
+}
+
+TEST(Exit, ClosingTheWindowEndsTheProgramTheSameWay) {
+    TemporaryProgramFolder folder;
+    TForm1 form;
+    form.show();
+    file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
+    file_state.fichier_commentaire = folder.file(QStringLiteral("run.comment"));
+    form.Memo2->setPlainText(QStringLiteral("unsaved"));
+    QTimer::singleShot(0, &form, &QWidget::close);
+    EXPECT_EQ(run_until_quit(), 0);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(file_state.fichier_donnees.isEmpty());
+    EXPECT_TRUE(file_state.fichier_commentaire.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("run.comment"))));
+}

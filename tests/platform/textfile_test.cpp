@@ -1,0 +1,185 @@
+// Text files: decoding (UTF-8 or Windows-1252), line breaks, encoding on
+// writing, and the writes that must leave the old file whole when they fail.
+#include "platform/errors.h"
+#include "platform/textfile.h"
+#include "support/recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+QByteArray b(const char* bytes) { return QByteArray(bytes); }
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+}  // namespace
+
+TEST(DecodeText, Utf8WhenValidElseWindows1252) {
+    struct Case {
+        QByteArray bytes;
+        QString text;
+    };
+    const Case cases[] = {
+        {b(""), u("")},
+        {b("abc"), u("abc")},
+        {b("caf\xC3\xA9"), u("café")},
+        {b("\xEF\xBB\xBF" "abc"), u("abc")},
+        {b("\xEF\xBB\xBF" "caf\xC3\xA9"), u("café")},
+        {b("\xEF\xBB\xBF"), u("")},
+        {b("caf\xE9"), u("café")},
+        {b("\x80 \x93x\x94 \x9C"), u("€ “x” œ")},
+        {b("dur\xE9" "e \xB5s"), u("durée µs")},
+        {b("abc\xC3"), u("abcÃ")},                  // a UTF-8 sequence cut at the end
+        {b("\xC3\xA9\xE9"), u("Ã©é")},              // valid UTF-8 followed by a stray byte
+        {b("\xC0\xAF"), u("À¯")},                   // an overlong form is not UTF-8
+        {b("\x81\x8D"), QString(QChar(0x81)) + QChar(0x8D)},  // bytes without a character
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::decode_text(c.bytes), c.text) << c.bytes.toHex().constData();
+}
+
+TEST(SplitLines, CrLfLfAndLoneCrEndLinesAndATrailingBreakOpensNoLine) {
+    struct Case {
+        const char* text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\n", {""}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"  x\t1 \n", {"  x\t1 "}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::split_lines(u(c.text)), c.lines) << c.text;
+}
+
+TEST(EncodeLines, Windows1252WhenEveryCharacterFitsElseUtf8AndCrLfAfterEachLine) {
+    struct Case {
+        QStringList lines;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {{}, b("")},
+        {{""}, b("\r\n")},
+        {{"a", "b"}, b("a\r\nb\r\n")},
+        {{u("café €"), u("“œ”")}, b("caf\xE9 \x80\r\n\x93\x9C\x94\r\n")},
+        {{QString(QChar(0x81))}, b("\x81\r\n")},
+        {{u("café"), u("日本")}, b("caf\xC3\xA9\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n")},
+        {{u("Ω")}, b("\xCE\xA9\r\n")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::encode_lines(c.lines), c.bytes) << c.lines.join(QLatin1Char('|')).toStdString();
+        // What is written reads back as the same lines.
+        EXPECT_EQ(platform::split_lines(platform::decode_text(c.bytes)), c.lines);
+    }
+}
+
+TEST(TextFiles, WriteThenReadGivesTheLinesBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    const QStringList lines{u("durée"), QString(), u("10:01:00\t2.5")};
+    EXPECT_FALSE(platform::write_text_lines(path, lines).has_value());
+    EXPECT_EQ(read_bytes(path), b("dur\xE9" "e\r\n\r\n10:01:00\t2.5\r\n"));
+    EXPECT_EQ(platform::read_text_lines(path), lines);
+    EXPECT_EQ(platform::try_read_text_lines(path), lines);
+    EXPECT_EQ(platform::try_read_text_lines(path, 2), (QStringList{u("durée"), QString()}));
+
+    // A second write truncates.
+    EXPECT_FALSE(platform::write_text_lines(path, {QStringLiteral("x")}).has_value());
+    EXPECT_EQ(read_bytes(path), b("x\r\n"));
+}
+
+TEST(TextFiles, AnEmptyFileHasNoLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.txt"));
+    write_bytes(path, {});
+    EXPECT_TRUE(platform::read_text_lines(path).isEmpty());
+    EXPECT_EQ(platform::try_read_text_lines(path), QStringList());
+}
+
+TEST(TextFiles, AMissingFileRaisesCannotOpenWithThePathAndTheReason) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing.txt"));
+    const QString prefix = QStringLiteral("Cannot open file \"") + QDir::toNativeSeparators(path) + QStringLiteral("\". ");
+    for (auto read : {+[](const QString& p) { platform::read_text_lines(p); },
+                      +[](const QString& p) { platform::read_file_bytes(p); }}) {
+        try {
+            read(path);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::Error& e) {
+            EXPECT_TRUE(e.text().startsWith(prefix)) << e.text().toStdString();
+            EXPECT_GT(e.text().size(), prefix.size()) << "the system's reason is missing";
+        }
+    }
+    EXPECT_FALSE(platform::try_read_text_lines(path).has_value());
+}
+
+TEST(TextFiles, AFailedPlainWriteGivesTheReason) {
+    QTemporaryDir dir;
+    const auto reason = platform::write_text_lines(dir.filePath(QStringLiteral("no/such/folder/x.txt")), {"a"});
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_FALSE(reason->isEmpty());
+}
+
+TEST(SaveTextLines, ReplacesTheFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.comment"));
+    write_bytes(path, b("old line 1\r\nold line 2\r\nold line 3\r\n"));
+    EXPECT_FALSE(platform::save_text_lines(path, {u("nouveau é")}).has_value());
+    EXPECT_EQ(read_bytes(path), b("nouveau \xE9\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("c.comment")});
+}
+
+TEST(SaveTextLines, AFolderInTheFilesPlaceOrAMissingFolderFailsAndChangesNothing) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("taken"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/inside")));
+    auto reason = platform::save_text_lines(folder, {"a"});
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_FALSE(reason->isEmpty());
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+
+    reason = platform::save_text_lines(dir.filePath(QStringLiteral("missing/x.comment")), {"a"});
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_FALSE(reason->isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+// A write that stops half-way (here: the file size limit of the process,
+// as a full disk would) leaves the previous file whole and no temporary file.
+TEST(SaveTextLines, AWriteThatStopsHalfWayLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.comment"));
+    const QByteArray old = b("the previous comment\r\nstays as it was\r\n");
+    write_bytes(path, old);
+
+    QStringList lines;
+    for (int i = 0; i < 2000; ++i) lines.append(QStringLiteral("a long new comment line number %1").arg(i));
+
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto reason = platform::save_text_lines(path, lines);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous_handler);
+
+    ASSERT_TRUE(reason.has_value()) << "the short write was reported as success";
+    EXPECT_FALSE(reason->isEmpty());
+    EXPECT_EQ(read_bytes(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.comment")});
+}
+#endif
