@@ -1,7 +1,83 @@
 // The refresh tick that follows a growing data file, and its sound.
 #include "app/tform1.h"
+#include "datafile/data_file.h"
+#include "datafile/file_state.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+#include "platform/seams.h"
 
-void TForm1::Timer1Timer() {}
+#include <QColor>
+#include <cstdint>
+#include <limits>
 
-void TForm1::joue_le_son() {}
+namespace {
 
+const QColor kOlive(128, 128, 0);
+const QColor kTeal(0, 128, 128);
+
+// The refresh field in seconds as a timer period in milliseconds. Periods
+// beyond what the timer can hold are cut to its longest one.
+int periode_en_ms(std::int32_t secondes) {
+    const std::int64_t ms = static_cast<std::int64_t>(secondes) * 1000;
+    if (ms > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(ms);
+}
+
+}  // namespace
+
+void TForm1::Timer1Timer() {
+    // While a message box is open its own loop keeps dispatching ticks. Such a
+    // tick does nothing, so a bad refresh field or a vanished file shows one
+    // box at a time instead of one more box every period.
+    if (platform::message_box_open()) return;
+
+    // The period read now governs the following ticks. The same period is not
+    // set again, which would restart the count. A period of 0 stops the timer
+    // for the rest of the run; so does a negative one, which cannot be a
+    // period at all.
+    const int periode = periode_en_ms(platform::str_to_int(Edit5->text()));
+    if (periode <= 0) {
+        Timer1->stop();
+        Timer1->setInterval(0);
+    } else if (Timer1->interval() != periode || !Timer1->isActive()) {
+        Timer1->start(periode);
+    }
+
+    // Heartbeat.
+    Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);
+
+    if (!file_state.fichier_donnees.isEmpty()) {
+        const QString fichier = file_state.fichier_donnees;
+        bool recharger = true;
+        if (CheckBox2->isChecked()) {
+            // The stamp is only looked at when the sizes agree.
+            recharger = taille_fichier(fichier) != file_state.taille_precedente ||
+                        platform::file_stamp(fichier) != file_state.date_precedente;
+        }
+        if (recharger) {
+            // Size and stamp are taken before the file is read: a line that
+            // the acquisition appends while the load runs then still differs
+            // at the next tick and is not missed.
+            const std::int32_t taille = taille_fichier(fichier);
+            const std::int32_t date = platform::file_stamp(fichier);
+            ++rechargements_par_le_timer;
+            charge_le_fichier(fichier);
+            file_state.taille_precedente = taille;
+            file_state.date_precedente = date;
+        }
+    }
+
+    if (sound_CheckBox8->isChecked()) joue_le_son();
+}
+
+void TForm1::joue_le_son() {
+    const QString son = platform::program_folder() + QStringLiteral("ding1.wav");
+    const platform::Seams& services = platform::seams();
+    if (platform::file_exists(son)) {
+        if (!services.play_wave) return;
+        // Plays on by itself; the tick does not wait for its end.
+        if (const auto erreur = services.play_wave(son)) platform::show_message(*erreur);
+    } else if (services.beep) {
+        services.beep();
+    }
+}

@@ -224,6 +224,11 @@ private:
     // --- Class pass: private members
     // --- Scales and plots: private members
     // --- Refresh timer and sound: private members
+public:
+    // How many times the tick has reloaded the data file (read by tests).
+    int rechargements_par_le_timer = 0;
+
+private:
 };
 
 extern TForm1* Form1;

@@ -20,5 +20,5 @@ fi
 
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF -DVORNS_BUILD_BENCH=OFF >/dev/null
-cmake --build build-release --target vorns -j "$(nproc)"
+cmake --build build-release --target vorns vorns-acquisition -j "$(nproc)"
 exec build-release/bin/vorns

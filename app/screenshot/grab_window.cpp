@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/qt_seams.h"
 #include "app/tform1.h"
+#include "platform/report.h"
 #include "platform/seams.h"
 
 #include <QApplication>
@@ -45,7 +46,13 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     form.show();
     QTimer::singleShot(300, &form, [&] {
-        if (!data_file.isEmpty()) form.charge_le_fichier(data_file);
+        // The data file is chosen as a user would choose it, the dialog answered with it.
+        if (!data_file.isEmpty()) {
+            platform::seams().choose_open_file = [&](const platform::OpenFileRequest&) -> std::optional<QString> {
+                return data_file;
+            };
+            platform::report_errors([&] { form.SpeedButton_1Click(); });
+        }
         if (setup) form.setup_SpeedButton6Click();
         if (about) form.SpeedButton3Click();
     });

@@ -1,0 +1,154 @@
+// Following a live run: the acquisition simulator appends to a data file in
+// a separate process while a real main window follows it with its timer.
+// At the end the window must show what a plain computation over the written
+// file gives, and stop reloading once the file no longer changes.
+#include "analysis/class_table.h"
+#include "app/tform1.h"
+#include "datafile/file_state.h"
+#include "platform/numbers.h"
+#include "platform/report.h"
+#include "support/recorder.h"
+#include "timer_support.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the window should show for a data file, worked out directly from the
+// file's text: records after the origin line, classes of width 10 up to 800,
+// Tau = total duration / events in the shown classes.
+struct Expected {
+    int records = 0;
+    long double total = 0;
+    std::vector<int> counts = std::vector<int>(80, 0);
+    int events = 0;
+    long double tau = 0;
+};
+
+Expected expected_from(const QByteArray& bytes) {
+    Expected e;
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
+    bool header = false;
+    bool origin_seen = false;  // the origin line only sets the time origin
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.contains("SAUVEGARDE") || (header && line.isEmpty())) break;
+        if (line.isEmpty() || line.startsWith('\'')) continue;
+        if (header) {
+            if (!origin_seen) {
+                origin_seen = true;
+            } else {
+                QByteArray text = line.split('\t').value(1).trimmed();
+                text.replace(',', '.');
+                long double d = 0;
+                const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), d);
+                EXPECT_EQ(parsed.ptr, text.constData() + text.size()) << "duration " << text.toStdString();
+                ++e.records;
+                e.total += d;
+                const long double k = std::trunc(d / 10);
+                if (k < 80) ++e.counts[static_cast<std::size_t>(k)];
+            }
+        }
+        if (line.contains("Heure")) header = true;
+    }
+    for (int c : e.counts) e.events += c;
+    if (e.events > 0) e.tau = e.total / e.events;
+    return e;
+}
+
+QStringList listing_of(const Expected& e) {
+    QStringList lines;
+    for (int i = 0; i < 80; ++i) lines << QStringLiteral("%1   %2   %3").arg(i + 1).arg(i * 10).arg(e.counts[i]);
+    return lines;
+}
+
+class FollowRun : public ::testing::Test {
+protected:
+    void SetUp() override { file_state = FileState{}; }
+    void TearDown() override {
+        form.Timer1->stop();
+        if (simulator.state() != QProcess::NotRunning) {
+            simulator.kill();
+            simulator.waitForFinished(5000);
+        }
+        file_state = FileState{};
+    }
+
+    TemporaryProgramFolder program;
+    QTemporaryDir folder;
+    TForm1 form;
+    QProcess simulator;
+};
+
+TEST_F(FollowRun, WindowEndsWithTheFiguresOfTheWrittenFileAndThenStopsReloading) {
+#ifndef VORNS_ACQUISITION
+    GTEST_SKIP() << "the acquisition simulator is not part of this build";
+#else
+    const QString path = folder.filePath(QStringLiteral("live.txt"));
+    // A flat background puts some durations beyond the shown classes; the
+    // decimal comma and the comment lines are read like an acquisition's.
+    simulator.start(QStringLiteral(VORNS_ACQUISITION),
+                    {QStringLiteral("--output"), path, QStringLiteral("--events"), QStringLiteral("70"),
+                     QStringLiteral("--interval-ms"), QStringLiteral("70"), QStringLiteral("--seed"),
+                     QStringLiteral("2197"), QStringLiteral("--background"), QStringLiteral("0.1"),
+                     QStringLiteral("--decimals"), QStringLiteral("2"), QStringLiteral("--comma"),
+                     QStringLiteral("--comment-every"), QStringLiteral("25"), QStringLiteral("--sauvegarde"),
+                     QStringLiteral("--date"), QStringLiteral("2026-03-02")});
+    ASSERT_TRUE(simulator.waitForStarted(10000)) << simulator.errorString().toStdString();
+    // The user picks the file as soon as the run has created it, before any
+    // record; the window then follows it.
+    ASSERT_TRUE(spin_until([&] { return QFile::exists(path); }, 10000));
+    form.Edit5->setText(QStringLiteral("1"));
+    recorder().open_answers.push_back(path);
+    platform::report_errors([&] { form.SpeedButton_1Click(); });
+    ASSERT_EQ(file_state.fichier_donnees.toStdString(), path.toStdString());
+
+    int ticks = 0;
+    QStringList counts_seen;
+    QObject::connect(form.Timer1, &QTimer::timeout, &form, [&] {
+        ++ticks;
+        if (counts_seen.isEmpty() || counts_seen.back() != form.StaticText1->text())
+            counts_seen << form.StaticText1->text();
+    });
+    ASSERT_TRUE(spin_until([&] { return simulator.state() == QProcess::NotRunning; }, 60000));
+    ASSERT_EQ(simulator.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(simulator.exitCode(), 0) << simulator.readAllStandardError().toStdString();
+    // The last line is seen at one of the next two ticks.
+    const int ticks_at_end = ticks;
+    ASSERT_TRUE(spin_until([&] { return ticks >= ticks_at_end + 2; }, 10000));
+
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_GE(form.rechargements_par_le_timer, 2) << "the window followed the growing file";
+    EXPECT_GE(counts_seen.size(), 2) << "the record count rose while the run went on";
+
+    const Expected expected = expected_from(read_bytes(path));
+    ASSERT_EQ(expected.records, 69);
+    ASSERT_GT(expected.events, 0);
+    ASSERT_LT(expected.events, expected.records) << "some durations should lie beyond the shown classes";
+    EXPECT_EQ(form.StaticText1->text(), QString::number(expected.records));
+    EXPECT_EQ(form.Memo4->toPlainText().toStdString(), listing_of(expected).join(QLatin1Char('\n')).toStdString());
+    EXPECT_NEAR(static_cast<double>(class_table.Tau), static_cast<double>(expected.tau),
+                1e-9 * static_cast<double>(expected.tau));
+    EXPECT_EQ(form.Label27->text(), platform::format_picture("0.###", expected.tau));
+    EXPECT_EQ(form.Label25->text(), QString::number(expected.events));
+
+    // The file no longer changes: further ticks do not load it again.
+    const int reloads = form.rechargements_par_le_timer;
+    const QStringList memo = form.Memo1->lines();
+    const int ticks_before = ticks;
+    ASSERT_TRUE(spin_until([&] { return ticks >= ticks_before + 3; }, 10000));
+    EXPECT_EQ(form.rechargements_par_le_timer, reloads);
+    EXPECT_TRUE(form.Memo1->lines() == memo);
+    EXPECT_TRUE(recorder().messages.isEmpty());
+#endif
+}
+
+}  // namespace

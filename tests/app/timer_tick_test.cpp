@@ -1,0 +1,333 @@
+// The refresh tick on a real main window: period, heartbeat, reload decision
+// and sound, called directly one tick at a time.
+#include "app/tform1.h"
+#include "datafile/file_state.h"
+#include "platform/files.h"
+#include "platform/report.h"
+#include "support/recorder.h"
+#include "timer_support.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kOlive = qRgb(128, 128, 0);
+const QRgb kTeal = qRgb(0, 128, 128);
+
+const QByteArray kHeader = "Run 12\r\n2026-03-02 detector B\r\nHeure\tDur\xe9"
+                           "e\r\n";
+
+QByteArray data_lines(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) bytes += QByteArray("10:00:") + QByteArray::number(10 + i) + "\t" +
+                                             QByteArray::number(100 + 7 * i) + ".5\r\n";
+    return bytes;
+}
+
+bool set_modification_time(const QString& path, const QDateTime& when) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+class Tick : public ::testing::Test {
+protected:
+    void SetUp() override { file_state = FileState{}; }
+    void TearDown() override { file_state = FileState{}; }
+
+    // One tick as the timer raises it: inside the error report.
+    void tick() {
+        platform::report_errors([this] { form.Timer1Timer(); });
+    }
+
+    // A data file that has just been loaded: its size and stamp are stored.
+    QString loaded_file(const QByteArray& bytes) {
+        const QString path = folder.filePath(QStringLiteral("run.txt"));
+        write_bytes(path, bytes);
+        file_state.fichier_donnees = path;
+        file_state.taille_precedente = platform::file_size(path);
+        file_state.date_precedente = platform::file_stamp(path);
+        return path;
+    }
+
+    int reloads() const { return form.rechargements_par_le_timer; }
+
+    TemporaryProgramFolder program;  // holds no "ding1.wav" unless a test puts one there
+    QTemporaryDir folder;
+    TForm1 form;
+};
+
+TEST_F(Tick, TimerRunsFromStartWithAFirstPeriodOfOneSecond) {
+    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_EQ(form.Timer1->interval(), 1000);
+    // The timer really raises the tick: the heartbeat turns olive.
+    const QRgb design = form.Panel1->color().rgb();
+    ASSERT_NE(design, kOlive);
+    EXPECT_TRUE(spin_until([&] { return form.Panel1->color().rgb() == kOlive; }, 5000));
+    EXPECT_NE(design, form.Panel1->color().rgb());
+}
+
+TEST_F(Tick, HeartbeatAlternatesOliveAndTeal) {
+    const QRgb expected[] = {kOlive, kTeal, kOlive, kTeal};
+    for (QRgb colour : expected) {
+        tick();
+        EXPECT_EQ(form.Panel1->color().rgb(), colour);
+    }
+    // Any colour other than olive becomes olive.
+    form.Panel1->setColor(QColor(1, 2, 3));
+    tick();
+    EXPECT_EQ(form.Panel1->color().rgb(), kOlive);
+}
+
+TEST_F(Tick, PeriodFromTheRefreshFieldGovernsTheFollowingTicks) {
+    form.Edit5->setText(QStringLiteral("5"));
+    tick();
+    EXPECT_EQ(form.Timer1->interval(), 5000);
+    EXPECT_TRUE(form.Timer1->isActive());
+    form.Edit5->setText(QStringLiteral("2"));
+    tick();
+    EXPECT_EQ(form.Timer1->interval(), 2000);
+    EXPECT_TRUE(form.Timer1->isActive());
+    form.Edit5->setText(QStringLiteral(" +3"));
+    tick();
+    EXPECT_EQ(form.Timer1->interval(), 3000);
+}
+
+TEST_F(Tick, SettingTheSamePeriodAgainDoesNotRestartTheCount) {
+    form.Edit5->setText(QStringLiteral("5"));
+    tick();
+    ASSERT_EQ(form.Timer1->interval(), 5000);
+    spin_event_loop(600);
+    tick();  // same period
+    // A restarted count would again have (nearly) the whole 5 s to run.
+    EXPECT_LT(form.Timer1->remainingTime(), 4700);
+    EXPECT_GT(form.Timer1->remainingTime(), 0);
+}
+
+TEST_F(Tick, ZeroOrNegativePeriodStopsTheTimerButTheTickGoesOn) {
+    for (const char* text : {"0", "-3", "-0"}) {
+        SCOPED_TRACE(text);
+        form.Timer1->start(1000);
+        form.Panel1->setColor(QColor(kTeal));
+        form.sound_CheckBox8->setChecked(true);
+        const int beeps = recorder().beeps;
+        form.Edit5->setText(QString::fromLatin1(text));
+        tick();
+        EXPECT_FALSE(form.Timer1->isActive());
+        EXPECT_EQ(form.Panel1->color().rgb(), kOlive);  // the rest of the tick still ran
+        EXPECT_EQ(recorder().beeps, beeps + 1);
+        EXPECT_TRUE(recorder().messages.isEmpty());
+    }
+    // No tick comes any more.
+    const QRgb colour = form.Panel1->color().rgb();
+    spin_event_loop(1500);
+    EXPECT_EQ(form.Panel1->color().rgb(), colour);
+}
+
+TEST_F(Tick, PeriodTooLongForTheTimerIsCutToItsLongest) {
+    form.Edit5->setText(QStringLiteral("3000000"));  // 3e9 ms does not fit in the timer
+    tick();
+    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_EQ(form.Timer1->interval(), std::numeric_limits<int>::max());
+    EXPECT_TRUE(recorder().messages.isEmpty());
+}
+
+TEST_F(Tick, RefreshFieldWithoutAWholeNumberShowsTheErrorAndDoesNothingElse) {
+    const QString path = loaded_file(kHeader + data_lines(3));
+    append_bytes(path, data_lines(1));  // a change that would otherwise be reloaded
+    form.sound_CheckBox8->setChecked(true);
+    form.Edit5->setText(QStringLiteral("4"));
+    tick();
+    ASSERT_EQ(form.Timer1->interval(), 4000);
+    ASSERT_EQ(reloads(), 1);
+    append_bytes(path, data_lines(1));
+    const QRgb colour = form.Panel1->color().rgb();
+    const int beeps = recorder().beeps;
+    const std::int32_t size = file_state.taille_precedente;
+
+    for (const char* text : {"abc", "", "2.5", "5s", "99999999999"}) {
+        SCOPED_TRACE(text);
+        recorder().messages.clear();
+        form.Edit5->setText(QString::fromLatin1(text));
+        tick();
+        ASSERT_EQ(recorder().messages.size(), 1);
+        EXPECT_EQ(recorder().messages.front(),
+                  QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(text)));
+        EXPECT_EQ(form.Timer1->interval(), 4000);
+        EXPECT_TRUE(form.Timer1->isActive());
+        EXPECT_EQ(form.Panel1->color().rgb(), colour);
+        EXPECT_EQ(reloads(), 1);
+        EXPECT_EQ(file_state.taille_precedente, size);
+        EXPECT_EQ(recorder().beeps, beeps);
+    }
+}
+
+TEST_F(Tick, NoFileChosenLoadsNothing) {
+    form.CheckBox2->setChecked(false);
+    tick();
+    tick();
+    EXPECT_EQ(reloads(), 0);
+    EXPECT_EQ(file_state.taille_precedente, 0);
+    EXPECT_TRUE(recorder().messages.isEmpty());
+}
+
+TEST_F(Tick, GrownFileIsReloadedOnceAtTheNextTick) {
+    const QString path = loaded_file(kHeader + data_lines(4));
+    tick();
+    EXPECT_EQ(reloads(), 0) << "unchanged file";
+
+    append_bytes(path, "10:01:30\t321.5\r\n");
+    const std::int32_t grown = platform::file_size(path);
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(form.Label15->text(), QStringLiteral("10:01:30\t321.5"));
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));
+    EXPECT_EQ(file_state.taille_precedente, grown);
+    EXPECT_EQ(file_state.date_precedente, platform::file_stamp(path));
+
+    tick();
+    tick();
+    EXPECT_EQ(reloads(), 1) << "unchanged since the reload";
+}
+
+TEST_F(Tick, ChangeIsSeenBySizeFirstThenByStamp) {
+    const QDateTime base = QDateTime::currentDateTime().addSecs(-3600);
+    struct Case {
+        const char* what;
+        QByteArray rewritten;
+        qint64 seconds_later;  // new modification time after the stored one
+        bool reloaded;
+    };
+    const QByteArray original = kHeader + data_lines(3);
+    QByteArray same_size = original;
+    same_size[same_size.size() - 5] = '9';  // another duration, same length
+    const Case cases[] = {
+        {"same size, same two-second stamp", same_size, 0, false},
+        {"same size, later stamp", same_size, 10, true},
+        {"larger, same stamp", original + data_lines(1), 0, true},
+        {"shorter, same stamp", kHeader + data_lines(2), 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = loaded_file(original);
+        ASSERT_TRUE(set_modification_time(path, base));
+        file_state.date_precedente = platform::file_stamp(path);
+        const int before = reloads();
+
+        write_bytes(path, c.rewritten);
+        ASSERT_TRUE(set_modification_time(path, base.addSecs(c.seconds_later)));
+        tick();
+        EXPECT_EQ(reloads() - before, c.reloaded ? 1 : 0);
+        if (c.reloaded) {
+            EXPECT_EQ(file_state.taille_precedente, platform::file_size(path));
+            EXPECT_EQ(file_state.date_precedente, platform::file_stamp(path));
+        }
+    }
+}
+
+TEST_F(Tick, WithoutTheChangeTestEveryTickReloads) {
+    loaded_file(kHeader + data_lines(2));
+    form.CheckBox2->setChecked(false);
+    for (int i = 1; i <= 3; ++i) {
+        tick();
+        EXPECT_EQ(reloads(), i);
+    }
+    form.CheckBox2->setChecked(true);
+    tick();
+    EXPECT_EQ(reloads(), 3);
+}
+
+TEST_F(Tick, VanishedFileIsLoadedOnceThenNotUntilItComesBack) {
+    const QString path = loaded_file(kHeader + data_lines(3));
+    ASSERT_TRUE(QFile::remove(path));
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(file_state.taille_precedente, -1);
+    EXPECT_EQ(file_state.date_precedente, -1);
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot open file \"")))
+        << recorder().messages.front().toStdString();
+    const qsizetype messages = recorder().messages.size();
+
+    tick();
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(recorder().messages.size(), messages);
+
+    write_bytes(path, kHeader + data_lines(5));
+    tick();
+    EXPECT_EQ(reloads(), 2);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));  // five event lines, the first is the origin
+    EXPECT_EQ(file_state.taille_precedente, platform::file_size(path));
+    EXPECT_EQ(recorder().messages.size(), messages);
+}
+
+TEST_F(Tick, SoundAtEveryTickWhenTicked) {
+    struct Case {
+        const char* what;
+        bool sound;
+        bool wave_present;
+        bool file_chosen;
+        int plays;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"sound off", false, true, true, 0, 0},
+        {"no wave file: beep", true, false, false, 0, 2},
+        {"no wave file, file chosen: beep", true, false, true, 0, 2},
+        {"wave file: played", true, true, false, 2, 0},
+        {"wave file, file chosen: played", true, true, true, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryProgramFolder own_folder;
+        const QString wave = own_folder.file(QStringLiteral("ding1.wav"));
+        if (c.wave_present) write_bytes(wave, QByteArray("RIFF----WAVE"));
+        file_state = FileState{};
+        if (c.file_chosen) loaded_file(kHeader + data_lines(2));
+        recorder().played.clear();
+        recorder().beeps = 0;
+        form.sound_CheckBox8->setChecked(c.sound);
+
+        tick();
+        tick();  // unchanged file: the sound comes all the same
+        EXPECT_EQ(recorder().played.size(), c.plays);
+        for (const QString& played : recorder().played) EXPECT_EQ(played, wave);
+        EXPECT_EQ(recorder().beeps, c.beeps);
+        EXPECT_TRUE(recorder().messages.isEmpty());
+    }
+}
+
+TEST_F(Tick, PlayerErrorIsShownInAMessageBox) {
+    write_bytes(program.file(QStringLiteral("ding1.wav")), QByteArray("not a wave"));
+    recorder().play_error = QStringLiteral("Cannot play the sound file.");
+    form.sound_CheckBox8->setChecked(true);
+    tick();
+    EXPECT_EQ(recorder().played.size(), 1);
+    EXPECT_EQ(recorder().messages.join(QStringLiteral(" | ")).toStdString(), "Cannot play the sound file.");
+    EXPECT_EQ(recorder().beeps, 0);
+}
+
+TEST_F(Tick, TickWhileAMessageBoxIsOpenDoesNothing) {
+    const QString path = loaded_file(kHeader + data_lines(2));
+    append_bytes(path, data_lines(1));
+    form.sound_CheckBox8->setChecked(true);
+    form.Edit5->setText(QStringLiteral("3"));
+    const QRgb colour = form.Panel1->color().rgb();
+    recorder().while_message_open = [this](const QString&) { form.Timer1Timer(); };
+
+    platform::show_message(QStringLiteral("an earlier message"));
+
+    EXPECT_EQ(form.Panel1->color().rgb(), colour);
+    EXPECT_EQ(reloads(), 0);
+    EXPECT_EQ(recorder().beeps, 0);
+    EXPECT_EQ(form.Timer1->interval(), 1000);
+    // Once the box is closed the tick works again.
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(recorder().beeps, 1);
+}
+
+}  // namespace
