@@ -89,10 +89,17 @@ Work redraw(int events, int plot) {
     return [plot] { g_form->trace_graphe(plot); };
 }
 
+// Reloads made by the timer during the tick figures: none on an unchanged file.
+int g_tick_reloads = 0;
+
 Work tick_unchanged(int events) {
     load(run_file(events));
     g_form->sound_CheckBox8->setChecked(false);
-    return [] { g_form->Timer1Timer(); };
+    return [] {
+        const int before = g_form->rechargements_par_le_timer;
+        g_form->Timer1Timer();
+        g_tick_reloads += g_form->rechargements_par_le_timer - before;
+    };
 }
 
 Work work_by_name(const std::string& name, int events) {
@@ -259,6 +266,7 @@ int main(int argc, char** argv) {
         if (target > 0) {
             const char* verdict = it->second <= target ? "met" : "MISSED";
             if (stub && key.starts_with("tick_unchanged")) verdict = "not meaningful: Timer1Timer is a stub in this build";
+            if (g_tick_reloads > 0 && key.starts_with("tick_unchanged")) verdict = "not meaningful: the tick reloaded the file";
             std::printf("%-58s %9.3f ms  target <= %g ms  %s\n", label, it->second, target, verdict);
         } else {
             std::printf("%-58s %9.3f ms\n", label, it->second);
