@@ -409,6 +409,7 @@ void TForm1::creeLesControles() {
 
     // Timer
     Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);  // the refresh period is kept to the millisecond
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
