@@ -4,20 +4,8 @@
 # arguments go to the benchmark program (for example --benchmark_filter=50000).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-
-peer_packages=(python3 python3-numpy python3-matplotlib)
-missing=()
-for p in "${peer_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "vorns: installing ${missing[*]}"
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+# NumPy and Matplotlib for the Python peer.
+bash scripts/setup.sh python3 python3-numpy python3-matplotlib
 
 cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF >/dev/null
 cmake --build build-rel --target vorns-bench -j "$(nproc)"

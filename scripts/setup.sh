@@ -3,7 +3,7 @@
 # screenshot, when they are missing (Debian 12).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation xvfb xauth)
+          libbenchmark-dev fonts-liberation xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
