@@ -151,6 +151,55 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
     return true;
 }
 
+// The usual data line, "digits:digits:digits<tab>digits" with at most one
+// '.' or ',' in the duration, read in one scan: it holds no stop word, no
+// blank, and its time and duration are those of heure_simple and
+// valeur_simple. False for any other line (it is then read field by field).
+struct LigneUsuelle {
+    long double heure;
+    long double valeur;
+};
+
+bool ligne_usuelle(QStringView ligne, LigneUsuelle& lu) {
+    const char16_t* p = ligne.utf16();
+    const qsizetype n = ligne.size();
+    qsizetype i = 0;
+    std::int32_t parties[3];
+    for (int k = 0; k < 3; ++k) {
+        const qsizetype debut = i;
+        std::int32_t v = 0;
+        while (i < n && p[i] >= u'0' && p[i] <= u'9') {
+            if (i - debut == 9) return false;
+            v = v * 10 + (p[i] - u'0');
+            ++i;
+        }
+        if (i == debut || i == n || p[i] != (k < 2 ? u':' : u'\t')) return false;
+        parties[k] = v;
+        ++i;
+    }
+    std::uint64_t mantisse = 0;
+    int chiffres = 0;
+    int decimales = 0;
+    bool marque = false;
+    for (; i < n; ++i) {
+        const char16_t c = p[i];
+        if (c >= u'0' && c <= u'9') {
+            if (++chiffres > 19) return false;
+            mantisse = mantisse * 10 + (c - u'0');
+            if (marque) ++decimales;
+        } else if ((c == u'.' || c == u',') && !marque) {
+            marque = true;
+        } else {
+            return false;
+        }
+    }
+    if (chiffres == 0) return false;
+    lu.heure =
+        (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) / 60;
+    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
+    return true;
+}
+
 // How a data line is read: the plain way (each field cut by extrait_vue, each
 // number converted from its text) or the quick one, which gives the same.
 template <Lecture lecture>
@@ -209,22 +258,28 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     PasseDesLignes resultat;
     for (qsizetype i = 2; i < lignes.size(); ++i) {
         const QStringView ligne = lignes.at(i);
-        if (lecteur.arret(ligne)) break;
-        if (ligne.isEmpty()) {
-            if (entete_vu) break;
-            continue;
-        }
-        if (ligne.at(0) == QLatin1Char('\'')) continue;
-        if (!entete_vu) {
-            // The header is recognised after its own line: data start on the next one.
-            entete_vu = ligne.contains(u"Heure");
-            continue;
-        }
+        // Most lines after the header are usual data lines, read in one scan.
+        LigneUsuelle lu;
+        const bool usuelle =
+            lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && ligne_usuelle(ligne, lu);
         QStringView champ1;
         QStringView champ2;
-        lecteur.champs(ligne, champ1, champ2);
+        if (!usuelle) {
+            if (lecteur.arret(ligne)) break;
+            if (ligne.isEmpty()) {
+                if (entete_vu) break;
+                continue;
+            }
+            if (ligne.at(0) == QLatin1Char('\'')) continue;
+            if (!entete_vu) {
+                // The header is recognised after its own line: data start on the next one.
+                entete_vu = ligne.contains(u"Heure");
+                continue;
+            }
+            lecteur.champs(ligne, champ1, champ2);
+        }
         if (origine_temps < 0) {
-            origine_temps = lecteur.heure(champ1);
+            origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
             continue;
         }
         if (nb_points == NB_MAX_DONNEES) {
@@ -232,9 +287,9 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             resultat.capacite_depassee = true;
             break;
         }
-        const long double heure = lecteur.heure(champ1);
+        const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
         long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-        const long double y = lecteur.valeur(champ2);
+        const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
         if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
         store.cumul_durees = platform::checked_value(store.cumul_durees + y);
         if (x < 0) {

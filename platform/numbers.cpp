@@ -156,6 +156,12 @@ long double checked_value(long double value) {
 }
 
 QString general(long double value) {
+    // Counts and class bounds: the digits of the integer, no separator.
+    if (std::fabs(value) < 1e15L && value == std::trunc(value)) return QString::number(static_cast<qint64>(value));
+    return general_par_chiffres(value);
+}
+
+QString general_par_chiffres(long double value) {
     if (std::isnan(value)) raise_invalid_operation();
     if (std::isinf(value)) raise_overflow();
     if (value == 0) return QStringLiteral("0");

@@ -28,6 +28,9 @@ long double checked_value(long double value);  // raises on an infinite or NaN r
 
 // The general form: up to 15 significant digits ("12", "0.368", "1.5E-6", "1E20").
 QString general(long double value);
+// The same worked out digit by digit for every value; general() takes a
+// shortcut for whole numbers below 10^15, which gives the same text.
+QString general_par_chiffres(long double value);
 // Integer in plain decimal.
 QString decimal(std::int64_t value);
 // The picture formats "0.#", "0.##", "0.###" and "#.##".

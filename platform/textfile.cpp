@@ -18,16 +18,32 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-QString decode_cp1252(QByteArrayView bytes) {
-    QString s(bytes.size(), Qt::Uninitialized);
-    QChar* out = s.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        char16_t c = b;
-        if (b >= 0x80 && b < 0xA0) c = kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : b;
-        out[i] = QChar(c);
+// Every byte as the character of the same code (Latin-1), into `text`'s storage.
+void widen_into(QByteArrayView bytes, QString& text) {
+    text.resize(bytes.size());
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = in[i];
+}
+
+// Windows-1252: Latin-1 but for the bytes 0x80..0x9F, looked for eight bytes at a time.
+void decode_cp1252_into(QByteArrayView bytes, QString& text) {
+    widen_into(bytes, text);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i % 8 == 0 && i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 7;
+                continue;
+            }
+        }
+        const unsigned char b = in[i];
+        if (b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80]) out[i] = kCp1252High[b - 0x80];
     }
-    return s;
 }
 
 // The byte of c in Windows-1252, -1 when the code page has none. The five
@@ -61,10 +77,7 @@ bool is_ascii(QByteArrayView bytes) {
 void decode_into(QByteArrayView view, QString& text) {
     if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
     if (is_ascii(view)) {
-        text.resize(view.size());
-        QChar* out = text.data();
-        const char* in = view.data();
-        for (qsizetype i = 0; i < view.size(); ++i) out[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(in[i])));
+        widen_into(view, text);
         return;
     }
     // Validate before decoding: a Windows-1252 file then costs no UTF-8 copy.
@@ -76,7 +89,7 @@ void decode_into(QByteArrayView view, QString& text) {
             return;
         }
     }
-    text = decode_cp1252(view);
+    decode_cp1252_into(view, text);
 }
 }  // namespace
 
@@ -121,36 +134,31 @@ void PackedLines::read_file(const QString& path) {
 
 void PackedLines::cut() {
     spans_.clear();
-    // Two fast searches, one for each break character, instead of a test of
-    // every character: lines are short and files long.
-    const QStringView t(text_);
-    const qsizetype n = t.size();
-    const auto find = [&t, n](char16_t c, qsizetype from) {
-        const qsizetype at = from < n ? t.indexOf(QChar(c), from) : -1;
-        return at < 0 ? n : at;
-    };
+    const char16_t* p = reinterpret_cast<const char16_t*>(text_.utf16());
+    const qsizetype n = text_.size();
+    constexpr std::uint64_t uns = 0x0001000100010001ULL, hauts = 0x8000800080008000ULL;
     qsizetype start = 0;
-    qsizetype cr = find(u'\r', 0);
-    qsizetype lf = find(u'\n', 0);
-    while (start < n) {
-        if (cr < lf) {
-            // A CR ends the line, and takes the LF right after it along.
-            spans_.push_back({start, cr - start});
-            start = cr + 1;
-            if (lf == start) {
-                ++start;
-                lf = find(u'\n', start);
+    qsizetype i = 0;
+    while (i < n) {
+        // Four characters at a time while none is below 14 (CR is 13, LF 10):
+        // lines are short, files long.
+        if (i + 4 <= n) {
+            std::uint64_t mot;
+            std::memcpy(&mot, p + i, sizeof mot);
+            if (((mot - 14 * uns) & ~mot & hauts) == 0) {
+                i += 4;
+                continue;
             }
-            cr = find(u'\r', start);
-        } else if (lf < n) {
-            spans_.push_back({start, lf - start});
-            start = lf + 1;
-            lf = find(u'\n', start);
-        } else {
-            spans_.push_back({start, n - start});  // the last line has no break
-            break;
         }
+        const char16_t c = p[i];
+        if (c == u'\n' || c == u'\r') {
+            spans_.push_back({start, i - start});
+            if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;  // CR LF is one break
+            start = i + 1;
+        }
+        ++i;
     }
+    if (start < n) spans_.push_back({start, n - start});  // the last line has no break
 }
 
 PackedLines PackedLines::from_list(const QStringList& lines) {

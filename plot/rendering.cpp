@@ -88,6 +88,7 @@ Toile::~Toile() {
 
 QPainter& Toile::peintre() {
     if (!peintre_.isActive()) {
+        police_posee_ = false;
         peintre_.begin(&image_);
         peintre_.setRenderHint(QPainter::Antialiasing, false);
         peintre_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -128,7 +129,11 @@ void Toile::remplit_rectangle(const QRect& r) {
 
 void Toile::ecrit(QPoint p, const QString& texte) {
     QPainter& pinceau = peintre();
-    pinceau.setFont(police);
+    if (!police_posee_ || !(police == police_du_peintre_)) {
+        pinceau.setFont(police);
+        police_du_peintre_ = police;
+        police_posee_ = true;
+    }
     pinceau.setPen(QColor(couleur_police));
     pinceau.setBackgroundMode(pinceau_plein ? Qt::OpaqueMode : Qt::TransparentMode);
     pinceau.setBackground(QColor(couleur_pinceau));

@@ -60,6 +60,10 @@ private:
     QImage& image_;
     QPainter peintre_;
     QPoint position_;
+    // The font given to the painter since it began: setting the same font
+    // again makes the painter look the font up again.
+    QFont police_du_peintre_;
+    bool police_posee_ = false;
 };
 
 // Reads the line thickness from its field, afresh at every call; raises the

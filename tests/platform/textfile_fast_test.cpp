@@ -86,3 +86,35 @@ TEST(PackedLines, ReadAgainInTheSameStorageGivesEachFilesLines) {
     EXPECT_EQ(paquet.to_list(), platform::read_text_lines(chemin));
 }
 
+// Windows-1252 the plain way: one byte at a time through the code page.
+QString windows_1252(const QByteArray& octets) {
+    static const char16_t haut[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    QString texte;
+    for (char o : octets) {
+        const auto b = static_cast<unsigned char>(o);
+        texte += QChar(b >= 0x80 && b < 0xA0 ? haut[b - 0x80] : char16_t{b});
+    }
+    return texte;
+}
+
+TEST(DecodeText, EightBytesAtATimeGivesTheCodePagesCharacters) {
+    // Every byte, then dense random texts that are not UTF-8 (one lone 0xE9 at
+    // least), with runs of plain bytes of every length between the high ones.
+    QByteArray tous;
+    for (int b = 1; b < 256; ++b) tous += static_cast<char>(b);
+    EXPECT_EQ(platform::decode_text(tous), windows_1252(tous));
+    std::mt19937 alea(1252);
+    std::uniform_int_distribution<int> octet(0, 255), plain(0x20, 0x7E), longueur(0, 40);
+    for (int essai = 0; essai < 3000; ++essai) {
+        QByteArray octets;
+        for (int i = longueur(alea); i > 0; --i) octets += static_cast<char>(essai % 3 == 0 ? octet(alea) : plain(alea));
+        octets.insert(octets.size() / 2, '\xE9');
+        for (int i = longueur(alea); i > 0; --i) octets += static_cast<char>(i % 5 == 0 ? octet(alea) : plain(alea));
+        octets += '\xE9';  // a sequence cut at the end: never UTF-8
+        ASSERT_EQ(platform::decode_text(octets), windows_1252(octets)) << octets.toHex().constData();
+    }
+}
+

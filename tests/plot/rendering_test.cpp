@@ -191,6 +191,16 @@ TEST_F(Rendu, LabelsAccumulateTheStepInTheGeneralForm) {
 }
 
 TEST_F(Rendu, TitleIsTheFileNameAtTheTopLeft) {
+    // Drawn after the series, which is written straight into the image: the
+    // title's font is given to the painter again.
+    met_serie(1, {{10, 100}, {20, 200}});
+    for (Dessin d : {Dessin::simple, Dessin::rapide}) {
+        const QImage image = dessine(1, CARRE, "150", "1000", parametres(2, d, QStringLiteral("/data/runs/x.txt")));
+        EXPECT_EQ(de_couleur(image, MARINE, QRect(45, 0, 298, 30)),
+                  de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("x.txt"), 'd', 'b'}}), MARINE));
+    }
+    record_store.nb_points[1] = 0;
+
     const QImage image = dessine(1, CARRE, "150", "1000", parametres(2, Dessin::rapide, QStringLiteral("/data/runs/désintégration 3.txt")));
     const Pixels titre = de_couleur(image, MARINE, QRect(45, 0, 298, 60));
     const Pixels attendu = de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("désintégration 3.txt"), 'd', 'b'}}), MARINE);
