@@ -3,6 +3,7 @@
 #include "analysis/record_store.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "support/series.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,6 @@
 #include <numbers>
 
 namespace {
-
-// Series 1 holds exactly these durations; cumul_durees is their total.
-void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
-    record_store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
-    record_store.cumul_durees = 0;
-    std::size_t j = 1;
-    for (double d : valeurs) {
-        record_store.serie_y[1][j++] = d;
-        record_store.cumul_durees += d;
-    }
-    record_store.duree_acquisition = acquisition;
-}
 
 struct Passe {
     ResultatClasses resultat;

@@ -5,6 +5,7 @@
 #include "platform/numbers.h"
 #include "platform/report.h"
 #include "support/recorder.h"
+#include "support/series.h"
 
 #include <QAbstractButton>
 #include <QTextCursor>
@@ -15,17 +16,6 @@
 #include <initializer_list>
 
 namespace {
-
-void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
-    record_store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
-    record_store.cumul_durees = 0;
-    std::size_t j = 1;
-    for (double d : valeurs) {
-        record_store.serie_y[1][j++] = d;
-        record_store.cumul_durees += d;
-    }
-    record_store.duree_acquisition = acquisition;
-}
 
 QStringList lignes(const QPlainTextEdit* memo) {
     if (memo->document()->isEmpty()) return {};
