@@ -198,4 +198,37 @@ TEST_F(FileFaults, AHalfWrittenLastLineIsReadRightOnceComplete) {
     }
 }
 
+// A program folder where the settings files cannot be written (here a folder
+// stands in the place of each): each is reported once, naming it, and the
+// choice, the load and the colour go on.
+TEST_F(FileFaults, SettingsFilesThatCannotBeWrittenAreReportedOnceAndNothingElseStops) {
+    const QStringList names = {QStringLiteral("~qrt_vorn_rep.~r"), QStringLiteral("~qrt_vorn_rep.~f"),
+                               QStringLiteral("qrt_vorn.col")};
+    for (const QString& name : names) ASSERT_TRUE(QDir().mkpath(program.file(name)));
+    write_bytes(path, run(12));
+    const auto reported = [&](const QStringList& files) {
+        QStringList expected;
+        for (const QString& name : files)
+            expected << QStringLiteral("Cannot write file \"%1\". ").arg(QDir::toNativeSeparators(program.file(name)));
+        ASSERT_EQ(recorder().messages.size(), expected.size()) << recorder().messages.join(QLatin1Char('|')).toStdString();
+        for (int i = 0; i < expected.size(); ++i)
+            EXPECT_TRUE(recorder().messages[i].startsWith(expected[i])) << recorder().messages[i].toStdString();
+    };
+
+    for (int choice = 1; choice <= 2; ++choice) {
+        recorder().open_answers.push_back(path);
+        platform::report_errors([this] { form.SpeedButton_1Click(); });
+        EXPECT_EQ(form.StaticText1->text(), QStringLiteral("12"));
+        EXPECT_EQ(form.Label38->text(), QStringLiteral("run.txt"));
+        EXPECT_EQ(recorder().tones.size(), 2u * choice);
+        reported({names[0], names[1]});
+    }
+    for (QRgb colour : {qRgb(0, 200, 0), qRgb(9, 9, 9)}) {
+        recorder().colour_answers.push_back(colour);
+        form.Panel7Click();
+        EXPECT_EQ(form.color(), QColor(colour));
+        reported(names);
+    }
+}
+
 }  // namespace
