@@ -1,11 +1,10 @@
 // What happens to the followed data file between two ticks: rewritten,
-// replaced, deleted, turned into a folder, caught half-written. Whatever the
-// tick in between shows, once the file is whole again the window shows what a
-// fresh window loading that file shows, and a lasting fault is reported once.
+// replaced, deleted, turned into a folder, caught half-written; and settings
+// files that cannot be written. Once the file is whole again the window shows
+// what a fresh window loading that file shows; a lasting fault is reported once.
 #include "analysis/class_table.h"
 #include "app/tform1.h"
 #include "datafile/file_state.h"
-#include "platform/files.h"
 #include "platform/report.h"
 #include "support/recorder.h"
 #include "timer_support.h"
