@@ -22,8 +22,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     Panel6->paintAlone();
 
     // Taken before the read, so that a line appended meanwhile is seen at the next tick.
-    file_state.taille_precedente = taille_fichier(nom);
-    file_state.date_precedente = platform::file_stamp(nom);
+    retiens_la_vue(vue_du_fichier(nom));
 
     // A file that cannot be read leaves the memo empty and ends the load here.
     Memo1->loadFile(nom);

@@ -2,9 +2,11 @@
 #include "app/tform1.h"
 #include "datafile/data_file.h"
 #include "datafile/file_state.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
+#include "platform/textfile.h"
 
 #include <QColor>
 #include <cstdint>
@@ -21,6 +23,22 @@ int periode_en_ms(std::int32_t secondes) {
     const std::int64_t ms = static_cast<std::int64_t>(secondes) * 1000;
     if (ms > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     return static_cast<int>(ms);
+}
+
+// Whether the file's lines differ from the memo's. A file that cannot be read
+// has no line, as the memo after a load that could not read it.
+bool lignes_differentes(const QString& fichier, const platform::PackedLines& memo) {
+    platform::PackedLines lignes;
+    try {
+        lignes.read_file(fichier);
+    } catch (const platform::Error&) {
+        lignes.clear();
+    }
+    if (lignes.size() != memo.size()) return true;
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        if (lignes.at(i) != memo.at(i)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -48,22 +66,24 @@ void TForm1::Timer1Timer() {
 
     if (!file_state.fichier_donnees.isEmpty()) {
         const QString fichier = file_state.fichier_donnees;
+        // Size, stamp and change time are taken before the file is read: a
+        // line that the acquisition appends while the load runs then still
+        // differs at the next tick and is not missed.
+        const VueDuFichier vue = vue_du_fichier(fichier);
         bool recharger = true;
         if (CheckBox2->isChecked()) {
-            // The stamp is only looked at when the sizes agree.
-            recharger = taille_fichier(fichier) != file_state.taille_precedente ||
-                        platform::file_stamp(fichier) != file_state.date_precedente;
+            recharger = !meme_vue(vue);
+            // A rewrite of the same size right after the last change can
+            // leave all three as they were: the lines tell.
+            if (!recharger && file_state.changement_recent) {
+                recharger = lignes_differentes(fichier, Memo1->packedLines());
+                if (!recharger) file_state.changement_recent = vue.recent;
+            }
         }
         if (recharger) {
-            // Size and stamp are taken before the file is read: a line that
-            // the acquisition appends while the load runs then still differs
-            // at the next tick and is not missed.
-            const std::int32_t taille = taille_fichier(fichier);
-            const std::int32_t date = platform::file_stamp(fichier);
             ++rechargements_par_le_timer;
             charge_le_fichier(fichier);
-            file_state.taille_precedente = taille;
-            file_state.date_precedente = date;
+            retiens_la_vue(vue);
         }
     }
 

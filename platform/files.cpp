@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace platform {
 
@@ -60,6 +61,13 @@ std::int32_t file_stamp(const QString& path) {
                                  (static_cast<std::uint32_t>(h.minute()) << 5) |
                                  (static_cast<std::uint32_t>(h.second()) / 2);
     return static_cast<std::int32_t>(packed);
+}
+
+std::int64_t file_change_time(const QString& path) {
+    QFileInfo info(path);
+    info.setCaching(false);
+    if (!info.exists()) return -1;
+    return std::max(info.lastModified().toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch());
 }
 
 QString folder_part(const QString& path) { return path.left(last_separator(path) + 1); }

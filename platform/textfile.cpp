@@ -121,6 +121,7 @@ PackedLines::PackedLines(QString text) : text_(std::move(text)) { cut(); }
 void PackedLines::clear() {
     text_.resize(0);
     spans_.clear();
+    last_open_ = false;
 }
 
 void PackedLines::read_file(const QString& path) {
@@ -158,7 +159,8 @@ void PackedLines::cut() {
         }
         ++i;
     }
-    if (start < n) spans_.push_back({start, n - start});  // the last line has no break
+    last_open_ = start < n;
+    if (last_open_) spans_.push_back({start, n - start});  // the last line has no break
 }
 
 PackedLines PackedLines::from_list(const QStringList& lines) {

@@ -39,6 +39,14 @@ public:
         return QStringView(text_).sliced(s.start, s.length);
     }
     QStringView last() const { return at(size() - 1); }
+    // The text ends inside its last line, with no line break after it (a file
+    // caught while a line is being written ends so).
+    bool last_line_open() const { return last_open_; }
+    // Leaves out the last line, if any.
+    void drop_last() {
+        if (!spans_.empty()) spans_.pop_back();
+        last_open_ = false;
+    }
     QStringList to_list() const;
 
 private:
@@ -50,6 +58,7 @@ private:
     };
     QString text_;
     std::vector<Span> spans_;
+    bool last_open_ = false;
 };
 
 // Reads every line; raises `Cannot open file "PATH". reason` when it cannot.

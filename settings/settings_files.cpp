@@ -5,6 +5,7 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
+#include <QSet>
 #include <QStringList>
 
 const QString FICHIER_COULEUR = QStringLiteral("qrt_vorn.col");
@@ -13,6 +14,16 @@ const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 
 namespace {
 QString chemin(const QString& nom_fichier) { return platform::program_folder() + nom_fichier; }
+
+// A settings file that cannot be written (a read-only program folder, say)
+// is reported once per run and file: the user learns that the setting will
+// not be remembered, without a box at every file choice.
+void signale_echec(const QString& path, const QString& raison) {
+    static QSet<QString> deja_signales;
+    if (deja_signales.contains(path)) return;
+    deja_signales.insert(path);
+    platform::show_message(QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison));
+}
 }  // namespace
 
 QString lit_parametre(const QString& nom_fichier, int n) {
@@ -40,7 +51,7 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
         for (qsizetype i = 0; i < old->size(); ++i) lines[i] = old->at(i);
     }
     lines[n - 1] = valeur;
-    platform::write_text_lines(path, lines);  // a failed write is silent
+    if (const auto raison = platform::write_text_lines(path, lines)) signale_echec(path, *raison);
 }
 
 QString lit_ligne_unique(const QString& nom_fichier) {
@@ -50,7 +61,9 @@ QString lit_ligne_unique(const QString& nom_fichier) {
 }
 
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur) {
-    if (platform::write_text_lines(chemin(nom_fichier), QStringList{valeur})) {
+    const QString path = chemin(nom_fichier);
+    if (const auto raison = platform::write_text_lines(path, QStringList{valeur})) {
         if (platform::seams().tone) platform::seams().tone(1250, 100);
+        signale_echec(path, *raison);
     }
 }

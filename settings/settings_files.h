@@ -14,6 +14,7 @@ extern const QString FICHIER_DERNIER_NOM;      // "~qrt_vorn_rep.~f"
 QString lit_parametre(const QString& nom_fichier, int n);
 QString lit_parametre_defaut(const QString& nom_fichier, int n, const QString& defaut);
 // Stores the value as line n; the file then holds exactly 20 lines. Above 20: a message, nothing written.
+// A file that cannot be written is reported once per run (here and below).
 void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n);
 
 QString lit_ligne_unique(const QString& nom_fichier);

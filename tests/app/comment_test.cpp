@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QFile>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 const QString kConfirmation = QStringLiteral(" le commentaire à été enregistré dans le fichier ");
 }
@@ -73,3 +78,35 @@ TEST_F(DataFileWindow, AFailedSaveIsReportedAndTheMemoKeepsItsText) {
     EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("précieux"));
     EXPECT_TRUE(QFileInfo(commentaire).isDir());
 }
+
+#ifdef Q_OS_UNIX
+// The disk fills up while "Enregistrer" writes (here the file size limit of
+// the process): the former comment file stays whole, the memo keeps the new
+// text, the failure is reported and a later save, with room again, succeeds.
+TEST_F(DataFileWindow, ASaveCutShortByAFullDiskKeepsTheFormerFileAndTheMemo) {
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    const QString commentaire = chemin(QStringLiteral("run.comment"));
+    write_bytes(commentaire, "ancien\r\n");
+    QString texte;
+    for (int i = 0; i < 400; ++i) texte += QStringLiteral("ligne %1 du nouveau commentaire, assez longue\n").arg(i);
+    form.Memo2->setPlainText(texte);
+
+    rlimit avant{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
+    rlimit petit = avant;
+    petit.rlim_cur = 4096;
+    const auto signal_avant = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &petit), 0);
+    form.SpeedButton_comment->click();
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal_avant);
+
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_FALSE(recorder().messages.front().startsWith(kConfirmation)) << recorder().messages.front().toStdString();
+    EXPECT_EQ(read_bytes(commentaire), QByteArray("ancien\r\n"));
+    EXPECT_EQ(form.Memo2->toPlainText(), texte);
+    form.SpeedButton_comment->click();
+    EXPECT_EQ(recorder().messages.last(), kConfirmation + QDir::toNativeSeparators(commentaire));
+    EXPECT_EQ(read_bytes(commentaire).size(), texte.size() + 400);
+}
+#endif

@@ -5,6 +5,7 @@
 #include "analysis/class_table.h"
 #include "app/tform1.h"
 #include "datafile/file_state.h"
+#include "expected_figures.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
 #include "support/recorder.h"
@@ -13,62 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <charconv>
-#include <cmath>
-#include <string>
-#include <vector>
 
 namespace {
-
-// What the window should show for a data file, worked out directly from the
-// file's text: records after the origin line, classes of width 10 up to 800,
-// Tau = total duration / events in the shown classes.
-struct Expected {
-    int records = 0;
-    long double total = 0;
-    std::vector<int> counts = std::vector<int>(80, 0);
-    int events = 0;
-    long double tau = 0;
-};
-
-Expected expected_from(const QByteArray& bytes) {
-    Expected e;
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
-    bool header = false;
-    bool origin_seen = false;  // the origin line only sets the time origin
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        QByteArray line = lines[i];
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.contains("SAUVEGARDE") || (header && line.isEmpty())) break;
-        if (line.isEmpty() || line.startsWith('\'')) continue;
-        if (header) {
-            if (!origin_seen) {
-                origin_seen = true;
-            } else {
-                QByteArray text = line.split('\t').value(1).trimmed();
-                text.replace(',', '.');
-                long double d = 0;
-                const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), d);
-                EXPECT_EQ(parsed.ptr, text.constData() + text.size()) << "duration " << text.toStdString();
-                ++e.records;
-                e.total += d;
-                const long double k = std::trunc(d / 10);
-                if (k < 80) ++e.counts[static_cast<std::size_t>(k)];
-            }
-        }
-        if (line.contains("Heure")) header = true;
-    }
-    for (int c : e.counts) e.events += c;
-    if (e.events > 0) e.tau = e.total / e.events;
-    return e;
-}
-
-QStringList listing_of(const Expected& e) {
-    QStringList lines;
-    for (int i = 0; i < 80; ++i) lines << QStringLiteral("%1   %2   %3").arg(i + 1).arg(i * 10).arg(e.counts[i]);
-    return lines;
-}
 
 class FollowRun : public ::testing::Test {
 protected:

@@ -141,6 +141,6 @@ TEST(ColourChoice, AColourFileThatCannotBeWrittenStillColoursThisRun) {
     recorder().colour_answers.push_back(qRgb(0, 255, 0));
     form.Panel7Click();
     EXPECT_EQ(form.color(), QColor(0, 255, 0));
-    EXPECT_TRUE(recorder().messages.isEmpty());
+    EXPECT_EQ(recorder().messages.size(), 1);  // the file is named; the message itself is tested with the file
     EXPECT_TRUE(recorder().tones.empty());
 }

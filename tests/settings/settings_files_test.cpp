@@ -142,11 +142,16 @@ TEST(EcritParametre, BelowOneWritesNothing) {
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
-TEST(EcritParametre, AFailedWriteIsSilent) {
+TEST(EcritParametre, AFailedWriteIsReportedOnceAndWithoutTone) {
     TemporaryProgramFolder folder;
     ASSERT_TRUE(QDir().mkpath(folder.file(kName)));  // a folder where the file should be
     ecrit_parametre(QStringLiteral("1"), kName, 1);
-    EXPECT_TRUE(recorder().messages.isEmpty());
+    ecrit_parametre(QStringLiteral("2"), kName, 2);
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +
+                                                       QDir::toNativeSeparators(folder.file(kName)) +
+                                                       QStringLiteral("\". ")))
+        << recorder().messages.front().toStdString();
     EXPECT_TRUE(recorder().tones.empty());
     EXPECT_EQ(recorder().beeps, 0);
     EXPECT_TRUE(QFileInfo(folder.file(kName)).isDir());
@@ -188,12 +193,16 @@ TEST(LigneUnique, WritingReplacesTheWholeFile) {
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
-TEST(LigneUnique, AFailedWriteSoundsTheToneAndShowsNothing) {
+TEST(LigneUnique, AFailedWriteSoundsTheToneEachTimeAndIsReportedOnce) {
     TemporaryProgramFolder folder;
     const QString name = QStringLiteral("~qrt_vorn_rep.~r");
     ASSERT_TRUE(QDir().mkpath(folder.file(name)));  // a folder where the file should be
     ecrit_ligne_unique(name, QStringLiteral("/data/"));
-    EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}}));
-    EXPECT_TRUE(recorder().messages.isEmpty());
+    ecrit_ligne_unique(name, QStringLiteral("/data/"));
+    EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}, {1250, 100}}));
+    ASSERT_EQ(recorder().messages.size(), 1);
+    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +
+                                                       QDir::toNativeSeparators(folder.file(name))))
+        << recorder().messages.front().toStdString();
     EXPECT_EQ(recorder().beeps, 0);
 }
