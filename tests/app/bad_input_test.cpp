@@ -212,6 +212,12 @@ TEST_F(DataFileWindow, DurationTextsGiveTheirValueOrTheConversionError) {
             EXPECT_EQ(static_cast<double>(record_store.cumul_durees), c.valeur) << c.duree;
         }
     }
+    // The autoscale cannot bring such a duration to a 32-bit field: y is left as it was.
+    recorder().messages.clear();
+    form.autoscale_Y_CheckBox8->click();
+    EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("Floating point overflow")});
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("5"));
+    EXPECT_EQ(form.Edit2->text(), QStringLiteral("1000"));
 }
 
 TEST_F(DataFileWindow, HugeTimeFieldsGiveDefinedFiguresOrAnError) {
@@ -440,4 +446,15 @@ TEST_F(DataFileWindow, OneLineSettingsFilesThatAreFoldersOrHugeOpenTheDialogSoun
         EXPECT_EQ(recorder().open_requests.front().file_name, c.nom_initial);
         EXPECT_TRUE(recorder().messages.isEmpty());
     }
+    // Both files folders: neither can be written, each write sounds the short
+    // tone, and the chosen file is loaded all the same.
+    for (const QString& fichier : {FICHIER_DERNIER_DOSSIER, FICHIER_DERNIER_NOM}) {
+        QFile::remove(programme.file(fichier));
+        ASSERT_TRUE(QDir().mkpath(programme.file(fichier)));
+    }
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}, {1250, 100}}));
+    EXPECT_TRUE(recorder().messages.isEmpty());
+    EXPECT_EQ(form.Label38->text(), QStringLiteral("run.txt"));
+    EXPECT_EQ(record_store.nb_points[1], 2);
 }
