@@ -85,13 +85,11 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
     for (const Cas& c : cas) {
         recorder().messages.clear();
         charge(ecrit(QStringLiteral("long.txt"), c.contenu));
-        // The memo holds the line whole.
-        qsizetype plus_longue = 0;
-        for (qsizetype i = 0; i < form.Memo1->lineCount(); ++i)
-            plus_longue = std::max(plus_longue, form.Memo1->packedLines().at(i).size());
-        EXPECT_GE(plus_longue, long_.size());
-        // Labels show the start of it, messages quote the start of it.
+        // The memo holds the line whole; labels show its start, messages quote its start.
         const QStringList memo = lignes_memo1();
+        qsizetype plus_longue = 0;
+        for (const QString& l : memo) plus_longue = std::max(plus_longue, l.size());
+        EXPECT_GE(plus_longue, long_.size());
         for (QLabel* label : {form.Label3, form.Label15}) {
             if (!(label == form.Label3 ? c.en_tete : c.derniere)) continue;
             const QString montre = label->text();
@@ -270,9 +268,9 @@ protected:
 TEST_F(ChampsDuGraphe, ScaleFieldsThatCannotBeDrawnOrSteppedAreReportedAndKept) {
     struct Cas {
         const char* texte;
-        const char* trace;      // message of the redraw; nullptr: none
-        const char* x_max;      // message of the class pass on X max, when it differs
-        bool entier;            // the step buttons can read it
+        const char* trace;  // message of the redraw; nullptr: none
+        const char* x_max;  // message of the class pass on X max, when it differs
+        bool entier;        // the step buttons can read it
     };
     const Cas cas[] = {
         {"", "'' is not a valid floating point value", nullptr, false},
@@ -286,46 +284,49 @@ TEST_F(ChampsDuGraphe, ScaleFieldsThatCannotBeDrawnOrSteppedAreReportedAndKept) 
         {"20000000000", nullptr, "X max / dX = 20000000000 / 10 : plus de 1001 classes.", false},
         {"-1000000000", nullptr, nullptr, true},
     };
+    struct Champ {
+        QLineEdit* champ;
+        QToolButton* boutons[2];
+    };
+    const Champ champs[] = {{form.Edit1, {form.x_plus_SpeedButton3, form.x_moins_SpeedButton3}},
+                            {form.Edit2, {form.y_plus_SpeedButton3, form.y_moins_SpeedButton3}},
+                            {form.Edit6, {form.SpeedButton5, form.SpeedButton7}},
+                            {form.Edit7, {form.SpeedButton8, form.SpeedButton9}}};
     for (const Cas& c : cas) {
-        for (QLineEdit* champ : {form.Edit1, form.Edit2, form.Edit6, form.Edit7}) {
-            const QString nom = champ->objectName();
-            const bool graphe1 = champ == form.Edit1 || champ == form.Edit2;
+        for (const Champ& ch : champs) {
+            QLineEdit* champ = ch.champ;
+            const std::string nom = c.texte + " in "s + champ->objectName().toStdString();
+            const QString avant = champ->text();
             champ->setText(QString::fromLatin1(c.texte));
             // The redraw: the autoscale box redraws plot 1 (there is no record
             // to scale to), the "durée totale" choice reruns the class pass and
             // redraws plot 2.
             recorder().messages.clear();
-            if (graphe1) {
+            if (champ == form.Edit1 || champ == form.Edit2) {
                 form.autoscale_X_CheckBox7->click();
             } else {
                 form.RadioGroup2_items->button(1)->click();
             }
             const char* attendu = champ == form.Edit6 && c.x_max ? c.x_max : c.trace;
             if (attendu) {
-                ASSERT_EQ(recorder().messages.size(), 1) << c.texte << " in " << nom.toStdString();
+                ASSERT_EQ(recorder().messages.size(), 1) << nom;
                 EXPECT_TRUE(recorder().messages.front().startsWith(QString::fromUtf8(attendu)))
-                    << c.texte << " in " << nom.toStdString() << ": " << recorder().messages.front().toStdString();
+                    << nom << ": " << recorder().messages.front().toStdString();
             } else {
-                EXPECT_TRUE(recorder().messages.isEmpty()) << c.texte << " in " << nom.toStdString();
+                EXPECT_TRUE(recorder().messages.isEmpty()) << nom;
             }
-            EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte)) << nom.toStdString();
-            if (c.entier) continue;
+            EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte)) << nom;
             // The step buttons need a whole number: the field is left as it was.
-            for (QToolButton* bouton : form.findChildren<QToolButton*>()) {
-                const QString n = bouton->objectName();
-                const bool sien = (champ == form.Edit1 && n.startsWith(QLatin1String("x_"))) ||
-                                  (champ == form.Edit2 && n.startsWith(QLatin1String("y_"))) ||
-                                  (champ == form.Edit6 && (n == QLatin1String("SpeedButton5") || n == QLatin1String("SpeedButton7"))) ||
-                                  (champ == form.Edit7 && (n == QLatin1String("SpeedButton8") || n == QLatin1String("SpeedButton9")));
-                if (!sien) continue;
+            for (QToolButton* bouton : ch.boutons) {
+                if (c.entier) break;
                 recorder().messages.clear();
                 bouton->click();
-                EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))})
-                    << n.toStdString();
-                EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte)) << n.toStdString();
+                EXPECT_EQ(recorder().messages,
+                          QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))})
+                    << nom;
+                EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte)) << nom;
             }
-            champ->setText(champ == form.Edit1 ? QStringLiteral("150") : champ == form.Edit2 ? QStringLiteral("1000")
-                                               : champ == form.Edit6 ? QStringLiteral("800") : QStringLiteral("100"));
+            champ->setText(avant);
         }
     }
 }
