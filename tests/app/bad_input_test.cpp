@@ -4,8 +4,6 @@
 // figures, never in a crash.
 #include "load_fixture.h"
 
-#include "analysis/class_table.h"
-#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "settings/settings_files.h"
