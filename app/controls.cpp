@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWindow>
+#include <algorithm>
+#include <limits>
 
 Panel::Panel(QWidget* parent, const QString& name, const QString& caption) : QFrame(parent) {
     setObjectName(name);
@@ -195,7 +197,8 @@ void LinesView::linesChanged() {
         for (qsizetype k = 0; k < line.size(); ++k) tabs += c[k] == u'\t';
         longest = std::max(longest, line.size() + 3 * tabs);
     }
-    widest_ = static_cast<int>(longest) * fontMetrics().averageCharWidth() + 8;
+    const qint64 largeur = qint64{longest} * std::max(1, fontMetrics().averageCharWidth()) + 8;
+    widest_ = static_cast<int>(std::min<qint64>(largeur, std::numeric_limits<int>::max() / 2));
     updateScrollBars();
     viewport()->update();
 }
@@ -213,13 +216,27 @@ void LinesView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const int line_height = std::max(1, fontMetrics().lineSpacing());
     const int first = verticalScrollBar()->value();
-    const int x = 3 - horizontalScrollBar()->value();
+    const int scrolled = horizontalScrollBar()->value();
+    const int x = 3 - scrolled;
     int y = fontMetrics().ascent() + 1;
     painter.setPen(palette().color(QPalette::Text));
     for (int i = first; i < lines_.size() && y - fontMetrics().ascent() < viewport()->height(); ++i) {
-        QString shown = lines_.at(i).toString();
+        // A long line (a file without line breaks can make one of megabytes)
+        // is laid out only where it can be in view: from the character the
+        // scroll position reaches at the average width the scroll range is
+        // reckoned with, for as many characters as the view has pixels.
+        // Laying out all of it took seconds per paint and garbled it.
+        QStringView line = lines_.at(i);
+        int line_x = x;
+        if (line.size() > kLongLine) {
+            const int average = std::max(1, fontMetrics().averageCharWidth());
+            const qsizetype start = std::min<qsizetype>(line.size(), scrolled / average);
+            line = line.sliced(start, std::min<qsizetype>(line.size() - start, viewport()->width() + 1));
+            line_x = x + static_cast<int>(start) * average;
+        }
+        QString shown = line.toString();
         shown.replace(QLatin1Char('\t'), QStringLiteral("    "));
-        painter.drawText(x, y, shown);
+        painter.drawText(line_x, y, shown);
         y += line_height;
     }
 }

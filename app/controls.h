@@ -102,6 +102,7 @@ protected:
 private:
     void linesChanged();
     void updateScrollBars();
+    static constexpr qsizetype kLongLine = 4096;  // longer lines are painted in part
     platform::PackedLines lines_;
     int widest_ = 0;  // widest line in pixels among those measured
 };

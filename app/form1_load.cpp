@@ -7,10 +7,21 @@
 #include "platform/textfile.h"
 
 namespace {
+// A label shows this many characters of a line at most, then "…": a line of
+// megabytes took a second to paint at every repaint of the window, and no
+// label is wide enough to show more than a small part of this.
+constexpr qsizetype kLongueurMontree = 1000;
+
 // Text from the data file is shown as it stands, never as markup.
-void montre(QLabel* label, const QString& texte) {
+void montre(QLabel* label, QStringView texte) {
     label->setTextFormat(Qt::PlainText);
-    label->setText(texte);
+    if (texte.size() <= kLongueurMontree) {
+        label->setText(texte.toString());
+        return;
+    }
+    qsizetype n = kLongueurMontree;
+    if (texte.at(n - 1).isHighSurrogate()) --n;  // never half a character
+    label->setText(texte.first(n).toString() + QChar(0x2026));
 }
 }  // namespace
 
@@ -28,12 +39,12 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     Memo1->loadFile(nom);
 
     const platform::PackedLines& lignes = Memo1->packedLines();
-    const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i).toString() : QString(); };
+    const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i) : QStringView(); };
     montre(Label3, ligne(0));
     montre(Label2, ligne(1));
     montre(Label1, ligne(2));
     montre(Label4, ligne(3));
-    if (!lignes.isEmpty() && !lignes.last().isEmpty()) montre(Label15, lignes.last().toString());
+    if (!lignes.isEmpty() && !lignes.last().isEmpty()) montre(Label15, lignes.last());
 
     traite_les_lignes_memo();
 

@@ -33,7 +33,12 @@ void TForm1::traite_les_lignes_memo() {
     const std::int32_t echelle_x = platform::str_to_int(Edit1->text());
     if (record_store.duree_acquisition > echelle_x) {
         std::int32_t chiffre = 0;
-        Edit1->setText(platform::decimal(platform::round_to_int(pas_superieur(chiffre, record_store.duree_acquisition))));
+        const long double pas = pas_superieur(chiffre, record_store.duree_acquisition);
+        // Beyond the last step (10^11 minutes) there is none to widen to, and
+        // the stepping's fallback of 10 would shrink the axis: that time does
+        // not fit the field, like every one whose step is beyond 32 bits.
+        if (pas < record_store.duree_acquisition) platform::raise_overflow();
+        Edit1->setText(platform::decimal(platform::round_to_int(pas)));
     }
 
     affecte_classe();

@@ -15,6 +15,7 @@ private:
     QString text_;
 };
 
+// A text of more than 100 characters is quoted by its first 100 and "…".
 [[noreturn]] void raise_invalid_integer(const QString& text);
 [[noreturn]] void raise_invalid_float(const QString& text);
 [[noreturn]] void raise_division_by_zero();

@@ -55,6 +55,17 @@ TEST(StrToInt, RejectsEverythingElseWithTheTextInTheMessage) {
     }
 }
 
+TEST(ConversionErrors, ALongTextIsQuotedByItsFirstHundredCharacters) {
+    const QString cent = QString(99, QLatin1Char('7')) + QLatin1Char('x');
+    EXPECT_EQ(error_of([&] { platform::str_to_int(cent); }), QStringLiteral("'") + cent + QStringLiteral("' is not a valid integer value"));
+    EXPECT_EQ(error_of([&] { platform::str_to_float(cent + QStringLiteral("yz")); }),
+              QStringLiteral("'") + cent + QStringLiteral("…' is not a valid floating point value"));
+    // Never half of a character outside the 16-bit range.
+    const QString paires = QString(99, QLatin1Char('7')) + QStringLiteral("𝄞𝄞");
+    EXPECT_EQ(error_of([&] { platform::str_to_int(paires); }),
+              QStringLiteral("'") + paires.left(99) + QStringLiteral("…' is not a valid integer value"));
+}
+
 TEST(StrToFloat, AcceptsTheLocaleSeparatorAndExponents) {
     struct Case {
         char separator;

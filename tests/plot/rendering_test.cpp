@@ -326,6 +326,17 @@ TEST_F(Rendu, ThicknessZeroDrawsOnePixelLinesAndNoDots) {
     EXPECT_TRUE(de_couleur(dessine(1, CARRE, "150", "1000", parametres(-4)), MARRON).empty());
 }
 
+TEST_F(Rendu, ThicknessBeyondTheWidestPenDrawsAsTheWidestPen) {
+    met_serie(1, {{30, 200}, {90, 500}, {120, 900}});
+    for (Dessin d : {Dessin::simple, Dessin::rapide}) {
+        const QImage plus_large = dessine(1, CARRE, "150", "1000", parametres(65535, d));
+        EXPECT_EQ(de_couleur(plus_large, MARRON).size(), 343u * 343u);  // the first dot covers the image
+        for (std::int32_t t : {1000000000, 2147483647}) {
+            EXPECT_EQ(dessine(1, CARRE, "150", "1000", parametres(t, d)), plus_large) << t;
+        }
+    }
+}
+
 TEST_F(Rendu, BadScaleTextDrawsNothing) {
     met_serie(1, {{30, 200}});
     record_store.serie_courante = 2;
