@@ -77,8 +77,9 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
     };
     const Cas cas[] = {
         {long_ + "\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n", true, false, nullptr},
-        {releve({"10:01:00\t2"}) + long_, false, true, "' is not a valid integer value"},
-        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_, false, true, "' is not a valid floating point value"},
+        {releve({"10:01:00\t2"}) + long_ + "\r\n", false, true, "' is not a valid integer value"},
+        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_ + "\r\n", false, true,
+         "' is not a valid floating point value"},
     };
     for (const Cas& c : cas) {
         recorder().messages.clear();
@@ -446,14 +447,16 @@ TEST_F(DataFileWindow, OneLineSettingsFilesThatAreFoldersOrHugeOpenTheDialogSoun
         EXPECT_TRUE(recorder().messages.isEmpty());
     }
     // Both files folders: neither can be written, each write sounds the short
-    // tone, and the chosen file is loaded all the same.
+    // tone and is reported, and the chosen file is loaded all the same.
     for (const QString& fichier : {FICHIER_DERNIER_DOSSIER, FICHIER_DERNIER_NOM}) {
         QFile::remove(programme.file(fichier));
         ASSERT_TRUE(QDir().mkpath(programme.file(fichier)));
     }
     choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}, {1250, 100}}));
-    EXPECT_TRUE(recorder().messages.isEmpty());
+    ASSERT_EQ(recorder().messages.size(), 2);
+    for (const QString& m : recorder().messages)
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Cannot write file"))) << m.toStdString();
     EXPECT_EQ(form.Label38->text(), QStringLiteral("run.txt"));
     EXPECT_EQ(record_store.nb_points[1], 2);
 }
