@@ -7,6 +7,11 @@ endif()
 if(VORNS_WERROR)
   add_compile_options(-Werror)
 endif()
+if(VORNS_FUZZ)
+  # Coverage for libFuzzer and both sanitizers on every library; asserts kept.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer -UNDEBUG)
+endif()
 if(VORNS_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
