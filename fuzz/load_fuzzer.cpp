@@ -170,6 +170,14 @@ void charge(const uint8_t* data, size_t size) {
     remet_a_zero(record_store);
     remet_a_zero(store_simple);
     class_table = ClassTable{};
+    // What an earlier load left: a failed pass keeps the acquisition time, and
+    // no pass touches series 2.
+    constexpr long double kDureePrecedente = 4321.5L;
+    constexpr std::int32_t kClassesPrecedentes = 37;
+    for (RecordStore* s : {&record_store, &store_simple}) {
+        s->duree_acquisition = kDureePrecedente;
+        s->nb_points[2] = kClassesPrecedentes;
+    }
 
     static platform::PackedLines lignes;  // reused from load to load, as the memo's
     if (const auto e = erreur_de([&] { lignes.read_file(chemin_donnees()); })) {
@@ -191,6 +199,16 @@ void charge(const uint8_t* data, size_t size) {
     const auto erreur_simple = erreur_de([&] { simple = passe_des_lignes(lignes, store_simple, Lecture::simple); });
     compare_passes(erreur_rapide, rapide, erreur_simple, simple);
     verifie_serie_1(erreur_rapide ? nullptr : &rapide);
+    verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
+    if (erreur_rapide) {
+        verifie(record_store.duree_acquisition == kDureePrecedente, "a failed record pass changed the acquisition time");
+    } else {
+        const std::int32_t n = record_store.nb_points[1];
+        verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
+        verifie(n == 0 ? rapide.derniere_duree == 0
+                       : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
+                "acquisition time is not the elapsed time of the last record");
+    }
     if (erreur_rapide) return;  // the window shows the error and stops the load here
 
     // The time axis grows to hold the acquisition.

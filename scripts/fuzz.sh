@@ -23,5 +23,5 @@ echo "== vorns: fuzzing the load for ${seconds} s"
 # A small quarantine: the default one makes every run take fresh pages.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:quarantine_size_mb=16
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-build-fuzz/bin/vorns-fuzz -max_total_time="$seconds" -max_len=1048576 -timeout=10 -rss_limit_mb=2048 \
+build-fuzz/bin/vorns-fuzz -max_total_time="$seconds" -max_len=1048576 -len_control=10 -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/load.dict -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$work"
