@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the whole test suite and runs it twice:
 # once as built normally and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, warnings as errors both times.
+# UndefinedBehaviorSanitizer, warnings as errors both times; then fuzzes the
+# load for about a minute (scripts/fuzz.sh). Any failure or finding fails it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -20,3 +21,6 @@ cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+echo "== vorns: fuzz the load"
+bash scripts/fuzz.sh 60

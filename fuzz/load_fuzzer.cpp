@@ -1,0 +1,252 @@
+// libFuzzer target: arbitrary bytes through the path of a load, as the window
+// takes it with its default fields (x 150, X max 800, dX 10, durations by
+// class means). The bytes are written to a file and read back as the data memo
+// reads it (decoding, line cutting into the reused storage), then go through
+// the record pass, the time axis growth, the class pass and the class listing
+// on the program-wide tables.
+//
+// An error raised the program's way (platform::Error) is a normal end of a
+// load: the window shows it in a message box. Anything else (a crash, a
+// sanitizer report, another exception, a broken promise of the code below)
+// aborts, which libFuzzer reports as a finding.
+//
+// Each input is loaded twice, with '.' and with ',' as the locale's decimal
+// separator, and the record pass is also run the plain way on a store of its
+// own: it promises the same records, the same errors and the same texts.
+#include "analysis/class_pass.h"
+#include "analysis/class_table.h"
+#include "analysis/record_pass.h"
+#include "analysis/record_store.h"
+#include "datafile/data_file.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+#include "text/steps.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+// The window's fields at start-up.
+const QString kEchelleX = QStringLiteral("150");  // Edit1, x
+const QString kXMax = QStringLiteral("800");      // Edit6, X max
+const QString kDX = QStringLiteral("10");         // Edit8, dX
+constexpr bool kParCentres = false;               // RadioGroup2: class means
+
+[[noreturn]] void finding(const char* what, const QString& detail = QString()) {
+    std::fprintf(stderr, "vorns-fuzz: %s %s\n", what, detail.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::abort();
+}
+
+void verifie(bool condition, const char* what) {
+    if (!condition) finding(what);
+}
+
+// The data file of the run: one per process, so that parallel runs never
+// share it; in memory when the system has a memory file system, since a file
+// on disk rewritten thousands of times a second waits for the disk.
+const QString& chemin_donnees() {
+    static const QString chemin = [] {
+        const QDir dossier = QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
+        return dossier.filePath(QStringLiteral("vorns-fuzz-%1.txt").arg(static_cast<qint64>(::getpid())));
+    }();
+    static const bool efface_a_la_fin = std::atexit([] { QFile::remove(chemin_donnees()); }) == 0;
+    (void)efface_a_la_fin;
+    return chemin;
+}
+
+void ecrit(const uint8_t* data, size_t size) {
+    QFile f(chemin_donnees());
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) finding("cannot write the data file");
+    if (f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size)) {
+        finding("cannot write the data file");
+    }
+}
+
+// Runs `etape` as the window's error wrapper would: the error text when it
+// raises the program's way, nothing when it goes through.
+template <class Etape>
+std::optional<QString> erreur_de(Etape&& etape) {
+    try {
+        etape();
+    } catch (const platform::Error& e) {
+        return e.text();
+    } catch (const std::exception& e) {
+        finding("foreign exception:", QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        finding("unknown exception");
+    }
+    return std::nullopt;
+}
+
+// The store the plain record pass fills, beside the program's.
+RecordStore store_simple;
+
+void compare_passes(const std::optional<QString>& erreur_rapide, const PasseDesLignes& rapide,
+                    const std::optional<QString>& erreur_simple, const PasseDesLignes& simple) {
+    verifie(erreur_rapide == erreur_simple, "the quick and plain record passes end differently");
+    const RecordStore& a = record_store;
+    const RecordStore& b = store_simple;
+    verifie(a.nb_points[1] == b.nb_points[1], "the quick and plain record passes count differently");
+    for (std::int32_t i = 1; i <= a.nb_points[1]; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        verifie(a.serie_x[1][k] == b.serie_x[1][k] && a.serie_y[1][k] == b.serie_y[1][k],
+                "the quick and plain record passes make different records");
+    }
+    verifie(a.cumul_durees == b.cumul_durees, "the quick and plain record passes sum differently");
+    verifie(a.duree_acquisition == b.duree_acquisition, "the quick and plain acquisition times differ");
+    verifie(a.max_x_serie[1] == b.max_x_serie[1] && a.max_y_serie[1] == b.max_y_serie[1],
+            "the quick and plain record passes give different maxima");
+    if (!erreur_rapide) {
+        verifie(rapide.derniere_duree == simple.derniere_duree && rapide.capacite_depassee == simple.capacite_depassee,
+                "the quick and plain record passes give different results");
+    }
+}
+
+// What the record pass promises about series 1, whatever the lines.
+void verifie_serie_1(const PasseDesLignes* passe) {
+    const RecordStore& s = record_store;
+    const std::int32_t n = s.nb_points[1];
+    verifie(n >= 0 && n <= NB_MAX_DONNEES, "record count outside 0..NB_MAX_DONNEES");
+    verifie(s.serie_x[1][0] == 0 && s.serie_y[1][0] == 0, "position 0 of series 1 written");
+    verifie(std::isfinite(s.cumul_durees), "total of the durations not finite");
+    if (passe && passe->capacite_depassee) verifie(n == NB_MAX_DONNEES, "capacity reported below capacity");
+    long double max_x = -10;
+    long double max_y = -10;
+    for (std::int32_t i = 1; i <= n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        verifie(std::isfinite(s.serie_x[1][k]) && std::isfinite(s.serie_y[1][k]), "record not finite");
+        max_x = std::max<long double>(max_x, s.serie_x[1][k]);
+        max_y = std::max<long double>(max_y, s.serie_y[1][k]);
+    }
+    // The maxima are kept in extended precision, the records in double.
+    verifie(static_cast<double>(s.max_x_serie[1]) == static_cast<double>(max_x) &&
+                static_cast<double>(s.max_y_serie[1]) == static_cast<double>(max_y),
+            "maxima of series 1 differ from its records");
+}
+
+// What the class pass promises about the table, for the default fields.
+void verifie_classes(const ResultatClasses& r) {
+    const ClassTable& t = class_table;
+    verifie(r.n_classe == 80 && record_store.nb_points[2] == 80, "class count of X max 800 / dX 10 is not 80");
+    std::int64_t total = r.durees_hors_table;
+    std::int32_t max_montre = 0;
+    for (int i = 0; i < NB_CLASSES; ++i) {
+        verifie(t.effectif[static_cast<std::size_t>(i)] >= 0, "negative class count");
+        total += t.effectif[static_cast<std::size_t>(i)];
+        if (i < r.n_classe) max_montre = std::max(max_montre, t.effectif[static_cast<std::size_t>(i)]);
+    }
+    verifie(total == record_store.nb_points[1], "classes and durations left out do not add up to the records");
+    verifie(r.effectif_max == max_montre, "largest class count wrong");
+    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0), "figures shown without their guards");
+}
+
+// The counters of a store as at start. The series keep what earlier inputs
+// left in them, as they do from one load to the next: a load reads no point
+// it has not written (position 0 of series 1 stays (0, 0) from the start).
+void remet_a_zero(RecordStore& s) {
+    s.nb_points = {};
+    s.max_x_serie = {};
+    s.max_y_serie = {};
+    s.serie_courante = 0;
+    s.cumul_durees = 0;
+    s.duree_acquisition = 0;
+}
+
+// One load of the lines, as TForm1::charge_le_fichier and the passes it calls.
+void charge(const uint8_t* data, size_t size) {
+    remet_a_zero(record_store);
+    remet_a_zero(store_simple);
+    class_table = ClassTable{};
+    // What an earlier load left: a failed pass keeps the acquisition time, and
+    // no pass touches series 2.
+    constexpr long double kDureePrecedente = 4321.5L;
+    constexpr std::int32_t kClassesPrecedentes = 37;
+    for (RecordStore* s : {&record_store, &store_simple}) {
+        s->duree_acquisition = kDureePrecedente;
+        s->nb_points[2] = kClassesPrecedentes;
+    }
+
+    static platform::PackedLines lignes;  // reused from load to load, as the memo's
+    if (const auto e = erreur_de([&] { lignes.read_file(chemin_donnees()); })) {
+        finding("the data file just written cannot be read:", *e);
+    }
+    {
+        const QStringList attendues =
+            platform::split_lines(platform::decode_text(QByteArray(reinterpret_cast<const char*>(data),
+                                                                   static_cast<qsizetype>(size))));
+        verifie(lignes.size() == attendues.size(), "packed lines and split lines differ in number");
+        for (qsizetype i = 0; i < attendues.size(); ++i) {
+            verifie(lignes.at(i) == attendues.at(i), "packed lines and split lines differ");
+        }
+    }
+
+    PasseDesLignes rapide;
+    const auto erreur_rapide = erreur_de([&] { rapide = passe_des_lignes(lignes, record_store, Lecture::rapide); });
+    PasseDesLignes simple;
+    const auto erreur_simple = erreur_de([&] { simple = passe_des_lignes(lignes, store_simple, Lecture::simple); });
+    compare_passes(erreur_rapide, rapide, erreur_simple, simple);
+    verifie_serie_1(erreur_rapide ? nullptr : &rapide);
+    verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
+    if (erreur_rapide) {
+        verifie(record_store.duree_acquisition == kDureePrecedente, "a failed record pass changed the acquisition time");
+    } else {
+        const std::int32_t n = record_store.nb_points[1];
+        verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
+        verifie(n == 0 ? rapide.derniere_duree == 0
+                       : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
+                "acquisition time is not the elapsed time of the last record");
+    }
+    if (erreur_rapide) return;  // the window shows the error and stops the load here
+
+    // The time axis grows to hold the acquisition.
+    if (erreur_de([&] {
+            const std::int32_t echelle_x = platform::str_to_int(kEchelleX);
+            if (record_store.duree_acquisition > echelle_x) {
+                std::int32_t chiffre = 0;
+                (void)platform::decimal(
+                    platform::round_to_int(pas_superieur(chiffre, record_store.duree_acquisition)));
+            }
+        })) {
+        return;
+    }
+
+    // The class pass with its listing.
+    std::optional<ResultatClasses> r;
+    if (erreur_de([&] {
+            prend_largeur_classe(platform::str_to_float(kDX));
+            const std::int32_t n_classe = nombre_de_classes(platform::str_to_float(kXMax));
+            r = calcule_classes(n_classe, kParCentres);
+        })) {
+        return;
+    }
+    verifie_classes(*r);
+    QStringList listing;
+    if (erreur_de([&] { listing = liste_classes(r->n_classe); })) return;
+    verifie(listing.size() == r->n_classe, "class listing of the wrong length");
+
+    (void)erreur_de([&] { (void)texte_duree_acquisition(record_store.duree_acquisition); });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ecrit(data, size);
+    for (const QChar separateur : {QLatin1Char('.'), QLatin1Char(',')}) {
+        platform::set_decimal_separator(separateur);
+        charge(data, size);
+    }
+    return 0;
+}
