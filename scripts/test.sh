@@ -12,7 +12,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== vorns: build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNS_WERROR=ON >/dev/null
 cmake --build build-test -j "$jobs"
-(cd build-test && ctest --output-on-failure -j "$jobs")
+(cd build-test && ctest --output-on-failure -j "$jobs") | tee build-test/ctest.log
 
 echo "== vorns: build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNS_WERROR=ON -DVORNS_SANITIZE=ON \
@@ -20,7 +20,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORNS_WERROR=ON -DV
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd build-asan && ctest --output-on-failure -j "$jobs")
+(cd build-asan && ctest --output-on-failure -j "$jobs") | tee build-asan/ctest.log
 
 echo "== vorns: fuzz the load"
-bash scripts/fuzz.sh 60
+bash scripts/fuzz.sh 60 2>&1 | tee build-test/fuzz.log
+
+# The three results together, last, where a reader of the log looks.
+echo "== vorns: summary"
+echo "normal build:   $(grep -E 'tests passed|tests failed' build-test/ctest.log)"
+echo "with sanitizers: $(grep -E 'tests passed|tests failed' build-asan/ctest.log)"
+echo "fuzzing:        no finding, $(grep -E '^Done [0-9]+ runs' build-test/fuzz.log)"
