@@ -58,37 +58,44 @@ constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L
                                          1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
                                          1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
 
-// The common shape "[sign]digits[mark digits]" with "." or "," as mark and at
-// most 19 digits, read without copying. The digits form an integer that is
-// exact in extended precision, and one division by an exact power of ten
+// "digits[mark digits]" from position i to the end, with "." or "," as mark
+// and at most 19 digits, read without copying. The digits form an integer that
+// is exact in extended precision, and one division by an exact power of ten
 // rounds the decimal value once, as the text conversion does.
-bool valeur_simple(QStringView champ, long double& valeur) {
-    const QChar* p = champ.data();
-    const qsizetype n = champ.size();
-    qsizetype i = 0;
-    bool negatif = false;
-    if (i < n && (p[i] == QLatin1Char('-') || p[i] == QLatin1Char('+'))) {
-        negatif = p[i] == QLatin1Char('-');
-        ++i;
-    }
+inline bool decimal_simple(const char16_t* p, qsizetype i, qsizetype n, long double& valeur) {
     std::uint64_t mantisse = 0;
     int chiffres = 0;
     int decimales = 0;
     bool marque = false;
     for (; i < n; ++i) {
-        const QChar c = p[i];
-        if (est_chiffre(c)) {
+        const char16_t c = p[i];
+        if (c >= u'0' && c <= u'9') {
             if (++chiffres > 19) return false;
-            mantisse = mantisse * 10 + (c.unicode() - u'0');
+            mantisse = mantisse * 10 + (c - u'0');
             if (marque) ++decimales;
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !marque) {
+        } else if ((c == u'.' || c == u',') && !marque) {
             marque = true;
         } else {
             return false;
         }
     }
     if (chiffres == 0) return false;
-    const long double v = static_cast<long double>(mantisse) / kPuissances[decimales];
+    valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
+    return true;
+}
+
+// The common shape "[sign]digits[mark digits]".
+bool valeur_simple(QStringView champ, long double& valeur) {
+    const char16_t* p = champ.utf16();
+    const qsizetype n = champ.size();
+    qsizetype i = 0;
+    bool negatif = false;
+    if (i < n && (p[i] == u'-' || p[i] == u'+')) {
+        negatif = p[i] == u'-';
+        ++i;
+    }
+    long double v = 0;
+    if (!decimal_simple(p, i, n, v)) return false;
     valeur = negatif ? -v : v;
     return true;
 }
@@ -177,26 +184,9 @@ bool ligne_usuelle(QStringView ligne, LigneUsuelle& lu) {
         parties[k] = v;
         ++i;
     }
-    std::uint64_t mantisse = 0;
-    int chiffres = 0;
-    int decimales = 0;
-    bool marque = false;
-    for (; i < n; ++i) {
-        const char16_t c = p[i];
-        if (c >= u'0' && c <= u'9') {
-            if (++chiffres > 19) return false;
-            mantisse = mantisse * 10 + (c - u'0');
-            if (marque) ++decimales;
-        } else if ((c == u'.' || c == u',') && !marque) {
-            marque = true;
-        } else {
-            return false;
-        }
-    }
-    if (chiffres == 0) return false;
+    if (!decimal_simple(p, i, n, lu.valeur)) return false;
     lu.heure =
         (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) / 60;
-    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
     return true;
 }
 
