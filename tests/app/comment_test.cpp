@@ -1,13 +1,9 @@
 // Saving the comment memo beside the data file with "Enregistrer".
 #include "load_fixture.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 const QString kConfirmation = QStringLiteral(" le commentaire à été enregistré dans le fichier ");
@@ -91,15 +87,7 @@ TEST_F(DataFileWindow, ASaveCutShortByAFullDiskKeepsTheFormerFileAndTheMemo) {
     for (int i = 0; i < 400; ++i) texte += QStringLiteral("ligne %1 du nouveau commentaire, assez longue\n").arg(i);
     form.Memo2->setPlainText(texte);
 
-    rlimit avant{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
-    rlimit petit = avant;
-    petit.rlim_cur = 4096;
-    const auto signal_avant = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &petit), 0);
-    form.SpeedButton_comment->click();
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, signal_avant);
+    avec_fichiers_limites(4096, [&] { form.SpeedButton_comment->click(); });
 
     ASSERT_EQ(recorder().messages.size(), 1);
     EXPECT_FALSE(recorder().messages.front().startsWith(kConfirmation)) << recorder().messages.front().toStdString();

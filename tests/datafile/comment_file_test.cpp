@@ -2,16 +2,12 @@
 // whole (the lines, the confirmation and a folder in the file's place are
 // tested through the window).
 #include "datafile/comment_file.h"
+#include "support/file_size_limit.h"
 #include "support/recorder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 #ifdef Q_OS_UNIX
 namespace {
@@ -26,15 +22,8 @@ TEST(CommentFile, AShortWriteKeepsTheFormerFileWhole) {
     write_bytes(fichier, QByteArray("ancien commentaire\r\n"));
     const QStringList lignes(2000, QStringLiteral("une ligne de commentaire assez longue pour remplir"));
 
-    rlimit avant{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
-    rlimit petit = avant;
-    petit.rlim_cur = 4096;
-    const auto signal_avant = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &petit), 0);
-    const QString message = enregistre_commentaire(fichier, lignes);
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, signal_avant);
+    QString message;
+    avec_fichiers_limites(4096, [&] { message = enregistre_commentaire(fichier, lignes); });
 
     EXPECT_TRUE(message.startsWith(kEchec + QDir::toNativeSeparators(fichier) + QLatin1Char('\n')))
         << message.toStdString();

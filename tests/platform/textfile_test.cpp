@@ -2,6 +2,7 @@
 // writing, and the writes that must leave the old file whole when they fail.
 #include "platform/errors.h"
 #include "platform/textfile.h"
+#include "support/file_size_limit.h"
 #include "support/recorder.h"
 
 #include <QDir>
@@ -10,10 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
+#include <optional>
 
 namespace {
 QByteArray b(const char* bytes) { return QByteArray(bytes); }
@@ -167,15 +165,8 @@ TEST(SaveTextLines, AWriteThatStopsHalfWayLeavesTheOldFileWhole) {
     QStringList lines;
     for (int i = 0; i < 2000; ++i) lines.append(QStringLiteral("a long new comment line number %1").arg(i));
 
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 1000;
-    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto reason = platform::save_text_lines(path, lines);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous_handler);
+    std::optional<QString> reason;
+    avec_fichiers_limites(1000, [&] { reason = platform::save_text_lines(path, lines); });
 
     ASSERT_TRUE(reason.has_value()) << "the short write was reported as success";
     EXPECT_FALSE(reason->isEmpty());
