@@ -27,6 +27,6 @@ bash scripts/fuzz.sh 60 2>&1 | tee build-test/fuzz.log
 
 # The three results together, last, where a reader of the log looks.
 echo "== vorns: summary"
-echo "normal build:   $(grep -E 'tests passed|tests failed' build-test/ctest.log)"
+echo "normal build:    $(grep -E 'tests passed|tests failed' build-test/ctest.log)"
 echo "with sanitizers: $(grep -E 'tests passed|tests failed' build-asan/ctest.log)"
-echo "fuzzing:        no finding, $(grep -E '^Done [0-9]+ runs' build-test/fuzz.log)"
+echo "fuzzing:         no finding, $(grep -E '^Done [0-9]+ runs' build-test/fuzz.log)"
