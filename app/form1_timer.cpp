@@ -66,9 +66,6 @@ void TForm1::Timer1Timer() {
 
     if (!file_state.fichier_donnees.isEmpty()) {
         const QString fichier = file_state.fichier_donnees;
-        // Size, stamp and change time are taken before the file is read: a
-        // line that the acquisition appends while the load runs then still
-        // differs at the next tick and is not missed.
         const VueDuFichier vue = vue_du_fichier(fichier);
         bool recharger = true;
         if (CheckBox2->isChecked()) {
@@ -82,8 +79,7 @@ void TForm1::Timer1Timer() {
         }
         if (recharger) {
             ++rechargements_par_le_timer;
-            charge_le_fichier(fichier);
-            retiens_la_vue(vue);
+            charge_le_fichier(fichier);  // stores the view it takes before reading
         }
     }
 

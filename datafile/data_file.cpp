@@ -29,8 +29,9 @@ VueDuFichier vue_du_fichier(const QString& nom) {
     const qint64 maintenant = QDateTime::currentMSecsSinceEpoch();
     VueDuFichier vue;
     vue.taille = taille_fichier(nom);
-    vue.date = platform::file_stamp(nom);
-    vue.changement = platform::file_change_time(nom);
+    const platform::FileTimes temps = platform::file_times(nom);
+    vue.date = temps.stamp;
+    vue.changement = temps.change;
     // File systems keep their times to a few milliseconds, some to two
     // seconds; a time in the future (another machine's clock) is recent too.
     vue.recent = vue.changement >= 0 && vue.changement > maintenant - 2000;

@@ -8,7 +8,7 @@ struct FileState {
     QString fichier_commentaire;  // the data file's path, first ".txt" removed, ".comment" appended
     std::int32_t taille_precedente = 0;
     std::int32_t date_precedente = 0;
-    // Finer than the two-second stamp (platform::file_change_time), taken with it.
+    // Finer than the two-second stamp (platform::file_times), taken with it.
     std::int64_t changement_precedent = 0;
     // That change was so recent when it was taken that a rewrite of the same
     // size just after it can carry the same size, stamp and change time: the

@@ -47,11 +47,14 @@ std::int32_t file_size(const QString& path) {
     return size > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(size);
 }
 
-std::int32_t file_stamp(const QString& path) {
-    QFileInfo info(path);
-    info.setCaching(false);
-    if (!info.exists()) return -1;
-    const QDateTime t = info.lastModified().toLocalTime();
+std::int32_t file_stamp(const QString& path) { return file_times(path).stamp; }
+
+FileTimes file_times(const QString& path) {
+    // A fresh QFileInfo looks at the file once and answers every question from that.
+    const QFileInfo info(path);
+    if (!info.exists()) return {};
+    const QDateTime modifie = info.lastModified();
+    const QDateTime t = modifie.toLocalTime();
     const QDate d = t.date();
     const QTime h = t.time();
     const std::uint32_t packed = (static_cast<std::uint32_t>(d.year() - 1980) << 25) |
@@ -60,14 +63,8 @@ std::int32_t file_stamp(const QString& path) {
                                  (static_cast<std::uint32_t>(h.hour()) << 11) |
                                  (static_cast<std::uint32_t>(h.minute()) << 5) |
                                  (static_cast<std::uint32_t>(h.second()) / 2);
-    return static_cast<std::int32_t>(packed);
-}
-
-std::int64_t file_change_time(const QString& path) {
-    QFileInfo info(path);
-    info.setCaching(false);
-    if (!info.exists()) return -1;
-    return std::max(info.lastModified().toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch());
+    return {static_cast<std::int32_t>(packed),
+            std::max(modifie.toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch())};
 }
 
 QString folder_part(const QString& path) { return path.left(last_separator(path) + 1); }

@@ -15,11 +15,16 @@ std::int32_t file_size(const QString& path);
 // Last-write time in local time packed as a 32-bit date-time (two-second
 // resolution); -1 for a missing file. Read afresh at every call.
 std::int32_t file_stamp(const QString& path);
-// The last change of the file, of its content or of its attributes (whichever
-// is later), in milliseconds since the epoch on the file system's clock; -1
-// for a missing file. Unlike the stamp it moves when a file is rewritten
-// within the same two seconds or gets its old modification time back.
-std::int64_t file_change_time(const QString& path);
+// The stamp and, with it from the same look at the file, its last change, of
+// its content or of its attributes (whichever is later), in milliseconds since
+// the epoch on the file system's clock; both -1 for a missing file. Unlike the
+// stamp the change moves when a file is rewritten within the same two seconds
+// or gets its old modification time back.
+struct FileTimes {
+    std::int32_t stamp = -1;
+    std::int64_t change = -1;
+};
+FileTimes file_times(const QString& path);
 
 // Everything up to and including the last '/' (on Windows also '\' or ':').
 QString folder_part(const QString& path);
