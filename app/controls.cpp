@@ -9,6 +9,22 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+// The clickable controls take the left button's press and release, so that
+// neither reaches the parent too (a click on a caption would also be a click
+// on its panel); other buttons go on as usual.
+bool prend_bouton_gauche(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return false;
+    event->accept();
+    return true;
+}
+
+// A left release over the control is a click.
+bool relache_dedans(const QWidget* w, const QMouseEvent* event) {
+    return w->rect().contains(event->position().toPoint());
+}
+}  // namespace
+
 Panel::Panel(QWidget* parent, const QString& name, const QString& caption) : QFrame(parent) {
     setObjectName(name);
     setFrameShape(QFrame::Panel);
@@ -59,21 +75,15 @@ void Panel::paintAlone() {
 }
 
 void Panel::mousePressEvent(QMouseEvent* event) {
-    // Taken here, so that the press and its release do not reach the parent too.
-    if (event->button() == Qt::LeftButton) {
-        event->accept();
-    } else {
-        QFrame::mousePressEvent(event);
-    }
+    if (!prend_bouton_gauche(event)) QFrame::mousePressEvent(event);
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    if (!prend_bouton_gauche(event)) {
         QFrame::mouseReleaseEvent(event);
-        return;
+    } else if (relache_dedans(this, event)) {
+        emit clicked();
     }
-    event->accept();
-    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void Panel::resizeEvent(QResizeEvent* event) {
@@ -82,21 +92,15 @@ void Panel::resizeEvent(QResizeEvent* event) {
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    // Taken here, so that the press and its release do not reach the parent too.
-    if (event->button() == Qt::LeftButton) {
-        event->accept();
-    } else {
-        QLabel::mousePressEvent(event);
-    }
+    if (!prend_bouton_gauche(event)) QLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    if (!prend_bouton_gauche(event)) {
         QLabel::mouseReleaseEvent(event);
-        return;
+    } else if (relache_dedans(this, event)) {
+        emit clicked();
     }
-    event->accept();
-    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 ImageWidget::ImageWidget(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
@@ -142,21 +146,15 @@ void ImageWidget::paintEvent(QPaintEvent*) {
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {
-    // Taken here, so that the press and its release do not reach the parent too.
-    if (event->button() == Qt::LeftButton) {
-        event->accept();
-    } else {
-        QWidget::mousePressEvent(event);
-    }
+    if (!prend_bouton_gauche(event)) QWidget::mousePressEvent(event);
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    if (!prend_bouton_gauche(event)) {
         QWidget::mouseReleaseEvent(event);
-        return;
+    } else if (relache_dedans(this, event)) {
+        emit clicked();
     }
-    event->accept();
-    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea(parent) {
