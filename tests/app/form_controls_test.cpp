@@ -2,6 +2,7 @@
 // default text, check state and hint; sizes; a layout where nothing overlaps
 // and every caption fits.
 #include "app/tform1.h"
+#include "support/mouse.h"
 #include "support/recorder.h"
 
 #include <QAbstractButton>
@@ -354,24 +355,16 @@ TEST(Clicks, AClickReachesOnlyTheControlUnderTheMouse) {
     QObject::connect(form.Panel8, &Panel::clicked, [&] { ++panel; });
     QObject::connect(form.Label7, &ClickLabel::clicked, [&] { ++label; });
     QObject::connect(form.Image5, &ImageWidget::clicked, [&] { ++image; });
-    auto click = [](QWidget* w, QPointF at) {
-        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &release);
-    };
-    click(form.Label7, {5, 5});
+    clique(form.Label7, {5, 5});
     EXPECT_EQ(label, 1);
     EXPECT_EQ(panel, 0);
-    click(form.Image5, {5, 5});
+    clique(form.Image5, {5, 5});
     EXPECT_EQ(image, 1);
     EXPECT_EQ(panel, 0);
-    click(form.Panel8, {2, 2});
+    clique(form.Panel8, {2, 2});
     EXPECT_EQ(panel, 1);
     EXPECT_EQ(label + image, 2);
     // A release outside the control (the mouse moved away) is no click.
-    click(form.Label7, {-20, -20});
+    clique(form.Label7, {-20, -20});
     EXPECT_EQ(label, 1);
 }

@@ -1,5 +1,6 @@
 // The setup and about panels and the window colour choice.
 #include "app/tform1.h"
+#include "support/mouse.h"
 #include "support/recorder.h"
 
 #include <QCoreApplication>
@@ -9,16 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void click(QWidget* w) {
-    const QPointF inside(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, w->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, w->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &release);
-}
 
 QByteArray colour_lines(const char* r, const char* g, const char* b) {
     QByteArray out = QByteArray(r) + "\r\n" + g + "\r\n" + b + "\r\n";
@@ -56,9 +47,9 @@ TEST(AboutPanel, TheAboutButtonTogglesAndItsClosePanelHides) {
     form.SpeedButton3->click();
     EXPECT_FALSE(form.Panel4->isVisible());
     form.SpeedButton3->click();
-    click(form.Panel5);
+    clique(form.Panel5);
     EXPECT_FALSE(form.Panel4->isVisible());
-    click(form.Panel5);
+    clique(form.Panel5);
     EXPECT_FALSE(form.Panel4->isVisible());
 }
 
@@ -70,7 +61,7 @@ TEST(Panels, AreIndependentOfEachOther) {
     form.SpeedButton3->click();
     EXPECT_TRUE(form.setup_Panel4->isVisible());
     EXPECT_TRUE(form.Panel4->isVisible());
-    click(form.Panel5);
+    clique(form.Panel5);
     EXPECT_TRUE(form.setup_Panel4->isVisible());
     form.SpeedButton3->click();
     form.SpeedButton2->click();
@@ -84,7 +75,7 @@ TEST(ColourChoice, StoresTheComponentsAsLinesOneToThree) {
     form.show();
     form.setup_SpeedButton6->click();
     recorder().colour_answers.push_back(qRgb(255, 0, 0));
-    click(form.Panel7);
+    clique(form.Panel7);
     ASSERT_EQ(recorder().colour_requests.size(), 1u);
     EXPECT_EQ(QColor::fromRgb(recorder().colour_requests[0]), QColor(0, 0, 0)) << "black the first time";
     EXPECT_EQ(form.color(), QColor(255, 0, 0));
@@ -93,7 +84,7 @@ TEST(ColourChoice, StoresTheComponentsAsLinesOneToThree) {
 
     // The dialog starts again from the last colour chosen.
     recorder().colour_answers.push_back(qRgb(12, 34, 56));
-    click(form.Panel7);
+    clique(form.Panel7);
     ASSERT_EQ(recorder().colour_requests.size(), 2u);
     EXPECT_EQ(QColor::fromRgb(recorder().colour_requests[1]), QColor(255, 0, 0));
     EXPECT_EQ(read_bytes(folder.file(QStringLiteral("qrt_vorn.col"))), colour_lines("12", "34", "56"));
@@ -118,7 +109,7 @@ TEST(ColourChoice, CancelChangesNothing) {
     TemporaryProgramFolder folder;
     TForm1 form;
     const QColor before = form.color();
-    click(form.Panel7);  // no answer scripted: the dialog is cancelled
+    clique(form.Panel7);  // no answer scripted: the dialog is cancelled
     EXPECT_EQ(recorder().colour_requests.size(), 1u);
     EXPECT_EQ(form.color(), before);
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("qrt_vorn.col"))));
