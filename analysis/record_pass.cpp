@@ -226,6 +226,11 @@ long double lit_valeur(QStringView ligne) {
 
 namespace {
 
+// Whether the text ended inside its last line, with no line break after it:
+// a file caught while the acquisition writes a line ends so.
+bool derniere_ligne_ouverte(const QStringList&) { return false; }
+bool derniere_ligne_ouverte(const platform::PackedLines& lignes) { return lignes.last_line_open(); }
+
 template <Lecture lecture, typename Lignes>
 PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     store.serie_courante = 1;
@@ -246,56 +251,64 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
 
     const Lecteur<lecture> lecteur{separateur_ordinaire()};
     PasseDesLignes resultat;
-    for (qsizetype i = 2; i < lignes.size(); ++i) {
-        const QStringView ligne = lignes.at(i);
-        // Most lines after the header are usual data lines, read in one scan.
-        LigneUsuelle lu;
-        const bool usuelle =
-            lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && ligne_usuelle(ligne, lu);
-        QStringView champ1;
-        QStringView champ2;
-        if (!usuelle) {
-            if (lecteur.arret(ligne)) break;
-            if (ligne.isEmpty()) {
-                if (entete_vu) break;
+    qsizetype i = 2;
+    try {
+        for (; i < lignes.size(); ++i) {
+            const QStringView ligne = lignes.at(i);
+            // Most lines after the header are usual data lines, read in one scan.
+            LigneUsuelle lu;
+            const bool usuelle =
+                lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && ligne_usuelle(ligne, lu);
+            QStringView champ1;
+            QStringView champ2;
+            if (!usuelle) {
+                if (lecteur.arret(ligne)) break;
+                if (ligne.isEmpty()) {
+                    if (entete_vu) break;
+                    continue;
+                }
+                if (ligne.at(0) == QLatin1Char('\'')) continue;
+                if (!entete_vu) {
+                    // The header is recognised after its own line: data start on the next one.
+                    entete_vu = ligne.contains(u"Heure");
+                    continue;
+                }
+                lecteur.champs(ligne, champ1, champ2);
+            }
+            if (origine_temps < 0) {
+                origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
                 continue;
             }
-            if (ligne.at(0) == QLatin1Char('\'')) continue;
-            if (!entete_vu) {
-                // The header is recognised after its own line: data start on the next one.
-                entete_vu = ligne.contains(u"Heure");
-                continue;
+            if (nb_points == NB_MAX_DONNEES) {
+                // The store is full: this record and everything after it stay out.
+                resultat.capacite_depassee = true;
+                break;
             }
-            lecteur.champs(ligne, champ1, champ2);
+            const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
+            long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+            const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
+            if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
+            store.cumul_durees = platform::checked_value(store.cumul_durees + y);
+            if (x < 0) {
+                // Before the origin: the line belongs to the next day (once per line).
+                // A line in the same second as the origin is the same day: events a
+                // second apart are common, and taking them a day later would push
+                // every later record a day out.
+                ++nb_jours;
+                x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+            }
+            ++nb_points;
+            serie_x[nb_points] = static_cast<double>(x);
+            serie_y[nb_points] = static_cast<double>(y);
+            if (max_x < x) max_x = x;
+            if (max_y < y) max_y = y;
+            derniere_duree = x;
         }
-        if (origine_temps < 0) {
-            origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
-            continue;
-        }
-        if (nb_points == NB_MAX_DONNEES) {
-            // The store is full: this record and everything after it stay out.
-            resultat.capacite_depassee = true;
-            break;
-        }
-        const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
-        long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-        const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
-        if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
-        store.cumul_durees = platform::checked_value(store.cumul_durees + y);
-        if (x < 0) {
-            // Before the origin: the line belongs to the next day (once per line).
-            // A line in the same second as the origin is the same day: events a
-            // second apart are common, and taking them a day later would push
-            // every later record a day out.
-            ++nb_jours;
-            x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-        }
-        ++nb_points;
-        serie_x[nb_points] = static_cast<double>(x);
-        serie_y[nb_points] = static_cast<double>(y);
-        if (max_x < x) max_x = x;
-        if (max_y < y) max_y = y;
-        derniere_duree = x;
+    } catch (const platform::Error&) {
+        // A last line without its line end that cannot be read is still being
+        // written: the pass goes without it, and the next change of the file
+        // brings it whole. Nothing of it was stored before the error.
+        if (i != lignes.size() - 1 || !derniere_ligne_ouverte(lignes)) throw;
     }
     store.duree_acquisition = derniere_duree;
     resultat.derniere_duree = derniere_duree;

@@ -31,7 +31,9 @@ struct PasseDesLignes {
 // the store, the total and the acquisition time hold the first 50000 records.
 // A conversion error ends the pass where it stands: the records made so far
 // stay, with `nb_points[1]` and `cumul_durees` counting them, and
-// `duree_acquisition` keeps its former value. Series 2 is never touched.
+// `duree_acquisition` keeps its former value. A last line that cannot be read
+// and has no line end after it is still being written: the pass ends before it
+// as if it were not there. Series 2 is never touched.
 //
 // The lines are read either the plain way, each field cut and each number
 // converted from its text, or the quick way, which gives the same records, the

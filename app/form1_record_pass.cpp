@@ -12,19 +12,8 @@ void TForm1::traite_les_lignes_memo() {
     Label_nb_ligne->setText(nb_lignes);
 
     // A conversion error leaves here: the records read so far stay in the
-    // store and nothing below is shown. A last line without its line end that
-    // cannot be read is still being written: this load goes without it, and
-    // the next change of the file brings it whole. An error in an earlier
-    // line is raised again by the pass without it.
-    PasseDesLignes passe;
-    try {
-        passe = passe_des_lignes(lignes, record_store);
-    } catch (const platform::Error&) {
-        if (!lignes.last_line_open()) throw;
-        platform::PackedLines completes = lignes;
-        completes.drop_last();
-        passe = passe_des_lignes(completes, record_store);
-    }
+    // store and nothing below is shown.
+    const PasseDesLignes passe = passe_des_lignes(lignes, record_store);
 
     Label_nb_ligne->setText(nb_lignes + QStringLiteral(", cumul = ") +
                             platform::format_picture("#.##", record_store.cumul_durees));

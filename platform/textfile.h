@@ -42,11 +42,6 @@ public:
     // The text ends inside its last line, with no line break after it (a file
     // caught while a line is being written ends so).
     bool last_line_open() const { return last_open_; }
-    // Leaves out the last line, if any.
-    void drop_last() {
-        if (!spans_.empty()) spans_.pop_back();
-        last_open_ = false;
-    }
     QStringList to_list() const;
 
 private:
