@@ -1,4 +1,4 @@
-// Cutting lines into fields, decimal marks, blank trimming, numbered texts.
+// Cutting lines into fields, decimal marks, blank trimming.
 #include "platform/numbers.h"
 #include "text/fields.h"
 
@@ -172,14 +172,4 @@ TEST(SupprimeBlancs, SpacesOnlyAtTheChosenEnds) {
         EXPECT_EQ(supprime_blancs(u(c.text)), u(c.both)) << c.text;
         EXPECT_EQ(supprime_blancs_vue(u(c.text)).toString(), u(c.both)) << c.text;
     }
-}
-
-TEST(TexteNumero, TheLineOrTheNumberedPlaceholder) {
-    const QStringList listing{QStringLiteral("classe 0"), QStringLiteral("classe 1"), QStringLiteral("classe 2")};
-    EXPECT_EQ(texte_numero(listing, 0), QStringLiteral("classe 0"));
-    EXPECT_EQ(texte_numero(listing, 2), QStringLiteral("classe 2"));
-    EXPECT_EQ(texte_numero(listing, 3), QStringLiteral("ww(3)=?"));
-    EXPECT_EQ(texte_numero(listing.mid(0, 2), 2), QStringLiteral("ww(2)=?"));
-    EXPECT_EQ(texte_numero({}, 2), QStringLiteral("ww(2)=?"));
-    EXPECT_EQ(texte_numero({}, 0), QStringLiteral("ww(0)=?"));
 }
