@@ -2,6 +2,7 @@
 #include "analysis/record_pass.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "support/errors.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -19,15 +20,6 @@ QStringList fichier(std::initializer_list<const char*> lignes) {
     QStringList out{QStringLiteral("Run 12"), QStringLiteral("Sample B")};
     for (const char* l : lignes) out.append(QString::fromUtf8(l));
     return out;
-}
-
-QString erreur_de(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const platform::Error& e) {
-        return e.text();
-    }
-    return QStringLiteral("(no error)");
 }
 
 struct Point {
