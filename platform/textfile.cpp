@@ -126,10 +126,8 @@ void PackedLines::clear() {
 
 void PackedLines::read_file(const QString& path) {
     clear();
-    // The bytes of the last file read, kept for the same reason as the lines.
-    static QByteArray bytes;
-    read_file_bytes_into(path, bytes);
-    decode_into(bytes, text_);
+    read_file_bytes_into(path, bytes_);
+    decode_into(bytes_, text_);
     cut();
 }
 

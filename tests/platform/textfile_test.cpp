@@ -30,6 +30,7 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252) {
         {b("\xEF\xBB\xBF" "abc"), u("abc")},
         {b("\xEF\xBB\xBF" "caf\xC3\xA9"), u("café")},
         {b("\xEF\xBB\xBF"), u("")},
+        {b("\xEF\xBB\xBF" "dur\xE9" "e"), u("durée")},  // a byte-order mark, then Windows-1252: the mark goes
         {b("caf\xE9"), u("café")},
         {b("\x80 \x93x\x94 \x9C"), u("€ “x” œ")},
         {b("dur\xE9" "e \xB5s"), u("durée µs")},
