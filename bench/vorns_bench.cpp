@@ -18,10 +18,8 @@
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
 #include "analysis/record_pass.h"
-#include "analysis/record_store.h"
 #include "app/tform1.h"
 #include "bench/bench_files.h"
-#include "datafile/file_state.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 
@@ -55,7 +53,7 @@ QString run_file(int events, bool comma = false) {
 
 // Loads the file as a user's choice would, so every later figure works on it.
 void load(const QString& path) {
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     g_form->charge_le_fichier(path);
 }
 
@@ -64,19 +62,19 @@ using Work = std::function<void()>;
 
 Work whole_load(int events, bool comma) {
     const QString path = run_file(events, comma);
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     return [path] { g_form->charge_le_fichier(path); };
 }
 
 Work load_without_redraws(int events) {
     const QString path = run_file(events);
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     return [path] { g_form->charge_le_fichier(path, TForm1::Traces::sans); };
 }
 
 Work record_pass(int events) {
     load(run_file(events));
-    return [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), record_store)); };
+    return [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), g_form->etat().record_store)); };
 }
 
 Work class_pass(int events) {

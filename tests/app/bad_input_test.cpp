@@ -250,16 +250,12 @@ TEST_F(DataFileWindow, HugeTimeFieldsGiveDefinedFiguresOrAnError) {
 namespace {
 
 // A window with no record: the redraws draw axes only.
-class ChampsDuGraphe : public ::testing::Test {
+class ChampsDuGraphe : public AvecFenetre {
 protected:
     ChampsDuGraphe() {
-        record_store.nb_points[1] = 0;
-        record_store.nb_points[2] = 0;
         record_store.max_x_serie[1] = -10;
         record_store.max_y_serie[1] = -10;
     }
-    TemporaryProgramFolder programme;
-    TForm1 form;
 };
 
 }  // namespace

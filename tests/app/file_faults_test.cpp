@@ -2,9 +2,7 @@
 // replaced, deleted, turned into a folder, caught half-written; and settings
 // files that cannot be written. Once the file is whole again the window shows
 // what a fresh window loading that file shows; a lasting fault is reported once.
-#include "analysis/class_table.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/report.h"
 #include "support/recorder.h"
 #include "timer_support.h"
@@ -41,16 +39,14 @@ std::string figures(const TForm1& form) {
                                 form.Label28, form.Label29, form.Label30, form.Label31, form.Label32, form.Label33,
                                 form.Label34, form.Label35, form.Label36, form.Label37, form.Label42, form.Label43})
         shown << label->text();
-    shown << form.Memo4->toPlainText() << QString::number(static_cast<double>(class_table.Tau), 'g', 17);
+    shown << form.Memo4->toPlainText() << QString::number(static_cast<double>(form.etat().class_table.Tau), 'g', 17);
     return shown.join(QLatin1Char('\n')).toStdString();
 }
 
 // The figures of a window that has only ever loaded `path`.
 std::string fresh_figures(const QString& path) {
-    const FileState kept = file_state;
     TForm1 fresh;
     platform::report_errors([&] { fresh.charge_le_fichier(path); });
-    file_state = kept;
     return figures(fresh);
 }
 
@@ -61,11 +57,7 @@ bool set_modification_time(const QString& path, const QDateTime& when) {
 
 class FileFaults : public ::testing::Test {
 protected:
-    void SetUp() override {
-        file_state = FileState{};
-        path = folder.filePath(QStringLiteral("run.txt"));
-    }
-    void TearDown() override { file_state = FileState{}; }
+    void SetUp() override { path = folder.filePath(QStringLiteral("run.txt")); }
 
     void tick() {
         platform::report_errors([this] { form.Timer1Timer(); });
@@ -86,6 +78,7 @@ protected:
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     QString path;
 };
 

@@ -2,9 +2,7 @@
 // a separate process while a real main window follows it with its timer.
 // At the end the window must show what a plain computation over the written
 // file gives, and stop reloading once the file no longer changes.
-#include "analysis/class_table.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "expected_figures.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
@@ -19,19 +17,19 @@ namespace {
 
 class FollowRun : public ::testing::Test {
 protected:
-    void SetUp() override { file_state = FileState{}; }
     void TearDown() override {
         form.Timer1->stop();
         if (simulator.state() != QProcess::NotRunning) {
             simulator.kill();
             simulator.waitForFinished(5000);
         }
-        file_state = FileState{};
     }
 
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    ClassTable& class_table = form.etat().class_table;
+    FileState& file_state = form.etat().file_state;
     QProcess simulator;
 };
 

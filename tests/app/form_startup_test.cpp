@@ -1,11 +1,8 @@
 // Start-up of the main window: series colours, centring, the window colour
 // from "qrt_vorn.col" and the failure path, the chooser colour, the images
 // and the hidden panels; the exit.
-#include "analysis/record_store.h"
 #include "app/application.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
-#include "plot/plot_frame.h"
 #include "support/recorder.h"
 
 #include <QCoreApplication>
@@ -36,10 +33,10 @@ int run_until_quit() {
 
 TEST(FormCreate, WithoutAColourFileEverythingIsSetUp) {
     TemporaryProgramFolder folder;
-    record_store.serie_courante = 0;
-    plot_frame.couleur_serie[1] = 0;
-    plot_frame.couleur_serie[2] = 0;
     TForm1 form;
+    RecordStore& record_store = form.etat().record_store;
+    PlotFrame& plot_frame = form.etat().plot_frame;
+    FileState& file_state = form.etat().file_state;
     EXPECT_TRUE(recorder().messages.isEmpty());
     EXPECT_EQ(plot_frame.couleur_serie[1], qRgb(128, 0, 0));
     EXPECT_EQ(plot_frame.couleur_serie[2], qRgb(0, 0, 255));
@@ -97,8 +94,8 @@ TEST(FormCreate, AColourLineThatIsNotAWholeNumberStopsTheRestOfTheStartUp) {
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
         colour_file(folder, c.file);
-        record_store.serie_courante = 0;
         TForm1 form;
+        RecordStore& record_store = form.etat().record_store;
         EXPECT_EQ(recorder().messages, QStringList{QString::fromLatin1(c.message)}) << c.file;
         recorder().messages.clear();
         // What came before the colour is done; nothing after it.
@@ -153,6 +150,7 @@ TEST(Application, IsTitledVorns) {
 TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
     TemporaryProgramFolder folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     form.show();
     const QString comment = folder.file(QStringLiteral("run.comment"));
     file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
@@ -170,6 +168,7 @@ TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
 TEST(Exit, ClosingTheWindowEndsTheProgramTheSameWay) {
     TemporaryProgramFolder folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     form.show();
     file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
     file_state.fichier_commentaire = folder.file(QStringLiteral("run.comment"));

@@ -1,7 +1,6 @@
 // The refresh tick driven by the real timer: the period read at one tick
 // governs the next, and open message boxes never pile up.
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/files.h"
 #include "platform/seams.h"
 #include "support/recorder.h"
@@ -17,15 +16,12 @@ namespace {
 
 class RealTimer : public ::testing::Test {
 protected:
-    void SetUp() override { file_state = FileState{}; }
-    void TearDown() override {
-        form.Timer1->stop();
-        file_state = FileState{};
-    }
+    void TearDown() override { form.Timer1->stop(); }
 
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
 };
 
 TEST_F(RealTimer, ChangedPeriodTakesEffectFromTheNextTick) {
