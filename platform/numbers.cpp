@@ -3,9 +3,9 @@
 #include "platform/errors.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -29,14 +29,18 @@ struct Decimal {
 Decimal to_decimal(long double value, int digits) {
     Decimal d;
     d.negative = std::signbit(value);
+    // std::to_chars never looks at the locale (the C library's printf writes
+    // the process locale's mark, a comma on a French or German desktop).
     char buf[96];
-    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, std::fabs(value));
+    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
     // buf is "d.dddde[+-]xx"
-    const char* e = std::strchr(buf, 'e');
+    const char* e = std::find(buf, written.ptr, 'e');
     for (const char* p = buf; p < e; ++p) {
         if (*p != '.') d.digits.push_back(*p);
     }
-    d.exponent = std::atoi(e + 1);
+    const char* exponent = e + 1;
+    if (exponent < written.ptr && *exponent == '+') ++exponent;
+    std::from_chars(exponent, written.ptr, d.exponent);
     return d;
 }
 }  // namespace
@@ -192,7 +196,8 @@ QString general_par_chiffres(long double value) {
             out += d.digits.substr(1);
         }
         out += 'E';
-        out += std::to_string(d.exponent);
+        char exponent[8];
+        out.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, d.exponent).ptr);
     }
     QString s = QString::fromLatin1(out);
     if (g_decimal_separator.unicode() >= 128) s.replace(QLatin1Char('.'), g_decimal_separator);

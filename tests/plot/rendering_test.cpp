@@ -470,7 +470,7 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
     class_table.Tau = 333;
     class_table.C0 = 7.5;
     for (const Plan& plan : plans) {
-        const double ex = std::atof(plan.ex), ey = std::atof(plan.ey);
+        const double ex = QByteArray(plan.ex).toDouble(), ey = QByteArray(plan.ey).toDouble();
         for (const Serie& serie : series(plan.n, ex, ey, plan.taille)) {
             met_serie(plan.plot, serie.points);
             for (std::int32_t t = 0; t <= 4; ++t) {
