@@ -37,7 +37,9 @@ std::optional<int> classe_dans_table(long double value, long double dX) {
 }
 
 // The records the pass reads: never beyond the capacity of series 1.
-int nombre_de_durees(const RecordStore& store) { return std::clamp<std::int32_t>(store.nb_points[1], 0, NB_MAX_DONNEES); }
+int nombre_de_durees(const RecordStore& store) {
+    return std::clamp<std::int32_t>(store.nb_points[1], 0, NB_MAX_DONNEES);
+}
 
 // Number of a class shown to the user (index + 1), for any finite index.
 QString numero_de_classe(long double indice) {
@@ -161,7 +163,8 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
 
     if (t.somme_duree > 0 && t.evenements > 0) r.statistiques = calcule_statistiques(par_centres, store, t);
 
-    for (int i = 0; i < montrees; ++i) r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < montrees; ++i)
+        r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);
     return r;
 }
 

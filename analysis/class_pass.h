@@ -42,7 +42,7 @@ struct ResultatClasses {
     QStringList trace;  // the lines of the trace memo
     // Present only when both the total by class centres and the event count are above 0.
     std::optional<TextesStatistiques> statistiques;
-    std::int32_t effectif_max = 0;      // largest count among the shown classes
+    std::int32_t effectif_max = 0;       // largest count among the shown classes
     std::int32_t durees_hors_table = 0;  // durations whose class lies outside 0..1000
 };
 

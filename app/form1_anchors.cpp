@@ -10,8 +10,8 @@ Ancres::Ancres(QWidget* form) : QObject(form), form_(form) { form->installEventF
 bool Ancres::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_) {
         if (event->type() == QEvent::Resize) place();
-        if (!outer_size_done_ && (event->type() == QEvent::Show || event->type() == QEvent::Move ||
-                                  event->type() == QEvent::Resize)) {
+        if (!outer_size_done_ &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
             fix_outer_size();
         }
     }

@@ -14,12 +14,11 @@ inline constexpr int kOuterWidth = 1063;
 inline constexpr int kOuterHeight = 803;
 inline constexpr int kDesignClientHeight = 762;
 
-inline constexpr int kLeftX = 8;     // data memo column
+inline constexpr int kLeftX = 8;      // data memo column
 inline constexpr int kMiddleX = 248;  // records plot, statistics and comment column
 inline constexpr int kRightX = 654;   // class plot and class listing column
 inline constexpr int kColumnsY = 152;
 inline constexpr int kBottomBarY = 718;
-
 
 // Anchors for the controls that follow the bottom edge, and the one-time
 // correction that makes the outer size (frame included) the designed one.

@@ -147,8 +147,9 @@ void TForm1::creeLesControles() {
                 "x_plus_SpeedButton3", Label12, Edit1, x_moins_SpeedButton3, x_plus_SpeedButton3);
     autoscale_X_CheckBox7 =
         check_box(this, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {kLeftX + 128, kScaleY, 86, 22});
-    scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"), "y_moins_SpeedButton3",
-                "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3, y_plus_SpeedButton3);
+    scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"),
+                "y_moins_SpeedButton3", "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3,
+                y_plus_SpeedButton3);
     autoscale_Y_CheckBox8 =
         check_box(this, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {kLeftX + 354, kScaleY, 86, 22});
     scale_group(kMiddleX + 212, 40, "Label11", QStringLiteral("X max"), "Edit6", QStringLiteral("800"), "SpeedButton7",
@@ -196,7 +197,8 @@ void TForm1::creeLesControles() {
     RadioGroup2->setGeometry(kMiddleX, kColumnsY + 103, 374, 62);
     RadioGroup2_items = new QButtonGroup(this);
     RadioGroup2_items->setObjectName(QStringLiteral("RadioGroup2_items"));
-    const QString items[2] = {QStringLiteral("moyenne de chaque classe ="), QStringLiteral("centre de chaque classe     =")};
+    const QString items[2] = {QStringLiteral("moyenne de chaque classe ="),
+                              QStringLiteral("centre de chaque classe     =")};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(items[i], RadioGroup2);
         r->setObjectName(QStringLiteral("RadioGroup2_item%1").arg(i));
@@ -259,7 +261,8 @@ void TForm1::creeLesControles() {
     setup_SpeedButton6->setIconSize(QSize(32, 32));
     setup_SpeedButton6->setToolTip(QStringLiteral("Setup"));
     SpeedButton3 = flat_button(this, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
-    SpeedButton_exit = flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
+    SpeedButton_exit =
+        flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
     for (QToolButton* b : {SpeedButton3, SpeedButton_exit}) b->setFont(bold(base, 9));
     Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 422, 40});
     Label15->setFont(bold(base, 14));
@@ -295,7 +298,8 @@ void TForm1::creeLesControles() {
     Panel4 = new Panel(this, QStringLiteral("Panel4"));
     Panel4->setGeometry(kRightX - 40, kColumnsY + 20, 395, 501);
     Panel4->setColor(kSilver);
-    StaticText4 = static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {29, 14, 337, 24});
+    StaticText4 =
+        static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {29, 14, 337, 24});
     StaticText8 = static_text(Panel4, "StaticText8", QStringLiteral("associée à un fichier texte"), {29, 40, 337, 24});
     for (QLabel* l : {StaticText4, StaticText8}) {
         l->setAlignment(Qt::AlignCenter);
@@ -312,8 +316,8 @@ void TForm1::creeLesControles() {
     Edit4->setReadOnly(true);
     Edit4->setToolTip(QStringLiteral("Dossier du programme"));
     Label44 = label(Panel4, "Label44", QStringLiteral(" => Logiciels"), {273, 322, 93, 22});
-    StaticText9 = static_text(Panel4, "StaticText9",
-                              QStringLiteral("Histogramme, Tau, T 1/2, C0 et activité initiale"), {29, 350, 337, 22});
+    StaticText9 = static_text(Panel4, "StaticText9", QStringLiteral("Histogramme, Tau, T 1/2, C0 et activité initiale"),
+                              {29, 350, 337, 22});
     for (QLabel* l : {StaticText5, StaticText6, StaticText9}) l->setAlignment(Qt::AlignCenter);
     Panel5 = new Panel(Panel4, QStringLiteral("Panel5"), QStringLiteral("Close"));
     Panel5->setGeometry(147, 450, 100, 32);
@@ -334,9 +338,8 @@ void TForm1::creeLesControles() {
     ancres->etire(Memo2);
     ancres->etire(Memo4);
     for (QWidget* w : std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6,
-                                                     SpeedButton3, SpeedButton_exit, Label15}) {
+                                                      SpeedButton3, SpeedButton_exit, Label15}) {
         ancres->suit(w);
     }
     ancres->suit(Label38, true);
 }
-

@@ -24,7 +24,8 @@ void TForm1::SpeedButton_1Click() {
 
     FileState& file_state = etat_->file_state;
     file_state.fichier_donnees = fichier_donnees_choisi(*choisi);
-    ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees), etat_->settings_failures);
+    ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees),
+                       etat_->settings_failures);
     const QString nom = platform::name_part(file_state.fichier_donnees);
     setWindowTitle(nom + QStringLiteral("     vorn"));
     Label38->setTextFormat(Qt::PlainText);

@@ -15,7 +15,8 @@ void TForm1::traite_les_lignes_memo() {
     // store and nothing below is shown.
     const PasseDesLignes passe = passe_des_lignes(lignes, store);
 
-    Label_nb_ligne->setText(nb_lignes + QStringLiteral(", cumul = ") + platform::format_picture("#.##", store.cumul_durees));
+    Label_nb_ligne->setText(nb_lignes + QStringLiteral(", cumul = ") +
+                            platform::format_picture("#.##", store.cumul_durees));
 
     // The time axis of the records plot grows to hold the whole acquisition.
     if (const auto echelle = echelle_agrandie(Edit1->text(), store.duree_acquisition)) Edit1->setText(*echelle);
@@ -24,7 +25,8 @@ void TForm1::traite_les_lignes_memo() {
 
     StaticText1->setText(platform::decimal(store.nb_points[1]));
     if (passe.capacite_depassee) {
-        platform::show_message(QStringLiteral(" le nombre maximum de données est de ") + platform::decimal(NB_MAX_DONNEES) +
+        platform::show_message(QStringLiteral(" le nombre maximum de données est de ") +
+                               platform::decimal(NB_MAX_DONNEES) +
                                QStringLiteral(" pour le moment => source à modifier"));
     }
     StaticText3->setText(platform::format_picture("#.##", passe.derniere_duree));

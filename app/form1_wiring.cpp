@@ -56,4 +56,3 @@ void TForm1::relieLesControles() {
 
     relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
 }
-

@@ -89,7 +89,7 @@ public:
     // --- Comment area
     QLabel* Label19 = nullptr;  // "Commentaires"
     QPlainTextEdit* Memo2 = nullptr;
-    QLabel* Label39 = nullptr;  // comment file name
+    QLabel* Label39 = nullptr;                   // comment file name
     QToolButton* SpeedButton_comment = nullptr;  // "Enregistrer"
 
     // --- Plots
@@ -142,7 +142,7 @@ public:
     QCheckBox* CheckBox2 = nullptr;
     QLabel* Label9 = nullptr;  // "thickness lines"
     QLineEdit* Edit3 = nullptr;
-    Panel* Panel7 = nullptr;  // "color window"
+    Panel* Panel7 = nullptr;              // "color window"
     QToolButton* SpeedButton2 = nullptr;  // "Close"
 
     // --- About panel
@@ -223,7 +223,7 @@ protected:
 private:
     std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
 
-    void creeLesControles();  // builds every control with its name, caption and default
+    void creeLesControles();   // builds every control with its name, caption and default
     void relieLesControles();  // connects every control to its handler
 
     // --- Start-up, panels, colour: private members

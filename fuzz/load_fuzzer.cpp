@@ -60,7 +60,8 @@ void verifie(bool condition, const char* what) {
 // on disk rewritten thousands of times a second waits for the disk.
 const QString& chemin_donnees() {
     static const QString chemin = [] {
-        const QDir dossier = QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
+        const QDir dossier =
+            QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
         return dossier.filePath(QStringLiteral("vorns-fuzz-%1.txt").arg(static_cast<qint64>(::getpid())));
     }();
     static const bool efface_a_la_fin = std::atexit([] { QFile::remove(chemin_donnees()); }) == 0;
@@ -162,7 +163,8 @@ void verifie_classes(const ResultatClasses& r) {
     }
     verifie(total == record_store.nb_points[1], "classes and durations left out do not add up to the records");
     verifie(r.effectif_max == max_montre, "largest class count wrong");
-    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0), "figures shown without their guards");
+    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0),
+            "figures shown without their guards");
 }
 
 // The counters of a store as at start. The series keep what earlier inputs
@@ -199,9 +201,8 @@ void charge(const uint8_t* data, size_t size) {
         finding("the data file just written cannot be read:", *e);
     }
     {
-        const QStringList attendues =
-            platform::split_lines(platform::decode_text(QByteArray(reinterpret_cast<const char*>(data),
-                                                                   static_cast<qsizetype>(size))));
+        const QStringList attendues = platform::split_lines(
+            platform::decode_text(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
         verifie(lignes.size() == attendues.size(), "packed lines and split lines differ in number");
         for (qsizetype i = 0; i < attendues.size(); ++i) {
             verifie(lignes.at(i) == attendues.at(i), "packed lines and split lines differ");
@@ -216,13 +217,15 @@ void charge(const uint8_t* data, size_t size) {
     verifie_serie_1(erreur_rapide ? nullptr : &rapide);
     verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
     if (erreur_rapide) {
-        verifie(record_store.duree_acquisition == kDureePrecedente, "a failed record pass changed the acquisition time");
+        verifie(record_store.duree_acquisition == kDureePrecedente,
+                "a failed record pass changed the acquisition time");
     } else {
         const std::int32_t n = record_store.nb_points[1];
         verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
-        verifie(n == 0 ? rapide.derniere_duree == 0
-                       : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
-                "acquisition time is not the elapsed time of the last record");
+        verifie(
+            n == 0 ? rapide.derniere_duree == 0
+                   : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
+            "acquisition time is not the elapsed time of the last record");
     }
     if (erreur_rapide) return;  // the window shows the error and stops the load here
 
@@ -230,7 +233,8 @@ void charge(const uint8_t* data, size_t size) {
     std::optional<QString> echelle_x;
     if (erreur_de([&] { echelle_x = echelle_agrandie(kEchelleX, record_store.duree_acquisition); })) return;
     if (echelle_x) {
-        verifie(platform::str_to_int(*echelle_x) >= record_store.duree_acquisition, "the grown time axis does not hold the acquisition");
+        verifie(platform::str_to_int(*echelle_x) >= record_store.duree_acquisition,
+                "the grown time axis does not hold the acquisition");
     }
 
     // The class pass with its listing.

@@ -92,7 +92,8 @@ QPainter& Toile::peintre() {
 
 std::uint32_t* Toile::pixels_directs(qsizetype& mots_par_ligne) {
     const QImage::Format f = image_.format();
-    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return nullptr;
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
     if (peintre_.isActive()) peintre_.end();
     mots_par_ligne = image_.bytesPerLine() / 4;
     return reinterpret_cast<std::uint32_t*>(image_.bits());

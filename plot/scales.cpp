@@ -3,9 +3,7 @@
 #include "platform/numbers.h"
 #include "text/steps.h"
 
-long double arrondi_cinq(long double x) {
-    return 5 * static_cast<long double>(platform::round_to_int((x + 2.5L) / 5));
-}
+long double arrondi_cinq(long double x) { return 5 * static_cast<long double>(platform::round_to_int((x + 2.5L) / 5)); }
 
 void lit_echelles(int n, QStringView texte_x, QStringView texte_y, PlotScales& echelles) {
     echelles.echelle_x[n] = platform::str_to_float(texte_x);

@@ -62,8 +62,8 @@ TEST_F(ClassPass, NumberOfClassesRoundsHalvesToEven) {
         long double dX, x_max;
         std::int32_t n;
     };
-    const Cas cas[] = {{10, 805, 80}, {10, 815, 82}, {10, 4, 0},        {2.5L, 800, 320},
-                       {10, 10010, 1001}, {10, -4, 0}, {10, -16, -2}};
+    const Cas cas[] = {{10, 805, 80},     {10, 815, 82}, {10, 4, 0},   {2.5L, 800, 320},
+                       {10, 10010, 1001}, {10, -4, 0},   {10, -16, -2}};
     for (const Cas& c : cas) {
         prend_largeur_classe(c.dX, class_table);
         EXPECT_EQ(nombre_de_classes(c.x_max, class_table), c.n) << static_cast<double>(c.x_max);
@@ -77,8 +77,9 @@ TEST_F(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
     for (long double x_max : {4.0L, -16.0L}) {
         const Passe p = passe(10, x_max);
         const QString n = platform::decimal(p.resultat.n_classe);
-        EXPECT_EQ(p.resultat.trace, (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
-                                                 QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
+        EXPECT_EQ(p.resultat.trace,
+                  (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
+                               QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
         EXPECT_TRUE(p.listing.isEmpty());
         EXPECT_FALSE(p.resultat.statistiques.has_value());
         EXPECT_EQ(record_store.nb_points[2], p.resultat.n_classe);
@@ -204,7 +205,8 @@ TEST_F(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
     EXPECT_TRUE(erreur_de([&] { nombre_de_classes(1e300L, class_table); }).contains(QStringLiteral("1001")));
     // Beyond the range of the stored class bounds.
     prend_largeur_classe(1e4000L, class_table);
-    EXPECT_TRUE(erreur_de([&] { nombre_de_classes(1e4001L, class_table); }).startsWith(QStringLiteral("X max = 1E4001")));
+    EXPECT_TRUE(
+        erreur_de([&] { nombre_de_classes(1e4001L, class_table); }).startsWith(QStringLiteral("X max = 1E4001")));
     EXPECT_EQ(record_store.nb_points[2], 80);
 }
 

@@ -36,7 +36,11 @@ struct Etat {
 };
 
 Etat montre(const TForm1& f) {
-    return {f.Label17->text(), f.Edit7->text(), lignes(f.Memo4), statistiques(f), f.etat().record_store.nb_points[2],
+    return {f.Label17->text(),
+            f.Edit7->text(),
+            lignes(f.Memo4),
+            statistiques(f),
+            f.etat().record_store.nb_points[2],
             f.etat().class_table.largeur_classe};
 }
 
@@ -154,8 +158,8 @@ TEST_F(ClassPassWindow, ListingHasTheFocusWithTheCaretAfterItsFirstCharacter) {
     // An empty listing has no position 1: the caret stays at its start, without a warning.
     static QStringList avertissements;
     avertissements.clear();
-    const QtMessageHandler avant = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& m) { avertissements << m; });
+    const QtMessageHandler avant =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { avertissements << m; });
     form.Edit6->setText(QStringLiteral("4"));
     form.affecte_classe();
     qInstallMessageHandler(avant);
@@ -183,7 +187,8 @@ TEST_F(ClassPassWindow, ClassWidthButtonsNeedAWholeNumberButThePassTakesDecimals
     form.affecte_classe();
     form.Edit8->setText(QStringLiteral("2.5"));
     const Etat avant = montre(form);
-    for (QAbstractButton* bouton : {static_cast<QAbstractButton*>(form.SpeedButton12), static_cast<QAbstractButton*>(form.SpeedButton10)}) {
+    for (QAbstractButton* bouton :
+         {static_cast<QAbstractButton*>(form.SpeedButton12), static_cast<QAbstractButton*>(form.SpeedButton10)}) {
         recorder().messages.clear();
         bouton->click();
         EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'2.5' is not a valid integer value")});

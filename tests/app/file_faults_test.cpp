@@ -12,13 +12,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
-const QByteArray kHeader = "Run 7\r\nfaults\r\nHeure\tDur\xe9"
-                           "e\r\n";
+const QByteArray kHeader =
+    "Run 7\r\nfaults\r\nHeure\tDur\xe9"
+    "e\r\n";
 
 // `count` records after the origin line, durations shifted by `shift`.
 QByteArray run(int count, int shift = 0) {
@@ -104,26 +105,32 @@ TEST_F(FileFaults, EveryChangeBetweenTwoTicksIsSeenAndEndsInTheFiguresOfTheFile)
         {"truncated, rewritten shorter", false, [&](const QString& p) { write_bytes(p, run(5)); }, false, {}},
         {"truncated, rewritten longer", true, [&](const QString& p) { write_bytes(p, run(30)); }, false, {}},
         {"rewritten, same size, at once", false, [&](const QString& p) { write_bytes(p, same_size); }, false, {}},
-        {"rewritten, same size, old time put back", true,
+        {"rewritten, same size, old time put back",
+         true,
          [&](const QString& p) {
              write_bytes(p, same_size);
              ASSERT_TRUE(set_modification_time(p, old_time));
          },
-         false, {}},
-        {"replaced by a rename, same size", false,
+         false,
+         {}},
+        {"replaced by a rename, same size",
+         false,
          [&](const QString& p) {
              const QString other = p + QStringLiteral(".new");
              write_bytes(other, same_size);
              ASSERT_TRUE(QFile::remove(p));
              ASSERT_TRUE(QFile::rename(other, p));
          },
-         false, {}},
-        {"deleted and created again before the tick", false,
+         false,
+         {}},
+        {"deleted and created again before the tick",
+         false,
          [&](const QString& p) {
              ASSERT_TRUE(QFile::remove(p));
              write_bytes(p, same_size);
          },
-         false, {}},
+         false,
+         {}},
         {"deleted, then created again", false, [&](const QString& p) { ASSERT_TRUE(QFile::remove(p)); }, true,
          [&](const QString& p) { write_bytes(p, same_size); }},
         {"replaced by a folder, then by a file again", false,
@@ -218,7 +225,8 @@ TEST_F(FileFaults, SettingsFilesThatCannotBeWrittenAreReportedOnceAndNothingElse
         QStringList expected;
         for (const QString& name : files)
             expected << QStringLiteral("Cannot write file \"%1\". ").arg(QDir::toNativeSeparators(program.file(name)));
-        ASSERT_EQ(recorder().messages.size(), expected.size()) << recorder().messages.join(QLatin1Char('|')).toStdString();
+        ASSERT_EQ(recorder().messages.size(), expected.size())
+            << recorder().messages.join(QLatin1Char('|')).toStdString();
         for (int i = 0; i < expected.size(); ++i)
             EXPECT_TRUE(recorder().messages[i].startsWith(expected[i])) << recorder().messages[i].toStdString();
     };

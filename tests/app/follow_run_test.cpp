@@ -40,13 +40,13 @@ TEST_F(FollowRun, WindowEndsWithTheFiguresOfTheWrittenFileAndThenStopsReloading)
     const QString path = folder.filePath(QStringLiteral("live.txt"));
     // A flat background puts some durations beyond the shown classes; the
     // decimal comma and the comment lines are read like an acquisition's.
-    simulator.start(QStringLiteral(VORNS_ACQUISITION),
-                    {QStringLiteral("--output"), path, QStringLiteral("--events"), QStringLiteral("70"),
-                     QStringLiteral("--interval-ms"), QStringLiteral("70"), QStringLiteral("--seed"),
-                     QStringLiteral("2197"), QStringLiteral("--background"), QStringLiteral("0.1"),
-                     QStringLiteral("--decimals"), QStringLiteral("2"), QStringLiteral("--comma"),
-                     QStringLiteral("--comment-every"), QStringLiteral("25"), QStringLiteral("--sauvegarde"),
-                     QStringLiteral("--date"), QStringLiteral("2026-03-02")});
+    simulator.start(
+        QStringLiteral(VORNS_ACQUISITION),
+        {QStringLiteral("--output"), path, QStringLiteral("--events"), QStringLiteral("70"),
+         QStringLiteral("--interval-ms"), QStringLiteral("70"), QStringLiteral("--seed"), QStringLiteral("2197"),
+         QStringLiteral("--background"), QStringLiteral("0.1"), QStringLiteral("--decimals"), QStringLiteral("2"),
+         QStringLiteral("--comma"), QStringLiteral("--comment-every"), QStringLiteral("25"),
+         QStringLiteral("--sauvegarde"), QStringLiteral("--date"), QStringLiteral("2026-03-02")});
     ASSERT_TRUE(simulator.waitForStarted(10000)) << simulator.errorString().toStdString();
     // The user picks the file as soon as the run has created it, before any
     // record; the window then follows it.

@@ -8,9 +8,9 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -55,10 +55,8 @@ TEST(MainWindow, ControlsAreFoundByTheirNamesWithTheirTexts) {
         const char* text;
     };
     const Case cases[] = {
-        {"Label42", "durée totale (moyenne classe) = "},
-        {"Label24", "évènements ="},
-        {"Label32", "Cm, événemets à vie moyenne ="},
-        {"Label36", "Activité initiale = C0 / durée d'acquisition ="},
+        {"Label42", "durée totale (moyenne classe) = "}, {"Label24", "évènements ="},
+        {"Label32", "Cm, événemets à vie moyenne ="},    {"Label36", "Activité initiale = C0 / durée d'acquisition ="},
         {"StaticText8", "associée à un fichier texte"},
     };
     for (const Case& c : cases) {
@@ -96,10 +94,8 @@ TEST(MainWindow, FieldsButtonsAndCheckBoxesHaveTheirDefaults) {
     EXPECT_FALSE(form.setup_SpeedButton6->icon().isNull()) << "the setup button shows a picture";
 
     const std::tuple<const char*, const char*, bool> checks[] = {
-        {"sound_CheckBox8", "sound", false},
-        {"autoscale_X_CheckBox7", "autoscale", true},
-        {"autoscale_Y_CheckBox8", "autoscale", true},
-        {"CheckBox1", "autoscale", true},
+        {"sound_CheckBox8", "sound", false},          {"autoscale_X_CheckBox7", "autoscale", true},
+        {"autoscale_Y_CheckBox8", "autoscale", true}, {"CheckBox1", "autoscale", true},
         {"CheckBox2", "test file time / size", true},
     };
     for (const auto& [name, caption, checked] : checks) {
@@ -180,8 +176,8 @@ TEST(MainWindowLayout, NothingOverlapsAndEverythingFits) {
             auto* w = qobject_cast<QWidget*>(o);
             if (!w || w->isWindow() || !w->isVisibleTo(parent)) continue;
             shown.push_back(w);
-            EXPECT_TRUE(area.contains(w->geometry())) << w->objectName().toStdString() << " leaves "
-                                                      << parent->objectName().toStdString();
+            EXPECT_TRUE(area.contains(w->geometry()))
+                << w->objectName().toStdString() << " leaves " << parent->objectName().toStdString();
         }
         for (std::size_t i = 0; i < shown.size(); ++i) {
             for (std::size_t j = i + 1; j < shown.size(); ++j) {

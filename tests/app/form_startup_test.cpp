@@ -65,10 +65,10 @@ TEST(FormCreate, TheColourFileGivesTheLowEightBitsOfEachLine) {
         {"255\r\n0\r\n0\r\n", QColor(255, 0, 0)},
         {"300\r\n-1\r\n0\r\n", QColor(44, 255, 0)},
         {"256\r\n512\r\n-256\r\n", QColor(0, 0, 0)},
-        {"10\r\n", QColor(10, 10, 10)},                  // a one-line file gives its line for all three
-        {"\r\n\r\n\r\n", QColor(201, 202, 203)},         // empty lines take the defaults
+        {"10\r\n", QColor(10, 10, 10)},           // a one-line file gives its line for all three
+        {"\r\n\r\n\r\n", QColor(201, 202, 203)},  // empty lines take the defaults
         {"", QColor(201, 202, 203)},
-        {"  7\n8\r9", QColor(7, 8, 9)},                  // leading blanks, any line end
+        {"  7\n8\r9", QColor(7, 8, 9)},  // leading blanks, any line end
         {"2147483647\r\n-2147483648\r\n65\r\n", QColor(255, 0, 65)},
     };
     for (const Case& c : cases) {
@@ -133,7 +133,8 @@ TEST(FormCreate, CentresTheWindowWithIntegerHalvesOrPutsItAtZero) {
         {area.width(), area.height(), 0, 0},
         {area.width() + 300, area.height() - 2, 0, 1},
         {area.width() - 2, area.height() + 300, 1, 0},
-        {1063, 803, 1063 < area.width() ? (area.width() - 1063) / 2 : 0, 803 < area.height() ? (area.height() - 803) / 2 : 0},
+        {1063, 803, 1063 < area.width() ? (area.width() - 1063) / 2 : 0,
+         803 < area.height() ? (area.height() - 803) / 2 : 0},
     };
     for (const Case& c : cases) {
         form.resize(c.width, c.height);

@@ -28,5 +28,6 @@ protected:
 
 // A small run: two title lines, the header, the origin and two records.
 inline QByteArray petit_fichier() {
-    return "Run 12\r\nSample B\r\nHeure\tDur\xE9" "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n";
+    return "Run 12\r\nSample B\r\nHeure\tDur\xE9"
+           "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n";
 }

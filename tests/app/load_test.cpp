@@ -65,7 +65,7 @@ TEST_F(DataFileWindow, ShortFilesLeaveMissingHeaderLabelsEmptyAndNoRecords) {
 
 TEST_F(DataFileWindow, UtfEightAndWindows1252FilesAreBothRead) {
     const QByteArray cas[] = {"\xEF\xBB\xBFRun \xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\nx\r\n",  // UTF-8 with its mark
-                              "Run \xE9t\xE9 \x80\r\nx\r\n"};                                 // Windows-1252
+                              "Run \xE9t\xE9 \x80\r\nx\r\n"};                             // Windows-1252
     for (const QByteArray& contenu : cas) {
         charge(ecrit(QStringLiteral("run.txt"), contenu));
         EXPECT_EQ(form.Label3->text(), QStringLiteral("Run été €"));
@@ -169,12 +169,7 @@ TEST_F(DataFileWindow, MoreThanTheCapacityIsReportedDuringTheLoadWhileTheStripIs
     // The capacity message is shown in the middle of the load.
     QByteArray gros = "Run\r\nSample\r\nHeure\tDuree\r\n00:00:00\t1\r\n";
     for (int k = 1; k <= NB_MAX_DONNEES + 1; ++k) {
-        gros += QStringLiteral("%1:%2:%3\t%4\r\n")
-                    .arg(k / 3600)
-                    .arg(k / 60 % 60)
-                    .arg(k % 60)
-                    .arg(k % 9)
-                    .toLatin1();
+        gros += QStringLiteral("%1:%2:%3\t%4\r\n").arg(k / 3600).arg(k / 60 % 60).arg(k % 60).arg(k % 9).toLatin1();
     }
     QColor pendant;
     QString compte_pendant;
@@ -186,8 +181,9 @@ TEST_F(DataFileWindow, MoreThanTheCapacityIsReportedDuringTheLoadWhileTheStripIs
     };
     form.StaticText3->setText(QStringLiteral("before"));
     charge(ecrit(QStringLiteral("big.txt"), gros));
-    EXPECT_EQ(recorder().messages,
-              QStringList{QStringLiteral(" le nombre maximum de données est de 50000 pour le moment => source à modifier")});
+    EXPECT_EQ(
+        recorder().messages,
+        QStringList{QStringLiteral(" le nombre maximum de données est de 50000 pour le moment => source à modifier")});
     EXPECT_EQ(pendant, kRouge);
     // The message comes after the record count and before the acquisition time.
     EXPECT_EQ(compte_pendant, QStringLiteral("50000"));

@@ -53,7 +53,7 @@ TEST_F(BoutonsEchelle, EachButtonStepsItsFieldAndRedrawsItsPlot) {
                 << b.nom << " on " << p.avant;
             EXPECT_EQ(record_store.serie_courante, b.graphe) << b.nom;
             const long double lu = (champ == form.Edit1 || champ == form.Edit6) ? plot_scales.echelle_x[b.graphe]
-                                                                                 : plot_scales.echelle_y[b.graphe];
+                                                                                : plot_scales.echelle_y[b.graphe];
             EXPECT_EQ(lu, attendu.toDouble()) << b.nom << ": the redraw read the new value";
         }
     }

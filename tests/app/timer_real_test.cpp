@@ -81,8 +81,9 @@ TEST_F(RealTimer, TicksOpenNoBoxOnTopOfAnOpenOne) {
 // vanished file has been reported the stored size keeps it quiet.
 TEST_F(RealTimer, VanishedFileGivesOneMessageAndIsReloadedWhenItComesBack) {
     const QString path = folder.filePath(QStringLiteral("run.txt"));
-    const QByteArray header = "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
-                              "e\r\n";
+    const QByteArray header =
+        "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
+        "e\r\n";
     write_bytes(path, header + "10:00:00\t120.5\r\n");
     file_state.fichier_donnees = path;
     file_state.taille_precedente = platform::file_size(path);

@@ -16,13 +16,14 @@ namespace {
 const QRgb kOlive = qRgb(128, 128, 0);
 const QRgb kTeal = qRgb(0, 128, 128);
 
-const QByteArray kHeader = "Run 12\r\n2026-03-02 detector B\r\nHeure\tDur\xe9"
-                           "e\r\n";
+const QByteArray kHeader =
+    "Run 12\r\n2026-03-02 detector B\r\nHeure\tDur\xe9"
+    "e\r\n";
 
 QByteArray data_lines(int count) {
     QByteArray bytes;
-    for (int i = 0; i < count; ++i) bytes += QByteArray("10:00:") + QByteArray::number(10 + i) + "\t" +
-                                             QByteArray::number(100 + 7 * i) + ".5\r\n";
+    for (int i = 0; i < count; ++i)
+        bytes += QByteArray("10:00:") + QByteArray::number(10 + i) + "\t" + QByteArray::number(100 + 7 * i) + ".5\r\n";
     return bytes;
 }
 

@@ -31,8 +31,8 @@ TEST(Reload, TheTickComparesTheLinesOnlyAfterARecentChange) {
     struct Case {
         const char* what;
         bool sur_changement;
-        VueDuFichier vue;       // taken by the tick
-        bool recent_retenu;     // what the last load (or tick) stored
+        VueDuFichier vue;    // taken by the tick
+        bool recent_retenu;  // what the last load (or tick) stored
         bool lignes_changees;
         bool recharge, lignes_lues, recent_apres;
     };

@@ -186,9 +186,11 @@ TEST_F(Rendu, TitleIsTheFileNameAtTheTopLeft) {
     }
     record_store.nb_points[1] = 0;
 
-    const QImage image = dessine(1, CARRE, "150", "1000", parametres(2, Dessin::rapide, QStringLiteral("/data/runs/désintégration 3.txt")));
+    const QImage image = dessine(1, CARRE, "150", "1000",
+                                 parametres(2, Dessin::rapide, QStringLiteral("/data/runs/désintégration 3.txt")));
     const Pixels titre = de_couleur(image, MARINE, QRect(45, 0, 298, 60));
-    const Pixels attendu = de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("désintégration 3.txt"), 'd', 'b'}}), MARINE);
+    const Pixels attendu =
+        de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("désintégration 3.txt"), 'd', 'b'}}), MARINE);
     EXPECT_EQ(titre, attendu);
     int haut = 343, bas = 0, gauche = 343;
     for (const auto& [x, y] : titre) {
@@ -294,7 +296,8 @@ TEST_F(Rendu, EmptySeriesHasAxesLabelsTitleAndRedLinesFromTheLastFigures) {
     EXPECT_EQ(de_couleur(image, ROUGE), attendu);
     EXPECT_FALSE(de_couleur(image, MARINE, QRect(45, 0, 200, 30)).empty());
     const Pixels bleus = de_couleur(image, BLEU);
-    EXPECT_TRUE(std::all_of(bleus.begin(), bleus.end(), [](const auto& p) { return p.first <= 40 || p.second >= 313; }));
+    EXPECT_TRUE(
+        std::all_of(bleus.begin(), bleus.end(), [](const auto& p) { return p.first <= 40 || p.second >= 313; }));
 }
 
 TEST_F(Rendu, ThicknessZeroDrawsOnePixelLinesAndNoDots) {
@@ -485,7 +488,8 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
     }
     // The full capacity of the records plot.
     Points plein;
-    for (int k = 0; k < 50000; ++k) plein.emplace_back(150.0 * k / 50000, -std::log(1 - aleatoire.generateDouble()) * 150);
+    for (int k = 0; k < 50000; ++k)
+        plein.emplace_back(150.0 * k / 50000, -std::log(1 - aleatoire.generateDouble()) * 150);
     met_serie(1, plein);
     for (std::int32_t t : {1, 2}) {
         EXPECT_EQ(dessine(1, QSize(372, 95), "150", "1000", parametres(t, Dessin::simple)),

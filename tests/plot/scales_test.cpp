@@ -9,9 +9,9 @@ TEST(Scales, TickStepIsTheTenthBroughtToAMultipleOfFive) {
         const char* echelle;
         long double pas;
     };
-    const Cas cas[] = {{"1000", 100}, {"800", 80}, {"150", 20}, {"155", 20}, {"100", 10}, {"35", 5},   {"20", 5},
-                       {"5", 5},      {"2", 5},    {"1", 5},    {"0", 0},    {"-10", 0}, {"-50", 0}, {"-60", -5},
-                       {"250", 30},   {"0.3", 5},  {"1E4", 1000}};
+    const Cas cas[] = {{"1000", 100}, {"800", 80}, {"150", 20}, {"155", 20}, {"100", 10},  {"35", 5},
+                       {"20", 5},     {"5", 5},    {"2", 5},    {"1", 5},    {"0", 0},     {"-10", 0},
+                       {"-50", 0},    {"-60", -5}, {"250", 30}, {"0.3", 5},  {"1E4", 1000}};
     PlotScales plot_scales;
     for (const Cas& c : cas) {
         lit_echelles(2, QString::fromLatin1(c.echelle), QString::fromLatin1(c.echelle), plot_scales);
@@ -59,8 +59,8 @@ TEST(Scales, AutoscaleValueFromTheLargestValue) {
         long double maximum;
         const char* texte;
     };
-    for (const Cas c : {Cas{137.3L, "155"}, Cas{913, "1005"}, Cas{90.9L, "100"}, Cas{1, "5"}, Cas{95.5L, "110"},
-                        Cas{0.01L, "0"}}) {
+    for (const Cas c :
+         {Cas{137.3L, "155"}, Cas{913, "1005"}, Cas{90.9L, "100"}, Cas{1, "5"}, Cas{95.5L, "110"}, Cas{0.01L, "0"}}) {
         const auto texte = valeur_autoscale(c.maximum);
         ASSERT_TRUE(texte.has_value()) << static_cast<double>(c.maximum);
         EXPECT_EQ(*texte, QString::fromLatin1(c.texte)) << static_cast<double>(c.maximum);

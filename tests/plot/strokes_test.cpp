@@ -79,7 +79,8 @@ TEST(Strokes, OnePixelLinesJoinBothEndsWithOnePixelPerStep) {
         // Every pixel lies within half a pixel of the line along the minor axis.
         for (const auto& [x, y] : pixels) {
             const double dx = q.x() - p.x(), dy = q.y() - p.y();
-            const double cote = std::abs(static_cast<double>(x - p.x()) * dy - static_cast<double>(y - p.y()) * dx) / std::max(std::abs(dx), std::abs(dy));
+            const double cote = std::abs(static_cast<double>(x - p.x()) * dy - static_cast<double>(y - p.y()) * dx) /
+                                std::max(std::abs(dx), std::abs(dy));
             EXPECT_LE(cote, 0.5 + 1e-9);
         }
     }

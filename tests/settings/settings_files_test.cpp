@@ -99,7 +99,12 @@ TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
         {"a\nb", 4, "d", twenty({{1, "a"}, {2, "b"}, {4, "d"}})},
         {"", 1, "x", twenty({{1, "x"}})},
         {"only\r\n", 1, "", twenty({})},
-        {nullptr, 1, "dur\xC3\xA9" "e", twenty({}).replace(0, 0, "dur\xE9" "e")},
+        {nullptr, 1,
+         "dur\xC3\xA9"
+         "e",
+         twenty({}).replace(0, 0,
+                            "dur\xE9"
+                            "e")},
     };
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
@@ -154,9 +159,8 @@ TEST(EcritParametre, AFailedWriteIsReportedOnceAndWithoutTone) {
     ecrit_parametre(QStringLiteral("1"), kName, 1, echecs);
     ecrit_parametre(QStringLiteral("2"), kName, 2, echecs);
     ASSERT_EQ(recorder().messages.size(), 1);
-    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +
-                                                       QDir::toNativeSeparators(folder.file(kName)) +
-                                                       QStringLiteral("\". ")))
+    EXPECT_TRUE(recorder().messages.front().startsWith(
+        QStringLiteral("Cannot write file \"") + QDir::toNativeSeparators(folder.file(kName)) + QStringLiteral("\". ")))
         << recorder().messages.front().toStdString();
     EXPECT_TRUE(recorder().tones.empty());
     EXPECT_EQ(recorder().beeps, 0);

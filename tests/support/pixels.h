@@ -19,4 +19,6 @@ inline Pixels de_couleur(const QImage& image, QRgb couleur, QRect zone = {}) {
 }
 
 // How many pixels of `couleur` inside `zone`.
-inline std::size_t compte(const QImage& image, QRgb couleur, QRect zone = {}) { return de_couleur(image, couleur, zone).size(); }
+inline std::size_t compte(const QImage& image, QRgb couleur, QRect zone = {}) {
+    return de_couleur(image, couleur, zone).size();
+}

@@ -17,26 +17,19 @@ TEST(PasSuperieur, SmallestGridValueNotBelow) {
         long double result;
         std::int32_t digit;
     };
-    const Case cases[] = {
-        {165, 200, 2},
-        {200, 200, 2},
-        {950, 1000, 10},
-        {100, 100, 10},  // 10 x 10^1 comes before 1 x 10^2 going up
-        {101, 200, 2},
-        {1, 1, 10},
-        {1.5L, 2, 2},
-        {0.35L, 0.4L, 4},
-        {0.3L, 0.3L, 3},
-        {40.7L, 50, 5},
-        {0, 1E-9L, 1},
-        {-5, 1E-9L, 1},
-        {1E-9L, 1E-9L, 1},
-        {1.5E-9L, 2E-9L, 2},
-        {9E10L, 9E10L, 9},
-        {9.5E10L, 1E11L, 10},
-        {1E11L, 1E11L, 10},
-        {2E11L, 10, kUntouched},  // nothing found: the default, digit not written
-    };
+    const Case
+        cases[] =
+            {
+                {165, 200, 2},      {200, 200, 2},
+                {950, 1000, 10},    {100, 100, 10},  // 10 x 10^1 comes before 1 x 10^2 going up
+                {101, 200, 2},      {1, 1, 10},
+                {1.5L, 2, 2},       {0.35L, 0.4L, 4},
+                {0.3L, 0.3L, 3},    {40.7L, 50, 5},
+                {0, 1E-9L, 1},      {-5, 1E-9L, 1},
+                {1E-9L, 1E-9L, 1},  {1.5E-9L, 2E-9L, 2},
+                {9E10L, 9E10L, 9},  {9.5E10L, 1E11L, 10},
+                {1E11L, 1E11L, 10}, {2E11L, 10, kUntouched},  // nothing found: the default, digit not written
+            };
     for (const Case& c : cases) {
         std::int32_t digit = kUntouched;
         EXPECT_EQ(pas_superieur(digit, c.x), c.result) << static_cast<double>(c.x);
@@ -51,18 +44,11 @@ TEST(PasInferieur, LargestGridValueNotAbove) {
         std::int32_t digit;
     };
     const Case cases[] = {
-        {90.9L, 90, 9},
-        {100, 100, 1},  // 1 x 10^2 comes before 10 x 10^1 going down
-        {0.95L, 0.9L, 9},
-        {5E12L, 1E12L, 10},
-        {1E12L, 1E12L, 10},
-        {9.99E11L, 9E11L, 9},
-        {1E-8L, 1E-8L, 1},
-        {1.9E-8L, 1E-8L, 1},
-        {0.3L, 0.3L, 3},
-        {0, 1, kUntouched},  // nothing found: the default, digit not written
-        {-5, 1, kUntouched},
-        {9E-9L, 1, kUntouched},
+        {90.9L, 90, 9},      {100, 100, 1},  // 1 x 10^2 comes before 10 x 10^1 going down
+        {0.95L, 0.9L, 9},    {5E12L, 1E12L, 10},     {1E12L, 1E12L, 10}, {9.99E11L, 9E11L, 9}, {1E-8L, 1E-8L, 1},
+        {1.9E-8L, 1E-8L, 1}, {0.3L, 0.3L, 3},        {0, 1, kUntouched},  // nothing found: the default, digit not
+                                                                          // written
+        {-5, 1, kUntouched}, {9E-9L, 1, kUntouched},
     };
     for (const Case& c : cases) {
         std::int32_t digit = kUntouched;
@@ -98,12 +84,17 @@ TEST(Steps, TheButtonSequence) {
         const char* minus;
     };
     const Case cases[] = {
-        {"0", "0", "1"},       {"1", "2", "1"},        {"2", "3", "1"},          {"3", "4", "2"},
-        {"9", "10", "8"},      {"10", "20", "9"},      {"11", "20", "10"},       {"15", "20", "10"},
-        {"20", "30", "10"},    {"22", "30", "20"},     {"44", "50", "40"},       {"90", "100", "80"},
-        {"99", "200", "90"},   {"100", "200", "90"},   {"110", "200", "100"},    {"150", "200", "100"},
-        {"800", "900", "700"}, {"990", "2000", "900"}, {"1000", "2000", "900"},  {"-5", "0", "1"},
-        {" 42", "50", "30"},   {"1818181818", "2000000000", "1000000000"},
+        {"0", "0", "1"},         {"1", "2", "1"},
+        {"2", "3", "1"},         {"3", "4", "2"},
+        {"9", "10", "8"},        {"10", "20", "9"},
+        {"11", "20", "10"},      {"15", "20", "10"},
+        {"20", "30", "10"},      {"22", "30", "20"},
+        {"44", "50", "40"},      {"90", "100", "80"},
+        {"99", "200", "90"},     {"100", "200", "90"},
+        {"110", "200", "100"},   {"150", "200", "100"},
+        {"800", "900", "700"},   {"990", "2000", "900"},
+        {"1000", "2000", "900"}, {"-5", "0", "1"},
+        {" 42", "50", "30"},     {"1818181818", "2000000000", "1000000000"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(eleve_echelle(QString::fromLatin1(c.v)).toStdString(), c.plus) << "+ on " << c.v;
@@ -129,9 +120,14 @@ TEST(Steps, TheTimeAxisGrowsToHoldTheAcquisition) {
         const char* apres;  // nullptr: the field stays; "!" + text: that error
     };
     const Case cases[] = {
-        {"150", 150, nullptr},           {"150", 0, nullptr},          {"150", 150.5L, "200"},
-        {"150", 4321.5L, "5000"},        {"10", 10.001L, "20"},         {"5000", 2E9L, "2000000000"},
-        {"150", 2.1E9L, "!Floating point overflow"},  {"150", 2E11L, "!Floating point overflow"},
+        {"150", 150, nullptr},
+        {"150", 0, nullptr},
+        {"150", 150.5L, "200"},
+        {"150", 4321.5L, "5000"},
+        {"10", 10.001L, "20"},
+        {"5000", 2E9L, "2000000000"},
+        {"150", 2.1E9L, "!Floating point overflow"},
+        {"150", 2E11L, "!Floating point overflow"},
         {"x", 5, "!'x' is not a valid integer value"},
     };
     for (const Case& c : cases) {
@@ -142,7 +138,8 @@ TEST(Steps, TheTimeAxisGrowsToHoldTheAcquisition) {
             EXPECT_EQ(erreur.toStdString(), attendu.substr(1)) << c.champ << " " << static_cast<double>(c.duree);
         } else {
             EXPECT_EQ(erreur, QStringLiteral("(no error)"));
-            EXPECT_EQ(apres.value_or(QString()).toStdString(), attendu) << c.champ << " " << static_cast<double>(c.duree);
+            EXPECT_EQ(apres.value_or(QString()).toStdString(), attendu)
+                << c.champ << " " << static_cast<double>(c.duree);
         }
     }
 }
