@@ -203,3 +203,17 @@ TEST_F(DataFileWindow, TheCountersFollowTheDecimalSeparator) {
     EXPECT_EQ(form.Label40->text(), QStringLiteral(" (0,04 h )"));
     EXPECT_EQ(record_store.serie_y[1][2], 1.5);
 }
+
+// What works on the run's results (the lifetime fit) is told of every load that went through, and of no other.
+TEST_F(DataFileWindow, EveryLoadThatGoesThroughIsAnnounced) {
+    int annonces = 0;
+    QObject::connect(&form, &TForm1::chargement_termine, [&] {
+        ++annonces;
+        EXPECT_EQ(etat.record_store.nb_points[1], 2) << "announced once the tables are those of the file";
+    });
+    charge(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    EXPECT_EQ(annonces, 1);
+    charge(chemin(QStringLiteral("missing.txt")));
+    EXPECT_EQ(annonces, 1);
+    EXPECT_EQ(recorder().messages.size(), 1);
+}
