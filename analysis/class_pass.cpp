@@ -1,7 +1,5 @@
 #include "analysis/class_pass.h"
 
-#include "analysis/class_table.h"
-#include "analysis/record_store.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -39,7 +37,9 @@ std::optional<int> classe_dans_table(long double value, long double dX) {
 }
 
 // The records the pass reads: never beyond the capacity of series 1.
-int nombre_de_durees() { return std::clamp<std::int32_t>(record_store.nb_points[1], 0, NB_MAX_DONNEES); }
+int nombre_de_durees(const RecordStore& store) {
+    return std::clamp<std::int32_t>(store.nb_points[1], 0, NB_MAX_DONNEES);
+}
 
 // Number of a class shown to the user (index + 1), for any finite index.
 QString numero_de_classe(long double indice) {
@@ -51,39 +51,38 @@ QString numero_de_classe(long double indice) {
 // Cm: the count of the class holding Tau, and that class's number. Inside the
 // table it is the class's count; outside it the durations of that class are
 // counted directly, since the table has no entry for them.
-std::pair<long double, QString> classe_de_tau(long double tau) {
-    const long double dX = class_table.largeur_classe;
+std::pair<long double, QString> classe_de_tau(long double tau, const RecordStore& store, const ClassTable& table) {
+    const long double dX = table.largeur_classe;
     if (const auto k = classe_dans_table(tau, dX)) {
-        return {class_table.effectif[static_cast<std::size_t>(*k)], numero_de_classe(*k)};
+        return {table.effectif[static_cast<std::size_t>(*k)], numero_de_classe(*k)};
     }
     const long double q = tau / dX;
     if (!std::isfinite(q)) return {0, TEXTE_INDEFINI};
     const long double indice = std::trunc(q);
     long double compte = 0;
-    const int nb = nombre_de_durees();
+    const int nb = nombre_de_durees(store);
     for (int j = 1; j <= nb; ++j) {
-        if (std::trunc(record_store.serie_y[1][static_cast<std::size_t>(j)] / dX) == indice) compte += 1;
+        if (std::trunc(store.serie_y[1][static_cast<std::size_t>(j)] / dX) == indice) compte += 1;
     }
     return {compte, numero_de_classe(indice)};
 }
 
-TextesStatistiques calcule_statistiques(bool par_centres) {
-    ClassTable& t = class_table;
+TextesStatistiques calcule_statistiques(bool par_centres, const RecordStore& store, ClassTable& t) {
     TextesStatistiques s;
-    s.duree_totale_moyennes = format_picture("0.#", record_store.cumul_durees);
+    s.duree_totale_moyennes = format_picture("0.#", store.cumul_durees);
     s.duree_totale_centres = format_picture("0.#", t.somme_duree);
     s.evenements = general(t.evenements);
     // evenements is above 0 here, and both totals are finite.
-    t.Tau = (par_centres ? t.somme_duree : record_store.cumul_durees) / t.evenements;
+    t.Tau = (par_centres ? t.somme_duree : store.cumul_durees) / t.evenements;
     s.tau = format_picture("0.###", t.Tau);
     s.lambda = picture_ou_indefini(quotient(1, t.Tau));
     s.demi_vie = format_picture("0.###", std::numbers::ln2_v<long double> * t.Tau);
-    const auto [cm, numero] = classe_de_tau(t.Tau);
+    const auto [cm, numero] = classe_de_tau(t.Tau, store, t);
     t.Cm = cm;
     s.cm = general(t.Cm) + QStringLiteral(" [ classe ") + numero + QStringLiteral("]");
     t.C0 = t.Cm / std::numbers::e_v<long double>;
     s.c0 = format_picture("0.###", t.C0);
-    const auto activite = quotient(t.Cm / std::numbers::e_v<long double>, record_store.duree_acquisition);
+    const auto activite = quotient(t.Cm / std::numbers::e_v<long double>, store.duree_acquisition);
     t.activite_initiale = activite.value_or(0);
     s.activite = picture_ou_indefini(activite);
     return s;
@@ -91,20 +90,20 @@ TextesStatistiques calcule_statistiques(bool par_centres) {
 
 }  // namespace
 
-void prend_largeur_classe(long double dX) {
+void prend_largeur_classe(long double dX, ClassTable& table) {
     if (!(dX > 0)) {
         throw platform::Error(
             QStringLiteral("dX = %1 : la largeur de classe dX doit être supérieure à 0.").arg(general(dX)));
     }
-    class_table.largeur_classe = dX;
+    table.largeur_classe = dX;
 }
 
-std::int32_t nombre_de_classes(long double x_max) {
+std::int32_t nombre_de_classes(long double x_max, const ClassTable& table) {
     if (!(std::fabs(x_max) <= DBL_MAX)) {
         throw platform::Error(QStringLiteral("X max = %1 : valeur hors limites, X max doit rester entre -%2 et %2.")
                                   .arg(general(x_max), general(DBL_MAX)));
     }
-    const long double dX = class_table.largeur_classe;
+    const long double dX = table.largeur_classe;
     const auto trop_de_classes = [&] {
         return platform::Error(QStringLiteral("X max / dX = %1 / %2 : plus de %3 classes. Le nombre de classes "
                                               "X max / dX est limité à %3 : diminuez X max ou augmentez dX.")
@@ -117,21 +116,20 @@ std::int32_t nombre_de_classes(long double x_max) {
     return n_classe;
 }
 
-ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres) {
-    ClassTable& t = class_table;
+ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordStore& store, ClassTable& t) {
     const long double dX = t.largeur_classe;
     ResultatClasses r;
     r.n_classe = n_classe;
 
-    record_store.nb_points[2] = n_classe;
-    record_store.max_x_serie[2] = -10;
-    record_store.max_y_serie[2] = -10;
+    store.nb_points[2] = n_classe;
+    store.max_x_serie[2] = -10;
+    store.max_y_serie[2] = -10;
 
     t.effectif.fill(0);
     t.val_moyenne.fill(0);
-    const int nb = nombre_de_durees();
+    const int nb = nombre_de_durees(store);
     for (int j = 1; j <= nb; ++j) {
-        const long double d = record_store.serie_y[1][static_cast<std::size_t>(j)];
+        const long double d = store.serie_y[1][static_cast<std::size_t>(j)];
         const auto k = classe_dans_table(d, dX);
         if (!k) {
             ++r.durees_hors_table;
@@ -163,23 +161,24 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres) {
     r.trace << QStringLiteral(" n_classe=") + decimal(n_classe) + QStringLiteral(" valeur centrale  somme_duree=") +
                    general(t.somme_duree);
 
-    if (t.somme_duree > 0 && t.evenements > 0) r.statistiques = calcule_statistiques(par_centres);
+    if (t.somme_duree > 0 && t.evenements > 0) r.statistiques = calcule_statistiques(par_centres, store, t);
 
-    for (int i = 0; i < montrees; ++i) r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < montrees; ++i)
+        r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);
     return r;
 }
 
-QStringList liste_classes(std::int32_t n_classe) {
-    const long double dX = class_table.largeur_classe;
+QStringList liste_classes(std::int32_t n_classe, const ClassTable& table, RecordStore& store) {
+    const long double dX = table.largeur_classe;
     const int montrees = std::clamp<std::int32_t>(n_classe, 0, NB_CLASSES);
     QStringList lignes;
     lignes.reserve(montrees);
     for (int i = 0; i < montrees; ++i) {
         const auto ii = static_cast<std::size_t>(i);
-        record_store.serie_x[2][ii] = static_cast<double>(i * dX);
-        record_store.serie_y[2][ii] = class_table.effectif[ii];
-        lignes << decimal(i + 1) + QStringLiteral("   ") + general(record_store.serie_x[2][ii]) +
-                      QStringLiteral("   ") + general(record_store.serie_y[2][ii]);
+        store.serie_x[2][ii] = static_cast<double>(i * dX);
+        store.serie_y[2][ii] = table.effectif[ii];
+        lignes << decimal(i + 1) + QStringLiteral("   ") + general(store.serie_x[2][ii]) + QStringLiteral("   ") +
+                      general(store.serie_y[2][ii]);
     }
     return lignes;
 }

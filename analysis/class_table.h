@@ -17,5 +17,3 @@ struct ClassTable {
     long double C0 = 0;
     long double activite_initiale = 0;
 };
-
-extern ClassTable class_table;

@@ -54,9 +54,8 @@ bool heure_simple(QStringView champ, std::int32_t (&parties)[3]) {
 }
 
 // Powers of ten exact in extended precision (10^19 < 2^64).
-constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
-                                         1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-                                         1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                         1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
 
 // "digits[mark digits]" from position i to the end, with "." or "," as mark
 // and at most 19 digits, read without copying. The digits form an integer that

@@ -1,6 +1,7 @@
 #pragma once
 // The records of the last pass (series 1) and the class histogram as plot
-// points (series 2). One program-wide instance, zero at start, never resized.
+// points (series 2). Fixed size (about 1.6 MB): the window keeps one, on the
+// heap, zero at start, never resized.
 #include "platform/per_plot.h"
 
 #include <array>
@@ -20,5 +21,3 @@ struct RecordStore {
     long double cumul_durees = 0;       // sum of the durations of the last pass
     long double duree_acquisition = 0;  // minutes: elapsed time of the last record
 };
-
-extern RecordStore record_store;

@@ -2,19 +2,23 @@
 #include "analysis/class_pass.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
+#include "text/listing.h"
 #include "text/steps.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
 
 void TForm1::affecte_classe() {
+    RecordStore& store = etat_->record_store;
+    ClassTable& table = etat_->class_table;
     Memo3->clear();
-    prend_largeur_classe(platform::str_to_float(Edit8->text()));
+    prend_largeur_classe(platform::str_to_float(Edit8->text()), table);
     const long double x_max = platform::str_to_float(Edit6->text());
-    const std::int32_t n_classe = nombre_de_classes(x_max);
+    const std::int32_t n_classe = nombre_de_classes(x_max, table);
     Label17->setText(platform::decimal(n_classe));
 
-    const ResultatClasses r = calcule_classes(n_classe, RadioGroup2_items->checkedId() != 0);
+    const ResultatClasses r = calcule_classes(n_classe, RadioGroup2_items->checkedId() != 0, store, table);
     Memo3->setPlainText(r.trace.join(QLatin1Char('\n')));
     if (r.statistiques) {
         const TextesStatistiques& s = *r.statistiques;
@@ -39,25 +43,22 @@ void TForm1::affecte_classe() {
         y2_moins_SpeedButton3Click();
     }
 
-    Memo4->setPlainText(liste_classes(n_classe).join(QLatin1Char('\n')));
+    Memo4->setPlainText(liste_classes(n_classe, table, store).join(QLatin1Char('\n')));
     Memo4->setFocus();
     QTextCursor caret = Memo4->textCursor();
     caret.setPosition(std::min(1, Memo4->document()->characterCount() - 1));
     Memo4->setTextCursor(caret);
 }
 
+// The class width steps as the scale fields do.
 void TForm1::SpeedButton12Click() {
-    const std::int32_t w = platform::str_to_int(Edit8->text());
-    std::int32_t chiffre = 0;
-    Edit8->setText(platform::decimal(platform::round_to_int(pas_superieur(chiffre, w * 1.1L))));
+    Edit8->setText(eleve_echelle(Edit8->text()));
     affecte_classe();
     trace_graphe(2);
 }
 
 void TForm1::SpeedButton10Click() {
-    const std::int32_t w = platform::str_to_int(Edit8->text());
-    std::int32_t chiffre = 0;
-    Edit8->setText(platform::decimal(platform::round_to_int(pas_inferieur(chiffre, w / 1.1L))));
+    Edit8->setText(abaisse_echelle(Edit8->text()));
     affecte_classe();
     trace_graphe(2);
 }
@@ -65,4 +66,11 @@ void TForm1::SpeedButton10Click() {
 void TForm1::RadioGroup2Click() {
     affecte_classe();
     trace_graphe(2);
+}
+
+QString TForm1::texte_numero(int n) const {
+    // An empty memo has no line at all.
+    const int lines = Memo4->document()->isEmpty() ? 0 : Memo4->document()->blockCount();
+    if (n >= 0 && n < lines) return Memo4->document()->findBlockByNumber(n).text();
+    return ::texte_numero(QStringList(), n);
 }

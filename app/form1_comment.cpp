@@ -1,7 +1,6 @@
 // Saving the comment beside the data file.
 #include "app/tform1.h"
 #include "datafile/comment_file.h"
-#include "datafile/file_state.h"
 #include "platform/seams.h"
 #include "text/fields.h"
 
@@ -29,6 +28,7 @@ void TForm1::montre_le_commentaire(const QStringList& lignes) {
 
 void TForm1::SpeedButton_commentClick() {
     // No data file chosen yet: there is no comment file to write.
-    if (supprime_blancs(file_state.fichier_commentaire).isEmpty()) return;
-    platform::show_message(enregistre_commentaire(file_state.fichier_commentaire, lignes_du_commentaire()));
+    const QString& fichier = etat_->file_state.fichier_commentaire;
+    if (supprime_blancs(fichier).isEmpty()) return;
+    platform::show_message(enregistre_commentaire(fichier, lignes_du_commentaire()));
 }

@@ -1,9 +1,6 @@
 // Start-up of the main window and the exit.
-#include "analysis/record_store.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/numbers.h"
-#include "plot/plot_frame.h"
 #include "settings/settings_files.h"
 
 #include <QCloseEvent>
@@ -23,9 +20,9 @@ int composante(const QString& ligne) { return platform::str_to_int(ligne) & 0xFF
 }  // namespace
 
 void TForm1::FormCreate() {
-    plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
-    plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
-    record_store.serie_courante = 1;
+    etat_->plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
+    etat_->plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
+    etat_->record_store.serie_courante = 1;
 
     // Centre the window (its outer size) on the screen's available area.
     QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -55,13 +52,13 @@ void TForm1::FormCreate() {
 
 void TForm1::SpeedButton_exitClick() {
     // Nothing is saved: an edited comment is lost.
-    file_state.fichier_donnees.clear();
-    file_state.fichier_commentaire.clear();
+    etat_->file_state.fichier_donnees.clear();
+    etat_->file_state.fichier_commentaire.clear();
     QCoreApplication::exit(0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    file_state.fichier_donnees.clear();
-    file_state.fichier_commentaire.clear();
+    etat_->file_state.fichier_donnees.clear();
+    etat_->file_state.fichier_commentaire.clear();
     event->accept();
 }

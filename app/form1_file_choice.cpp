@@ -1,7 +1,6 @@
 // Choosing the data file from the "Target File" panel.
 #include "app/tform1.h"
 #include "datafile/data_file.h"
-#include "datafile/file_state.h"
 #include "platform/files.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -23,8 +22,10 @@ void TForm1::SpeedButton_1Click() {
     const std::optional<QString> choisi = platform::seams().choose_open_file(demande);
     if (!choisi) return;  // cancelled: nothing changes
 
+    FileState& file_state = etat_->file_state;
     file_state.fichier_donnees = fichier_donnees_choisi(*choisi);
-    ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees));
+    ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees),
+                       etat_->settings_failures);
     const QString nom = platform::name_part(file_state.fichier_donnees);
     setWindowTitle(nom + QStringLiteral("     vorn"));
     Label38->setTextFormat(Qt::PlainText);
@@ -32,7 +33,7 @@ void TForm1::SpeedButton_1Click() {
     file_state.fichier_commentaire = nom_fichier_commentaire(file_state.fichier_donnees);
     Label39->setTextFormat(Qt::PlainText);
     Label39->setText(platform::name_part(file_state.fichier_commentaire));
-    ecrit_ligne_unique(FICHIER_DERNIER_NOM, nom);
+    ecrit_ligne_unique(FICHIER_DERNIER_NOM, nom, etat_->settings_failures);
 
     // A data file that cannot be read ends the choice here, before the comment.
     charge_le_fichier(file_state.fichier_donnees);

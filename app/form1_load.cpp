@@ -1,10 +1,7 @@
 // Loading the data file into the memo, the counters and the plots.
-#include "analysis/record_store.h"
 #include "app/tform1.h"
 #include "datafile/data_file.h"
-#include "datafile/file_state.h"
-#include "platform/files.h"
-#include "platform/textfile.h"
+#include "datafile/reload.h"
 
 namespace {
 // A label shows this many characters of a line at most, then "…": a line of
@@ -33,7 +30,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     Panel6->paintAlone();
 
     // Taken before the read, so that a line appended meanwhile is seen at the next tick.
-    retiens_la_vue(vue_du_fichier(nom));
+    retiens_la_vue(vue_du_fichier(nom), etat_->file_state);
 
     // A file that cannot be read leaves the memo empty and ends the load here.
     Memo1->loadFile(nom);
@@ -48,7 +45,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
 
     traite_les_lignes_memo();
 
-    Label40->setText(texte_duree_acquisition(record_store.duree_acquisition));
+    Label40->setText(texte_duree_acquisition(etat_->record_store.duree_acquisition));
     if (traces == Traces::avec) {
         trace_graphe(1);
         trace_graphe(2);
@@ -56,4 +53,5 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
 
     Panel6->setColor(QColor(0, 128, 0));
     Panel6->paintAlone();
+    emit chargement_termine();
 }

@@ -11,6 +11,14 @@ void bascule(QWidget* panneau) {
 }
 }  // namespace
 
+void TForm1::setColor(QColor c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+QColor TForm1::color() const { return palette().color(QPalette::Window); }
+
 void TForm1::setup_SpeedButton6Click() { bascule(setup_Panel4); }
 
 void TForm1::SpeedButton2Click() { setup_Panel4->hide(); }
@@ -22,14 +30,15 @@ void TForm1::Panel5Click() { Panel4->hide(); }
 void TForm1::Panel7Click() {
     const auto& choisir = platform::seams().choose_colour;
     if (!choisir) return;
-    const std::optional<QRgb> choix = choisir(ColorDialog1_colour);
+    const std::optional<platform::Rgb> choix = choisir(ColorDialog1_colour);
     if (!choix) return;  // cancelled: nothing changes
     ColorDialog1_colour = *choix;
     setColor(QColor(qRed(*choix), qGreen(*choix), qBlue(*choix)));
 
     // Remembered for the next start: red, green and blue as lines 1, 2 and 3.
     const QColor couleur = color();
-    ecrit_parametre(platform::decimal(couleur.red()), FICHIER_COULEUR, 1);
-    ecrit_parametre(platform::decimal(couleur.green()), FICHIER_COULEUR, 2);
-    ecrit_parametre(platform::decimal(couleur.blue()), FICHIER_COULEUR, 3);
+    WriteFailures& echecs = etat_->settings_failures;
+    ecrit_parametre(platform::decimal(couleur.red()), FICHIER_COULEUR, 1, echecs);
+    ecrit_parametre(platform::decimal(couleur.green()), FICHIER_COULEUR, 2, echecs);
+    ecrit_parametre(platform::decimal(couleur.blue()), FICHIER_COULEUR, 3, echecs);
 }

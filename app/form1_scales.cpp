@@ -1,26 +1,17 @@
 // The scale fields of both plots: stepping buttons and autoscale.
 #include "app/tform1.h"
 
-#include "analysis/record_store.h"
 #include "plot/scales.h"
-
-// Plot 1 reads Edit1 and Edit2, plot 2 Edit6 and Edit7.
-void TForm1::lit_echelles(int n) {
-    if (n == 1) {
-        ::lit_echelles(1, Edit1->text(), Edit2->text());
-    } else {
-        ::lit_echelles(2, Edit6->text(), Edit7->text());
-    }
-}
+#include "text/steps.h"
 
 // Both fields of plot 1 from the largest elapsed time and the largest duration,
 // each when its box is checked and the record pass found records.
 void TForm1::ajuste_echelles() {
     if (autoscale_X_CheckBox7->isChecked()) {
-        if (const auto texte = valeur_autoscale(record_store.max_x_serie[1])) Edit1->setText(*texte);
+        if (const auto texte = valeur_autoscale(etat_->record_store.max_x_serie[1])) Edit1->setText(*texte);
     }
     if (autoscale_Y_CheckBox8->isChecked()) {
-        if (const auto texte = valeur_autoscale(record_store.max_y_serie[1])) Edit2->setText(*texte);
+        if (const auto texte = valeur_autoscale(etat_->record_store.max_y_serie[1])) Edit2->setText(*texte);
     }
 }
 

@@ -1,12 +1,9 @@
 // The refresh tick that follows a growing data file, and its sound.
 #include "app/tform1.h"
-#include "datafile/data_file.h"
-#include "datafile/file_state.h"
-#include "platform/errors.h"
+#include "datafile/reload.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
-#include "platform/textfile.h"
 
 #include <QColor>
 #include <cstdint>
@@ -23,22 +20,6 @@ int periode_en_ms(std::int32_t secondes) {
     const std::int64_t ms = static_cast<std::int64_t>(secondes) * 1000;
     if (ms > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     return static_cast<int>(ms);
-}
-
-// Whether the file's lines differ from the memo's. A file that cannot be read
-// has no line, as the memo after a load that could not read it.
-bool lignes_differentes(const QString& fichier, const platform::PackedLines& memo) {
-    platform::PackedLines lignes;
-    try {
-        lignes.read_file(fichier);
-    } catch (const platform::Error&) {
-        lignes.clear();
-    }
-    if (lignes.size() != memo.size()) return true;
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        if (lignes.at(i) != memo.at(i)) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -64,20 +45,12 @@ void TForm1::Timer1Timer() {
     // Heartbeat.
     Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);
 
-    if (!file_state.fichier_donnees.isEmpty()) {
-        const QString fichier = file_state.fichier_donnees;
+    FileState& suivi = etat_->file_state;
+    if (!suivi.fichier_donnees.isEmpty()) {
+        const QString fichier = suivi.fichier_donnees;
         const VueDuFichier vue = vue_du_fichier(fichier);
-        bool recharger = true;
-        if (CheckBox2->isChecked()) {
-            recharger = !meme_vue(vue);
-            // A rewrite of the same size right after the last change can
-            // leave all three as they were: the lines tell.
-            if (!recharger && file_state.changement_recent) {
-                recharger = lignes_differentes(fichier, Memo1->packedLines());
-                if (!recharger) file_state.changement_recent = vue.recent;
-            }
-        }
-        if (recharger) {
+        const auto lignes_changees = [&] { return lignes_differentes(fichier, Memo1->packedLines()); };
+        if (recharge_au_tick(vue, CheckBox2->isChecked(), suivi, lignes_changees)) {
             ++rechargements_par_le_timer;
             charge_le_fichier(fichier);  // stores the view it takes before reading
         }

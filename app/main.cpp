@@ -9,9 +9,10 @@
 
 int main(int argc, char* argv[]) {
     if (!affichage_disponible()) {
-        std::fputs("vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "start vorns from a desktop session or under xvfb-run.\n",
-                   stderr);
+        std::fputs(
+            "vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+            "start vorns from a desktop session or under xvfb-run.\n",
+            stderr);
         return 1;
     }
     QApplication application(argc, argv);

@@ -25,7 +25,8 @@ std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    const QString filter = request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
+    const QString filter =
+        request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
     dialog.setNameFilter(filter);
     dialog.selectNameFilter(filter);
     if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);
@@ -45,8 +46,8 @@ QSoundEffect* player() {
         e->setObjectName(QStringLiteral("MediaPlayer1"));
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error) {
-                platform::show_message(QStringLiteral("Cannot play the sound file \"%1\".")
-                                           .arg(e->source().toLocalFile()));
+                platform::show_message(
+                    QStringLiteral("Cannot play the sound file \"%1\".").arg(e->source().toLocalFile()));
             }
         });
         return e;

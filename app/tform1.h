@@ -2,7 +2,9 @@
 // The one main window. It owns every control; its handlers read fields, call
 // the widget-free logic and write captions. Each handler runs inside the
 // error report, so an error becomes one message box and the program goes on.
+// The window owns the run's state (RunState) and hands its parts to that logic.
 #include "app/controls.h"
+#include "app/run_state.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,11 +17,19 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <memory>
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The run's state: the records, the class table, both plots' scales and
+    // geometry, the followed file. Read it through the const overload; only
+    // the window's handlers (and tests setting up a case) write it.
+    RunState& etat() { return *etat_; }
+    const RunState& etat() const { return *etat_; }
 
     // --- Header of the data file
     QLabel* Label3 = nullptr;  // "Line 1"
@@ -79,7 +89,7 @@ public:
     // --- Comment area
     QLabel* Label19 = nullptr;  // "Commentaires"
     QPlainTextEdit* Memo2 = nullptr;
-    QLabel* Label39 = nullptr;  // comment file name
+    QLabel* Label39 = nullptr;                   // comment file name
     QToolButton* SpeedButton_comment = nullptr;  // "Enregistrer"
 
     // --- Plots
@@ -132,7 +142,7 @@ public:
     QCheckBox* CheckBox2 = nullptr;
     QLabel* Label9 = nullptr;  // "thickness lines"
     QLineEdit* Edit3 = nullptr;
-    Panel* Panel7 = nullptr;  // "color window"
+    Panel* Panel7 = nullptr;              // "color window"
     QToolButton* SpeedButton2 = nullptr;  // "Close"
 
     // --- About panel
@@ -183,7 +193,6 @@ public:
     void SpeedButton10Click();
     void RadioGroup2Click();
 
-    void lit_echelles(int n);
     void ajuste_echelles();
     void ajuste_et_trace();
     void autoscale_X_CheckBox7Click();
@@ -202,11 +211,20 @@ public:
     // Line n (from 0) of the class listing Memo4, or "ww(n)=?".
     QString texte_numero(int n) const;
 
+signals:
+    // At the end of every load that went through, from a file choice or a
+    // tick: the records, the class table and both plots are those of the file.
+    // A load stopped by an error does not emit it.
+    void chargement_termine();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void creeLesControles();  // builds every control with its name, caption and default
+    std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
+
+    void creeLesControles();   // builds every control with its name, caption and default
+    void relieLesControles();  // connects every control to its handler
 
     // --- Start-up, panels, colour: private members
     // --- Loading, record pass, comment: private members

@@ -18,11 +18,9 @@
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
 #include "analysis/record_pass.h"
-#include "analysis/record_store.h"
 #include "app/tform1.h"
 #include "bench/bench_files.h"
 #include "bench/bench_text.h"
-#include "datafile/file_state.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 
@@ -56,7 +54,7 @@ QString run_file(int events, bool comma = false) {
 
 // Loads the file as a user's choice would, so every later figure works on it.
 void load(const QString& path) {
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     g_form->charge_le_fichier(path);
 }
 
@@ -65,19 +63,20 @@ using Work = std::function<void()>;
 
 Work whole_load(int events, bool comma) {
     const QString path = run_file(events, comma);
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     return [path] { g_form->charge_le_fichier(path); };
 }
 
 Work load_without_redraws(int events) {
     const QString path = run_file(events);
-    file_state.fichier_donnees = path;
+    g_form->etat().file_state.fichier_donnees = path;
     return [path] { g_form->charge_le_fichier(path, TForm1::Traces::sans); };
 }
 
 Work record_pass(int events) {
     load(run_file(events));
-    return [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), record_store)); };
+    return
+        [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), g_form->etat().record_store)); };
 }
 
 Work class_pass(int events) {
@@ -157,14 +156,16 @@ long status_kib(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field)) return line.mid(static_cast<qsizetype>(std::strlen(field))).trimmed().split(' ').first().toLong();
+        if (line.startsWith(field))
+            return line.mid(static_cast<qsizetype>(std::strlen(field))).trimmed().split(' ').first().toLong();
     }
     return -1;
 }
 
 double peer_seconds(const QString& path) {
     QProcess peer;
-    peer.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(VORNS_PEER_SCRIPT), path, QStringLiteral("--repeat"), QStringLiteral("7")});
+    peer.start(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral(VORNS_PEER_SCRIPT), path, QStringLiteral("--repeat"), QStringLiteral("7")});
     if (!peer.waitForFinished(300000) || peer.exitStatus() != QProcess::NormalExit || peer.exitCode() != 0) {
         const QByteArray why = (peer.readAllStandardOutput() + peer.readAllStandardError()).trimmed();
         std::printf("peer (Python) reload, 50000        not run: %s\n",
@@ -256,7 +257,8 @@ int main(int argc, char** argv) {
 
     const bool stub = tick_is_a_stub();
     QFile loadavg(QStringLiteral("/proc/loadavg"));
-    const QByteArray load_average = loadavg.open(QIODevice::ReadOnly) ? loadavg.readAll().split(' ').mid(0, 3).join(' ') : "?";
+    const QByteArray load_average =
+        loadavg.open(QIODevice::ReadOnly) ? loadavg.readAll().split(' ').mid(0, 3).join(' ') : "?";
     std::printf("\nfigures (medians of 11 runs; %d cores, load average %s)\n", QThread::idealThreadCount(),
                 load_average.constData());
     auto line = [&](const std::string& key, const std::string& title, double target) {
@@ -266,8 +268,10 @@ int main(int argc, char** argv) {
         std::snprintf(label, sizeof label, "%s, %s", title.c_str(), key.substr(key.find('/') + 1).c_str());
         if (target > 0) {
             const char* verdict = it->second <= target ? "met" : "MISSED";
-            if (stub && key.starts_with("tick_unchanged")) verdict = "not meaningful: Timer1Timer is a stub in this build";
-            if (g_tick_reloads > 0 && key.starts_with("tick_unchanged")) verdict = "not meaningful: the tick reloaded the file";
+            if (stub && key.starts_with("tick_unchanged"))
+                verdict = "not meaningful: Timer1Timer is a stub in this build";
+            if (g_tick_reloads > 0 && key.starts_with("tick_unchanged"))
+                verdict = "not meaningful: the tick reloaded the file";
             std::printf("%-58s %9s ms  target <= %s ms  %s\n", label, fixed_text(it->second, 3).c_str(),
                         shortest_text(target).c_str(), verdict);
         } else {
@@ -276,7 +280,8 @@ int main(int argc, char** argv) {
     };
     for (const Figure& f : kFigures) {
         for (int n : {5000, 50000}) {
-            line(std::string(f.work) + "/" + std::to_string(n), f.title, n == 5000 ? f.target_5000_ms : f.target_50000_ms);
+            line(std::string(f.work) + "/" + std::to_string(n), f.title,
+                 n == 5000 ? f.target_5000_ms : f.target_50000_ms);
         }
     }
     line("whole_load_decimal_comma/50000", "whole charge_le_fichier, decimal-comma file", 50);
@@ -285,20 +290,24 @@ int main(int argc, char** argv) {
     const auto big = medians.find("whole_load/50000");
     if (small != medians.end() && big != medians.end() && small->second > 0) {
         const double ratio = big->second / small->second;
-        std::printf("%-58s %9s     target <= 12  %s\n", "growth of the whole load, 50000 / 5000", fixed_text(ratio, 2).c_str(),
-                    ratio <= 12 ? "met" : "MISSED");
+        std::printf("%-58s %9s     target <= 12  %s\n", "growth of the whole load, 50000 / 5000",
+                    fixed_text(ratio, 2).c_str(), ratio <= 12 ? "met" : "MISSED");
     }
     load(run_file(50000));
     const long kib = status_kib("VmRSS:");
     std::printf("%-58s %9s MB  target < 150 MB  %s\n", "resident memory with 50000 records loaded",
-                fixed_text(static_cast<double>(kib) / 1024.0, 1).c_str(), kib >= 0 && kib < 150 * 1024 ? "met" : "MISSED");
+                fixed_text(static_cast<double>(kib) / 1024.0, 1).c_str(),
+                kib >= 0 && kib < 150 * 1024 ? "met" : "MISSED");
     const long peak = status_kib("VmHWM:");
-    std::printf("%-58s %9s MB\n", "peak resident memory of the whole benchmark", fixed_text(static_cast<double>(peak) / 1024.0, 1).c_str());
+    std::printf("%-58s %9s MB\n", "peak resident memory of the whole benchmark",
+                fixed_text(static_cast<double>(peak) / 1024.0, 1).c_str());
     if (big != medians.end()) {
         const double peer = peer_seconds(run_file(50000));
         if (peer > 0) {
-            std::printf("%-58s %9s ms\n", "peer (Python, NumPy, Matplotlib) reload, 50000", fixed_text(peer * 1000, 3).c_str());
-            std::printf("%-58s %9s x\n", "ratio peer / vorns whole load, 50000", fixed_text(peer * 1000 / big->second, 1).c_str());
+            std::printf("%-58s %9s ms\n", "peer (Python, NumPy, Matplotlib) reload, 50000",
+                        fixed_text(peer * 1000, 3).c_str());
+            std::printf("%-58s %9s x\n", "ratio peer / vorns whole load, 50000",
+                        fixed_text(peer * 1000 / big->second, 1).c_str());
         }
     }
     if (g_messages > 0) std::printf("warning: %d message(s) were shown during the run\n", g_messages);

@@ -1,12 +1,17 @@
-# Warnings on for every target of the project; errors when VORNS_WERROR is on.
-add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+# The project's warnings, on every target that links vorns_warnings (each
+# library, program and test of the project); errors when VORNS_WERROR is on.
+add_library(vorns_warnings INTERFACE)
+target_compile_options(vorns_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # g++ 12 reports false positives of these inside std::optional and std::string.
-  add_compile_options(-Wno-maybe-uninitialized -Wno-restrict)
+  target_compile_options(vorns_warnings INTERFACE -Wno-maybe-uninitialized -Wno-restrict)
 endif()
 if(VORNS_WERROR)
-  add_compile_options(-Werror)
+  target_compile_options(vorns_warnings INTERFACE -Werror)
 endif()
+
+# The instrumented builds compile everything, the project's code and its
+# tests alike, the same way: these stay options of the whole build.
 if(VORNS_FUZZ)
   # Coverage for libFuzzer and both sanitizers on every library. Asserts kept,
   # with the bounds checks of the standard and Qt containers: a read past one
@@ -20,11 +25,12 @@ if(VORNS_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# A widget-free library of one folder: every .cpp of the folder.
+# A widget-free library of one folder: every .cpp of the folder, with what it
+# links (LINKS) and nothing more.
 function(vorns_library name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE vorns_warnings)
 endfunction()

@@ -14,20 +14,6 @@ QString nom_fichier_commentaire(const QString& fichier_donnees);
 // Size in bytes; -1 when the file cannot be opened.
 std::int32_t taille_fichier(const QString& nom);
 
-// What a load sees of the data file before it reads it, and what the next
-// ticks compare with the file to decide whether to load it again.
-struct VueDuFichier {
-    std::int32_t taille = -1;
-    std::int32_t date = -1;
-    std::int64_t changement = -1;
-    bool recent = false;  // changed less than two seconds before it was taken
-};
-VueDuFichier vue_du_fichier(const QString& nom);
-// Stores the view in file_state, as the one the last load saw.
-void retiens_la_vue(const VueDuFichier& vue);
-// Whether size, stamp and change time are those the last load saw.
-bool meme_vue(const VueDuFichier& vue);
-
 // The acquisition time (minutes) in hours, or in days from one day on:
 // " (1.5 h )", " (2 j)".
 QString texte_duree_acquisition(long double minutes);

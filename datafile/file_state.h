@@ -15,5 +15,3 @@ struct FileState {
     // ticks then compare the file's lines with the memo until it is older.
     bool changement_recent = false;
 };
-
-extern FileState file_state;

@@ -3,7 +3,7 @@
 // class means). The bytes are written to a file and read back as the data memo
 // reads it (decoding, line cutting into the reused storage), then go through
 // the record pass, the time axis growth, the class pass and the class listing
-// on the program-wide tables.
+// on tables that live from one input to the next, as the window's do.
 //
 // An error raised the program's way (platform::Error) is a normal end of a
 // load: the window shows it in a message box. Anything else (a crash, a
@@ -33,6 +33,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -59,7 +60,8 @@ void verifie(bool condition, const char* what) {
 // on disk rewritten thousands of times a second waits for the disk.
 const QString& chemin_donnees() {
     static const QString chemin = [] {
-        const QDir dossier = QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
+        const QDir dossier =
+            QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
         return dossier.filePath(QStringLiteral("vorns-fuzz-%1.txt").arg(static_cast<qint64>(::getpid())));
     }();
     static const bool efface_a_la_fin = std::atexit([] { QFile::remove(chemin_donnees()); }) == 0;
@@ -91,14 +93,24 @@ std::optional<QString> erreur_de(Etape&& etape) {
     return std::nullopt;
 }
 
-// The store the plain record pass fills, beside the program's.
-RecordStore store_simple;
+// The tables of the load, kept from one input to the next as the window keeps
+// its own from one load to the next; and the store the plain record pass
+// fills beside them. On the heap: the stores are large.
+struct Tables {
+    RecordStore record_store;
+    ClassTable class_table;
+    RecordStore store_simple;
+};
+Tables& tables() {
+    static const auto instance = std::make_unique<Tables>();
+    return *instance;
+}
 
 void compare_passes(const std::optional<QString>& erreur_rapide, const PasseDesLignes& rapide,
                     const std::optional<QString>& erreur_simple, const PasseDesLignes& simple) {
     verifie(erreur_rapide == erreur_simple, "the quick and plain record passes end differently");
-    const RecordStore& a = record_store;
-    const RecordStore& b = store_simple;
+    const RecordStore& a = tables().record_store;
+    const RecordStore& b = tables().store_simple;
     verifie(a.nb_points[1] == b.nb_points[1], "the quick and plain record passes count differently");
     for (std::int32_t i = 1; i <= a.nb_points[1]; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -117,7 +129,7 @@ void compare_passes(const std::optional<QString>& erreur_rapide, const PasseDesL
 
 // What the record pass promises about series 1, whatever the lines.
 void verifie_serie_1(const PasseDesLignes* passe) {
-    const RecordStore& s = record_store;
+    const RecordStore& s = tables().record_store;
     const std::int32_t n = s.nb_points[1];
     verifie(n >= 0 && n <= NB_MAX_DONNEES, "record count outside 0..NB_MAX_DONNEES");
     verifie(s.serie_x[1][0] == 0 && s.serie_y[1][0] == 0, "position 0 of series 1 written");
@@ -139,7 +151,8 @@ void verifie_serie_1(const PasseDesLignes* passe) {
 
 // What the class pass promises about the table, for the default fields.
 void verifie_classes(const ResultatClasses& r) {
-    const ClassTable& t = class_table;
+    const ClassTable& t = tables().class_table;
+    const RecordStore& record_store = tables().record_store;
     verifie(r.n_classe == 80 && record_store.nb_points[2] == 80, "class count of X max 800 / dX 10 is not 80");
     std::int64_t total = r.durees_hors_table;
     std::int32_t max_montre = 0;
@@ -150,7 +163,8 @@ void verifie_classes(const ResultatClasses& r) {
     }
     verifie(total == record_store.nb_points[1], "classes and durations left out do not add up to the records");
     verifie(r.effectif_max == max_montre, "largest class count wrong");
-    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0), "figures shown without their guards");
+    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0),
+            "figures shown without their guards");
 }
 
 // The counters of a store as at start. The series keep what earlier inputs
@@ -167,6 +181,9 @@ void remet_a_zero(RecordStore& s) {
 
 // One load of the lines, as TForm1::charge_le_fichier and the passes it calls.
 void charge(const uint8_t* data, size_t size) {
+    RecordStore& record_store = tables().record_store;
+    RecordStore& store_simple = tables().store_simple;
+    ClassTable& class_table = tables().class_table;
     remet_a_zero(record_store);
     remet_a_zero(store_simple);
     class_table = ClassTable{};
@@ -184,9 +201,8 @@ void charge(const uint8_t* data, size_t size) {
         finding("the data file just written cannot be read:", *e);
     }
     {
-        const QStringList attendues =
-            platform::split_lines(platform::decode_text(QByteArray(reinterpret_cast<const char*>(data),
-                                                                   static_cast<qsizetype>(size))));
+        const QStringList attendues = platform::split_lines(
+            platform::decode_text(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
         verifie(lignes.size() == attendues.size(), "packed lines and split lines differ in number");
         for (qsizetype i = 0; i < attendues.size(); ++i) {
             verifie(lignes.at(i) == attendues.at(i), "packed lines and split lines differ");
@@ -201,40 +217,38 @@ void charge(const uint8_t* data, size_t size) {
     verifie_serie_1(erreur_rapide ? nullptr : &rapide);
     verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
     if (erreur_rapide) {
-        verifie(record_store.duree_acquisition == kDureePrecedente, "a failed record pass changed the acquisition time");
+        verifie(record_store.duree_acquisition == kDureePrecedente,
+                "a failed record pass changed the acquisition time");
     } else {
         const std::int32_t n = record_store.nb_points[1];
         verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
-        verifie(n == 0 ? rapide.derniere_duree == 0
-                       : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
-                "acquisition time is not the elapsed time of the last record");
+        verifie(
+            n == 0 ? rapide.derniere_duree == 0
+                   : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
+            "acquisition time is not the elapsed time of the last record");
     }
     if (erreur_rapide) return;  // the window shows the error and stops the load here
 
     // The time axis grows to hold the acquisition.
-    if (erreur_de([&] {
-            const std::int32_t echelle_x = platform::str_to_int(kEchelleX);
-            if (record_store.duree_acquisition > echelle_x) {
-                std::int32_t chiffre = 0;
-                (void)platform::decimal(
-                    platform::round_to_int(pas_superieur(chiffre, record_store.duree_acquisition)));
-            }
-        })) {
-        return;
+    std::optional<QString> echelle_x;
+    if (erreur_de([&] { echelle_x = echelle_agrandie(kEchelleX, record_store.duree_acquisition); })) return;
+    if (echelle_x) {
+        verifie(platform::str_to_int(*echelle_x) >= record_store.duree_acquisition,
+                "the grown time axis does not hold the acquisition");
     }
 
     // The class pass with its listing.
     std::optional<ResultatClasses> r;
     if (erreur_de([&] {
-            prend_largeur_classe(platform::str_to_float(kDX));
-            const std::int32_t n_classe = nombre_de_classes(platform::str_to_float(kXMax));
-            r = calcule_classes(n_classe, kParCentres);
+            prend_largeur_classe(platform::str_to_float(kDX), class_table);
+            const std::int32_t n_classe = nombre_de_classes(platform::str_to_float(kXMax), class_table);
+            r = calcule_classes(n_classe, kParCentres, record_store, class_table);
         })) {
         return;
     }
     verifie_classes(*r);
     QStringList listing;
-    if (erreur_de([&] { listing = liste_classes(r->n_classe); })) return;
+    if (erreur_de([&] { listing = liste_classes(r->n_classe, class_table, record_store); })) return;
     verifie(listing.size() == r->n_classe, "class listing of the wrong length");
 
     (void)erreur_de([&] { (void)texte_duree_acquisition(record_store.duree_acquisition); });

@@ -57,12 +57,10 @@ FileTimes file_times(const QString& path) {
     const QDateTime t = modifie.toLocalTime();
     const QDate d = t.date();
     const QTime h = t.time();
-    const std::uint32_t packed = (static_cast<std::uint32_t>(d.year() - 1980) << 25) |
-                                 (static_cast<std::uint32_t>(d.month()) << 21) |
-                                 (static_cast<std::uint32_t>(d.day()) << 16) |
-                                 (static_cast<std::uint32_t>(h.hour()) << 11) |
-                                 (static_cast<std::uint32_t>(h.minute()) << 5) |
-                                 (static_cast<std::uint32_t>(h.second()) / 2);
+    const std::uint32_t packed =
+        (static_cast<std::uint32_t>(d.year() - 1980) << 25) | (static_cast<std::uint32_t>(d.month()) << 21) |
+        (static_cast<std::uint32_t>(d.day()) << 16) | (static_cast<std::uint32_t>(h.hour()) << 11) |
+        (static_cast<std::uint32_t>(h.minute()) << 5) | (static_cast<std::uint32_t>(h.second()) / 2);
     return {static_cast<std::int32_t>(packed),
             std::max(modifie.toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch())};
 }

@@ -32,7 +32,8 @@ Decimal to_decimal(long double value, int digits) {
     // std::to_chars never looks at the locale (the C library's printf writes
     // the process locale's mark, a comma on a French or German desktop).
     char buf[96];
-    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
     // buf is "d.dddde[+-]xx"
     const char* e = std::find(buf, written.ptr, 'e');
     for (const char* p = buf; p < e; ++p) {
@@ -225,7 +226,8 @@ QString format_picture(const char* picture, long double value) {
         all.append(static_cast<std::size_t>(lead_zeros), '0');
         all += d.digits;
         int p = point < 0 ? 0 : point;
-        if (static_cast<int>(all.size()) < p + decimals + 1) all.append(static_cast<std::size_t>(p + decimals + 1 - static_cast<int>(all.size())), '0');
+        if (static_cast<int>(all.size()) < p + decimals + 1)
+            all.append(static_cast<std::size_t>(p + decimals + 1 - static_cast<int>(all.size())), '0');
         std::string kept = all.substr(0, static_cast<std::size_t>(p + decimals));
         const bool round_up = all[static_cast<std::size_t>(p + decimals)] >= '5';
         if (round_up) {

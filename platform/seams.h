@@ -1,12 +1,15 @@
 #pragma once
 // The few platform calls that wait for a person or make a sound. The program
 // installs the Qt implementations at start; tests install recorders.
-#include <QRgb>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
 namespace platform {
+
+// A colour as 0xAARRGGBB, the layout of Qt Gui's QRgb, so that this layer needs Qt Core only.
+using Rgb = std::uint32_t;
 
 struct OpenFileRequest {
     QString title;
@@ -19,7 +22,7 @@ struct OpenFileRequest {
 struct Seams {
     std::function<void(const QString& text)> show_message;
     std::function<std::optional<QString>(const OpenFileRequest& request)> choose_open_file;
-    std::function<std::optional<QRgb>(QRgb initial)> choose_colour;
+    std::function<std::optional<Rgb>(Rgb initial)> choose_colour;
     // Plays a wave file without waiting; returns the player's error text, if any.
     std::function<std::optional<QString>(const QString& path)> play_wave;
     std::function<void()> beep;

@@ -13,10 +13,10 @@ namespace platform {
 
 namespace {
 // Windows-1252 bytes 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Every byte as the character of the same code (Latin-1), into `text`'s storage.
 void widen_into(QByteArrayView bytes, QString& text) {
@@ -126,10 +126,8 @@ void PackedLines::clear() {
 
 void PackedLines::read_file(const QString& path) {
     clear();
-    // The bytes of the last file read, kept for the same reason as the lines.
-    static QByteArray bytes;
-    read_file_bytes_into(path, bytes);
-    decode_into(bytes, text_);
+    read_file_bytes_into(path, bytes_);
+    decode_into(bytes_, text_);
     cut();
 }
 

@@ -53,6 +53,7 @@ private:
     };
     QString text_;
     std::vector<Span> spans_;
+    QByteArray bytes_;  // the bytes of the last file read, kept for their storage as the text is
     bool last_open_ = false;
 };
 

@@ -12,5 +12,3 @@ struct PlotFrame {
     PerPlot<std::int32_t> origine_y;      // hauteur_trace + 10
     PerPlot<QRgb> couleur_serie;
 };
-
-extern PlotFrame plot_frame;

@@ -8,5 +8,3 @@ struct PlotScales {
     PerPlot<long double> pas_x;
     PerPlot<long double> pas_y;
 };
-
-extern PlotScales plot_scales;

@@ -1,13 +1,9 @@
 #include "plot/rendering.h"
 
-#include "analysis/class_table.h"
-#include "analysis/record_store.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "plot/plot_font.h"
-#include "plot/plot_frame.h"
-#include "plot/plot_scales.h"
 #include "plot/scales.h"
 #include "plot/series_fast.h"
 #include "plot/strokes.h"
@@ -23,8 +19,6 @@ constexpr QRgb BLANC = qRgb(255, 255, 255);
 constexpr QRgb BLEU = qRgb(0, 0, 255);
 constexpr QRgb BLEU_MARINE = qRgb(0, 0, 128);
 constexpr QRgb ROUGE = qRgb(255, 0, 0);
-
-std::int32_t serie() { return record_store.serie_courante; }
 
 // The pixel coordinate origin + sens x round(v / echelle x taille), as vers_pixel.
 std::int32_t coordonnee(long double v, long double echelle, std::int32_t taille, std::int32_t origine, int sens) {
@@ -48,8 +42,8 @@ inline bool coordonnee_rapide(long double v, long double echelle, std::int32_t t
 
 // The positions of the series of plot s: the records at 1..nb_points[1] (position 0
 // is the time origin, no record), the classes at 0..nb_points[2] - 1.
-void positions(int s, std::int32_t& debut, std::int32_t& fin) {
-    const std::int32_t nb = record_store.nb_points[s];
+void positions(const RecordStore& store, int s, std::int32_t& debut, std::int32_t& fin) {
+    const std::int32_t nb = store.nb_points[s];
     if (s == 1) {
         debut = 1;
         fin = std::min(nb, NB_MAX_DONNEES) + 1;
@@ -61,18 +55,18 @@ void positions(int s, std::int32_t& debut, std::int32_t& fin) {
 }
 
 // One stroke per dot and per segment, in the order of the series.
-void trace_serie_simple(Toile& toile, const LitEpaisseur& epaisseur, QRgb couleur, long double decalage, int s,
-                        std::int32_t debut, std::int32_t fin) {
-    const auto& xs = record_store.serie_x[s];
-    const auto& ys = record_store.serie_y[s];
+void trace_serie_simple(Toile& toile, const Repere& repere, const RecordStore& store, const LitEpaisseur& epaisseur,
+                        QRgb couleur, long double decalage, std::int32_t debut, std::int32_t fin) {
+    const auto& xs = store.serie_x[repere.n];
+    const auto& ys = store.serie_y[repere.n];
     for (std::int32_t k = debut; k < fin; ++k) {
         std::int64_t t = epaisseur();
         toile.largeur_stylo = 2 * t + 1;
-        trace_point(toile, couleur, decalage + xs[k], ys[k]);
+        trace_point(toile, repere, couleur, decalage + xs[k], ys[k]);
         if (k > debut) {
             t = epaisseur();
             toile.largeur_stylo = t;
-            trace_ligne(toile, couleur, decalage + xs[k - 1], ys[k - 1], decalage + xs[k], ys[k]);
+            trace_ligne(toile, repere, couleur, decalage + xs[k - 1], ys[k - 1], decalage + xs[k], ys[k]);
         }
     }
 }
@@ -99,7 +93,8 @@ QPainter& Toile::peintre() {
 
 std::uint32_t* Toile::pixels_directs(qsizetype& mots_par_ligne) {
     const QImage::Format f = image_.format();
-    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return nullptr;
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
     if (peintre_.isActive()) peintre_.end();
     mots_par_ligne = image_.bytesPerLine() / 4;
     return reinterpret_cast<std::uint32_t*>(image_.bits());
@@ -156,14 +151,15 @@ void Toile::ecrit(QPoint p, const QString& texte) {
 
 // --- Geometry
 
-std::int32_t taille_relative(std::int32_t n) {
-    return static_cast<std::int32_t>(std::int64_t{n} * plot_frame.largeur_trace[serie()] / 1000);
+std::int32_t taille_relative(const Repere& repere, std::int32_t n) {
+    return static_cast<std::int32_t>(std::int64_t{n} * repere.cadre.largeur_trace[repere.n] / 1000);
 }
 
-QPoint vers_pixel(long double x, long double y) {
-    const int s = serie();
-    const std::int32_t px = coordonnee(x, plot_scales.echelle_x[s], plot_frame.largeur_trace[s], plot_frame.origine_x[s], 1);
-    const std::int32_t py = coordonnee(y, plot_scales.echelle_y[s], plot_frame.hauteur_trace[s], plot_frame.origine_y[s], -1);
+QPoint vers_pixel(const Repere& repere, long double x, long double y) {
+    const int s = repere.n;
+    const PlotFrame& cadre = repere.cadre;
+    const std::int32_t px = coordonnee(x, repere.echelles.echelle_x[s], cadre.largeur_trace[s], cadre.origine_x[s], 1);
+    const std::int32_t py = coordonnee(y, repere.echelles.echelle_y[s], cadre.hauteur_trace[s], cadre.origine_y[s], -1);
     return {px, py};
 }
 
@@ -198,76 +194,85 @@ std::int32_t intervalles(long double echelle, long double pas) {
 }
 }  // namespace
 
-void trace_axe_x(Toile& toile, long double echelle, long double pas) {
-    const int s = serie();
-    const std::int32_t n = intervalles(echelle, pas);
-    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s], lt = plot_frame.largeur_trace[s];
+void trace_axe_x(Toile& toile, const Repere& repere) {
+    const int s = repere.n;
+    const long double pas = repere.echelles.pas_x[s];
+    const std::int32_t n = intervalles(repere.echelles.echelle_x[s], pas);
+    const PlotFrame& cadre = repere.cadre;
+    const std::int32_t ox = cadre.origine_x[s], oy = cadre.origine_y[s], lt = cadre.largeur_trace[s];
     toile.couleur_stylo = BLEU;
     toile.largeur_stylo = 1;
-    trace_segment(toile, ox, oy, ox + lt + taille_relative(20), oy);
+    trace_segment(toile, ox, oy, ox + lt + taille_relative(repere, 20), oy);
     long double v = 0;
     for (std::int32_t k = 0; k <= n; ++k) {
         const int x = static_cast<int>(ox + std::int64_t{lt} * k / n);
-        trace_segment(toile, x, oy, x, oy + taille_relative(10));
+        trace_segment(toile, x, oy, x, oy + taille_relative(repere, 10));
         ecrit_texte(toile, x, oy + 1, platform::general(v), 'c', 'b');
         v += pas;
     }
 }
 
-void trace_axe_y(Toile& toile, long double echelle, long double pas) {
-    const int s = serie();
-    const std::int32_t n = intervalles(echelle, pas);
-    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s], ht = plot_frame.hauteur_trace[s];
+void trace_axe_y(Toile& toile, const Repere& repere) {
+    const int s = repere.n;
+    const long double pas = repere.echelles.pas_y[s];
+    const std::int32_t n = intervalles(repere.echelles.echelle_y[s], pas);
+    const PlotFrame& cadre = repere.cadre;
+    const std::int32_t ox = cadre.origine_x[s], oy = cadre.origine_y[s], ht = cadre.hauteur_trace[s];
     toile.couleur_stylo = BLEU;
     toile.largeur_stylo = 1;
-    trace_segment(toile, ox, oy, ox, oy - ht - taille_relative(20));
+    trace_segment(toile, ox, oy, ox, oy - ht - taille_relative(repere, 20));
     long double v = 0;
     for (std::int32_t k = 0; k <= n; ++k) {
         const int y = static_cast<int>(oy - std::int64_t{ht} * k / n);
-        trace_segment(toile, ox, y, ox - taille_relative(10), y);
-        ecrit_texte(toile, ox - 20, y + taille_relative(10), platform::general(v), 'c', 'L');
+        trace_segment(toile, ox, y, ox - taille_relative(repere, 10), y);
+        ecrit_texte(toile, ox - 20, y + taille_relative(repere, 10), platform::general(v), 'c', 'L');
         v += pas;
     }
 }
 
-void trace_point(Toile& toile, QRgb couleur, long double x, long double y) {
+void trace_point(Toile& toile, const Repere& repere, QRgb couleur, long double x, long double y) {
     toile.couleur_stylo = couleur;
-    const QPoint p = vers_pixel(x, y);
+    const QPoint p = vers_pixel(repere, x, y);
     toile.deplace_vers(p);
     toile.trace_vers(p);
 }
 
-void trace_ligne(Toile& toile, QRgb couleur, long double x1, long double y1, long double x2, long double y2) {
+void trace_ligne(Toile& toile, const Repere& repere, QRgb couleur, long double x1, long double y1, long double x2,
+                 long double y2) {
     toile.couleur_stylo = couleur;
-    const QPoint p = vers_pixel(x1, y1);
-    const QPoint q = vers_pixel(x2, y2);
+    const QPoint p = vers_pixel(repere, x1, y1);
+    const QPoint q = vers_pixel(repere, x2, y2);
     toile.deplace_vers(p);
     toile.trace_vers(q);
 }
 
-void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin) {
-    const int s = serie();
-    const QRgb couleur = plot_frame.couleur_serie[s];
-    const long double decalage = s == 2 ? class_table.largeur_classe / 2 : 0;
+void trace_serie(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
+                 const LitEpaisseur& epaisseur, Dessin dessin) {
+    const int s = repere.n;
+    const PlotFrame& cadre = repere.cadre;
+    const QRgb couleur = cadre.couleur_serie[s];
+    const long double decalage = s == 2 ? classes.largeur_classe / 2 : 0;
     std::int32_t debut = 0, fin = 0;
-    positions(s, debut, fin);
+    positions(store, s, debut, fin);
     if (debut == fin) return;
     if (dessin == Dessin::simple) {
-        trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, fin);
+        trace_serie_simple(toile, repere, store, epaisseur, couleur, decalage, debut, fin);
         return;
     }
 
     // Batched: the thickness cannot change while the series is drawn, so it is
     // read once, where the stroke-by-stroke drawing reads it first.
     const std::int32_t t = epaisseur();
+    // Kept from one redraw to the next for its storage only (a cache: every
+    // redraw clears it first, so it cannot change a result).
     static std::vector<QPoint> points;
     points.clear();
     points.reserve(static_cast<std::size_t>(fin - debut));
-    const auto& xs = record_store.serie_x[s];
-    const auto& ys = record_store.serie_y[s];
-    const long double ex = plot_scales.echelle_x[s], ey = plot_scales.echelle_y[s];
-    const std::int32_t lt = plot_frame.largeur_trace[s], ht = plot_frame.hauteur_trace[s];
-    const std::int32_t ox = plot_frame.origine_x[s], oy = plot_frame.origine_y[s];
+    const auto& xs = store.serie_x[s];
+    const auto& ys = store.serie_y[s];
+    const long double ex = repere.echelles.echelle_x[s], ey = repere.echelles.echelle_y[s];
+    const std::int32_t lt = cadre.largeur_trace[s], ht = cadre.hauteur_trace[s];
+    const std::int32_t ox = cadre.origine_x[s], oy = cadre.origine_y[s];
     for (std::int32_t k = debut; k < fin; ++k) {
         const long double x = decalage + xs[k];
         const long double y = ys[k];
@@ -277,17 +282,17 @@ void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin) {
             continue;
         }
         try {
-            points.push_back(vers_pixel(x, y));
+            points.push_back(vers_pixel(repere, x, y));
         } catch (...) {
             // The points before the failing one are drawn, as stroke by stroke.
             if (!dessine_serie_rapide(toile, couleur, points, t)) {
-                trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, k);
+                trace_serie_simple(toile, repere, store, epaisseur, couleur, decalage, debut, k);
             }
             throw;
         }
     }
     if (!dessine_serie_rapide(toile, couleur, points, t)) {
-        trace_serie_simple(toile, epaisseur, couleur, decalage, s, debut, fin);
+        trace_serie_simple(toile, repere, store, epaisseur, couleur, decalage, debut, fin);
         return;
     }
     toile.couleur_stylo = couleur;
@@ -302,34 +307,42 @@ QFont police_graphe(int hauteur_image) {
     return police_de_cellule(police, hauteur_image / 25);  // an image under 25 pixels gets a one-pixel cell
 }
 
-void dessine_graphe(Toile& toile, const ParametresTrace& parametres) {
-    const int s = serie();
+void dessine_graphe(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
+                    const ParametresTrace& parametres) {
     const QImage& image = toile.image();
     toile.police = police_graphe(image.height());
     toile.couleur_police = BLEU_MARINE;
     remplit_fond(toile, image.width(), image.height(), BLANC);
-    trace_axe_x(toile, plot_scales.echelle_x[s], plot_scales.pas_x[s]);
-    trace_axe_y(toile, plot_scales.echelle_y[s], plot_scales.pas_y[s]);
-    trace_serie(toile, parametres.epaisseur, parametres.dessin);
+    trace_axe_x(toile, repere);
+    trace_axe_y(toile, repere);
+    trace_serie(toile, repere, store, classes, parametres.epaisseur, parametres.dessin);
     ecrit_texte(toile, 50, 10, platform::name_part(parametres.fichier_donnees), 'd', 'b');
 }
 
-void trace_image(int n, QImage& image, const ParametresTrace& parametres) {
-    plot_frame.largeur_trace[n] = image.width() - 60;
-    plot_frame.hauteur_trace[n] = image.height() - 40;
-    plot_frame.origine_x[n] = 40;
-    plot_frame.origine_y[n] = plot_frame.hauteur_trace[n] + 10;
+void trace_image(int n, QImage& image, const ParametresTrace& parametres, const TablesDuTrace& tables) {
+    PlotFrame& cadre = tables.cadre;
+    cadre.largeur_trace[n] = image.width() - 60;
+    cadre.hauteur_trace[n] = image.height() - 40;
+    cadre.origine_x[n] = 40;
+    cadre.origine_y[n] = cadre.hauteur_trace[n] + 10;
+    const Repere repere{n, tables.echelles, cadre};
     Toile toile(image);
-    dessine_graphe(toile, parametres);
+    dessine_graphe(toile, repere, tables.store, tables.classes, parametres);
     if (n == 2) {
-        const long double tau = class_table.Tau;
-        trace_ligne(toile, ROUGE, tau, 0, tau, plot_scales.echelle_y[2] / 2);
-        trace_ligne(toile, ROUGE, 0, 10 * class_table.C0, tau, 0);
+        const long double tau = tables.classes.Tau;
+        trace_ligne(toile, repere, ROUGE, tau, 0, tau, tables.echelles.echelle_y[2] / 2);
+        trace_ligne(toile, repere, ROUGE, 0, 10 * tables.classes.C0, tau, 0);
     }
 }
 
-void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres) {
-    record_store.serie_courante = n;
-    lit_echelles(n, texte_x, texte_y);
-    trace_image(n, image, parametres);
+void redessine_graphe(int n, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
+                      const TablesDuTrace& tables, const std::function<QImage&()>& image_a_dessiner) {
+    tables.store.serie_courante = n;
+    lit_echelles(n, texte_x, texte_y, tables.echelles);
+    trace_image(n, image_a_dessiner(), parametres, tables);
+}
+
+void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
+                      const TablesDuTrace& tables) {
+    redessine_graphe(n, texte_x, texte_y, parametres, tables, [&image]() -> QImage& { return image; });
 }

@@ -3,9 +3,14 @@
 // labels, the series as dots joined by lines, the data file's name as title,
 // and for the class plot the two red lines from Tau and C0.
 //
-// Everything works for the plot record_store.serie_courante, with its scales
-// (plot_scales) and its pixel geometry (plot_frame). The drawing is aliased and
+// Every drawing call works on one plot n, through its Repere: its scales
+// (PlotScales) and its pixel geometry (PlotFrame). The drawing is aliased and
 // pixel-exact; the pixels of a pen stroke are defined in plot/strokes.h.
+#include "analysis/class_table.h"
+#include "analysis/record_store.h"
+#include "plot/plot_frame.h"
+#include "plot/plot_scales.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -81,30 +86,60 @@ struct ParametresTrace {
     Dessin dessin = Dessin::rapide;
 };
 
+// Where the values of plot n land in its image.
+struct Repere {
+    int n;                       // 1 or 2
+    const PlotScales& echelles;  // spans and tick steps of plot n
+    const PlotFrame& cadre;      // pixel geometry and series colour of plot n
+};
+
+// What a redraw of plot n works on, and how: it reads the series of `store`
+// and the class width, Tau and C0 of `classes`; it writes store.serie_courante,
+// plot n's spans and steps in `echelles` (from the fields) and plot n's pixel
+// geometry in `cadre` (from the image).
+struct TablesDuTrace {
+    RecordStore& store;
+    const ClassTable& classes;
+    PlotScales& echelles;
+    PlotFrame& cadre;
+};
+
 // n thousandths of the plot area's width, truncated.
-std::int32_t taille_relative(std::int32_t n);
+std::int32_t taille_relative(const Repere& repere, std::int32_t n);
 // The pixel of a data point; no clipping. Raises the floating-point errors of
 // the conversion, and an overflow beyond +-2^28 pixels.
-QPoint vers_pixel(long double x, long double y);
+QPoint vers_pixel(const Repere& repere, long double x, long double y);
 
 void remplit_fond(Toile& toile, int largeur, int hauteur, QRgb couleur);
 void trace_segment(Toile& toile, int x1, int y1, int x2, int y2);
 // h: 'c' centred on x, 'd' starting at x, 'g' ending at x (others as 'd');
 // v: 'b' top at y, 'h' bottom at y, 'L' baseline at y (others as 'b').
 void ecrit_texte(Toile& toile, int x, int y, const QString& texte, char h, char v);
-void trace_axe_x(Toile& toile, long double echelle, long double pas);
-void trace_axe_y(Toile& toile, long double echelle, long double pas);
-void trace_point(Toile& toile, QRgb couleur, long double x, long double y);
-void trace_ligne(Toile& toile, QRgb couleur, long double x1, long double y1, long double x2, long double y2);
-void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin = Dessin::rapide);
-void dessine_graphe(Toile& toile, const ParametresTrace& parametres);
+void trace_axe_x(Toile& toile, const Repere& repere);
+void trace_axe_y(Toile& toile, const Repere& repere);
+void trace_point(Toile& toile, const Repere& repere, QRgb couleur, long double x, long double y);
+void trace_ligne(Toile& toile, const Repere& repere, QRgb couleur, long double x1, long double y1, long double x2,
+                 long double y2);
+// The series of plot n: the records of series 1, or the classes of series 2
+// drawn at their centres (lower bound + half the class width).
+void trace_serie(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
+                 const LitEpaisseur& epaisseur, Dessin dessin = Dessin::rapide);
+void dessine_graphe(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
+                    const ParametresTrace& parametres);
 // The font of labels and title: "Arial" bold, its character cell (ascent +
 // descent) image height div 25 pixels high, as near as the font allows.
 QFont police_graphe(int hauteur_image);
 
 // Plot n onto an image whose plot scales are already read: the frame values
 // from the image's size, the drawing, and for plot 2 the red Tau lines.
-void trace_image(int n, QImage& image, const ParametresTrace& parametres);
-// The whole redraw of plot n without a window: serie_courante := n, the scales
-// from the two field texts, then trace_image.
-void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres);
+void trace_image(int n, QImage& image, const ParametresTrace& parametres, const TablesDuTrace& tables);
+
+// The redraw of plot n, the one the window runs: serie_courante := n, the
+// scales from the two field texts, then trace_image on the image that
+// `image_a_dessiner` gives. It is asked for only once the scales are read, so
+// that a bad field leaves the image as it was.
+void redessine_graphe(int n, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
+                      const TablesDuTrace& tables, const std::function<QImage&()>& image_a_dessiner);
+// The same onto a given image.
+void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
+                      const TablesDuTrace& tables);

@@ -1,6 +1,9 @@
 #pragma once
 // The scale fields of both plots: reading them into the plot scales, the tick
-// step of an axis, the stepping buttons and the autoscale of the records plot.
+// step of an axis and the autoscale of the records plot. The stepping buttons
+// are in text/steps.h.
+#include "plot/plot_scales.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -11,14 +14,7 @@ long double arrondi_cinq(long double x);
 // Plot n (1 or 2): echelle_x[n] and echelle_y[n] from the two field texts (in
 // this order, so that a bad y text leaves the new x span), then the tick steps
 // pas_x[n] and pas_y[n] := arrondi_cinq(span / 10).
-void lit_echelles(int n, QStringView texte_x, QStringView texte_y);
-
-// A stepping button on a scale field holding an integer v: the new field text.
-// "-" gives the largest value j x 10^k (j = 1..10) not above v / 1.1, "+" the
-// smallest not below v x 1.1, rounded to an integer. A text that is not an
-// integer raises the conversion error; a result beyond 32 bits raises an overflow.
-QString abaisse_echelle(QStringView texte);
-QString eleve_echelle(QStringView texte);
+void lit_echelles(int n, QStringView texte_x, QStringView texte_y, PlotScales& echelles);
 
 // The autoscale text of a field from the largest value of the series: the
 // rounded 1.1 x maximum brought to a multiple of 5 by arrondi_cinq. Nothing when

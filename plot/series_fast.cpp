@@ -123,6 +123,8 @@ private:
     std::vector<Motif> segments_;
 };
 
+// A cache: prepare(t) makes the shapes again whenever the width changes, so
+// keeping them from one redraw to the next cannot change a pixel.
 Atelier& atelier() {
     static Atelier instance;
     return instance;
@@ -180,7 +182,7 @@ bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>&
 
     // Dots, once per pixel position.
     if (a.diametre() >= 2) {
-        static std::vector<std::uint8_t> vu;
+        static std::vector<std::uint8_t> vu;  // kept for its storage only: filled anew below
         vu.assign(static_cast<std::size_t>(image.largeur) * static_cast<std::size_t>(image.hauteur), 0);
         const Motif* point = a.point();
         QPoint dehors_precedent(0, 0);
@@ -206,7 +208,7 @@ bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>&
 
     // Segments. For each column of the image, the rows of one vertical segment
     // drawn there (the union of those drawn that overlap it): empty when first > second.
-    static std::vector<std::pair<int, int>> colonnes;
+    static std::vector<std::pair<int, int>> colonnes;  // kept for its storage only: filled anew below
     colonnes.assign(static_cast<std::size_t>(image.largeur), {1, 0});
     for (std::size_t k = 1; k < points.size(); ++k) {
         const QPoint p = points[k - 1], q = points[k];

@@ -31,7 +31,9 @@ U128 produit(std::uint64_t a, std::uint64_t b) {
 
 bool inferieur_ou_egal(U128 a, U128 b) { return a.hi < b.hi || (a.hi == b.hi && a.lo <= b.lo); }
 
-std::uint64_t valeur_absolue(std::int64_t v) { return v < 0 ? static_cast<std::uint64_t>(-v) : static_cast<std::uint64_t>(v); }
+std::uint64_t valeur_absolue(std::int64_t v) {
+    return v < 0 ? static_cast<std::uint64_t>(-v) : static_cast<std::uint64_t>(v);
+}
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
-#include <QSet>
 #include <QStringList>
 
 const QString FICHIER_COULEUR = QStringLiteral("qrt_vorn.col");
@@ -15,13 +14,10 @@ const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 namespace {
 QString chemin(const QString& nom_fichier) { return platform::program_folder() + nom_fichier; }
 
-// A settings file that cannot be written (a read-only program folder, say)
-// is reported once per run and file: the user learns that the setting will
-// not be remembered, without a box at every file choice.
-void signale_echec(const QString& path, const QString& raison) {
-    static QSet<QString> deja_signales;
-    if (deja_signales.contains(path)) return;
-    deja_signales.insert(path);
+// A settings file that cannot be written (a read-only program folder, say).
+void signale_echec(const QString& path, const QString& raison, WriteFailures& echecs) {
+    if (echecs.reported.contains(path)) return;
+    echecs.reported.insert(path);
     platform::show_message(QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison));
 }
 }  // namespace
@@ -38,7 +34,7 @@ QString lit_parametre_defaut(const QString& nom_fichier, int n, const QString& d
     return value.isEmpty() ? defaut : value;
 }
 
-void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
+void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, WriteFailures& echecs) {
     if (n > MAX_PARAMETRE) {
         platform::show_message(QStringLiteral(" max_parametre = ") + platform::decimal(MAX_PARAMETRE) +
                                QLatin1Char('\n') + QStringLiteral(" augmenter ce nombre dans le source..."));
@@ -51,7 +47,7 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
         for (qsizetype i = 0; i < old->size(); ++i) lines[i] = old->at(i);
     }
     lines[n - 1] = valeur;
-    if (const auto raison = platform::write_text_lines(path, lines)) signale_echec(path, *raison);
+    if (const auto raison = platform::write_text_lines(path, lines)) signale_echec(path, *raison, echecs);
 }
 
 QString lit_ligne_unique(const QString& nom_fichier) {
@@ -60,10 +56,10 @@ QString lit_ligne_unique(const QString& nom_fichier) {
     return lines->first();
 }
 
-void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur) {
+void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs) {
     const QString path = chemin(nom_fichier);
     if (const auto raison = platform::write_text_lines(path, QStringList{valeur})) {
         if (platform::seams().tone) platform::seams().tone(1250, 100);
-        signale_echec(path, *raison);
+        signale_echec(path, *raison, echecs);
     }
 }

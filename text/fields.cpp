@@ -2,8 +2,6 @@
 
 #include "platform/numbers.h"
 
-#include <QStringList>
-
 const QString EXTRAIT_MARQUEUR = QStringLiteral("_extraitUTIL<") + QStringLiteral(">");
 
 QStringView supprime_blancs_vue(QStringView s) {
@@ -56,8 +54,3 @@ QString supprime_blancs_debut(QStringView s) {
 }
 
 QString supprime_blancs(QStringView s) { return supprime_blancs_vue(s).toString(); }
-
-QString texte_numero(const QStringList& listing, int n) {
-    if (n >= 0 && n < listing.size()) return listing.at(n);
-    return QStringLiteral("ww(") + platform::decimal(n) + QStringLiteral(")=?");
-}

@@ -22,6 +22,3 @@ QString supprime_blancs_fin(QStringView s);
 QString supprime_blancs_debut(QStringView s);
 QString supprime_blancs(QStringView s);
 QStringView supprime_blancs_vue(QStringView s);
-
-// Line n (from 0) of a listing, or "ww(n)=?" when it has no such line.
-QString texte_numero(const QStringList& listing, int n);

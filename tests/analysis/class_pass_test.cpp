@@ -1,14 +1,14 @@
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
-#include "platform/errors.h"
 #include "platform/numbers.h"
+#include "support/errors.h"
+#include "support/qstring_print.h"
 #include "support/series.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <initializer_list>
 #include <numbers>
 
@@ -19,26 +19,27 @@ struct Passe {
     QStringList listing;
 };
 
-Passe passe(long double dX, long double x_max, bool par_centres = false) {
-    prend_largeur_classe(dX);
-    const std::int32_t n = nombre_de_classes(x_max);
-    Passe p{calcule_classes(n, par_centres), {}};
-    p.listing = liste_classes(n);
-    return p;
-}
-
-QString message_de(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const platform::Error& e) {
-        return e.text();
+// A store and a class table of its own for each test, as the window keeps them.
+class ClassPass : public ::testing::Test {
+protected:
+    Passe passe(long double dX, long double x_max, bool par_centres = false) {
+        prend_largeur_classe(dX, class_table);
+        const std::int32_t n = nombre_de_classes(x_max, class_table);
+        Passe p{calcule_classes(n, par_centres, record_store, class_table), {}};
+        p.listing = liste_classes(n, class_table, record_store);
+        return p;
     }
-    return {};
-}
+    void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
+        ::durees(record_store, valeurs, acquisition);
+    }
+
+    RecordStore record_store;  // the fixture lives on the heap
+    ClassTable class_table;
+};
 
 }  // namespace
 
-TEST(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
+TEST_F(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
     durees({});
     const Passe p = passe(10, 800);
     EXPECT_EQ(p.resultat.n_classe, 80);
@@ -56,28 +57,29 @@ TEST(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
     EXPECT_EQ(record_store.max_y_serie[2], -10);
 }
 
-TEST(ClassPass, NumberOfClassesRoundsHalvesToEven) {
+TEST_F(ClassPass, NumberOfClassesRoundsHalvesToEven) {
     struct Cas {
         long double dX, x_max;
         std::int32_t n;
     };
-    const Cas cas[] = {{10, 805, 80}, {10, 815, 82}, {10, 4, 0},        {2.5L, 800, 320},
-                       {10, 10010, 1001}, {10, -4, 0}, {10, -16, -2}};
+    const Cas cas[] = {{10, 805, 80},     {10, 815, 82}, {10, 4, 0},   {2.5L, 800, 320},
+                       {10, 10010, 1001}, {10, -4, 0},   {10, -16, -2}};
     for (const Cas& c : cas) {
-        prend_largeur_classe(c.dX);
-        EXPECT_EQ(nombre_de_classes(c.x_max), c.n) << static_cast<double>(c.x_max);
+        prend_largeur_classe(c.dX, class_table);
+        EXPECT_EQ(nombre_de_classes(c.x_max, class_table), c.n) << static_cast<double>(c.x_max);
     }
 }
 
-TEST(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
+TEST_F(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
     durees({5, 15});
     class_table.Tau = 123;
     class_table.C0 = 4;
     for (long double x_max : {4.0L, -16.0L}) {
         const Passe p = passe(10, x_max);
         const QString n = platform::decimal(p.resultat.n_classe);
-        EXPECT_EQ(p.resultat.trace, (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
-                                                 QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
+        EXPECT_EQ(p.resultat.trace,
+                  (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
+                               QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
         EXPECT_TRUE(p.listing.isEmpty());
         EXPECT_FALSE(p.resultat.statistiques.has_value());
         EXPECT_EQ(record_store.nb_points[2], p.resultat.n_classe);
@@ -89,7 +91,7 @@ TEST(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
     EXPECT_EQ(class_table.effectif[1], 1);
 }
 
-TEST(ClassPass, DurationOnABoundGoesToTheUpperClass) {
+TEST_F(ClassPass, DurationOnABoundGoesToTheUpperClass) {
     durees({0, 9.99, 10, 20, -5});
     const Passe p = passe(10, 800);
     EXPECT_EQ(p.listing[0], QStringLiteral("1   0   3"));  // 0, 9.99 and -5
@@ -100,7 +102,7 @@ TEST(ClassPass, DurationOnABoundGoesToTheUpperClass) {
     EXPECT_EQ(record_store.serie_y[2][0], 3.0);
 }
 
-TEST(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {
+TEST_F(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {
     // Twelve durations of mean 25 in class 3, and a 30 on the lower bound of class 4.
     durees({21, 29, 22, 28, 23, 27, 24, 26, 25, 25, 20.5, 29.5, 30});
     const Passe p = passe(10, 800);
@@ -113,7 +115,7 @@ TEST(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {
     EXPECT_EQ(p.listing[4], QStringLiteral("5   40   0"));
 }
 
-TEST(ClassPass, ListingPrintsTheStored64BitBounds) {
+TEST_F(ClassPass, ListingPrintsTheStored64BitBounds) {
     durees({0.25});
     const Passe p = passe(0.1L, 1);
     ASSERT_EQ(p.listing.size(), 10);
@@ -122,7 +124,7 @@ TEST(ClassPass, ListingPrintsTheStored64BitBounds) {
     EXPECT_EQ(p.listing[2], QStringLiteral("3   0.2   1"));
 }
 
-TEST(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
+TEST_F(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
     struct Cas {
         bool par_centres;
         const char *tau, *lambda, *demi_vie, *cm, *c0, *activite;
@@ -154,7 +156,7 @@ TEST(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
     }
 }
 
-TEST(ClassPass, FiguresAreExtendedPrecision) {
+TEST_F(ClassPass, FiguresAreExtendedPrecision) {
     durees({5, 15}, 3);
     passe(10, 800, true);
     EXPECT_EQ(class_table.Tau, 10);
@@ -163,14 +165,14 @@ TEST(ClassPass, FiguresAreExtendedPrecision) {
     EXPECT_EQ(class_table.activite_initiale, 1 / std::numbers::e_v<long double> / 3);
 }
 
-TEST(ClassPass, LambdaOfALongTauShowsZero) {
+TEST_F(ClassPass, LambdaOfALongTauShowsZero) {
     durees({2500});
     const Passe p = passe(10, 5000);
     EXPECT_EQ(p.resultat.statistiques->tau, QStringLiteral("2500"));
     EXPECT_EQ(p.resultat.statistiques->lambda, QStringLiteral("0"));
 }
 
-TEST(ClassPass, LargestCountLooksAtShownClassesOnly) {
+TEST_F(ClassPass, LargestCountLooksAtShownClassesOnly) {
     record_store.nb_points[1] = 37 + 50;
     for (std::size_t j = 1; j <= 37; ++j) record_store.serie_y[1][j] = 3;
     for (std::size_t j = 38; j <= 87; ++j) record_store.serie_y[1][j] = 900;
@@ -179,35 +181,36 @@ TEST(ClassPass, LargestCountLooksAtShownClassesOnly) {
     EXPECT_EQ(class_table.effectif[90], 50);
 }
 
-TEST(ClassPass, ImpossibleClassWidthIsRefusedAndKeepsTheWidth) {
-    prend_largeur_classe(10);
+TEST_F(ClassPass, ImpossibleClassWidthIsRefusedAndKeepsTheWidth) {
+    prend_largeur_classe(10, class_table);
     for (long double dX : {0.0L, -0.0L, -5.0L}) {
-        const QString message = message_de([&] { prend_largeur_classe(dX); });
+        const QString message = erreur_de([&] { prend_largeur_classe(dX, class_table); });
         EXPECT_TRUE(message.startsWith(QStringLiteral("dX = ")) && message.contains(QStringLiteral("supérieure à 0")))
-            << message.toStdString();
+            << message;
         EXPECT_EQ(class_table.largeur_classe, 10);
     }
 }
 
-TEST(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
+TEST_F(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
     durees({5});
     passe(10, 800);
-    prend_largeur_classe(10);
+    prend_largeur_classe(10, class_table);
     for (long double x_max : {10015.0L, 1e6L, 1e300L}) {
-        const QString message = message_de([&] { nombre_de_classes(x_max); });
+        const QString message = erreur_de([&] { nombre_de_classes(x_max, class_table); });
         EXPECT_TRUE(message.contains(QStringLiteral("1001")) && message.contains(QStringLiteral("X max / dX")))
-            << message.toStdString();
+            << message;
     }
     // A width so small that X max / dX is no finite number.
-    prend_largeur_classe(1e-4940L);
-    EXPECT_TRUE(message_de([] { nombre_de_classes(1e300L); }).contains(QStringLiteral("1001")));
+    prend_largeur_classe(1e-4940L, class_table);
+    EXPECT_TRUE(erreur_de([&] { nombre_de_classes(1e300L, class_table); }).contains(QStringLiteral("1001")));
     // Beyond the range of the stored class bounds.
-    prend_largeur_classe(1e4000L);
-    EXPECT_TRUE(message_de([] { nombre_de_classes(1e4001L); }).startsWith(QStringLiteral("X max = 1E4001")));
+    prend_largeur_classe(1e4000L, class_table);
+    EXPECT_TRUE(
+        erreur_de([&] { nombre_de_classes(1e4001L, class_table); }).startsWith(QStringLiteral("X max = 1E4001")));
     EXPECT_EQ(record_store.nb_points[2], 80);
 }
 
-TEST(ClassPass, DurationsOutsideTheTableAreLeftOut) {
+TEST_F(ClassPass, DurationsOutsideTheTableAreLeftOut) {
     durees({-10, -25, 1e6, 10009.99, 5, 1e300});
     const Passe p = passe(10, 10010);
     EXPECT_EQ(p.resultat.n_classe, 1001);
@@ -222,7 +225,7 @@ TEST(ClassPass, DurationsOutsideTheTableAreLeftOut) {
     EXPECT_EQ(p.resultat.statistiques->evenements, QStringLiteral("2"));
 }
 
-TEST(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
+TEST_F(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
     struct Cas {
         std::initializer_list<double> valeurs;
         long double dX, x_max;
@@ -249,7 +252,7 @@ TEST(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
     }
 }
 
-TEST(ClassPass, ZeroTauAndZeroAcquisitionTimeShowNoFigureAndFinish) {
+TEST_F(ClassPass, ZeroTauAndZeroAcquisitionTimeShowNoFigureAndFinish) {
     durees({-5, 5}, 0);
     const Passe p = passe(10, 800);
     ASSERT_TRUE(p.resultat.statistiques.has_value());
@@ -263,7 +266,7 @@ TEST(ClassPass, ZeroTauAndZeroAcquisitionTimeShowNoFigureAndFinish) {
     EXPECT_EQ(p.listing.size(), 80);
 }
 
-TEST(ClassPass, ReadsNoRecordBeyondTheCapacityOfSeries1) {
+TEST_F(ClassPass, ReadsNoRecordBeyondTheCapacityOfSeries1) {
     for (std::size_t j = 1; j <= NB_MAX_DONNEES; ++j) record_store.serie_y[1][j] = 5;
     for (std::size_t j = 0; j < 100; ++j) record_store.serie_y[2][j] = 5;
     record_store.nb_points[1] = NB_MAX_DONNEES + 60;
@@ -271,7 +274,7 @@ TEST(ClassPass, ReadsNoRecordBeyondTheCapacityOfSeries1) {
     EXPECT_EQ(class_table.effectif[0], NB_MAX_DONNEES);
 }
 
-TEST(ClassPass, Series2BeyondTheShownClassesKeepsEarlierPoints) {
+TEST_F(ClassPass, Series2BeyondTheShownClassesKeepsEarlierPoints) {
     durees({5});
     passe(10, 800);
     passe(10, 400);

@@ -64,41 +64,59 @@ void compare(const Issue& simple, const Issue& rapide, const QStringList& lignes
 // and bad variants with blanks and tabs around them, or a line of random
 // pieces: every shape the quick reading must recognise or hand back turns up.
 QString ligne_dense(std::mt19937& alea) {
-    static const char* const heures[] = {"10:00:01", "9:5:7", "23:59:59", "0:0:0", "10:00:01:99", "10:00",
-                                         "1234567890:0:0", "12345678901:0:0", "-1:00:00", "+1:2:3", "10::00:01", "10:00:1.5",
-                                         "10,5:00:00", "x", "", " 10:00:02", "10:00:03 "};
-    static const char* const durees[] = {"3", "2.5", "1,5", "-0", "+7", ".5", "1.", "1e3", "1E-2", "1.2.3",
-                                         "12345678901234567890", "0.0000000000000000001", "x", "", " 4", "5 ",
-                                         "1 000", "Ã©", "SAUVEGARDE", "'"};
+    static const char* const heures[] = {"10:00:01",  "9:5:7",          "23:59:59",        "0:0:0",    "10:00:01:99",
+                                         "10:00",     "1234567890:0:0", "12345678901:0:0", "-1:00:00", "+1:2:3",
+                                         "10::00:01", "10:00:1.5",      "10,5:00:00",      "x",        "",
+                                         " 10:00:02", "10:00:03 "};
+    static const char* const durees[] = {"3",
+                                         "2.5",
+                                         "1,5",
+                                         "-0",
+                                         "+7",
+                                         ".5",
+                                         "1.",
+                                         "1e3",
+                                         "1E-2",
+                                         "1.2.3",
+                                         "12345678901234567890",
+                                         "0.0000000000000000001",
+                                         "x",
+                                         "",
+                                         " 4",
+                                         "5 ",
+                                         "1 000",
+                                         "Ã©",
+                                         "SAUVEGARDE",
+                                         "'"};
     static const char* const separateurs[] = {"", "\t", "\t\t", " ", "\t ", " \t"};
-    static const char* const morceaux[] = {"10", ":", "\t", " ", ".", ",", "-", "e", "SAUVEGARDE", "SAUVEGARD",
-                                           "AUVEGARDE", "S", "Heure", "'", "x"};
+    static const char* const morceaux[] = {"10",         ":",         "\t",        " ", ".",     ",", "-", "e",
+                                           "SAUVEGARDE", "SAUVEGARD", "AUVEGARDE", "S", "Heure", "'", "x"};
     const auto un = [&alea](const auto& liste) {
         std::uniform_int_distribution<int> choix(0, static_cast<int>(std::size(liste)) - 1);
         return QString::fromUtf8(liste[choix(alea)]);
     };
     std::uniform_int_distribution<int> forme(0, 4);
     switch (forme(alea)) {
-    case 0: {
-        // The usual shape with a random duration: most lines of a real file.
-        std::uniform_int_distribution<int> h(0, 23), m(0, 59), d(0, 99999);
-        return QStringLiteral("%1:%2:%3\t%4%5%6")
-            .arg(h(alea))
-            .arg(m(alea), 2, 10, QLatin1Char('0'))
-            .arg(m(alea), 2, 10, QLatin1Char('0'))
-            .arg(d(alea) / 10)
-            .arg(QLatin1Char(d(alea) % 2 ? '.' : ','))
-            .arg(d(alea) % 10);
-    }
-    case 1: {
-        QString ligne;
-        std::uniform_int_distribution<int> nombre(0, 7);
-        for (int i = nombre(alea); i > 0; --i) ligne += un(morceaux);
-        return ligne;
-    }
-    default:
-        return un(separateurs) + un(heures) + un(separateurs) + QLatin1Char('\t') + un(durees) + un(separateurs) +
-               (forme(alea) == 0 ? un(durees) : QString());
+        case 0: {
+            // The usual shape with a random duration: most lines of a real file.
+            std::uniform_int_distribution<int> h(0, 23), m(0, 59), d(0, 99999);
+            return QStringLiteral("%1:%2:%3\t%4%5%6")
+                .arg(h(alea))
+                .arg(m(alea), 2, 10, QLatin1Char('0'))
+                .arg(m(alea), 2, 10, QLatin1Char('0'))
+                .arg(d(alea) / 10)
+                .arg(QLatin1Char(d(alea) % 2 ? '.' : ','))
+                .arg(d(alea) % 10);
+        }
+        case 1: {
+            QString ligne;
+            std::uniform_int_distribution<int> nombre(0, 7);
+            for (int i = nombre(alea); i > 0; --i) ligne += un(morceaux);
+            return ligne;
+        }
+        default:
+            return un(separateurs) + un(heures) + un(separateurs) + QLatin1Char('\t') + un(durees) + un(separateurs) +
+                   (forme(alea) == 0 ? un(durees) : QString());
     }
 }
 

@@ -2,6 +2,7 @@
 #include "analysis/record_pass.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "support/errors.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -19,15 +20,6 @@ QStringList fichier(std::initializer_list<const char*> lignes) {
     QStringList out{QStringLiteral("Run 12"), QStringLiteral("Sample B")};
     for (const char* l : lignes) out.append(QString::fromUtf8(l));
     return out;
-}
-
-QString erreur_de(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const platform::Error& e) {
-        return e.text();
-    }
-    return QStringLiteral("(no error)");
 }
 
 struct Point {
@@ -51,11 +43,11 @@ protected:
 
 TEST(LitHeure, MinutesSinceMidnightFromTheFirstField) {
     EXPECT_EQ(lit_heure(u"12:30:15\t3"), 750.25L);
-    EXPECT_EQ(lit_heure(u"\t 0:0:0 \t3"), 0.0L);           // leading tab and blanks around the field
-    EXPECT_EQ(lit_heure(u"10:01:00:99\t3"), 601.0L);       // further parts are ignored
-    EXPECT_EQ(lit_heure(u" 10 : 01 : 30 \t3"), 601.5L);    // blanks around the parts (the long way)
-    EXPECT_EQ(lit_heure(u"10::01:::30\t3"), 601.5L);       // runs of ':' are one separator
-    EXPECT_EQ(lit_heure(u"-1:00:30\t3"), -59.5L);          // signs are read, no range check
+    EXPECT_EQ(lit_heure(u"\t 0:0:0 \t3"), 0.0L);         // leading tab and blanks around the field
+    EXPECT_EQ(lit_heure(u"10:01:00:99\t3"), 601.0L);     // further parts are ignored
+    EXPECT_EQ(lit_heure(u" 10 : 01 : 30 \t3"), 601.5L);  // blanks around the parts (the long way)
+    EXPECT_EQ(lit_heure(u"10::01:::30\t3"), 601.5L);     // runs of ':' are one separator
+    EXPECT_EQ(lit_heure(u"-1:00:30\t3"), -59.5L);        // signs are read, no range check
     EXPECT_EQ(lit_heure(u"100:00:00\t3"), 6000.0L);
     EXPECT_EQ(lit_heure(u"2147483647:0:0"), 2147483647.0L * 60);
 }
@@ -67,7 +59,7 @@ TEST(LitHeure, BadPartsRaiseTheIntegerErrorWithThePartsText) {
     };
     const Cas cas[] = {
         {u"10:xx:00\t3", "'xx' is not a valid integer value"},
-        {u"10:00\t3", "'' is not a valid integer value"},        // missing seconds
+        {u"10:00\t3", "'' is not a valid integer value"},  // missing seconds
         {u"10.5:00:00\t3", "'10.5' is not a valid integer value"},
         {u"Heure\tDuree", "'Heure' is not a valid integer value"},
         {u"   ", "'_extraitUTIL<>' is not a valid integer value"},  // a line of blanks
@@ -119,12 +111,18 @@ TEST(LitValeur, BadOrMissingFieldRaisesTheRealErrorWithTheAdaptedText) {
 // be the very one the text conversion gives, to the last bit.
 TEST(LitValeur, PlainDurationsGiveExactlyTheTextConversionsValue) {
     std::mt19937_64 hasard(12345);
-    QStringList textes{QStringLiteral("0.1"),          QStringLiteral("2.675"),
-                       QStringLiteral("0.3"),          QStringLiteral("1e-3"),
-                       QStringLiteral("9999999999999999999"), QStringLiteral("1234567890.123456789"),
-                       QStringLiteral("0.0000000000000000001"), QStringLiteral("12345678901234567890"),
-                       QStringLiteral("+7"),           QStringLiteral("-0"),
-                       QStringLiteral("1."),           QStringLiteral(".5"),
+    QStringList textes{QStringLiteral("0.1"),
+                       QStringLiteral("2.675"),
+                       QStringLiteral("0.3"),
+                       QStringLiteral("1e-3"),
+                       QStringLiteral("9999999999999999999"),
+                       QStringLiteral("1234567890.123456789"),
+                       QStringLiteral("0.0000000000000000001"),
+                       QStringLiteral("12345678901234567890"),
+                       QStringLiteral("+7"),
+                       QStringLiteral("-0"),
+                       QStringLiteral("1."),
+                       QStringLiteral(".5"),
                        QStringLiteral("007.250")};
     for (int i = 0; i < 20000; ++i) {
         const int chiffres = 1 + static_cast<int>(hasard() % 19);
@@ -169,8 +167,10 @@ TEST_F(RecordPass, LinesThatMakeNoRecordLeaveTheStoreEmpty) {
         {QStringLiteral("Heure")},
         {QStringLiteral("Heure"), QStringLiteral("10:00:00\t1")},
         // A header at line 0 or 1 is never seen.
-        {QStringLiteral("Heure\tDuree"), QStringLiteral("x"), QStringLiteral("10:00:00\t1"), QStringLiteral("10:01:00\t1")},
-        {QStringLiteral("a"), QStringLiteral("Heure\tDuree"), QStringLiteral("10:00:00\t1"), QStringLiteral("10:01:00\t1")},
+        {QStringLiteral("Heure\tDuree"), QStringLiteral("x"), QStringLiteral("10:00:00\t1"),
+         QStringLiteral("10:01:00\t1")},
+        {QStringLiteral("a"), QStringLiteral("Heure\tDuree"), QStringLiteral("10:00:00\t1"),
+         QStringLiteral("10:01:00\t1")},
         // No header at all, or only a commented one.
         fichier({"10:00:00\t1", "10:01:00\t1"}),
         fichier({"'Heure\tDuree", "10:00:00\t1", "10:01:00\t1"}),
@@ -288,18 +288,26 @@ TEST_F(RecordPass, AConversionErrorEndsThePassWithTheRecordsMadeSoFar) {
 }
 
 TEST_F(RecordPass, ASecondHeaderOrABlankLineAfterTheHeaderFails) {
-    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "Heure\tDuree", "10:00:00\t1"})); }),
+    EXPECT_EQ(erreur_de([&] {
+                  passe(fichier({"Heure", "Heure\tDuree", "10:00:00\t1"}));
+              }),
               QStringLiteral("'Heure' is not a valid integer value"));
-    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t1", "  "})); }),
+    EXPECT_EQ(erreur_de([&] {
+                  passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t1", "  "}));
+              }),
               QStringLiteral("'_extraitUTIL<>' is not a valid integer value"));
     EXPECT_EQ(store->nb_points[1], 1);
     // A data line without its duration.
-    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00", "10:01:00"})); }),
+    EXPECT_EQ(erreur_de([&] {
+                  passe(fichier({"Heure", "10:00:00", "10:01:00"}));
+              }),
               QStringLiteral("'' is not a valid floating point value"));
 }
 
 TEST_F(RecordPass, ADurationBeyondTheSeriesRangeIsAnOverflowNotAnInfinity) {
-    EXPECT_EQ(erreur_de([&] { passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t1e400"})); }),
+    EXPECT_EQ(erreur_de([&] {
+                  passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t1e400"}));
+              }),
               QStringLiteral("Floating point overflow"));
     EXPECT_EQ(store->nb_points[1], 1);
     EXPECT_EQ(store->cumul_durees, 2.0L);

@@ -41,11 +41,16 @@ TEST_F(DataFileWindow, JunkBytesAreSkippedBeforeTheHeaderAndReportedAfterIt) {
     };
     const Cas cas[] = {
         // Title lines and lines before the header may hold anything.
-        {"\0\x01\xFF\xFE\r\n\x89PNG\r\n\x1A\n\0\0\0\r\n\x7F\x80\x81\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n"sv, ""sv, 1},
+        {"\0\x01\xFF\xFE\r\n\x89PNG\r\n\x1A\n\0\0\0\r\n\x7F\x80\x81\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n"sv,
+         ""sv, 1},
         {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\0\r\n"sv, "'2\0' is not a valid floating point value"sv, 0},
         {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n\0\r\n10:03:00\t2\r\n"sv,
          "'\0' is not a valid integer value"sv, 1},
-        {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n1\x00" "0:02:00\t3\r\n"sv, "'1\0" "0' is not a valid integer value"sv, 0},
+        {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n1\x00"
+         "0:02:00\t3\r\n"sv,
+         "'1\0"
+         "0' is not a valid integer value"sv,
+         0},
     };
     for (const Cas& c : cas) {
         recorder().messages.clear();
@@ -78,8 +83,7 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
     const Cas cas[] = {
         {long_ + "\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n", true, false, nullptr},
         {releve({"10:01:00\t2"}) + long_ + "\r\n", false, true, "' is not a valid integer value"},
-        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_ + "\r\n", false, true,
-         "' is not a valid floating point value"},
+        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_ + "\r\n", false, true, "' is not a valid floating point value"},
     };
     for (const Cas& c : cas) {
         recorder().messages.clear();
@@ -134,12 +138,18 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
 
 TEST_F(DataFileWindow, EncodingsByteOrderMarkAndLineEndsGiveTheSameRun) {
     const QByteArray cas[] = {
-        "Run 12\r\nSample\r\nHeure\tDur\xE9" "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
-        "Run 12\nSample\nHeure\tDur\xE9" "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5",
-        "Run 12\rSample\rHeure\tDur\xE9" "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
-        "Run 12\r\nSample\nHeure\tDur\xE9" "e\r10:00:00\t3\n\r10:01:00\t2.5\r\n10:02:30\t1,5\n",  // LF CR is two breaks
-        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xC3\xA9" "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
-        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xE9" "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+        "Run 12\r\nSample\r\nHeure\tDur\xE9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+        "Run 12\nSample\nHeure\tDur\xE9"
+        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5",
+        "Run 12\rSample\rHeure\tDur\xE9"
+        "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
+        "Run 12\r\nSample\nHeure\tDur\xE9"
+        "e\r10:00:00\t3\n\r10:01:00\t2.5\r\n10:02:30\t1,5\n",  // LF CR is two breaks
+        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xC3\xA9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xE9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
     };
     for (const QByteArray& contenu : cas) {
         recorder().messages.clear();
@@ -196,7 +206,9 @@ TEST_F(DataFileWindow, DurationTextsGiveTheirValueOrTheConversionError) {
             charge(ecrit(QStringLiteral("run.txt"), releve({"10:01:00\t"s + c.duree})));
             const char* message = separateur == '.' ? c.message_pt : c.message_vg;
             QStringList attendu;
-            if (message) attendu << QString::fromLatin1(message) + (message[0] == '\'' ? QString::fromLatin1(kInvalide) : QString());
+            if (message)
+                attendu << QString::fromLatin1(message) +
+                               (message[0] == '\'' ? QString::fromLatin1(kInvalide) : QString());
             EXPECT_EQ(recorder().messages, attendu) << c.duree << " " << separateur;
             if (!c.record) {
                 EXPECT_EQ(record_store.nb_points[1], 0) << c.duree;
@@ -240,7 +252,8 @@ TEST_F(DataFileWindow, HugeTimeFieldsGiveDefinedFiguresOrAnError) {
         form.Edit1->setText(QStringLiteral("150"));
         record_store.duree_acquisition = 0;
         charge(ecrit(QStringLiteral("run.txt"), releve({c.ligne})));
-        EXPECT_EQ(recorder().messages, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{}) << c.ligne;
+        EXPECT_EQ(recorder().messages, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{})
+            << c.ligne;
         EXPECT_EQ(record_store.nb_points[1], c.records) << c.ligne;
         EXPECT_EQ(record_store.duree_acquisition, c.acquisition) << c.ligne;
         EXPECT_EQ(form.Edit1->text(), QString::fromLatin1(c.edit1)) << c.ligne;
@@ -250,16 +263,12 @@ TEST_F(DataFileWindow, HugeTimeFieldsGiveDefinedFiguresOrAnError) {
 namespace {
 
 // A window with no record: the redraws draw axes only.
-class ChampsDuGraphe : public ::testing::Test {
+class ChampsDuGraphe : public AvecFenetre {
 protected:
     ChampsDuGraphe() {
-        record_store.nb_points[1] = 0;
-        record_store.nb_points[2] = 0;
         record_store.max_x_serie[1] = -10;
         record_store.max_y_serie[1] = -10;
     }
-    TemporaryProgramFolder programme;
-    TForm1 form;
 };
 
 }  // namespace
@@ -320,8 +329,9 @@ TEST_F(ChampsDuGraphe, ScaleFieldsThatCannotBeDrawnOrSteppedAreReportedAndKept) 
                 if (c.entier) break;
                 recorder().messages.clear();
                 bouton->click();
-                EXPECT_EQ(recorder().messages,
-                          QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))})
+                EXPECT_EQ(
+                    recorder().messages,
+                    QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))})
                     << nom;
                 EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte)) << nom;
             }
@@ -357,15 +367,19 @@ TEST_F(ChampsDuGraphe, ClassWidthAndThicknessFieldsThatCannotBeUsedAreReportedAn
             EXPECT_TRUE(recorder().messages.front().startsWith(QString::fromUtf8(c.message)))
                 << recorder().messages.front().toStdString();
         } else {
-            EXPECT_TRUE(recorder().messages.isEmpty()) << c.texte << " " << recorder().messages.join(u'|').toStdString();
+            EXPECT_TRUE(recorder().messages.isEmpty())
+                << c.texte << " " << recorder().messages.join(u'|').toStdString();
         }
         EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte));
         // The dX buttons need a whole number in the 32-bit range.
         if (champ == form.Edit8 && !QString::fromLatin1(c.texte).isEmpty()) {
-            for (QAbstractButton* bouton : {static_cast<QAbstractButton*>(form.SpeedButton10), static_cast<QAbstractButton*>(form.SpeedButton12)}) {
+            for (QAbstractButton* bouton : {static_cast<QAbstractButton*>(form.SpeedButton10),
+                                            static_cast<QAbstractButton*>(form.SpeedButton12)}) {
                 recorder().messages.clear();
                 bouton->click();
-                EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))});
+                EXPECT_EQ(
+                    recorder().messages,
+                    QStringList{QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c.texte))});
                 EXPECT_EQ(champ->text(), QString::fromLatin1(c.texte));
             }
         }
@@ -387,7 +401,9 @@ TEST(BadSettings, TheColourFileAtStartUpGivesItsColourTheDefaultOrAShortMessage)
     for (int i = 0; i < 5000; ++i) milliers += "7\r\n";
     const Cas cas[] = {
         {{}, QColor(201, 202, 203), false},
-        {"\xEF\xBB\xBF" "255\r\n0\r\n0\r\n", QColor(255, 0, 0), false},
+        {"\xEF\xBB\xBF"
+         "255\r\n0\r\n0\r\n",
+         QColor(255, 0, 0), false},
         {milliers, QColor(7, 7, 7), false},
         {octets("\0\x01\x02\xFF\r\n"sv), kArgent, true},
         {QByteArray(5 << 20, 'Z'), kArgent, true},
@@ -430,7 +446,8 @@ TEST_F(DataFileWindow, OneLineSettingsFilesThatAreFoldersOrHugeOpenTheDialogSoun
         {milliers, milliers, QStringLiteral("/data/runs/"), QStringLiteral("/data/runs/")},
     };
     for (const Cas& c : cas) {
-        for (const auto& [fichier, contenu] : {std::pair{FICHIER_DERNIER_DOSSIER, c.dossier}, std::pair{FICHIER_DERNIER_NOM, c.nom}}) {
+        for (const auto& [fichier, contenu] :
+             {std::pair{FICHIER_DERNIER_DOSSIER, c.dossier}, std::pair{FICHIER_DERNIER_NOM, c.nom}}) {
             QDir(programme.file(fichier)).removeRecursively();
             QFile::remove(programme.file(fichier));
             if (contenu.isEmpty()) {

@@ -51,7 +51,8 @@ TEST_F(DataFileWindow, ChoosingAFileNamesItEverywhereAndLoadsIt) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("run.txt     vorn"));
     EXPECT_EQ(form.Label38->text(), QStringLiteral("run.txt"));
     EXPECT_EQ(form.Label39->text(), QStringLiteral("run.comment"));
-    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~r"), (chemin(QStringLiteral("data/")) + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~r"),
+              (chemin(QStringLiteral("data/")) + QStringLiteral("\r\n")).toUtf8());
     EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~f"), QByteArray("run.txt\r\n"));
     EXPECT_EQ(form.Label_nb_ligne->text(), QStringLiteral("6 lignes, cumul = 4"));
     EXPECT_EQ(form.Panel6->color(), QColor(0, 128, 0));
@@ -108,7 +109,10 @@ TEST_F(DataFileWindow, CancellingTheDialogChangesNothing) {
 TEST_F(DataFileWindow, TheCommentFileFillsTheCommentMemoFromItsFirstLine) {
     QByteArray commentaire;
     for (int k = 0; k < 200; ++k) commentaire += "ligne " + QByteArray::number(k) + "\r\n";
-    ecrit(QStringLiteral("run.comment"), "d\xE9" "but\r\n" + commentaire);
+    ecrit(QStringLiteral("run.comment"),
+          "d\xE9"
+          "but\r\n" +
+              commentaire);
     form.Memo2->setPlainText(QStringLiteral("old"));
     form.Memo2->moveCursor(QTextCursor::End);
     choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));

@@ -26,7 +26,9 @@ TEST_F(DataFileWindow, SavingWritesEveryMemoLineWithCrLfAndConfirms) {
         QByteArray fichier;
     };
     const Cas cas[] = {
-        {QStringLiteral("échantillon B\n\nsource Cs"), "\xE9" "chantillon B\r\n\r\nsource Cs\r\n"},
+        {QStringLiteral("échantillon B\n\nsource Cs"),
+         "\xE9"
+         "chantillon B\r\n\r\nsource Cs\r\n"},
         {QStringLiteral("une ligne\n"), "une ligne\r\n"},  // the break ending the last line adds no line
         {QStringLiteral("a\n\n"), "a\r\n\r\n"},
         {QString(), QByteArray()},  // an empty memo gives an empty file

@@ -65,4 +65,3 @@ inline QStringList listing_of(const Expected& e) {
     for (int i = 0; i < 80; ++i) lines << QStringLiteral("%1   %2   %3").arg(i + 1).arg(i * 10).arg(e.counts[i]);
     return lines;
 }
-

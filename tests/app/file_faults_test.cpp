@@ -2,9 +2,7 @@
 // replaced, deleted, turned into a folder, caught half-written; and settings
 // files that cannot be written. Once the file is whole again the window shows
 // what a fresh window loading that file shows; a lasting fault is reported once.
-#include "analysis/class_table.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/report.h"
 #include "support/recorder.h"
 #include "timer_support.h"
@@ -14,13 +12,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
-const QByteArray kHeader = "Run 7\r\nfaults\r\nHeure\tDur\xe9"
-                           "e\r\n";
+const QByteArray kHeader =
+    "Run 7\r\nfaults\r\nHeure\tDur\xe9"
+    "e\r\n";
 
 // `count` records after the origin line, durations shifted by `shift`.
 QByteArray run(int count, int shift = 0) {
@@ -41,16 +40,14 @@ std::string figures(const TForm1& form) {
                                 form.Label28, form.Label29, form.Label30, form.Label31, form.Label32, form.Label33,
                                 form.Label34, form.Label35, form.Label36, form.Label37, form.Label42, form.Label43})
         shown << label->text();
-    shown << form.Memo4->toPlainText() << QString::number(static_cast<double>(class_table.Tau), 'g', 17);
+    shown << form.Memo4->toPlainText() << QString::number(static_cast<double>(form.etat().class_table.Tau), 'g', 17);
     return shown.join(QLatin1Char('\n')).toStdString();
 }
 
 // The figures of a window that has only ever loaded `path`.
 std::string fresh_figures(const QString& path) {
-    const FileState kept = file_state;
     TForm1 fresh;
     platform::report_errors([&] { fresh.charge_le_fichier(path); });
-    file_state = kept;
     return figures(fresh);
 }
 
@@ -61,11 +58,7 @@ bool set_modification_time(const QString& path, const QDateTime& when) {
 
 class FileFaults : public ::testing::Test {
 protected:
-    void SetUp() override {
-        file_state = FileState{};
-        path = folder.filePath(QStringLiteral("run.txt"));
-    }
-    void TearDown() override { file_state = FileState{}; }
+    void SetUp() override { path = folder.filePath(QStringLiteral("run.txt")); }
 
     void tick() {
         platform::report_errors([this] { form.Timer1Timer(); });
@@ -86,6 +79,7 @@ protected:
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     QString path;
 };
 
@@ -111,26 +105,32 @@ TEST_F(FileFaults, EveryChangeBetweenTwoTicksIsSeenAndEndsInTheFiguresOfTheFile)
         {"truncated, rewritten shorter", false, [&](const QString& p) { write_bytes(p, run(5)); }, false, {}},
         {"truncated, rewritten longer", true, [&](const QString& p) { write_bytes(p, run(30)); }, false, {}},
         {"rewritten, same size, at once", false, [&](const QString& p) { write_bytes(p, same_size); }, false, {}},
-        {"rewritten, same size, old time put back", true,
+        {"rewritten, same size, old time put back",
+         true,
          [&](const QString& p) {
              write_bytes(p, same_size);
              ASSERT_TRUE(set_modification_time(p, old_time));
          },
-         false, {}},
-        {"replaced by a rename, same size", false,
+         false,
+         {}},
+        {"replaced by a rename, same size",
+         false,
          [&](const QString& p) {
              const QString other = p + QStringLiteral(".new");
              write_bytes(other, same_size);
              ASSERT_TRUE(QFile::remove(p));
              ASSERT_TRUE(QFile::rename(other, p));
          },
-         false, {}},
-        {"deleted and created again before the tick", false,
+         false,
+         {}},
+        {"deleted and created again before the tick",
+         false,
          [&](const QString& p) {
              ASSERT_TRUE(QFile::remove(p));
              write_bytes(p, same_size);
          },
-         false, {}},
+         false,
+         {}},
         {"deleted, then created again", false, [&](const QString& p) { ASSERT_TRUE(QFile::remove(p)); }, true,
          [&](const QString& p) { write_bytes(p, same_size); }},
         {"replaced by a folder, then by a file again", false,
@@ -225,7 +225,8 @@ TEST_F(FileFaults, SettingsFilesThatCannotBeWrittenAreReportedOnceAndNothingElse
         QStringList expected;
         for (const QString& name : files)
             expected << QStringLiteral("Cannot write file \"%1\". ").arg(QDir::toNativeSeparators(program.file(name)));
-        ASSERT_EQ(recorder().messages.size(), expected.size()) << recorder().messages.join(QLatin1Char('|')).toStdString();
+        ASSERT_EQ(recorder().messages.size(), expected.size())
+            << recorder().messages.join(QLatin1Char('|')).toStdString();
         for (int i = 0; i < expected.size(); ++i)
             EXPECT_TRUE(recorder().messages[i].startsWith(expected[i])) << recorder().messages[i].toStdString();
     };

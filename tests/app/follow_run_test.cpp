@@ -2,9 +2,7 @@
 // a separate process while a real main window follows it with its timer.
 // At the end the window must show what a plain computation over the written
 // file gives, and stop reloading once the file no longer changes.
-#include "analysis/class_table.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "expected_figures.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
@@ -19,19 +17,19 @@ namespace {
 
 class FollowRun : public ::testing::Test {
 protected:
-    void SetUp() override { file_state = FileState{}; }
     void TearDown() override {
         form.Timer1->stop();
         if (simulator.state() != QProcess::NotRunning) {
             simulator.kill();
             simulator.waitForFinished(5000);
         }
-        file_state = FileState{};
     }
 
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    ClassTable& class_table = form.etat().class_table;
+    FileState& file_state = form.etat().file_state;
     QProcess simulator;
 };
 
@@ -42,13 +40,13 @@ TEST_F(FollowRun, WindowEndsWithTheFiguresOfTheWrittenFileAndThenStopsReloading)
     const QString path = folder.filePath(QStringLiteral("live.txt"));
     // A flat background puts some durations beyond the shown classes; the
     // decimal comma and the comment lines are read like an acquisition's.
-    simulator.start(QStringLiteral(VORNS_ACQUISITION),
-                    {QStringLiteral("--output"), path, QStringLiteral("--events"), QStringLiteral("70"),
-                     QStringLiteral("--interval-ms"), QStringLiteral("70"), QStringLiteral("--seed"),
-                     QStringLiteral("2197"), QStringLiteral("--background"), QStringLiteral("0.1"),
-                     QStringLiteral("--decimals"), QStringLiteral("2"), QStringLiteral("--comma"),
-                     QStringLiteral("--comment-every"), QStringLiteral("25"), QStringLiteral("--sauvegarde"),
-                     QStringLiteral("--date"), QStringLiteral("2026-03-02")});
+    simulator.start(
+        QStringLiteral(VORNS_ACQUISITION),
+        {QStringLiteral("--output"), path, QStringLiteral("--events"), QStringLiteral("70"),
+         QStringLiteral("--interval-ms"), QStringLiteral("70"), QStringLiteral("--seed"), QStringLiteral("2197"),
+         QStringLiteral("--background"), QStringLiteral("0.1"), QStringLiteral("--decimals"), QStringLiteral("2"),
+         QStringLiteral("--comma"), QStringLiteral("--comment-every"), QStringLiteral("25"),
+         QStringLiteral("--sauvegarde"), QStringLiteral("--date"), QStringLiteral("2026-03-02")});
     ASSERT_TRUE(simulator.waitForStarted(10000)) << simulator.errorString().toStdString();
     // The user picks the file as soon as the run has created it, before any
     // record; the window then follows it.

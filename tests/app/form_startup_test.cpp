@@ -1,11 +1,8 @@
 // Start-up of the main window: series colours, centring, the window colour
 // from "qrt_vorn.col" and the failure path, the chooser colour, the images
 // and the hidden panels; the exit.
-#include "analysis/record_store.h"
 #include "app/application.h"
 #include "app/tform1.h"
-#include "datafile/file_state.h"
-#include "plot/plot_frame.h"
 #include "support/recorder.h"
 
 #include <QCoreApplication>
@@ -36,10 +33,10 @@ int run_until_quit() {
 
 TEST(FormCreate, WithoutAColourFileEverythingIsSetUp) {
     TemporaryProgramFolder folder;
-    record_store.serie_courante = 0;
-    plot_frame.couleur_serie[1] = 0;
-    plot_frame.couleur_serie[2] = 0;
     TForm1 form;
+    RecordStore& record_store = form.etat().record_store;
+    PlotFrame& plot_frame = form.etat().plot_frame;
+    FileState& file_state = form.etat().file_state;
     EXPECT_TRUE(recorder().messages.isEmpty());
     EXPECT_EQ(plot_frame.couleur_serie[1], qRgb(128, 0, 0));
     EXPECT_EQ(plot_frame.couleur_serie[2], qRgb(0, 0, 255));
@@ -68,10 +65,10 @@ TEST(FormCreate, TheColourFileGivesTheLowEightBitsOfEachLine) {
         {"255\r\n0\r\n0\r\n", QColor(255, 0, 0)},
         {"300\r\n-1\r\n0\r\n", QColor(44, 255, 0)},
         {"256\r\n512\r\n-256\r\n", QColor(0, 0, 0)},
-        {"10\r\n", QColor(10, 10, 10)},                  // a one-line file gives its line for all three
-        {"\r\n\r\n\r\n", QColor(201, 202, 203)},         // empty lines take the defaults
+        {"10\r\n", QColor(10, 10, 10)},           // a one-line file gives its line for all three
+        {"\r\n\r\n\r\n", QColor(201, 202, 203)},  // empty lines take the defaults
         {"", QColor(201, 202, 203)},
-        {"  7\n8\r9", QColor(7, 8, 9)},                  // leading blanks, any line end
+        {"  7\n8\r9", QColor(7, 8, 9)},  // leading blanks, any line end
         {"2147483647\r\n-2147483648\r\n65\r\n", QColor(255, 0, 65)},
     };
     for (const Case& c : cases) {
@@ -97,8 +94,8 @@ TEST(FormCreate, AColourLineThatIsNotAWholeNumberStopsTheRestOfTheStartUp) {
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
         colour_file(folder, c.file);
-        record_store.serie_courante = 0;
         TForm1 form;
+        RecordStore& record_store = form.etat().record_store;
         EXPECT_EQ(recorder().messages, QStringList{QString::fromLatin1(c.message)}) << c.file;
         recorder().messages.clear();
         // What came before the colour is done; nothing after it.
@@ -136,7 +133,8 @@ TEST(FormCreate, CentresTheWindowWithIntegerHalvesOrPutsItAtZero) {
         {area.width(), area.height(), 0, 0},
         {area.width() + 300, area.height() - 2, 0, 1},
         {area.width() - 2, area.height() + 300, 1, 0},
-        {1063, 803, 1063 < area.width() ? (area.width() - 1063) / 2 : 0, 803 < area.height() ? (area.height() - 803) / 2 : 0},
+        {1063, 803, 1063 < area.width() ? (area.width() - 1063) / 2 : 0,
+         803 < area.height() ? (area.height() - 803) / 2 : 0},
     };
     for (const Case& c : cases) {
         form.resize(c.width, c.height);
@@ -153,6 +151,7 @@ TEST(Application, IsTitledVorns) {
 TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
     TemporaryProgramFolder folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     form.show();
     const QString comment = folder.file(QStringLiteral("run.comment"));
     file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
@@ -170,6 +169,7 @@ TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
 TEST(Exit, ClosingTheWindowEndsTheProgramTheSameWay) {
     TemporaryProgramFolder folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
     form.show();
     file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
     file_state.fichier_commentaire = folder.file(QStringLiteral("run.comment"));

@@ -1,23 +1,12 @@
 #pragma once
 // A real main window with a fresh program folder and a folder for data files.
-#include "analysis/record_store.h"
-#include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/report.h"
-#include "support/recorder.h"
+#include "support/window.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-class DataFileWindow : public ::testing::Test {
+class DataFileWindow : public AvecFenetre {
 protected:
-    DataFileWindow() {
-        file_state = FileState{};
-        record_store.nb_points[1] = 0;
-        record_store.duree_acquisition = 0;
-        record_store.cumul_durees = 0;
-    }
-
     QString chemin(const QString& nom) const { return donnees.path() + QLatin1Char('/') + nom; }
     QString ecrit(const QString& nom, const QByteArray& contenu) {
         write_bytes(chemin(nom), contenu);
@@ -34,12 +23,11 @@ protected:
     }
     QStringList lignes_memo1() const { return form.Memo1->lines(); }
 
-    TemporaryProgramFolder programme;
     QTemporaryDir donnees;
-    TForm1 form;
 };
 
 // A small run: two title lines, the header, the origin and two records.
 inline QByteArray petit_fichier() {
-    return "Run 12\r\nSample B\r\nHeure\tDur\xE9" "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n";
+    return "Run 12\r\nSample B\r\nHeure\tDur\xE9"
+           "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n";
 }

@@ -23,7 +23,8 @@ QStringList textes_des_nombres(const TForm1& f) {
                             f.Label25, f.Label27, f.Label29, f.Label31, f.Label33, f.Label35, f.Label37}) {
         t << l->objectName() + QLatin1Char('=') + l->text();
     }
-    for (const QLineEdit* e : {f.Edit1, f.Edit2, f.Edit6, f.Edit7, f.Edit8}) t << e->objectName() + QLatin1Char('=') + e->text();
+    for (const QLineEdit* e : {f.Edit1, f.Edit2, f.Edit6, f.Edit7, f.Edit8})
+        t << e->objectName() + QLatin1Char('=') + e->text();
     t << f.Memo4->toPlainText() << f.Memo3->toPlainText();
     return t;
 }
@@ -37,13 +38,15 @@ TEST_F(DataFileWindow, FiguresAreTheSameDigitsUnderEveryProcessLocale) {
         for (const QChar marque : {QLatin1Char('.'), QLatin1Char(',')}) {
             SCOPED_TRACE(std::string(nom) + " with '" + char(marque.unicode()) + "'");
             platform::set_decimal_separator(marque);
-            const auto avec_marque = [&](const char* texte) { return QString::fromLatin1(texte).replace(QLatin1Char('.'), marque); };
+            const auto avec_marque = [&](const char* texte) {
+                return QString::fromLatin1(texte).replace(QLatin1Char('.'), marque);
+            };
             form.Edit1->setText(QStringLiteral("150"));
             form.Edit2->setText(avec_marque("302.5"));  // the records plot's duration scale
             form.Edit6->setText(QStringLiteral("800"));
-            form.Edit8->setText(avec_marque("2.5"));   // classes of 2.5 units
+            form.Edit8->setText(avec_marque("2.5"));  // classes of 2.5 units
             choisit(run);
-            form.x_plus_SpeedButton3->click();   // x "-": one step down from the widened axis
+            form.x_plus_SpeedButton3->click();  // x "-": one step down from the widened axis
             QStringList textes = textes_des_nombres(form);
             ASSERT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
             if (reference.isEmpty()) {
@@ -51,7 +54,8 @@ TEST_F(DataFileWindow, FiguresAreTheSameDigitsUnderEveryProcessLocale) {
                 continue;
             }
             for (qsizetype i = 0; i < textes.size(); ++i) {
-                EXPECT_EQ(textes[i].toStdString(), QString(reference[i]).replace(QLatin1Char('.'), marque).toStdString());
+                EXPECT_EQ(textes[i].toStdString(),
+                          QString(reference[i]).replace(QLatin1Char('.'), marque).toStdString());
             }
         }
     }

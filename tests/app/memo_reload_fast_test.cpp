@@ -8,7 +8,9 @@
 TEST_F(DataFileWindow, AReloadShowsTheLinesFromTheTopAsAFreshMemo) {
     form.show();
     QByteArray long_fichier = "Run\r\nSample\r\nHeure\tDuree\r\n";
-    for (int k = 0; k < 2000; ++k) long_fichier += "10:" + QByteArray::number(k / 60 % 60) + ":00\t" + QByteArray::number(k % 97) + "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tend\r\n";
+    for (int k = 0; k < 2000; ++k)
+        long_fichier += "10:" + QByteArray::number(k / 60 % 60) + ":00\t" + QByteArray::number(k % 97) +
+                        "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tend\r\n";
     const QString grand = ecrit(QStringLiteral("long.txt"), long_fichier);
     const QString petit = ecrit(QStringLiteral("short.txt"), petit_fichier());
 

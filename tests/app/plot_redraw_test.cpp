@@ -1,11 +1,6 @@
 // Redrawing the two plots of the main window.
-#include "analysis/class_table.h"
-#include "analysis/record_store.h"
-#include "app/tform1.h"
-#include "datafile/file_state.h"
-#include "plot/plot_frame.h"
-#include "plot/plot_scales.h"
-#include "support/recorder.h"
+#include "support/pixels.h"
+#include "support/window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +11,9 @@ constexpr QRgb BLEU = qRgb(0, 0, 255);
 constexpr QRgb MARINE = qRgb(0, 0, 128);
 constexpr QRgb ROUGE = qRgb(255, 0, 0);
 
-int compte(const QImage& image, QRgb couleur, QRect zone = {}) {
-    if (zone.isNull()) zone = image.rect();
-    int n = 0;
-    for (int y = zone.top(); y <= zone.bottom(); ++y)
-        for (int x = zone.left(); x <= zone.right(); ++x) n += image.pixel(x, y) == couleur;
-    return n;
-}
-
-class Trace : public ::testing::Test {
+class Trace : public AvecFenetre {
 protected:
-    void SetUp() override {
-        record_store.nb_points[1] = 0;
-        record_store.nb_points[2] = 0;
-        class_table.Tau = 0;
-        class_table.C0 = 0;
-        class_table.largeur_classe = 10;
-        file_state.fichier_donnees.clear();
-        plot_frame.couleur_serie[1] = MARRON;
-        plot_frame.couleur_serie[2] = BLEU;
-    }
-    void TearDown() override { file_state.fichier_donnees.clear(); }
-    TForm1 form;
+    void SetUp() override { class_table.largeur_classe = 10; }
 };
 
 }  // namespace
@@ -72,7 +48,7 @@ TEST_F(Trace, SeriesThicknessIsReadFromTheSetupFieldAtEveryRedraw) {
     for (const Cas c : {Cas{"1", 9}, Cas{"2", 21}, Cas{" 3", 37}, Cas{"0", 0}}) {
         form.Edit3->setText(QString::fromLatin1(c.texte));
         form.trace_graphe(1);
-        EXPECT_EQ(compte(form.Image1->image(), MARRON), c.pixels) << c.texte;
+        EXPECT_EQ(compte(form.Image1->image(), MARRON), std::size_t(c.pixels)) << c.texte;
     }
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
@@ -94,17 +70,17 @@ TEST_F(Trace, ClassPlotHasItsPointsAtClassCentresAndTheRedLines) {
     EXPECT_EQ(image.pixel(51, 161), BLEU);  // the right edge of the last dot
     EXPECT_EQ(image.pixel(52, 161), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(182, 250), ROUGE);
-    EXPECT_EQ(compte(image, ROUGE, QRect(150, 250, 60, 1)), 2);  // the line width of t = 2
+    EXPECT_EQ(compte(image, ROUGE, QRect(150, 250, 60, 1)), 2u);  // the line width of t = 2
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 TEST_F(Trace, TitleIsTheDataFileName) {
     form.trace_graphe(2);
-    const int sans = compte(form.Image2->image(), MARINE, QRect(45, 0, 298, 30));
-    EXPECT_EQ(sans, 0);
+    const std::size_t sans = compte(form.Image2->image(), MARINE, QRect(45, 0, 298, 30));
+    EXPECT_EQ(sans, 0u);
     file_state.fichier_donnees = QStringLiteral("/tmp/mesures/run 12.txt");
     form.trace_graphe(2);
-    EXPECT_GT(compte(form.Image2->image(), MARINE, QRect(45, 0, 298, 30)), 30);
+    EXPECT_GT(compte(form.Image2->image(), MARINE, QRect(45, 0, 298, 30)), 30u);
 }
 
 TEST_F(Trace, ThicknessNotAnIntegerIsReportedAfterTheAxes) {
@@ -121,7 +97,7 @@ TEST_F(Trace, ThicknessNotAnIntegerIsReportedAfterTheAxes) {
     EXPECT_EQ(form.Edit7->text(), QStringLiteral("200"));
     const QImage& image = form.Image2->image();
     EXPECT_EQ(image.pixel(200, 313), BLEU);
-    EXPECT_EQ(compte(image, BLEU, QRect(41, 0, 302, 313)), 0) << "no series";
-    EXPECT_EQ(compte(image, MARINE, QRect(45, 0, 298, 30)), 0) << "no title";
-    EXPECT_EQ(compte(image, ROUGE), 0) << "no red lines";
+    EXPECT_EQ(compte(image, BLEU, QRect(41, 0, 302, 313)), 0u) << "no series";
+    EXPECT_EQ(compte(image, MARINE, QRect(45, 0, 298, 30)), 0u) << "no title";
+    EXPECT_EQ(compte(image, ROUGE), 0u) << "no red lines";
 }

@@ -1,25 +1,14 @@
 // The autoscale boxes of the records plot, through the main window.
-#include "analysis/record_store.h"
-#include "app/tform1.h"
-#include "plot/plot_frame.h"
-#include "plot/plot_scales.h"
-#include "support/recorder.h"
-
-#include <gtest/gtest.h>
+#include "support/window.h"
 
 namespace {
-class Autoscale : public ::testing::Test {
+class Autoscale : public AvecFenetre {
 protected:
     void SetUp() override {
-        record_store.nb_points[1] = 0;
-        record_store.nb_points[2] = 0;
         record_store.max_x_serie[1] = 137.3L;
         record_store.max_y_serie[1] = 913;
-        plot_frame.couleur_serie[1] = qRgb(128, 0, 0);
-        plot_frame.couleur_serie[2] = qRgb(0, 0, 255);
     }
     void TearDown() override { EXPECT_TRUE(recorder().messages.isEmpty()); }
-    TForm1 form;
 };
 }  // namespace
 

@@ -1,7 +1,6 @@
 // The refresh tick driven by the real timer: the period read at one tick
 // governs the next, and open message boxes never pile up.
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/files.h"
 #include "platform/seams.h"
 #include "support/recorder.h"
@@ -17,15 +16,12 @@ namespace {
 
 class RealTimer : public ::testing::Test {
 protected:
-    void SetUp() override { file_state = FileState{}; }
-    void TearDown() override {
-        form.Timer1->stop();
-        file_state = FileState{};
-    }
+    void TearDown() override { form.Timer1->stop(); }
 
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
 };
 
 TEST_F(RealTimer, ChangedPeriodTakesEffectFromTheNextTick) {
@@ -85,8 +81,9 @@ TEST_F(RealTimer, TicksOpenNoBoxOnTopOfAnOpenOne) {
 // vanished file has been reported the stored size keeps it quiet.
 TEST_F(RealTimer, VanishedFileGivesOneMessageAndIsReloadedWhenItComesBack) {
     const QString path = folder.filePath(QStringLiteral("run.txt"));
-    const QByteArray header = "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
-                              "e\r\n";
+    const QByteArray header =
+        "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
+        "e\r\n";
     write_bytes(path, header + "10:00:00\t120.5\r\n");
     file_state.fichier_donnees = path;
     file_state.taille_precedente = platform::file_size(path);

@@ -1,7 +1,6 @@
 // The refresh tick on a real main window: period, heartbeat, reload decision
 // and sound, called directly one tick at a time.
 #include "app/tform1.h"
-#include "datafile/file_state.h"
 #include "platform/files.h"
 #include "platform/report.h"
 #include "support/recorder.h"
@@ -17,13 +16,14 @@ namespace {
 const QRgb kOlive = qRgb(128, 128, 0);
 const QRgb kTeal = qRgb(0, 128, 128);
 
-const QByteArray kHeader = "Run 12\r\n2026-03-02 detector B\r\nHeure\tDur\xe9"
-                           "e\r\n";
+const QByteArray kHeader =
+    "Run 12\r\n2026-03-02 detector B\r\nHeure\tDur\xe9"
+    "e\r\n";
 
 QByteArray data_lines(int count) {
     QByteArray bytes;
-    for (int i = 0; i < count; ++i) bytes += QByteArray("10:00:") + QByteArray::number(10 + i) + "\t" +
-                                             QByteArray::number(100 + 7 * i) + ".5\r\n";
+    for (int i = 0; i < count; ++i)
+        bytes += QByteArray("10:00:") + QByteArray::number(10 + i) + "\t" + QByteArray::number(100 + 7 * i) + ".5\r\n";
     return bytes;
 }
 
@@ -34,9 +34,6 @@ bool set_modification_time(const QString& path, const QDateTime& when) {
 
 class Tick : public ::testing::Test {
 protected:
-    void SetUp() override { file_state = FileState{}; }
-    void TearDown() override { file_state = FileState{}; }
-
     // One tick as the timer raises it: inside the error report.
     void tick() {
         platform::report_errors([this] { form.Timer1Timer(); });
@@ -60,6 +57,7 @@ protected:
     TemporaryProgramFolder program;  // holds no "ding1.wav" unless a test puts one there
     QTemporaryDir folder;
     TForm1 form;
+    FileState& file_state = form.etat().file_state;
 };
 
 TEST_F(Tick, TimerRunsFromStartWithAFirstPeriodOfOneSecond) {

@@ -13,12 +13,9 @@ TEST(FileNames, TheChosenPathLosesItsFirstCommentExtension) {
         const char* donnees;
     };
     const Cas cas[] = {
-        {"/data/run.txt", "/data/run.txt"},
-        {"/data/run.txt.comment", "/data/run.txt"},
-        {"/data/run.comment", "/data/run"},
-        {"/data/run.comment.comment", "/data/run.comment"},
-        {"/data/run.COMMENT", "/data/run.COMMENT"},
-        {"/data/run.commentaire.txt", "/data/runaire.txt"},
+        {"/data/run.txt", "/data/run.txt"},         {"/data/run.txt.comment", "/data/run.txt"},
+        {"/data/run.comment", "/data/run"},         {"/data/run.comment.comment", "/data/run.comment"},
+        {"/data/run.COMMENT", "/data/run.COMMENT"}, {"/data/run.commentaire.txt", "/data/runaire.txt"},
     };
     for (const Cas& c : cas) {
         EXPECT_EQ(fichier_donnees_choisi(QString::fromUtf8(c.choisi)), QString::fromUtf8(c.donnees)) << c.choisi;
@@ -61,15 +58,11 @@ TEST(AcquisitionTime, HoursBelowOneDayDaysFromOneDayOn) {
         const char* virgule;
     };
     const Cas cas[] = {
-        {0, " (0 h )", " (0 h )"},
-        {90, " (1.5 h )", " (1,5 h )"},
-        {2.5L, " (0.04 h )", " (0,04 h )"},
-        {1439, " (23.98 h )", " (23,98 h )"},
+        {0, " (0 h )", " (0 h )"},          {90, " (1.5 h )", " (1,5 h )"},
+        {2.5L, " (0.04 h )", " (0,04 h )"}, {1439, " (23.98 h )", " (23,98 h )"},
         {1439.9L, " (24 h )", " (24 h )"},  // still hours below 1440 minutes
-        {1440, " (1 j)", " (1 j)"},
-        {2880, " (2 j)", " (2 j)"},
-        {4000, " (2.78 j)", " (2,78 j)"},
-        {-90, " (-1.5 h )", " (-1,5 h )"},
+        {1440, " (1 j)", " (1 j)"},         {2880, " (2 j)", " (2 j)"},
+        {4000, " (2.78 j)", " (2,78 j)"},   {-90, " (-1.5 h )", " (-1,5 h )"},
     };
     for (const Cas& c : cas) {
         platform::set_decimal_separator(QLatin1Char('.'));

@@ -1,8 +1,8 @@
 // The general form's shortcut for whole numbers against the digit-by-digit way.
 #include "platform/numbers.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 

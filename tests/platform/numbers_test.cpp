@@ -48,19 +48,23 @@ TEST_P(Numbers, StrToInt_AcceptsLeadingBlanksSignAndDigits) {
         std::int32_t value;
     };
     const Case cases[] = {
-        {"0", 0},          {"42", 42},
-        {"   42", 42},     {"-17", -17},
-        {"+17", 17},       {"007", 7},
-        {"2147483647", 2147483647}, {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"0", 0},
+        {"42", 42},
+        {"   42", 42},
+        {"-17", -17},
+        {"+17", 17},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
         {"  -0", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::str_to_int(s(c.text)), c.value) << c.text;
 }
 
 TEST_P(Numbers, StrToInt_RejectsEverythingElseWithTheTextInTheMessage) {
-    const char* const bad[] = {"",    " ",     "42 ",  "4 2",   "1.5",  "1e3",        "2147483648", "-2147483649",
-                               "99999999999999999999", "0x10", "+",   "-",     "--1",  "+-1",   "abc",  "12a",
-                               "\t5", "١٢", "1,5", "_extraitUTIL<>"};
+    const char* const bad[] = {
+        "",  " ",   "42 ", "4 2", "1.5", "1e3", "2147483648", "-2147483649", "99999999999999999999", "0x10", "+",
+        "-", "--1", "+-1", "abc", "12a", "\t5", "١٢",         "1,5",         "_extraitUTIL<>"};
     for (const char* text : bad) {
         EXPECT_EQ(error_of([&] { platform::str_to_int(s(text)); }),
                   QStringLiteral("'") + s(text) + QStringLiteral("' is not a valid integer value"))
@@ -70,7 +74,8 @@ TEST_P(Numbers, StrToInt_RejectsEverythingElseWithTheTextInTheMessage) {
 
 TEST_P(Numbers, ConversionErrors_ALongTextIsQuotedByItsFirstHundredCharacters) {
     const QString cent = QString(99, QLatin1Char('7')) + QLatin1Char('x');
-    EXPECT_EQ(error_of([&] { platform::str_to_int(cent); }), QStringLiteral("'") + cent + QStringLiteral("' is not a valid integer value"));
+    EXPECT_EQ(error_of([&] { platform::str_to_int(cent); }),
+              QStringLiteral("'") + cent + QStringLiteral("' is not a valid integer value"));
     EXPECT_EQ(error_of([&] { platform::str_to_float(cent + QStringLiteral("yz")); }),
               QStringLiteral("'") + cent + QStringLiteral("…' is not a valid floating point value"));
     // Never half of a character outside the 16-bit range.
@@ -114,10 +119,29 @@ TEST_P(Numbers, StrToFloat_RejectsBadShapesForeignSeparatorsAndOutOfRange) {
         const char* text;
     };
     const Case cases[] = {
-        {'.', ""},     {'.', " "},      {'.', "."},     {'.', "e5"},      {'.', "1e"},     {'.', "1e+"},
-        {'.', "1,5"},  {'.', "1.2.3"},  {'.', "1 5"},   {'.', "inf"},     {'.', "nan"},    {'.', "INF"},
-        {'.', "1,000.5"}, {'.', "0x10"}, {'.', "1e5000"}, {'.', "--1"},   {'.', "1.5f"},   {'.', "\t1.5"},
-        {'.', "1e5.5"}, {'.', "-"},     {',', "1.5"},   {',', "1,5,0"},  {'.', "_extraitUTIL<>"},
+        {'.', ""},
+        {'.', " "},
+        {'.', "."},
+        {'.', "e5"},
+        {'.', "1e"},
+        {'.', "1e+"},
+        {'.', "1,5"},
+        {'.', "1.2.3"},
+        {'.', "1 5"},
+        {'.', "inf"},
+        {'.', "nan"},
+        {'.', "INF"},
+        {'.', "1,000.5"},
+        {'.', "0x10"},
+        {'.', "1e5000"},
+        {'.', "--1"},
+        {'.', "1.5f"},
+        {'.', "\t1.5"},
+        {'.', "1e5.5"},
+        {'.', "-"},
+        {',', "1.5"},
+        {',', "1,5,0"},
+        {'.', "_extraitUTIL<>"},
     };
     for (const Case& c : cases) {
         platform::set_decimal_separator(QLatin1Char(c.separator));
@@ -133,15 +157,25 @@ TEST_P(Numbers, RoundToInt_HalvesGoToEvenInsideTheRange) {
         std::int32_t rounded;
     };
     const Case cases[] = {
-        {0.5L, 0},   {1.5L, 2},   {2.5L, 2},   {3.5L, 4},   {-0.5L, 0},          {-1.5L, -2},
-        {-2.5L, -2}, {2.4999L, 2}, {2.5001L, 3}, {-7.6L, -8}, {2147483647.4L, 2147483647},
+        {0.5L, 0},
+        {1.5L, 2},
+        {2.5L, 2},
+        {3.5L, 4},
+        {-0.5L, 0},
+        {-1.5L, -2},
+        {-2.5L, -2},
+        {2.4999L, 2},
+        {2.5001L, 3},
+        {-7.6L, -8},
+        {2147483647.4L, 2147483647},
         {-2147483648.5L, std::numeric_limits<std::int32_t>::min()},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::round_to_int(c.value), c.rounded) << static_cast<double>(c.value);
 }
 
 TEST_P(Numbers, RoundToInt_OutsideTheRangeIsAnOverflow) {
-    const long double bad[] = {2147483647.5L, -2147483649.0L, 1e10L, -1e10L, std::numeric_limits<long double>::infinity()};
+    const long double bad[] = {2147483647.5L, -2147483649.0L, 1e10L, -1e10L,
+                               std::numeric_limits<long double>::infinity()};
     for (long double v : bad) {
         EXPECT_EQ(error_of([&] { platform::round_to_int(v); }), QStringLiteral("Floating point overflow"))
             << static_cast<double>(v);
@@ -169,12 +203,9 @@ TEST_P(Numbers, CheckedArithmetic_FaultsAreErrorsNeverInfinitiesOrNaNs) {
     };
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const Case cases[] = {
-        {1, 0, "Floating point division by zero"},
-        {-1, 0, "Floating point division by zero"},
-        {1, -0.0L, "Floating point division by zero"},
-        {0, 0, "Invalid floating point operation"},
-        {LDBL_MAX, 0.5L, "Floating point overflow"},
-        {nan, 1, "Invalid floating point operation"},
+        {1, 0, "Floating point division by zero"},     {-1, 0, "Floating point division by zero"},
+        {1, -0.0L, "Floating point division by zero"}, {0, 0, "Invalid floating point operation"},
+        {LDBL_MAX, 0.5L, "Floating point overflow"},   {nan, 1, "Invalid floating point operation"},
         {1, nan, "Invalid floating point operation"},
     };
     for (const Case& c : cases) {

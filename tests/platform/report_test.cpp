@@ -30,9 +30,8 @@ TEST(ReportErrors, EveryKindOfErrorIsShownAndTheCallerGoesOn) {
     platform::report_errors([] { throw std::runtime_error("out of memory"); });
     platform::report_errors([] { throw 42; });
     platform::report_errors([] {});
-    EXPECT_EQ(recorder().messages,
-              (QStringList{QStringLiteral("Floating point division by zero"), QStringLiteral("out of memory"),
-                           QStringLiteral("Unknown error")}));
+    EXPECT_EQ(recorder().messages, (QStringList{QStringLiteral("Floating point division by zero"),
+                                                QStringLiteral("out of memory"), QStringLiteral("Unknown error")}));
 }
 
 TEST(ReportErrors, AnErrorInASignalHandlerLeavesTheEventLoopRunning) {
@@ -59,7 +58,8 @@ TEST(Errors, CannotOpenCarriesTheNativePathAndTheReason) {
     try {
         platform::raise_cannot_open(QStringLiteral("/data/run.txt"), QStringLiteral("No such file or directory"));
     } catch (const platform::Error& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Cannot open file \"") + QDir::toNativeSeparators(QStringLiteral("/data/run.txt")) +
+        EXPECT_EQ(e.text(), QStringLiteral("Cannot open file \"") +
+                                QDir::toNativeSeparators(QStringLiteral("/data/run.txt")) +
                                 QStringLiteral("\". No such file or directory"));
         EXPECT_STREQ(e.what(), e.text().toStdString().c_str());
     }

@@ -23,11 +23,12 @@ QString texte_dense(std::mt19937& alea, int longueur) {
 }  // namespace
 
 TEST(PackedLines, CutsEveryTextAsTheListOfLines) {
-    const char* fixes[] = {"", "a", "\r", "\n", "\r\n", "\n\r", "\r\r\n", "a\r\nb\r\n", "a\nb", "a\rb\r",
-                           "a\r\n\r\nb", "\r\n\r\n", "a\n\rb", "a\r\r\nb", "  x\t1 \n", "\n\n\nx"};
+    const char* fixes[] = {"",     "a",      "\r",         "\n",       "\r\n",   "\n\r",     "\r\r\n",    "a\r\nb\r\n",
+                           "a\nb", "a\rb\r", "a\r\n\r\nb", "\r\n\r\n", "a\n\rb", "a\r\r\nb", "  x\t1 \n", "\n\n\nx"};
     for (const char* t : fixes) {
         const QString texte = QString::fromUtf8(t);
-        EXPECT_EQ(platform::PackedLines(texte).to_list(), platform::split_lines(texte)) << QByteArray(t).toHex().constData();
+        EXPECT_EQ(platform::PackedLines(texte).to_list(), platform::split_lines(texte))
+            << QByteArray(t).toHex().constData();
     }
     std::mt19937 alea(20261207);
     for (int essai = 0; essai < 3000; ++essai) {
@@ -35,7 +36,8 @@ TEST(PackedLines, CutsEveryTextAsTheListOfLines) {
         const platform::PackedLines paquet(texte);
         const QStringList liste = platform::split_lines(texte);
         ASSERT_EQ(paquet.size(), liste.size()) << texte.toUtf8().toHex().constData();
-        for (qsizetype i = 0; i < liste.size(); ++i) ASSERT_EQ(paquet.at(i), liste.at(i)) << texte.toUtf8().toHex().constData();
+        for (qsizetype i = 0; i < liste.size(); ++i)
+            ASSERT_EQ(paquet.at(i), liste.at(i)) << texte.toUtf8().toHex().constData();
         if (!liste.isEmpty()) {
             EXPECT_EQ(paquet.last(), liste.last());
         }
@@ -45,7 +47,8 @@ TEST(PackedLines, CutsEveryTextAsTheListOfLines) {
 
 TEST(PackedLines, FromAListKeepsEveryLineAsItIs) {
     // Lines that hold break characters themselves stay whole: nothing is cut again.
-    const QStringList lignes{QString(), QStringLiteral("a\rb"), QStringLiteral("10:00:00\t1.5"), QString(), QStringLiteral("\n")};
+    const QStringList lignes{QString(), QStringLiteral("a\rb"), QStringLiteral("10:00:00\t1.5"), QString(),
+                             QStringLiteral("\n")};
     const platform::PackedLines paquet = platform::PackedLines::from_list(lignes);
     EXPECT_EQ(paquet.to_list(), lignes);
     EXPECT_EQ(paquet.size(), 5);
@@ -56,8 +59,9 @@ TEST(PackedLines, ReadFromAFileAsTheLinesOfTheFile) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("run.txt"));
     const QByteArray contenus[] = {
-        "Run\r\nSample\r\nHeure\tDur\xE9" "e\r\n10:00:00\t3\r\n",         // Windows-1252, CR LF
-        "\xEF\xBB\xBFRun \xC3\xA9t\xC3\xA9\n\nx\ry",                     // UTF-8 with its mark, LF and CR
+        "Run\r\nSample\r\nHeure\tDur\xE9"
+        "e\r\n10:00:00\t3\r\n",                       // Windows-1252, CR LF
+        "\xEF\xBB\xBFRun \xC3\xA9t\xC3\xA9\n\nx\ry",  // UTF-8 with its mark, LF and CR
         "",
     };
     for (const QByteArray& contenu : contenus) {
@@ -110,11 +114,11 @@ TEST(DecodeText, EightBytesAtATimeGivesTheCodePagesCharacters) {
     std::uniform_int_distribution<int> octet(0, 255), plain(0x20, 0x7E), longueur(0, 40);
     for (int essai = 0; essai < 3000; ++essai) {
         QByteArray octets;
-        for (int i = longueur(alea); i > 0; --i) octets += static_cast<char>(essai % 3 == 0 ? octet(alea) : plain(alea));
+        for (int i = longueur(alea); i > 0; --i)
+            octets += static_cast<char>(essai % 3 == 0 ? octet(alea) : plain(alea));
         octets.insert(octets.size() / 2, '\xE9');
         for (int i = longueur(alea); i > 0; --i) octets += static_cast<char>(i % 5 == 0 ? octet(alea) : plain(alea));
         octets += '\xE9';  // a sequence cut at the end: never UTF-8
         ASSERT_EQ(platform::decode_text(octets), windows_1252(octets)) << octets.toHex().constData();
     }
 }
-

@@ -27,15 +27,25 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252) {
         {b(""), u("")},
         {b("abc"), u("abc")},
         {b("caf\xC3\xA9"), u("café")},
-        {b("\xEF\xBB\xBF" "abc"), u("abc")},
-        {b("\xEF\xBB\xBF" "caf\xC3\xA9"), u("café")},
+        {b("\xEF\xBB\xBF"
+           "abc"),
+         u("abc")},
+        {b("\xEF\xBB\xBF"
+           "caf\xC3\xA9"),
+         u("café")},
         {b("\xEF\xBB\xBF"), u("")},
+        {b("\xEF\xBB\xBF"
+           "dur\xE9"
+           "e"),
+         u("durée")},  // a byte-order mark, then Windows-1252: the mark goes
         {b("caf\xE9"), u("café")},
         {b("\x80 \x93x\x94 \x9C"), u("€ “x” œ")},
-        {b("dur\xE9" "e \xB5s"), u("durée µs")},
-        {b("abc\xC3"), u("abcÃ")},                  // a UTF-8 sequence cut at the end
-        {b("\xC3\xA9\xE9"), u("Ã©é")},              // valid UTF-8 followed by a stray byte
-        {b("\xC0\xAF"), u("À¯")},                   // an overlong form is not UTF-8
+        {b("dur\xE9"
+           "e \xB5s"),
+         u("durée µs")},
+        {b("abc\xC3"), u("abcÃ")},                            // a UTF-8 sequence cut at the end
+        {b("\xC3\xA9\xE9"), u("Ã©é")},                        // valid UTF-8 followed by a stray byte
+        {b("\xC0\xAF"), u("À¯")},                             // an overlong form is not UTF-8
         {b("\x81\x8D"), QString(QChar(0x81)) + QChar(0x8D)},  // bytes without a character
     };
     for (const Case& c : cases) EXPECT_EQ(platform::decode_text(c.bytes), c.text) << c.bytes.toHex().constData();
@@ -88,7 +98,8 @@ TEST(TextFiles, WriteThenReadGivesTheLinesBack) {
     const QString path = dir.filePath(QStringLiteral("t.txt"));
     const QStringList lines{u("durée"), QString(), u("10:01:00\t2.5")};
     EXPECT_FALSE(platform::write_text_lines(path, lines).has_value());
-    EXPECT_EQ(read_bytes(path), b("dur\xE9" "e\r\n\r\n10:01:00\t2.5\r\n"));
+    EXPECT_EQ(read_bytes(path), b("dur\xE9"
+                                  "e\r\n\r\n10:01:00\t2.5\r\n"));
     EXPECT_EQ(platform::read_text_lines(path), lines);
     EXPECT_EQ(platform::try_read_text_lines(path), lines);
     EXPECT_EQ(platform::try_read_text_lines(path, 2), (QStringList{u("durée"), QString()}));
@@ -109,7 +120,8 @@ TEST(TextFiles, AnEmptyFileHasNoLines) {
 TEST(TextFiles, AMissingFileRaisesCannotOpenWithThePathAndTheReason) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing.txt"));
-    const QString prefix = QStringLiteral("Cannot open file \"") + QDir::toNativeSeparators(path) + QStringLiteral("\". ");
+    const QString prefix =
+        QStringLiteral("Cannot open file \"") + QDir::toNativeSeparators(path) + QStringLiteral("\". ");
     for (auto read : {+[](const QString& p) { platform::read_text_lines(p); },
                       +[](const QString& p) { platform::read_file_bytes(p); }}) {
         try {

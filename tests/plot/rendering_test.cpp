@@ -1,9 +1,7 @@
-#include "analysis/class_table.h"
-#include "analysis/record_store.h"
 #include "platform/errors.h"
-#include "plot/plot_frame.h"
-#include "plot/plot_scales.h"
 #include "plot/rendering.h"
+#include "support/errors.h"
+#include "support/pixels.h"
 
 #include <QRandomGenerator>
 #include <cmath>
@@ -23,17 +21,7 @@ constexpr QRgb MARRON = qRgb(128, 0, 0);
 constexpr QRgb ROUGE = qRgb(255, 0, 0);
 constexpr QRgb VERT = qRgb(0, 255, 0);
 
-using Pixels = std::set<std::pair<int, int>>;
 using Points = std::vector<std::pair<double, double>>;
-
-Pixels de_couleur(const QImage& image, QRgb couleur, QRect zone = {}) {
-    if (zone.isNull()) zone = image.rect();
-    Pixels p;
-    for (int y = zone.top(); y <= zone.bottom(); ++y)
-        for (int x = zone.left(); x <= zone.right(); ++x)
-            if (image.pixel(x, y) == couleur) p.insert({x, y});
-    return p;
-}
 
 Pixels ligne(int y, std::initializer_list<int> xs) {
     Pixels p;
@@ -47,39 +35,12 @@ Pixels colonne(int x, std::initializer_list<int> ys) {
     return p;
 }
 
-// Series 1 holds the records from position 1, series 2 the classes from position 0.
-void met_serie(int s, const Points& points) {
-    std::size_t k = s == 1 ? 1 : 0;
-    for (const auto& [x, y] : points) {
-        record_store.serie_x[s][k] = x;
-        record_store.serie_y[s][k] = y;
-        ++k;
-    }
-    record_store.nb_points[s] = static_cast<std::int32_t>(points.size());
-}
-
 ParametresTrace parametres(std::int32_t t, Dessin dessin = Dessin::rapide, const QString& fichier = {}) {
     ParametresTrace p;
     p.epaisseur = [t] { return t; };
     p.dessin = dessin;
     p.fichier_donnees = fichier;
     return p;
-}
-
-QImage dessine(int n, QSize taille, const char* echelle_x, const char* echelle_y, const ParametresTrace& p) {
-    QImage image(taille, QImage::Format_RGB32);
-    image.fill(VERT);
-    redessine_graphe(n, image, QString::fromLatin1(echelle_x), QString::fromLatin1(echelle_y), p);
-    return image;
-}
-
-QString erreur_de(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.text();
-    }
-    return QStringLiteral("(no error)");
 }
 
 struct Texte {
@@ -101,19 +62,43 @@ QImage textes_seuls(QSize taille, const std::vector<Texte>& textes) {
 
 const QSize CARRE(343, 343);
 
+// The run's tables of each test, as the window keeps them.
 class Rendu : public ::testing::Test {
 protected:
     void SetUp() override {
-        record_store.nb_points[1] = 0;
-        record_store.nb_points[2] = 0;
-        record_store.serie_x[1][0] = 0;
-        record_store.serie_y[1][0] = 0;
-        class_table.Tau = 0;
-        class_table.C0 = 0;
         class_table.largeur_classe = 10;
         plot_frame.couleur_serie[1] = MARRON;
         plot_frame.couleur_serie[2] = BLEU;
     }
+
+    // Series 1 holds the records from position 1, series 2 the classes from position 0.
+    void met_serie(int s, const Points& points) {
+        std::size_t k = s == 1 ? 1 : 0;
+        for (const auto& [x, y] : points) {
+            record_store.serie_x[s][k] = x;
+            record_store.serie_y[s][k] = y;
+            ++k;
+        }
+        record_store.nb_points[s] = static_cast<std::int32_t>(points.size());
+    }
+
+    void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& p) {
+        ::redessine_graphe(n, image, texte_x, texte_y, p, {record_store, class_table, plot_scales, plot_frame});
+    }
+
+    QImage dessine(int n, QSize taille, const char* echelle_x, const char* echelle_y, const ParametresTrace& p) {
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(VERT);
+        redessine_graphe(n, image, QString::fromLatin1(echelle_x), QString::fromLatin1(echelle_y), p);
+        return image;
+    }
+
+    Repere repere(int n) const { return {n, plot_scales, plot_frame}; }
+
+    RecordStore record_store;  // the fixture lives on the heap
+    ClassTable class_table;
+    PlotScales plot_scales;
+    PlotFrame plot_frame;
 };
 
 }  // namespace
@@ -125,15 +110,15 @@ TEST_F(Rendu, FrameOfA343PixelImage) {
     EXPECT_EQ(plot_frame.hauteur_trace[2], 303);
     EXPECT_EQ(plot_frame.origine_x[2], 40);
     EXPECT_EQ(plot_frame.origine_y[2], 313);
-    EXPECT_EQ(taille_relative(20), 5);
-    EXPECT_EQ(taille_relative(10), 2);
+    EXPECT_EQ(taille_relative(repere(2), 20), 5);
+    EXPECT_EQ(taille_relative(repere(2), 10), 2);
     EXPECT_TRUE(police_graphe(343).bold());
-    EXPECT_EQ(vers_pixel(0, 0), QPoint(40, 313));
-    EXPECT_EQ(vers_pixel(800, 100), QPoint(323, 10));
+    EXPECT_EQ(vers_pixel(repere(2), 0, 0), QPoint(40, 313));
+    EXPECT_EQ(vers_pixel(repere(2), 800, 100), QPoint(323, 10));
     // Halves to even: 400 / 800 x 283 = 141.5 gives 142, 50 / 100 x 303 = 151.5 gives 152.
-    EXPECT_EQ(vers_pixel(400, 50), QPoint(182, 161));
+    EXPECT_EQ(vers_pixel(repere(2), 400, 50), QPoint(182, 161));
     // No clipping.
-    EXPECT_EQ(vers_pixel(-800, 300), QPoint(40 - 283, 313 - 909));
+    EXPECT_EQ(vers_pixel(repere(2), -800, 300), QPoint(40 - 283, 313 - 909));
 }
 
 TEST_F(Rendu, AxesTicksAndTheirPlaces) {
@@ -200,9 +185,11 @@ TEST_F(Rendu, TitleIsTheFileNameAtTheTopLeft) {
     }
     record_store.nb_points[1] = 0;
 
-    const QImage image = dessine(1, CARRE, "150", "1000", parametres(2, Dessin::rapide, QStringLiteral("/data/runs/désintégration 3.txt")));
+    const QImage image = dessine(1, CARRE, "150", "1000",
+                                 parametres(2, Dessin::rapide, QStringLiteral("/data/runs/désintégration 3.txt")));
     const Pixels titre = de_couleur(image, MARINE, QRect(45, 0, 298, 60));
-    const Pixels attendu = de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("désintégration 3.txt"), 'd', 'b'}}), MARINE);
+    const Pixels attendu =
+        de_couleur(textes_seuls(CARRE, {{50, 10, QStringLiteral("désintégration 3.txt"), 'd', 'b'}}), MARINE);
     EXPECT_EQ(titre, attendu);
     int haut = 343, bas = 0, gauche = 343;
     for (const auto& [x, y] : titre) {
@@ -311,7 +298,8 @@ TEST_F(Rendu, EmptySeriesHasAxesLabelsTitleAndRedLinesFromTheLastFigures) {
     EXPECT_EQ(de_couleur(image, ROUGE), attendu);
     EXPECT_FALSE(de_couleur(image, MARINE, QRect(45, 0, 200, 30)).empty());
     const Pixels bleus = de_couleur(image, BLEU);
-    EXPECT_TRUE(std::all_of(bleus.begin(), bleus.end(), [](const auto& p) { return p.first <= 40 || p.second >= 313; }));
+    EXPECT_TRUE(
+        std::all_of(bleus.begin(), bleus.end(), [](const auto& p) { return p.first <= 40 || p.second >= 313; }));
 }
 
 TEST_F(Rendu, ThicknessZeroDrawsOnePixelLinesAndNoDots) {
@@ -502,7 +490,8 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
     }
     // The full capacity of the records plot.
     Points plein;
-    for (int k = 0; k < 50000; ++k) plein.emplace_back(150.0 * k / 50000, -std::log(1 - aleatoire.generateDouble()) * 150);
+    for (int k = 0; k < 50000; ++k)
+        plein.emplace_back(150.0 * k / 50000, -std::log(1 - aleatoire.generateDouble()) * 150);
     met_serie(1, plein);
     for (std::int32_t t : {1, 2}) {
         EXPECT_EQ(dessine(1, QSize(372, 95), "150", "1000", parametres(t, Dessin::simple)),

@@ -66,19 +66,21 @@ TEST(LitParametreDefaut, TheDefaultReplacesAnEmptyResult) {
 }
 
 TEST(LitParametre, LooksInTheProgramFolderNotTheWorkingDirectory) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
     QTemporaryDir elsewhere;
     write_bytes(elsewhere.filePath(kName), "9\r\n");
     const QString cwd = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     EXPECT_EQ(lit_parametre(kName, 1), QString());
-    ecrit_parametre(QStringLiteral("5"), kName, 1);
+    ecrit_parametre(QStringLiteral("5"), kName, 1, echecs);
     QDir::setCurrent(cwd);
     EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "5"}}));
     EXPECT_EQ(read_bytes(elsewhere.filePath(kName)), QByteArray("9\r\n"));
 }
 
 TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
+    WriteFailures echecs;
     struct Case {
         const char* before;  // nullptr: no file
         int n;
@@ -97,60 +99,68 @@ TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
         {"a\nb", 4, "d", twenty({{1, "a"}, {2, "b"}, {4, "d"}})},
         {"", 1, "x", twenty({{1, "x"}})},
         {"only\r\n", 1, "", twenty({})},
-        {nullptr, 1, "dur\xC3\xA9" "e", twenty({}).replace(0, 0, "dur\xE9" "e")},
+        {nullptr, 1,
+         "dur\xC3\xA9"
+         "e",
+         twenty({}).replace(0, 0,
+                            "dur\xE9"
+                            "e")},
     };
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
         if (c.before) write_bytes(folder.file(kName), c.before);
-        ecrit_parametre(QString::fromUtf8(c.value), kName, c.n);
+        ecrit_parametre(QString::fromUtf8(c.value), kName, c.n, echecs);
         EXPECT_EQ(read_bytes(folder.file(kName)), c.after) << (c.before ? c.before : "(no file)") << " line " << c.n;
     }
     TemporaryProgramFolder folder;
     write_bytes(folder.file(kName), twenty_five.join(QStringLiteral("\r\n")).toLatin1());
-    ecrit_parametre(QStringLiteral("new"), kName, 5);
+    ecrit_parametre(QStringLiteral("new"), kName, 5, echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), lines_bytes(first_twenty)) << "a 25-line file keeps its first 20 lines";
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 TEST(EcritParametre, ThreeSeparateWritesMakeTheColourFile) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("255"), kName, 1);
-    ecrit_parametre(QStringLiteral("0"), kName, 2);
-    ecrit_parametre(QStringLiteral("0"), kName, 3);
+    ecrit_parametre(QStringLiteral("255"), kName, 1, echecs);
+    ecrit_parametre(QStringLiteral("0"), kName, 2, echecs);
+    ecrit_parametre(QStringLiteral("0"), kName, 3, echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "255"}, {2, "0"}, {3, "0"}}));
     EXPECT_EQ(lit_parametre_defaut(kName, 2, QStringLiteral("202")), QStringLiteral("0"));
 }
 
 TEST(EcritParametre, AboveTwentyShowsTheLimitAndWritesNothing) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("x"), kName, 21);
+    ecrit_parametre(QStringLiteral("x"), kName, 21, echecs);
     EXPECT_EQ(recorder().messages,
               QStringList{QStringLiteral(" max_parametre = 20\n augmenter ce nombre dans le source...")});
     EXPECT_FALSE(QFileInfo::exists(folder.file(kName)));
 
     write_bytes(folder.file(kName), "1\r\n2\r\n");
-    ecrit_parametre(QStringLiteral("x"), kName, 99);
+    ecrit_parametre(QStringLiteral("x"), kName, 99, echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), QByteArray("1\r\n2\r\n"));
     EXPECT_EQ(recorder().messages.size(), 2);
 }
 
 TEST(EcritParametre, BelowOneWritesNothing) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("x"), kName, 0);
-    ecrit_parametre(QStringLiteral("x"), kName, -3);
+    ecrit_parametre(QStringLiteral("x"), kName, 0, echecs);
+    ecrit_parametre(QStringLiteral("x"), kName, -3, echecs);
     EXPECT_FALSE(QFileInfo::exists(folder.file(kName)));
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 TEST(EcritParametre, AFailedWriteIsReportedOnceAndWithoutTone) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
     ASSERT_TRUE(QDir().mkpath(folder.file(kName)));  // a folder where the file should be
-    ecrit_parametre(QStringLiteral("1"), kName, 1);
-    ecrit_parametre(QStringLiteral("2"), kName, 2);
+    ecrit_parametre(QStringLiteral("1"), kName, 1, echecs);
+    ecrit_parametre(QStringLiteral("2"), kName, 2, echecs);
     ASSERT_EQ(recorder().messages.size(), 1);
-    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +
-                                                       QDir::toNativeSeparators(folder.file(kName)) +
-                                                       QStringLiteral("\". ")))
+    EXPECT_TRUE(recorder().messages.front().startsWith(
+        QStringLiteral("Cannot write file \"") + QDir::toNativeSeparators(folder.file(kName)) + QStringLiteral("\". ")))
         << recorder().messages.front().toStdString();
     EXPECT_TRUE(recorder().tones.empty());
     EXPECT_EQ(recorder().beeps, 0);
@@ -180,25 +190,27 @@ TEST(LigneUnique, FirstLineOnlyOrEmpty) {
 }
 
 TEST(LigneUnique, WritingReplacesTheWholeFile) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
     const QString name = QStringLiteral("~qrt_vorn_rep.~f");
     write_bytes(folder.file(name), "old\r\nlines\r\n");
-    ecrit_ligne_unique(name, QStringLiteral("muon_run.txt"));
+    ecrit_ligne_unique(name, QStringLiteral("muon_run.txt"), echecs);
     EXPECT_EQ(read_bytes(folder.file(name)), QByteArray("muon_run.txt\r\n"));
-    ecrit_ligne_unique(name, QStringLiteral("/home/séverine/données/"));
+    ecrit_ligne_unique(name, QStringLiteral("/home/séverine/données/"), echecs);
     EXPECT_EQ(lit_ligne_unique(name), QStringLiteral("/home/séverine/données/"));
-    ecrit_ligne_unique(name, QStringLiteral("/tmp/日本/"));
+    ecrit_ligne_unique(name, QStringLiteral("/tmp/日本/"), echecs);
     EXPECT_EQ(lit_ligne_unique(name), QStringLiteral("/tmp/日本/"));
     EXPECT_TRUE(recorder().tones.empty());
     EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 TEST(LigneUnique, AFailedWriteSoundsTheToneEachTimeAndIsReportedOnce) {
+    WriteFailures echecs;
     TemporaryProgramFolder folder;
     const QString name = QStringLiteral("~qrt_vorn_rep.~r");
     ASSERT_TRUE(QDir().mkpath(folder.file(name)));  // a folder where the file should be
-    ecrit_ligne_unique(name, QStringLiteral("/data/"));
-    ecrit_ligne_unique(name, QStringLiteral("/data/"));
+    ecrit_ligne_unique(name, QStringLiteral("/data/"), echecs);
+    ecrit_ligne_unique(name, QStringLiteral("/data/"), echecs);
     EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}, {1250, 100}}));
     ASSERT_EQ(recorder().messages.size(), 1);
     EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +

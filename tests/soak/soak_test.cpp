@@ -2,13 +2,10 @@
 // while a real main window follows the file with its real timer and event
 // loop. Every line must be counted once, whatever the reloads met, and the
 // window must end with the figures of an independent computation over the file.
-#include "analysis/class_table.h"
-#include "analysis/record_store.h"
 #include "app/expected_figures.h"
 #include "app/tform1.h"
 #include "app/timer_support.h"
 #include "datafile/data_file.h"
-#include "datafile/file_state.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
 #include "support/recorder.h"
@@ -45,8 +42,8 @@ TEST(Soak, AMinuteOfAFileGrowingEveryFewMillisecondsIsCountedOnceAndRight) {
     const QString path = folder.filePath(QStringLiteral("soak.txt"));
     std::mt19937 origin_random(1);
     write_bytes(path, header() + line(0, origin_random));  // the origin line
-    file_state = FileState{};
     TForm1 form;
+    const RunState& etat = form.etat();
     form.Edit5->setText(QStringLiteral("1"));  // the shortest period the field gives
     recorder().open_answers.push_back(path);
     platform::report_errors([&] { form.SpeedButton_1Click(); });
@@ -121,16 +118,15 @@ TEST(Soak, AMinuteOfAFileGrowingEveryFewMillisecondsIsCountedOnceAndRight) {
     EXPECT_GE(reloads, 2) << "the window followed the growing file";
 
     ASSERT_EQ(expected.records, written.load());
-    EXPECT_EQ(record_store.nb_points[1], written.load());
+    EXPECT_EQ(etat.record_store.nb_points[1], written.load());
     EXPECT_EQ(form.StaticText1->text(), QString::number(written.load()));
     EXPECT_EQ(form.Label25->text(), QString::number(expected.events));
     EXPECT_EQ(form.Memo4->toPlainText().toStdString(), listing_of(expected).join(QLatin1Char('\n')).toStdString());
-    EXPECT_NEAR(static_cast<double>(class_table.Tau), static_cast<double>(expected.tau),
+    EXPECT_NEAR(static_cast<double>(etat.class_table.Tau), static_cast<double>(expected.tau),
                 1e-9 * static_cast<double>(expected.tau));
     EXPECT_EQ(form.Label27->text(), platform::format_picture("0.###", expected.tau));
-    EXPECT_NEAR(static_cast<double>(record_store.duree_acquisition), static_cast<double>(expected.minutes), 1e-9);
+    EXPECT_NEAR(static_cast<double>(etat.record_store.duree_acquisition), static_cast<double>(expected.minutes), 1e-9);
     EXPECT_EQ(form.Label40->text(), texte_duree_acquisition(expected.minutes));
-    file_state = FileState{};
 }
 
 }  // namespace

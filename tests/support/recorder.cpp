@@ -26,7 +26,7 @@ void Recorder::install() {
         open_answers.pop_front();
         return answer;
     };
-    s.choose_colour = [this](QRgb initial) -> std::optional<QRgb> {
+    s.choose_colour = [this](platform::Rgb initial) -> std::optional<platform::Rgb> {
         colour_requests.push_back(initial);
         if (colour_answers.empty()) return std::nullopt;
         auto answer = colour_answers.front();

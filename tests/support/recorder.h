@@ -3,7 +3,6 @@
 // dialogs answer from scripted replies.
 #include "platform/seams.h"
 
-#include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,8 +16,8 @@ struct Recorder {
     QStringList messages;
     std::vector<platform::OpenFileRequest> open_requests;
     std::deque<std::optional<QString>> open_answers;  // empty: the dialog is cancelled
-    std::vector<QRgb> colour_requests;
-    std::deque<std::optional<QRgb>> colour_answers;
+    std::vector<platform::Rgb> colour_requests;
+    std::deque<std::optional<platform::Rgb>> colour_answers;
     QStringList played;
     std::optional<QString> play_error;
     int beeps = 0;

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <initializer_list>
 
-// Puts exactly these durations in series 1, with their total and an acquisition time, as the
-// record pass would leave them for the class pass.
-inline void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
-    record_store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
-    record_store.cumul_durees = 0;
+// Puts exactly these durations in series 1 of `store`, with their total and an acquisition time, as
+// the record pass would leave them for the class pass.
+inline void durees(RecordStore& store, std::initializer_list<double> valeurs, long double acquisition = 100) {
+    store.nb_points[1] = static_cast<std::int32_t>(valeurs.size());
+    store.cumul_durees = 0;
     std::size_t j = 1;
     for (double d : valeurs) {
-        record_store.serie_y[1][j++] = d;
-        record_store.cumul_durees += d;
+        store.serie_y[1][j++] = d;
+        store.cumul_durees += d;
     }
-    record_store.duree_acquisition = acquisition;
+    store.duree_acquisition = acquisition;
 }

@@ -1,4 +1,4 @@
-// Cutting lines into fields, decimal marks, blank trimming, numbered texts.
+// Cutting lines into fields, decimal marks, blank trimming.
 #include "platform/numbers.h"
 #include "text/fields.h"
 
@@ -49,24 +49,24 @@ TEST(Extrait, FieldsOfTypicalLines) {
         {"10:01:00\t2.5", 2, '\t', "2.5"},
         {"10:01:00\t2.5", 3, '\t', ""},
         {"10:01:00\t2.5", 0, '\t', ""},
-        {"10:01:00\t\t2.5", 2, '\t', "2.5"},           // a run of separators is one
+        {"10:01:00\t\t2.5", 2, '\t', "2.5"},  // a run of separators is one
         {"10:01:00\t\t\t2.5\t\t", 2, '\t', "2.5"},
-        {"\t2.5", 1, '\t', "2.5"},                      // a leading separator makes no empty field
+        {"\t2.5", 1, '\t', "2.5"},  // a leading separator makes no empty field
         {"2.5\t", 1, '\t', "2.5"},
         {"2.5\t", 2, '\t', ""},
-        {"\t\t\t", 1, '\t', ""},                        // separators only: every field is empty
+        {"\t\t\t", 1, '\t', ""},  // separators only: every field is empty
         {"\t\t\t", 2, '\t', ""},
         {"\t", 0, '\t', ""},
-        {" 12 : 30 :15", 2, ':', "30"},                 // blanks around a field go
+        {" 12 : 30 :15", 2, ':', "30"},  // blanks around a field go
         {" 12 : 30 :15", 1, ':', "12"},
         {" 12 : 30 :15", 3, ':', "15"},
-        {"12:\t30 :15", 2, ':', "\t30"},                // a tab next to a field stays
-        {"a\t   \tb", 2, '\t', ""},                     // a field of blanks is empty
+        {"12:\t30 :15", 2, ':', "\t30"},  // a tab next to a field stays
+        {"a\t   \tb", 2, '\t', ""},       // a field of blanks is empty
         {"a\t   \tb", 3, '\t', "b"},
-        {"  12   34 ", 2, ' ', "34"},                   // blank as separator
-        {"a\"b\"c", 1, '"', ""},                        // '"' as separator: every field is empty
+        {"  12   34 ", 2, ' ', "34"},  // blank as separator
+        {"a\"b\"c", 1, '"', ""},       // '"' as separator: every field is empty
         {"a\"b\"c", 2, '"', ""},
-        {"a\"b\tc\"d", 1, '\t', "a\"b"},                // a '"' inside a field is kept
+        {"a\"b\tc\"d", 1, '\t', "a\"b"},  // a '"' inside a field is kept
         {"a\"b\tc\"d", 2, '\t', "c\"d"},
         {"10:01:00\t2,5\tdurée", 3, '\t', "durée"},
     };
@@ -128,9 +128,19 @@ TEST(AdapteDecimales, BothMarksFollowTheLocaleSeparator) {
         const char* after;
     };
     const Case cases[] = {
-        {u'.', "1,5", "1.5"},     {u'.', "1.5", "1.5"},       {u',', "1.5", "1,5"},
-        {u',', "1,5", "1,5"},     {u'.', "10:01:00", "10:01:00"}, {u',', "1.234,5", "1,234,5"},
-        {u'.', "", ""},           {u'\u066B', "1.5", "1\u066B" "5"}, {u'\u066B', "2,5", "2\u066B" "5"},
+        {u'.', "1,5", "1.5"},
+        {u'.', "1.5", "1.5"},
+        {u',', "1.5", "1,5"},
+        {u',', "1,5", "1,5"},
+        {u'.', "10:01:00", "10:01:00"},
+        {u',', "1.234,5", "1,234,5"},
+        {u'.', "", ""},
+        {u'\u066B', "1.5",
+         "1\u066B"
+         "5"},
+        {u'\u066B', "2,5",
+         "2\u066B"
+         "5"},
     };
     for (const Case& c : cases) {
         platform::set_decimal_separator(QChar(c.separator));
@@ -172,14 +182,4 @@ TEST(SupprimeBlancs, SpacesOnlyAtTheChosenEnds) {
         EXPECT_EQ(supprime_blancs(u(c.text)), u(c.both)) << c.text;
         EXPECT_EQ(supprime_blancs_vue(u(c.text)).toString(), u(c.both)) << c.text;
     }
-}
-
-TEST(TexteNumero, TheLineOrTheNumberedPlaceholder) {
-    const QStringList listing{QStringLiteral("classe 0"), QStringLiteral("classe 1"), QStringLiteral("classe 2")};
-    EXPECT_EQ(texte_numero(listing, 0), QStringLiteral("classe 0"));
-    EXPECT_EQ(texte_numero(listing, 2), QStringLiteral("classe 2"));
-    EXPECT_EQ(texte_numero(listing, 3), QStringLiteral("ww(3)=?"));
-    EXPECT_EQ(texte_numero(listing.mid(0, 2), 2), QStringLiteral("ww(2)=?"));
-    EXPECT_EQ(texte_numero({}, 2), QStringLiteral("ww(2)=?"));
-    EXPECT_EQ(texte_numero({}, 0), QStringLiteral("ww(0)=?"));
 }

@@ -41,15 +41,12 @@ QByteArray read_file(const QString& path) {
 
 class AcquisitionTest : public ::testing::Test {
 protected:
-    QString path(const QString& name = QStringLiteral("run.txt")) const {
-        return dir_.filePath(name);
-    }
+    QString path(const QString& name = QStringLiteral("run.txt")) const { return dir_.filePath(name); }
 
     // Runs the simulator into a fresh file and returns the file's bytes.
     QByteArray generate(QStringList arguments) {
         const QString file = path(QStringLiteral("run%1.txt").arg(++runs_));
-        arguments << QStringLiteral("--output") << file << QStringLiteral("--date")
-                  << QStringLiteral("2024-01-01");
+        arguments << QStringLiteral("--output") << file << QStringLiteral("--date") << QStringLiteral("2024-01-01");
         const Result result = run_simulator(arguments);
         EXPECT_EQ(result.exit_code, 0) << result.err.toStdString();
         return read_file(file);
@@ -93,18 +90,16 @@ double duration_of(const QByteArray& line) {
 }
 
 TEST_F(AcquisitionTest, WritesTitleLinesHeaderAndWellFormedEventLines) {
-    const QList<QByteArray> lines =
-        lines_of(generate({"--events", "300", "--start", "9:59:00", "--rate", "2"}));
+    const QList<QByteArray> lines = lines_of(generate({"--events", "300", "--start", "9:59:00", "--rate", "2"}));
     ASSERT_EQ(lines.size(), 303);
     EXPECT_TRUE(lines[0].startsWith("Acquisition"));
     EXPECT_TRUE(lines[1].contains("2024-01-01")) << lines[1].toStdString();
     EXPECT_EQ(lines[2], QByteArray("Heure\tDur\xE9"
-                                   "e")); // Windows-1252, one byte for the accent
+                                   "e"));  // Windows-1252, one byte for the accent
 
     // Hours without a leading zero (so both 9:59:xx and 10:00:xx occur here),
     // minutes and seconds with two digits, a tab, one decimal by default.
-    const QRegularExpression event(
-        QStringLiteral("^([0-9]|1[0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]\t[0-9]+\\.[0-9]$"));
+    const QRegularExpression event(QStringLiteral("^([0-9]|1[0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]\t[0-9]+\\.[0-9]$"));
     int previous = 9 * 3600 + 59 * 60;
     bool saw_single_digit_hour = false;
     bool saw_two_digit_hour = false;
@@ -133,8 +128,7 @@ TEST_F(AcquisitionTest, DurationTextFollowsDecimalsAndComma) {
     };
     for (const Case& c : cases) {
         const QRegularExpression duration(QString::fromLatin1(c.pattern));
-        const QList<QByteArray> events =
-            event_lines(lines_of(generate(QStringList{"--events", "100"} + c.arguments)));
+        const QList<QByteArray> events = event_lines(lines_of(generate(QStringList{"--events", "100"} + c.arguments)));
         ASSERT_EQ(events.size(), 100);
         for (const QByteArray& line : events) {
             ASSERT_TRUE(duration.match(QString::fromLatin1(line.split('\t').at(1))).hasMatch())
@@ -152,8 +146,8 @@ TEST_F(AcquisitionTest, SameSeedGivesSameBytesAndAnotherSeedDoesNot) {
 }
 
 TEST_F(AcquisitionTest, RunCrossingMidnightWrapsToHourZero) {
-    const QList<QByteArray> events = event_lines(
-        lines_of(generate({"--start", "23:59:30", "--rate", "1", "--events", "200"})));
+    const QList<QByteArray> events =
+        event_lines(lines_of(generate({"--start", "23:59:30", "--rate", "1", "--events", "200"})));
     ASSERT_EQ(events.size(), 200);
     EXPECT_TRUE(events.first().startsWith("23:59:"));
     EXPECT_TRUE(events.last().startsWith("0:0")) << events.last().toStdString();
@@ -181,11 +175,10 @@ TEST_F(AcquisitionTest, DurationsAndArrivalsFollowTheirDistributions) {
     const int n = 40000;
     const double rate = 2.0;
     for (const Case& c : cases) {
-        const QList<QByteArray> events = event_lines(lines_of(generate(
-            {"--events", QString::number(n), "--rate", QString::number(rate), "--decimals",
-             "3", "--lifetime", QString::number(c.lifetime), "--background",
-             QString::number(c.background), "--max-duration", QString::number(c.max_duration),
-             "--start", "0:00:00"})));
+        const QList<QByteArray> events = event_lines(
+            lines_of(generate({"--events", QString::number(n), "--rate", QString::number(rate), "--decimals", "3",
+                               "--lifetime", QString::number(c.lifetime), "--background", QString::number(c.background),
+                               "--max-duration", QString::number(c.max_duration), "--start", "0:00:00"})));
         ASSERT_EQ(events.size(), n);
         double sum = 0.0;
         double sum_of_squares = 0.0;
@@ -199,8 +192,7 @@ TEST_F(AcquisitionTest, DurationsAndArrivalsFollowTheirDistributions) {
         // mean M / 2, second moment M^2 / 3.
         const double f = c.background;
         const double mean = (1 - f) * c.lifetime + f * c.max_duration / 2;
-        const double second = (1 - f) * 2 * c.lifetime * c.lifetime +
-                              f * c.max_duration * c.max_duration / 3;
+        const double second = (1 - f) * 2 * c.lifetime * c.lifetime + f * c.max_duration * c.max_duration / 3;
         EXPECT_NEAR(sum / n, mean, 0.02 * mean) << "lifetime " << c.lifetime;
         EXPECT_NEAR(sum_of_squares / n, second, 0.05 * second) << "lifetime " << c.lifetime;
 
@@ -211,8 +203,7 @@ TEST_F(AcquisitionTest, DurationsAndArrivalsFollowTheirDistributions) {
 }
 
 TEST_F(AcquisitionTest, CommentLinesAndSauvegardeLineArePlacedAsAsked) {
-    const QList<QByteArray> lines =
-        lines_of(generate({"--events", "25", "--comment-every", "10", "--sauvegarde"}));
+    const QList<QByteArray> lines = lines_of(generate({"--events", "25", "--comment-every", "10", "--sauvegarde"}));
     ASSERT_EQ(lines.size(), 3 + 25 + 2 + 1);
     QList<qsizetype> comments;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -255,24 +246,22 @@ TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
             ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
             existing.write("keep me\r\n");
         }
-        const Result result =
-            run_simulator(QStringList{"--output", file} + arguments);
+        const Result result = run_simulator(QStringList{"--output", file} + arguments);
         const std::string what = arguments.join(' ').toStdString();
         EXPECT_EQ(result.exit_code, 2) << what;
         EXPECT_TRUE(result.err.endsWith('\n')) << what;
         EXPECT_EQ(result.err.count('\n'), 1) << what << ": " << result.err.toStdString();
         EXPECT_EQ(read_file(file), QByteArray("keep me\r\n")) << what;
     }
-    EXPECT_EQ(run_simulator({"--events", "5"}).exit_code, 2); // no --output
+    EXPECT_EQ(run_simulator({"--events", "5"}).exit_code, 2);  // no --output
 }
 
 TEST_F(AcquisitionTest, HelpDocumentsEveryOption) {
     const Result result = run_simulator({"--help"});
     EXPECT_EQ(result.exit_code, 0);
-    for (const char* option :
-         {"--output", "--events", "--rate", "--lifetime", "--background", "--max-duration",
-          "--decimals", "--comma", "--comment-every", "--sauvegarde", "--start", "--seed",
-          "--date", "--realtime", "--speed", "--interval-ms", "--help"}) {
+    for (const char* option : {"--output", "--events", "--rate", "--lifetime", "--background", "--max-duration",
+                               "--decimals", "--comma", "--comment-every", "--sauvegarde", "--start", "--seed",
+                               "--date", "--realtime", "--speed", "--interval-ms", "--help"}) {
         EXPECT_TRUE(result.out.contains(option)) << option;
     }
 }
@@ -295,4 +284,4 @@ TEST_F(AcquisitionTest, LiveModesSleepButWriteTheSameLines) {
     EXPECT_GE(clock.elapsed(), last * 1000 / 10);
 }
 
-} // namespace
+}  // namespace

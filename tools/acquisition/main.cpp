@@ -13,10 +13,10 @@
 // std::mt19937_64 (fully specified by the standard) through our own uniform,
 // exponential and logarithm code, so a seed gives the same bytes everywhere.
 
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -43,17 +43,17 @@ constexpr long long kSecondsPerDay = 86400;
 struct Settings {
     std::string output;
     std::uint64_t events = 2000;
-    double rate = 0.5;            // events per second
-    double lifetime = 219.7;      // mean duration, in file units (10 ns)
-    double background = 0.0;      // fraction of flat (uniform) durations
-    double max_duration = 2000.0; // upper end of the flat background
+    double rate = 0.5;             // events per second
+    double lifetime = 219.7;       // mean duration, in file units (10 ns)
+    double background = 0.0;       // fraction of flat (uniform) durations
+    double max_duration = 2000.0;  // upper end of the flat background
     int decimals = 1;
     bool comma = false;
     std::uint64_t comment_every = 0;
     bool sauvegarde = false;
     long long start_seconds = 10 * 3600;
     std::uint64_t seed = 1;
-    std::string date;             // empty: today's local date
+    std::string date;  // empty: today's local date
     bool realtime = false;
     double speed = 1.0;
     std::uint64_t interval_ms = 0;
@@ -115,32 +115,30 @@ std::string number_text(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::uint64_t parse_unsigned(std::string_view name, std::string_view text,
-                             std::uint64_t max_value) {
+std::uint64_t parse_unsigned(std::string_view name, std::string_view text, std::uint64_t max_value) {
     std::uint64_t value = 0;
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (text.empty() || ec != std::errc{} || ptr != last || value > max_value) {
-        throw UsageError{"invalid value '" + std::string(text) + "' for --" +
-                         std::string(name) + " (expected a whole number from 0 to " +
-                         std::to_string(max_value) + ")"};
+        throw UsageError{"invalid value '" + std::string(text) + "' for --" + std::string(name) +
+                         " (expected a whole number from 0 to " + std::to_string(max_value) + ")"};
     }
     return value;
 }
 
-double parse_real(std::string_view name, std::string_view text, double min_value,
-                  double max_value, bool min_inclusive) {
+double parse_real(std::string_view name, std::string_view text, double min_value, double max_value,
+                  bool min_inclusive) {
     double value = 0.0;
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
-    const bool in_range = std::isfinite(value) && value <= max_value &&
-                          (min_inclusive ? value >= min_value : value > min_value);
+    const bool in_range =
+        std::isfinite(value) && value <= max_value && (min_inclusive ? value >= min_value : value > min_value);
     if (text.empty() || ec != std::errc{} || ptr != last || !in_range) {
         throw UsageError{"invalid value '" + std::string(text) + "' for --" + std::string(name) +
-                         " (expected a number " + (min_inclusive ? "at least " : "above ") +
-                         number_text(min_value) + " and at most " + number_text(max_value) + ")"};
+                         " (expected a number " + (min_inclusive ? "at least " : "above ") + number_text(min_value) +
+                         " and at most " + number_text(max_value) + ")"};
     }
     return value;
 }
@@ -199,11 +197,10 @@ Settings parse_command_line(int argc, char** argv) {
             throw UsageError{"unexpected argument '" + std::string(arg) + "'"};
         }
 
-        static constexpr std::string_view kFlags[] = {"help", "comma", "sauvegarde",
-                                                      "realtime"};
+        static constexpr std::string_view kFlags[] = {"help", "comma", "sauvegarde", "realtime"};
         static constexpr std::string_view kValued[] = {
-            "output", "events",  "rate", "lifetime", "background", "max-duration", "decimals",
-            "comment-every", "start", "seed", "date", "speed", "interval-ms"};
+            "output",        "events", "rate", "lifetime", "background", "max-duration", "decimals",
+            "comment-every", "start",  "seed", "date",     "speed",      "interval-ms"};
         const auto known = [&name](const auto& names) {
             for (const std::string_view n : names) {
                 if (n == name) return true;
@@ -264,7 +261,7 @@ Settings parse_command_line(int argc, char** argv) {
         } else if (name == "speed") {
             s.speed = parse_real(name, value, 0.0, 1e6, false);
             speed_given = true;
-        } else { // interval-ms
+        } else {  // interval-ms
             s.interval_ms = parse_unsigned(name, value, 3'600'000);
             interval_given = true;
         }
@@ -287,7 +284,7 @@ double portable_log(double x) {
     constexpr double kLn2 = 0.693147180559945309417232121458176568;
     constexpr double kSqrtHalf = 0.707106781186547524400844362104849039;
     int exponent = 0;
-    double m = std::frexp(x, &exponent); // x = m * 2^exponent, m in [0.5, 1)
+    double m = std::frexp(x, &exponent);  // x = m * 2^exponent, m in [0.5, 1)
     if (m < kSqrtHalf) {
         m *= 2.0;
         --exponent;
@@ -327,8 +324,7 @@ private:
 
 std::string duration_text(double value, int decimals, bool comma) {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string text(buffer, result.ec == std::errc{} ? result.ptr : buffer);
     if (comma) {
         for (char& c : text) {
@@ -388,8 +384,7 @@ public:
     bool write_line(std::string line) {
         line += "\r\n";
         if (line.size() >= buffer_.size()) return false;
-        return std::fwrite(line.data(), 1, line.size(), file_) == line.size() &&
-               std::fflush(file_) == 0;
+        return std::fwrite(line.data(), 1, line.size(), file_) == line.size() && std::fflush(file_) == 0;
     }
 
     bool close() {
@@ -404,8 +399,7 @@ private:
 };
 
 int fail_io(const std::string& what, const std::string& path, int error) {
-    std::fprintf(stderr, "%s: cannot %s '%s': %s\n", kProgram, what.c_str(), path.c_str(),
-                 std::strerror(error));
+    std::fprintf(stderr, "%s: cannot %s '%s': %s\n", kProgram, what.c_str(), path.c_str(), std::strerror(error));
     return kExitIoError;
 }
 
@@ -415,15 +409,14 @@ int run(const Settings& s) {
     if (!out.open(s.output)) return fail_io("create", s.output, errno);
 
     const auto write = [&](const std::string& line) { return out.write_line(line); };
-    if (!write("Acquisition vorns-acquisition") || !write(settings_line(s)) ||
-        !write("Heure\tDur" E_ACUTE "e")) {
+    if (!write("Acquisition vorns-acquisition") || !write(settings_line(s)) || !write("Heure\tDur" E_ACUTE "e")) {
         return fail_io("write to", s.output, errno);
     }
 
     Random random(s.seed);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point wall_start = Clock::now();
-    double elapsed = 0.0; // seconds since the start of the acquisition
+    double elapsed = 0.0;  // seconds since the start of the acquisition
     long long last_time = s.start_seconds;
 
     for (std::uint64_t event = 1; event <= s.events; ++event) {
@@ -432,25 +425,21 @@ int run(const Settings& s) {
         elapsed += random.exponential(1.0 / s.rate);
         const bool flat = random.uniform() < s.background;
         const double u = random.uniform();
-        const double duration =
-            flat ? u * s.max_duration : -s.lifetime * portable_log(1.0 - u);
+        const double duration = flat ? u * s.max_duration : -s.lifetime * portable_log(1.0 - u);
 
         if (s.realtime) {
             const auto due = std::chrono::duration<double>(elapsed / s.speed);
-            std::this_thread::sleep_until(
-                wall_start + std::chrono::duration_cast<Clock::duration>(due));
+            std::this_thread::sleep_until(wall_start + std::chrono::duration_cast<Clock::duration>(due));
         } else if (s.interval_ms > 0 && event > 1) {
             std::this_thread::sleep_for(std::chrono::milliseconds(s.interval_ms));
         }
 
-        last_time = s.start_seconds + static_cast<long long>(elapsed); // truncated
-        if (!write(time_text(last_time) + "\t" +
-                   duration_text(duration, s.decimals, s.comma))) {
+        last_time = s.start_seconds + static_cast<long long>(elapsed);  // truncated
+        if (!write(time_text(last_time) + "\t" + duration_text(duration, s.decimals, s.comma))) {
             return fail_io("write to", s.output, errno);
         }
         if (s.comment_every > 0 && event % s.comment_every == 0 &&
-            !write("' rep" E_GRAVE "re : " + std::to_string(event) + " " E_ACUTE
-                   "v" E_ACUTE "nements")) {
+            !write("' rep" E_GRAVE "re : " + std::to_string(event) + " " E_ACUTE "v" E_ACUTE "nements")) {
             return fail_io("write to", s.output, errno);
         }
     }
@@ -461,7 +450,7 @@ int run(const Settings& s) {
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     Settings settings;

@@ -21,13 +21,13 @@ constexpr int kSampleRate = 44100;
 constexpr double kLengthSeconds = 0.170;
 constexpr double kAttackSeconds = 0.004;
 constexpr double kFadeSeconds = 0.015;
-constexpr double kPeak = 0.45; // of full scale
+constexpr double kPeak = 0.45;  // of full scale
 constexpr double kPi = 3.14159265358979323846;
 
 struct Partial {
     double frequency;
     double amplitude;
-    double decay_seconds; // time constant of the exponential decay
+    double decay_seconds;  // time constant of the exponential decay
 };
 
 constexpr Partial kPartials[] = {
@@ -44,8 +44,7 @@ std::vector<std::int16_t> make_ding() {
         const double t = static_cast<double>(i) / kSampleRate;
         double value = 0.0;
         for (const Partial& p : kPartials) {
-            value += p.amplitude * std::exp(-t / p.decay_seconds) *
-                     std::sin(2.0 * kPi * p.frequency * t);
+            value += p.amplitude * std::exp(-t / p.decay_seconds) * std::sin(2.0 * kPi * p.frequency * t);
         }
         if (t < kAttackSeconds) value *= 0.5 - 0.5 * std::cos(kPi * t / kAttackSeconds);
         const double left = kLengthSeconds - t;
@@ -78,30 +77,30 @@ std::string wave_file(const std::vector<std::int16_t>& samples) {
     put_u32(out, 36 + data_bytes);
     out += "WAVE";
     out += "fmt ";
-    put_u32(out, 16);              // size of the format chunk
-    put_u16(out, 1);               // PCM
-    put_u16(out, 1);               // mono
+    put_u32(out, 16);  // size of the format chunk
+    put_u16(out, 1);   // PCM
+    put_u16(out, 1);   // mono
     put_u32(out, kSampleRate);
-    put_u32(out, kSampleRate * 2); // bytes per second
-    put_u16(out, 2);               // bytes per frame
-    put_u16(out, 16);              // bits per sample
+    put_u32(out, kSampleRate * 2);  // bytes per second
+    put_u16(out, 2);                // bytes per frame
+    put_u16(out, 16);               // bits per sample
     out += "data";
     put_u32(out, data_bytes);
     for (const std::int16_t s : samples) put_u16(out, static_cast<std::uint16_t>(s));
     return out;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string path = "ding1.wav";
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        const bool help = argc == 2 && (std::strcmp(argv[1], "--help") == 0 ||
-                                        std::strcmp(argv[1], "-h") == 0);
-        std::fputs("Usage: vorns-ding [FILE]\n"
-                   "Write the tick sound (16-bit PCM mono, 44.1 kHz, 170 ms) to FILE\n"
-                   "(default ding1.wav).\n",
-                   help ? stdout : stderr);
+        const bool help = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+        std::fputs(
+            "Usage: vorns-ding [FILE]\n"
+            "Write the tick sound (16-bit PCM mono, 44.1 kHz, 170 ms) to FILE\n"
+            "(default ding1.wav).\n",
+            help ? stdout : stderr);
         return help ? 0 : 2;
     }
     if (argc == 2) path = argv[1];
@@ -109,8 +108,7 @@ int main(int argc, char** argv) {
     const std::string bytes = wave_file(make_ding());
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
-        std::fprintf(stderr, "vorns-ding: cannot create '%s': %s\n", path.c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "vorns-ding: cannot create '%s': %s\n", path.c_str(), std::strerror(errno));
         return 1;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -1,10 +1,18 @@
-// The main of the test programs of the libraries: an offscreen QApplication.
+// The main of the test programs of the libraries, on the least application
+// object their code needs, offscreen: a QCoreApplication, or a
+// QGuiApplication where the build asks for one (the plots draw text).
 #include "support/run_tests.h"
 
-#include <QApplication>
+#if defined(VORNS_TEST_APPLICATION_GUI)
+#include <QGuiApplication>
+using Application = QGuiApplication;
+#else
+#include <QCoreApplication>
+using Application = QCoreApplication;
+#endif
 
 int main(int argc, char** argv) {
     plateforme_hors_ecran_par_defaut();
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     return lance_les_tests(argc, argv);
 }

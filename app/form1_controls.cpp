@@ -1,24 +1,18 @@
 // Builds every control of the main window with its name, caption, default
-// text, check state and hint, and connects each to its handler.
+// text, check state, hint and place (app/form1_anchors.h has the places).
+#include "app/form1_anchors.h"
 #include "app/tform1.h"
 
 #include "app/pictures.h"
 #include "platform/files.h"
-#include "platform/report.h"
 #include "text/fields.h"
 
-#include <QStyle>
-#include <QTextBlock>
-
-#include <QEvent>
 #include <QFont>
 #include <QIcon>
 
-#include <algorithm>
 #include <initializer_list>
-#include <vector>
 
-TForm1* Form1 = nullptr;
+using namespace form1;
 
 namespace {
 
@@ -87,85 +81,6 @@ QCheckBox* check_box(QWidget* parent, const char* name, const QString& caption, 
 
 }  // namespace
 
-// Where the controls stand in the client area of the window. The window's
-// outer size is 1063 x 803; the controls fit the client area that a usual
-// window frame leaves inside it, and the memos and the bottom bar follow the
-// bottom edge when the client area is taller.
-namespace {
-constexpr int kOuterWidth = 1063;
-constexpr int kOuterHeight = 803;
-constexpr int kDesignClientHeight = 762;
-
-constexpr int kLeftX = 8;     // data memo column
-constexpr int kMiddleX = 248;  // records plot, statistics and comment column
-constexpr int kRightX = 654;   // class plot and class listing column
-constexpr int kColumnsY = 152;
-constexpr int kBottomBarY = 718;
-
-// Delphi-style anchors for the controls that follow the bottom edge, and the
-// one-time correction that makes the outer size (frame included) the designed one.
-class Ancres : public QObject {
-public:
-    explicit Ancres(QWidget* form) : QObject(form), form_(form) { form->installEventFilter(this); }
-    // The bottom edge follows the window's bottom: the control grows; with
-    // `a_droite`, its right edge keeps a margin of kLeftX to the window's.
-    void etire(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), true, a_droite}); }
-    // The control moves with the window's bottom.
-    void suit(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), false, a_droite}); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == form_) {
-            if (event->type() == QEvent::Resize) place();
-            if (!outer_size_done_ && (event->type() == QEvent::Show || event->type() == QEvent::Move ||
-                                      event->type() == QEvent::Resize)) {
-                fix_outer_size();
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    struct Ancre {
-        QWidget* widget;
-        QRect design;
-        bool stretch;
-        bool right;
-    };
-
-    void place() {
-        const int dy = form_->height() - kDesignClientHeight;
-        for (const Ancre& a : ancres_) {
-            QRect r = a.design;
-            if (a.stretch) {
-                r.setHeight(std::max(60, a.design.height() + dy));
-            } else {
-                r.moveTop(a.design.y() + dy);
-            }
-            if (a.right) r.setRight(std::max(a.design.right(), form_->width() - kLeftX - 1));
-            a.widget->setGeometry(r);
-        }
-    }
-
-    // The frame is known only once the window manager has framed the window.
-    void fix_outer_size() {
-        if (!form_->isVisible() || !form_->isWindow()) return;
-        const QSize frame = form_->frameGeometry().size();
-        const QSize inside = form_->geometry().size();
-        if (frame == inside) return;  // not framed (yet)
-        outer_size_done_ = true;
-        if (form_->isMaximized() || form_->isFullScreen()) return;
-        const QPoint corner = form_->frameGeometry().topLeft();
-        form_->resize(kOuterWidth - (frame.width() - inside.width()), kOuterHeight - (frame.height() - inside.height()));
-        form_->move(corner);
-    }
-
-    QWidget* form_;
-    std::vector<Ancre> ancres_;
-    bool outer_size_done_ = false;
-};
-}  // namespace
-
 void TForm1::creeLesControles() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("v  o  r  n  s"));
@@ -232,8 +147,9 @@ void TForm1::creeLesControles() {
                 "x_plus_SpeedButton3", Label12, Edit1, x_moins_SpeedButton3, x_plus_SpeedButton3);
     autoscale_X_CheckBox7 =
         check_box(this, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {kLeftX + 128, kScaleY, 86, 22});
-    scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"), "y_moins_SpeedButton3",
-                "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3, y_plus_SpeedButton3);
+    scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"),
+                "y_moins_SpeedButton3", "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3,
+                y_plus_SpeedButton3);
     autoscale_Y_CheckBox8 =
         check_box(this, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {kLeftX + 354, kScaleY, 86, 22});
     scale_group(kMiddleX + 212, 40, "Label11", QStringLiteral("X max"), "Edit6", QStringLiteral("800"), "SpeedButton7",
@@ -281,7 +197,8 @@ void TForm1::creeLesControles() {
     RadioGroup2->setGeometry(kMiddleX, kColumnsY + 103, 374, 62);
     RadioGroup2_items = new QButtonGroup(this);
     RadioGroup2_items->setObjectName(QStringLiteral("RadioGroup2_items"));
-    const QString items[2] = {QStringLiteral("moyenne de chaque classe ="), QStringLiteral("centre de chaque classe     =")};
+    const QString items[2] = {QStringLiteral("moyenne de chaque classe ="),
+                              QStringLiteral("centre de chaque classe     =")};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(items[i], RadioGroup2);
         r->setObjectName(QStringLiteral("RadioGroup2_item%1").arg(i));
@@ -344,7 +261,8 @@ void TForm1::creeLesControles() {
     setup_SpeedButton6->setIconSize(QSize(32, 32));
     setup_SpeedButton6->setToolTip(QStringLiteral("Setup"));
     SpeedButton3 = flat_button(this, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
-    SpeedButton_exit = flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
+    SpeedButton_exit =
+        flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
     for (QToolButton* b : {SpeedButton3, SpeedButton_exit}) b->setFont(bold(base, 9));
     Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 422, 40});
     Label15->setFont(bold(base, 14));
@@ -380,7 +298,8 @@ void TForm1::creeLesControles() {
     Panel4 = new Panel(this, QStringLiteral("Panel4"));
     Panel4->setGeometry(kRightX - 40, kColumnsY + 20, 395, 501);
     Panel4->setColor(kSilver);
-    StaticText4 = static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {29, 14, 337, 24});
+    StaticText4 =
+        static_text(Panel4, "StaticText4", QStringLiteral("Logiciel de lecture graphique "), {29, 14, 337, 24});
     StaticText8 = static_text(Panel4, "StaticText8", QStringLiteral("associée à un fichier texte"), {29, 40, 337, 24});
     for (QLabel* l : {StaticText4, StaticText8}) {
         l->setAlignment(Qt::AlignCenter);
@@ -397,8 +316,8 @@ void TForm1::creeLesControles() {
     Edit4->setReadOnly(true);
     Edit4->setToolTip(QStringLiteral("Dossier du programme"));
     Label44 = label(Panel4, "Label44", QStringLiteral(" => Logiciels"), {273, 322, 93, 22});
-    StaticText9 = static_text(Panel4, "StaticText9",
-                              QStringLiteral("Histogramme, Tau, T 1/2, C0 et activité initiale"), {29, 350, 337, 22});
+    StaticText9 = static_text(Panel4, "StaticText9", QStringLiteral("Histogramme, Tau, T 1/2, C0 et activité initiale"),
+                              {29, 350, 337, 22});
     for (QLabel* l : {StaticText5, StaticText6, StaticText9}) l->setAlignment(Qt::AlignCenter);
     Panel5 = new Panel(Panel4, QStringLiteral("Panel5"), QStringLiteral("Close"));
     Panel5->setGeometry(147, 450, 100, 32);
@@ -419,73 +338,8 @@ void TForm1::creeLesControles() {
     ancres->etire(Memo2);
     ancres->etire(Memo4);
     for (QWidget* w : std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6,
-                                                     SpeedButton3, SpeedButton_exit, Label15}) {
+                                                      SpeedButton3, SpeedButton_exit, Label15}) {
         ancres->suit(w);
     }
     ancres->suit(Label38, true);
-}
-
-namespace {
-// Every handler runs inside the error report.
-template <class Sender, class Signal>
-void relie(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    QObject::connect(sender, signal, form, [form, handler] { platform::report_errors([&] { (form->*handler)(); }); });
-}
-}  // namespace
-
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    Form1 = this;
-    creeLesControles();
-
-    relie(this, Panel8, &Panel::clicked, &TForm1::Panel8Click);
-    relie(this, Image5, &ImageWidget::clicked, &TForm1::Image5Click);
-    relie(this, Label7, &ClickLabel::clicked, &TForm1::Label7Click);
-
-    relie(this, x_moins_SpeedButton3, &QToolButton::clicked, &TForm1::x_moins_SpeedButton3Click);
-    relie(this, x_plus_SpeedButton3, &QToolButton::clicked, &TForm1::x_plus_SpeedButton3Click);
-    relie(this, y_moins_SpeedButton3, &QToolButton::clicked, &TForm1::y_moins_SpeedButton3Click);
-    relie(this, y_plus_SpeedButton3, &QToolButton::clicked, &TForm1::y_plus_SpeedButton3Click);
-    relie(this, SpeedButton7, &QToolButton::clicked, &TForm1::x2_moins_SpeedButton3Click);
-    relie(this, SpeedButton5, &QToolButton::clicked, &TForm1::x2_plus_SpeedButton3Click);
-    relie(this, SpeedButton9, &QToolButton::clicked, &TForm1::y2_moins_SpeedButton3Click);
-    relie(this, SpeedButton8, &QToolButton::clicked, &TForm1::y2_plus_SpeedButton3Click);
-    relie(this, SpeedButton12, &QToolButton::clicked, &TForm1::SpeedButton12Click);
-    relie(this, SpeedButton10, &QToolButton::clicked, &TForm1::SpeedButton10Click);
-    relie(this, autoscale_X_CheckBox7, &QCheckBox::clicked, &TForm1::autoscale_X_CheckBox7Click);
-    relie(this, autoscale_Y_CheckBox8, &QCheckBox::clicked, &TForm1::autoscale_Y_CheckBox8Click);
-    relie(this, CheckBox1, &QCheckBox::clicked, &TForm1::autoscale_Y_CheckBox8Click);
-    relie(this, RadioGroup2_items, &QButtonGroup::idClicked, &TForm1::RadioGroup2Click);
-
-    relie(this, SpeedButton_comment, &QToolButton::clicked, &TForm1::SpeedButton_commentClick);
-
-    relie(this, setup_SpeedButton6, &QToolButton::clicked, &TForm1::setup_SpeedButton6Click);
-    relie(this, SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
-    relie(this, SpeedButton3, &QToolButton::clicked, &TForm1::SpeedButton3Click);
-    relie(this, Panel5, &Panel::clicked, &TForm1::Panel5Click);
-    relie(this, Panel7, &Panel::clicked, &TForm1::Panel7Click);
-    relie(this, SpeedButton_exit, &QToolButton::clicked, &TForm1::SpeedButton_exitClick);
-
-    relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-
-    platform::report_errors([this] { FormCreate(); });
-    Timer1->start();
-}
-
-TForm1::~TForm1() {
-    if (Form1 == this) Form1 = nullptr;
-}
-
-void TForm1::setColor(QColor c) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
-}
-
-QColor TForm1::color() const { return palette().color(QPalette::Window); }
-
-QString TForm1::texte_numero(int n) const {
-    // An empty memo has no line at all.
-    const int lines = Memo4->document()->isEmpty() ? 0 : Memo4->document()->blockCount();
-    if (n >= 0 && n < lines) return Memo4->document()->findBlockByNumber(n).text();
-    return ::texte_numero(QStringList(), n);
 }

@@ -1,3 +1,0 @@
-#include "analysis/class_table.h"
-
-ClassTable class_table;

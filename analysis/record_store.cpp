@@ -1,3 +1,0 @@
-#include "analysis/record_store.h"
-
-RecordStore record_store;

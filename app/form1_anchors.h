@@ -1,0 +1,53 @@
+#pragma once
+// Where the controls stand in the client area of the window. The window's
+// outer size is 1063 x 803; the controls fit the client area that a usual
+// window frame leaves inside it, and the memos and the bottom bar follow the
+// bottom edge when the client area is taller.
+#include <QObject>
+#include <QRect>
+#include <QWidget>
+
+#include <vector>
+
+namespace form1 {
+inline constexpr int kOuterWidth = 1063;
+inline constexpr int kOuterHeight = 803;
+inline constexpr int kDesignClientHeight = 762;
+
+inline constexpr int kLeftX = 8;      // data memo column
+inline constexpr int kMiddleX = 248;  // records plot, statistics and comment column
+inline constexpr int kRightX = 654;   // class plot and class listing column
+inline constexpr int kColumnsY = 152;
+inline constexpr int kBottomBarY = 718;
+
+// Anchors for the controls that follow the bottom edge, and the one-time
+// correction that makes the outer size (frame included) the designed one.
+class Ancres : public QObject {
+public:
+    explicit Ancres(QWidget* form);
+    // The bottom edge follows the window's bottom: the control grows; with
+    // `a_droite`, its right edge keeps a margin of kLeftX to the window's.
+    void etire(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), true, a_droite}); }
+    // The control moves with the window's bottom.
+    void suit(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), false, a_droite}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Ancre {
+        QWidget* widget;
+        QRect design;
+        bool stretch;
+        bool right;
+    };
+
+    void place();
+    void fix_outer_size();
+
+    QWidget* form_;
+    std::vector<Ancre> ancres_;
+    bool outer_size_done_ = false;
+};
+
+}  // namespace form1

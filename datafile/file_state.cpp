@@ -1,3 +1,0 @@
-#include "datafile/file_state.h"
-
-FileState file_state;

@@ -1,3 +1,0 @@
-#include "plot/plot_frame.h"
-
-PlotFrame plot_frame;

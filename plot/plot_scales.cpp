@@ -1,3 +1,0 @@
-#include "plot/plot_scales.h"
-
-PlotScales plot_scales;
