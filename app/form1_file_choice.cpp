@@ -3,6 +3,7 @@
 #include "datafile/data_file.h"
 #include "datafile/file_state.h"
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "settings/settings_files.h"
@@ -10,11 +11,11 @@
 void TForm1::SpeedButton_1Click() {
     // The dialog opens where the last file was chosen, else in the shipped runs.
     platform::OpenFileRequest demande;
-    if (platform::file_exists(platform::program_folder() + FICHIER_DERNIER_DOSSIER)) {
+    if (platform::file_exists(chemin_du_reglage(FICHIER_DERNIER_DOSSIER))) {
         demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER);
         demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM);
     } else {
-        demande.initial_folder = platform::program_folder() + QStringLiteral("fichiers");
+        demande.initial_folder = platform::shipped_path(QStringLiteral("fichiers"));
     }
     demande.title = texte_numero(2);
     demande.filter_description = QStringLiteral("Text files (*.txt)");

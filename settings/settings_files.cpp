@@ -1,6 +1,7 @@
 #include "settings/settings_files.h"
 
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -12,8 +13,10 @@ const QString FICHIER_COULEUR = QStringLiteral("qrt_vorn.col");
 const QString FICHIER_DERNIER_DOSSIER = QStringLiteral("~qrt_vorn_rep.~r");
 const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 
+QString chemin_du_reglage(const QString& nom_fichier) { return platform::settings_folder() + nom_fichier; }
+
 namespace {
-QString chemin(const QString& nom_fichier) { return platform::program_folder() + nom_fichier; }
+QString chemin(const QString& nom_fichier) { return chemin_du_reglage(nom_fichier); }
 
 // A settings file that cannot be written (a read-only program folder, say)
 // is reported once per run and file: the user learns that the setting will
