@@ -1,5 +1,6 @@
 // Start-up of the main window and the exit.
 #include "analysis/record_store.h"
+#include "app/about_version.h"
 #include "app/tform1.h"
 #include "datafile/file_state.h"
 #include "platform/numbers.h"
@@ -26,6 +27,7 @@ void TForm1::FormCreate() {
     plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
     plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
     record_store.serie_courante = 1;
+    montre_la_version(Panel4);
 
     // Centre the window (its outer size) on the screen's available area.
     QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();

@@ -23,8 +23,11 @@ void TForm1::SpeedButton_1Click() {
     if (!platform::seams().choose_open_file) return;
     const std::optional<QString> choisi = platform::seams().choose_open_file(demande);
     if (!choisi) return;  // cancelled: nothing changes
+    choisit_le_fichier(*choisi);
+}
 
-    file_state.fichier_donnees = fichier_donnees_choisi(*choisi);
+void TForm1::choisit_le_fichier(const QString& choisi) {
+    file_state.fichier_donnees = fichier_donnees_choisi(choisi);
     ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees));
     const QString nom = platform::name_part(file_state.fichier_donnees);
     setWindowTitle(nom + QStringLiteral("     vorn"));
