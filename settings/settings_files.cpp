@@ -16,8 +16,6 @@ const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 QString chemin_du_reglage(const QString& nom_fichier) { return platform::settings_folder() + nom_fichier; }
 
 namespace {
-QString chemin(const QString& nom_fichier) { return chemin_du_reglage(nom_fichier); }
-
 // A settings file that cannot be written (a read-only program folder, say)
 // is reported once per run and file: the user learns that the setting will
 // not be remembered, without a box at every file choice.
@@ -31,7 +29,7 @@ void signale_echec(const QString& path, const QString& raison) {
 
 QString lit_parametre(const QString& nom_fichier, int n) {
     if (n < 1) return {};
-    const auto lines = platform::try_read_text_lines(chemin(nom_fichier), n);
+    const auto lines = platform::try_read_text_lines(chemin_du_reglage(nom_fichier), n);
     if (!lines || lines->isEmpty()) return {};
     return lines->last();
 }
@@ -48,7 +46,7 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
         return;  // nothing is stored past line 20
     }
     if (n < 1) return;
-    const QString path = chemin(nom_fichier);
+    const QString path = chemin_du_reglage(nom_fichier);
     QStringList lines(MAX_PARAMETRE);
     if (const auto old = platform::try_read_text_lines(path, MAX_PARAMETRE)) {
         for (qsizetype i = 0; i < old->size(); ++i) lines[i] = old->at(i);
@@ -58,13 +56,13 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
 }
 
 QString lit_ligne_unique(const QString& nom_fichier) {
-    const auto lines = platform::try_read_text_lines(chemin(nom_fichier), 1);
+    const auto lines = platform::try_read_text_lines(chemin_du_reglage(nom_fichier), 1);
     if (!lines || lines->isEmpty()) return {};
     return lines->first();
 }
 
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur) {
-    const QString path = chemin(nom_fichier);
+    const QString path = chemin_du_reglage(nom_fichier);
     if (const auto raison = platform::write_text_lines(path, QStringList{valeur})) {
         if (platform::seams().tone) platform::seams().tone(1250, 100);
         signale_echec(path, *raison);
