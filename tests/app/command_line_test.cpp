@@ -2,7 +2,6 @@
 #include "app/command_line.h"
 
 #include <QDir>
-#include <cstring>
 #include <gtest/gtest.h>
 
 TEST(CommandLine, ActionsFilesAndErrors) {
@@ -11,7 +10,7 @@ TEST(CommandLine, ActionsFilesAndErrors) {
         QStringList arguments;  // after the program's name
         A action;
         QString data_file;
-        const char* error_start;
+        const char* in_error;  // Qt words its own errors in the user's language
     };
     const QString here = QDir::currentPath() + QLatin1Char('/');
     const Case cases[] = {
@@ -24,9 +23,9 @@ TEST(CommandLine, ActionsFilesAndErrors) {
         {{"-h", "run.txt"}, A::help, {}, ""},
         {{"--version"}, A::version, {}, ""},
         {{"-v"}, A::version, {}, ""},
-        {{"--bogus"}, A::error, {}, "Unknown option 'bogus'"},
-        {{"-x", "run.txt"}, A::error, {}, "Unknown option 'x'"},
-        {{"-style"}, A::error, {}, "Missing value after '-style'"},
+        {{"--bogus"}, A::error, {}, "bogus"},
+        {{"-zz", "run.txt"}, A::error, {}, "zz"},
+        {{"-style"}, A::error, {}, "-style"},
         {{"a.txt", "b.txt"}, A::error, {}, "Only one data file"},
         {{""}, A::error, {}, "The data file name is empty"},
     };
@@ -35,7 +34,7 @@ TEST(CommandLine, ActionsFilesAndErrors) {
         const std::string what = c.arguments.join(u' ').toStdString();
         EXPECT_EQ(ligne.action, c.action) << what;
         EXPECT_EQ(ligne.data_file, c.data_file) << what;
-        EXPECT_EQ(ligne.error.left(int(std::strlen(c.error_start))).toStdString(), c.error_start) << what;
+        EXPECT_TRUE(ligne.error.contains(QString::fromLatin1(c.in_error))) << what << ": " << ligne.error.toStdString();
         EXPECT_EQ(ligne.error.isEmpty(), c.action != A::error) << what;
         EXPECT_FALSE(ligne.error.contains(u'\n')) << what;
     }
