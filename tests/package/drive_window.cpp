@@ -14,7 +14,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QAbstractItemView>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
@@ -54,12 +57,28 @@ void answer_dialogs() {
         colour->setCurrentColor(QColor(rgb.value(0).toInt(), rgb.value(1).toInt(), rgb.value(2).toInt()));
         colour->accept();
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-        print(QStringLiteral("dialog-folder"), files->directory().absolutePath());
-        print(QStringLiteral("dialog-file"), files->selectedFiles().value(0));
-        files->selectFile(qEnvironmentVariable("VORNS_DRIVE_CHOOSE"));
-        // Closed as accepted: the "Open" button would first wait for the
-        // dialog's folder listing, which is read in a thread.
-        static_cast<QDialog*>(files)->done(QDialog::Accepted);
+        static QFileDialog* seen = nullptr;  // what it offered, told once
+        static bool offered_a_file = false;
+        if (files != seen) {
+            seen = files;
+            const QString offered = files->selectedFiles().value(0);
+            offered_a_file = QFileInfo(offered).isFile();
+            print(QStringLiteral("dialog-folder"), files->directory().absolutePath());
+            print(QStringLiteral("dialog-file"), offered);
+        }
+        // The dialog lists its folder in a thread, then selects the file it
+        // was offered; a person chooses after that, and so does this, or the
+        // dialog's own selection could come after the choice.
+        auto* list = files->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        if (offered_a_file && !(list && list->selectionModel() && list->selectionModel()->hasSelection())) return;
+        const QString chosen = qEnvironmentVariable("VORNS_DRIVE_CHOOSE");
+        // Typed in full into the file name field, the listing's selection
+        // dropped so that the typed name counts, then "Open".
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name || !list) return;
+        list->clearSelection();
+        name->setText(chosen);
+        if (files->selectedFiles() == QStringList{chosen}) static_cast<QDialog*>(files)->done(QDialog::Accepted);
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         print(QStringLiteral("message"), box->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
         box->accept();
