@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QtGlobal>
@@ -18,6 +20,13 @@ bool affichage_disponible() {
 
 void prepare_l_application() {
     QCoreApplication::setApplicationName(QStringLiteral("vorns"));
+    // The icon of the menu entry, also on the window; the desktop entry's name
+    // lets a Wayland desktop match the window with it.
+    QIcon icone;
+    icone.addFile(QStringLiteral(":/icons/48x48/vorns.png"));
+    icone.addFile(QStringLiteral(":/icons/256x256/vorns.png"));
+    QGuiApplication::setWindowIcon(icone);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vorns.vorns"));
     platform::take_decimal_separator_from_system();
     installe_les_traductions_de_qt(QLocale::system());
 }

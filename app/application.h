@@ -7,8 +7,8 @@ class QTranslator;
 // False on a Unix desktop-less session (no DISPLAY, no WAYLAND_DISPLAY and no
 // platform chosen through QT_QPA_PLATFORM), where the window cannot open.
 bool affichage_disponible();
-// The application title "vorns", the locale's decimal separator and Qt's own
-// translations for the user's language; needs the QApplication.
+// The application title "vorns", its icon, the locale's decimal separator and
+// Qt's own translations for the user's language; needs the QApplication.
 void prepare_l_application();
 // Qt's own texts (the buttons of the file, colour and message dialogs, the
 // menus of the text fields) in `langue`, where Debian's Qt translations are

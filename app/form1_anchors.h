@@ -20,8 +20,10 @@ inline constexpr int kRightX = 654;   // class plot and class listing column
 inline constexpr int kColumnsY = 152;
 inline constexpr int kBottomBarY = 718;
 
-// Anchors for the controls that follow the bottom edge, and the one-time
-// correction that makes the outer size (frame included) the designed one.
+// Ties controls to the window's bottom edge: at each resize the memos grow or
+// shrink with it and the bottom bar moves with it, each by the difference from
+// the designed client height. Also makes the outer size (frame included) the
+// designed one, once, when the window manager has framed the window.
 class Ancres : public QObject {
 public:
     explicit Ancres(QWidget* form);

@@ -1,4 +1,5 @@
 // Start-up of the main window and the exit.
+#include "app/about_version.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
 #include "settings/settings_files.h"
@@ -23,6 +24,7 @@ void TForm1::FormCreate() {
     etat_->plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
     etat_->plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
     etat_->record_store.serie_courante = 1;
+    montre_la_version(Panel4);
 
     // Centre the window (its outer size) on the screen's available area.
     QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();

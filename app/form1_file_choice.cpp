@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 #include "datafile/data_file.h"
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "settings/settings_files.h"
@@ -9,11 +10,11 @@
 void TForm1::SpeedButton_1Click() {
     // The dialog opens where the last file was chosen, else in the shipped runs.
     platform::OpenFileRequest demande;
-    if (platform::file_exists(platform::program_folder() + FICHIER_DERNIER_DOSSIER)) {
+    if (platform::file_exists(chemin_du_reglage(FICHIER_DERNIER_DOSSIER))) {
         demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER);
         demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM);
     } else {
-        demande.initial_folder = platform::program_folder() + QStringLiteral("fichiers");
+        demande.initial_folder = platform::shipped_path(QStringLiteral("fichiers"));
     }
     demande.title = texte_numero(2);
     demande.filter_description = QStringLiteral("Text files (*.txt)");
@@ -21,9 +22,12 @@ void TForm1::SpeedButton_1Click() {
     if (!platform::seams().choose_open_file) return;
     const std::optional<QString> choisi = platform::seams().choose_open_file(demande);
     if (!choisi) return;  // cancelled: nothing changes
+    choisit_le_fichier(*choisi);
+}
 
+void TForm1::choisit_le_fichier(const QString& choisi) {
     FileState& file_state = etat_->file_state;
-    file_state.fichier_donnees = fichier_donnees_choisi(*choisi);
+    file_state.fichier_donnees = fichier_donnees_choisi(choisi);
     ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees),
                        etat_->settings_failures);
     const QString nom = platform::name_part(file_state.fichier_donnees);

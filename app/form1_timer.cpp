@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 #include "datafile/reload.h"
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 
@@ -60,7 +61,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::joue_le_son() {
-    const QString son = platform::program_folder() + QStringLiteral("ding1.wav");
+    const QString son = platform::shipped_path(QStringLiteral("ding1.wav"));
     const platform::Seams& services = platform::seams();
     if (platform::file_exists(son)) {
         if (!services.play_wave) return;

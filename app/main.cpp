@@ -1,13 +1,37 @@
-// Program entry: the application titled "vorns" and its one main window.
+// Program entry: the command line, then the application titled "vorns" and its
+// one main window, with the data file of the command line loaded when given.
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/qt_seams.h"
 #include "app/tform1.h"
+#include "platform/report.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before anything needs a display, so that
+    // --help, --version and a wrong option work in any terminal.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
+    const CommandLine ligne = analyse_la_ligne_de_commande(arguments);
+    switch (ligne.action) {
+        case CommandLine::Action::help:
+            std::fputs(qPrintable(texte_d_aide()), stdout);
+            return 0;
+        case CommandLine::Action::version:
+            std::fputs(qPrintable(QStringLiteral("vorns ") + version_du_programme() + QLatin1Char('\n')), stdout);
+            return 0;
+        case CommandLine::Action::error:
+            std::fprintf(stderr, "vorns: %s\n%s\n", qPrintable(ligne.error), qPrintable(indication_d_aide()));
+            return 2;
+        case CommandLine::Action::start:
+            break;
+    }
+
     if (!affichage_disponible()) {
         std::fputs(
             "vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
@@ -20,5 +44,11 @@ int main(int argc, char* argv[]) {
     installe_les_services_qt();
     TForm1 form;
     form.show();
+    if (!ligne.data_file.isEmpty()) {
+        // Once the window is up, as if the file had been chosen with "Target File".
+        QTimer::singleShot(0, &form, [&form, fichier = ligne.data_file] {
+            platform::report_errors([&] { form.choisit_le_fichier(fichier); });
+        });
+    }
     return QApplication::exec();
 }

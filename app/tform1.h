@@ -176,6 +176,9 @@ public:
     void Panel7Click();
 
     void SpeedButton_1Click();
+    // What follows the choice of a data file, from the dialog or from the
+    // command line: remembered, named in the captions and loaded.
+    void choisit_le_fichier(const QString& choisi);
     void Panel8Click();
     void Image5Click();
     void Label7Click();

@@ -1,6 +1,7 @@
 #include "settings/settings_files.h"
 
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -11,10 +12,12 @@ const QString FICHIER_COULEUR = QStringLiteral("qrt_vorn.col");
 const QString FICHIER_DERNIER_DOSSIER = QStringLiteral("~qrt_vorn_rep.~r");
 const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 
-namespace {
-QString chemin(const QString& nom_fichier) { return platform::program_folder() + nom_fichier; }
+QString chemin_du_reglage(const QString& nom_fichier) { return platform::settings_folder() + nom_fichier; }
 
-// A settings file that cannot be written (a read-only program folder, say).
+namespace {
+// A settings file that cannot be written (a read-only program folder, say)
+// is reported once per run and file: the user learns that the setting will
+// not be remembered, without a box at every file choice.
 void signale_echec(const QString& path, const QString& raison, WriteFailures& echecs) {
     if (echecs.reported.contains(path)) return;
     echecs.reported.insert(path);
@@ -24,7 +27,7 @@ void signale_echec(const QString& path, const QString& raison, WriteFailures& ec
 
 QString lit_parametre(const QString& nom_fichier, int n) {
     if (n < 1) return {};
-    const auto lines = platform::try_read_text_lines(chemin(nom_fichier), n);
+    const auto lines = platform::try_read_text_lines(chemin_du_reglage(nom_fichier), n);
     if (!lines || lines->isEmpty()) return {};
     return lines->last();
 }
@@ -41,7 +44,7 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, W
         return;  // nothing is stored past line 20
     }
     if (n < 1) return;
-    const QString path = chemin(nom_fichier);
+    const QString path = chemin_du_reglage(nom_fichier);
     QStringList lines(MAX_PARAMETRE);
     if (const auto old = platform::try_read_text_lines(path, MAX_PARAMETRE)) {
         for (qsizetype i = 0; i < old->size(); ++i) lines[i] = old->at(i);
@@ -51,13 +54,13 @@ void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, W
 }
 
 QString lit_ligne_unique(const QString& nom_fichier) {
-    const auto lines = platform::try_read_text_lines(chemin(nom_fichier), 1);
+    const auto lines = platform::try_read_text_lines(chemin_du_reglage(nom_fichier), 1);
     if (!lines || lines->isEmpty()) return {};
     return lines->first();
 }
 
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs) {
-    const QString path = chemin(nom_fichier);
+    const QString path = chemin_du_reglage(nom_fichier);
     if (const auto raison = platform::write_text_lines(path, QStringList{valeur})) {
         if (platform::seams().tone) platform::seams().tone(1250, 100);
         signale_echec(path, *raison, echecs);

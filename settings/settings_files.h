@@ -1,7 +1,9 @@
 #pragma once
-// The small settings files in the program folder: the parameter file of 20
-// numbered lines ("qrt_vorn.col") and the one-line files of the last folder
-// and file name ("~qrt_vorn_rep.~r", "~qrt_vorn_rep.~f").
+// The small settings files: the parameter file of 20 numbered lines
+// ("qrt_vorn.col") and the one-line files of the last folder and file name
+// ("~qrt_vorn_rep.~r", "~qrt_vorn_rep.~f"). They live in the program folder,
+// or in the user's configuration folder when the program folder cannot be
+// written (platform/locations.h).
 #include <QSet>
 #include <QString>
 
@@ -17,6 +19,9 @@ struct WriteFailures {
 extern const QString FICHIER_COULEUR;          // "qrt_vorn.col"
 extern const QString FICHIER_DERNIER_DOSSIER;  // "~qrt_vorn_rep.~r"
 extern const QString FICHIER_DERNIER_NOM;      // "~qrt_vorn_rep.~f"
+
+// The full path of a settings file.
+QString chemin_du_reglage(const QString& nom_fichier);
 
 // Line n (from 1); the last line when the file is shorter; empty when missing or n < 1.
 QString lit_parametre(const QString& nom_fichier, int n);

@@ -160,3 +160,18 @@ TEST_F(DataFileWindow, AnUnreadableCommentFileIsReportedAndTheMemoKeepsItsText) 
     EXPECT_EQ(lignes_memo1().size(), 6);  // the data file itself was loaded
 }
 #endif
+
+TEST_F(DataFileWindow, AFileFromTheCommandLineIsChosenAsThroughTheDialog) {
+    const QString fichier = ecrit(QStringLiteral("data/run.txt"), petit_fichier());
+    platform::report_errors([&] { form.choisit_le_fichier(fichier); });
+    EXPECT_TRUE(recorder().open_requests.empty());
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("run.txt     vorn"));
+    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~r"), (chemin(QStringLiteral("data/")) + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~f"), QByteArray("run.txt\r\n"));
+    EXPECT_EQ(form.Label_nb_ligne->text(), QStringLiteral("6 lignes, cumul = 4"));
+
+    platform::report_errors([&] { form.choisit_le_fichier(chemin(QStringLiteral("gone.txt"))); });
+    ASSERT_EQ(recorder().messages.size(), 1) << "the load's message, once";
+    EXPECT_TRUE(recorder().messages.at(0).startsWith(QStringLiteral("Cannot open file")));
+}

@@ -143,9 +143,18 @@ TEST(FormCreate, CentresTheWindowWithIntegerHalvesOrPutsItAtZero) {
     }
 }
 
-TEST(Application, IsTitledVorns) {
+TEST(Application, IsTitledVornsWithItsIconAndTheAboutPanelShowsItsVersion) {
     prepare_l_application();
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("vorns"));
+    EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+    // Even when a bad colour file ends the start-up early.
+    TemporaryProgramFolder folder;
+    colour_file(folder, "abc\r\n");
+    TForm1 form;
+    recorder().messages.clear();
+    const auto* version = form.Panel4->findChild<QLabel*>(QStringLiteral("Label_version"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("version " VORNS_PROJECT_VERSION));
 }
 
 TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {

@@ -1,6 +1,9 @@
-// The parameter file of 20 numbered lines and the one-line files, always in
-// the program folder.
+// The parameter file of 20 numbered lines and the one-line files, in the
+// program folder, or in the user's configuration folder when the program
+// folder cannot be written.
+#include "platform/files.h"
 #include "settings/settings_files.h"
+#include "support/config_folder.h"
 #include "support/recorder.h"
 
 #include <QDir>
@@ -217,4 +220,20 @@ TEST(LigneUnique, AFailedWriteSoundsTheToneEachTimeAndIsReportedOnce) {
                                                        QDir::toNativeSeparators(folder.file(name))))
         << recorder().messages.front().toStdString();
     EXPECT_EQ(recorder().beeps, 0);
+}
+
+TEST(SettingsFiles, AProgramFolderThatCannotBeWrittenKeepsThemInTheUsersConfigurationFolder) {
+    WriteFailures echecs;
+    TemporaryConfigFolder config;
+    QTemporaryDir dir;
+    platform::set_program_folder_for_tests(dir.path() + QStringLiteral("/missing/"));
+    ecrit_parametre(QStringLiteral("255"), kName, 1, echecs);
+    ecrit_ligne_unique(FICHIER_DERNIER_NOM, QStringLiteral("run.txt"), echecs);
+    EXPECT_EQ(read_bytes(config.application_folder() + kName), twenty({{1, "255"}}));
+    EXPECT_EQ(lit_parametre(kName, 1), QStringLiteral("255"));
+    EXPECT_EQ(lit_ligne_unique(FICHIER_DERNIER_NOM), QStringLiteral("run.txt"));
+    EXPECT_EQ(chemin_du_reglage(FICHIER_DERNIER_NOM), config.application_folder() + FICHIER_DERNIER_NOM);
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
+    EXPECT_TRUE(recorder().tones.empty());
+    platform::set_program_folder_for_tests(QString());
 }

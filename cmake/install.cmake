@@ -1,0 +1,59 @@
+# What `cmake --install` puts where, and the Debian package made from it
+# (scripts/package.sh). The program finds its shipped files in
+# ../share/vorns from its own folder, and keeps its settings in the user's
+# configuration folder when its own folder cannot be written.
+include(GNUInstallDirs)
+
+set(VORNS_APP_ID org.vorns.vorns)  # the desktop entry and the metainfo are named after it
+set(VORNS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vorns)
+set(VORNS_GENERATED_DATA ${CMAKE_BINARY_DIR}/data)
+
+install(TARGETS vorns RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET vorns-acquisition)
+  install(TARGETS vorns-acquisition RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(FILES ${CMAKE_SOURCE_DIR}/ding1.wav DESTINATION ${VORNS_DATA_DIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/fichiers DESTINATION ${VORNS_DATA_DIR})
+
+install(FILES ${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/data/icons/scalable/vorns.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 48x48 256x256)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/icons/${size}/vorns.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+
+# The metainfo and the manual page carry the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.metainfo.xml.in
+  ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${CMAKE_SOURCE_DIR}/data/vorns.1 ${VORNS_GENERATED_DATA}/vorns.1 @ONLY)
+add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/vorns.1.gz
+  COMMAND gzip -9nf -k ${VORNS_GENERATED_DATA}/vorns.1
+  DEPENDS ${VORNS_GENERATED_DATA}/vorns.1)
+add_custom_target(vorns_manual ALL DEPENDS ${VORNS_GENERATED_DATA}/vorns.1.gz)
+install(FILES ${VORNS_GENERATED_DATA}/vorns.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The Debian package: vorns_<version>_<arch>.deb, its Depends worked out from
+# the libraries the two programs use.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vorns)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "vorns developers <vorns@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "follow the data file of a decay-time experiment")
+set(CPACK_PACKAGE_DESCRIPTION "vorns follows the text file that the acquisition of a decay-time (lifetime)
+experiment writes, one line per detected decay. Whenever the file changes it
+reloads it, sorts the durations into a histogram of equal classes and shows
+the mean lifetime Tau, the half-life, C0 and the initial activity, with a plot
+of the records and a plot of the histogram.
+.
+The package also holds vorns-acquisition, a simulator that writes such a
+file, and sample runs.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's X11 platform comes with its Gui library; a Wayland desktop without
+# qt6-wayland runs vorns through X11. Qt's own dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# check_package.sh DEB DRIVER: checks the Debian package as a user's machine
+# would get it. Unpacks DEB into a temporary root, checks its file list, its
+# version and its computed Depends, validates the desktop entry and the
+# metainfo, then starts the unpacked vorns on Qt's offscreen platform as a
+# user who cannot write the program folder, with an empty home folder. DRIVER
+# (libvorns_drive.so, built beside the tests) plays the person: it changes the
+# window colour, chooses a sample run and reports what the window shows. The
+# settings must land in the user's configuration folder, be read back from
+# there at the next start, and the figures must be those of the run.
+set -euo pipefail
+deb="$(realpath "$1")"
+driver_built="$(realpath "$2")"
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "check_package: $*" >&2; exit 1; }
+
+version="$(sed -n 's/^project(vorns VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+[ "$(basename "$deb")" = "vorns_${version}_$(dpkg --print-architecture).deb" ] || fail "unexpected name $(basename "$deb")"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries: $(dpkg-deb -f "$deb" Depends)"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+expected="./usr/bin/vorns
+./usr/bin/vorns-acquisition
+./usr/share/applications/org.vorns.vorns.desktop
+./usr/share/icons/hicolor/256x256/apps/vorns.png
+./usr/share/icons/hicolor/48x48/apps/vorns.png
+./usr/share/icons/hicolor/scalable/apps/vorns.svg
+./usr/share/man/man1/vorns.1.gz
+./usr/share/metainfo/org.vorns.vorns.metainfo.xml
+./usr/share/vorns/ding1.wav
+$(cd "$source_dir" && find fichiers -type f | sed 's|^|./usr/share/vorns/|')"
+diff <(echo "$expected" | sort) <(cd "$root" && find . -type f | sort) || fail "file list differs (- expected, + packaged)"
+
+desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo release"
+
+# A user who cannot write the program folder: nobody when the check runs as
+# root (root writes anywhere), the caller otherwise with the folder made read-only.
+home="$work/home"
+mkdir -p "$home"
+cp "$driver_built" "$work/libvorns_drive.so"
+chmod -R a-w "$root/usr"
+chmod 755 "$work"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$home"
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+vorns="$root/usr/bin/vorns"
+samples="$root/usr/share/vorns/fichiers"
+run() {  # run [VAR=VALUE...] -- [ARGUMENT...]: the unpacked vorns, driven; its report on stdout
+  local vars=()
+  while [ "$1" != "--" ]; do vars+=("$1"); shift; done
+  shift
+  "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
+    LD_PRELOAD="$work/libvorns_drive.so" "${vars[@]}" "$vorns" "$@" 2>"$work/stderr" \
+    || { cat "$work/stderr" >&2; fail "vorns ${vars[*]} $* ended with an error"; }
+}
+expect() {  # expect FILE NAME=TEXT...: each line is in the report
+  local report="$1"; shift
+  for line in "$@"; do grep -qxF "$line" "$report" || { cat "$report" >&2; fail "expected '$line'"; }; done
+  ! grep '^message=' "$report" || fail "a message box was shown"
+}
+
+# The figures of the run, worked out here from its lines: records after the
+# origin line, events in the shown classes (durations under 800), and
+# Tau = all durations / events.
+read -r records events tau < <(awk -F'\t' '{ sub(/\r$/, "") }
+  h && (/SAUVEGARDE/ || $0 == "") { exit }
+  h && !/^'"'"'/ { if (!o) { o = 1; next } n++; s += $2; if ($2 + 0 < 800) e++ }
+  NR > 2 && /Heure/ { h = 1 }
+  END { printf "%d %d %.3f\n", n, e, s / e }' "$samples/muon_run.txt")
+tau="$(echo "$tau" | sed 's/\.\?0*$//')"
+
+# First start: the colour and a sample run chosen in the shipped folder.
+run VORNS_DRIVE_COLOUR=10,120,200 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" -- >"$work/first"
+expect "$work/first" "dialog-folder=$samples" "colour=10,120,200" "caption=muon_run.txt     vorn" \
+  "StaticText1=$records" "Label25=$events" "Label27=$tau" "Label_version=version $version"
+config="$home/.config/vorns"
+{ printf '10\r\n120\r\n200\r\n'; printf '\r\n%.0s' {1..17}; } | cmp -s - "$config/qrt_vorn.col" ||
+  fail "colour file: $(od -c "$config/qrt_vorn.col" | head -3)"
+[ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~r")" = "$samples/" ] || fail "remembered folder: $(cat "$config/~qrt_vorn_rep.~r")"
+[ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~f")" = "muon_run.txt" ] || fail "remembered name"
+[ -z "$(find "$root/usr/bin" -type f ! -name 'vorns*')" ] || fail "something was written in the program folder"
+
+# Second start: the colour and the last choice are read back from there.
+run VORNS_DRIVE_CHOOSE="$samples/minuit.txt" -- >"$work/second"
+expect "$work/second" "colour=10,120,200" "dialog-folder=$samples" "dialog-file=$samples/muon_run.txt" \
+  "caption=minuit.txt     vorn"
+[ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~f")" = "minuit.txt" ] || fail "remembered name after the second choice"
+
+# A file on the command line is loaded as if chosen, and remembered.
+run -- "$samples/muon_run.txt" >"$work/third"
+expect "$work/third" "caption=muon_run.txt     vorn" "StaticText1=$records" "Label27=$tau"
+[ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~f")" = "muon_run.txt" ] || fail "the command line's file is not remembered"
+
+# --version, and a wrong option: status 2 and two lines on stderr, with or
+# without a display, and no application made (the driver stays silent).
+[ "$("$vorns" --version)" = "vorns $version" ] || fail "--version"
+for display in QT_QPA_PLATFORM=offscreen NO_DISPLAY=1; do
+  status=0
+  env -i PATH=/usr/bin:/bin "$display" LD_PRELOAD="$work/libvorns_drive.so" "$vorns" --no-such-option \
+    >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 2 ] && [ ! -s "$work/out" ] ||
+    fail "a wrong option ($display): status $status, $(cat "$work/err" "$work/out")"
+done
+echo "check_package: $(basename "$deb") is sound"
