@@ -1,0 +1,118 @@
+#include "fit/sample.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace fit {
+
+namespace {
+
+// Greatest common divisor of two positive steps, a remainder within
+// `tolerance` of 0 or of the divisor counting as none.
+double near_gcd(double a, double b, double tolerance) {
+    if (a < b) std::swap(a, b);
+    for (int i = 0; i < 200 && b > tolerance; ++i) {
+        double r = std::fmod(a, b);
+        if (b - r <= tolerance) r = 0;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+bool on_grid(double value, double origin, double step) {
+    const double q = (value - origin) / step;
+    return std::fabs(q - std::nearbyint(q)) <= 1e-6;
+}
+
+}  // namespace
+
+double clock_step(std::span<const double> values, double& origin) {
+    if (values.empty()) return 0;
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    origin = *lowest;
+    const double spread = *highest - *lowest;
+    if (!(spread > 0) || !std::isfinite(spread)) return 0;
+    // Values read from decimal text sit on their grid to about 1e-16 of their size.
+    const double tolerance = 1e-9 * std::max({std::fabs(*lowest), std::fabs(*highest), spread});
+    const double finest = 1e-7 * spread;
+    double step = 0;
+    for (const double v : values) {
+        const double d = v - origin;
+        if (d <= tolerance) continue;
+        if (step == 0) {
+            step = d;
+        } else if (!on_grid(v, origin, step)) {
+            step = near_gcd(step, d, tolerance);
+            if (step < finest) return 0;
+        }
+    }
+    if (step == 0) return 0;
+    // The step from the whole spread is the most precise one.
+    step = spread / std::nearbyint(spread / step);
+    for (const double v : values) {
+        if (!on_grid(v, origin, step)) return 0;
+    }
+    return step;
+}
+
+Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
+    Sample out;
+    std::vector<double> inside;
+    inside.reserve(durations.size());
+    for (const double d : durations) {
+        if (d >= t_min && d <= t_max) inside.push_back(d);
+    }
+    out.events = static_cast<double>(inside.size());
+    if (inside.empty()) return out;
+
+    double origin = 0;
+    out.step = clock_step(inside, origin);
+    out.origin = origin;
+    const double step = out.step;
+    if (step > 0) {
+        const double first = origin + step * std::ceil((t_min - origin) / step - 1e-6);
+        const double last = origin + step * std::floor((t_max - origin) / step + 1e-6);
+        out.lower = first - step / 2;
+        if (t_min >= 0) out.lower = std::max(out.lower, 0.0);
+        out.width = last + step / 2 - out.lower;
+    } else {
+        out.lower = t_min;
+        out.width = t_max - t_min;
+    }
+
+    const auto add = [&out](double value, double count, std::int64_t position) {
+        out.s.push_back(value - out.lower);
+        out.weight.push_back(count);
+        out.position.push_back(position);
+        out.sum_s += count * (value - out.lower);
+    };
+    const auto position_of = [&](double v) { return std::llround((v - origin) / step); };
+    const double cells = step > 0 ? std::nearbyint((*std::max_element(inside.begin(), inside.end()) - origin) / step) + 1 : 0;
+    if (step > 0 && cells <= 4 * out.events + 4096) {
+        // On a grid: counted by grid position, without sorting.
+        const auto n = static_cast<std::size_t>(cells);
+        std::vector<double> count(n, 0.0);
+        std::vector<double> value(n, 0.0);
+        for (const double v : inside) {
+            const auto p = static_cast<std::size_t>(position_of(v));
+            if (count[p] == 0) value[p] = v;
+            count[p] += 1;
+        }
+        for (std::size_t p = 0; p < n; ++p) {
+            if (count[p] > 0) add(value[p], count[p], static_cast<std::int64_t>(p));
+        }
+    } else {
+        std::sort(inside.begin(), inside.end());
+        for (std::size_t i = 0; i < inside.size();) {
+            std::size_t j = i + 1;
+            while (j < inside.size() && inside[j] == inside[i]) ++j;
+            add(inside[i], static_cast<double>(j - i), step > 0 ? position_of(inside[i]) : 0);
+            i = j;
+        }
+    }
+    return out;
+}
+
+}  // namespace fit
