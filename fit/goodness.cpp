@@ -23,7 +23,8 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
         pearson += (n - mu) * (n - mu) / mu;
         if (mu < 5) ++few;
     }
-    g.chi2 = chi2;
+    // Each term is at least 0; their sum may round to just below it.
+    g.chi2 = std::max(chi2, 0.0);
     g.pearson = pearson;
     if (g.ndf <= 0) {
         g.note = GoodnessNote::too_few_classes;
@@ -31,7 +32,7 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
         g.note = GoodnessNote::too_few_expected;
     } else if (std::isfinite(chi2)) {
         g.note = GoodnessNote::ok;
-        g.p_value = boost::math::cdf(boost::math::complement(boost::math::chi_squared_distribution<double>(g.ndf), chi2));
+        g.p_value = boost::math::cdf(boost::math::complement(boost::math::chi_squared_distribution<double>(g.ndf), g.chi2));
     }
     g.observed = std::move(observed);
     g.expected = std::move(expected);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <vector>
 
 namespace fit {
@@ -49,25 +50,7 @@ void fit_histogram(const Request& q, Result& r) {
     fit_classes(used, static_cast<double>(c.dX), first, q.model, r);
 }
 
-}  // namespace
-
-std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat" : "exp"; }
-std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
-
-Result fit_lifetime(const Request& q) {
-    Result r;
-    r.model = q.model;
-    r.method = q.method;
-    r.t_min = q.t_min;
-    r.t_max = q.t_max;
-    if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min < q.t_max && std::isfinite(q.t_max - q.t_min))) {
-        r.status = Status::window_refused;
-        return r;
-    }
-    if (q.method == Method::binned) {
-        fit_histogram(q, r);
-        return r;
-    }
+void fit_durations(const Request& q, Result& r) {
     const Sample x = sample_window(q.durations, q.t_min, q.t_max);
     r.events = x.events;
     if (x.events == 0) {
@@ -83,6 +66,39 @@ Result fit_lifetime(const Request& q) {
         const bool background = q.model == Model::exp_flat;
         r.goodness = goodness_of_unbinned(x, static_cast<double>(q.classes.dX), r.tau,
                                           background ? r.background_fraction : 0, background ? 2 : 1);
+    }
+}
+
+Result blank(const Request& q, Status status) {
+    Result r;
+    r.status = status;
+    r.model = q.model;
+    r.method = q.method;
+    r.t_min = q.t_min;
+    r.t_max = q.t_max;
+    return r;
+}
+
+}  // namespace
+
+std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat" : "exp"; }
+std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
+
+Result fit_lifetime(const Request& q) {
+    if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min < q.t_max && std::isfinite(q.t_max - q.t_min))) {
+        return blank(q, Status::window_refused);
+    }
+    Result r = blank(q, Status::not_converged);
+    try {
+        if (q.method == Method::binned) {
+            fit_histogram(q, r);
+        } else {
+            fit_durations(q, r);
+        }
+    } catch (const std::exception&) {
+        // Boost.Math reports a value it cannot handle by an exception: the
+        // caller (a tick of the window) gets a status, never an exception.
+        return blank(q, Status::not_converged);
     }
     return r;
 }
