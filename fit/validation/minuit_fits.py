@@ -51,14 +51,25 @@ class Window:
         self.w = counts.astype(float)
 
 
-def _result(m, names, errordef_rise):
+def _result(m, fcn, names, errordef):
+    """Values and validity from MIGRAD; errors and correlations from HESSE at
+    the minimum without the bounds. Minuit maps a bounded parameter through a
+    sine, and near its bound the HESSE of the mapped parameter is off by
+    several per cent; the Hessian at the minimum does not depend on the bounds.
+    MINOS then runs on the bounded fit."""
+    m.hesse()
+    free = Minuit(fcn, **{p: float(m.values[p]) for p in m.parameters})
+    free.errordef = errordef
+    for p in m.parameters:
+        free.fixed[p] = m.fixed[p]
+    free.hesse()
     out = {
         "valid": bool(m.valid),
         "values": {p: float(m.values[p]) for p in names},
-        "errors": {p: float(m.errors[p]) for p in names},
+        "errors": {p: float(free.errors[p]) for p in names},
         "minos": {},
     }
-    corr = m.covariance.correlation()
+    corr = free.covariance.correlation()
     out["correlation"] = {(p, q): float(corr[p, q]) for p in names for q in names}
     return out
 
@@ -84,8 +95,7 @@ def fit_exp_flat(win, tau_start=None, b_start=0.05):
     # Tighter goals stall: MIGRAD's numerical gradient is not precise enough.
     m.tol = 1e-3
     m.migrad()
-    m.hesse()
-    out = _result(m, ("tau", "b"), 0.5)
+    out = _result(m, nll, ("tau", "b"), Minuit.LIKELIHOOD)
     _minos(m, out, "tau")
     return out
 
@@ -109,12 +119,12 @@ def fit_exp(win):
     m = Minuit(nll_from(total / n), tau=total / n)
     m.errordef = Minuit.LIKELIHOOD
     m.migrad()
-    m = Minuit(nll_from(float(m.values["tau"])), tau=float(m.values["tau"]))
+    nll = nll_from(float(m.values["tau"]))
+    m = Minuit(nll, tau=float(m.values["tau"]))
     m.errordef = Minuit.LIKELIHOOD
     m.tol = 1e-4
     m.migrad()
-    m.hesse()
-    out = _result(m, ("tau",), 0.5)
+    out = _result(m, nll, ("tau",), Minuit.LIKELIHOOD)
     _minos(m, out, "tau")
     return out
 
@@ -155,7 +165,8 @@ def unbinned_goodness(win, dX, tau, b, parameters):
 
 def baker_cousins(n, mu):
     safe = np.where(n > 0, n, 1.0)
-    return float(2 * np.sum(mu - n + np.where(n > 0, n * np.log(safe / mu), 0.0)))
+    with np.errstate(divide="ignore", over="ignore", invalid="ignore"):  # MIGRAD's trial steps may reach mu = 0
+        return float(2 * np.sum(mu - n + np.where(n > 0, n * np.log(safe / mu), 0.0)))
 
 
 def class_counts(durations, dX, n_classe):
@@ -186,9 +197,8 @@ def fit_binned(counts, first, dX, background):
     m.fixed["B"] = not background
     m.tol = 1e-3
     m.migrad()
-    m.hesse()
     names = ("A", "tau", "B") if background else ("A", "tau")
-    out = _result(m, names, 1.0)
+    out = _result(m, chi2, names, Minuit.LEAST_SQUARES)
     _minos(m, out, "tau")
     q = dX / out["values"]["tau"]
     out["expected"] = out["values"]["A"] * np.exp(-k * q) * -np.expm1(-q) / q + (out["values"]["B"] if background else 0)
