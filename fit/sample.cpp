@@ -38,18 +38,23 @@ double clock_step(std::span<const double> values, double& origin) {
     const double tolerance = 1e-9 * std::max({std::fabs(*lowest), std::fabs(*highest), spread});
     const double finest = 1e-7 * spread;
     double step = 0;
+    double farthest = 0;  // the largest offset from the origin seen so far
     for (const double v : values) {
         const double d = v - origin;
         if (d <= tolerance) continue;
+        farthest = std::max(farthest, d);
         if (step == 0) {
             step = d;
         } else if (!on_grid(v, origin, step)) {
             step = near_gcd(step, d, tolerance);
             if (step < finest) return 0;
+            // Each remainder carries the error of the step before it, times
+            // the quotient; the farthest offset divided by its whole number
+            // of steps keeps the step exact to rounding.
+            step = farthest / std::nearbyint(farthest / step);
         }
     }
     if (step == 0) return 0;
-    // The step from the whole spread is the most precise one.
     step = spread / std::nearbyint(spread / step);
     for (const double v : values) {
         if (!on_grid(v, origin, step)) return 0;

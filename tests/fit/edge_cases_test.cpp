@@ -78,6 +78,8 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         {"lifetime far below the largest duration", joined(spread(0, 1e-3, 40, -0.9), {1e4, 2e4}), 0, 3e4, A, U,
          Status::lifetime_too_short},
         {"durations on a clock", toy, 10, 2200, A, U, Status::converged, bit(Warning::clock_grid)},
+        {"durations on a clock of 0.1", toy_durations(44, 2000, 0.05, 10), 10, 2000, A, U, Status::converged,
+         bit(Warning::clock_grid)},
         {"durations of 0 with t_min = 0", joined(repeated(0, 30), toy), 0, 2200, A, U, Status::converged},
         {"durations between -dX and 0 in class 0", joined(repeated(-2.5, 5), toy), 0, 2200, A, H, Status::converged,
          bit(Warning::negative_in_first_class)},
