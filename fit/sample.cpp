@@ -21,8 +21,10 @@ double near_gcd(double a, double b, double tolerance) {
     return a;
 }
 
-bool on_grid(double value, double origin, double step) {
-    const double q = (value - origin) / step;
+// Whether value - origin is a whole number of steps, to 1e-6 of a step
+// (`inverse` is 1 / step).
+bool on_grid(double value, double origin, double inverse) {
+    const double q = (value - origin) * inverse;
     return std::fabs(q - std::nearbyint(q)) <= 1e-6;
 }
 
@@ -38,6 +40,7 @@ double clock_step(std::span<const double> values, double& origin) {
     const double tolerance = 1e-9 * std::max({std::fabs(*lowest), std::fabs(*highest), spread});
     const double finest = 1e-7 * spread;
     double step = 0;
+    double inverse = 0;
     double farthest = 0;  // the largest offset from the origin seen so far
     for (const double v : values) {
         const double d = v - origin;
@@ -45,7 +48,7 @@ double clock_step(std::span<const double> values, double& origin) {
         farthest = std::max(farthest, d);
         if (step == 0) {
             step = d;
-        } else if (!on_grid(v, origin, step)) {
+        } else if (!on_grid(v, origin, inverse)) {
             step = near_gcd(step, d, tolerance);
             if (step < finest) return 0;
             // Each remainder carries the error of the step before it, times
@@ -53,13 +56,10 @@ double clock_step(std::span<const double> values, double& origin) {
             // of steps keeps the step exact to rounding.
             step = farthest / std::nearbyint(farthest / step);
         }
+        inverse = 1 / step;
     }
-    if (step == 0) return 0;
-    step = spread / std::nearbyint(spread / step);
-    for (const double v : values) {
-        if (!on_grid(v, origin, step)) return 0;
-    }
-    return step;
+    // Every value was a whole number of steps of a multiple of this step.
+    return step == 0 ? 0 : spread / std::nearbyint(spread / step);
 }
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
@@ -93,27 +93,23 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         out.position.push_back(position);
         out.sum_s += count * (value - out.lower);
     };
-    const auto position_of = [&](double v) { return std::llround((v - origin) / step); };
-    const double cells = step > 0 ? std::nearbyint((*std::max_element(inside.begin(), inside.end()) - origin) / step) + 1 : 0;
+    const double highest = *std::max_element(inside.begin(), inside.end());
+    const double cells = step > 0 ? std::nearbyint((highest - origin) / step) + 1 : 0;
     if (step > 0 && cells <= 4 * out.events + 4096) {
-        // On a grid: counted by grid position, without sorting.
-        const auto n = static_cast<std::size_t>(cells);
-        std::vector<double> count(n, 0.0);
-        std::vector<double> value(n, 0.0);
-        for (const double v : inside) {
-            const auto p = static_cast<std::size_t>(position_of(v));
-            if (count[p] == 0) value[p] = v;
-            count[p] += 1;
-        }
-        for (std::size_t p = 0; p < n; ++p) {
-            if (count[p] > 0) add(value[p], count[p], static_cast<std::int64_t>(p));
+        // On a grid: counted by grid position, without sorting; a value is
+        // its grid position's.
+        std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
+        const double inverse = 1 / step;
+        for (const double v : inside) ++count[static_cast<std::size_t>(std::nearbyint((v - origin) * inverse))];
+        for (std::size_t p = 0; p < count.size(); ++p) {
+            if (count[p] > 0) add(origin + static_cast<double>(p) * step, count[p], static_cast<std::int64_t>(p));
         }
     } else {
         std::sort(inside.begin(), inside.end());
         for (std::size_t i = 0; i < inside.size();) {
             std::size_t j = i + 1;
             while (j < inside.size() && inside[j] == inside[i]) ++j;
-            add(inside[i], static_cast<double>(j - i), step > 0 ? position_of(inside[i]) : 0);
+            add(inside[i], static_cast<double>(j - i), step > 0 ? std::llround((inside[i] - origin) / step) : 0);
             i = j;
         }
     }

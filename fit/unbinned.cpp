@@ -96,12 +96,15 @@ public:
             return std::make_tuple(d1, d2);
         };
         if (std::get<0>(slope(0.0)) >= 0) {
+            // The exponential alone, whose likelihood needs no logarithm per value.
             b = 0;
-        } else if (std::get<0>(slope(1.0)) <= 0) {
+            return -x_.events * std::log(norm) + lambda * x_.sum_s;
+        }
+        if (std::get<0>(slope(1.0)) <= 0) {
             b = 1;
         } else {
             std::uintmax_t iterations = 60;
-            b = boost::math::tools::newton_raphson_iterate(slope, std::clamp(b, 0.0, 1.0), 0.0, 1.0, 40, iterations);
+            b = boost::math::tools::newton_raphson_iterate(slope, std::clamp(b, 0.0, 1.0), 0.0, 1.0, 24, iterations);
         }
         double value = 0;
         for (std::size_t k = 0; k < e_.size(); ++k) {
