@@ -100,7 +100,14 @@ Result fit_lifetime(const Request& q) {
         // caller (a tick of the window) gets a status, never an exception.
         return blank(q, Status::not_converged);
     }
-    return r;
+    if (r.status == Status::converged) return r;
+    // A fit that did not converge has no lifetime to show, nor any other estimate.
+    Result bare = blank(q, r.status);
+    bare.events = r.events;
+    bare.lattice_step = r.lattice_step;
+    bare.model_lower = r.model_lower;
+    bare.model_upper = r.model_upper;
+    return bare;
 }
 
 }  // namespace fit

@@ -65,6 +65,8 @@ struct Goodness {
     std::vector<double> expected;
 };
 
+// Only a converged fit carries estimates; otherwise they are kNone and the
+// status says why.
 struct Result {
     Status status = Status::window_refused;
     std::uint32_t warnings = 0;  // bits of Warning

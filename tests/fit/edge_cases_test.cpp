@@ -102,5 +102,6 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         EXPECT_EQ(fit::name(r.status), fit::name(c.status)) << c.name;
         EXPECT_EQ(r.warnings & c.warnings, c.warnings) << c.name << ": warnings " << r.warnings;
         EXPECT_FALSE(fit::text(r.status).empty()) << c.name;
+        EXPECT_EQ(std::isnan(r.tau), r.status != Status::converged) << c.name;
     }
 }
