@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace fit {
 
