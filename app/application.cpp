@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QtGlobal>
 
 bool affichage_disponible() {
@@ -17,4 +19,17 @@ bool affichage_disponible() {
 void prepare_l_application() {
     QCoreApplication::setApplicationName(QStringLiteral("vorns"));
     platform::take_decimal_separator_from_system();
+    installe_les_traductions_de_qt(QLocale::system());
+}
+
+QTranslator* installe_les_traductions_de_qt(const QLocale& langue) {
+    // "qt" is the catalogue that gathers Qt's modules (qtbase, qtmultimedia).
+    auto* traducteur = new QTranslator(QCoreApplication::instance());
+    if (!traducteur->load(langue, QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(traducteur)) {
+        delete traducteur;
+        return nullptr;
+    }
+    return traducteur;
 }

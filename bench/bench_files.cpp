@@ -1,5 +1,7 @@
 #include "bench/bench_files.h"
 
+#include "bench/bench_text.h"
+
 #include <QFile>
 #include <cmath>
 #include <cstdint>
@@ -23,13 +25,10 @@ QString write_run_file(const QString& folder, int events, bool decimal_comma) {
         seconds += (i == 1 ? 1.0 : 0.0) - std::log(uniform()) * 0.6;
         const long s = static_cast<long>(seconds) % 86400;
         const double duration = -std::log(uniform()) * 219.7;
-        std::snprintf(line, sizeof line, "%ld:%02ld:%02ld\t%.1f\r\n", s / 3600, s / 60 % 60, s % 60, duration);
-        if (decimal_comma) {
-            for (char* c = line; *c; ++c) {
-                if (*c == '.') *c = ',';
-            }
-        }
-        text += line;
+        std::snprintf(line, sizeof line, "%ld:%02ld:%02ld\t", s / 3600, s / 60 % 60, s % 60);
+        std::string duree = fixed_text(duration, 1);
+        if (decimal_comma) duree.replace(duree.find('.'), 1, ",");
+        text += line + duree + "\r\n";
     }
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.data(), static_cast<qint64>(text.size()));

@@ -23,6 +23,7 @@
 #include "analysis/record_store.h"
 #include "app/tform1.h"
 #include "bench/bench_files.h"
+#include "bench/bench_text.h"
 #include "datafile/file_state.h"
 #include "fit/lifetime_fit.h"
 #include "platform/numbers.h"
@@ -215,12 +216,12 @@ int profile(int argc, char** argv) {
         std::fprintf(stderr, "usage: vorns-bench --profile WORK RECORDS [COUNT]\n");
         return 2;
     }
-    const Work work = work_by_name(argv[2], std::atoi(argv[3]));
+    const Work work = work_by_name(argv[2], int_argument(argv[3], 0));
     if (!work) {
         std::fprintf(stderr, "vorns-bench: no work named %s\n", argv[2]);
         return 2;
     }
-    const int count = argc > 4 ? std::atoi(argv[4]) : 10;
+    const int count = argc > 4 ? int_argument(argv[4], 10) : 10;
     for (int i = 0; i < count; ++i) {
         work();
         QCoreApplication::processEvents();
@@ -284,9 +285,10 @@ int main(int argc, char** argv) {
             const char* verdict = it->second <= target ? "met" : "MISSED";
             if (stub && key.starts_with("tick_unchanged")) verdict = "not meaningful: Timer1Timer is a stub in this build";
             if (g_tick_reloads > 0 && key.starts_with("tick_unchanged")) verdict = "not meaningful: the tick reloaded the file";
-            std::printf("%-58s %9.3f ms  target <= %g ms  %s\n", label, it->second, target, verdict);
+            std::printf("%-58s %9s ms  target <= %s ms  %s\n", label, fixed_text(it->second, 3).c_str(),
+                        shortest_text(target).c_str(), verdict);
         } else {
-            std::printf("%-58s %9.3f ms\n", label, it->second);
+            std::printf("%-58s %9s ms\n", label, fixed_text(it->second, 3).c_str());
         }
     };
     for (const Figure& f : kFigures) {
@@ -300,20 +302,20 @@ int main(int argc, char** argv) {
     const auto big = medians.find("whole_load/50000");
     if (small != medians.end() && big != medians.end() && small->second > 0) {
         const double ratio = big->second / small->second;
-        std::printf("%-58s %9.2f     target <= 12  %s\n", "growth of the whole load, 50000 / 5000", ratio,
+        std::printf("%-58s %9s     target <= 12  %s\n", "growth of the whole load, 50000 / 5000", fixed_text(ratio, 2).c_str(),
                     ratio <= 12 ? "met" : "MISSED");
     }
     load(run_file(50000));
     const long kib = status_kib("VmRSS:");
-    std::printf("%-58s %9.1f MB  target < 150 MB  %s\n", "resident memory with 50000 records loaded",
-                static_cast<double>(kib) / 1024.0, kib >= 0 && kib < 150 * 1024 ? "met" : "MISSED");
+    std::printf("%-58s %9s MB  target < 150 MB  %s\n", "resident memory with 50000 records loaded",
+                fixed_text(static_cast<double>(kib) / 1024.0, 1).c_str(), kib >= 0 && kib < 150 * 1024 ? "met" : "MISSED");
     const long peak = status_kib("VmHWM:");
-    std::printf("%-58s %9.1f MB\n", "peak resident memory of the whole benchmark", static_cast<double>(peak) / 1024.0);
+    std::printf("%-58s %9s MB\n", "peak resident memory of the whole benchmark", fixed_text(static_cast<double>(peak) / 1024.0, 1).c_str());
     if (big != medians.end()) {
         const double peer = peer_seconds(run_file(50000));
         if (peer > 0) {
-            std::printf("%-58s %9.3f ms\n", "peer (Python, NumPy, Matplotlib) reload, 50000", peer * 1000);
-            std::printf("%-58s %9.1f x\n", "ratio peer / vorns whole load, 50000", peer * 1000 / big->second);
+            std::printf("%-58s %9s ms\n", "peer (Python, NumPy, Matplotlib) reload, 50000", fixed_text(peer * 1000, 3).c_str());
+            std::printf("%-58s %9s x\n", "ratio peer / vorns whole load, 50000", fixed_text(peer * 1000 / big->second, 1).c_str());
         }
     }
     if (g_messages > 0) std::printf("warning: %d message(s) were shown during the run\n", g_messages);

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "plot/plot_font.h"
 #include "plot/plot_frame.h"
 #include "plot/plot_scales.h"
 #include "plot/scales.h"
@@ -296,10 +297,9 @@ void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin) {
 
 QFont police_graphe(int hauteur_image) {
     QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(std::max(1, hauteur_image / 25));  // an image under 25 pixels gets 1
     police.setBold(true);
     police.setStyleStrategy(QFont::NoAntialias);
-    return police;
+    return police_de_cellule(police, hauteur_image / 25);  // an image under 25 pixels gets a one-pixel cell
 }
 
 void dessine_graphe(Toile& toile, const ParametresTrace& parametres) {

@@ -98,7 +98,8 @@ void trace_point(Toile& toile, QRgb couleur, long double x, long double y);
 void trace_ligne(Toile& toile, QRgb couleur, long double x1, long double y1, long double x2, long double y2);
 void trace_serie(Toile& toile, const LitEpaisseur& epaisseur, Dessin dessin = Dessin::rapide);
 void dessine_graphe(Toile& toile, const ParametresTrace& parametres);
-// The font of labels and title: "Arial" bold, of pixel height image height div 25.
+// The font of labels and title: "Arial" bold, its character cell (ascent +
+// descent) image height div 25 pixels high, as near as the font allows.
 QFont police_graphe(int hauteur_image);
 
 // Plot n onto an image whose plot scales are already read: the frame values

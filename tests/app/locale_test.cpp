@@ -1,11 +1,19 @@
-// The window on a French or German desktop: the C library then writes and
-// reads numbers with a comma, and none of that may reach a figure. Every text a
+// The window on a French or German desktop. The C library then writes and
+// reads numbers with a comma, and none of that may reach a figure: every text a
 // load, the class pass and the number buttons write is the same as under the C
-// locale, with the decimal mark the program uses in place of the point.
+// locale, with the decimal mark the program uses in place of the point. Qt's
+// own dialogs speak the user's language.
 #include "load_fixture.h"
 
+#include "app/application.h"
 #include "platform/numbers.h"
 #include "support/process_locale.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTranslator>
 
 namespace {
 // The texts written from numbers, in a fixed order.
@@ -49,4 +57,25 @@ TEST_F(DataFileWindow, FiguresAreTheSameDigitsUnderEveryProcessLocale) {
     }
     // The reference itself holds decimals, so that a garbled mark shows.
     EXPECT_TRUE(reference.join(u'\n').contains(QStringLiteral("2.5"))) << reference.join(u'\n').left(400).toStdString();
+}
+
+TEST(QtTranslations, QtsOwnDialogButtonsSpeakTheUsersLanguage) {
+    struct Cas {
+        QLocale::Language langue;
+        const char* ouvrir;
+        const char* annuler;
+    };
+    for (const Cas& c : {Cas{QLocale::French, "&Ouvrir", "Annuler"}, Cas{QLocale::German, "&Öffnen", "Abbrechen"}}) {
+        QTranslator* traducteur = installe_les_traductions_de_qt(QLocale(c.langue));
+        ASSERT_NE(traducteur, nullptr) << "Qt's translations are missing (qt6-translations-l10n)";
+        QFileDialog dialogue;
+        dialogue.setOption(QFileDialog::DontUseNativeDialog);
+        dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+        const auto* boutons = dialogue.findChild<QDialogButtonBox*>();
+        ASSERT_NE(boutons, nullptr);
+        EXPECT_EQ(boutons->button(QDialogButtonBox::Open)->text().toStdString(), c.ouvrir);
+        EXPECT_EQ(boutons->button(QDialogButtonBox::Cancel)->text().toStdString(), c.annuler);
+        QCoreApplication::removeTranslator(traducteur);
+        delete traducteur;
+    }
 }

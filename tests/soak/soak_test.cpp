@@ -111,8 +111,8 @@ TEST(Soak, AMinuteOfAFileGrowingEveryFewMillisecondsIsCountedOnceAndRight) {
     form.Timer1->stop();
 
     const Expected expected = expected_from(read_bytes(path));
-    std::printf("soak: %d lines written in %.1f s, %d ticks, %d reloads by the timer\n", written.load(),
-                static_cast<double>(clock.elapsed()) / 1000, ticks, reloads);
+    std::printf("soak: %d lines written in %s s, %d ticks, %d reloads by the timer\n", written.load(),
+                qPrintable(QString::number(static_cast<double>(clock.elapsed()) / 1000, 'f', 1)), ticks, reloads);
     RecordProperty("lines", written.load());
     RecordProperty("reloads", reloads);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | ")).toStdString();

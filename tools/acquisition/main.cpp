@@ -108,6 +108,13 @@ constexpr const char* kHelp =
     "file never sees half a line. Exit status: 0 done, 1 file error, 2 bad\n"
     "option.\n";
 
+// The shortest text that reads back as the value, whatever the locale.
+std::string number_text(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::uint64_t parse_unsigned(std::string_view name, std::string_view text,
                              std::uint64_t max_value) {
     std::uint64_t value = 0;
@@ -131,11 +138,9 @@ double parse_real(std::string_view name, std::string_view text, double min_value
     const bool in_range = std::isfinite(value) && value <= max_value &&
                           (min_inclusive ? value >= min_value : value > min_value);
     if (text.empty() || ec != std::errc{} || ptr != last || !in_range) {
-        char range[128];
-        std::snprintf(range, sizeof range, "%s %g and at most %g",
-                      min_inclusive ? "at least" : "above", min_value, max_value);
-        throw UsageError{"invalid value '" + std::string(text) + "' for --" +
-                         std::string(name) + " (expected a number " + range + ")"};
+        throw UsageError{"invalid value '" + std::string(text) + "' for --" + std::string(name) +
+                         " (expected a number " + (min_inclusive ? "at least " : "above ") +
+                         number_text(min_value) + " and at most " + number_text(max_value) + ")"};
     }
     return value;
 }
@@ -319,12 +324,6 @@ private:
 // Windows-1252 bytes of the accented letters used in the file.
 #define E_ACUTE "\xE9"
 #define E_GRAVE "\xE8"
-
-std::string number_text(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 std::string duration_text(double value, int decimals, bool comma) {
     char buffer[400];

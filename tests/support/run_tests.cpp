@@ -1,9 +1,9 @@
-// The main of every test program: an offscreen QApplication, the decimal
-// separator set to '.', and the recorder installed fresh before each test.
+#include "support/run_tests.h"
+
 #include "platform/numbers.h"
 #include "support/recorder.h"
 
-#include <QApplication>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,10 +16,12 @@ class FreshRecorder : public ::testing::EmptyTestEventListener {
 };
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
+int lance_les_tests(int& argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshRecorder);
     return RUN_ALL_TESTS();
+}
+
+void plateforme_hors_ecran_par_defaut() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }

@@ -1,0 +1,7 @@
+#pragma once
+// Runs the test program's tests once its application object exists: the
+// decimal separator set to '.' and the recorder installed fresh before each test.
+int lance_les_tests(int& argc, char** argv);
+
+// The offscreen platform unless the environment chose one.
+void plateforme_hors_ecran_par_defaut();
