@@ -1,7 +1,7 @@
 #pragma once
 // The unbinned maximum-likelihood fits of the durations in the window.
 //
-// Exponential plus flat background, with u = s - a and W the model's width:
+// Exponential plus flat background, for s = t - a and W the width of the model:
 //   f(s) = (1 - b) lambda e^(-lambda s) / (1 - e^(-lambda W)) + b / W
 //   NLL(lambda, b) = - sum ln f(s_i),   lambda = 1 / tau > 0,  0 <= b <= 1
 // minimised by the bounded Newton iteration in (lambda, b), where the
