@@ -4,6 +4,7 @@
 #include "fit/guarded_log.h"
 #include "fit/newton.h"
 #include "fit/profile.h"
+#include "fit/reach.h"
 #include "fit/truncated_exponential.h"
 
 #include <algorithm>
@@ -153,11 +154,8 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
     for (std::size_t i = 0; i < counts.size(); ++i) shapes += chi2.expected(1, lambda0, 0, i);
     const double a0 = shapes > 0 ? std::max(above, 1.0) / shapes : total;
 
-    NewtonOutcome fit = minimise(f, {a0, lambda0, b0}, setup);
-    if (!fit.converged) {
-        const NewtonOutcome second = minimise(f, {total, 2 / span, 0.5 * total / m}, setup);
-        if (second.converged) fit = second;
-    }
+    // Once more, if need be, from the middle of the range and an even share.
+    const NewtonOutcome fit = minimise(f, {{a0, lambda0, b0}, {total, 2 / span, 0.5 * total / m}}, setup);
     if (!fit.converged) {
         r.status = Status::not_converged;
         return;
@@ -174,14 +172,7 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
         r.status = Status::no_decay_signal;
         return;
     }
-    if (r.tau > 10 * span) {
-        r.status = Status::lifetime_beyond_window;
-        return;
-    }
-    if (r.tau < 1e-6 * span) {
-        r.status = Status::lifetime_too_short;
-        return;
-    }
+    if (!within_reach(r.tau, span, span, r)) return;
 
     // Errors: twice the inverse Hessian of the chi2, over the parameters not
     // held at a bound; B's from the whole Hessian.

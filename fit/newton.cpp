@@ -155,6 +155,15 @@ NewtonOutcome minimise(const LocalFunction& f, const Vector& start, const Newton
     return out;
 }
 
+NewtonOutcome minimise(const LocalFunction& f, std::initializer_list<Vector> starts, const NewtonSetup& setup) {
+    NewtonOutcome out;
+    for (const Vector& start : starts) {
+        out = minimise(f, start, setup);
+        if (out.converged) break;
+    }
+    return out;
+}
+
 bool invert_positive(const Matrix& m, int n, Matrix& inverse) {
     Matrix l;
     if (!cholesky(m, n, l)) return false;

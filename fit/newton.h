@@ -12,6 +12,7 @@
 // bounded, so no input can make it run for ever.
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 namespace fit {
 
@@ -55,6 +56,9 @@ struct NewtonOutcome {
 using LocalFunction = std::function<Local(const Vector&)>;
 
 NewtonOutcome minimise(const LocalFunction& f, const Vector& start, const NewtonSetup& setup);
+
+// From each start in turn until one converges; the last outcome when none does.
+NewtonOutcome minimise(const LocalFunction& f, std::initializer_list<Vector> starts, const NewtonSetup& setup);
 
 // The inverse of the leading n x n block of a symmetric matrix, through its
 // Cholesky factor; false when the block is not positive definite.

@@ -3,6 +3,7 @@
 #include "fit/guarded_log.h"
 #include "fit/newton.h"
 #include "fit/profile.h"
+#include "fit/reach.h"
 #include "fit/truncated_exponential.h"
 
 #include <boost/math/tools/roots.hpp>
@@ -138,6 +139,7 @@ void fit_exponential_alone(const Sample& x, Result& r) {
         return;
     }
     r.tau = *tau;
+    if (!within_reach(*tau, x.width, x.largest_s(), r)) return;
     r.tau_error = truncated_lifetime_error(*tau, x.width, x.events);
     const auto rise = [&](double t) { return truncated_nll_rise(t, *tau, x.events, x.sum_s, x.width); };
     const TauInterval interval = profile_interval(rise, *tau, r.tau_error, 1e-7 * x.largest_s(), 1000 * x.width, 0.5);
@@ -159,12 +161,9 @@ void fit_exponential_and_background(const Sample& x, Result& r) {
 
     const std::optional<double> tau_alone = truncated_lifetime(x.mean_s(), x.width);
     const double lambda_start = tau_alone ? 1 / *tau_alone : 1 / x.width;
-    NewtonOutcome fit = minimise(f, {lambda_start, background_start(x, lambda_start), 0}, setup);
-    if (!fit.converged) {
-        // Once more from the middle of the window and an even share.
-        const NewtonOutcome second = minimise(f, {2 / x.width, 0.5, 0}, setup);
-        if (second.converged) fit = second;
-    }
+    // Once more, if need be, from the middle of the window and an even share.
+    const NewtonOutcome fit =
+        minimise(f, {{lambda_start, background_start(x, lambda_start), 0}, {2 / x.width, 0.5, 0}}, setup);
     if (!fit.converged) {
         r.status = Status::not_converged;
         return;
@@ -178,14 +177,7 @@ void fit_exponential_and_background(const Sample& x, Result& r) {
     }
     r.tau = 1 / lambda;
     r.background_fraction = b;
-    if (r.tau > 10 * x.width) {
-        r.status = Status::lifetime_beyond_window;
-        return;
-    }
-    if (r.tau < 1e-6 * x.largest_s()) {
-        r.status = Status::lifetime_too_short;
-        return;
-    }
+    if (!within_reach(r.tau, x.width, x.largest_s(), r)) return;
 
     Matrix cov;
     const bool positive = invert_positive(fit.at.hessian, 2, cov);
@@ -228,8 +220,6 @@ void fit_unbinned(const Sample& x, Model model, Result& r) {
     } else {
         fit_exponential_and_background(x, r);
     }
-    if (r.status == Status::converged && r.tau > 10 * x.width) r.status = Status::lifetime_beyond_window;
-    if (r.status == Status::converged && r.tau < 1e-6 * x.largest_s()) r.status = Status::lifetime_too_short;
     if (r.status == Status::converged && r.tau_error > r.tau / 2) r.add(Warning::large_error);
 }
 

@@ -100,6 +100,14 @@ def pulls(tools, report, scale):
             print(f"    ({time.time() - start:.1f} s)", flush=True)
 
 
+def interval(report, name, vorns, minos, check_valid=True):
+    lower, upper, valid = minos
+    if check_valid:
+        report.exact(f"{name}: MINOS interval valid", valid, True)
+    report.close(f"{name}: profile interval, lower side (relative)", (vorns["tau_lower"] - vorns["tau"]) / lower, 1, 0.02)
+    report.close(f"{name}: profile interval, upper side (relative)", (vorns["tau_upper"] - vorns["tau"]) / upper, 1, 0.02)
+
+
 def common(report, name, vorns, win, minuit_valid):
     report.exact(f"{name}: events in the window", int(vorns["events"]), win.events)
     report.exact(f"{name}: status (vorns / iminuit valid)", vorns["status"], "converged" if minuit_valid else "not valid")
@@ -118,10 +126,7 @@ def compare_unbinned(tools, report, name, path, tmin, tmax, dX):
     report.close(f"{name}: Hessian error of tau (relative)", vorns["tau_error"] / sigma, 1, 0.01)
     report.close(f"{name}: Hessian error of b (relative)", vorns["background_fraction_error"] / sigma_b, 1, 0.01)
     report.close(f"{name}: correlation of tau and b", vorns["correlation"], m["correlation"][("tau", "b")], 0.01)
-    lower, upper, valid = m["minos"]["tau"]
-    report.exact(f"{name}: MINOS interval valid", valid, True)
-    report.close(f"{name}: profile interval, lower side (relative)", (vorns["tau_lower"] - vorns["tau"]) / lower, 1, 0.02)
-    report.close(f"{name}: profile interval, upper side (relative)", (vorns["tau_upper"] - vorns["tau"]) / upper, 1, 0.02)
+    interval(report, name, vorns, m["minos"]["tau"])
     observed, expected, chi2 = mf.unbinned_goodness(win, dX, tau, b, 2)
     report.same_counts(f"{name}: class counts of the chi2", vorns["observed"], observed)
     report.close(f"{name}: chi2 (relative)", vorns["chi2"] / chi2, 1, 1e-3)
@@ -146,9 +151,7 @@ def compare_exponential(tools, report, name, path, tmin, tmax):
     tau, sigma = m["values"]["tau"], m["errors"]["tau"]
     report.close(f"{name}: tau (relative)", vorns["tau"] / tau, 1, 1e-9)
     report.close(f"{name}: error of tau (relative)", vorns["tau_error"] / sigma, 1, 1e-6)
-    lower, upper, valid = m["minos"]["tau"]
-    report.close(f"{name}: profile interval, lower side (relative)", (vorns["tau_lower"] - vorns["tau"]) / lower, 1, 0.02)
-    report.close(f"{name}: profile interval, upper side (relative)", (vorns["tau_upper"] - vorns["tau"]) / upper, 1, 0.02)
+    interval(report, name, vorns, m["minos"]["tau"], check_valid=False)
 
 
 def compare_binned(tools, report, name, path, tmin, tmax, dX, n_classe, skipped, background):
@@ -172,10 +175,7 @@ def compare_binned(tools, report, name, path, tmin, tmax, dX, n_classe, skipped,
         report.close(f"{name}: b = B classes / events", vorns["background_fraction"], b, max(1e-5, 0.02 * sigma_b))
         report.close(f"{name}: Hessian error of b (relative)", vorns["background_fraction_error"] / sigma_b, 1, 0.01)
         report.close(f"{name}: correlation of tau and B", vorns["correlation"], m["correlation"][("tau", "B")], 0.01)
-    lower, upper, valid = m["minos"]["tau"]
-    report.exact(f"{name}: MINOS interval valid", valid, True)
-    report.close(f"{name}: profile interval, lower side (relative)", (vorns["tau_lower"] - vorns["tau"]) / lower, 1, 0.02)
-    report.close(f"{name}: profile interval, upper side (relative)", (vorns["tau_upper"] - vorns["tau"]) / upper, 1, 0.02)
+    interval(report, name, vorns, m["minos"]["tau"])
     report.close(f"{name}: chi2 (relative)", vorns["chi2"] / m["chi2"], 1, 1e-3)
 
 
