@@ -13,6 +13,8 @@
 //   redraw_plot1/2       trace_graphe(1) / trace_graphe(2)
 //   tick_unchanged       Timer1Timer on a file that has not changed
 //   whole_load_decimal_comma  the whole load of a file written with ',' marks
+//   lifetime_fit         fit::fit_lifetime of the records, exponential plus
+//                        background on [10, 2000], with its interval and chi2
 //
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
@@ -21,6 +23,7 @@
 #include "app/tform1.h"
 #include "bench/bench_files.h"
 #include "bench/bench_text.h"
+#include "fit/lifetime_fit.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 
@@ -102,6 +105,19 @@ Work tick_unchanged(int events) {
     };
 }
 
+Work lifetime_fit(int events) {
+    load(run_file(events));
+    return [] {
+        fit::Request request;
+        const RecordStore& store = g_form->etat().record_store;
+        request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
+        request.t_min = 10;
+        request.t_max = 2000;
+        request.classes = {10, 200, 0, {}};
+        benchmark::DoNotOptimize(fit::fit_lifetime(request));
+    };
+}
+
 Work work_by_name(const std::string& name, int events) {
     if (name == "whole_load") return whole_load(events, false);
     if (name == "whole_load_decimal_comma") return whole_load(events, true);
@@ -111,6 +127,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "redraw_plot1") return redraw(events, 1);
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
+    if (name == "lifetime_fit") return lifetime_fit(events);
     return {};
 }
 
@@ -191,6 +208,7 @@ constexpr Figure kFigures[] = {
     {"record_pass", "record pass alone (passe_des_lignes)", 1, 10},
     {"redraw_plot1", "redraw of plot 1", 2, 15},
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
+    {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };

@@ -1,0 +1,113 @@
+#include "fit/lifetime_fit.h"
+
+#include "fit/binned.h"
+#include "fit/goodness.h"
+#include "fit/sample.h"
+#include "fit/unbinned.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <vector>
+
+namespace fit {
+
+namespace {
+
+// More classes than this are refused: the class table holds 1001.
+constexpr std::int32_t kMaxClasses = 100000;
+
+void fit_histogram(const Request& q, Result& r) {
+    const Classes& c = q.classes;
+    if (!(c.dX > 0) || !std::isfinite(static_cast<double>(c.dX)) || c.n_classe < 0 || c.n_classe > kMaxClasses) {
+        r.status = Status::classes_refused;
+        return;
+    }
+    std::vector<std::int32_t> made;
+    std::span<const std::int32_t> counts = c.counts;
+    if (counts.empty()) {
+        made = class_counts(q.durations, c.dX, c.n_classe);
+        counts = made;
+    }
+    // The shown classes past the skipped ones that lie inside the window.
+    const long double slack = 1e-9L;
+    const long double from = std::ceil(q.t_min / c.dX - slack);
+    const long double to = std::floor(q.t_max / c.dX + slack);
+    const auto shown = static_cast<long double>(std::min<std::size_t>(counts.size(), static_cast<std::size_t>(c.n_classe)));
+    const auto first = static_cast<std::int32_t>(std::clamp<long double>(std::max<long double>(from, c.skipped), 0, shown));
+    const auto end = static_cast<std::int32_t>(std::clamp<long double>(to, first, shown));
+    std::vector<double> used(counts.begin() + first, counts.begin() + end);
+
+    if (first == 0 && end > 0) {
+        for (const double d : q.durations) {
+            const long double k = d / c.dX;
+            if (k > -1 && k < 0) {
+                r.add(Warning::negative_in_first_class);
+                break;
+            }
+        }
+    }
+    fit_classes(used, static_cast<double>(c.dX), first, q.model, r);
+}
+
+void fit_durations(const Request& q, Result& r) {
+    const Sample x = sample_window(q.durations, q.t_min, q.t_max);
+    r.events = x.events;
+    if (x.events == 0) {
+        r.status = Status::no_event;
+    } else if (x.events < 10) {
+        r.status = Status::too_few_events;
+    } else if (x.distinct() < 2) {
+        r.status = Status::all_equal;
+    } else {
+        fit_unbinned(x, q.model, r);
+    }
+    if (r.status == Status::converged) {
+        const bool background = q.model == Model::exp_flat;
+        r.goodness = goodness_of_unbinned(x, static_cast<double>(q.classes.dX), r.tau,
+                                          background ? r.background_fraction : 0, background ? 2 : 1);
+    }
+}
+
+Result blank(const Request& q, Status status) {
+    Result r;
+    r.status = status;
+    r.model = q.model;
+    r.method = q.method;
+    r.t_min = q.t_min;
+    r.t_max = q.t_max;
+    return r;
+}
+
+}  // namespace
+
+std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat" : "exp"; }
+std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
+
+Result fit_lifetime(const Request& q) {
+    if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min < q.t_max && std::isfinite(q.t_max - q.t_min))) {
+        return blank(q, Status::window_refused);
+    }
+    Result r = blank(q, Status::not_converged);
+    try {
+        if (q.method == Method::binned) {
+            fit_histogram(q, r);
+        } else {
+            fit_durations(q, r);
+        }
+    } catch (const std::exception&) {
+        // Boost.Math reports a value it cannot handle by an exception: the
+        // caller (a tick of the window) gets a status, never an exception.
+        return blank(q, Status::not_converged);
+    }
+    if (r.status == Status::converged) return r;
+    // A fit that did not converge has no lifetime to show, nor any other estimate.
+    Result bare = blank(q, r.status);
+    bare.events = r.events;
+    bare.lattice_step = r.lattice_step;
+    bare.model_lower = r.model_lower;
+    bare.model_upper = r.model_upper;
+    return bare;
+}
+
+}  // namespace fit

@@ -1,0 +1,107 @@
+#pragma once
+// The lifetime fit of a run: one call takes the durations of the records and
+// the choices of the user, and gives everything there is to show.
+//
+//   fit::Request request;
+//   request.durations = durations;            // series 1, positions 1..nb_points[1], as doubles
+//   request.t_min = 10; request.t_max = 800;  // the window, closed
+//   request.classes = {dX, n_classe, skipped, counts};  // the histogram (counts optional)
+//   const fit::Result result = fit::fit_lifetime(request);
+//
+// Models: an exponential plus a flat background (b, the fraction of the
+// window's events that are background), or the exponential alone.
+// Methods: unbinned maximum likelihood on the durations in the window, or a
+// Poisson (Baker-Cousins) fit of the classes of the histogram that lie inside
+// the window, with the first `skipped` classes left out.
+#include "fit/status.h"
+
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace fit {
+
+enum class Model { exp_flat, exp_only };
+enum class Method { unbinned, binned };
+
+std::string_view name(Model model);    // "exp+flat", "exp"
+std::string_view name(Method method);  // "unbinned", "binned"
+
+// The histogram as the class pass makes it: class k holds the durations d with
+// trunc(d / dX) = k, and classes 0 .. n_classe - 1 are shown.
+struct Classes {
+    long double dX = 0;
+    std::int32_t n_classe = 0;
+    std::int32_t skipped = 0;  // the first classes, left out of the binned fit (dead time)
+    // The counts of classes 0 .. n_classe - 1 (the class table's); when empty,
+    // they are made from the durations as the class pass makes them.
+    std::span<const std::int32_t> counts;
+};
+
+struct Request {
+    std::span<const double> durations;
+    double t_min = 0;
+    double t_max = 0;
+    Model model = Model::exp_flat;
+    Method method = Method::unbinned;
+    Classes classes;
+};
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+struct Goodness {
+    double chi2 = kNone;     // Baker-Cousins (Poisson likelihood ratio)
+    double pearson = kNone;  // Pearson's chi2 on the same classes
+    int ndf = 0;
+    int classes = 0;
+    double p_value = kNone;
+    GoodnessNote note = GoodnessNote::not_computed;
+    // The classes compared: observed and expected counts, the first being
+    // class first_class (its lower edge near first_class * dX).
+    std::int32_t first_class = 0;
+    std::vector<double> observed;
+    std::vector<double> expected;
+};
+
+// Only a converged fit carries estimates; otherwise they are kNone and the
+// status says why.
+struct Result {
+    Status status = Status::window_refused;
+    std::uint32_t warnings = 0;  // bits of Warning
+    Model model = Model::exp_flat;
+    Method method = Method::unbinned;
+    double t_min = kNone;
+    double t_max = kNone;
+
+    double events = 0;  // in the window (binned: in the fitted classes)
+    double tau = kNone;
+    double tau_error = kNone;  // from the Hessian (at b = 0: of the exponential alone)
+    // The profile-likelihood interval of tau (the likelihood profiled over the
+    // other parameters falls by 0.5, chi2 rises by 1); infinite when the
+    // likelihood never falls that far on that side.
+    double tau_lower = kNone;
+    double tau_upper = kNone;
+    double background_fraction = kNone;  // b, exp+flat only
+    double background_fraction_error = kNone;
+    double correlation = kNone;  // of tau and b
+    // Binned: the classes' model A (tau/dX) e^(-k dX/tau) (1 - e^(-dX/tau)) + B.
+    double amplitude = kNone;
+    double amplitude_error = kNone;
+    double background_per_class = kNone;
+    double background_per_class_error = kNone;
+    Goodness goodness;
+    double lattice_step = 0;  // the durations' clock step, 0 when none
+    // Unbinned: the model's edges (the window widened to whole clock cells).
+    double model_lower = kNone;
+    double model_upper = kNone;
+
+    bool has(Warning w) const { return (warnings & static_cast<std::uint32_t>(w)) != 0; }
+    void add(Warning w) { warnings |= static_cast<std::uint32_t>(w); }
+    bool background_at_limit() const { return has(Warning::background_at_limit); }
+};
+
+Result fit_lifetime(const Request& request);
+
+}  // namespace fit

@@ -1,0 +1,107 @@
+// Inputs that have no lifetime to show, or a lifetime with a warning: each
+// ends on its status, in a bounded time.
+#include "fit/lifetime_fit.h"
+#include "toy_durations.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+using fit::Method;
+using fit::Model;
+using fit::Status;
+using fit::Warning;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+std::vector<double> repeated(double value, int count) { return std::vector<double>(static_cast<std::size_t>(count), value); }
+
+// count values spread evenly over [lo, hi] with density rising as t^power.
+std::vector<double> spread(double lo, double hi, int count, double power = 0) {
+    std::vector<double> d;
+    for (int i = 0; i < count; ++i) d.push_back(lo + (hi - lo) * std::pow((i + 0.5) / count, 1 / (power + 1)));
+    return d;
+}
+
+std::vector<double> joined(std::vector<double> a, const std::vector<double>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct EdgeCase {
+    const char* name;
+    std::vector<double> durations;
+    double t_min;
+    double t_max;
+    Model model;
+    Method method;
+    Status status;
+    std::uint32_t warnings = 0;  // that must be among those given
+    long double dX = 10;
+};
+
+constexpr std::uint32_t bit(Warning w) { return static_cast<std::uint32_t>(w); }
+
+}  // namespace
+
+TEST(FitEdgeCases, EachEndsOnItsStatus) {
+    const std::vector<double> toy = toy_durations(42, 2000, 0.05, 1);
+    const auto& A = Model::exp_flat;
+    const auto& E = Model::exp_only;
+    const auto& U = Method::unbinned;
+    const auto& H = Method::binned;
+    const EdgeCase cases[] = {
+        {"bounds in the wrong order", toy, 800, 10, A, U, Status::window_refused},
+        {"equal bounds", toy, 100, 100, A, H, Status::window_refused},
+        {"infinite bound", toy, 0, kInf, A, U, Status::window_refused},
+        {"bound that is not a number", toy, kNaN, 800, E, U, Status::window_refused},
+        {"bounds too far apart to subtract", toy, -1.5e308, 1.5e308, A, U, Status::window_refused},
+        {"no duration in the window", toy, 1e5, 1e6, A, U, Status::no_event},
+        {"no duration at all", {}, 0, 800, A, H, Status::no_event},
+        {"nine durations", spread(10, 300, 9), 0, 800, A, U, Status::too_few_events},
+        {"all durations equal", repeated(150, 40), 0, 800, A, U, Status::all_equal},
+        {"all in one class", repeated(150, 40), 0, 800, A, H, Status::all_equal},
+        {"no class width", toy, 0, 800, A, H, Status::classes_refused, 0, 0},
+        {"three classes in the window", toy, 0, 30, A, H, Status::too_few_classes},
+        {"flat durations, exponential alone", spread(0, 1000, 500), 0, 1000, E, U, Status::no_decay_signal},
+        {"flat durations, with background", spread(0, 1000, 500), 0, 1000, A, U, Status::lifetime_beyond_window},
+        {"rising durations, exponential alone", spread(0, 1000, 500, 1), 0, 1000, E, U, Status::no_decay_signal},
+        {"rising durations, with background", spread(0, 1000, 500, 1), 0, 1000, A, U, Status::no_decay_signal},
+        {"flat classes", spread(0, 1000, 500), 0, 1000, A, H, Status::lifetime_beyond_window},
+        {"slow decay seen through a narrow window", spread(0, 1000, 500, -0.01), 0, 1000, E, U,
+         Status::lifetime_beyond_window},
+        {"lifetime far below the largest duration", joined(spread(0, 1e-3, 40, -0.9), {1e4, 2e4}), 0, 3e4, A, U,
+         Status::lifetime_too_short},
+        {"durations on a clock", toy, 10, 2200, A, U, Status::converged, bit(Warning::clock_grid)},
+        {"durations on a clock of 0.1", toy_durations(44, 2000, 0.05, 10), 10, 2000, A, U, Status::converged,
+         bit(Warning::clock_grid)},
+        {"durations of 0 with t_min = 0", joined(repeated(0, 30), toy), 0, 2200, A, U, Status::converged},
+        {"durations between -dX and 0 in class 0", joined(repeated(-2.5, 5), toy), 0, 2200, A, H, Status::converged,
+         bit(Warning::negative_in_first_class)},
+        {"few events: a wide error", spread(0, 1000, 12, -0.3), 0, 1000, E, U, Status::converged,
+         bit(Warning::large_error)},
+        {"mostly background", joined(spread(0, 2000, 400), spread(0, 30, 6)), 0, 2000, A, U, Status::converged,
+         bit(Warning::signal_compatible_with_zero)},
+        {"densities below the range of doubles", joined(spread(1e-300, 1e-290, 20), {1e300}), 0, 1e301, A, U,
+         Status::not_converged},
+    };
+    for (const EdgeCase& c : cases) {
+        fit::Request request;
+        request.durations = c.durations;
+        request.t_min = c.t_min;
+        request.t_max = c.t_max;
+        request.model = c.model;
+        request.method = c.method;
+        request.classes = {c.dX, static_cast<std::int32_t>(c.dX > 0 ? std::min(1000.0L, 3000 / c.dX) : 0), 0, {}};
+        const fit::Result r = fit::fit_lifetime(request);
+        EXPECT_EQ(fit::name(r.status), fit::name(c.status)) << c.name;
+        EXPECT_EQ(r.warnings & c.warnings, c.warnings) << c.name << ": warnings " << r.warnings;
+        EXPECT_FALSE(fit::text(r.status).empty()) << c.name;
+        EXPECT_EQ(std::isnan(r.tau), r.status != Status::converged) << c.name;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The durations of a toy run, drawn exactly as fit/validation/make_reference.py
+// draws them (splitmix64 uniforms, the C library's log, rounding on the clock),
+// so that the reference table it made from iminuit fits the very same events.
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+inline std::vector<double> toy_durations(std::uint64_t seed, int count, double background, int ticks_per_unit,
+                                         double tau = 220, double flat_end = 2200) {
+    std::uint64_t state = seed;
+    const auto uniform = [&state] {
+        state += 0x9E3779B97F4A7C15ULL;
+        std::uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1.0p-53;
+    };
+    std::vector<double> d;
+    d.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const bool flat = uniform() < background;
+        const double u = uniform();
+        const double t = flat ? u * flat_end : -tau * std::log(1 - u);
+        d.push_back(std::floor(t * ticks_per_unit + 0.5) / ticks_per_unit);
+    }
+    return d;
+}
