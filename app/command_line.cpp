@@ -6,9 +6,9 @@
 namespace {
 
 // Qt's own options, hidden from the help: with a value, then without one.
-const char* const kQtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
-                                           "geometry", "qwindowgeometry", "qwindowicon", "qwindowtitle", "style",
-                                           "stylesheet", "session"};
+const char* const kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin", "display",    "geometry",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "style",  "stylesheet", "session"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QCommandLineOption hidden(const QString& name, const QString& value_name = {}) {
@@ -26,7 +26,8 @@ CommandLine analyse_la_ligne_de_commande(const QStringList& arguments) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
-    for (const char* name : kQtOptionsWithValue) parser.addOption(hidden(QString::fromLatin1(name), QStringLiteral("value")));
+    for (const char* name : kQtOptionsWithValue)
+        parser.addOption(hidden(QString::fromLatin1(name), QStringLiteral("value")));
     for (const char* name : kQtFlags) parser.addOption(hidden(QString::fromLatin1(name)));
 
     CommandLine ligne;

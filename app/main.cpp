@@ -19,17 +19,14 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
     const CommandLine ligne = analyse_la_ligne_de_commande(arguments);
     switch (ligne.action) {
-        case CommandLine::Action::help:
-            std::fputs(qPrintable(texte_d_aide()), stdout);
-            return 0;
+        case CommandLine::Action::help: std::fputs(qPrintable(texte_d_aide()), stdout); return 0;
         case CommandLine::Action::version:
             std::fputs(qPrintable(QStringLiteral("vorns ") + version_du_programme() + QLatin1Char('\n')), stdout);
             return 0;
         case CommandLine::Action::error:
             std::fprintf(stderr, "vorns: %s\n%s\n", qPrintable(ligne.error), qPrintable(indication_d_aide()));
             return 2;
-        case CommandLine::Action::start:
-            break;
+        case CommandLine::Action::start: break;
     }
 
     if (!affichage_disponible()) {

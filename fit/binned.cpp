@@ -206,8 +206,8 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
         warm = o.x;
         return o.at.value - fit.at.value;
     };
-    const TauInterval interval = profile_interval(rise, r.tau, r.tau_error, 1 / setup.bounds[1].upper,
-                                                  1 / setup.bounds[1].lower, 1.0);
+    const TauInterval interval =
+        profile_interval(rise, r.tau, r.tau_error, 1 / setup.bounds[1].upper, 1 / setup.bounds[1].lower, 1.0);
     r.tau_lower = interval.lower;
     r.tau_upper = interval.upper;
 

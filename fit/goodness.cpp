@@ -32,7 +32,8 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
         g.note = GoodnessNote::too_few_expected;
     } else if (std::isfinite(chi2)) {
         g.note = GoodnessNote::ok;
-        g.p_value = boost::math::cdf(boost::math::complement(boost::math::chi_squared_distribution<double>(g.ndf), g.chi2));
+        g.p_value =
+            boost::math::cdf(boost::math::complement(boost::math::chi_squared_distribution<double>(g.ndf), g.chi2));
     }
     g.observed = std::move(observed);
     g.expected = std::move(expected);

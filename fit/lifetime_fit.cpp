@@ -33,8 +33,10 @@ void fit_histogram(const Request& q, Result& r) {
     const long double slack = 1e-9L;
     const long double from = std::ceil(q.t_min / c.dX - slack);
     const long double to = std::floor(q.t_max / c.dX + slack);
-    const auto shown = static_cast<long double>(std::min<std::size_t>(counts.size(), static_cast<std::size_t>(c.n_classe)));
-    const auto first = static_cast<std::int32_t>(std::clamp<long double>(std::max<long double>(from, c.skipped), 0, shown));
+    const auto shown =
+        static_cast<long double>(std::min<std::size_t>(counts.size(), static_cast<std::size_t>(c.n_classe)));
+    const auto first =
+        static_cast<std::int32_t>(std::clamp<long double>(std::max<long double>(from, c.skipped), 0, shown));
     const auto end = static_cast<std::int32_t>(std::clamp<long double>(to, first, shown));
     std::vector<double> used(counts.begin() + first, counts.begin() + end);
 

@@ -126,7 +126,8 @@ NewtonOutcome minimise(const LocalFunction& f, const Vector& start, const Newton
 
         double alpha = 1;
         for (int i = 0; i < n; ++i) {
-            if (s.relative_step[i] && d.step[i] != 0) alpha = std::min(alpha, 0.5 * std::fabs(out.x[i]) / std::fabs(d.step[i]));
+            if (s.relative_step[i] && d.step[i] != 0)
+                alpha = std::min(alpha, 0.5 * std::fabs(out.x[i]) / std::fabs(d.step[i]));
         }
         // Near the minimum the decrease drowns in the rounding of the value:
         // a step that raises it by no more than that is taken.

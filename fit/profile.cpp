@@ -28,9 +28,9 @@ double crossing(const std::function<double(double)>& rise, double best, double s
             const auto lo = up ? inner : outer;
             const auto hi = up ? outer : inner;
             const auto f = [&](double t) { return rise(t) - level; };
-            const auto [a, b] = boost::math::tools::toms748_solve(f, lo, hi, up ? f_inner : f_outer, up ? f_outer : f_inner,
-                                                                  boost::math::tools::eps_tolerance<double>(20),
-                                                                  iterations);
+            const auto [a, b] =
+                boost::math::tools::toms748_solve(f, lo, hi, up ? f_inner : f_outer, up ? f_outer : f_inner,
+                                                  boost::math::tools::eps_tolerance<double>(20), iterations);
             return (a + b) / 2;
         }
         if (outer == end) return none;

@@ -13,7 +13,7 @@ struct TauInterval {
 // `level` on each side of `best`, searched in [smallest, largest]. `sigma`, the
 // Hessian error, sets the first trial points; each crossing is bracketed, then
 // found by the TOMS 748 root finder.
-TauInterval profile_interval(const std::function<double(double)>& rise, double best, double sigma,
-                             double smallest, double largest, double level);
+TauInterval profile_interval(const std::function<double(double)>& rise, double best, double sigma, double smallest,
+                             double largest, double level);
 
 }  // namespace fit

@@ -22,10 +22,10 @@ struct Sample {
     std::vector<std::int64_t> position;
     double events = 0;
     double sum_s = 0;
-    double lower = 0;  // the model's lower edge a; s = t - a
-    double width = 0;  // the model's width W
-    double step = 0;   // the clock step D, 0 when the durations are not on a grid
-    double origin = 0; // a value on the grid
+    double lower = 0;   // the model's lower edge a; s = t - a
+    double width = 0;   // the model's width W
+    double step = 0;    // the clock step D, 0 when the durations are not on a grid
+    double origin = 0;  // a value on the grid
 
     double mean_s() const { return sum_s / events; }
     double largest_s() const { return s.empty() ? 0 : s.back(); }

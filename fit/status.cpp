@@ -35,7 +35,8 @@ std::string_view text(Status status) {
     switch (status) {
         case Status::converged: return "convergé";
         case Status::window_refused: return "fenêtre refusée : t min doit être inférieur à t max, deux nombres finis";
-        case Status::classes_refused: return "classes refusées : dX doit être supérieur à 0 et le nombre de classes raisonnable";
+        case Status::classes_refused:
+            return "classes refusées : dX doit être supérieur à 0 et le nombre de classes raisonnable";
         case Status::no_event: return "aucun événement dans la fenêtre";
         case Status::too_few_events: return "moins de 10 événements dans la fenêtre";
         case Status::too_few_classes: return "moins de 4 classes dans la fenêtre";
@@ -65,7 +66,8 @@ std::string_view text(GoodnessNote note) {
         case GoodnessNote::ok: return "";
         case GoodnessNote::not_computed: return "pas de classes pour le chi2";
         case GoodnessNote::too_few_classes: return "pas assez de classes pour le chi2";
-        case GoodnessNote::too_few_expected: return "p-valeur sans signification : trop de classes à moins de 5 événements attendus";
+        case GoodnessNote::too_few_expected:
+            return "p-valeur sans signification : trop de classes à moins de 5 événements attendus";
     }
     return "";
 }

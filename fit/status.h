@@ -8,8 +8,8 @@ namespace fit {
 
 enum class Status {
     converged,
-    window_refused,          // t_min >= t_max, or a bound that is not a finite number
-    classes_refused,         // binned: no class width, or more classes than the fit takes
+    window_refused,   // t_min >= t_max, or a bound that is not a finite number
+    classes_refused,  // binned: no class width, or more classes than the fit takes
     no_event,
     too_few_events,          // fewer than 10
     too_few_classes,         // binned: fewer than 4 classes in the window
@@ -22,20 +22,20 @@ enum class Status {
 
 // Warnings on a converged fit, as bits of Result::warnings.
 enum class Warning : std::uint32_t {
-    clock_grid = 1u << 0,                 // the model was put on whole clock cells
-    background_at_limit = 1u << 1,        // b = 0: tau and its error are those of the exponential alone
+    clock_grid = 1u << 0,                   // the model was put on whole clock cells
+    background_at_limit = 1u << 1,          // b = 0: tau and its error are those of the exponential alone
     signal_compatible_with_zero = 1u << 2,  // 1 - b below 2 sigma_b
-    large_error = 1u << 3,                // sigma_tau above tau / 2
-    negative_in_first_class = 1u << 4,    // durations between -dX and 0 count in class 0
-    loose_convergence = 1u << 5,          // converged to the looser goal only
+    large_error = 1u << 3,                  // sigma_tau above tau / 2
+    negative_in_first_class = 1u << 4,      // durations between -dX and 0 count in class 0
+    loose_convergence = 1u << 5,            // converged to the looser goal only
 };
 
 // Why a goodness of fit has no p-value.
 enum class GoodnessNote {
     ok,
-    not_computed,       // no class width, or too many classes in the window
-    too_few_classes,    // no degree of freedom left
-    too_few_expected,   // more than a fifth of the classes expect fewer than 5 events
+    not_computed,      // no class width, or too many classes in the window
+    too_few_classes,   // no degree of freedom left
+    too_few_expected,  // more than a fifth of the classes expect fewer than 5 events
 };
 
 // Stable ASCII names, for files and scripts ("converged", "clock_grid", ...).
@@ -48,8 +48,8 @@ std::string_view text(Warning warning);
 std::string_view text(GoodnessNote note);
 
 // Every warning in `warnings`, in the order of the enumeration.
-constexpr Warning kWarnings[] = {Warning::clock_grid, Warning::background_at_limit,
-                                 Warning::signal_compatible_with_zero, Warning::large_error,
-                                 Warning::negative_in_first_class, Warning::loose_convergence};
+constexpr Warning kWarnings[] = {
+    Warning::clock_grid,  Warning::background_at_limit,     Warning::signal_compatible_with_zero,
+    Warning::large_error, Warning::negative_in_first_class, Warning::loose_convergence};
 
 }  // namespace fit

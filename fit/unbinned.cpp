@@ -200,8 +200,7 @@ void fit_exponential_and_background(const Sample& x, Result& r) {
     const double best = fit.at.value;
     double b_start = b;
     const auto rise = [&](double t) { return likelihood.profiled(1 / t, b_start) - best; };
-    const TauInterval interval =
-        profile_interval(rise, r.tau, r.tau_error, 1 / lambda_max, 1 / lambda_min, 0.5);
+    const TauInterval interval = profile_interval(rise, r.tau, r.tau_error, 1 / lambda_max, 1 / lambda_min, 0.5);
     r.tau_lower = interval.lower;
     r.tau_upper = interval.upper;
     if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);

@@ -32,7 +32,9 @@ QString list(std::span<const double> values) {
     return s + QStringLiteral("]");
 }
 
-QString quoted(std::string_view text) { return QLatin1Char('"') + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + QLatin1Char('"'); }
+QString quoted(std::string_view text) {
+    return QLatin1Char('"') + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + QLatin1Char('"');
+}
 
 QString json(const QString& file, const fit::Result& r, std::span<const double> durations, bool with_durations) {
     QString warnings;
@@ -40,8 +42,11 @@ QString json(const QString& file, const fit::Result& r, std::span<const double> 
         if (r.has(w)) warnings += (warnings.isEmpty() ? QString() : QStringLiteral(",")) + quoted(fit::name(w));
     }
     const fit::Goodness& g = r.goodness;
-    QString s = QStringLiteral("{\"file\":\"%1\",\"status\":%2,\"warnings\":[%3]").arg(file, quoted(fit::name(r.status)), warnings);
-    const auto field = [&s](const char* key, const QString& value) { s += QStringLiteral(",\"%1\":%2").arg(QLatin1String(key), value); };
+    QString s = QStringLiteral("{\"file\":\"%1\",\"status\":%2,\"warnings\":[%3]")
+                    .arg(file, quoted(fit::name(r.status)), warnings);
+    const auto field = [&s](const char* key, const QString& value) {
+        s += QStringLiteral(",\"%1\":%2").arg(QLatin1String(key), value);
+    };
     field("events", number(r.events));
     field("tau", number(r.tau));
     field("tau_error", number(r.tau_error));
@@ -83,12 +88,18 @@ bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const auto value = [&]() { return i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString(); };
-        if (arg == QLatin1String("--tmin")) o.request.t_min = static_cast<double>(platform::str_to_float(value()));
-        else if (arg == QLatin1String("--tmax")) o.request.t_max = static_cast<double>(platform::str_to_float(value()));
-        else if (arg == QLatin1String("--dx")) o.dX = platform::str_to_float(value());
-        else if (arg == QLatin1String("--classes")) o.classes = platform::str_to_int(value());
-        else if (arg == QLatin1String("--skip")) o.skipped = platform::str_to_int(value());
-        else if (arg == QLatin1String("--durations")) o.durations = true;
+        if (arg == QLatin1String("--tmin"))
+            o.request.t_min = static_cast<double>(platform::str_to_float(value()));
+        else if (arg == QLatin1String("--tmax"))
+            o.request.t_max = static_cast<double>(platform::str_to_float(value()));
+        else if (arg == QLatin1String("--dx"))
+            o.dX = platform::str_to_float(value());
+        else if (arg == QLatin1String("--classes"))
+            o.classes = platform::str_to_int(value());
+        else if (arg == QLatin1String("--skip"))
+            o.skipped = platform::str_to_int(value());
+        else if (arg == QLatin1String("--durations"))
+            o.durations = true;
         else if (arg == QLatin1String("--model")) {
             const QString m = value();
             if (m != QLatin1String("exp+flat") && m != QLatin1String("exp")) return false;
@@ -113,8 +124,10 @@ int main(int argc, char** argv) {
     Options o;
     try {
         if (!parse(argc, argv, o)) {
-            std::fputs("usage: vorns-fit-check [--tmin T] [--tmax T] [--model exp+flat|exp] [--method unbinned|binned] "
-                       "[--dx W] [--classes N] [--skip K] [--durations] FILE...\n", stderr);
+            std::fputs(
+                "usage: vorns-fit-check [--tmin T] [--tmax T] [--model exp+flat|exp] [--method unbinned|binned] "
+                "[--dx W] [--classes N] [--skip K] [--durations] FILE...\n",
+                stderr);
             return 2;
         }
     } catch (const platform::Error& e) {
@@ -128,7 +141,8 @@ int main(int argc, char** argv) {
         try {
             lines.read_file(file);
             passe_des_lignes(lines, *store);
-            const std::span<const double> durations(store->serie_y[1].data() + 1, static_cast<std::size_t>(store->nb_points[1]));
+            const std::span<const double> durations(store->serie_y[1].data() + 1,
+                                                    static_cast<std::size_t>(store->nb_points[1]));
             o.request.durations = durations;
             o.request.classes = {o.dX, o.classes, o.skipped, {}};
             std::puts(qPrintable(json(file, fit::fit_lifetime(o.request), durations, o.durations)));

@@ -167,7 +167,8 @@ TEST_F(DataFileWindow, AFileFromTheCommandLineIsChosenAsThroughTheDialog) {
     EXPECT_TRUE(recorder().open_requests.empty());
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("run.txt     vorn"));
-    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~r"), (chemin(QStringLiteral("data/")) + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~r"),
+              (chemin(QStringLiteral("data/")) + QStringLiteral("\r\n")).toUtf8());
     EXPECT_EQ(ligne_unique(programme, "~qrt_vorn_rep.~f"), QByteArray("run.txt\r\n"));
     EXPECT_EQ(form.Label_nb_ligne->text(), QStringLiteral("6 lignes, cumul = 4"));
 

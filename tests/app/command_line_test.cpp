@@ -41,6 +41,7 @@ TEST(CommandLine, ActionsFilesAndErrors) {
 }
 
 TEST(CommandLine, TheHelpNamesEveryOptionAndTheVersionIsTheProjects) {
-    for (const char* option : {"--help", "--version", "FILE"}) EXPECT_TRUE(texte_d_aide().contains(QString::fromLatin1(option))) << option;
+    for (const char* option : {"--help", "--version", "FILE"})
+        EXPECT_TRUE(texte_d_aide().contains(QString::fromLatin1(option))) << option;
     EXPECT_EQ(version_du_programme(), QStringLiteral(VORNS_PROJECT_VERSION));
 }

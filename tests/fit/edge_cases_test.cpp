@@ -19,7 +19,9 @@ using fit::Warning;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-std::vector<double> repeated(double value, int count) { return std::vector<double>(static_cast<std::size_t>(count), value); }
+std::vector<double> repeated(double value, int count) {
+    return std::vector<double>(static_cast<std::size_t>(count), value);
+}
 
 // count values spread evenly over [lo, hi] with density rising as t^power.
 std::vector<double> spread(double lo, double hi, int count, double power = 0) {

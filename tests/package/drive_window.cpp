@@ -11,10 +11,10 @@
 // Printed: dialog-folder and dialog-file (what the file dialog offered), the
 // window colour and caption, the counters and figures, and every message box
 // ("message=TEXT", answered with OK).
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QAbstractItemView>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,11 +87,13 @@ void answer_dialogs() {
 
 void report(QWidget* form) {
     const QColor colour = form->palette().color(QPalette::Window);
-    print(QStringLiteral("colour"), QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
+    print(QStringLiteral("colour"),
+          QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
     print(QStringLiteral("caption"), form->windowTitle());
-    for (const char* name : {"StaticText1", "StaticText3", "Label25", "Label27", "Label31", "Label33", "Label35",
-                             "Label_version"}) {
-        if (const auto* label = form->findChild<QLabel*>(QString::fromLatin1(name))) print(QString::fromLatin1(name), label->text());
+    for (const char* name :
+         {"StaticText1", "StaticText3", "Label25", "Label27", "Label31", "Label33", "Label35", "Label_version"}) {
+        if (const auto* label = form->findChild<QLabel*>(QString::fromLatin1(name)))
+            print(QString::fromLatin1(name), label->text());
     }
 }
 

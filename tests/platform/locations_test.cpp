@@ -41,10 +41,13 @@ TEST(ShippedPath, TheProgramFolderFirstThenTheInstalledDataFolder) {
     QDir().mkpath(data + QStringLiteral("fichiers"));
     platform::set_program_folder_for_tests(bin);
     const std::pair<const char*, QString> cases[] = {
-        {"both.wav", bin + "both.wav"},        {"beside.wav", bin + "beside.wav"},
-        {"installed.wav", data + "installed.wav"}, {"fichiers", data + "fichiers"},
+        {"both.wav", bin + "both.wav"},
+        {"beside.wav", bin + "beside.wav"},
+        {"installed.wav", data + "installed.wav"},
+        {"fichiers", data + "fichiers"},
         {"nowhere.wav", bin + "nowhere.wav"},  // looked for beside the program
     };
-    for (const auto& [name, expected] : cases) EXPECT_EQ(platform::shipped_path(QString::fromLatin1(name)), expected) << name;
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(platform::shipped_path(QString::fromLatin1(name)), expected) << name;
     platform::set_program_folder_for_tests(QString());
 }

@@ -17,7 +17,9 @@ public:
         }
     }
     // Where the application's own settings go in it.
-    QString application_folder() const { return dir_.path() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/'); }
+    QString application_folder() const {
+        return dir_.path() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
+    }
 
 private:
     QTemporaryDir dir_;

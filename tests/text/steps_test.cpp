@@ -44,11 +44,18 @@ TEST(PasInferieur, LargestGridValueNotAbove) {
         std::int32_t digit;
     };
     const Case cases[] = {
-        {90.9L, 90, 9},      {100, 100, 1},  // 1 x 10^2 comes before 10 x 10^1 going down
-        {0.95L, 0.9L, 9},    {5E12L, 1E12L, 10},     {1E12L, 1E12L, 10}, {9.99E11L, 9E11L, 9}, {1E-8L, 1E-8L, 1},
-        {1.9E-8L, 1E-8L, 1}, {0.3L, 0.3L, 3},        {0, 1, kUntouched},  // nothing found: the default, digit not
-                                                                          // written
-        {-5, 1, kUntouched}, {9E-9L, 1, kUntouched},
+        {90.9L, 90, 9},
+        {100, 100, 1},  // 1 x 10^2 comes before 10 x 10^1 going down
+        {0.95L, 0.9L, 9},
+        {5E12L, 1E12L, 10},
+        {1E12L, 1E12L, 10},
+        {9.99E11L, 9E11L, 9},
+        {1E-8L, 1E-8L, 1},
+        {1.9E-8L, 1E-8L, 1},
+        {0.3L, 0.3L, 3},
+        {0, 1, kUntouched},  // nothing found: the default, digit not written
+        {-5, 1, kUntouched},
+        {9E-9L, 1, kUntouched},
     };
     for (const Case& c : cases) {
         std::int32_t digit = kUntouched;
