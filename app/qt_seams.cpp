@@ -34,6 +34,21 @@ std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request
     return dialog.selectedFiles().first();
 }
 
+std::optional<QString> save_file_dialog(const platform::SaveFileRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString filter =
+        request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
+    dialog.setNameFilter(filter);
+    // The extension of the filter when the name is typed without one.
+    const QString suffix = request.filter_pattern.section(QLatin1Char('.'), -1);
+    if (!suffix.contains(QLatin1Char('*'))) dialog.setDefaultSuffix(suffix);
+    if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 std::optional<QRgb> colour_dialog(QRgb initial) {
     const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial), QApplication::activeWindow());
     if (!chosen.isValid()) return std::nullopt;
@@ -97,6 +112,7 @@ void installe_les_services_qt() {
     platform::Seams& s = platform::seams();
     s.show_message = message_box;
     s.choose_open_file = open_file_dialog;
+    s.choose_save_file = save_file_dialog;
     s.choose_colour = colour_dialog;
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };

@@ -26,6 +26,13 @@ void Recorder::install() {
         open_answers.pop_front();
         return answer;
     };
+    s.choose_save_file = [this](const platform::SaveFileRequest& request) -> std::optional<QString> {
+        save_requests.push_back(request);
+        if (save_answers.empty()) return std::nullopt;
+        auto answer = save_answers.front();
+        save_answers.pop_front();
+        return answer;
+    };
     s.choose_colour = [this](platform::Rgb initial) -> std::optional<platform::Rgb> {
         colour_requests.push_back(initial);
         if (colour_answers.empty()) return std::nullopt;
