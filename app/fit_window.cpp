@@ -123,7 +123,7 @@ void FenetreAjustement::construit() {
     Label_chi2 = valeur(this, "Label_chi2");
     rangee(fit_text::kChi2Caption, Label_chi2);
     Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
-    rangee(QStringLiteral("Tau de l'histogramme (durée moyenne) ="), Label_tau_histogramme);
+    rangee(fit_text::kHistogramTauCaption, Label_tau_histogramme);
     resultats->setColumnStretch(3, 1);
     colonne->addLayout(resultats);
     Label_etat = make<QLabel>(this, "Label_etat");

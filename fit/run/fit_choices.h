@@ -14,6 +14,7 @@ struct FitChoices {
     fit::Method method = fit::Method::unbinned;
     double unit_ns = 10;  // nanoseconds in one unit of the durations
     bool log_counts = false;
+    std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"

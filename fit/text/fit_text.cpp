@@ -77,6 +77,7 @@ const QString kTauCaption = QStringLiteral("Tau ajusté =");
 const QString kBackgroundCaption = QStringLiteral("fond =");
 const QString kEventsCaption = QStringLiteral("événements dans la fenêtre =");
 const QString kChi2Caption = QStringLiteral("chi2 / ddl =");
+const QString kHistogramTauCaption = QStringLiteral("Tau de l'histogramme (durée moyenne) =");
 
 namespace {
 

@@ -30,6 +30,8 @@ extern const QString kTauCaption;         // "Tau ajusté ="
 extern const QString kBackgroundCaption;  // "fond ="
 extern const QString kEventsCaption;      // "événements dans la fenêtre ="
 extern const QString kChi2Caption;        // "chi2 / ddl ="
+// The mean Tau of the histogram (the main window's), shown beside the fit.
+extern const QString kHistogramTauCaption;  // "Tau de l'histogramme (durée moyenne) ="
 
 // "exponentielle + fond", "exponentielle seule"; "non binné", "histogramme".
 QString text(fit::Model model);
