@@ -203,8 +203,12 @@ void FenetreAjustement::choix_modifie() {
                                   nouveaux.model != choix_.model || nouveaux.method != choix_.method;
     const bool change = autre_ajustement || nouveaux.unit_ns != choix_.unit_ns ||
                         nouveaux.log_counts != choix_.log_counts;
+    if (!change) {
+        montre_le_resultat();  // a field left as it was, or mended back: its results again
+        return;
+    }
     choix_ = nouveaux;
-    if (change) ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
+    ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
     // The earlier points are fits of another window or model.
     if (autre_ajustement) convergence_.restart();
     ajuste(autre_ajustement);

@@ -6,6 +6,7 @@
 #include "load_fixture.h"
 #include "support/toy_durations.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 
@@ -47,6 +48,10 @@ TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
     EXPECT_EQ(form.fenetre_ajustement(), &fenetre);
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_EQ(form.findChildren<FenetreAjustement*>().size(), 1);
+    // Closing the program with the focus in a field: the field is read once
+    // more while the windows go, and the run's state must still be there.
+    QApplication::setActiveWindow(&fenetre);
+    fenetre.Edit_tmin->setFocus();
 }
 
 TEST_F(FitWindow, EveryLoadRefitsAndGrowsTheConvergenceSeriesUntilTheFileIsShortened) {
