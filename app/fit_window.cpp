@@ -107,8 +107,11 @@ void FenetreAjustement::construit() {
         auto* c = new QLabel(caption, this);
         c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultats->addWidget(c, rang, 0);
-        resultats->addWidget(value, rang, 1);
-        if (beside) resultats->addWidget(beside, rang, 2);
+        auto* ligne = new QHBoxLayout;
+        ligne->addWidget(value);
+        if (beside) ligne->addWidget(beside);
+        ligne->addStretch();
+        resultats->addLayout(ligne, rang, 1);
         ++rang;
     };
     Label_tau = valeur(this, "Label_tau");
@@ -124,7 +127,7 @@ void FenetreAjustement::construit() {
     rangee(fit_text::kChi2Caption, Label_chi2);
     Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
     rangee(fit_text::kHistogramTauCaption, Label_tau_histogramme);
-    resultats->setColumnStretch(3, 1);
+    resultats->setColumnStretch(1, 1);
     colonne->addLayout(resultats);
     Label_etat = make<QLabel>(this, "Label_etat");
     Label_etat->setWordWrap(true);
