@@ -119,9 +119,10 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
 void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
     donnees_->setData(vec(v.centre), vec(v.count), true);
     barres_->setData(vec(v.error));
-    courbe_->setData(vec(v.centre), vec(v.expected.size() == v.size() ? v.expected : std::vector<double>()), true);
-    residus_points_->setData(vec(v.residual.size() == v.size() ? v.centre : std::vector<double>()), vec(v.residual),
-                             true);
+    // Without a fit the curve and the residuals are empty.
+    const bool fitted = v.expected.size() == v.size() && v.residual.size() == v.size();
+    courbe_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.expected), true);
+    residus_points_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.residual), true);
     const double from = v.size() ? v.lower.front() : 0;
     const double to = v.size() ? v.upper.back() : 1;
     if (std::isfinite(v.background)) {

@@ -58,7 +58,6 @@ double valeur_de(const QLineEdit* field, double fallback) {
 FenetreAjustement::FenetreAjustement(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("FenetreAjustement"));
     setWindowTitle(QStringLiteral("vorns - ajustement"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     FitChoices defaut;
     defaut.t_min = valeur_de(form.Edit8, defaut.t_min);
     defaut.t_max = valeur_de(form.Edit6, defaut.t_max);
@@ -67,6 +66,12 @@ FenetreAjustement::FenetreAjustement(TForm1& form) : QWidget(&form, Qt::Window),
     montre_les_choix();
     resize(760, 720);
     ajuste(true);
+}
+
+FenetreAjustement::~FenetreAjustement() {
+    // A field that loses the focus as the window goes reports an edit: no
+    // longer to this window, nor to the run's state it reads.
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
 }
 
 void FenetreAjustement::construit() {

@@ -24,6 +24,7 @@ public:
     // Takes t min and t max from the main window's dX and X max unless the
     // settings file remembers them, and fits the run as it stands.
     explicit FenetreAjustement(TForm1& form);
+    ~FenetreAjustement() override;
 
     // Fields
     QLineEdit* Edit_tmin = nullptr;

@@ -1,6 +1,5 @@
 // Connects every control to its handler, each inside the error report, and
 // starts the window: its creation, then the refresh timer.
-#include "app/fit_window.h"
 #include "app/tform1.h"
 #include "platform/report.h"
 
@@ -24,9 +23,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
 TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
-    // The fit window reads the run's state to the last (a field it loses the
-    // focus of while closing is read once more): it goes before that state.
-    delete ajustement_;
 }
 
 void TForm1::relieLesControles() {
