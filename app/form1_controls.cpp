@@ -264,8 +264,14 @@ void TForm1::creeLesControles() {
     SpeedButton_exit =
         flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
     for (QToolButton* b : {SpeedButton3, SpeedButton_exit}) b->setFont(bold(base, 9));
-    Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 422, 40});
+    // The last line takes the bar from the clock to the fit button, which ends
+    // under the comment's "Enregistrer".
+    Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 330, 40});
     Label15->setFont(bold(base, 14));
+    SpeedButton_ajustement = flat_button(this, "SpeedButton_ajustement", QStringLiteral("ajustement"),
+                                         {kMiddleX + 290, kBottomBarY + 6, 84, 28});
+    SpeedButton_ajustement->setFont(bold(base, 9));
+    SpeedButton_ajustement->setToolTip(QStringLiteral("Ajustement de la durée de vie"));
     Label38 = label(this, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);
@@ -338,7 +344,8 @@ void TForm1::creeLesControles() {
     ancres->etire(Memo2);
     ancres->etire(Memo4);
     for (QWidget* w : std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6,
-                                                      SpeedButton3, SpeedButton_exit, Label15}) {
+                                                      SpeedButton3, SpeedButton_exit, Label15,
+                                                      SpeedButton_ajustement}) {
         ancres->suit(w);
     }
     ancres->suit(Label38, true);

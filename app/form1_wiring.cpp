@@ -53,6 +53,7 @@ void TForm1::relieLesControles() {
     relie(this, Panel5, &Panel::clicked, &TForm1::Panel5Click);
     relie(this, Panel7, &Panel::clicked, &TForm1::Panel7Click);
     relie(this, SpeedButton_exit, &QToolButton::clicked, &TForm1::SpeedButton_exitClick);
+    relie(this, SpeedButton_ajustement, &QToolButton::clicked, &TForm1::SpeedButton_ajustementClick);
 
     relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
 }

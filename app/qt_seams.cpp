@@ -21,17 +21,33 @@ void message_box(const QString& text) {
     box.exec();
 }
 
-std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request) {
+// The file dialog of either kind, with its one filter and proposed name; the
+// chosen file, or nothing when cancelled.
+template <class Request>
+std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode mode,
+                                   QFileDialog::AcceptMode accept, const QString& default_suffix) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
     const QString filter =
         request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
     dialog.setNameFilter(filter);
     dialog.selectNameFilter(filter);
+    if (!default_suffix.isEmpty()) dialog.setDefaultSuffix(default_suffix);
     if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request) {
+    return file_dialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen, QString());
+}
+
+std::optional<QString> save_file_dialog(const platform::SaveFileRequest& request) {
+    // The extension of the filter when the name is typed without one.
+    QString suffix = request.filter_pattern.section(QLatin1Char('.'), -1);
+    if (suffix.contains(QLatin1Char('*'))) suffix.clear();
+    return file_dialog(request, QFileDialog::AnyFile, QFileDialog::AcceptSave, suffix);
 }
 
 std::optional<QRgb> colour_dialog(QRgb initial) {
@@ -97,6 +113,7 @@ void installe_les_services_qt() {
     platform::Seams& s = platform::seams();
     s.show_message = message_box;
     s.choose_open_file = open_file_dialog;
+    s.choose_save_file = save_file_dialog;
     s.choose_colour = colour_dialog;
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+class FenetreAjustement;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -130,6 +132,7 @@ public:
     QToolButton* setup_SpeedButton6 = nullptr;
     QToolButton* SpeedButton3 = nullptr;  // "about"
     QToolButton* SpeedButton_exit = nullptr;
+    QToolButton* SpeedButton_ajustement = nullptr;  // "ajustement": opens the fit window
     QLabel* Label15 = nullptr;  // "Last line"
     QLabel* Label38 = nullptr;  // "File name"
 
@@ -172,6 +175,10 @@ public:
     void setup_SpeedButton6Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // Opens the fit window, or brings it to the front.
+    void SpeedButton_ajustementClick();
+    // The fit window, once opened (it is then kept, hidden when closed).
+    FenetreAjustement* fenetre_ajustement() const { return ajustement_; }
     void Panel5Click();
     void Panel7Click();
 
@@ -225,6 +232,7 @@ protected:
 
 private:
     std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
+    FenetreAjustement* ajustement_ = nullptr;  // a child window of this one
 
     void creeLesControles();   // builds every control with its name, caption and default
     void relieLesControles();  // connects every control to its handler

@@ -15,11 +15,16 @@
 //   whole_load_decimal_comma  the whole load of a file written with ',' marks
 //   lifetime_fit         fit::fit_lifetime of the records, exponential plus
 //                        background on [10, 2000], with its interval and chi2
+//   reload_repainted     the whole load and the event processing after it
+//                        (the repaints, the plots' queued redraws), fit window closed
+//   reload_fit_window    the same with the fit window open: its fit, its texts,
+//                        its histogram and convergence plots redrawn
 //
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
 #include "analysis/record_pass.h"
+#include "app/fit_window.h"
 #include "app/tform1.h"
 #include "bench/bench_files.h"
 #include "bench/bench_text.h"
@@ -118,6 +123,24 @@ Work lifetime_fit(int events) {
     };
 }
 
+// The whole load with what the event loop does after it, timed together, the
+// fit window open or closed.
+Work reload_repainted(int events, bool fit_window) {
+    const QString path = run_file(events);
+    load(path);
+    FenetreAjustement* window = g_form->fenetre_ajustement();
+    if (fit_window && !(window && window->isVisible())) {
+        g_form->SpeedButton_ajustementClick();
+    } else if (!fit_window && window) {
+        window->hide();
+    }
+    QCoreApplication::processEvents();
+    return [path] {
+        g_form->charge_le_fichier(path);
+        QCoreApplication::processEvents();
+    };
+}
+
 Work work_by_name(const std::string& name, int events) {
     if (name == "whole_load") return whole_load(events, false);
     if (name == "whole_load_decimal_comma") return whole_load(events, true);
@@ -128,6 +151,8 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
     if (name == "lifetime_fit") return lifetime_fit(events);
+    if (name == "reload_repainted") return reload_repainted(events, false);
+    if (name == "reload_fit_window") return reload_repainted(events, true);
     return {};
 }
 
@@ -267,6 +292,8 @@ int main(int argc, char** argv) {
         for (const Figure& f : kFigures) each(f.work, n);
     }
     each("whole_load_decimal_comma", 50000);
+    each("reload_repainted", 50000);
+    each("reload_fit_window", 50000);
 
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
@@ -303,6 +330,15 @@ int main(int argc, char** argv) {
         }
     }
     line("whole_load_decimal_comma/50000", "whole charge_le_fichier, decimal-comma file", 50);
+    line("reload_repainted/50000", "whole reload with its repaints, fit window closed", 0);
+    line("reload_fit_window/50000", "whole reload with its repaints, fit window open", 0);
+    const auto closed = medians.find("reload_repainted/50000");
+    const auto open = medians.find("reload_fit_window/50000");
+    if (closed != medians.end() && open != medians.end()) {
+        const double more = open->second - closed->second;
+        std::printf("%-58s %9s ms  target <= 10 ms  %s\n", "fit window open: whole reload takes more by, 50000",
+                    fixed_text(more, 3).c_str(), more <= 10 ? "met" : "MISSED");
+    }
 
     const auto small = medians.find("whole_load/5000");
     const auto big = medians.find("whole_load/50000");

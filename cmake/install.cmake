@@ -8,7 +8,7 @@ set(VORNS_APP_ID org.vorns.vorns)  # the desktop entry and the metainfo are name
 set(VORNS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vorns)
 set(VORNS_GENERATED_DATA ${CMAKE_BINARY_DIR}/data)
 
-install(TARGETS vorns RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vorns vorns-fit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET vorns-acquisition)
   install(TARGETS vorns-acquisition RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -27,12 +27,16 @@ endforeach()
 configure_file(${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.metainfo.xml.in
   ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-configure_file(${CMAKE_SOURCE_DIR}/data/vorns.1 ${VORNS_GENERATED_DATA}/vorns.1 @ONLY)
-add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/vorns.1.gz
-  COMMAND gzip -9nf -k ${VORNS_GENERATED_DATA}/vorns.1
-  DEPENDS ${VORNS_GENERATED_DATA}/vorns.1)
-add_custom_target(vorns_manual ALL DEPENDS ${VORNS_GENERATED_DATA}/vorns.1.gz)
-install(FILES ${VORNS_GENERATED_DATA}/vorns.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(VORNS_MANUALS)
+foreach(page vorns.1 vorns-fit.1)
+  configure_file(${CMAKE_SOURCE_DIR}/data/${page} ${VORNS_GENERATED_DATA}/${page} @ONLY)
+  add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/${page}.gz
+    COMMAND gzip -9nf -k ${VORNS_GENERATED_DATA}/${page}
+    DEPENDS ${VORNS_GENERATED_DATA}/${page})
+  list(APPEND VORNS_MANUALS ${VORNS_GENERATED_DATA}/${page}.gz)
+endforeach()
+add_custom_target(vorns_manual ALL DEPENDS ${VORNS_MANUALS})
+install(FILES ${VORNS_MANUALS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package: vorns_<version>_<arch>.deb, its Depends worked out from
 # the libraries the two programs use.
@@ -47,6 +51,8 @@ reloads it, sorts the durations into a histogram of equal classes and shows
 the mean lifetime Tau, the half-life, C0 and the initial activity, with a plot
 of the records and a plot of the histogram.
 .
+Its fit window fits the lifetime with its uncertainty and a flat background
+while the run goes on; vorns-fit does the same fit of data files from a script.
 The package also holds vorns-acquisition, a simulator that writes such a
 file, and sample runs.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

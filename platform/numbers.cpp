@@ -78,7 +78,9 @@ std::int32_t str_to_int(QStringView text) {
     return static_cast<std::int32_t>(value);
 }
 
-long double str_to_float(QStringView text) {
+long double str_to_float(QStringView text) { return str_to_float(text, g_decimal_separator); }
+
+long double str_to_float(QStringView text, QChar separator) {
     // Build an ASCII copy with '.' as the mark, validating the shape as we go.
     std::string buf;
     qsizetype i = 0;
@@ -98,7 +100,7 @@ long double str_to_float(QStringView text) {
         if (is_digit(c)) {
             buf.push_back(static_cast<char>(c.unicode()));
             ++mantissa_digits;
-        } else if (c == g_decimal_separator && !seen_separator) {
+        } else if (c == separator && !seen_separator) {
             seen_separator = true;
             buf.push_back('.');
         } else {
@@ -160,13 +162,17 @@ long double checked_value(long double value) {
     return value;
 }
 
-QString general(long double value) {
+QString general(long double value) { return general(value, g_decimal_separator); }
+
+QString general(long double value, QChar separator) {
     // Counts and class bounds: the digits of the integer, no separator.
     if (std::fabs(value) < 1e15L && value == std::trunc(value)) return QString::number(static_cast<qint64>(value));
-    return general_par_chiffres(value);
+    return general_par_chiffres(value, separator);
 }
 
-QString general_par_chiffres(long double value) {
+QString general_par_chiffres(long double value) { return general_par_chiffres(value, g_decimal_separator); }
+
+QString general_par_chiffres(long double value, QChar separator) {
     if (std::isnan(value)) raise_invalid_operation();
     if (std::isinf(value)) raise_overflow();
     if (value == 0) return QStringLiteral("0");
@@ -174,7 +180,7 @@ QString general_par_chiffres(long double value) {
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     std::string out;
     if (d.negative) out.push_back('-');
-    const char sep = static_cast<char>(g_decimal_separator.unicode() < 128 ? g_decimal_separator.unicode() : '.');
+    const char sep = static_cast<char>(separator.unicode() < 128 ? separator.unicode() : '.');
     const int nd = static_cast<int>(d.digits.size());
     if (d.exponent >= -5 && d.exponent <= 14) {
         if (d.exponent < 0) {
@@ -201,7 +207,7 @@ QString general_par_chiffres(long double value) {
         out.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, d.exponent).ptr);
     }
     QString s = QString::fromLatin1(out);
-    if (g_decimal_separator.unicode() >= 128) s.replace(QLatin1Char('.'), g_decimal_separator);
+    if (separator.unicode() >= 128) s.replace(QLatin1Char('.'), separator);
     return s;
 }
 

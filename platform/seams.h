@@ -19,9 +19,19 @@ struct OpenFileRequest {
     QString filter_pattern;      // "*.txt*"
 };
 
+// A file to save: the dialog asks before replacing an existing one.
+struct SaveFileRequest {
+    QString title;
+    QString initial_folder;
+    QString file_name;           // proposed name
+    QString filter_description;  // "Images PNG"
+    QString filter_pattern;      // "*.png"
+};
+
 struct Seams {
     std::function<void(const QString& text)> show_message;
     std::function<std::optional<QString>(const OpenFileRequest& request)> choose_open_file;
+    std::function<std::optional<QString>(const SaveFileRequest& request)> choose_save_file;
     std::function<std::optional<Rgb>(Rgb initial)> choose_colour;
     // Plays a wave file without waiting; returns the player's error text, if any.
     std::function<std::optional<QString>(const QString& path)> play_wave;

@@ -261,9 +261,12 @@ std::optional<QString> write_text_lines(const QString& path, const QStringList& 
 }
 
 std::optional<QString> save_text_lines(const QString& path, const QStringList& lines) {
+    return save_bytes(path, encode_lines(lines));
+}
+
+std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const QByteArray bytes = encode_lines(lines);
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         QString reason = file.errorString();
         file.cancelWriting();

@@ -72,5 +72,7 @@ std::optional<QStringList> try_read_text_lines(const QString& path, int max_line
 std::optional<QString> write_text_lines(const QString& path, const QStringList& lines);
 // Write through a temporary file so that a failed write leaves the old file whole.
 std::optional<QString> save_text_lines(const QString& path, const QStringList& lines);
+// The same for bytes as they stand (an image).
+std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace platform

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh python3 python3-numpy python3-iminuit
 
 cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF >/dev/null
-cmake --build build-rel --target vorns-acquisition vorns-fit-check -j "$(nproc)"
+cmake --build build-rel --target vorns-acquisition vorns-fit -j "$(nproc)"
 echo "== vorns: validation of the lifetime fit ($(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg))"
 exec /usr/bin/python3 fit/validation/validate.py --acquisition build-rel/bin/vorns-acquisition \
-     --check build-rel/bin/vorns-fit-check "$@"
+     --fit build-rel/bin/vorns-fit "$@"

@@ -1,7 +1,12 @@
-// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about]
+// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--wait SECONDS]
 // Opens the main window as the program does, loads DATA_FILE when given,
-// optionally opens the setup and about panels, and saves the window's picture.
+// optionally opens the setup and about panels, and saves the window's picture;
+// with --fit, opens the fit window and saves its picture instead (with
+// --convergence, on its convergence tab). --wait takes the picture after that
+// many seconds instead of 1.5, the refresh tick following the file meanwhile,
+// and prints how many reloads the tick made and the points of the convergence.
 #include "app/application.h"
+#include "app/fit_window.h"
 #include "app/qt_seams.h"
 #include "app/tform1.h"
 #include "platform/report.h"
@@ -27,11 +32,24 @@ int main(int argc, char* argv[]) {
     QString data_file;
     bool setup = false;
     bool about = false;
+    bool fit = false;
+    bool convergence = false;
+    int wait_ms = 1500;
+    bool wait_value = false;
     for (const QString& argument : QApplication::arguments().mid(1)) {
-        if (argument == QStringLiteral("--setup")) {
+        if (wait_value) {
+            wait_ms = argument.toInt() * 1000;
+            wait_value = false;
+        } else if (argument == QStringLiteral("--wait")) {
+            wait_value = true;
+        } else if (argument == QStringLiteral("--setup")) {
             setup = true;
         } else if (argument == QStringLiteral("--about")) {
             about = true;
+        } else if (argument == QStringLiteral("--fit")) {
+            fit = true;
+        } else if (argument == QStringLiteral("--convergence")) {
+            fit = convergence = true;
         } else if (output.isEmpty()) {
             output = argument;
         } else {
@@ -39,7 +57,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (output.isEmpty()) {
-        std::fputs("usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about]\n", stderr);
+        std::fputs("usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--wait SECONDS]\n", stderr);
         return 2;
     }
 
@@ -55,10 +73,19 @@ int main(int argc, char* argv[]) {
         }
         if (setup) form.setup_SpeedButton6Click();
         if (about) form.SpeedButton3Click();
+        if (fit) {
+            form.SpeedButton_ajustementClick();
+            if (convergence) form.fenetre_ajustement()->Onglets->setCurrentIndex(1);
+        }
     });
     int status = 0;
-    QTimer::singleShot(1500, &form, [&] {
-        if (!form.grab().save(output)) {
+    QTimer::singleShot(wait_ms, &form, [&] {
+        if (FenetreAjustement* f = form.fenetre_ajustement()) {
+            std::fprintf(stderr, "vorns-grab: %d reloads by the tick, %zu points in the convergence series\n",
+                         form.rechargements_par_le_timer, f->convergence().points().size());
+        }
+        QWidget* shown = fit ? static_cast<QWidget*>(form.fenetre_ajustement()) : &form;
+        if (!shown || !shown->grab().save(output)) {
             std::fprintf(stderr, "vorns-grab: cannot write %s\n", qPrintable(output));
             status = 1;
         }

@@ -70,3 +70,85 @@ QString status_line(const fit::Result& r) {
 }
 
 }  // namespace fit_text
+
+namespace fit_text {
+
+const QString kTauCaption = QStringLiteral("Tau ajusté =");
+const QString kBackgroundCaption = QStringLiteral("fond =");
+const QString kEventsCaption = QStringLiteral("événements dans la fenêtre =");
+const QString kChi2Caption = QStringLiteral("chi2 / ddl =");
+const QString kHistogramTauCaption = QStringLiteral("Tau de l'histogramme (durée moyenne) =");
+
+namespace {
+
+const QString kNothing = QStringLiteral("\u2014");
+
+// The time of `units` units worth unit_ns each, in ns below a microsecond, else in µs.
+QString time_text(double tau, double sigma, double unit_ns) {
+    if (!(unit_ns > 0) || !std::isfinite(unit_ns)) return {};
+    const double ns = tau * unit_ns;
+    if (!std::isfinite(ns)) return {};
+    if (std::fabs(ns) < 1000) return value_with_uncertainty(ns, sigma * unit_ns) + QStringLiteral(" ns");
+    return value_with_uncertainty(ns / 1000, sigma * unit_ns / 1000) + QStringLiteral(" \u00B5s");
+}
+
+QString background_text(const fit::Result& r) {
+    if (r.model == fit::Model::exp_only || !std::isfinite(r.background_fraction)) return kNothing;
+    if (r.background_at_limit()) return QStringLiteral("0 (à la limite)");
+    return value_with_uncertainty(100 * r.background_fraction, 100 * r.background_fraction_error) +
+           QStringLiteral(" %");
+}
+
+QString chi2_text(const fit::Goodness& g) {
+    const auto note = [&g] {
+        const std::string_view t = fit::text(g.note);
+        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    };
+    if (!std::isfinite(g.chi2)) return g.note == fit::GoodnessNote::ok ? kNothing : note();
+    QString text = platform::format_picture("0.#", g.chi2) + QStringLiteral(" / ") + platform::decimal(g.ndf);
+    if (g.note != fit::GoodnessNote::ok || !std::isfinite(g.p_value)) return text + QStringLiteral(" ; ") + note();
+    const QString p = g.p_value < 0.001 ? QStringLiteral("< ") + platform::format_picture("0.###", 0.001)
+                                        : QStringLiteral("= ") + platform::format_picture("0.###", g.p_value);
+    return text + QStringLiteral(", p ") + p;
+}
+
+}  // namespace
+
+QString text(fit::Model model) {
+    return model == fit::Model::exp_only ? QStringLiteral("exponentielle seule") : QStringLiteral("exponentielle + fond");
+}
+
+QString text(fit::Method method) {
+    return method == fit::Method::binned ? QStringLiteral("histogramme") : QStringLiteral("non binné");
+}
+
+ResultLines result_lines(const fit::Result& r, double unit_ns) {
+    ResultLines lines;
+    lines.status = status_line(r);
+    lines.events = platform::general(r.events);
+    const bool lifetime = r.status == fit::Status::converged && std::isfinite(r.tau);
+    if (!lifetime) {
+        lines.tau = lines.background = lines.chi2 = kNothing;
+        return lines;
+    }
+    lines.tau = value_with_uncertainty(r.tau, r.tau_error);
+    lines.interval = interval_text(r);
+    lines.tau_time = time_text(r.tau, r.tau_error, unit_ns);
+    lines.background = background_text(r);
+    lines.chi2 = chi2_text(r.goodness);
+    return lines;
+}
+
+QStringList text_lines(const ResultLines& lines) {
+    const QString tau = kTauCaption + QLatin1Char(' ') + lines.tau +
+                        (lines.interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.interval);
+    QStringList out{tau};
+    if (!lines.tau_time.isEmpty()) out.append(QString(kTauCaption.size() + 1, QLatin1Char(' ')) + lines.tau_time);
+    out.append(kBackgroundCaption + QLatin1Char(' ') + lines.background);
+    out.append(kEventsCaption + QLatin1Char(' ') + lines.events);
+    out.append(kChi2Caption + QLatin1Char(' ') + lines.chi2);
+    out.append(lines.status);
+    return out;
+}
+
+}  // namespace fit_text

@@ -4,6 +4,7 @@
 #include "fit/lifetime_fit.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace fit_text {
 
@@ -19,5 +20,46 @@ QString interval_text(const fit::Result& result);
 
 // The status and, for a converged fit, each of its warnings, " ; " apart.
 QString status_line(const fit::Result& result);
+
+}  // namespace fit_text
+
+namespace fit_text {
+
+// The captions of the results, as the fit window and vorns-fit show them.
+extern const QString kTauCaption;         // "Tau ajusté ="
+extern const QString kBackgroundCaption;  // "fond ="
+extern const QString kEventsCaption;      // "événements dans la fenêtre ="
+extern const QString kChi2Caption;        // "chi2 / ddl ="
+// The mean Tau of the histogram (the main window's), shown beside the fit.
+extern const QString kHistogramTauCaption;  // "Tau de l'histogramme (durée moyenne) ="
+
+// "exponentielle + fond", "exponentielle seule"; "non binné", "histogramme".
+QString text(fit::Model model);
+QString text(fit::Method method);
+
+// Everything a fit shows, one text per result; the window puts each beside its
+// caption, vorns-fit prints them as lines (text_lines).
+struct ResultLines {
+    QString tau;         // "219.7 ± 3.1" in the data's units; "—" without a lifetime
+    QString interval;    // "(−2.9 / +3.4)" when visibly asymmetric, else empty
+    QString tau_time;    // "2.197 ± 0.031 µs" (or ns) with one unit worth unit_ns; empty without a lifetime
+    QString background;  // "2.1 ± 0.4 %", "0 (à la limite)"; "—" for the exponential alone or without a fit
+    QString events;      // in the window (the histogram method: in the fitted classes)
+    QString chi2;        // "52.3 / 47, p = 0.28", or the chi2 and why there is no p-value
+    QString status;      // status_line()
+};
+
+// `unit_ns`: nanoseconds in one unit of the durations (the time line is left
+// empty unless it is a finite number above 0).
+ResultLines result_lines(const fit::Result& result, double unit_ns);
+
+// The results as the lines of a text report, captions first:
+//   Tau ajusté = 219.7 ± 3.1 (−2.9 / +3.4)
+//                2.197 ± 0.031 µs
+//   fond = 2.1 ± 0.4 %
+//   événements dans la fenêtre = 4987
+//   chi2 / ddl = 52.3 / 47, p = 0.28
+//   convergé
+QStringList text_lines(const ResultLines& lines);
 
 }  // namespace fit_text

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes reference_fits.h beside it: a handful of small data sets, drawn as
-tests/fit/toy_durations.h draws them, fitted by iminuit (minuit_fits.py). The
+tests/support/toy_durations.h draws them, fitted by iminuit (minuit_fits.py). The
 unit tests fit the same data sets with vorns and compare.
 
     /usr/bin/python3 fit/validation/make_reference.py"""
@@ -99,7 +99,7 @@ def main():
     with open(path, "w") as f:
         f.write("#pragma once\n"
                 "// Written by make_reference.py beside it (iminuit: MIGRAD, HESSE, MINOS); do not edit.\n"
-                "// Each data set is drawn by toy_durations (tests/fit/toy_durations.h).\n"
+                "// Each data set is drawn by toy_durations (tests/support/toy_durations.h).\n"
                 '#include "fit/lifetime_fit.h"\n\n'
                 "struct ReferenceFit {\n"
                 "    const char* name;\n"

@@ -1,6 +1,6 @@
 #pragma once
 // Written by make_reference.py beside it (iminuit: MIGRAD, HESSE, MINOS); do not edit.
-// Each data set is drawn by toy_durations (tests/fit/toy_durations.h).
+// Each data set is drawn by toy_durations (tests/support/toy_durations.h).
 #include "fit/lifetime_fit.h"
 
 struct ReferenceFit {

@@ -12,7 +12,7 @@ needs and runs it.
 Prints one line per check with its tolerance and "met" or "MISSED"; exits
 with status 1 when a check is missed.
 
-    validate.py --acquisition PATH --check PATH [--toys-scale X]"""
+    validate.py --acquisition PATH --fit PATH [--toys-scale X]"""
 import argparse
 import json
 import math
@@ -54,8 +54,8 @@ class Report:
 
 
 class Tools:
-    def __init__(self, acquisition, check, folder):
-        self.acquisition, self.check, self.folder = acquisition, check, folder
+    def __init__(self, acquisition, fit, folder):
+        self.acquisition, self.vorns_fit, self.folder = acquisition, fit, folder
 
     def simulate(self, name, events, background, seed, decimals=0):
         path = os.path.join(self.folder, name)
@@ -64,8 +64,10 @@ class Tools:
                         "--decimals", str(decimals), "--seed", str(seed)], check=True)
         return path
 
-    def fit(self, files, *options):
-        out = subprocess.run([self.check, *options, *files], check=True, capture_output=True, text=True).stdout
+    def fit(self, files, *options, details=True):
+        # vorns-fit --json: one object a file; --details adds the durations it fitted.
+        out = subprocess.run([self.vorns_fit, "--json", *(["--details"] if details else []), *options, "--", *files],
+                             check=True, capture_output=True, text=True).stdout
         return [json.loads(line) for line in out.splitlines()]
 
 
@@ -81,7 +83,7 @@ def pulls(tools, report, scale):
             for first in range(0, toys, 100):
                 files = [tools.simulate(f"toy{i}.txt", events, background, 7_000_000 * (events + 1) + 1000 * int(100 * background) + i)
                          for i in range(first, min(toys, first + 100))]
-                results += tools.fit(files, "--tmin", "10", "--tmax", "2200")
+                results += tools.fit(files, "--tmin", "10", "--tmax", "2200", details=False)
                 for f in files:
                     os.remove(f)
             fitted = [r for r in results if r["status"] == "converged"]
@@ -114,7 +116,7 @@ def common(report, name, vorns, win, minuit_valid):
 
 
 def compare_unbinned(tools, report, name, path, tmin, tmax, dX):
-    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax), "--dx", str(dX), "--durations")[0]
+    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax), "--dx", str(dX))[0]
     win = mf.Window(vorns["durations"], tmin, tmax)
     m = mf.fit_exp_flat(win)
     common(report, name, vorns, win, m["valid"])
@@ -133,7 +135,7 @@ def compare_unbinned(tools, report, name, path, tmin, tmax, dX):
 
 
 def compare_at_limit(tools, report, name, path, tmin, tmax):
-    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax), "--durations")[0]
+    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax))[0]
     win = mf.Window(vorns["durations"], tmin, tmax)
     alone = mf.fit_exp(win)
     common(report, name, vorns, win, alone["valid"])
@@ -144,7 +146,7 @@ def compare_at_limit(tools, report, name, path, tmin, tmax):
 
 
 def compare_exponential(tools, report, name, path, tmin, tmax):
-    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax), "--model", "exp", "--durations")[0]
+    vorns = tools.fit([path], "--tmin", str(tmin), "--tmax", str(tmax), "--model", "exp")[0]
     win = mf.Window(vorns["durations"], tmin, tmax)
     m = mf.fit_exp(win)
     common(report, name, vorns, win, m["valid"])
@@ -155,8 +157,8 @@ def compare_exponential(tools, report, name, path, tmin, tmax):
 
 
 def compare_binned(tools, report, name, path, tmin, tmax, dX, n_classe, skipped, background):
-    options = ["--tmin", str(tmin), "--tmax", str(tmax), "--dx", str(dX), "--classes", str(n_classe),
-               "--skip", str(skipped), "--method", "binned", "--model", "exp+flat" if background else "exp", "--durations"]
+    options = ["--tmin", str(tmin), "--tmax", str(tmax), "--dx", str(dX), "--xmax", str(n_classe * dX),
+               "--skip-classes", str(skipped), "--method", "binned", "--model", "exp+flat" if background else "exp"]
     vorns = tools.fit([path], *options)[0]
     counts = mf.class_counts(vorns["durations"], dX, n_classe)
     first = max(skipped, math.ceil(tmin / dX - 1e-9))
@@ -194,13 +196,13 @@ def comparisons(tools, report):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--acquisition", required=True)
-    parser.add_argument("--check", required=True)
+    parser.add_argument("--fit", required=True, help="the vorns-fit program")
     parser.add_argument("--toys-scale", type=float, default=1.0, help="multiplies the number of toys")
     parser.add_argument("--no-pulls", action="store_true")
     args = parser.parse_args()
     report = Report()
     with tempfile.TemporaryDirectory(prefix="vorns-fit-", dir="/dev/shm" if os.path.isdir("/dev/shm") else None) as folder:
-        tools = Tools(args.acquisition, args.check, folder)
+        tools = Tools(args.acquisition, args.fit, folder)
         print("== comparison with iminuit on the same events")
         comparisons(tools, report)
         if not args.no_pulls:

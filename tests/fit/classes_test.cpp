@@ -4,7 +4,7 @@
 #include "analysis/class_table.h"
 #include "fit/binned.h"
 #include "support/series.h"
-#include "toy_durations.h"
+#include "support/toy_durations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Inputs that have no lifetime to show, or a lifetime with a warning: each
 // ends on its status, in a bounded time.
 #include "fit/lifetime_fit.h"
-#include "toy_durations.h"
+#include "support/toy_durations.h"
 
 #include <gtest/gtest.h>
 

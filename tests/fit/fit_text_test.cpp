@@ -2,6 +2,7 @@
 // interval shown only when it is visibly asymmetric, the status line.
 #include "fit/text/fit_text.h"
 #include "platform/numbers.h"
+#include "support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -56,4 +57,55 @@ TEST(FitText, IntervalWhenVisiblyAsymmetricAndStatusWithItsWarnings) {
                                 "erreur sur tau supérieure à tau / 2"));
     r.status = fit::Status::no_decay_signal;
     EXPECT_EQ(fit_text::status_line(r), QString::fromUtf8("pas de signal de décroissance"));
+}
+
+// The result lines of the fit window and of vorns-fit, in both decimal marks.
+TEST(FitText, ResultLinesOfConvergedAndFailedFits) {
+    fit::Result r;
+    r.status = fit::Status::converged;
+    r.events = 4987;
+    r.tau = 219.74;
+    r.tau_error = 3.14;
+    r.tau_lower = 216.6;
+    r.tau_upper = 223.0;
+    r.background_fraction = 0.0213;
+    r.background_fraction_error = 0.0042;
+    r.goodness.chi2 = 52.31;
+    r.goodness.ndf = 47;
+    r.goodness.p_value = 0.2768;
+    r.goodness.note = fit::GoodnessNote::ok;
+
+    platform::set_decimal_separator(QLatin1Char(','));
+    fit_text::ResultLines l = fit_text::result_lines(r, 10);
+    EXPECT_EQ(l.tau, QString::fromUtf8("219,7 ± 3,1"));
+    EXPECT_EQ(l.tau_time, QString::fromUtf8("2,197 ± 0,031 µs"));
+    EXPECT_EQ(l.background, QString::fromUtf8("2,13 ± 0,42 %"));
+    EXPECT_EQ(l.chi2, QString::fromUtf8("52,3 / 47, p = 0,277"));
+    EXPECT_EQ(fit_text::text_lines(l),
+              QStringList({QString::fromUtf8("Tau ajusté = 219,7 ± 3,1 (−3,1 / +3,3)"),
+                           QString::fromUtf8("             2,197 ± 0,031 µs"), QString::fromUtf8("fond = 2,13 ± 0,42 %"),
+                           QString::fromUtf8("événements dans la fenêtre = 4987"),
+                           QString::fromUtf8("chi2 / ddl = 52,3 / 47, p = 0,277"), QString::fromUtf8("convergé")}));
+
+    platform::set_decimal_separator(QLatin1Char('.'));
+    r.add(fit::Warning::background_at_limit);
+    r.goodness.p_value = 1e-7;
+    l = fit_text::result_lines(r, 0.5);
+    EXPECT_EQ(l.tau_time, QString::fromUtf8("109.9 ± 1.6 ns"));
+    EXPECT_EQ(l.background, QString::fromUtf8("0 (à la limite)"));
+    EXPECT_EQ(l.chi2, QString::fromUtf8("52.3 / 47, p < 0.001"));
+    r.goodness.note = fit::GoodnessNote::too_few_expected;
+    r.model = fit::Model::exp_only;
+    l = fit_text::result_lines(r, -1);  // a unit that is no duration: no time line
+    EXPECT_EQ(l.tau_time, QString());
+    EXPECT_EQ(l.background, QString::fromUtf8("—"));
+    EXPECT_TRUE(l.chi2.startsWith(QString::fromUtf8("52.3 / 47 ; p-valeur sans signification"))) << l.chi2;
+
+    r.status = fit::Status::too_few_events;
+    r.events = 7;
+    l = fit_text::result_lines(r, 10);
+    EXPECT_EQ(l.tau, QString::fromUtf8("—"));
+    EXPECT_EQ(l.tau_time, QString());
+    EXPECT_EQ(l.events, QStringLiteral("7"));
+    EXPECT_EQ(l.status, QString::fromUtf8("moins de 10 événements dans la fenêtre"));
 }

@@ -3,7 +3,7 @@
 // Tolerances: those of the validation against iminuit.
 #include "fit/lifetime_fit.h"
 #include "fit/validation/reference_fits.h"
-#include "toy_durations.h"
+#include "support/toy_durations.h"
 
 #include <gtest/gtest.h>
 

@@ -25,10 +25,12 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 expected="./usr/bin/vorns
 ./usr/bin/vorns-acquisition
+./usr/bin/vorns-fit
 ./usr/share/applications/org.vorns.vorns.desktop
 ./usr/share/icons/hicolor/256x256/apps/vorns.png
 ./usr/share/icons/hicolor/48x48/apps/vorns.png
 ./usr/share/icons/hicolor/scalable/apps/vorns.svg
+./usr/share/man/man1/vorns-fit.1.gz
 ./usr/share/man/man1/vorns.1.gz
 ./usr/share/metainfo/org.vorns.vorns.metainfo.xml
 ./usr/share/vorns/ding1.wav
@@ -76,6 +78,11 @@ read -r records events tau < <(awk -F'\t' '{ sub(/\r$/, "") }
   NR > 2 && /Heure/ { h = 1 }
   END { printf "%d %d %.3f\n", n, e, s / e }' "$samples/muon_run.txt")
 tau="$(echo "$tau" | sed 's/\.\?0*$//')"
+
+# The command-line fit, without a display: the sample run fitted, its records all read.
+fitted="$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/muon_run.txt" --json)" \
+  || fail "vorns-fit ended with an error"
+echo "$fitted" | grep -q '^{"status":"converged","events":[1-9]' || fail "vorns-fit: $fitted"
 
 # First start: the colour and a sample run chosen in the shipped folder.
 run VORNS_DRIVE_COLOUR=10,120,200 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" -- >"$work/first"

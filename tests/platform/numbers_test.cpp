@@ -255,6 +255,12 @@ TEST_P(Numbers, General_FifteenDigitsFixedOrExponentForm) {
     for (const Case& c : cases) {
         platform::set_decimal_separator(QLatin1Char(c.separator));
         EXPECT_EQ(platform::general(c.value), s(c.text)) << c.text;
+        // A given separator, whatever the program's: the texts of files and other programs.
+        const QChar other = QLatin1Char(c.separator == '.' ? ',' : '.');
+        QString with_other = s(c.text);
+        with_other.replace(QLatin1Char(c.separator), other);
+        EXPECT_EQ(platform::general(c.value, other), with_other) << c.text;
+        EXPECT_EQ(platform::str_to_float(with_other, other), platform::str_to_float(s(c.text))) << c.text;
     }
 }
 

@@ -13,6 +13,17 @@ Recorder& recorder() {
 
 void Recorder::clear() { *this = Recorder(); }
 
+namespace {
+// The next scripted answer of a dialog; none left: the dialog is cancelled.
+template <class T>
+std::optional<T> next_answer(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+}  // namespace
+
 void Recorder::install() {
     platform::Seams& s = platform::seams();
     s.show_message = [this](const QString& text) {
@@ -21,17 +32,15 @@ void Recorder::install() {
     };
     s.choose_open_file = [this](const platform::OpenFileRequest& request) -> std::optional<QString> {
         open_requests.push_back(request);
-        if (open_answers.empty()) return std::nullopt;
-        auto answer = open_answers.front();
-        open_answers.pop_front();
-        return answer;
+        return next_answer(open_answers);
+    };
+    s.choose_save_file = [this](const platform::SaveFileRequest& request) -> std::optional<QString> {
+        save_requests.push_back(request);
+        return next_answer(save_answers);
     };
     s.choose_colour = [this](platform::Rgb initial) -> std::optional<platform::Rgb> {
         colour_requests.push_back(initial);
-        if (colour_answers.empty()) return std::nullopt;
-        auto answer = colour_answers.front();
-        colour_answers.pop_front();
-        return answer;
+        return next_answer(colour_answers);
     };
     s.play_wave = [this](const QString& path) -> std::optional<QString> {
         played.append(path);

@@ -16,6 +16,8 @@ struct Recorder {
     QStringList messages;
     std::vector<platform::OpenFileRequest> open_requests;
     std::deque<std::optional<QString>> open_answers;  // empty: the dialog is cancelled
+    std::vector<platform::SaveFileRequest> save_requests;
+    std::deque<std::optional<QString>> save_answers;  // empty: the dialog is cancelled
     std::vector<platform::Rgb> colour_requests;
     std::deque<std::optional<platform::Rgb>> colour_answers;
     QStringList played;

@@ -2,6 +2,10 @@
 // The durations of a toy run, drawn exactly as fit/validation/make_reference.py
 // draws them (splitmix64 uniforms, the C library's log, rounding on the clock),
 // so that the reference table it made from iminuit fits the very same events.
+#include "platform/numbers.h"
+
+#include <QByteArray>
+#include <QString>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -25,4 +29,21 @@ inline std::vector<double> toy_durations(std::uint64_t seed, int count, double b
         d.push_back(std::floor(t * ticks_per_unit + 0.5) / ticks_per_unit);
     }
     return d;
+}
+
+// A data file of these durations as the acquisition writes it: two title
+// lines, the column header, the time origin, then one record a second.
+inline QByteArray run_file_bytes(const std::vector<double>& durations) {
+    QByteArray bytes = "Acquisition\r\nEssai\r\nHeure\tDur\xE9"
+                       "e\r\n10:00:00\t0\r\n";
+    for (std::size_t i = 0; i < durations.size(); ++i) {
+        const std::size_t s = i + 1;
+        bytes += QStringLiteral("%1:%2:%3\t")
+                     .arg(10 + s / 3600)
+                     .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                     .arg(s % 60, 2, 10, QLatin1Char('0'))
+                     .toLatin1();
+        bytes += platform::general(durations[i], QLatin1Char('.')).toLatin1() + "\r\n";
+    }
+    return bytes;
 }

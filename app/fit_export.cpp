@@ -1,0 +1,63 @@
+// The fit window's exports: the visible plot as PNG or SVG, the histogram and
+// the convergence series as CSV, each to a file chosen in the save dialog.
+#include "app/fit_window.h"
+
+#include "app/tform1.h"
+#include "fit/run/fit_csv.h"
+#include "platform/files.h"
+#include "platform/seams.h"
+#include "platform/textfile.h"
+
+#include <qcustomplot.h>
+
+namespace {
+
+// The file chosen by the user, proposed beside the data file and named after it.
+std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite,
+                                      const QString& description, const QString& extension) {
+    if (!platform::seams().choose_save_file) return std::nullopt;
+    QString nom = platform::name_part(fichier_donnees);
+    if (const qsizetype point = nom.lastIndexOf(QLatin1Char('.')); point > 0) nom.truncate(point);
+    if (nom.isEmpty()) nom = QStringLiteral("vorns");
+    const platform::SaveFileRequest request{QStringLiteral("Enregistrer ") + description,
+                                            platform::folder_part(fichier_donnees),
+                                            nom + suite + QLatin1Char('.') + extension, description,
+                                            QStringLiteral("*.") + extension};
+    return platform::seams().choose_save_file(request);
+}
+
+void enregistre(const QString& chemin, const std::optional<QString>& raison) {
+    if (raison) {
+        platform::show_message(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(chemin), *raison));
+    }
+}
+
+}  // namespace
+
+void FenetreAjustement::exporte_image(bool svg) {
+    const bool histogramme = Onglets->currentIndex() == 0;
+    QCustomPlot* plot = histogramme ? graphes->histogramme : graphes->convergence;
+    const QString suite = histogramme ? QStringLiteral("_ajustement") : QStringLiteral("_convergence");
+    const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, suite,
+                                       svg ? QStringLiteral("image SVG") : QStringLiteral("image PNG"),
+                                       svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    if (!chemin) return;
+    const QByteArray octets =
+        svg ? GraphesAjustement::svg(plot, windowTitle() + QLatin1Char(' ') + suite.mid(1)) : GraphesAjustement::png(plot);
+    enregistre(*chemin, platform::save_bytes(*chemin, octets));
+}
+
+void FenetreAjustement::exporte_csv_histogramme() {
+    const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_histogramme"),
+                                       QStringLiteral("tableau CSV"), QStringLiteral("csv"));
+    if (!chemin) return;
+    enregistre(*chemin, platform::save_text_lines(*chemin, histogram_csv(histogramme_, resultat_, choix_)));
+}
+
+void FenetreAjustement::exporte_csv_convergence() {
+    const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_convergence"),
+                                       QStringLiteral("tableau CSV"), QStringLiteral("csv"));
+    if (!chemin) return;
+    enregistre(*chemin, platform::save_text_lines(*chemin, convergence_csv(convergence_.points(), resultat_, choix_)));
+}

@@ -1,0 +1,208 @@
+#include "app/fit_plots.h"
+
+#include "platform/numbers.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QSvgGenerator>
+#include <qcustomplot.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QVector<double> vec(const std::vector<double>& v) { return QVector<double>(v.begin(), v.end()); }
+
+// Tick labels with the program's decimal mark, without group separators.
+QLocale locale_des_nombres() {
+    QLocale locale = platform::decimal_separator() == QLatin1Char(',') ? QLocale(QLocale::French) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QCPGraph* points(QCustomPlot* plot, QCPAxis* x, QCPAxis* y, QColor colour, const QString& name) {
+    QCPGraph* g = plot->addGraph(x, y);
+    g->setLineStyle(QCPGraph::lsNone);
+    g->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, colour, colour, 5));
+    g->setPen(QPen(colour));
+    g->setName(name);
+    return g;
+}
+
+QCPGraph* line(QCustomPlot* plot, QCPAxis* x, QCPAxis* y, QPen pen, const QString& name) {
+    QCPGraph* g = plot->addGraph(x, y);
+    g->setPen(pen);
+    g->setName(name);
+    return g;
+}
+
+QCPErrorBars* bars(QCPGraph* g, QColor colour) {
+    auto* b = new QCPErrorBars(g->keyAxis(), g->valueAxis());
+    b->setDataPlottable(g);
+    b->setPen(QPen(colour));
+    b->removeFromLegend();
+    return b;
+}
+
+QCustomPlot* new_plot(QWidget* parent, const char* name) {
+    auto* plot = new QCustomPlot(parent);
+    plot->setObjectName(QString::fromLatin1(name));
+    plot->setLocale(locale_des_nombres());
+    plot->setMinimumSize(360, 240);
+    plot->setNoAntialiasingOnDrag(true);
+    return plot;
+}
+
+// The span of finite values, widened by a margin; [0, 1] when there are none.
+QCPRange span(std::initializer_list<const std::vector<double>*> series, double margin) {
+    double lo = INFINITY, hi = -INFINITY;
+    for (const auto* s : series) {
+        for (double v : *s) {
+            if (std::isfinite(v)) {
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+        }
+    }
+    if (!(lo <= hi)) return QCPRange(0, 1);
+    const double pad = hi > lo ? (hi - lo) * margin : std::max(std::fabs(hi) * margin, 1.0);
+    return QCPRange(lo - pad, hi + pad);
+}
+
+}  // namespace
+
+GraphesAjustement::GraphesAjustement(QWidget* parent) {
+    histogramme = new_plot(parent, "Plot_histogramme");
+    QCPAxisRect* haut = histogramme->axisRect();
+    residus_ = new QCPAxisRect(histogramme);
+    histogramme->plotLayout()->addElement(1, 0, residus_);
+    histogramme->plotLayout()->setRowStretchFactor(0, 3);
+    histogramme->plotLayout()->setRowStretchFactor(1, 1);
+    auto* marges = new QCPMarginGroup(histogramme);
+    haut->setMarginGroup(QCP::msLeft | QCP::msRight, marges);
+    residus_->setMarginGroup(QCP::msLeft | QCP::msRight, marges);
+    QObject::connect(haut->axis(QCPAxis::atBottom), qOverload<const QCPRange&>(&QCPAxis::rangeChanged),
+                     residus_->axis(QCPAxis::atBottom), qOverload<const QCPRange&>(&QCPAxis::setRange));
+    QCPAxis* x = haut->axis(QCPAxis::atBottom);
+    QCPAxis* y = haut->axis(QCPAxis::atLeft);
+    y->setLabel(QStringLiteral("événements par classe"));
+    donnees_ = points(histogramme, x, y, Qt::black, QStringLiteral("histogramme (± \u221An)"));
+    barres_ = bars(donnees_, Qt::black);
+    courbe_ = line(histogramme, x, y, QPen(QColor(200, 0, 0), 2), QStringLiteral("ajustement"));
+    fond_ = line(histogramme, x, y, QPen(QColor(0, 0, 200), 1.5, Qt::DashLine), QStringLiteral("fond"));
+    histogramme->legend->setVisible(true);
+    haut->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
+
+    QCPAxis* rx = residus_->axis(QCPAxis::atBottom);
+    QCPAxis* ry = residus_->axis(QCPAxis::atLeft);
+    rx->setLabel(QStringLiteral("durée"));
+    ry->setLabel(QStringLiteral("résidu / \u03C3"));
+    ry->ticker()->setTickCount(3);
+    zero_ = line(histogramme, rx, ry, QPen(Qt::gray), QString());
+    zero_->removeFromLegend();
+    residus_points_ = points(histogramme, rx, ry, QColor(0, 100, 0), QString());
+    residus_points_->removeFromLegend();
+
+    convergence = new_plot(parent, "Plot_convergence");
+    QCPAxis* cx = convergence->xAxis;
+    QCPAxis* cy = convergence->yAxis;
+    cx->setLabel(QStringLiteral("enregistrements"));
+    cy->setLabel(QStringLiteral("durée de vie"));
+    tau_ = points(convergence, cx, cy, QColor(200, 0, 0), QStringLiteral("tau ajusté \u00B1 \u03C3"));
+    tau_barres_ = bars(tau_, QColor(200, 0, 0));
+    tau_histogramme_ = line(convergence, cx, cy, QPen(QColor(0, 0, 200), 1.5), QStringLiteral("Tau de l'histogramme"));
+    tau_histogramme_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 5));
+    convergence->legend->setVisible(true);
+}
+
+void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
+    donnees_->setData(vec(v.centre), vec(v.count), true);
+    barres_->setData(vec(v.error));
+    // Without a fit the curve and the residuals are empty.
+    const bool fitted = v.expected.size() == v.size() && v.residual.size() == v.size();
+    courbe_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.expected), true);
+    residus_points_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.residual), true);
+    const double from = v.size() ? v.lower.front() : 0;
+    const double to = v.size() ? v.upper.back() : 1;
+    if (std::isfinite(v.background)) {
+        fond_->setData({from, to}, {v.background, v.background}, true);
+    } else {
+        fond_->data()->clear();
+    }
+    zero_->setData({from, to}, {0, 0}, true);
+
+    QCPAxis* x = histogramme->axisRect()->axis(QCPAxis::atBottom);
+    QCPAxis* y = histogramme->axisRect()->axis(QCPAxis::atLeft);
+    x->setRange(from - v.dX / 2, to + v.dX / 2);
+    double top = 1;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        top = std::max(top, v.count[i] + v.error[i]);
+        if (i < v.expected.size() && std::isfinite(v.expected[i])) top = std::max(top, v.expected[i]);
+    }
+    if (log_counts) {
+        y->setScaleType(QCPAxis::stLogarithmic);
+        y->setTicker(QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog));
+        y->setRange(0.5, top * 2);
+    } else {
+        y->setScaleType(QCPAxis::stLinear);
+        y->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+        y->setRange(0, top * 1.05);
+    }
+    double worst = 3;
+    for (double r : v.residual) {
+        if (std::isfinite(r)) worst = std::max(worst, std::fabs(r));
+    }
+    residus_->axis(QCPAxis::atLeft)->setRange(-worst * 1.1, worst * 1.1);
+}
+
+void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& points) {
+    std::vector<double> x, tau, sigma, tau_histogramme;
+    for (const ConvergencePoint& p : points) {
+        x.push_back(p.records);
+        tau.push_back(p.tau);
+        sigma.push_back(std::isfinite(p.tau_error) ? p.tau_error : 0);
+        tau_histogramme.push_back(p.histogram_tau);
+    }
+    tau_->setData(vec(x), vec(tau), true);
+    tau_barres_->setData(vec(sigma));
+    tau_histogramme_->setData(vec(x), vec(tau_histogramme), true);
+    std::vector<double> low, high;
+    for (std::size_t i = 0; i < tau.size(); ++i) {
+        low.push_back(tau[i] - sigma[i]);
+        high.push_back(tau[i] + sigma[i]);
+    }
+    const QCPRange xs = span({&x}, 0.05);
+    convergence->xAxis->setRange(std::min(0.0, xs.lower), xs.upper);
+    convergence->yAxis->setRange(span({&low, &high, &tau_histogramme}, 0.1));
+}
+
+void GraphesAjustement::redessine() {
+    histogramme->replot(QCustomPlot::rpQueuedReplot);
+    convergence->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QByteArray GraphesAjustement::png(QCustomPlot* plot) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    plot->toPixmap(plot->width(), plot->height()).save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray GraphesAjustement::svg(QCustomPlot* plot, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(plot->size());
+    generator.setViewBox(QRect(QPoint(0, 0), plot->size()));
+    generator.setTitle(title);
+    QCPPainter painter;
+    if (painter.begin(&generator)) {
+        plot->toPainter(&painter, plot->width(), plot->height());
+        painter.end();
+    }
+    return bytes;
+}

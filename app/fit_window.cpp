@@ -1,0 +1,261 @@
+// The fit window: its controls, the reading of its fields and the fit after
+// each load.
+#include "app/fit_window.h"
+
+#include "app/tform1.h"
+#include "fit/text/fit_text.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/report.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+#include <cmath>
+
+namespace {
+
+template <class W>
+W* make(QWidget* parent, const char* name) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* valeur(QWidget* parent, const char* name) {
+    QLabel* l = make<QLabel>(parent, name);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+// A number of a field, or the error that names the field.
+double nombre(const QLineEdit* field, const QString& caption) {
+    try {
+        return static_cast<double>(platform::str_to_float(field->text()));
+    } catch (const platform::Error& e) {
+        throw platform::Error(caption + QStringLiteral(" : ") + e.text());
+    }
+}
+
+// The main window's value of a field, or `fallback` when it holds no number.
+double valeur_de(const QLineEdit* field, double fallback) {
+    try {
+        const double v = static_cast<double>(platform::str_to_float(field->text()));
+        return std::isfinite(v) ? v : fallback;
+    } catch (const platform::Error&) {
+        return fallback;
+    }
+}
+
+}  // namespace
+
+FenetreAjustement::FenetreAjustement(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+    setObjectName(QStringLiteral("FenetreAjustement"));
+    setWindowTitle(QStringLiteral("vorns - ajustement"));
+    FitChoices defaut;
+    defaut.t_min = valeur_de(form.Edit8, defaut.t_min);
+    defaut.t_max = valeur_de(form.Edit6, defaut.t_max);
+    choix_ = lit_choix_ajustement(defaut);
+    construit();
+    montre_les_choix();
+    resize(760, 720);
+    ajuste(true);
+}
+
+FenetreAjustement::~FenetreAjustement() {
+    // A field that loses the focus as the window goes reports an edit: no
+    // longer to this window, nor to the run's state it reads.
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
+}
+
+void FenetreAjustement::construit() {
+    auto* colonne = new QVBoxLayout(this);
+
+    // The choices, on one line.
+    auto* champs = new QHBoxLayout;
+    const auto libelle = [this, champs](const QString& text) { champs->addWidget(new QLabel(text, this)); };
+    libelle(QStringLiteral("t min"));
+    Edit_tmin = make<QLineEdit>(this, "Edit_tmin");
+    champs->addWidget(Edit_tmin);
+    libelle(QStringLiteral("t max"));
+    Edit_tmax = make<QLineEdit>(this, "Edit_tmax");
+    champs->addWidget(Edit_tmax);
+    ComboBox_modele = make<QComboBox>(this, "ComboBox_modele");
+    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_flat));
+    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_only));
+    champs->addWidget(ComboBox_modele);
+    ComboBox_methode = make<QComboBox>(this, "ComboBox_methode");
+    ComboBox_methode->addItem(fit_text::text(fit::Method::unbinned));
+    ComboBox_methode->addItem(fit_text::text(fit::Method::binned));
+    champs->addWidget(ComboBox_methode);
+    libelle(QStringLiteral("1 unité ="));
+    Edit_unite = make<QLineEdit>(this, "Edit_unite");
+    champs->addWidget(Edit_unite);
+    libelle(QStringLiteral("ns"));
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) {
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        e->setMaximumWidth(80);
+    }
+    champs->addStretch();
+    colonne->addLayout(champs);
+
+    // The results, each right of its caption.
+    auto* resultats = new QGridLayout;
+    int rang = 0;
+    const auto rangee = [&](const QString& caption, QLabel* value, QLabel* beside = nullptr) {
+        auto* c = new QLabel(caption, this);
+        c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        resultats->addWidget(c, rang, 0);
+        auto* ligne = new QHBoxLayout;
+        ligne->addWidget(value);
+        if (beside) ligne->addWidget(beside);
+        ligne->addStretch();
+        resultats->addLayout(ligne, rang, 1);
+        ++rang;
+    };
+    Label_tau = valeur(this, "Label_tau");
+    Label_intervalle = make<QLabel>(this, "Label_intervalle");
+    rangee(fit_text::kTauCaption, Label_tau, Label_intervalle);
+    Label_tau_temps = valeur(this, "Label_tau_temps");
+    rangee(QString(), Label_tau_temps);
+    Label_fond = valeur(this, "Label_fond");
+    rangee(fit_text::kBackgroundCaption, Label_fond);
+    Label_evenements = valeur(this, "Label_evenements");
+    rangee(fit_text::kEventsCaption, Label_evenements);
+    Label_chi2 = valeur(this, "Label_chi2");
+    rangee(fit_text::kChi2Caption, Label_chi2);
+    Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
+    rangee(fit_text::kHistogramTauCaption, Label_tau_histogramme);
+    resultats->setColumnStretch(1, 1);
+    colonne->addLayout(resultats);
+    Label_etat = make<QLabel>(this, "Label_etat");
+    Label_etat->setWordWrap(true);
+    colonne->addWidget(Label_etat);
+
+    // The plots, one tab each, and the exports.
+    Onglets = make<QTabWidget>(this, "Onglets");
+    graphes = new GraphesAjustement(Onglets);
+    auto* page = new QWidget(Onglets);
+    auto* dans_page = new QVBoxLayout(page);
+    CheckBox_log = make<QCheckBox>(page, "CheckBox_log");
+    CheckBox_log->setText(QStringLiteral("échelle logarithmique des effectifs"));
+    dans_page->addWidget(CheckBox_log);
+    dans_page->addWidget(graphes->histogramme, 1);
+    Onglets->addTab(page, QStringLiteral("histogramme"));
+    Onglets->addTab(graphes->convergence, QStringLiteral("convergence"));
+    colonne->addWidget(Onglets, 1);
+    auto* boutons = new QHBoxLayout;
+    Bouton_png = make<QPushButton>(this, "Bouton_png");
+    Bouton_png->setText(QStringLiteral("image PNG"));
+    Bouton_svg = make<QPushButton>(this, "Bouton_svg");
+    Bouton_svg->setText(QStringLiteral("image SVG"));
+    Bouton_csv_histogramme = make<QPushButton>(this, "Bouton_csv_histogramme");
+    Bouton_csv_histogramme->setText(QStringLiteral("histogramme CSV"));
+    Bouton_csv_convergence = make<QPushButton>(this, "Bouton_csv_convergence");
+    Bouton_csv_convergence->setText(QStringLiteral("convergence CSV"));
+    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) {
+        b->setAutoDefault(false);
+        boutons->addWidget(b);
+    }
+    boutons->addStretch();
+    colonne->addLayout(boutons);
+
+    // Every handler inside the error report: a user's action may show a box.
+    const auto relie = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, [this, handler] { platform::report_errors(handler); });
+    };
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) {
+        relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });
+    }
+    relie(ComboBox_modele, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
+    relie(Bouton_png, &QPushButton::clicked, [this] { exporte_image(false); });
+    relie(Bouton_svg, &QPushButton::clicked, [this] { exporte_image(true); });
+    relie(Bouton_csv_histogramme, &QPushButton::clicked, [this] { exporte_csv_histogramme(); });
+    relie(Bouton_csv_convergence, &QPushButton::clicked, [this] { exporte_csv_convergence(); });
+}
+
+void FenetreAjustement::montre_les_choix() {
+    Edit_tmin->setText(platform::general(choix_.t_min));
+    Edit_tmax->setText(platform::general(choix_.t_max));
+    ComboBox_modele->setCurrentIndex(choix_.model == fit::Model::exp_only ? 1 : 0);
+    ComboBox_methode->setCurrentIndex(choix_.method == fit::Method::binned ? 1 : 0);
+    Edit_unite->setText(platform::general(choix_.unit_ns));
+    CheckBox_log->setChecked(choix_.log_counts);
+}
+
+void FenetreAjustement::choix_modifie() {
+    FitChoices nouveaux = choix_;
+    try {
+        nouveaux.t_min = nombre(Edit_tmin, QStringLiteral("t min"));
+        nouveaux.t_max = nombre(Edit_tmax, QStringLiteral("t max"));
+        nouveaux.unit_ns = nombre(Edit_unite, QStringLiteral("1 unité"));
+        if (!(nouveaux.unit_ns > 0)) throw platform::Error(QStringLiteral("1 unité : doit être supérieur à 0"));
+    } catch (const platform::Error& e) {
+        // The fields keep what was typed, so that it can be mended; the
+        // results stay those of the last choices that could be read.
+        Label_etat->setText(e.text() + QStringLiteral(" (l'ajustement garde ses choix précédents)"));
+        return;
+    }
+    nouveaux.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
+    nouveaux.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
+    nouveaux.log_counts = CheckBox_log->isChecked();
+    const bool autre_ajustement = nouveaux.t_min != choix_.t_min || nouveaux.t_max != choix_.t_max ||
+                                  nouveaux.model != choix_.model || nouveaux.method != choix_.method;
+    const bool change = autre_ajustement || nouveaux.unit_ns != choix_.unit_ns ||
+                        nouveaux.log_counts != choix_.log_counts;
+    if (!change) {
+        montre_le_resultat();  // a field left as it was, or mended back: its results again
+        return;
+    }
+    choix_ = nouveaux;
+    ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
+    // The earlier points are fits of another window or model.
+    if (autre_ajustement) convergence_.restart();
+    ajuste(autre_ajustement);
+}
+
+void FenetreAjustement::apres_chargement() {
+    if (!isVisible()) return;
+    try {
+        ajuste(true);
+    } catch (const platform::Error& e) {
+        Label_etat->setText(e.text());  // never a box on a tick
+    } catch (const std::exception& e) {
+        Label_etat->setText(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void FenetreAjustement::ajuste(bool charge) {
+    const RunState& etat = form_.etat();
+    const fit::Request requete = fit_request(etat.record_store, etat.class_table, choix_);
+    resultat_ = fit::fit_lifetime(requete);
+    histogramme_ = histogram_view(requete, resultat_);
+    if (charge) {
+        convergence_.add(etat.file_state.fichier_donnees, requete.durations, resultat_,
+                         static_cast<double>(etat.class_table.Tau));
+    }
+    montre_le_resultat();
+}
+
+void FenetreAjustement::montre_le_resultat() {
+    const fit_text::ResultLines l = fit_text::result_lines(resultat_, choix_.unit_ns);
+    Label_tau->setText(l.tau);
+    Label_intervalle->setText(l.interval);
+    Label_tau_temps->setText(l.tau_time);
+    Label_fond->setText(l.background);
+    Label_evenements->setText(l.events);
+    Label_chi2->setText(l.chi2);
+    Label_tau_histogramme->setText(form_.Label27->text());
+    Label_etat->setText(l.status);
+    graphes->montre_histogramme(histogramme_, choix_.log_counts);
+    graphes->montre_convergence(convergence_.points());
+    graphes->redessine();
+}

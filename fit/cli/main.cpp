@@ -1,0 +1,102 @@
+// vorns-fit FILE... [OPTION]...: the lifetime fit of data files for scripts.
+// Each file is read as vorns reads it (the record pass, then the class pass
+// with dX and X max) and fitted as the fit window fits the run; the results
+// are printed as the window shows them, or as JSON.
+#include "analysis/class_pass.h"
+#include "analysis/record_pass.h"
+#include "fit/cli/fit_json.h"
+#include "fit/cli/options.h"
+#include "fit/run/fit_choices.h"
+#include "fit/text/fit_text.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/seams.h"
+#include "platform/textfile.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void print(FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+    std::fputc('\n', to);
+}
+
+// The window's first lines: what was fitted.
+QString choices_line(const FitChoices& c) {
+    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
+        .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
+}
+
+// Reads and fits one file; raises the data file's error.
+void fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
+    platform::PackedLines lines;
+    lines.read_file(file);
+    const PasseDesLignes pass = passe_des_lignes(lines, store);
+    if (pass.capacite_depassee) {
+        print(stderr, QStringLiteral("vorns-fit: %1: le nombre maximum de données est de %2 ; les suivantes sont ignorées")
+                          .arg(file, platform::decimal(NB_MAX_DONNEES)));
+    }
+    table = ClassTable();
+    prend_largeur_classe(o.dX, table);
+    const ResultatClasses classes = calcule_classes(nombre_de_classes(o.x_max, table), false, store, table);
+    const fit::Request request = fit_request(store, table, o.choices);
+    const fit::Result result = fit::fit_lifetime(request);
+    if (o.json) {
+        print(stdout, fit_json(result, file, request.durations, o.details));
+        return;
+    }
+    if (several) print(stdout, file);
+    print(stdout, choices_line(o.choices));
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, o.choices.unit_ns))) {
+        print(stdout, line);
+    }
+    print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') +
+                      (classes.statistiques ? classes.statistiques->tau : QStringLiteral("\u2014")));
+    if (several) print(stdout, QString());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    platform::take_decimal_separator_from_system();
+    // Nobody is there to answer a box: what the passes would show goes to stderr.
+    platform::seams().show_message = [](const QString& text) { print(stderr, QStringLiteral("vorns-fit: ") + text); };
+
+    FitOptions options;
+    try {
+        options = read_options(QCoreApplication::arguments().mid(1));
+    } catch (const platform::Error& e) {
+        print(stderr, QStringLiteral("vorns-fit: ") + e.text());
+        std::fputs("Try 'vorns-fit --help'.\n", stderr);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kFitUsage, stdout);
+        return 0;
+    }
+    // The class count is checked once, before any file: a bad X max / dX is an option error.
+    auto store = std::make_unique<RecordStore>();
+    auto table = std::make_unique<ClassTable>();
+    try {
+        prend_largeur_classe(options.dX, *table);
+        nombre_de_classes(options.x_max, *table);
+    } catch (const platform::Error& e) {
+        print(stderr, QStringLiteral("vorns-fit: ") + e.text());
+        return 2;
+    }
+    int status = 0;
+    for (const QString& file : options.files) {
+        try {
+            fit_file(options, file, *store, *table, options.files.size() > 1);
+        } catch (const platform::Error& e) {
+            print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
+            status = 1;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The command line of vorns-fit.
+#include "fit/run/fit_choices.h"
+
+#include <QStringList>
+
+struct FitOptions {
+    FitChoices choices;
+    long double dX = 10;
+    long double x_max = 800;
+    bool json = false;
+    bool details = false;  // --details: more keys, for the validation scripts
+    bool help = false;
+    QStringList files;
+};
+
+// Raises platform::Error with the text to print on a bad option.
+FitOptions read_options(const QStringList& arguments);
+
+extern const char* const kFitUsage;

@@ -1,0 +1,65 @@
+#include "fit/run/fit_choices.h"
+
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+const QString FICHIER_AJUSTEMENT = QStringLiteral("qrt_vorn.fit");
+
+namespace {
+
+// Line by line: 1 t min, 2 t max, 3 model, 4 method, 5 unit in ns, 6 log count axis.
+double number_line(int n, double fallback) {
+    const QString line = lit_parametre(FICHIER_AJUSTEMENT, n);
+    if (line.isEmpty()) return fallback;
+    try {
+        const double v = static_cast<double>(platform::str_to_float(line, QLatin1Char('.')));
+        return std::isfinite(v) ? v : fallback;
+    } catch (const platform::Error&) {
+        return fallback;  // a hand-edited line: the default, and the next write mends it
+    }
+}
+
+QString name_text(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+}  // namespace
+
+FitChoices lit_choix_ajustement(const FitChoices& defaults) {
+    FitChoices c = defaults;
+    c.t_min = number_line(1, defaults.t_min);
+    c.t_max = number_line(2, defaults.t_max);
+    const QString model = lit_parametre(FICHIER_AJUSTEMENT, 3);
+    if (model == name_text(fit::name(fit::Model::exp_only))) c.model = fit::Model::exp_only;
+    if (model == name_text(fit::name(fit::Model::exp_flat))) c.model = fit::Model::exp_flat;
+    const QString method = lit_parametre(FICHIER_AJUSTEMENT, 4);
+    if (method == name_text(fit::name(fit::Method::binned))) c.method = fit::Method::binned;
+    if (method == name_text(fit::name(fit::Method::unbinned))) c.method = fit::Method::unbinned;
+    c.unit_ns = number_line(5, defaults.unit_ns);
+    const QString log = lit_parametre(FICHIER_AJUSTEMENT, 6);
+    if (log == QLatin1String("1") || log == QLatin1String("0")) c.log_counts = log == QLatin1String("1");
+    return c;
+}
+
+void ecrit_choix_ajustement(const FitChoices& c, WriteFailures& echecs) {
+    const QChar point = QLatin1Char('.');
+    ecrit_parametre(platform::general(c.t_min, point), FICHIER_AJUSTEMENT, 1, echecs);
+    ecrit_parametre(platform::general(c.t_max, point), FICHIER_AJUSTEMENT, 2, echecs);
+    ecrit_parametre(name_text(fit::name(c.model)), FICHIER_AJUSTEMENT, 3, echecs);
+    ecrit_parametre(name_text(fit::name(c.method)), FICHIER_AJUSTEMENT, 4, echecs);
+    ecrit_parametre(platform::general(c.unit_ns, point), FICHIER_AJUSTEMENT, 5, echecs);
+    ecrit_parametre(c.log_counts ? QStringLiteral("1") : QStringLiteral("0"), FICHIER_AJUSTEMENT, 6, echecs);
+}
+
+fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {
+    fit::Request q;
+    q.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(std::max(0, store.nb_points[1]))};
+    q.t_min = c.t_min;
+    q.t_max = c.t_max;
+    q.model = c.model;
+    q.method = c.method;
+    const std::int32_t shown = std::clamp(store.nb_points[2], 0, NB_CLASSES);
+    q.classes = {table.largeur_classe, shown, c.skipped_classes, {table.effectif.data(), static_cast<std::size_t>(shown)}};
+    return q;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// What the user chooses for the fit of the run, remembered between runs in
+// the settings file "qrt_vorn.fit" (beside the other settings files), and the
+// fit request it makes from the run's records and class table.
+#include "analysis/class_table.h"
+#include "analysis/record_store.h"
+#include "fit/lifetime_fit.h"
+#include "settings/settings_files.h"
+
+struct FitChoices {
+    double t_min = 10;
+    double t_max = 800;
+    fit::Model model = fit::Model::exp_flat;
+    fit::Method method = fit::Method::unbinned;
+    double unit_ns = 10;  // nanoseconds in one unit of the durations
+    bool log_counts = false;
+    std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
+};
+
+extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
+
+// The remembered choices; each line that is missing or unreadable takes its
+// value from `defaults` (the window gives dX and X max as t min and t max).
+FitChoices lit_choix_ajustement(const FitChoices& defaults);
+// Writes every choice, numbers with '.' whatever the desktop's language.
+void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
+
+// The fit of the records of series 1 with the classes of the last class pass
+// (width, shown classes, counts). The request refers to `store` and `table`.
+fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& choices);

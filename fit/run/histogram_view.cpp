@@ -1,0 +1,51 @@
+#include "fit/run/histogram_view.h"
+
+#include "fit/binned.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void add_class(HistogramView& v, std::int32_t k, double count, double t_min, double t_max) {
+    const double lower = std::max(k * v.dX, t_min);
+    const double upper = std::min((k + 1) * v.dX, t_max);
+    v.lower.push_back(lower);
+    v.upper.push_back(upper);
+    v.centre.push_back((lower + upper) / 2);
+    v.count.push_back(count);
+    v.error.push_back(std::sqrt(count));
+}
+
+}  // namespace
+
+HistogramView histogram_view(const fit::Request& q, const fit::Result& r) {
+    HistogramView v;
+    v.dX = static_cast<double>(q.classes.dX);
+    if (!(v.dX > 0) || !std::isfinite(v.dX) || !(q.t_min < q.t_max)) return v;
+    const fit::Goodness& g = r.goodness;
+    if (r.status == fit::Status::converged && !g.observed.empty() && g.observed.size() == g.expected.size()) {
+        for (std::size_t j = 0; j < g.observed.size(); ++j) {
+            add_class(v, g.first_class + static_cast<std::int32_t>(j), g.observed[j], q.t_min, q.t_max);
+            v.expected.push_back(g.expected[j]);
+            v.residual.push_back(g.expected[j] > 0 ? (g.observed[j] - g.expected[j]) / std::sqrt(g.expected[j])
+                                                   : fit::kNone);
+        }
+        if (r.model == fit::Model::exp_flat) {
+            if (r.method == fit::Method::binned) {
+                v.background = r.background_per_class;
+            } else if (r.model_upper > r.model_lower) {
+                v.background = r.events * r.background_fraction * v.dX / (r.model_upper - r.model_lower);
+            }
+        }
+        return v;
+    }
+    // No fit to compare with: the shown classes that meet the window.
+    std::vector<std::int32_t> made;
+    std::span<const std::int32_t> counts = q.classes.counts;
+    if (counts.empty()) counts = made = fit::class_counts(q.durations, q.classes.dX, q.classes.n_classe);
+    for (std::int32_t k = 0; k < static_cast<std::int32_t>(counts.size()); ++k) {
+        if ((k + 1) * v.dX > q.t_min && k * v.dX < q.t_max) add_class(v, k, counts[k], q.t_min, q.t_max);
+    }
+    return v;
+}

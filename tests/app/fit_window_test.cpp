@@ -1,0 +1,181 @@
+// The fit window's wiring: opened from the bottom bar without moving anything,
+// refitted after every load with its convergence series, its choices kept in
+// "qrt_vorn.fit", exports through the save dialog, and failures shown in its
+// status line, never in a message box.
+#include "app/fit_window.h"
+#include "load_fixture.h"
+#include "support/toy_durations.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+
+namespace {
+
+class FitWindow : public DataFileWindow {
+protected:
+    void SetUp() override { platform::set_decimal_separator(QLatin1Char('.')); }
+
+    // A run of `n` records: lifetime 220, 5 % flat background.
+    QString run(const QString& nom, int n) { return ecrit(nom, run_file_bytes(toy_durations(5, n, 0.05, 10))); }
+
+    FenetreAjustement& ouvre() {
+        form.SpeedButton_ajustement->click();
+        EXPECT_NE(form.fenetre_ajustement(), nullptr);
+        return *form.fenetre_ajustement();
+    }
+
+    static void tape(QLineEdit* champ, const QString& texte) {
+        champ->setText(texte);
+        emit champ->editingFinished();
+    }
+};
+
+TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
+    form.show();
+    std::vector<std::pair<QWidget*, QRect>> avant;
+    for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) avant.emplace_back(w, w->geometry());
+
+    FenetreAjustement& fenetre = ouvre();
+    EXPECT_TRUE(fenetre.isVisible());
+    EXPECT_TRUE(fenetre.isWindow());
+    EXPECT_FALSE(fenetre.isModal());
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("vorns - ajustement"));
+    for (const auto& [w, g] : avant) EXPECT_EQ(w->geometry(), g) << w->objectName().toStdString();
+
+    fenetre.close();
+    form.SpeedButton_ajustement->click();
+    EXPECT_EQ(form.fenetre_ajustement(), &fenetre);
+    EXPECT_TRUE(fenetre.isVisible());
+    EXPECT_EQ(form.findChildren<FenetreAjustement*>().size(), 1);
+    // Closing the program with the focus in a field: the field is read once
+    // more while the windows go, and the run's state must still be there.
+    QApplication::setActiveWindow(&fenetre);
+    fenetre.Edit_tmin->setFocus();
+}
+
+TEST_F(FitWindow, EveryLoadRefitsAndGrowsTheConvergenceSeriesUntilTheFileIsShortened) {
+    const QString fichier = run(QStringLiteral("run.txt"), 2000);
+    choisit(fichier);
+    FenetreAjustement& fenetre = ouvre();
+    ASSERT_EQ(fenetre.resultat().status, fit::Status::converged);
+    EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8("convergé"))) << fenetre.Label_etat->text();
+    EXPECT_EQ(fenetre.Label_tau_histogramme->text(), form.Label27->text());
+    EXPECT_NE(fenetre.Label_tau->text(), QString::fromUtf8("—"));
+
+    struct Step {
+        const char* file;
+        int records;
+        std::vector<double> series;  // the records of each point afterwards
+    };
+    const Step steps[] = {
+        {"run.txt", 3000, {2000, 3000}},
+        {"run.txt", 3000, {2000, 3000}},  // nothing new: the last point is redone
+        {"run.txt", 4000, {2000, 3000, 4000}},
+        {"run.txt", 1000, {1000}},          // shortened: a new run
+        {"other.txt", 1500, {1500}},        // another file, though the same records and more
+    };
+    for (const Step& s : steps) {
+        const QString nom = QString::fromLatin1(s.file);
+        if (chemin(nom) == file_state.fichier_donnees) {
+            charge(run(nom, s.records));  // as the tick reloads it
+        } else {
+            choisit(run(nom, s.records));
+        }
+        std::vector<double> records;
+        for (const ConvergencePoint& p : fenetre.convergence().points()) records.push_back(p.records);
+        EXPECT_EQ(records, s.series) << s.file << " " << s.records;
+        const ConvergencePoint& last = fenetre.convergence().points().back();
+        EXPECT_EQ(last.tau, fenetre.resultat().tau);
+        EXPECT_EQ(last.histogram_tau, static_cast<double>(etat.class_table.Tau));
+    }
+    // The same run rewritten with other values from its start is another run too.
+    charge(ecrit(QStringLiteral("other.txt"), run_file_bytes(toy_durations(6, 1600, 0.05, 10))));
+    EXPECT_EQ(fenetre.convergence().points().size(), 1u);
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+TEST_F(FitWindow, AFailedFitOrABadFieldShowsInTheStatusLineNeverInABox) {
+    choisit(run(QStringLiteral("court.txt"), 5));
+    FenetreAjustement& fenetre = ouvre();
+    EXPECT_EQ(fenetre.Label_etat->text(), QString::fromUtf8("moins de 10 événements dans la fenêtre"));
+    EXPECT_EQ(fenetre.Label_tau->text(), QString::fromUtf8("—"));
+    form.Timer1Timer();  // a tick on the unchanged file, then on a grown one
+    charge(run(QStringLiteral("court.txt"), 8));
+    EXPECT_EQ(fenetre.Label_evenements->text(), QStringLiteral("8"));
+
+    charge(run(QStringLiteral("court.txt"), 500));
+    const double t_min = fenetre.choix().t_min;
+    tape(fenetre.Edit_tmin, QStringLiteral("abc"));
+    EXPECT_TRUE(fenetre.Label_etat->text().contains(QStringLiteral("t min : 'abc' is not a valid floating point value")))
+        << fenetre.Label_etat->text();
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("abc"));  // kept, to be mended
+    EXPECT_EQ(fenetre.choix().t_min, t_min);
+    tape(fenetre.Edit_tmin, QStringLiteral("900"));  // above t max
+    EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8("fenêtre refusée")));
+    tape(fenetre.Edit_unite, QStringLiteral("0"));
+    EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QStringLiteral("1 unité")));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    form.Edit8->setText(QStringLiteral("20"));
+    form.Edit6->setText(QStringLiteral("1000"));
+    FenetreAjustement& fenetre = ouvre();
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("20"));  // dX and X max at the first opening
+    EXPECT_EQ(fenetre.Edit_tmax->text(), QStringLiteral("1000"));
+    tape(fenetre.Edit_tmax, QStringLiteral("1500,5"));
+    fenetre.ComboBox_modele->setCurrentIndex(1);
+    emit fenetre.ComboBox_modele->activated(1);
+    const QStringList lignes = QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(
+        QStringLiteral("\r\n"));
+    ASSERT_GE(lignes.size(), 6);
+    EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "10", "0"}));
+
+    TForm1 suivante;  // the next run, in the same program folder
+    suivante.Edit8->setText(QStringLiteral("5"));
+    suivante.SpeedButton_ajustement->click();
+    FenetreAjustement& relue = *suivante.fenetre_ajustement();
+    EXPECT_EQ(relue.Edit_tmin->text(), QStringLiteral("20"));
+    EXPECT_EQ(relue.Edit_tmax->text(), QStringLiteral("1500,5"));
+    EXPECT_EQ(relue.ComboBox_modele->currentIndex(), 1);
+}
+
+TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {
+    choisit(run(QStringLiteral("run.txt"), 2000));
+    FenetreAjustement& fenetre = ouvre();
+    struct Export {
+        QPushButton* button;
+        const char* name;
+        QByteArray starts;
+    };
+    const Export exports[] = {
+        {fenetre.Bouton_png, "a.png", "\x89PNG"},
+        {fenetre.Bouton_svg, "a.svg", "<?xml"},
+        {fenetre.Bouton_csv_histogramme, "h.csv", "t min,10,t max,800,"},
+        {fenetre.Bouton_csv_convergence, "c.csv", "t min,10,t max,800,"},
+    };
+    for (const Export& e : exports) {
+        recorder().save_answers.push_back(chemin(QString::fromLatin1(e.name)));
+        e.button->click();
+        const QByteArray bytes = read_bytes(chemin(QString::fromLatin1(e.name)));
+        EXPECT_TRUE(bytes.startsWith(e.starts)) << e.name << ": " << bytes.left(40).toStdString();
+    }
+    EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_ajustement.png"));
+    EXPECT_TRUE(read_bytes(chemin(QStringLiteral("a.svg"))).contains("<svg"));
+    const QList<QByteArray> histogramme = read_bytes(chemin(QStringLiteral("h.csv"))).split('\n');
+    EXPECT_EQ(histogramme.size() - 1, 2 + static_cast<qsizetype>(fenetre.resultat().goodness.observed.size()));
+    EXPECT_EQ(read_bytes(chemin(QStringLiteral("c.csv"))).count('\n'), 3);  // header, names, one point
+
+    // A decimal comma: the fields ';' apart. A cancelled dialog writes nothing.
+    platform::set_decimal_separator(QLatin1Char(','));
+    recorder().save_answers.push_back(chemin(QStringLiteral("virgule.csv")));
+    fenetre.Bouton_csv_convergence->click();
+    EXPECT_TRUE(read_bytes(chemin(QStringLiteral("virgule.csv"))).startsWith("t min;10;t max;800;"));
+    fenetre.Bouton_png->click();
+    EXPECT_EQ(recorder().save_requests.size(), 6u);
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+}  // namespace

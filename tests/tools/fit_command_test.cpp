@@ -1,0 +1,94 @@
+// vorns-fit run as a process: its options, exit statuses, text and JSON.
+#include "support/recorder.h"
+#include "support/toy_durations.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+struct Outcome {
+    int exit_code = -1;
+    QString out;
+    QString err;
+};
+
+Outcome vorns_fit(const QStringList& arguments, const char* locale = "C.UTF-8") {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+    env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VORNS_FIT), arguments);
+    Outcome r;
+    if (!process.waitForFinished(60000)) {
+        ADD_FAILURE() << "vorns-fit did not run: " << process.errorString().toStdString();
+        return r;
+    }
+    r.exit_code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = QString::fromUtf8(process.readAllStandardOutput());
+    r.err = QString::fromUtf8(process.readAllStandardError());
+    return r;
+}
+
+TEST(FitCommand, OptionsExitStatusesTextAndJson) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    const std::vector<double> durations = toy_durations(5, 3000, 0.05, 10);
+    write_bytes(run, run_file_bytes(durations));
+    const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+    write_bytes(bad, "A\r\nB\r\nHeure\tDur\r\n10:00:00\t0\r\n10:00:01\tabc\r\n10:00:02\t5\r\n");
+
+    struct Case {
+        QStringList arguments;
+        int exit_code;
+        const char* in_out;  // UTF-8
+        const char* in_err;
+        const char* locale = "C.UTF-8";
+    };
+    const Case cases[] = {
+        {{run}, 0, "fenêtre = [10 ; 800], exponentielle + fond, non binné\nTau ajusté = 2", ""},
+        {{run, "--unit-ns", "2.5"}, 0, " ns\nfond = ", ""},
+        {{run, "--tmin", "10,5"}, 0, "fenêtre = [10,5 ; 800]", "", "fr_FR.UTF-8"},
+        {{run, "--json", "--tmin", "10,5"}, 0, "\"tmin\":10.5,", "", "fr_FR.UTF-8"},
+        {{run, "--json", "--tmin", "900"}, 0, "{\"status\":\"window_refused\",\"events\":0,\"tau\":null,", ""},
+        {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
+         0, "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000}", ""},
+        {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
+        {{dir.filePath(QStringLiteral("missing.txt"))}, 1, "", "Cannot open file"},
+        {{bad, run, "--json"}, 1, "{\"status\":\"converged\"", "bad.txt: 'abc' is not a valid floating point value"},
+        {{}, 2, "", "no data file given"},
+        {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is neither exp+flat nor exp"},
+        {{run, "--tmin", "abc"}, 2, "", "--tmin: 'abc' is not a valid floating point value"},
+        {{run, "--tmax"}, 2, "", "--tmax: a value is missing"},
+        {{run, "--dx", "0"}, 2, "", "--dx"},
+        {{run, "--xmax", "100000"}, 2, "", "plus de 1001 classes"},
+        {{run, "--skip-classes", "-1"}, 2, "", "--skip-classes"},
+        {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = vorns_fit(c.arguments, c.locale);
+        const std::string what = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(r.exit_code, c.exit_code) << what << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.in_out))) << what << "\n" << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.in_err))) << what << "\n" << r.err.toStdString();
+    }
+
+    // Exactly the documented keys, one object a line.
+    const Outcome r = vorns_fit({run, "--json"});
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o.keys(), QStringList({"background_fraction", "background_fraction_error", "chi2", "correlation", "events",
+                                     "lattice_step", "method", "model", "ndf", "p_value", "status", "tau", "tau_error",
+                                     "tau_lower", "tau_upper", "tmax", "tmin"}));
+    const auto in_window = std::count_if(durations.begin(), durations.end(), [](double d) { return d >= 10 && d <= 800; });
+    EXPECT_EQ(o.value(QStringLiteral("events")).toDouble(), static_cast<double>(in_window));
+    EXPECT_NEAR(o.value(QStringLiteral("tau")).toDouble(), 220, 3 * o.value(QStringLiteral("tau_error")).toDouble());
+}
+
+}  // namespace
