@@ -106,6 +106,15 @@ run -- "$samples/muon_run.txt" >"$work/third"
 expect "$work/third" "caption=muon_run.txt     vorn" "StaticText1=$records" "Label27=$tau"
 [ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~f")" = "muon_run.txt" ] || fail "the command line's file is not remembered"
 
+# A comment typed for a sample run cannot be saved in the read-only shipped
+# folder: the save says so, once, and the typed text stays in the memo.
+run VORNS_DRIVE_COMMENT="notes de la séance" -- "$samples/muon_run.txt" >"$work/fourth"
+grep -qxF "comment=notes de la séance" "$work/fourth" || { cat "$work/fourth" >&2; fail "the typed comment was lost"; }
+[ "$(grep -c '^message=' "$work/fourth")" -eq 1 ] &&
+  grep -qF "message= le commentaire n'a pas pu être enregistré dans le fichier $samples/muon_run.comment " "$work/fourth" ||
+  { cat "$work/fourth" >&2; fail "the failed save of the comment was not reported once"; }
+[ ! -e "$samples/muon_run.comment" ] || fail "a comment file appeared in the shipped folder"
+
 # --version, and a wrong option: status 2 and two lines on stderr, with or
 # without a display, and no application made (the driver stays silent).
 [ "$("$vorns" --version)" = "vorns $version" ] || fail "--version"

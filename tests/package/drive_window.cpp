@@ -7,19 +7,24 @@
 //
 //   VORNS_DRIVE_COLOUR=R,G,B   click "color window" and choose that colour
 //   VORNS_DRIVE_CHOOSE=PATH    click "Target File" and choose that file
+//   VORNS_DRIVE_COMMENT=TEXT   type TEXT at the end of the comment memo and
+//                              click "Enregistrer"
 //
 // Printed: dialog-folder and dialog-file (what the file dialog offered), the
-// window colour and caption, the counters and figures, and every message box
-// ("message=TEXT", answered with OK).
+// window colour and caption, the counters and figures, the comment memo's
+// text (line breaks as "|"), and every message box ("message=TEXT", answered
+// with OK).
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -85,6 +90,18 @@ void answer_dialogs() {
     }
 }
 
+// Types the text key by key at the end of the memo, as a person would.
+void type_into(QPlainTextEdit* memo, const QString& text) {
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(memo, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(memo, &release);
+    }
+}
+
 void report(QWidget* form) {
     const QColor colour = form->palette().color(QPalette::Window);
     print(QStringLiteral("colour"),
@@ -95,6 +112,8 @@ void report(QWidget* form) {
         if (const auto* label = form->findChild<QLabel*>(QString::fromLatin1(name)))
             print(QString::fromLatin1(name), label->text());
     }
+    if (const auto* memo = form->findChild<QPlainTextEdit*>(QStringLiteral("Memo2")))
+        print(QStringLiteral("comment"), memo->toPlainText().replace(QLatin1Char('\n'), QLatin1Char('|')));
 }
 
 // The person's actions, once the window is up and any file of the command
@@ -108,6 +127,11 @@ void act() {
     QTimer::singleShot(500, form, [form] {
         if (qEnvironmentVariableIsSet("VORNS_DRIVE_COLOUR")) click(form->findChild<QWidget*>(QStringLiteral("Panel7")));
         if (qEnvironmentVariableIsSet("VORNS_DRIVE_CHOOSE")) click(form->findChild<QWidget*>(QStringLiteral("Label7")));
+        if (qEnvironmentVariableIsSet("VORNS_DRIVE_COMMENT")) {
+            type_into(form->findChild<QPlainTextEdit*>(QStringLiteral("Memo2")),
+                      qEnvironmentVariable("VORNS_DRIVE_COMMENT"));
+            click(form->findChild<QWidget*>(QStringLiteral("SpeedButton_comment")));
+        }
         report(form);
         form->close();
     });
