@@ -228,7 +228,7 @@ void TForm1::creeLesControles() {
     for (const Pair& p : pairs) {
         *p.caption_label = label(this, p.caption_name, p.caption, {kMiddleX + 4, y, 250, 18});
         (*p.caption_label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *p.value_label = label(this, p.value_name, QStringLiteral("..."), {kMiddleX + 260, y, 114, 18});
+        *p.value_label = label(this, p.value_name, TEXTE_SANS_CHIFFRE, {kMiddleX + 260, y, 114, 18});
         (*p.value_label)->setFont(bold(base));
         y += 19;
     }
@@ -275,6 +275,13 @@ void TForm1::creeLesControles() {
     Label38 = label(this, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);
+    // The status line of the loads: in the free row under the comment's name
+    // and the class listing, level with the line count of the data memo.
+    Label_etat_chargement =
+        label(this, "Label_etat_chargement", QString(), {kMiddleX, kColumnsY + 544, kRightX + 345 - kMiddleX, 18});
+    Label_etat_chargement->setTextFormat(Qt::PlainText);
+    Label_etat_chargement->setFont(bold(base));
+    colour_text(Label_etat_chargement, kMaroon);
 
     // Setup panel: hidden; start-up puts it over the records plot.
     setup_Panel4 = new Panel(this, QStringLiteral("setup_Panel4"));
@@ -343,10 +350,11 @@ void TForm1::creeLesControles() {
     ancres->etire(Memo1);
     ancres->etire(Memo2);
     ancres->etire(Memo4);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6,
-                                                      SpeedButton3, SpeedButton_exit, Label15,
-                                                      SpeedButton_ajustement}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label_nb_ligne, Label39, SpeedButton_comment, setup_SpeedButton6, SpeedButton3,
+                                         SpeedButton_exit, Label15, SpeedButton_ajustement}) {
         ancres->suit(w);
     }
     ancres->suit(Label38, true);
+    ancres->suit(Label_etat_chargement);
 }
