@@ -25,6 +25,7 @@ const char* const kFitUsage =
     "  --details         with --json, also the file, the warnings, the compared classes\n"
     "                    and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
     "\n"
     "Numbers are read with '.' or the desktop's decimal mark. Exit status: 0, 1 when a\n"
     "file cannot be read or holds a line that is not a record, 2 on a bad option.\n";
@@ -63,6 +64,8 @@ FitOptions read_options(const QStringList& arguments) {
             files_only = true;  // a file name may then start with '-'
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             o.help = true;
+        } else if (a == QLatin1String("--version")) {
+            o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
         } else if (a == QLatin1String("--details")) {
@@ -107,6 +110,6 @@ FitOptions read_options(const QStringList& arguments) {
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);
-    if (o.files.isEmpty() && !o.help) throw platform::Error(QStringLiteral("no data file given"));
+    if (o.files.isEmpty() && !o.help && !o.version) throw platform::Error(QStringLiteral("no data file given"));
     return o;
 }

@@ -4,6 +4,7 @@
 // status line, never in a message box.
 #include "app/fit_window.h"
 #include "load_fixture.h"
+#include "platform/files.h"
 #include "support/toy_durations.h"
 
 #include <QApplication>
@@ -163,6 +164,8 @@ TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {
         EXPECT_TRUE(bytes.startsWith(e.starts)) << e.name << ": " << bytes.left(40).toStdString();
     }
     EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_ajustement.png"));
+    EXPECT_EQ(recorder().save_requests.front().initial_folder,
+              platform::folder_part(chemin(QStringLiteral("run.txt"))));
     EXPECT_TRUE(read_bytes(chemin(QStringLiteral("a.svg"))).contains("<svg"));
     const QList<QByteArray> histogramme = read_bytes(chemin(QStringLiteral("h.csv"))).split('\n');
     EXPECT_EQ(histogramme.size() - 1, 2 + static_cast<qsizetype>(fenetre.resultat().goodness.observed.size()));

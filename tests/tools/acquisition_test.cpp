@@ -256,14 +256,17 @@ TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
     EXPECT_EQ(run_simulator({"--events", "5"}).exit_code, 2);  // no --output
 }
 
-TEST_F(AcquisitionTest, HelpDocumentsEveryOption) {
+TEST_F(AcquisitionTest, HelpDocumentsEveryOptionAndVersionNamesTheProjectsVersion) {
     const Result result = run_simulator({"--help"});
     EXPECT_EQ(result.exit_code, 0);
     for (const char* option : {"--output", "--events", "--rate", "--lifetime", "--background", "--max-duration",
                                "--decimals", "--comma", "--comment-every", "--sauvegarde", "--start", "--seed",
-                               "--date", "--realtime", "--speed", "--interval-ms", "--help"}) {
+                               "--date", "--realtime", "--speed", "--interval-ms", "--help", "--version"}) {
         EXPECT_TRUE(result.out.contains(option)) << option;
     }
+    const Result version = run_simulator({"--version"});  // no --output needed
+    EXPECT_EQ(version.exit_code, 0) << version.err.toStdString();
+    EXPECT_EQ(version.out, QByteArray("vorns-acquisition " VORNS_VERSION "\n"));
 }
 
 TEST_F(AcquisitionTest, LiveModesSleepButWriteTheSameLines) {

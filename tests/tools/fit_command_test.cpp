@@ -61,6 +61,8 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0, "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000}", ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
+        {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
+        {{"--version"}, 0, "vorns-fit " VORNS_VERSION "\n", ""},
         {{dir.filePath(QStringLiteral("missing.txt"))}, 1, "", "Cannot open file"},
         {{bad, run, "--json"}, 1, "{\"status\":\"converged\"", "bad.txt: 'abc' is not a valid floating point value"},
         {{}, 2, "", "no data file given"},

@@ -58,6 +58,7 @@ struct Settings {
     double speed = 1.0;
     std::uint64_t interval_ms = 0;
     bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
@@ -103,6 +104,7 @@ constexpr const char* kHelp =
     "                           of following the arrival times; 0 does not sleep\n"
     "                           (default 0)\n"
     "  -h, --help               show this help and exit\n"
+    "      --version            show the version and exit\n"
     "\n"
     "Every line is written whole and flushed at once, so a program following the\n"
     "file never sees half a line. Exit status: 0 done, 1 file error, 2 bad\n"
@@ -197,7 +199,7 @@ Settings parse_command_line(int argc, char** argv) {
             throw UsageError{"unexpected argument '" + std::string(arg) + "'"};
         }
 
-        static constexpr std::string_view kFlags[] = {"help", "comma", "sauvegarde", "realtime"};
+        static constexpr std::string_view kFlags[] = {"help", "version", "comma", "sauvegarde", "realtime"};
         static constexpr std::string_view kValued[] = {
             "output",        "events", "rate", "lifetime", "background", "max-duration", "decimals",
             "comment-every", "start",  "seed", "date",     "speed",      "interval-ms"};
@@ -226,6 +228,8 @@ Settings parse_command_line(int argc, char** argv) {
 
         if (name == "help") {
             s.help = true;
+        } else if (name == "version") {
+            s.version = true;
         } else if (name == "comma") {
             s.comma = true;
         } else if (name == "sauvegarde") {
@@ -266,7 +270,7 @@ Settings parse_command_line(int argc, char** argv) {
             interval_given = true;
         }
     }
-    if (s.help) return s;
+    if (s.help || s.version) return s;
     if (s.output.empty()) throw UsageError{"missing --output FILE"};
     if (s.realtime && interval_given) {
         throw UsageError{"--realtime and --interval-ms cannot be used together"};
@@ -462,6 +466,10 @@ int main(int argc, char** argv) {
     }
     if (settings.help) {
         std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    if (settings.version) {
+        std::printf("%s %s\n", kProgram, VORNS_VERSION);
         return kExitOk;
     }
     try {
