@@ -4,7 +4,7 @@
 //
 //   fit::Request request;
 //   request.durations = durations;            // series 1, positions 1..nb_points[1], as doubles
-//   request.t_min = 10; request.t_max = 800;  // the window, closed
+//   request.t_min = 10; request.t_max = 800;  // the window, closed, 0 <= t_min < t_max
 //   request.classes = {dX, n_classe, skipped, counts};  // the histogram (counts optional)
 //   const fit::Result result = fit::fit_lifetime(request);
 //
@@ -93,7 +93,9 @@ struct Result {
     double background_per_class_error = kNone;
     Goodness goodness;
     double lattice_step = 0;  // the durations' clock step, 0 when none
-    // Unbinned: the model's edges (the window widened to whole clock cells).
+    // The range the model was fitted on. Unbinned: the window widened to whole
+    // clock cells; binned: the edges of the fitted classes (inside the window,
+    // and no further than the shown classes).
     double model_lower = kNone;
     double model_upper = kNone;
 
