@@ -169,7 +169,7 @@ void FenetreAjustement::construit() {
 
     // Every handler inside the error report: a user's action may show a box.
     const auto relie = [this](auto* sender, auto signal, auto handler) {
-        connect(sender, signal, this, [this, handler] { platform::report_errors(handler); });
+        connect(sender, signal, this, [handler] { platform::report_errors(handler); });
     };
     for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) {
         relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });

@@ -63,6 +63,9 @@ struct Goodness {
     std::int32_t first_class = 0;
     std::vector<double> observed;
     std::vector<double> expected;
+    // The extent of each class compared: dX, less where the window cuts it;
+    // on a clock grid, its whole cells (the values it counts stand for them).
+    std::vector<double> width;
 };
 
 // Only a converged fit carries estimates; otherwise they are kNone and the

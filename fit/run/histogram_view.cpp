@@ -7,7 +7,9 @@
 
 namespace {
 
-void add_class(HistogramView& v, std::int32_t k, double count, double t_min, double t_max) {
+// Class k clipped to the window; `extent` is the width its count stands for
+// (0: its width clipped to the window).
+void add_class(HistogramView& v, std::int32_t k, double count, double t_min, double t_max, double extent = 0) {
     const double lower = std::max(k * v.dX, t_min);
     const double upper = std::min((k + 1) * v.dX, t_max);
     v.lower.push_back(lower);
@@ -15,7 +17,8 @@ void add_class(HistogramView& v, std::int32_t k, double count, double t_min, dou
     v.centre.push_back((lower + upper) / 2);
     v.count.push_back(count);
     v.error.push_back(std::sqrt(count));
-    const double scale = upper > lower ? v.dX / (upper - lower) : 1;
+    if (!(extent > 0)) extent = upper - lower;
+    const double scale = extent > 0 ? v.dX / extent : 1;
     v.count_per_dX.push_back(count * scale);
     v.error_per_dX.push_back(std::sqrt(count) * scale);
 }
@@ -57,9 +60,10 @@ HistogramView histogram_view(const fit::Request& q, const fit::Result& r) {
         return v;
     }
     const fit::Goodness& g = r.goodness;
-    if (r.status == fit::Status::converged && !g.observed.empty() && g.observed.size() == g.expected.size()) {
+    if (r.status == fit::Status::converged && !g.observed.empty() && g.observed.size() == g.expected.size() &&
+        g.observed.size() == g.width.size()) {
         for (std::size_t j = 0; j < g.observed.size(); ++j) {
-            add_class(v, g.first_class + static_cast<std::int32_t>(j), g.observed[j], q.t_min, q.t_max);
+            add_class(v, g.first_class + static_cast<std::int32_t>(j), g.observed[j], q.t_min, q.t_max, g.width[j]);
             v.expected.push_back(g.expected[j]);
             v.residual.push_back(g.expected[j] > 0 ? (g.observed[j] - g.expected[j]) / std::sqrt(g.expected[j])
                                                    : fit::kNone);

@@ -17,7 +17,8 @@ struct HistogramView {
     std::vector<double> residual;  // (count - expected) / √expected
     // The count and its error in events per width dX, as the plot draws them:
     // a class the window cuts to half its width shows twice its count, level
-    // with its neighbours and with the curve.
+    // with its neighbours and with the curve (on a clock grid, the width of
+    // the whole cells the class counts).
     std::vector<double> count_per_dX;
     std::vector<double> error_per_dX;
     // The fitted curve: events per width dX that the model expects at each
