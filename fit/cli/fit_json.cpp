@@ -60,12 +60,14 @@ QString fit_json(const fit::Result& r, const QString& file, std::span<const doub
     field("model", quoted(fit::name(r.model)));
     field("tmin", number(r.t_min));
     field("tmax", number(r.t_max));
+    // What the status line says beside "converged" (the histogram method's
+    // classes that stop short of tmax among them).
+    QStringList warnings;
+    for (const fit::Warning w : fit::kWarnings) {
+        if (r.has(w)) warnings.append(quoted(fit::name(w)));
+    }
+    field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     if (details) {
-        QStringList warnings;
-        for (const fit::Warning w : fit::kWarnings) {
-            if (r.has(w)) warnings.append(quoted(fit::name(w)));
-        }
-        field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
         field("pearson", number(r.goodness.pearson));
         field("amplitude", number(r.amplitude));
         field("amplitude_error", number(r.amplitude_error));

@@ -64,7 +64,13 @@ QString status_line(const fit::Result& r) {
     QString line = text(fit::text(r.status));
     if (r.status != fit::Status::converged) return line;
     for (const fit::Warning w : fit::kWarnings) {
-        if (r.has(w)) line += QStringLiteral(" ; ") + text(fit::text(w));
+        if (!r.has(w)) continue;
+        line += QStringLiteral(" ; ") + text(fit::text(w));
+        // The classes the histogram method fitted, when they stop short of the window.
+        if (w == fit::Warning::window_beyond_classes) {
+            line +=
+                QStringLiteral(" [%1 ; %2]").arg(platform::general(r.model_lower), platform::general(r.model_upper));
+        }
     }
     return line;
 }
@@ -115,7 +121,8 @@ QString chi2_text(const fit::Goodness& g) {
 }  // namespace
 
 QString text(fit::Model model) {
-    return model == fit::Model::exp_only ? QStringLiteral("exponentielle seule") : QStringLiteral("exponentielle + fond");
+    return model == fit::Model::exp_only ? QStringLiteral("exponentielle seule")
+                                         : QStringLiteral("exponentielle + fond");
 }
 
 QString text(fit::Method method) {

@@ -18,7 +18,8 @@ QString value_with_uncertainty(double value, double sigma);
 // then not visibly asymmetric) or when there is no interval.
 QString interval_text(const fit::Result& result);
 
-// The status and, for a converged fit, each of its warnings, " ; " apart.
+// The status and, for a converged fit, each of its warnings, " ; " apart (the
+// histogram method's classes that stop short of t max with their range).
 QString status_line(const fit::Result& result);
 
 }  // namespace fit_text
