@@ -28,7 +28,7 @@ constexpr double kEventsPerBin = 25;
 // The widths a bin width is chosen among, in seconds: 1, 2, 5, 10, 15, 30 min,
 // 1, 2, 3, 6, 12, 24 h.
 constexpr double kBinWidths[] = {60, 120, 300, 600, 900, 1800, 3600, 7200, 10800, 21600, 43200, 86400};
-// At most this many bins: a narrower typed width is widened.
+// At most this many bins: a narrower width is widened.
 constexpr std::int64_t kMaxBins = 10000;
 // A bin enters the constancy test when at least this fraction of it is live:
 // in a bin cut short by a gap or by the run's end, the record that opens or
@@ -110,7 +110,7 @@ struct RateAnalysis {
     // Bins of wall-clock time from the first record.
     double bin_width_s = 0;
     bool bin_width_typed = false;
-    bool bin_width_widened = false;  // the typed width made more than kMaxBins bins
+    bool bin_width_widened = false;  // the width (typed or chosen) made more than kMaxBins bins
     std::vector<RateBin> bins;
 
     // Constancy over the bins in the test: Pearson chi2 of the counts against

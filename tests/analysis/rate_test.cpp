@@ -68,225 +68,121 @@ struct BinCheck {
 };
 
 struct TimeLine {
-    const char* name;
-    std::vector<double> times;
-    double origin;
-    double typed_width;
-    std::int64_t records;
-    std::int64_t backward;
-    std::int64_t zero;
-    double rate_per_hour;  // 0: unknown
-    double rate_error_per_hour;
-    std::vector<std::pair<double, double>> gaps;
-    double live_s;
-    double threshold_s;
-    double width_s;
-    std::size_t bins;
-    std::int64_t in_test;
-    rate::Verdict verdict;
+    struct {
+        const char* name;
+        std::vector<double> times;
+        double origin;
+        double typed_width;
+    } in;
+    struct {
+        struct {
+            std::int64_t records, backward, zero;
+        } counts;
+        struct {
+            double per_hour, error, live_s, threshold_s;  // per_hour 0: unknown
+        } rate;
+        std::vector<std::pair<double, double>> gaps;
+        struct {
+            double width_s;
+            std::size_t count;
+            std::int64_t in_test;
+        } bins;
+        rate::Verdict verdict;
+    } out;
     std::vector<BinCheck> bin_checks;
 };
 
 TEST(RateAnalysis, CraftedTimeLines) {
     using V = rate::Verdict;
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double log_3600 = std::log(3.6e6);
     const TimeLine cases[] = {
         // One record a second for an hour: 3600 intervals, r = 1 /s; the gap
         // threshold is ln(3.6e6) s; 25 events a bin ask for 25 s, so 1 min.
-        {"regular",
-         every(1, 0, 3600),
-         k10h,
-         0,
-         3601,
-         0,
-         0,
-         3600,
-         60,
-         {},
-         3600,
-         std::log(3.6e6),
-         60,
-         60,
-         60,
-         V::stable,
+        {{"regular", every(1, 0, 3600), k10h, 0},
+         {{3601, 0, 0}, {3600, 60, 3600, log_3600}, {}, {60, 60, 60}, V::stable},
          {{0, 60, 60}, {59, 61, 60}}},
         // 2001 intervals over 2600 s find the 600 s gap; without it r = 2000 / 2000 s.
         // Bin 16 [960, 1020) is live until 1000, bins 17-25 are in the gap, bin 26
         // from 1600 and the last bin [2580, 2600] are less than half live.
-        {"planted gap",
-         planted_gap(),
-         k10h,
-         0,
-         2002,
-         0,
-         0,
-         3600,
-         std::sqrt(2000.0) / 2000 * 3600,
-         {{1000, 1600}},
-         2000,
-         std::log(2.001e6),
-         60,
-         44,
-         33,
-         V::stable,
+        {{"planted gap", planted_gap(), k10h, 0},
+         {{2002, 0, 0},
+          {3600, std::sqrt(2000.0) / 2000 * 3600, 2000, std::log(2.001e6)},
+          {{1000, 1600}},
+          {60, 44, 33},
+          V::stable},
          {{16, 41, 40}, {20, 0, 0}, {26, 20, 20}, {43, 21, 20}}},
         // 200 events within a minute in the middle of a run at one per 10 s:
         // r = 1200 / 10000 s = 432 /h, bins of 5 min (25 events ask for 208 s).
-        {"burst",
-         joined(every(10, 0, 10000), every(0.25, 5000.1, 5049.9), true),
-         k10h,
-         0,
-         1201,
-         0,
-         0,
-         432,
-         std::sqrt(1200.0) / 10000 * 3600,
-         {},
-         10000,
-         std::log(1.2e6) / 0.12,
-         300,
-         34,
-         33,
-         V::not_constant,
+        {{"burst", joined(every(10, 0, 10000), every(0.25, 5000.1, 5049.9), true), k10h, 0},
+         {{1201, 0, 0},
+          {432, std::sqrt(1200.0) / 10000 * 3600, 10000, std::log(1.2e6) / 0.12},
+          {},
+          {300, 34, 33},
+          V::not_constant},
          {{16, 230, 300}}},
         // From 23:00 to 01:00 two days later, one a minute, the hour from 23:30 to
         // 00:30 missing: 60 /h over 25 h live, bins of 30 min, two of them in the gap.
-        {"two midnights",
-         two_midnights(),
-         k23h,
-         0,
-         1502,
-         0,
-         0,
-         60,
-         std::sqrt(1500.0) / 90000 * 3600,
-         {{88200, 91800}},
-         90000,
-         std::log(1.501e6) * 60,
-         1800,
-         52,
-         50,
-         V::stable,
+        {{"two midnights", two_midnights(), k23h, 0},
+         {{1502, 0, 0},
+          {60, std::sqrt(1500.0) / 90000 * 3600, 90000, std::log(1.501e6) * 60},
+          {{88200, 91800}},
+          {1800, 52, 50},
+          V::stable},
          {{48, 30, 1800}, {49, 1, 0}, {51, 31, 1800}}},
         // The gap longer than a day: the times of day alone could not show it.
-        {"gap over a day",
-         joined(every(10, 0, 2000), every(10, 102000, 104000)),
-         k10h,
-         0,
-         402,
-         0,
-         0,
-         360,
-         std::sqrt(400.0) / 4000 * 3600,
-         {{2000, 102000}},
-         4000,
-         std::log(401e3) * 10,
-         300,
-         347,
-         14,
-         V::stable,
+        {{"gap over a day", joined(every(10, 0, 2000), every(10, 102000, 104000)), k10h, 0},
+         {{402, 0, 0},
+          {360, std::sqrt(400.0) / 4000 * 3600, 4000, std::log(401e3) * 10},
+          {{2000, 102000}},
+          {300, 347, 14},
+          V::stable},
          {}},
         // A typed width; one so narrow that it would make 36000 bins is widened to 1 min.
-        {"typed width",
-         every(1, 0, 3600),
-         k10h,
-         600,
-         3601,
-         0,
-         0,
-         3600,
-         60,
-         {},
-         3600,
-         std::log(3.6e6),
-         600,
-         6,
-         6,
-         V::stable,
+        {{"typed width", every(1, 0, 3600), k10h, 600},
+         {{3601, 0, 0}, {3600, 60, 3600, log_3600}, {}, {600, 6, 6}, V::stable},
          {{5, 601, 600}}},
-        {"typed width widened",
-         every(1, 0, 3600),
-         k10h,
-         0.1,
-         3601,
-         0,
-         0,
-         3600,
-         60,
-         {},
-         3600,
-         std::log(3.6e6),
-         60,
-         60,
-         60,
-         V::stable,
+        {{"typed width widened", every(1, 0, 3600), k10h, 0.1},
+         {{3601, 0, 0}, {3600, 60, 3600, log_3600}, {}, {60, 60, 60}, V::stable},
          {}},
         // Origin 10:00, lines at 9:00, 11:00, 9:00: the record pass puts them at
         // 23 h, 25 h, 23 h; taken in time order, 2 intervals over 2 h. One bin of a
         // day (25 events at 1 /h), too little of it live to compare bins.
-        {"time going back",
-         {82800, 90000, 82800},
-         k10h,
-         0,
-         3,
-         1,
-         0,
-         1,
-         std::sqrt(2.0) / 2,
-         {},
-         7200,
-         std::log(2000.0) * 3600,
-         86400,
-         1,
-         0,
-         V::too_few_records,
+        {{"time going back", {82800, 90000, 82800}, k10h, 0},
+         {{3, 1, 0}, {1, std::sqrt(2.0) / 2, 7200, std::log(2000.0) * 3600}, {}, {86400, 1, 0}, V::too_few_records},
          {{0, 3, 7200}}},
-        {"not a number left out",
-         joined(every(1, 0, 5), joined({nan}, every(1, 6, 10))),
-         k10h,
-         0,
-         11,
-         0,
-         0,
-         3600,
-         std::sqrt(10.0) / 10 * 3600,
-         {},
-         10,
-         std::log(1e4),
-         60,
-         1,
-         0,
-         V::too_few_records,
+        {{"not a number left out", joined(every(1, 0, 5), joined({nan}, every(1, 6, 10))), k10h, 0},
+         {{11, 0, 0}, {3600, std::sqrt(10.0) / 10 * 3600, 10, std::log(1e4)}, {}, {60, 1, 0}, V::too_few_records},
          {{0, 11, 10}}},
-        {"no record", {}, k10h, 0, 0, 0, 0, 0, 0, {}, 0, 0, 0, 0, 0, V::too_few_records, {}},
-        {"one record", {5}, k10h, 0, 1, 0, 0, 0, 0, {}, 0, 0, 0, 0, 0, V::too_few_records, {}},
-        {"two records", {0, 10}, k10h, 0, 2, 0, 0, 0, 0, {}, 10, 0, 0, 0, 0, V::too_few_records, {}},
-        {"same second", {7, 7, 7, 7, 7}, k10h, 0, 5, 0, 4, 0, 0, {}, 0, 0, 0, 0, 0, V::too_few_records, {}},
+        {{"no record", {}, k10h, 0}, {{0, 0, 0}, {}, {}, {}, V::too_few_records}, {}},
+        {{"one record", {5}, k10h, 0}, {{1, 0, 0}, {}, {}, {}, V::too_few_records}, {}},
+        {{"two records", {0, 10}, k10h, 0}, {{2, 0, 0}, {0, 0, 10, 0}, {}, {}, V::too_few_records}, {}},
+        {{"same second", {7, 7, 7, 7, 7}, k10h, 0}, {{5, 0, 4}, {}, {}, {}, V::too_few_records}, {}},
     };
     for (const TimeLine& c : cases) {
-        SCOPED_TRACE(c.name);
-        const rate::RateAnalysis a = rate::analyse_rate(c.times, c.origin, {c.typed_width});
+        SCOPED_TRACE(c.in.name);
+        const rate::RateAnalysis a = rate::analyse_rate(c.in.times, c.in.origin, {c.in.typed_width});
         EXPECT_TRUE(all_finite(a));
-        EXPECT_EQ(a.records, c.records);
-        EXPECT_EQ(a.backward_intervals, c.backward);
-        EXPECT_EQ(a.zero_intervals, c.zero);
-        EXPECT_EQ(a.rate_known, c.rate_per_hour > 0);
-        EXPECT_NEAR(a.rate_per_hour, c.rate_per_hour, 1e-9 * c.rate_per_hour);
-        EXPECT_NEAR(a.rate_error_per_hour, c.rate_error_per_hour, 1e-9 * c.rate_per_hour);
-        ASSERT_EQ(a.gaps.size(), c.gaps.size());
+        EXPECT_EQ(a.records, c.out.counts.records);
+        EXPECT_EQ(a.backward_intervals, c.out.counts.backward);
+        EXPECT_EQ(a.zero_intervals, c.out.counts.zero);
+        EXPECT_EQ(a.rate_known, c.out.rate.per_hour > 0);
+        EXPECT_NEAR(a.rate_per_hour, c.out.rate.per_hour, 1e-9 * c.out.rate.per_hour);
+        EXPECT_NEAR(a.rate_error_per_hour, c.out.rate.error, 1e-9 * c.out.rate.per_hour);
+        ASSERT_EQ(a.gaps.size(), c.out.gaps.size());
         for (std::size_t i = 0; i < a.gaps.size(); ++i) {
-            EXPECT_EQ(a.gaps[i].start_s, c.gaps[i].first);
-            EXPECT_EQ(a.gaps[i].end_s, c.gaps[i].second);
-            EXPECT_EQ(a.gaps[i].length_s, c.gaps[i].second - c.gaps[i].first);
+            EXPECT_EQ(a.gaps[i].start_s, c.out.gaps[i].first);
+            EXPECT_EQ(a.gaps[i].end_s, c.out.gaps[i].second);
+            EXPECT_EQ(a.gaps[i].length_s, c.out.gaps[i].second - c.out.gaps[i].first);
         }
-        EXPECT_NEAR(a.live_s, c.live_s, 1e-9);
-        EXPECT_NEAR(a.gap_threshold_s, c.threshold_s, 1e-9 * c.threshold_s);
-        EXPECT_EQ(a.bin_width_s, c.width_s);
-        EXPECT_EQ(a.bin_width_typed, c.typed_width > 0);
-        EXPECT_EQ(a.bin_width_widened, c.typed_width > 0 && c.typed_width != c.width_s);
-        ASSERT_EQ(a.bins.size(), c.bins);
-        EXPECT_EQ(a.bins_in_test, c.in_test);
-        EXPECT_EQ(a.verdict, c.verdict);
+        EXPECT_NEAR(a.live_s, c.out.rate.live_s, 1e-9);
+        EXPECT_NEAR(a.gap_threshold_s, c.out.rate.threshold_s, 1e-9 * c.out.rate.threshold_s);
+        EXPECT_EQ(a.bin_width_s, c.out.bins.width_s);
+        EXPECT_EQ(a.bin_width_typed, c.in.typed_width > 0);
+        EXPECT_EQ(a.bin_width_widened, c.in.typed_width > 0 && c.in.typed_width != c.out.bins.width_s);
+        ASSERT_EQ(a.bins.size(), c.out.bins.count);
+        EXPECT_EQ(a.bins_in_test, c.out.bins.in_test);
+        EXPECT_EQ(a.verdict, c.out.verdict);
         std::int64_t counted = 0;
         for (const rate::RateBin& b : a.bins) counted += b.count;
         if (!a.bins.empty()) {

@@ -87,8 +87,7 @@ QString bins_line(const rate::RateAnalysis& a) {
     if (a.bins.empty()) return {};
     QString why;
     if (a.bin_width_widened) {
-        why = QStringLiteral("la largeur donnée ferait plus de ") + platform::decimal(rate::kMaxBins) +
-              QStringLiteral(" tranches");
+        why = QStringLiteral("élargies : au plus ") + platform::decimal(rate::kMaxBins) + QStringLiteral(" tranches");
     } else if (a.bin_width_typed) {
         why = QStringLiteral("largeur donnée");
     } else {
