@@ -341,6 +341,8 @@ TEST(RateText, DurationsAndTheBinTable) {
         {2282, "38 min 2 s"}, {5220, "1 h 27 min"}, {86399, "1 j"}, {100000, "1 j 4 h"},
     };
     for (const auto& [seconds, text] : durations) EXPECT_EQ(rate_text::duration_text(seconds), QString::fromUtf8(text));
+    EXPECT_EQ(rate_text::stopped_line(rate::analyse_rate(two_midnights(), k23h), 5220).toStdString(),
+              "acquisition arrêtée ? aucun événement depuis 1 h 27 min (le dernier à jour +2 01:00:00)");
 
     const rate::RateAnalysis a =
         rate::analyse_rate(joined(every(6, 0, 54), joined(every(2, 62, 120), {121})), k10h, {60});
