@@ -110,7 +110,7 @@ void TForm1::creeLesControles() {
     Panel8->setToolTip(QStringLiteral("Target File"));
     Image5 = new ImageWidget(Panel8, QStringLiteral("Image5"));
     Image5->setGeometry(10, 14, 32, 32);
-    Image5->setPicture(image_dossier(Image5->size()));
+    Image5->setPicture(image_dossier);
     Label7 = make<ClickLabel>(Panel8, "Label7");
     Label7->setText(QStringLiteral("Target File"));
     Label7->setGeometry(48, 10, 96, 40);
@@ -313,7 +313,7 @@ void TForm1::creeLesControles() {
     }
     Image4 = new ImageWidget(Panel4, QStringLiteral("Image4"));
     Image4->setGeometry(29, 74, 337, 177);
-    Image4->setPicture(image_a_propos(Image4->size()));
+    Image4->setPicture(image_a_propos);
     StaticText5 = static_text(Panel4, "StaticText5", QStringLiteral("vorns : suivi d'une acquisition de durées de vie"),
                               {29, 266, 337, 22});
     StaticText6 = static_text(Panel4, "StaticText6", QStringLiteral("Mode d'emploi : le fichier README.md du projet"),
