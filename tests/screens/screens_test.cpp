@@ -1,7 +1,8 @@
-// The main window on the screens of support/screens/
+// The main window and the fit window on the screens of support/screens/
 // screens.json, side by side: a 1366 x 768 laptop, a 1024 x 600 netbook, a
 // 1920 x 1080 desktop, the same at a scale factor of 1.5 (1280 x 720 logical)
 // and a 3840 x 2160 screen at 2 (1920 x 1080 logical).
+#include "app/fit_window.h"
 #include "platform/report.h"
 #include "plot/density.h"
 #include "support/pixels.h"
@@ -180,5 +181,49 @@ TEST(HighDensityScreens, ThePlotsAreDrawnSharpAtTheScreensRatio) {
                       image.convertToFormat(QImage::Format_RGB32));
         }
         EXPECT_EQ(form.Image5->image().devicePixelRatio(), c.ratio) << "the chooser's picture";
+    }
+}
+
+// The fit window at its first opening, by the main window's place on its screen.
+TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheScreen) {
+    enum class Cote { droite, gauche, dessus };
+    enum class Principale { centree, a_gauche, a_droite };
+    struct Cas {
+        const char* ecran;
+        Principale principale;
+        Cote cote;
+    };
+    const Cas cas[] = {
+        {"desktop", Principale::centree, Cote::dessus},    // 428 pixels a side: too narrow
+        {"desktop", Principale::a_gauche, Cote::droite},   //
+        {"desktop", Principale::a_droite, Cote::gauche},   //
+        {"laptop", Principale::centree, Cote::dessus},     //
+        {"scaled150", Principale::centree, Cote::dessus},  // 720 high: the window is made to fit
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(testing::Message() << c.ecran << " " << static_cast<int>(c.principale));
+        TemporaryProgramFolder dossier;
+        TForm1 form;
+        montre_sur(form, ecran(c.ecran));
+        const QRect disponible = form.screen()->availableGeometry();
+        if (c.principale == Principale::a_gauche) form.move(disponible.topLeft());
+        if (c.principale == Principale::a_droite)
+            form.move(disponible.right() + 1 - form.frameGeometry().width(), disponible.top());
+        traite_les_evenements();
+        form.SpeedButton_ajustement->click();
+        traite_les_evenements();
+        ASSERT_NE(form.fenetre_ajustement(), nullptr);
+        const QRect fenetre = form.fenetre_ajustement()->frameGeometry();
+        const QRect principale = form.frameGeometry();
+        EXPECT_EQ(form.fenetre_ajustement()->screen(), form.screen());
+        EXPECT_TRUE(disponible.contains(fenetre)) << "on the screen, title bar included";
+        switch (c.cote) {
+            case Cote::droite: EXPECT_EQ(fenetre.topLeft(), QPoint(principale.right() + 1, principale.top())); break;
+            case Cote::gauche: EXPECT_EQ(fenetre.topRight(), QPoint(principale.left() - 1, principale.top())); break;
+            case Cote::dessus:
+                EXPECT_LE(std::abs(fenetre.center().x() - principale.center().x()), 1);
+                EXPECT_TRUE(principale.contains(fenetre.center()));
+                break;
+        }
     }
 }
