@@ -140,8 +140,8 @@ public:
     QToolButton* SpeedButton3 = nullptr;  // "about"
     QToolButton* SpeedButton_exit = nullptr;
     QToolButton* SpeedButton_ajustement = nullptr;  // "ajustement": opens the fit window
-    QLabel* Label15 = nullptr;                      // "Last line"
-    QLabel* Label38 = nullptr;                      // "File name"
+    QLabel* Label15 = nullptr;  // "Last line"
+    QLabel* Label38 = nullptr;  // "File name"
 
     // --- Setup panel
     Panel* setup_Panel4 = nullptr;

@@ -73,8 +73,8 @@ TEST_F(FitWindow, EveryLoadRefitsAndGrowsTheConvergenceSeriesUntilTheFileIsShort
         {"run.txt", 3000, {2000, 3000}},
         {"run.txt", 3000, {2000, 3000}},  // nothing new: the last point is redone
         {"run.txt", 4000, {2000, 3000, 4000}},
-        {"run.txt", 1000, {1000}},    // shortened: a new run
-        {"other.txt", 1500, {1500}},  // another file, though the same records and more
+        {"run.txt", 1000, {1000}},          // shortened: a new run
+        {"other.txt", 1500, {1500}},        // another file, though the same records and more
     };
     for (const Step& s : steps) {
         const QString nom = QString::fromLatin1(s.file);
@@ -108,8 +108,7 @@ TEST_F(FitWindow, AFailedFitOrABadFieldShowsInTheStatusLineNeverInABox) {
     charge(run(QStringLiteral("court.txt"), 500));
     const double t_min = fenetre.choix().t_min;
     tape(fenetre.Edit_tmin, QStringLiteral("abc"));
-    EXPECT_TRUE(
-        fenetre.Label_etat->text().contains(QStringLiteral("t min : 'abc' is not a valid floating point value")))
+    EXPECT_TRUE(fenetre.Label_etat->text().contains(QStringLiteral("t min : 'abc' is not a valid floating point value")))
         << fenetre.Label_etat->text();
     EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("abc"));  // kept, to be mended
     EXPECT_EQ(fenetre.choix().t_min, t_min);
@@ -130,8 +129,8 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     tape(fenetre.Edit_tmax, QStringLiteral("1500,5"));
     fenetre.ComboBox_modele->setCurrentIndex(1);
     emit fenetre.ComboBox_modele->activated(1);
-    const QStringList lignes =
-        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
+    const QStringList lignes = QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(
+        QStringLiteral("\r\n"));
     ASSERT_GE(lignes.size(), 6);
     EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "10", "0"}));
 

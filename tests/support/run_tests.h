@@ -3,8 +3,6 @@
 // decimal separator set to '.' and the recorder installed fresh before each test.
 int lance_les_tests(int& argc, char** argv);
 
-// The offscreen platform unless the environment chose another platform; with
-// `ecrans` (a configuration file of the offscreen platform: its screens, their
-// sizes and device pixel ratios), on those screens unless the environment
-// chose a configuration. Without one, the platform's one screen is 800 x 600.
+// The offscreen platform unless the environment chose another one or a
+// configuration; on the screens of the configuration file `ecrans` if given.
 void plateforme_hors_ecran_par_defaut(const char* ecrans = nullptr);

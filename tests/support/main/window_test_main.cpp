@@ -1,9 +1,8 @@
 // The main of the window's test programs: the application object made and
 // prepared exactly as the program's own main does it, so that these tests see
 // what a user's desktop gives (the process locale taken from the environment,
-// Qt's translations), on the screens its build names (VORNS_TEST_SCREENS, a
-// configuration of the offscreen platform). Each test then sets the decimal
-// separator it checks.
+// Qt's translations), on the offscreen screens of VORNS_TEST_SCREENS. Each
+// test then sets the decimal separator it checks.
 #include "app/application.h"
 #include "support/run_tests.h"
 
