@@ -113,7 +113,15 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     tau_barres_ = bars(tau_, QColor(200, 0, 0));
     tau_histogramme_ = line(convergence, cx, cy, QPen(QColor(0, 0, 200), 1.5), QStringLiteral("Tau de l'histogramme"));
     tau_histogramme_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 5));
-    convergence->legend->setVisible(true);
+    // The legend in a row of its own above the axes, its entries side by
+    // side: inside the axes it covered the newest points, at the right.
+    QCPLegend* legende = convergence->legend;
+    legende->setVisible(true);
+    legende->setFillOrder(QCPLegend::foColumnsFirst);
+    legende->setBorderPen(Qt::NoPen);
+    convergence->plotLayout()->insertRow(0);
+    convergence->plotLayout()->addElement(0, 0, legende);
+    convergence->plotLayout()->setRowStretchFactor(0, 0.001);
 }
 
 void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {

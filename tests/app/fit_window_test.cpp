@@ -37,7 +37,8 @@ protected:
 TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
     form.show();
     std::vector<std::pair<QWidget*, QRect>> avant;
-    for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) avant.emplace_back(w, w->geometry());
+    for (QWidget* w : form.contenu()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        avant.emplace_back(w, w->geometry());
 
     FenetreAjustement& fenetre = ouvre();
     EXPECT_TRUE(fenetre.isVisible());
