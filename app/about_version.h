@@ -1,5 +1,6 @@
 #pragma once
-// The program's version, shown in the about panel under its other lines.
+// The about panel's lines under its other lines: the program's version and,
+// for an installed program, where its documentation is.
 class QLabel;
 class QWidget;
 

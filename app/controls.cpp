@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "plot/density.h"
+
 #include <QBackingStore>
 #include <QEvent>
 #include <QMouseEvent>
@@ -105,17 +107,25 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 ImageWidget::ImageWidget(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
+// Below 1 (a screen scaled down) the image keeps its logical pixels and the
+// painter shrinks it.
+qreal ImageWidget::ratio() const { return std::max<qreal>(1, devicePixelRatio()); }
+
 QImage& ImageWidget::bitmap() {
-    if (bitmap_.size() != size()) {
-        bitmap_ = QImage(size(), QImage::Format_RGB32);
+    const qreal r = ratio();
+    const QSize device = taille_device(size(), r);
+    if (bitmap_.size() != device || bitmap_.devicePixelRatio() != r) {
+        bitmap_ = QImage(device, QImage::Format_RGB32);
+        bitmap_.setDevicePixelRatio(r);
         bitmap_.fill(Qt::white);
     }
     update();
     return bitmap_;
 }
 
-void ImageWidget::setPicture(const QImage& picture) {
-    bitmap_ = picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+void ImageWidget::setPicture(Peinture peinture) {
+    peinture_ = std::move(peinture);
+    bitmap_ = peinture_(size(), ratio());
     update();
 }
 
@@ -140,6 +150,7 @@ bool ImageWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
+    if (peinture_ && bitmap_.devicePixelRatio() != ratio()) bitmap_ = peinture_(size(), ratio());
     if (bitmap_.isNull()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, bitmap_);

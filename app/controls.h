@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 // A raised panel with a colour and an optional centred caption; clickable.
 class Panel : public QFrame {
@@ -49,16 +50,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// An image control: shows its own bitmap, which the program draws on. The
-// bitmap takes the control's size when it is first drawn on.
+// An image control: shows its own bitmap, which the program draws on. When it
+// is drawn on, the bitmap takes the control's size at the device pixel ratio
+// of the control's screen (plot/density.h), so that it shows sharp there.
 class ImageWidget : public QWidget {
     Q_OBJECT
 public:
     explicit ImageWidget(QWidget* parent, const QString& name);
-    // The bitmap to draw on, sized to the control.
+    // The bitmap to draw on, sized to the control at its screen's ratio.
     QImage& bitmap();
     const QImage& image() const { return bitmap_; }
-    void setPicture(const QImage& picture);  // a fixed picture, scaled to the control
+    // A fixed picture, drawn by `peinture` at the control's size and ratio,
+    // and drawn again when it is next painted at another ratio (the window
+    // went to another screen).
+    using Peinture = std::function<QImage(QSize taille, qreal ratio)>;
+    void setPicture(Peinture peinture);
+    // The device pixel ratio to draw at on the control's screen (1 at least).
+    qreal ratio() const;
     // Fills the inside of the parent's frame from now on, following its resizes.
     void alignClient();
     bool alignedClient() const { return aligned_client_; }
@@ -74,6 +82,7 @@ protected:
 private:
     void fillParent();
     QImage bitmap_;
+    Peinture peinture_;
     bool aligned_client_ = false;
 };
 

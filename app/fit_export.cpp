@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "fit/run/fit_csv.h"
 #include "platform/files.h"
+#include "platform/locations.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
@@ -12,7 +13,9 @@
 
 namespace {
 
-// The file chosen by the user, proposed beside the data file and named after it.
+// The file chosen by the user, named after the data file and proposed in a
+// folder that can be written: beside the data file, or in the documents folder
+// for a run in a read-only folder such as the shipped samples.
 std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite,
                                       const QString& description, const QString& extension) {
     if (!platform::seams().choose_save_file) return std::nullopt;
@@ -20,7 +23,7 @@ std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QStr
     if (const qsizetype point = nom.lastIndexOf(QLatin1Char('.')); point > 0) nom.truncate(point);
     if (nom.isEmpty()) nom = QStringLiteral("vorns");
     const platform::SaveFileRequest request{QStringLiteral("Enregistrer ") + description,
-                                            platform::folder_part(fichier_donnees),
+                                            platform::export_folder(fichier_donnees),
                                             nom + suite + QLatin1Char('.') + extension, description,
                                             QStringLiteral("*.") + extension};
     return platform::seams().choose_save_file(request);

@@ -113,15 +113,25 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     tau_barres_ = bars(tau_, QColor(200, 0, 0));
     tau_histogramme_ = line(convergence, cx, cy, QPen(QColor(0, 0, 200), 1.5), QStringLiteral("Tau de l'histogramme"));
     tau_histogramme_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 5));
-    convergence->legend->setVisible(true);
+    // The legend in a row of its own above the axes, its entries side by
+    // side: inside the axes it covered the newest points, at the right.
+    QCPLegend* legende = convergence->legend;
+    legende->setVisible(true);
+    legende->setFillOrder(QCPLegend::foColumnsFirst);
+    legende->setBorderPen(Qt::NoPen);
+    convergence->plotLayout()->insertRow(0);
+    convergence->plotLayout()->addElement(0, 0, legende);
+    convergence->plotLayout()->setRowStretchFactor(0, 0.001);
 }
 
 void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
-    donnees_->setData(vec(v.centre), vec(v.count), true);
-    barres_->setData(vec(v.error));
-    // Without a fit the curve and the residuals are empty.
-    const bool fitted = v.expected.size() == v.size() && v.residual.size() == v.size();
-    courbe_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.expected), true);
+    // Counts per width dX: a class the window cuts stands level with the others.
+    donnees_->setData(vec(v.centre), vec(v.count_per_dX), true);
+    barres_->setData(vec(v.error_per_dX));
+    // The model's density times dX, smooth to the window's edges. Without a
+    // fit the curve and the residuals are empty.
+    courbe_->setData(vec(v.curve_t), vec(v.curve), true);
+    const bool fitted = v.residual.size() == v.size();
     residus_points_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.residual), true);
     const double from = v.size() ? v.lower.front() : 0;
     const double to = v.size() ? v.upper.back() : 1;
@@ -136,9 +146,9 @@ void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_coun
     QCPAxis* y = histogramme->axisRect()->axis(QCPAxis::atLeft);
     x->setRange(from - v.dX / 2, to + v.dX / 2);
     double top = 1;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        top = std::max(top, v.count[i] + v.error[i]);
-        if (i < v.expected.size() && std::isfinite(v.expected[i])) top = std::max(top, v.expected[i]);
+    for (std::size_t i = 0; i < v.size(); ++i) top = std::max(top, v.count_per_dX[i] + v.error_per_dX[i]);
+    for (const double c : v.curve) {
+        if (std::isfinite(c)) top = std::max(top, c);
     }
     if (log_counts) {
         y->setScaleType(QCPAxis::stLogarithmic);

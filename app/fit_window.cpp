@@ -34,10 +34,11 @@ QLabel* valeur(QWidget* parent, const char* name) {
     return l;
 }
 
-// A number of a field, or the error that names the field.
+// A number of a field ('.' or ',' as its decimal mark), or the error that
+// names the field.
 double nombre(const QLineEdit* field, const QString& caption) {
     try {
-        return static_cast<double>(platform::str_to_float(field->text()));
+        return static_cast<double>(fit_number(field->text()));
     } catch (const platform::Error& e) {
         throw platform::Error(caption + QStringLiteral(" : ") + e.text());
     }
@@ -168,7 +169,7 @@ void FenetreAjustement::construit() {
 
     // Every handler inside the error report: a user's action may show a box.
     const auto relie = [this](auto* sender, auto signal, auto handler) {
-        connect(sender, signal, this, [this, handler] { platform::report_errors(handler); });
+        connect(sender, signal, this, [handler] { platform::report_errors(handler); });
     };
     for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) {
         relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });
@@ -199,9 +200,7 @@ void FenetreAjustement::choix_modifie() {
         nouveaux.unit_ns = nombre(Edit_unite, QStringLiteral("1 unité"));
         if (!(nouveaux.unit_ns > 0)) throw platform::Error(QStringLiteral("1 unité : doit être supérieur à 0"));
     } catch (const platform::Error& e) {
-        // The fields keep what was typed, so that it can be mended; the
-        // results stay those of the last choices that could be read.
-        Label_etat->setText(e.text() + QStringLiteral(" (l'ajustement garde ses choix précédents)"));
+        montre_le_refus(e.text());
         return;
     }
     nouveaux.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
@@ -209,21 +208,48 @@ void FenetreAjustement::choix_modifie() {
     nouveaux.log_counts = CheckBox_log->isChecked();
     const bool autre_ajustement = nouveaux.t_min != choix_.t_min || nouveaux.t_max != choix_.t_max ||
                                   nouveaux.model != choix_.model || nouveaux.method != choix_.method;
-    const bool change = autre_ajustement || nouveaux.unit_ns != choix_.unit_ns ||
-                        nouveaux.log_counts != choix_.log_counts;
-    if (!change) {
-        montre_le_resultat();  // a field left as it was, or mended back: its results again
+    const bool change =
+        autre_ajustement || nouveaux.unit_ns != choix_.unit_ns || nouveaux.log_counts != choix_.log_counts;
+    const bool refuse = !refus_.isEmpty();
+    refus_.clear();
+    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) b->setEnabled(true);
+    if (!change && !refuse) {
+        montre_le_resultat();  // a field left as it was: its results again
         return;
     }
     choix_ = nouveaux;
-    ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
+    if (change) ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
     // The earlier points are fits of another window or model.
     if (autre_ajustement) convergence_.restart();
-    ajuste(autre_ajustement);
+    // Mended back to the window of the series: it goes on with this load.
+    ajuste(autre_ajustement || refuse);
+}
+
+void FenetreAjustement::montre_le_refus(const QString& raison) {
+    // The fields keep what was typed, so that it can be mended. Nothing of the
+    // window fitted before stays in sight as if it were the window shown; its
+    // convergence series waits in case the field is mended back to it.
+    refus_ = raison;
+    resultat_ = fit::Result();
+    histogramme_ = HistogramView();
+    for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
+    Label_intervalle->clear();
+    Label_tau_temps->clear();
+    Label_tau_histogramme->setText(form_.Label27->text());
+    Label_etat->setText(raison + QStringLiteral(" (pas d'ajustement tant que le champ n'est pas corrigé)"));
+    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
+        b->setEnabled(false);
+    graphes->montre_histogramme(histogramme_, choix_.log_counts);
+    graphes->montre_convergence({});
+    graphes->redessine();
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
+    if (!refus_.isEmpty()) {
+        montre_le_refus(refus_);  // no window to fit until the field is mended
+        return;
+    }
     try {
         ajuste(true);
     } catch (const platform::Error& e) {

@@ -58,7 +58,9 @@ public:
     // convergence series. Never shows a message box: what fails shows in the
     // status line.
     void apres_chargement();
-    // A field or a choice changed: read, remembered, refitted.
+    // A field or a choice changed: read, remembered, refitted. A field that
+    // cannot be read says so in the status line and the window shows no fit
+    // until it is mended.
     void choix_modifie();
 
     void exporte_image(bool svg);
@@ -71,6 +73,7 @@ private:
     fit::Result resultat_;
     HistogramView histogramme_;
     Convergence convergence_;
+    QString refus_;  // why a field cannot be read; empty when every field can
 
     void construit();
     void montre_les_choix();
@@ -78,4 +81,5 @@ private:
     // load joins the convergence series.
     void ajuste(bool charge);
     void montre_le_resultat();
+    void montre_le_refus(const QString& raison);
 };

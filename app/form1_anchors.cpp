@@ -5,21 +5,15 @@
 
 namespace form1 {
 
-Ancres::Ancres(QWidget* form) : QObject(form), form_(form) { form->installEventFilter(this); }
+Ancres::Ancres(QWidget* contenu) : QObject(contenu), contenu_(contenu) { contenu->installEventFilter(this); }
 
 bool Ancres::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_) {
-        if (event->type() == QEvent::Resize) place();
-        if (!outer_size_done_ &&
-            (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-            fix_outer_size();
-        }
-    }
+    if (watched == contenu_ && event->type() == QEvent::Resize) place();
     return QObject::eventFilter(watched, event);
 }
 
 void Ancres::place() {
-    const int dy = form_->height() - kDesignClientHeight;
+    const int dy = contenu_->height() - kDesignClientHeight;
     for (const Ancre& a : ancres_) {
         QRect r = a.design;
         if (a.stretch) {
@@ -27,22 +21,9 @@ void Ancres::place() {
         } else {
             r.moveTop(a.design.y() + dy);
         }
-        if (a.right) r.setRight(std::max(a.design.right(), form_->width() - kLeftX - 1));
+        if (a.right) r.setRight(std::max(a.design.right(), contenu_->width() - kLeftX - 1));
         a.widget->setGeometry(r);
     }
-}
-
-// The frame is known only once the window manager has framed the window.
-void Ancres::fix_outer_size() {
-    if (!form_->isVisible() || !form_->isWindow()) return;
-    const QSize frame = form_->frameGeometry().size();
-    const QSize inside = form_->geometry().size();
-    if (frame == inside) return;  // not framed (yet)
-    outer_size_done_ = true;
-    if (form_->isMaximized() || form_->isFullScreen()) return;
-    const QPoint corner = form_->frameGeometry().topLeft();
-    form_->resize(kOuterWidth - (frame.width() - inside.width()), kOuterHeight - (frame.height() - inside.height()));
-    form_->move(corner);
 }
 
 }  // namespace form1

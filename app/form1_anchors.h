@@ -1,8 +1,8 @@
 #pragma once
-// Where the controls stand in the client area of the window. The window's
-// outer size is 1063 x 803; the controls fit the client area that a usual
-// window frame leaves inside it, and the memos and the bottom bar follow the
-// bottom edge when the client area is taller.
+// Where the controls stand in the window's content. The window's outer size
+// is 1063 x 803; the controls fit the client area that a usual window frame
+// leaves inside it, and the memos and the bottom bar follow the bottom edge
+// when the client area is taller.
 #include <QObject>
 #include <QRect>
 #include <QWidget>
@@ -12,6 +12,9 @@
 namespace form1 {
 inline constexpr int kOuterWidth = 1063;
 inline constexpr int kOuterHeight = 803;
+// The client area inside a usual frame (4 pixels a side, a title bar): the
+// content's smallest size, below which it scrolls.
+inline constexpr int kDesignClientWidth = 1055;
 inline constexpr int kDesignClientHeight = 762;
 
 inline constexpr int kLeftX = 8;      // data memo column
@@ -20,17 +23,16 @@ inline constexpr int kRightX = 654;   // class plot and class listing column
 inline constexpr int kColumnsY = 152;
 inline constexpr int kBottomBarY = 718;
 
-// Ties controls to the window's bottom edge: at each resize the memos grow or
+// Ties controls to the content's bottom edge: at each resize the memos grow or
 // shrink with it and the bottom bar moves with it, each by the difference from
-// the designed client height. Also makes the outer size (frame included) the
-// designed one, once, when the window manager has framed the window.
+// the designed client height.
 class Ancres : public QObject {
 public:
-    explicit Ancres(QWidget* form);
-    // The bottom edge follows the window's bottom: the control grows; with
-    // `a_droite`, its right edge keeps a margin of kLeftX to the window's.
+    explicit Ancres(QWidget* contenu);
+    // The bottom edge follows the content's bottom: the control grows; with
+    // `a_droite`, its right edge keeps a margin of kLeftX to the content's.
     void etire(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), true, a_droite}); }
-    // The control moves with the window's bottom.
+    // The control moves with the content's bottom.
     void suit(QWidget* w, bool a_droite = false) { ancres_.push_back({w, w->geometry(), false, a_droite}); }
 
 protected:
@@ -45,11 +47,9 @@ private:
     };
 
     void place();
-    void fix_outer_size();
 
-    QWidget* form_;
+    QWidget* contenu_;
     std::vector<Ancre> ancres_;
-    bool outer_size_done_ = false;
 };
 
 }  // namespace form1

@@ -1,6 +1,7 @@
 // Builds every control of the main window with its name, caption, default
 // text, check state, hint and place (app/form1_anchors.h has the places).
 #include "app/form1_anchors.h"
+#include "app/form1_screen.h"
 #include "app/tform1.h"
 
 #include "app/pictures.h"
@@ -9,6 +10,8 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <initializer_list>
 
@@ -92,25 +95,40 @@ void TForm1::creeLesControles() {
     setAutoFillBackground(true);
     setColor(kSilver);
 
+    // The content, which holds every control at its place, in a frameless
+    // scroll area filling the window: it scrolls where the window is smaller
+    // than the designed client area, and takes the window's size where larger.
+    defilement_ = make<QScrollArea>(this, "defilement");
+    defilement_->setFrameShape(QFrame::NoFrame);
+    defilement_->setWidgetResizable(true);
+    contenu_ = new QWidget;
+    contenu_->setObjectName(QStringLiteral("contenu"));
+    contenu_->setMinimumSize(kDesignClientWidth, kDesignClientHeight);
+    defilement_->setWidget(contenu_);
+    auto* remplit = new QVBoxLayout(this);
+    remplit->setContentsMargins(0, 0, 0, 0);
+    remplit->addWidget(defilement_);
+    QWidget* const zone = contenu_;
+
     // Header of the data file: its first four lines.
-    Label3 = label(this, "Label3", QStringLiteral("Line 1"), {kLeftX, 6, 462, 16});
-    Label2 = label(this, "Label2", QStringLiteral("Line 2"), {kLeftX, 23, 462, 16});
-    Label1 = label(this, "Label1", QStringLiteral("Line 3"), {kLeftX, 40, 462, 16});
-    Label4 = label(this, "Label4", QStringLiteral("Line 4"), {kLeftX, 57, 462, 16});
+    Label3 = label(zone, "Label3", QStringLiteral("Line 1"), {kLeftX, 6, 462, 16});
+    Label2 = label(zone, "Label2", QStringLiteral("Line 2"), {kLeftX, 23, 462, 16});
+    Label1 = label(zone, "Label1", QStringLiteral("Line 3"), {kLeftX, 40, 462, 16});
+    Label4 = label(zone, "Label4", QStringLiteral("Line 4"), {kLeftX, 57, 462, 16});
     for (QLabel* l : {Label3, Label2, Label1, Label4}) {
         l->setFont(bold(base));
         colour_text(l, kNavy);
     }
 
     // Data file chooser: the whole panel is the button.
-    Panel8 = new Panel(this, QStringLiteral("Panel8"));
+    Panel8 = new Panel(zone, QStringLiteral("Panel8"));
     Panel8->setGeometry(486, 8, 150, 60);
     Panel8->setColor(kSilver);
     Panel8->setCursor(Qt::PointingHandCursor);
     Panel8->setToolTip(QStringLiteral("Target File"));
     Image5 = new ImageWidget(Panel8, QStringLiteral("Image5"));
     Image5->setGeometry(10, 14, 32, 32);
-    Image5->setPicture(image_dossier(Image5->size()));
+    Image5->setPicture(image_dossier);
     Label7 = make<ClickLabel>(Panel8, "Label7");
     Label7->setText(QStringLiteral("Target File"));
     Label7->setGeometry(48, 10, 96, 40);
@@ -118,81 +136,81 @@ void TForm1::creeLesControles() {
     colour_text(Label7, kNavy);
 
     // Counters
-    StaticText7 = static_text(this, "StaticText7", QStringLiteral("number of records"), {kRightX, 8, 132, 22});
-    StaticText1 = static_text(this, "StaticText1", QStringLiteral("n"), {kRightX + 136, 8, 90, 22});
-    StaticText2 = static_text(this, "StaticText2", QStringLiteral("acqisition time [mn]"), {kRightX, 34, 132, 22});
-    StaticText3 = static_text(this, "StaticText3", QStringLiteral("0"), {kRightX + 136, 34, 90, 22});
+    StaticText7 = static_text(zone, "StaticText7", QStringLiteral("number of records"), {kRightX, 8, 132, 22});
+    StaticText1 = static_text(zone, "StaticText1", QStringLiteral("n"), {kRightX + 136, 8, 90, 22});
+    StaticText2 = static_text(zone, "StaticText2", QStringLiteral("acqisition time [mn]"), {kRightX, 34, 132, 22});
+    StaticText3 = static_text(zone, "StaticText3", QStringLiteral("0"), {kRightX + 136, 34, 90, 22});
     for (QLabel* l : {StaticText1, StaticText3}) l->setFont(bold(base));
-    Label40 = label(this, "Label40", QStringLiteral("5"), {kRightX + 232, 34, 150, 22});
+    Label40 = label(zone, "Label40", QStringLiteral("5"), {kRightX + 232, 34, 150, 22});
     Label40->setFont(bold(base));
-    sound_CheckBox8 = check_box(this, "sound_CheckBox8", QStringLiteral("sound"), false, {kRightX + 232, 8, 100, 22});
+    sound_CheckBox8 = check_box(zone, "sound_CheckBox8", QStringLiteral("sound"), false, {kRightX + 232, 8, 100, 22});
 
     // Scale controls: label, field, "+" and "-" (the names run against the captions).
-    Label5 = label(this, "Label5", QStringLiteral("scale"), {kLeftX, 80, 60, 16});
+    Label5 = label(zone, "Label5", QStringLiteral("scale"), {kLeftX, 80, 60, 16});
     Label5->setFont(bold(base));
     constexpr int kScaleY = 98;
     auto scale_group = [&](int x, int label_width, const char* label_name, const QString& caption,
                            const char* edit_name, const QString& text, const char* up_name, const char* down_name,
                            QLabel*& l, QLineEdit*& e, QToolButton*& up, QToolButton*& down) {
-        l = label(this, label_name, caption, {x, kScaleY, label_width, 22});
+        l = label(zone, label_name, caption, {x, kScaleY, label_width, 22});
         l->setFont(bold(base));
         x += label_width + 2;
-        e = field(this, edit_name, text, {x, kScaleY, 58, 22});
+        e = field(zone, edit_name, text, {x, kScaleY, 58, 22});
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        up = flat_button(this, up_name, QStringLiteral("+"), {x + 60, kScaleY, 24, 22});
-        down = flat_button(this, down_name, QStringLiteral("-"), {x + 84, kScaleY, 24, 22});
+        up = flat_button(zone, up_name, QStringLiteral("+"), {x + 60, kScaleY, 24, 22});
+        down = flat_button(zone, down_name, QStringLiteral("-"), {x + 84, kScaleY, 24, 22});
         for (QToolButton* b : {up, down}) b->setFont(bold(base, 10));
     };
     scale_group(kLeftX, 14, "Label12", QStringLiteral("x"), "Edit1", QStringLiteral("150"), "x_moins_SpeedButton3",
                 "x_plus_SpeedButton3", Label12, Edit1, x_moins_SpeedButton3, x_plus_SpeedButton3);
     autoscale_X_CheckBox7 =
-        check_box(this, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {kLeftX + 128, kScaleY, 86, 22});
+        check_box(zone, "autoscale_X_CheckBox7", QStringLiteral("autoscale"), true, {kLeftX + 128, kScaleY, 86, 22});
     scale_group(kLeftX + 226, 14, "Label13", QStringLiteral("y"), "Edit2", QStringLiteral("1000"),
                 "y_moins_SpeedButton3", "y_plus_SpeedButton3", Label13, Edit2, y_moins_SpeedButton3,
                 y_plus_SpeedButton3);
     autoscale_Y_CheckBox8 =
-        check_box(this, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {kLeftX + 354, kScaleY, 86, 22});
+        check_box(zone, "autoscale_Y_CheckBox8", QStringLiteral("autoscale"), true, {kLeftX + 354, kScaleY, 86, 22});
     scale_group(kMiddleX + 212, 40, "Label11", QStringLiteral("X max"), "Edit6", QStringLiteral("800"), "SpeedButton7",
                 "SpeedButton5", Label11, Edit6, SpeedButton7, SpeedButton5);
     scale_group(kRightX - 18, 40, "Label16", QStringLiteral("N max"), "Edit7", QStringLiteral("100"), "SpeedButton9",
                 "SpeedButton8", Label16, Edit7, SpeedButton9, SpeedButton8);
     constexpr int kClassX = kRightX + 150;
-    Label20 = label(this, "Label20", QStringLiteral("Largeur de classe"), {kClassX, 80, 160, 16});
+    Label20 = label(zone, "Label20", QStringLiteral("Largeur de classe"), {kClassX, 80, 160, 16});
     Label20->setFont(bold(base));
     scale_group(kClassX, 22, "Label14", QStringLiteral("dX"), "Edit8", QStringLiteral("10"), "SpeedButton12",
                 "SpeedButton10", Label14, Edit8, SpeedButton12, SpeedButton10);
-    CheckBox1 = check_box(this, "CheckBox1", QStringLiteral("autoscale"), true, {kClassX + 134, kScaleY, 86, 22});
-    Label6 = label(this, "Label6", QStringLiteral("Nb of"), {kClassX, 123, 30, 16});
-    Label8 = label(this, "Label8", QStringLiteral("classes"), {kClassX + 32, 123, 42, 16});
-    Label21 = label(this, "Label21", QStringLiteral(" Xmax / dX ="), {kClassX + 74, 123, 70, 16});
-    Label17 = label(this, "Label17", QStringLiteral("80"), {kClassX + 146, 123, 40, 16});
+    CheckBox1 = check_box(zone, "CheckBox1", QStringLiteral("autoscale"), true, {kClassX + 134, kScaleY, 86, 22});
+    Label6 = label(zone, "Label6", QStringLiteral("Nb of"), {kClassX, 123, 30, 16});
+    Label8 = label(zone, "Label8", QStringLiteral("classes"), {kClassX + 32, 123, 42, 16});
+    Label21 = label(zone, "Label21", QStringLiteral(" Xmax / dX ="), {kClassX + 74, 123, 70, 16});
+    Label17 = label(zone, "Label17", QStringLiteral("80"), {kClassX + 146, 123, 40, 16});
     Label17->setFont(bold(base));
-    Label18 = label(this, "Label18", QStringLiteral("classes"), {kClassX + 188, 123, 46, 16});
+    Label18 = label(zone, "Label18", QStringLiteral("classes"), {kClassX + 188, 123, 46, 16});
 
     // Data memo
-    Memo1 = new LinesView(this, QStringLiteral("Memo1"));
+    Memo1 = new LinesView(zone, QStringLiteral("Memo1"));
     Memo1->setGeometry(kLeftX, kColumnsY, 232, 542);
-    Label_nb_ligne = label(this, "Label_nb_ligne", QString(), {kLeftX, kColumnsY + 544, 232, 18});
+    Label_nb_ligne = label(zone, "Label_nb_ligne", QString(), {kLeftX, kColumnsY + 544, 232, 18});
 
     // Plots and the load indicator strip. The images take their panels'
     // inside at start-up; until then they keep these design sizes.
-    Panel2 = new Panel(this, QStringLiteral("Panel2"));
+    Panel2 = new Panel(zone, QStringLiteral("Panel2"));
     Panel2->setGeometry(kMiddleX, kColumnsY, 374, 97);
     Image1 = new ImageWidget(Panel2, QStringLiteral("Image1"));
     Image1->setGeometry(4, 4, 366, 89);
-    Panel6 = new Panel(this, QStringLiteral("Panel6"));
+    Panel6 = new Panel(zone, QStringLiteral("Panel6"));
     Panel6->setGeometry(kRightX - 2, kColumnsY - 12, 349, 9);
-    Panel3 = new Panel(this, QStringLiteral("Panel3"));
+    Panel3 = new Panel(zone, QStringLiteral("Panel3"));
     Panel3->setGeometry(kRightX, kColumnsY, 345, 345);
     Image2 = new ImageWidget(Panel3, QStringLiteral("Image2"));
     Image2->setGeometry(4, 4, 337, 337);
     const QString legend = QStringLiteral("[tau, 0,  tau,_ymax  ] [ 0, C0*10,  tau, 0 ]");
     Image2->setToolTip(legend);
-    Label41 = label(this, "Label41", legend, {kRightX, kColumnsY + 348, 345, 16});
+    Label41 = label(zone, "Label41", legend, {kRightX, kColumnsY + 348, 345, 16});
     colour_text(Label41, kRed);
 
     // Statistics block
-    RadioGroup2 = make<QGroupBox>(this, "RadioGroup2");
+    RadioGroup2 = make<QGroupBox>(zone, "RadioGroup2");
     RadioGroup2->setTitle(QStringLiteral("durée totale"));
     RadioGroup2->setGeometry(kMiddleX, kColumnsY + 103, 374, 62);
     RadioGroup2_items = new QButtonGroup(this);
@@ -226,65 +244,65 @@ void TForm1::creeLesControles() {
     };
     int y = kColumnsY + 170;
     for (const Pair& p : pairs) {
-        *p.caption_label = label(this, p.caption_name, p.caption, {kMiddleX + 4, y, 250, 18});
+        *p.caption_label = label(zone, p.caption_name, p.caption, {kMiddleX + 4, y, 250, 18});
         (*p.caption_label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *p.value_label = label(this, p.value_name, TEXTE_SANS_CHIFFRE, {kMiddleX + 260, y, 114, 18});
+        *p.value_label = label(zone, p.value_name, TEXTE_SANS_CHIFFRE, {kMiddleX + 260, y, 114, 18});
         (*p.value_label)->setFont(bold(base));
         y += 19;
     }
     colour_text(Label34, kRed);
 
     // Comment area
-    Label19 = label(this, "Label19", QStringLiteral("Commentaires"), {kMiddleX, kColumnsY + 346, 200, 20});
+    Label19 = label(zone, "Label19", QStringLiteral("Commentaires"), {kMiddleX, kColumnsY + 346, 200, 20});
     Label19->setFont(bold(base, 10));
     colour_text(Label19, kMaroon);
-    Memo2 = make<QPlainTextEdit>(this, "Memo2");
+    Memo2 = make<QPlainTextEdit>(zone, "Memo2");
     Memo2->setGeometry(kMiddleX, kColumnsY + 368, 374, 146);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Label39 = label(this, "Label39", QStringLiteral("..."), {kMiddleX, kColumnsY + 518, 276, 24});
-    SpeedButton_comment = flat_button(this, "SpeedButton_comment", QStringLiteral("Enregistrer"),
+    Label39 = label(zone, "Label39", QStringLiteral("..."), {kMiddleX, kColumnsY + 518, 276, 24});
+    SpeedButton_comment = flat_button(zone, "SpeedButton_comment", QStringLiteral("Enregistrer"),
                                       {kMiddleX + 284, kColumnsY + 518, 90, 24});
     SpeedButton_comment->setFont(bold(base));
 
     // Class listing and its hidden companion
-    Memo4 = make<QPlainTextEdit>(this, "Memo4");
+    Memo4 = make<QPlainTextEdit>(zone, "Memo4");
     Memo4->setGeometry(kRightX, kColumnsY + 368, 345, 174);
     Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo4->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo3 = make<QPlainTextEdit>(this, "Memo3");
+    Memo3 = make<QPlainTextEdit>(zone, "Memo3");
     Memo3->setGeometry(kRightX, kColumnsY + 368, 60, 40);
     Memo3->setVisible(false);
 
     // Bottom bar
-    setup_SpeedButton6 = flat_button(this, "setup_SpeedButton6", QString(), {kLeftX, kBottomBarY, 40, 40});
+    setup_SpeedButton6 = flat_button(zone, "setup_SpeedButton6", QString(), {kLeftX, kBottomBarY, 40, 40});
     setup_SpeedButton6->setIcon(QIcon(image_reglages(64)));
     setup_SpeedButton6->setIconSize(QSize(32, 32));
     setup_SpeedButton6->setToolTip(QStringLiteral("Setup"));
-    SpeedButton3 = flat_button(this, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
+    SpeedButton3 = flat_button(zone, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
     SpeedButton_exit =
-        flat_button(this, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
+        flat_button(zone, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
     for (QToolButton* b : {SpeedButton3, SpeedButton_exit}) b->setFont(bold(base, 9));
     // The last line takes the bar from the clock to the fit button, which ends
     // under the comment's "Enregistrer".
-    Label15 = label(this, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 330, 40});
+    Label15 = label(zone, "Label15", QStringLiteral("Last line"), {kMiddleX - 48, kBottomBarY, 330, 40});
     Label15->setFont(bold(base, 14));
-    SpeedButton_ajustement = flat_button(this, "SpeedButton_ajustement", QStringLiteral("ajustement"),
+    SpeedButton_ajustement = flat_button(zone, "SpeedButton_ajustement", QStringLiteral("ajustement"),
                                          {kMiddleX + 290, kBottomBarY + 6, 84, 28});
     SpeedButton_ajustement->setFont(bold(base, 9));
     SpeedButton_ajustement->setToolTip(QStringLiteral("Ajustement de la durée de vie"));
-    Label38 = label(this, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
+    Label38 = label(zone, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);
     // The status line of the loads: in the free row under the comment's name
     // and the class listing, level with the line count of the data memo.
     Label_etat_chargement =
-        label(this, "Label_etat_chargement", QString(), {kMiddleX, kColumnsY + 544, kRightX + 345 - kMiddleX, 18});
+        label(zone, "Label_etat_chargement", QString(), {kMiddleX, kColumnsY + 544, kRightX + 345 - kMiddleX, 18});
     Label_etat_chargement->setTextFormat(Qt::PlainText);
     Label_etat_chargement->setFont(bold(base));
     colour_text(Label_etat_chargement, kMaroon);
 
     // Setup panel: hidden; start-up puts it over the records plot.
-    setup_Panel4 = new Panel(this, QStringLiteral("setup_Panel4"));
+    setup_Panel4 = new Panel(zone, QStringLiteral("setup_Panel4"));
     setup_Panel4->setGeometry(kLeftX + 12, kColumnsY + 40, 406, 504);
     setup_Panel4->setColor(kSilver);
     Setupo = static_text(setup_Panel4, "Setupo", QStringLiteral("Setup"), {12, 12, 382, 30});
@@ -308,7 +326,7 @@ void TForm1::creeLesControles() {
     setup_Panel4->setVisible(false);
 
     // About panel: hidden; start-up puts it over the class plot.
-    Panel4 = new Panel(this, QStringLiteral("Panel4"));
+    Panel4 = new Panel(zone, QStringLiteral("Panel4"));
     Panel4->setGeometry(kRightX - 40, kColumnsY + 20, 395, 501);
     Panel4->setColor(kSilver);
     StaticText4 =
@@ -320,7 +338,7 @@ void TForm1::creeLesControles() {
     }
     Image4 = new ImageWidget(Panel4, QStringLiteral("Image4"));
     Image4->setGeometry(29, 74, 337, 177);
-    Image4->setPicture(image_a_propos(Image4->size()));
+    Image4->setPicture(image_a_propos);
     StaticText5 = static_text(Panel4, "StaticText5", QStringLiteral("vorns : suivi d'une acquisition de durées de vie"),
                               {29, 266, 337, 22});
     StaticText6 = static_text(Panel4, "StaticText6", QStringLiteral("Mode d'emploi : le fichier README.md du projet"),
@@ -345,8 +363,9 @@ void TForm1::creeLesControles() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    // What follows the bottom edge of a taller client area.
-    auto* ancres = new Ancres(this);
+    // The outer size once framed, then what follows the bottom edge of a taller client area.
+    new Cadre(this);
+    auto* ancres = new Ancres(zone);
     ancres->etire(Memo1);
     ancres->etire(Memo2);
     ancres->etire(Memo4);

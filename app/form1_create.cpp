@@ -1,5 +1,7 @@
 // Start-up of the main window.
 #include "app/about_version.h"
+#include "app/form1_screen.h"
+#include "app/placement.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
 #include "settings/settings_files.h"
@@ -8,10 +10,6 @@
 #include <QScreen>
 
 namespace {
-
-// Where a window of the given extent starts so that it is centred on the
-// screen's extent; a window as large as the screen or larger starts at 0.
-int debut_centre(int ecran, int fenetre) { return fenetre < ecran ? (ecran - fenetre) / 2 : 0; }
 
 // A colour component from a line of the colour file: its low eight bits.
 int composante(const QString& ligne) { return platform::str_to_int(ligne) & 0xFF; }
@@ -24,13 +22,16 @@ void TForm1::FormCreate() {
     etat_->record_store.serie_courante = 1;
     montre_la_version(Panel4);
 
-    // Centre the window (its outer size) on the screen's available area.
+    // Centre the window (its outer size) on the screen's available area. On a
+    // smaller area it first takes what fits, and its content scrolls.
     QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
     if (ecran) {
         const QRect disponible = ecran->availableGeometry();
-        const QSize fenetre = frameGeometry().size();
-        move(disponible.x() + debut_centre(disponible.width(), fenetre.width()),
-             disponible.y() + debut_centre(disponible.height(), fenetre.height()));
+        const QSize avant = frameGeometry().size();
+        const QSize fenetre = form1::taille_sur_l_ecran(*this, disponible, avant);
+        if (fenetre != avant) resize(size() + fenetre - avant);
+        move(disponible.x() + placement::debut_centre(disponible.width(), fenetre.width()),
+             disponible.y() + placement::debut_centre(disponible.height(), fenetre.height()));
     }
 
     // The window colour: silver, then the colour remembered in "qrt_vorn.col".

@@ -1,12 +1,15 @@
 #include "app/pictures.h"
 
+#include "plot/density.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
-QImage image_dossier(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage image_dossier(QSize size, qreal ratio) {
+    QImage image(taille_device(size, ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -72,8 +75,9 @@ QPixmap image_reglages(int side) {
     return pixmap;
 }
 
-QImage image_a_propos(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage image_a_propos(QSize size, qreal ratio) {
+    QImage image(taille_device(size, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(252, 252, 246));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

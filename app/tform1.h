@@ -20,6 +20,7 @@
 #include <memory>
 
 class FenetreAjustement;
+class QScrollArea;
 
 // What a statistics label shows without a figure: its text at start-up.
 inline const QString TEXTE_SANS_CHIFFRE = QStringLiteral("...");
@@ -35,6 +36,12 @@ public:
     // the window's handlers (and tests setting up a case) write it.
     RunState& etat() { return *etat_; }
     const RunState& etat() const { return *etat_; }
+
+    // The window's content: every control below, at its designed place. It
+    // fills the window, and scrolls inside it where the window is smaller
+    // (on a screen smaller than the window); nothing is laid out again.
+    QScrollArea* defilement() const { return defilement_; }
+    QWidget* contenu() const { return contenu_; }
 
     // --- Header of the data file
     QLabel* Label3 = nullptr;  // "Line 1"
@@ -242,6 +249,8 @@ protected:
 private:
     std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
     FenetreAjustement* ajustement_ = nullptr;  // a child window of this one
+    QScrollArea* defilement_ = nullptr;
+    QWidget* contenu_ = nullptr;
 
     void creeLesControles();   // builds every control with its name, caption and default
     void relieLesControles();  // connects every control to its handler

@@ -15,6 +15,8 @@
 //   whole_load_decimal_comma  the whole load of a file written with ',' marks
 //   lifetime_fit         fit::fit_lifetime of the records, exponential plus
 //                        background on [10, 2000], with its interval and chi2
+//   run_rate             rate::analyse_rate of the records' times (seconds
+//                        made from the record store): rate, gaps, bins, chi2
 //   reload_repainted     the whole load and the event processing after it
 //                        (the repaints, the plots' queued redraws), fit window closed
 //   reload_fit_window    the same with the fit window open: its fit, its texts,
@@ -23,6 +25,7 @@
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
+#include "analysis/rate/rate.h"
 #include "analysis/record_pass.h"
 #include "app/fit_window.h"
 #include "app/tform1.h"
@@ -45,6 +48,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -123,6 +127,16 @@ Work lifetime_fit(int events) {
     };
 }
 
+Work run_rate(int events) {
+    load(run_file(events));
+    return [] {
+        const RecordStore& store = g_form->etat().record_store;
+        std::vector<double> seconds(static_cast<std::size_t>(store.nb_points[1]));
+        for (std::size_t i = 0; i < seconds.size(); ++i) seconds[i] = store.serie_x[1][i + 1] * 60;
+        benchmark::DoNotOptimize(rate::analyse_rate(seconds, 36000));
+    };
+}
+
 // The whole load with what the event loop does after it, timed together, the
 // fit window open or closed.
 Work reload_repainted(int events, bool fit_window) {
@@ -151,6 +165,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
     if (name == "lifetime_fit") return lifetime_fit(events);
+    if (name == "run_rate") return run_rate(events);
     if (name == "reload_repainted") return reload_repainted(events, false);
     if (name == "reload_fit_window") return reload_repainted(events, true);
     return {};
@@ -234,6 +249,7 @@ constexpr Figure kFigures[] = {
     {"redraw_plot1", "redraw of plot 1", 2, 15},
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
     {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
+    {"run_rate", "run's rate, gaps and bins (analyse_rate)", 0.1, 1},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };

@@ -1,7 +1,7 @@
 # What `cmake --install` puts where, and the Debian package made from it
-# (scripts/package.sh). The program finds its shipped files in
+# (scripts/package.sh). The installed program finds its shipped files in
 # ../share/vorns from its own folder, and keeps its settings in the user's
-# configuration folder when its own folder cannot be written.
+# configuration folder (platform/locations.h).
 include(GNUInstallDirs)
 
 set(VORNS_APP_ID org.vorns.vorns)  # the desktop entry and the metainfo are named after it
@@ -28,7 +28,7 @@ configure_file(${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.metainfo.xml.in
   ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(VORNS_MANUALS)
-foreach(page vorns.1 vorns-fit.1)
+foreach(page vorns.1 vorns-fit.1 vorns-acquisition.1)
   configure_file(${CMAKE_SOURCE_DIR}/data/${page} ${VORNS_GENERATED_DATA}/${page} @ONLY)
   add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/${page}.gz
     COMMAND gzip -9nf -k ${VORNS_GENERATED_DATA}/${page}
@@ -38,12 +38,29 @@ endforeach()
 add_custom_target(vorns_manual ALL DEPENDS ${VORNS_MANUALS})
 install(FILES ${VORNS_MANUALS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The documentation folder: the licence in Debian's machine-readable form, the
+# changelog and the README with its pictures. A package made here from the
+# project's own sources is a native package, whose one changelog is the
+# Debian-format changelog.gz (changelog.Debian.gz is for a Debian revision of
+# another upstream's release).
+set(VORNS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vorns)
+add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/changelog.gz
+  COMMAND gzip -9n -c ${CMAKE_SOURCE_DIR}/data/changelog > ${VORNS_GENERATED_DATA}/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog)
+add_custom_target(vorns_changelog ALL DEPENDS ${VORNS_GENERATED_DATA}/changelog.gz)
+install(FILES ${CMAKE_SOURCE_DIR}/data/copyright ${VORNS_GENERATED_DATA}/changelog.gz ${CMAKE_SOURCE_DIR}/README.md
+  DESTINATION ${VORNS_DOC_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/docs/screenshot.png ${CMAKE_SOURCE_DIR}/docs/screenshot-fit.png
+  ${CMAKE_SOURCE_DIR}/docs/screenshot-convergence.png DESTINATION ${VORNS_DOC_DIR}/docs)
+
 # The Debian package: vorns_<version>_<arch>.deb, its Depends worked out from
 # the libraries the two programs use.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vorns)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "vorns developers <vorns@localhost>")
+# No public address yet: the reserved placeholder domain of the metainfo, as in
+# data/copyright and data/changelog.
+set(CPACK_PACKAGE_CONTACT "vorns developers <vorns@vorns.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "follow the data file of a decay-time experiment")
 set(CPACK_PACKAGE_DESCRIPTION "vorns follows the text file that the acquisition of a decay-time (lifetime)
 experiment writes, one line per detected decay. Whenever the file changes it

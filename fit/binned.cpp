@@ -215,6 +215,7 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
     for (std::size_t i = 0; i < counts.size(); ++i) expected[i] = chi2.expected(a, lambda, b, i);
     r.goodness = goodness({counts.begin(), counts.end()}, std::move(expected), parameters);
     r.goodness.first_class = first;
+    r.goodness.width.assign(counts.size(), dX);
     if (background && 1 - r.background_fraction < 2 * r.background_fraction_error) {
         r.add(Warning::signal_compatible_with_zero);
     }

@@ -71,6 +71,7 @@ Goodness goodness_of_unbinned(const Sample& x, double dX, double tau, double b, 
         observed[static_cast<std::size_t>(current - first)] += x.weight[k];
     }
     std::vector<double> expected(classes, 0.0);
+    std::vector<double> width(classes, 0.0);
     const double lambda = 1 / tau;
     const double z = -std::expm1(-lambda * x.width);
     for (std::size_t i = 0; i < classes; ++i) {
@@ -79,9 +80,11 @@ Goodness goodness_of_unbinned(const Sample& x, double dX, double tau, double b, 
         const double hi = std::min(edge(j + 1), c) - a;
         const double decay = std::exp(-lambda * lo) * -std::expm1(-lambda * (hi - lo)) / z;
         expected[i] = x.events * ((1 - b) * decay + b * (hi - lo) / x.width);
+        width[i] = hi - lo;
     }
     Goodness g = goodness(std::move(observed), std::move(expected), parameters + 1);
     g.first_class = static_cast<std::int32_t>(first);
+    g.width = std::move(width);
     return g;
 }
 

@@ -39,6 +39,10 @@ void fit_histogram(const Request& q, Result& r) {
         static_cast<std::int32_t>(std::clamp<long double>(std::max<long double>(from, c.skipped), 0, shown));
     const auto end = static_cast<std::int32_t>(std::clamp<long double>(to, first, shown));
     std::vector<double> used(counts.begin() + first, counts.begin() + end);
+    // The fitted classes: what the result describes.
+    r.model_lower = static_cast<double>(first * c.dX);
+    r.model_upper = static_cast<double>(end * c.dX);
+    if (to > shown) r.add(Warning::window_beyond_classes);
 
     if (first == 0 && end > 0) {
         for (const double d : q.durations) {
@@ -87,7 +91,10 @@ std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat
 std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
 
 Result fit_lifetime(const Request& q) {
-    if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min < q.t_max && std::isfinite(q.t_max - q.t_min))) {
+    // Durations are never negative: a window that starts below 0 would fit an
+    // exponential where there can be no event.
+    if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min >= 0 && q.t_min < q.t_max &&
+          std::isfinite(q.t_max - q.t_min))) {
         return blank(q, Status::window_refused);
     }
     Result r = blank(q, Status::not_converged);

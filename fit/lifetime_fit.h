@@ -4,7 +4,7 @@
 //
 //   fit::Request request;
 //   request.durations = durations;            // series 1, positions 1..nb_points[1], as doubles
-//   request.t_min = 10; request.t_max = 800;  // the window, closed
+//   request.t_min = 10; request.t_max = 800;  // the window, closed, 0 <= t_min < t_max
 //   request.classes = {dX, n_classe, skipped, counts};  // the histogram (counts optional)
 //   const fit::Result result = fit::fit_lifetime(request);
 //
@@ -63,6 +63,9 @@ struct Goodness {
     std::int32_t first_class = 0;
     std::vector<double> observed;
     std::vector<double> expected;
+    // The extent of each class compared: dX, less where the window cuts it;
+    // on a clock grid, its whole cells (the values it counts stand for them).
+    std::vector<double> width;
 };
 
 // Only a converged fit carries estimates; otherwise they are kNone and the
@@ -93,7 +96,9 @@ struct Result {
     double background_per_class_error = kNone;
     Goodness goodness;
     double lattice_step = 0;  // the durations' clock step, 0 when none
-    // Unbinned: the model's edges (the window widened to whole clock cells).
+    // The range the model was fitted on. Unbinned: the window widened to whole
+    // clock cells; binned: the edges of the fitted classes (inside the window,
+    // and no further than the shown classes).
     double model_lower = kNone;
     double model_upper = kNone;
 

@@ -21,17 +21,21 @@ double near_gcd(double a, double b, double tolerance) {
     return a;
 }
 
-// Whether value - origin is a whole number of steps, to 1e-6 of a step
-// (`inverse` is 1 / step).
-bool on_grid(double value, double origin, double inverse) {
+// How far a value read from decimal text may lie from its grid point
+// (measured from the grid's origin): far above their rounding, about 1e-16 of
+// the larger, far below the step of any clock. A value so far above the others
+// that its place on the grid cannot be told counts as on it.
+double placing(double value, double origin) { return 1e-12 * std::max(std::fabs(value), std::fabs(origin)); }
+
+// Whether value - origin is a whole number of steps (`inverse` is 1 / step).
+bool on_grid(double value, double origin, double step, double inverse) {
     const double q = (value - origin) * inverse;
-    return std::fabs(q - std::nearbyint(q)) <= 1e-6;
+    return std::fabs(q - std::nearbyint(q)) * step <= placing(value, origin);
 }
 
-}  // namespace
-
-double clock_step(std::span<const double> values, double& origin) {
-    if (values.empty()) return 0;
+// The common step of every value, measured from the lowest (`origin`), or 0
+// when they share none coarser than 1e-7 of their spread.
+double common_step(std::span<const double> values, double& origin) {
     const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
     origin = *lowest;
     const double spread = *highest - *lowest;
@@ -48,7 +52,7 @@ double clock_step(std::span<const double> values, double& origin) {
         farthest = std::max(farthest, d);
         if (step == 0) {
             step = d;
-        } else if (!on_grid(v, origin, inverse)) {
+        } else if (!on_grid(v, origin, step, inverse)) {
             step = near_gcd(step, d, tolerance);
             if (step < finest) return 0;
             // Each remainder carries the error of the step before it, times
@@ -60,6 +64,90 @@ double clock_step(std::span<const double> values, double& origin) {
     }
     // Every value was a whole number of steps of a multiple of this step.
     return step == 0 ? 0 : spread / std::nearbyint(spread / step);
+}
+
+// A step that blocks of durations give, with how many blocks give it.
+struct Vote {
+    double step;
+    double origin;  // a value on its grid: the lowest of the first block that gives it
+    int blocks;
+};
+
+// The common steps of blocks of 16 consecutive durations (the last block
+// takes the few left over), of every `stride`-th block.
+std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride) {
+    constexpr std::size_t kBlock = 16;
+    const std::size_t blocks = std::max<std::size_t>(1, values.size() / kBlock);
+    std::vector<Vote> votes;
+    for (std::size_t b = 0; b < blocks; b += stride) {
+        const std::size_t first = b * kBlock;
+        const std::size_t size = b + 1 == blocks ? values.size() - first : kBlock;
+        double origin = 0;
+        const double step = common_step(values.subspan(first, size), origin);
+        if (!(step > 0)) continue;
+        // Steps within 1e-6 of each other are one step.
+        const auto same = std::find_if(votes.begin(), votes.end(),
+                                       [step](const Vote& v) { return std::fabs(v.step - step) <= 1e-6 * v.step; });
+        if (same == votes.end()) {
+            votes.push_back({step, origin, 1});
+        } else {
+            ++same->blocks;
+        }
+    }
+    return votes;
+}
+
+// The coarsest step of the blocks' votes that all values share but one, or
+// 1 % of them; 0 when there is none. `origin` gets the lowest value on its grid.
+double voted_step(std::vector<Vote> votes, std::span<const double> values, double& origin) {
+    if (votes.empty()) return 0;
+    std::sort(votes.begin(), votes.end(), [](const Vote& a, const Vote& b) { return a.blocks > b.blocks; });
+    votes.resize(std::min<std::size_t>(votes.size(), 8));
+    // The candidates: the steps the blocks give (the eight most given) and, as
+    // a block may hold only even multiples of the step, the common divisor of
+    // the step most blocks give with each other.
+    std::vector<Vote> candidates = votes;
+    for (std::size_t i = 1; i < votes.size(); ++i) {
+        candidates.push_back({near_gcd(votes[0].step, votes[i].step, 1e-6 * votes[i].step), votes[0].origin, 0});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Vote& a, const Vote& b) { return a.step > b.step; });
+    const double allowed = std::max(1.0, 0.01 * static_cast<double>(values.size()));
+    for (const Vote& c : candidates) {
+        double off = 0;
+        double lowest = INFINITY;
+        double span = 0;  // the farthest offset of a value on the grid, placed to 1e-6 of a step
+        const double inverse = 1 / c.step;
+        for (const double v : values) {
+            if (!on_grid(v, c.origin, c.step, inverse)) {
+                if (++off > allowed) break;
+            } else {
+                lowest = std::min(lowest, v);
+                if (placing(v, c.origin) <= 1e-6 * c.step) span = std::max(span, std::fabs(v - c.origin));
+            }
+        }
+        if (off > allowed) continue;
+        origin = lowest;
+        // The farthest offset divided by its whole number of steps: the step to rounding.
+        return span > 0 ? span / std::nearbyint(span / c.step) : c.step;
+    }
+    return 0;
+}
+
+}  // namespace
+
+double clock_step(std::span<const double> values, double& origin) {
+    if (values.empty()) return 0;
+    origin = *std::min_element(values.begin(), values.end());
+    // Each block of durations gives its own common step: a value off the grid
+    // spoils only its block, and most blocks give the step of the others.
+    // Eight blocks spread over the durations first: when none gives a step,
+    // the durations have none (or more than a few are off it); when theirs is
+    // not shared by all values but a few, every block votes.
+    const std::size_t stride = std::max<std::size_t>(1, values.size() / 16 / 8);
+    const std::vector<Vote> few = block_steps(values, stride);
+    if (few.empty()) return 0;
+    if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
+    return voted_step(block_steps(values, 1), values, origin);
 }
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
@@ -74,14 +162,23 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
 
     double origin = 0;
     out.step = clock_step(inside, origin);
+    const double highest = *std::max_element(inside.begin(), inside.end());
+    const double lowest = *std::min_element(inside.begin(), inside.end());
+    // Grid positions must fit 64 bits.
+    if (out.step > 0 && !(std::max(highest - origin, origin - lowest) / out.step < 1e18)) out.step = 0;
     out.origin = origin;
     const double step = out.step;
+    std::int64_t first_position = 0;
+    std::int64_t last_position = 0;
     if (step > 0) {
-        const double first = origin + step * std::ceil((t_min - origin) / step - 1e-6);
-        const double last = origin + step * std::floor((t_max - origin) / step + 1e-6);
-        out.lower = first - step / 2;
+        const double first = std::ceil((t_min - origin) / step - 1e-6);
+        const double last = std::floor((t_max - origin) / step + 1e-6);
+        out.lower = origin + step * first - step / 2;
         if (t_min >= 0) out.lower = std::max(out.lower, 0.0);
-        out.width = last + step / 2 - out.lower;
+        out.width = origin + step * last + step / 2 - out.lower;
+        // A bound far beyond the durations stays within 64 bits.
+        first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
+        last_position = static_cast<std::int64_t>(std::clamp(last, -1e18, 1e18));
     } else {
         out.lower = t_min;
         out.width = t_max - t_min;
@@ -93,23 +190,43 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         out.position.push_back(position);
         out.sum_s += count * (value - out.lower);
     };
-    const double highest = *std::max_element(inside.begin(), inside.end());
-    const double cells = step > 0 ? std::nearbyint((highest - origin) / step) + 1 : 0;
-    if (step > 0 && cells <= 4 * out.events + 4096) {
-        // On a grid: counted by grid position, without sorting; a value is
-        // its grid position's.
-        std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
+    if (step > 0) {
+        // On a grid a value is its grid position's: one off the grid (a few
+        // may be) counts at the nearest grid value inside the window.
         const double inverse = 1 / step;
-        for (const double v : inside) ++count[static_cast<std::size_t>(std::nearbyint((v - origin) * inverse))];
-        for (std::size_t p = 0; p < count.size(); ++p) {
-            if (count[p] > 0) add(origin + static_cast<double>(p) * step, count[p], static_cast<std::int64_t>(p));
+        const auto position = [&](double v) {
+            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), first_position,
+                              last_position);
+        };
+        const std::int64_t from = position(lowest);
+        const auto cells = static_cast<double>(position(highest) - from) + 1;
+        const auto add_position = [&](std::int64_t p, double count) {
+            add(origin + static_cast<double>(p) * step, count, p);
+        };
+        if (cells <= 4 * out.events + 4096) {
+            // Counted by grid position, without sorting.
+            std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
+            for (const double v : inside) ++count[static_cast<std::size_t>(position(v) - from)];
+            for (std::size_t k = 0; k < count.size(); ++k) {
+                if (count[k] > 0) add_position(from + static_cast<std::int64_t>(k), count[k]);
+            }
+        } else {
+            std::vector<std::int64_t> positions(inside.size());
+            std::transform(inside.begin(), inside.end(), positions.begin(), position);
+            std::sort(positions.begin(), positions.end());
+            for (std::size_t i = 0; i < positions.size();) {
+                std::size_t j = i + 1;
+                while (j < positions.size() && positions[j] == positions[i]) ++j;
+                add_position(positions[i], static_cast<double>(j - i));
+                i = j;
+            }
         }
     } else {
         std::sort(inside.begin(), inside.end());
         for (std::size_t i = 0; i < inside.size();) {
             std::size_t j = i + 1;
             while (j < inside.size() && inside[j] == inside[i]) ++j;
-            add(inside[i], static_cast<double>(j - i), step > 0 ? std::llround((inside[i] - origin) / step) : 0);
+            add(inside[i], static_cast<double>(j - i), 0);
             i = j;
         }
     }

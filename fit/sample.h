@@ -3,7 +3,8 @@
 // values grouped with their count, and the edges of the model.
 //
 // Durations measured on a clock all sit on a grid of one step D (for example
-// every value a whole number of 0.1 units). A value then stands for the whole
+// every value a whole number of 0.1 units); the few that do not count at the
+// nearest grid value inside the window. A value then stands for the whole
 // clock cell around it, so the model spans whole cells: from half a step below
 // the first grid value at or above t_min to half a step above the last one at
 // or below t_max. A duration is never negative, so when t_min >= 0 the lowest
@@ -32,8 +33,10 @@ struct Sample {
     std::size_t distinct() const { return s.size(); }
 };
 
-// The common step of the durations, or 0 when they do not share one (or when it
-// is too fine to matter, below 1e-7 of their spread). `origin` gets a grid value.
+// The common step of the durations: the coarsest step that all of them share
+// but one, or 1 % of them (a duration far above the others, a few off the
+// grid do not change it); 0 when they share none, or one too fine to matter
+// (below 1e-7 of their spread). `origin` gets the lowest duration on the grid.
 double clock_step(std::span<const double> values, double& origin);
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max);

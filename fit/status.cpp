@@ -27,6 +27,7 @@ std::string_view name(Warning warning) {
         case Warning::large_error: return "large_error";
         case Warning::negative_in_first_class: return "negative_in_first_class";
         case Warning::loose_convergence: return "loose_convergence";
+        case Warning::window_beyond_classes: return "window_beyond_classes";
     }
     return "";
 }
@@ -34,7 +35,8 @@ std::string_view name(Warning warning) {
 std::string_view text(Status status) {
     switch (status) {
         case Status::converged: return "convergé";
-        case Status::window_refused: return "fenêtre refusée : t min doit être inférieur à t max, deux nombres finis";
+        case Status::window_refused:
+            return "fenêtre refusée : t min doit être positif ou nul et inférieur à t max, deux nombres finis";
         case Status::classes_refused:
             return "classes refusées : dX doit être supérieur à 0 et le nombre de classes raisonnable";
         case Status::no_event: return "aucun événement dans la fenêtre";
@@ -57,6 +59,7 @@ std::string_view text(Warning warning) {
         case Warning::large_error: return "erreur sur tau supérieure à tau / 2";
         case Warning::negative_in_first_class: return "des durées négatives comptent dans la classe 0";
         case Warning::loose_convergence: return "convergé avec une tolérance relâchée";
+        case Warning::window_beyond_classes: return "t max au-delà des classes affichées : ajusté sur";
     }
     return "";
 }

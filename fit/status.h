@@ -8,7 +8,7 @@ namespace fit {
 
 enum class Status {
     converged,
-    window_refused,   // t_min >= t_max, or a bound that is not a finite number
+    window_refused,   // t_min below 0 or not below t_max, or a bound that is not a finite number
     classes_refused,  // binned: no class width, or more classes than the fit takes
     no_event,
     too_few_events,          // fewer than 10
@@ -28,6 +28,7 @@ enum class Warning : std::uint32_t {
     large_error = 1u << 3,                  // sigma_tau above tau / 2
     negative_in_first_class = 1u << 4,      // durations between -dX and 0 count in class 0
     loose_convergence = 1u << 5,            // converged to the looser goal only
+    window_beyond_classes = 1u << 6,        // binned: the shown classes end before t_max
 };
 
 // Why a goodness of fit has no p-value.
@@ -49,7 +50,8 @@ std::string_view text(GoodnessNote note);
 
 // Every warning in `warnings`, in the order of the enumeration.
 constexpr Warning kWarnings[] = {
-    Warning::clock_grid,  Warning::background_at_limit,     Warning::signal_compatible_with_zero,
-    Warning::large_error, Warning::negative_in_first_class, Warning::loose_convergence};
+    Warning::clock_grid,           Warning::background_at_limit,     Warning::signal_compatible_with_zero,
+    Warning::large_error,          Warning::negative_in_first_class, Warning::loose_convergence,
+    Warning::window_beyond_classes};
 
 }  // namespace fit

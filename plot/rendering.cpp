@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "plot/density.h"
 #include "plot/plot_font.h"
 #include "plot/scales.h"
 #include "plot/series_fast.h"
@@ -75,7 +76,7 @@ void trace_serie_simple(Toile& toile, const Repere& repere, const RecordStore& s
 
 // --- The drawing surface
 
-Toile::Toile(QImage& image) : image_(image) {}
+Toile::Toile(QImage& image) : image_(image), taille_(taille_logique(image)) {}
 
 Toile::~Toile() {
     if (peintre_.isActive()) peintre_.end();
@@ -104,7 +105,7 @@ void Toile::trace_vers(QPoint p) {
     const Trait trait(position_, p, largeur_stylo);
     position_ = p;
     const std::int64_t premiere = std::max<std::int64_t>(trait.premiere_ligne(), 0);
-    const std::int64_t derniere = std::min<std::int64_t>(trait.derniere_ligne(), image_.height() - 1);
+    const std::int64_t derniere = std::min<std::int64_t>(trait.derniere_ligne(), taille_.height() - 1);
     if (premiere > derniere) return;
     QPainter& pinceau = peintre();
     const QColor couleur(couleur_stylo);
@@ -112,7 +113,7 @@ void Toile::trace_vers(QPoint p) {
         std::int64_t x0 = 0, x1 = 0;
         if (!trait.travee(y, x0, x1)) continue;
         x0 = std::max<std::int64_t>(x0, 0);
-        x1 = std::min<std::int64_t>(x1, image_.width() - 1);
+        x1 = std::min<std::int64_t>(x1, taille_.width() - 1);
         if (x0 > x1) continue;
         pinceau.fillRect(QRect(static_cast<int>(x0), static_cast<int>(y), static_cast<int>(x1 - x0 + 1), 1), couleur);
     }
@@ -309,10 +310,10 @@ QFont police_graphe(int hauteur_image) {
 
 void dessine_graphe(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
                     const ParametresTrace& parametres) {
-    const QImage& image = toile.image();
-    toile.police = police_graphe(image.height());
+    const QSize taille = toile.taille();
+    toile.police = police_graphe(taille.height());
     toile.couleur_police = BLEU_MARINE;
-    remplit_fond(toile, image.width(), image.height(), BLANC);
+    remplit_fond(toile, taille.width(), taille.height(), BLANC);
     trace_axe_x(toile, repere);
     trace_axe_y(toile, repere);
     trace_serie(toile, repere, store, classes, parametres.epaisseur, parametres.dessin);
@@ -321,8 +322,9 @@ void dessine_graphe(Toile& toile, const Repere& repere, const RecordStore& store
 
 void trace_image(int n, QImage& image, const ParametresTrace& parametres, const TablesDuTrace& tables) {
     PlotFrame& cadre = tables.cadre;
-    cadre.largeur_trace[n] = image.width() - 60;
-    cadre.hauteur_trace[n] = image.height() - 40;
+    const QSize taille = taille_logique(image);
+    cadre.largeur_trace[n] = taille.width() - 60;
+    cadre.hauteur_trace[n] = taille.height() - 40;
     cadre.origine_x[n] = 40;
     cadre.origine_y[n] = cadre.hauteur_trace[n] + 10;
     const Repere repere{n, tables.echelles, cadre};

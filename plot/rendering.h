@@ -5,7 +5,10 @@
 //
 // Every drawing call works on one plot n, through its Repere: its scales
 // (PlotScales) and its pixel geometry (PlotFrame). The drawing is aliased and
-// pixel-exact; the pixels of a pen stroke are defined in plot/strokes.h.
+// pixel-exact; the pixels of a pen stroke are defined in plot/strokes.h. It
+// works in the image's logical pixels: an image with a device pixel ratio
+// (plot/density.h) gets the same drawing with each logical pixel filling the
+// device pixels it covers, and its texts drawn at the device's density.
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
 #include "plot/plot_frame.h"
@@ -39,6 +42,8 @@ public:
     Toile& operator=(const Toile&) = delete;
 
     QImage& image() { return image_; }
+    // The logical size the drawing works in (the image's size at a ratio of 1).
+    QSize taille() const { return taille_; }
 
     QRgb couleur_stylo = qRgb(0, 0, 0);
     std::int64_t largeur_stylo = 1;
@@ -58,11 +63,13 @@ public:
     // The painter on the image, begun on first use.
     QPainter& peintre();
     // The image's pixels for direct writing (the painter is ended first), or
-    // nullptr when the image's format is not 32-bit RGB.
+    // nullptr when the image's format is not 32-bit RGB. They are device
+    // pixels: plot/density.h gives those of a logical pixel.
     std::uint32_t* pixels_directs(qsizetype& mots_par_ligne);
 
 private:
     QImage& image_;
+    QSize taille_;
     QPainter peintre_;
     QPoint position_;
     // The font given to the painter since it began: setting the same font

@@ -1,5 +1,6 @@
 #include "plot/series_fast.h"
 
+#include "plot/density.h"
 #include "plot/strokes.h"
 
 #include <algorithm>
@@ -130,18 +131,37 @@ Atelier& atelier() {
     return instance;
 }
 
+// The image written directly: at a ratio of 1 (`dense` false) each logical
+// pixel is one device pixel; else the device pixels it covers. The choice is
+// made once per series, so that the usual ratio pays nothing for the other.
+template <bool dense>
 struct Image {
     std::uint32_t* bits;
     qsizetype mots_par_ligne;
-    int largeur, hauteur;
+    int largeur, hauteur;  // logical
     std::uint32_t couleur;
+    qreal ratio;  // device pixels per logical pixel
+    int largeur_device, hauteur_device;
 
+    // Logical row y from x0 to x1 (0 <= y < hauteur).
     void remplit(std::int64_t y, std::int64_t x0, std::int64_t x1) const {
         x0 = std::max<std::int64_t>(x0, 0);
         x1 = std::min<std::int64_t>(x1, largeur - 1);
         if (x0 > x1) return;
-        std::uint32_t* ligne = bits + y * mots_par_ligne;
-        std::fill(ligne + x0, ligne + x1 + 1, couleur);
+        if constexpr (!dense) {
+            std::uint32_t* ligne = bits + y * mots_par_ligne;
+            std::fill(ligne + x0, ligne + x1 + 1, couleur);
+            return;
+        }
+        // The device pixels the painter would fill for this logical span.
+        const PixelsDevice lignes = pixels_device(y, y + 1, ratio);
+        const PixelsDevice colonnes = pixels_device(x0, x1 + 1, ratio);
+        const std::int64_t c0 = colonnes.premier, c1 = std::min<std::int64_t>(colonnes.dernier, largeur_device - 1);
+        if (c0 > c1) return;
+        for (std::int64_t d = lignes.premier; d <= std::min<std::int64_t>(lignes.dernier, hauteur_device - 1); ++d) {
+            std::uint32_t* ligne = bits + d * mots_par_ligne;
+            std::fill(ligne + c0, ligne + c1 + 1, couleur);
+        }
     }
 
     void tamponne(const Motif& m, QPoint p) const {
@@ -170,16 +190,9 @@ struct Image {
     }
 };
 
-}  // namespace
-
-bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>& points, std::int32_t t) {
-    qsizetype mots_par_ligne = 0;
-    std::uint32_t* bits = toile.pixels_directs(mots_par_ligne);
-    if (!bits) return false;
-    const Image image{bits, mots_par_ligne, toile.image().width(), toile.image().height(), 0xFF000000u | couleur};
-    Atelier& a = atelier();
-    a.prepare(t);
-
+// The dots and the segments of a series onto the image.
+template <bool dense>
+void dessine(const Image<dense>& image, Atelier& a, const std::vector<QPoint>& points) {
     // Dots, once per pixel position.
     if (a.diametre() >= 2) {
         static std::vector<std::uint8_t> vu;  // kept for its storage only: filled anew below
@@ -234,6 +247,26 @@ bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>&
         } else {
             image.trace(p, q, a.largeur());
         }
+    }
+}
+
+}  // namespace
+
+bool dessine_serie_rapide(Toile& toile, QRgb couleur, const std::vector<QPoint>& points, std::int32_t t) {
+    qsizetype mots_par_ligne = 0;
+    std::uint32_t* bits = toile.pixels_directs(mots_par_ligne);
+    if (!bits) return false;
+    Atelier& a = atelier();
+    a.prepare(t);
+    const QImage& dessin = toile.image();
+    const int largeur = toile.taille().width(), hauteur = toile.taille().height();
+    const std::uint32_t c = 0xFF000000u | couleur;
+    const qreal ratio = dessin.devicePixelRatio();
+    if (ratio == 1) {
+        dessine(Image<false>{bits, mots_par_ligne, largeur, hauteur, c, ratio, largeur, hauteur}, a, points);
+    } else {
+        dessine(Image<true>{bits, mots_par_ligne, largeur, hauteur, c, ratio, dessin.width(), dessin.height()}, a,
+                points);
     }
     return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The small settings files: the parameter file of 20 numbered lines
 // ("qrt_vorn.col") and the one-line files of the last folder and file name
-// ("~qrt_vorn_rep.~r", "~qrt_vorn_rep.~f"). They live in the program folder,
-// or in the user's configuration folder when the program folder cannot be
-// written (platform/locations.h).
+// ("~qrt_vorn_rep.~r", "~qrt_vorn_rep.~f"). They live in the user's
+// configuration folder for an installed program, beside a copy that can
+// write its own folder (platform/locations.h).
 #include <QSet>
 #include <QString>
 

@@ -64,14 +64,16 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("model", r ? quoted(fit::name(r->model)) : null);
     figure("tmin", &fit::Result::t_min);
     figure("tmax", &fit::Result::t_max);
+    // What the status line says beside "converged" (the histogram method's
+    // classes that stop short of tmax among them).
+    QStringList warnings;
+    for (const fit::Warning w : fit::kWarnings) {
+        if (r && r->has(w)) warnings.append(quoted(fit::name(w)));
+    }
+    field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
     field("message", notes.message.isEmpty() ? null : quoted(notes.message));
     if (details) {
-        QStringList warnings;
-        for (const fit::Warning w : fit::kWarnings) {
-            if (r && r->has(w)) warnings.append(quoted(fit::name(w)));
-        }
-        field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
         figure("amplitude", &fit::Result::amplitude);
         figure("amplitude_error", &fit::Result::amplitude_error);

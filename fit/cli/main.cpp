@@ -97,6 +97,10 @@ int main(int argc, char** argv) {
         std::fputs(kFitUsage, stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs("vorns-fit " VORNS_VERSION "\n", stdout);
+        return 0;
+    }
     // The class count is checked once, before any file: a bad X max / dX is an option error.
     auto store = std::make_unique<RecordStore>();
     auto table = std::make_unique<ClassTable>();

@@ -3,8 +3,6 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
-#include <cmath>
-
 const char* const kFitUsage =
     "Usage: vorns-fit FILE... [OPTION]...\n"
     "Fits the lifetime of the records of each data file, read as vorns reads it,\n"
@@ -21,27 +19,40 @@ const char* const kFitUsage =
     "  --json            one JSON object a file: status, events, tau, tau_error,\n"
     "                    tau_lower, tau_upper, background_fraction,\n"
     "                    background_fraction_error, correlation, chi2, ndf, p_value,\n"
-    "                    lattice_step, method, model, tmin, tmax (null when not a number)\n"
-    "  --details         with --json, also the file, the warnings, the compared classes\n"
-    "                    and the durations (for the validation scripts)\n"
+    "                    lattice_step, method, model, tmin, tmax (null when not a number),\n"
+    "                    warnings (a list of names)\n"
+    "  --details         with --json, also the file, the compared classes, the range\n"
+    "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
     "\n"
-    "Numbers are read with '.' or the desktop's decimal mark. Exit status: 0, 1 when a\n"
-    "file cannot be read or holds a line that is not a record, 2 on a bad option.\n";
+    "Numbers are read with '.' or ',' as the decimal mark. A duration (--tmin, --tmax)\n"
+    "cannot be negative; --dx, --xmax and --unit-ns must be above 0. Exit status: 0,\n"
+    "1 when a file cannot be read or holds a line that is not a record, 2 on a bad option.\n";
 
 namespace {
 
-// A number written with '.' (as scripts do) or with the desktop's mark.
+// The number of an option, named in the error.
 long double number(const QString& option, const QString& text) {
     try {
-        return platform::str_to_float(text, QLatin1Char('.'));
-    } catch (const platform::Error&) {
-    }
-    try {
-        return platform::str_to_float(text);
+        return fit_number(text);
     } catch (const platform::Error& e) {
         throw platform::Error(option + QStringLiteral(": ") + e.text());
     }
+}
+
+// A duration of the window: a number, never below 0.
+double duration(const QString& option, const QString& text) {
+    const auto v = static_cast<double>(number(option, text));
+    if (v < 0) throw platform::Error(option + QStringLiteral(": a duration cannot be negative"));
+    return v;
+}
+
+// A number that must be above 0.
+long double positive(const QString& option, const QString& text) {
+    const long double v = number(option, text);
+    if (!(static_cast<double>(v) > 0)) throw platform::Error(option + QStringLiteral(": must be above 0"));
+    return v;
 }
 
 }  // namespace
@@ -63,24 +74,24 @@ FitOptions read_options(const QStringList& arguments) {
             files_only = true;  // a file name may then start with '-'
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             o.help = true;
+        } else if (a == QLatin1String("--version")) {
+            o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
         } else if (a == QLatin1String("--tmin")) {
-            o.choices.t_min = static_cast<double>(number(a, value()));
+            o.choices.t_min = duration(a, value());
             t_min = true;
         } else if (a == QLatin1String("--tmax")) {
-            o.choices.t_max = static_cast<double>(number(a, value()));
+            o.choices.t_max = duration(a, value());
             t_max = true;
         } else if (a == QLatin1String("--dx")) {
-            o.dX = number(a, value());
-            if (!(o.dX > 0)) throw platform::Error(QStringLiteral("--dx: the class width must be above 0"));
+            o.dX = positive(a, value());
         } else if (a == QLatin1String("--xmax")) {
-            o.x_max = number(a, value());
+            o.x_max = positive(a, value());
         } else if (a == QLatin1String("--unit-ns")) {
-            o.choices.unit_ns = static_cast<double>(number(a, value()));
-            if (!(o.choices.unit_ns > 0)) throw platform::Error(QStringLiteral("--unit-ns: must be above 0"));
+            o.choices.unit_ns = static_cast<double>(positive(a, value()));
         } else if (a == QLatin1String("--skip-classes")) {
             const QString v = value();
             try {
@@ -107,6 +118,6 @@ FitOptions read_options(const QStringList& arguments) {
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);
-    if (o.files.isEmpty() && !o.help) throw platform::Error(QStringLiteral("no data file given"));
+    if (o.files.isEmpty() && !o.help && !o.version) throw platform::Error(QStringLiteral("no data file given"));
     return o;
 }

@@ -11,6 +11,7 @@ struct FitOptions {
     bool json = false;
     bool details = false;  // --details: more keys, for the validation scripts
     bool help = false;
+    bool version = false;
     QStringList files;
 };
 

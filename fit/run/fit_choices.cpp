@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 const QString FICHIER_AJUSTEMENT = QStringLiteral("qrt_vorn.fit");
@@ -22,9 +23,22 @@ double number_line(int n, double fallback) {
     }
 }
 
-QString name_text(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+QString name_text(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
+
+long double fit_number(QStringView text) {
+    long double v = 0;
+    try {
+        v = platform::str_to_float(text, QLatin1Char('.'));
+    } catch (const platform::Error&) {
+        v = platform::str_to_float(text, QLatin1Char(','));
+    }
+    if (!(std::fabs(v) <= DBL_MAX)) platform::raise_invalid_float(text.toString());
+    return v;
+}
 
 FitChoices lit_choix_ajustement(const FitChoices& defaults) {
     FitChoices c = defaults;
@@ -60,6 +74,7 @@ fit::Request fit_request(const RecordStore& store, const ClassTable& table, cons
     q.model = c.model;
     q.method = c.method;
     const std::int32_t shown = std::clamp(store.nb_points[2], 0, NB_CLASSES);
-    q.classes = {table.largeur_classe, shown, c.skipped_classes, {table.effectif.data(), static_cast<std::size_t>(shown)}};
+    q.classes = {
+        table.largeur_classe, shown, c.skipped_classes, {table.effectif.data(), static_cast<std::size_t>(shown)}};
     return q;
 }

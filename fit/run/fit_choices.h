@@ -19,6 +19,12 @@ struct FitChoices {
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
 
+// A number typed for the fit (a field of the fit window, an option of
+// vorns-fit), with '.' or ',' as its decimal mark whatever the desktop's
+// language: raises platform::Error "'TEXT' is not a valid floating point
+// value" for what is not a number of the range of doubles ("", "nan", "1e999").
+long double fit_number(QStringView text);
+
 // The remembered choices; each line that is missing or unreadable takes its
 // value from `defaults` (the window gives dX and X max as t min and t max).
 FitChoices lit_choix_ajustement(const FitChoices& defaults);

@@ -4,11 +4,14 @@
 // status line, never in a message box.
 #include "app/fit_window.h"
 #include "load_fixture.h"
+#include "platform/files.h"
 #include "support/toy_durations.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <cmath>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -34,7 +37,8 @@ protected:
 TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
     form.show();
     std::vector<std::pair<QWidget*, QRect>> avant;
-    for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) avant.emplace_back(w, w->geometry());
+    for (QWidget* w : form.contenu()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        avant.emplace_back(w, w->geometry());
 
     FenetreAjustement& fenetre = ouvre();
     EXPECT_TRUE(fenetre.isVisible());
@@ -72,8 +76,8 @@ TEST_F(FitWindow, EveryLoadRefitsAndGrowsTheConvergenceSeriesUntilTheFileIsShort
         {"run.txt", 3000, {2000, 3000}},
         {"run.txt", 3000, {2000, 3000}},  // nothing new: the last point is redone
         {"run.txt", 4000, {2000, 3000, 4000}},
-        {"run.txt", 1000, {1000}},          // shortened: a new run
-        {"other.txt", 1500, {1500}},        // another file, though the same records and more
+        {"run.txt", 1000, {1000}},    // shortened: a new run
+        {"other.txt", 1500, {1500}},  // another file, though the same records and more
     };
     for (const Step& s : steps) {
         const QString nom = QString::fromLatin1(s.file);
@@ -107,7 +111,8 @@ TEST_F(FitWindow, AFailedFitOrABadFieldShowsInTheStatusLineNeverInABox) {
     charge(run(QStringLiteral("court.txt"), 500));
     const double t_min = fenetre.choix().t_min;
     tape(fenetre.Edit_tmin, QStringLiteral("abc"));
-    EXPECT_TRUE(fenetre.Label_etat->text().contains(QStringLiteral("t min : 'abc' is not a valid floating point value")))
+    EXPECT_TRUE(
+        fenetre.Label_etat->text().contains(QStringLiteral("t min : 'abc' is not a valid floating point value")))
         << fenetre.Label_etat->text();
     EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("abc"));  // kept, to be mended
     EXPECT_EQ(fenetre.choix().t_min, t_min);
@@ -115,6 +120,97 @@ TEST_F(FitWindow, AFailedFitOrABadFieldShowsInTheStatusLineNeverInABox) {
     EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8("fenêtre refusée")));
     tape(fenetre.Edit_unite, QStringLiteral("0"));
     EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QStringLiteral("1 unité")));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+// What the window shows of its fit: the results, the two plots' data and the
+// exports, which take the fit shown.
+struct Shown {
+    QString tau;
+    QString status;
+    int histogram_points = 0;    // of the upper plot: classes, curve, background
+    int convergence_points = 0;  // fitted lifetimes
+    bool exports = false;
+};
+
+Shown shown(const FenetreAjustement& f) {
+    Shown s{f.Label_tau->text(), f.Label_etat->text()};
+    for (QCPGraph* g : f.graphes->histogramme->axisRect(0)->graphs()) s.histogram_points += g->dataCount();
+    const QSharedPointer<QCPGraphDataContainer> tau = f.graphes->convergence->graph(0)->data();
+    for (const QCPGraphData& p : *tau) s.convergence_points += std::isfinite(p.value) ? 1 : 0;
+    s.exports = f.Bouton_csv_histogramme->isEnabled() && f.Bouton_png->isEnabled();
+    return s;
+}
+
+// A field that cannot be read, or a window that starts below 0, says so in the
+// status line, never in a box; the window then shows no fit, not even after a
+// reload, until the field is mended, and the fit of the mended window goes on
+// with its convergence series. Either decimal mark reads, whatever the
+// desktop's.
+TEST_F(FitWindow, EveryFieldReportsInTheStatusLineAndTheFitShownIsTheWindowShown) {
+    const QString fichier = run(QStringLiteral("run.txt"), 2000);
+    choisit(fichier);
+    FenetreAjustement& fenetre = ouvre();
+    fenetre.Onglets->setCurrentIndex(1);  // both plots drawn
+    ASSERT_EQ(fenetre.resultat().status, fit::Status::converged);
+    struct Case {
+        QLineEdit* FenetreAjustement::*field;
+        const char* typed;
+        const char* status;  // the status line starts with it; empty: the window is fitted
+    };
+    const Case cases[] = {
+        {&FenetreAjustement::Edit_tmin, "1e999", "t min : '1e999' is not a valid floating point value"},
+        {&FenetreAjustement::Edit_tmax, "1e999", "t max : '1e999' is not a valid floating point value"},
+        {&FenetreAjustement::Edit_tmax, "-1E400", "t max : '-1E400' is not"},
+        {&FenetreAjustement::Edit_unite, "1e999", "1 unité : '1e999' is not"},
+        {&FenetreAjustement::Edit_unite, "-2", "1 unité : doit être supérieur à 0"},
+        {&FenetreAjustement::Edit_tmin, "nan", "t min : 'nan' is not"},
+        {&FenetreAjustement::Edit_tmin, "", "t min : '' is not"},
+        {&FenetreAjustement::Edit_tmin, "-5", "fenêtre refusée : t min doit être positif ou nul"},
+        {&FenetreAjustement::Edit_tmin, "0", ""},
+    };
+    for (const char separator : {'.', ','}) {
+        platform::set_decimal_separator(QLatin1Char(separator));
+        for (const Case& c : cases) {
+            QLineEdit* champ = fenetre.*(c.field);
+            const QString avant = champ->text();
+            const std::string what =
+                std::string(1, separator) + " " + champ->objectName().toStdString() + " = " + c.typed;
+            tape(champ, QString::fromUtf8(c.typed));
+            charge(run(QStringLiteral("run.txt"), 2100));  // a reload meanwhile
+            const Shown s = shown(fenetre);
+            EXPECT_TRUE(s.status.startsWith(QString::fromUtf8(c.status))) << what << ": " << s.status;
+            EXPECT_EQ(champ->text(), QString::fromUtf8(c.typed)) << what;  // kept, to be mended
+            if (*c.status == '\0') {
+                EXPECT_TRUE(s.status.startsWith(QString::fromUtf8("convergé"))) << what << ": " << s.status;
+                EXPECT_TRUE(s.exports) << what;
+            } else {
+                EXPECT_EQ(s.tau, QString::fromUtf8("—")) << what;
+                EXPECT_EQ(s.histogram_points, 0) << what;
+                EXPECT_EQ(s.convergence_points, 0) << what;
+                EXPECT_EQ(s.exports, c.status[0] == 'f') << what;  // a refused window exports its refusal
+            }
+            tape(champ, avant);
+            charge(run(QStringLiteral("run.txt"), 2000));
+            const Shown mended = shown(fenetre);
+            EXPECT_TRUE(mended.status.startsWith(QString::fromUtf8("convergé"))) << what << ": " << mended.status;
+            EXPECT_NE(mended.tau, QString::fromUtf8("—")) << what;
+            EXPECT_GT(mended.histogram_points, 100) << what;
+            EXPECT_GT(mended.convergence_points, 0) << what;
+            EXPECT_TRUE(mended.exports) << what;
+        }
+        // Both decimal marks, whatever the desktop's.
+        for (const char* typed : {"10.5", "10,5"}) {
+            tape(fenetre.Edit_tmin, QString::fromLatin1(typed));
+            EXPECT_EQ(fenetre.choix().t_min, 10.5) << separator << " " << typed << ": " << fenetre.Label_etat->text();
+            tape(fenetre.Edit_tmax, QString::fromLatin1(typed).replace(QStringLiteral("10"), QStringLiteral("790")));
+            EXPECT_EQ(fenetre.choix().t_max, 790.5) << separator << " " << typed << ": " << fenetre.Label_etat->text();
+            EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8("convergé")))
+                << fenetre.Label_etat->text();
+        }
+        tape(fenetre.Edit_tmin, platform::general(10));
+        tape(fenetre.Edit_tmax, platform::general(800));
+    }
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }
 
@@ -128,8 +224,8 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     tape(fenetre.Edit_tmax, QStringLiteral("1500,5"));
     fenetre.ComboBox_modele->setCurrentIndex(1);
     emit fenetre.ComboBox_modele->activated(1);
-    const QStringList lignes = QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(
-        QStringLiteral("\r\n"));
+    const QStringList lignes =
+        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
     ASSERT_GE(lignes.size(), 6);
     EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "10", "0"}));
 
@@ -163,6 +259,8 @@ TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {
         EXPECT_TRUE(bytes.startsWith(e.starts)) << e.name << ": " << bytes.left(40).toStdString();
     }
     EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_ajustement.png"));
+    EXPECT_EQ(recorder().save_requests.front().initial_folder,
+              platform::folder_part(chemin(QStringLiteral("run.txt"))));
     EXPECT_TRUE(read_bytes(chemin(QStringLiteral("a.svg"))).contains("<svg"));
     const QList<QByteArray> histogramme = read_bytes(chemin(QStringLiteral("h.csv"))).split('\n');
     EXPECT_EQ(histogramme.size() - 1, 2 + static_cast<qsizetype>(fenetre.resultat().goodness.observed.size()));

@@ -186,7 +186,7 @@ TEST(MainWindowLayout, NothingOverlapsAndEverythingFits) {
             }
         }
     };
-    check_siblings(&form, client);
+    check_siblings(form.contenu(), client);
     for (Panel* p : {form.setup_Panel4, form.Panel4, form.Panel8}) check_siblings(p, p->contentsRect());
     // The two hidden panels open side by side, inside the client area.
     EXPECT_TRUE(client.contains(form.setup_Panel4->geometry()));

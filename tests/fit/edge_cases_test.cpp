@@ -63,6 +63,8 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         {"infinite bound", toy, 0, kInf, A, U, Status::window_refused},
         {"bound that is not a number", toy, kNaN, 800, E, U, Status::window_refused},
         {"bounds too far apart to subtract", toy, -1.5e308, 1.5e308, A, U, Status::window_refused},
+        {"window that starts below 0", toy, -100, 800, A, U, Status::window_refused},
+        {"window that starts below 0, histogram", toy, -5, 800, A, H, Status::window_refused},
         {"no duration in the window", toy, 1e5, 1e6, A, U, Status::no_event},
         {"no duration at all", {}, 0, 800, A, H, Status::no_event},
         {"nine durations", spread(10, 300, 9), 0, 800, A, U, Status::too_few_events},

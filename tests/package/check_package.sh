@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # check_package.sh DEB DRIVER: checks the Debian package as a user's machine
 # would get it. Unpacks DEB into a temporary root, checks its file list, its
-# version and its computed Depends, validates the desktop entry and the
-# metainfo, then starts the unpacked vorns on Qt's offscreen platform as a
-# user who cannot write the program folder, with an empty home folder. DRIVER
+# version and its computed Depends, its licence, changelog and manual pages,
+# validates the desktop entry and the metainfo, then starts the unpacked vorns
+# on Qt's offscreen platform with an empty home folder, first as a user who
+# cannot write the program folder, then as one who can (root). DRIVER
 # (libvorns_drive.so, built beside the tests) plays the person: it changes the
-# window colour, chooses a sample run and reports what the window shows. The
-# settings must land in the user's configuration folder, be read back from
-# there at the next start, and the figures must be those of the run.
+# window colour, chooses a sample run, exports a plot and reports what the
+# window shows. The settings must land in the user's configuration folder, be
+# read back from there at the next start, the export in a folder the user can
+# write, nothing beside the installed program or its samples, and the figures
+# must be those of the run.
 set -euo pipefail
 deb="$(realpath "$1")"
 driver_built="$(realpath "$2")"
@@ -35,11 +38,53 @@ expected="./usr/bin/vorns
 ./usr/share/metainfo/org.vorns.vorns.metainfo.xml
 ./usr/share/vorns/ding1.wav
 $(cd "$source_dir" && find fichiers -type f | sed 's|^|./usr/share/vorns/|')"
-diff <(echo "$expected" | sort) <(cd "$root" && find . -type f | sort) || fail "file list differs (- expected, + packaged)"
+expected="$expected
+./usr/share/doc/vorns/README.md
+./usr/share/doc/vorns/changelog.gz
+./usr/share/doc/vorns/copyright
+./usr/share/doc/vorns/docs/screenshot-convergence.png
+./usr/share/doc/vorns/docs/screenshot-fit.png
+./usr/share/doc/vorns/docs/screenshot.png
+./usr/share/man/man1/vorns-acquisition.1.gz"
+same_files() {  # same_files WHEN: the unpacked tree holds exactly the packaged files
+  diff <(echo "$expected" | sort) <(cd "$root" && find . -type f | sort) || fail "file list $1 (- expected, + found)"
+}
+same_files "of the package"
+
+# The licence in Debian's machine-readable form, a native package's changelog
+# (gzip -9n: no name, no time stamp) whose last entry is this version, and a
+# manual page for each program that documents --version.
+doc="$root/usr/share/doc/vorns"
+[ "$(head -n 1 "$doc/copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
+  grep -qx "Upstream-Name: vorns" "$doc/copyright" && grep -qx "Files: \*" "$doc/copyright" &&
+  [ "$(grep -c '^License: GPL-3+$' "$doc/copyright")" -eq 2 ] &&
+  grep -qF '"/usr/share/common-licenses/GPL-3"' "$doc/copyright" || fail "copyright: $(head -n 12 "$doc/copyright")"
+[ "$(od -An -tx1 -j3 -N6 "$doc/changelog.gz" | tr -d ' \n')" = "000000000002" ] || fail "changelog.gz: not made by gzip -9n"
+gzip -dc "$doc/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Source)/$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = \
+  "vorns/$version" ] || fail "changelog: the last entry is not vorns $version"
+for page in vorns vorns-fit vorns-acquisition; do
+  manual="$root/usr/share/man/man1/$page.1.gz"
+  warnings="$(gzip -dc "$manual" | groff -man -Tutf8 -ww -z 2>&1)"
+  [ -z "$warnings" ] || fail "man $page: $warnings"
+  gzip -dc "$manual" | grep -qF '\-\-version' || fail "man $page does not document --version"
+  gzip -dc "$manual" | head -n 1 | grep -qF "\"vorns $version\"" || fail "man $page: not of version $version"
+done
 
 desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
-grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo release"
+metainfo="$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release"
+grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "metainfo licence"
+for program in vorns vorns-fit vorns-acquisition; do
+  grep -qF "<binary>$program</binary>" "$metainfo" || fail "metainfo does not provide $program"
+done
+
+# --version of each program, without a display: its name and the package's version.
+for program in vorns vorns-fit vorns-acquisition; do
+  printed="$(env -i PATH=/usr/bin:/bin "$root/usr/bin/$program" --version)" || fail "$program --version failed"
+  [ "$printed" = "$program $version" ] || fail "$program --version printed '$printed'"
+done
 
 # A user who cannot write the program folder: nobody when the check runs as
 # root (root writes anywhere), the caller otherwise with the folder made read-only.
@@ -84,10 +129,15 @@ fitted="$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/
   || fail "vorns-fit ended with an error"
 echo "$fitted" | grep -q '^{"status":"converged","events":[1-9]' || fail "vorns-fit: $fitted"
 
-# First start: the colour and a sample run chosen in the shipped folder.
-run VORNS_DRIVE_COLOUR=10,120,200 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" -- >"$work/first"
+# First start: the colour and a sample run chosen in the shipped folder; its
+# fit exported, offered in the documents folder since the samples' is read-only.
+run VORNS_DRIVE_COLOUR=10,120,200 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" VORNS_DRIVE_EXPORT=1 -- >"$work/first"
 expect "$work/first" "dialog-folder=$samples" "colour=10,120,200" "caption=muon_run.txt     vorn" \
-  "StaticText1=$records" "Label25=$events" "Label27=$tau" "Label_version=version $version"
+  "StaticText1=$records" "Label25=$events" "Label27=$tau" "Label_version=version $version" \
+  "Label_documentation=Aide : man vorns et $doc/" "save-folder=$home/Documents" \
+  "save-file=$home/Documents/muon_run_ajustement.png"
+[ "$(head -c 4 "$home/Documents/muon_run_ajustement.png" | od -An -tx1 | tr -d ' ')" = "89504e47" ] ||
+  fail "the exported plot is not in the documents folder"
 config="$home/.config/vorns"
 { printf '10\r\n120\r\n200\r\n'; printf '\r\n%.0s' {1..17}; } | cmp -s - "$config/qrt_vorn.col" ||
   fail "colour file: $(od -c "$config/qrt_vorn.col" | head -3)"
@@ -119,9 +169,26 @@ grep -qxF "comment=notes de la séance" "$work/fourth" || { cat "$work/fourth" >
   { cat "$work/fourth" >&2; fail "the failed save of the comment was not reported once"; }
 [ ! -e "$samples/muon_run.comment" ] || fail "a comment file appeared in the shipped folder"
 
-# --version, and a wrong option: status 2 and two lines on stderr, with or
+# A user who can write the program folder (root, or its owner): the settings
+# still go to the configuration folder, the export to the documents folder,
+# and nothing is added beside the installed program or its samples.
+chmod -R u+w "$root/usr"
+as_user=()
+home="$work/writer"
+mkdir -p "$home"
+run VORNS_DRIVE_COLOUR=30,60,90 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" VORNS_DRIVE_EXPORT=1 -- >"$work/writer-first"
+expect "$work/writer-first" "colour=30,60,90" "caption=muon_run.txt     vorn" "save-folder=$home/Documents"
+[ -w "$root/usr/bin" ] || fail "the program folder could not be made writable"
+same_files "after a run by a user who can write the program folder"
+[ "$(head -n 1 "$home/.config/vorns/qrt_vorn.col" | tr -d '\r')" = 30 ] &&
+  [ "$(tr -d '\r' <"$home/.config/vorns/~qrt_vorn_rep.~f")" = "muon_run.txt" ] ||
+  fail "the settings of a user who can write the program folder are not in its configuration folder"
+[ -s "$home/Documents/muon_run_ajustement.png" ] || fail "the export of a user who can write the samples' folder"
+run -- >"$work/writer-second"
+expect "$work/writer-second" "colour=30,60,90"
+
+# A wrong option: status 2 and two lines on stderr, with or
 # without a display, and no application made (the driver stays silent).
-[ "$("$vorns" --version)" = "vorns $version" ] || fail "--version"
 for display in QT_QPA_PLATFORM=offscreen NO_DISPLAY=1; do
   status=0
   env -i PATH=/usr/bin:/bin "$display" LD_PRELOAD="$work/libvorns_drive.so" "$vorns" --no-such-option \

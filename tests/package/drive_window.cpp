@@ -9,11 +9,15 @@
 //   VORNS_DRIVE_CHOOSE=PATH    click "Target File" and choose that file
 //   VORNS_DRIVE_COMMENT=TEXT   type TEXT at the end of the comment memo and
 //                              click "Enregistrer"
+//   VORNS_DRIVE_EXPORT=1       click "ajustement", then "image PNG" in the fit
+//                              window, and save under the name offered
 //
-// Printed: dialog-folder and dialog-file (what the file dialog offered), the
-// window colour and caption, the counters and figures, the comment memo's
-// text (line breaks as "|"), every message box ("message=TEXT", answered
-// with OK) and every question ("question=TEXT", answered "without saving").
+// Printed: dialog-folder and dialog-file (what the open dialog offered),
+// save-folder and save-file (what the save dialog offered), the window colour
+// and caption, the counters and figures, the about panel's version and
+// documentation lines, the comment memo's text (line breaks as "|"), every
+// message box ("message=TEXT", answered with OK) and every question
+// ("question=TEXT", answered "without saving").
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -63,21 +67,23 @@ void answer_dialogs() {
         colour->setCurrentColor(QColor(rgb.value(0).toInt(), rgb.value(1).toInt(), rgb.value(2).toInt()));
         colour->accept();
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-        static QFileDialog* seen = nullptr;  // what it offered, told once
-        static bool offered_a_file = false;
-        if (files != seen) {
-            seen = files;
-            const QString offered = files->selectedFiles().value(0);
+        static bool offered_a_file = false;  // what it offered, told once a dialog
+        static QString offered;
+        const bool saving = files->acceptMode() == QFileDialog::AcceptSave;
+        if (!files->property("vorns_drive_seen").toBool()) {
+            files->setProperty("vorns_drive_seen", true);
+            offered = files->selectedFiles().value(0);
             offered_a_file = QFileInfo(offered).isFile();
-            print(QStringLiteral("dialog-folder"), files->directory().absolutePath());
-            print(QStringLiteral("dialog-file"), offered);
+            const QString kind = saving ? QStringLiteral("save") : QStringLiteral("dialog");
+            print(kind + QStringLiteral("-folder"), files->directory().absolutePath());
+            print(kind + QStringLiteral("-file"), offered);
         }
         // The dialog lists its folder in a thread, then selects the file it
         // was offered; a person chooses after that, and so does this, or the
         // dialog's own selection could come after the choice.
         auto* list = files->findChild<QAbstractItemView*>(QStringLiteral("listView"));
         if (offered_a_file && !(list && list->selectionModel() && list->selectionModel()->hasSelection())) return;
-        const QString chosen = qEnvironmentVariable("VORNS_DRIVE_CHOOSE");
+        const QString chosen = saving ? offered : qEnvironmentVariable("VORNS_DRIVE_CHOOSE");
         // Typed in full into the file name field, the listing's selection
         // dropped so that the typed name counts, then "Open".
         auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -115,8 +121,8 @@ void report(QWidget* form) {
     print(QStringLiteral("colour"),
           QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
     print(QStringLiteral("caption"), form->windowTitle());
-    for (const char* name :
-         {"StaticText1", "StaticText3", "Label25", "Label27", "Label31", "Label33", "Label35", "Label_version"}) {
+    for (const char* name : {"StaticText1", "StaticText3", "Label25", "Label27", "Label31", "Label33", "Label35",
+                             "Label_version", "Label_documentation"}) {
         if (const auto* label = form->findChild<QLabel*>(QString::fromLatin1(name)))
             print(QString::fromLatin1(name), label->text());
     }
@@ -139,6 +145,11 @@ void act() {
             type_into(form->findChild<QPlainTextEdit*>(QStringLiteral("Memo2")),
                       qEnvironmentVariable("VORNS_DRIVE_COMMENT"));
             click(form->findChild<QWidget*>(QStringLiteral("SpeedButton_comment")));
+        }
+        if (qEnvironmentVariableIsSet("VORNS_DRIVE_EXPORT")) {
+            click(form->findChild<QWidget*>(QStringLiteral("SpeedButton_ajustement")));
+            if (QWidget* fit = form->findChild<QWidget*>(QStringLiteral("FenetreAjustement")))
+                click(fit->findChild<QWidget*>(QStringLiteral("Bouton_png")));
         }
         report(form);
         form->close();

@@ -8,9 +8,14 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-TEST(SettingsFolder, TheProgramFolderWhenItCanBeWrittenElseTheUsersConfigurationFolder) {
+TEST(SettingsFolder, BesideACopyThatCanWriteItsFolderElseInTheUsersConfigurationFolder) {
     TemporaryConfigFolder config;
     QTemporaryDir dir;
+    const QString copy = dir.path() + QStringLiteral("/copy/");  // a build folder, a USB stick
+    QDir().mkpath(copy + QStringLiteral("fichiers"));
+    const QString bin = dir.path() + QStringLiteral("/usr/bin/");  // writable, as /usr/bin is for root
+    QDir().mkpath(bin);
+    QDir().mkpath(dir.path() + QStringLiteral("/usr/share/vorns/fichiers"));
     write_bytes(dir.filePath(QStringLiteral("a_file")), "x");
     struct Case {
         const char* what;
@@ -18,7 +23,8 @@ TEST(SettingsFolder, TheProgramFolderWhenItCanBeWrittenElseTheUsersConfiguration
         bool beside;
     };
     const Case cases[] = {
-        {"a folder that can be written", dir.path() + QStringLiteral("/"), true},
+        {"a copy with its samples, in a folder that can be written", copy, true},
+        {"an installed program, in a folder that can be written", bin, false},
         {"a folder that does not exist", dir.path() + QStringLiteral("/missing/bin/"), false},
         {"a file, not a folder", dir.filePath(QStringLiteral("a_file/")), false},
     };
@@ -28,6 +34,36 @@ TEST(SettingsFolder, TheProgramFolderWhenItCanBeWrittenElseTheUsersConfiguration
         EXPECT_EQ(platform::settings_folder(), expected) << c.what;
         EXPECT_TRUE(QFileInfo(expected).isDir()) << c.what << ": made when missing";
     }
+    EXPECT_EQ(QDir(bin).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    platform::set_program_folder_for_tests(QString());
+}
+
+TEST(ExportFolder, TheDataFilesFolderWhenItCanBeWrittenAndIsNotShippedElseTheDocumentsFolder) {
+    TemporaryHome home;
+    QTemporaryDir dir;  // an installed program: usr/bin and its samples in usr/share/vorns/fichiers
+    const QString samples = dir.path() + QStringLiteral("/usr/share/vorns/fichiers/");
+    const QString own = dir.path() + QStringLiteral("/runs/");
+    QDir().mkpath(samples);
+    QDir().mkpath(own);
+    platform::set_program_folder_for_tests(dir.path() + QStringLiteral("/usr/bin/"));
+    const QString documents = home.path() + QStringLiteral("Documents/");
+    struct Case {
+        const char* what;
+        QString data_file;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"a run in a folder of one's own", own + QStringLiteral("run.txt"), own},
+        {"a shipped sample, even where it could be written", samples + QStringLiteral("muon_run.txt"), documents},
+        {"a run on a stick that was taken out", dir.path() + QStringLiteral("/gone/run.txt"), documents},
+        {"no file chosen yet", QString(), documents},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::export_folder(c.data_file), c.expected) << c.what;
+    EXPECT_TRUE(QFileInfo(documents).isDir()) << "made when missing";
+
+    QDir(documents).removeRecursively();
+    write_bytes(home.path() + QStringLiteral("Documents"), "a file in the way");
+    EXPECT_EQ(platform::export_folder(QString()), home.path()) << "no documents folder can be made";
     platform::set_program_folder_for_tests(QString());
 }
 

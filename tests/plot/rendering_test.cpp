@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "plot/density.h"
 #include "plot/rendering.h"
 #include "support/errors.h"
 #include "support/pixels.h"
@@ -86,8 +87,11 @@ protected:
         ::redessine_graphe(n, image, texte_x, texte_y, p, {record_store, class_table, plot_scales, plot_frame});
     }
 
-    QImage dessine(int n, QSize taille, const char* echelle_x, const char* echelle_y, const ParametresTrace& p) {
-        QImage image(taille, QImage::Format_RGB32);
+    // An image of `taille` logical pixels at the device pixel ratio `ratio`.
+    QImage dessine(int n, QSize taille, const char* echelle_x, const char* echelle_y, const ParametresTrace& p,
+                   qreal ratio = 1) {
+        QImage image(taille_device(taille, ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
         image.fill(VERT);
         redessine_graphe(n, image, QString::fromLatin1(echelle_x), QString::fromLatin1(echelle_y), p);
         return image;
@@ -470,8 +474,12 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
         const char* ex;
         const char* ey;
         int n;
+        qreal ratio;  // device pixels per logical pixel
     };
-    const Plan plans[] = {{1, QSize(372, 95), "150", "1000", 5000}, {2, CARRE, "800", "100", 3000}};
+    const Plan plans[] = {{1, QSize(372, 95), "150", "1000", 5000, 1},
+                          {2, CARRE, "800", "100", 3000, 1},
+                          {1, QSize(372, 95), "150", "1000", 1000, 2},
+                          {2, CARRE, "800", "100", 600, 1.5}};
     class_table.Tau = 333;
     class_table.C0 = 7.5;
     for (const Plan& plan : plans) {
@@ -479,9 +487,12 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
         for (const Serie& serie : series(plan.n, ex, ey, plan.taille)) {
             met_serie(plan.plot, serie.points);
             for (std::int32_t t = 0; t <= 4; ++t) {
-                const QImage simple = dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::simple));
-                const QImage rapide = dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::rapide));
-                ASSERT_EQ(simple, rapide) << "plot " << plan.plot << ", " << serie.nom << ", thickness " << t;
+                const QImage simple =
+                    dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::simple), plan.ratio);
+                const QImage rapide =
+                    dessine(plan.plot, plan.taille, plan.ex, plan.ey, parametres(t, Dessin::rapide), plan.ratio);
+                ASSERT_EQ(simple, rapide)
+                    << "plot " << plan.plot << ", " << serie.nom << ", thickness " << t << ", ratio " << plan.ratio;
                 if (t > 0) {
                     ASSERT_GT(de_couleur(rapide, plot_frame.couleur_serie[plan.plot]).size(), 50u);
                 }
@@ -496,5 +507,36 @@ TEST_F(Rendu, BatchedSeriesGivesTheSamePixelsAsStrokeByStroke) {
     for (std::int32_t t : {1, 2}) {
         EXPECT_EQ(dessine(1, QSize(372, 95), "150", "1000", parametres(t, Dessin::simple)),
                   dessine(1, QSize(372, 95), "150", "1000", parametres(t, Dessin::rapide)));
+    }
+}
+
+// At a device pixel ratio the drawing is the same, in logical pixels: each
+// logical pixel of the series and of the red lines fills the device pixels it
+// covers, edge to edge, and the frame is that of the logical size.
+TEST_F(Rendu, AtADevicePixelRatioEachLogicalPixelFillsTheDevicePixelsItCovers) {
+    class_table.Tau = 333;
+    class_table.C0 = 7.5;
+    Points records, classes;
+    for (int k = 0; k < 300; ++k) records.emplace_back(k * 0.5, std::fmod(k * 37.0, 1000));
+    for (int k = 0; k < 60; ++k) classes.emplace_back(10 * k, 90 * std::exp(-k / 20.0));
+    met_serie(1, records);
+    met_serie(2, classes);
+    // The colour that only the series (plot 1) or the red lines (plot 2) paint.
+    for (const auto& [n, couleur] : {std::pair{1, MARRON}, {2, ROUGE}}) {
+        for (std::int32_t t : {0, 1, 2, 3}) {
+            const Pixels logiques = de_couleur(dessine(n, CARRE, "150", "1000", parametres(t)), couleur);
+            ASSERT_GT(logiques.size(), 100u);
+            for (qreal ratio : {2.0, 1.5}) {
+                Pixels attendu;
+                for (const auto& [x, y] : logiques) {
+                    const PixelsDevice xs = pixels_device(x, x + 1, ratio), ys = pixels_device(y, y + 1, ratio);
+                    for (std::int64_t dy = ys.premier; dy <= ys.dernier; ++dy)
+                        for (std::int64_t dx = xs.premier; dx <= xs.dernier; ++dx)
+                            attendu.insert({static_cast<int>(dx), static_cast<int>(dy)});
+                }
+                EXPECT_EQ(de_couleur(dessine(n, CARRE, "150", "1000", parametres(t), ratio), couleur), attendu)
+                    << "plot " << n << ", thickness " << t << ", ratio " << ratio;
+            }
+        }
     }
 }

@@ -22,6 +22,8 @@ int lance_les_tests(int& argc, char** argv) {
     return RUN_ALL_TESTS();
 }
 
-void plateforme_hors_ecran_par_defaut() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+void plateforme_hors_ecran_par_defaut(const char* ecrans) {
+    const QByteArray choisie = qgetenv("QT_QPA_PLATFORM");
+    if (!choisie.isEmpty() && choisie != "offscreen") return;
+    qputenv("QT_QPA_PLATFORM", ecrans ? "offscreen:configfile=" + QByteArray(ecrans) : QByteArray("offscreen"));
 }

@@ -220,6 +220,35 @@ TEST_F(AcquisitionTest, CommentLinesAndSauvegardeLineArePlacedAsAsked) {
     EXPECT_FALSE(plain.contains("\r\n'"));
 }
 
+// The same draws as without the pause: the events before it unchanged, every
+// later one moved by its length, so the times of day hold a gap of at least
+// that; with --realtime the pause is waited too.
+TEST_F(AcquisitionTest, PauseLeavesAGapInTheTimesOfDay) {
+    const QStringList base{"--events", "400", "--rate", "1", "--seed", "5"};
+    const QList<QByteArray> plain = event_lines(lines_of(generate(base)));
+    const QList<QByteArray> paused =
+        event_lines(lines_of(generate(base + QStringList{"--pause-at", "120", "--pause-for", "900"})));
+    ASSERT_EQ(paused.size(), plain.size());
+    int moved = 0;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const int t = seconds_of(plain[i]);
+        const int shift = seconds_of(paused[i]) - t;
+        EXPECT_EQ(shift, t - 10 * 3600 < 120 ? 0 : 900) << plain[i].toStdString();
+        EXPECT_EQ(duration_of(paused[i]), duration_of(plain[i]));
+        moved += shift != 0;
+        if (i > 0 && shift != 0 && seconds_of(paused[i - 1]) == seconds_of(plain[i - 1])) {
+            EXPECT_GE(seconds_of(paused[i]) - seconds_of(paused[i - 1]), 900);
+        }
+    }
+    EXPECT_GT(moved, 200);
+    EXPECT_LT(moved, plain.size());
+
+    QElapsedTimer clock;
+    clock.start();
+    generate({"--events", "3", "--rate", "100", "--realtime", "--speed", "10", "--pause-at", "0", "--pause-for", "10"});
+    EXPECT_GE(clock.elapsed(), 1000);
+}
+
 TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
     const QList<QStringList> cases = {
         {"--bogus"},
@@ -237,6 +266,10 @@ TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
         {"--comma=yes"},
         {"--realtime", "--interval-ms", "5"},
         {"--speed", "2"},
+        {"--pause-at", "60"},
+        {"--pause-for", "60"},
+        {"--pause-at", "-1", "--pause-for", "60"},
+        {"--pause-at", "60", "--pause-for", "0"},
         {"stray"},
     };
     const QString file = path();
@@ -256,14 +289,18 @@ TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
     EXPECT_EQ(run_simulator({"--events", "5"}).exit_code, 2);  // no --output
 }
 
-TEST_F(AcquisitionTest, HelpDocumentsEveryOption) {
+TEST_F(AcquisitionTest, HelpDocumentsEveryOptionAndVersionNamesTheProjectsVersion) {
     const Result result = run_simulator({"--help"});
     EXPECT_EQ(result.exit_code, 0);
-    for (const char* option : {"--output", "--events", "--rate", "--lifetime", "--background", "--max-duration",
-                               "--decimals", "--comma", "--comment-every", "--sauvegarde", "--start", "--seed",
-                               "--date", "--realtime", "--speed", "--interval-ms", "--help"}) {
+    for (const char* option :
+         {"--output", "--events",        "--rate",       "--lifetime",  "--background", "--max-duration", "--decimals",
+          "--comma",  "--comment-every", "--sauvegarde", "--start",     "--seed",       "--date",         "--realtime",
+          "--speed",  "--interval-ms",   "--pause-at",   "--pause-for", "--help",       "--version"}) {
         EXPECT_TRUE(result.out.contains(option)) << option;
     }
+    const Result version = run_simulator({"--version"});  // no --output needed
+    EXPECT_EQ(version.exit_code, 0) << version.err.toStdString();
+    EXPECT_EQ(version.out, QByteArray("vorns-acquisition " VORNS_VERSION "\n"));
 }
 
 TEST_F(AcquisitionTest, LiveModesSleepButWriteTheSameLines) {

@@ -64,9 +64,12 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--json", "--tmin", "900"}, 0, "{\"status\":\"window_refused\",\"events\":0,\"tau\":null,", ""},
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0,
-         "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"skipped_lines\":0,\"message\":null}",
+         "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[],\"skipped_lines\":0,"
+         "\"message\":null}",
          ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
+        {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
+        {{"--version"}, 0, "vorns-fit " VORNS_VERSION "\n", ""},
         {{missing}, 1, "", "Cannot open file"},
         // A line that is no record is named, skipped, and the records read are fitted.
         {{bad},
@@ -86,6 +89,44 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--dx", "0"}, 2, "", "--dx"},
         {{run, "--xmax", "100000"}, 2, "", "plus de 1001 classes"},
         {{run, "--skip-classes", "-1"}, 2, "", "--skip-classes"},
+        {{run, "--tmin", "10.5"}, 0, "fenêtre = [10,5 ; 800]", "", "fr_FR.UTF-8"},
+        {{run, "--tmin", "10,5"}, 0, "fenêtre = [10.5 ; 800]", ""},
+        // A value that is no number of the window, in text and in JSON alike.
+        {{run, "--tmin", "1e999"}, 2, "", "--tmin: '1e999' is not a valid floating point value"},
+        {{run, "--json", "--tmin", "1e999"}, 2, "", "--tmin: '1e999'"},
+        {{run, "--tmax", "-1e999"}, 2, "", "--tmax: '-1e999'"},
+        {{run, "--json", "--tmax", "nan"}, 2, "", "--tmax: 'nan'"},
+        {{run, "--dx", "1e999"}, 2, "", "--dx: '1e999'"},
+        {{run, "--dx", ""}, 2, "", "--dx: '' is not"},
+        {{run, "--dx", "-10"}, 2, "", "--dx: must be above 0"},
+        {{run, "--dx", "1e-999"}, 2, "", "--dx: must be above 0"},
+        {{run, "--xmax", "1e999"}, 2, "", "--xmax: '1e999'"},
+        {{run, "--xmax", "inf"}, 2, "", "--xmax: 'inf'"},
+        {{run, "--json", "--xmax", "-800"}, 2, "", "--xmax: must be above 0"},
+        {{run, "--unit-ns", "1e999"}, 2, "", "--unit-ns: '1e999'"},
+        {{run, "--unit-ns", "NaN"}, 2, "", "--unit-ns: 'NaN'"},
+        {{run, "--unit-ns", "-10"}, 2, "", "--unit-ns: must be above 0"},
+        {{run, "--skip-classes", "1e999"}, 2, "", "--skip-classes: '1e999' is not a valid integer value"},
+        {{run, "--skip-classes", "99999999999"}, 2, "", "--skip-classes: '99999999999'"},
+        {{run, "--skip-classes", ""}, 2, "", "--skip-classes: '' is not"},
+        // Durations are never negative: a window that starts below 0 is refused.
+        {{run, "--tmin", "-100"}, 2, "", "--tmin: a duration cannot be negative"},
+        {{run, "--json", "--tmin", "-0.5"}, 2, "", "--tmin: a duration cannot be negative"},
+        {{run, "--tmax", "-10"}, 2, "", "--tmax: a duration cannot be negative"},
+        {{run, "--tmin", "0"}, 0, "fenêtre = [0 ; 800]", ""},
+        // The histogram method says which classes it fitted when t max is past X max.
+        {{run, "--method", "binned", "--tmax", "2000"},
+         0,
+         "fenêtre = [10 ; 2000], exponentielle + fond, histogramme\n",
+         ""},
+        {{run, "--method", "binned", "--tmax", "2000"},
+         0,
+         "convergé ; t max au-delà des classes affichées : ajusté sur [10 ; 800]\n",
+         ""},
+        {{run, "--json", "--method", "binned", "--tmax", "2000"},
+         0,
+         "\"warnings\":[\"window_beyond_classes\"],\"skipped_lines\":0,",
+         ""},
         {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
     };
     for (const Case& c : cases) {
@@ -99,9 +140,26 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     // Exactly the documented keys, one object a line.
     const Outcome r = vorns_fit({run, "--json"});
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-    const QStringList keys({"background_fraction", "background_fraction_error", "chi2", "correlation", "events",
-                            "lattice_step", "message", "method", "model", "ndf", "p_value", "skipped_lines", "status",
-                            "tau", "tau_error", "tau_lower", "tau_upper", "tmax", "tmin"});
+    const QStringList keys({"background_fraction",
+                            "background_fraction_error",
+                            "chi2",
+                            "correlation",
+                            "events",
+                            "lattice_step",
+                            "message",
+                            "method",
+                            "model",
+                            "ndf",
+                            "p_value",
+                            "skipped_lines",
+                            "status",
+                            "tau",
+                            "tau_error",
+                            "tau_lower",
+                            "tau_upper",
+                            "tmax",
+                            "tmin",
+                            "warnings"});
     EXPECT_EQ(o.keys(), keys);
     EXPECT_TRUE(o.value(QStringLiteral("message")).isNull());
     EXPECT_EQ(o.value(QStringLiteral("skipped_lines")).toInt(-1), 0);

@@ -57,7 +57,10 @@ struct Settings {
     bool realtime = false;
     double speed = 1.0;
     std::uint64_t interval_ms = 0;
+    double pause_at = -1;  // seconds of run time; negative: no pause
+    double pause_for = 0;  // seconds without an event
     bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
@@ -102,7 +105,14 @@ constexpr const char* kHelp =
     "      --interval-ms N      sleep N milliseconds between event lines instead\n"
     "                           of following the arrival times; 0 does not sleep\n"
     "                           (default 0)\n"
+    "      --pause-at T         after T seconds of run time, pause the\n"
+    "                           acquisition: no event for --pause-for seconds,\n"
+    "                           in the times of day too (so the data hold a gap);\n"
+    "                           with --realtime the pause is waited as well\n"
+    "      --pause-for S        length of the pause in seconds, above 0 (both\n"
+    "                           options go together; default: no pause)\n"
     "  -h, --help               show this help and exit\n"
+    "      --version            show the version and exit\n"
     "\n"
     "Every line is written whole and flushed at once, so a program following the\n"
     "file never sees half a line. Exit status: 0 done, 1 file error, 2 bad\n"
@@ -197,10 +207,10 @@ Settings parse_command_line(int argc, char** argv) {
             throw UsageError{"unexpected argument '" + std::string(arg) + "'"};
         }
 
-        static constexpr std::string_view kFlags[] = {"help", "comma", "sauvegarde", "realtime"};
+        static constexpr std::string_view kFlags[] = {"help", "version", "comma", "sauvegarde", "realtime"};
         static constexpr std::string_view kValued[] = {
-            "output",        "events", "rate", "lifetime", "background", "max-duration", "decimals",
-            "comment-every", "start",  "seed", "date",     "speed",      "interval-ms"};
+            "output", "events", "rate", "lifetime", "background",  "max-duration", "decimals", "comment-every",
+            "start",  "seed",   "date", "speed",    "interval-ms", "pause-at",     "pause-for"};
         const auto known = [&name](const auto& names) {
             for (const std::string_view n : names) {
                 if (n == name) return true;
@@ -226,6 +236,8 @@ Settings parse_command_line(int argc, char** argv) {
 
         if (name == "help") {
             s.help = true;
+        } else if (name == "version") {
+            s.version = true;
         } else if (name == "comma") {
             s.comma = true;
         } else if (name == "sauvegarde") {
@@ -258,6 +270,10 @@ Settings parse_command_line(int argc, char** argv) {
                 throw UsageError{"invalid value for --date (one line of at most 100 bytes)"};
             }
             s.date = value;
+        } else if (name == "pause-at") {
+            s.pause_at = parse_real(name, value, 0.0, 1e9, true);
+        } else if (name == "pause-for") {
+            s.pause_for = parse_real(name, value, 0.0, 1e9, false);
         } else if (name == "speed") {
             s.speed = parse_real(name, value, 0.0, 1e6, false);
             speed_given = true;
@@ -266,12 +282,13 @@ Settings parse_command_line(int argc, char** argv) {
             interval_given = true;
         }
     }
-    if (s.help) return s;
+    if (s.help || s.version) return s;
     if (s.output.empty()) throw UsageError{"missing --output FILE"};
     if (s.realtime && interval_given) {
         throw UsageError{"--realtime and --interval-ms cannot be used together"};
     }
     if (speed_given && !s.realtime) throw UsageError{"--speed needs --realtime"};
+    if ((s.pause_at >= 0) != (s.pause_for > 0)) throw UsageError{"--pause-at and --pause-for go together"};
     return s;
 }
 
@@ -321,6 +338,7 @@ private:
 // Windows-1252 bytes of the accented letters used in the file.
 #define E_ACUTE "\xE9"
 #define E_GRAVE "\xE8"
+#define E_AGRAVE "\xE0"
 
 std::string duration_text(double value, int decimals, bool comma) {
     char buffer[400];
@@ -358,6 +376,8 @@ std::string settings_line(const Settings& s) {
     line += "   fond " + number_text(s.background);
     if (s.background > 0.0) line += " sur [0, " + number_text(s.max_duration) + "]";
     line += "   graine " + std::to_string(s.seed);
+    if (s.pause_at >= 0)
+        line += "   pause de " + number_text(s.pause_for) + " s " + E_AGRAVE " " + number_text(s.pause_at) + " s";
     return line;
 }
 
@@ -423,18 +443,20 @@ int run(const Settings& s) {
         // Draw in a fixed order, whatever the settings, so that a seed always
         // gives the same arrival times.
         elapsed += random.exponential(1.0 / s.rate);
+        // The pause moves every later event by its length: the same draws, a hole in the times.
+        const double at = s.pause_at >= 0 && elapsed >= s.pause_at ? elapsed + s.pause_for : elapsed;
         const bool flat = random.uniform() < s.background;
         const double u = random.uniform();
         const double duration = flat ? u * s.max_duration : -s.lifetime * portable_log(1.0 - u);
 
         if (s.realtime) {
-            const auto due = std::chrono::duration<double>(elapsed / s.speed);
+            const auto due = std::chrono::duration<double>(at / s.speed);
             std::this_thread::sleep_until(wall_start + std::chrono::duration_cast<Clock::duration>(due));
         } else if (s.interval_ms > 0 && event > 1) {
             std::this_thread::sleep_for(std::chrono::milliseconds(s.interval_ms));
         }
 
-        last_time = s.start_seconds + static_cast<long long>(elapsed);  // truncated
+        last_time = s.start_seconds + static_cast<long long>(at);  // truncated
         if (!write(time_text(last_time) + "\t" + duration_text(duration, s.decimals, s.comma))) {
             return fail_io("write to", s.output, errno);
         }
@@ -462,6 +484,10 @@ int main(int argc, char** argv) {
     }
     if (settings.help) {
         std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    if (settings.version) {
+        std::printf("%s %s\n", kProgram, VORNS_VERSION);
         return kExitOk;
     }
     try {

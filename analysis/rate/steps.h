@@ -1,0 +1,17 @@
+#pragma once
+// The steps of analyse_rate after the gaps, on the ordered time line.
+#include "analysis/rate/rate.h"
+
+namespace rate {
+
+constexpr double kSecondsPerDay = 86400;
+constexpr double kSecondsPerHour = 3600;
+
+// The bins of `analysis` (its rate, span and gaps known) over the ordered time line.
+void fill_bins(RateAnalysis& analysis, std::span<const double> ordered, double origin_time_of_day_s,
+               const RateChoices& choices);
+
+// The chi2, the drift and the verdict over the bins in the test.
+void test_constancy(RateAnalysis& analysis);
+
+}  // namespace rate
