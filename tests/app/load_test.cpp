@@ -131,27 +131,6 @@ TEST_F(DataFileWindow, ATimeAxisThatIsNoIntegerEndsThePassAfterTheTotal) {
     EXPECT_EQ(form.Panel6->color(), kRouge);
 }
 
-// A line that is no record is skipped and counted; the records after it
-// count; the status line names it; a load (here not a choice) shows no box.
-TEST_F(DataFileWindow, ALineThatIsNoRecordIsSkippedAndTheRecordsAfterItCount) {
-    charge(ecrit(QStringLiteral("good.txt"), petit_fichier()));
-    charge(ecrit(QStringLiteral("bad.txt"),
-                 releve({{"00:01:00", "2"}, {"00:02:00", "3"}, {"00:03:00", "n/a"}, {"00:04:00", "4"}})));
-    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
-    EXPECT_EQ(lignes_memo1().size(), 8);
-    EXPECT_EQ(form.Label_nb_ligne->text(), QStringLiteral("8 lignes (1 ignorée), cumul = 9"));
-    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("3"));
-    EXPECT_EQ(form.StaticText3->text(), QStringLiteral("4"));
-    EXPECT_EQ(form.Label_etat_chargement->text(),
-              QStringLiteral("bad.txt, ligne 7 ignorée : « 00:03:00⇥n/a » n'est pas un enregistrement ('n/a' is not "
-                             "a valid floating point value)"));
-    EXPECT_EQ(form.Panel6->color(), kVert);
-    // A file without skipped line: the line count as it always was, an empty status line.
-    charge(ecrit(QStringLiteral("good.txt"), petit_fichier()));
-    EXPECT_EQ(form.Label_nb_ligne->text(), QStringLiteral("6 lignes, cumul = 4"));
-    EXPECT_EQ(form.Label_etat_chargement->text(), QString());
-}
-
 TEST_F(DataFileWindow, MoreThanTheCapacityIsReportedDuringTheLoadWhileTheStripIsRed) {
     // The capacity message is shown in the middle of the load.
     QByteArray gros = "Run\r\nSample\r\nHeure\tDuree\r\n00:00:00\t1\r\n";
