@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -230,6 +231,19 @@ namespace {
 bool derniere_ligne_ouverte(const QStringList&) { return false; }
 bool derniere_ligne_ouverte(const platform::PackedLines& lignes) { return lignes.last_line_open(); }
 
+// Counts a skipped line and keeps it when it is among the first ones, or as the last.
+void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur) {
+    ++resultat.nb_lignes_ignorees;
+    qsizetype garde = std::min(ligne.size(), kDebutGarde);
+    if (garde < ligne.size() && garde > 0 && ligne.at(garde - 1).isHighSurrogate()) --garde;
+    LigneIgnoree ignoree{indice, ligne.first(garde).toString(), ligne.size(), erreur};
+    if (resultat.lignes_ignorees.size() < kLignesIgnoreesGardees) {
+        resultat.lignes_ignorees.push_back(std::move(ignoree));
+    } else {
+        resultat.lignes_ignorees.back() = std::move(ignoree);
+    }
+}
+
 template <Lecture lecture, typename Lignes>
 PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     store.serie_courante = 1;
@@ -250,9 +264,16 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
 
     const Lecteur<lecture> lecteur{separateur_ordinaire()};
     PasseDesLignes resultat;
+    const qsizetype n = lignes.size();
     qsizetype i = 2;
-    try {
-        for (; i < lignes.size(); ++i) {
+    const auto fin = [&](FinDeLecture pourquoi) {
+        resultat.fin = pourquoi;
+        resultat.ligne_de_fin = i;
+    };
+    // Reads from line i on until the reading ends. A line that cannot be read
+    // raises with i on it, before anything of it is stored.
+    const auto lit_les_lignes = [&] {
+        for (; i < n; ++i) {
             const QStringView ligne = lignes.at(i);
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
@@ -261,9 +282,9 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             QStringView champ1;
             QStringView champ2;
             if (!usuelle) {
-                if (lecteur.arret(ligne)) break;
+                if (lecteur.arret(ligne)) return fin(FinDeLecture::sauvegarde);
                 if (ligne.isEmpty()) {
-                    if (entete_vu) break;
+                    if (entete_vu) return fin(FinDeLecture::ligne_vide);
                     continue;
                 }
                 if (ligne.at(0) == QLatin1Char('\'')) continue;
@@ -281,7 +302,7 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             if (nb_points == NB_MAX_DONNEES) {
                 // The store is full: this record and everything after it stay out.
                 resultat.capacite_depassee = true;
-                break;
+                return fin(FinDeLecture::capacite);
             }
             const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
             long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
@@ -303,12 +324,24 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             if (max_y < y) max_y = y;
             derniere_duree = x;
         }
-    } catch (const platform::Error&) {
-        // A last line without its line end that cannot be read is still being
-        // written: the pass goes without it, and the next change of the file
-        // brings it whole. Nothing of it was stored before the error.
-        if (i != lignes.size() - 1 || !derniere_ligne_ouverte(lignes)) throw;
+    };
+    // The try block stays outside the loop over the lines: a usual line costs
+    // nothing more for the lines that cannot be read.
+    for (;;) {
+        try {
+            lit_les_lignes();
+            break;
+        } catch (const platform::Error& e) {
+            // A last line without its line end that cannot be read is still
+            // being written: the pass goes without it, and the next change of
+            // the file brings it whole.
+            if (i == n - 1 && derniere_ligne_ouverte(lignes)) break;
+            retiens_ligne_ignoree(resultat, i, lignes.at(i), e.text());
+            ++i;
+        }
     }
+    resultat.entete_vu = entete_vu;
+    resultat.origine_vue = origine_temps >= 0;
     store.duree_acquisition = derniere_duree;
     resultat.derniere_duree = derniere_duree;
     return resultat;

@@ -1,5 +1,6 @@
 // The class pass: histogram of the durations and the lifetime figures.
 #include "analysis/class_pass.h"
+#include "analysis/pass_report.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
 #include "text/listing.h"
@@ -31,7 +32,13 @@ void TForm1::affecte_classe() {
         Label33->setText(s.cm);
         Label35->setText(s.c0);
         Label37->setText(s.activite);
+        chiffres_montres_ = true;
     }
+    // Records, but none in the shown classes: the figures are those of an
+    // earlier pass over the same file, or none.
+    etat_des_classes_ =
+        !r.statistiques && store.nb_points[1] > 0 ? texte_aucune_duree_montree(x_max, chiffres_montres_) : QString();
+    montre_l_etat();
 
     // N max from the largest count; the "+" of N max then takes it one step up
     // and redraws the class plot, still with the points of the previous pass.
@@ -44,10 +51,25 @@ void TForm1::affecte_classe() {
     }
 
     Memo4->setPlainText(liste_classes(n_classe, table, store).join(QLatin1Char('\n')));
+    // Without any record the class plot draws no series, as at start-up; the
+    // listing still shows the empty classes.
+    if (store.nb_points[1] == 0) store.nb_points[2] = 0;
     Memo4->setFocus();
     QTextCursor caret = Memo4->textCursor();
     caret.setPosition(std::min(1, Memo4->document()->characterCount() - 1));
     Memo4->setTextCursor(caret);
+}
+
+void TForm1::efface_les_chiffres() {
+    for (QLabel* l : {Label43, Label23, Label25, Label27, Label29, Label31, Label33, Label35, Label37}) {
+        l->setText(TEXTE_SANS_CHIFFRE);
+    }
+    ClassTable& table = etat_->class_table;
+    table.Tau = 0;
+    table.Cm = 0;
+    table.C0 = 0;
+    table.activite_initiale = 0;
+    chiffres_montres_ = false;
 }
 
 // The class width steps as the scale fields do.

@@ -30,5 +30,5 @@ void TForm1::SpeedButton_commentClick() {
     // No data file chosen yet: there is no comment file to write.
     const QString& fichier = etat_->file_state.fichier_commentaire;
     if (supprime_blancs(fichier).isEmpty()) return;
-    platform::show_message(enregistre_commentaire(fichier, lignes_du_commentaire()));
+    platform::show_message(enregistre_commentaire(fichier, lignes_du_commentaire()).message);
 }

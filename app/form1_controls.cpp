@@ -246,7 +246,7 @@ void TForm1::creeLesControles() {
     for (const Pair& p : pairs) {
         *p.caption_label = label(zone, p.caption_name, p.caption, {kMiddleX + 4, y, 250, 18});
         (*p.caption_label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *p.value_label = label(zone, p.value_name, QStringLiteral("..."), {kMiddleX + 260, y, 114, 18});
+        *p.value_label = label(zone, p.value_name, TEXTE_SANS_CHIFFRE, {kMiddleX + 260, y, 114, 18});
         (*p.value_label)->setFont(bold(base));
         y += 19;
     }
@@ -293,6 +293,13 @@ void TForm1::creeLesControles() {
     Label38 = label(zone, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);
+    // The status line of the loads: in the free row under the comment's name
+    // and the class listing, level with the line count of the data memo.
+    Label_etat_chargement =
+        label(zone, "Label_etat_chargement", QString(), {kMiddleX, kColumnsY + 544, kRightX + 345 - kMiddleX, 18});
+    Label_etat_chargement->setTextFormat(Qt::PlainText);
+    Label_etat_chargement->setFont(bold(base));
+    colour_text(Label_etat_chargement, kMaroon);
 
     // Setup panel: hidden; start-up puts it over the records plot.
     setup_Panel4 = new Panel(zone, QStringLiteral("setup_Panel4"));
@@ -368,4 +375,5 @@ void TForm1::creeLesControles() {
         ancres->suit(w);
     }
     ancres->suit(Label38, true);
+    ancres->suit(Label_etat_chargement);
 }

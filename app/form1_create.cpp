@@ -1,4 +1,4 @@
-// Start-up of the main window and the exit.
+// Start-up of the main window.
 #include "app/about_version.h"
 #include "app/form1_screen.h"
 #include "app/placement.h"
@@ -6,8 +6,6 @@
 #include "platform/numbers.h"
 #include "settings/settings_files.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -51,17 +49,4 @@ void TForm1::FormCreate() {
 
     setup_Panel4->move(Panel2->pos());
     Panel4->move(Panel3->pos());
-}
-
-void TForm1::SpeedButton_exitClick() {
-    // Nothing is saved: an edited comment is lost.
-    etat_->file_state.fichier_donnees.clear();
-    etat_->file_state.fichier_commentaire.clear();
-    QCoreApplication::exit(0);
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-    etat_->file_state.fichier_donnees.clear();
-    etat_->file_state.fichier_commentaire.clear();
-    event->accept();
 }

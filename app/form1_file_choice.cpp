@@ -7,6 +7,8 @@
 #include "platform/textfile.h"
 #include "settings/settings_files.h"
 
+#include <utility>
+
 void TForm1::SpeedButton_1Click() {
     // The dialog opens where the last file was chosen, else in the shipped runs.
     platform::OpenFileRequest demande;
@@ -47,6 +49,11 @@ void TForm1::choisit_le_fichier(const QString& choisi) {
     if (platform::file_exists(file_state.fichier_commentaire)) {
         montre_le_commentaire(platform::read_text_lines(file_state.fichier_commentaire));
     }
+
+    // Someone has just chosen the file: the lines it skipped that were not
+    // reported yet are told in one box, the window already showing the file.
+    // The refresh tick never shows it; the status line says it there.
+    if (!lignes_ignorees_a_signaler_.isEmpty()) platform::show_message(std::exchange(lignes_ignorees_a_signaler_, {}));
 }
 
 void TForm1::Panel8Click() { SpeedButton_1Click(); }

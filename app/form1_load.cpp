@@ -2,6 +2,9 @@
 #include "app/tform1.h"
 #include "datafile/data_file.h"
 #include "datafile/reload.h"
+#include "platform/errors.h"
+
+#include <optional>
 
 namespace {
 // A label shows this many characters of a line at most, then "…": a line of
@@ -12,13 +15,7 @@ constexpr qsizetype kLongueurMontree = 1000;
 // Text from the data file is shown as it stands, never as markup.
 void montre(QLabel* label, QStringView texte) {
     label->setTextFormat(Qt::PlainText);
-    if (texte.size() <= kLongueurMontree) {
-        label->setText(texte.toString());
-        return;
-    }
-    qsizetype n = kLongueurMontree;
-    if (texte.at(n - 1).isHighSurrogate()) --n;  // never half a character
-    label->setText(texte.first(n).toString() + QChar(0x2026));
+    label->setText(platform::citation(texte, kLongueurMontree));
 }
 }  // namespace
 
@@ -32,8 +29,22 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     // Taken before the read, so that a line appended meanwhile is seen at the next tick.
     retiens_la_vue(vue_du_fichier(nom), etat_->file_state);
 
-    // A file that cannot be read leaves the memo empty and ends the load here.
-    Memo1->loadFile(nom);
+    // From here on the window shows this file: nothing of another one stays,
+    // neither its last line nor its figures.
+    FileState& suivi = etat_->file_state;
+    const bool meme_fichier = nom == suivi.fichier_charge;
+    suivi.fichier_charge = nom;
+    if (!meme_fichier) efface_les_chiffres();
+
+    // A file that cannot be read is shown as a file without lines (no header,
+    // no record, no figure, plots without series), its error in the status
+    // line; the error then ends the load, the strip stays red.
+    std::optional<QString> illisible;
+    try {
+        Memo1->loadFile(nom);
+    } catch (const platform::Error& e) {
+        illisible = e.text();
+    }
 
     const platform::PackedLines& lignes = Memo1->packedLines();
     const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i) : QStringView(); };
@@ -41,17 +52,46 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     montre(Label2, ligne(1));
     montre(Label1, ligne(2));
     montre(Label4, ligne(3));
-    if (!lignes.isEmpty() && !lignes.last().isEmpty()) montre(Label15, lignes.last());
+    // An empty last line (a run that ends its lines with an empty one) leaves
+    // the last line of the same file shown.
+    if (!lignes.isEmpty() && !lignes.last().isEmpty()) {
+        montre(Label15, lignes.last());
+    } else if (!meme_fichier || illisible) {
+        montre(Label15, QStringView());
+    }
 
-    traite_les_lignes_memo();
+    try {
+        traite_les_lignes_memo();
 
-    Label40->setText(texte_duree_acquisition(etat_->record_store.duree_acquisition));
-    if (traces == Traces::avec) {
-        trace_graphe(1);
-        trace_graphe(2);
+        Label40->setText(texte_duree_acquisition(etat_->record_store.duree_acquisition));
+        if (traces == Traces::avec) {
+            trace_graphe(1);
+            trace_graphe(2);
+        }
+    } catch (const platform::Error&) {
+        // For a file that cannot be read, its own error is the one reported; a
+        // field that cannot be read (a scale, dX) is reported at the next load.
+        if (!illisible) throw;
+    }
+
+    if (illisible) {
+        etat_du_chargement_ = *illisible;
+        montre_l_etat();
+        emit chargement_termine();  // the tables are now those of no line
+        throw platform::Error(*illisible);
     }
 
     Panel6->setColor(QColor(0, 128, 0));
     Panel6->paintAlone();
     emit chargement_termine();
+}
+
+void TForm1::montre_l_etat() {
+    QStringList parties;
+    for (const QString* partie : {&etat_du_chargement_, &etat_des_classes_}) {
+        if (!partie->isEmpty()) parties << *partie;
+    }
+    const QString texte = parties.join(QStringLiteral(" ; "));
+    Label_etat_chargement->setText(texte);
+    Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it
 }

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtMath>
@@ -21,11 +22,27 @@ void message_box(const QString& text) {
     box.exec();
 }
 
+// The question with its answers in the program's words; closing the box is staying.
+platform::Answer question_box(const platform::Question& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("vorns"), question.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* enregistrer =
+        question.save_offered ? box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* abandonner = box.addButton(QStringLiteral("Quitter sans enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* rester = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(enregistrer ? enregistrer : rester);
+    box.setEscapeButton(rester);
+    box.exec();
+    if (enregistrer && box.clickedButton() == enregistrer) return platform::Answer::save;
+    if (box.clickedButton() == abandonner) return platform::Answer::discard;
+    return platform::Answer::cancel;
+}
+
 // The file dialog of either kind, with its one filter and proposed name; the
 // chosen file, or nothing when cancelled.
 template <class Request>
-std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode mode,
-                                   QFileDialog::AcceptMode accept, const QString& default_suffix) {
+std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode mode, QFileDialog::AcceptMode accept,
+                                   const QString& default_suffix) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
     dialog.setFileMode(mode);
     dialog.setAcceptMode(accept);
@@ -112,6 +129,7 @@ void tone(int hertz, int milliseconds) {
 void installe_les_services_qt() {
     platform::Seams& s = platform::seams();
     s.show_message = message_box;
+    s.ask = question_box;
     s.choose_open_file = open_file_dialog;
     s.choose_save_file = save_file_dialog;
     s.choose_colour = colour_dialog;

@@ -22,6 +22,9 @@
 class FenetreAjustement;
 class QScrollArea;
 
+// What a statistics label shows without a figure: its text at start-up.
+inline const QString TEXTE_SANS_CHIFFRE = QStringLiteral("...");
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -140,8 +143,12 @@ public:
     QToolButton* SpeedButton3 = nullptr;  // "about"
     QToolButton* SpeedButton_exit = nullptr;
     QToolButton* SpeedButton_ajustement = nullptr;  // "ajustement": opens the fit window
-    QLabel* Label15 = nullptr;  // "Last line"
-    QLabel* Label38 = nullptr;  // "File name"
+    QLabel* Label15 = nullptr;                      // "Last line"
+    QLabel* Label38 = nullptr;                      // "File name"
+    // What the last load has to say of the file, in one line under the
+    // comment and the class listing: why it gave no record, the lines it
+    // skipped, why it could not be read. Empty when there is nothing to say.
+    QLabel* Label_etat_chargement = nullptr;
 
     // --- Setup panel
     Panel* setup_Panel4 = nullptr;
@@ -177,6 +184,8 @@ public:
 
     // --- Handlers and routines, by the control or the work they belong to
     void FormCreate();
+    // "exit", and the window closed by the window manager: both ask first when
+    // the comment memo holds text that its file does not.
     void SpeedButton_exitClick();
 
     void setup_SpeedButton6Click();
@@ -248,6 +257,22 @@ private:
 
     // --- Start-up, panels, colour: private members
     // --- Loading, record pass, comment: private members
+    // The figures of the statistics block and of the class table as at
+    // start-up: no figure of an earlier file or of an earlier state of the file
+    // stays beside a load that has none.
+    void efface_les_chiffres();
+    // The status line: what the load and the class pass have to say.
+    void montre_l_etat();
+    QString etat_du_chargement_;     // the load's part: unreadable file, skipped lines, no record
+    QString etat_des_classes_;       // the class pass's part: no duration in the shown classes
+    bool chiffres_montres_ = false;  // the statistics labels hold figures (of the file loaded)
+    // The box of a file choice: skipped lines not reported before, shown once
+    // the chosen file is loaded with its comment (never at a tick).
+    QString lignes_ignorees_a_signaler_;
+    // Whether the comment memo holds text that its file does not hold; then
+    // asks whether to save it, quit without it or stay. True to quit.
+    bool peut_quitter();
+    bool quitte_ = false;  // leaving was decided: no second question
 public:
     // The load with or without the two plot redraws (the benchmark measures
     // both); charge_le_fichier(nom) is the load with them.

@@ -4,7 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-// Saves the lines so that a failed write leaves the former file whole, and
-// returns the text to show: the confirmation naming the file, or the failure
-// naming the file and the system's reason.
-QString enregistre_commentaire(const QString& fichier_commentaire, const QStringList& lignes);
+struct EnregistrementCommentaire {
+    bool enregistre = false;
+    QString message;  // the confirmation naming the file, or the failure naming it and the system's reason
+};
+
+// Saves the lines so that a failed write leaves the former file whole.
+EnregistrementCommentaire enregistre_commentaire(const QString& fichier_commentaire, const QStringList& lignes);
+
+// Whether the memo holds text that the comment file does not: its lines differ
+// from the file's, or there is no file to read (none yet, or one that cannot
+// be read) and the memo is not empty.
+bool commentaire_modifie(const QString& fichier_commentaire, const QStringList& lignes, bool memo_vide);

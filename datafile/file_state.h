@@ -6,6 +6,9 @@
 struct FileState {
     QString fichier_donnees;      // empty until the user has chosen a file
     QString fichier_commentaire;  // the data file's path, first ".txt" removed, ".comment" appended
+    // The file the last load read (the followed file, or a file loaded for a
+    // test): the lines, the last line and the figures shown are its.
+    QString fichier_charge;
     std::int32_t taille_precedente = 0;
     std::int32_t date_precedente = 0;
     // Finer than the two-second stamp (platform::file_times), taken with it.

@@ -5,16 +5,19 @@
 // the record pass, the time axis growth, the class pass and the class listing
 // on tables that live from one input to the next, as the window's do.
 //
-// An error raised the program's way (platform::Error) is a normal end of a
-// load: the window shows it in a message box. Anything else (a crash, a
-// sanitizer report, another exception, a broken promise of the code below)
-// aborts, which libFuzzer reports as a finding.
+// The record pass never raises: a line it cannot read is skipped and counted.
+// An error raised the program's way (platform::Error) by a later step is a
+// normal end of a load: the window shows it in a message box. Anything else
+// (a crash, a sanitizer report, another exception, a broken promise of the
+// code below) aborts, which libFuzzer reports as a finding.
 //
 // Each input is loaded twice, with '.' and with ',' as the locale's decimal
 // separator, and the record pass is also run the plain way on a store of its
-// own: it promises the same records, the same errors and the same texts.
+// own: it promises the same records, the same skipped lines and the same
+// texts. The messages made of the skipped lines hold no control character.
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
+#include "analysis/pass_report.h"
 #include "analysis/record_pass.h"
 #include "analysis/record_store.h"
 #include "datafile/data_file.h"
@@ -106,9 +109,7 @@ Tables& tables() {
     return *instance;
 }
 
-void compare_passes(const std::optional<QString>& erreur_rapide, const PasseDesLignes& rapide,
-                    const std::optional<QString>& erreur_simple, const PasseDesLignes& simple) {
-    verifie(erreur_rapide == erreur_simple, "the quick and plain record passes end differently");
+void compare_passes(const PasseDesLignes& rapide, const PasseDesLignes& simple) {
     const RecordStore& a = tables().record_store;
     const RecordStore& b = tables().store_simple;
     verifie(a.nb_points[1] == b.nb_points[1], "the quick and plain record passes count differently");
@@ -121,9 +122,43 @@ void compare_passes(const std::optional<QString>& erreur_rapide, const PasseDesL
     verifie(a.duree_acquisition == b.duree_acquisition, "the quick and plain acquisition times differ");
     verifie(a.max_x_serie[1] == b.max_x_serie[1] && a.max_y_serie[1] == b.max_y_serie[1],
             "the quick and plain record passes give different maxima");
-    if (!erreur_rapide) {
-        verifie(rapide.derniere_duree == simple.derniere_duree && rapide.capacite_depassee == simple.capacite_depassee,
-                "the quick and plain record passes give different results");
+    verifie(rapide.derniere_duree == simple.derniere_duree && rapide.capacite_depassee == simple.capacite_depassee &&
+                rapide.entete_vu == simple.entete_vu && rapide.origine_vue == simple.origine_vue &&
+                rapide.fin == simple.fin && rapide.ligne_de_fin == simple.ligne_de_fin,
+            "the quick and plain record passes give different results");
+    verifie(rapide.nb_lignes_ignorees == simple.nb_lignes_ignorees && rapide.lignes_ignorees == simple.lignes_ignorees,
+            "the quick and plain record passes skip different lines");
+}
+
+// What the pass promises about the lines it skipped: each after the two title
+// lines, in order, kept with its start, its length and a reason; the first
+// ones and the last kept, all of them counted.
+void verifie_lignes_ignorees(const PasseDesLignes& passe, const platform::PackedLines& lignes) {
+    const auto& l = passe.lignes_ignorees;
+    verifie(passe.nb_lignes_ignorees >= 0 && l.size() <= kLignesIgnoreesGardees &&
+                static_cast<std::size_t>(passe.nb_lignes_ignorees) >= l.size() &&
+                (passe.nb_lignes_ignorees > static_cast<std::int32_t>(kLignesIgnoreesGardees) ||
+                 l.size() == static_cast<std::size_t>(passe.nb_lignes_ignorees)),
+            "skipped lines kept or counted wrong");
+    verifie(passe.nb_lignes_ignorees + tables().record_store.nb_points[1] <= std::max<qsizetype>(lignes.size() - 2, 0),
+            "more records and skipped lines than lines");
+    qsizetype avant = 1;
+    for (const LigneIgnoree& ignoree : l) {
+        verifie(ignoree.indice > avant && ignoree.indice < lignes.size(),
+                "skipped line out of order or out of the file");
+        avant = ignoree.indice;
+        const QStringView ligne = lignes.at(ignoree.indice);
+        verifie(ignoree.longueur == ligne.size() && ligne.startsWith(ignoree.debut) &&
+                    ignoree.debut.size() <= kDebutGarde &&
+                    ignoree.debut.size() >= std::min(ligne.size(), kDebutGarde - 1),
+                "skipped line kept wrong");
+        verifie(!ignoree.erreur.isEmpty(), "skipped line without its reason");
+    }
+    for (const QString& texte : {texte_lignes_ignorees(QStringLiteral("run.txt"), passe, LigneNommee::premiere),
+                                 texte_lignes_ignorees(QStringLiteral("run.txt"), passe, LigneNommee::derniere),
+                                 texte_sans_enregistrement(passe, lignes.size())}) {
+        for (const QChar c : texte)
+            verifie(c.unicode() >= 0x20 && c.unicode() != 0x7F, "a control character in a message");
     }
 }
 
@@ -187,8 +222,7 @@ void charge(const uint8_t* data, size_t size) {
     remet_a_zero(record_store);
     remet_a_zero(store_simple);
     class_table = ClassTable{};
-    // What an earlier load left: a failed pass keeps the acquisition time, and
-    // no pass touches series 2.
+    // What an earlier load left: no record pass touches series 2.
     constexpr long double kDureePrecedente = 4321.5L;
     constexpr std::int32_t kClassesPrecedentes = 37;
     for (RecordStore* s : {&record_store, &store_simple}) {
@@ -213,13 +247,12 @@ void charge(const uint8_t* data, size_t size) {
     const auto erreur_rapide = erreur_de([&] { rapide = passe_des_lignes(lignes, record_store, Lecture::rapide); });
     PasseDesLignes simple;
     const auto erreur_simple = erreur_de([&] { simple = passe_des_lignes(lignes, store_simple, Lecture::simple); });
-    compare_passes(erreur_rapide, rapide, erreur_simple, simple);
-    verifie_serie_1(erreur_rapide ? nullptr : &rapide);
+    if (erreur_rapide || erreur_simple) finding("the record pass raised:", erreur_rapide.value_or(*erreur_simple));
+    compare_passes(rapide, simple);
+    verifie_serie_1(&rapide);
+    verifie_lignes_ignorees(rapide, lignes);
     verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
-    if (erreur_rapide) {
-        verifie(record_store.duree_acquisition == kDureePrecedente,
-                "a failed record pass changed the acquisition time");
-    } else {
+    {
         const std::int32_t n = record_store.nb_points[1];
         verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
         verifie(
@@ -227,7 +260,6 @@ void charge(const uint8_t* data, size_t size) {
                    : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
             "acquisition time is not the elapsed time of the last record");
     }
-    if (erreur_rapide) return;  // the window shows the error and stops the load here
 
     // The time axis grows to hold the acquisition.
     std::optional<QString> echelle_x;

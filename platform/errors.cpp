@@ -6,19 +6,12 @@ namespace platform {
 
 Error::Error(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
 
-namespace {
-// The text a conversion message quotes: whole up to this length, else its
-// start and an ellipsis. A field of megabytes (a file without line breaks)
-// would make a message box that takes minutes to lay out.
-constexpr qsizetype kCitationMax = 100;
-
-QString citation(const QString& text) {
-    if (text.size() <= kCitationMax) return text;
-    qsizetype n = kCitationMax;
-    if (text.at(n - 1).isHighSurrogate()) --n;  // never half a character
-    return text.left(n) + QChar(0x2026);
+QString citation(QStringView text, qsizetype longueur) {
+    if (text.size() <= longueur) return text.toString();
+    qsizetype n = longueur;
+    if (n > 0 && text.at(n - 1).isHighSurrogate()) --n;  // never half a character
+    return text.first(n).toString() + QChar(0x2026);
 }
-}  // namespace
 
 void raise_invalid_integer(const QString& text) {
     throw Error(QStringLiteral("'%1' is not a valid integer value").arg(citation(text)));

@@ -2,6 +2,7 @@
 // The program's errors: a text that is not a number, a file that cannot be
 // opened, a floating-point fault. Each carries the text shown to the user.
 #include <QString>
+#include <QStringView>
 #include <stdexcept>
 
 namespace platform {
@@ -14,6 +15,11 @@ public:
 private:
     QString text_;
 };
+
+// A text as a message quotes it: whole up to `longueur` characters, else its
+// first `longueur` and "…" (never half a character). A field of megabytes
+// would make a message box that takes minutes to lay out.
+QString citation(QStringView text, qsizetype longueur = 100);
 
 // A text of more than 100 characters is quoted by its first 100 and "…".
 [[noreturn]] void raise_invalid_integer(const QString& text);

@@ -4,7 +4,17 @@ namespace platform {
 
 namespace {
 int g_open_message_boxes = 0;
+
+// Counts the box as open while `show` runs.
+template <class Show>
+auto while_open(Show&& show) {
+    ++g_open_message_boxes;
+    struct Closing {
+        ~Closing() { --g_open_message_boxes; }
+    } closing;
+    return show();
 }
+}  // namespace
 
 Seams& seams() {
     static Seams instance;
@@ -13,11 +23,12 @@ Seams& seams() {
 
 void show_message(const QString& text) {
     if (!seams().show_message) return;
-    ++g_open_message_boxes;
-    struct Closing {
-        ~Closing() { --g_open_message_boxes; }
-    } closing;
-    seams().show_message(text);
+    while_open([&] { seams().show_message(text); });
+}
+
+Answer ask(const Question& question) {
+    if (!seams().ask) return Answer::cancel;
+    return while_open([&] { return seams().ask(question); });
 }
 
 bool message_box_open() { return g_open_message_boxes > 0; }

@@ -28,8 +28,16 @@ struct SaveFileRequest {
     QString filter_pattern;      // "*.png"
 };
 
+// A question with three answers: save, go on without saving, or stay.
+struct Question {
+    QString text;
+    bool save_offered = true;  // false: there is nowhere to save, only the two other answers
+};
+enum class Answer { save, discard, cancel };
+
 struct Seams {
     std::function<void(const QString& text)> show_message;
+    std::function<Answer(const Question& question)> ask;
     std::function<std::optional<QString>(const OpenFileRequest& request)> choose_open_file;
     std::function<std::optional<QString>(const SaveFileRequest& request)> choose_save_file;
     std::function<std::optional<Rgb>(Rgb initial)> choose_colour;
@@ -43,7 +51,10 @@ Seams& seams();
 
 // Shows a message box with OK (title "vorns") through the seam and waits for it.
 void show_message(const QString& text);
-// True while a message box shown through show_message is open.
+// Asks the question through the seam and waits for the answer; without a
+// seam to ask, the answer is to stay (cancel).
+Answer ask(const Question& question);
+// True while a message box shown through show_message or ask is open.
 bool message_box_open();
 
 }  // namespace platform

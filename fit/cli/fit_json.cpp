@@ -31,54 +31,71 @@ QString quoted(const QString& text) {
     return s + QLatin1Char('"');
 }
 
-QString quoted(std::string_view name) {
-    return quoted(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
+QString from_name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
-}  // namespace
+QString quoted(std::string_view name) { return quoted(from_name(name)); }
 
-QString fit_json(const fit::Result& r, const QString& file, std::span<const double> durations, bool details) {
+// One object: the fit's figures, or null for each when there is no fit.
+QString object(const fit::Result* r, const QString& status, const QString& file, std::span<const double> durations,
+               bool details, const FileNotes& notes, bool read) {
     QStringList fields;
     const auto field = [&fields](const char* key, const QString& value) {
         fields.append(QLatin1Char('"') + QLatin1String(key) + QStringLiteral("\":") + value);
     };
+    const auto figure = [&](const char* key, double fit::Result::*member) {
+        field(key, number(r ? r->*member : fit::kNone));
+    };
+    const QString null = QStringLiteral("null");
     if (details) field("file", quoted(file));
-    field("status", quoted(fit::name(r.status)));
-    field("events", number(r.events));
-    field("tau", number(r.tau));
-    field("tau_error", number(r.tau_error));
-    field("tau_lower", number(r.tau_lower));
-    field("tau_upper", number(r.tau_upper));
-    field("background_fraction", number(r.background_fraction));
-    field("background_fraction_error", number(r.background_fraction_error));
-    field("correlation", number(r.correlation));
-    field("chi2", number(r.goodness.chi2));
-    field("ndf", platform::decimal(r.goodness.ndf));
-    field("p_value", number(r.goodness.p_value));
-    field("lattice_step", number(r.lattice_step));
-    field("method", quoted(fit::name(r.method)));
-    field("model", quoted(fit::name(r.model)));
-    field("tmin", number(r.t_min));
-    field("tmax", number(r.t_max));
+    field("status", quoted(status));
+    figure("events", &fit::Result::events);
+    figure("tau", &fit::Result::tau);
+    figure("tau_error", &fit::Result::tau_error);
+    figure("tau_lower", &fit::Result::tau_lower);
+    figure("tau_upper", &fit::Result::tau_upper);
+    figure("background_fraction", &fit::Result::background_fraction);
+    figure("background_fraction_error", &fit::Result::background_fraction_error);
+    figure("correlation", &fit::Result::correlation);
+    field("chi2", number(r ? r->goodness.chi2 : fit::kNone));
+    field("ndf", r ? platform::decimal(r->goodness.ndf) : null);
+    field("p_value", number(r ? r->goodness.p_value : fit::kNone));
+    figure("lattice_step", &fit::Result::lattice_step);
+    field("method", r ? quoted(fit::name(r->method)) : null);
+    field("model", r ? quoted(fit::name(r->model)) : null);
+    figure("tmin", &fit::Result::t_min);
+    figure("tmax", &fit::Result::t_max);
     // What the status line says beside "converged" (the histogram method's
     // classes that stop short of tmax among them).
     QStringList warnings;
     for (const fit::Warning w : fit::kWarnings) {
-        if (r.has(w)) warnings.append(quoted(fit::name(w)));
+        if (r && r->has(w)) warnings.append(quoted(fit::name(w)));
     }
     field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
+    field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
+    field("message", notes.message.isEmpty() ? null : quoted(notes.message));
     if (details) {
-        field("pearson", number(r.goodness.pearson));
-        field("amplitude", number(r.amplitude));
-        field("amplitude_error", number(r.amplitude_error));
-        field("background_per_class", number(r.background_per_class));
-        field("background_per_class_error", number(r.background_per_class_error));
-        field("first_class", platform::decimal(r.goodness.first_class));
-        field("observed", list(r.goodness.observed));
-        field("expected", list(r.goodness.expected));
-        field("model_lower", number(r.model_lower));
-        field("model_upper", number(r.model_upper));
+        field("pearson", number(r ? r->goodness.pearson : fit::kNone));
+        figure("amplitude", &fit::Result::amplitude);
+        figure("amplitude_error", &fit::Result::amplitude_error);
+        figure("background_per_class", &fit::Result::background_per_class);
+        figure("background_per_class_error", &fit::Result::background_per_class_error);
+        field("first_class", r ? platform::decimal(r->goodness.first_class) : null);
+        field("observed", list(r ? std::span<const double>(r->goodness.observed) : std::span<const double>()));
+        field("expected", list(r ? std::span<const double>(r->goodness.expected) : std::span<const double>()));
+        figure("model_lower", &fit::Result::model_lower);
+        figure("model_upper", &fit::Result::model_upper);
         field("durations", list(durations));
     }
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+}  // namespace
+
+QString fit_json(const fit::Result& r, const QString& file, std::span<const double> durations, bool details,
+                 const FileNotes& notes) {
+    return object(&r, from_name(fit::name(r.status)), file, durations, details, notes, true);
+}
+
+QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details) {
+    return object(nullptr, status, file, {}, details, FileNotes{0, message}, false);
 }

@@ -5,8 +5,22 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <span>
 
-// The keys every script may rely on; with `details`, also the file, the
-// warnings, the classes the chi2 compared and the durations fitted.
-QString fit_json(const fit::Result& result, const QString& file, std::span<const double> durations, bool details);
+// What vorns says of a file beside its fit: the lines it skipped as no record,
+// and its message (the skipped lines, why there is no record, why the file
+// cannot be read); an empty message is null.
+struct FileNotes {
+    std::int32_t skipped_lines = 0;
+    QString message;
+};
+
+// The keys every script may rely on, the same for every file and in the same
+// order, so that each file given has one line; with `details`, also the file,
+// the warnings, the classes the chi2 compared and the durations fitted.
+QString fit_json(const fit::Result& result, const QString& file, std::span<const double> durations, bool details,
+                 const FileNotes& notes);
+// The object of a file that was not fitted: its status ("unreadable" for a
+// file that cannot be read), its message, and null for every figure.
+QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details);

@@ -3,6 +3,7 @@
 // with dX and X max) and fitted as the fit window fits the run; the results
 // are printed as the window shows them, or as JSON.
 #include "analysis/class_pass.h"
+#include "analysis/pass_report.h"
 #include "analysis/record_pass.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
@@ -31,14 +32,29 @@ QString choices_line(const FitChoices& c) {
         .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
 }
 
-// Reads and fits one file; raises the data file's error.
-void fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
+// Reads and fits one file, and prints what there is to say of it: on stdout
+// its results (with --json always one object, even for a file that cannot be
+// read), on stderr its message. Returns whether every line of it could be read.
+bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
+    const auto error = [&](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
     platform::PackedLines lines;
-    lines.read_file(file);
+    try {
+        lines.read_file(file);
+    } catch (const platform::Error& e) {
+        error(file + QStringLiteral(": ") + e.text());
+        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details));
+        return false;
+    }
     const PasseDesLignes pass = passe_des_lignes(lines, store);
+    // The lines that are no record are skipped, and the records read are fitted.
+    QStringList notes;
+    if (store.nb_points[1] == 0) notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass, lines.size());
+    notes << texte_lignes_ignorees(file, pass);
+    notes.removeAll(QString());
+    for (const QString& note : notes) error(note);
     if (pass.capacite_depassee) {
-        print(stderr, QStringLiteral("vorns-fit: %1: le nombre maximum de données est de %2 ; les suivantes sont ignorées")
-                          .arg(file, platform::decimal(NB_MAX_DONNEES)));
+        error(QStringLiteral("%1: le nombre maximum de données est de %2 ; les suivantes sont ignorées")
+                  .arg(file, platform::decimal(NB_MAX_DONNEES)));
     }
     table = ClassTable();
     prend_largeur_classe(o.dX, table);
@@ -46,8 +62,9 @@ void fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
     if (o.json) {
-        print(stdout, fit_json(result, file, request.durations, o.details));
-        return;
+        print(stdout, fit_json(result, file, request.durations, o.details,
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}));
+        return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
     print(stdout, choices_line(o.choices));
@@ -57,6 +74,7 @@ void fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') +
                       (classes.statistiques ? classes.statistiques->tau : QStringLiteral("\u2014")));
     if (several) print(stdout, QString());
+    return pass.nb_lignes_ignorees == 0;
 }
 
 }  // namespace
@@ -96,9 +114,11 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const QString& file : options.files) {
         try {
-            fit_file(options, file, *store, *table, options.files.size() > 1);
+            if (!fit_file(options, file, *store, *table, options.files.size() > 1)) status = 1;
         } catch (const platform::Error& e) {
+            // Nothing else is known to raise; a file still gets its one object.
             print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
+            if (options.json) print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details));
             status = 1;
         }
     }

@@ -272,45 +272,102 @@ TEST_F(RecordPass, NegativeDurationsAndAnOriginAtMidnight) {
     EXPECT_EQ(store->cumul_durees, -3.0L);
 }
 
-TEST_F(RecordPass, AConversionErrorEndsThePassWithTheRecordsMadeSoFar) {
-    store->duree_acquisition = 77;
-    store->nb_points[2] = 5;
-    store->serie_x[2][0] = 3;
-    const auto lignes = fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t4", "10:03:00\tabc", "10:04:00\t8"});
-    EXPECT_EQ(erreur_de([&] { passe(lignes); }), QStringLiteral("'abc' is not a valid floating point value"));
-    ASSERT_EQ(store->nb_points[1], 2);
-    EXPECT_EQ(store->serie_x[1][2], 2.0);
-    EXPECT_EQ(store->cumul_durees, 6.0L);
-    EXPECT_EQ(store->max_x_serie[1], 2.0L);
-    EXPECT_EQ(store->duree_acquisition, 77.0L);  // not set by a failed pass
-    EXPECT_EQ(store->nb_points[2], 5);           // series 2 is not the pass's
-    EXPECT_EQ(store->serie_x[2][0], 3.0);
+// A line after the header that cannot be read is skipped and counted, with
+// its number, its start and the error; it changes nothing of the store, and
+// the lines after it are read on. Only a last line still being written (no
+// line end after it) is left out without being counted.
+TEST_F(RecordPass, LinesThatAreNoRecordAreSkippedAndTheRestIsRead) {
+    struct Ignoree {
+        qsizetype indice;
+        const char* erreur;
+    };
+    struct Cas {
+        const char* quoi;
+        QStringList lignes;
+        std::vector<Point> attendu;
+        std::vector<Ignoree> ignorees;
+        bool derniere_ouverte = false;  // read as a file whose last line has no line end
+    };
+    const Cas cas[] = {
+        {"a bad duration in the middle",
+         fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t4", "10:03:00\tabc", "10:04:00\t8"}),
+         {{1, 2}, {2, 4}, {4, 8}},
+         {{6, "'abc' is not a valid floating point value"}}},
+        {"a second header, a line of blanks, a line without its duration",
+         fichier({"Heure", "Heure\tDuree", "10:00:00\t1", "  ", "10:01:00\t2", "10:02:00", "10:03:00\t3"}),
+         {{1, 2}, {3, 3}},
+         {{3, "'Heure' is not a valid integer value"},
+          {5, "'_extraitUTIL<>' is not a valid integer value"},
+          {7, "'' is not a valid floating point value"}}},
+        {"a bad origin line: the next line is the origin",
+         fichier({"Heure", "1O:00:00\t1", "10:00:00\t1", "10:01:00\t2"}),
+         {{1, 2}},
+         {{3, "'1O' is not a valid integer value"}}},
+        {"a duration beyond the series' range",
+         fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t1e400", "10:03:00\t3"}),
+         {{1, 2}, {3, 3}},
+         {{5, "Floating point overflow"}}},
+        {"a bad last line with its line end is counted",
+         fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02"}),
+         {{1, 2}},
+         {{5, "'' is not a valid integer value"}}},
+        {"a bad last line without its line end is still being written",
+         fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02"}),
+         {{1, 2}},
+         {},
+         true},
+        {"the stop rules still hold after a skipped line",
+         fichier({"Heure", "10:00:00\t1", "x\t1", "10:01:00\t2", "SAUVEGARDE", "y\t2"}),
+         {{1, 2}},
+         {{4, "'x' is not a valid integer value"}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        store->nb_points[2] = 5;
+        const auto r = c.derniere_ouverte ? passe_des_lignes(platform::PackedLines(c.lignes.join(u'\n')), *store)
+                                          : passe(c.lignes);
+        const auto p = points(*store);
+        ASSERT_EQ(p.size(), c.attendu.size());
+        long double cumul = 0;
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            EXPECT_EQ(p[k].x, c.attendu[k].x) << k;
+            EXPECT_EQ(p[k].y, c.attendu[k].y) << k;
+            cumul += c.attendu[k].y;
+        }
+        EXPECT_EQ(store->cumul_durees, cumul);
+        EXPECT_EQ(store->duree_acquisition, static_cast<long double>(c.attendu.back().x));
+        EXPECT_EQ(store->max_x_serie[1], static_cast<long double>(c.attendu.back().x));
+        EXPECT_EQ(store->nb_points[2], 5) << "series 2 is not the pass's";
+        EXPECT_EQ(r.nb_lignes_ignorees, static_cast<std::int32_t>(c.ignorees.size()));
+        ASSERT_EQ(r.lignes_ignorees.size(), c.ignorees.size());
+        for (std::size_t k = 0; k < c.ignorees.size(); ++k) {
+            const LigneIgnoree& l = r.lignes_ignorees[k];
+            EXPECT_EQ(l.indice, c.ignorees[k].indice);
+            EXPECT_EQ(l.debut, c.lignes.at(l.indice));
+            EXPECT_EQ(l.longueur, c.lignes.at(l.indice).size());
+            EXPECT_EQ(l.erreur, QString::fromUtf8(c.ignorees[k].erreur));
+        }
+    }
 }
 
-TEST_F(RecordPass, ASecondHeaderOrABlankLineAfterTheHeaderFails) {
-    EXPECT_EQ(erreur_de([&] {
-                  passe(fichier({"Heure", "Heure\tDuree", "10:00:00\t1"}));
-              }),
-              QStringLiteral("'Heure' is not a valid integer value"));
-    EXPECT_EQ(erreur_de([&] {
-                  passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t1", "  "}));
-              }),
-              QStringLiteral("'_extraitUTIL<>' is not a valid integer value"));
+// A file of junk after its header: every line counted, the first ones and the
+// last kept with a line's start, the store holding what could be read.
+TEST_F(RecordPass, ManySkippedLinesKeepTheFirstOnesAndTheLast) {
+    QStringList lignes = fichier({"Heure", "10:00:00\t1"});
+    const QString longue(5000, QLatin1Char('#'));
+    for (int k = 0; k < 250; ++k) lignes << (k == 249 ? longue : QStringLiteral("junk %1").arg(k));
+    lignes << QStringLiteral("10:01:00\t2");
+    const auto r = passe(lignes);
     EXPECT_EQ(store->nb_points[1], 1);
-    // A data line without its duration.
-    EXPECT_EQ(erreur_de([&] {
-                  passe(fichier({"Heure", "10:00:00", "10:01:00"}));
-              }),
-              QStringLiteral("'' is not a valid floating point value"));
-}
-
-TEST_F(RecordPass, ADurationBeyondTheSeriesRangeIsAnOverflowNotAnInfinity) {
-    EXPECT_EQ(erreur_de([&] {
-                  passe(fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "10:02:00\t1e400"}));
-              }),
-              QStringLiteral("Floating point overflow"));
-    EXPECT_EQ(store->nb_points[1], 1);
-    EXPECT_EQ(store->cumul_durees, 2.0L);
+    EXPECT_EQ(r.nb_lignes_ignorees, 250);
+    ASSERT_EQ(r.lignes_ignorees.size(), kLignesIgnoreesGardees);
+    for (std::size_t k = 0; k + 1 < kLignesIgnoreesGardees; ++k) {
+        EXPECT_EQ(r.lignes_ignorees[k].indice, static_cast<qsizetype>(4 + k));
+    }
+    const LigneIgnoree& derniere = r.lignes_ignorees.back();
+    EXPECT_EQ(derniere.indice, 4 + 249);
+    EXPECT_EQ(derniere.debut, longue.left(kDebutGarde));
+    EXPECT_EQ(derniere.longueur, 5000);
 }
 
 TEST_F(RecordPass, TheSameResultWithEitherDecimalSeparator) {

@@ -7,6 +7,7 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "settings/settings_files.h"
+#include "support/series.h"
 
 #include <QDir>
 #include <QScrollBar>
@@ -29,34 +30,39 @@ QByteArray releve(std::initializer_list<std::string_view> lignes) {
     return out;
 }
 
-QString texte(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 TEST_F(DataFileWindow, JunkBytesAreSkippedBeforeTheHeaderAndReportedAfterIt) {
     struct Cas {
         std::string_view contenu;
-        std::string_view message;  // empty: none
+        std::string_view erreur;  // of the skipped line, said in the status line; empty: none
         int records;
     };
     const Cas cas[] = {
         // Title lines and lines before the header may hold anything.
         {"\0\x01\xFF\xFE\r\n\x89PNG\r\n\x1A\n\0\0\0\r\n\x7F\x80\x81\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n"sv,
          ""sv, 1},
-        {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\0\r\n"sv, "'2\0' is not a valid floating point value"sv, 0},
+        // After it, a line of junk is skipped; control characters never reach the status line.
+        {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\0\r\n"sv,
+         "'2\xEF\xBF\xBD' is not a valid floating point value"sv, 0},
         {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n\0\r\n10:03:00\t2\r\n"sv,
-         "'\0' is not a valid integer value"sv, 1},
+         "'\xEF\xBF\xBD' is not a valid integer value"sv, 2},
         {"R\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n1\x00"
          "0:02:00\t3\r\n"sv,
-         "'1\0"
+         "'1\xEF\xBF\xBD"
          "0' is not a valid integer value"sv,
          0},
     };
     for (const Cas& c : cas) {
         recorder().messages.clear();
         charge(ecrit(QStringLiteral("junk.txt"), octets(c.contenu)));
-        const QStringList attendu = c.message.empty() ? QStringList{} : QStringList{texte(c.message)};
-        EXPECT_EQ(recorder().messages, attendu) << c.contenu;
+        EXPECT_TRUE(recorder().messages.isEmpty()) << c.contenu;
+        const QString statut = form.Label_etat_chargement->text();
+        if (!c.erreur.empty()) {
+            EXPECT_TRUE(statut.contains(QString::fromUtf8(c.erreur.data(), static_cast<qsizetype>(c.erreur.size()))))
+                << statut.toStdString();
+        }
+        for (const QChar ch : statut) EXPECT_GE(ch.unicode(), 0x20) << statut.toStdString();
         EXPECT_EQ(record_store.nb_points[1], c.records) << c.contenu;
     }
     // Random bytes: at most one message, and the strip green exactly when there was none.
@@ -82,13 +88,14 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
     };
     const Cas cas[] = {
         {long_ + "\r\nS\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n", true, false, nullptr},
-        {releve({"10:01:00\t2"}) + long_ + "\r\n", false, true, "' is not a valid integer value"},
-        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_ + "\r\n", false, true, "' is not a valid floating point value"},
+        {releve({"10:01:00\t2"}) + long_ + "\r\n", false, true, "' is not a valid integer value)"},
+        {releve({"10:01:00\t2"}) + "10:02:00\t" + long_ + "\r\n", false, true,
+         "' is not a valid floating point value)"},
     };
     for (const Cas& c : cas) {
         recorder().messages.clear();
         charge(ecrit(QStringLiteral("long.txt"), c.contenu));
-        // The memo holds the line whole; labels show its start, messages quote its start.
+        // The memo holds the line whole; labels show its start, the status line quotes its start.
         const QStringList memo = lignes_memo1();
         qsizetype plus_longue = 0;
         for (const QString& l : memo) plus_longue = std::max(plus_longue, l.size());
@@ -101,14 +108,15 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
             const QString& ligne = label == form.Label3 ? memo.front() : memo.back();
             EXPECT_TRUE(ligne.startsWith(montre.endsWith(u'…') ? montre.chopped(1) : montre));
         }
+        EXPECT_TRUE(recorder().messages.isEmpty());
+        const QString statut = form.Label_etat_chargement->text();
         if (c.message) {
-            ASSERT_EQ(recorder().messages.size(), 1);
-            const QString& m = recorder().messages.front();
-            EXPECT_LE(m.size(), 200);
-            EXPECT_TRUE(m.startsWith(QStringLiteral("'WWWWWWWWWW"))) << m.left(300).toStdString();
-            EXPECT_TRUE(m.endsWith(QString::fromLatin1(c.message))) << m.left(300).toStdString();
+            EXPECT_LE(statut.size(), 400);
+            EXPECT_TRUE(statut.contains(QStringLiteral("WWWWWWWWWW… » n'est pas un enregistrement ('WWWWWWWWWW")))
+                << statut.left(300).toStdString();
+            EXPECT_TRUE(statut.endsWith(QString::fromLatin1(c.message))) << statut.left(300).toStdString();
         } else {
-            EXPECT_TRUE(recorder().messages.isEmpty());
+            EXPECT_TRUE(statut.isEmpty()) << statut.left(300).toStdString();
         }
     }
     // The memo's first line, scrolled to its start, paints as the same line cut short does.
@@ -205,16 +213,20 @@ TEST_F(DataFileWindow, DurationTextsGiveTheirValueOrTheConversionError) {
             form.Label25->setText(QStringLiteral("before"));
             charge(ecrit(QStringLiteral("run.txt"), releve({"10:01:00\t"s + c.duree})));
             const char* message = separateur == '.' ? c.message_pt : c.message_vg;
-            QStringList attendu;
-            if (message)
-                attendu << QString::fromLatin1(message) +
-                               (message[0] == '\'' ? QString::fromLatin1(kInvalide) : QString());
-            EXPECT_EQ(recorder().messages, attendu) << c.duree << " " << separateur;
+            const QString texte = message ? QString::fromLatin1(message) +
+                                                (message[0] == '\'' ? QString::fromLatin1(kInvalide) : QString())
+                                          : QString();
             if (!c.record) {
+                // The line is skipped, said in the status line; without a record no figure stays.
+                EXPECT_TRUE(recorder().messages.isEmpty()) << c.duree << " " << separateur;
+                EXPECT_TRUE(form.Label_etat_chargement->text().endsWith(QLatin1Char('(') + texte + QLatin1Char(')')))
+                    << form.Label_etat_chargement->text().toStdString();
                 EXPECT_EQ(record_store.nb_points[1], 0) << c.duree;
-                EXPECT_EQ(form.Label25->text(), QStringLiteral("before")) << "no class pass after " << c.duree;
+                EXPECT_EQ(form.Label25->text(), TEXTE_SANS_CHIFFRE) << c.duree;
                 continue;
             }
+            EXPECT_EQ(recorder().messages, message ? QStringList{texte} : QStringList{})
+                << c.duree << " " << separateur;
             ASSERT_EQ(record_store.nb_points[1], 1) << c.duree;
             EXPECT_EQ(record_store.serie_y[1][1], c.valeur) << c.duree;
             EXPECT_EQ(std::signbit(record_store.serie_y[1][1]), std::signbit(c.valeur)) << c.duree;
@@ -252,8 +264,14 @@ TEST_F(DataFileWindow, HugeTimeFieldsGiveDefinedFiguresOrAnError) {
         form.Edit1->setText(QStringLiteral("150"));
         record_store.duree_acquisition = 0;
         charge(ecrit(QStringLiteral("run.txt"), releve({c.ligne})));
-        EXPECT_EQ(recorder().messages, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{})
+        // A line that is no record is said in the status line; what a record cannot be drawn with, in a box.
+        const bool ignoree = c.message && c.message[0] == '\'';
+        EXPECT_EQ(recorder().messages,
+                  c.message && !ignoree ? QStringList{QString::fromLatin1(c.message)} : QStringList{})
             << c.ligne;
+        if (ignoree) {
+            EXPECT_TRUE(form.Label_etat_chargement->text().endsWith(QString::fromLatin1(c.message) + QLatin1Char(')')));
+        }
         EXPECT_EQ(record_store.nb_points[1], c.records) << c.ligne;
         EXPECT_EQ(record_store.duree_acquisition, c.acquisition) << c.ligne;
         EXPECT_EQ(form.Edit1->text(), QString::fromLatin1(c.edit1)) << c.ligne;
@@ -357,6 +375,8 @@ TEST_F(ChampsDuGraphe, ClassWidthAndThicknessFieldsThatCannotBeUsedAreReportedAn
         {&TForm1::Edit3, "-7", nullptr},
         {&TForm1::Edit3, "1000000000", nullptr},
     };
+    // One duration, so that the class plot has a series to draw with the thickness.
+    durees(record_store, {5});
     for (const Cas& c : cas) {
         QLineEdit* champ = form.*c.champ;
         champ->setText(QString::fromLatin1(c.texte));

@@ -1,15 +1,13 @@
 // Start-up of the main window: series colours, centring, the window colour
 // from "qrt_vorn.col" and the failure path, the chooser colour, the images
-// and the hidden panels; the exit.
+// and the hidden panels (the exit: exit_test.cpp).
 #include "app/application.h"
 #include "app/tform1.h"
 #include "support/recorder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,15 +16,6 @@ const QColor kSilver(192, 192, 192);
 
 void colour_file(const TemporaryProgramFolder& folder, const QByteArray& bytes) {
     write_bytes(folder.file(QStringLiteral("qrt_vorn.col")), bytes);
-}
-
-// Runs the event loop until the application is asked to quit; 99 when nothing asks within 5 s.
-int run_until_quit() {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-    return QCoreApplication::exec();
 }
 
 }  // namespace
@@ -155,38 +144,4 @@ TEST(Application, IsTitledVornsWithItsIconAndTheAboutPanelShowsItsVersion) {
     const auto* version = form.Panel4->findChild<QLabel*>(QStringLiteral("Label_version"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("version " VORNS_PROJECT_VERSION));
-}
-
-TEST(Exit, TheExitButtonEndsTheEventLoopAndSavesNothing) {
-    TemporaryProgramFolder folder;
-    TForm1 form;
-    FileState& file_state = form.etat().file_state;
-    form.show();
-    const QString comment = folder.file(QStringLiteral("run.comment"));
-    file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
-    file_state.fichier_commentaire = comment;
-    form.Memo2->setPlainText(QStringLiteral("an edited comment that was never saved"));
-    QTimer::singleShot(0, form.SpeedButton_exit, &QToolButton::click);
-    EXPECT_EQ(run_until_quit(), 0);
-    EXPECT_TRUE(file_state.fichier_donnees.isEmpty());
-    EXPECT_TRUE(file_state.fichier_commentaire.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(comment));
-    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("qrt_vorn.col"))));
-    EXPECT_TRUE(recorder().messages.isEmpty());
-}
-
-TEST(Exit, ClosingTheWindowEndsTheProgramTheSameWay) {
-    TemporaryProgramFolder folder;
-    TForm1 form;
-    FileState& file_state = form.etat().file_state;
-    form.show();
-    file_state.fichier_donnees = folder.file(QStringLiteral("run.txt"));
-    file_state.fichier_commentaire = folder.file(QStringLiteral("run.comment"));
-    form.Memo2->setPlainText(QStringLiteral("unsaved"));
-    QTimer::singleShot(0, &form, &QWidget::close);
-    EXPECT_EQ(run_until_quit(), 0);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(file_state.fichier_donnees.isEmpty());
-    EXPECT_TRUE(file_state.fichier_commentaire.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("run.comment"))));
 }

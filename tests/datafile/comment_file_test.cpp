@@ -23,7 +23,7 @@ TEST(CommentFile, AShortWriteKeepsTheFormerFileWhole) {
     const QStringList lignes(2000, QStringLiteral("une ligne de commentaire assez longue pour remplir"));
 
     QString message;
-    avec_fichiers_limites(4096, [&] { message = enregistre_commentaire(fichier, lignes); });
+    avec_fichiers_limites(4096, [&] { message = enregistre_commentaire(fichier, lignes).message; });
 
     EXPECT_TRUE(message.startsWith(kEchec + QDir::toNativeSeparators(fichier) + QLatin1Char('\n')))
         << message.toStdString();

@@ -157,9 +157,13 @@ expect "$work/third" "caption=muon_run.txt     vorn" "StaticText1=$records" "Lab
 [ "$(tr -d '\r' <"$config/~qrt_vorn_rep.~f")" = "muon_run.txt" ] || fail "the command line's file is not remembered"
 
 # A comment typed for a sample run cannot be saved in the read-only shipped
-# folder: the save says so, once, and the typed text stays in the memo.
+# folder: the save says so, once, and the typed text stays in the memo; the
+# window closed then asks before the comment is dropped.
 run VORNS_DRIVE_COMMENT="notes de la séance" -- "$samples/muon_run.txt" >"$work/fourth"
 grep -qxF "comment=notes de la séance" "$work/fourth" || { cat "$work/fourth" >&2; fail "the typed comment was lost"; }
+[ "$(grep -c '^question=' "$work/fourth")" -eq 1 ] &&
+  grep -qF "question=Le commentaire a été modifié et n'est pas enregistré dans le fichier $samples/muon_run.comment" \
+    "$work/fourth" || { cat "$work/fourth" >&2; fail "closing the window did not ask for the unsaved comment"; }
 [ "$(grep -c '^message=' "$work/fourth")" -eq 1 ] &&
   grep -qF "message= le commentaire n'a pas pu être enregistré dans le fichier $samples/muon_run.comment " "$work/fourth" ||
   { cat "$work/fourth" >&2; fail "the failed save of the comment was not reported once"; }

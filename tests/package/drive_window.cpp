@@ -15,8 +15,10 @@
 // Printed: dialog-folder and dialog-file (what the open dialog offered),
 // save-folder and save-file (what the save dialog offered), the window colour
 // and caption, the counters and figures, the about panel's version and
-// documentation lines, the comment memo's text (line breaks as "|"), and every
-// message box ("message=TEXT", answered with OK).
+// documentation lines, the comment memo's text (line breaks as "|"), every
+// message box ("message=TEXT", answered with OK) and every question
+// ("question=TEXT", answered "without saving").
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
@@ -90,6 +92,13 @@ void answer_dialogs() {
         name->setText(chosen);
         if (files->selectedFiles() == QStringList{chosen}) static_cast<QDialog*>(files)->done(QDialog::Accepted);
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        // A question (more than one button) is answered "without saving", by a click on that button.
+        for (QAbstractButton* b : box->buttons()) {
+            if (box->buttonRole(b) != QMessageBox::DestructiveRole) continue;
+            print(QStringLiteral("question"), box->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            b->click();
+            return;
+        }
         print(QStringLiteral("message"), box->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
         box->accept();
     }

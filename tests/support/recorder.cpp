@@ -30,6 +30,10 @@ void Recorder::install() {
         messages.append(text);
         if (while_message_open) while_message_open(text);
     };
+    s.ask = [this](const platform::Question& question) {
+        questions.push_back(question);
+        return next_answer(answers).value_or(platform::Answer::cancel);
+    };
     s.choose_open_file = [this](const platform::OpenFileRequest& request) -> std::optional<QString> {
         open_requests.push_back(request);
         return next_answer(open_answers);

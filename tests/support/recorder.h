@@ -14,6 +14,8 @@
 
 struct Recorder {
     QStringList messages;
+    std::vector<platform::Question> questions;
+    std::deque<std::optional<platform::Answer>> answers;  // empty: the question is cancelled
     std::vector<platform::OpenFileRequest> open_requests;
     std::deque<std::optional<QString>> open_answers;  // empty: the dialog is cancelled
     std::vector<platform::SaveFileRequest> save_requests;

@@ -2,6 +2,7 @@
 #include "support/recorder.h"
 #include "support/toy_durations.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -44,6 +45,9 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     write_bytes(run, run_file_bytes(durations));
     const QString bad = dir.filePath(QStringLiteral("bad.txt"));
     write_bytes(bad, "A\r\nB\r\nHeure\tDur\r\n10:00:00\t0\r\n10:00:01\tabc\r\n10:00:02\t5\r\n");
+    const QString no_record = dir.filePath(QStringLiteral("passwd"));
+    write_bytes(no_record, "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1::/usr/sbin:/usr/sbin/nologin\n");
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
 
     struct Case {
         QStringList arguments;
@@ -60,13 +64,24 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--json", "--tmin", "900"}, 0, "{\"status\":\"window_refused\",\"events\":0,\"tau\":null,", ""},
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0,
-         "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[]}",
+         "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[],\"skipped_lines\":0,"
+         "\"message\":null}",
          ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
         {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
         {{"--version"}, 0, "vorns-fit " VORNS_VERSION "\n", ""},
-        {{dir.filePath(QStringLiteral("missing.txt"))}, 1, "", "Cannot open file"},
-        {{bad, run, "--json"}, 1, "{\"status\":\"converged\"", "bad.txt: 'abc' is not a valid floating point value"},
+        {{missing}, 1, "", "Cannot open file"},
+        // A line that is no record is named, skipped, and the records read are fitted.
+        {{bad},
+         1,
+         "fenêtre = [10 ; 800]",
+         "bad.txt, ligne 5 ignorée : « 10:00:01⇥abc » n'est pas un enregistrement ('abc' is not a valid floating point "
+         "value)\n"},
+        {{bad, run, "--json"}, 1, "{\"status\":\"converged\"", "bad.txt, ligne 5 ignorée"},
+        {{no_record},
+         0,
+         "événements dans la fenêtre = 0",
+         "passwd: aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
         {{}, 2, "", "no data file given"},
         {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is neither exp+flat nor exp"},
         {{run, "--tmin", "abc"}, 2, "", "--tmin: 'abc' is not a valid floating point value"},
@@ -108,7 +123,10 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          0,
          "convergé ; t max au-delà des classes affichées : ajusté sur [10 ; 800]\n",
          ""},
-        {{run, "--json", "--method", "binned", "--tmax", "2000"}, 0, "\"warnings\":[\"window_beyond_classes\"]}", ""},
+        {{run, "--json", "--method", "binned", "--tmax", "2000"},
+         0,
+         "\"warnings\":[\"window_beyond_classes\"],\"skipped_lines\":0,",
+         ""},
         {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
     };
     for (const Case& c : cases) {
@@ -122,13 +140,91 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     // Exactly the documented keys, one object a line.
     const Outcome r = vorns_fit({run, "--json"});
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-    EXPECT_EQ(o.keys(), QStringList({"background_fraction", "background_fraction_error", "chi2", "correlation",
-                                     "events", "lattice_step", "method", "model", "ndf", "p_value", "status", "tau",
-                                     "tau_error", "tau_lower", "tau_upper", "tmax", "tmin", "warnings"}));
+    const QStringList keys({"background_fraction",
+                            "background_fraction_error",
+                            "chi2",
+                            "correlation",
+                            "events",
+                            "lattice_step",
+                            "message",
+                            "method",
+                            "model",
+                            "ndf",
+                            "p_value",
+                            "skipped_lines",
+                            "status",
+                            "tau",
+                            "tau_error",
+                            "tau_lower",
+                            "tau_upper",
+                            "tmax",
+                            "tmin",
+                            "warnings"});
+    EXPECT_EQ(o.keys(), keys);
+    EXPECT_TRUE(o.value(QStringLiteral("message")).isNull());
+    EXPECT_EQ(o.value(QStringLiteral("skipped_lines")).toInt(-1), 0);
     const auto in_window =
         std::count_if(durations.begin(), durations.end(), [](double d) { return d >= 10 && d <= 800; });
     EXPECT_EQ(o.value(QStringLiteral("events")).toDouble(), static_cast<double>(in_window));
     EXPECT_NEAR(o.value(QStringLiteral("tau")).toDouble(), 220, 3 * o.value(QStringLiteral("tau_error")).toDouble());
+}
+
+// Every file given gets exactly one object, in order, with the same keys: a
+// script can match the lines with its files.
+TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    write_bytes(run, run_file_bytes(toy_durations(5, 3000, 0.05, 10)));
+    const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+    write_bytes(bad, "A\r\nB\r\nHeure\tDur\r\n10:00:00\t0\r\n10:00:01\tabc\r\n10:00:02\t5\r\nx\r\n");
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const QString folder = dir.filePath(QStringLiteral("folder.txt"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+
+    for (const bool details : {false, true}) {
+        QStringList arguments{bad, missing, run, folder, QStringLiteral("--json")};
+        if (details) arguments << QStringLiteral("--details");
+        const Outcome r = vorns_fit(arguments);
+        EXPECT_EQ(r.exit_code, 1);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 4) << r.out.toStdString();
+        struct Expected {
+            const char* status;
+            int skipped;          // -1: null
+            const char* message;  // a part of it; nullptr: null
+        };
+        const Expected expected[] = {
+            {"no_event", 2, "bad.txt : 2 lignes ignorées ; la première, ligne 5 : « 10:00:01⇥abc »"},
+            {"unreadable", -1, "Cannot open file \""},
+            {"converged", 0, nullptr},
+            {"unreadable", -1, "Cannot open file \""},
+        };
+        QStringList keys;
+        for (int i = 0; i < 4; ++i) {
+            const QJsonObject o = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+            if (i == 0) keys = o.keys();
+            EXPECT_EQ(o.keys(), keys) << i;
+            EXPECT_EQ(o.value(QStringLiteral("status")).toString(), QString::fromLatin1(expected[i].status)) << i;
+            const QJsonValue skipped = o.value(QStringLiteral("skipped_lines"));
+            EXPECT_EQ(skipped.isNull() ? -1 : skipped.toInt(), expected[i].skipped) << i;
+            const QJsonValue message = o.value(QStringLiteral("message"));
+            if (expected[i].message) {
+                EXPECT_TRUE(message.toString().contains(QString::fromUtf8(expected[i].message)))
+                    << i << " " << message.toString().toStdString();
+            } else {
+                EXPECT_TRUE(message.isNull()) << i;
+            }
+            if (expected[i].skipped < 0) {
+                for (const char* figure : {"events", "tau", "tau_error", "chi2", "ndf", "tmin", "method"}) {
+                    EXPECT_TRUE(o.value(QString::fromLatin1(figure)).isNull()) << figure;
+                }
+            }
+            if (details) {
+                const QString file[] = {bad, missing, run, folder};
+                EXPECT_EQ(o.value(QStringLiteral("file")).toString(), file[i]);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// Leaving the program: "exit", or the window closed by the window manager.
+#include "app/tform1.h"
+#include "datafile/comment_file.h"
+#include "platform/files.h"
+#include "platform/seams.h"
+#include "text/fields.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+bool TForm1::peut_quitter() {
+    const QString& fichier = etat_->file_state.fichier_commentaire;
+    const bool sans_fichier = supprime_blancs(fichier).isEmpty();
+    if (!commentaire_modifie(fichier, lignes_du_commentaire(), Memo2->document()->isEmpty())) return true;
+
+    platform::Question question;
+    question.save_offered = !sans_fichier;
+    question.text = sans_fichier
+                        ? QStringLiteral(
+                              "Le commentaire n'est enregistré nulle part : aucun fichier de "
+                              "données n'est choisi. Quitter sans l'enregistrer ?")
+                        : QStringLiteral("Le commentaire a été modifié et n'est pas enregistré dans le fichier ") +
+                              platform::native_path(fichier) + QStringLiteral(". L'enregistrer avant de quitter ?");
+    switch (platform::ask(question)) {
+        case platform::Answer::discard: return true;
+        case platform::Answer::cancel: return false;
+        case platform::Answer::save: break;
+    }
+    if (sans_fichier) return false;
+    // A save that fails (a read-only folder) is reported, and the program
+    // stays with the comment in its memo.
+    const EnregistrementCommentaire r = enregistre_commentaire(fichier, lignes_du_commentaire());
+    if (!r.enregistre) platform::show_message(r.message);
+    return r.enregistre;
+}
+
+void TForm1::SpeedButton_exitClick() {
+    if (!peut_quitter()) return;
+    quitte_ = true;
+    etat_->file_state.fichier_donnees.clear();
+    etat_->file_state.fichier_commentaire.clear();
+    QCoreApplication::exit(0);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A window closed after "exit" has ended the program asks nothing more.
+    if (!quitte_ && !peut_quitter()) {
+        event->ignore();
+        return;
+    }
+    quitte_ = true;
+    etat_->file_state.fichier_donnees.clear();
+    etat_->file_state.fichier_commentaire.clear();
+    event->accept();
+}

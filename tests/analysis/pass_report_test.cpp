@@ -1,0 +1,103 @@
+// What a load tells of its lines, from real passes over lines: the skipped
+// lines, why there is no record, and each skipped line reported once.
+#include "analysis/pass_report.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Two title lines, then the given ones; the pass over them.
+PasseDesLignes passe(const QStringList& suite) {
+    static const auto store = std::make_unique<RecordStore>();
+    return passe_des_lignes(QStringList{QStringLiteral("Run"), QStringLiteral("Sample")} + suite, *store);
+}
+
+const QStringList kTroisMauvaises = {"Heure", "10:00:00\t1", "10:01:00\tabc", "10:02:00\t2",
+                                     "x\t3",  "10:03:00\t3", "10:04:00\t--",  "10:05:00\t4"};
+
+}  // namespace
+
+TEST(PassReport, TheLineCountSaysHowManyLinesWereSkipped) {
+    EXPECT_EQ(texte_nb_lignes(6, 0), QStringLiteral("6 lignes"));
+    EXPECT_EQ(texte_nb_lignes(1234, 1), QStringLiteral("1234 lignes (1 ignorée)"));
+    EXPECT_EQ(texte_nb_lignes(10, 3), QStringLiteral("10 lignes (3 ignorées)"));
+}
+
+TEST(PassReport, SkippedLinesAreNamedByFileNumberTextAndError) {
+    struct Cas {
+        QStringList lignes;
+        LigneNommee laquelle;
+        QString attendu;
+    };
+    const QString longue = QStringLiteral("10:01:00\t") + QString(300, QLatin1Char('9')) + QStringLiteral("x");
+    const Cas cas[] = {
+        {{"Heure", "10:00:00\t1", "10:01:00\t2"}, LigneNommee::premiere, QString()},
+        // One line, then several named by the first or the last (the window's box and status line).
+        {{"Heure", "10:00:00\t1", "10:01:00\tabc", "10:02:00\t2"},
+         LigneNommee::derniere,
+         QStringLiteral("run.txt, ligne 5 ignorée : « 10:01:00⇥abc » n'est pas un enregistrement ('abc' is not a "
+                        "valid floating point value)")},
+        {kTroisMauvaises, LigneNommee::derniere,
+         QStringLiteral("run.txt : 3 lignes ignorées ; la dernière, ligne 9 : « 10:04:00⇥-- » n'est pas un "
+                        "enregistrement ('--' is not a valid floating point value)")},
+        // A long line is quoted by its first 100 characters; control characters never reach the text.
+        {{"Heure", "10:00:00\t1", longue},
+         LigneNommee::premiere,
+         QStringLiteral("run.txt, ligne 5 ignorée : « ") + QStringLiteral("10:01:00⇥") + QString(91, QLatin1Char('9')) +
+             QStringLiteral("… » n'est pas un enregistrement ('") + QString(100, QLatin1Char('9')) +
+             QStringLiteral("…' is not a valid floating point value)")},
+        {{"Heure", "10:00:00\t1", QStringLiteral("10:01:00\t1\x1b[31m\r2")},
+         LigneNommee::premiere,
+         QStringLiteral("run.txt, ligne 5 ignorée : « 10:01:00⇥1�[31m�2 » n'est pas un enregistrement "
+                        "('1�[31m�2' is not a valid floating point value)")},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(texte_lignes_ignorees(QStringLiteral("run.txt"), passe(c.lignes), c.laquelle), c.attendu)
+            << c.lignes.join(u'|').toStdString();
+    }
+}
+
+TEST(PassReport, AFileWithoutRecordSaysWhy) {
+    struct Cas {
+        QStringList lignes;  // after the two title lines; none at all: an empty file
+        const char* raison;
+    };
+    const Cas cas[] = {
+        {{}, "le fichier est vide"},
+        {{"root:x:0:0:root:/root:/bin/bash", "daemon:x:1:1"},
+         "pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
+        {{"SAUVEGARDE", "Heure", "10:00:00\t1"}, "la ligne 3 (« SAUVEGARDE ») arrête la lecture avant les données"},
+        {{"Heure", "", "10:00:00\t1"}, "la ligne 4, vide, arrête la lecture avant les données"},
+        {{"Heure"}, "pas de ligne de données après l'en-tête « Heure »"},
+        {{"Heure", "a\tb", "c\td"}, "aucune ligne lisible après l'en-tête « Heure »"},
+        {{"Heure", "10:00:00\t1"}, "une seule ligne de données, qui fixe l'origine des temps"},
+    };
+    for (const Cas& c : cas) {
+        const qsizetype nb_lignes = c.lignes.isEmpty() ? 0 : c.lignes.size() + 2;
+        EXPECT_EQ(texte_sans_enregistrement(passe(c.lignes), nb_lignes),
+                  QStringLiteral("aucun enregistrement : ") + QString::fromUtf8(c.raison))
+            << c.raison;
+    }
+    EXPECT_EQ(texte_aucune_duree_montree(800, false),
+              QStringLiteral("aucune durée en deçà de X max = 800 : pas de chiffres"));
+    EXPECT_TRUE(texte_aucune_duree_montree(800, true).endsWith(
+        QStringLiteral("restent ceux du calcul précédent de ce fichier")));
+}
+
+TEST(PassReport, EachSkippedLineIsReportedOncePerFile) {
+    LignesSignalees signalees;
+    const PasseDesLignes trois = passe(kTroisMauvaises);
+    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), passe({"Heure", "10:00:00\t1"})));
+    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), trois));
+    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), trois)) << "the same lines again";
+    EXPECT_TRUE(signalees.signale(QStringLiteral("b.txt"), trois)) << "another file";
+    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), trois)) << "the first file is still known";
+    // The file grew by a bad line; and a line rewritten in the same place is another line.
+    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), passe(kTroisMauvaises + QStringList{"y\t5"})));
+    QStringList reecrit = kTroisMauvaises;
+    reecrit[2] = QStringLiteral("10:01:00\tabd");
+    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), passe(reecrit)));
+}
