@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -62,13 +65,14 @@ constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L
 // and at most 19 digits, read without copying. The digits form an integer that
 // is exact in extended precision, and one division by an exact power of ten
 // rounds the decimal value once, as the text conversion does.
-inline bool decimal_simple(const char16_t* p, qsizetype i, qsizetype n, long double& valeur) {
+template <typename Car>
+inline bool decimal_simple(const Car* p, qsizetype i, qsizetype n, long double& valeur) {
     std::uint64_t mantisse = 0;
     int chiffres = 0;
     int decimales = 0;
     bool marque = false;
     for (; i < n; ++i) {
-        const char16_t c = p[i];
+        const Car c = p[i];
         if (c >= u'0' && c <= u'9') {
             if (++chiffres > 19) return false;
             mantisse = mantisse * 10 + (c - u'0');
@@ -162,25 +166,26 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
 // '.' or ',' in the duration, read in one scan: it holds no stop word, no
 // blank, and its time and duration are those of heure_simple and
 // valeur_simple. False for any other line (it is then read field by field).
+// The same on the characters of a text and on the bytes of a file, whose
+// ASCII bytes are the characters of the same codes in either encoding.
 struct LigneUsuelle {
     long double heure;
     long double valeur;
 };
 
-bool ligne_usuelle(QStringView ligne, LigneUsuelle& lu) {
-    const char16_t* p = ligne.utf16();
-    const qsizetype n = ligne.size();
+template <typename Car>
+bool ligne_usuelle(const Car* p, qsizetype n, LigneUsuelle& lu) {
     qsizetype i = 0;
     std::int32_t parties[3];
     for (int k = 0; k < 3; ++k) {
         const qsizetype debut = i;
         std::int32_t v = 0;
-        while (i < n && p[i] >= u'0' && p[i] <= u'9') {
+        while (i < n && p[i] >= '0' && p[i] <= '9') {
             if (i - debut == 9) return false;
-            v = v * 10 + (p[i] - u'0');
+            v = v * 10 + (p[i] - '0');
             ++i;
         }
-        if (i == debut || i == n || p[i] != (k < 2 ? u':' : u'\t')) return false;
+        if (i == debut || i == n || p[i] != (k < 2 ? ':' : '\t')) return false;
         parties[k] = v;
         ++i;
     }
@@ -226,10 +231,98 @@ long double lit_valeur(QStringView ligne) {
 
 namespace {
 
-// Whether the text ended inside its last line, with no line break after it:
-// a file caught while the acquisition writes a line ends so.
-bool derniere_ligne_ouverte(const QStringList&) { return false; }
-bool derniere_ligne_ouverte(const platform::PackedLines& lignes) { return lignes.last_line_open(); }
+// The lines of a text (a list, or the memo's packed lines), one after the
+// other from line 2 on: lines 0 and 1 are never data.
+template <typename Lignes>
+class LignesDeTexte {
+public:
+    explicit LignesDeTexte(const Lignes& lignes) : lignes_(lignes), n_(lignes.size()) {}
+    bool sans_ligne() const { return n_ == 0; }
+    bool suivante() { return ++i_ < n_; }
+    qsizetype indice() const { return i_; }
+    QStringView texte() const { return lignes_.at(i_); }
+    bool usuelle(LigneUsuelle& lu) const {
+        const QStringView l = lignes_.at(i_);
+        return ligne_usuelle(l.utf16(), l.size(), lu);
+    }
+    // The line is the last one and the text ended inside it, with no line
+    // break after it: a file caught while the acquisition writes a line ends so.
+    bool ouverte() const {
+        if constexpr (std::is_same_v<Lignes, platform::PackedLines>) return i_ == n_ - 1 && lignes_.last_line_open();
+        return false;
+    }
+
+private:
+    const Lignes& lignes_;
+    const qsizetype n_;
+    qsizetype i_ = 1;
+};
+
+// The lines of a file's bytes, cut where decode_text and split_lines cut its
+// text (CR LF, LF or CR; the UTF-8 mark dropped), one after the other from
+// line 2 on. A usual data line is read from its bytes; only the other lines
+// are decoded, each in the encoding of the whole file, which is looked for
+// the first time a line that is not ASCII needs it.
+class LignesDOctets {
+public:
+    explicit LignesDOctets(QByteArrayView octets) : octets_(platform::without_mark(octets)) {
+        for (int titre = 0; titre < 2 && coupe(); ++titre) {}
+    }
+    bool sans_ligne() const { return octets_.isEmpty(); }
+    bool suivante() { return coupe(); }
+    qsizetype indice() const { return i_; }
+    QStringView texte() const {
+        if (!decodee_) {
+            const QByteArrayView ligne = octets_.sliced(debut_, fin_ - debut_);
+            if (!encodage_ && !platform::is_ascii(ligne)) encodage_ = platform::text_encoding(octets_);
+            platform::decode_part(ligne, encodage_.value_or(platform::TextEncoding::utf8), texte_);
+            decodee_ = true;
+        }
+        return texte_;
+    }
+    bool usuelle(LigneUsuelle& lu) const { return ligne_usuelle(octets_.data() + debut_, fin_ - debut_, lu); }
+    bool ouverte() const { return ouverte_; }
+
+private:
+    // The next line: from the end of the current one to the next CR or LF.
+    bool coupe() {
+        const qsizetype n = octets_.size();
+        if (suite_ >= n) return false;
+        const char* p = octets_.data();
+        qsizetype i = suite_;
+        // Eight bytes at a time while none is below 14 (CR is 13, LF 10).
+        constexpr std::uint64_t uns = 0x0101010101010101ULL, hauts = 0x8080808080808080ULL;
+        for (;;) {
+            if (i + 8 <= n) {
+                std::uint64_t mot;
+                std::memcpy(&mot, p + i, sizeof mot);
+                if (((mot - 14 * uns) & ~mot & hauts) == 0) {
+                    i += 8;
+                    continue;
+                }
+            }
+            if (i == n || p[i] == '\n' || p[i] == '\r') break;
+            ++i;
+        }
+        debut_ = suite_;
+        fin_ = i;
+        ouverte_ = i == n;
+        suite_ = ouverte_ ? n : i + 1 + (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n' ? 1 : 0);
+        ++i_;
+        decodee_ = false;
+        return true;
+    }
+
+    QByteArrayView octets_;
+    qsizetype debut_ = 0;  // the current line: [debut_, fin_)
+    qsizetype fin_ = 0;
+    qsizetype suite_ = 0;  // where the next line starts
+    qsizetype i_ = -1;
+    bool ouverte_ = false;
+    mutable QString texte_;
+    mutable bool decodee_ = false;
+    mutable std::optional<platform::TextEncoding> encodage_;
+};
 
 // Counts a skipped line and keeps it when it is among the first ones, or as the last.
 void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur) {
@@ -244,44 +337,40 @@ void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringVi
     }
 }
 
-template <Lecture lecture, typename Lignes>
-PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
-    store.serie_courante = 1;
-    std::int32_t& nb_points = store.nb_points[1];
-    long double& max_x = store.max_x_serie[1];
-    long double& max_y = store.max_y_serie[1];
-    auto& serie_x = store.serie_x[1];
-    auto& serie_y = store.serie_y[1];
-    nb_points = 0;
-    max_x = -10;
-    max_y = -10;
-
+template <Lecture lecture, typename Source>
+PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
+    PasseDesLignes resultat;
+    resultat.sans_ligne = source.sans_ligne();
+    const auto capacite = static_cast<std::int32_t>(std::min<std::size_t>(
+        std::min(place.x.size(), place.y.size()), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())));
+    double* const serie_x = place.x.data();
+    double* const serie_y = place.y.data();
+    std::int32_t nb = 0;
+    long double max_x = -10;
+    long double max_y = -10;
+    long double cumul = 0;
     bool entete_vu = false;
     long double origine_temps = -1;
     long double derniere_duree = 0;
     std::int32_t nb_jours = 0;
-    store.cumul_durees = 0;
 
     const Lecteur<lecture> lecteur{separateur_ordinaire()};
-    PasseDesLignes resultat;
-    const qsizetype n = lignes.size();
-    qsizetype i = 2;
     const auto fin = [&](FinDeLecture pourquoi) {
         resultat.fin = pourquoi;
-        resultat.ligne_de_fin = i;
+        resultat.ligne_de_fin = source.indice();
     };
-    // Reads from line i on until the reading ends. A line that cannot be read
-    // raises with i on it, before anything of it is stored.
+    // Reads the lines after the current one until the reading ends. A line
+    // that cannot be read raises while it is the current line, before
+    // anything of it is stored.
     const auto lit_les_lignes = [&] {
-        for (; i < n; ++i) {
-            const QStringView ligne = lignes.at(i);
+        while (source.suivante()) {
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
-            const bool usuelle =
-                lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && ligne_usuelle(ligne, lu);
+            const bool usuelle = lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && source.usuelle(lu);
             QStringView champ1;
             QStringView champ2;
             if (!usuelle) {
+                const QStringView ligne = source.texte();
                 if (lecteur.arret(ligne)) return fin(FinDeLecture::sauvegarde);
                 if (ligne.isEmpty()) {
                     if (entete_vu) return fin(FinDeLecture::ligne_vide);
@@ -299,8 +388,8 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
                 origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
                 continue;
             }
-            if (nb_points == NB_MAX_DONNEES) {
-                // The store is full: this record and everything after it stay out.
+            if (nb == capacite) {
+                // The destination is full: this record and everything after it stay out.
                 resultat.capacite_depassee = true;
                 return fin(FinDeLecture::capacite);
             }
@@ -308,7 +397,7 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
             const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
             if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
-            store.cumul_durees = platform::checked_value(store.cumul_durees + y);
+            cumul = platform::checked_value(cumul + y);
             if (x < 0) {
                 // Before the origin: the line belongs to the next day (once per line).
                 // A line in the same second as the origin is the same day: events a
@@ -317,9 +406,9 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
                 ++nb_jours;
                 x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
             }
-            ++nb_points;
-            serie_x[nb_points] = static_cast<double>(x);
-            serie_y[nb_points] = static_cast<double>(y);
+            serie_x[nb] = static_cast<double>(x);
+            serie_y[nb] = static_cast<double>(y);
+            ++nb;
             if (max_x < x) max_x = x;
             if (max_y < y) max_y = y;
             derniere_duree = x;
@@ -335,24 +424,63 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             // A last line without its line end that cannot be read is still
             // being written: the pass goes without it, and the next change of
             // the file brings it whole.
-            if (i == n - 1 && derniere_ligne_ouverte(lignes)) break;
-            retiens_ligne_ignoree(resultat, i, lignes.at(i), e.text());
-            ++i;
+            if (source.ouverte()) break;
+            retiens_ligne_ignoree(resultat, source.indice(), source.texte(), e.text());
         }
     }
+    resultat.nb_enregistrements = nb;
+    resultat.max_x = max_x;
+    resultat.max_y = max_y;
+    resultat.cumul_durees = cumul;
+    resultat.derniere_duree = derniere_duree;
+    resultat.origine_temps = origine_temps;
     resultat.entete_vu = entete_vu;
     resultat.origine_vue = origine_temps >= 0;
-    store.duree_acquisition = derniere_duree;
-    resultat.derniere_duree = derniere_duree;
     return resultat;
+}
+
+template <typename Source>
+PasseDesLignes passe_de(Source source, PlaceDesEnregistrements place, Lecture lecture) {
+    return lecture == Lecture::rapide ? passe<Lecture::rapide>(source, place) : passe<Lecture::simple>(source, place);
+}
+
+// Series 1 of the store, whose position 0 stays the point at the time origin.
+PlaceDesEnregistrements serie_1(RecordStore& store) {
+    return {std::span<double>(store.serie_x[1]).subspan(1), std::span<double>(store.serie_y[1]).subspan(1)};
+}
+
+PasseDesLignes dans_la_serie_1(const PasseDesLignes& passe, RecordStore& store) {
+    store.serie_courante = 1;
+    store.nb_points[1] = passe.nb_enregistrements;
+    store.max_x_serie[1] = passe.max_x;
+    store.max_y_serie[1] = passe.max_y;
+    store.cumul_durees = passe.cumul_durees;
+    store.duree_acquisition = passe.derniere_duree;
+    return passe;
 }
 
 }  // namespace
 
+PasseDesLignes passe_des_lignes(const QStringList& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDeTexte(lignes), place, lecture);
+}
+
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDeTexte(lignes), place, lecture);
+}
+
+PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDOctets(octets), place, lecture);
+}
+
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture) {
-    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+    return dans_la_serie_1(passe_des_lignes(lignes, serie_1(store), lecture), store);
 }
 
 PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store, Lecture lecture) {
-    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+    return dans_la_serie_1(passe_des_lignes(lignes, serie_1(store), lecture), store);
+}
+
+PasseDesLignes passe_des_octets(QByteArrayView octets, RecordStore& store, Lecture lecture) {
+    return dans_la_serie_1(passe_des_octets(octets, serie_1(store), lecture), store);
 }
