@@ -258,11 +258,97 @@ private:
     qsizetype i_ = 1;
 };
 
+// The time of the usual data line as it is written most often, two-digit
+// minutes and seconds after a one- or two-digit hour and before the tab
+// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
+// the position after the tab. False for any other shape, read digit by digit.
+bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3], qsizetype& apres) {
+    if (i + 9 > n) return false;
+    std::uint64_t mot;
+    std::memcpy(&mot, p + i, sizeof mot);
+    // Byte k of the word is bits 8k..8k+7. The digits of "hh:mm:ss" lie in
+    // bytes 0, 1, 3, 4, 6 and 7; a short hour moves everything one byte down.
+    const bool courte = (mot & 0xFF00) == 0x3A00;
+    if (courte) mot = (mot << 8) | 0x30;  // "9:05:07\t" read as "09:05:07"
+    constexpr std::uint64_t chiffres = 0xFFFF00FFFF00FFFFULL;
+    constexpr std::uint64_t hauts = 0xF0F0F0F0F0F0F0F0ULL & chiffres;
+    constexpr std::uint64_t trois = 0x3030303030303030ULL & hauts;
+    // A byte is a digit when its high half is 3 and stays 3 with 6 added.
+    if ((mot & ~chiffres) != 0x00003A00003A0000ULL || (mot & hauts) != trois ||
+        ((mot + 0x0606060606060606ULL) & hauts) != trois) {
+        return false;
+    }
+    const qsizetype tab = i + (courte ? 7 : 8);
+    if (p[tab] != '\t') return false;
+    const auto octet = [mot](int k) { return static_cast<std::uint32_t>((mot >> (8 * k)) & 0x0F); };
+    parties[0] = octet(0) * 10 + octet(1);
+    parties[1] = octet(3) * 10 + octet(4);
+    parties[2] = octet(6) * 10 + octet(7);
+    apres = tab + 1;
+    return true;
+}
+
+// The usual data line read from a file's bytes while the line is cut: the
+// shape of ligne_usuelle, up to the line's end (CR, LF or the end of the
+// bytes). `arret` is where the reading stopped: the line's end for a usual
+// line; for another line, a position before its end (no CR or LF lies before
+// it), from which the end is looked for.
+bool octets_usuels(const char* p, qsizetype i, qsizetype n, LigneUsuelle& lu, qsizetype& arret) {
+    const auto chiffre = [p](qsizetype k) { return static_cast<unsigned>(static_cast<unsigned char>(p[k])) - 48u; };
+    std::uint32_t parties[3];
+    if (!heure_en_un_mot(p, i, n, parties, i)) {
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype debut = i;
+            std::uint32_t v = 0;
+            for (; i < n && chiffre(i) <= 9; ++i) v = v * 10 + chiffre(i);
+            if (i == debut || i - debut > 9 || i == n || p[i] != (k < 2 ? ':' : '\t')) {
+                arret = i;
+                return false;
+            }
+            parties[k] = v;
+            ++i;
+        }
+    }
+    // The duration: digits, at most one '.' or ',' among them, 19 digits at most.
+    const qsizetype debut = i;
+    std::uint64_t mantisse = 0;
+    for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+    qsizetype chiffres = i - debut;
+    int decimales = 0;
+    if (i < n && (p[i] == '.' || p[i] == ',')) {
+        const qsizetype marque = ++i;
+        for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+        decimales = static_cast<int>(std::min<qsizetype>(i - marque, 19));
+        chiffres += i - marque;
+    }
+    arret = i;
+    if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
+    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
+    lu.heure = (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 +
+                static_cast<long double>(parties[2])) /
+               60;
+    return true;
+}
+
+// The first CR or LF from position i on, or n.
+qsizetype fin_de_ligne(const char* p, qsizetype i, qsizetype n) {
+    // Eight bytes at a time while none of them is CR or LF.
+    constexpr std::uint64_t uns = 0x0101010101010101ULL, hauts = 0x8080808080808080ULL;
+    const auto zero = [](std::uint64_t mot) { return (mot - uns) & ~mot & hauts; };
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t mot;
+        std::memcpy(&mot, p + i, sizeof mot);
+        if (zero(mot ^ (uns * '\n')) | zero(mot ^ (uns * '\r'))) break;
+    }
+    while (i < n && p[i] != '\n' && p[i] != '\r') ++i;
+    return i;
+}
+
 // The lines of a file's bytes, cut where decode_text and split_lines cut its
 // text (CR LF, LF or CR; the UTF-8 mark dropped), one after the other from
-// line 2 on. A usual data line is read from its bytes; only the other lines
-// are decoded, each in the encoding of the whole file, which is looked for
-// the first time a line that is not ASCII needs it.
+// line 2 on. A usual data line is read from its bytes as it is cut; only the
+// other lines are decoded, each in the encoding of the whole file, which is
+// looked for the first time a line that is not ASCII needs it.
 class LignesDOctets {
 public:
     explicit LignesDOctets(QByteArrayView octets) : octets_(platform::without_mark(octets)) {
@@ -280,34 +366,23 @@ public:
         }
         return texte_;
     }
-    bool usuelle(LigneUsuelle& lu) const { return ligne_usuelle(octets_.data() + debut_, fin_ - debut_, lu); }
-    bool ouverte() const { return ouverte_; }
+    bool usuelle(LigneUsuelle& lu) const {
+        lu = lu_;
+        return usuelle_;
+    }
+    bool ouverte() const { return fin_ == octets_.size(); }
 
 private:
     // The next line: from the end of the current one to the next CR or LF.
     bool coupe() {
+        const char* p = octets_.data();
         const qsizetype n = octets_.size();
         if (suite_ >= n) return false;
-        const char* p = octets_.data();
-        qsizetype i = suite_;
-        // Eight bytes at a time while none is below 14 (CR is 13, LF 10).
-        constexpr std::uint64_t uns = 0x0101010101010101ULL, hauts = 0x8080808080808080ULL;
-        for (;;) {
-            if (i + 8 <= n) {
-                std::uint64_t mot;
-                std::memcpy(&mot, p + i, sizeof mot);
-                if (((mot - 14 * uns) & ~mot & hauts) == 0) {
-                    i += 8;
-                    continue;
-                }
-            }
-            if (i == n || p[i] == '\n' || p[i] == '\r') break;
-            ++i;
-        }
         debut_ = suite_;
-        fin_ = i;
-        ouverte_ = i == n;
-        suite_ = ouverte_ ? n : i + 1 + (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n' ? 1 : 0);
+        qsizetype arret = 0;
+        usuelle_ = octets_usuels(p, debut_, n, lu_, arret);
+        fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
+        suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
         ++i_;
         decodee_ = false;
         return true;
@@ -318,7 +393,8 @@ private:
     qsizetype fin_ = 0;
     qsizetype suite_ = 0;  // where the next line starts
     qsizetype i_ = -1;
-    bool ouverte_ = false;
+    bool usuelle_ = false;
+    LigneUsuelle lu_{};
     mutable QString texte_;
     mutable bool decodee_ = false;
     mutable std::optional<platform::TextEncoding> encodage_;
@@ -397,7 +473,8 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
             const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
             if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
-            cumul = platform::checked_value(cumul + y);
+            cumul += y;
+            if (!std::isfinite(cumul)) cumul = platform::checked_value(cumul);  // raises
             if (x < 0) {
                 // Before the origin: the line belongs to the next day (once per line).
                 // A line in the same second as the origin is the same day: events a

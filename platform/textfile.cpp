@@ -79,18 +79,20 @@ void decode_into(QByteArrayView view, QString& text) {
 }  // namespace
 
 bool is_ascii(QByteArrayView bytes) {
-    // Eight bytes at a time.
+    // Eight bytes at a time, 64 between two looks at what was seen.
     const char* p = bytes.data();
     const qsizetype n = bytes.size();
+    constexpr std::uint64_t high = 0x8080808080808080ULL;
     qsizetype i = 0;
     std::uint64_t bits = 0;
     for (; i + 8 <= n; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, p + i, sizeof word);
         bits |= word;
+        if (i % 64 == 0 && (bits & high) != 0) return false;
     }
     for (; i < n; ++i) bits |= static_cast<unsigned char>(p[i]);
-    return (bits & 0x8080808080808080ULL) == 0;
+    return (bits & high) == 0;
 }
 
 QByteArrayView without_mark(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes; }
@@ -98,8 +100,14 @@ QByteArrayView without_mark(QByteArrayView bytes) { return bytes.startsWith("\xE
 TextEncoding text_encoding(QByteArrayView text) {
     if (is_ascii(text)) return TextEncoding::utf8;
     if (text.isValidUtf8()) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)decoder.decode(text);
+        // Decoded as decode_text decodes it, a piece at a time into one
+        // buffer: only whether the decoder meets an error matters here.
+        constexpr qsizetype piece = 64 * 1024;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString buffer(decoder.requiredSpace(piece), Qt::Uninitialized);
+        for (qsizetype i = 0; i < text.size() && !decoder.hasError(); i += piece) {
+            (void)decoder.appendToBuffer(buffer.data(), text.sliced(i, std::min(piece, text.size() - i)));
+        }
         if (!decoder.hasError()) return TextEncoding::utf8;
     }
     return TextEncoding::cp1252;
