@@ -163,35 +163,88 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
 }
 
 // The usual data line, "digits:digits:digits<tab>digits" with at most one
-// '.' or ',' in the duration, read in one scan: it holds no stop word, no
-// blank, and its time and duration are those of heure_simple and
-// valeur_simple. False for any other line (it is then read field by field).
-// The same on the characters of a text and on the bytes of a file, whose
-// ASCII bytes are the characters of the same codes in either encoding.
+// '.' or ',' in the duration: it holds no stop word, no blank, and its time
+// and duration are those of heure_simple and valeur_simple. Any other line is
+// read field by field.
 struct LigneUsuelle {
     long double heure;
     long double valeur;
 };
 
+// The time of the usual data line as it is written most often, two-digit
+// minutes and seconds after a one- or two-digit hour and before the tab
+// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
+// the position after the tab. False for any other shape, read digit by digit.
+bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3], qsizetype& apres) {
+    if (i + 9 > n) return false;
+    std::uint64_t mot;
+    std::memcpy(&mot, p + i, sizeof mot);
+    // Byte k of the word is bits 8k..8k+7. The digits of "hh:mm:ss" lie in
+    // bytes 0, 1, 3, 4, 6 and 7; a short hour moves everything one byte down.
+    const bool courte = (mot & 0xFF00) == 0x3A00;
+    if (courte) mot = (mot << 8) | 0x30;  // "9:05:07\t" read as "09:05:07"
+    constexpr std::uint64_t chiffres = 0xFFFF00FFFF00FFFFULL;
+    constexpr std::uint64_t hauts = 0xF0F0F0F0F0F0F0F0ULL & chiffres;
+    constexpr std::uint64_t trois = 0x3030303030303030ULL & hauts;
+    // A byte is a digit when its high half is 3 and stays 3 with 6 added.
+    if ((mot & ~chiffres) != 0x00003A00003A0000ULL || (mot & hauts) != trois ||
+        ((mot + 0x0606060606060606ULL) & hauts) != trois) {
+        return false;
+    }
+    const qsizetype tab = i + (courte ? 7 : 8);
+    if (p[tab] != '\t') return false;
+    const auto octet = [mot](int k) { return static_cast<std::uint32_t>((mot >> (8 * k)) & 0x0F); };
+    parties[0] = octet(0) * 10 + octet(1);
+    parties[1] = octet(3) * 10 + octet(4);
+    parties[2] = octet(6) * 10 + octet(7);
+    apres = tab + 1;
+    return true;
+}
+
+// The usual line read in one scan from position i, on the characters of a
+// text or on the bytes of a file (whose ASCII bytes are the characters of
+// the same codes in either encoding), up to the line's end: CR, LF or n.
+// `arret` is where the reading stopped: the line's end for a usual line; for
+// another line, a position before its end (no CR or LF lies before it).
 template <typename Car>
-bool ligne_usuelle(const Car* p, qsizetype n, LigneUsuelle& lu) {
-    qsizetype i = 0;
-    std::int32_t parties[3];
-    for (int k = 0; k < 3; ++k) {
-        const qsizetype debut = i;
-        std::int32_t v = 0;
-        while (i < n && p[i] >= '0' && p[i] <= '9') {
-            if (i - debut == 9) return false;
-            v = v * 10 + (p[i] - '0');
+bool ligne_usuelle(const Car* p, qsizetype i, qsizetype n, LigneUsuelle& lu, qsizetype& arret) {
+    const auto chiffre = [p](qsizetype k) {
+        return static_cast<unsigned>(static_cast<std::make_unsigned_t<Car>>(p[k])) - 48u;
+    };
+    std::uint32_t parties[3];
+    bool heure_lue = false;
+    if constexpr (std::is_same_v<Car, char>) heure_lue = heure_en_un_mot(p, i, n, parties, i);
+    if (!heure_lue) {
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype debut = i;
+            std::uint32_t v = 0;
+            for (; i < n && chiffre(i) <= 9; ++i) v = v * 10 + chiffre(i);
+            if (i == debut || i - debut > 9 || i == n || p[i] != (k < 2 ? ':' : '\t')) {
+                arret = i;
+                return false;
+            }
+            parties[k] = v;
             ++i;
         }
-        if (i == debut || i == n || p[i] != (k < 2 ? ':' : '\t')) return false;
-        parties[k] = v;
-        ++i;
     }
-    if (!decimal_simple(p, i, n, lu.valeur)) return false;
-    lu.heure =
-        (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) / 60;
+    // The duration: digits, at most one '.' or ',' among them, 19 digits at most.
+    const qsizetype debut = i;
+    std::uint64_t mantisse = 0;
+    for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+    qsizetype chiffres = i - debut;
+    int decimales = 0;
+    if (i < n && (p[i] == '.' || p[i] == ',')) {
+        const qsizetype marque = ++i;
+        for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+        decimales = static_cast<int>(std::min<qsizetype>(i - marque, 19));
+        chiffres += i - marque;
+    }
+    arret = i;
+    if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
+    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
+    lu.heure = (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 +
+                static_cast<long double>(parties[2])) /
+               60;
     return true;
 }
 
@@ -243,7 +296,8 @@ public:
     QStringView texte() const { return lignes_.at(i_); }
     bool usuelle(LigneUsuelle& lu) const {
         const QStringView l = lignes_.at(i_);
-        return ligne_usuelle(l.utf16(), l.size(), lu);
+        qsizetype arret = 0;
+        return ligne_usuelle(l.utf16(), 0, l.size(), lu, arret);
     }
     // The line is the last one and the text ended inside it, with no line
     // break after it: a file caught while the acquisition writes a line ends so.
@@ -257,78 +311,6 @@ private:
     const qsizetype n_;
     qsizetype i_ = 1;
 };
-
-// The time of the usual data line as it is written most often, two-digit
-// minutes and seconds after a one- or two-digit hour and before the tab
-// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
-// the position after the tab. False for any other shape, read digit by digit.
-bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3], qsizetype& apres) {
-    if (i + 9 > n) return false;
-    std::uint64_t mot;
-    std::memcpy(&mot, p + i, sizeof mot);
-    // Byte k of the word is bits 8k..8k+7. The digits of "hh:mm:ss" lie in
-    // bytes 0, 1, 3, 4, 6 and 7; a short hour moves everything one byte down.
-    const bool courte = (mot & 0xFF00) == 0x3A00;
-    if (courte) mot = (mot << 8) | 0x30;  // "9:05:07\t" read as "09:05:07"
-    constexpr std::uint64_t chiffres = 0xFFFF00FFFF00FFFFULL;
-    constexpr std::uint64_t hauts = 0xF0F0F0F0F0F0F0F0ULL & chiffres;
-    constexpr std::uint64_t trois = 0x3030303030303030ULL & hauts;
-    // A byte is a digit when its high half is 3 and stays 3 with 6 added.
-    if ((mot & ~chiffres) != 0x00003A00003A0000ULL || (mot & hauts) != trois ||
-        ((mot + 0x0606060606060606ULL) & hauts) != trois) {
-        return false;
-    }
-    const qsizetype tab = i + (courte ? 7 : 8);
-    if (p[tab] != '\t') return false;
-    const auto octet = [mot](int k) { return static_cast<std::uint32_t>((mot >> (8 * k)) & 0x0F); };
-    parties[0] = octet(0) * 10 + octet(1);
-    parties[1] = octet(3) * 10 + octet(4);
-    parties[2] = octet(6) * 10 + octet(7);
-    apres = tab + 1;
-    return true;
-}
-
-// The usual data line read from a file's bytes while the line is cut: the
-// shape of ligne_usuelle, up to the line's end (CR, LF or the end of the
-// bytes). `arret` is where the reading stopped: the line's end for a usual
-// line; for another line, a position before its end (no CR or LF lies before
-// it), from which the end is looked for.
-bool octets_usuels(const char* p, qsizetype i, qsizetype n, LigneUsuelle& lu, qsizetype& arret) {
-    const auto chiffre = [p](qsizetype k) { return static_cast<unsigned>(static_cast<unsigned char>(p[k])) - 48u; };
-    std::uint32_t parties[3];
-    if (!heure_en_un_mot(p, i, n, parties, i)) {
-        for (int k = 0; k < 3; ++k) {
-            const qsizetype debut = i;
-            std::uint32_t v = 0;
-            for (; i < n && chiffre(i) <= 9; ++i) v = v * 10 + chiffre(i);
-            if (i == debut || i - debut > 9 || i == n || p[i] != (k < 2 ? ':' : '\t')) {
-                arret = i;
-                return false;
-            }
-            parties[k] = v;
-            ++i;
-        }
-    }
-    // The duration: digits, at most one '.' or ',' among them, 19 digits at most.
-    const qsizetype debut = i;
-    std::uint64_t mantisse = 0;
-    for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
-    qsizetype chiffres = i - debut;
-    int decimales = 0;
-    if (i < n && (p[i] == '.' || p[i] == ',')) {
-        const qsizetype marque = ++i;
-        for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
-        decimales = static_cast<int>(std::min<qsizetype>(i - marque, 19));
-        chiffres += i - marque;
-    }
-    arret = i;
-    if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
-    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
-    lu.heure = (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 +
-                static_cast<long double>(parties[2])) /
-               60;
-    return true;
-}
 
 // The first CR or LF from position i on, or n.
 qsizetype fin_de_ligne(const char* p, qsizetype i, qsizetype n) {
@@ -380,7 +362,7 @@ private:
         if (suite_ >= n) return false;
         debut_ = suite_;
         qsizetype arret = 0;
-        usuelle_ = octets_usuels(p, debut_, n, lu_, arret);
+        usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
         fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
         suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
         ++i_;
