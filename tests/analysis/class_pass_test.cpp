@@ -58,6 +58,9 @@ TEST_F(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
     EXPECT_EQ(p.listing.back(), QStringLiteral("80   790   0"));
     EXPECT_FALSE(p.textes.has_value());
     EXPECT_EQ(p.resultat.effectif_max, 0);
+    EXPECT_EQ(n_max_autoscale(p.resultat), std::nullopt) << "no scale of 0";
+    EXPECT_EQ(class_table.n_classe, 80);
+    EXPECT_EQ(class_table.x_max, 800);
     EXPECT_EQ(record_store.nb_points[2], 80);
     EXPECT_EQ(record_store.max_x_serie[2], -10);
     EXPECT_EQ(record_store.max_y_serie[2], -10);
@@ -89,6 +92,8 @@ TEST_F(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
         EXPECT_TRUE(p.listing.isEmpty());
         EXPECT_FALSE(p.textes.has_value());
         EXPECT_EQ(record_store.nb_points[2], p.resultat.n_classe);
+        EXPECT_EQ(class_table.n_classe, 0) << "no class shown";
+        EXPECT_EQ(class_table.x_max, x_max);
     }
     EXPECT_EQ(class_table.Tau, 123);
     EXPECT_EQ(class_table.C0, 4);
@@ -184,6 +189,7 @@ TEST_F(ClassPass, LargestCountLooksAtShownClassesOnly) {
     for (std::size_t j = 38; j <= 87; ++j) record_store.serie_y[1][j] = 900;
     const Passe p = passe(10, 800);
     EXPECT_EQ(p.resultat.effectif_max, 37);
+    EXPECT_EQ(n_max_autoscale(p.resultat), 37);
     EXPECT_EQ(class_table.effectif[90], 50);
 }
 
@@ -214,6 +220,10 @@ TEST_F(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
     EXPECT_TRUE(
         erreur_de([&] { nombre_de_classes(1e4001L, class_table); }).startsWith(QStringLiteral("X max = 1E4001")));
     EXPECT_EQ(record_store.nb_points[2], 80);
+    // A pass refused by its choices leaves the table's classes those of the last pass.
+    EXPECT_FALSE(erreur_de([&] { classe_les_durees({10, 1e6L, false}, record_store, class_table); }).isEmpty());
+    EXPECT_EQ(class_table.n_classe, 80);
+    EXPECT_EQ(class_table.x_max, 800);
 }
 
 TEST_F(ClassPass, DurationsOutsideTheTableAreLeftOut) {
