@@ -166,16 +166,24 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
 // '.' or ',' in the duration: it holds no stop word, no blank, and its time
 // and duration are those of heure_simple and valeur_simple. Any other line is
 // read field by field.
+// Kept as its whole numbers, turned into the time and the duration where
+// they are used: values of extended precision cost a slow trip through memory.
 struct LigneUsuelle {
-    long double heure;
-    long double valeur;
+    std::uint64_t secondes;  // since midnight, h x 3600 + m x 60 + s (exact: h has 9 digits at most)
+    std::uint64_t mantisse;  // the duration's digits
+    int decimales;           // of them after the mark
+    // The minutes, as (h x 3600 + m x 60 + s) / 60 in extended precision,
+    // whose sums of whole numbers below 2^64 are exact.
+    long double heure() const { return static_cast<long double>(secondes) / 60; }
+    long double valeur() const { return static_cast<long double>(mantisse) / kPuissances[decimales]; }
 };
 
 // The time of the usual data line as it is written most often, two-digit
 // minutes and seconds after a one- or two-digit hour and before the tab
 // ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
 // the position after the tab. False for any other shape, read digit by digit.
-bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3], qsizetype& apres) {
+[[gnu::always_inline]] inline bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3],
+                                                   qsizetype& apres) {
     if (i + 9 > n) return false;
     std::uint64_t mot;
     std::memcpy(&mot, p + i, sizeof mot);
@@ -207,7 +215,8 @@ bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&pa
 // `arret` is where the reading stopped: the line's end for a usual line; for
 // another line, a position before its end (no CR or LF lies before it).
 template <typename Car>
-bool ligne_usuelle(const Car* p, qsizetype i, qsizetype n, LigneUsuelle& lu, qsizetype& arret) {
+[[gnu::always_inline]] inline bool ligne_usuelle(const Car* p, qsizetype i, qsizetype n, LigneUsuelle& lu,
+                                                 qsizetype& arret) {
     const auto chiffre = [p](qsizetype k) {
         return static_cast<unsigned>(static_cast<std::make_unsigned_t<Car>>(p[k])) - 48u;
     };
@@ -241,10 +250,9 @@ bool ligne_usuelle(const Car* p, qsizetype i, qsizetype n, LigneUsuelle& lu, qsi
     }
     arret = i;
     if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
-    lu.valeur = static_cast<long double>(mantisse) / kPuissances[decimales];
-    lu.heure = (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 +
-                static_cast<long double>(parties[2])) /
-               60;
+    lu.secondes = std::uint64_t{parties[0]} * 3600 + std::uint64_t{parties[1]} * 60 + parties[2];
+    lu.mantisse = mantisse;
+    lu.decimales = decimales;
     return true;
 }
 
@@ -313,7 +321,7 @@ private:
 };
 
 // The first CR or LF from position i on, or n.
-qsizetype fin_de_ligne(const char* p, qsizetype i, qsizetype n) {
+[[gnu::always_inline]] inline qsizetype fin_de_ligne(const char* p, qsizetype i, qsizetype n) {
     // Eight bytes at a time while none of them is CR or LF.
     constexpr std::uint64_t uns = 0x0101010101010101ULL, hauts = 0x8080808080808080ULL;
     const auto zero = [](std::uint64_t mot) { return (mot - uns) & ~mot & hauts; };
@@ -356,7 +364,7 @@ public:
 
 private:
     // The next line: from the end of the current one to the next CR or LF.
-    bool coupe() {
+    [[gnu::always_inline]] bool coupe() {
         const char* p = octets_.data();
         const qsizetype n = octets_.size();
         if (suite_ >= n) return false;
@@ -395,36 +403,108 @@ void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringVi
     }
 }
 
-template <Lecture lecture, typename Source>
-PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
-    PasseDesLignes resultat;
-    resultat.sans_ligne = source.sans_ligne();
-    const auto capacite = static_cast<std::int32_t>(std::min<std::size_t>(
-        std::min(place.x.size(), place.y.size()), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())));
-    double* const serie_x = place.x.data();
-    double* const serie_y = place.y.data();
+// The records a pass has made, and what it keeps of them.
+struct Releve {
+    double* serie_x;
+    double* serie_y;
+    std::int32_t capacite;
     std::int32_t nb = 0;
     long double max_x = -10;
     long double max_y = -10;
     long double cumul = 0;
+    long double derniere_duree = 0;  // elapsed time of the last record
+    long double origine_temps = -1;  // minutes since midnight; below 0 until a line sets it
+    std::int32_t nb_jours = 0;       // midnights passed since the origin
+
+    // The record of a line at `heure` (minutes since midnight) of duration `y`.
+    // Raises before anything is stored when the duration has no room in the
+    // series. The records are below the capacity.
+    void ajoute(long double heure, long double y) {
+        if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();
+        const long double somme = cumul + y;
+        if (!std::isfinite(somme)) platform::checked_value(somme);  // raises
+        long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        if (x < 0) {
+            // Before the origin: the line belongs to the next day (once per line).
+            // A line in the same second as the origin is the same day: events a
+            // second apart are common, and taking them a day later would push
+            // every later record a day out.
+            ++nb_jours;
+            x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        }
+        cumul = somme;
+        serie_x[nb] = static_cast<double>(x);
+        serie_y[nb] = static_cast<double>(y);
+        ++nb;
+        if (max_x < x) max_x = x;
+        if (max_y < y) max_y = y;
+        derniere_duree = x;
+    }
+};
+
+enum class Suite { fin_des_lignes, capacite, autre_ligne };
+
+// The records of the current usual line and of the usual lines after it, up
+// to a line of another kind (then the current line), the end of the lines or
+// the capacity (the current line is then the one left out). The records are
+// kept in a copy of the state while it runs: values of extended precision
+// live in the processor's registers between two lines only when nothing in
+// the loop calls out.
+template <typename Source>
+Suite enregistre_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
+    Releve r = releve;
+    Suite suite = Suite::autre_ligne;
+    for (;;) {
+        if (r.nb == r.capacite) {
+            suite = Suite::capacite;
+            break;
+        }
+        r.ajoute(lu.heure(), lu.valeur());  // a usual duration of 19 digits at most never raises
+        if (!source.suivante()) {
+            suite = Suite::fin_des_lignes;
+            break;
+        }
+        if (!source.usuelle(lu)) break;
+    }
+    releve = r;
+    return suite;
+}
+
+template <Lecture lecture, typename Source>
+PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
+    PasseDesLignes resultat;
+    resultat.sans_ligne = source.sans_ligne();
+    Releve releve{place.x.data(), place.y.data(),
+                  static_cast<std::int32_t>(
+                      std::min<std::size_t>(std::min(place.x.size(), place.y.size()),
+                                            static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())))};
     bool entete_vu = false;
-    long double origine_temps = -1;
-    long double derniere_duree = 0;
-    std::int32_t nb_jours = 0;
 
     const Lecteur<lecture> lecteur{separateur_ordinaire()};
     const auto fin = [&](FinDeLecture pourquoi) {
         resultat.fin = pourquoi;
         resultat.ligne_de_fin = source.indice();
     };
-    // Reads the lines after the current one until the reading ends. A line
-    // that cannot be read raises while it is the current line, before
-    // anything of it is stored.
+    bool ligne_courante = false;  // the current line is still to be read
+    // Reads the lines until the reading ends. A line that cannot be read
+    // raises while it is the current line, before anything of it is stored.
     const auto lit_les_lignes = [&] {
-        while (source.suivante()) {
+        for (;;) {
+            if (!ligne_courante && !source.suivante()) return;
+            ligne_courante = false;
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
             const bool usuelle = lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && source.usuelle(lu);
+            if (usuelle && releve.origine_temps >= 0) {
+                switch (enregistre_les_usuelles(source, releve, lu)) {
+                    case Suite::fin_des_lignes: return;
+                    case Suite::capacite:
+                        // The destination is full: this record and everything after it stay out.
+                        resultat.capacite_depassee = true;
+                        return fin(FinDeLecture::capacite);
+                    case Suite::autre_ligne: ligne_courante = true; continue;
+                }
+            }
             QStringView champ1;
             QStringView champ2;
             if (!usuelle) {
@@ -442,35 +522,16 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
                 }
                 lecteur.champs(ligne, champ1, champ2);
             }
-            if (origine_temps < 0) {
-                origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
+            if (releve.origine_temps < 0) {
+                releve.origine_temps = usuelle ? lu.heure() : lecteur.heure(champ1);
                 continue;
             }
-            if (nb == capacite) {
-                // The destination is full: this record and everything after it stay out.
+            if (releve.nb == releve.capacite) {
                 resultat.capacite_depassee = true;
                 return fin(FinDeLecture::capacite);
             }
-            const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
-            long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-            const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
-            if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
-            cumul += y;
-            if (!std::isfinite(cumul)) cumul = platform::checked_value(cumul);  // raises
-            if (x < 0) {
-                // Before the origin: the line belongs to the next day (once per line).
-                // A line in the same second as the origin is the same day: events a
-                // second apart are common, and taking them a day later would push
-                // every later record a day out.
-                ++nb_jours;
-                x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-            }
-            serie_x[nb] = static_cast<double>(x);
-            serie_y[nb] = static_cast<double>(y);
-            ++nb;
-            if (max_x < x) max_x = x;
-            if (max_y < y) max_y = y;
-            derniere_duree = x;
+            const long double heure = lecteur.heure(champ1);
+            releve.ajoute(heure, lecteur.valeur(champ2));
         }
     };
     // The try block stays outside the loop over the lines: a usual line costs
@@ -487,14 +548,14 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             retiens_ligne_ignoree(resultat, source.indice(), source.texte(), e.text());
         }
     }
-    resultat.nb_enregistrements = nb;
-    resultat.max_x = max_x;
-    resultat.max_y = max_y;
-    resultat.cumul_durees = cumul;
-    resultat.derniere_duree = derniere_duree;
-    resultat.origine_temps = origine_temps;
+    resultat.nb_enregistrements = releve.nb;
+    resultat.max_x = releve.max_x;
+    resultat.max_y = releve.max_y;
+    resultat.cumul_durees = releve.cumul;
+    resultat.derniere_duree = releve.derniere_duree;
+    resultat.origine_temps = releve.origine_temps;
     resultat.entete_vu = entete_vu;
-    resultat.origine_vue = origine_temps >= 0;
+    resultat.origine_vue = releve.origine_temps >= 0;
     return resultat;
 }
 
