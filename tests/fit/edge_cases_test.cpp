@@ -1,6 +1,7 @@
 // Inputs that have no lifetime to show, or a lifetime with a warning: each
 // ends on its status, in a bounded time.
 #include "fit/lifetime_fit.h"
+#include "fit/text/fit_text.h"
 #include "support/toy_durations.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         const fit::Result r = fit::fit_lifetime(request);
         EXPECT_EQ(fit::name(r.status), fit::name(c.status)) << c.name;
         EXPECT_EQ(r.warnings & c.warnings, c.warnings) << c.name << ": warnings " << r.warnings;
-        EXPECT_FALSE(fit::text(r.status).empty()) << c.name;
+        EXPECT_FALSE(fit_text::text(r.status).isEmpty()) << c.name;
         EXPECT_EQ(std::isnan(r.tau), r.status != Status::converged) << c.name;
     }
 }
