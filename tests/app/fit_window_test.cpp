@@ -218,6 +218,8 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     platform::set_decimal_separator(QLatin1Char(','));
     form.Edit8->setText(QStringLiteral("20"));
     form.Edit6->setText(QStringLiteral("1000"));
+    choisit(run(QStringLiteral("run.txt"), 200));  // the class pass takes them
+    form.Edit8->setText(QStringLiteral("30"));     // typed, not applied: not the run's
     FenetreAjustement& fenetre = ouvre();
     EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("20"));  // dX and X max at the first opening
     EXPECT_EQ(fenetre.Edit_tmax->text(), QStringLiteral("1000"));
