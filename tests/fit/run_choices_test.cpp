@@ -76,6 +76,12 @@ TEST(FitDecisions, WhatEachEditMakesTheWindowDo) {
          "t min : 'abc' is not a valid floating point value"},
         {"10", "1e999", "10", A, false, step(true, false, false, false, false),
          "t max : '1e999' is not a valid floating point value"},
+        {"nan", "800", "10", A, false, step(true, false, false, false, false),
+         "t min : 'nan' is not a valid floating point value"},
+        {"", "800", "1e999", A, false, step(true, false, false, false, false),
+         "t min : '' is not a valid floating point value"},
+        {"10", "800", "1e999", A, false, step(true, false, false, false, false),
+         "1 unité : '1e999' is not a valid floating point value"},
         {"10", "800", "10", A, false, step(false, false, false, true, true), ""},  // mended back: the series goes on
         {"10", "800", "-2", A, false, step(true, false, false, false, false), "1 unité : doit être supérieur à 0"},
         {"10", "800", "2,5", A, false, step(false, true, false, true, true), ""},  // mended to another unit
