@@ -1,5 +1,6 @@
 #include "analysis/class_pass.h"
 
+#include "analysis/class_rule.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -28,13 +29,8 @@ QString picture_ou_indefini(const std::optional<long double>& value) {
     return value ? format_picture("0.###", *value) : TEXTE_INDEFINI;
 }
 
-// The class of a value, trunc(value / dX), when the table holds it (0..1000).
-// dX is above 0, so only an infinite or out-of-range quotient is left out.
-std::optional<int> classe_dans_table(long double value, long double dX) {
-    const long double q = value / dX;
-    if (!(q > -1 && q < NB_CLASSES)) return std::nullopt;
-    return static_cast<int>(q);  // toward zero
-}
+// The class of a value when the table holds it (0..1000).
+std::optional<int> classe_dans_table(long double value, long double dX) { return classe_de(value, dX, NB_CLASSES); }
 
 // The records the pass reads: never beyond the capacity of series 1.
 int nombre_de_durees(const RecordStore& store) {
