@@ -1,5 +1,6 @@
 #include "analysis/class_pass.h"
 
+#include "analysis/class_rule.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -21,13 +22,8 @@ std::optional<long double> quotient(long double a, long double b) {
     return q;
 }
 
-// The class of a value, trunc(value / dX), when the table holds it (0..1000).
-// dX is above 0, so only an infinite or out-of-range quotient is left out.
-std::optional<int> classe_dans_table(long double value, long double dX) {
-    const long double q = value / dX;
-    if (!(q > -1 && q < NB_CLASSES)) return std::nullopt;
-    return static_cast<int>(q);  // toward zero
-}
+// The class of a value when the table holds it (0..1000).
+std::optional<int> classe_dans_table(long double value, long double dX) { return classe_de(value, dX, NB_CLASSES); }
 
 // The records the pass reads: never beyond the capacity of series 1.
 int nombre_de_durees(const RecordStore& store) {

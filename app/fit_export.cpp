@@ -16,16 +16,15 @@ namespace {
 // The file chosen by the user, named after the data file and proposed in a
 // folder that can be written: beside the data file, or in the documents folder
 // for a run in a read-only folder such as the shipped samples.
-std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite,
-                                      const QString& description, const QString& extension) {
+std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite, const QString& description,
+                                      const QString& extension) {
     if (!platform::seams().choose_save_file) return std::nullopt;
     QString nom = platform::name_part(fichier_donnees);
     if (const qsizetype point = nom.lastIndexOf(QLatin1Char('.')); point > 0) nom.truncate(point);
     if (nom.isEmpty()) nom = QStringLiteral("vorns");
-    const platform::SaveFileRequest request{QStringLiteral("Enregistrer ") + description,
-                                            platform::export_folder(fichier_donnees),
-                                            nom + suite + QLatin1Char('.') + extension, description,
-                                            QStringLiteral("*.") + extension};
+    const platform::SaveFileRequest request{
+        QStringLiteral("Enregistrer ") + description, platform::export_folder(fichier_donnees),
+        nom + suite + QLatin1Char('.') + extension, description, QStringLiteral("*.") + extension};
     return platform::seams().choose_save_file(request);
 }
 
@@ -46,8 +45,8 @@ void FenetreAjustement::exporte_image(bool svg) {
                                        svg ? QStringLiteral("image SVG") : QStringLiteral("image PNG"),
                                        svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!chemin) return;
-    const QByteArray octets =
-        svg ? GraphesAjustement::svg(plot, windowTitle() + QLatin1Char(' ') + suite.mid(1)) : GraphesAjustement::png(plot);
+    const QByteArray octets = svg ? GraphesAjustement::svg(plot, windowTitle() + QLatin1Char(' ') + suite.mid(1))
+                                  : GraphesAjustement::png(plot);
     enregistre(*chemin, platform::save_bytes(*chemin, octets));
 }
 
@@ -55,12 +54,14 @@ void FenetreAjustement::exporte_csv_histogramme() {
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_histogramme"),
                                        QStringLiteral("tableau CSV"), QStringLiteral("csv"));
     if (!chemin) return;
-    enregistre(*chemin, platform::save_text_lines(*chemin, histogram_csv(histogramme_, resultat_, choix_)));
+    enregistre(*chemin,
+               platform::save_text_lines(*chemin, histogram_csv(histogramme_, resultat_, decisions_.choices())));
 }
 
 void FenetreAjustement::exporte_csv_convergence() {
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_convergence"),
                                        QStringLiteral("tableau CSV"), QStringLiteral("csv"));
     if (!chemin) return;
-    enregistre(*chemin, platform::save_text_lines(*chemin, convergence_csv(convergence_.points(), resultat_, choix_)));
+    enregistre(*chemin, platform::save_text_lines(
+                            *chemin, convergence_csv(convergence_.points(), resultat_, decisions_.choices())));
 }

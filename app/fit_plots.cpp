@@ -9,10 +9,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 QVector<double> vec(const std::vector<double>& v) { return QVector<double>(v.begin(), v.end()); }
+
+// The same values bit for bit (a missing value, NaN, is the same as another).
+template <class T>
+bool same_bits(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
+}
+
+bool same_view(const HistogramView& a, const HistogramView& b) {
+    const std::vector<double> HistogramView::*columns[] = {
+        &HistogramView::lower,        &HistogramView::upper,    &HistogramView::centre,   &HistogramView::count,
+        &HistogramView::error,        &HistogramView::expected, &HistogramView::residual, &HistogramView::count_per_dX,
+        &HistogramView::error_per_dX, &HistogramView::curve_t,  &HistogramView::curve};
+    for (const auto column : columns) {
+        if (!same_bits(a.*column, b.*column)) return false;
+    }
+    return same_bits(std::vector<double>{a.background, a.dX}, std::vector<double>{b.background, b.dX});
+}
+
+bool same_points(const std::vector<ConvergencePoint>& a, const std::vector<ConvergencePoint>& b) {
+    return same_bits(a, b);
+}
 
 // Tick labels with the program's decimal mark, without group separators.
 QLocale locale_des_nombres() {
@@ -125,6 +147,10 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
 }
 
 void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
+    if (vue_ && log_counts == log_counts_ && same_view(v, *vue_)) return;
+    vue_ = v;
+    log_counts_ = log_counts;
+    histogramme_change_ = true;
     // Counts per width dX: a class the window cuts stands level with the others.
     donnees_->setData(vec(v.centre), vec(v.count_per_dX), true);
     barres_->setData(vec(v.error_per_dX));
@@ -167,6 +193,9 @@ void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_coun
 }
 
 void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& points) {
+    if (points_ && same_points(points, *points_)) return;
+    points_ = points;
+    convergence_change_ = true;
     std::vector<double> x, tau, sigma, tau_histogramme;
     for (const ConvergencePoint& p : points) {
         x.push_back(p.records);
@@ -188,8 +217,11 @@ void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& 
 }
 
 void GraphesAjustement::redessine() {
-    histogramme->replot(QCustomPlot::rpQueuedReplot);
-    convergence->replot(QCustomPlot::rpQueuedReplot);
+    for (auto [plot, change] : {std::pair{histogramme, &histogramme_change_}, {convergence, &convergence_change_}}) {
+        if (!*change || !plot->isVisible()) continue;
+        plot->replot(QCustomPlot::rpQueuedReplot);
+        *change = false;
+    }
 }
 
 QByteArray GraphesAjustement::png(QCustomPlot* plot) {

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 class QCustomPlot;
 class QCPErrorBars;
@@ -20,10 +22,12 @@ public:
     QCustomPlot* histogramme = nullptr;  // with the residuals under it
     QCustomPlot* convergence = nullptr;
 
+    // Each takes what its plot shows; what it shows already changes nothing.
     void montre_histogramme(const HistogramView& view, bool log_counts);
     void montre_convergence(const std::vector<ConvergencePoint>& points);
-    // Draws what changed, for the plots that are visible (a hidden one is
-    // drawn when it is shown).
+    // Draws the plots whose data changed and that are visible; a hidden one
+    // (its tab not the current one) waits until it is shown and this is
+    // called again.
     void redessine();
 
     // The picture of a plot as PNG or SVG bytes.
@@ -31,6 +35,13 @@ public:
     static QByteArray svg(QCustomPlot* plot, const QString& title);
 
 private:
+    // What each plot shows (nothing before the first montre_*).
+    std::optional<HistogramView> vue_;
+    bool log_counts_ = false;
+    std::optional<std::vector<ConvergencePoint>> points_;
+    bool histogramme_change_ = true;
+    bool convergence_change_ = true;
+
     QCPAxisRect* residus_ = nullptr;
     QCPGraph* donnees_ = nullptr;
     QCPErrorBars* barres_ = nullptr;

@@ -2,6 +2,7 @@
 // each load.
 #include "app/fit_window.h"
 
+#include "app/fit_window_run.h"
 #include "app/tform1.h"
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
@@ -34,35 +35,12 @@ QLabel* valeur(QWidget* parent, const char* name) {
     return l;
 }
 
-// A number of a field ('.' or ',' as its decimal mark), or the error that
-// names the field.
-double nombre(const QLineEdit* field, const QString& caption) {
-    try {
-        return static_cast<double>(fit_number(field->text()));
-    } catch (const platform::Error& e) {
-        throw platform::Error(caption + QStringLiteral(" : ") + e.text());
-    }
-}
-
-// The main window's value of a field, or `fallback` when it holds no number.
-double valeur_de(const QLineEdit* field, double fallback) {
-    try {
-        const double v = static_cast<double>(platform::str_to_float(field->text()));
-        return std::isfinite(v) ? v : fallback;
-    } catch (const platform::Error&) {
-        return fallback;
-    }
-}
-
 }  // namespace
 
-FenetreAjustement::FenetreAjustement(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+FenetreAjustement::FenetreAjustement(TForm1& form)
+    : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
     setObjectName(QStringLiteral("FenetreAjustement"));
     setWindowTitle(QStringLiteral("vorns - ajustement"));
-    FitChoices defaut;
-    defaut.t_min = valeur_de(form.Edit8, defaut.t_min);
-    defaut.t_max = valeur_de(form.Edit6, defaut.t_max);
-    choix_ = lit_choix_ajustement(defaut);
     construit();
     montre_les_choix();
     resize(760, 720);
@@ -177,6 +155,8 @@ void FenetreAjustement::construit() {
     relie(ComboBox_modele, &QComboBox::activated, [this] { choix_modifie(); });
     relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
     relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
+    // A plot whose tab was hidden is drawn when its tab is shown.
+    connect(Onglets, &QTabWidget::currentChanged, this, [this] { graphes->redessine(); });
     relie(Bouton_png, &QPushButton::clicked, [this] { exporte_image(false); });
     relie(Bouton_svg, &QPushButton::clicked, [this] { exporte_image(true); });
     relie(Bouton_csv_histogramme, &QPushButton::clicked, [this] { exporte_csv_histogramme(); });
@@ -184,74 +164,30 @@ void FenetreAjustement::construit() {
 }
 
 void FenetreAjustement::montre_les_choix() {
-    Edit_tmin->setText(platform::general(choix_.t_min));
-    Edit_tmax->setText(platform::general(choix_.t_max));
-    ComboBox_modele->setCurrentIndex(choix_.model == fit::Model::exp_only ? 1 : 0);
-    ComboBox_methode->setCurrentIndex(choix_.method == fit::Method::binned ? 1 : 0);
-    Edit_unite->setText(platform::general(choix_.unit_ns));
-    CheckBox_log->setChecked(choix_.log_counts);
+    const FitChoices& choix = decisions_.choices();
+    Edit_tmin->setText(platform::general(choix.t_min));
+    Edit_tmax->setText(platform::general(choix.t_max));
+    ComboBox_modele->setCurrentIndex(choix.model == fit::Model::exp_only ? 1 : 0);
+    ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
+    Edit_unite->setText(platform::general(choix.unit_ns));
+    CheckBox_log->setChecked(choix.log_counts);
 }
 
 void FenetreAjustement::choix_modifie() {
-    FitChoices nouveaux = choix_;
-    try {
-        nouveaux.t_min = nombre(Edit_tmin, QStringLiteral("t min"));
-        nouveaux.t_max = nombre(Edit_tmax, QStringLiteral("t max"));
-        nouveaux.unit_ns = nombre(Edit_unite, QStringLiteral("1 unité"));
-        if (!(nouveaux.unit_ns > 0)) throw platform::Error(QStringLiteral("1 unité : doit être supérieur à 0"));
-    } catch (const platform::Error& e) {
-        montre_le_refus(e.text());
-        return;
-    }
-    nouveaux.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
-    nouveaux.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
-    nouveaux.log_counts = CheckBox_log->isChecked();
-    const bool autre_ajustement = nouveaux.t_min != choix_.t_min || nouveaux.t_max != choix_.t_max ||
-                                  nouveaux.model != choix_.model || nouveaux.method != choix_.method;
-    const bool change =
-        autre_ajustement || nouveaux.unit_ns != choix_.unit_ns || nouveaux.log_counts != choix_.log_counts;
-    const bool refuse = !refus_.isEmpty();
-    refus_.clear();
-    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) b->setEnabled(true);
-    if (!change && !refuse) {
-        montre_le_resultat();  // a field left as it was: its results again
-        return;
-    }
-    choix_ = nouveaux;
-    if (change) ecrit_choix_ajustement(choix_, form_.etat().settings_failures);
-    // The earlier points are fits of another window or model.
-    if (autre_ajustement) convergence_.restart();
-    // Mended back to the window of the series: it goes on with this load.
-    ajuste(autre_ajustement || refuse);
-}
-
-void FenetreAjustement::montre_le_refus(const QString& raison) {
-    // The fields keep what was typed, so that it can be mended. Nothing of the
-    // window fitted before stays in sight as if it were the window shown; its
-    // convergence series waits in case the field is mended back to it.
-    refus_ = raison;
-    resultat_ = fit::Result();
-    histogramme_ = HistogramView();
-    for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
-    Label_intervalle->clear();
-    Label_tau_temps->clear();
-    Label_tau_histogramme->setText(form_.Label27->text());
-    Label_etat->setText(raison + QStringLiteral(" (pas d'ajustement tant que le champ n'est pas corrigé)"));
-    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
-        b->setEnabled(false);
-    graphes->montre_histogramme(histogramme_, choix_.log_counts);
-    graphes->montre_convergence({});
-    graphes->redessine();
+    TypedChoices champs;
+    champs.t_min = Edit_tmin->text();
+    champs.t_max = Edit_tmax->text();
+    champs.unit_ns = Edit_unite->text();
+    champs.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
+    champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
+    champs.log_counts = CheckBox_log->isChecked();
+    suit(decisions_.typed(champs));
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
-    if (!refus_.isEmpty()) {
-        montre_le_refus(refus_);  // no window to fit until the field is mended
-        return;
-    }
     try {
-        ajuste(true);
+        suit(decisions_.loaded());
     } catch (const platform::Error& e) {
         Label_etat->setText(e.text());  // never a box on a tick
     } catch (const std::exception& e) {
@@ -259,29 +195,62 @@ void FenetreAjustement::apres_chargement() {
     }
 }
 
+void FenetreAjustement::suit(const FitStep& etape) {
+    if (etape.refused) {
+        montre_le_refus();
+        return;
+    }
+    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) b->setEnabled(true);
+    if (etape.write) ecrit_choix_ajustement(decisions_.choices(), form_.etat().settings_failures);
+    if (etape.restart) convergence_.restart();
+    if (etape.fit) {
+        ajuste(etape.add_point);
+    } else {
+        montre_le_resultat();  // a field left as it was: its results again
+    }
+}
+
+void FenetreAjustement::montre_le_refus() {
+    // The fields keep what was typed, so that it can be mended. Nothing of the
+    // window fitted before stays in sight as if it were the window shown; its
+    // convergence series waits in case the field is mended back to it.
+    resultat_ = fit::Result();
+    histogramme_ = HistogramView();
+    for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
+    Label_intervalle->clear();
+    Label_tau_temps->clear();
+    Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
+    Label_etat->setText(decisions_.refusal_line());
+    for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
+        b->setEnabled(false);
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
+    graphes->montre_convergence({});
+    graphes->redessine();
+}
+
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
-    const fit::Request requete = fit_request(etat.record_store, etat.class_table, choix_);
-    resultat_ = fit::fit_lifetime(requete);
+    const fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
+    resultat_ = dernier_ajustement_.fit(requete);
     histogramme_ = histogram_view(requete, resultat_);
     if (charge) {
         convergence_.add(etat.file_state.fichier_donnees, requete.durations, resultat_,
-                         static_cast<double>(etat.class_table.Tau));
+                         static_cast<double>(tau_de_l_histogramme(etat)));
     }
     montre_le_resultat();
 }
 
 void FenetreAjustement::montre_le_resultat() {
-    const fit_text::ResultLines l = fit_text::result_lines(resultat_, choix_.unit_ns);
+    const fit_text::ResultLines l = fit_text::result_lines(resultat_, decisions_.choices().unit_ns);
     Label_tau->setText(l.tau);
     Label_intervalle->setText(l.interval);
     Label_tau_temps->setText(l.tau_time);
     Label_fond->setText(l.background);
     Label_evenements->setText(l.events);
     Label_chi2->setText(l.chi2);
-    Label_tau_histogramme->setText(form_.Label27->text());
+    Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
-    graphes->montre_histogramme(histogramme_, choix_.log_counts);
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
     graphes->montre_convergence(convergence_.points());
     graphes->redessine();
 }

@@ -4,8 +4,9 @@
 // convergence of the fit as the run grows. A separate, non-modal window of
 // the main window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
+#include "fit/refit.h"
 #include "fit/run/convergence.h"
-#include "fit/run/fit_choices.h"
+#include "fit/run/fit_decisions.h"
 #include "fit/run/histogram_view.h"
 
 #include <QCheckBox>
@@ -21,8 +22,8 @@ class TForm1;
 class FenetreAjustement : public QWidget {
     Q_OBJECT
 public:
-    // Takes t min and t max from the main window's dX and X max unless the
-    // settings file remembers them, and fits the run as it stands.
+    // Takes t min and t max from the dX and X max of the run's last class pass
+    // unless the settings file remembers them, and fits the run as it stands.
     explicit FenetreAjustement(TForm1& form);
     ~FenetreAjustement() override;
 
@@ -50,7 +51,7 @@ public:
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
 
-    const FitChoices& choix() const { return choix_; }
+    const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
     const Convergence& convergence() const { return convergence_; }
 
@@ -69,17 +70,19 @@ public:
 
 private:
     TForm1& form_;
-    FitChoices choix_;
+    FitDecisions decisions_;  // the choices, and the field that cannot be read
+    fit::Refit dernier_ajustement_;
     fit::Result resultat_;
     HistogramView histogramme_;
     Convergence convergence_;
-    QString refus_;  // why a field cannot be read; empty when every field can
 
     void construit();
     void montre_les_choix();
+    // Does what a change of the fields or a load decided.
+    void suit(const FitStep& etape);
     // Refits the run with the current choices; with `charge`, the point of this
     // load joins the convergence series.
     void ajuste(bool charge);
     void montre_le_resultat();
-    void montre_le_refus(const QString& raison);
+    void montre_le_refus();
 };

@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-bool TForm1::peut_quitter() {
+bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier) {
     const QString& fichier = etat_->file_state.fichier_commentaire;
     const bool sans_fichier = supprime_blancs(fichier).isEmpty();
     if (!commentaire_modifie(fichier, lignes_du_commentaire(), Memo2->document()->isEmpty())) return true;
@@ -18,20 +18,26 @@ bool TForm1::peut_quitter() {
     question.text = sans_fichier
                         ? QStringLiteral(
                               "Le commentaire n'est enregistré nulle part : aucun fichier de "
-                              "données n'est choisi. Quitter sans l'enregistrer ?")
+                              "données n'est choisi. ") +
+                              apres_sans_fichier
                         : QStringLiteral("Le commentaire a été modifié et n'est pas enregistré dans le fichier ") +
-                              platform::native_path(fichier) + QStringLiteral(". L'enregistrer avant de quitter ?");
+                              platform::native_path(fichier) + QStringLiteral(". ") + apres_avec_fichier;
     switch (platform::ask(question)) {
         case platform::Answer::discard: return true;
         case platform::Answer::cancel: return false;
         case platform::Answer::save: break;
     }
     if (sans_fichier) return false;
-    // A save that fails (a read-only folder) is reported, and the program
-    // stays with the comment in its memo.
+    // A save that fails (a read-only folder) is reported, and the comment
+    // stays in its memo.
     const EnregistrementCommentaire r = enregistre_commentaire(fichier, lignes_du_commentaire());
     if (!r.enregistre) platform::show_message(r.message);
     return r.enregistre;
+}
+
+bool TForm1::peut_quitter() {
+    return garde_le_commentaire(QStringLiteral("L'enregistrer avant de quitter ?"),
+                                QStringLiteral("Quitter sans l'enregistrer ?"));
 }
 
 void TForm1::SpeedButton_exitClick() {

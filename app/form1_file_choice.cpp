@@ -29,7 +29,17 @@ void TForm1::SpeedButton_1Click() {
 
 void TForm1::choisit_le_fichier(const QString& choisi) {
     FileState& file_state = etat_->file_state;
-    file_state.fichier_donnees = fichier_donnees_choisi(choisi);
+    // The chosen file's comment replaces the memo: a comment typed and not
+    // saved is asked for first, and a cancel leaves everything as it was.
+    const QString donnees = fichier_donnees_choisi(choisi);
+    if (platform::file_exists(nom_fichier_commentaire(donnees)) &&
+        !garde_le_commentaire(QStringLiteral("L'enregistrer avant d'ouvrir ") + platform::native_path(donnees) +
+                                  QStringLiteral(" et son commentaire ?"),
+                              QStringLiteral("Ouvrir ") + platform::native_path(donnees) +
+                                  QStringLiteral(" et le remplacer par le commentaire de ce fichier ?"))) {
+        return;
+    }
+    file_state.fichier_donnees = donnees;
     ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, platform::folder_part(file_state.fichier_donnees),
                        etat_->settings_failures);
     const QString nom = platform::name_part(file_state.fichier_donnees);

@@ -275,6 +275,11 @@ private:
     QStringList a_signaler_au_choix_;
     // Whether the comment memo holds text that its file does not hold; then
     // asks whether to save it, quit without it or stay. True to quit.
+    // Whether the comment memo may be left: true when its file holds it, or
+    // after the person asked has saved it or chosen to drop it; false when
+    // they cancel or the save fails. The question ends with one of the two
+    // texts, whether there is a comment file to save into or not.
+    bool garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier);
     bool peut_quitter();
     bool quitte_ = false;  // leaving was decided: no second question
 public:

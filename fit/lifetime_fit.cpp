@@ -1,9 +1,10 @@
 #include "fit/lifetime_fit.h"
 
-#include "fit/binned.h"
-#include "fit/goodness.h"
-#include "fit/sample.h"
-#include "fit/unbinned.h"
+#include "analysis/class_rule.h"
+#include "fit/detail/binned.h"
+#include "fit/detail/goodness.h"
+#include "fit/detail/sample.h"
+#include "fit/detail/unbinned.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,12 @@
 namespace fit {
 
 namespace {
+
+using detail::fit_classes;
+using detail::fit_unbinned;
+using detail::goodness_of_unbinned;
+using detail::Sample;
+using detail::sample_window;
 
 // More classes than this are refused: the class table holds 1001.
 constexpr std::int32_t kMaxClasses = 100000;
@@ -61,7 +68,7 @@ void fit_durations(const Request& q, Result& r) {
     r.events = x.events;
     if (x.events == 0) {
         r.status = Status::no_event;
-    } else if (x.events < 10) {
+    } else if (x.events < kMinEvents) {
         r.status = Status::too_few_events;
     } else if (x.distinct() < 2) {
         r.status = Status::all_equal;
@@ -89,6 +96,15 @@ Result blank(const Request& q, Status status) {
 
 std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat" : "exp"; }
 std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
+
+std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe) {
+    std::vector<std::int32_t> counts(static_cast<std::size_t>(std::max<std::int32_t>(n_classe, 0)), 0);
+    if (!(dX > 0)) return counts;
+    for (const double d : durations) {
+        if (const auto k = classe_de(d, dX, n_classe)) ++counts[static_cast<std::size_t>(*k)];
+    }
+    return counts;
+}
 
 Result fit_lifetime(const Request& q) {
     // Durations are never negative: a window that starts below 0 would fit an

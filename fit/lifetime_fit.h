@@ -109,4 +109,8 @@ struct Result {
 
 Result fit_lifetime(const Request& request);
 
+// The counts of classes 0 .. n_classe - 1 made from the durations by the class
+// pass's rule (analysis/class_rule.h); all 0 without a class width above 0.
+std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe);
+
 }  // namespace fit

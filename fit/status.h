@@ -1,22 +1,37 @@
 #pragma once
-// What a fit ends on, and what it warns about, with the texts the program shows.
-// Only a converged fit has a lifetime to show; every other status stands instead of it.
+// What a fit ends on, what it warns about, and the thresholds that decide it
+// (fit/text makes the program's texts from them). Only a converged fit has a
+// lifetime to show; every other status stands instead of it.
 #include <cstdint>
 #include <string_view>
 
 namespace fit {
+
+// The least a fit takes: events in the window (the histogram method: in the
+// fitted classes), and classes in the window for the histogram method.
+constexpr int kMinEvents = 10;
+constexpr int kMinClasses = 4;
+// The lifetimes a window can measure: not above kReachFactor times its width
+// (the decay is then a slope too faint to tell from a flat background), nor
+// below kShortestShare of its largest duration.
+constexpr double kReachFactor = 10;
+constexpr double kShortestShare = 1e-6;
+// A goodness of fit has no p-value when more than one class in
+// kFewExpectedShare expects fewer than kFewExpected events.
+constexpr double kFewExpected = 5;
+constexpr int kFewExpectedShare = 5;
 
 enum class Status {
     converged,
     window_refused,   // t_min below 0 or not below t_max, or a bound that is not a finite number
     classes_refused,  // binned: no class width, or more classes than the fit takes
     no_event,
-    too_few_events,          // fewer than 10
-    too_few_classes,         // binned: fewer than 4 classes in the window
+    too_few_events,          // fewer than kMinEvents
+    too_few_classes,         // binned: fewer than kMinClasses classes in the window
     all_equal,               // every duration (every event, binned: in one class) the same
     no_decay_signal,         // flat or rising data: the background takes everything
-    lifetime_beyond_window,  // tau above 10 times the window
-    lifetime_too_short,      // tau below 1e-6 of the largest duration
+    lifetime_beyond_window,  // tau above kReachFactor times the window
+    lifetime_too_short,      // tau below kShortestShare of the largest duration
     not_converged,
 };
 
@@ -36,17 +51,12 @@ enum class GoodnessNote {
     ok,
     not_computed,      // no class width, or too many classes in the window
     too_few_classes,   // no degree of freedom left
-    too_few_expected,  // more than a fifth of the classes expect fewer than 5 events
+    too_few_expected,  // more than 1 / kFewExpectedShare of the classes expect fewer than kFewExpected events
 };
 
 // Stable ASCII names, for files and scripts ("converged", "clock_grid", ...).
 std::string_view name(Status status);
 std::string_view name(Warning warning);
-
-// Short French texts, UTF-8.
-std::string_view text(Status status);
-std::string_view text(Warning warning);
-std::string_view text(GoodnessNote note);
 
 // Every warning in `warnings`, in the order of the enumeration.
 constexpr Warning kWarnings[] = {

@@ -5,7 +5,9 @@ The table of the "Layers" section lists the folders from the bottom up; its
 "Links" column names the folders each one builds on. A folder may include its
 own headers and those of the folders it builds on, directly or through them;
 a folder with nothing in that column (the benchmark, the fuzzer, the tools,
-the tests) may include anything. The table itself must be layered: a folder
+the tests) may include anything. A header named in that column (a path
+ending in ".h") may be included by that folder alone, without its folder's
+library: plain code that needs no link. The table itself must be layered: a folder
 builds only on folders listed before it.
 
 The CMake files must say what each folder uses: the project libraries its
@@ -27,7 +29,8 @@ KNOWN_LINKS = {("fit/run", "platform")}
 
 
 def read_table():
-    """The folders in the order of the table, and what each builds on (None: anything)."""
+    """The folders in the order of the table, what each builds on (None: anything), the single
+    headers each may include, and the errors of the table itself."""
     text = TABLE.read_text(encoding="utf-8")
     section = text.split("## Layers", 1)[1].split("\n## ", 1)[0]
     rows = []
@@ -40,9 +43,11 @@ def read_table():
         rows.append((folders, links))
     order = [f for folders, _ in rows for f in folders]
     builds_on = {}
+    headers = {}
     errors = []
     for folders, links in rows:
         for folder in folders:
+            headers[folder] = {w for w in links if w.endswith(".h")}
             if not links:
                 builds_on[folder] = None
                 continue
@@ -51,10 +56,11 @@ def read_table():
                 builds_on[folder] = set(below)
                 continue
             named = {w for w in links if w in order}
+            named |= {folder_of(str(pathlib.PurePosixPath(h).parent), order) for h in headers[folder]}
             for w in sorted(named - set(below)):
                 errors.append(f"{TABLE.relative_to(ROOT)}: {folder}/ builds on {w}/, which is not below it")
-            builds_on[folder] = named
-    return order, builds_on, errors
+            builds_on[folder] = {w for w in links if w in order}
+    return order, builds_on, headers, errors
 
 
 def closure(folder, builds_on):
@@ -119,8 +125,9 @@ def cmake_targets(order):
 
 
 def main():
-    order, builds_on, errors = read_table()
-    found = includes(order)
+    order, builds_on, headers, errors = read_table()
+    # An include of a header the table names for its folder is allowed, and asks for no link.
+    found = [i for i in includes(order) if i[1] not in headers.get(i[2], ())]
     for source, path, folder, target in found:
         allowed = builds_on.get(folder)
         if allowed is not None and target not in closure(folder, builds_on):

@@ -1,7 +1,5 @@
 #include "fit/run/histogram_view.h"
 
-#include "fit/binned.h"
-
 #include <algorithm>
 #include <cmath>
 

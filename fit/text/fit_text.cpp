@@ -22,12 +22,11 @@ QString interval_text(const fit::Result& r) {
 }
 
 QString status_line(const fit::Result& r) {
-    const auto text = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
-    QString line = text(fit::text(r.status));
+    QString line = text(r.status);
     if (r.status != fit::Status::converged) return line;
     for (const fit::Warning w : fit::kWarnings) {
         if (!r.has(w)) continue;
-        line += QStringLiteral(" ; ") + text(fit::text(w));
+        line += QStringLiteral(" ; ") + text(w);
         // The classes the histogram method fitted, when they stop short of the window.
         if (w == fit::Warning::window_beyond_classes) {
             line +=
@@ -68,10 +67,7 @@ QString background_text(const fit::Result& r) {
 }
 
 QString chi2_text(const fit::Goodness& g) {
-    const auto note = [&g] {
-        const std::string_view t = fit::text(g.note);
-        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    };
+    const auto note = [&g] { return text(g.note); };
     if (!std::isfinite(g.chi2)) return g.note == fit::GoodnessNote::ok ? kNothing : note();
     QString text = platform::format_picture("0.#", g.chi2) + QStringLiteral(" / ") + platform::decimal(g.ndf);
     if (g.note != fit::GoodnessNote::ok || !std::isfinite(g.p_value)) return text + QStringLiteral(" ; ") + note();
@@ -81,6 +77,10 @@ QString chi2_text(const fit::Goodness& g) {
 }
 
 }  // namespace
+
+QString histogram_tau_text(long double tau) {
+    return std::isfinite(tau) ? platform::format_picture("0.###", tau) : kNothing;
+}
 
 QString text(fit::Model model) {
     return model == fit::Model::exp_only ? QStringLiteral("exponentielle seule")

@@ -2,6 +2,7 @@
 // The results of a lifetime fit as the program shows them, with the program's
 // decimal separator.
 #include "fit/lifetime_fit.h"
+#include "fit/text/status_text.h"
 #include "platform/uncertainty.h"
 
 #include <QString>
@@ -32,6 +33,8 @@ extern const QString kEventsCaption;      // "événements dans la fenêtre ="
 extern const QString kChi2Caption;        // "chi2 / ddl ="
 // The mean Tau of the histogram (the main window's), shown beside the fit.
 extern const QString kHistogramTauCaption;  // "Tau de l'histogramme (durée moyenne) ="
+// Its value as the main window shows it ("219.734"); "—" when it is not a number.
+QString histogram_tau_text(long double tau);
 
 // "exponentielle + fond", "exponentielle seule"; "non binné", "histogramme".
 QString text(fit::Model model);

@@ -115,6 +115,7 @@ TEST_F(DataFileWindow, TheCommentFileFillsTheCommentMemoFromItsFirstLine) {
               commentaire);
     form.Memo2->setPlainText(QStringLiteral("old"));
     form.Memo2->moveCursor(QTextCursor::End);
+    recorder().answers.push_back(platform::Answer::discard);  // the typed text is dropped when asked
     choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     EXPECT_TRUE(form.Memo2->toPlainText().startsWith(QStringLiteral("début\nligne 0\nligne 1\n")));
     EXPECT_TRUE(form.Memo2->toPlainText().endsWith(QStringLiteral("ligne 199\n")));
@@ -132,6 +133,7 @@ TEST_F(DataFileWindow, WithoutACommentFileTheCommentMemoKeepsItsText) {
 TEST_F(DataFileWindow, AnUnreadableDataFileEndsTheChoiceBeforeTheComment) {
     ecrit(QStringLiteral("gone.comment"), "should not be read\r\n");
     form.Memo2->setPlainText(QStringLiteral("notes"));
+    recorder().answers.push_back(platform::Answer::discard);
     choisit(chemin(QStringLiteral("gone.txt")));
     ASSERT_EQ(recorder().messages.size(), 1);
     EXPECT_TRUE(recorder().messages.at(0).startsWith(QStringLiteral("Cannot open file \"") +
@@ -152,6 +154,7 @@ TEST_F(DataFileWindow, AnUnreadableCommentFileIsReportedAndTheMemoKeepsItsText) 
     // A file that exists and opens but whose first read fails, even for root.
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), chemin(QStringLiteral("run.comment"))));
     form.Memo2->setPlainText(QStringLiteral("notes"));
+    recorder().answers.push_back(platform::Answer::discard);
     choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     ASSERT_EQ(recorder().messages.size(), 1);
     EXPECT_TRUE(recorder().messages.at(0).contains(QDir::toNativeSeparators(chemin(QStringLiteral("run.comment")))))

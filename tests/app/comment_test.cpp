@@ -100,3 +100,42 @@ TEST_F(DataFileWindow, ASaveCutShortByAFullDiskKeepsTheFormerFileAndTheMemo) {
     EXPECT_EQ(read_bytes(commentaire).size(), texte.size() + 400);
 }
 #endif
+
+// Choosing a file whose comment file would replace the memo: a comment typed
+// and not saved is asked for first; a cancel changes nothing at all.
+TEST_F(DataFileWindow, ACommentTypedIsAskedForBeforeAnotherFilesCommentReplacesIt) {
+    struct Cas {
+        const char* quoi;
+        bool second_a_un_commentaire;
+        std::optional<platform::Answer> reponse;  // nothing: no question expected
+        const char* memo_apres;
+        QByteArray premier_apres;  // first.comment after the choice
+        const char* fichier_suivi;
+    };
+    const Cas cas[] = {
+        {"no comment file for the new one: the memo is kept, no question", false, std::nullopt, "typed\n", "first\r\n",
+         "second.txt"},
+        {"saved first", true, platform::Answer::save, "second\n", "typed\r\n", "second.txt"},
+        {"dropped", true, platform::Answer::discard, "second\n", "first\r\n", "second.txt"},
+        {"cancelled: nothing changes", true, platform::Answer::cancel, "typed\n", "first\r\n", "first.txt"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        QDir(donnees.path()).removeRecursively();
+        QDir().mkpath(donnees.path());
+        ecrit(QStringLiteral("first.comment"), "first\r\n");
+        form.Memo2->clear();  // what the last case left asks nothing
+        choisit(ecrit(QStringLiteral("first.txt"), petit_fichier()));
+        if (c.second_a_un_commentaire) ecrit(QStringLiteral("second.comment"), "second\r\n");
+        ecrit(QStringLiteral("second.txt"), petit_fichier());
+        form.Memo2->setPlainText(QStringLiteral("typed\n"));
+        recorder().questions.clear();
+        recorder().answers.clear();
+        if (c.reponse) recorder().answers.push_back(*c.reponse);
+        choisit(chemin(QStringLiteral("second.txt")));
+        EXPECT_EQ(recorder().questions.size(), c.reponse ? 1u : 0u);
+        EXPECT_EQ(form.Memo2->toPlainText(), QString::fromUtf8(c.memo_apres));
+        EXPECT_EQ(read_bytes(chemin(QStringLiteral("first.comment"))), c.premier_apres);
+        EXPECT_EQ(file_state.fichier_donnees, chemin(QString::fromUtf8(c.fichier_suivi)));
+    }
+}

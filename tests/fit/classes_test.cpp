@@ -2,7 +2,7 @@
 // back to the model it was made from.
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
-#include "fit/binned.h"
+#include "fit/detail/binned.h"
 #include "support/series.h"
 #include "support/toy_durations.h"
 
@@ -52,7 +52,7 @@ TEST(FitClasses, AHistogramMadeFromTheModelGivesItsParametersBack) {
             for (double& v : n) v -= b;
         }
         fit::Result r;
-        fit::fit_classes(n, dX, 2, model, r);
+        fit::detail::fit_classes(n, dX, 2, model, r);
         ASSERT_EQ(r.status, fit::Status::converged);
         EXPECT_NEAR(r.amplitude, a, 1e-5 * a);
         EXPECT_NEAR(r.tau, tau, 1e-5 * tau);

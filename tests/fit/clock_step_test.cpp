@@ -1,7 +1,7 @@
 // The clock step of the durations: the step they share, which one duration far
 // above the others or a few off the grid do not change.
+#include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
-#include "fit/sample.h"
 #include "platform/numbers.h"
 #include "support/toy_durations.h"
 
@@ -70,7 +70,7 @@ TEST(ClockStep, TheStepTheDurationsShare) {
     };
     for (const Case& c : cases) {
         double origin = 0;
-        const double step = fit::clock_step(c.durations, origin);
+        const double step = fit::detail::clock_step(c.durations, origin);
         if (c.step == 0) {
             EXPECT_EQ(step, 0) << c.name;
             continue;

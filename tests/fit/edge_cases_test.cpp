@@ -1,6 +1,7 @@
 // Inputs that have no lifetime to show, or a lifetime with a warning: each
 // ends on its status, in a bounded time.
 #include "fit/lifetime_fit.h"
+#include "fit/text/fit_text.h"
 #include "support/toy_durations.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,48 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         const fit::Result r = fit::fit_lifetime(request);
         EXPECT_EQ(fit::name(r.status), fit::name(c.status)) << c.name;
         EXPECT_EQ(r.warnings & c.warnings, c.warnings) << c.name << ": warnings " << r.warnings;
-        EXPECT_FALSE(fit::text(r.status).empty()) << c.name;
+        EXPECT_FALSE(fit_text::text(r.status).isEmpty()) << c.name;
         EXPECT_EQ(std::isnan(r.tau), r.status != Status::converged) << c.name;
+    }
+}
+
+// A fit takes kMinEvents events and, by the histogram method, kMinClasses
+// classes: exactly so many are enough, one fewer is not, and the status says
+// how many it takes.
+TEST(FitEdgeCases, ExactlyTheLeastEventsAndClassesAreEnough) {
+    const std::vector<double> toy = toy_durations(42, 2000, 0.05, 1);
+    struct Case {
+        const char* name;
+        std::vector<double> durations;
+        double t_max;
+        Method method;
+        Status too_few;
+        const char* says;
+    };
+    const auto events = [](int n) { return spread(10, 300, n, -0.5); };
+    const Case cases[] = {
+        {"events", events(fit::kMinEvents), 800, Method::unbinned, Status::too_few_events, "moins de 10 événements"},
+        {"events in classes", events(fit::kMinEvents), 800, Method::binned, Status::too_few_events,
+         "moins de 10 événements"},
+        {"classes", toy, 10.0 * fit::kMinClasses, Method::binned, Status::too_few_classes, "moins de 4 classes"},
+    };
+    for (const Case& c : cases) {
+        fit::Request request;
+        request.t_min = 0;
+        request.t_max = c.t_max;
+        request.method = c.method;
+        request.classes = {10, 80, 0, {}};
+        request.durations = c.durations;
+        EXPECT_NE(fit::fit_lifetime(request).status, c.too_few) << c.name << " at the threshold";
+        std::vector<double> fewer = c.durations;
+        if (c.too_few == Status::too_few_classes) {
+            request.t_max -= 10;
+        } else {
+            fewer.pop_back();
+        }
+        request.durations = fewer;
+        const fit::Result r = fit::fit_lifetime(request);
+        EXPECT_EQ(r.status, c.too_few) << c.name << " below the threshold";
+        EXPECT_TRUE(fit_text::text(r.status).startsWith(QString::fromUtf8(c.says))) << c.name;
     }
 }

@@ -1,10 +1,10 @@
-#include "fit/sample.h"
+#include "fit/detail/sample.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-namespace fit {
+namespace fit::detail {
 
 namespace {
 
@@ -233,4 +233,4 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     return out;
 }
 
-}  // namespace fit
+}  // namespace fit::detail

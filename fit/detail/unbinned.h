@@ -9,13 +9,13 @@
 // is an ordinary point. Errors from the inverse Hessian (a rise of 0.5), the
 // interval of tau from the likelihood profiled over b. With b at 0, tau and its
 // error are those of the exponential alone.
+#include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
-#include "fit/sample.h"
 
-namespace fit {
+namespace fit::detail {
 
 // Fills the status, the lifetime, its errors and interval, b and the
 // correlation; not the goodness of fit.
 void fit_unbinned(const Sample& sample, Model model, Result& result);
 
-}  // namespace fit
+}  // namespace fit::detail

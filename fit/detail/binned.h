@@ -14,16 +14,11 @@
 #include <span>
 #include <vector>
 
-namespace fit {
-
-// The counts of classes 0 .. n_classe - 1 made from the durations exactly as
-// the class pass makes them: q = d / dX in extended precision, class trunc(q)
-// when -1 < q < n_classe (so a duration between -dX and 0 counts in class 0).
-std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe);
+namespace fit::detail {
 
 // Fits classes first .. first + counts.size() - 1 with the given counts.
 // Fills the status, tau, its errors and interval, A, B (with b = B classes /
 // events), the correlation of tau and B and the chi2 of the fit.
 void fit_classes(std::span<const double> counts, double dX, std::int32_t first, Model model, Result& result);
 
-}  // namespace fit
+}  // namespace fit::detail

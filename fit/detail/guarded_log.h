@@ -5,7 +5,7 @@
 // an infinity or a NaN.
 #include <cmath>
 
-namespace fit {
+namespace fit::detail {
 
 struct GuardedLog {
     double value;
@@ -19,4 +19,4 @@ inline GuardedLog guarded_log(double x, double floor) {
     return {std::log(floor) + t - t * t / 2, (1 - t) / floor, -1 / (floor * floor)};
 }
 
-}  // namespace fit
+}  // namespace fit::detail

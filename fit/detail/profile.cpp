@@ -1,4 +1,4 @@
-#include "fit/profile.h"
+#include "fit/detail/profile.h"
 
 #include <boost/math/tools/toms748_solve.hpp>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace fit {
+namespace fit::detail {
 
 namespace {
 
@@ -51,4 +51,4 @@ TauInterval profile_interval(const std::function<double(double)>& rise, double b
     return interval;
 }
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -2,7 +2,7 @@
 // The profile-likelihood interval of the lifetime.
 #include <functional>
 
-namespace fit {
+namespace fit::detail {
 
 struct TauInterval {
     double lower = 0;  // 0 when the rise stays below the level down to `smallest`
@@ -16,4 +16,4 @@ struct TauInterval {
 TauInterval profile_interval(const std::function<double(double)>& rise, double best, double sigma, double smallest,
                              double largest, double level);
 
-}  // namespace fit
+}  // namespace fit::detail

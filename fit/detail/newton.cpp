@@ -1,10 +1,10 @@
-#include "fit/newton.h"
+#include "fit/detail/newton.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace fit {
+namespace fit::detail {
 
 namespace {
 
@@ -178,4 +178,4 @@ bool invert_positive(const Matrix& m, int n, Matrix& inverse) {
     return true;
 }
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -13,7 +13,7 @@
 #include <span>
 #include <vector>
 
-namespace fit {
+namespace fit::detail {
 
 struct Sample {
     std::vector<double> s;       // distinct durations less the model's lower edge, rising
@@ -41,4 +41,4 @@ double clock_step(std::span<const double> values, double& origin);
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max);
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -1,11 +1,11 @@
-#include "fit/truncated_exponential.h"
+#include "fit/detail/truncated_exponential.h"
 
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <cmath>
 #include <cstdint>
 
-namespace fit {
+namespace fit::detail {
 
 double mean_over_width(double u) {
     if (u < 0.1) {
@@ -52,4 +52,4 @@ double truncated_nll_rise(double tau, double tau_ref, double events, double sum_
     return events * (std::log(tau / tau_ref) + log_z) + sum_s * (1 / tau - 1 / tau_ref);
 }
 
-}  // namespace fit
+}  // namespace fit::detail

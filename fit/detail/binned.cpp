@@ -1,11 +1,11 @@
-#include "fit/binned.h"
+#include "fit/detail/binned.h"
 
-#include "fit/goodness.h"
-#include "fit/guarded_log.h"
-#include "fit/newton.h"
-#include "fit/profile.h"
-#include "fit/reach.h"
-#include "fit/truncated_exponential.h"
+#include "fit/detail/goodness.h"
+#include "fit/detail/guarded_log.h"
+#include "fit/detail/newton.h"
+#include "fit/detail/profile.h"
+#include "fit/detail/reach.h"
+#include "fit/detail/truncated_exponential.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,17 +13,7 @@
 #include <optional>
 #include <utility>
 
-namespace fit {
-
-std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe) {
-    std::vector<std::int32_t> counts(static_cast<std::size_t>(std::max<std::int32_t>(n_classe, 0)), 0);
-    if (!(dX > 0)) return counts;
-    for (const double d : durations) {
-        const long double q = d / dX;
-        if (q > -1 && q < n_classe) ++counts[static_cast<std::size_t>(static_cast<std::int32_t>(q))];
-    }
-    return counts;
-}
+namespace fit::detail {
 
 namespace {
 
@@ -106,7 +96,7 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
         if (n > 0) ++filled;
     }
     r.events = total;
-    if (counts.size() < 4) {
+    if (counts.size() < static_cast<std::size_t>(kMinClasses)) {
         r.status = Status::too_few_classes;
         return;
     }
@@ -114,7 +104,7 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
         r.status = Status::no_event;
         return;
     }
-    if (total < 10) {
+    if (total < kMinEvents) {
         r.status = Status::too_few_events;
         return;
     }
@@ -223,4 +213,4 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
     r.status = Status::converged;
 }
 
-}  // namespace fit
+}  // namespace fit::detail

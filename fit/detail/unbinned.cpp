@@ -1,10 +1,10 @@
-#include "fit/unbinned.h"
+#include "fit/detail/unbinned.h"
 
-#include "fit/guarded_log.h"
-#include "fit/newton.h"
-#include "fit/profile.h"
-#include "fit/reach.h"
-#include "fit/truncated_exponential.h"
+#include "fit/detail/guarded_log.h"
+#include "fit/detail/newton.h"
+#include "fit/detail/profile.h"
+#include "fit/detail/reach.h"
+#include "fit/detail/truncated_exponential.h"
 
 #include <boost/math/tools/roots.hpp>
 
@@ -14,7 +14,7 @@
 #include <tuple>
 #include <vector>
 
-namespace fit {
+namespace fit::detail {
 
 namespace {
 
@@ -222,4 +222,4 @@ void fit_unbinned(const Sample& x, Model model, Result& r) {
     if (r.status == Status::converged && r.tau_error > r.tau / 2) r.add(Warning::large_error);
 }
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -1,4 +1,4 @@
-#include "fit/goodness.h"
+#include "fit/detail/goodness.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace fit {
+namespace fit::detail {
 
 Goodness goodness(std::vector<double> observed, std::vector<double> expected, int parameters) {
     Goodness g;
@@ -21,14 +21,14 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
         const double mu = expected[j];
         chi2 += 2 * (mu - n + (n > 0 ? n * std::log(n / mu) : 0));
         pearson += (n - mu) * (n - mu) / mu;
-        if (mu < 5) ++few;
+        if (mu < kFewExpected) ++few;
     }
     // Each term is at least 0; their sum may round to just below it.
     g.chi2 = std::max(chi2, 0.0);
     g.pearson = pearson;
     if (g.ndf <= 0) {
         g.note = GoodnessNote::too_few_classes;
-    } else if (5 * few > g.classes) {
+    } else if (kFewExpectedShare * few > g.classes) {
         g.note = GoodnessNote::too_few_expected;
     } else if (std::isfinite(chi2)) {
         g.note = GoodnessNote::ok;
@@ -88,4 +88,4 @@ Goodness goodness_of_unbinned(const Sample& x, double dX, double tau, double b, 
     return g;
 }
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -1,17 +1,17 @@
 #pragma once
 // The goodness of fit on classes: Baker-Cousins chi2 (the Poisson likelihood
 // ratio), Pearson's chi2 beside it, and the p-value from the chi2 distribution.
+#include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
-#include "fit/sample.h"
 
 #include <span>
 
-namespace fit {
+namespace fit::detail {
 
 // chi2, Pearson and p-value of observed counts against expected ones, with
 // `parameters` fitted (ndf = classes - parameters). No p-value when no degree
-// of freedom is left, or when more than a fifth of the classes expect fewer
-// than 5 events (the chi2 distribution is then no guide).
+// of freedom is left, or when more than 1 / kFewExpectedShare of the classes
+// expect fewer than kFewExpected events (the chi2 distribution is then no guide).
 Goodness goodness(std::vector<double> observed, std::vector<double> expected, int parameters);
 
 // The unbinned fit of exponential plus background (b = 0 for the exponential
@@ -21,4 +21,4 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
 // its grid values, so that its edges never pass through a cell.
 Goodness goodness_of_unbinned(const Sample& sample, double dX, double tau, double b, int parameters);
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -6,7 +6,7 @@
 // and h'(u) = -v(u). Both are computed without cancellation near u = 0.
 #include <optional>
 
-namespace fit {
+namespace fit::detail {
 
 double mean_over_width(double u);
 double variance_over_width2(double u);
@@ -25,4 +25,4 @@ double truncated_lifetime_error(double tau, double width, double events);
 // the rounding of a large total).
 double truncated_nll_rise(double tau, double tau_ref, double events, double sum_s, double width);
 
-}  // namespace fit
+}  // namespace fit::detail

@@ -14,7 +14,7 @@
 #include <functional>
 #include <initializer_list>
 
-namespace fit {
+namespace fit::detail {
 
 constexpr int kMaxParameters = 3;
 using Vector = std::array<double, kMaxParameters>;
@@ -64,4 +64,4 @@ NewtonOutcome minimise(const LocalFunction& f, std::initializer_list<Vector> sta
 // Cholesky factor; false when the block is not positive definite.
 bool invert_positive(const Matrix& m, int n, Matrix& inverse);
 
-}  // namespace fit
+}  // namespace fit::detail

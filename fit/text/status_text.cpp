@@ -1,0 +1,61 @@
+#include "fit/text/status_text.h"
+
+#include "platform/numbers.h"
+
+namespace fit_text {
+
+QString text(fit::Status status) {
+    switch (status) {
+        case fit::Status::converged: return QStringLiteral("convergé");
+        case fit::Status::window_refused:
+            return QStringLiteral(
+                "fenêtre refusée : t min doit être positif ou nul et inférieur à t max, deux nombres finis");
+        case fit::Status::classes_refused:
+            return QStringLiteral("classes refusées : dX doit être supérieur à 0 et le nombre de classes raisonnable");
+        case fit::Status::no_event: return QStringLiteral("aucun événement dans la fenêtre");
+        case fit::Status::too_few_events:
+            return QStringLiteral("moins de %1 événements dans la fenêtre").arg(platform::decimal(fit::kMinEvents));
+        case fit::Status::too_few_classes:
+            return QStringLiteral("moins de %1 classes dans la fenêtre").arg(platform::decimal(fit::kMinClasses));
+        case fit::Status::all_equal: return QStringLiteral("toutes les durées de la fenêtre sont égales");
+        case fit::Status::no_decay_signal: return QStringLiteral("pas de signal de décroissance");
+        case fit::Status::lifetime_beyond_window:
+            return QStringLiteral("durée de vie au-delà de la fenêtre (plus de %1 fois sa largeur)")
+                .arg(platform::general(fit::kReachFactor));
+        case fit::Status::lifetime_too_short:
+            return QStringLiteral("durée de vie trop courte pour être mesurée dans cette fenêtre");
+        case fit::Status::not_converged: return QStringLiteral("l'ajustement n'a pas convergé");
+    }
+    return {};
+}
+
+QString text(fit::Warning warning) {
+    switch (warning) {
+        case fit::Warning::clock_grid:
+            return QStringLiteral("durées sur une grille d'horloge : modèle étendu d'un demi-pas");
+        case fit::Warning::background_at_limit:
+            return QStringLiteral("fond à la limite 0 : tau de l'exponentielle seule");
+        case fit::Warning::signal_compatible_with_zero: return QStringLiteral("signal compatible avec zéro");
+        case fit::Warning::large_error: return QStringLiteral("erreur sur tau supérieure à tau / 2");
+        case fit::Warning::negative_in_first_class:
+            return QStringLiteral("des durées négatives comptent dans la classe 0");
+        case fit::Warning::loose_convergence: return QStringLiteral("convergé avec une tolérance relâchée");
+        case fit::Warning::window_beyond_classes:
+            return QStringLiteral("t max au-delà des classes affichées : ajusté sur");
+    }
+    return {};
+}
+
+QString text(fit::GoodnessNote note) {
+    switch (note) {
+        case fit::GoodnessNote::ok: return {};
+        case fit::GoodnessNote::not_computed: return QStringLiteral("pas de classes pour le chi2");
+        case fit::GoodnessNote::too_few_classes: return QStringLiteral("pas assez de classes pour le chi2");
+        case fit::GoodnessNote::too_few_expected:
+            return QStringLiteral("p-valeur sans signification : trop de classes à moins de %1 événements attendus")
+                .arg(platform::general(fit::kFewExpected));
+    }
+    return {};
+}
+
+}  // namespace fit_text
