@@ -73,6 +73,10 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
     const QString debut = QStringLiteral("aucun enregistrement : ");
     const QString ligne = decimal(static_cast<std::int64_t>(passe.ligne_de_fin) + 1);
     if (passe.sans_ligne) return debut + QStringLiteral("le fichier est vide");
+    if (passe.format != FormatDeDonnees::acquisition) {
+        return debut +
+               QStringLiteral("aucune désintégration dans le fichier (format %1)").arg(nom_du_format(passe.format));
+    }
     if (passe.fin == FinDeLecture::sauvegarde) {
         return debut + QStringLiteral("la ligne %1 (« SAUVEGARDE ») arrête la lecture avant les données").arg(ligne);
     }
