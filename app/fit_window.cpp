@@ -43,6 +43,7 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
     setWindowTitle(QStringLiteral("vorns - ajustement"));
     construit();
     montre_les_choix();
+    prend_l_unite_du_format();
     resize(760, 720);
     ajuste(true);
 }
@@ -173,7 +174,7 @@ void FenetreAjustement::montre_les_choix() {
     CheckBox_log->setChecked(choix.log_counts);
 }
 
-void FenetreAjustement::choix_modifie() {
+TypedChoices FenetreAjustement::champs() const {
     TypedChoices champs;
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
@@ -181,11 +182,29 @@ void FenetreAjustement::choix_modifie() {
     champs.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
     champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
     champs.log_counts = CheckBox_log->isChecked();
-    suit(decisions_.typed(champs));
+    return champs;
+}
+
+void FenetreAjustement::choix_modifie() {
+    if (Edit_unite->text() != platform::general(decisions_.choices().unit_ns)) {
+        unite_du_format_.tapee(form_.etat().file_state.fichier_charge);
+    }
+    suit(decisions_.typed(champs()));
+}
+
+void FenetreAjustement::prend_l_unite_du_format() {
+    const RunState& etat = form_.etat();
+    const auto unite =
+        unite_du_format_.apres_chargement(etat.file_state.fichier_charge, etat.unite_ns, decisions_.choices().unit_ns);
+    if (!unite) return;
+    // Taken as if typed, without its fit: the load's fit follows.
+    Edit_unite->setText(platform::general(*unite));
+    decisions_.typed(champs());
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
+    prend_l_unite_du_format();
     try {
         suit(decisions_.loaded());
     } catch (const platform::Error& e) {

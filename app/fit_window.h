@@ -4,6 +4,7 @@
 // convergence of the fit as the run grows. A separate, non-modal window of
 // the main window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
+#include "app/fit_window_run.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
 #include "fit/run/fit_decisions.h"
@@ -71,12 +72,15 @@ public:
 private:
     TForm1& form_;
     FitDecisions decisions_;  // the choices, and the field that cannot be read
+    UniteDuFormat unite_du_format_;
     fit::Refit dernier_ajustement_;
     fit::Result resultat_;
     HistogramView histogramme_;
     Convergence convergence_;
 
     void construit();
+    TypedChoices champs() const;
+    void prend_l_unite_du_format();
     void montre_les_choix();
     // Does what a change of the fields or a load decided.
     void suit(const FitStep& etape);

@@ -17,3 +17,22 @@ long double tau_de_l_histogramme(const RunState& etat) {
     if (!(table.somme_duree > 0 && table.evenements > 0)) return fit::kNone;
     return table.Tau;
 }
+
+std::optional<double> UniteDuFormat::apres_chargement(const QString& fichier, double unite_ns, double actuelle) {
+    std::optional<double> unite;
+    if (unite_ns > 0) {
+        if (fichier == tapee_pour_) return std::nullopt;
+        if (!de_l_utilisateur_) de_l_utilisateur_ = actuelle;
+        unite = unite_ns;
+    } else {
+        unite = de_l_utilisateur_;
+        de_l_utilisateur_.reset();
+    }
+    if (unite == actuelle) return std::nullopt;
+    return unite;
+}
+
+void UniteDuFormat::tapee(const QString& fichier) {
+    tapee_pour_ = fichier;
+    de_l_utilisateur_.reset();
+}

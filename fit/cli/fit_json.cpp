@@ -73,6 +73,8 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
     field("message", notes.message.isEmpty() ? null : quoted(notes.message));
+    field("format", notes.format.isEmpty() ? null : quoted(notes.format));
+    field("unit_ns", notes.unit_ns > 0 ? number(notes.unit_ns) : null);
     if (details) {
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
         figure("amplitude", &fit::Result::amplitude);
@@ -97,5 +99,5 @@ QString fit_json(const fit::Result& r, const QString& file, std::span<const doub
 }
 
 QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details) {
-    return object(nullptr, status, file, {}, details, FileNotes{0, message}, false);
+    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}, 0}, false);
 }

@@ -14,6 +14,8 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
+    QString format;      // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
+    double unit_ns = 0;  // nanoseconds in one unit of the durations fitted; 0: null
 };
 
 // The keys every script may rely on, the same for every file and in the same

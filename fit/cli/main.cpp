@@ -49,6 +49,9 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     table = ClassTable();
     const Chargement load = charge_les_octets(bytes, ChoixDesClasses{o.dX, o.x_max, false}, store, table);
     const PasseDesLignes& pass = load.enregistrements;
+    // The unit the file's format gives, unless one was typed.
+    FitChoices choices = o.choices;
+    if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
     // The lines that are no record are skipped, and the records read are fitted.
     QStringList notes;
     if (pass.nb_enregistrements == 0) notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
@@ -56,16 +59,18 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     if (pass.capacite_depassee) notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
     notes.removeAll(QString());
     for (const QString& note : notes) error(note);
-    const fit::Request request = fit_request(store, table, o.choices);
+    const fit::Request request = fit_request(store, table, choices);
     const fit::Result result = fit::fit_lifetime(request);
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
-                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}));
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
+                                         nom_du_format(pass.format), choices.unit_ns}));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
-    print(stdout, choices_line(o.choices));
-    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, o.choices.unit_ns))) {
+    print(stdout, texte_du_format(pass));
+    print(stdout, choices_line(choices));
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, choices.unit_ns))) {
         print(stdout, line);
     }
     const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;

@@ -15,7 +15,9 @@ const char* const kFitUsage =
     "  --dx W            class width dX (default 10)\n"
     "  --xmax X          X max: the histogram shows X max / dX classes (default 800)\n"
     "  --skip-classes K  leave the first K classes out of the binned fit (default 0)\n"
-    "  --unit-ns U       nanoseconds in one unit of the durations (default 10)\n"
+    "  --unit-ns U       nanoseconds in one unit of the durations (default: the\n"
+    "                    file's format says it, 1 for two-integers, 1000 for\n"
+    "                    decay-lines; else 10)\n"
     "  --json            one JSON object a file: status, events, tau, tau_error,\n"
     "                    tau_lower, tau_upper, background_fraction,\n"
     "                    background_fraction_error, correlation, chi2, ndf, p_value,\n"
@@ -92,6 +94,7 @@ FitOptions read_options(const QStringList& arguments) {
             o.x_max = positive(a, value());
         } else if (a == QLatin1String("--unit-ns")) {
             o.choices.unit_ns = static_cast<double>(positive(a, value()));
+            o.unit_typed = true;
         } else if (a == QLatin1String("--skip-classes")) {
             const QString v = value();
             try {
