@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
+#include <optional>
 #include <vector>
 
 QString nom_du_format(FormatDeDonnees format) {
@@ -64,16 +65,20 @@ FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes) {
 }
 
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets) {
-    // The first lines, cut as the file's text is cut (CR LF, LF or CR). Only
-    // their ASCII characters matter to the formats: Latin-1 decodes those.
+    // The first lines, cut and decoded as the file's text is (CR LF, LF or
+    // CR; in the encoding of the whole file), so that the bytes and the text
+    // of a file are of one format.
     const QByteArrayView texte = platform::without_mark(octets);
     std::vector<QString> lignes;
+    std::optional<platform::TextEncoding> encodage;
     qsizetype debut = 0;
     const qsizetype n = texte.size();
     while (debut < n && static_cast<qsizetype>(lignes.size()) < kLignesDeDetection) {
         qsizetype fin = debut;
         while (fin < n && texte[fin] != '\n' && texte[fin] != '\r') ++fin;
-        lignes.push_back(QString::fromLatin1(texte.sliced(debut, fin - debut)));
+        const QByteArrayView ligne = texte.sliced(debut, fin - debut);
+        if (!encodage && !platform::is_ascii(ligne)) encodage = platform::text_encoding(texte);
+        platform::decode_part(ligne, encodage.value_or(platform::TextEncoding::utf8), lignes.emplace_back());
         debut = fin < n && texte[fin] == '\r' && fin + 1 < n && texte[fin + 1] == '\n' ? fin + 2 : fin + 1;
     }
     const std::vector<QStringView> vues(lignes.begin(), lignes.end());
