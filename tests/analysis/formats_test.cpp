@@ -6,6 +6,7 @@
 #include "analysis/formats/local_time.h"
 #include "analysis/formats/two_integers.h"
 #include "analysis/record_pass.h"
+#include "platform/textfile.h"
 #include "support/errors.h"
 
 #include <QStringList>
@@ -245,4 +246,31 @@ TEST(PasseDuFormat, StopsAtTheCapacity) {
     EXPECT_EQ(p.passe.nb_enregistrements, 2);
     EXPECT_TRUE(p.passe.capacite_depassee);
     EXPECT_EQ(p.passe.ligne_de_fin, 2);
+}
+
+// A mark (U+FEFF) at the start of a line in the middle of a file is a
+// character of that line, whether the file is read from its bytes (vorns-fit)
+// or from its decoded text (the window): the same records, the same skipped line.
+TEST(PasseDuFormat, AMarkInsideTheFileReadsTheSameFromBytesAndFromText) {
+    const struct {
+        QByteArray octets;
+        std::int32_t enregistrements;
+    } cas[] = {
+        {"A\r\nB\r\nHeure\tD\r\n10:00:00\t1\r\n\xEF\xBB\xBF"
+         "10:00:01\t2\r\n10:00:02\t3\r\n",
+         1},
+        {"300 1574345683\n\xEF\xBB\xBF"
+         "500 1574345743\n700 1574345750\n",
+         2},
+    };
+    for (const auto& c : cas) {
+        std::vector<double> x(10), y(10);
+        const PasseDesLignes octets_lus = passe_des_octets(c.octets, PlaceDesEnregistrements{x, y});
+        const PasseDesLignes texte_lu =
+            passe_des_lignes(platform::split_lines(platform::decode_text(c.octets)), PlaceDesEnregistrements{x, y});
+        EXPECT_EQ(octets_lus.nb_enregistrements, c.enregistrements);
+        EXPECT_EQ(texte_lu.nb_enregistrements, c.enregistrements);
+        ASSERT_EQ(octets_lus.nb_lignes_ignorees, 1);
+        EXPECT_EQ(octets_lus.lignes_ignorees, texte_lu.lignes_ignorees);
+    }
 }
