@@ -42,6 +42,10 @@ LigneDeuxEntiers lit(const Car* p, qsizetype n) {
     if (!entier(p, i, n, ligne.secondes)) pas_deux_entiers();
     while (i < n && blanc(p[i])) ++i;
     if (i != n) pas_deux_entiers();
+    if (ligne.secondes > kSecondesUnixMax) {
+        throw platform::Error(QStringLiteral("secondes Unix au-delà de l'an 9999 : ") +
+                              platform::decimal(ligne.secondes));
+    }
     if (negatif && ligne.nombre != 0) {
         throw platform::Error(QStringLiteral("valeur négative (-%1) : ni une désintégration ni un comptage")
                                   .arg(platform::decimal(ligne.nombre)));

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 inline constexpr std::int64_t kDebutDesComptages = 40000;
+inline constexpr std::int64_t kSecondesUnixMax = 253402300799;  // 9999-12-31 23:59:59 UTC
 
 struct LigneDeuxEntiers {
     enum class Sorte { vide, desintegration, comptage };

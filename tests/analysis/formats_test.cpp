@@ -66,6 +66,7 @@ TEST(DeuxEntiers, BadLinesSayWhy) {
         {"1620,1574345682", "pas deux entiers « valeur secondes »"},
         {"10:00:01\t25", "pas deux entiers « valeur secondes »"},
         {"1234567890123456789 1", "pas deux entiers « valeur secondes »"},  // past the range
+        {"20 253402300800", "secondes Unix au-delà de l'an 9999 : 253402300800"},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ligne);
