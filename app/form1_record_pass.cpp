@@ -6,6 +6,8 @@
 #include "platform/numbers.h"
 #include "text/steps.h"
 
+#include <utility>
+
 void TForm1::traite_les_lignes_memo() {
     RecordStore& store = etat_->record_store;
     const platform::PackedLines& lignes = Memo1->packedLines();
@@ -20,6 +22,7 @@ void TForm1::traite_les_lignes_memo() {
     const QString& fichier = etat_->file_state.fichier_charge;
     etat_->format = passe.format;
     etat_->unite_ns = passe.unite_ns;
+    etat_->comptages = std::move(passe.comptages);  // read by nothing below
     QStringList a_dire;
     // The format of another apparatus's file is told first; the acquisition format, as ever, is not.
     if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);
@@ -49,5 +52,4 @@ void TForm1::traite_les_lignes_memo() {
 
     StaticText1->setText(platform::decimal(passe.nb_enregistrements));  // decays only, never count records
     StaticText3->setText(texte_minutes(passe.derniere_duree));
-    etat_->comptages = std::move(passe.comptages);
 }
