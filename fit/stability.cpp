@@ -22,6 +22,7 @@ StabilityPoint point_of(double t_min, const Result& r) {
     if (r.status == Status::converged) {
         p.tau = r.tau;
         p.tau_error = r.tau_error;
+        p.background_at_limit = r.background_at_limit();
     }
     return p;
 }
@@ -49,10 +50,13 @@ StabilityScan stability_scan(const Request& q, const Result& first) {
         // The unbinned fit's goodness is not needed here: no classes for it.
         if (q.method == Method::unbinned) later.classes = {};
         StabilityPoint p = point_of(later.t_min, fit_lifetime(later));
-        if (std::isfinite(p.tau) && std::isfinite(p.tau_error)) {
-            // A fit at the background's bound takes the error of the exponential
-            // alone, which may fall below the first's: the band is then the
-            // point's own error, wider than any band of nested samples.
+        // A fit whose background sits at its bound gives the error of the
+        // exponential alone, not that of the model with a background: it is
+        // no nested sample of the first fit's estimate, and is not compared.
+        if (std::isfinite(p.tau) && std::isfinite(p.tau_error) && !p.background_at_limit) {
+            // Where the first fit's error is the larger (the first fit at the
+            // background's bound), the band is the point's own error, wider
+            // than any band of nested samples.
             p.band = p.tau_error > sigma0 ? std::sqrt(p.tau_error * p.tau_error - sigma0 * sigma0) : p.tau_error;
             if (p.band > 0) {
                 p.deviation = (p.tau - first.tau) / p.band;

@@ -8,9 +8,11 @@
 // A point farther than kStabilityBandFactor bands from the first fit shows a
 // dead time or an early-time artefact (the first classes depleted, a
 // threshold effect): the lifetime then changes with t min by more than chance.
-// On a run without one, about one scan in five still has a point a little
-// beyond twice its band (the eleven points are eleven looks); a dead time
-// takes the first points far beyond.
+// A fit whose background sits at its bound (common on a window of a few
+// lifetimes) has the error of the exponential alone: it is shown, not
+// compared. On a run without an artefact about one scan in four still has a
+// point a little beyond twice its band (the ten points are ten looks); a dead
+// time takes the first points far beyond.
 #include "fit/lifetime_fit.h"
 
 #include <vector>
@@ -29,11 +31,13 @@ struct StabilityPoint {
     double events = 0;
     double tau = kNone;  // only from a converged fit
     double tau_error = kNone;
-    // sqrt(sigma_i² − sigma_0²), or sigma_i where that is not above sigma_0 (a
-    // fit at the background's bound); 0 for the first point.
+    // sqrt(sigma_i² − sigma_0²), or sigma_i where sigma_0 is the larger; 0 for
+    // the first point; kNone where the point is not compared (no converged
+    // fit, or its background at its bound).
     double band = kNone;
-    double deviation = kNone;  // (tau_i − tau_0) / band_i; kNone where the band is not above 0
-    bool outside = false;      // |deviation| above kStabilityBandFactor
+    double deviation = kNone;          // (tau_i − tau_0) / band_i; kNone where the band is not above 0
+    bool outside = false;              // |deviation| above kStabilityBandFactor
+    bool background_at_limit = false;  // its fit's background at its bound: not compared
 };
 
 struct StabilityScan {

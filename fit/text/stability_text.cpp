@@ -81,9 +81,10 @@ QStringList stability_table(const fit::StabilityScan& scan) {
                              fitted ? platform::value_with_uncertainty(p.tau, p.tau_error) : kNothing,
                              std::isfinite(p.band) ? platform::fixed_decimals(p.band, decimals) : kNothing,
                              std::isfinite(p.deviation) ? platform::fixed_decimals(p.deviation, 1) : kNothing,
-                             p.outside ? QStringLiteral("hors bande")
-                             : fitted  ? QString()
-                                       : text(p.status)));
+                             p.outside               ? QStringLiteral("hors bande")
+                             : p.background_at_limit ? QStringLiteral("fond à la limite 0 : non comparé")
+                             : fitted                ? QString()
+                                                     : text(p.status)));
         }
     }
     lines.append(stability_line(scan));

@@ -91,6 +91,10 @@ TEST(StabilityScan, PointsStayInTheirBandWithoutAnArtefactAndLeaveItWithOne) {
             const std::string at = std::string(c.name) + " at " + std::to_string(p.t_min);
             EXPECT_NEAR(p.t_min, 10 + static_cast<double>(i) * s.step, 1e-9) << at;
             ASSERT_EQ(p.status, fit::Status::converged) << at;
+            if (p.background_at_limit) {
+                EXPECT_TRUE(std::isnan(p.band) && std::isnan(p.deviation) && !p.outside) << at;
+                continue;
+            }
             const double v = p.tau_error * p.tau_error - first.tau_error * first.tau_error;
             EXPECT_NEAR(p.band, v > 0 ? std::sqrt(v) : p.tau_error, 1e-9 * p.band) << at;
             EXPECT_NEAR(p.deviation, (p.tau - first.tau) / p.band, 1e-12) << at;
@@ -102,16 +106,19 @@ TEST(StabilityScan, PointsStayInTheirBandWithoutAnArtefactAndLeaveItWithOne) {
 }
 
 // The band is the spread of chance: on runs without an artefact, a point
-// leaves twice its band in about one scan in four or five (eleven looks at
-// 4.6 % each, correlated); never would mean a band too wide, most a band too
-// narrow.
+// leaves twice its band in about one scan in four (ten looks at 4.6 % each,
+// correlated); never would mean a band too wide, most a band too narrow. On
+// the short window of the histogram's classes too, where many fits put the
+// background at its bound.
 TEST(StabilityScan, RunsWithoutAnArtefactLeaveTheBandAsOftenAsChanceSays) {
-    int outside = 0;
-    for (std::uint64_t seed = 100; seed < 140; ++seed) {
-        const fit::StabilityScan s = scan_of(run(seed, 3000, 0.05), 10, 2000, fit::Model::exp_flat);
-        ASSERT_FALSE(s.points.empty()) << seed;
-        outside += s.outside() ? 1 : 0;
+    for (const double t_max : {2000.0, 800.0}) {
+        int outside = 0;
+        for (std::uint64_t seed = 100; seed < 140; ++seed) {
+            const fit::StabilityScan s = scan_of(run(seed, 3000, 0.05), 10, t_max, fit::Model::exp_flat);
+            ASSERT_FALSE(s.points.empty()) << seed;
+            outside += s.outside() ? 1 : 0;
+        }
+        EXPECT_GE(outside, 3) << t_max;
+        EXPECT_LE(outside, 18) << t_max;
     }
-    EXPECT_GE(outside, 3);
-    EXPECT_LE(outside, 18);
 }
