@@ -15,8 +15,9 @@ struct FitChoices {
     fit::Method method = fit::Method::unbinned;
     double unit_ns = 10;  // nanoseconds in one unit of the durations
     bool log_counts = false;
-    std::int32_t skipped_classes = 0;           // left out of the histogram method (vorns-fit's --skip-classes)
-    double precision = fit::kDefaultPrecision;  // the relative precision on tau of the forecast (0.01: 1 %)
+    std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
+    // The relative precision on tau that the forecast aims at (0.01: 1 %).
+    double precision = fit::kDefaultPrecision;
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"

@@ -19,7 +19,7 @@ public:
     double hours(const RecordStore& store);
 
 private:
-    std::vector<double> seconds_;
+    std::vector<double> minutes_;  // the records' times at the last analysis
     double hours_ = 0;
     bool known_ = false;
 };
