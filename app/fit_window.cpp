@@ -169,8 +169,16 @@ void FenetreAjustement::construit() {
     relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
     relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
     relie(ComboBox_precision, &QComboBox::activated, [this] { choix_modifie(); });
-    // A plot whose tab was hidden is drawn when its tab is shown.
-    connect(Onglets, &QTabWidget::currentChanged, this, [this] { graphes->redessine(); });
+    // A plot whose tab was hidden is drawn when its tab is shown, the
+    // stability scan made first when it waits.
+    connect(Onglets, &QTabWidget::currentChanged, this, [this] {
+        if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
+            const RunState& etat = form_.etat();
+            fais_le_balayage(fit_request(etat.record_store, etat.class_table, decisions_.choices()));
+            montre_le_resultat();
+        }
+        graphes->redessine();
+    });
     relie(Bouton_png, &QPushButton::clicked, [this] { exporte_image(false); });
     relie(Bouton_svg, &QPushButton::clicked, [this] { exporte_image(true); });
     relie(Bouton_csv_histogramme, &QPushButton::clicked, [this] { exporte_csv_histogramme(); });
@@ -202,6 +210,7 @@ void FenetreAjustement::choix_modifie() {
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
+    par_un_chargement_ = true;
     try {
         suit(decisions_.loaded());
     } catch (const platform::Error& e) {
@@ -209,6 +218,7 @@ void FenetreAjustement::apres_chargement() {
     } catch (const std::exception& e) {
         Label_etat->setText(QString::fromLocal8Bit(e.what()));
     }
+    par_un_chargement_ = false;
 }
 
 void FenetreAjustement::suit(const FitStep& etape) {
@@ -253,8 +263,12 @@ void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
     const fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
     resultat_ = dernier_ajustement_.fit(requete);
-    // Eleven fits more: made again only with the fit, when its events changed.
-    if (!dernier_ajustement_.reused()) stabilite_ = fit::stability_scan(requete, resultat_);
+    // The stability scan, ten fits more, is made again only with the fit, when
+    // its events changed: at once for a fit the user asked for or while its tab
+    // is shown; a reload's fit under another tab leaves it until the tab is
+    // shown (the status keeps the last scan's warning meanwhile).
+    if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
+    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
     prevision_ = fit::forecast(resultat_, decisions_.choices().precision, temps_actif_.hours(etat.record_store));
     histogramme_ = histogram_view(requete, resultat_);
     if (charge) {
@@ -307,6 +321,16 @@ void FenetreAjustement::montre_la_precision() {
 }
 
 double FenetreAjustement::precision_choisie() const { return ComboBox_precision->currentData().toDouble(); }
+
+bool FenetreAjustement::onglet_stabilite_montre() const {
+    return isVisible() && Onglets->currentIndex() == kOngletStabilite;
+}
+
+void FenetreAjustement::fais_le_balayage(const fit::Request& requete) {
+    if (!balayage_en_attente_) return;
+    stabilite_ = fit::stability_scan(requete, resultat_);
+    balayage_en_attente_ = false;
+}
 
 void FenetreAjustement::montre_fermi_prevision_stabilite(const fit_text::ResultLines& l) {
     Label_gf->setText(l.fermi);

@@ -55,6 +55,7 @@ public:
     QLabel* Label_prevision = nullptr;
     // Plots and exports
     QTabWidget* Onglets = nullptr;
+    static constexpr int kOngletStabilite = 2;  // histogramme, convergence, stabilité
     GraphesAjustement* graphes = nullptr;
     QLabel* Label_stabilite = nullptr;  // the stability tab's line
     QPushButton* Bouton_png = nullptr;
@@ -88,7 +89,9 @@ private:
     fit::Result resultat_;
     HistogramView histogramme_;
     Convergence convergence_;
-    fit::StabilityScan stabilite_;  // of the fit of dernier_ajustement_, made again with it only
+    fit::StabilityScan stabilite_;     // of the fit of dernier_ajustement_, made again with it only
+    bool balayage_en_attente_ = true;  // the fit changed, its scan not yet made
+    bool par_un_chargement_ = false;   // the fit being made is a reload's
     RunLiveTime temps_actif_;
     fit::Forecast prevision_;
 
@@ -107,4 +110,7 @@ private:
     void montre_la_precision();
     double precision_choisie() const;
     void montre_fermi_prevision_stabilite(const fit_text::ResultLines& lignes);
+    // The stability scan of resultat_, made when it waits (fais_le_balayage).
+    bool onglet_stabilite_montre() const;
+    void fais_le_balayage(const fit::Request& requete);
 };

@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
         if (fit) {
             form.SpeedButton_ajustementClick();
             if (convergence) form.fenetre_ajustement()->Onglets->setCurrentIndex(1);
-            if (stability) form.fenetre_ajustement()->Onglets->setCurrentIndex(2);
+            if (stability) form.fenetre_ajustement()->Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
         }
     });
     int status = 0;

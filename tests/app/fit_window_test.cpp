@@ -246,7 +246,8 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
 
 // G_F beside the lifetime, the forecast at the run's rate and the stability
 // scan, with the status line when a point leaves its band. The scan is made
-// again only with the fit, and its plot drawn only on its tab.
+// again only with a new fit, a reload's only while its tab is shown (else when
+// the tab is shown), and its plot drawn only on its tab.
 TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
     // A dead time of 40 under a window from 10: the first fit's tau is off.
     std::vector<double> durations;
@@ -273,7 +274,9 @@ TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
 
     int traces = 0;
     QObject::connect(fenetre.graphes->stabilite, &QCustomPlot::afterReplot, [&traces] { ++traces; });
-    fenetre.Onglets->setCurrentIndex(2);
+    const auto evenements_du_balayage = [&fenetre] { return fenetre.stabilite().points.front().events; };
+    const double avant = evenements_du_balayage();
+    fenetre.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
     QCoreApplication::processEvents();
     traces = 0;
     const fit::StabilityPoint* balayage = fenetre.stabilite().points.data();
@@ -281,15 +284,22 @@ TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
     QCoreApplication::processEvents();
     EXPECT_EQ(fenetre.stabilite().points.data(), balayage);
     EXPECT_EQ(traces, 0);
+    // One event more, in the window: under another tab the scan waits for its tab.
     fenetre.Onglets->setCurrentIndex(0);
     durations.push_back(75);
     charge(ecrit(QStringLiteral("mort.txt"), run_file_bytes(durations)));
     QCoreApplication::processEvents();
-    EXPECT_NE(fenetre.stabilite().points.data(), balayage);
-    EXPECT_EQ(traces, 0);  // its tab hidden
-    fenetre.Onglets->setCurrentIndex(2);
+    EXPECT_EQ(fenetre.resultat().events, avant + 1);
+    EXPECT_EQ(evenements_du_balayage(), avant);
+    EXPECT_EQ(traces, 0);
+    fenetre.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
     QCoreApplication::processEvents();
+    EXPECT_EQ(evenements_du_balayage(), avant + 1);
     EXPECT_GE(traces, 1);
+    // While it is shown, a reload's fit is scanned at once.
+    durations.push_back(76);
+    charge(ecrit(QStringLiteral("mort.txt"), run_file_bytes(durations)));
+    EXPECT_EQ(evenements_du_balayage(), avant + 2);
 
     // A field that cannot be read: no G_F, no forecast, no scan shown.
     tape(fenetre.Edit_tmin, QStringLiteral("abc"));
