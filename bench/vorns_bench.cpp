@@ -119,17 +119,20 @@ Work tick_unchanged(int events) {
     };
 }
 
+// The fit of the records loaded, exponential plus background on [10, 2000].
+fit::Request fit_request_of_the_records() {
+    fit::Request request;
+    const RecordStore& store = g_form->etat().record_store;
+    request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
+    request.t_min = 10;
+    request.t_max = 2000;
+    request.classes = {10, 200, 0, {}};
+    return request;
+}
+
 Work lifetime_fit(int events) {
     load(run_file(events));
-    return [] {
-        fit::Request request;
-        const RecordStore& store = g_form->etat().record_store;
-        request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
-        request.t_min = 10;
-        request.t_max = 2000;
-        request.classes = {10, 200, 0, {}};
-        benchmark::DoNotOptimize(fit::fit_lifetime(request));
-    };
+    return [] { benchmark::DoNotOptimize(fit::fit_lifetime(fit_request_of_the_records())); };
 }
 
 // The stability scan of that fit: t min stepped up over two lifetimes, ten fits
@@ -137,12 +140,7 @@ Work lifetime_fit(int events) {
 Work stability_scan(int events) {
     load(run_file(events));
     return [] {
-        fit::Request request;
-        const RecordStore& store = g_form->etat().record_store;
-        request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
-        request.t_min = 10;
-        request.t_max = 2000;
-        request.classes = {10, 200, 0, {}};
+        const fit::Request request = fit_request_of_the_records();
         benchmark::DoNotOptimize(fit::stability_scan(request, fit::fit_lifetime(request)));
     };
 }
