@@ -20,7 +20,8 @@ if [ "${1:-}" = "--fit" ] || [ "${1:-}" = "--stability" ]; then
   build-release/bin/vorns-acquisition -o "$work/simulation.txt" -n 20001 --lifetime 219.7 --background 0.05 \
     --date 2026-12-08 >/dev/null
   rm -f build-release/bin/qrt_vorn.fit  # the fit window on its defaults: t min = dX, t max = X max
-  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
+  # On a laptop's 1366 x 768 screen.
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
     "$work/simulation.txt" --fit "${tab[@]}"
   echo "vorns: wrote $picture"
   exit 0
