@@ -3,22 +3,27 @@
 # with a sample run loaded: bash scripts/screenshot.sh [DATA_FILE] [--setup] [--about]
 # With --fit, renders the fit window into docs/screenshot-fit.png instead, on a
 # run the simulator writes with a known lifetime (219.7) and 5 % background
-# (20 000 events, its default seed), the fit window on its defaults.
+# (20 000 events, its default seed), the fit window on its defaults; with
+# --stability, the same window on its stability tab into docs/screenshot-stability.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF -DVORNS_BUILD_BENCH=OFF >/dev/null
 cmake --build build-release --target vorns vorns-grab vorns-acquisition -j "$(nproc)"
 mkdir -p docs
-if [ "${1:-}" = "--fit" ]; then
+if [ "${1:-}" = "--fit" ] || [ "${1:-}" = "--stability" ]; then
+  picture=docs/screenshot-fit.png
+  tab=()
+  if [ "$1" = "--stability" ]; then picture=docs/screenshot-stability.png; tab=(--stability); fi
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
   build-release/bin/vorns-acquisition -o "$work/simulation.txt" -n 20001 --lifetime 219.7 --background 0.05 \
     --date 2026-12-08 >/dev/null
   rm -f build-release/bin/qrt_vorn.fit  # the fit window on its defaults: t min = dX, t max = X max
-  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-fit.png \
-    "$work/simulation.txt" --fit
-  echo "vorns: wrote docs/screenshot-fit.png"
+  # On a laptop's 1366 x 768 screen.
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
+    "$work/simulation.txt" --fit "${tab[@]}"
+  echo "vorns: wrote $picture"
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi

@@ -8,7 +8,9 @@
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
 #include "fit/run/fit_choices.h"
+#include "fit/run/live_time.h"
 #include "fit/text/fit_text.h"
+#include "fit/text/stability_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
@@ -42,7 +44,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
         lines.read_file(file);
     } catch (const platform::Error& e) {
         error(file + QStringLiteral(": ") + e.text());
-        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details));
+        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details, o.scan));
         return false;
     }
     const PasseDesLignes pass = passe_des_lignes(lines, store);
@@ -61,9 +63,12 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const ResultatClasses classes = calcule_classes(nombre_de_classes(o.x_max, table), false, store, table);
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
+    const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
+    const FitExtras extras{o.choices.unit_ns, run_forecast(store, result, o.choices.precision),
+                           o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
-                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}));
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}, extras));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
@@ -73,6 +78,10 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     }
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') +
                       (classes.statistiques ? classes.statistiques->tau : QStringLiteral("\u2014")));
+    print(stdout, fit_text::forecast_line(extras.forecast));
+    if (o.scan) {
+        for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
+    }
     if (several) print(stdout, QString());
     return pass.nb_lignes_ignorees == 0;
 }
@@ -118,7 +127,9 @@ int main(int argc, char** argv) {
         } catch (const platform::Error& e) {
             // Nothing else is known to raise; a file still gets its one object.
             print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
-            if (options.json) print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details));
+            if (options.json) {
+                print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details, options.scan));
+            }
             status = 1;
         }
     }

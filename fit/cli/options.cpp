@@ -16,11 +16,17 @@ const char* const kFitUsage =
     "  --xmax X          X max: the histogram shows X max / dX classes (default 800)\n"
     "  --skip-classes K  leave the first K classes out of the binned fit (default 0)\n"
     "  --unit-ns U       nanoseconds in one unit of the durations (default 10)\n"
+    "  --precision P     the relative precision on tau of the forecast, in %,\n"
+    "                    above 0 and below 100 (default 1)\n"
+    "  --scan            the stability of tau: the fit made again with t min stepped\n"
+    "                    up over about two lifetimes, as a table (with --json, the key\n"
+    "                    stability)\n"
     "  --json            one JSON object a file: status, events, tau, tau_error,\n"
     "                    tau_lower, tau_upper, background_fraction,\n"
     "                    background_fraction_error, correlation, chi2, ndf, p_value,\n"
-    "                    lattice_step, method, model, tmin, tmax (null when not a number),\n"
-    "                    warnings (a list of names)\n"
+    "                    lattice_step, method, model, tmin, tmax, gf, gf_error,\n"
+    "                    forecast_hours (null when not a number), warnings (a list\n"
+    "                    of names)\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -80,6 +86,12 @@ FitOptions read_options(const QStringList& arguments) {
             o.json = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
+        } else if (a == QLatin1String("--scan")) {
+            o.scan = true;
+        } else if (a == QLatin1String("--precision")) {
+            const long double percent = positive(a, value());
+            if (!(percent < 100)) throw platform::Error(a + QStringLiteral(": must be below 100"));
+            o.choices.precision = static_cast<double>(percent / 100);
         } else if (a == QLatin1String("--tmin")) {
             o.choices.t_min = duration(a, value());
             t_min = true;

@@ -11,7 +11,8 @@ const QString FICHIER_AJUSTEMENT = QStringLiteral("qrt_vorn.fit");
 
 namespace {
 
-// Line by line: 1 t min, 2 t max, 3 model, 4 method, 5 unit in ns, 6 log count axis.
+// Line by line: 1 t min, 2 t max, 3 model, 4 method, 5 unit in ns, 6 log count
+// axis; 10 the forecast's precision (a fraction).
 double number_line(int n, double fallback) {
     const QString line = lit_parametre(FICHIER_AJUSTEMENT, n);
     if (line.isEmpty()) return fallback;
@@ -21,6 +22,13 @@ double number_line(int n, double fallback) {
     } catch (const platform::Error&) {
         return fallback;  // a hand-edited line: the default, and the next write mends it
     }
+}
+
+// The forecast's precision: a fraction above 0 and below 1.
+constexpr int kPrecisionLine = 10;
+double precision_line(double fallback) {
+    const double p = number_line(kPrecisionLine, fallback);
+    return p > 0 && p < 1 ? p : fallback;
 }
 
 QString name_text(std::string_view name) {
@@ -53,6 +61,7 @@ FitChoices lit_choix_ajustement(const FitChoices& defaults) {
     c.unit_ns = number_line(5, defaults.unit_ns);
     const QString log = lit_parametre(FICHIER_AJUSTEMENT, 6);
     if (log == QLatin1String("1") || log == QLatin1String("0")) c.log_counts = log == QLatin1String("1");
+    c.precision = precision_line(defaults.precision);
     return c;
 }
 
@@ -64,6 +73,7 @@ void ecrit_choix_ajustement(const FitChoices& c, WriteFailures& echecs) {
     ecrit_parametre(name_text(fit::name(c.method)), FICHIER_AJUSTEMENT, 4, echecs);
     ecrit_parametre(platform::general(c.unit_ns, point), FICHIER_AJUSTEMENT, 5, echecs);
     ecrit_parametre(c.log_counts ? QStringLiteral("1") : QStringLiteral("0"), FICHIER_AJUSTEMENT, 6, echecs);
+    ecrit_parametre(platform::general(c.precision, point), FICHIER_AJUSTEMENT, kPrecisionLine, echecs);
 }
 
 fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {

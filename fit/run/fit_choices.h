@@ -4,6 +4,7 @@
 // fit request it makes from the run's records and class table.
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
+#include "fit/forecast.h"
 #include "fit/lifetime_fit.h"
 #include "settings/settings_files.h"
 
@@ -15,6 +16,8 @@ struct FitChoices {
     double unit_ns = 10;  // nanoseconds in one unit of the durations
     bool log_counts = false;
     std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
+    // The relative precision on tau that the forecast aims at (0.01: 1 %).
+    double precision = fit::kDefaultPrecision;
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"

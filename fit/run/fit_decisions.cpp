@@ -25,6 +25,7 @@ FitChoices read_typed_choices(const TypedChoices& typed, const FitChoices& curre
     c.model = typed.model;
     c.method = typed.method;
     c.log_counts = typed.log_counts;
+    c.precision = typed.precision;
     return c;
 }
 
@@ -40,7 +41,8 @@ FitStep FitDecisions::typed(const TypedChoices& typed) {
     }
     const bool other_fit = read.t_min != choices_.t_min || read.t_max != choices_.t_max ||
                            read.model != choices_.model || read.method != choices_.method;
-    const bool changed = other_fit || read.unit_ns != choices_.unit_ns || read.log_counts != choices_.log_counts;
+    const bool changed = other_fit || read.unit_ns != choices_.unit_ns || read.log_counts != choices_.log_counts ||
+                         read.precision != choices_.precision;
     const bool mended = !refusal_.isEmpty();
     refusal_.clear();
     if (!changed && !mended) return {};

@@ -16,6 +16,7 @@ struct TypedChoices {
     fit::Model model = fit::Model::exp_flat;
     fit::Method method = fit::Method::unbinned;
     bool log_counts = false;
+    double precision = fit::kDefaultPrecision;  // the forecast's, chosen in a list
 };
 
 // What the window does next. All false: the fit shown stays, shown again.

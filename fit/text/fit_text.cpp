@@ -1,5 +1,6 @@
 #include "fit/text/fit_text.h"
 
+#include "fit/fermi_constant.h"
 #include "platform/numbers.h"
 #include "platform/uncertainty.h"
 
@@ -78,6 +79,20 @@ QString chi2_text(const fit::Goodness& g) {
 
 }  // namespace
 
+const QString kFermiCaption = QStringLiteral("G_F / (\u0127c)\u00B3 =");
+const QString kFermiMatterNote = QStringLiteral("biaisé : \u03C4 mesuré dans la matière (\u03BC\u2212 capturés)");
+
+QString fermi_text(const fit::Result& r, double unit_ns) {
+    const fit::FermiConstant g = fit::fermi_constant(r, unit_ns);
+    if (!std::isfinite(g.value)) return {};
+    // In units of 10⁻⁵ GeV⁻², where G_F is about 1.166.
+    constexpr double kScale = 1e5;
+    const QString value = std::isfinite(g.error) && g.error > 0
+                              ? value_with_uncertainty(g.value * kScale, g.error * kScale)
+                              : platform::fixed_decimals(g.value * kScale, 5);
+    return QLatin1Char('(') + value + QStringLiteral(") \u00D7 10\u207B\u2075 GeV\u207B\u00B2");
+}
+
 QString histogram_tau_text(long double tau) {
     return std::isfinite(tau) ? platform::format_picture("0.###", tau) : kNothing;
 }
@@ -103,6 +118,8 @@ ResultLines result_lines(const fit::Result& r, double unit_ns) {
     lines.tau = value_with_uncertainty(r.tau, r.tau_error);
     lines.interval = interval_text(r);
     lines.tau_time = time_text(r.tau, r.tau_error, unit_ns);
+    lines.fermi = fermi_text(r, unit_ns);
+    if (!lines.fermi.isEmpty() && fit::free_lifetime(r).in_matter) lines.fermi_note = kFermiMatterNote;
     lines.background = background_text(r);
     lines.chi2 = chi2_text(r.goodness);
     return lines;
@@ -113,6 +130,10 @@ QStringList text_lines(const ResultLines& lines) {
                         (lines.interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.interval);
     QStringList out{tau};
     if (!lines.tau_time.isEmpty()) out.append(QString(kTauCaption.size() + 1, QLatin1Char(' ')) + lines.tau_time);
+    if (!lines.fermi.isEmpty()) {
+        out.append(kFermiCaption + QLatin1Char(' ') + lines.fermi +
+                   (lines.fermi_note.isEmpty() ? QString() : QStringLiteral(" ; ") + lines.fermi_note));
+    }
     out.append(kBackgroundCaption + QLatin1Char(' ') + lines.background);
     out.append(kEventsCaption + QLatin1Char(' ') + lines.events);
     out.append(kChi2Caption + QLatin1Char(' ') + lines.chi2);

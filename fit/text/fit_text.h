@@ -36,6 +36,14 @@ extern const QString kHistogramTauCaption;  // "Tau de l'histogramme (durée moy
 // Its value as the main window shows it ("219.734"); "—" when it is not a number.
 QString histogram_tau_text(long double tau);
 
+// The Fermi constant from the fitted lifetime (fit/fermi_constant.h): its caption,
+// the note beside a G_F from a lifetime measured in matter, and its value from
+// the free lifetime of `result` with one unit worth unit_ns, "(1.1664 ±
+// 0.0012) × 10⁻⁵ GeV⁻²" (empty without a lifetime or a unit).
+extern const QString kFermiCaption;     // "G_F / (ħc)³ ="
+extern const QString kFermiMatterNote;  // "biaisé : τ mesuré dans la matière (μ− capturés)"
+QString fermi_text(const fit::Result& result, double unit_ns);
+
 // "exponentielle + fond", "exponentielle seule"; "non binné", "histogramme".
 QString text(fit::Model model);
 QString text(fit::Method method);
@@ -46,6 +54,8 @@ struct ResultLines {
     QString tau;         // "219.7 ± 3.1" in the data's units; "—" without a lifetime
     QString interval;    // "(−2.9 / +3.4)" when visibly asymmetric, else empty
     QString tau_time;    // "2.197 ± 0.031 µs" (or ns) with one unit worth unit_ns; empty without a lifetime
+    QString fermi;       // G_F beside the time: "(1.166 ± 0.016) × 10⁻⁵ GeV⁻²"; empty without the time
+    QString fermi_note;  // why that G_F is biased (kFermiMatterNote), or empty
     QString background;  // "2.1 ± 0.4 %", "0 (à la limite)"; "—" for the exponential alone or without a fit
     QString events;      // in the window (the histogram method: in the fitted classes)
     QString chi2;        // "52.3 / 47, p = 0.28", or the chi2 and why there is no p-value
@@ -59,6 +69,7 @@ ResultLines result_lines(const fit::Result& result, double unit_ns);
 // The results as the lines of a text report, captions first:
 //   Tau ajusté = 219.7 ± 3.1 (−2.9 / +3.4)
 //                2.197 ± 0.031 µs
+//   G_F / (ħc)³ = (1.166 ± 0.008) × 10⁻⁵ GeV⁻² ; biaisé : …
 //   fond = 2.1 ± 0.4 %
 //   événements dans la fenêtre = 4987
 //   chi2 / ddl = 52.3 / 47, p = 0.28

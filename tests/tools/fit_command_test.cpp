@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -58,14 +59,14 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     };
     const Case cases[] = {
         {{run}, 0, "fenêtre = [10 ; 800], exponentielle + fond, non binné\nTau ajusté = 2", ""},
-        {{run, "--unit-ns", "2.5"}, 0, " ns\nfond = ", ""},
+        {{run, "--unit-ns", "2.5"}, 0, " ns\nG_F / (ħc)³ = (2.", ""},
         {{run, "--tmin", "10,5"}, 0, "fenêtre = [10,5 ; 800]", "", "fr_FR.UTF-8"},
         {{run, "--json", "--tmin", "10,5"}, 0, "\"tmin\":10.5,", "", "fr_FR.UTF-8"},
         {{run, "--json", "--tmin", "900"}, 0, "{\"status\":\"window_refused\",\"events\":0,\"tau\":null,", ""},
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0,
          "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[],\"skipped_lines\":0,"
-         "\"message\":null}",
+         "\"message\":null,\"gf\":",
          ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
         {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
@@ -128,6 +129,17 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          "\"warnings\":[\"window_beyond_classes\"],\"skipped_lines\":0,",
          ""},
         {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
+        // G_F beside the lifetime in µs; the forecast; the stability table.
+        {{run}, 0, " µs\nG_F / (ħc)³ = (1,1", "", "fr_FR.UTF-8"},
+        {{run}, 0, "\n1 % sur Tau dans ≈ ", ""},
+        {{run, "--precision", "50"}, 0, "\n50 % sur Tau atteint (", ""},
+        {{run, "--scan"},
+         0,
+         "\n   t min  événements  Tau                  bande  écart / bande\n      10        2",
+         ""},
+        {{run, "--json", "--scan"}, 0, ",\"stability\":[{\"tmin\":10,\"events\":2", ""},
+        {{run, "--precision", "0"}, 2, "", "--precision: must be above 0"},
+        {{run, "--precision", "100"}, 2, "", "--precision: must be below 100"},
     };
     for (const Case& c : cases) {
         const Outcome r = vorns_fit(c.arguments, c.locale);
@@ -145,6 +157,9 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
                             "chi2",
                             "correlation",
                             "events",
+                            "forecast_hours",
+                            "gf",
+                            "gf_error",
                             "lattice_step",
                             "message",
                             "method",
@@ -166,7 +181,19 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     const auto in_window =
         std::count_if(durations.begin(), durations.end(), [](double d) { return d >= 10 && d <= 800; });
     EXPECT_EQ(o.value(QStringLiteral("events")).toDouble(), static_cast<double>(in_window));
-    EXPECT_NEAR(o.value(QStringLiteral("tau")).toDouble(), 220, 3 * o.value(QStringLiteral("tau_error")).toDouble());
+    const double tau = o.value(QStringLiteral("tau")).toDouble();
+    const double sigma = o.value(QStringLiteral("tau_error")).toDouble();
+    EXPECT_NEAR(tau, 220, 3 * sigma);
+    // G_F from tau in units of 10 ns, its error half the relative error of tau.
+    const double gf = o.value(QStringLiteral("gf")).toDouble();
+    EXPECT_NEAR(gf * std::sqrt(tau * 10), 1.166382e-5 * std::sqrt(2196.9811), 1e-10);
+    EXPECT_NEAR(o.value(QStringLiteral("gf_error")).toDouble(), gf * sigma / (2 * tau), 1e-9 * gf);
+    // 1 % needs N (sigma / tau / 1 %)² events: the remainder at the run's rate, a
+    // record a second from the first to the last.
+    const double events = static_cast<double>(in_window);
+    const double needed = events * (sigma / tau / 0.01) * (sigma / tau / 0.01);
+    const double per_hour = events / ((static_cast<double>(durations.size()) - 1) / 3600);
+    EXPECT_NEAR(o.value(QStringLiteral("forecast_hours")).toDouble(), (needed - events) / per_hour, 1e-9 * needed);
 }
 
 // Every file given gets exactly one object, in order, with the same keys: a
@@ -183,7 +210,7 @@ TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
 
     for (const bool details : {false, true}) {
         QStringList arguments{bad, missing, run, folder, QStringLiteral("--json")};
-        if (details) arguments << QStringLiteral("--details");
+        if (details) arguments << QStringLiteral("--details") << QStringLiteral("--scan");
         const Outcome r = vorns_fit(arguments);
         EXPECT_EQ(r.exit_code, 1);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -1,0 +1,29 @@
+#pragma once
+// The run's live time, for the forecast of the fit window and vorns-fit: the
+// records' times (series 1, minutes since the time origin with the midnight
+// roll-overs counted) as the rate library takes them, which gives the span
+// from the first record to the last less the gaps in which none came.
+#include "analysis/record_store.h"
+#include "fit/forecast.h"
+
+#include <vector>
+
+// In hours; NaN when the rate library cannot tell it (fewer than 3 records,
+// or all in the same second).
+double live_hours(const RecordStore& store);
+
+// The same after each load of a followed run, made again only when the
+// records' times changed.
+class RunLiveTime {
+public:
+    double hours(const RecordStore& store);
+
+private:
+    std::vector<double> minutes_;  // the records' times at the last analysis
+    double hours_ = 0;
+    bool known_ = false;
+};
+
+// The forecast of `result` at the run's rate: its events in the window over
+// the live time of the records of `store`.
+fit::Forecast run_forecast(const RecordStore& store, const fit::Result& result, double precision);
