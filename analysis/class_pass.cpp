@@ -9,12 +9,9 @@
 #include <cmath>
 #include <numbers>
 
-const QString TEXTE_INDEFINI = QStringLiteral("—");
-
 namespace {
 
 using platform::decimal;
-using platform::format_picture;
 using platform::general;
 
 // a / b, or nothing when b is 0 or the quotient is not a finite value.
@@ -25,10 +22,6 @@ std::optional<long double> quotient(long double a, long double b) {
     return q;
 }
 
-QString picture_ou_indefini(const std::optional<long double>& value) {
-    return value ? format_picture("0.###", *value) : TEXTE_INDEFINI;
-}
-
 // The class of a value when the table holds it (0..1000).
 std::optional<int> classe_dans_table(long double value, long double dX) { return classe_de(value, dX, NB_CLASSES); }
 
@@ -37,51 +30,43 @@ int nombre_de_durees(const RecordStore& store) {
     return std::clamp<std::int32_t>(store.nb_points[1], 0, NB_MAX_DONNEES);
 }
 
-// Number of a class shown to the user (index + 1), for any finite index.
-QString numero_de_classe(long double indice) {
-    const long double numero = indice + 1;
-    if (std::fabs(numero) < 1e15L) return decimal(static_cast<std::int64_t>(numero));
-    return general(numero);
-}
-
-// Cm: the count of the class holding Tau, and that class's number. Inside the
+// Cm: the count of the class holding Tau, and that class's index. Inside the
 // table it is the class's count; outside it the durations of that class are
 // counted directly, since the table has no entry for them.
-std::pair<long double, QString> classe_de_tau(long double tau, const RecordStore& store, const ClassTable& table) {
+std::pair<long double, std::optional<long double>> classe_de_tau(long double tau, const RecordStore& store,
+                                                                 const ClassTable& table) {
     const long double dX = table.largeur_classe;
-    if (const auto k = classe_dans_table(tau, dX)) {
-        return {table.effectif[static_cast<std::size_t>(*k)], numero_de_classe(*k)};
-    }
+    if (const auto k = classe_dans_table(tau, dX)) return {table.effectif[static_cast<std::size_t>(*k)], *k};
     const long double q = tau / dX;
-    if (!std::isfinite(q)) return {0, TEXTE_INDEFINI};
+    if (!std::isfinite(q)) return {0, std::nullopt};
     const long double indice = std::trunc(q);
     long double compte = 0;
     const int nb = nombre_de_durees(store);
     for (int j = 1; j <= nb; ++j) {
         if (std::trunc(store.serie_y[1][static_cast<std::size_t>(j)] / dX) == indice) compte += 1;
     }
-    return {compte, numero_de_classe(indice)};
+    return {compte, indice};
 }
 
-TextesStatistiques calcule_statistiques(bool par_centres, const RecordStore& store, ClassTable& t) {
-    TextesStatistiques s;
-    s.duree_totale_moyennes = format_picture("0.#", store.cumul_durees);
-    s.duree_totale_centres = format_picture("0.#", t.somme_duree);
-    s.evenements = general(t.evenements);
+Chiffres calcule_chiffres(bool par_centres, const RecordStore& store, ClassTable& t) {
+    Chiffres c;
+    c.duree_totale_moyennes = store.cumul_durees;
+    c.duree_totale_centres = t.somme_duree;
+    c.evenements = t.evenements;
     // evenements is above 0 here, and both totals are finite.
     t.Tau = (par_centres ? t.somme_duree : store.cumul_durees) / t.evenements;
-    s.tau = format_picture("0.###", t.Tau);
-    s.lambda = picture_ou_indefini(quotient(1, t.Tau));
-    s.demi_vie = format_picture("0.###", std::numbers::ln2_v<long double> * t.Tau);
-    const auto [cm, numero] = classe_de_tau(t.Tau, store, t);
+    c.tau = t.Tau;
+    c.lambda = quotient(1, t.Tau);
+    c.demi_vie = std::numbers::ln2_v<long double> * t.Tau;
+    const auto [cm, classe] = classe_de_tau(t.Tau, store, t);
     t.Cm = cm;
-    s.cm = general(t.Cm) + QStringLiteral(" [ classe ") + numero + QStringLiteral("]");
+    c.cm = cm;
+    c.classe_cm = classe;
     t.C0 = t.Cm / std::numbers::e_v<long double>;
-    s.c0 = format_picture("0.###", t.C0);
-    const auto activite = quotient(t.Cm / std::numbers::e_v<long double>, store.duree_acquisition);
-    t.activite_initiale = activite.value_or(0);
-    s.activite = picture_ou_indefini(activite);
-    return s;
+    c.c0 = t.C0;
+    c.activite = quotient(t.Cm / std::numbers::e_v<long double>, store.duree_acquisition);
+    t.activite_initiale = c.activite.value_or(0);
+    return c;
 }
 
 }  // namespace
@@ -135,17 +120,13 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
         t.val_moyenne[static_cast<std::size_t>(*k)] += d;
     }
 
-    r.trace << decimal(n_classe) + QStringLiteral("  classes");
     const int montrees = std::min<std::int32_t>(n_classe, NB_CLASSES);
     t.somme_val_moyenne_classe = 0;
     for (int i = 0; i < montrees; ++i) {
         const auto ii = static_cast<std::size_t>(i);
         if (t.effectif[ii] != 0) t.val_moyenne[ii] = t.val_moyenne[ii] / t.effectif[ii];
         t.somme_val_moyenne_classe += t.effectif[ii] * t.val_moyenne[ii];
-        r.trace << QStringLiteral("-classe=") + decimal(i + 1) + QStringLiteral("  n=") + general(t.effectif[ii]) +
-                       QStringLiteral("  val moyenne =") + general(t.val_moyenne[ii]);
     }
-    r.trace << QStringLiteral("  somme_val_moyenne_classe=") + general(t.somme_val_moyenne_classe);
 
     t.somme_duree = 0;
     t.evenements = 0;
@@ -154,27 +135,21 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
         t.somme_duree += (i * dX + dX / 2) * t.effectif[ii];
         t.evenements += t.effectif[ii];
     }
-    r.trace << QStringLiteral(" n_classe=") + decimal(n_classe) + QStringLiteral(" valeur centrale  somme_duree=") +
-                   general(t.somme_duree);
 
-    if (t.somme_duree > 0 && t.evenements > 0) r.statistiques = calcule_statistiques(par_centres, store, t);
+    if (t.somme_duree > 0 && t.evenements > 0) r.chiffres = calcule_chiffres(par_centres, store, t);
 
     for (int i = 0; i < montrees; ++i)
         r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);
+    t.n_classe = std::max<std::int32_t>(n_classe, 0);
     return r;
 }
 
-QStringList liste_classes(std::int32_t n_classe, const ClassTable& table, RecordStore& store) {
+void ecrit_la_serie_des_classes(std::int32_t n_classe, const ClassTable& table, RecordStore& store) {
     const long double dX = table.largeur_classe;
     const int montrees = std::clamp<std::int32_t>(n_classe, 0, NB_CLASSES);
-    QStringList lignes;
-    lignes.reserve(montrees);
     for (int i = 0; i < montrees; ++i) {
         const auto ii = static_cast<std::size_t>(i);
         store.serie_x[2][ii] = static_cast<double>(i * dX);
         store.serie_y[2][ii] = table.effectif[ii];
-        lignes << decimal(i + 1) + QStringLiteral("   ") + general(store.serie_x[2][ii]) + QStringLiteral("   ") +
-                      general(store.serie_y[2][ii]);
     }
-    return lignes;
 }

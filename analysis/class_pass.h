@@ -1,47 +1,49 @@
 #pragma once
 // The class pass: sorts the durations of series 1 into the class table, derives
-// the lifetime figures from it and writes the histogram as series 2.
+// the lifetime figures from it and writes the histogram as series 2. Its
+// results are numbers; analysis/load_text.h makes the window's texts of them.
 //
-// The window drives it in three calls, in this order, with its own effects in
-// between: the class width, then the classes and figures, then the listing.
+// The window drives it in four calls, in this order, with its own effects in
+// between: the class width, the number of classes, the classes and figures,
+// then the points of the class plot (after N max has been scaled, so that the
+// redraw of N max still shows the points of the previous pass).
+// analysis/load.h runs them in one.
 //
 // Limits the pass enforces, so that nothing is ever read or written outside the
-// 1001 classes and no infinity reaches a text:
+// 1001 classes and no infinity reaches a figure:
 // - dX must be greater than 0, and X max a finite 64-bit value;
 // - X max / dX may give at most 1001 classes;
-// - a duration whose class lies outside 0..1000 is left out of the table
-//   (it still counts in cumul_durees, like any duration beyond X max);
+// - a duration whose class lies outside 0..1000 (from 1001 x dX on, or at
+//   -dX and below) is left out of the table; it still counts in cumul_durees,
+//   like any duration beyond X max;
 // - when Tau lies outside the table, Cm is counted from the durations of its class;
-// - Lambda and the initial activity with a zero divisor show TEXTE_INDEFINI.
+// - Lambda and the initial activity with a zero divisor have no value.
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
 
-#include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <optional>
 
-// What a figure without a value shows (1 / Tau with Tau = 0, an activity over no time).
-extern const QString TEXTE_INDEFINI;
-
-// The texts of the statistics labels, set together when the figures are computed.
-struct TextesStatistiques {
-    QString duree_totale_moyennes;  // Label43
-    QString duree_totale_centres;   // Label23
-    QString evenements;             // Label25
-    QString tau;                    // Label27
-    QString lambda;                 // Label29
-    QString demi_vie;               // Label31
-    QString cm;                     // Label33
-    QString c0;                     // Label35
-    QString activite;               // Label37
+// The lifetime figures of a pass, computed when both the total by class
+// centres and the number of events in the shown classes are above 0.
+struct Chiffres {
+    long double duree_totale_moyennes = 0;  // the total of all durations (cumul_durees)
+    long double duree_totale_centres = 0;   // the total by class centres (somme_duree)
+    long double evenements = 0;             // events in the shown classes
+    long double tau = 0;                    // by class means, or by class centres
+    std::optional<long double> lambda;      // 1 / Tau; none when Tau is 0
+    long double demi_vie = 0;               // T 1/2 = ln 2 x Tau
+    long double cm = 0;                     // the count of the class holding Tau
+    // That class's index (from 0, listed as index + 1), inside the table or
+    // not; none when Tau / dX is no finite number.
+    std::optional<long double> classe_cm;
+    long double c0 = 0;                   // Cm / e
+    std::optional<long double> activite;  // C0 / acquisition time (per minute); none over no time
 };
 
 struct ResultatClasses {
     std::int32_t n_classe = 0;
-    QStringList trace;  // the lines of the trace memo
-    // Present only when both the total by class centres and the event count are above 0.
-    std::optional<TextesStatistiques> statistiques;
+    std::optional<Chiffres> chiffres;
     std::int32_t effectif_max = 0;       // largest count among the shown classes
     std::int32_t durees_hors_table = 0;  // durations whose class lies outside 0..1000
 };
@@ -59,11 +61,10 @@ std::int32_t nombre_de_classes(long double x_max, const ClassTable& table);
 // writes nb_points[2] and the "empty" maxima of series 2, and the whole class
 // table but its width: clears and fills the counts and means, sums the shown
 // classes and, when both guards hold, computes Tau (by class means, or by
-// class centres when par_centres), Cm, C0 and the initial activity.
-// n_classe comes from nombre_de_classes.
+// class centres when par_centres), Cm, C0 and the initial activity; then
+// table.n_classe. n_classe comes from nombre_de_classes.
 ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordStore& store, ClassTable& table);
 
-// Reads the counts and width of the table; writes classes 0 .. n_classe - 1
-// as the points of series 2 of `store`, and gives the listing lines: class
-// number, lower bound and count, three blanks apart.
-QStringList liste_classes(std::int32_t n_classe, const ClassTable& table, RecordStore& store);
+// Writes classes 0 .. n_classe - 1 of the table as the points of series 2 of
+// `store`: lower bound and count.
+void ecrit_la_serie_des_classes(std::int32_t n_classe, const ClassTable& table, RecordStore& store);

@@ -16,4 +16,6 @@ struct ClassTable {
     long double Cm = 0;
     long double C0 = 0;
     long double activite_initiale = 0;
+    std::int32_t n_classe = 0;  // classes shown by the last pass (0 when X max / dX rounds below 1)
+    long double x_max = 0;      // the X max of the last pass
 };

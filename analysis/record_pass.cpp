@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -62,13 +65,14 @@ constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L
 // and at most 19 digits, read without copying. The digits form an integer that
 // is exact in extended precision, and one division by an exact power of ten
 // rounds the decimal value once, as the text conversion does.
-inline bool decimal_simple(const char16_t* p, qsizetype i, qsizetype n, long double& valeur) {
+template <typename Car>
+inline bool decimal_simple(const Car* p, qsizetype i, qsizetype n, long double& valeur) {
     std::uint64_t mantisse = 0;
     int chiffres = 0;
     int decimales = 0;
     bool marque = false;
     for (; i < n; ++i) {
-        const char16_t c = p[i];
+        const Car c = p[i];
         if (c >= u'0' && c <= u'9') {
             if (++chiffres > 19) return false;
             mantisse = mantisse * 10 + (c - u'0');
@@ -159,34 +163,96 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
 }
 
 // The usual data line, "digits:digits:digits<tab>digits" with at most one
-// '.' or ',' in the duration, read in one scan: it holds no stop word, no
-// blank, and its time and duration are those of heure_simple and
-// valeur_simple. False for any other line (it is then read field by field).
+// '.' or ',' in the duration: it holds no stop word, no blank, and its time
+// and duration are those of heure_simple and valeur_simple. Any other line is
+// read field by field.
+// Kept as its whole numbers, turned into the time and the duration where
+// they are used: values of extended precision cost a slow trip through memory.
 struct LigneUsuelle {
-    long double heure;
-    long double valeur;
+    std::uint64_t secondes;  // since midnight, h x 3600 + m x 60 + s (exact: h has 9 digits at most)
+    std::uint64_t mantisse;  // the duration's digits
+    int decimales;           // of them after the mark
+    // The minutes, as (h x 3600 + m x 60 + s) / 60 in extended precision,
+    // whose sums of whole numbers below 2^64 are exact.
+    long double heure() const { return static_cast<long double>(secondes) / 60; }
+    long double valeur() const { return static_cast<long double>(mantisse) / kPuissances[decimales]; }
 };
 
-bool ligne_usuelle(QStringView ligne, LigneUsuelle& lu) {
-    const char16_t* p = ligne.utf16();
-    const qsizetype n = ligne.size();
-    qsizetype i = 0;
-    std::int32_t parties[3];
-    for (int k = 0; k < 3; ++k) {
-        const qsizetype debut = i;
-        std::int32_t v = 0;
-        while (i < n && p[i] >= u'0' && p[i] <= u'9') {
-            if (i - debut == 9) return false;
-            v = v * 10 + (p[i] - u'0');
+// The time of the usual data line as it is written most often, two-digit
+// minutes and seconds after a one- or two-digit hour and before the tab
+// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
+// the position after the tab. False for any other shape, read digit by digit.
+[[gnu::always_inline]] inline bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3],
+                                                   qsizetype& apres) {
+    if (i + 9 > n) return false;
+    std::uint64_t mot;
+    std::memcpy(&mot, p + i, sizeof mot);
+    // Byte k of the word is bits 8k..8k+7. The digits of "hh:mm:ss" lie in
+    // bytes 0, 1, 3, 4, 6 and 7; a short hour moves everything one byte down.
+    const bool courte = (mot & 0xFF00) == 0x3A00;
+    if (courte) mot = (mot << 8) | 0x30;  // "9:05:07\t" read as "09:05:07"
+    constexpr std::uint64_t chiffres = 0xFFFF00FFFF00FFFFULL;
+    constexpr std::uint64_t hauts = 0xF0F0F0F0F0F0F0F0ULL & chiffres;
+    constexpr std::uint64_t trois = 0x3030303030303030ULL & hauts;
+    // A byte is a digit when its high half is 3 and stays 3 with 6 added.
+    if ((mot & ~chiffres) != 0x00003A00003A0000ULL || (mot & hauts) != trois ||
+        ((mot + 0x0606060606060606ULL) & hauts) != trois) {
+        return false;
+    }
+    const qsizetype tab = i + (courte ? 7 : 8);
+    if (p[tab] != '\t') return false;
+    const auto octet = [mot](int k) { return static_cast<std::uint32_t>((mot >> (8 * k)) & 0x0F); };
+    parties[0] = octet(0) * 10 + octet(1);
+    parties[1] = octet(3) * 10 + octet(4);
+    parties[2] = octet(6) * 10 + octet(7);
+    apres = tab + 1;
+    return true;
+}
+
+// The usual line read in one scan from position i, on the characters of a
+// text or on the bytes of a file (whose ASCII bytes are the characters of
+// the same codes in either encoding), up to the line's end: CR, LF or n.
+// `arret` is where the reading stopped: the line's end for a usual line; for
+// another line, a position before its end (no CR or LF lies before it).
+template <typename Car>
+[[gnu::always_inline]] inline bool ligne_usuelle(const Car* p, qsizetype i, qsizetype n, LigneUsuelle& lu,
+                                                 qsizetype& arret) {
+    const auto chiffre = [p](qsizetype k) {
+        return static_cast<unsigned>(static_cast<std::make_unsigned_t<Car>>(p[k])) - 48u;
+    };
+    std::uint32_t parties[3];
+    bool heure_lue = false;
+    if constexpr (std::is_same_v<Car, char>) heure_lue = heure_en_un_mot(p, i, n, parties, i);
+    if (!heure_lue) {
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype debut = i;
+            std::uint32_t v = 0;
+            for (; i < n && chiffre(i) <= 9; ++i) v = v * 10 + chiffre(i);
+            if (i == debut || i - debut > 9 || i == n || p[i] != (k < 2 ? ':' : '\t')) {
+                arret = i;
+                return false;
+            }
+            parties[k] = v;
             ++i;
         }
-        if (i == debut || i == n || p[i] != (k < 2 ? u':' : u'\t')) return false;
-        parties[k] = v;
-        ++i;
     }
-    if (!decimal_simple(p, i, n, lu.valeur)) return false;
-    lu.heure =
-        (static_cast<long double>(parties[0]) * 3600 + static_cast<long double>(parties[1]) * 60 + parties[2]) / 60;
+    // The duration: digits, at most one '.' or ',' among them, 19 digits at most.
+    const qsizetype debut = i;
+    std::uint64_t mantisse = 0;
+    for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+    qsizetype chiffres = i - debut;
+    int decimales = 0;
+    if (i < n && (p[i] == '.' || p[i] == ',')) {
+        const qsizetype marque = ++i;
+        for (; i < n && chiffre(i) <= 9; ++i) mantisse = mantisse * 10 + chiffre(i);
+        decimales = static_cast<int>(std::min<qsizetype>(i - marque, 19));
+        chiffres += i - marque;
+    }
+    arret = i;
+    if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
+    lu.secondes = std::uint64_t{parties[0]} * 3600 + std::uint64_t{parties[1]} * 60 + parties[2];
+    lu.mantisse = mantisse;
+    lu.decimales = decimales;
     return true;
 }
 
@@ -226,10 +292,103 @@ long double lit_valeur(QStringView ligne) {
 
 namespace {
 
-// Whether the text ended inside its last line, with no line break after it:
-// a file caught while the acquisition writes a line ends so.
-bool derniere_ligne_ouverte(const QStringList&) { return false; }
-bool derniere_ligne_ouverte(const platform::PackedLines& lignes) { return lignes.last_line_open(); }
+// The lines of a text (a list, or the memo's packed lines), one after the
+// other from line 2 on: lines 0 and 1 are never data.
+template <typename Lignes>
+class LignesDeTexte {
+public:
+    explicit LignesDeTexte(const Lignes& lignes) : lignes_(lignes), n_(lignes.size()) {}
+    bool sans_ligne() const { return n_ == 0; }
+    bool suivante() { return ++i_ < n_; }
+    qsizetype indice() const { return i_; }
+    QStringView texte() const { return lignes_.at(i_); }
+    bool usuelle(LigneUsuelle& lu) const {
+        const QStringView l = lignes_.at(i_);
+        qsizetype arret = 0;
+        return ligne_usuelle(l.utf16(), 0, l.size(), lu, arret);
+    }
+    // The line is the last one and the text ended inside it, with no line
+    // break after it: a file caught while the acquisition writes a line ends so.
+    bool ouverte() const {
+        if constexpr (std::is_same_v<Lignes, platform::PackedLines>) return i_ == n_ - 1 && lignes_.last_line_open();
+        return false;
+    }
+
+private:
+    const Lignes& lignes_;
+    const qsizetype n_;
+    qsizetype i_ = 1;
+};
+
+// The first CR or LF from position i on, or n.
+[[gnu::always_inline]] inline qsizetype fin_de_ligne(const char* p, qsizetype i, qsizetype n) {
+    // Eight bytes at a time while none of them is CR or LF.
+    constexpr std::uint64_t uns = 0x0101010101010101ULL, hauts = 0x8080808080808080ULL;
+    const auto zero = [](std::uint64_t mot) { return (mot - uns) & ~mot & hauts; };
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t mot;
+        std::memcpy(&mot, p + i, sizeof mot);
+        if (zero(mot ^ (uns * '\n')) | zero(mot ^ (uns * '\r'))) break;
+    }
+    while (i < n && p[i] != '\n' && p[i] != '\r') ++i;
+    return i;
+}
+
+// The lines of a file's bytes, cut where decode_text and split_lines cut its
+// text (CR LF, LF or CR; the UTF-8 mark dropped), one after the other from
+// line 2 on. A usual data line is read from its bytes as it is cut; only the
+// other lines are decoded, each in the encoding of the whole file, which is
+// looked for the first time a line that is not ASCII needs it.
+class LignesDOctets {
+public:
+    explicit LignesDOctets(QByteArrayView octets) : octets_(platform::without_mark(octets)) {
+        for (int titre = 0; titre < 2 && coupe(); ++titre) {}
+    }
+    bool sans_ligne() const { return octets_.isEmpty(); }
+    bool suivante() { return coupe(); }
+    qsizetype indice() const { return i_; }
+    QStringView texte() const {
+        if (!decodee_) {
+            const QByteArrayView ligne = octets_.sliced(debut_, fin_ - debut_);
+            if (!encodage_ && !platform::is_ascii(ligne)) encodage_ = platform::text_encoding(octets_);
+            platform::decode_part(ligne, encodage_.value_or(platform::TextEncoding::utf8), texte_);
+            decodee_ = true;
+        }
+        return texte_;
+    }
+    bool usuelle(LigneUsuelle& lu) const {
+        lu = lu_;
+        return usuelle_;
+    }
+    bool ouverte() const { return fin_ == octets_.size(); }
+
+private:
+    // The next line: from the end of the current one to the next CR or LF.
+    [[gnu::always_inline]] bool coupe() {
+        const char* p = octets_.data();
+        const qsizetype n = octets_.size();
+        if (suite_ >= n) return false;
+        debut_ = suite_;
+        qsizetype arret = 0;
+        usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
+        fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
+        suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
+        ++i_;
+        decodee_ = false;
+        return true;
+    }
+
+    QByteArrayView octets_;
+    qsizetype debut_ = 0;  // the current line: [debut_, fin_)
+    qsizetype fin_ = 0;
+    qsizetype suite_ = 0;  // where the next line starts
+    qsizetype i_ = -1;
+    bool usuelle_ = false;
+    LigneUsuelle lu_{};
+    mutable QString texte_;
+    mutable bool decodee_ = false;
+    mutable std::optional<platform::TextEncoding> encodage_;
+};
 
 // Counts a skipped line and keeps it when it is among the first ones, or as the last.
 void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur) {
@@ -244,44 +403,112 @@ void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringVi
     }
 }
 
-template <Lecture lecture, typename Lignes>
-PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
-    store.serie_courante = 1;
-    std::int32_t& nb_points = store.nb_points[1];
-    long double& max_x = store.max_x_serie[1];
-    long double& max_y = store.max_y_serie[1];
-    auto& serie_x = store.serie_x[1];
-    auto& serie_y = store.serie_y[1];
-    nb_points = 0;
-    max_x = -10;
-    max_y = -10;
+// The records a pass has made, and what it keeps of them.
+struct Releve {
+    double* serie_x;
+    double* serie_y;
+    std::int32_t capacite;
+    std::int32_t nb = 0;
+    long double max_x = -10;
+    long double max_y = -10;
+    long double cumul = 0;
+    long double derniere_duree = 0;  // elapsed time of the last record
+    long double origine_temps = -1;  // minutes since midnight; below 0 until a line sets it
+    std::int32_t nb_jours = 0;       // midnights passed since the origin
 
+    // The record of a line at `heure` (minutes since midnight) of duration `y`.
+    // Raises before anything is stored when the duration has no room in the
+    // series. The records are below the capacity.
+    void ajoute(long double heure, long double y) {
+        if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();
+        const long double somme = cumul + y;
+        if (!std::isfinite(somme)) platform::checked_value(somme);  // raises
+        long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        if (x < 0) {
+            // Before the origin: the line belongs to the next day (once per line).
+            // A line in the same second as the origin is the same day: events a
+            // second apart are common, and taking them a day later would push
+            // every later record a day out.
+            ++nb_jours;
+            x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        }
+        cumul = somme;
+        serie_x[nb] = static_cast<double>(x);
+        serie_y[nb] = static_cast<double>(y);
+        ++nb;
+        if (max_x < x) max_x = x;
+        if (max_y < y) max_y = y;
+        derniere_duree = x;
+    }
+};
+
+enum class Suite { fin_des_lignes, capacite, autre_ligne };
+
+// The records of the current usual line and of the usual lines after it, up
+// to a line of another kind (then the current line), the end of the lines or
+// the capacity (the current line is then the one left out). The records are
+// kept in a copy of the state while it runs: values of extended precision
+// live in the processor's registers between two lines only when nothing in
+// the loop calls out.
+template <typename Source>
+Suite enregistre_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
+    Releve r = releve;
+    Suite suite = Suite::autre_ligne;
+    for (;;) {
+        if (r.nb == r.capacite) {
+            suite = Suite::capacite;
+            break;
+        }
+        r.ajoute(lu.heure(), lu.valeur());  // a usual duration of 19 digits at most never raises
+        if (!source.suivante()) {
+            suite = Suite::fin_des_lignes;
+            break;
+        }
+        if (!source.usuelle(lu)) break;
+    }
+    releve = r;
+    return suite;
+}
+
+template <Lecture lecture, typename Source>
+PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
+    PasseDesLignes resultat;
+    resultat.sans_ligne = source.sans_ligne();
+    Releve releve{place.x.data(), place.y.data(),
+                  static_cast<std::int32_t>(
+                      std::min<std::size_t>(std::min(place.x.size(), place.y.size()),
+                                            static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())))};
     bool entete_vu = false;
-    long double origine_temps = -1;
-    long double derniere_duree = 0;
-    std::int32_t nb_jours = 0;
-    store.cumul_durees = 0;
 
     const Lecteur<lecture> lecteur{separateur_ordinaire()};
-    PasseDesLignes resultat;
-    const qsizetype n = lignes.size();
-    qsizetype i = 2;
     const auto fin = [&](FinDeLecture pourquoi) {
         resultat.fin = pourquoi;
-        resultat.ligne_de_fin = i;
+        resultat.ligne_de_fin = source.indice();
     };
-    // Reads from line i on until the reading ends. A line that cannot be read
-    // raises with i on it, before anything of it is stored.
+    bool ligne_courante = false;  // the current line is still to be read
+    // Reads the lines until the reading ends. A line that cannot be read
+    // raises while it is the current line, before anything of it is stored.
     const auto lit_les_lignes = [&] {
-        for (; i < n; ++i) {
-            const QStringView ligne = lignes.at(i);
+        for (;;) {
+            if (!ligne_courante && !source.suivante()) return;
+            ligne_courante = false;
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
-            const bool usuelle =
-                lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && ligne_usuelle(ligne, lu);
+            const bool usuelle = lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && source.usuelle(lu);
+            if (usuelle && releve.origine_temps >= 0) {
+                switch (enregistre_les_usuelles(source, releve, lu)) {
+                    case Suite::fin_des_lignes: return;
+                    case Suite::capacite:
+                        // The destination is full: this record and everything after it stay out.
+                        resultat.capacite_depassee = true;
+                        return fin(FinDeLecture::capacite);
+                    case Suite::autre_ligne: ligne_courante = true; continue;
+                }
+            }
             QStringView champ1;
             QStringView champ2;
             if (!usuelle) {
+                const QStringView ligne = source.texte();
                 if (lecteur.arret(ligne)) return fin(FinDeLecture::sauvegarde);
                 if (ligne.isEmpty()) {
                     if (entete_vu) return fin(FinDeLecture::ligne_vide);
@@ -295,34 +522,16 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
                 }
                 lecteur.champs(ligne, champ1, champ2);
             }
-            if (origine_temps < 0) {
-                origine_temps = usuelle ? lu.heure : lecteur.heure(champ1);
+            if (releve.origine_temps < 0) {
+                releve.origine_temps = usuelle ? lu.heure() : lecteur.heure(champ1);
                 continue;
             }
-            if (nb_points == NB_MAX_DONNEES) {
-                // The store is full: this record and everything after it stay out.
+            if (releve.nb == releve.capacite) {
                 resultat.capacite_depassee = true;
                 return fin(FinDeLecture::capacite);
             }
-            const long double heure = usuelle ? lu.heure : lecteur.heure(champ1);
-            long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-            const long double y = usuelle ? lu.valeur : lecteur.valeur(champ2);
-            if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();  // no room in the series
-            store.cumul_durees = platform::checked_value(store.cumul_durees + y);
-            if (x < 0) {
-                // Before the origin: the line belongs to the next day (once per line).
-                // A line in the same second as the origin is the same day: events a
-                // second apart are common, and taking them a day later would push
-                // every later record a day out.
-                ++nb_jours;
-                x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
-            }
-            ++nb_points;
-            serie_x[nb_points] = static_cast<double>(x);
-            serie_y[nb_points] = static_cast<double>(y);
-            if (max_x < x) max_x = x;
-            if (max_y < y) max_y = y;
-            derniere_duree = x;
+            const long double heure = lecteur.heure(champ1);
+            releve.ajoute(heure, lecteur.valeur(champ2));
         }
     };
     // The try block stays outside the loop over the lines: a usual line costs
@@ -335,24 +544,63 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
             // A last line without its line end that cannot be read is still
             // being written: the pass goes without it, and the next change of
             // the file brings it whole.
-            if (i == n - 1 && derniere_ligne_ouverte(lignes)) break;
-            retiens_ligne_ignoree(resultat, i, lignes.at(i), e.text());
-            ++i;
+            if (source.ouverte()) break;
+            retiens_ligne_ignoree(resultat, source.indice(), source.texte(), e.text());
         }
     }
+    resultat.nb_enregistrements = releve.nb;
+    resultat.max_x = releve.max_x;
+    resultat.max_y = releve.max_y;
+    resultat.cumul_durees = releve.cumul;
+    resultat.derniere_duree = releve.derniere_duree;
+    resultat.origine_temps = releve.origine_temps;
     resultat.entete_vu = entete_vu;
-    resultat.origine_vue = origine_temps >= 0;
-    store.duree_acquisition = derniere_duree;
-    resultat.derniere_duree = derniere_duree;
+    resultat.origine_vue = releve.origine_temps >= 0;
     return resultat;
+}
+
+template <typename Source>
+PasseDesLignes passe_de(Source source, PlaceDesEnregistrements place, Lecture lecture) {
+    return lecture == Lecture::rapide ? passe<Lecture::rapide>(source, place) : passe<Lecture::simple>(source, place);
+}
+
+// Series 1 of the store, whose position 0 stays the point at the time origin.
+PlaceDesEnregistrements serie_1(RecordStore& store) {
+    return {std::span<double>(store.serie_x[1]).subspan(1), std::span<double>(store.serie_y[1]).subspan(1)};
+}
+
+PasseDesLignes dans_la_serie_1(const PasseDesLignes& passe, RecordStore& store) {
+    store.serie_courante = 1;
+    store.nb_points[1] = passe.nb_enregistrements;
+    store.max_x_serie[1] = passe.max_x;
+    store.max_y_serie[1] = passe.max_y;
+    store.cumul_durees = passe.cumul_durees;
+    store.duree_acquisition = passe.derniere_duree;
+    return passe;
 }
 
 }  // namespace
 
+PasseDesLignes passe_des_lignes(const QStringList& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDeTexte(lignes), place, lecture);
+}
+
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDeTexte(lignes), place, lecture);
+}
+
+PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place, Lecture lecture) {
+    return passe_de(LignesDOctets(octets), place, lecture);
+}
+
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture) {
-    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+    return dans_la_serie_1(passe_des_lignes(lignes, serie_1(store), lecture), store);
 }
 
 PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store, Lecture lecture) {
-    return lecture == Lecture::rapide ? passe<Lecture::rapide>(lignes, store) : passe<Lecture::simple>(lignes, store);
+    return dans_la_serie_1(passe_des_lignes(lignes, serie_1(store), lecture), store);
+}
+
+PasseDesLignes passe_des_octets(QByteArrayView octets, RecordStore& store, Lecture lecture) {
+    return dans_la_serie_1(passe_des_octets(octets, serie_1(store), lecture), store);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The data lines of a loaded file and the record pass that turns them into
-// series 1 of the record store.
+// records: into series 1 of the record store, or into the caller's storage.
 //
 // Lines 0 and 1 are never data. A line containing "SAUVEGARDE" ends the data;
 // empty lines are skipped before the column header (a line containing "Heure")
@@ -11,9 +11,11 @@
 #include "analysis/record_store.h"
 #include "platform/textfile.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Minutes since midnight of the time field (field 1, tab-separated, h:m:s).
@@ -38,12 +40,21 @@ enum class FinDeLecture {
     fin_des_lignes,  // the last line was read (or, still being written, left for the next load)
     sauvegarde,      // a line holding "SAUVEGARDE"
     ligne_vide,      // an empty line after the header
-    capacite,        // a record past NB_MAX_DONNEES
+    capacite,        // a record past the capacity of the destination
 };
 
+// What a pass found, as numbers: its records are in the destination it was given.
 struct PasseDesLignes {
+    std::int32_t nb_enregistrements = 0;
+    long double max_x = -10;         // the largest elapsed time (minutes); -10 without records
+    long double max_y = -10;         // the largest duration; -10 without records
+    long double cumul_durees = 0;    // the total of the durations of the records
     long double derniere_duree = 0;  // elapsed time of the last record, 0 without records
-    bool capacite_depassee = false;  // a record past NB_MAX_DONNEES was met (and not read)
+    // The time origin: minutes since midnight of the first line after the
+    // header, whose time the elapsed times count from; -1 when no line set it.
+    long double origine_temps = -1;
+    bool capacite_depassee = false;  // a record past the capacity was met (and not read)
+    bool sans_ligne = false;         // the text holds no line at all
     bool entete_vu = false;          // a column header line was met
     bool origine_vue = false;        // a line after it set the time origin
     FinDeLecture fin = FinDeLecture::fin_des_lignes;
@@ -57,19 +68,39 @@ struct PasseDesLignes {
 inline constexpr qsizetype kDebutGarde = 200;
 inline constexpr std::size_t kLignesIgnoreesGardees = 100;
 
-// Rebuilds series 1 of `store` from `lignes` and sets `cumul_durees`, then
-// `duree_acquisition`. Reading stops at a record past NB_MAX_DONNEES, so that
-// the store, the total and the acquisition time hold the first 50000 records.
-// A line after the header that cannot be read (the time or the duration is no
-// number) is skipped and counted, and reading goes on: it changes nothing of
-// the store. A last line that cannot be read and has no line end after it is
-// still being written: the pass ends before it as if it were not there, and
-// does not count it. Series 2 is never touched.
+// Where a pass writes its records: record k (from 0) at position k of both
+// spans, elapsed minutes and durations; the capacity is the shorter span.
+struct PlaceDesEnregistrements {
+    std::span<double> x;
+    std::span<double> y;
+};
+
+// The pass over the lines. Reading stops at a record past the capacity, so
+// that the records, the total and the acquisition time are those of the
+// records the destination holds. A line after the header that cannot be read
+// (the time or the duration is no number) is skipped and counted, and reading
+// goes on: it changes nothing of the records. A last line that cannot be read
+// and has no line end after it is still being written: the pass ends before
+// it as if it were not there, and does not count it. The pass never raises.
 //
 // The lines are read either the plain way, each field cut and each number
 // converted from its text, or the quick way, which gives the same records, the
-// same skipped lines and the same texts in them.
+// same skipped lines and the same texts in them. They are given as text (a
+// list, or the memo's packed lines) or as the bytes of the file, of which only
+// the lines that are not usual data lines are decoded.
 enum class Lecture { simple, rapide };
+PasseDesLignes passe_des_lignes(const QStringList& lignes, PlaceDesEnregistrements place,
+                                Lecture lecture = Lecture::rapide);
+PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnregistrements place,
+                                Lecture lecture = Lecture::rapide);
+// `octets`: the file's bytes as read, UTF-8 mark included.
+PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place,
+                                Lecture lecture = Lecture::rapide);
+
+// The same into series 1 of `store` (positions 1..NB_MAX_DONNEES), which
+// then holds the pass's records, maxima, total and acquisition time
+// (duree_acquisition = derniere_duree); series 2 is never touched.
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture = Lecture::rapide);
 PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store,
                                 Lecture lecture = Lecture::rapide);
+PasseDesLignes passe_des_octets(QByteArrayView octets, RecordStore& store, Lecture lecture = Lecture::rapide);

@@ -6,6 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <type_traits>
 
 constexpr std::int32_t NB_MAX_DONNEES = 50000;
 
@@ -21,3 +25,19 @@ struct RecordStore {
     long double cumul_durees = 0;       // sum of the durations of the last pass
     long double duree_acquisition = 0;  // minutes: elapsed time of the last record
 };
+
+// A zero store on the heap that costs no write. A store made the usual way
+// (make_unique) is zeroed byte by byte, all 1.6 MB of it, although a load
+// writes a fraction; the system's fresh memory is zero already, and calloc
+// creates the store in it as it is: an aggregate of numbers, all zero, which
+// is what its initialisers say. For a program that loads once (vorns-fit).
+struct LibereRecordStore {
+    void operator()(RecordStore* store) const { std::free(store); }
+};
+using RecordStoreNeuf = std::unique_ptr<RecordStore, LibereRecordStore>;
+inline RecordStoreNeuf nouveau_record_store() {
+    static_assert(std::is_aggregate_v<RecordStore> && std::is_trivially_destructible_v<RecordStore>);
+    void* memoire = std::calloc(1, sizeof(RecordStore));
+    if (!memoire) throw std::bad_alloc();
+    return RecordStoreNeuf(static_cast<RecordStore*>(memoire));
+}

@@ -2,11 +2,11 @@
 
 FitChoices choix_par_defaut(const RunState& etat) {
     FitChoices choix;
-    // The classes as the fit takes them: one place reads them from the run.
-    const fit::Classes classes = fit_request(etat.record_store, etat.class_table, choix).classes;
-    if (classes.dX > 0 && classes.n_classe > 0) {
-        choix.t_min = static_cast<double>(classes.dX);
-        choix.t_max = static_cast<double>(classes.n_classe * classes.dX);
+    // The classes the last class pass showed, as it left them in the table.
+    const ClassTable& table = etat.class_table;
+    if (table.largeur_classe > 0 && table.n_classe > 0) {
+        choix.t_min = static_cast<double>(table.largeur_classe);
+        choix.t_max = static_cast<double>(table.n_classe * table.largeur_classe);
     }
     return choix;
 }

@@ -1,6 +1,6 @@
 // The class pass: histogram of the durations and the lifetime figures.
-#include "analysis/class_pass.h"
-#include "analysis/pass_report.h"
+#include "analysis/load.h"
+#include "analysis/load_text.h"
 #include "app/tform1.h"
 #include "platform/numbers.h"
 #include "text/listing.h"
@@ -14,15 +14,19 @@ void TForm1::affecte_classe() {
     RecordStore& store = etat_->record_store;
     ClassTable& table = etat_->class_table;
     Memo3->clear();
-    prend_largeur_classe(platform::str_to_float(Edit8->text()), table);
-    const long double x_max = platform::str_to_float(Edit6->text());
-    const std::int32_t n_classe = nombre_de_classes(x_max, table);
-    Label17->setText(platform::decimal(n_classe));
+    // The fields in this order: a dX that cannot be read ends the pass before
+    // anything changes; one that can is taken even when X max then cannot.
+    ChoixDesClasses choix;
+    choix.dX = platform::str_to_float(Edit8->text());
+    prend_largeur_classe(choix.dX, table);
+    choix.x_max = platform::str_to_float(Edit6->text());
+    choix.par_centres = RadioGroup2_items->checkedId() != 0;
+    const ResultatClasses r = classe_les_durees(choix, store, table);
+    Label17->setText(platform::decimal(r.n_classe));
 
-    const ResultatClasses r = calcule_classes(n_classe, RadioGroup2_items->checkedId() != 0, store, table);
-    Memo3->setPlainText(r.trace.join(QLatin1Char('\n')));
-    if (r.statistiques) {
-        const TextesStatistiques& s = *r.statistiques;
+    Memo3->setPlainText(lignes_de_trace(r.n_classe, table).join(QLatin1Char('\n')));
+    if (r.chiffres) {
+        const TextesDesChiffres s = textes_des_chiffres(*r.chiffres);
         Label43->setText(s.duree_totale_moyennes);
         Label23->setText(s.duree_totale_centres);
         Label25->setText(s.evenements);
@@ -37,20 +41,20 @@ void TForm1::affecte_classe() {
     // Records, but none in the shown classes: the figures are those of an
     // earlier pass over the same file, or none.
     etat_des_classes_ =
-        !r.statistiques && store.nb_points[1] > 0 ? texte_aucune_duree_montree(x_max, chiffres_montres_) : QString();
+        !r.chiffres && store.nb_points[1] > 0 ? texte_aucune_duree_montree(choix.x_max, chiffres_montres_) : QString();
     montre_l_etat();
 
     // N max from the largest count; the "+" of N max then takes it one step up
     // and redraws the class plot, still with the points of the previous pass.
-    // With no event in the shown classes there is nothing to scale to: N max
-    // keeps its value, since a span of 0 cannot be drawn and would end every
-    // load of a run that has only just started with an error.
-    if (CheckBox1->isChecked() && r.effectif_max > 0) {
-        Edit7->setText(platform::decimal(r.effectif_max));
-        y2_moins_SpeedButton3Click();
+    if (CheckBox1->isChecked()) {
+        if (const auto n_max = n_max_autoscale(r)) {
+            Edit7->setText(platform::decimal(*n_max));
+            y2_moins_SpeedButton3Click();
+        }
     }
 
-    Memo4->setPlainText(liste_classes(n_classe, table, store).join(QLatin1Char('\n')));
+    ecrit_la_serie_des_classes(r.n_classe, table, store);
+    Memo4->setPlainText(lignes_du_listing(r.n_classe, store).join(QLatin1Char('\n')));
     // Without any record the class plot draws no series, as at start-up; the
     // listing still shows the empty classes.
     if (store.nb_points[1] == 0) store.nb_points[2] = 0;

@@ -3,18 +3,11 @@
 #include "app/form1_screen.h"
 #include "app/placement.h"
 #include "app/tform1.h"
-#include "platform/numbers.h"
+#include "platform/seams.h"
 #include "settings/settings_files.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-
-namespace {
-
-// A colour component from a line of the colour file: its low eight bits.
-int composante(const QString& ligne) { return platform::str_to_int(ligne) & 0xFF; }
-
-}  // namespace
 
 void TForm1::FormCreate() {
     etat_->plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
@@ -37,9 +30,7 @@ void TForm1::FormCreate() {
     // The window colour: silver, then the colour remembered in "qrt_vorn.col".
     // A line that is not a whole number stops the start-up here.
     setColor(QColor(192, 192, 192));
-    const int rouge = composante(lit_parametre_defaut(FICHIER_COULEUR, 1, QStringLiteral("201")));
-    const int vert = composante(lit_parametre_defaut(FICHIER_COULEUR, 2, QStringLiteral("202")));
-    const int bleu = composante(lit_parametre_defaut(FICHIER_COULEUR, 3, QStringLiteral("203")));
+    const auto [rouge, vert, bleu] = lit_couleur_fenetre();
     setColor(QColor(rouge, vert, bleu));
 
     Panel8->setColor(QColor(237, 179, 99));
@@ -49,4 +40,10 @@ void TForm1::FormCreate() {
 
     setup_Panel4->move(Panel2->pos());
     Panel4->move(Panel3->pos());
+}
+
+void TForm1::signale_reglage(const EchecDuReglage& echec, bool a_dire) {
+    const platform::Seams& services = platform::seams();
+    if (echec.tonalite && services.tone) services.tone(1250, 100);
+    if (a_dire) platform::show_message(echec.message);
 }

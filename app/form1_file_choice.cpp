@@ -60,10 +60,13 @@ void TForm1::choisit_le_fichier(const QString& choisi) {
         montre_le_commentaire(platform::read_text_lines(file_state.fichier_commentaire));
     }
 
-    // Someone has just chosen the file: the lines it skipped that were not
-    // reported yet are told in one box, the window already showing the file.
-    // The refresh tick never shows it; the status line says it there.
-    if (!lignes_ignorees_a_signaler_.isEmpty()) platform::show_message(std::exchange(lignes_ignorees_a_signaler_, {}));
+    // Someone has just chosen the file: what its load has to say that was not
+    // told yet (the lines it skipped, the records past the capacity) is told in
+    // one box, the window already showing the file. The refresh tick never
+    // shows it; the status line says it there.
+    if (!a_signaler_au_choix_.isEmpty()) {
+        platform::show_message(std::exchange(a_signaler_au_choix_, {}).join(QLatin1Char('\n')));
+    }
 }
 
 void TForm1::Panel8Click() { SpeedButton_1Click(); }

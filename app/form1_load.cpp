@@ -1,6 +1,6 @@
 // Loading the data file into the memo, the counters and the plots.
+#include "analysis/load_text.h"
 #include "app/tform1.h"
-#include "datafile/data_file.h"
 #include "datafile/reload.h"
 #include "platform/errors.h"
 

@@ -1,6 +1,5 @@
 // The setup and about panels and the window colour choice.
 #include "app/tform1.h"
-#include "platform/numbers.h"
 #include "platform/seams.h"
 #include "settings/settings_files.h"
 
@@ -35,10 +34,7 @@ void TForm1::Panel7Click() {
     ColorDialog1_colour = *choix;
     setColor(QColor(qRed(*choix), qGreen(*choix), qBlue(*choix)));
 
-    // Remembered for the next start: red, green and blue as lines 1, 2 and 3.
+    // Remembered for the next start.
     const QColor couleur = color();
-    WriteFailures& echecs = etat_->settings_failures;
-    ecrit_parametre(platform::decimal(couleur.red()), FICHIER_COULEUR, 1, echecs);
-    ecrit_parametre(platform::decimal(couleur.green()), FICHIER_COULEUR, 2, echecs);
-    ecrit_parametre(platform::decimal(couleur.blue()), FICHIER_COULEUR, 3, echecs);
+    ecrit_couleur_fenetre({couleur.red(), couleur.green(), couleur.blue()}, etat_->settings_failures);
 }

@@ -7,21 +7,11 @@
 #include "platform/seams.h"
 
 #include <QColor>
-#include <cstdint>
-#include <limits>
 
 namespace {
 
 const QColor kOlive(128, 128, 0);
 const QColor kTeal(0, 128, 128);
-
-// The refresh field in seconds as a timer period in milliseconds. Periods
-// beyond what the timer can hold are cut to its longest one.
-int periode_en_ms(std::int32_t secondes) {
-    const std::int64_t ms = static_cast<std::int64_t>(secondes) * 1000;
-    if (ms > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(ms);
-}
 
 }  // namespace
 
@@ -33,9 +23,8 @@ void TForm1::Timer1Timer() {
 
     // The period read now governs the following ticks. The same period is not
     // set again, which would restart the count. A period of 0 stops the timer
-    // for the rest of the run; so does a negative one, which cannot be a
-    // period at all.
-    const int periode = periode_en_ms(platform::str_to_int(Edit5->text()));
+    // for the rest of the run.
+    const int periode = periode_du_tick(platform::str_to_int(Edit5->text()));
     if (periode <= 0) {
         Timer1->stop();
         Timer1->setInterval(0);

@@ -15,6 +15,7 @@ void relie(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)(
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1 = this;
+    etat_->settings_failures.signale = &TForm1::signale_reglage;
     creeLesControles();
     relieLesControles();
     platform::report_errors([this] { FormCreate(); });

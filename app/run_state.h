@@ -2,13 +2,13 @@
 // Everything the program keeps of the run between two events, beside the
 // texts of its fields: the records and the class table, both plots' scales and
 // geometry, the followed file, the settings files that could not be written
-// and the skipped data lines already reported. The main window owns one, on
+// and what the user was already told of the data files. The main window owns one, on
 // the heap (the record store alone is about 1.6 MB), zero at start; the
 // handlers hand its parts by reference to the passes, the redraws and the
 // tick's decision.
 #include "analysis/class_table.h"
-#include "analysis/pass_report.h"
 #include "analysis/record_store.h"
+#include "analysis/reported.h"
 #include "datafile/file_state.h"
 #include "plot/plot_frame.h"
 #include "plot/plot_scales.h"
@@ -22,7 +22,7 @@ struct RunState {
     PlotScales plot_scales;
     FileState file_state;
     WriteFailures settings_failures;
-    LignesSignalees lignes_signalees;  // the skipped lines of data files already reported
+    Signalements signalements;  // what the user was told of the data files: skipped lines, capacity
 
     // The parts a redraw works on.
     TablesDuTrace tables_du_trace() { return {record_store, class_table, plot_scales, plot_frame}; }

@@ -256,6 +256,9 @@ private:
     void relieLesControles();  // connects every control to its handler
 
     // --- Start-up, panels, colour: private members
+    // A settings file that could not be written: the short tone of a one-line
+    // file, and the box when there is something to tell (once per file).
+    static void signale_reglage(const EchecDuReglage& echec, bool a_dire);
     // --- Loading, record pass, comment: private members
     // The figures of the statistics block and of the class table as at
     // start-up: no figure of an earlier file or of an earlier state of the file
@@ -266,9 +269,10 @@ private:
     QString etat_du_chargement_;     // the load's part: unreadable file, skipped lines, no record
     QString etat_des_classes_;       // the class pass's part: no duration in the shown classes
     bool chiffres_montres_ = false;  // the statistics labels hold figures (of the file loaded)
-    // The box of a file choice: skipped lines not reported before, shown once
-    // the chosen file is loaded with its comment (never at a tick).
-    QString lignes_ignorees_a_signaler_;
+    // The box of a file choice: what the load has to say that was not told
+    // before (skipped lines, records past the capacity), shown once the chosen
+    // file is loaded with its comment (never at a tick).
+    QStringList a_signaler_au_choix_;
     // Whether the comment memo holds text that its file does not hold; then
     // asks whether to save it, quit without it or stay. True to quit.
     // Whether the comment memo may be left: true when its file holds it, or

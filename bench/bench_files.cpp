@@ -8,11 +8,29 @@
 #include <cstdio>
 #include <string>
 
+namespace {
+
+// Two title lines and the column header, as the acquisition writes them.
+const std::string kTitles =
+    "Acquisition banc de mesure\r\nDate 2026-12-07 rate 1.7/s\r\nHeure\tDur\xE9"
+    "e\r\n";
+
+QString write_file(const QString& path, const std::string& text) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
+}
+
+}  // namespace
+
+QString write_title_file(const QString& folder) {
+    return write_file(QStringLiteral("%1/titles.txt").arg(folder), kTitles);
+}
+
 QString write_run_file(const QString& folder, int events, bool decimal_comma) {
     const QString path = QStringLiteral("%1/run_%2%3.txt").arg(folder).arg(events).arg(decimal_comma ? "_comma" : "");
-    std::string text =
-        "Acquisition banc de mesure\r\nDate 2026-12-07 rate 1.7/s\r\nHeure\tDur\xE9"
-        "e\r\n";
+    std::string text = kTitles;
     std::uint64_t state = 0x9E3779B97F4A7C15ULL;
     auto uniform = [&state] {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -32,8 +50,5 @@ QString write_run_file(const QString& folder, int events, bool decimal_comma) {
         if (decimal_comma) duree.replace(duree.find('.'), 1, ",");
         text += line + duree + "\r\n";
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.data(), static_cast<qint64>(text.size()));
-    return path;
+    return write_file(path, text);
 }

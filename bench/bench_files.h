@@ -5,3 +5,5 @@
 
 // Writes the file and returns its path inside `folder`.
 QString write_run_file(const QString& folder, int events, bool decimal_comma);
+// The same run's title lines and column header only, without any event.
+QString write_title_file(const QString& folder);

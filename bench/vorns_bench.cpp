@@ -19,6 +19,8 @@
 //                        fits more, t min stepped up over two lifetimes)
 //   run_rate             rate::analyse_rate of the records' times (seconds
 //                        made from the record store): rate, gaps, bins, chi2
+//   load_bytes           charge_les_octets, vorns-fit's load of a file's bytes
+//                        already read: record pass, class pass, class points
 //   reload_repainted     the whole load and the event processing after it
 //                        (the repaints, the plots' queued redraws), fit window closed
 //   reload_fit_window    the same with the fit window open: its fit, its texts,
@@ -29,6 +31,11 @@
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
+//     vorns-bench --write-runs FOLDER              writes the run of 50 000
+//                                                  records and the run's title
+//                                                  lines alone (scripts/bench.sh
+//                                                  times vorns-fit on both)
+#include "analysis/load.h"
 #include "analysis/rate/rate.h"
 #include "analysis/record_pass.h"
 #include "app/fit_window.h"
@@ -155,6 +162,15 @@ Work run_rate(int events) {
     };
 }
 
+Work load_bytes(int events) {
+    QFile file(run_file(events));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return [bytes] {
+        RunState& run = g_form->etat();
+        benchmark::DoNotOptimize(charge_les_octets(bytes, ChoixDesClasses{}, run.record_store, run.class_table));
+    };
+}
+
 // The whole load with what the event loop does after it, timed together, the
 // fit window open or closed.
 Work reload_repainted(int events, bool fit_window) {
@@ -197,6 +213,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "lifetime_fit") return lifetime_fit(events);
     if (name == "stability_scan") return stability_scan(events);
     if (name == "run_rate") return run_rate(events);
+    if (name == "load_bytes") return load_bytes(events);
     if (name == "reload_repainted") return reload_repainted(events, false);
     if (name == "reload_fit_window") return reload_repainted(events, true);
     if (name == "reload_new_events") return reload_new_events(events, false);
@@ -285,6 +302,7 @@ constexpr Figure kFigures[] = {
     {"run_rate", "run's rate, gaps and bins (analyse_rate)", 0.1, 1},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"stability_scan", "lifetime fit and its stability scan (ten fits more)", 0, 0},
+    {"load_bytes", "vorns-fit's load of the bytes (charge_les_octets)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };
 
@@ -329,6 +347,11 @@ int main(int argc, char** argv) {
     g_form->show();
 
     if (argc > 1 && std::strcmp(argv[1], "--profile") == 0) return profile(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--write-runs") == 0) {
+        const QString runs = QString::fromLocal8Bit(argv[2]);
+        std::printf("%s\n%s\n", qPrintable(write_run_file(runs, 50000, false)), qPrintable(write_title_file(runs)));
+        return 0;
+    }
 
     // Every benchmark: milliseconds, repeated, medians reported.
     auto each = [](const std::string& name, int n) {

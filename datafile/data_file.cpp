@@ -1,7 +1,6 @@
 #include "datafile/data_file.h"
 
 #include "platform/files.h"
-#include "platform/numbers.h"
 
 QString fichier_donnees_choisi(const QString& chemin_choisi) {
     static const QString commentaire = QStringLiteral(".comment");
@@ -20,9 +19,3 @@ QString nom_fichier_commentaire(const QString& fichier_donnees) {
 }
 
 std::int32_t taille_fichier(const QString& nom) { return platform::file_size(nom); }
-
-QString texte_duree_acquisition(long double minutes) {
-    if (minutes >= 1440)
-        return QStringLiteral(" (") + platform::format_picture("0.##", minutes / 60 / 24) + QStringLiteral(" j)");
-    return QStringLiteral(" (") + platform::format_picture("0.##", minutes / 60) + QStringLiteral(" h )");
-}

@@ -1,6 +1,5 @@
 #pragma once
-// The data file the user follows: the file names derived from it, its size
-// and the acquisition time as shown beside the counters.
+// The data file the user follows: the file names derived from it and its size.
 #include <QString>
 #include <cstdint>
 
@@ -13,7 +12,3 @@ QString nom_fichier_commentaire(const QString& fichier_donnees);
 
 // Size in bytes; -1 when the file cannot be opened.
 std::int32_t taille_fichier(const QString& nom);
-
-// The acquisition time (minutes) in hours, or in days from one day on:
-// " (1.5 h )", " (2 j)".
-QString texte_duree_acquisition(long double minutes);

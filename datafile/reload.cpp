@@ -4,6 +4,8 @@
 #include "platform/errors.h"
 
 #include <QDateTime>
+#include <algorithm>
+#include <limits>
 
 VueDuFichier vue_prise(std::int32_t taille, const platform::FileTimes& temps, std::int64_t maintenant) {
     VueDuFichier vue;
@@ -54,4 +56,10 @@ bool recharge_au_tick(const VueDuFichier& vue, bool sur_changement, FileState& e
     if (lignes_changees()) return true;
     etat.changement_recent = vue.recent;
     return false;
+}
+
+int periode_du_tick(std::int32_t secondes) {
+    if (secondes <= 0) return 0;
+    const std::int64_t ms = static_cast<std::int64_t>(secondes) * 1000;
+    return static_cast<int>(std::min<std::int64_t>(ms, std::numeric_limits<int>::max()));
 }

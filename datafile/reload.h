@@ -45,3 +45,9 @@ bool lignes_differentes(const QString& fichier, const platform::PackedLines& lig
 // change is old.
 bool recharge_au_tick(const VueDuFichier& vue, bool sur_changement, FileState& etat,
                       const std::function<bool()>& lignes_changees);
+
+// The period of the refresh tick, in milliseconds, for the refresh field's
+// whole seconds; 0 stops the timer (a period of 0 seconds or a negative one,
+// which cannot be a period at all). Periods beyond what the timer can hold
+// are cut to its longest one.
+int periode_du_tick(std::int32_t secondes);

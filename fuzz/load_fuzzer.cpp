@@ -1,26 +1,28 @@
-// libFuzzer target: arbitrary bytes through the path of a load, as the window
-// takes it with its default fields (x 150, X max 800, dX 10, durations by
-// class means). The bytes are written to a file and read back as the data memo
-// reads it (decoding, line cutting into the reused storage), then go through
-// the record pass, the time axis growth, the class pass and the class listing
-// on tables that live from one input to the next, as the window's do.
+// libFuzzer target: arbitrary bytes through the load (analysis/load.h), with
+// the window's default fields (x 150, X max 800, dX 10, durations by class
+// means), on tables that live from one input to the next, as the window's do:
+// the one load of the bytes (the record pass reading the bytes, the class pass,
+// the class plot's points), then the time axis growth, the texts of the
+// figures, the trace and the class listing.
 //
-// The record pass never raises: a line it cannot read is skipped and counted.
-// An error raised the program's way (platform::Error) by a later step is a
-// normal end of a load: the window shows it in a message box. Anything else
-// (a crash, a sanitizer report, another exception, a broken promise of the
-// code below) aborts, which libFuzzer reports as a finding.
+// The bytes are also written to a file and read back as the data memo reads
+// it (decoding, line cutting into the reused storage), and the record pass
+// runs over those lines as the window runs it (the quick reading) and the
+// plain way, each on a store of its own: all three promise the same records,
+// the same skipped lines and the same texts. The messages made of the skipped
+// lines hold no control character.
 //
-// Each input is loaded twice, with '.' and with ',' as the locale's decimal
-// separator, and the record pass is also run the plain way on a store of its
-// own: it promises the same records, the same skipped lines and the same
-// texts. The messages made of the skipped lines hold no control character.
+// Nothing of this raises with the default fields: the record pass skips and
+// counts a line it cannot read, and the class pass refuses only other fields.
+// Anything else (a crash, a sanitizer report, an exception, a broken promise
+// of the code below) aborts, which libFuzzer reports as a finding. Each input
+// is loaded twice, with '.' and with ',' as the locale's decimal separator.
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
-#include "analysis/pass_report.h"
+#include "analysis/load.h"
+#include "analysis/load_text.h"
 #include "analysis/record_pass.h"
 #include "analysis/record_store.h"
-#include "datafile/data_file.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -44,9 +46,7 @@ namespace {
 
 // The window's fields at start-up.
 const QString kEchelleX = QStringLiteral("150");  // Edit1, x
-const QString kXMax = QStringLiteral("800");      // Edit6, X max
-const QString kDX = QStringLiteral("10");         // Edit8, dX
-constexpr bool kParCentres = false;               // RadioGroup2: class means
+const ChoixDesClasses kChoix{10, 800, false};     // Edit8 dX, Edit6 X max, RadioGroup2: class means
 
 [[noreturn]] void finding(const char* what, const QString& detail = QString()) {
     std::fprintf(stderr, "vorns-fuzz: %s %s\n", what, detail.toLocal8Bit().constData());
@@ -97,11 +97,13 @@ std::optional<QString> erreur_de(Etape&& etape) {
 }
 
 // The tables of the load, kept from one input to the next as the window keeps
-// its own from one load to the next; and the store the plain record pass
-// fills beside them. On the heap: the stores are large.
+// its own from one load to the next; and the stores the record pass fills
+// beside them from the memo's lines, the window's way and the plain way. On
+// the heap: the stores are large.
 struct Tables {
     RecordStore record_store;
     ClassTable class_table;
+    RecordStore store_fenetre;
     RecordStore store_simple;
 };
 Tables& tables() {
@@ -109,25 +111,32 @@ Tables& tables() {
     return *instance;
 }
 
-void compare_passes(const PasseDesLignes& rapide, const PasseDesLignes& simple) {
-    const RecordStore& a = tables().record_store;
+// The results and series 1 of a pass against those of the plain pass.
+void compare_passes(const PasseDesLignes& p, const RecordStore& a, const PasseDesLignes& simple, const char* quoi) {
     const RecordStore& b = tables().store_simple;
-    verifie(a.nb_points[1] == b.nb_points[1], "the quick and plain record passes count differently");
+    const auto verifie_passe = [quoi](bool condition, const char* what) {
+        if (!condition) finding(what, QString::fromLatin1(quoi));
+    };
+    verifie_passe(a.nb_points[1] == b.nb_points[1] && p.nb_enregistrements == simple.nb_enregistrements,
+                  "the record passes count differently:");
     for (std::int32_t i = 1; i <= a.nb_points[1]; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        verifie(a.serie_x[1][k] == b.serie_x[1][k] && a.serie_y[1][k] == b.serie_y[1][k],
-                "the quick and plain record passes make different records");
+        verifie_passe(a.serie_x[1][k] == b.serie_x[1][k] && a.serie_y[1][k] == b.serie_y[1][k],
+                      "the record passes make different records:");
     }
-    verifie(a.cumul_durees == b.cumul_durees, "the quick and plain record passes sum differently");
-    verifie(a.duree_acquisition == b.duree_acquisition, "the quick and plain acquisition times differ");
-    verifie(a.max_x_serie[1] == b.max_x_serie[1] && a.max_y_serie[1] == b.max_y_serie[1],
-            "the quick and plain record passes give different maxima");
-    verifie(rapide.derniere_duree == simple.derniere_duree && rapide.capacite_depassee == simple.capacite_depassee &&
-                rapide.entete_vu == simple.entete_vu && rapide.origine_vue == simple.origine_vue &&
-                rapide.fin == simple.fin && rapide.ligne_de_fin == simple.ligne_de_fin,
-            "the quick and plain record passes give different results");
-    verifie(rapide.nb_lignes_ignorees == simple.nb_lignes_ignorees && rapide.lignes_ignorees == simple.lignes_ignorees,
-            "the quick and plain record passes skip different lines");
+    verifie_passe(a.cumul_durees == b.cumul_durees && p.cumul_durees == simple.cumul_durees,
+                  "the record passes sum differently:");
+    verifie_passe(a.duree_acquisition == b.duree_acquisition, "the acquisition times differ:");
+    verifie_passe(a.max_x_serie[1] == b.max_x_serie[1] && a.max_y_serie[1] == b.max_y_serie[1] &&
+                      p.max_x == simple.max_x && p.max_y == simple.max_y,
+                  "the record passes give different maxima:");
+    verifie_passe(p.derniere_duree == simple.derniere_duree && p.capacite_depassee == simple.capacite_depassee &&
+                      p.entete_vu == simple.entete_vu && p.origine_vue == simple.origine_vue &&
+                      p.origine_temps == simple.origine_temps && p.sans_ligne == simple.sans_ligne &&
+                      p.fin == simple.fin && p.ligne_de_fin == simple.ligne_de_fin,
+                  "the record passes give different results:");
+    verifie_passe(p.nb_lignes_ignorees == simple.nb_lignes_ignorees && p.lignes_ignorees == simple.lignes_ignorees,
+                  "the record passes skip different lines:");
 }
 
 // What the pass promises about the lines it skipped: each after the two title
@@ -156,7 +165,7 @@ void verifie_lignes_ignorees(const PasseDesLignes& passe, const platform::Packed
     }
     for (const QString& texte : {texte_lignes_ignorees(QStringLiteral("run.txt"), passe, LigneNommee::premiere),
                                  texte_lignes_ignorees(QStringLiteral("run.txt"), passe, LigneNommee::derniere),
-                                 texte_sans_enregistrement(passe, lignes.size())}) {
+                                 texte_sans_enregistrement(passe)}) {
         for (const QChar c : texte)
             verifie(c.unicode() >= 0x20 && c.unicode() != 0x7F, "a control character in a message");
     }
@@ -169,7 +178,12 @@ void verifie_serie_1(const PasseDesLignes* passe) {
     verifie(n >= 0 && n <= NB_MAX_DONNEES, "record count outside 0..NB_MAX_DONNEES");
     verifie(s.serie_x[1][0] == 0 && s.serie_y[1][0] == 0, "position 0 of series 1 written");
     verifie(std::isfinite(s.cumul_durees), "total of the durations not finite");
-    if (passe && passe->capacite_depassee) verifie(n == NB_MAX_DONNEES, "capacity reported below capacity");
+    if (passe) {
+        verifie(passe->nb_enregistrements == n, "the pass and the store count differently");
+        if (passe->capacite_depassee) verifie(n == NB_MAX_DONNEES, "capacity reported below capacity");
+        verifie(passe->origine_vue == (passe->origine_temps >= 0) && (n == 0 || passe->origine_vue),
+                "records without a time origin");
+    }
     long double max_x = -10;
     long double max_y = -10;
     for (std::int32_t i = 1; i <= n; ++i) {
@@ -188,7 +202,8 @@ void verifie_serie_1(const PasseDesLignes* passe) {
 void verifie_classes(const ResultatClasses& r) {
     const ClassTable& t = tables().class_table;
     const RecordStore& record_store = tables().record_store;
-    verifie(r.n_classe == 80 && record_store.nb_points[2] == 80, "class count of X max 800 / dX 10 is not 80");
+    verifie(r.n_classe == 80 && record_store.nb_points[2] == 80 && t.n_classe == 80 && t.x_max == kChoix.x_max,
+            "class count of X max 800 / dX 10 is not 80");
     std::int64_t total = r.durees_hors_table;
     std::int32_t max_montre = 0;
     for (int i = 0; i < NB_CLASSES; ++i) {
@@ -198,8 +213,11 @@ void verifie_classes(const ResultatClasses& r) {
     }
     verifie(total == record_store.nb_points[1], "classes and durations left out do not add up to the records");
     verifie(r.effectif_max == max_montre, "largest class count wrong");
-    verifie(r.statistiques.has_value() == (t.somme_duree > 0 && t.evenements > 0),
-            "figures shown without their guards");
+    verifie(r.chiffres.has_value() == (t.somme_duree > 0 && t.evenements > 0), "figures shown without their guards");
+    for (int i = 0; i < r.n_classe; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        verifie(record_store.serie_y[2][k] == t.effectif[k], "the class plot's points are not the class counts");
+    }
 }
 
 // The counters of a store as at start. The series keep what earlier inputs
@@ -214,18 +232,16 @@ void remet_a_zero(RecordStore& s) {
     s.duree_acquisition = 0;
 }
 
-// One load of the lines, as TForm1::charge_le_fichier and the passes it calls.
+// One load of the bytes, as vorns-fit and the window load them.
 void charge(const uint8_t* data, size_t size) {
-    RecordStore& record_store = tables().record_store;
-    RecordStore& store_simple = tables().store_simple;
-    ClassTable& class_table = tables().class_table;
-    remet_a_zero(record_store);
-    remet_a_zero(store_simple);
-    class_table = ClassTable{};
+    Tables& t = tables();
+    RecordStore& record_store = t.record_store;
+    for (RecordStore* s : {&record_store, &t.store_fenetre, &t.store_simple}) remet_a_zero(*s);
+    t.class_table = ClassTable{};
     // What an earlier load left: no record pass touches series 2.
     constexpr long double kDureePrecedente = 4321.5L;
     constexpr std::int32_t kClassesPrecedentes = 37;
-    for (RecordStore* s : {&record_store, &store_simple}) {
+    for (RecordStore* s : {&t.store_fenetre, &t.store_simple}) {
         s->duree_acquisition = kDureePrecedente;
         s->nb_points[2] = kClassesPrecedentes;
     }
@@ -234,56 +250,56 @@ void charge(const uint8_t* data, size_t size) {
     if (const auto e = erreur_de([&] { lignes.read_file(chemin_donnees()); })) {
         finding("the data file just written cannot be read:", *e);
     }
+    const QByteArray octets(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     {
-        const QStringList attendues = platform::split_lines(
-            platform::decode_text(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
+        const QStringList attendues = platform::split_lines(platform::decode_text(octets));
         verifie(lignes.size() == attendues.size(), "packed lines and split lines differ in number");
         for (qsizetype i = 0; i < attendues.size(); ++i) {
             verifie(lignes.at(i) == attendues.at(i), "packed lines and split lines differ");
         }
     }
 
-    PasseDesLignes rapide;
-    const auto erreur_rapide = erreur_de([&] { rapide = passe_des_lignes(lignes, record_store, Lecture::rapide); });
+    // The one load, then the record pass over the memo's lines both ways.
+    Chargement chargement;
+    if (const auto e =
+            erreur_de([&] { chargement = charge_les_octets(octets, kChoix, record_store, t.class_table); })) {
+        finding("the load raised with the default fields:", *e);
+    }
+    const PasseDesLignes& passe = chargement.enregistrements;
+    PasseDesLignes fenetre;
     PasseDesLignes simple;
-    const auto erreur_simple = erreur_de([&] { simple = passe_des_lignes(lignes, store_simple, Lecture::simple); });
-    if (erreur_rapide || erreur_simple) finding("the record pass raised:", erreur_rapide.value_or(*erreur_simple));
-    compare_passes(rapide, simple);
-    verifie_serie_1(&rapide);
-    verifie_lignes_ignorees(rapide, lignes);
-    verifie(record_store.nb_points[2] == kClassesPrecedentes, "the record pass touched series 2");
+    const auto e_fenetre = erreur_de([&] { fenetre = passe_des_lignes(lignes, t.store_fenetre, Lecture::rapide); });
+    const auto e_simple = erreur_de([&] { simple = passe_des_lignes(lignes, t.store_simple, Lecture::simple); });
+    if (e_fenetre || e_simple) finding("the record pass raised:", e_fenetre.value_or(*e_simple));
+    compare_passes(passe, record_store, simple, "the load's reading of the bytes and the plain one");
+    compare_passes(fenetre, t.store_fenetre, simple, "the window's reading of the memo and the plain one");
+    verifie_serie_1(&passe);
+    verifie_lignes_ignorees(passe, lignes);
+    verifie(t.store_fenetre.nb_points[2] == kClassesPrecedentes && t.store_simple.nb_points[2] == kClassesPrecedentes,
+            "the record pass touched series 2");
     {
         const std::int32_t n = record_store.nb_points[1];
-        verifie(record_store.duree_acquisition == rapide.derniere_duree, "acquisition time is not the last record's");
-        verifie(
-            n == 0 ? rapide.derniere_duree == 0
-                   : static_cast<double>(rapide.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
-            "acquisition time is not the elapsed time of the last record");
+        verifie(record_store.duree_acquisition == passe.derniere_duree, "acquisition time is not the last record's");
+        verifie(n == 0
+                    ? passe.derniere_duree == 0
+                    : static_cast<double>(passe.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
+                "acquisition time is not the elapsed time of the last record");
     }
 
     // The time axis grows to hold the acquisition.
     std::optional<QString> echelle_x;
-    if (erreur_de([&] { echelle_x = echelle_agrandie(kEchelleX, record_store.duree_acquisition); })) return;
-    if (echelle_x) {
+    if (!erreur_de([&] { echelle_x = echelle_agrandie(kEchelleX, record_store.duree_acquisition); }) && echelle_x) {
         verifie(platform::str_to_int(*echelle_x) >= record_store.duree_acquisition,
                 "the grown time axis does not hold the acquisition");
     }
 
-    // The class pass with its listing.
-    std::optional<ResultatClasses> r;
-    if (erreur_de([&] {
-            prend_largeur_classe(platform::str_to_float(kDX), class_table);
-            const std::int32_t n_classe = nombre_de_classes(platform::str_to_float(kXMax), class_table);
-            r = calcule_classes(n_classe, kParCentres, record_store, class_table);
-        })) {
-        return;
-    }
-    verifie_classes(*r);
-    QStringList listing;
-    if (erreur_de([&] { listing = liste_classes(r->n_classe, class_table, record_store); })) return;
-    verifie(listing.size() == r->n_classe, "class listing of the wrong length");
-
-    (void)erreur_de([&] { (void)texte_duree_acquisition(record_store.duree_acquisition); });
+    // The classes, and the texts the window makes of them.
+    const ResultatClasses& r = chargement.classes;
+    verifie_classes(r);
+    verifie(lignes_du_listing(r.n_classe, record_store).size() == r.n_classe, "class listing of the wrong length");
+    verifie(lignes_de_trace(r.n_classe, t.class_table).size() == r.n_classe + 3, "class trace of the wrong length");
+    if (r.chiffres) (void)textes_des_chiffres(*r.chiffres);
+    (void)texte_duree_acquisition(record_store.duree_acquisition);
 }
 
 }  // namespace

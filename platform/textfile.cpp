@@ -58,24 +58,9 @@ int cp1252_byte(char16_t c) {
     return -1;
 }
 
-bool is_ascii(QByteArrayView bytes) {
-    // Eight bytes at a time.
-    const char* p = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    std::uint64_t bits = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p + i, sizeof word);
-        bits |= word;
-    }
-    for (; i < n; ++i) bits |= static_cast<unsigned char>(p[i]);
-    return (bits & 0x8080808080808080ULL) == 0;
-}
-
 // The text of the bytes into `text`, in its storage when the bytes are ASCII.
 void decode_into(QByteArrayView view, QString& text) {
-    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
+    view = without_mark(view);
     if (is_ascii(view)) {
         widen_into(view, text);
         return;
@@ -92,6 +77,51 @@ void decode_into(QByteArrayView view, QString& text) {
     decode_cp1252_into(view, text);
 }
 }  // namespace
+
+bool is_ascii(QByteArrayView bytes) {
+    // Eight bytes at a time, 64 between two looks at what was seen.
+    const char* p = bytes.data();
+    const qsizetype n = bytes.size();
+    constexpr std::uint64_t high = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    std::uint64_t bits = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        bits |= word;
+        if (i % 64 == 0 && (bits & high) != 0) return false;
+    }
+    for (; i < n; ++i) bits |= static_cast<unsigned char>(p[i]);
+    return (bits & high) == 0;
+}
+
+QByteArrayView without_mark(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes; }
+
+TextEncoding text_encoding(QByteArrayView text) {
+    if (is_ascii(text)) return TextEncoding::utf8;
+    if (text.isValidUtf8()) {
+        // Decoded as decode_text decodes it, a piece at a time into one
+        // buffer: only whether the decoder meets an error matters here.
+        constexpr qsizetype piece = 64 * 1024;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString buffer(decoder.requiredSpace(piece), Qt::Uninitialized);
+        for (qsizetype i = 0; i < text.size() && !decoder.hasError(); i += piece) {
+            (void)decoder.appendToBuffer(buffer.data(), text.sliced(i, std::min(piece, text.size() - i)));
+        }
+        if (!decoder.hasError()) return TextEncoding::utf8;
+    }
+    return TextEncoding::cp1252;
+}
+
+void decode_part(QByteArrayView part, TextEncoding encoding, QString& out) {
+    if (is_ascii(part)) {
+        widen_into(part, out);
+    } else if (encoding == TextEncoding::utf8) {
+        out = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless).decode(part);
+    } else {
+        decode_cp1252_into(part, out);
+    }
+}
 
 QString decode_text(const QByteArray& bytes) {
     QString text;

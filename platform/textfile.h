@@ -12,6 +12,20 @@
 namespace platform {
 
 QString decode_text(const QByteArray& bytes);
+
+// How decode_text reads a text's bytes: as UTF-8 when they are valid UTF-8,
+// else as Windows-1252.
+enum class TextEncoding { utf8, cp1252 };
+// Whether every byte is below 0x80.
+bool is_ascii(QByteArrayView bytes);
+// The bytes without the UTF-8 mark at their start.
+QByteArrayView without_mark(QByteArrayView bytes);
+// The encoding of a whole text (its mark already removed).
+TextEncoding text_encoding(QByteArrayView text);
+// A part of a text in the encoding of the whole, into `out`'s storage. A line
+// cut at its line breaks decodes to the line decode_text and split_lines give,
+// so that a reader of the bytes decodes only the lines it needs as text.
+void decode_part(QByteArrayView part, TextEncoding encoding, QString& out);
 QStringList split_lines(const QString& text);
 QByteArray encode_lines(const QStringList& lines);
 

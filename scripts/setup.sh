@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
-          dpkg-dev file desktop-file-utils appstream "$@")
+          dpkg-dev file desktop-file-utils appstream python3 "$@")
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the whole test suite and runs it twice:
-# once as built normally and once under AddressSanitizer and
+# Installs what is missing, checks that the sources keep to the layers of
+# docs/ARCHITECTURE.md (scripts/check_layers.py), builds the whole test suite
+# and runs it twice: once as built normally and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer, warnings as errors both times; in between, the
 # window tests once more on a French desktop (process locale fr_FR.UTF-8) and
 # the check of the Debian package (tests/package/check_package.sh); then
@@ -11,6 +12,9 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+
+echo "== vorns: the layers"
+python3 scripts/check_layers.py
 
 echo "== vorns: build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNS_WERROR=ON >/dev/null

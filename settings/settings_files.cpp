@@ -3,7 +3,6 @@
 #include "platform/files.h"
 #include "platform/locations.h"
 #include "platform/numbers.h"
-#include "platform/seams.h"
 #include "platform/textfile.h"
 
 #include <QStringList>
@@ -15,15 +14,20 @@ const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 QString chemin_du_reglage(const QString& nom_fichier) { return platform::settings_folder() + nom_fichier; }
 
 namespace {
-// A settings file that cannot be written (a read-only program folder, say)
-// is reported once per run and file: the user learns that the setting will
-// not be remembered, without a box at every file choice.
-void signale_echec(const QString& path, const QString& raison, WriteFailures& echecs) {
-    if (echecs.reported.contains(path)) return;
-    echecs.reported.insert(path);
-    platform::show_message(QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison));
+EchecDuReglage echec_d_ecriture(const QString& path, const QString& raison, bool tonalite) {
+    return {path, QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison), tonalite};
 }
 }  // namespace
+
+void WriteFailures::ajoute(const std::optional<EchecDuReglage>& echec) {
+    if (!echec) return;
+    bool a_dire = true;
+    if (!echec->chemin.isEmpty()) {
+        a_dire = !reported.contains(echec->chemin);
+        reported.insert(echec->chemin);
+    }
+    if (signale) signale(*echec, a_dire);
+}
 
 QString lit_parametre(const QString& nom_fichier, int n) {
     if (n < 1) return {};
@@ -37,20 +41,27 @@ QString lit_parametre_defaut(const QString& nom_fichier, int n, const QString& d
     return value.isEmpty() ? defaut : value;
 }
 
-void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, WriteFailures& echecs) {
+std::optional<EchecDuReglage> ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
     if (n > MAX_PARAMETRE) {
-        platform::show_message(QStringLiteral(" max_parametre = ") + platform::decimal(MAX_PARAMETRE) +
-                               QLatin1Char('\n') + QStringLiteral(" augmenter ce nombre dans le source..."));
-        return;  // nothing is stored past line 20
+        // Nothing is stored past line 20.
+        return EchecDuReglage{{},
+                              QStringLiteral(" max_parametre = ") + platform::decimal(MAX_PARAMETRE) +
+                                  QLatin1Char('\n') + QStringLiteral(" augmenter ce nombre dans le source..."),
+                              false};
     }
-    if (n < 1) return;
+    if (n < 1) return std::nullopt;
     const QString path = chemin_du_reglage(nom_fichier);
     QStringList lines(MAX_PARAMETRE);
     if (const auto old = platform::try_read_text_lines(path, MAX_PARAMETRE)) {
         for (qsizetype i = 0; i < old->size(); ++i) lines[i] = old->at(i);
     }
     lines[n - 1] = valeur;
-    if (const auto raison = platform::write_text_lines(path, lines)) signale_echec(path, *raison, echecs);
+    if (const auto raison = platform::write_text_lines(path, lines)) return echec_d_ecriture(path, *raison, false);
+    return std::nullopt;
+}
+
+void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, WriteFailures& echecs) {
+    echecs.ajoute(ecrit_parametre(valeur, nom_fichier, n));
 }
 
 QString lit_ligne_unique(const QString& nom_fichier) {
@@ -59,10 +70,30 @@ QString lit_ligne_unique(const QString& nom_fichier) {
     return lines->first();
 }
 
-void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs) {
+std::optional<EchecDuReglage> ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur) {
     const QString path = chemin_du_reglage(nom_fichier);
     if (const auto raison = platform::write_text_lines(path, QStringList{valeur})) {
-        if (platform::seams().tone) platform::seams().tone(1250, 100);
-        signale_echec(path, *raison, echecs);
+        return echec_d_ecriture(path, *raison, true);
+    }
+    return std::nullopt;
+}
+
+void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs) {
+    echecs.ajoute(ecrit_ligne_unique(nom_fichier, valeur));
+}
+
+std::array<int, 3> lit_couleur_fenetre() {
+    static const QString defauts[3] = {QStringLiteral("201"), QStringLiteral("202"), QStringLiteral("203")};
+    std::array<int, 3> rvb{};
+    for (int i = 0; i < 3; ++i) {
+        rvb[static_cast<std::size_t>(i)] =
+            platform::str_to_int(lit_parametre_defaut(FICHIER_COULEUR, i + 1, defauts[i])) & 0xFF;
+    }
+    return rvb;
+}
+
+void ecrit_couleur_fenetre(const std::array<int, 3>& rvb, WriteFailures& echecs) {
+    for (int i = 0; i < 3; ++i) {
+        ecrit_parametre(platform::decimal(rvb[static_cast<std::size_t>(i)]), FICHIER_COULEUR, i + 1, echecs);
     }
 }

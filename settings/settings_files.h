@@ -4,16 +4,36 @@
 // ("~qrt_vorn_rep.~r", "~qrt_vorn_rep.~f"). They live in the user's
 // configuration folder for an installed program, beside a copy that can
 // write its own folder (platform/locations.h).
+//
+// Nothing here tells the user anything: a write that fails gives what failed,
+// and the caller reports it (the window: a box, a short tone).
 #include <QSet>
 #include <QString>
 
+#include <array>
+#include <functional>
+#include <optional>
+
 constexpr int MAX_PARAMETRE = 20;
 
-// The settings files that could not be written in this run. Each is reported
-// once per run: the user learns that the setting will not be remembered,
-// without a box at every file choice.
+// What a write could not do, as the user is to be told.
+struct EchecDuReglage {
+    QString chemin;         // the file that could not be written; empty when nothing was tried
+    QString message;        // the text to show
+    bool tonalite = false;  // a one-line file: a failed write sounds the short tone (1250 Hz, 100 ms)
+    bool operator==(const EchecDuReglage&) const = default;
+};
+
+// The settings files that could not be written in this run, and who tells of
+// them: each failure goes to `signale`, which the window sets, with whether it
+// is to be told now. A file is told once per run: the user learns that the
+// setting will not be remembered, without a box at every file choice.
 struct WriteFailures {
-    QSet<QString> reported;  // paths already reported
+    std::function<void(const EchecDuReglage& echec, bool a_dire)> signale;
+    QSet<QString> reported;  // paths already told
+
+    // Hands a failure to `signale`, if any: to be told unless its file was.
+    void ajoute(const std::optional<EchecDuReglage>& echec);
 };
 
 extern const QString FICHIER_COULEUR;          // "qrt_vorn.col"
@@ -26,10 +46,19 @@ QString chemin_du_reglage(const QString& nom_fichier);
 // Line n (from 1); the last line when the file is shorter; empty when missing or n < 1.
 QString lit_parametre(const QString& nom_fichier, int n);
 QString lit_parametre_defaut(const QString& nom_fichier, int n, const QString& defaut);
-// Stores the value as line n; the file then holds exactly 20 lines. Above 20: a message, nothing written.
-// A file that cannot be written is reported unless `echecs` holds it already (here and below).
+// Stores the value as line n; the file then holds exactly 20 lines. Above 20:
+// nothing written, and the limit is what there is to tell.
+std::optional<EchecDuReglage> ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n);
 void ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n, WriteFailures& echecs);
 
 QString lit_ligne_unique(const QString& nom_fichier);
-// Replaces the file by the value and a line end; a failed write sounds a 1250 Hz, 100 ms tone.
+// Replaces the file by the value and a line end.
+std::optional<EchecDuReglage> ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur);
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs);
+
+// The window colour in "qrt_vorn.col": red, green and blue on lines 1 to 3,
+// each the low eight bits of a whole number (an empty line: 201, 202, 203).
+// A line that is no whole number raises the conversion error.
+std::array<int, 3> lit_couleur_fenetre();
+// Stores the colour as lines 1 to 3, the other lines kept.
+void ecrit_couleur_fenetre(const std::array<int, 3>& rvb, WriteFailures& echecs);

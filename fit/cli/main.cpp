@@ -1,10 +1,10 @@
 // vorns-fit FILE... [OPTION]...: the lifetime fit of data files for scripts.
-// Each file is read as vorns reads it (the record pass, then the class pass
+// Each file is loaded as vorns loads it (the record pass, then the class pass
 // with dX and X max) and fitted as the fit window fits the run; the results
 // are printed as the window shows them, or as JSON.
 #include "analysis/class_pass.h"
-#include "analysis/pass_report.h"
-#include "analysis/record_pass.h"
+#include "analysis/load.h"
+#include "analysis/load_text.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
 #include "fit/run/fit_choices.h"
@@ -39,28 +39,25 @@ QString choices_line(const FitChoices& c) {
 // read), on stderr its message. Returns whether every line of it could be read.
 bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
     const auto error = [&](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
-    platform::PackedLines lines;
+    QByteArray bytes;
     try {
-        lines.read_file(file);
+        bytes = platform::read_file_bytes(file);
     } catch (const platform::Error& e) {
         error(file + QStringLiteral(": ") + e.text());
         if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details, o.scan));
         return false;
     }
-    const PasseDesLignes pass = passe_des_lignes(lines, store);
+    // No figure of the file before.
+    table = ClassTable();
+    const Chargement load = charge_les_octets(bytes, ChoixDesClasses{o.dX, o.x_max, false}, store, table);
+    const PasseDesLignes& pass = load.enregistrements;
     // The lines that are no record are skipped, and the records read are fitted.
     QStringList notes;
-    if (store.nb_points[1] == 0) notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass, lines.size());
+    if (pass.nb_enregistrements == 0) notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
     notes << texte_lignes_ignorees(file, pass);
+    if (pass.capacite_depassee) notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
     notes.removeAll(QString());
     for (const QString& note : notes) error(note);
-    if (pass.capacite_depassee) {
-        error(QStringLiteral("%1: le nombre maximum de données est de %2 ; les suivantes sont ignorées")
-                  .arg(file, platform::decimal(NB_MAX_DONNEES)));
-    }
-    table = ClassTable();
-    prend_largeur_classe(o.dX, table);
-    const ResultatClasses classes = calcule_classes(nombre_de_classes(o.x_max, table), false, store, table);
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
@@ -76,8 +73,8 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, o.choices.unit_ns))) {
         print(stdout, line);
     }
-    print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') +
-                      (classes.statistiques ? classes.statistiques->tau : QStringLiteral("\u2014")));
+    const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;
+    print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
     print(stdout, fit_text::forecast_line(extras.forecast));
     if (o.scan) {
         for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
@@ -111,7 +108,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The class count is checked once, before any file: a bad X max / dX is an option error.
-    auto store = std::make_unique<RecordStore>();
+    // The store is written only where the files' records go.
+    const RecordStoreNeuf store = nouveau_record_store();
     auto table = std::make_unique<ClassTable>();
     try {
         prend_largeur_classe(options.dX, *table);

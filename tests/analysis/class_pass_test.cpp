@@ -1,5 +1,7 @@
-#include "analysis/class_pass.h"
+// The class pass through the load's class step, and the texts made of it.
 #include "analysis/class_table.h"
+#include "analysis/load.h"
+#include "analysis/load_text.h"
 #include "analysis/record_store.h"
 #include "platform/numbers.h"
 #include "support/errors.h"
@@ -16,17 +18,21 @@ namespace {
 
 struct Passe {
     ResultatClasses resultat;
+    QStringList trace;
     QStringList listing;
+    std::optional<TextesDesChiffres> textes;  // with the figures
 };
 
 // A store and a class table of its own for each test, as the window keeps them.
 class ClassPass : public ::testing::Test {
 protected:
     Passe passe(long double dX, long double x_max, bool par_centres = false) {
-        prend_largeur_classe(dX, class_table);
-        const std::int32_t n = nombre_de_classes(x_max, class_table);
-        Passe p{calcule_classes(n, par_centres, record_store, class_table), {}};
-        p.listing = liste_classes(n, class_table, record_store);
+        Passe p{classe_les_durees({dX, x_max, par_centres}, record_store, class_table), {}, {}, {}};
+        const std::int32_t n = p.resultat.n_classe;
+        p.trace = lignes_de_trace(n, class_table);
+        ecrit_la_serie_des_classes(n, class_table, record_store);
+        p.listing = lignes_du_listing(n, record_store);
+        if (p.resultat.chiffres) p.textes = textes_des_chiffres(*p.resultat.chiffres);
         return p;
     }
     void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
@@ -43,15 +49,18 @@ TEST_F(ClassPass, DefaultsWithoutDataGiveEightyEmptyClasses) {
     durees({});
     const Passe p = passe(10, 800);
     EXPECT_EQ(p.resultat.n_classe, 80);
-    ASSERT_EQ(p.resultat.trace.size(), 83);
-    EXPECT_EQ(p.resultat.trace.front(), QStringLiteral("80  classes"));
-    EXPECT_EQ(p.resultat.trace[1], QStringLiteral("-classe=1  n=0  val moyenne =0"));
-    EXPECT_EQ(p.resultat.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=0"));
+    ASSERT_EQ(p.trace.size(), 83);
+    EXPECT_EQ(p.trace.front(), QStringLiteral("80  classes"));
+    EXPECT_EQ(p.trace[1], QStringLiteral("-classe=1  n=0  val moyenne =0"));
+    EXPECT_EQ(p.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=0"));
     ASSERT_EQ(p.listing.size(), 80);
     EXPECT_EQ(p.listing.front(), QStringLiteral("1   0   0"));
     EXPECT_EQ(p.listing.back(), QStringLiteral("80   790   0"));
-    EXPECT_FALSE(p.resultat.statistiques.has_value());
+    EXPECT_FALSE(p.textes.has_value());
     EXPECT_EQ(p.resultat.effectif_max, 0);
+    EXPECT_EQ(n_max_autoscale(p.resultat), std::nullopt) << "no scale of 0";
+    EXPECT_EQ(class_table.n_classe, 80);
+    EXPECT_EQ(class_table.x_max, 800);
     EXPECT_EQ(record_store.nb_points[2], 80);
     EXPECT_EQ(record_store.max_x_serie[2], -10);
     EXPECT_EQ(record_store.max_y_serie[2], -10);
@@ -77,12 +86,14 @@ TEST_F(ClassPass, NoClassLeavesThreeTraceLinesAndKeepsTheFigures) {
     for (long double x_max : {4.0L, -16.0L}) {
         const Passe p = passe(10, x_max);
         const QString n = platform::decimal(p.resultat.n_classe);
-        EXPECT_EQ(p.resultat.trace,
+        EXPECT_EQ(p.trace,
                   (QStringList{n + QStringLiteral("  classes"), QStringLiteral("  somme_val_moyenne_classe=0"),
                                QStringLiteral(" n_classe=") + n + QStringLiteral(" valeur centrale  somme_duree=0")}));
         EXPECT_TRUE(p.listing.isEmpty());
-        EXPECT_FALSE(p.resultat.statistiques.has_value());
+        EXPECT_FALSE(p.textes.has_value());
         EXPECT_EQ(record_store.nb_points[2], p.resultat.n_classe);
+        EXPECT_EQ(class_table.n_classe, 0) << "no class shown";
+        EXPECT_EQ(class_table.x_max, x_max);
     }
     EXPECT_EQ(class_table.Tau, 123);
     EXPECT_EQ(class_table.C0, 4);
@@ -97,7 +108,7 @@ TEST_F(ClassPass, DurationOnABoundGoesToTheUpperClass) {
     EXPECT_EQ(p.listing[0], QStringLiteral("1   0   3"));  // 0, 9.99 and -5
     EXPECT_EQ(p.listing[1], QStringLiteral("2   10   1"));
     EXPECT_EQ(p.listing[2], QStringLiteral("3   20   1"));
-    EXPECT_EQ(p.resultat.trace[1], QStringLiteral("-classe=1  n=3  val moyenne =1.66333333333333"));
+    EXPECT_EQ(p.trace[1], QStringLiteral("-classe=1  n=3  val moyenne =1.66333333333333"));
     EXPECT_EQ(record_store.serie_x[2][2], 20.0);
     EXPECT_EQ(record_store.serie_y[2][0], 3.0);
 }
@@ -106,12 +117,12 @@ TEST_F(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {
     // Twelve durations of mean 25 in class 3, and a 30 on the lower bound of class 4.
     durees({21, 29, 22, 28, 23, 27, 24, 26, 25, 25, 20.5, 29.5, 30});
     const Passe p = passe(10, 800);
-    EXPECT_EQ(p.resultat.trace[3], QStringLiteral("-classe=3  n=12  val moyenne =25"));
+    EXPECT_EQ(p.trace[3], QStringLiteral("-classe=3  n=12  val moyenne =25"));
     EXPECT_EQ(p.listing[2], QStringLiteral("3   20   12"));
-    EXPECT_EQ(p.resultat.trace[4], QStringLiteral("-classe=4  n=1  val moyenne =30"));
-    EXPECT_EQ(p.resultat.trace[81], QStringLiteral("  somme_val_moyenne_classe=330"));
+    EXPECT_EQ(p.trace[4], QStringLiteral("-classe=4  n=1  val moyenne =30"));
+    EXPECT_EQ(p.trace[81], QStringLiteral("  somme_val_moyenne_classe=330"));
     // Centres: 12 x 25 + 1 x 35.
-    EXPECT_EQ(p.resultat.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=335"));
+    EXPECT_EQ(p.trace[82], QStringLiteral(" n_classe=80 valeur centrale  somme_duree=335"));
     EXPECT_EQ(p.listing[4], QStringLiteral("5   40   0"));
 }
 
@@ -138,8 +149,8 @@ TEST_F(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
     for (const Cas& c : cas) {
         durees({5, 15, 2000});
         const Passe p = passe(10, 800, c.par_centres);
-        ASSERT_TRUE(p.resultat.statistiques.has_value());
-        const TextesStatistiques& s = *p.resultat.statistiques;
+        ASSERT_TRUE(p.textes.has_value());
+        const TextesDesChiffres& s = *p.textes;
         EXPECT_EQ(s.duree_totale_moyennes, QStringLiteral("2020"));
         EXPECT_EQ(s.duree_totale_centres, QStringLiteral("20"));
         EXPECT_EQ(s.evenements, QStringLiteral("2"));
@@ -168,8 +179,8 @@ TEST_F(ClassPass, FiguresAreExtendedPrecision) {
 TEST_F(ClassPass, LambdaOfALongTauShowsZero) {
     durees({2500});
     const Passe p = passe(10, 5000);
-    EXPECT_EQ(p.resultat.statistiques->tau, QStringLiteral("2500"));
-    EXPECT_EQ(p.resultat.statistiques->lambda, QStringLiteral("0"));
+    EXPECT_EQ(p.textes->tau, QStringLiteral("2500"));
+    EXPECT_EQ(p.textes->lambda, QStringLiteral("0"));
 }
 
 TEST_F(ClassPass, LargestCountLooksAtShownClassesOnly) {
@@ -178,6 +189,7 @@ TEST_F(ClassPass, LargestCountLooksAtShownClassesOnly) {
     for (std::size_t j = 38; j <= 87; ++j) record_store.serie_y[1][j] = 900;
     const Passe p = passe(10, 800);
     EXPECT_EQ(p.resultat.effectif_max, 37);
+    EXPECT_EQ(n_max_autoscale(p.resultat), 37);
     EXPECT_EQ(class_table.effectif[90], 50);
 }
 
@@ -208,6 +220,10 @@ TEST_F(ClassPass, MoreThan1001ClassesAreRefusedBeforeAnythingChanges) {
     EXPECT_TRUE(
         erreur_de([&] { nombre_de_classes(1e4001L, class_table); }).startsWith(QStringLiteral("X max = 1E4001")));
     EXPECT_EQ(record_store.nb_points[2], 80);
+    // A pass refused by its choices leaves the table's classes those of the last pass.
+    EXPECT_FALSE(erreur_de([&] { classe_les_durees({10, 1e6L, false}, record_store, class_table); }).isEmpty());
+    EXPECT_EQ(class_table.n_classe, 80);
+    EXPECT_EQ(class_table.x_max, 800);
 }
 
 TEST_F(ClassPass, DurationsOutsideTheTableAreLeftOut) {
@@ -222,7 +238,21 @@ TEST_F(ClassPass, DurationsOutsideTheTableAreLeftOut) {
     EXPECT_EQ(class_table.evenements, 2);
     // The class width beside the table is untouched.
     EXPECT_EQ(class_table.largeur_classe, 10);
-    EXPECT_EQ(p.resultat.statistiques->evenements, QStringLiteral("2"));
+    EXPECT_EQ(p.textes->evenements, QStringLiteral("2"));
+}
+
+// The last class of the table ends just below 1001 x dX: a duration on that
+// bound would be class 1001, one past the table, and -dX would be class -1.
+TEST_F(ClassPass, TheTableEndsBelow1001ClassWidths) {
+    for (const long double dX : {10.0L, 2.5L, 0.25L}) {
+        const auto d = static_cast<double>(dX);
+        durees({1000 * d, 1000.5 * d, 1001 * d, -d, 1001.5 * d});
+        const Passe p = passe(dX, 1001 * dX);
+        EXPECT_EQ(p.resultat.durees_hors_table, 3) << d;
+        EXPECT_EQ(class_table.effectif[1000], 2) << d;
+        EXPECT_EQ(class_table.evenements, 2) << d;
+        EXPECT_EQ(p.listing.back(), QStringLiteral("1001   ") + platform::general(1000 * dX) + QStringLiteral("   2"));
+    }
 }
 
 TEST_F(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
@@ -244,19 +274,19 @@ TEST_F(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
     for (const Cas& c : cas) {
         durees(c.valeurs);
         const Passe p = passe(c.dX, c.x_max);
-        ASSERT_TRUE(p.resultat.statistiques.has_value()) << c.cm;
+        ASSERT_TRUE(p.textes.has_value()) << c.cm;
         if (c.tau) {
-            EXPECT_EQ(p.resultat.statistiques->tau, QString::fromUtf8(c.tau));
+            EXPECT_EQ(p.textes->tau, QString::fromUtf8(c.tau));
         }
-        EXPECT_EQ(p.resultat.statistiques->cm, QString::fromUtf8(c.cm));
+        EXPECT_EQ(p.textes->cm, QString::fromUtf8(c.cm));
     }
 }
 
 TEST_F(ClassPass, ZeroTauAndZeroAcquisitionTimeShowNoFigureAndFinish) {
     durees({-5, 5}, 0);
     const Passe p = passe(10, 800);
-    ASSERT_TRUE(p.resultat.statistiques.has_value());
-    const TextesStatistiques& s = *p.resultat.statistiques;
+    ASSERT_TRUE(p.textes.has_value());
+    const TextesDesChiffres& s = *p.textes;
     EXPECT_EQ(s.tau, QStringLiteral("0"));
     EXPECT_EQ(s.lambda, TEXTE_INDEFINI);
     EXPECT_EQ(s.cm, QStringLiteral("2 [ classe 1]"));

@@ -1,8 +1,10 @@
 // The quick reading of the data lines against the plain one, on dense random
-// files: the same records, maxima, totals, capacity flag and errors.
+// files: the same records, maxima, totals, capacity flag and errors; from the
+// lines as text and from the bytes of a file, in either encoding.
 #include "analysis/record_pass.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <iterator>
 #include <memory>
 #include <random>
+#include <type_traits>
 
 namespace {
 
@@ -33,11 +36,28 @@ Issue passe_avec(const Lignes& lignes, Lecture lecture, int numero) {
     issue.store = &store_numero(numero);
     issue.store->duree_acquisition = -1;  // kept when an error ends the pass
     try {
-        issue.passe = passe_des_lignes(lignes, *issue.store, lecture);
+        if constexpr (std::is_same_v<Lignes, QByteArray>) {
+            issue.passe = passe_des_octets(lignes, *issue.store, lecture);
+        } else {
+            issue.passe = passe_des_lignes(lignes, *issue.store, lecture);
+        }
     } catch (const platform::Error& e) {
         issue.erreur = e.text();
     }
     return issue;
+}
+
+// The lines as a file holds them: UTF-8 with CR LF, Windows-1252 where every
+// character has a byte there, or UTF-8 with its mark and LF and CR mixed; the
+// last line ended or not.
+QByteArray octets(const QStringList& lignes, int forme) {
+    if (forme == 1) return platform::encode_lines(lignes);
+    QByteArray out = forme == 2 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        out += lignes[i].toUtf8();
+        if (i + 1 < lignes.size() || i % 2 == 0) out += forme == 0 ? "\r\n" : (i % 3 == 0 ? "\r" : "\n");
+    }
+    return out;
 }
 
 bool memes_bits(long double a, long double b) { return a == b && std::signbit(a) == std::signbit(b); }
@@ -57,7 +77,11 @@ void compare(const Issue& simple, const Issue& rapide, const QStringList& lignes
     EXPECT_TRUE(memes_bits(b.cumul_durees, a.cumul_durees)) << contexte();
     EXPECT_TRUE(memes_bits(b.duree_acquisition, a.duree_acquisition)) << contexte();
     EXPECT_TRUE(memes_bits(rapide.passe.derniere_duree, simple.passe.derniere_duree)) << contexte();
+    EXPECT_TRUE(memes_bits(rapide.passe.origine_temps, simple.passe.origine_temps)) << contexte();
     EXPECT_EQ(rapide.passe.capacite_depassee, simple.passe.capacite_depassee) << contexte();
+    EXPECT_EQ(rapide.passe.lignes_ignorees, simple.passe.lignes_ignorees) << contexte();
+    EXPECT_EQ(rapide.passe.fin, simple.passe.fin) << contexte();
+    EXPECT_EQ(rapide.passe.ligne_de_fin, simple.passe.ligne_de_fin) << contexte();
 }
 
 // A data line in the shape "time, tabs, duration", each part drawn from good
@@ -89,8 +113,8 @@ QString ligne_dense(std::mt19937& alea) {
                                          "SAUVEGARDE",
                                          "'"};
     static const char* const separateurs[] = {"", "\t", "\t\t", " ", "\t ", " \t"};
-    static const char* const morceaux[] = {"10",         ":",         "\t",        " ", ".",     ",", "-", "e",
-                                           "SAUVEGARDE", "SAUVEGARD", "AUVEGARDE", "S", "Heure", "'", "x"};
+    static const char* const morceaux[] = {"10",        ":",         "\t", " ",     ".", ",", "-", "e", "SAUVEGARDE",
+                                           "SAUVEGARD", "AUVEGARDE", "S",  "Heure", "'", "x", "é", "€", "\x01"};
     const auto un = [&alea](const auto& liste) {
         std::uniform_int_distribution<int> choix(0, static_cast<int>(std::size(liste)) - 1);
         return QString::fromUtf8(liste[choix(alea)]);
@@ -135,6 +159,11 @@ TEST(RecordPassQuickReading, GivesThePlainResultsOnDenseRandomFiles) {
             compare(simple, passe_avec(lignes, Lecture::rapide, 1), lignes);
             // The packed memo lines read the same as the list.
             compare(simple, passe_avec(platform::PackedLines::from_list(lignes), Lecture::rapide, 2), lignes);
+            // The bytes of a file read as its decoded lines.
+            const QByteArray fichier = octets(lignes, essai % 3);
+            const platform::PackedLines decodees(platform::decode_text(fichier));
+            compare(passe_avec(decodees, Lecture::simple, 0), passe_avec(fichier, Lecture::rapide, 1),
+                    decodees.to_list());
             if (HasFatalFailure()) return;
         }
     }
@@ -158,4 +187,5 @@ TEST(RecordPassQuickReading, GivesThePlainResultsOnAFullRun) {
     EXPECT_TRUE(simple.passe.capacite_depassee);
     EXPECT_EQ(simple.store->nb_points[1], NB_MAX_DONNEES);
     compare(simple, passe_avec(platform::PackedLines::from_list(lignes), Lecture::rapide, 1), {});
+    compare(simple, passe_avec(octets(lignes, 0), Lecture::rapide, 2), {});
 }

@@ -155,6 +155,7 @@ TEST_F(RecordPass, TheWorkedExample) {
     EXPECT_EQ(store->cumul_durees, 4.0L);
     EXPECT_EQ(store->duree_acquisition, 2.5L);
     EXPECT_EQ(r.derniere_duree, 2.5L);
+    EXPECT_EQ(r.origine_temps, 600.0L) << "the time of day of the first line, in minutes";
     EXPECT_FALSE(r.capacite_depassee);
     EXPECT_EQ(store->max_x_serie[1], 2.5L);
     EXPECT_EQ(store->max_y_serie[1], 2.5L);
@@ -265,8 +266,9 @@ TEST_F(RecordPass, MaximaTotalAndAcquisitionTimeKeepExtendedPrecision) {
 }
 
 TEST_F(RecordPass, NegativeDurationsAndAnOriginAtMidnight) {
-    passe(fichier({"Heure", "00:00:00\t1", "00:00:30\t-2", "00:01:00\t-1"}));
+    const auto r = passe(fichier({"Heure", "00:00:00\t1", "00:00:30\t-2", "00:01:00\t-1"}));
     ASSERT_EQ(store->nb_points[1], 2);
+    EXPECT_EQ(r.origine_temps, 0.0L);
     EXPECT_EQ(store->serie_x[1][1], 0.5);  // an origin at 0 is set: 0 is not "not yet set"
     EXPECT_EQ(store->max_y_serie[1], -1.0L);
     EXPECT_EQ(store->cumul_durees, -3.0L);

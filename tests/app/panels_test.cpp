@@ -94,17 +94,6 @@ TEST(ColourChoice, StoresTheComponentsAsLinesOneToThree) {
     EXPECT_EQ(next.color(), QColor(12, 34, 56));
 }
 
-TEST(ColourChoice, KeepsTheOtherLinesOfTheColourFile) {
-    TemporaryProgramFolder folder;
-    write_bytes(folder.file(QStringLiteral("qrt_vorn.col")), "1\r\n2\r\n3\r\nkept\r\n");
-    TForm1 form;
-    recorder().colour_answers.push_back(qRgb(0, 128, 255));
-    form.Panel7Click();
-    QByteArray expected = "0\r\n128\r\n255\r\nkept\r\n";
-    for (int i = 5; i <= 20; ++i) expected += "\r\n";
-    EXPECT_EQ(read_bytes(folder.file(QStringLiteral("qrt_vorn.col"))), expected);
-}
-
 TEST(ColourChoice, CancelChangesNothing) {
     TemporaryProgramFolder folder;
     TForm1 form;

@@ -127,14 +127,6 @@ TEST_F(Tick, ZeroOrNegativePeriodStopsTheTimerButTheTickGoesOn) {
     EXPECT_EQ(form.Panel1->color().rgb(), colour);
 }
 
-TEST_F(Tick, PeriodTooLongForTheTimerIsCutToItsLongest) {
-    form.Edit5->setText(QStringLiteral("3000000"));  // 3e9 ms does not fit in the timer
-    tick();
-    EXPECT_TRUE(form.Timer1->isActive());
-    EXPECT_EQ(form.Timer1->interval(), std::numeric_limits<int>::max());
-    EXPECT_TRUE(recorder().messages.isEmpty());
-}
-
 TEST_F(Tick, RefreshFieldWithoutAWholeNumberShowsTheErrorAndDoesNothingElse) {
     const QString path = loaded_file(kHeader + data_lines(3));
     append_bytes(path, data_lines(1));  // a change that would otherwise be reloaded

@@ -1,6 +1,5 @@
-// File names derived from the data file, its size and the acquisition time text.
+// File names derived from the data file, and its size.
 #include "datafile/data_file.h"
-#include "platform/numbers.h"
 #include "support/recorder.h"
 
 #include <QDir>
@@ -49,25 +48,4 @@ TEST(FileSize, BytesOfTheFileOrMinusOne) {
     write_bytes(fichier, QByteArray());
     EXPECT_EQ(taille_fichier(fichier), 0);
     EXPECT_EQ(taille_fichier(dir.filePath(QStringLiteral("gone.txt"))), -1);
-}
-
-TEST(AcquisitionTime, HoursBelowOneDayDaysFromOneDayOn) {
-    struct Cas {
-        long double minutes;
-        const char* point;
-        const char* virgule;
-    };
-    const Cas cas[] = {
-        {0, " (0 h )", " (0 h )"},          {90, " (1.5 h )", " (1,5 h )"},
-        {2.5L, " (0.04 h )", " (0,04 h )"}, {1439, " (23.98 h )", " (23,98 h )"},
-        {1439.9L, " (24 h )", " (24 h )"},  // still hours below 1440 minutes
-        {1440, " (1 j)", " (1 j)"},         {2880, " (2 j)", " (2 j)"},
-        {4000, " (2.78 j)", " (2,78 j)"},   {-90, " (-1.5 h )", " (-1,5 h )"},
-    };
-    for (const Cas& c : cas) {
-        platform::set_decimal_separator(QLatin1Char('.'));
-        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.point)) << static_cast<double>(c.minutes);
-        platform::set_decimal_separator(QLatin1Char(','));
-        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.virgule)) << static_cast<double>(c.minutes);
-    }
 }

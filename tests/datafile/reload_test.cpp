@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 namespace {
 constexpr std::int64_t kChange = 1'700'000'000'000;  // ms since the epoch
 }
@@ -64,4 +67,18 @@ TEST(Reload, TheTickComparesTheLinesOnlyAfterARecentChange) {
         EXPECT_EQ(etat.changement_recent, c.recent_apres) << c.what;
         EXPECT_EQ(etat.taille_precedente, 40) << c.what << ": the load stores the view, not the tick";
     }
+}
+
+// The refresh field's seconds as the tick's period: 0 stops the timer.
+TEST(Reload, ThePeriodOfTheTickInMilliseconds) {
+    const int longest = std::numeric_limits<int>::max();
+    const std::pair<std::int32_t, int> cases[] = {{5, 5000},
+                                                  {1, 1000},
+                                                  {0, 0},
+                                                  {-3, 0},
+                                                  {2147483, 2147483000},
+                                                  {2147484, longest},
+                                                  {3000000, longest},
+                                                  {std::numeric_limits<std::int32_t>::max(), longest}};
+    for (const auto& [secondes, ms] : cases) EXPECT_EQ(periode_du_tick(secondes), ms) << secondes;
 }

@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace {
 
 QByteArray lines_bytes(const QStringList& lines) {
@@ -27,6 +32,15 @@ QByteArray twenty(std::initializer_list<std::pair<int, const char*>> filled) {
 }
 
 const QString kName = QStringLiteral("qrt_vorn.col");
+
+// The failures handed to the reporter, with whether each was to be told.
+struct Signales {
+    std::vector<std::pair<EchecDuReglage, bool>> recus;
+    WriteFailures echecs;
+    Signales() {
+        echecs.signale = [this](const EchecDuReglage& e, bool a_dire) { recus.emplace_back(e, a_dire); };
+    }
+};
 
 }  // namespace
 
@@ -69,21 +83,19 @@ TEST(LitParametreDefaut, TheDefaultReplacesAnEmptyResult) {
 }
 
 TEST(LitParametre, LooksInTheProgramFolderNotTheWorkingDirectory) {
-    WriteFailures echecs;
     TemporaryProgramFolder folder;
     QTemporaryDir elsewhere;
     write_bytes(elsewhere.filePath(kName), "9\r\n");
     const QString cwd = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     EXPECT_EQ(lit_parametre(kName, 1), QString());
-    ecrit_parametre(QStringLiteral("5"), kName, 1, echecs);
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("5"), kName, 1), std::nullopt);
     QDir::setCurrent(cwd);
     EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "5"}}));
     EXPECT_EQ(read_bytes(elsewhere.filePath(kName)), QByteArray("9\r\n"));
 }
 
 TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
-    WriteFailures echecs;
     struct Case {
         const char* before;  // nullptr: no file
         int n;
@@ -112,62 +124,107 @@ TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
         if (c.before) write_bytes(folder.file(kName), c.before);
-        ecrit_parametre(QString::fromUtf8(c.value), kName, c.n, echecs);
+        EXPECT_EQ(ecrit_parametre(QString::fromUtf8(c.value), kName, c.n), std::nullopt);
         EXPECT_EQ(read_bytes(folder.file(kName)), c.after) << (c.before ? c.before : "(no file)") << " line " << c.n;
     }
     TemporaryProgramFolder folder;
     write_bytes(folder.file(kName), twenty_five.join(QStringLiteral("\r\n")).toLatin1());
-    ecrit_parametre(QStringLiteral("new"), kName, 5, echecs);
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("new"), kName, 5), std::nullopt);
     EXPECT_EQ(read_bytes(folder.file(kName)), lines_bytes(first_twenty)) << "a 25-line file keeps its first 20 lines";
-    EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
-TEST(EcritParametre, ThreeSeparateWritesMakeTheColourFile) {
-    WriteFailures echecs;
+// The window colour: lines 1 to 3 read as the low eight bits of whole numbers.
+TEST(CouleurFenetre, TheColourFileGivesTheLowEightBitsOfEachLine) {
+    struct Case {
+        const char* file;  // nullptr: no file
+        std::array<int, 3> rvb;
+    };
+    const Case cases[] = {
+        {nullptr, {201, 202, 203}},
+        {"255\r\n0\r\n0\r\n", {255, 0, 0}},
+        {"300\r\n-1\r\n0\r\n", {44, 255, 0}},
+        {"256\r\n512\r\n-256\r\n", {0, 0, 0}},
+        {"10\r\n", {10, 10, 10}},           // a one-line file gives its line for all three
+        {"\r\n\r\n\r\n", {201, 202, 203}},  // empty lines take the defaults
+        {"", {201, 202, 203}},
+        {"  7\n8\r9", {7, 8, 9}},  // leading blanks, any line end
+        {"2147483647\r\n-2147483648\r\n65\r\n", {255, 0, 65}},
+    };
+    for (const Case& c : cases) {
+        TemporaryProgramFolder folder;
+        if (c.file) write_bytes(folder.file(kName), c.file);
+        EXPECT_EQ(lit_couleur_fenetre(), c.rvb) << (c.file ? c.file : "(no file)");
+    }
+}
+
+TEST(CouleurFenetre, WritingKeepsTheOtherLinesAndReadsBack) {
+    Signales s;
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("255"), kName, 1, echecs);
-    ecrit_parametre(QStringLiteral("0"), kName, 2, echecs);
-    ecrit_parametre(QStringLiteral("0"), kName, 3, echecs);
+    ecrit_couleur_fenetre({255, 0, 0}, s.echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "255"}, {2, "0"}, {3, "0"}}));
-    EXPECT_EQ(lit_parametre_defaut(kName, 2, QStringLiteral("202")), QStringLiteral("0"));
+    write_bytes(folder.file(kName), "1\r\n2\r\n3\r\nkept\r\n");
+    ecrit_couleur_fenetre({0, 128, 255}, s.echecs);
+    EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "0"}, {2, "128"}, {3, "255"}, {4, "kept"}}));
+    EXPECT_EQ(lit_couleur_fenetre(), (std::array<int, 3>{0, 128, 255}));
+    EXPECT_TRUE(s.recus.empty());
 }
 
-TEST(EcritParametre, AboveTwentyShowsTheLimitAndWritesNothing) {
-    WriteFailures echecs;
+TEST(EcritParametre, AboveTwentyGivesTheLimitAndWritesNothing) {
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("x"), kName, 21, echecs);
-    EXPECT_EQ(recorder().messages,
-              QStringList{QStringLiteral(" max_parametre = 20\n augmenter ce nombre dans le source...")});
+    const EchecDuReglage limite{
+        {}, QStringLiteral(" max_parametre = 20\n augmenter ce nombre dans le source..."), false};
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("x"), kName, 21), limite);
     EXPECT_FALSE(QFileInfo::exists(folder.file(kName)));
 
+    // Told every time: no file stands behind it.
+    Signales s;
     write_bytes(folder.file(kName), "1\r\n2\r\n");
-    ecrit_parametre(QStringLiteral("x"), kName, 99, echecs);
+    ecrit_parametre(QStringLiteral("x"), kName, 99, s.echecs);
+    ecrit_parametre(QStringLiteral("x"), kName, 21, s.echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), QByteArray("1\r\n2\r\n"));
-    EXPECT_EQ(recorder().messages.size(), 2);
+    EXPECT_EQ(s.recus, (std::vector<std::pair<EchecDuReglage, bool>>{{limite, true}, {limite, true}}));
 }
 
 TEST(EcritParametre, BelowOneWritesNothing) {
-    WriteFailures echecs;
     TemporaryProgramFolder folder;
-    ecrit_parametre(QStringLiteral("x"), kName, 0, echecs);
-    ecrit_parametre(QStringLiteral("x"), kName, -3, echecs);
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("x"), kName, 0), std::nullopt);
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("x"), kName, -3), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(folder.file(kName)));
-    EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
-TEST(EcritParametre, AFailedWriteIsReportedOnceAndWithoutTone) {
-    WriteFailures echecs;
-    TemporaryProgramFolder folder;
-    ASSERT_TRUE(QDir().mkpath(folder.file(kName)));  // a folder where the file should be
-    ecrit_parametre(QStringLiteral("1"), kName, 1, echecs);
-    ecrit_parametre(QStringLiteral("2"), kName, 2, echecs);
-    ASSERT_EQ(recorder().messages.size(), 1);
-    EXPECT_TRUE(recorder().messages.front().startsWith(
-        QStringLiteral("Cannot write file \"") + QDir::toNativeSeparators(folder.file(kName)) + QStringLiteral("\". ")))
-        << recorder().messages.front().toStdString();
-    EXPECT_TRUE(recorder().tones.empty());
-    EXPECT_EQ(recorder().beeps, 0);
-    EXPECT_TRUE(QFileInfo(folder.file(kName)).isDir());
+// A folder where the file should be: each write fails, the file is told once,
+// and only a one-line file asks for the tone, at each failure.
+TEST(SettingsFiles, AFailedWriteIsToldOnceAndOnlyAOneLineFileSoundsTheTone) {
+    struct Case {
+        QString name;
+        std::function<void(WriteFailures&)> write;
+        bool tone;
+    };
+    const Case cases[] = {
+        {kName, [](WriteFailures& e) { ecrit_parametre(QStringLiteral("1"), kName, 1, e); }, false},
+        {FICHIER_DERNIER_DOSSIER,
+         [](WriteFailures& e) { ecrit_ligne_unique(FICHIER_DERNIER_DOSSIER, QStringLiteral("/data/"), e); }, true},
+    };
+    for (const Case& c : cases) {
+        TemporaryProgramFolder folder;
+        ASSERT_TRUE(QDir().mkpath(folder.file(c.name)));
+        Signales s;
+        c.write(s.echecs);
+        c.write(s.echecs);
+        ASSERT_EQ(s.recus.size(), 2u) << c.name.toStdString();
+        const QString path = folder.file(c.name);
+        EXPECT_EQ(s.recus[0].first.chemin, path);
+        EXPECT_TRUE(s.recus[0].first.message.startsWith(QStringLiteral("Cannot write file \"") +
+                                                        QDir::toNativeSeparators(path) + QStringLiteral("\". ")))
+            << s.recus[0].first.message.toStdString();
+        EXPECT_EQ(s.recus[0].first.tonalite, c.tone);
+        EXPECT_EQ(s.recus[0].first, s.recus[1].first);
+        EXPECT_TRUE(s.recus[0].second);
+        EXPECT_FALSE(s.recus[1].second) << "told once";
+        EXPECT_TRUE(QFileInfo(path).isDir());
+        EXPECT_TRUE(recorder().messages.isEmpty());
+        EXPECT_TRUE(recorder().tones.empty());
+    }
     EXPECT_EQ(lit_parametre_defaut(kName, 1, QStringLiteral("201")), QStringLiteral("201"));
 }
 
@@ -193,47 +250,26 @@ TEST(LigneUnique, FirstLineOnlyOrEmpty) {
 }
 
 TEST(LigneUnique, WritingReplacesTheWholeFile) {
-    WriteFailures echecs;
     TemporaryProgramFolder folder;
     const QString name = QStringLiteral("~qrt_vorn_rep.~f");
     write_bytes(folder.file(name), "old\r\nlines\r\n");
-    ecrit_ligne_unique(name, QStringLiteral("muon_run.txt"), echecs);
+    EXPECT_EQ(ecrit_ligne_unique(name, QStringLiteral("muon_run.txt")), std::nullopt);
     EXPECT_EQ(read_bytes(folder.file(name)), QByteArray("muon_run.txt\r\n"));
-    ecrit_ligne_unique(name, QStringLiteral("/home/séverine/données/"), echecs);
+    EXPECT_EQ(ecrit_ligne_unique(name, QStringLiteral("/home/séverine/données/")), std::nullopt);
     EXPECT_EQ(lit_ligne_unique(name), QStringLiteral("/home/séverine/données/"));
-    ecrit_ligne_unique(name, QStringLiteral("/tmp/日本/"), echecs);
+    EXPECT_EQ(ecrit_ligne_unique(name, QStringLiteral("/tmp/日本/")), std::nullopt);
     EXPECT_EQ(lit_ligne_unique(name), QStringLiteral("/tmp/日本/"));
-    EXPECT_TRUE(recorder().tones.empty());
-    EXPECT_TRUE(recorder().messages.isEmpty());
-}
-
-TEST(LigneUnique, AFailedWriteSoundsTheToneEachTimeAndIsReportedOnce) {
-    WriteFailures echecs;
-    TemporaryProgramFolder folder;
-    const QString name = QStringLiteral("~qrt_vorn_rep.~r");
-    ASSERT_TRUE(QDir().mkpath(folder.file(name)));  // a folder where the file should be
-    ecrit_ligne_unique(name, QStringLiteral("/data/"), echecs);
-    ecrit_ligne_unique(name, QStringLiteral("/data/"), echecs);
-    EXPECT_EQ(recorder().tones, (std::vector<std::pair<int, int>>{{1250, 100}, {1250, 100}}));
-    ASSERT_EQ(recorder().messages.size(), 1);
-    EXPECT_TRUE(recorder().messages.front().startsWith(QStringLiteral("Cannot write file \"") +
-                                                       QDir::toNativeSeparators(folder.file(name))))
-        << recorder().messages.front().toStdString();
-    EXPECT_EQ(recorder().beeps, 0);
 }
 
 TEST(SettingsFiles, AProgramFolderThatCannotBeWrittenKeepsThemInTheUsersConfigurationFolder) {
-    WriteFailures echecs;
     TemporaryConfigFolder config;
     QTemporaryDir dir;
     platform::set_program_folder_for_tests(dir.path() + QStringLiteral("/missing/"));
-    ecrit_parametre(QStringLiteral("255"), kName, 1, echecs);
-    ecrit_ligne_unique(FICHIER_DERNIER_NOM, QStringLiteral("run.txt"), echecs);
+    EXPECT_EQ(ecrit_parametre(QStringLiteral("255"), kName, 1), std::nullopt);
+    EXPECT_EQ(ecrit_ligne_unique(FICHIER_DERNIER_NOM, QStringLiteral("run.txt")), std::nullopt);
     EXPECT_EQ(read_bytes(config.application_folder() + kName), twenty({{1, "255"}}));
     EXPECT_EQ(lit_parametre(kName, 1), QStringLiteral("255"));
     EXPECT_EQ(lit_ligne_unique(FICHIER_DERNIER_NOM), QStringLiteral("run.txt"));
     EXPECT_EQ(chemin_du_reglage(FICHIER_DERNIER_NOM), config.application_folder() + FICHIER_DERNIER_NOM);
-    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
-    EXPECT_TRUE(recorder().tones.empty());
     platform::set_program_folder_for_tests(QString());
 }

@@ -2,10 +2,10 @@
 // while a real main window follows the file with its real timer and event
 // loop. Every line must be counted once, whatever the reloads met, and the
 // window must end with the figures of an independent computation over the file.
+#include "analysis/load_text.h"
 #include "app/expected_figures.h"
 #include "app/tform1.h"
 #include "app/timer_support.h"
-#include "datafile/data_file.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
 #include "support/recorder.h"

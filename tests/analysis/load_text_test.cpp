@@ -1,6 +1,9 @@
 // What a load tells of its lines, from real passes over lines: the skipped
-// lines, why there is no record, and each skipped line reported once.
-#include "analysis/pass_report.h"
+// lines, why there is no record, and each skipped line or capacity told once.
+#include "analysis/load_text.h"
+#include "analysis/reported.h"
+
+#include "platform/numbers.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -9,9 +12,10 @@
 
 namespace {
 
-// Two title lines, then the given ones; the pass over them.
+// Two title lines, then the given ones; the pass over them. No line at all: an empty file.
 PasseDesLignes passe(const QStringList& suite) {
     static const auto store = std::make_unique<RecordStore>();
+    if (suite.isEmpty()) return passe_des_lignes(QStringList(), *store);
     return passe_des_lignes(QStringList{QStringLiteral("Run"), QStringLiteral("Sample")} + suite, *store);
 }
 
@@ -76,8 +80,7 @@ TEST(PassReport, AFileWithoutRecordSaysWhy) {
         {{"Heure", "10:00:00\t1"}, "une seule ligne de données, qui fixe l'origine des temps"},
     };
     for (const Cas& c : cas) {
-        const qsizetype nb_lignes = c.lignes.isEmpty() ? 0 : c.lignes.size() + 2;
-        EXPECT_EQ(texte_sans_enregistrement(passe(c.lignes), nb_lignes),
+        EXPECT_EQ(texte_sans_enregistrement(passe(c.lignes)),
                   QStringLiteral("aucun enregistrement : ") + QString::fromUtf8(c.raison))
             << c.raison;
     }
@@ -87,17 +90,45 @@ TEST(PassReport, AFileWithoutRecordSaysWhy) {
         QStringLiteral("restent ceux du calcul précédent de ce fichier")));
 }
 
-TEST(PassReport, EachSkippedLineIsReportedOncePerFile) {
-    LignesSignalees signalees;
+TEST(PassReport, EachSkippedLineAndTheCapacityAreToldOncePerFile) {
+    Signalements signalees;
     const PasseDesLignes trois = passe(kTroisMauvaises);
-    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), passe({"Heure", "10:00:00\t1"})));
-    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), trois));
-    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), trois)) << "the same lines again";
-    EXPECT_TRUE(signalees.signale(QStringLiteral("b.txt"), trois)) << "another file";
-    EXPECT_FALSE(signalees.signale(QStringLiteral("a.txt"), trois)) << "the first file is still known";
+    EXPECT_FALSE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), passe({"Heure", "10:00:00\t1"})));
+    EXPECT_TRUE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), trois));
+    EXPECT_FALSE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), trois)) << "the same lines again";
+    EXPECT_TRUE(signalees.lignes_nouvelles(QStringLiteral("b.txt"), trois)) << "another file";
+    EXPECT_FALSE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), trois)) << "the first file is still known";
     // The file grew by a bad line; and a line rewritten in the same place is another line.
-    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), passe(kTroisMauvaises + QStringList{"y\t5"})));
+    EXPECT_TRUE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), passe(kTroisMauvaises + QStringList{"y\t5"})));
     QStringList reecrit = kTroisMauvaises;
     reecrit[2] = QStringLiteral("10:01:00\tabd");
-    EXPECT_TRUE(signalees.signale(QStringLiteral("a.txt"), passe(reecrit)));
+    EXPECT_TRUE(signalees.lignes_nouvelles(QStringLiteral("a.txt"), passe(reecrit)));
+
+    PasseDesLignes pleine;
+    pleine.capacite_depassee = true;
+    EXPECT_FALSE(signalees.capacite_nouvelle(QStringLiteral("a.txt"), trois)) << "within the capacity";
+    EXPECT_TRUE(signalees.capacite_nouvelle(QStringLiteral("a.txt"), pleine));
+    EXPECT_FALSE(signalees.capacite_nouvelle(QStringLiteral("a.txt"), pleine));
+    EXPECT_TRUE(signalees.capacite_nouvelle(QStringLiteral("b.txt"), pleine));
+}
+
+TEST(AcquisitionTime, HoursBelowOneDayDaysFromOneDayOn) {
+    struct Cas {
+        long double minutes;
+        const char* point;
+        const char* virgule;
+    };
+    const Cas cas[] = {
+        {0, " (0 h )", " (0 h )"},          {90, " (1.5 h )", " (1,5 h )"},
+        {2.5L, " (0.04 h )", " (0,04 h )"}, {1439, " (23.98 h )", " (23,98 h )"},
+        {1439.9L, " (24 h )", " (24 h )"},  // still hours below 1440 minutes
+        {1440, " (1 j)", " (1 j)"},         {2880, " (2 j)", " (2 j)"},
+        {4000, " (2.78 j)", " (2,78 j)"},   {-90, " (-1.5 h )", " (-1,5 h )"},
+    };
+    for (const Cas& c : cas) {
+        platform::set_decimal_separator(QLatin1Char('.'));
+        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.point)) << static_cast<double>(c.minutes);
+        platform::set_decimal_separator(QLatin1Char(','));
+        EXPECT_EQ(texte_duree_acquisition(c.minutes), QString::fromUtf8(c.virgule)) << static_cast<double>(c.minutes);
+    }
 }

@@ -1,0 +1,167 @@
+#include "analysis/load_text.h"
+
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+const QString TEXTE_INDEFINI = QStringLiteral("—");
+
+namespace {
+
+using platform::decimal;
+using platform::format_picture;
+using platform::general;
+
+// A text from the file as a message shows it: a tab as "⇥", the other
+// control characters (which could drive a terminal or cut a label) as "�".
+QString visible(QStringView texte) {
+    QString out;
+    out.reserve(texte.size());
+    for (const QChar c : texte) {
+        const char16_t u = c.unicode();
+        if (u == u'\t') {
+            out += QChar(0x21E5);
+        } else if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0)) {
+            out += QChar(0xFFFD);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The line's number as an editor shows it.
+QString numero(const LigneIgnoree& l) { return decimal(static_cast<std::int64_t>(l.indice) + 1); }
+
+// "« … » n'est pas un enregistrement (why)"
+QString pourquoi(const LigneIgnoree& l) {
+    return QStringLiteral("« %1 » n'est pas un enregistrement (%2)")
+        .arg(platform::citation(visible(l.debut)), visible(l.erreur));
+}
+
+}  // namespace
+
+QString texte_nb_lignes(qsizetype nb_lignes, std::int32_t nb_ignorees) {
+    QString texte = decimal(static_cast<std::int64_t>(nb_lignes)) + QStringLiteral(" lignes");
+    if (nb_ignorees == 1) texte += QStringLiteral(" (1 ignorée)");
+    if (nb_ignorees > 1) texte += QStringLiteral(" (%1 ignorées)").arg(decimal(nb_ignorees));
+    return texte;
+}
+
+QString texte_lignes_ignorees(const QString& fichier, const PasseDesLignes& passe, LigneNommee laquelle) {
+    if (passe.nb_lignes_ignorees == 0 || passe.lignes_ignorees.empty()) return {};
+    if (passe.nb_lignes_ignorees == 1) {
+        const LigneIgnoree& l = passe.lignes_ignorees.front();
+        return QStringLiteral("%1, ligne %2 ignorée : ").arg(fichier, numero(l)) + pourquoi(l);
+    }
+    const bool premiere = laquelle == LigneNommee::premiere;
+    const LigneIgnoree& l = premiere ? passe.lignes_ignorees.front() : passe.lignes_ignorees.back();
+    return QStringLiteral("%1 : %2 lignes ignorées ; la %3, ligne %4 : ")
+               .arg(fichier, decimal(passe.nb_lignes_ignorees),
+                    premiere ? QStringLiteral("première") : QStringLiteral("dernière"), numero(l)) +
+           pourquoi(l);
+}
+
+QString texte_lignes_et_cumul(qsizetype nb_lignes, std::int32_t nb_ignorees, long double cumul_durees) {
+    return texte_nb_lignes(nb_lignes, nb_ignorees) + QStringLiteral(", cumul = ") + texte_minutes(cumul_durees);
+}
+
+QString texte_sans_enregistrement(const PasseDesLignes& passe) {
+    const QString debut = QStringLiteral("aucun enregistrement : ");
+    const QString ligne = decimal(static_cast<std::int64_t>(passe.ligne_de_fin) + 1);
+    if (passe.sans_ligne) return debut + QStringLiteral("le fichier est vide");
+    if (passe.fin == FinDeLecture::sauvegarde) {
+        return debut + QStringLiteral("la ligne %1 (« SAUVEGARDE ») arrête la lecture avant les données").arg(ligne);
+    }
+    if (passe.fin == FinDeLecture::ligne_vide) {
+        return debut + QStringLiteral("la ligne %1, vide, arrête la lecture avant les données").arg(ligne);
+    }
+    if (!passe.entete_vu) {
+        return debut + QStringLiteral("pas de ligne d'en-tête « Heure » après les deux lignes de titre");
+    }
+    if (!passe.origine_vue) {
+        return debut + (passe.nb_lignes_ignorees > 0
+                            ? QStringLiteral("aucune ligne lisible après l'en-tête « Heure »")
+                            : QStringLiteral("pas de ligne de données après l'en-tête « Heure »"));
+    }
+    return debut + QStringLiteral("une seule ligne de données, qui fixe l'origine des temps");
+}
+
+QString texte_capacite_depassee() {
+    return QStringLiteral(" le nombre maximum de données est de ") + decimal(NB_MAX_DONNEES) +
+           QStringLiteral(" pour le moment => source à modifier");
+}
+
+QString texte_aucune_duree_montree(long double x_max, bool chiffres_precedents) {
+    return QStringLiteral("aucune durée en deçà de X max = %1 : ").arg(general(x_max)) +
+           (chiffres_precedents ? QStringLiteral("les chiffres restent ceux du calcul précédent de ce fichier")
+                                : QStringLiteral("pas de chiffres"));
+}
+
+QString texte_minutes(long double minutes) { return format_picture("#.##", minutes); }
+
+QString texte_duree_acquisition(long double minutes) {
+    if (minutes >= 1440)
+        return QStringLiteral(" (") + format_picture("0.##", minutes / 60 / 24) + QStringLiteral(" j)");
+    return QStringLiteral(" (") + format_picture("0.##", minutes / 60) + QStringLiteral(" h )");
+}
+
+namespace {
+
+QString picture_ou_indefini(const std::optional<long double>& value) {
+    return value ? format_picture("0.###", *value) : TEXTE_INDEFINI;
+}
+
+// The number of a class as the user sees it (index + 1), for any finite index.
+QString numero_de_classe(const std::optional<long double>& indice) {
+    if (!indice) return TEXTE_INDEFINI;
+    const long double numero = *indice + 1;
+    if (std::fabs(numero) < 1e15L) return decimal(static_cast<std::int64_t>(numero));
+    return general(numero);
+}
+
+}  // namespace
+
+TextesDesChiffres textes_des_chiffres(const Chiffres& c) {
+    TextesDesChiffres t;
+    t.duree_totale_moyennes = format_picture("0.#", c.duree_totale_moyennes);
+    t.duree_totale_centres = format_picture("0.#", c.duree_totale_centres);
+    t.evenements = general(c.evenements);
+    t.tau = format_picture("0.###", c.tau);
+    t.lambda = picture_ou_indefini(c.lambda);
+    t.demi_vie = format_picture("0.###", c.demi_vie);
+    t.cm = general(c.cm) + QStringLiteral(" [ classe ") + numero_de_classe(c.classe_cm) + QStringLiteral("]");
+    t.c0 = format_picture("0.###", c.c0);
+    t.activite = picture_ou_indefini(c.activite);
+    return t;
+}
+
+QStringList lignes_de_trace(std::int32_t n_classe, const ClassTable& t) {
+    QStringList lignes;
+    lignes << decimal(n_classe) + QStringLiteral("  classes");
+    const int montrees = std::clamp<std::int32_t>(n_classe, 0, NB_CLASSES);
+    for (int i = 0; i < montrees; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        lignes << QStringLiteral("-classe=") + decimal(i + 1) + QStringLiteral("  n=") + general(t.effectif[ii]) +
+                      QStringLiteral("  val moyenne =") + general(t.val_moyenne[ii]);
+    }
+    lignes << QStringLiteral("  somme_val_moyenne_classe=") + general(t.somme_val_moyenne_classe);
+    lignes << QStringLiteral(" n_classe=") + decimal(n_classe) + QStringLiteral(" valeur centrale  somme_duree=") +
+                  general(t.somme_duree);
+    return lignes;
+}
+
+QStringList lignes_du_listing(std::int32_t n_classe, const RecordStore& store) {
+    const int montrees = std::clamp<std::int32_t>(n_classe, 0, NB_CLASSES);
+    QStringList lignes;
+    lignes.reserve(montrees);
+    for (int i = 0; i < montrees; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        lignes << decimal(i + 1) + QStringLiteral("   ") + general(store.serie_x[2][ii]) + QStringLiteral("   ") +
+                      general(store.serie_y[2][ii]);
+    }
+    return lignes;
+}
