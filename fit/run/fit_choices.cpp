@@ -83,7 +83,7 @@ fit::Request fit_request(const RecordStore& store, const ClassTable& table, cons
     q.t_max = c.t_max;
     q.model = c.model;
     q.method = c.method;
-    const std::int32_t shown = std::clamp(store.nb_points[2], 0, NB_CLASSES);
+    const std::int32_t shown = std::clamp(table.n_classe, 0, NB_CLASSES);
     q.classes = {
         table.largeur_classe, shown, c.skipped_classes, {table.effectif.data(), static_cast<std::size_t>(shown)}};
     return q;
