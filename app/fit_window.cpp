@@ -15,7 +15,9 @@
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -50,7 +52,9 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
 FenetreAjustement::~FenetreAjustement() {
     // A field that loses the focus as the window goes reports an edit: no
     // longer to this window, nor to the run's state it reads.
-    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite, Edit_rho, ComboBox_matiere->lineEdit()}) {
+        disconnect(e, nullptr, this, nullptr);
+    }
 }
 
 void FenetreAjustement::construit() {
@@ -66,8 +70,7 @@ void FenetreAjustement::construit() {
     Edit_tmax = make<QLineEdit>(this, "Edit_tmax");
     champs->addWidget(Edit_tmax);
     ComboBox_modele = make<QComboBox>(this, "ComboBox_modele");
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_flat));
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_only));
+    for (const fit::Model m : fit::kModels) ComboBox_modele->addItem(fit_text::text(m));
     champs->addWidget(ComboBox_modele);
     ComboBox_methode = make<QComboBox>(this, "ComboBox_methode");
     ComboBox_methode->addItem(fit_text::text(fit::Method::unbinned));
@@ -81,8 +84,10 @@ void FenetreAjustement::construit() {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         e->setMaximumWidth(80);
     }
+    Edit_unite->setPlaceholderText(QStringLiteral("à fixer"));
     champs->addStretch();
     colonne->addLayout(champs);
+    construit_les_choix_des_muons(colonne);
 
     // The results, each right of its caption.
     auto* resultats = new QGridLayout;
@@ -97,12 +102,21 @@ void FenetreAjustement::construit() {
         ligne->addStretch();
         resultats->addLayout(ligne, rang, 1);
         ++rang;
+        std::vector<QWidget*> widgets{c, value};
+        if (beside) widgets.push_back(beside);
+        return widgets;
     };
     Label_tau = valeur(this, "Label_tau");
     Label_intervalle = make<QLabel>(this, "Label_intervalle");
     rangee(fit_text::kTauCaption, Label_tau, Label_intervalle);
     Label_tau_temps = valeur(this, "Label_tau_temps");
     rangee(QString(), Label_tau_temps);
+    // The capture models' rows.
+    Label_rho = valeur(this, "Label_rho");
+    Label_intervalle_rho = make<QLabel>(this, "Label_intervalle_rho");
+    rangee_rho_ = rangee(fit_text::kRhoCaption, Label_rho, Label_intervalle_rho);
+    Label_fixes = make<QLabel>(this, "Label_fixes");
+    rangee_fixes_ = rangee(fit_text::kFixedCaption, Label_fixes);
     Label_fond = valeur(this, "Label_fond");
     rangee(fit_text::kBackgroundCaption, Label_fond);
     Label_evenements = valeur(this, "Label_evenements");
@@ -153,6 +167,9 @@ void FenetreAjustement::construit() {
         relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     }
     relie(ComboBox_modele, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere->lineEdit(), &QLineEdit::editingFinished, [this] { choix_modifie(); });
+    relie(Edit_rho, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
     relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
     // A plot whose tab was hidden is drawn when its tab is shown.
@@ -163,14 +180,51 @@ void FenetreAjustement::construit() {
     relie(Bouton_csv_convergence, &QPushButton::clicked, [this] { exporte_csv_convergence(); });
 }
 
+void FenetreAjustement::construit_les_choix_des_muons(QBoxLayout* colonne) {
+    auto* champs = new QHBoxLayout;
+    champs->addWidget(new QLabel(QStringLiteral("matière des \u03BC\u2212"), this));
+    ComboBox_matiere = make<QComboBox>(this, "ComboBox_matiere");
+    ComboBox_matiere->setEditable(true);
+    ComboBox_matiere->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox_matiere->addItems({fit_text::kCarbon, fit_text::kOxygen});
+    ComboBox_matiere->setToolTip(QStringLiteral("carbone, oxygène, ou la durée de vie des \u03BC\u2212 en ns"));
+    champs->addWidget(ComboBox_matiere);
+    champs->addWidget(new QLabel(QStringLiteral("ns ;  \u03C1 = N+/N\u2212 ="), this));
+    Edit_rho = make<QLineEdit>(this, "Edit_rho");
+    Edit_rho->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Edit_rho->setMaximumWidth(80);
+    champs->addWidget(Edit_rho);
+    champs->addStretch();
+    colonne->addLayout(champs);
+}
+
+void FenetreAjustement::active_les_choix_des_muons() {
+    const int modele = ComboBox_modele->currentIndex();
+    const fit::Model m = fit::kModels[modele >= 0 && modele < static_cast<int>(std::size(fit::kModels)) ? modele : 0];
+    ComboBox_matiere->setEnabled(fit::is_capture_model(m));
+    Edit_rho->setEnabled(m == fit::Model::mu_capture);
+}
+
+void FenetreAjustement::montre_les_resultats_des_muons(const fit_text::ResultLines& l) {
+    Label_rho->setText(l.rho);
+    Label_intervalle_rho->setText(l.rho_interval);
+    Label_fixes->setText(l.fixed);
+    for (QWidget* w : rangee_rho_) w->setVisible(!l.rho.isEmpty());
+    for (QWidget* w : rangee_fixes_) w->setVisible(!l.fixed.isEmpty());
+}
+
 void FenetreAjustement::montre_les_choix() {
     const FitChoices& choix = decisions_.choices();
     Edit_tmin->setText(platform::general(choix.t_min));
     Edit_tmax->setText(platform::general(choix.t_max));
-    ComboBox_modele->setCurrentIndex(choix.model == fit::Model::exp_only ? 1 : 0);
+    ComboBox_modele->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(fit::kModels), std::end(fit::kModels), choix.model) - std::begin(fit::kModels)));
     ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
-    Edit_unite->setText(platform::general(choix.unit_ns));
+    Edit_unite->setText(std::isfinite(choix.unit_ns) ? platform::general(choix.unit_ns) : QString());
+    ComboBox_matiere->setEditText(fit_text::material_text(choix.muons.tau_minus_ns));
+    Edit_rho->setText(platform::general(choix.muons.rho));
     CheckBox_log->setChecked(choix.log_counts);
+    active_les_choix_des_muons();
 }
 
 void FenetreAjustement::choix_modifie() {
@@ -178,9 +232,12 @@ void FenetreAjustement::choix_modifie() {
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
     champs.unit_ns = Edit_unite->text();
-    champs.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
+    champs.model = fit::kModels[std::max(0, ComboBox_modele->currentIndex())];
     champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
     champs.log_counts = CheckBox_log->isChecked();
+    champs.material = ComboBox_matiere->currentText();
+    champs.rho = Edit_rho->text();
+    active_les_choix_des_muons();
     suit(decisions_.typed(champs));
 }
 
@@ -219,6 +276,7 @@ void FenetreAjustement::montre_le_refus() {
     for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
     Label_intervalle->clear();
     Label_tau_temps->clear();
+    montre_les_resultats_des_muons({});
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(decisions_.refusal_line());
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
@@ -250,6 +308,7 @@ void FenetreAjustement::montre_le_resultat() {
     Label_chi2->setText(l.chi2);
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
+    montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
     graphes->montre_convergence(convergence_.points());
     graphes->redessine();

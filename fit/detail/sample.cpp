@@ -157,7 +157,6 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     for (const double d : durations) {
         if (d >= t_min && d <= t_max) inside.push_back(d);
     }
-    out.events = static_cast<double>(inside.size());
     if (inside.empty()) return out;
 
     double origin = 0;
@@ -171,10 +170,16 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     std::int64_t first_position = 0;
     std::int64_t last_position = 0;
     if (step > 0) {
-        const double first = std::ceil((t_min - origin) / step - 1e-6);
+        double first = std::ceil((t_min - origin) / step - 1e-6);
         const double last = std::floor((t_max - origin) / step + 1e-6);
+        // The first grid value fitted is at least one step above 0: a time
+        // below 0, where no decay is, may have given a value below that.
+        const double above_zero = std::ceil((step - origin) / step - 1e-6);
+        if (t_min >= 0 && first < above_zero) {
+            first = above_zero;
+            out.start_left_out = true;
+        }
         out.lower = origin + step * first - step / 2;
-        if (t_min >= 0) out.lower = std::max(out.lower, 0.0);
         out.width = origin + step * last + step / 2 - out.lower;
         // A bound far beyond the durations stays within 64 bits.
         first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
@@ -185,6 +190,7 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     }
 
     const auto add = [&out](double value, double count, std::int64_t position) {
+        out.events += count;
         out.s.push_back(value - out.lower);
         out.weight.push_back(count);
         out.position.push_back(position);
@@ -194,16 +200,20 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         // On a grid a value is its grid position's: one off the grid (a few
         // may be) counts at the nearest grid value inside the window.
         const double inverse = 1 / step;
+        // A value whose nearest grid value was left out is left out too (at
+        // the position below the first).
+        const std::int64_t lowest_position = out.start_left_out ? first_position - 1 : first_position;
         const auto position = [&](double v) {
-            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), first_position,
+            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), lowest_position,
                               last_position);
         };
         const std::int64_t from = position(lowest);
         const auto cells = static_cast<double>(position(highest) - from) + 1;
         const auto add_position = [&](std::int64_t p, double count) {
+            if (p < first_position) return;
             add(origin + static_cast<double>(p) * step, count, p);
         };
-        if (cells <= 4 * out.events + 4096) {
+        if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
             // Counted by grid position, without sorting.
             std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
             for (const double v : inside) ++count[static_cast<std::size_t>(position(v) - from)];
