@@ -22,7 +22,8 @@ public:
     // The load of `file` gave `durations` and the fit `result`. Returns true
     // when the series started again with this point. A load with no new record
     // replaces the last point instead of adding one.
-    bool add(const QString& file, std::span<const double> durations, const fit::Result& result, double histogram_tau);
+    bool add(const QString& file, std::span<const double> durations, const fit::Result& result,
+             double histogram_tau);
     // Forgets every point (the fit's choices changed: the earlier points are
     // fits of another window or model).
     void restart();

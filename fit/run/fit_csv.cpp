@@ -7,9 +7,7 @@
 
 namespace {
 
-QChar field_separator() {
-    return platform::decimal_separator() == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
-}
+QChar field_separator() { return platform::decimal_separator() == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(','); }
 
 // A number in the general form (15 significant digits); nothing when not finite.
 QString cell(double v) { return std::isfinite(v) ? platform::general(v) : QString(); }
@@ -33,38 +31,15 @@ QString capture_cells(const fit::Result& r) {
 
 QString header(const fit::Result& r, const FitChoices& c) {
     const auto name = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
-    return row({QStringLiteral("t min"),
-                cell(c.t_min),
-                QStringLiteral("t max"),
-                cell(c.t_max),
-                QStringLiteral("modèle"),
-                cell(fit_text::text(c.model)),
-                QStringLiteral("méthode"),
-                cell(fit_text::text(c.method)),
-                QStringLiteral("état"),
-                cell(name(fit::name(r.status))),
-                QStringLiteral("événements"),
-                cell(r.events),
-                QStringLiteral("tau"),
-                cell(r.tau),
-                QStringLiteral("sigma tau"),
-                cell(r.tau_error),
-                QStringLiteral("tau bas"),
-                cell(r.tau_lower),
-                QStringLiteral("tau haut"),
-                cell(r.tau_upper),
-                QStringLiteral("fond"),
-                cell(r.background_fraction),
-                QStringLiteral("sigma fond"),
-                cell(r.background_fraction_error),
-                QStringLiteral("chi2"),
-                cell(r.goodness.chi2),
-                QStringLiteral("ddl"),
-                platform::decimal(r.goodness.ndf),
-                QStringLiteral("p"),
-                cell(r.goodness.p_value),
-                QStringLiteral("1 unité (ns)"),
-                cell(c.unit_ns)}) +
+    return row({QStringLiteral("t min"), cell(c.t_min), QStringLiteral("t max"), cell(c.t_max),
+                QStringLiteral("modèle"), cell(fit_text::text(c.model)), QStringLiteral("méthode"),
+                cell(fit_text::text(c.method)), QStringLiteral("état"), cell(name(fit::name(r.status))),
+                QStringLiteral("événements"), cell(r.events), QStringLiteral("tau"), cell(r.tau),
+                QStringLiteral("sigma tau"), cell(r.tau_error), QStringLiteral("tau bas"), cell(r.tau_lower),
+                QStringLiteral("tau haut"), cell(r.tau_upper), QStringLiteral("fond"), cell(r.background_fraction),
+                QStringLiteral("sigma fond"), cell(r.background_fraction_error), QStringLiteral("chi2"),
+                cell(r.goodness.chi2), QStringLiteral("ddl"), platform::decimal(r.goodness.ndf),
+                QStringLiteral("p"), cell(r.goodness.p_value), QStringLiteral("1 unité (ns)"), cell(c.unit_ns)}) +
            capture_cells(r);
 }
 
@@ -84,9 +59,9 @@ QStringList histogram_csv(const HistogramView& v, const fit::Result& r, const Fi
 }
 
 QStringList convergence_csv(const std::vector<ConvergencePoint>& points, const fit::Result& r, const FitChoices& c) {
-    QStringList lines{header(r, c),
-                      row({QStringLiteral("enregistrements"), QStringLiteral("événements"), QStringLiteral("tau"),
-                           QStringLiteral("sigma tau"), QStringLiteral("Tau (moyenne des classes)")})};
+    QStringList lines{header(r, c), row({QStringLiteral("enregistrements"), QStringLiteral("événements"),
+                                         QStringLiteral("tau"), QStringLiteral("sigma tau"),
+                                         QStringLiteral("Tau (moyenne des classes)")})};
     for (const ConvergencePoint& p : points) {
         lines.append(row({cell(p.records), cell(p.events), cell(p.tau), cell(p.tau_error), cell(p.histogram_tau)}));
     }

@@ -84,12 +84,11 @@ TEST(FitText, ResultLinesOfConvergedAndFailedFits) {
     EXPECT_EQ(l.tau_time, QString::fromUtf8("2,197 ± 0,031 µs"));
     EXPECT_EQ(l.background, QString::fromUtf8("2,13 ± 0,42 %"));
     EXPECT_EQ(l.chi2, QString::fromUtf8("52,3 / 47, p = 0,277"));
-    EXPECT_EQ(
-        fit_text::text_lines(l),
-        QStringList({QString::fromUtf8("Tau ajusté = 219,7 ± 3,1 (−3,1 / +3,3)"),
-                     QString::fromUtf8("             2,197 ± 0,031 µs"), QString::fromUtf8("fond = 2,13 ± 0,42 %"),
-                     QString::fromUtf8("événements dans la fenêtre = 4987"),
-                     QString::fromUtf8("chi2 / ddl = 52,3 / 47, p = 0,277"), QString::fromUtf8("convergé")}));
+    EXPECT_EQ(fit_text::text_lines(l),
+              QStringList({QString::fromUtf8("Tau ajusté = 219,7 ± 3,1 (−3,1 / +3,3)"),
+                           QString::fromUtf8("             2,197 ± 0,031 µs"), QString::fromUtf8("fond = 2,13 ± 0,42 %"),
+                           QString::fromUtf8("événements dans la fenêtre = 4987"),
+                           QString::fromUtf8("chi2 / ddl = 52,3 / 47, p = 0,277"), QString::fromUtf8("convergé")}));
 
     platform::set_decimal_separator(QLatin1Char('.'));
     r.add(fit::Warning::background_at_limit);

@@ -10,16 +10,21 @@
 #include <cstdint>
 #include <vector>
 
-inline std::vector<double> toy_durations(std::uint64_t seed, int count, double background, int ticks_per_unit,
-                                         double tau = 220, double flat_end = 2200) {
-    std::uint64_t state = seed;
-    const auto uniform = [&state] {
+// Splitmix64 uniforms in [0, 1).
+struct ToyUniform {
+    std::uint64_t state;
+    double operator()() {
         state += 0x9E3779B97F4A7C15ULL;
         std::uint64_t z = state;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1.0p-53;
-    };
+    }
+};
+
+inline std::vector<double> toy_durations(std::uint64_t seed, int count, double background, int ticks_per_unit,
+                                         double tau = 220, double flat_end = 2200) {
+    ToyUniform uniform{seed};
     std::vector<double> d;
     d.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -50,14 +55,7 @@ struct ToyRun {
 };
 
 inline std::vector<double> toy_run(const ToyRun& r) {
-    std::uint64_t state = r.seed;
-    const auto uniform = [&state] {
-        state += 0x9E3779B97F4A7C15ULL;
-        std::uint64_t z = state;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1.0p-53;
-    };
+    ToyUniform uniform{r.seed};
     std::vector<double> d;
     d.reserve(static_cast<std::size_t>(r.count));
     for (int i = 0; i < r.count; ++i) {
@@ -79,9 +77,8 @@ inline std::vector<double> toy_run(const ToyRun& r) {
 // A data file of these durations as the acquisition writes it: two title
 // lines, the column header, the time origin, then one record a second.
 inline QByteArray run_file_bytes(const std::vector<double>& durations) {
-    QByteArray bytes =
-        "Acquisition\r\nEssai\r\nHeure\tDur\xE9"
-        "e\r\n10:00:00\t0\r\n";
+    QByteArray bytes = "Acquisition\r\nEssai\r\nHeure\tDur\xE9"
+                       "e\r\n10:00:00\t0\r\n";
     for (std::size_t i = 0; i < durations.size(); ++i) {
         const std::size_t s = i + 1;
         bytes += QStringLiteral("%1:%2:%3\t")
