@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -198,9 +197,13 @@ void FenetreAjustement::construit_les_choix_des_muons(QBoxLayout* colonne) {
     colonne->addLayout(champs);
 }
 
+fit::Model FenetreAjustement::modele_choisi() const {
+    const int index = ComboBox_modele->currentIndex();
+    return fit::kModels[index >= 0 && index < static_cast<int>(std::size(fit::kModels)) ? index : 0];
+}
+
 void FenetreAjustement::active_les_choix_des_muons() {
-    const int modele = ComboBox_modele->currentIndex();
-    const fit::Model m = fit::kModels[modele >= 0 && modele < static_cast<int>(std::size(fit::kModels)) ? modele : 0];
+    const fit::Model m = modele_choisi();
     ComboBox_matiere->setEnabled(fit::is_capture_model(m));
     Edit_rho->setEnabled(m == fit::Model::mu_capture);
 }
@@ -217,8 +220,7 @@ void FenetreAjustement::montre_les_choix() {
     const FitChoices& choix = decisions_.choices();
     Edit_tmin->setText(platform::general(choix.t_min));
     Edit_tmax->setText(platform::general(choix.t_max));
-    ComboBox_modele->setCurrentIndex(static_cast<int>(
-        std::find(std::begin(fit::kModels), std::end(fit::kModels), choix.model) - std::begin(fit::kModels)));
+    ComboBox_modele->setCurrentIndex(fit::index_of(choix.model));
     ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
     Edit_unite->setText(std::isfinite(choix.unit_ns) ? platform::general(choix.unit_ns) : QString());
     ComboBox_matiere->setEditText(fit_text::material_text(choix.muons.tau_minus_ns));
@@ -232,7 +234,7 @@ void FenetreAjustement::choix_modifie() {
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
     champs.unit_ns = Edit_unite->text();
-    champs.model = fit::kModels[std::max(0, ComboBox_modele->currentIndex())];
+    champs.model = modele_choisi();
     champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
     champs.log_counts = CheckBox_log->isChecked();
     champs.material = ComboBox_matiere->currentText();

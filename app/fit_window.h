@@ -95,6 +95,7 @@ private:
     // The capture models' choices, on their own line, and the state of their fields.
     void construit_les_choix_des_muons(QBoxLayout* colonne);
     void active_les_choix_des_muons();
+    fit::Model modele_choisi() const;  // the model list's
     void montre_les_resultats_des_muons(const fit_text::ResultLines& lignes);
     void montre_les_choix();
     // Does what a change of the fields or a load decided.

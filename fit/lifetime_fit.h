@@ -34,8 +34,10 @@ namespace fit {
 enum class Model { exp_flat, exp_only, mu_capture, charge_ratio };
 enum class Method { unbinned, binned };
 
-// Every model, in the order the fit window lists them.
+// Every model, in the order the fit window lists them, and the position of one.
 constexpr Model kModels[] = {Model::exp_flat, Model::exp_only, Model::mu_capture, Model::charge_ratio};
+constexpr int index_of(Model m) { return static_cast<int>(m); }
+static_assert(index_of(Model::charge_ratio) == 3 && kModels[3] == Model::charge_ratio);
 
 std::string_view name(Model model);    // "exp+flat", "exp", "mu-capture", "charge-ratio"
 std::string_view name(Method method);  // "unbinned", "binned"

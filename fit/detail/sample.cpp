@@ -74,16 +74,21 @@ struct Vote {
 };
 
 // The common steps of blocks of 16 consecutive durations (the last block
-// takes the few left over), of every `stride`-th block.
-std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride) {
+// takes the few left over), of every `stride`-th block; `varied` gets whether
+// one of them held two different values.
+std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride, bool& varied) {
     constexpr std::size_t kBlock = 16;
     const std::size_t blocks = std::max<std::size_t>(1, values.size() / kBlock);
     std::vector<Vote> votes;
+    varied = false;
     for (std::size_t b = 0; b < blocks; b += stride) {
         const std::size_t first = b * kBlock;
         const std::size_t size = b + 1 == blocks ? values.size() - first : kBlock;
+        const std::span<const double> block = values.subspan(first, size);
+        const auto [lowest, highest] = std::minmax_element(block.begin(), block.end());
+        varied = varied || *lowest != *highest;
         double origin = 0;
-        const double step = common_step(values.subspan(first, size), origin);
+        const double step = common_step(block, origin);
         if (!(step > 0)) continue;
         // Steps within 1e-6 of each other are one step.
         const auto same = std::find_if(votes.begin(), votes.end(),
@@ -142,12 +147,16 @@ double clock_step(std::span<const double> values, double& origin) {
     // spoils only its block, and most blocks give the step of the others.
     // Eight blocks spread over the durations first: when none gives a step,
     // the durations have none (or more than a few are off it); when theirs is
-    // not shared by all values but a few, every block votes.
+    // not shared by all values but a few, or each of them holds one value
+    // only (durations in order, many equal), every block votes.
     const std::size_t stride = std::max<std::size_t>(1, values.size() / 16 / 8);
-    const std::vector<Vote> few = block_steps(values, stride);
-    if (few.empty()) return 0;
-    if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
-    return voted_step(block_steps(values, 1), values, origin);
+    bool varied = false;
+    const std::vector<Vote> few = block_steps(values, stride, varied);
+    if (few.empty() && varied) return 0;
+    if (!few.empty()) {
+        if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
+    }
+    return voted_step(block_steps(values, 1, varied), values, origin);
 }
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
