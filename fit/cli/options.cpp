@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <cmath>
+
 const char* const kFitUsage =
     "Usage: vorns-fit FILE... [OPTION]...\n"
     "Fits the lifetime of the records of each data file, read as vorns reads it,\n"
@@ -13,7 +15,8 @@ const char* const kFitUsage =
     "  --model M         exp+flat (exponential plus flat background, default), exp,\n"
     "                    mu-capture (the free muon's lifetime, tau+, beside the\n"
     "                    negative muons captured in matter) or charge-ratio (N+/N-\n"
-    "                    with both lifetimes fixed); these two need --unit-ns\n"
+    "                    with both lifetimes fixed); these two need --unit-ns and\n"
+    "                    the unbinned method\n"
     "  --material M      the negative muons' material: carbon (2026.3 ns, default),\n"
     "                    oxygen (1795.4 ns) or their lifetime in ns\n"
     "  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)\n"
@@ -37,7 +40,7 @@ const char* const kFitUsage =
     "Numbers are read with '.' or ',' as the decimal mark. A duration (--tmin, --tmax)\n"
     "cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above\n"
     "0. Exit status: 0, 1 when a file cannot be read or holds a line that is not a\n"
-    "record, 2 on a bad option.\n";
+    "record, 2 on a bad option (mu-capture or charge-ratio without --unit-ns too).\n";
 
 namespace {
 
@@ -139,6 +142,18 @@ FitOptions read_options(const QStringList& arguments) {
             o.choices.method = v == QLatin1String("binned") ? fit::Method::binned : fit::Method::unbinned;
         } else {
             throw platform::Error(QStringLiteral("unknown option '%1'").arg(a));
+        }
+    }
+    // The capture models know their lifetimes in ns only: without the unit they cannot be fitted.
+    if (fit::is_capture_model(o.choices.model) && !o.help && !o.version) {
+        const std::string_view name = fit::name(o.choices.model);
+        const QString model = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+        if (!std::isfinite(o.choices.unit_ns)) {
+            throw platform::Error(
+                QStringLiteral("--model %1 needs --unit-ns, the nanoseconds in one unit of the durations").arg(model));
+        }
+        if (o.choices.method == fit::Method::binned) {
+            throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);

@@ -85,7 +85,11 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{}, 2, "", "no data file given"},
         {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is none of exp+flat, exp, mu-capture and charge-ratio"},
         // The capture models: the unit needed, the material and rho.
-        {{run, "--model", "mu-capture"}, 0, "\nunité non fixée : ce modèle demande", ""},
+        {{run, "--model", "mu-capture"}, 2, "", "--model mu-capture needs --unit-ns"},
+        {{run, "--model", "charge-ratio", "--unit-ns", "10", "--method", "binned"},
+         2,
+         "",
+         "--model charge-ratio is fitted by the unbinned --method only"},
         {{run, "--model", "mu-capture", "--unit-ns", "10", "--rho", "1,3"},
          0,
          "\nvaleurs fixées = τ− = 2026.3 ns (carbone), ρ = 1.3\n",
