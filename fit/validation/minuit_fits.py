@@ -153,16 +153,24 @@ def fit_exp_flat(win, tau_start=None, b_start=0.05):
         return -float(np.sum(w * np.log((1 - b) * win.signal([tau], [1]) + b * flat)))
 
     start = dict(tau=tau_start or float(np.sum(w * win.s) / np.sum(w)), b=b_start)
+    return _fit_with_background(nll_at, start, (1e-6 * win.width, None))
+
+
+def _fit_with_background(nll_at, start, first_limits):
+    """MIGRAD, the Hessian and MINOS of the first parameter for an NLL of one
+    parameter (limited to first_limits) and the background fraction b in
+    [0, 1], errordef 0.5."""
     nll = _from_start(nll_at, **start)
     m = Minuit(nll, *start.values(), name=tuple(start))
     m.errordef = Minuit.LIKELIHOOD
-    m.limits["tau"] = (1e-6 * win.width, None)
+    first = next(iter(start))
+    m.limits[first] = first_limits
     m.limits["b"] = (0, 1)
     # Tighter goals stall: MIGRAD's numerical gradient is not precise enough.
     m.tol = 1e-3
     m.migrad()
-    out = _result(m, nll, ("tau", "b"), Minuit.LIKELIHOOD)
-    _minos(m, out, "tau")
+    out = _result(m, nll, (first, "b"), Minuit.LIKELIHOOD)
+    _minos(m, out, first)
     return out
 
 
@@ -218,16 +226,7 @@ def fit_mu_capture(win, tau_minus, rho):
         return -float(np.sum(w * np.log((1 - b) * win.signal([tau, tau_minus], [rho, 1]) + b * flat)))
 
     start = dict(tau=float(np.sum(w * win.s) / np.sum(w)), b=0.05)
-    nll = _from_start(nll_at, **start)
-    m = Minuit(nll, *start.values(), name=tuple(start))
-    m.errordef = Minuit.LIKELIHOOD
-    m.limits["tau"] = (1e-6 * win.width, None)
-    m.limits["b"] = (0, 1)
-    m.tol = 1e-3
-    m.migrad()
-    out = _result(m, nll, ("tau", "b"), Minuit.LIKELIHOOD)
-    _minos(m, out, "tau")
-    return out
+    return _fit_with_background(nll_at, start, (1e-6 * win.width, None))
 
 
 def fit_charge_ratio(win, tau_plus, tau_minus, rho_start=1.27):
@@ -237,17 +236,7 @@ def fit_charge_ratio(win, tau_plus, tau_minus, rho_start=1.27):
     def nll_at(rho, b):
         return -float(np.sum(w * np.log((1 - b) * win.signal([tau_plus, tau_minus], [rho, 1]) + b * flat)))
 
-    start = dict(rho=rho_start, b=0.05)
-    nll = _from_start(nll_at, **start)
-    m = Minuit(nll, *start.values(), name=tuple(start))
-    m.errordef = Minuit.LIKELIHOOD
-    m.limits["rho"] = (0, None)
-    m.limits["b"] = (0, 1)
-    m.tol = 1e-3
-    m.migrad()
-    out = _result(m, nll, ("rho", "b"), Minuit.LIKELIHOOD)
-    _minos(m, out, "rho")
-    return out
+    return _fit_with_background(nll_at, dict(rho=rho_start, b=0.05), (0, None))
 
 
 def unbinned_goodness(win, dX, tau, b, parameters, taus=None, weights=None):
