@@ -51,7 +51,9 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
 FenetreAjustement::~FenetreAjustement() {
     // A field that loses the focus as the window goes reports an edit: no
     // longer to this window, nor to the run's state it reads.
-    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite, Edit_rho, ComboBox_matiere->lineEdit()}) {
+        disconnect(e, nullptr, this, nullptr);
+    }
 }
 
 void FenetreAjustement::construit() {
@@ -67,8 +69,7 @@ void FenetreAjustement::construit() {
     Edit_tmax = make<QLineEdit>(this, "Edit_tmax");
     champs->addWidget(Edit_tmax);
     ComboBox_modele = make<QComboBox>(this, "ComboBox_modele");
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_flat));
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_only));
+    for (const fit::Model m : fit::kModels) ComboBox_modele->addItem(fit_text::text(m));
     champs->addWidget(ComboBox_modele);
     ComboBox_methode = make<QComboBox>(this, "ComboBox_methode");
     ComboBox_methode->addItem(fit_text::text(fit::Method::unbinned));
@@ -82,8 +83,10 @@ void FenetreAjustement::construit() {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         e->setMaximumWidth(80);
     }
+    Edit_unite->setPlaceholderText(QStringLiteral("à fixer"));
     champs->addStretch();
     colonne->addLayout(champs);
+    construit_les_choix_des_muons(colonne);
 
     // The results, each right of its caption.
     auto* resultats = new QGridLayout;
@@ -98,6 +101,9 @@ void FenetreAjustement::construit() {
         ligne->addStretch();
         resultats->addLayout(ligne, rang, 1);
         ++rang;
+        std::vector<QWidget*> widgets{c, value};
+        if (beside) widgets.push_back(beside);
+        return widgets;
     };
     Label_tau = valeur(this, "Label_tau");
     Label_intervalle = make<QLabel>(this, "Label_intervalle");
@@ -107,6 +113,12 @@ void FenetreAjustement::construit() {
     Label_gf = valeur(this, "Label_gf");
     Label_gf_note = make<QLabel>(this, "Label_gf_note");
     rangee(fit_text::kFermiCaption, Label_gf, Label_gf_note);
+    // The capture models' rows.
+    Label_rho = valeur(this, "Label_rho");
+    Label_intervalle_rho = make<QLabel>(this, "Label_intervalle_rho");
+    rangee_rho_ = rangee(fit_text::kRhoCaption, Label_rho, Label_intervalle_rho);
+    Label_fixes = make<QLabel>(this, "Label_fixes");
+    rangee_fixes_ = rangee(fit_text::kFixedCaption, Label_fixes);
     Label_fond = valeur(this, "Label_fond");
     rangee(fit_text::kBackgroundCaption, Label_fond);
     Label_evenements = valeur(this, "Label_evenements");
@@ -166,6 +178,9 @@ void FenetreAjustement::construit() {
         relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     }
     relie(ComboBox_modele, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere->lineEdit(), &QLineEdit::editingFinished, [this] { choix_modifie(); });
+    relie(Edit_rho, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
     relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
     relie(ComboBox_precision, &QComboBox::activated, [this] { choix_modifie(); });
@@ -189,11 +204,14 @@ void FenetreAjustement::montre_les_choix() {
     const FitChoices& choix = decisions_.choices();
     Edit_tmin->setText(platform::general(choix.t_min));
     Edit_tmax->setText(platform::general(choix.t_max));
-    ComboBox_modele->setCurrentIndex(choix.model == fit::Model::exp_only ? 1 : 0);
+    ComboBox_modele->setCurrentIndex(fit::index_of(choix.model));
     ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
-    Edit_unite->setText(platform::general(choix.unit_ns));
+    Edit_unite->setText(std::isfinite(choix.unit_ns) ? platform::general(choix.unit_ns) : QString());
+    ComboBox_matiere->setEditText(fit_text::material_text(choix.muons.tau_minus_ns));
+    Edit_rho->setText(platform::general(choix.muons.rho));
     CheckBox_log->setChecked(choix.log_counts);
     montre_la_precision();
+    active_les_choix_des_muons();
 }
 
 void FenetreAjustement::choix_modifie() {
@@ -201,10 +219,13 @@ void FenetreAjustement::choix_modifie() {
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
     champs.unit_ns = Edit_unite->text();
-    champs.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
+    champs.model = modele_choisi();
     champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
     champs.log_counts = CheckBox_log->isChecked();
     champs.precision = precision_choisie();
+    champs.material = ComboBox_matiere->currentText();
+    champs.rho = Edit_rho->text();
+    active_les_choix_des_muons();
     suit(decisions_.typed(champs));
 }
 
@@ -245,6 +266,7 @@ void FenetreAjustement::montre_le_refus() {
     for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
     Label_intervalle->clear();
     Label_tau_temps->clear();
+    montre_les_resultats_des_muons({});
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_gf->clear();
     Label_gf_note->clear();
@@ -289,6 +311,7 @@ void FenetreAjustement::montre_le_resultat() {
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
     montre_fermi_prevision_stabilite(l);
+    montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
     graphes->montre_convergence(convergence_.points());
     graphes->redessine();

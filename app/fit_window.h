@@ -14,6 +14,7 @@
 #include "fit/stability.h"
 #include "fit/text/fit_text.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <vector>
 
 class TForm1;
 
@@ -38,6 +40,10 @@ public:
     QComboBox* ComboBox_modele = nullptr;
     QComboBox* ComboBox_methode = nullptr;
     QLineEdit* Edit_unite = nullptr;
+    // The capture models' choices: the negative muons' material ("carbone",
+    // "oxygène" or their lifetime in ns typed) and rho for mu-capture.
+    QComboBox* ComboBox_matiere = nullptr;
+    QLineEdit* Edit_rho = nullptr;
     QCheckBox* CheckBox_log = nullptr;
     // Results, right of their captions
     QLabel* Label_tau = nullptr;
@@ -49,6 +55,10 @@ public:
     QLabel* Label_evenements = nullptr;
     QLabel* Label_chi2 = nullptr;
     QLabel* Label_tau_histogramme = nullptr;  // the main window's Tau, for comparison
+    // The capture models' results, their rows shown for them only.
+    QLabel* Label_rho = nullptr;
+    QLabel* Label_intervalle_rho = nullptr;
+    QLabel* Label_fixes = nullptr;
     QLabel* Label_etat = nullptr;
     // The forecast: the precision aimed at and when the run reaches it
     QComboBox* ComboBox_precision = nullptr;
@@ -95,7 +105,16 @@ private:
     RunLiveTime temps_actif_;
     fit::Forecast prevision_;
 
+    // The rows of the capture models' results: caption and value of each.
+    std::vector<QWidget*> rangee_rho_;
+    std::vector<QWidget*> rangee_fixes_;
+
     void construit();
+    // The capture models' choices, on their own line, and the state of their fields.
+    void construit_les_choix_des_muons(QBoxLayout* colonne);
+    void active_les_choix_des_muons();
+    fit::Model modele_choisi() const;  // the model list's
+    void montre_les_resultats_des_muons(const fit_text::ResultLines& lignes);
     void montre_les_choix();
     // Does what a change of the fields or a load decided.
     void suit(const FitStep& etape);

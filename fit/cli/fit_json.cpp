@@ -69,6 +69,13 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     figure("background_fraction", &fit::Result::background_fraction);
     figure("background_fraction_error", &fit::Result::background_fraction_error);
     figure("correlation", &fit::Result::correlation);
+    // The capture models' figures (null for the other models).
+    figure("tau_free", &fit::Result::tau_free);
+    figure("tau_minus", &fit::Result::tau_minus);
+    figure("rho", &fit::Result::rho);
+    figure("rho_error", &fit::Result::rho_error);
+    figure("rho_lower", &fit::Result::rho_lower);
+    figure("rho_upper", &fit::Result::rho_upper);
     field("chi2", number(r ? r->goodness.chi2 : fit::kNone));
     field("ndf", r ? platform::decimal(r->goodness.ndf) : null);
     field("p_value", number(r ? r->goodness.p_value : fit::kNone));

@@ -72,6 +72,14 @@ TEST(FermiConstant, FromTheLifetimeWithItsUncertainty) {
     fit::Result failed = r;
     failed.status = fit::Status::no_decay_signal;
     EXPECT_EQ(fit_text::result_lines(failed, 10).fermi, QString());
+    // The capture model's tau is the free muon's: no note; charge-ratio measures no lifetime: no G_F.
+    fit::Result capture = r;
+    capture.model = fit::Model::mu_capture;
+    EXPECT_EQ(fit_text::result_lines(capture, 10).fermi, lines.fermi);
+    EXPECT_EQ(fit_text::result_lines(capture, 10).fermi_note, QString());
+    fit::Result ratio = r;
+    ratio.model = fit::Model::charge_ratio;
+    EXPECT_EQ(fit_text::result_lines(ratio, 10).fermi, QString());
     platform::set_decimal_separator(QLatin1Char('.'));
 }
 

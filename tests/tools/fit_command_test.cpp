@@ -84,7 +84,24 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          "événements dans la fenêtre = 0",
          "passwd: aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
         {{}, 2, "", "no data file given"},
-        {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is neither exp+flat nor exp"},
+        {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is none of exp+flat, exp, mu-capture and charge-ratio"},
+        // The capture models: the unit needed, the material and rho.
+        {{run, "--model", "mu-capture"}, 2, "", "--model mu-capture needs --unit-ns"},
+        {{run, "--model", "charge-ratio", "--unit-ns", "10", "--method", "binned"},
+         2,
+         "",
+         "--model charge-ratio is fitted by the unbinned --method only"},
+        {{run, "--model", "mu-capture", "--unit-ns", "10", "--rho", "1,3"},
+         0,
+         "\nvaleurs fixées = τ− = 2026.3 ns (carbone), ρ = 1.3\n",
+         ""},
+        {{run, "--json", "--model", "charge-ratio", "--unit-ns", "10", "--material", "oxygen"},
+         0,
+         "\"tau_free\":219.698,\"tau_minus\":179.54,\"rho\":",
+         ""},
+        {{run, "--material", "1850.5", "--model", "charge-ratio", "--unit-ns", "10"}, 0, "τ− = 1850.5 ns\n", ""},
+        {{run, "--material", "iron"}, 2, "", "--material: 'iron' is not a valid floating point value"},
+        {{run, "--rho", "0"}, 2, "", "--rho: must be above 0"},
         {{run, "--tmin", "abc"}, 2, "", "--tmin: 'abc' is not a valid floating point value"},
         {{run, "--tmax"}, 2, "", "--tmax: a value is missing"},
         {{run, "--dx", "0"}, 2, "", "--dx"},
@@ -130,7 +147,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          ""},
         {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
         // G_F beside the lifetime in µs; the forecast; the stability table.
-        {{run}, 0, " µs\nG_F / (ħc)³ = (1,1", "", "fr_FR.UTF-8"},
+        {{run, "--unit-ns", "10"}, 0, " µs\nG_F / (ħc)³ = (1,1", "", "fr_FR.UTF-8"},
         {{run}, 0, "\n1 % sur Tau dans ≈ ", ""},
         {{run, "--precision", "50"}, 0, "\n50 % sur Tau atteint (", ""},
         {{run, "--scan"},
@@ -150,7 +167,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     }
 
     // Exactly the documented keys, one object a line.
-    const Outcome r = vorns_fit({run, "--json"});
+    const Outcome r = vorns_fit({run, "--json", "--unit-ns", "10"});
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     const QStringList keys({"background_fraction",
                             "background_fraction_error",
@@ -166,11 +183,17 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
                             "model",
                             "ndf",
                             "p_value",
+                            "rho",
+                            "rho_error",
+                            "rho_lower",
+                            "rho_upper",
                             "skipped_lines",
                             "status",
                             "tau",
                             "tau_error",
+                            "tau_free",
                             "tau_lower",
+                            "tau_minus",
                             "tau_upper",
                             "tmax",
                             "tmin",
