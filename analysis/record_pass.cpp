@@ -342,6 +342,7 @@ PasseDesLignes passe(const Lignes& lignes, RecordStore& store) {
     }
     resultat.entete_vu = entete_vu;
     resultat.origine_vue = origine_temps >= 0;
+    resultat.origine_temps = origine_temps;
     store.duree_acquisition = derniere_duree;
     resultat.derniere_duree = derniere_duree;
     return resultat;

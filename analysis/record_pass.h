@@ -46,6 +46,7 @@ struct PasseDesLignes {
     bool capacite_depassee = false;  // a record past NB_MAX_DONNEES was met (and not read)
     bool entete_vu = false;          // a column header line was met
     bool origine_vue = false;        // a line after it set the time origin
+    long double origine_temps = -1;  // the origin's time of day in minutes after midnight; -1 without one
     FinDeLecture fin = FinDeLecture::fin_des_lignes;
     qsizetype ligne_de_fin = -1;  // index of the line that ended the reading; -1 at the end of the lines
     // Lines skipped as no record: how many, and the first kLignesIgnoreesGardees - 1

@@ -1,5 +1,6 @@
 #include "fit/cli/fit_json.h"
 
+#include "fit/cli/rate_json.h"
 #include "platform/numbers.h"
 
 #include <cmath>
@@ -73,6 +74,7 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
     field("message", notes.message.isEmpty() ? null : quoted(notes.message));
+    fields += notes.rate_fields.isEmpty() ? rate_json_fields(nullptr) : notes.rate_fields;
     if (details) {
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
         figure("amplitude", &fit::Result::amplitude);
@@ -97,5 +99,5 @@ QString fit_json(const fit::Result& r, const QString& file, std::span<const doub
 }
 
 QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details) {
-    return object(nullptr, status, file, {}, details, FileNotes{0, message}, false);
+    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}}, false);
 }

@@ -14,6 +14,7 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
+    QStringList rate_fields;  // the run's rate (fit/cli/rate_json.h); empty: all null
 };
 
 // The keys every script may rely on, the same for every file and in the same

@@ -4,9 +4,12 @@
 // are printed as the window shows them, or as JSON.
 #include "analysis/class_pass.h"
 #include "analysis/pass_report.h"
+#include "analysis/rate/text/rate_text.h"
 #include "analysis/record_pass.h"
+#include "analysis/run_times.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
+#include "fit/cli/rate_json.h"
 #include "fit/run/fit_choices.h"
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
@@ -61,9 +64,12 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const ResultatClasses classes = calcule_classes(nombre_de_classes(o.x_max, table), false, store, table);
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
+    const rate::RateAnalysis run_rate =
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
-                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}));
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
+                                         rate_json_fields(&run_rate)}));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
@@ -73,6 +79,11 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     }
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') +
                       (classes.statistiques ? classes.statistiques->tau : QStringLiteral("\u2014")));
+    if (o.rate) {
+        for (const QStringList& part : {rate_text::summary_lines(run_rate), rate_text::bin_table(run_rate)}) {
+            for (const QString& line : part) print(stdout, line);
+        }
+    }
     if (several) print(stdout, QString());
     return pass.nb_lignes_ignorees == 0;
 }

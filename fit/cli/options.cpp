@@ -20,7 +20,12 @@ const char* const kFitUsage =
     "                    tau_lower, tau_upper, background_fraction,\n"
     "                    background_fraction_error, correlation, chi2, ndf, p_value,\n"
     "                    lattice_step, method, model, tmin, tmax (null when not a number),\n"
-    "                    warnings (a list of names)\n"
+    "                    warnings (a list of names); the run's rate: span_s,\n"
+    "                    live_time_s, rate_per_hour, rate_per_hour_error, gaps (a list\n"
+    "                    of start_s, end_s, length_s from the first record),\n"
+    "                    rate_p_value, drift_per_hour, drift_per_hour_error\n"
+    "  --rate            also the run's rate as text: mean rate, live time, gaps,\n"
+    "                    constancy, drift, and the table of its bins\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -78,6 +83,8 @@ FitOptions read_options(const QStringList& arguments) {
             o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("--rate")) {
+            o.rate = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
         } else if (a == QLatin1String("--tmin")) {

@@ -10,6 +10,7 @@ struct FitOptions {
     long double x_max = 800;
     bool json = false;
     bool details = false;  // --details: more keys, for the validation scripts
+    bool rate = false;     // --rate: the run's rate and its bins as text
     bool help = false;
     bool version = false;
     QStringList files;
