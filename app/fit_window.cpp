@@ -40,7 +40,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 FenetreAjustement::FenetreAjustement(TForm1& form)
     : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
     setObjectName(QStringLiteral("FenetreAjustement"));
-    setWindowTitle(QStringLiteral("vorns - ajustement"));
+    setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
     montre_les_choix();
     resize(760, 720);
@@ -128,6 +128,9 @@ void FenetreAjustement::construit() {
     dans_page->addWidget(graphes->histogramme, 1);
     Onglets->addTab(page, QStringLiteral("histogramme"));
     Onglets->addTab(graphes->convergence, QStringLiteral("convergence"));
+    onglet_taux = new OngletTaux(form_, Onglets, this);
+    Onglets->addTab(onglet_taux, QStringLiteral("taux"));
+    colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
     Bouton_png = make<QPushButton>(this, "Bouton_png");

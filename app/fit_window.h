@@ -4,6 +4,7 @@
 // convergence of the fit as the run grows. A separate, non-modal window of
 // the main window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
+#include "app/rate_tab.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
 #include "fit/run/fit_decisions.h"
@@ -50,6 +51,7 @@ public:
     QPushButton* Bouton_svg = nullptr;
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
+    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }

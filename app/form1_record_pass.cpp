@@ -14,6 +14,7 @@ void TForm1::traite_les_lignes_memo() {
 
     // A line that is no record is skipped: the records after it count.
     const PasseDesLignes passe = passe_des_lignes(lignes, store);
+    etat_->origine_temps = passe.origine_temps;
     const QString nb_lignes = texte_nb_lignes(lignes.size(), passe.nb_lignes_ignorees);
 
     // What the load has to say of the file: the line of the status bar names

@@ -15,8 +15,10 @@
 //   whole_load_decimal_comma  the whole load of a file written with ',' marks
 //   lifetime_fit         fit::fit_lifetime of the records, exponential plus
 //                        background on [10, 2000], with its interval and chi2
-//   run_rate             rate::analyse_rate of the records' times (seconds
-//                        made from the record store): rate, gaps, bins, chi2
+//   run_rate             what a reload adds while the "taux" tab is shown or
+//                        the run is followed: the watch's mark, the records'
+//                        times from the run's state, rate::analyse_rate (rate,
+//                        gaps, bins, chi2, drift)
 //   reload_repainted     the whole load and the event processing after it
 //                        (the repaints, the plots' queued redraws), fit window closed
 //   reload_fit_window    the same with the fit window open: its fit, its texts,
@@ -27,7 +29,6 @@
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
 //                                                  (for callgrind), nothing timed
-#include "analysis/rate/rate.h"
 #include "analysis/record_pass.h"
 #include "app/fit_window.h"
 #include "app/tform1.h"
@@ -131,11 +132,12 @@ Work lifetime_fit(int events) {
 
 Work run_rate(int events) {
     load(run_file(events));
+    // What a reload adds while the "taux" tab is shown or the run is followed:
+    // the watch's mark, the time line from the run's state and its analysis.
     return [] {
-        const RecordStore& store = g_form->etat().record_store;
-        std::vector<double> seconds(static_cast<std::size_t>(store.nb_points[1]));
-        for (std::size_t i = 0; i < seconds.size(); ++i) seconds[i] = store.serie_x[1][i + 1] * 60;
-        benchmark::DoNotOptimize(rate::analyse_rate(seconds, 36000));
+        SurveillanceDuRun& watch = g_form->surveillance();
+        watch.apres_chargement(g_form->etat());
+        benchmark::DoNotOptimize(watch.analyse(g_form->etat()));
     };
 }
 
