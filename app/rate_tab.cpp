@@ -83,7 +83,7 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     moyenne_->setName(QStringLiteral("taux moyen"));
     moyenne_->setPen(QPen(QColor(200, 0, 0), 1.5, Qt::DashLine));
     Plot_taux->legend->setVisible(true);
-    Plot_taux->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
+    Plot_taux->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
 
     Label_alarme = new QLabel(parent_alarme);
     Label_alarme->setObjectName(QStringLiteral("Label_alarme"));
@@ -157,7 +157,7 @@ void OngletTaux::trace(const rate::RateAnalysis& a) {
         moyenne_->data()->clear();
     }
     Plot_taux->xAxis->setRange(-0.02 * fin_h, 1.02 * fin_h);
-    Plot_taux->yAxis->setRange(0, haut * 1.1);
+    Plot_taux->yAxis->setRange(0, haut * 1.3);  // room for the legend
     Plot_taux->replot(QCustomPlot::rpQueuedReplot);
 }
 

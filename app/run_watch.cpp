@@ -47,6 +47,12 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
         return;
     }
     const double age = derniere_.age_s(horloge_());
+    // Never stopped within two periods: the rate is not asked for then, so
+    // that a run that grows at every tick does not pay for it.
+    if (!(age > 2 * periode_s)) {
+        if (arrete_) efface();
+        return;
+    }
     // The rate and the gaps of the analysis kept do not depend on its bin width.
     const rate::RateAnalysis& a = a_jour_ && analyse_ ? *analyse_ : analyse(etat);
     if (rate::run_stopped(a, age, periode_s)) {

@@ -33,7 +33,8 @@ public:
     void apres_chargement(const RunState& etat);
     // At every tick: while the loaded file is the one followed and the timer
     // runs (`periode_s` above 0), raises the alarm or says its age again;
-    // otherwise the alarm is disarmed.
+    // otherwise the alarm is disarmed. The run's rate is asked for only when
+    // the file has not grown for two periods.
     void au_tick(const RunState& etat, double periode_s);
 
     bool arrete() const { return arrete_; }

@@ -267,7 +267,7 @@ constexpr Figure kFigures[] = {
     {"redraw_plot1", "redraw of plot 1", 2, 15},
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
     {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
-    {"run_rate", "run's rate, gaps and bins (analyse_rate)", 0.1, 1},
+    {"run_rate", "run's rate a reload adds (time line, analyse_rate)", 0.1, 1},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };
