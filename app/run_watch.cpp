@@ -31,6 +31,7 @@ void SurveillanceDuRun::apres_chargement(const RunState& etat) {
         // Another file: its watch starts now.
         fichier_ = suivi.fichier_charge;
         derniere_ = rate::LastRecordWatch();
+        if (arrete_) efface();
     }
     const double maintenant = horloge_();
     const double age_avant = derniere_.age_s(maintenant);
