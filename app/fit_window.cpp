@@ -51,6 +51,7 @@ FenetreAjustement::~FenetreAjustement() {
     // A field that loses the focus as the window goes reports an edit: no
     // longer to this window, nor to the run's state it reads.
     for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
+    disconnect(onglet_taux->Edit_tranche, nullptr, onglet_taux, nullptr);
 }
 
 void FenetreAjustement::construit() {

@@ -8,6 +8,7 @@
 #include "support/timed_run.h"
 #include "timer_support.h"
 
+#include <QApplication>
 #include <QTabWidget>
 
 namespace {
@@ -136,6 +137,9 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
         EXPECT_FALSE(taux.Label_taux->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
     }
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
+    // The program closed with the focus in the field: it is not read once the run's state is gone.
+    QApplication::setActiveWindow(&fenetre);
+    taux.Edit_tranche->setFocus();
 }
 
 }  // namespace
