@@ -307,6 +307,8 @@ void GraphesAjustement::redessine() {
     }
 }
 
+QCustomPlot* GraphesAjustement::nouveau_graphe(QWidget* parent, const char* name) { return new_plot(parent, name); }
+
 QByteArray GraphesAjustement::png(QCustomPlot* plot) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

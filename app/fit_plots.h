@@ -34,6 +34,9 @@ public:
     // called again.
     void redessine();
 
+    // An empty plot as the window's plots are made: its name, tick labels with
+    // the program's decimal mark, its least size.
+    static QCustomPlot* nouveau_graphe(QWidget* parent, const char* name);
     // The picture of a plot as PNG or SVG bytes.
     static QByteArray png(QCustomPlot* plot);
     static QByteArray svg(QCustomPlot* plot, const QString& title);

@@ -41,7 +41,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 FenetreAjustement::FenetreAjustement(TForm1& form)
     : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
     setObjectName(QStringLiteral("FenetreAjustement"));
-    setWindowTitle(QStringLiteral("vorns - ajustement"));
+    setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
     montre_les_choix();
     resize(760, 720);
@@ -54,6 +54,7 @@ FenetreAjustement::~FenetreAjustement() {
     for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite, Edit_rho, ComboBox_matiere->lineEdit()}) {
         disconnect(e, nullptr, this, nullptr);
     }
+    disconnect(onglet_taux->Edit_tranche, nullptr, onglet_taux, nullptr);
 }
 
 void FenetreAjustement::construit() {
@@ -153,6 +154,9 @@ void FenetreAjustement::construit() {
     dans_stabilite->addWidget(Label_stabilite);
     dans_stabilite->addWidget(graphes->stabilite, 1);
     Onglets->addTab(page_stabilite, QStringLiteral("stabilité"));
+    onglet_taux = new OngletTaux(form_, Onglets, this);
+    Onglets->addTab(onglet_taux, QStringLiteral("taux"));
+    colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
     Bouton_png = make<QPushButton>(this, "Bouton_png");

@@ -6,6 +6,7 @@
 // window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
 #include "fit/forecast.h"
+#include "app/rate_tab.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
 #include "fit/run/fit_decisions.h"
@@ -72,6 +73,7 @@ public:
     QPushButton* Bouton_svg = nullptr;
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
+    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }

@@ -23,6 +23,7 @@ struct RunState {
     FileState file_state;
     WriteFailures settings_failures;
     Signalements signalements;  // what the user was told of the data files: skipped lines, capacity
+    long double origine_temps = -1;    // the time origin of the last record pass (minutes after midnight)
 
     // The parts a redraw works on.
     TablesDuTrace tables_du_trace() { return {record_store, class_table, plot_scales, plot_frame}; }

@@ -17,8 +17,10 @@
 //                        background on [10, 2000], with its interval and chi2
 //   stability_scan       the same fit and fit::stability_scan after it (ten
 //                        fits more, t min stepped up over two lifetimes)
-//   run_rate             rate::analyse_rate of the records' times (seconds
-//                        made from the record store): rate, gaps, bins, chi2
+//   run_rate             what a reload adds while the "taux" tab is shown or
+//                        the run is followed: the watch's mark, the records'
+//                        times from the run's state, rate::analyse_rate (rate,
+//                        gaps, bins, chi2, drift)
 //   load_bytes           charge_les_octets, vorns-fit's load of a file's bytes
 //                        already read: record pass, class pass, class points
 //   reload_repainted     the whole load and the event processing after it
@@ -154,11 +156,12 @@ Work stability_scan(int events) {
 
 Work run_rate(int events) {
     load(run_file(events));
+    // What a reload adds while the "taux" tab is shown or the run is followed:
+    // the watch's mark, the time line from the run's state and its analysis.
     return [] {
-        const RecordStore& store = g_form->etat().record_store;
-        std::vector<double> seconds(static_cast<std::size_t>(store.nb_points[1]));
-        for (std::size_t i = 0; i < seconds.size(); ++i) seconds[i] = store.serie_x[1][i + 1] * 60;
-        benchmark::DoNotOptimize(rate::analyse_rate(seconds, 36000));
+        SurveillanceDuRun& watch = g_form->surveillance();
+        watch.apres_chargement(g_form->etat());
+        benchmark::DoNotOptimize(watch.analyse(g_form->etat()));
     };
 }
 
@@ -299,7 +302,7 @@ constexpr Figure kFigures[] = {
     {"redraw_plot1", "redraw of plot 1", 2, 15},
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
     {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
-    {"run_rate", "run's rate, gaps and bins (analyse_rate)", 0.1, 1},
+    {"run_rate", "run's rate a reload adds (time line, analyse_rate)", 0.1, 1},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"stability_scan", "lifetime fit and its stability scan (ten fits more)", 0, 0},
     {"load_bytes", "vorns-fit's load of the bytes (charge_les_octets)", 0, 0},

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the real main window under a virtual X server into docs/screenshot.png,
 # with a sample run loaded: bash scripts/screenshot.sh [DATA_FILE] [--setup] [--about]
+# (or --fit, or --rate, alone)
 # With --fit, renders the fit window into docs/screenshot-fit.png instead, on a
 # run the simulator writes with a known lifetime (219.7) and 5 % background
 # (20 000 events, its default seed), the fit window on its defaults; with
@@ -9,6 +10,8 @@
 # muons (carbon, rho 1.27, 1 unit = 10 ns, window [10 ; 2000]) into
 # docs/screenshot-capture.png, on a run the simulator writes with the lifetime
 # a plastic scintillator shows (2125 ns, 3 % background, 20 000 events).
+# With --rate, renders the analysis window's "taux" tab into docs/screenshot-rate.png,
+# on a simulated night run that stops for an hour and a half.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -42,6 +45,16 @@ if [ "${1:-}" = "--fit" ] || [ "${1:-}" = "--stability" ]; then
   xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
     "$work/simulation.txt" --fit "${tab[@]}"
   echo "vorns: wrote $picture"
+  exit 0
+fi
+if [ "${1:-}" = "--rate" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  build-release/bin/vorns-acquisition -o "$work/nuit.txt" -n 1001 --rate 0.025 --lifetime 219.7 --background 0.05 \
+    --start 21:30:00 --pause-at 10800 --pause-for 5400 --date 2026-12-08 >/dev/null
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-rate.png \
+    "$work/nuit.txt" --rate
+  echo "vorns: wrote docs/screenshot-rate.png"
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi

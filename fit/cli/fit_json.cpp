@@ -1,6 +1,7 @@
 #include "fit/cli/fit_json.h"
 
 #include "fit/fermi_constant.h"
+#include "fit/cli/rate_json.h"
 #include "platform/numbers.h"
 
 #include <cmath>
@@ -93,6 +94,7 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
     field("message", notes.message.isEmpty() ? null : quoted(notes.message));
+    fields += notes.rate_fields.isEmpty() ? rate_json_fields(nullptr) : notes.rate_fields;
     // Beside the fit's figures: G_F from the lifetime, the forecast at the run's
     // rate and, with --scan, the stability scan.
     const fit::FermiConstant gf = r ? fit::fermi_constant(*r, extras.unit_ns) : fit::FermiConstant{};
@@ -128,5 +130,5 @@ QString unfitted_json(const QString& file, const QString& status, const QString&
     const fit::StabilityScan none;
     FitExtras extras;
     if (scan) extras.scan = &none;
-    return object(nullptr, status, file, {}, details, FileNotes{0, message}, false, extras);
+    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}}, false, extras);
 }

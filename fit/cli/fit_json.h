@@ -16,6 +16,7 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
+    QStringList rate_fields;  // the run's rate (fit/cli/rate_json.h); empty: all null
 };
 
 // What the fit gives beside its own figures: G_F (from the lifetime with one

@@ -5,8 +5,11 @@
 #include "analysis/class_pass.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
+#include "analysis/rate/text/rate_text.h"
+#include "analysis/run_times.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
+#include "fit/cli/rate_json.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/live_time.h"
 #include "fit/text/fit_text.h"
@@ -61,11 +64,15 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
+    const rate::RateAnalysis run_rate =
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
     const FitExtras extras{o.choices.unit_ns, run_forecast(store, result, o.choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
-                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; "))}, extras));
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
+                                         rate_json_fields(&run_rate)},
+                               extras));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
@@ -78,6 +85,11 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     print(stdout, fit_text::forecast_line(extras.forecast));
     if (o.scan) {
         for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
+    }
+    if (o.rate) {
+        for (const QStringList& part : {rate_text::summary_lines(run_rate), rate_text::bin_table(run_rate)}) {
+            for (const QString& line : part) print(stdout, line);
+        }
     }
     if (several) print(stdout, QString());
     return pass.nb_lignes_ignorees == 0;

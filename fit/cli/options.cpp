@@ -37,7 +37,12 @@ const char* const kFitUsage =
     "                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,\n"
     "                    lattice_step, method, model, tmin, tmax, gf, gf_error,\n"
     "                    forecast_hours (null when not a number), warnings (a list\n"
-    "                    of names)\n"
+    "                    of names); the run's rate: span_s, live_time_s,\n"
+    "                    rate_per_hour, rate_per_hour_error, gaps (a list of\n"
+    "                    start_s, end_s, length_s from the first record),\n"
+    "                    rate_p_value, drift_per_hour, drift_per_hour_error\n"
+    "  --rate            also the run's rate as text: mean rate, live time, gaps,\n"
+    "                    constancy, drift, and the table of its bins\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -112,6 +117,8 @@ FitOptions read_options(const QStringList& arguments) {
             o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("--rate")) {
+            o.rate = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
         } else if (a == QLatin1String("--scan")) {

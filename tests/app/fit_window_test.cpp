@@ -46,7 +46,7 @@ TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_TRUE(fenetre.isWindow());
     EXPECT_FALSE(fenetre.isModal());
-    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("vorns - ajustement"));
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("vorns - analyse du run"));
     for (const auto& [w, g] : avant) EXPECT_EQ(w->geometry(), g) << w->objectName().toStdString();
 
     fenetre.close();

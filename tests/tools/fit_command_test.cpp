@@ -1,5 +1,6 @@
 // vorns-fit run as a process: its options, exit statuses, text and JSON.
 #include "support/recorder.h"
+#include "support/timed_run.h"
 #include "support/toy_durations.h"
 
 #include <QDir>
@@ -66,7 +67,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0,
          "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[],\"skipped_lines\":0,"
-         "\"message\":null,\"gf\":",
+         "\"message\":null,\"span_s\":",
          ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
         {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
@@ -173,21 +174,29 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
                             "background_fraction_error",
                             "chi2",
                             "correlation",
+                            "drift_per_hour",
+                            "drift_per_hour_error",
                             "events",
                             "forecast_hours",
+                            "gaps",
                             "gf",
                             "gf_error",
                             "lattice_step",
+                            "live_time_s",
                             "message",
                             "method",
                             "model",
                             "ndf",
                             "p_value",
+                            "rate_p_value",
+                            "rate_per_hour",
+                            "rate_per_hour_error",
                             "rho",
                             "rho_error",
                             "rho_lower",
                             "rho_upper",
                             "skipped_lines",
+                            "span_s",
                             "status",
                             "tau",
                             "tau_error",
@@ -278,3 +287,57 @@ TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
 }
 
 }  // namespace
+
+// The run's rate in the JSON object and as text, on runs whose rate and gaps
+// are known by hand: 360 records an hour, and an hour without any.
+TEST(FitCommand, TheRunsRateSpanGapsAndLiveTime) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    std::vector<int> times = every(10, 200);                      // 10 .. 2000 s
+    for (const int t : every(10, 200, 5590)) times.push_back(t);  // 5600 .. 7590 s
+    const double null = NAN;
+    struct Case {
+        std::vector<int> times;
+        double span, live, rate, rate_error;
+        const char* gaps;  // as printed; nullptr: null
+        bool constancy;    // rate_p_value and the drift are numbers
+    };
+    const Case cases[] = {
+        {times, 7580, 3980, 360, std::sqrt(398.0) / 3980 * 3600,
+         "[{\"start_s\":1990,\"end_s\":5590,\"length_s\":3600}]", true},
+        {every(10, 2), 10, null, null, null, nullptr, false},  // fewer than 3 records
+        {{}, null, null, null, null, nullptr, false},
+    };
+    const auto expect = [null](const QJsonObject& o, const char* key, double value) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (std::isnan(value)) {
+            EXPECT_TRUE(v.isNull()) << key;
+        } else {
+            EXPECT_NEAR(v.toDouble(null), value, 1e-9 * std::fabs(value)) << key;
+        }
+    };
+    for (const Case& c : cases) {
+        write_bytes(run, timed_run(c.times));
+        const Outcome r = vorns_fit({run, "--json"});
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        expect(o, "span_s", c.span);
+        expect(o, "live_time_s", c.live);
+        expect(o, "rate_per_hour", c.rate);
+        expect(o, "rate_per_hour_error", c.rate_error);
+        if (c.gaps) {
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8("\"gaps\":") + QString::fromUtf8(c.gaps)))
+                << r.out.toStdString();
+        } else {
+            EXPECT_TRUE(o.value(QStringLiteral("gaps")).isNull());
+        }
+        for (const char* key : {"rate_p_value", "drift_per_hour", "drift_per_hour_error"}) {
+            EXPECT_EQ(o.value(QLatin1String(key)).isDouble(), c.constancy) << key;
+        }
+    }
+    write_bytes(run, timed_run(times));
+    const Outcome r = vorns_fit({run, "--rate"}, "fr_FR.UTF-8");
+    EXPECT_EQ(r.exit_code, 0);
+    for (const char* part : {"taux moyen : 360 ± 18 /h", "trou : 10:33:20 → 11:33:20 (1 h)", "début"}) {
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(part))) << part << "\n" << r.out.toStdString();
+    }
+}
