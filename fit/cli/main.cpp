@@ -64,9 +64,10 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::Request request = fit_request(store, table, o.choices);
     const fit::Result result = fit::fit_lifetime(request);
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
+    // The run's rate, whose live time the forecast takes too.
     const rate::RateAnalysis run_rate =
         rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
-    const FitExtras extras{o.choices.unit_ns, run_forecast(store, result, o.choices.precision),
+    const FitExtras extras{o.choices.unit_ns, run_forecast(run_rate, result, o.choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
