@@ -21,6 +21,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -99,6 +100,12 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The large work arrays of a file (the records' seconds, the durations in
+    // the fit's window) come from the heap and go back to it, not to the
+    // system: each one then reuses the pages the one before it had, rather
+    // than asking the system for fresh ones (a page fault every 4 KiB).
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
     QCoreApplication application(argc, argv);
     platform::take_decimal_separator_from_system();
     // Nobody is there to answer a box: what the passes would show goes to stderr.
