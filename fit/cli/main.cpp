@@ -54,6 +54,9 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     // No figure of the file before.
     table = ClassTable();
     const Chargement load = charge_les_octets(bytes, ChoixDesClasses{o.dX, o.x_max, false}, store, table);
+    // The bytes are read: their pages go back to the heap for the fit's and
+    // the rate's work arrays, which would otherwise touch fresh ones.
+    bytes = QByteArray();
     const PasseDesLignes& pass = load.enregistrements;
     // The lines that are no record are skipped, and the records read are fitted.
     QStringList notes;
