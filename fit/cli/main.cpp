@@ -106,8 +106,8 @@ int main(int argc, char** argv) {
     // A file's large blocks (its bytes, the durations in the fit's window, the
     // records' seconds) come from the heap and go back to it, not to the
     // system: each one then reuses the pages of the one before it rather than
-    // touching fresh ones, which cost a page fault every 4 KiB (about 5 us
-    // with the page's release on a virtual machine).
+    // touching fresh ones, which cost a page fault every 4 KiB (2 to 4 us
+    // with the page's release, on a virtual machine).
     mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes on every version
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
     QCoreApplication application(argc, argv);
