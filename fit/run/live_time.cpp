@@ -1,11 +1,14 @@
 #include "fit/run/live_time.h"
 
-#include "analysis/rate/rate.h"
-
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <span>
+
+double live_hours(const rate::RateAnalysis& run_rate) {
+    return run_rate.rate_known ? run_rate.live_s / 3600 : std::numeric_limits<double>::quiet_NaN();
+}
 
 namespace {
 
@@ -14,16 +17,14 @@ std::span<const double> minutes_of(const RecordStore& store) {
 }
 
 double hours_of(std::span<const double> minutes) {
-    std::vector<double> seconds(minutes.size());
-    std::transform(minutes.begin(), minutes.end(), seconds.begin(), [](double m) { return m * 60; });
+    std::vector<double> seconds;
+    seconds.reserve(minutes.size());
+    std::transform(minutes.begin(), minutes.end(), std::back_inserter(seconds), [](double m) { return m * 60; });
     // Only the live time is taken: the time of day of the origin does not change it.
-    const rate::RateAnalysis a = rate::analyse_rate(seconds, 0);
-    return a.rate_known ? a.live_s / 3600 : std::numeric_limits<double>::quiet_NaN();
+    return live_hours(rate::analyse_rate(seconds, 0));
 }
 
 }  // namespace
-
-double live_hours(const RecordStore& store) { return hours_of(minutes_of(store)); }
 
 double RunLiveTime::hours(const RecordStore& store) {
     // The same times bit for bit (a reload of an unchanged run): the same live time.
@@ -38,6 +39,6 @@ double RunLiveTime::hours(const RecordStore& store) {
     return hours_;
 }
 
-fit::Forecast run_forecast(const RecordStore& store, const fit::Result& result, double precision) {
-    return fit::forecast(result, precision, live_hours(store));
+fit::Forecast run_forecast(const rate::RateAnalysis& run_rate, const fit::Result& result, double precision) {
+    return fit::forecast(result, precision, live_hours(run_rate));
 }

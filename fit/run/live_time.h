@@ -3,14 +3,15 @@
 // records' times (series 1, minutes since the time origin with the midnight
 // roll-overs counted) as the rate library takes them, which gives the span
 // from the first record to the last less the gaps in which none came.
+#include "analysis/rate/rate.h"
 #include "analysis/record_store.h"
 #include "fit/forecast.h"
 
 #include <vector>
 
-// In hours; NaN when the rate library cannot tell it (fewer than 3 records,
-// or all in the same second).
-double live_hours(const RecordStore& store);
+// In hours, from the run's rate analysis; NaN when it cannot tell it (fewer
+// than 3 records, or all in the same second).
+double live_hours(const rate::RateAnalysis& run_rate);
 
 // The same after each load of a followed run, made again only when the
 // records' times changed.
@@ -25,5 +26,5 @@ private:
 };
 
 // The forecast of `result` at the run's rate: its events in the window over
-// the live time of the records of `store`.
-fit::Forecast run_forecast(const RecordStore& store, const fit::Result& result, double precision);
+// the live time of the run's rate analysis (made once for both).
+fit::Forecast run_forecast(const rate::RateAnalysis& run_rate, const fit::Result& result, double precision);
