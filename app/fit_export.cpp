@@ -11,6 +11,9 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The file chosen by the user, named after the data file and proposed in a
@@ -38,9 +41,11 @@ void enregistre(const QString& chemin, const std::optional<QString>& raison) {
 }  // namespace
 
 void FenetreAjustement::exporte_image(bool svg) {
-    const bool histogramme = Onglets->currentIndex() == 0;
-    QCustomPlot* plot = histogramme ? graphes->histogramme : graphes->convergence;
-    const QString suite = histogramme ? QStringLiteral("_ajustement") : QStringLiteral("_convergence");
+    // The plot of the tab shown, and what its file name ends with.
+    const std::pair<QCustomPlot*, QString> onglets[] = {{graphes->histogramme, QStringLiteral("_ajustement")},
+                                                        {graphes->convergence, QStringLiteral("_convergence")},
+                                                        {graphes->stabilite, QStringLiteral("_stabilite")}};
+    const auto& [plot, suite] = onglets[std::clamp(Onglets->currentIndex(), 0, 2)];
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, suite,
                                        svg ? QStringLiteral("image SVG") : QStringLiteral("image PNG"),
                                        svg ? QStringLiteral("svg") : QStringLiteral("png"));

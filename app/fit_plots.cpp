@@ -144,6 +144,39 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     convergence->plotLayout()->insertRow(0);
     convergence->plotLayout()->addElement(0, 0, legende);
     convergence->plotLayout()->setRowStretchFactor(0, 0.001);
+
+    stabilite = new_plot(parent, "Plot_stabilite");
+    QCPAxis* sx = stabilite->xAxis;
+    QCPAxis* sy = stabilite->yAxis;
+    sx->setLabel(QStringLiteral("t min"));
+    sy->setLabel(QStringLiteral("durée de vie"));
+    const QColor bleu(0, 0, 200);
+    bande_haut_ = line(stabilite, sx, sy, QPen(bleu, 1),
+                       QStringLiteral("bande \u00B1\u221A(\u03C3\u00B2 \u2212 \u03C3\u2080\u00B2)"));
+    bande_haut_->setBrush(QColor(0, 0, 200, 40));
+    bande_bas_ = line(stabilite, sx, sy, QPen(bleu, 1), QString());
+    bande_bas_->removeFromLegend();
+    bande_haut_->setChannelFillGraph(bande_bas_);
+    limite_haut_ = line(stabilite, sx, sy, QPen(bleu, 1, Qt::DashLine), QStringLiteral("2 \u00D7 bande"));
+    limite_bas_ = line(stabilite, sx, sy, QPen(bleu, 1, Qt::DashLine), QString());
+    limite_bas_->removeFromLegend();
+    premier_ = line(stabilite, sx, sy, QPen(Qt::gray, 1), QString());
+    premier_->removeFromLegend();
+    dans_bande_ = points(stabilite, sx, sy, Qt::black, QStringLiteral("tau ajusté \u00B1 \u03C3"));
+    dans_bande_barres_ = bars(dans_bande_, Qt::black);
+    hors_bande_ = points(stabilite, sx, sy, QColor(200, 0, 0), QStringLiteral("hors de 2 \u00D7 bande"));
+    hors_bande_barres_ = bars(hors_bande_, QColor(200, 0, 0));
+    non_compare_ = points(stabilite, sx, sy, Qt::gray, QStringLiteral("fond à 0 : non comparé"));
+    non_compare_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::gray, 6));
+    non_compare_barres_ = bars(non_compare_, Qt::gray);
+    QCPLegend* legende_stabilite = stabilite->legend;
+    legende_stabilite->setVisible(true);
+    legende_stabilite->setWrap(3);  // five entries: two rows that fit a narrow window
+    legende_stabilite->setFillOrder(QCPLegend::foColumnsFirst);
+    legende_stabilite->setBorderPen(Qt::NoPen);
+    stabilite->plotLayout()->insertRow(0);
+    stabilite->plotLayout()->addElement(0, 0, legende_stabilite);
+    stabilite->plotLayout()->setRowStretchFactor(0, 0.001);
 }
 
 void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
@@ -216,13 +249,65 @@ void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& 
     convergence->yAxis->setRange(span({&low, &high, &tau_histogramme}, 0.1));
 }
 
+void GraphesAjustement::montre_stabilite(const fit::StabilityScan& scan) {
+    std::vector<double> chiffres;
+    for (const fit::StabilityPoint& p : scan.points) {
+        chiffres.insert(chiffres.end(), {p.t_min, p.tau, p.tau_error, p.band, p.outside ? 1.0 : 0.0});
+    }
+    if (balayage_ && same_bits(chiffres, *balayage_)) return;
+    balayage_ = std::move(chiffres);
+    stabilite_change_ = true;
+    // In the band, outside it, not compared.
+    std::vector<double> x[3], tau[3], sigma[3], t_min, haut, bas, haut2, bas2;
+    const double tau0 = scan.points.empty() ? fit::kNone : scan.points.front().tau;
+    for (const fit::StabilityPoint& p : scan.points) {
+        const int hors = p.outside ? 1 : p.background_at_limit ? 2 : 0;
+        x[hors].push_back(p.t_min);
+        tau[hors].push_back(p.tau);
+        sigma[hors].push_back(std::isfinite(p.tau_error) ? p.tau_error : 0);
+        if (!std::isfinite(p.band)) continue;
+        t_min.push_back(p.t_min);
+        haut.push_back(tau0 + p.band);
+        bas.push_back(tau0 - p.band);
+        haut2.push_back(tau0 + 2 * p.band);
+        bas2.push_back(tau0 - 2 * p.band);
+    }
+    dans_bande_->setData(vec(x[0]), vec(tau[0]), true);
+    dans_bande_barres_->setData(vec(sigma[0]));
+    hors_bande_->setData(vec(x[1]), vec(tau[1]), true);
+    hors_bande_barres_->setData(vec(sigma[1]));
+    non_compare_->setData(vec(x[2]), vec(tau[2]), true);
+    non_compare_barres_->setData(vec(sigma[2]));
+    bande_haut_->setData(vec(t_min), vec(haut), true);
+    bande_bas_->setData(vec(t_min), vec(bas), true);
+    limite_haut_->setData(vec(t_min), vec(haut2), true);
+    limite_bas_->setData(vec(t_min), vec(bas2), true);
+    const double de = scan.points.empty() ? 0 : scan.points.front().t_min;
+    const double a = scan.points.empty() ? 1 : scan.points.back().t_min;
+    premier_->setData({de, a}, {tau0, tau0}, true);
+    const double marge = std::max(scan.step / 2, 1e-9);
+    stabilite->xAxis->setRange(de - marge, a + marge);
+    std::vector<double> bornes;
+    for (int hors : {0, 1, 2}) {
+        for (std::size_t i = 0; i < tau[hors].size(); ++i) {
+            bornes.push_back(tau[hors][i] - sigma[hors][i]);
+            bornes.push_back(tau[hors][i] + sigma[hors][i]);
+        }
+    }
+    stabilite->yAxis->setRange(span({&bornes, &haut2, &bas2}, 0.05));
+}
+
 void GraphesAjustement::redessine() {
-    for (auto [plot, change] : {std::pair{histogramme, &histogramme_change_}, {convergence, &convergence_change_}}) {
+    for (auto [plot, change] : {std::pair{histogramme, &histogramme_change_},
+                                {convergence, &convergence_change_},
+                                {stabilite, &stabilite_change_}}) {
         if (!*change || !plot->isVisible()) continue;
         plot->replot(QCustomPlot::rpQueuedReplot);
         *change = false;
     }
 }
+
+QCustomPlot* GraphesAjustement::nouveau_graphe(QWidget* parent, const char* name) { return new_plot(parent, name); }
 
 QByteArray GraphesAjustement::png(QCustomPlot* plot) {
     QByteArray bytes;

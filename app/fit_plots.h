@@ -1,9 +1,11 @@
 #pragma once
 // The plots of the fit window, on QCustomPlot: the histogram with √n error
 // bars, the fitted curve and the background level above the normalised
-// residuals; and the convergence of tau ± sigma with the histogram's Tau.
+// residuals; the convergence of tau ± sigma with the histogram's Tau; and the
+// stability of tau against t min with the band of nested samples.
 #include "fit/run/convergence.h"
 #include "fit/run/histogram_view.h"
+#include "fit/stability.h"
 
 #include <QByteArray>
 #include <QWidget>
@@ -21,15 +23,20 @@ public:
 
     QCustomPlot* histogramme = nullptr;  // with the residuals under it
     QCustomPlot* convergence = nullptr;
+    QCustomPlot* stabilite = nullptr;
 
     // Each takes what its plot shows; what it shows already changes nothing.
     void montre_histogramme(const HistogramView& view, bool log_counts);
     void montre_convergence(const std::vector<ConvergencePoint>& points);
+    void montre_stabilite(const fit::StabilityScan& scan);
     // Draws the plots whose data changed and that are visible; a hidden one
     // (its tab not the current one) waits until it is shown and this is
     // called again.
     void redessine();
 
+    // An empty plot as the window's plots are made: its name, tick labels with
+    // the program's decimal mark, its least size.
+    static QCustomPlot* nouveau_graphe(QWidget* parent, const char* name);
     // The picture of a plot as PNG or SVG bytes.
     static QByteArray png(QCustomPlot* plot);
     static QByteArray svg(QCustomPlot* plot, const QString& title);
@@ -41,6 +48,8 @@ private:
     std::optional<std::vector<ConvergencePoint>> points_;
     bool histogramme_change_ = true;
     bool convergence_change_ = true;
+    std::optional<std::vector<double>> balayage_;  // the stability scan's figures, as compared
+    bool stabilite_change_ = true;
 
     QCPAxisRect* residus_ = nullptr;
     QCPGraph* donnees_ = nullptr;
@@ -52,4 +61,17 @@ private:
     QCPGraph* tau_ = nullptr;
     QCPErrorBars* tau_barres_ = nullptr;
     QCPGraph* tau_histogramme_ = nullptr;
+    // The stability plot: tau against t min inside and outside the band and
+    // not compared, the first fit's tau, the band around it and twice the band.
+    QCPGraph* dans_bande_ = nullptr;
+    QCPErrorBars* dans_bande_barres_ = nullptr;
+    QCPGraph* hors_bande_ = nullptr;
+    QCPErrorBars* hors_bande_barres_ = nullptr;
+    QCPGraph* non_compare_ = nullptr;  // the fits at the background's bound
+    QCPErrorBars* non_compare_barres_ = nullptr;
+    QCPGraph* premier_ = nullptr;
+    QCPGraph* bande_haut_ = nullptr;
+    QCPGraph* bande_bas_ = nullptr;
+    QCPGraph* limite_haut_ = nullptr;
+    QCPGraph* limite_bas_ = nullptr;
 };

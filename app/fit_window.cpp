@@ -5,6 +5,7 @@
 #include "app/fit_window_run.h"
 #include "app/tform1.h"
 #include "fit/text/fit_text.h"
+#include "fit/text/stability_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/report.h"
@@ -40,7 +41,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 FenetreAjustement::FenetreAjustement(TForm1& form)
     : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
     setObjectName(QStringLiteral("FenetreAjustement"));
-    setWindowTitle(QStringLiteral("vorns - ajustement"));
+    setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
     montre_les_choix();
     prend_l_unite_du_format();
@@ -51,7 +52,10 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
 FenetreAjustement::~FenetreAjustement() {
     // A field that loses the focus as the window goes reports an edit: no
     // longer to this window, nor to the run's state it reads.
-    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite}) disconnect(e, nullptr, this, nullptr);
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax, Edit_unite, Edit_rho, ComboBox_matiere->lineEdit()}) {
+        disconnect(e, nullptr, this, nullptr);
+    }
+    disconnect(onglet_taux->Edit_tranche, nullptr, onglet_taux, nullptr);
 }
 
 void FenetreAjustement::construit() {
@@ -67,8 +71,7 @@ void FenetreAjustement::construit() {
     Edit_tmax = make<QLineEdit>(this, "Edit_tmax");
     champs->addWidget(Edit_tmax);
     ComboBox_modele = make<QComboBox>(this, "ComboBox_modele");
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_flat));
-    ComboBox_modele->addItem(fit_text::text(fit::Model::exp_only));
+    for (const fit::Model m : fit::kModels) ComboBox_modele->addItem(fit_text::text(m));
     champs->addWidget(ComboBox_modele);
     ComboBox_methode = make<QComboBox>(this, "ComboBox_methode");
     ComboBox_methode->addItem(fit_text::text(fit::Method::unbinned));
@@ -82,13 +85,15 @@ void FenetreAjustement::construit() {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         e->setMaximumWidth(80);
     }
+    Edit_unite->setPlaceholderText(QStringLiteral("à fixer"));
     champs->addStretch();
     colonne->addLayout(champs);
+    construit_les_choix_des_muons(colonne);
 
     // The results, each right of its caption.
     auto* resultats = new QGridLayout;
     int rang = 0;
-    const auto rangee = [&](const QString& caption, QLabel* value, QLabel* beside = nullptr) {
+    const auto rangee = [&](const QString& caption, QWidget* value, QWidget* beside = nullptr) {
         auto* c = new QLabel(caption, this);
         c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultats->addWidget(c, rang, 0);
@@ -98,12 +103,24 @@ void FenetreAjustement::construit() {
         ligne->addStretch();
         resultats->addLayout(ligne, rang, 1);
         ++rang;
+        std::vector<QWidget*> widgets{c, value};
+        if (beside) widgets.push_back(beside);
+        return widgets;
     };
     Label_tau = valeur(this, "Label_tau");
     Label_intervalle = make<QLabel>(this, "Label_intervalle");
     rangee(fit_text::kTauCaption, Label_tau, Label_intervalle);
     Label_tau_temps = valeur(this, "Label_tau_temps");
     rangee(QString(), Label_tau_temps);
+    Label_gf = valeur(this, "Label_gf");
+    Label_gf_note = make<QLabel>(this, "Label_gf_note");
+    rangee(fit_text::kFermiCaption, Label_gf, Label_gf_note);
+    // The capture models' rows.
+    Label_rho = valeur(this, "Label_rho");
+    Label_intervalle_rho = make<QLabel>(this, "Label_intervalle_rho");
+    rangee_rho_ = rangee(fit_text::kRhoCaption, Label_rho, Label_intervalle_rho);
+    Label_fixes = make<QLabel>(this, "Label_fixes");
+    rangee_fixes_ = rangee(fit_text::kFixedCaption, Label_fixes);
     Label_fond = valeur(this, "Label_fond");
     rangee(fit_text::kBackgroundCaption, Label_fond);
     Label_evenements = valeur(this, "Label_evenements");
@@ -112,6 +129,8 @@ void FenetreAjustement::construit() {
     rangee(fit_text::kChi2Caption, Label_chi2);
     Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
     rangee(fit_text::kHistogramTauCaption, Label_tau_histogramme);
+    construit_la_precision();
+    rangee(QStringLiteral("précision visée"), ComboBox_precision, Label_prevision);
     resultats->setColumnStretch(1, 1);
     colonne->addLayout(resultats);
     Label_etat = make<QLabel>(this, "Label_etat");
@@ -129,6 +148,16 @@ void FenetreAjustement::construit() {
     dans_page->addWidget(graphes->histogramme, 1);
     Onglets->addTab(page, QStringLiteral("histogramme"));
     Onglets->addTab(graphes->convergence, QStringLiteral("convergence"));
+    auto* page_stabilite = new QWidget(Onglets);
+    auto* dans_stabilite = new QVBoxLayout(page_stabilite);
+    Label_stabilite = make<QLabel>(page_stabilite, "Label_stabilite");
+    Label_stabilite->setWordWrap(true);
+    dans_stabilite->addWidget(Label_stabilite);
+    dans_stabilite->addWidget(graphes->stabilite, 1);
+    Onglets->addTab(page_stabilite, QStringLiteral("stabilité"));
+    onglet_taux = new OngletTaux(form_, Onglets, this);
+    Onglets->addTab(onglet_taux, QStringLiteral("taux"));
+    colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
     Bouton_png = make<QPushButton>(this, "Bouton_png");
@@ -154,24 +183,45 @@ void FenetreAjustement::construit() {
         relie(e, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     }
     relie(ComboBox_modele, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere, &QComboBox::activated, [this] { choix_modifie(); });
+    relie(ComboBox_matiere->lineEdit(), &QLineEdit::editingFinished, [this] { choix_modifie(); });
+    relie(Edit_rho, &QLineEdit::editingFinished, [this] { choix_modifie(); });
     relie(ComboBox_methode, &QComboBox::activated, [this] { choix_modifie(); });
     relie(CheckBox_log, &QCheckBox::clicked, [this] { choix_modifie(); });
-    // A plot whose tab was hidden is drawn when its tab is shown.
-    connect(Onglets, &QTabWidget::currentChanged, this, [this] { graphes->redessine(); });
+    relie(ComboBox_precision, &QComboBox::activated, [this] { choix_modifie(); });
+    // A plot whose tab was hidden is drawn when its tab is shown, the
+    // stability scan made first when it waits.
+    connect(Onglets, &QTabWidget::currentChanged, this, [this] {
+        if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
+            const RunState& etat = form_.etat();
+            fais_le_balayage(fit_request(etat.record_store, etat.class_table, decisions_.choices()));
+            montre_le_resultat();
+        }
+        graphes->redessine();
+    });
     relie(Bouton_png, &QPushButton::clicked, [this] { exporte_image(false); });
     relie(Bouton_svg, &QPushButton::clicked, [this] { exporte_image(true); });
     relie(Bouton_csv_histogramme, &QPushButton::clicked, [this] { exporte_csv_histogramme(); });
     relie(Bouton_csv_convergence, &QPushButton::clicked, [this] { exporte_csv_convergence(); });
 }
 
+namespace {
+// The unit as its field shows it: empty while none is set.
+QString texte_unite(double unit_ns) { return std::isfinite(unit_ns) ? platform::general(unit_ns) : QString(); }
+}  // namespace
+
 void FenetreAjustement::montre_les_choix() {
     const FitChoices& choix = decisions_.choices();
     Edit_tmin->setText(platform::general(choix.t_min));
     Edit_tmax->setText(platform::general(choix.t_max));
-    ComboBox_modele->setCurrentIndex(choix.model == fit::Model::exp_only ? 1 : 0);
+    ComboBox_modele->setCurrentIndex(fit::index_of(choix.model));
     ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
-    Edit_unite->setText(platform::general(choix.unit_ns));
+    Edit_unite->setText(texte_unite(choix.unit_ns));
+    ComboBox_matiere->setEditText(fit_text::material_text(choix.muons.tau_minus_ns));
+    Edit_rho->setText(platform::general(choix.muons.rho));
     CheckBox_log->setChecked(choix.log_counts);
+    montre_la_precision();
+    active_les_choix_des_muons();
 }
 
 TypedChoices FenetreAjustement::champs() const {
@@ -179,16 +229,20 @@ TypedChoices FenetreAjustement::champs() const {
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
     champs.unit_ns = Edit_unite->text();
-    champs.model = ComboBox_modele->currentIndex() == 1 ? fit::Model::exp_only : fit::Model::exp_flat;
+    champs.model = modele_choisi();
     champs.method = ComboBox_methode->currentIndex() == 1 ? fit::Method::binned : fit::Method::unbinned;
     champs.log_counts = CheckBox_log->isChecked();
+    champs.precision = precision_choisie();
+    champs.material = ComboBox_matiere->currentText();
+    champs.rho = Edit_rho->text();
     return champs;
 }
 
 void FenetreAjustement::choix_modifie() {
-    if (Edit_unite->text() != platform::general(decisions_.choices().unit_ns)) {
+    if (Edit_unite->text() != texte_unite(decisions_.choices().unit_ns)) {
         unite_du_format_.tapee(form_.etat().file_state.fichier_charge);
     }
+    active_les_choix_des_muons();
     suit(decisions_.typed(champs()));
 }
 
@@ -198,13 +252,14 @@ void FenetreAjustement::prend_l_unite_du_format() {
         unite_du_format_.apres_chargement(etat.file_state.fichier_charge, etat.unite_ns, decisions_.choices().unit_ns);
     if (!unite) return;
     // Taken as if typed, without its fit: the load's fit follows.
-    Edit_unite->setText(platform::general(*unite));
+    Edit_unite->setText(texte_unite(*unite));
     decisions_.typed(champs());
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
     prend_l_unite_du_format();
+    par_un_chargement_ = true;
     try {
         suit(decisions_.loaded());
     } catch (const platform::Error& e) {
@@ -212,6 +267,7 @@ void FenetreAjustement::apres_chargement() {
     } catch (const std::exception& e) {
         Label_etat->setText(QString::fromLocal8Bit(e.what()));
     }
+    par_un_chargement_ = false;
 }
 
 void FenetreAjustement::suit(const FitStep& etape) {
@@ -238,7 +294,13 @@ void FenetreAjustement::montre_le_refus() {
     for (QLabel* l : {Label_tau, Label_fond, Label_evenements, Label_chi2}) l->setText(QStringLiteral("\u2014"));
     Label_intervalle->clear();
     Label_tau_temps->clear();
+    montre_les_resultats_des_muons({});
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
+    Label_gf->clear();
+    Label_gf_note->clear();
+    Label_prevision->setText(QStringLiteral("\u2014"));
+    Label_stabilite->setText(QStringLiteral("\u2014"));
+    graphes->montre_stabilite({});
     Label_etat->setText(decisions_.refusal_line());
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
         b->setEnabled(false);
@@ -251,6 +313,13 @@ void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
     const fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
     resultat_ = dernier_ajustement_.fit(requete);
+    // The stability scan, ten fits more, is made again only with the fit, when
+    // its events changed: at once for a fit the user asked for or while its tab
+    // is shown; a reload's fit under another tab leaves it until the tab is
+    // shown (the status keeps the last scan's warning meanwhile).
+    if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
+    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
+    prevision_ = fit::forecast(resultat_, decisions_.choices().precision, temps_actif_.hours(etat.record_store));
     histogramme_ = histogram_view(requete, resultat_);
     if (charge) {
         convergence_.add(etat.file_state.fichier_donnees, requete.durations, resultat_,
@@ -269,7 +338,57 @@ void FenetreAjustement::montre_le_resultat() {
     Label_chi2->setText(l.chi2);
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
+    montre_fermi_prevision_stabilite(l);
+    montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
     graphes->montre_convergence(convergence_.points());
     graphes->redessine();
+}
+
+namespace {
+
+// The precisions offered for the forecast, as fractions.
+constexpr double kPrecisions[] = {0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1};
+
+QString texte_de_precision(double precision) { return platform::general(100 * precision) + QStringLiteral(" %"); }
+
+}  // namespace
+
+void FenetreAjustement::construit_la_precision() {
+    ComboBox_precision = make<QComboBox>(this, "ComboBox_precision");
+    for (const double p : kPrecisions) ComboBox_precision->addItem(texte_de_precision(p), p);
+    Label_prevision = make<QLabel>(this, "Label_prevision");
+}
+
+void FenetreAjustement::montre_la_precision() {
+    // A precision of the settings file that the list does not offer joins it.
+    const double precision = decisions_.choices().precision;
+    int i = ComboBox_precision->findData(precision);
+    if (i < 0) {
+        ComboBox_precision->addItem(texte_de_precision(precision), precision);
+        i = ComboBox_precision->count() - 1;
+    }
+    ComboBox_precision->setCurrentIndex(i);
+}
+
+double FenetreAjustement::precision_choisie() const { return ComboBox_precision->currentData().toDouble(); }
+
+bool FenetreAjustement::onglet_stabilite_montre() const {
+    return isVisible() && Onglets->currentIndex() == kOngletStabilite;
+}
+
+void FenetreAjustement::fais_le_balayage(const fit::Request& requete) {
+    if (!balayage_en_attente_) return;
+    stabilite_ = fit::stability_scan(requete, resultat_);
+    balayage_en_attente_ = false;
+}
+
+void FenetreAjustement::montre_fermi_prevision_stabilite(const fit_text::ResultLines& l) {
+    Label_gf->setText(l.fermi);
+    Label_gf_note->setText(l.fermi_note);
+    Label_prevision->setText(fit_text::forecast_line(prevision_));
+    Label_stabilite->setText(fit_text::stability_line(stabilite_));
+    const QString hors_bande = fit_text::stability_warning(stabilite_);
+    if (!hors_bande.isEmpty()) Label_etat->setText(l.status + QStringLiteral(" ; ") + hors_bande);
+    graphes->montre_stabilite(stabilite_);
 }

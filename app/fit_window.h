@@ -1,15 +1,22 @@
 #pragma once
-// The fit window: the lifetime of the run fitted with its uncertainty, the
-// background, the goodness of fit, the histogram with the fitted curve and the
-// convergence of the fit as the run grows. A separate, non-modal window of
-// the main window; while it is shown, every load that goes through refits.
+// The fit window: the lifetime of the run fitted with its uncertainty, G_F from
+// it, the background, the goodness of fit, the forecast of its precision, the
+// histogram with the fitted curve, the convergence of the fit as the run grows
+// and its stability against t min. A separate, non-modal window of the main
+// window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
 #include "app/fit_window_run.h"
+#include "app/rate_tab.h"
+#include "fit/forecast.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
 #include "fit/run/fit_decisions.h"
 #include "fit/run/histogram_view.h"
+#include "fit/run/live_time.h"
+#include "fit/stability.h"
+#include "fit/text/fit_text.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +24,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <vector>
 
 class TForm1;
 
@@ -34,27 +42,45 @@ public:
     QComboBox* ComboBox_modele = nullptr;
     QComboBox* ComboBox_methode = nullptr;
     QLineEdit* Edit_unite = nullptr;
+    // The capture models' choices: the negative muons' material ("carbone",
+    // "oxygène" or their lifetime in ns typed) and rho for mu-capture.
+    QComboBox* ComboBox_matiere = nullptr;
+    QLineEdit* Edit_rho = nullptr;
     QCheckBox* CheckBox_log = nullptr;
     // Results, right of their captions
     QLabel* Label_tau = nullptr;
     QLabel* Label_intervalle = nullptr;
     QLabel* Label_tau_temps = nullptr;
+    QLabel* Label_gf = nullptr;       // G_F / (ħc)³ from the lifetime in ns or µs
+    QLabel* Label_gf_note = nullptr;  // why that G_F is biased
     QLabel* Label_fond = nullptr;
     QLabel* Label_evenements = nullptr;
     QLabel* Label_chi2 = nullptr;
     QLabel* Label_tau_histogramme = nullptr;  // the main window's Tau, for comparison
+    // The capture models' results, their rows shown for them only.
+    QLabel* Label_rho = nullptr;
+    QLabel* Label_intervalle_rho = nullptr;
+    QLabel* Label_fixes = nullptr;
     QLabel* Label_etat = nullptr;
+    // The forecast: the precision aimed at and when the run reaches it
+    QComboBox* ComboBox_precision = nullptr;
+    QLabel* Label_prevision = nullptr;
     // Plots and exports
     QTabWidget* Onglets = nullptr;
+    static constexpr int kOngletStabilite = 2;  // histogramme, convergence, stabilité
     GraphesAjustement* graphes = nullptr;
+    QLabel* Label_stabilite = nullptr;  // the stability tab's line
     QPushButton* Bouton_png = nullptr;
     QPushButton* Bouton_svg = nullptr;
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
+    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
     const Convergence& convergence() const { return convergence_; }
+    const fit::StabilityScan& stabilite() const { return stabilite_; }
+    const fit::Forecast& prevision() const { return prevision_; }
 
     // After a load that went through: refits and adds the load's point to the
     // convergence series. Never shows a message box: what fails shows in the
@@ -77,10 +103,24 @@ private:
     fit::Result resultat_;
     HistogramView histogramme_;
     Convergence convergence_;
+    fit::StabilityScan stabilite_;     // of the fit of dernier_ajustement_, made again with it only
+    bool balayage_en_attente_ = true;  // the fit changed, its scan not yet made
+    bool par_un_chargement_ = false;   // the fit being made is a reload's
+    RunLiveTime temps_actif_;
+    fit::Forecast prevision_;
+
+    // The rows of the capture models' results: caption and value of each.
+    std::vector<QWidget*> rangee_rho_;
+    std::vector<QWidget*> rangee_fixes_;
 
     void construit();
     TypedChoices champs() const;
     void prend_l_unite_du_format();
+    // The capture models' choices, on their own line, and the state of their fields.
+    void construit_les_choix_des_muons(QBoxLayout* colonne);
+    void active_les_choix_des_muons();
+    fit::Model modele_choisi() const;  // the model list's
+    void montre_les_resultats_des_muons(const fit_text::ResultLines& lignes);
     void montre_les_choix();
     // Does what a change of the fields or a load decided.
     void suit(const FitStep& etape);
@@ -89,4 +129,13 @@ private:
     void ajuste(bool charge);
     void montre_le_resultat();
     void montre_le_refus();
+    // The precision list, its choice, and G_F, the forecast and the stability
+    // shown (a part of montre_le_resultat).
+    void construit_la_precision();
+    void montre_la_precision();
+    double precision_choisie() const;
+    void montre_fermi_prevision_stabilite(const fit_text::ResultLines& lignes);
+    // The stability scan of resultat_, made when it waits (fais_le_balayage).
+    bool onglet_stabilite_montre() const;
+    void fais_le_balayage(const fit::Request& requete);
 };

@@ -1,5 +1,7 @@
 #include "app/fit_window_run.h"
 
+#include <cmath>
+
 FitChoices choix_par_defaut(const RunState& etat) {
     FitChoices choix;
     // The classes the last class pass showed, as it left them in the table.
@@ -28,7 +30,8 @@ std::optional<double> UniteDuFormat::apres_chargement(const QString& fichier, do
         unite = de_l_utilisateur_;
         de_l_utilisateur_.reset();
     }
-    if (unite == actuelle) return std::nullopt;
+    // The same unit, or none before and after: the field stays.
+    if (!unite || *unite == actuelle || (std::isnan(*unite) && std::isnan(actuelle))) return std::nullopt;
     return unite;
 }
 

@@ -45,12 +45,15 @@ void TForm1::Timer1Timer() {
             charge_le_fichier(fichier);  // stores the view it takes before reading
         }
     }
+    surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0);
 
     if (sound_CheckBox8->isChecked()) joue_le_son();
 }
 
 void TForm1::joue_le_son() {
-    const QString son = platform::shipped_path(QStringLiteral("ding1.wav"));
+    // While the followed run is said stopped, the alarm sound in place of the tick's.
+    const QString son =
+        platform::shipped_path(surveillance_->arrete() ? QStringLiteral("alarme.wav") : QStringLiteral("ding1.wav"));
     const platform::Seams& services = platform::seams();
     if (platform::file_exists(son)) {
         if (!services.play_wave) return;

@@ -23,7 +23,8 @@ struct RunState {
     PlotScales plot_scales;
     FileState file_state;
     WriteFailures settings_failures;
-    Signalements signalements;  // what the user was told of the data files: skipped lines, capacity
+    Signalements signalements;       // what the user was told of the data files: skipped lines, capacity
+    long double origine_temps = -1;  // the time origin of the last record pass (minutes after midnight)
     // The last load's file format, the nanoseconds of one unit of its durations
     // (0: the format does not say) and its count records (two integers).
     FormatDeDonnees format = FormatDeDonnees::acquisition;

@@ -5,6 +5,7 @@
 // The window owns the run's state (RunState) and hands its parts to that logic.
 #include "app/controls.h"
 #include "app/run_state.h"
+#include "app/run_watch.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -195,6 +196,8 @@ public:
     void SpeedButton_ajustementClick();
     // The fit window, once opened (it is then kept, hidden when closed).
     FenetreAjustement* fenetre_ajustement() const { return ajustement_; }
+    // The run's rate and the alarm of a followed run that stopped.
+    SurveillanceDuRun& surveillance() { return *surveillance_; }
     void Panel5Click();
     void Panel7Click();
 
@@ -249,6 +252,7 @@ protected:
 private:
     std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
     FenetreAjustement* ajustement_ = nullptr;  // a child window of this one
+    SurveillanceDuRun* surveillance_ = new SurveillanceDuRun(this);
     QScrollArea* defilement_ = nullptr;
     QWidget* contenu_ = nullptr;
 

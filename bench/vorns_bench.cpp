@@ -15,8 +15,12 @@
 //   whole_load_decimal_comma  the whole load of a file written with ',' marks
 //   lifetime_fit         fit::fit_lifetime of the records, exponential plus
 //                        background on [10, 2000], with its interval and chi2
-//   run_rate             rate::analyse_rate of the records' times (seconds
-//                        made from the record store): rate, gaps, bins, chi2
+//   stability_scan       the same fit and fit::stability_scan after it (ten
+//                        fits more, t min stepped up over two lifetimes)
+//   run_rate             what a reload adds while the "taux" tab is shown or
+//                        the run is followed: the watch's mark, the records'
+//                        times from the run's state, rate::analyse_rate (rate,
+//                        gaps, bins, chi2, drift)
 //   load_bytes           charge_les_octets, vorns-fit's load of a file's bytes
 //                        already read: record pass, class pass, class points
 //   reload_repainted     the whole load and the event processing after it
@@ -41,6 +45,7 @@
 #include "bench/bench_files.h"
 #include "bench/bench_text.h"
 #include "fit/lifetime_fit.h"
+#include "fit/stability.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -150,26 +155,40 @@ Work tick_unchanged(int events) {
     };
 }
 
+// The fit of the records loaded, exponential plus background on [10, 2000].
+fit::Request fit_request_of_the_records() {
+    fit::Request request;
+    const RecordStore& store = g_form->etat().record_store;
+    request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
+    request.t_min = 10;
+    request.t_max = 2000;
+    request.classes = {10, 200, 0, {}};
+    return request;
+}
+
 Work lifetime_fit(int events) {
     load(run_file(events));
+    return [] { benchmark::DoNotOptimize(fit::fit_lifetime(fit_request_of_the_records())); };
+}
+
+// The stability scan of that fit: t min stepped up over two lifetimes, ten fits
+// more; the fit window makes it with its fit (no target).
+Work stability_scan(int events) {
+    load(run_file(events));
     return [] {
-        fit::Request request;
-        const RecordStore& store = g_form->etat().record_store;
-        request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
-        request.t_min = 10;
-        request.t_max = 2000;
-        request.classes = {10, 200, 0, {}};
-        benchmark::DoNotOptimize(fit::fit_lifetime(request));
+        const fit::Request request = fit_request_of_the_records();
+        benchmark::DoNotOptimize(fit::stability_scan(request, fit::fit_lifetime(request)));
     };
 }
 
 Work run_rate(int events) {
     load(run_file(events));
+    // What a reload adds while the "taux" tab is shown or the run is followed:
+    // the watch's mark, the time line from the run's state and its analysis.
     return [] {
-        const RecordStore& store = g_form->etat().record_store;
-        std::vector<double> seconds(static_cast<std::size_t>(store.nb_points[1]));
-        for (std::size_t i = 0; i < seconds.size(); ++i) seconds[i] = store.serie_x[1][i + 1] * 60;
-        benchmark::DoNotOptimize(rate::analyse_rate(seconds, 36000));
+        SurveillanceDuRun& watch = g_form->surveillance();
+        watch.apres_chargement(g_form->etat());
+        benchmark::DoNotOptimize(watch.analyse(g_form->etat()));
     };
 }
 
@@ -226,6 +245,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
     if (name == "lifetime_fit") return lifetime_fit(events);
+    if (name == "stability_scan") return stability_scan(events);
     if (name == "run_rate") return run_rate(events);
     if (name == "load_bytes") return load_bytes(events);
     if (name == "reload_repainted") return reload_repainted(events, false);
@@ -313,8 +333,9 @@ constexpr Figure kFigures[] = {
     {"redraw_plot1", "redraw of plot 1", 2, 15},
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
     {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
-    {"run_rate", "run's rate, gaps and bins (analyse_rate)", 0.1, 1},
+    {"run_rate", "run's rate a reload adds (time line, analyse_rate)", 0.1, 1},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
+    {"stability_scan", "lifetime fit and its stability scan (ten fits more)", 0, 0},
     {"load_bytes", "vorns-fit's load of the bytes (charge_les_octets)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };

@@ -2,7 +2,6 @@
 
 #include "analysis/class_rule.h"
 #include "fit/detail/binned.h"
-#include "fit/detail/goodness.h"
 #include "fit/detail/sample.h"
 #include "fit/detail/unbinned.h"
 
@@ -17,7 +16,6 @@ namespace {
 
 using detail::fit_classes;
 using detail::fit_unbinned;
-using detail::goodness_of_unbinned;
 using detail::Sample;
 using detail::sample_window;
 
@@ -73,13 +71,19 @@ void fit_durations(const Request& q, Result& r) {
     } else if (x.distinct() < 2) {
         r.status = Status::all_equal;
     } else {
-        fit_unbinned(x, q.model, r);
+        fit_unbinned(x, q, r);
     }
-    if (r.status == Status::converged) {
-        const bool background = q.model == Model::exp_flat;
-        r.goodness = goodness_of_unbinned(x, static_cast<double>(q.classes.dX), r.tau,
-                                          background ? r.background_fraction : 0, background ? 2 : 1);
+}
+
+// What the capture models need: the duration unit, lifetimes and a ratio that
+// are numbers above 0, and the durations themselves.
+Status capture_refusal(const Request& q) {
+    if (!(q.unit_ns > 0 && std::isfinite(q.unit_ns))) return Status::unit_not_set;
+    const auto positive = [](double v) { return v > 0 && std::isfinite(v); };
+    if (q.method == Method::binned || !positive(q.muons.tau_minus_ns) || !positive(q.muons.rho)) {
+        return Status::model_refused;
     }
+    return Status::converged;
 }
 
 Result blank(const Request& q, Status status) {
@@ -94,7 +98,15 @@ Result blank(const Request& q, Status status) {
 
 }  // namespace
 
-std::string_view name(Model model) { return model == Model::exp_flat ? "exp+flat" : "exp"; }
+std::string_view name(Model model) {
+    switch (model) {
+        case Model::exp_flat: return "exp+flat";
+        case Model::exp_only: return "exp";
+        case Model::mu_capture: return "mu-capture";
+        case Model::charge_ratio: return "charge-ratio";
+    }
+    return "";
+}
 std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
 
 std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe) {
@@ -112,6 +124,9 @@ Result fit_lifetime(const Request& q) {
     if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min >= 0 && q.t_min < q.t_max &&
           std::isfinite(q.t_max - q.t_min))) {
         return blank(q, Status::window_refused);
+    }
+    if (is_capture_model(q.model)) {
+        if (const Status refusal = capture_refusal(q); refusal != Status::converged) return blank(q, refusal);
     }
     Result r = blank(q, Status::not_converged);
     try {

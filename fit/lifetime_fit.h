@@ -9,10 +9,18 @@
 //   const fit::Result result = fit::fit_lifetime(request);
 //
 // Models: an exponential plus a flat background (b, the fraction of the
-// window's events that are background), or the exponential alone.
+// window's events that are background), or the exponential alone; and for
+// muons stopped in matter, the decays of the free positive muons (lifetime
+// tau+) and of the negative ones that nuclei also capture (tau-), in the ratio
+// rho = N+ / N-, plus the flat background: "mu-capture" fits tau+ with tau-
+// and rho fixed, "charge-ratio" fits rho with both lifetimes fixed. These two
+// take the duration unit in ns, and the durations themselves (unbinned).
 // Methods: unbinned maximum likelihood on the durations in the window, or a
 // Poisson (Baker-Cousins) fit of the classes of the histogram that lie inside
-// the window, with the first `skipped` classes left out.
+// the window, with the first `skipped` classes left out. Durations on a clock
+// grid are fitted by the likelihood of their grid values (fit.md, "Durations
+// on a clock grid").
+#include "fit/muons.h"
 #include "fit/status.h"
 
 #include <cstdint>
@@ -23,11 +31,22 @@
 
 namespace fit {
 
-enum class Model { exp_flat, exp_only };
+enum class Model { exp_flat, exp_only, mu_capture, charge_ratio };
 enum class Method { unbinned, binned };
 
-std::string_view name(Model model);    // "exp+flat", "exp"
+// Every model, in the order the fit window lists them, and the position of one.
+constexpr Model kModels[] = {Model::exp_flat, Model::exp_only, Model::mu_capture, Model::charge_ratio};
+constexpr int index_of(Model m) { return static_cast<int>(m); }
+static_assert(index_of(Model::charge_ratio) == 3 && kModels[3] == Model::charge_ratio);
+
+std::string_view name(Model model);    // "exp+flat", "exp", "mu-capture", "charge-ratio"
 std::string_view name(Method method);  // "unbinned", "binned"
+
+// The models of muons stopped in matter, which take the duration unit.
+constexpr bool is_capture_model(Model m) { return m == Model::mu_capture || m == Model::charge_ratio; }
+constexpr bool has_background(Model m) { return m != Model::exp_only; }
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // The histogram as the class pass makes it: class k holds the durations d with
 // trunc(d / dX) = k, and classes 0 .. n_classe - 1 are shown.
@@ -40,6 +59,12 @@ struct Classes {
     std::span<const std::int32_t> counts;
 };
 
+// The muons of the capture models, in ns.
+struct Muons {
+    double tau_minus_ns = kCarbonLifetimeNs;  // the negative muons' lifetime in the detector's material
+    double rho = kChargeRatio;                // N+ / N-: fixed by mu-capture, where charge-ratio's fit starts
+};
+
 struct Request {
     std::span<const double> durations;
     double t_min = 0;
@@ -47,9 +72,11 @@ struct Request {
     Model model = Model::exp_flat;
     Method method = Method::unbinned;
     Classes classes;
+    // Nanoseconds in one unit of the durations; not a number while the user
+    // has given none (the capture models are then refused).
+    double unit_ns = kNone;
+    Muons muons;
 };
-
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 struct Goodness {
     double chi2 = kNone;     // Baker-Cousins (Poisson likelihood ratio)
@@ -86,9 +113,9 @@ struct Result {
     // likelihood never falls that far on that side.
     double tau_lower = kNone;
     double tau_upper = kNone;
-    double background_fraction = kNone;  // b, exp+flat only
+    double background_fraction = kNone;  // b, every model but the exponential alone
     double background_fraction_error = kNone;
-    double correlation = kNone;  // of tau and b
+    double correlation = kNone;  // of tau (charge-ratio: rho) and b
     // Binned: the classes' model A (tau/dX) e^(-k dX/tau) (1 - e^(-dX/tau)) + B.
     double amplitude = kNone;
     double amplitude_error = kNone;
@@ -101,6 +128,19 @@ struct Result {
     // and no further than the shown classes).
     double model_lower = kNone;
     double model_upper = kNone;
+
+    // The capture models (kNone for the others); lifetimes in the durations'
+    // units. mu-capture: tau and its errors are the free muon's lifetime tau+.
+    // charge-ratio: no lifetime is fitted (tau is kNone), rho is.
+    double tau_free = kNone;   // tau+: fitted (mu-capture) or the free muon's 2196.98 ns (charge-ratio)
+    double tau_minus = kNone;  // tau-, the material's, fixed
+    double rho = kNone;        // N+ / N-: fixed (mu-capture) or fitted (charge-ratio)
+    double rho_error = kNone;  // charge-ratio: from the Hessian
+    // charge-ratio: the profile-likelihood interval of rho (0 or infinite when
+    // the likelihood never falls that far on that side).
+    double rho_lower = kNone;
+    double rho_upper = kNone;
+    double free_share = kNone;  // the share of the positive muons among the decays in the window
 
     bool has(Warning w) const { return (warnings & static_cast<std::uint32_t>(w)) != 0; }
     void add(Warning w) { warnings |= static_cast<std::uint32_t>(w); }

@@ -14,6 +14,11 @@ Refit::Events events_of(const Request& q) {
     e.model = q.model;
     e.method = q.method;
     e.dX = q.classes.dX;
+    if (is_capture_model(q.model)) {
+        e.unit_ns = std::isfinite(q.unit_ns) ? q.unit_ns : -1;
+        e.tau_minus_ns = q.muons.tau_minus_ns;
+        e.rho = q.muons.rho;
+    }
     if (q.method == Method::unbinned) {
         // The fit and its goodness take the durations in the window, and dX.
         for (const double d : q.durations) {

@@ -1,7 +1,7 @@
 #pragma once
 // The fit of a followed run, made again after each load. When the events a
 // fit takes are those of the last fit (the same window, model, method and
-// classes; the same durations in the window, in the same order; for the
+// classes; for the capture models the same unit and muons; the same durations in the window, in the same order; for the
 // histogram method the same class counts), the last result stands and nothing
 // is fitted again: a reload that brought no new event into the window costs
 // no fit, not even its interval search.
@@ -32,6 +32,10 @@ public:
         std::vector<double> window;        // unbinned: the durations in the window, in their order
         std::vector<std::int32_t> counts;  // binned: the counts of classes 0 .. n_classe - 1
         bool negative = false;             // binned: a duration between -dX and 0
+        // The capture models: the unit (-1 when not set) and the muons; 0 for the others.
+        double unit_ns = 0;
+        double tau_minus_ns = 0;
+        double rho = 0;
         bool operator==(const Events&) const = default;
     };
 

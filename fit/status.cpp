@@ -15,6 +15,8 @@ std::string_view name(Status status) {
         case Status::lifetime_beyond_window: return "lifetime_beyond_window";
         case Status::lifetime_too_short: return "lifetime_too_short";
         case Status::not_converged: return "not_converged";
+        case Status::unit_not_set: return "unit_not_set";
+        case Status::model_refused: return "model_refused";
     }
     return "";
 }
@@ -28,6 +30,8 @@ std::string_view name(Warning warning) {
         case Warning::negative_in_first_class: return "negative_in_first_class";
         case Warning::loose_convergence: return "loose_convergence";
         case Warning::window_beyond_classes: return "window_beyond_classes";
+        case Warning::grid_start_left_out: return "grid_start_left_out";
+        case Warning::charge_ratio_at_limit: return "charge_ratio_at_limit";
     }
     return "";
 }

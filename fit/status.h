@@ -33,17 +33,21 @@ enum class Status {
     lifetime_beyond_window,  // tau above kReachFactor times the window
     lifetime_too_short,      // tau below kShortestShare of the largest duration
     not_converged,
+    unit_not_set,   // a capture model without the duration unit in ns
+    model_refused,  // a capture model by the histogram method, or with tau- or rho not a number above 0
 };
 
 // Warnings on a converged fit, as bits of Result::warnings.
 enum class Warning : std::uint32_t {
-    clock_grid = 1u << 0,                   // the model was put on whole clock cells
+    clock_grid = 1u << 0,                   // the likelihood of the durations' grid values
     background_at_limit = 1u << 1,          // b = 0: tau and its error are those of the exponential alone
     signal_compatible_with_zero = 1u << 2,  // 1 - b below 2 sigma_b
     large_error = 1u << 3,                  // sigma_tau above tau / 2
     negative_in_first_class = 1u << 4,      // durations between -dX and 0 count in class 0
     loose_convergence = 1u << 5,            // converged to the looser goal only
     window_beyond_classes = 1u << 6,        // binned: the shown classes end before t_max
+    grid_start_left_out = 1u << 7,          // grid values less than a step above 0 left out of the fit
+    charge_ratio_at_limit = 1u << 8,        // charge-ratio: no sign of one of the two charges (rho 0 or infinite)
 };
 
 // Why a goodness of fit has no p-value.
@@ -59,9 +63,14 @@ std::string_view name(Status status);
 std::string_view name(Warning warning);
 
 // Every warning in `warnings`, in the order of the enumeration.
-constexpr Warning kWarnings[] = {
-    Warning::clock_grid,           Warning::background_at_limit,     Warning::signal_compatible_with_zero,
-    Warning::large_error,          Warning::negative_in_first_class, Warning::loose_convergence,
-    Warning::window_beyond_classes};
+constexpr Warning kWarnings[] = {Warning::clock_grid,
+                                 Warning::background_at_limit,
+                                 Warning::signal_compatible_with_zero,
+                                 Warning::large_error,
+                                 Warning::negative_in_first_class,
+                                 Warning::loose_convergence,
+                                 Warning::window_beyond_classes,
+                                 Warning::grid_start_left_out,
+                                 Warning::charge_ratio_at_limit};
 
 }  // namespace fit

@@ -31,6 +31,10 @@ Answer ask(const Question& question) {
     return while_open([&] { return seams().ask(question); });
 }
 
+void notify(const QString& title, const QString& text) {
+    if (seams().notify) seams().notify(title, text);
+}
+
 bool message_box_open() { return g_open_message_boxes > 0; }
 
 }  // namespace platform

@@ -45,6 +45,8 @@ struct Seams {
     std::function<std::optional<QString>(const QString& path)> play_wave;
     std::function<void()> beep;
     std::function<void(int hertz, int milliseconds)> tone;
+    // A desktop notification; sent without waiting, nothing when no notification service runs.
+    std::function<void(const QString& title, const QString& text)> notify;
 };
 
 Seams& seams();
@@ -54,6 +56,8 @@ void show_message(const QString& text);
 // Asks the question through the seam and waits for the answer; without a
 // seam to ask, the answer is to stay (cancel).
 Answer ask(const Question& question);
+// A desktop notification through the seam; nothing without one.
+void notify(const QString& title, const QString& text);
 // True while a message box shown through show_message or ask is open.
 bool message_box_open();
 

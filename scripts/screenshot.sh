@@ -1,24 +1,60 @@
 #!/usr/bin/env bash
 # Renders the real main window under a virtual X server into docs/screenshot.png,
 # with a sample run loaded: bash scripts/screenshot.sh [DATA_FILE] [--setup] [--about]
+# (or --fit, or --rate, alone)
 # With --fit, renders the fit window into docs/screenshot-fit.png instead, on a
 # run the simulator writes with a known lifetime (219.7) and 5 % background
-# (20 000 events, its default seed), the fit window on its defaults.
+# (20 000 events, its default seed), the fit window on its defaults; with
+# --stability, the same window on its stability tab into docs/screenshot-stability.png.
+# With --fit-capture, renders the fit window on the model of free and captured
+# muons (carbon, rho 1.27, 1 unit = 10 ns, window [10 ; 2000]) into
+# docs/screenshot-capture.png, on a run the simulator writes with the lifetime
+# a plastic scintillator shows (2125 ns, 3 % background, 20 000 events).
+# With --rate, renders the analysis window's "taux" tab into docs/screenshot-rate.png,
+# on a simulated night run that stops for an hour and a half.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF -DVORNS_BUILD_BENCH=OFF >/dev/null
 cmake --build build-release --target vorns vorns-grab vorns-acquisition -j "$(nproc)"
 mkdir -p docs
-if [ "${1:-}" = "--fit" ]; then
+if [ "${1:-}" = "--fit-capture" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  build-release/bin/vorns-acquisition -o "$work/simulation.txt" -n 20001 --lifetime 212.5 --background 0.03 \
+    --max-duration 2000 --date 2026-12-08 >/dev/null
+  # The fit window's remembered choices, line by line: t min, t max, model, method, (5-9 unused here),
+  # the unit in ns, the negative muons' lifetime in ns, rho.
+  printf '%s\n' 10 2000 mu-capture unbinned 10 0 '' '' '' 10 2026.3 1.27 >build-release/bin/qrt_vorn.fit
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-capture.png \
+    "$work/simulation.txt" --fit
+  rm -f build-release/bin/qrt_vorn.fit
+  echo "vorns: wrote docs/screenshot-capture.png"
+  exit 0
+fi
+if [ "${1:-}" = "--fit" ] || [ "${1:-}" = "--stability" ]; then
+  picture=docs/screenshot-fit.png
+  tab=()
+  if [ "$1" = "--stability" ]; then picture=docs/screenshot-stability.png; tab=(--stability); fi
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
   build-release/bin/vorns-acquisition -o "$work/simulation.txt" -n 20001 --lifetime 219.7 --background 0.05 \
     --date 2026-12-08 >/dev/null
   rm -f build-release/bin/qrt_vorn.fit  # the fit window on its defaults: t min = dX, t max = X max
-  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-fit.png \
-    "$work/simulation.txt" --fit
-  echo "vorns: wrote docs/screenshot-fit.png"
+  # On a laptop's 1366 x 768 screen.
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
+    "$work/simulation.txt" --fit "${tab[@]}"
+  echo "vorns: wrote $picture"
+  exit 0
+fi
+if [ "${1:-}" = "--rate" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  build-release/bin/vorns-acquisition -o "$work/nuit.txt" -n 1001 --rate 0.025 --lifetime 219.7 --background 0.05 \
+    --start 21:30:00 --pause-at 10800 --pause-for 5400 --date 2026-12-08 >/dev/null
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-rate.png \
+    "$work/nuit.txt" --rate
+  echo "vorns: wrote docs/screenshot-rate.png"
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Validates the lifetime fit (fit/validation/validate.py): toy runs of the
-# acquisition simulator must give centred pulls of width 1, and the same events
-# fitted by iminuit must give the same results. Installs what it needs, builds
+# Validates the lifetime fit (fit/validation/validate.py): the same events
+# fitted by iminuit must give the same results (every model, on clock grids
+# too), and toy runs (of the acquisition simulator, of counters that truncate,
+# round or have a random phase, of free and captured muons) must give centred
+# pulls of width 1 and profile intervals covering 68 %. Installs what it needs, builds
 # in release mode, prints one line per check with its tolerance and met or
 # MISSED, and exits with status 1 when a check is missed. Extra arguments go to
 # validate.py (--toys-scale 0.2 for a quick run, --no-pulls for the comparison).

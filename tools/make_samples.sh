@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates, byte for byte, the sample runs of fichiers/ and the tick sound
-# ding1.wav from the simulator and the sound generator with fixed seeds.
+# ding1.wav and the alarm sound alarme.wav from the simulator and the sound generator with fixed seeds.
 #
 #   bash tools/make_samples.sh           rewrite the files in the source tree
 #   bash tools/make_samples.sh --check   regenerate into a temporary folder and
@@ -78,12 +78,14 @@ printf '%b\r\n' \
   > "$f/avec_commentaire.comment"
 
 "$ding" "$out/ding1.wav"
+"$ding" --alarm "$out/alarme.wav"
 
 if [[ "$mode" == --check ]]; then
   status=0
   for file in fichiers/muon_run.txt fichiers/minuit.txt fichiers/sauvegarde.txt \
               fichiers/commentaires.txt fichiers/avec_commentaire.txt \
-              fichiers/avec_commentaire.comment fichiers/deux_entiers.txt fichiers/lignes_decay.txt ding1.wav; do
+              fichiers/avec_commentaire.comment fichiers/deux_entiers.txt fichiers/lignes_decay.txt \
+              ding1.wav alarme.wav; do
     if cmp -s "$out/$file" "$root/$file"; then
       echo "same:    $file"
     else

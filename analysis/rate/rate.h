@@ -155,13 +155,16 @@ bool run_stopped(const RateAnalysis& analysis, double age_s, double refresh_peri
 // size; not the record count, which stops at the store's capacity.
 class LastRecordWatch {
 public:
-    // After each load: the mark and the clock's time.
+    // After each load: the mark and the clock's time. The first mark seen is
+    // where the watch starts, not a change: a file opened after its run ended
+    // never changes while watched, and is never said stopped.
     void saw(std::int64_t mark, double now_s);
     // Seconds since the mark last changed; 0 before the first change.
     double age_s(double now_s) const;
 
 private:
     std::int64_t mark_ = 0;
+    bool seen_ = false;
     bool changed_ = false;
     double since_s_ = 0;
 };

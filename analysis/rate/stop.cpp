@@ -24,9 +24,10 @@ bool run_stopped(const RateAnalysis& a, double age_s, double refresh_period_s) {
 }
 
 void LastRecordWatch::saw(std::int64_t mark, double now_s) {
-    if (mark == mark_) return;
+    if (seen_ && mark == mark_) return;
+    changed_ = seen_;
+    seen_ = true;
     mark_ = mark;
-    changed_ = true;
     since_s_ = now_s;
 }
 

@@ -1,8 +1,8 @@
-// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--wait SECONDS]
+// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] [--wait SECONDS]
 // Opens the main window as the program does, loads DATA_FILE when given,
 // optionally opens the setup and about panels, and saves the window's picture;
 // with --fit, opens the fit window and saves its picture instead (with
-// --convergence, on its convergence tab). --wait takes the picture after that
+// --convergence, on its convergence tab; with --stability, on its stability tab; with --rate, on its "taux" tab). --wait takes the picture after that
 // many seconds instead of 1.5, the refresh tick following the file meanwhile,
 // and prints how many reloads the tick made and the points of the convergence.
 #include "app/application.h"
@@ -34,6 +34,8 @@ int main(int argc, char* argv[]) {
     bool about = false;
     bool fit = false;
     bool convergence = false;
+    bool stability = false;
+    bool rate = false;
     int wait_ms = 1500;
     bool wait_value = false;
     for (const QString& argument : QApplication::arguments().mid(1)) {
@@ -50,6 +52,10 @@ int main(int argc, char* argv[]) {
             fit = true;
         } else if (argument == QStringLiteral("--convergence")) {
             fit = convergence = true;
+        } else if (argument == QStringLiteral("--stability")) {
+            fit = stability = true;
+        } else if (argument == QStringLiteral("--rate")) {
+            fit = rate = true;
         } else if (output.isEmpty()) {
             output = argument;
         } else {
@@ -57,7 +63,10 @@ int main(int argc, char* argv[]) {
         }
     }
     if (output.isEmpty()) {
-        std::fputs("usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--wait SECONDS]\n", stderr);
+        std::fputs(
+            "usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] "
+            "[--wait SECONDS]\n",
+            stderr);
         return 2;
     }
 
@@ -75,7 +84,10 @@ int main(int argc, char* argv[]) {
         if (about) form.SpeedButton3Click();
         if (fit) {
             form.SpeedButton_ajustementClick();
-            if (convergence) form.fenetre_ajustement()->Onglets->setCurrentIndex(1);
+            FenetreAjustement& f = *form.fenetre_ajustement();
+            if (convergence) f.Onglets->setCurrentIndex(1);
+            if (stability) f.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
+            if (rate) f.Onglets->setCurrentWidget(f.onglet_taux);
         }
     });
     int status = 0;

@@ -1,5 +1,7 @@
 #include "fit/cli/fit_json.h"
 
+#include "fit/cli/rate_json.h"
+#include "fit/fermi_constant.h"
 #include "platform/numbers.h"
 
 #include <cmath>
@@ -35,9 +37,21 @@ QString from_name(std::string_view name) { return QString::fromUtf8(name.data(),
 
 QString quoted(std::string_view name) { return quoted(from_name(name)); }
 
+// The stability scan: one object a point, t min rising.
+QString scan_list(const fit::StabilityScan& scan) {
+    QStringList points;
+    for (const fit::StabilityPoint& p : scan.points) {
+        points.append(QStringLiteral("{\"tmin\":%1,\"events\":%2,\"tau\":%3,\"tau_error\":%4,\"band\":%5,"
+                                     "\"deviation\":%6,\"outside\":%7}")
+                          .arg(number(p.t_min), number(p.events), number(p.tau), number(p.tau_error), number(p.band),
+                               number(p.deviation), p.outside ? QStringLiteral("true") : QStringLiteral("false")));
+    }
+    return QLatin1Char('[') + points.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
 // One object: the fit's figures, or null for each when there is no fit.
 QString object(const fit::Result* r, const QString& status, const QString& file, std::span<const double> durations,
-               bool details, const FileNotes& notes, bool read) {
+               bool details, const FileNotes& notes, bool read, const FitExtras& extras) {
     QStringList fields;
     const auto field = [&fields](const char* key, const QString& value) {
         fields.append(QLatin1Char('"') + QLatin1String(key) + QStringLiteral("\":") + value);
@@ -56,6 +70,13 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     figure("background_fraction", &fit::Result::background_fraction);
     figure("background_fraction_error", &fit::Result::background_fraction_error);
     figure("correlation", &fit::Result::correlation);
+    // The capture models' figures (null for the other models).
+    figure("tau_free", &fit::Result::tau_free);
+    figure("tau_minus", &fit::Result::tau_minus);
+    figure("rho", &fit::Result::rho);
+    figure("rho_error", &fit::Result::rho_error);
+    figure("rho_lower", &fit::Result::rho_lower);
+    figure("rho_upper", &fit::Result::rho_upper);
     field("chi2", number(r ? r->goodness.chi2 : fit::kNone));
     field("ndf", r ? platform::decimal(r->goodness.ndf) : null);
     field("p_value", number(r ? r->goodness.p_value : fit::kNone));
@@ -73,8 +94,16 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("warnings", QLatin1Char('[') + warnings.join(QLatin1Char(',')) + QLatin1Char(']'));
     field("skipped_lines", read ? platform::decimal(notes.skipped_lines) : null);
     field("message", notes.message.isEmpty() ? null : quoted(notes.message));
+    fields += notes.rate_fields.isEmpty() ? rate_json_fields(nullptr) : notes.rate_fields;
+    // Beside the fit's figures: G_F from the lifetime, the forecast at the run's
+    // rate and, with --scan, the stability scan.
+    const fit::FermiConstant gf = r ? fit::fermi_constant(*r, extras.unit_ns) : fit::FermiConstant{};
+    field("gf", number(gf.value));
+    field("gf_error", number(gf.error));
+    field("forecast_hours", number(r ? extras.forecast.hours : fit::kNone));
     field("format", notes.format.isEmpty() ? null : quoted(notes.format));
     field("unit_ns", notes.unit_ns > 0 ? number(notes.unit_ns) : null);
+    if (extras.scan) field("stability", scan_list(*extras.scan));
     if (details) {
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
         figure("amplitude", &fit::Result::amplitude);
@@ -94,10 +123,14 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
 }  // namespace
 
 QString fit_json(const fit::Result& r, const QString& file, std::span<const double> durations, bool details,
-                 const FileNotes& notes) {
-    return object(&r, from_name(fit::name(r.status)), file, durations, details, notes, true);
+                 const FileNotes& notes, const FitExtras& extras) {
+    return object(&r, from_name(fit::name(r.status)), file, durations, details, notes, true, extras);
 }
 
-QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details) {
-    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}, 0}, false);
+QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details, bool scan) {
+    // A file not fitted has no scan: with --scan its list is empty, as for a fit that did not converge.
+    const fit::StabilityScan none;
+    FitExtras extras;
+    if (scan) extras.scan = &none;
+    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}, {}, 0}, false, extras);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The fit of one file as one line of JSON, numbers with '.' and null for what
 // is not a number.
+#include "fit/forecast.h"
 #include "fit/lifetime_fit.h"
+#include "fit/stability.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,15 +16,25 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
-    QString format;      // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
-    double unit_ns = 0;  // nanoseconds in one unit of the durations fitted; 0: null
+    QStringList rate_fields;  // the run's rate (fit/cli/rate_json.h); empty: all null
+    QString format;           // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
+    double unit_ns = 0;       // nanoseconds in one unit of the durations fitted; 0: null
+};
+
+// What the fit gives beside its own figures: G_F (from the lifetime with one
+// unit worth unit_ns), the forecast, and with --scan the stability scan.
+struct FitExtras {
+    double unit_ns = fit::kNone;
+    fit::Forecast forecast;
+    const fit::StabilityScan* scan = nullptr;
 };
 
 // The keys every script may rely on, the same for every file and in the same
 // order, so that each file given has one line; with `details`, also the file,
 // the warnings, the classes the chi2 compared and the durations fitted.
 QString fit_json(const fit::Result& result, const QString& file, std::span<const double> durations, bool details,
-                 const FileNotes& notes);
+                 const FileNotes& notes, const FitExtras& extras = {});
 // The object of a file that was not fitted: its status ("unreadable" for a
 // file that cannot be read), its message, and null for every figure.
-QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details);
+QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details,
+                      bool scan = false);

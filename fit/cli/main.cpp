@@ -5,10 +5,15 @@
 #include "analysis/class_pass.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
+#include "analysis/rate/text/rate_text.h"
+#include "analysis/run_times.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
+#include "fit/cli/rate_json.h"
 #include "fit/run/fit_choices.h"
+#include "fit/run/live_time.h"
 #include "fit/text/fit_text.h"
+#include "fit/text/stability_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
@@ -16,6 +21,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -42,12 +48,15 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
         bytes = platform::read_file_bytes(file);
     } catch (const platform::Error& e) {
         error(file + QStringLiteral(": ") + e.text());
-        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details));
+        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details, o.scan));
         return false;
     }
     // No figure of the file before.
     table = ClassTable();
     const Chargement load = charge_les_octets(bytes, ChoixDesClasses{o.dX, o.x_max, false}, store, table);
+    // The bytes are read: their pages go back to the heap for the fit's and
+    // the rate's work arrays, which would otherwise touch fresh ones.
+    bytes = QByteArray();
     const PasseDesLignes& pass = load.enregistrements;
     // The unit the file's format gives, unless one was typed.
     FitChoices choices = o.choices;
@@ -61,10 +70,17 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     for (const QString& note : notes) error(note);
     const fit::Request request = fit_request(store, table, choices);
     const fit::Result result = fit::fit_lifetime(request);
+    const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
+    // The run's rate, whose live time the forecast takes too.
+    const rate::RateAnalysis run_rate =
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
+    const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
+                           o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
                                FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
-                                         nom_du_format(pass.format), choices.unit_ns}));
+                                         rate_json_fields(&run_rate), nom_du_format(pass.format), choices.unit_ns},
+                               extras));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
@@ -75,6 +91,15 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     }
     const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
+    print(stdout, fit_text::forecast_line(extras.forecast));
+    if (o.scan) {
+        for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
+    }
+    if (o.rate) {
+        for (const QStringList& part : {rate_text::summary_lines(run_rate), rate_text::bin_table(run_rate)}) {
+            for (const QString& line : part) print(stdout, line);
+        }
+    }
     if (several) print(stdout, QString());
     return pass.nb_lignes_ignorees == 0;
 }
@@ -82,6 +107,13 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file's large blocks (its bytes, the durations in the fit's window, the
+    // records' seconds) come from the heap and go back to it, not to the
+    // system: each one then reuses the pages of the one before it rather than
+    // touching fresh ones, which cost a page fault every 4 KiB (2 to 4 us
+    // with the page's release, on a virtual machine).
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes on every version
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     QCoreApplication application(argc, argv);
     platform::take_decimal_separator_from_system();
     // Nobody is there to answer a box: what the passes would show goes to stderr.
@@ -121,7 +153,9 @@ int main(int argc, char** argv) {
         } catch (const platform::Error& e) {
             // Nothing else is known to raise; a file still gets its one object.
             print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
-            if (options.json) print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details));
+            if (options.json) {
+                print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details, options.scan));
+            }
             status = 1;
         }
     }

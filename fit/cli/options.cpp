@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <cmath>
+
 const char* const kFitUsage =
     "Usage: vorns-fit FILE... [OPTION]...\n"
     "Fits the lifetime of the records of each data file, read as vorns reads it,\n"
@@ -10,27 +12,47 @@ const char* const kFitUsage =
     "\n"
     "  --tmin T          lower end of the fit's window (default: dX)\n"
     "  --tmax T          upper end of the fit's window (default: X max)\n"
-    "  --model M         exp+flat (exponential plus flat background, default) or exp\n"
+    "  --model M         exp+flat (exponential plus flat background, default), exp,\n"
+    "                    mu-capture (the free muon's lifetime, tau+, beside the\n"
+    "                    negative muons captured in matter) or charge-ratio (N+/N-\n"
+    "                    with both lifetimes fixed); these two need --unit-ns and\n"
+    "                    the unbinned method\n"
+    "  --material M      the negative muons' material: carbon (2026.3 ns, default),\n"
+    "                    oxygen (1795.4 ns) or their lifetime in ns\n"
+    "  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)\n"
     "  --method M        unbinned (default) or binned (the histogram's classes)\n"
     "  --dx W            class width dX (default 10)\n"
     "  --xmax X          X max: the histogram shows X max / dX classes (default 800)\n"
     "  --skip-classes K  leave the first K classes out of the binned fit (default 0)\n"
     "  --unit-ns U       nanoseconds in one unit of the durations (default: the\n"
-    "                    file's format says it, 1 for two-integers, 1000 for\n"
-    "                    decay-lines; else 10)\n"
+    "                    unit the file's format gives, 1 for two-integers, 1000\n"
+    "                    for decay-lines; else none, no time line)\n"
+    "  --precision P     the relative precision on tau of the forecast, in %,\n"
+    "                    above 0 and below 100 (default 1)\n"
+    "  --scan            the stability of tau: the fit made again with t min stepped\n"
+    "                    up over about two lifetimes, as a table (with --json, the key\n"
+    "                    stability)\n"
     "  --json            one JSON object a file: status, events, tau, tau_error,\n"
     "                    tau_lower, tau_upper, background_fraction,\n"
-    "                    background_fraction_error, correlation, chi2, ndf, p_value,\n"
-    "                    lattice_step, method, model, tmin, tmax (null when not a number),\n"
-    "                    warnings (a list of names)\n"
+    "                    background_fraction_error, correlation, tau_free, tau_minus,\n"
+    "                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,\n"
+    "                    lattice_step, method, model, tmin, tmax, gf, gf_error,\n"
+    "                    forecast_hours (null when not a number), warnings (a list\n"
+    "                    of names); the run's rate: span_s, live_time_s,\n"
+    "                    rate_per_hour, rate_per_hour_error, gaps (a list of\n"
+    "                    start_s, end_s, length_s from the first record),\n"
+    "                    rate_p_value, drift_per_hour, drift_per_hour_error\n"
+    "  --rate            also the run's rate as text: mean rate, live time, gaps,\n"
+    "                    constancy, drift, and the table of its bins\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
     "Numbers are read with '.' or ',' as the decimal mark. A duration (--tmin, --tmax)\n"
-    "cannot be negative; --dx, --xmax and --unit-ns must be above 0. Exit status: 0,\n"
-    "1 when a file cannot be read or holds a line that is not a record, 2 on a bad option.\n";
+    "cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above\n"
+    "0. Exit status: 0, 1 when a file cannot be read or holds a line that is not a\n"
+    "record, 2 on a bad option (mu-capture or charge-ratio without --unit-ns too).\n";
 
 namespace {
 
@@ -57,6 +79,22 @@ long double positive(const QString& option, const QString& text) {
     return v;
 }
 
+fit::Model model(const QString& text) {
+    for (const fit::Model m : fit::kModels) {
+        const std::string_view name = fit::name(m);
+        if (text == QLatin1String(name.data(), static_cast<qsizetype>(name.size()))) return m;
+    }
+    throw platform::Error(
+        QStringLiteral("--model: '%1' is none of exp+flat, exp, mu-capture and charge-ratio").arg(text));
+}
+
+// carbon, oxygen, or a lifetime in ns.
+double material(const QString& option, const QString& text) {
+    if (text == QLatin1String("carbon")) return fit::kCarbonLifetimeNs;
+    if (text == QLatin1String("oxygen")) return fit::kOxygenLifetimeNs;
+    return static_cast<double>(positive(option, text));
+}
+
 }  // namespace
 
 FitOptions read_options(const QStringList& arguments) {
@@ -80,8 +118,16 @@ FitOptions read_options(const QStringList& arguments) {
             o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("--rate")) {
+            o.rate = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
+        } else if (a == QLatin1String("--scan")) {
+            o.scan = true;
+        } else if (a == QLatin1String("--precision")) {
+            const long double percent = positive(a, value());
+            if (!(percent < 100)) throw platform::Error(a + QStringLiteral(": must be below 100"));
+            o.choices.precision = static_cast<double>(percent / 100);
         } else if (a == QLatin1String("--tmin")) {
             o.choices.t_min = duration(a, value());
             t_min = true;
@@ -104,11 +150,11 @@ FitOptions read_options(const QStringList& arguments) {
             }
             if (o.choices.skipped_classes < 0) throw platform::Error(a + QStringLiteral(": must be 0 or more"));
         } else if (a == QLatin1String("--model")) {
-            const QString v = value();
-            if (v != QLatin1String("exp+flat") && v != QLatin1String("exp")) {
-                throw platform::Error(QStringLiteral("--model: '%1' is neither exp+flat nor exp").arg(v));
-            }
-            o.choices.model = v == QLatin1String("exp") ? fit::Model::exp_only : fit::Model::exp_flat;
+            o.choices.model = model(value());
+        } else if (a == QLatin1String("--material")) {
+            o.choices.muons.tau_minus_ns = material(a, value());
+        } else if (a == QLatin1String("--rho")) {
+            o.choices.muons.rho = static_cast<double>(positive(a, value()));
         } else if (a == QLatin1String("--method")) {
             const QString v = value();
             if (v != QLatin1String("unbinned") && v != QLatin1String("binned")) {
@@ -117,6 +163,18 @@ FitOptions read_options(const QStringList& arguments) {
             o.choices.method = v == QLatin1String("binned") ? fit::Method::binned : fit::Method::unbinned;
         } else {
             throw platform::Error(QStringLiteral("unknown option '%1'").arg(a));
+        }
+    }
+    // The capture models know their lifetimes in ns only: without the unit they cannot be fitted.
+    if (fit::is_capture_model(o.choices.model) && !o.help && !o.version) {
+        const std::string_view name = fit::name(o.choices.model);
+        const QString model = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+        if (!std::isfinite(o.choices.unit_ns)) {
+            throw platform::Error(
+                QStringLiteral("--model %1 needs --unit-ns, the nanoseconds in one unit of the durations").arg(model));
+        }
+        if (o.choices.method == fit::Method::binned) {
+            throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);

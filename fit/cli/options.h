@@ -11,6 +11,8 @@ struct FitOptions {
     long double x_max = 800;
     bool json = false;
     bool details = false;  // --details: more keys, for the validation scripts
+    bool scan = false;     // --scan: the stability of tau against t min
+    bool rate = false;     // --rate: the run's rate and its bins as text
     bool help = false;
     bool version = false;
     QStringList files;

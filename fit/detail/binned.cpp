@@ -87,7 +87,7 @@ Local with_lambda_fixed(const Local& l) {
 }  // namespace
 
 void fit_classes(std::span<const double> counts, double dX, std::int32_t first, Model model, Result& r) {
-    const bool background = model == Model::exp_flat;
+    const bool background = has_background(model);
     const auto m = static_cast<double>(counts.size());
     double total = 0;
     int filled = 0;
@@ -138,7 +138,7 @@ void fit_classes(std::span<const double> counts, double dX, std::int32_t first, 
         above += excess;
         moment += excess * (static_cast<double>(i) + 0.5) * dX;
     }
-    const std::optional<double> tau0 = above > 0 ? truncated_lifetime(moment / above, span) : std::nullopt;
+    const std::optional<double> tau0 = above > 0 ? truncated_lifetime(moment / above, Decay{span, 0}) : std::nullopt;
     const double lambda0 = 1 / tau0.value_or(span / 2);
     double shapes = 0;
     for (std::size_t i = 0; i < counts.size(); ++i) shapes += chi2.expected(1, lambda0, 0, i);

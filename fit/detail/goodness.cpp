@@ -40,7 +40,8 @@ Goodness goodness(std::vector<double> observed, std::vector<double> expected, in
     return g;
 }
 
-Goodness goodness_of_unbinned(const Sample& x, double dX, double tau, double b, int parameters) {
+Goodness goodness_of_unbinned(const Sample& x, double dX, const std::function<double(double, double)>& decay_share,
+                              double b, int parameters) {
     const double a = x.lower;
     const double c = x.lower + x.width;
     if (!(dX > 0) || !std::isfinite(dX) || !((c - a) / dX < 10000)) return {};
@@ -72,14 +73,11 @@ Goodness goodness_of_unbinned(const Sample& x, double dX, double tau, double b, 
     }
     std::vector<double> expected(classes, 0.0);
     std::vector<double> width(classes, 0.0);
-    const double lambda = 1 / tau;
-    const double z = -std::expm1(-lambda * x.width);
     for (std::size_t i = 0; i < classes; ++i) {
         const double j = first + static_cast<double>(i);
         const double lo = std::max(edge(j), a) - a;
         const double hi = std::min(edge(j + 1), c) - a;
-        const double decay = std::exp(-lambda * lo) * -std::expm1(-lambda * (hi - lo)) / z;
-        expected[i] = x.events * ((1 - b) * decay + b * (hi - lo) / x.width);
+        expected[i] = x.events * ((1 - b) * decay_share(lo, hi) + b * (hi - lo) / x.width);
         width[i] = hi - lo;
     }
     Goodness g = goodness(std::move(observed), std::move(expected), parameters + 1);

@@ -4,6 +4,7 @@
 #include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
 
+#include <functional>
 #include <span>
 
 namespace fit::detail {
@@ -14,11 +15,13 @@ namespace fit::detail {
 // expect fewer than kFewExpected events (the chi2 distribution is then no guide).
 Goodness goodness(std::vector<double> observed, std::vector<double> expected, int parameters);
 
-// The unbinned fit of exponential plus background (b = 0 for the exponential
-// alone) checked on classes of width dX clipped to the model's edges: the
-// counts of the window's durations against n times the integral of the fitted
-// density over each class. On a clock grid each class spans the whole cells of
-// its grid values, so that its edges never pass through a cell.
-Goodness goodness_of_unbinned(const Sample& sample, double dX, double tau, double b, int parameters);
+// An unbinned fit checked on classes of width dX clipped to the model's edges:
+// the counts of the window's durations against n times the fitted model's
+// share of them, (1 - b) decay_share(lo, hi) + b (hi - lo) / W for a class
+// from lo to hi (s from the model's lower edge; b = 0 without background). On
+// a clock grid each class spans the whole cells of its grid values, so that
+// its edges never pass through a cell.
+Goodness goodness_of_unbinned(const Sample& sample, double dX, const std::function<double(double, double)>& decay_share,
+                              double b, int parameters);
 
 }  // namespace fit::detail

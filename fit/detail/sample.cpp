@@ -74,16 +74,21 @@ struct Vote {
 };
 
 // The common steps of blocks of 16 consecutive durations (the last block
-// takes the few left over), of every `stride`-th block.
-std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride) {
+// takes the few left over), of every `stride`-th block; `varied` gets whether
+// one of them held two different values.
+std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride, bool& varied) {
     constexpr std::size_t kBlock = 16;
     const std::size_t blocks = std::max<std::size_t>(1, values.size() / kBlock);
     std::vector<Vote> votes;
+    varied = false;
     for (std::size_t b = 0; b < blocks; b += stride) {
         const std::size_t first = b * kBlock;
         const std::size_t size = b + 1 == blocks ? values.size() - first : kBlock;
+        const std::span<const double> block = values.subspan(first, size);
+        const auto [lowest, highest] = std::minmax_element(block.begin(), block.end());
+        varied = varied || *lowest != *highest;
         double origin = 0;
-        const double step = common_step(values.subspan(first, size), origin);
+        const double step = common_step(block, origin);
         if (!(step > 0)) continue;
         // Steps within 1e-6 of each other are one step.
         const auto same = std::find_if(votes.begin(), votes.end(),
@@ -142,12 +147,16 @@ double clock_step(std::span<const double> values, double& origin) {
     // spoils only its block, and most blocks give the step of the others.
     // Eight blocks spread over the durations first: when none gives a step,
     // the durations have none (or more than a few are off it); when theirs is
-    // not shared by all values but a few, every block votes.
+    // not shared by all values but a few, or each of them holds one value
+    // only (durations in order, many equal), every block votes.
     const std::size_t stride = std::max<std::size_t>(1, values.size() / 16 / 8);
-    const std::vector<Vote> few = block_steps(values, stride);
-    if (few.empty()) return 0;
-    if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
-    return voted_step(block_steps(values, 1), values, origin);
+    bool varied = false;
+    const std::vector<Vote> few = block_steps(values, stride, varied);
+    if (few.empty() && varied) return 0;
+    if (!few.empty()) {
+        if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
+    }
+    return voted_step(block_steps(values, 1, varied), values, origin);
 }
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
@@ -157,7 +166,6 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     for (const double d : durations) {
         if (d >= t_min && d <= t_max) inside.push_back(d);
     }
-    out.events = static_cast<double>(inside.size());
     if (inside.empty()) return out;
 
     double origin = 0;
@@ -171,10 +179,16 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     std::int64_t first_position = 0;
     std::int64_t last_position = 0;
     if (step > 0) {
-        const double first = std::ceil((t_min - origin) / step - 1e-6);
+        double first = std::ceil((t_min - origin) / step - 1e-6);
         const double last = std::floor((t_max - origin) / step + 1e-6);
+        // The first grid value fitted is at least one step above 0: a time
+        // below 0, where no decay is, may have given a value below that.
+        const double above_zero = std::ceil((step - origin) / step - 1e-6);
+        if (t_min >= 0 && first < above_zero) {
+            first = above_zero;
+            out.start_left_out = true;
+        }
         out.lower = origin + step * first - step / 2;
-        if (t_min >= 0) out.lower = std::max(out.lower, 0.0);
         out.width = origin + step * last + step / 2 - out.lower;
         // A bound far beyond the durations stays within 64 bits.
         first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
@@ -185,6 +199,7 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
     }
 
     const auto add = [&out](double value, double count, std::int64_t position) {
+        out.events += count;
         out.s.push_back(value - out.lower);
         out.weight.push_back(count);
         out.position.push_back(position);
@@ -194,16 +209,20 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         // On a grid a value is its grid position's: one off the grid (a few
         // may be) counts at the nearest grid value inside the window.
         const double inverse = 1 / step;
+        // A value whose nearest grid value was left out is left out too (at
+        // the position below the first).
+        const std::int64_t lowest_position = out.start_left_out ? first_position - 1 : first_position;
         const auto position = [&](double v) {
-            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), first_position,
+            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), lowest_position,
                               last_position);
         };
         const std::int64_t from = position(lowest);
         const auto cells = static_cast<double>(position(highest) - from) + 1;
         const auto add_position = [&](std::int64_t p, double count) {
+            if (p < first_position) return;
             add(origin + static_cast<double>(p) * step, count, p);
         };
-        if (cells <= 4 * out.events + 4096) {
+        if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
             // Counted by grid position, without sorting.
             std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
             for (const double v : inside) ++count[static_cast<std::size_t>(position(v) - from)];

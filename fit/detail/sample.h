@@ -4,11 +4,16 @@
 //
 // Durations measured on a clock all sit on a grid of one step D (for example
 // every value a whole number of 0.1 units); the few that do not count at the
-// nearest grid value inside the window. A value then stands for the whole
+// nearest grid value inside the window. The fit then takes the probability of
+// each grid value (truncated_exponential.h), which is exact whatever the
+// counter does inside a step (truncate, round, a random clock phase) as long
+// as no time below 0 could have given it: the grid values less than one step
+// above 0 are left out, with the durations on them. A value stands for the
 // clock cell around it, so the model spans whole cells: from half a step below
-// the first grid value at or above t_min to half a step above the last one at
-// or below t_max. A duration is never negative, so when t_min >= 0 the lowest
-// cell does not reach below 0 (a value of 0 stands for [0, D/2] only).
+// the first grid value fitted to half a step above the last one at or below
+// t_max.
+#include "fit/detail/truncated_exponential.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -27,10 +32,14 @@ struct Sample {
     double width = 0;   // the model's width W
     double step = 0;    // the clock step D, 0 when the durations are not on a grid
     double origin = 0;  // a value on the grid
+    // Grid values of the window less than one step above 0 were left out,
+    // with the durations on them (those are not counted in `events`).
+    bool start_left_out = false;
 
     double mean_s() const { return sum_s / events; }
     double largest_s() const { return s.empty() ? 0 : s.back(); }
     std::size_t distinct() const { return s.size(); }
+    Decay decay() const { return {width, step}; }
 };
 
 // The common step of the durations: the coarsest step that all of them share

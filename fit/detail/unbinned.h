@@ -8,14 +8,20 @@
 // likelihood of the exponential alone is convex and the flat limit (lambda = 0)
 // is an ordinary point. Errors from the inverse Hessian (a rise of 0.5), the
 // interval of tau from the likelihood profiled over b. With b at 0, tau and its
-// error are those of the exponential alone.
+// error are those of the exponential alone. On a clock grid, the same with the
+// probabilities of the grid values (truncated_exponential.h).
+//
+// The capture models put the decays of the two charges in place of the
+// exponential (unbinned.cpp): mu-capture in (lambda+, b), charge-ratio in the
+// share of the positive muons and b.
 #include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
 
 namespace fit::detail {
 
-// Fills the status, the lifetime, its errors and interval, b and the
-// correlation; not the goodness of fit.
-void fit_unbinned(const Sample& sample, Model model, Result& result);
+// Fills the status, the lifetime, its errors and interval, b, the
+// correlation, the capture models' figures and the goodness of fit. The
+// capture models need the request's unit and muons checked beforehand.
+void fit_unbinned(const Sample& sample, const Request& request, Result& result);
 
 }  // namespace fit::detail

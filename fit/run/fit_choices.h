@@ -4,6 +4,7 @@
 // fit request it makes from the run's records and class table.
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
+#include "fit/forecast.h"
 #include "fit/lifetime_fit.h"
 #include "settings/settings_files.h"
 
@@ -12,9 +13,14 @@ struct FitChoices {
     double t_max = 800;
     fit::Model model = fit::Model::exp_flat;
     fit::Method method = fit::Method::unbinned;
-    double unit_ns = 10;  // nanoseconds in one unit of the durations
+    // Nanoseconds in one unit of the durations: not a number until the user
+    // gives it (the time line waits for it, the capture models are refused).
+    double unit_ns = fit::kNone;
     bool log_counts = false;
     std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
+    // The relative precision on tau that the forecast aims at (0.01: 1 %).
+    double precision = fit::kDefaultPrecision;
+    fit::Muons muons;                  // the capture models' tau- (the material's, in ns) and rho
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
@@ -27,6 +33,8 @@ long double fit_number(QStringView text);
 
 // The remembered choices; each line that is missing or unreadable takes its
 // value from `defaults` (the window gives dX and X max as t min and t max).
+// The unit is the one the user gave; a file of an earlier version, which wrote
+// its default 10 whether the user typed it or not, gives only another value.
 FitChoices lit_choix_ajustement(const FitChoices& defaults);
 // Writes every choice, numbers with '.' whatever the desktop's language.
 void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);

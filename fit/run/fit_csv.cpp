@@ -20,6 +20,15 @@ QString cell(const QString& text) {
 
 QString row(const QStringList& cells) { return cells.join(field_separator()); }
 
+// The capture models' figures, after the others: lifetimes in the durations' units.
+QString capture_cells(const fit::Result& r) {
+    if (!fit::is_capture_model(r.model)) return {};
+    return field_separator() +
+           row({QStringLiteral("tau+"), cell(r.tau_free), QStringLiteral("tau-"), cell(r.tau_minus),
+                QStringLiteral("rho"), cell(r.rho), QStringLiteral("sigma rho"), cell(r.rho_error),
+                QStringLiteral("rho bas"), cell(r.rho_lower), QStringLiteral("rho haut"), cell(r.rho_upper)});
+}
+
 QString header(const fit::Result& r, const FitChoices& c) {
     const auto name = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
     return row({QStringLiteral("t min"), cell(c.t_min), QStringLiteral("t max"), cell(c.t_max),
@@ -30,7 +39,8 @@ QString header(const fit::Result& r, const FitChoices& c) {
                 QStringLiteral("tau haut"), cell(r.tau_upper), QStringLiteral("fond"), cell(r.background_fraction),
                 QStringLiteral("sigma fond"), cell(r.background_fraction_error), QStringLiteral("chi2"),
                 cell(r.goodness.chi2), QStringLiteral("ddl"), platform::decimal(r.goodness.ndf),
-                QStringLiteral("p"), cell(r.goodness.p_value), QStringLiteral("1 unité (ns)"), cell(c.unit_ns)});
+                QStringLiteral("p"), cell(r.goodness.p_value), QStringLiteral("1 unité (ns)"), cell(c.unit_ns)}) +
+           capture_cells(r);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "fit/run/fit_decisions.h"
 
+#include "fit/text/fit_text.h"
 #include "platform/errors.h"
+
+#include <cmath>
 
 namespace {
 
@@ -14,17 +17,37 @@ double number(const QString& typed, const QString& caption) {
     }
 }
 
+// A number of a field that must be above 0.
+double positive(const QString& typed, const QString& caption) {
+    const double v = number(typed, caption);
+    if (!(v > 0)) throw platform::Error(caption + QStringLiteral(" : doit être supérieur à 0"));
+    return v;
+}
+
+// Equal, or both not a number (no unit given).
+bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+// The capture models' fields.
+void read_muons(const TypedChoices& typed, FitChoices& c) {
+    if (!fit::is_capture_model(typed.model)) return;
+    const QString material = QStringLiteral("matière des \u03BC\u2212");
+    c.muons.tau_minus_ns = fit_text::material_lifetime_ns(typed.material).value_or(fit::kNone);
+    if (std::isnan(c.muons.tau_minus_ns)) c.muons.tau_minus_ns = positive(typed.material, material);
+    if (typed.model == fit::Model::mu_capture) c.muons.rho = positive(typed.rho, QStringLiteral("\u03C1"));
+}
+
 }  // namespace
 
 FitChoices read_typed_choices(const TypedChoices& typed, const FitChoices& current) {
     FitChoices c = current;
     c.t_min = number(typed.t_min, QStringLiteral("t min"));
     c.t_max = number(typed.t_max, QStringLiteral("t max"));
-    c.unit_ns = number(typed.unit_ns, QStringLiteral("1 unité"));
-    if (!(c.unit_ns > 0)) throw platform::Error(QStringLiteral("1 unité : doit être supérieur à 0"));
+    c.unit_ns = typed.unit_ns.trimmed().isEmpty() ? fit::kNone : positive(typed.unit_ns, QStringLiteral("1 unité"));
     c.model = typed.model;
     c.method = typed.method;
     c.log_counts = typed.log_counts;
+    c.precision = typed.precision;
+    read_muons(typed, c);
     return c;
 }
 
@@ -38,9 +61,15 @@ FitStep FitDecisions::typed(const TypedChoices& typed) {
         step.refused = true;
         return step;
     }
+    // The capture models' unit and muons make another fit; the others' unit only another time line.
+    const bool other_muons =
+        fit::is_capture_model(read.model) &&
+        (!same(read.unit_ns, choices_.unit_ns) || read.muons.tau_minus_ns != choices_.muons.tau_minus_ns ||
+         read.muons.rho != choices_.muons.rho);
     const bool other_fit = read.t_min != choices_.t_min || read.t_max != choices_.t_max ||
-                           read.model != choices_.model || read.method != choices_.method;
-    const bool changed = other_fit || read.unit_ns != choices_.unit_ns || read.log_counts != choices_.log_counts;
+                           read.model != choices_.model || read.method != choices_.method || other_muons;
+    const bool changed = other_fit || !same(read.unit_ns, choices_.unit_ns) || read.log_counts != choices_.log_counts ||
+                         read.precision != choices_.precision;
     const bool mended = !refusal_.isEmpty();
     refusal_.clear();
     if (!changed && !mended) return {};

@@ -12,10 +12,15 @@
 struct TypedChoices {
     QString t_min;
     QString t_max;
-    QString unit_ns;
+    QString unit_ns;  // empty: the user gives none
     fit::Model model = fit::Model::exp_flat;
     fit::Method method = fit::Method::unbinned;
     bool log_counts = false;
+    // The capture models' fields, read for them only: the material ("carbone",
+    // "oxygène" or the negative muons' lifetime in ns) and, for mu-capture, rho.
+    QString material = QStringLiteral("carbone");
+    QString rho = QStringLiteral("1.27");
+    double precision = fit::kDefaultPrecision;  // the forecast's, chosen in a list
 };
 
 // What the window does next. All false: the fit shown stays, shown again.
@@ -29,7 +34,8 @@ struct FitStep {
 
 // The choices the fields give, the lists' as they are; raises platform::Error
 // naming the field ("t min : 'abc' is not a valid floating point value", "1
-// unité : doit être supérieur à 0") for one that cannot be read.
+// unité : doit être supérieur à 0") for one that cannot be read. An empty unit
+// is no unit given (kNone).
 FitChoices read_typed_choices(const TypedChoices& typed, const FitChoices& current);
 
 class FitDecisions {

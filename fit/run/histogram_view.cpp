@@ -43,12 +43,18 @@ double fitted_density_dX(const fit::Result& r, double dX, double t) {
         const double b = std::isfinite(r.background_per_class) ? r.background_per_class : 0;
         return r.amplitude * std::exp(-t / r.tau) + b;
     }
-    // n ((1 - b) e^(-s/tau) / (tau (1 - e^(-W/tau))) + b / W), s = t - a, on the model's edges.
+    // n ((1 - b) e^(-s/tau) / (tau (1 - e^(-W/tau))) + b / W), s = t - a, on the model's edges (on a
+    // clock grid its integral over a cell is the probability of the cell's value); the capture models
+    // take the decays of both charges, pi of the positive muons.
     const double width = r.model_upper - r.model_lower;
-    const double b =
-        r.model == fit::Model::exp_flat && std::isfinite(r.background_fraction) ? r.background_fraction : 0;
-    const double decay = std::exp(-(t - r.model_lower) / r.tau) / (r.tau * -std::expm1(-width / r.tau));
-    return r.events * ((1 - b) * decay + b / width) * dX;
+    const double b = fit::has_background(r.model) && std::isfinite(r.background_fraction) ? r.background_fraction : 0;
+    const auto decay = [&](double tau) {
+        return std::exp(-(t - r.model_lower) / tau) / (tau * -std::expm1(-width / tau));
+    };
+    const double signal = fit::is_capture_model(r.model)
+                              ? r.free_share * decay(r.tau_free) + (1 - r.free_share) * decay(r.tau_minus)
+                              : decay(r.tau);
+    return r.events * ((1 - b) * signal + b / width) * dX;
 }
 
 HistogramView histogram_view(const fit::Request& q, const fit::Result& r) {
@@ -67,7 +73,7 @@ HistogramView histogram_view(const fit::Request& q, const fit::Result& r) {
                                                    : fit::kNone);
         }
         add_curve(v, q, r);
-        if (r.model == fit::Model::exp_flat) {
+        if (fit::has_background(r.model)) {
             if (r.method == fit::Method::binned) {
                 v.background = r.background_per_class;
             } else if (r.model_upper > r.model_lower) {

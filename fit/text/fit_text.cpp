@@ -1,5 +1,6 @@
 #include "fit/text/fit_text.h"
 
+#include "fit/fermi_constant.h"
 #include "platform/numbers.h"
 #include "platform/uncertainty.h"
 
@@ -8,18 +9,17 @@
 
 namespace fit_text {
 
-QString interval_text(const fit::Result& r) {
-    if (!(r.tau_error > 0) || !std::isfinite(r.tau_error) || std::isnan(r.tau_lower) || std::isnan(r.tau_upper)) {
-        return {};
-    }
-    const int d = platform::two_digit_decimals(r.tau_error);
-    const QString error = platform::fixed_decimals(r.tau_error, d);
-    const QString below = platform::fixed_decimals(r.tau - r.tau_lower, d);
-    const QString above =
-        std::isfinite(r.tau_upper) ? platform::fixed_decimals(r.tau_upper - r.tau, d) : QStringLiteral("\u221E");
+QString interval_text(double value, double sigma, double lower, double upper) {
+    if (!(sigma > 0) || !std::isfinite(sigma) || std::isnan(lower) || std::isnan(upper)) return {};
+    const int d = platform::two_digit_decimals(sigma);
+    const QString error = platform::fixed_decimals(sigma, d);
+    const QString below = platform::fixed_decimals(value - lower, d);
+    const QString above = std::isfinite(upper) ? platform::fixed_decimals(upper - value, d) : QStringLiteral("\u221E");
     if (below == error && above == error) return {};
     return QStringLiteral("(\u2212") + below + QStringLiteral(" / +") + above + QStringLiteral(")");
 }
+
+QString interval_text(const fit::Result& r) { return interval_text(r.tau, r.tau_error, r.tau_lower, r.tau_upper); }
 
 QString status_line(const fit::Result& r) {
     QString line = text(r.status);
@@ -32,6 +32,7 @@ QString status_line(const fit::Result& r) {
             line +=
                 QStringLiteral(" [%1 ; %2]").arg(platform::general(r.model_lower), platform::general(r.model_upper));
         }
+        if (w == fit::Warning::clock_grid) line += QLatin1Char(' ') + platform::general(r.lattice_step);
     }
     return line;
 }
@@ -76,15 +77,83 @@ QString chi2_text(const fit::Goodness& g) {
     return text + QStringLiteral(", p ") + p;
 }
 
+// "carbone" or "oxygène" for their lifetime.
+std::optional<QString> material_name(double tau_minus_ns) {
+    const auto near = [tau_minus_ns](double ns) { return std::fabs(tau_minus_ns - ns) <= 1e-9 * ns; };
+    if (near(fit::kCarbonLifetimeNs)) return kCarbon;
+    if (near(fit::kOxygenLifetimeNs)) return kOxygen;
+    return std::nullopt;
+}
+
+// The fixed values and, for charge-ratio, the fitted rho.
+void capture_lines(const fit::Result& r, double unit_ns, ResultLines& lines) {
+    if (!fit::is_capture_model(r.model) || !std::isfinite(r.tau_minus)) return;
+    const double minus_ns = r.tau_minus * unit_ns;
+    QString minus = QStringLiteral("\u03C4\u2212 = ") + platform::general(minus_ns) + QStringLiteral(" ns");
+    if (const auto name = material_name(minus_ns)) minus += QStringLiteral(" (") + *name + QLatin1Char(')');
+    if (r.model == fit::Model::mu_capture) {
+        lines.fixed = minus + QStringLiteral(", \u03C1 = ") + platform::general(r.rho);
+        return;
+    }
+    lines.fixed =
+        QStringLiteral("\u03C4+ = ") + platform::general(r.tau_free * unit_ns) + QStringLiteral(" ns, ") + minus;
+    if (std::isfinite(r.rho_error)) {
+        lines.rho = value_with_uncertainty(r.rho, r.rho_error);
+        lines.rho_interval = interval_text(r.rho, r.rho_error, r.rho_lower, r.rho_upper);
+    } else {
+        // At its limit: the value and the profile interval only.
+        const auto bound = [](double v) { return std::isfinite(v) ? platform::general(v) : QStringLiteral("\u221E"); };
+        lines.rho = bound(r.rho) + QStringLiteral(" [") + bound(r.rho_lower) + QStringLiteral(" ; ") +
+                    bound(r.rho_upper) + QLatin1Char(']');
+    }
+}
+
 }  // namespace
+
+const QString kFermiCaption = QStringLiteral("G_F / (\u0127c)\u00B3 =");
+const QString kFermiMatterNote = QStringLiteral("biaisé : \u03C4 mesuré dans la matière (\u03BC\u2212 capturés)");
+
+QString fermi_text(const fit::Result& r, double unit_ns) {
+    const fit::FermiConstant g = fit::fermi_constant(r, unit_ns);
+    if (!std::isfinite(g.value)) return {};
+    // In units of 10⁻⁵ GeV⁻², where G_F is about 1.166.
+    constexpr double kScale = 1e5;
+    const QString value = std::isfinite(g.error) && g.error > 0
+                              ? value_with_uncertainty(g.value * kScale, g.error * kScale)
+                              : platform::fixed_decimals(g.value * kScale, 5);
+    return QLatin1Char('(') + value + QStringLiteral(") \u00D7 10\u207B\u2075 GeV\u207B\u00B2");
+}
+
+const QString kRhoCaption = QStringLiteral("rapport de charge \u03C1 =");
+const QString kFixedCaption = QStringLiteral("valeurs fixées =");
+const QString kCarbon = QStringLiteral("carbone");
+const QString kOxygen = QStringLiteral("oxygène");
+
+QString material_text(double tau_minus_ns) {
+    return material_name(tau_minus_ns).value_or(platform::general(tau_minus_ns));
+}
+
+std::optional<double> material_lifetime_ns(const QString& name) {
+    const auto is = [&name](const QString& material) {
+        return name.trimmed().compare(material, Qt::CaseInsensitive) == 0;
+    };
+    if (is(kCarbon)) return fit::kCarbonLifetimeNs;
+    if (is(kOxygen)) return fit::kOxygenLifetimeNs;
+    return std::nullopt;
+}
 
 QString histogram_tau_text(long double tau) {
     return std::isfinite(tau) ? platform::format_picture("0.###", tau) : kNothing;
 }
 
 QString text(fit::Model model) {
-    return model == fit::Model::exp_only ? QStringLiteral("exponentielle seule")
-                                         : QStringLiteral("exponentielle + fond");
+    switch (model) {
+        case fit::Model::exp_flat: return QStringLiteral("exponentielle + fond");
+        case fit::Model::exp_only: return QStringLiteral("exponentielle seule");
+        case fit::Model::mu_capture: return QStringLiteral("\u03BC+ libre et \u03BC\u2212 capturés");
+        case fit::Model::charge_ratio: return QStringLiteral("rapport de charge");
+    }
+    return {};
 }
 
 QString text(fit::Method method) {
@@ -95,16 +164,20 @@ ResultLines result_lines(const fit::Result& r, double unit_ns) {
     ResultLines lines;
     lines.status = status_line(r);
     lines.events = platform::general(r.events);
+    // charge-ratio fits no lifetime, and shows the rest.
     const bool lifetime = r.status == fit::Status::converged && std::isfinite(r.tau);
-    if (!lifetime) {
+    if (!lifetime && !(r.status == fit::Status::converged && r.model == fit::Model::charge_ratio)) {
         lines.tau = lines.background = lines.chi2 = kNothing;
         return lines;
     }
-    lines.tau = value_with_uncertainty(r.tau, r.tau_error);
+    lines.tau = lifetime ? value_with_uncertainty(r.tau, r.tau_error) : kNothing;
     lines.interval = interval_text(r);
     lines.tau_time = time_text(r.tau, r.tau_error, unit_ns);
+    lines.fermi = fermi_text(r, unit_ns);
+    if (!lines.fermi.isEmpty() && fit::free_lifetime(r).in_matter) lines.fermi_note = kFermiMatterNote;
     lines.background = background_text(r);
     lines.chi2 = chi2_text(r.goodness);
+    capture_lines(r, unit_ns, lines);
     return lines;
 }
 
@@ -113,6 +186,16 @@ QStringList text_lines(const ResultLines& lines) {
                         (lines.interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.interval);
     QStringList out{tau};
     if (!lines.tau_time.isEmpty()) out.append(QString(kTauCaption.size() + 1, QLatin1Char(' ')) + lines.tau_time);
+    if (!lines.fermi.isEmpty()) {
+        out.append(kFermiCaption + QLatin1Char(' ') + lines.fermi +
+                   (lines.fermi_note.isEmpty() ? QString() : QStringLiteral(" ; ") + lines.fermi_note));
+    }
+    // The capture models' lines.
+    if (!lines.rho.isEmpty()) {
+        out.append(kRhoCaption + QLatin1Char(' ') + lines.rho +
+                   (lines.rho_interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.rho_interval));
+    }
+    if (!lines.fixed.isEmpty()) out.append(kFixedCaption + QLatin1Char(' ') + lines.fixed);
     out.append(kBackgroundCaption + QLatin1Char(' ') + lines.background);
     out.append(kEventsCaption + QLatin1Char(' ') + lines.events);
     out.append(kChi2Caption + QLatin1Char(' ') + lines.chi2);

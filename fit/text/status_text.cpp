@@ -25,6 +25,12 @@ QString text(fit::Status status) {
         case fit::Status::lifetime_too_short:
             return QStringLiteral("durée de vie trop courte pour être mesurée dans cette fenêtre");
         case fit::Status::not_converged: return QStringLiteral("l'ajustement n'a pas convergé");
+        case fit::Status::unit_not_set:
+            return QStringLiteral("unité non fixée : ce modèle demande la durée d'une unité en ns (1 unité = … ns)");
+        case fit::Status::model_refused:
+            return QStringLiteral(
+                "modèle refusé : il s'ajuste sur les durées (non binné), avec une durée de vie des μ− et un rapport "
+                "de charge supérieurs à 0");
     }
     return {};
 }
@@ -32,9 +38,8 @@ QString text(fit::Status status) {
 QString text(fit::Warning warning) {
     switch (warning) {
         case fit::Warning::clock_grid:
-            return QStringLiteral("durées sur une grille d'horloge : modèle étendu d'un demi-pas");
-        case fit::Warning::background_at_limit:
-            return QStringLiteral("fond à la limite 0 : tau de l'exponentielle seule");
+            return QStringLiteral("durées sur une grille d'horloge : vraisemblance des valeurs de la grille, de pas");
+        case fit::Warning::background_at_limit: return QStringLiteral("fond à la limite 0 : tau ajusté sans fond");
         case fit::Warning::signal_compatible_with_zero: return QStringLiteral("signal compatible avec zéro");
         case fit::Warning::large_error: return QStringLiteral("erreur sur tau supérieure à tau / 2");
         case fit::Warning::negative_in_first_class:
@@ -42,6 +47,10 @@ QString text(fit::Warning warning) {
         case fit::Warning::loose_convergence: return QStringLiteral("convergé avec une tolérance relâchée");
         case fit::Warning::window_beyond_classes:
             return QStringLiteral("t max au-delà des classes affichées : ajusté sur");
+        case fit::Warning::grid_start_left_out:
+            return QStringLiteral("valeurs de la grille à moins d'un pas de 0 laissées de côté");
+        case fit::Warning::charge_ratio_at_limit:
+            return QStringLiteral("rapport de charge à la limite : aucun signe de l'une des deux charges");
     }
     return {};
 }

@@ -27,51 +27,114 @@ def clock_grid(values):
 
 
 class Window:
-    """The durations in [tmin, tmax], grouped, and the model's edges: on a clock
-    grid the whole cells of the grid values in the window, never below 0 when
-    tmin >= 0."""
+    """The durations in [tmin, tmax], grouped. On a clock grid of step D: the M
+    grid values of the window, from the first one at least one step above 0
+    (those below are left out, with the durations on them), their index j from
+    0 (`j`, for the grouped values), and the model's edges, the whole cells of
+    the grid values fitted (`lower`, `upper`); otherwise the window itself."""
 
     def __init__(self, durations, tmin, tmax):
         d = np.asarray(durations, dtype=float)
         inside = d[(d >= tmin) & (d <= tmax)]
-        self.events = int(inside.size)
         self.step, self.origin = clock_grid(inside) if inside.size else (0.0, 0.0)
+        self.left_out = False
         if self.step > 0:
             st, o = self.step, self.origin
-            first = o + st * math.ceil((tmin - o) / st - 1e-6)
-            last = o + st * math.floor((tmax - o) / st + 1e-6)
-            self.lower = max(first - st / 2, 0.0) if tmin >= 0 else first - st / 2
-            self.upper = last + st / 2
+            k_first = math.ceil((tmin - o) / st - 1e-6)
+            k_last = math.floor((tmax - o) / st + 1e-6)
+            k_above_zero = math.ceil((st - o) / st - 1e-6)
+            if tmin >= 0 and k_first < k_above_zero:
+                k_first, self.left_out = k_above_zero, True
+                inside = inside[np.rint((inside - o) / st) >= k_first]
+            self.first = o + st * k_first
+            self.grid_values = o + st * np.arange(k_first, k_last + 1)
+            self.M = k_last - k_first + 1
+            self.lower, self.upper = self.first - st / 2, o + st * k_last + st / 2
         else:
             self.lower, self.upper = tmin, tmax
+        self.tmin, self.tmax = tmin, tmax
+        self.events = int(inside.size)
         self.width = self.upper - self.lower
         values, counts = np.unique(inside, return_counts=True)
         self.values = values
         self.s = values - self.lower
         self.w = counts.astype(float)
+        if self.step > 0:
+            self.j = np.rint((values - self.first) / self.step)
+
+    def signal(self, taus, weights, every_grid_value=False):
+        """The probability (grid) or density (continuous) of each grouped value
+        (or of every grid value of the window) for a mixture of exponentials
+        e^(-t/tau) with these weights, normalised on the window: on a grid, for
+        one exponential, P(j) = r^j (1 - r) / (1 - r^M) with r = e^(-D/tau);
+        for a mixture, the sum of the components' values at the grid value
+        over its sum on every grid value of the window."""
+        values, j = (self.grid_values, np.arange(self.M)) if every_grid_value else (self.values, getattr(self, "j", None))
+        if self.step > 0 and len(taus) == 1:
+            r_log = -self.step / taus[0]
+            return np.exp(j * r_log) * -math.expm1(r_log) / -math.expm1(self.M * r_log)
+        if self.step > 0:
+            top = sum(w * np.exp(-values / t) for t, w in zip(taus, weights))
+            total = sum(w * np.sum(np.exp(-self.grid_values / t)) for t, w in zip(taus, weights))
+            return top / total
+        top = sum(w * np.exp(-values / t) for t, w in zip(taus, weights))
+        total = sum(w * t * (math.exp(-self.lower / t) - math.exp(-self.upper / t)) for t, w in zip(taus, weights))
+        return top / total
+
+    def flat(self):
+        """The background's probability (grid) or density (continuous)."""
+        return 1 / self.M if self.step > 0 else 1 / self.width
 
 
 def _result(m, fcn, names, errordef):
-    """Values and validity from MIGRAD; errors and correlations from HESSE at
-    the minimum without the bounds. Minuit maps a bounded parameter through a
-    sine, and near its bound the HESSE of the mapped parameter is off by
-    several per cent; the Hessian at the minimum does not depend on the bounds.
-    MINOS then runs on the bounded fit."""
+    """Values and validity from MIGRAD; errors and correlations from the
+    Hessian at the minimum, computed by central differences with steps of
+    1/500 of HESSE's errors. HESSE itself steps by a good part of an error:
+    where the likelihood is far from quadratic within that (b near 0 with a
+    large error, where the density nearly vanishes at b < 0) it is off by a
+    per cent or more, and on a bounded parameter Minuit's sine mapping puts it
+    off by several per cent near the bound. MINOS then runs on the bounded
+    fit."""
     m.hesse()
-    free = Minuit(fcn, **{p: float(m.values[p]) for p in m.parameters})
-    free.errordef = errordef
-    for p in m.parameters:
-        free.fixed[p] = m.fixed[p]
-    free.hesse()
+    free = [p for p in m.parameters if not m.fixed[p]]
+    x = np.array([float(m.values[p]) for p in m.parameters])
+    index = [m.parameters.index(p) for p in free]
+    h = np.array([float(m.errors[p]) / 500 for p in free])
+
+    def f(*steps):
+        y = x.copy()
+        for i, hi in steps:
+            y[index[i]] += hi
+        return fcn(*y)
+
+    n = len(free)
+    hessian = np.zeros((n, n))
+    for i in range(n):
+        for k in range(i, n):
+            if i == k:
+                hessian[i, i] = (f((i, h[i])) - 2 * f() + f((i, -h[i]))) / h[i] ** 2
+            else:
+                hessian[i, k] = hessian[k, i] = (f((i, h[i]), (k, h[k])) - f((i, h[i]), (k, -h[k]))
+                                                 - f((i, -h[i]), (k, h[k])) + f((i, -h[i]), (k, -h[k]))) / (4 * h[i] * h[k])
+    cov = 2 * errordef * np.linalg.inv(hessian)
+    sigma = np.sqrt(np.diag(cov))
     out = {
         "valid": bool(m.valid),
         "values": {p: float(m.values[p]) for p in names},
-        "errors": {p: float(free.errors[p]) for p in names},
+        "errors": {p: float(sigma[free.index(p)]) for p in names},
         "minos": {},
     }
-    corr = free.covariance.correlation()
-    out["correlation"] = {(p, q): float(corr[p, q]) for p in names for q in names}
+    out["correlation"] = {(p, q): float(cov[free.index(p), free.index(q)] / (sigma[free.index(p)] * sigma[free.index(q)]))
+                          for p in names for q in names}
     return out
+
+
+def _from_start(nll, **start):
+    """The NLL less its value at the start: MIGRAD's numerical derivatives
+    lose their way on a large NLL (hundreds of thousands) where the fit's
+    parameters move it by a few units."""
+    base = nll(**start)
+    return lambda *p: nll(*p) - base
 
 
 def _minos(m, out, parameter):
@@ -81,40 +144,65 @@ def _minos(m, out, parameter):
 
 
 def fit_exp_flat(win, tau_start=None, b_start=0.05):
-    """(a) exponential plus flat background, unbinned NLL, errordef 0.5."""
-    s, w, W = win.s, win.w, win.width
+    """(a) exponential plus flat background, unbinned NLL, errordef 0.5; on a
+    clock grid the probabilities of the grid values,
+    P(j) = (1 - b) r^j (1 - r) / (1 - r^M) + b / M."""
+    w, flat = win.w, win.flat()
 
-    def nll(tau, b):
-        g = np.exp(-s / tau) / (tau * -np.expm1(-W / tau))
-        return -float(np.sum(w * np.log((1 - b) * g + b / W)))
+    def nll_at(tau, b):
+        return -float(np.sum(w * np.log((1 - b) * win.signal([tau], [1]) + b * flat)))
 
-    m = Minuit(nll, tau=tau_start or float(np.sum(w * s) / np.sum(w)), b=b_start)
+    start = dict(tau=tau_start or float(np.sum(w * win.s) / np.sum(w)), b=b_start)
+    return _fit_with_background(nll_at, start, (1e-6 * win.width, None))
+
+
+def _fit_with_background(nll_at, start, first_limits):
+    """MIGRAD, the Hessian and MINOS of the first parameter for an NLL of one
+    parameter (limited to first_limits) and the background fraction b in
+    [0, 1], errordef 0.5."""
+    nll = _from_start(nll_at, **start)
+    m = Minuit(nll, *start.values(), name=tuple(start))
     m.errordef = Minuit.LIKELIHOOD
-    m.limits["tau"] = (1e-6 * W, None)
+    first = next(iter(start))
+    m.limits[first] = first_limits
     m.limits["b"] = (0, 1)
     # Tighter goals stall: MIGRAD's numerical gradient is not precise enough.
     m.tol = 1e-3
     m.migrad()
-    out = _result(m, nll, ("tau", "b"), Minuit.LIKELIHOOD)
-    _minos(m, out, "tau")
+    out = _result(m, nll, (first, "b"), Minuit.LIKELIHOOD)
+    _minos(m, out, first)
     return out
+
+
+def _log_rise(width, tau, ref):
+    """ln((1 - e^(-width/tau)) / (1 - e^(-width/ref))) without cancellation."""
+    d = width * (tau - ref) / (tau * ref)  # width/ref - width/tau
+    return math.log1p(-math.exp(-width / ref) * math.expm1(d) / -math.expm1(-width / ref))
 
 
 def fit_exp(win):
     """(b) the exponential alone, unbinned NLL, errordef 0.5. The NLL is taken
     less its value at a reference lifetime, each term written so that it
     vanishes there without cancellation; a second MIGRAD from the first one's
-    minimum, with the reference moved there, gets tau to about 1e-12."""
-    s, w, W = win.s, win.w, win.width
+    minimum, with the reference moved there, gets tau to about 1e-12. On a
+    clock grid, NLL = n ln(1 - r^M) - n ln(1 - r) - ln(r) sum j, r = e^(-D/tau)."""
+    w, W = win.w, win.width
     n = float(np.sum(w))
-    total = float(np.sum(w * s))
+    if win.step > 0:
+        D = win.step
+        total = D * float(np.sum(w * win.j))
 
-    def nll_from(ref):
-        def nll(tau):
-            d = W * (tau - ref) / (tau * ref)  # W/ref - W/tau
-            z_rise = -math.exp(-W / ref) * math.expm1(d) / -math.expm1(-W / ref)
-            return n * math.log1p((tau - ref) / ref) + n * math.log1p(z_rise) - total * (tau - ref) / (tau * ref)
-        return nll
+        def nll_from(ref):
+            def nll(tau):
+                return n * _log_rise(W, tau, ref) - n * _log_rise(D, tau, ref) - total * (tau - ref) / (tau * ref)
+            return nll
+    else:
+        total = float(np.sum(w * win.s))
+
+        def nll_from(ref):
+            def nll(tau):
+                return n * math.log1p((tau - ref) / ref) + n * _log_rise(W, tau, ref) - total * (tau - ref) / (tau * ref)
+            return nll
 
     m = Minuit(nll_from(total / n), tau=total / n)
     m.errordef = Minuit.LIKELIHOOD
@@ -129,11 +217,35 @@ def fit_exp(win):
     return out
 
 
-def unbinned_goodness(win, dX, tau, b, parameters):
+def fit_mu_capture(win, tau_minus, rho):
+    """mu-capture: rho e^(-t/tau+) + e^(-t/tau-) normalised on the window, plus
+    the flat background; tau+ and b free, errordef 0.5."""
+    w, flat = win.w, win.flat()
+
+    def nll_at(tau, b):
+        return -float(np.sum(w * np.log((1 - b) * win.signal([tau, tau_minus], [rho, 1]) + b * flat)))
+
+    start = dict(tau=float(np.sum(w * win.s) / np.sum(w)), b=0.05)
+    return _fit_with_background(nll_at, start, (1e-6 * win.width, None))
+
+
+def fit_charge_ratio(win, tau_plus, tau_minus, rho_start=1.27):
+    """charge-ratio: the same with both lifetimes fixed, rho and b free."""
+    w, flat = win.w, win.flat()
+
+    def nll_at(rho, b):
+        return -float(np.sum(w * np.log((1 - b) * win.signal([tau_plus, tau_minus], [rho, 1]) + b * flat)))
+
+    return _fit_with_background(nll_at, dict(rho=rho_start, b=0.05), (0, None))
+
+
+def unbinned_goodness(win, dX, tau, b, parameters, taus=None, weights=None):
     """Counts of the window's durations in classes of width dX clipped to the
     model's edges (on a grid, whole cells: a class starts half a step below its
-    first grid value), n times the fitted density's integral over each, and the
-    Baker-Cousins chi2."""
+    first grid value), the counts the fitted model expects in each (n times
+    the density's integral over the class, on a grid the sum of the
+    probabilities of its grid values; a mixture of exponentials with `taus`
+    and `weights` instead of tau alone), and the Baker-Cousins chi2."""
     a, c = win.lower, win.upper
 
     def edge(j):
@@ -154,11 +266,18 @@ def unbinned_goodness(win, dX, tau, b, parameters):
     observed = np.zeros(last - first + 1)
     for v, w in zip(win.values, win.w):
         observed[min(max(class_of(v), first), last) - first] += w
-    z = -math.expm1(-win.width / tau)
+    taus, weights = (taus, weights) if taus else ([tau], [1])
+    if win.step > 0:
+        # The probabilities of every grid value of the window, summed by class.
+        p = (1 - b) * win.signal(taus, weights, every_grid_value=True) + b * win.flat()
+        classes = np.array([min(max(class_of(v), first), last) - first for v in win.grid_values])
+        expected = win.events * np.bincount(classes, weights=p, minlength=observed.size)
+        return observed, expected, baker_cousins(observed, expected)
+    total = sum(wt * t * (math.exp(-a / t) - math.exp(-c / t)) for t, wt in zip(taus, weights))
     expected = []
     for j in range(first, last + 1):
-        lo, hi = max(edge(j), a) - a, min(edge(j + 1), c) - a
-        decay = (math.exp(-lo / tau) - math.exp(-hi / tau)) / z
+        lo, hi = max(edge(j), a), min(edge(j + 1), c)
+        decay = sum(wt * t * (math.exp(-lo / t) - math.exp(-hi / t)) for t, wt in zip(taus, weights)) / total
         expected.append(win.events * ((1 - b) * decay + b * (hi - lo) / win.width))
     return observed, np.array(expected), baker_cousins(observed, np.array(expected))
 

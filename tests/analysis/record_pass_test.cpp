@@ -1,5 +1,7 @@
 // The data line rules and the record pass, on a store of the test's own.
 #include "analysis/record_pass.h"
+#include "analysis/run_times.h"
+#include "support/qstring_print.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "support/errors.h"
@@ -441,5 +443,32 @@ TEST_F(RecordPass, RecordsPastTheCapacityAreNotRead) {
     // Comments, an end line or a stop line after the last record do not count as records.
     for (const char* fin : {"'commentaire", "", "SAUVEGARDE 10:00:00\t1"}) {
         EXPECT_FALSE(passe(enregistrements(NB_MAX_DONNEES, fin)).capacite_depassee) << fin;
+    }
+}
+
+// The records' times as the run's rate reads them: seconds after the origin,
+// the days counted, and the origin's time of day, with and without an origin.
+TEST_F(RecordPass, TheTimeLineOfTheRateIsTheRecordsSecondsWithTheOriginsTimeOfDay) {
+    struct Case {
+        QStringList lignes;
+        long double origine_temps;
+        std::vector<double> secondes;
+        double origine_s;
+    };
+    const Case cases[] = {
+        {fichier({"Heure\tD", "23:59:50\t1", "23:59:59\t2", "00:00:05\t3", "23:59:40\t4"}),
+         23 * 60 + 59 + 50.0L / 60,
+         {9, 15, 86390},
+         86390},
+        {fichier({"Heure\tD", "10:00:00\t1"}), 600, {}, 36000},
+        {fichier({"Heure\tD"}), -1, {}, 0},
+    };
+    for (const Case& c : cases) {
+        const PasseDesLignes p = passe(c.lignes);
+        EXPECT_EQ(p.origine_temps, c.origine_temps) << c.lignes.join(u'|');
+        const std::vector<double> s = secondes_des_enregistrements(*store);
+        ASSERT_EQ(s.size(), c.secondes.size());
+        for (std::size_t i = 0; i < s.size(); ++i) EXPECT_NEAR(s[i], c.secondes[i], 1e-6) << i;
+        EXPECT_NEAR(heure_de_l_origine_s(p.origine_temps), c.origine_s, 1e-6);
     }
 }

@@ -3,6 +3,7 @@
 // "qrt_vorn.fit", exports through the save dialog, and failures shown in its
 // status line, never in a message box.
 #include "app/fit_window.h"
+#include "fit/text/stability_text.h"
 #include "load_fixture.h"
 #include "platform/files.h"
 #include "support/toy_durations.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <cmath>
+#include <functional>
 #include <qcustomplot.h>
 
 namespace {
@@ -44,7 +46,7 @@ TEST_F(FitWindow, TheButtonOpensOneNonModalWindowAndMovesNothing) {
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_TRUE(fenetre.isWindow());
     EXPECT_FALSE(fenetre.isModal());
-    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("vorns - ajustement"));
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("vorns - analyse du run"));
     for (const auto& [w, g] : avant) EXPECT_EQ(w->geometry(), g) << w->objectName().toStdString();
 
     fenetre.close();
@@ -222,10 +224,16 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     tape(fenetre.Edit_tmax, QStringLiteral("1500,5"));
     fenetre.ComboBox_modele->setCurrentIndex(1);
     emit fenetre.ComboBox_modele->activated(1);
+    const int cinq = fenetre.ComboBox_precision->findText(QStringLiteral("5 %"));
+    fenetre.ComboBox_precision->setCurrentIndex(cinq);
+    emit fenetre.ComboBox_precision->activated(cinq);
+    EXPECT_TRUE(fenetre.Label_prevision->text().startsWith(QStringLiteral("5 % sur Tau")))
+        << fenetre.Label_prevision->text();
     const QStringList lignes =
         QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
     ASSERT_GE(lignes.size(), 6);
-    EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "10", "0"}));
+    EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "", "0"}));  // no unit given
+    EXPECT_EQ(lignes.value(12), QStringLiteral("0.05"));
 
     TForm1 suivante;  // the next run, in the same program folder
     suivante.Edit8->setText(QStringLiteral("5"));
@@ -234,6 +242,155 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     EXPECT_EQ(relue.Edit_tmin->text(), QStringLiteral("20"));
     EXPECT_EQ(relue.Edit_tmax->text(), QStringLiteral("1500,5"));
     EXPECT_EQ(relue.ComboBox_modele->currentIndex(), 1);
+    EXPECT_EQ(relue.ComboBox_precision->currentText(), QStringLiteral("5 %"));
+}
+
+// G_F beside the lifetime, the forecast at the run's rate and the stability
+// scan, with the status line when a point leaves its band. The scan is made
+// again only with a new fit, a reload's only while its tab is shown (else when
+// the tab is shown), and its plot drawn only on its tab.
+TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
+    // A dead time of 40 under a window from 10: the first fit's tau is off.
+    std::vector<double> durations;
+    for (const double d : toy_durations(9, 20000, 0.05, 10)) {
+        if (d >= 40) durations.push_back(d);
+    }
+    const QString fichier = ecrit(QStringLiteral("mort.txt"), run_file_bytes(durations));
+    choisit(fichier);
+    FenetreAjustement& fenetre = ouvre();
+    tape(fenetre.Edit_unite, QStringLiteral("10"));  // G_F needs the unit
+    ASSERT_EQ(fenetre.resultat().status, fit::Status::converged);
+    const fit_text::ResultLines lignes = fit_text::result_lines(fenetre.resultat(), fenetre.choix().unit_ns);
+    EXPECT_FALSE(lignes.fermi.isEmpty());
+    EXPECT_EQ(fenetre.Label_gf->text(), lignes.fermi);
+    EXPECT_EQ(fenetre.Label_gf_note->text(), fit_text::kFermiMatterNote);
+    // One record a second: the rate is the events in the window over the span.
+    const fit::Forecast& prevision = fenetre.prevision();
+    EXPECT_EQ(prevision.state, fit::Forecast::State::forecast);
+    EXPECT_NEAR(prevision.events_per_hour,
+                fenetre.resultat().events / (static_cast<double>(durations.size() - 1) / 3600), 1e-6);
+    EXPECT_EQ(fenetre.Label_prevision->text(), fit_text::forecast_line(prevision));
+    ASSERT_TRUE(fenetre.stabilite().outside());
+    EXPECT_EQ(fenetre.Label_stabilite->text(), fit_text::stability_line(fenetre.stabilite()));
+    EXPECT_TRUE(fenetre.Label_etat->text().endsWith(fit_text::stability_warning(fenetre.stabilite())));
+
+    int traces = 0;
+    QObject::connect(fenetre.graphes->stabilite, &QCustomPlot::afterReplot, [&traces] { ++traces; });
+    const auto evenements_du_balayage = [&fenetre] { return fenetre.stabilite().points.front().events; };
+    const double avant = evenements_du_balayage();
+    fenetre.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
+    QCoreApplication::processEvents();
+    traces = 0;
+    const fit::StabilityPoint* balayage = fenetre.stabilite().points.data();
+    charge(fichier);  // the same events: the same scan, not made again nor drawn
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenetre.stabilite().points.data(), balayage);
+    EXPECT_EQ(traces, 0);
+    // One event more, in the window: under another tab the scan waits for its tab.
+    fenetre.Onglets->setCurrentIndex(0);
+    durations.push_back(75);
+    charge(ecrit(QStringLiteral("mort.txt"), run_file_bytes(durations)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenetre.resultat().events, avant + 1);
+    EXPECT_EQ(evenements_du_balayage(), avant);
+    EXPECT_EQ(traces, 0);
+    fenetre.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(evenements_du_balayage(), avant + 1);
+    EXPECT_GE(traces, 1);
+    // While it is shown, a reload's fit is scanned at once.
+    durations.push_back(76);
+    charge(ecrit(QStringLiteral("mort.txt"), run_file_bytes(durations)));
+    EXPECT_EQ(evenements_du_balayage(), avant + 2);
+
+    // A field that cannot be read: no G_F, no forecast, no scan shown.
+    tape(fenetre.Edit_tmin, QStringLiteral("abc"));
+    EXPECT_EQ(fenetre.Label_gf->text(), QString());
+    EXPECT_EQ(fenetre.Label_prevision->text(), QString::fromUtf8("—"));
+    EXPECT_EQ(fenetre.Label_stabilite->text(), QString::fromUtf8("—"));
+    tape(fenetre.Edit_tmin, QStringLiteral("60"));  // above the dead time
+    EXPECT_FALSE(fenetre.stabilite().outside()) << fenetre.Label_stabilite->text().toStdString();
+    EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8("convergé"))) << fenetre.Label_etat->text();
+    EXPECT_FALSE(fenetre.Label_etat->text().contains(QStringLiteral("bande"))) << fenetre.Label_etat->text();
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+// The capture models: refused while the unit is not given, their fields
+// enabled for them only, their lines shown for them only, and their choices
+// remembered.
+TEST_F(FitWindow, TheCaptureModelsTheirFieldsAndLines) {
+    choisit(ecrit(QStringLiteral("muons.txt"),
+                  run_file_bytes(toy_run({3, 20000, 0.03, 0.1, false, 219.698, 2200, 202.63, 1.27}))));
+    FenetreAjustement& fenetre = ouvre();
+    const auto modele = [&](fit::Model m) {
+        fenetre.ComboBox_modele->setCurrentIndex(fit::index_of(m));
+        emit fenetre.ComboBox_modele->activated(fit::index_of(m));
+    };
+    const auto matiere = [&](const QString& texte) {
+        fenetre.ComboBox_matiere->setEditText(texte);
+        emit fenetre.ComboBox_matiere->lineEdit()->editingFinished();
+    };
+    EXPECT_EQ(fenetre.ComboBox_modele->count(), 4);
+    EXPECT_EQ(fenetre.ComboBox_modele->itemText(2), QString::fromUtf8("μ+ libre et μ− capturés"));
+    EXPECT_EQ(fenetre.ComboBox_modele->itemText(3), QString::fromUtf8("rapport de charge"));
+    EXPECT_EQ(fenetre.Edit_unite->text(), QString());  // no unit given yet
+    EXPECT_FALSE(fenetre.ComboBox_matiere->isEnabled());
+    struct Step {
+        std::function<void()> edit;
+        const char* status;  // the status line starts with it
+        const char* tau;     // Label_tau starts with it
+        const char* fixed;   // empty: the row hidden
+        bool rho;            // the rho row shown
+        bool material_field;
+        bool rho_field;
+    };
+    const Step steps[] = {
+        {[&] { modele(fit::Model::mu_capture); }, "unité non fixée", "—", "", false, true, true},
+        {[&] { tape(fenetre.Edit_unite, QStringLiteral("10")); }, "convergé", "2", "τ− = 2026.3 ns (carbone), ρ = 1.27",
+         false, true, true},
+        {[&] { matiere(QString::fromUtf8("oxygène")); }, "convergé", "2", "τ− = 1795.4 ns (oxygène), ρ = 1.27", false,
+         true, true},
+        {[&] { tape(fenetre.Edit_rho, QStringLiteral("1,1")); }, "convergé", "2", "τ− = 1795.4 ns (oxygène), ρ = 1.1",
+         false, true, true},
+        {[&] { tape(fenetre.Edit_rho, QStringLiteral("abc")); }, "ρ : 'abc' is not", "—", "", false, true, true},
+        {[&] { tape(fenetre.Edit_rho, QStringLiteral("1.27")); }, "convergé", "2", "τ− = 1795.4 ns (oxygène), ρ = 1.27",
+         false, true, true},
+        {[&] { matiere(QStringLiteral("2026,3")); }, "convergé", "2", "τ− = 2026.3 ns (carbone), ρ = 1.27", false, true,
+         true},
+        {[&] { modele(fit::Model::charge_ratio); }, "convergé", "—", "τ+ = 2196.98 ns, τ− = 2026.3 ns (carbone)", true,
+         true, false},
+        {[&] { modele(fit::Model::exp_flat); }, "convergé", "2", "", false, false, false},
+    };
+    for (const Step& s : steps) {
+        s.edit();
+        const std::string what = std::string(s.status) + " " + s.fixed;
+        EXPECT_TRUE(fenetre.Label_etat->text().startsWith(QString::fromUtf8(s.status)))
+            << what << ": " << fenetre.Label_etat->text();
+        EXPECT_TRUE(fenetre.Label_tau->text().startsWith(QString::fromUtf8(s.tau))) << what;
+        EXPECT_EQ(fenetre.Label_fixes->isVisibleTo(&fenetre), *s.fixed != '\0') << what;
+        if (*s.fixed != '\0') {
+            EXPECT_EQ(fenetre.Label_fixes->text(), QString::fromUtf8(s.fixed)) << what;
+        }
+        EXPECT_EQ(fenetre.Label_rho->isVisibleTo(&fenetre), s.rho) << what;
+        EXPECT_EQ(fenetre.ComboBox_matiere->isEnabled(), s.material_field) << what;
+        EXPECT_EQ(fenetre.Edit_rho->isEnabled(), s.rho_field) << what;
+    }
+    // What the last capture fit found: rho about 1.27 within its interval.
+    modele(fit::Model::charge_ratio);
+    const fit::Result& r = fenetre.resultat();
+    EXPECT_LT(r.rho_lower, 1.27 + 3 * r.rho_error);
+    EXPECT_GT(r.rho_upper, 1.27 - 3 * r.rho_error);
+    const QStringList lignes =
+        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lignes.size(), 12);
+    EXPECT_EQ(lignes[2], QStringLiteral("charge-ratio"));
+    EXPECT_EQ(lignes.mid(9, 3), QStringList({"10", "2026.3", "1.27"}));
+    TForm1 suivante;  // the next run, in the same program folder
+    suivante.SpeedButton_ajustement->click();
+    EXPECT_EQ(suivante.fenetre_ajustement()->Edit_unite->text(), QStringLiteral("10"));
+    EXPECT_EQ(suivante.fenetre_ajustement()->ComboBox_matiere->currentText(), QString::fromUtf8("carbone"));
+    EXPECT_EQ(suivante.fenetre_ajustement()->ComboBox_modele->currentIndex(), 3);
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }
 
 TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {

@@ -46,6 +46,8 @@ struct EdgeCase {
     Status status;
     std::uint32_t warnings = 0;  // that must be among those given
     long double dX = 10;
+    double unit_ns = kNaN;  // and the muons, for the capture models
+    fit::Muons muons{};
 };
 
 constexpr std::uint32_t bit(Warning w) { return static_cast<std::uint32_t>(w); }
@@ -58,6 +60,8 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
     const auto& E = Model::exp_only;
     const auto& U = Method::unbinned;
     const auto& H = Method::binned;
+    const auto& C = Model::mu_capture;
+    const auto& R = Model::charge_ratio;
     const EdgeCase cases[] = {
         {"bounds in the wrong order", toy, 800, 10, A, U, Status::window_refused},
         {"equal bounds", toy, 100, 100, A, H, Status::window_refused},
@@ -85,15 +89,25 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         {"durations on a clock", toy, 10, 2200, A, U, Status::converged, bit(Warning::clock_grid)},
         {"durations on a clock of 0.1", toy_durations(44, 2000, 0.05, 10), 10, 2000, A, U, Status::converged,
          bit(Warning::clock_grid)},
-        {"durations of 0 with t_min = 0", joined(repeated(0, 30), toy), 0, 2200, A, U, Status::converged},
+        {"durations of 0 with t_min = 0, left out on a clock", joined(repeated(0, 30), toy), 0, 2200, A, U,
+         Status::converged, bit(Warning::clock_grid) | bit(Warning::grid_start_left_out)},
+        {"durations of 0 with t_min = 0, continuous", joined(repeated(0, 30), spread(0.1, 800, 300, -0.8)), 0, 2200, A,
+         U, Status::converged},
+        {"a capture model without the unit", toy, 10, 2200, C, U, Status::unit_not_set},
+        {"a capture model by the histogram", toy, 10, 2200, R, H, Status::model_refused, 0, 10, 10},
+        {"no lifetime of the negative muons", toy, 10, 2200, C, U, Status::model_refused, 0, 10, 10, {0, 1.27}},
+        {"a charge ratio that is not a number", toy, 10, 2200, C, U, Status::model_refused, 0, 10, 10, {2026.3, kNaN}},
+        {"a capture model with its unit", toy, 10, 2200, C, U, Status::converged, bit(Warning::clock_grid), 10, 10},
+        {"slower than the free muon", toy_run({7, 20000, 0.02, 0.1, false, 250}), 10, 2000, R, U, Status::converged,
+         bit(Warning::charge_ratio_at_limit), 10, 10},
         {"durations between -dX and 0 in class 0", joined(repeated(-2.5, 5), toy), 0, 2200, A, H, Status::converged,
          bit(Warning::negative_in_first_class)},
         {"few events: a wide error", spread(0, 1000, 12, -0.3), 0, 1000, E, U, Status::converged,
          bit(Warning::large_error)},
         {"mostly background", joined(spread(0, 2000, 400), spread(0, 30, 6)), 0, 2000, A, U, Status::converged,
          bit(Warning::signal_compatible_with_zero)},
-        {"densities below the range of doubles", joined(spread(1e-300, 1e-290, 20), {1e300}), 0, 1e301, A, U,
-         Status::not_converged},
+        {"densities below the range of doubles", joined(spread(1e-300, 1e-290, 20), spread(1e299, 1e300, 3, 0.5)), 0,
+         1e301, A, U, Status::not_converged},
     };
     for (const EdgeCase& c : cases) {
         fit::Request request;
@@ -103,11 +117,15 @@ TEST(FitEdgeCases, EachEndsOnItsStatus) {
         request.model = c.model;
         request.method = c.method;
         request.classes = {c.dX, static_cast<std::int32_t>(c.dX > 0 ? std::min(1000.0L, 3000 / c.dX) : 0), 0, {}};
+        request.unit_ns = c.unit_ns;
+        request.muons = c.muons;
         const fit::Result r = fit::fit_lifetime(request);
         EXPECT_EQ(fit::name(r.status), fit::name(c.status)) << c.name;
         EXPECT_EQ(r.warnings & c.warnings, c.warnings) << c.name << ": warnings " << r.warnings;
         EXPECT_FALSE(fit_text::text(r.status).isEmpty()) << c.name;
-        EXPECT_EQ(std::isnan(r.tau), r.status != Status::converged) << c.name;
+        // charge-ratio fits no lifetime, but a ratio.
+        const double fitted = c.model == R ? r.rho : r.tau;
+        EXPECT_EQ(std::isnan(fitted), r.status != Status::converged) << c.name;
     }
 }
 

@@ -52,9 +52,12 @@ TEST(FitText, IntervalWhenVisiblyAsymmetricAndStatusWithItsWarnings) {
 
     r.add(fit::Warning::clock_grid);
     r.add(fit::Warning::large_error);
+    r.add(fit::Warning::grid_start_left_out);
+    r.lattice_step = 0.5;
     EXPECT_EQ(fit_text::status_line(r),
-              QString::fromUtf8("convergé ; durées sur une grille d'horloge : modèle étendu d'un demi-pas ; "
-                                "erreur sur tau supérieure à tau / 2"));
+              QString::fromUtf8("convergé ; durées sur une grille d'horloge : vraisemblance des valeurs de la grille, "
+                                "de pas 0.5 ; erreur sur tau supérieure à tau / 2 ; valeurs de la grille à moins d'un "
+                                "pas de 0 laissées de côté"));
     r.status = fit::Status::no_decay_signal;
     EXPECT_EQ(fit_text::status_line(r), QString::fromUtf8("pas de signal de décroissance"));
 }
@@ -81,11 +84,14 @@ TEST(FitText, ResultLinesOfConvergedAndFailedFits) {
     EXPECT_EQ(l.tau_time, QString::fromUtf8("2,197 ± 0,031 µs"));
     EXPECT_EQ(l.background, QString::fromUtf8("2,13 ± 0,42 %"));
     EXPECT_EQ(l.chi2, QString::fromUtf8("52,3 / 47, p = 0,277"));
-    EXPECT_EQ(fit_text::text_lines(l),
-              QStringList({QString::fromUtf8("Tau ajusté = 219,7 ± 3,1 (−3,1 / +3,3)"),
-                           QString::fromUtf8("             2,197 ± 0,031 µs"), QString::fromUtf8("fond = 2,13 ± 0,42 %"),
-                           QString::fromUtf8("événements dans la fenêtre = 4987"),
-                           QString::fromUtf8("chi2 / ddl = 52,3 / 47, p = 0,277"), QString::fromUtf8("convergé")}));
+    EXPECT_EQ(
+        fit_text::text_lines(l),
+        QStringList({QString::fromUtf8("Tau ajusté = 219,7 ± 3,1 (−3,1 / +3,3)"),
+                     QString::fromUtf8("             2,197 ± 0,031 µs"),
+                     QString::fromUtf8("G_F / (ħc)³ = (1,1663 ± 0,0083) × 10⁻⁵ GeV⁻² ; biaisé : τ mesuré dans la "
+                                       "matière (μ− capturés)"),
+                     QString::fromUtf8("fond = 2,13 ± 0,42 %"), QString::fromUtf8("événements dans la fenêtre = 4987"),
+                     QString::fromUtf8("chi2 / ddl = 52,3 / 47, p = 0,277"), QString::fromUtf8("convergé")}));
 
     platform::set_decimal_separator(QLatin1Char('.'));
     r.add(fit::Warning::background_at_limit);
@@ -108,4 +114,66 @@ TEST(FitText, ResultLinesOfConvergedAndFailedFits) {
     EXPECT_EQ(l.tau_time, QString());
     EXPECT_EQ(l.events, QStringLiteral("7"));
     EXPECT_EQ(l.status, QString::fromUtf8("moins de 10 événements dans la fenêtre"));
+}
+
+// The capture models' lines: the fixed values, and rho for charge-ratio with
+// its interval, or at its limit its interval alone.
+TEST(FitText, TheCaptureModelsLines) {
+    platform::set_decimal_separator(QLatin1Char('.'));
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        fit::Model model;
+        double tau_minus;  // in units of 10 ns
+        double rho, rho_error, rho_lower, rho_upper;
+        const char* tau;
+        const char* rho_text;
+        const char* fixed;
+    };
+    const auto C = fit::Model::mu_capture;
+    const auto R = fit::Model::charge_ratio;
+    const Case cases[] = {
+        {C, 202.63, 1.27, nan, nan, nan, "219.9 ± 2.3", "", "τ− = 2026.3 ns (carbone), ρ = 1.27"},
+        {C, 190, 1.1, nan, nan, nan, "219.9 ± 2.3", "", "τ− = 1900 ns, ρ = 1.1"},
+        {R, 179.54, 1.31, 0.22, 1.11, 1.56, "—", "1.31 ± 0.22 (−0.20 / +0.25)",
+         "τ+ = 2196.98 ns, τ− = 1795.4 ns (oxygène)"},
+        {R, 202.63, inf, nan, 2.5, inf, "—", "∞ [2.5 ; ∞]", "τ+ = 2196.98 ns, τ− = 2026.3 ns (carbone)"},
+        {fit::Model::exp_flat, nan, nan, nan, nan, nan, "219.9 ± 2.3", "", ""},
+    };
+    for (const Case& c : cases) {
+        fit::Result r;
+        r.status = fit::Status::converged;
+        r.model = c.model;
+        r.events = 5000;
+        r.background_fraction = 0.02;
+        r.background_fraction_error = 0.004;
+        if (c.model != R) {
+            r.tau = 219.9;
+            r.tau_error = 2.3;
+        }
+        r.tau_free = c.model == R ? 219.698 : r.tau;
+        if (c.model == fit::Model::exp_flat) r.tau_free = nan;
+        r.tau_minus = c.tau_minus;
+        r.rho = c.rho;
+        r.rho_error = c.rho_error;
+        r.rho_lower = c.rho_lower;
+        r.rho_upper = c.rho_upper;
+        const fit_text::ResultLines l = fit_text::result_lines(r, 10);
+        const std::string what = c.fixed;
+        EXPECT_EQ(l.tau, QString::fromUtf8(c.tau)) << what;
+        EXPECT_EQ(l.background, QString::fromUtf8("2.00 ± 0.40 %")) << what;
+        EXPECT_EQ((l.rho + QLatin1Char(' ') + l.rho_interval).trimmed(), QString::fromUtf8(c.rho_text)) << what;
+        EXPECT_EQ(l.fixed, QString::fromUtf8(c.fixed)) << what;
+        const QStringList lines = fit_text::text_lines(l);
+        EXPECT_EQ(lines.contains(fit_text::kFixedCaption + QLatin1Char(' ') + l.fixed), !l.fixed.isEmpty()) << what;
+        EXPECT_EQ(lines.size(), 6 + (l.fixed.isEmpty() ? 0 : 1) + (l.rho.isEmpty() ? 0 : 1) + (l.fermi.isEmpty() ? 0 : 1) -
+                                    (c.model == R ? 1 : 0))
+            << what;
+    }
+    // The materials by name, in either case, and a typed lifetime by its value.
+    EXPECT_EQ(fit_text::material_lifetime_ns(QStringLiteral(" Oxygène")), fit::kOxygenLifetimeNs);
+    EXPECT_EQ(fit_text::material_lifetime_ns(QStringLiteral("carbone")), fit::kCarbonLifetimeNs);
+    EXPECT_FALSE(fit_text::material_lifetime_ns(QStringLiteral("1900")).has_value());
+    EXPECT_EQ(fit_text::material_text(fit::kOxygenLifetimeNs), QString::fromUtf8("oxygène"));
+    EXPECT_EQ(fit_text::material_text(1900.5), QStringLiteral("1900.5"));
 }

@@ -21,6 +21,7 @@ struct Window {
     fit::Model model;
     fit::Method method;
     std::int32_t shown = 80;  // classes of width 10: X max = 800
+    double unit_ns = fit::kNone;
 };
 
 fit::Request request(const std::vector<double>& durations, const Window& w) {
@@ -31,6 +32,7 @@ fit::Request request(const std::vector<double>& durations, const Window& w) {
     q.model = w.model;
     q.method = w.method;
     q.classes = {10, w.shown, 0, {}};
+    q.unit_ns = w.unit_ns;
     return q;
 }
 
@@ -92,6 +94,8 @@ TEST(FittedRange, TheCurveIsTheDensityTimesDxSmoothToTheWindowsEdges) {
         {{"classes cut at both ends, on a clock grid", 15, 795, A, U}, &on_grid},
         {{"exponential alone", 5, 404, E, U}, &continuous},
         {{"histogram method", 15, 795, A, H}, &on_grid},
+        {{"the free and captured muons", 15, 795, fit::Model::mu_capture, U, 80, 10}, &on_grid},
+        {{"the charge ratio", 15, 795, fit::Model::charge_ratio, U, 80, 10}, &continuous},
     };
     for (const Case& c : cases) {
         const fit::Request q = request(*c.durations, c.window);

@@ -38,7 +38,12 @@ TEST(Refit, TheLastResultStandsExactlyWhenTheFittedEventsAreTheSame) {
         fit::Method method = fit::Method::unbinned;
         double t_max = 800;
         bool reused;
+        fit::Model model = fit::Model::exp_flat;
+        double unit_ns = fit::kNone;
+        fit::Muons muons{};
     };
+    const auto capture = fit::Model::mu_capture;
+    const fit::Muons oxygen{fit::kOxygenLifetimeNs, 1.27};
     const Load loads[] = {
         {"the first load", run, fit::Method::unbinned, 800, false},
         {"the same records", run, fit::Method::unbinned, 800, true},
@@ -57,6 +62,12 @@ TEST(Refit, TheLastResultStandsExactlyWhenTheFittedEventsAreTheSame) {
              return d;
          }(),
          fit::Method::unbinned, 700, false},
+        {"a capture model", run, fit::Method::unbinned, 700, false, capture, 10},
+        {"the same capture model", run, fit::Method::unbinned, 700, true, capture, 10},
+        {"its unit changed", run, fit::Method::unbinned, 700, false, capture, 12},
+        {"its material changed", run, fit::Method::unbinned, 700, false, capture, 12, oxygen},
+        {"the exponential: its unit", run, fit::Method::unbinned, 700, false, fit::Model::exp_flat, 12, oxygen},
+        {"is no part of its fit", run, fit::Method::unbinned, 700, true, fit::Model::exp_flat},
     };
     fit::Refit refit;
     for (const Load& l : loads) {
@@ -66,6 +77,9 @@ TEST(Refit, TheLastResultStandsExactlyWhenTheFittedEventsAreTheSame) {
         q.t_max = l.t_max;
         q.method = l.method;
         q.classes = {10, 75, 0, {}};
+        q.model = l.model;
+        q.unit_ns = l.unit_ns;
+        q.muons = l.muons;
         const fit::Result& r = refit.fit(q);
         EXPECT_EQ(refit.reused(), l.reused) << l.name;
         ASSERT_EQ(r.status, fit::Status::converged) << l.name;

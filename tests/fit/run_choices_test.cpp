@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefault) {
     TemporaryProgramFolder folder;
     platform::set_decimal_separator(QLatin1Char(','));
@@ -22,8 +24,11 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     c.log_counts = true;
     WriteFailures failures;
     ecrit_choix_ajustement(c, failures);
+    c.muons = {1850.5, 1.3};
     EXPECT_TRUE(
-        read_bytes(folder.file(FICHIER_AJUSTEMENT)).startsWith("12.5\r\n1500.5\r\nexp\r\nbinned\r\n2.5\r\n1\r\n"));
+        read_bytes(folder.file(FICHIER_AJUSTEMENT))
+            .startsWith("12.5\r\n1500.5\r\nexp\r\nbinned\r\n2.5\r\n1\r\n\r\n\r\n\r\n2.5\r\n2026.3\r\n1.27\r\n"));
+    ecrit_choix_ajustement(c, failures);
     const FitChoices read = lit_choix_ajustement(defaults);
     EXPECT_EQ(read.t_min, 12.5);
     EXPECT_EQ(read.t_max, 1500.5);
@@ -31,6 +36,8 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     EXPECT_EQ(read.method, fit::Method::binned);
     EXPECT_EQ(read.unit_ns, 2.5);
     EXPECT_TRUE(read.log_counts);
+    EXPECT_EQ(read.muons.tau_minus_ns, 1850.5);
+    EXPECT_EQ(read.muons.rho, 1.3);
 
     write_bytes(folder.file(FICHIER_AJUSTEMENT), "abc\r\n1e999\r\nlinear\r\nbinned\r\n\r\nyes\r\n");
     const FitChoices mended = lit_choix_ajustement(defaults);
@@ -38,9 +45,46 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     EXPECT_EQ(mended.t_max, defaults.t_max);
     EXPECT_EQ(mended.model, defaults.model);
     EXPECT_EQ(mended.method, fit::Method::binned);
-    EXPECT_EQ(mended.unit_ns, defaults.unit_ns);
+    EXPECT_TRUE(std::isnan(mended.unit_ns));
     EXPECT_EQ(mended.log_counts, defaults.log_counts);
     platform::set_decimal_separator(QLatin1Char('.'));
+}
+
+// The unit is the one the user gave: none until then. An earlier version wrote
+// its default 10 on line 5 whether the user typed it or not: from such a file
+// only another value counts as given. The muons' lines read a number above 0.
+TEST(FitChoicesFile, TheUnitIsTheOneTheUserGave) {
+    TemporaryProgramFolder folder;
+    struct Case {
+        const char* name;
+        QByteArray lines;
+        double unit_ns;  // NaN: not given
+        double tau_minus_ns;
+        double rho;
+    };
+    const double none = fit::kNone;
+    const Case cases[] = {
+        {"no file", "", none, fit::kCarbonLifetimeNs, fit::kChargeRatio},
+        {"an earlier version's default", "10\r\n800\r\nexp\r\nunbinned\r\n10\r\n0\r\n", none, fit::kCarbonLifetimeNs,
+         fit::kChargeRatio},
+        {"an earlier version's typed unit", "10\r\n800\r\nexp\r\nunbinned\r\n2.5\r\n0\r\n", 2.5, fit::kCarbonLifetimeNs,
+         fit::kChargeRatio},
+        {"10 given", "10\r\n800\r\nexp\r\nunbinned\r\n10\r\n0\r\n\r\n\r\n\r\n10\r\n1795.4\r\n1.1\r\n", 10,
+         fit::kOxygenLifetimeNs, 1.1},
+        {"none given", "10\r\n800\r\nexp\r\nunbinned\r\n\r\n0\r\n\r\n\r\n\r\n\r\n-5\r\nabc\r\n", none,
+         fit::kCarbonLifetimeNs, fit::kChargeRatio},
+    };
+    for (const Case& c : cases) {
+        write_bytes(folder.file(FICHIER_AJUSTEMENT), c.lines);
+        const FitChoices read = lit_choix_ajustement(FitChoices());
+        if (std::isnan(c.unit_ns)) {
+            EXPECT_TRUE(std::isnan(read.unit_ns)) << c.name << ": " << read.unit_ns;
+        } else {
+            EXPECT_EQ(read.unit_ns, c.unit_ns) << c.name;
+        }
+        EXPECT_EQ(read.muons.tau_minus_ns, c.tau_minus_ns) << c.name;
+        EXPECT_EQ(read.muons.rho, c.rho) << c.name;
+    }
 }
 
 // A sequence of edits, each with what the window does next: a field that
@@ -58,9 +102,13 @@ TEST(FitDecisions, WhatEachEditMakesTheWindowDo) {
         // refused, write, restart, fit, add_point
         FitStep step;
         const char* refusal;
+        const char* material = "carbone";
+        const char* rho = "1.27";
     };
     const auto A = fit::Model::exp_flat;
     const auto E = fit::Model::exp_only;
+    const auto C = fit::Model::mu_capture;
+    const auto R = fit::Model::charge_ratio;
     const auto step = [](bool refused, bool write, bool restart, bool fit, bool add_point) {
         FitStep s;
         s.refused = refused;
@@ -89,13 +137,30 @@ TEST(FitDecisions, WhatEachEditMakesTheWindowDo) {
         {"10,5", "800", "2.5", A, true, step(false, true, true, true, true), ""},  // another window
         {"10.5", "800", "2.5", E, true, step(false, true, true, true, true), ""},  // another model
         {"-5", "800", "2.5", E, true, step(false, true, true, true, true), ""},    // refused by the fit, not here
+        {"-5", "800", "", E, true, step(false, true, false, true, false), ""},     // no unit: no time line
+        {"10", "800", "", C, true, step(false, true, true, true, true), ""},       // refused by the fit, not here
+        {"10", "800", "10", C, true, step(false, true, true, true, true), ""},     // its unit: another fit
+        {"10", "800", "10", C, true, step(false, true, true, true, true), "", "oxygène"},
+        {"10", "800", "10", C, true, step(false, false, false, false, false), "", "Oxygène "},  // the same
+        {"10", "800", "10", C, true, step(false, true, true, true, true), "", "1850,5"},
+        {"10", "800", "10", C, true, step(true, false, false, false, false),
+         "matière des μ− : 'fer' is not a valid floating point value", "fer"},
+        {"10", "800", "10", C, true, step(true, false, false, false, false), "ρ : doit être supérieur à 0", "1850.5",
+         "0"},
+        {"10", "800", "10", C, true, step(false, true, true, true, true), "", "1850.5", "1.3"},
+        {"10", "800", "10", R, true, step(false, true, true, true, true), "", "1850.5", "abc"},  // rho not read
+        {"10", "800", "12", A, true, step(false, true, true, true, true), "", "fer", "abc"},     // neither is read
     };
-    FitDecisions decisions{FitChoices()};
+    FitChoices start;
+    start.unit_ns = 10;
+    FitDecisions decisions{start};
     for (const Edit& e : edits) {
-        const TypedChoices typed{QString::fromUtf8(e.t_min), QString::fromUtf8(e.t_max),
-                                 QString::fromUtf8(e.unit),  e.model,
-                                 fit::Method::unbinned,      e.log};
-        const std::string what = std::string(e.t_min) + " " + e.t_max + " " + e.unit;
+        const TypedChoices typed{QString::fromUtf8(e.t_min),    QString::fromUtf8(e.t_max),
+                                 QString::fromUtf8(e.unit),     e.model,
+                                 fit::Method::unbinned,         e.log,
+                                 QString::fromUtf8(e.material), QString::fromUtf8(e.rho)};
+        const std::string what = std::string(e.t_min) + " " + e.t_max + " " + e.unit + " " +
+                                 std::string(fit::name(e.model)) + " " + e.material + " " + e.rho;
         const FitStep s = decisions.typed(typed);
         EXPECT_EQ(s.refused, e.step.refused) << what;
         EXPECT_EQ(s.write, e.step.write) << what;
@@ -109,7 +174,11 @@ TEST(FitDecisions, WhatEachEditMakesTheWindowDo) {
         EXPECT_EQ(load.fit && load.add_point, !e.step.refused) << what;
         if (!e.step.refused) {
             EXPECT_EQ(decisions.choices().t_min, fit_number(typed.t_min)) << what;
-            EXPECT_EQ(decisions.choices().unit_ns, fit_number(typed.unit_ns)) << what;
+            const double unit = *e.unit == '\0' ? fit::kNone : static_cast<double>(fit_number(typed.unit_ns));
+            EXPECT_EQ(std::isnan(decisions.choices().unit_ns), std::isnan(unit)) << what;
+            if (!std::isnan(unit)) {
+                EXPECT_EQ(decisions.choices().unit_ns, unit) << what;
+            }
             EXPECT_EQ(decisions.choices().model, e.model) << what;
         } else {
             EXPECT_TRUE(decisions.refusal_line().startsWith(decisions.refusal())) << what;

@@ -36,6 +36,7 @@ expected="./usr/bin/vorns
 ./usr/share/man/man1/vorns-fit.1.gz
 ./usr/share/man/man1/vorns.1.gz
 ./usr/share/metainfo/org.vorns.vorns.metainfo.xml
+./usr/share/vorns/alarme.wav
 ./usr/share/vorns/ding1.wav
 $(cd "$source_dir" && find fichiers -type f | sed 's|^|./usr/share/vorns/|')"
 expected="$expected

@@ -52,6 +52,9 @@ void Recorder::install() {
     };
     s.beep = [this] { ++beeps; };
     s.tone = [this](int hertz, int milliseconds) { tones.emplace_back(hertz, milliseconds); };
+    s.notify = [this](const QString& title, const QString& text) {
+        notifications.append(title + QStringLiteral(": ") + text);
+    };
 }
 
 TemporaryProgramFolder::TemporaryProgramFolder() { platform::set_program_folder_for_tests(path()); }

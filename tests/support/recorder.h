@@ -26,6 +26,7 @@ struct Recorder {
     std::optional<QString> play_error;
     int beeps = 0;
     std::vector<std::pair<int, int>> tones;
+    QStringList notifications;  // "title: text"
     // Runs while a message box is "open" (for example to spin the event loop).
     std::function<void(const QString&)> while_message_open;
 

@@ -1,5 +1,6 @@
 // vorns-fit run as a process: its options, exit statuses, text and JSON.
 #include "support/recorder.h"
+#include "support/timed_run.h"
 #include "support/toy_durations.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -63,14 +65,14 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     };
     const Case cases[] = {
         {{run}, 0, "fenêtre = [10 ; 800], exponentielle + fond, non binné\nTau ajusté = 2", ""},
-        {{run, "--unit-ns", "2.5"}, 0, " ns\nfond = ", ""},
+        {{run, "--unit-ns", "2.5"}, 0, " ns\nG_F / (ħc)³ = (2.", ""},
         {{run, "--tmin", "10,5"}, 0, "fenêtre = [10,5 ; 800]", "", "fr_FR.UTF-8"},
         {{run, "--json", "--tmin", "10,5"}, 0, "\"tmin\":10.5,", "", "fr_FR.UTF-8"},
         {{run, "--json", "--tmin", "900"}, 0, "{\"status\":\"window_refused\",\"events\":0,\"tau\":null,", ""},
         {{run, "--json", "--model", "exp", "--method", "binned", "--dx", "20", "--xmax", "2000", "--skip-classes", "1"},
          0,
          "\"method\":\"binned\",\"model\":\"exp\",\"tmin\":20,\"tmax\":2000,\"warnings\":[],\"skipped_lines\":0,"
-         "\"message\":null,\"format\":\"acquisition\",\"unit_ns\":10}",
+         "\"message\":null,\"span_s\":",
          ""},
         {{"--help"}, 0, "Usage: vorns-fit FILE", ""},
         {{"-h"}, 0, "\n      --version     show the version and exit\n", ""},
@@ -94,7 +96,24 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{decays, "--json"}, 0, ",\"format\":\"decay-lines\",\"unit_ns\":1000}", ""},
         {{run}, 0, "format acquisition\nfenêtre", ""},
         {{}, 2, "", "no data file given"},
-        {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is neither exp+flat nor exp"},
+        {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is none of exp+flat, exp, mu-capture and charge-ratio"},
+        // The capture models: the unit needed, the material and rho.
+        {{run, "--model", "mu-capture"}, 2, "", "--model mu-capture needs --unit-ns"},
+        {{run, "--model", "charge-ratio", "--unit-ns", "10", "--method", "binned"},
+         2,
+         "",
+         "--model charge-ratio is fitted by the unbinned --method only"},
+        {{run, "--model", "mu-capture", "--unit-ns", "10", "--rho", "1,3"},
+         0,
+         "\nvaleurs fixées = τ− = 2026.3 ns (carbone), ρ = 1.3\n",
+         ""},
+        {{run, "--json", "--model", "charge-ratio", "--unit-ns", "10", "--material", "oxygen"},
+         0,
+         "\"tau_free\":219.698,\"tau_minus\":179.54,\"rho\":",
+         ""},
+        {{run, "--material", "1850.5", "--model", "charge-ratio", "--unit-ns", "10"}, 0, "τ− = 1850.5 ns\n", ""},
+        {{run, "--material", "iron"}, 2, "", "--material: 'iron' is not a valid floating point value"},
+        {{run, "--rho", "0"}, 2, "", "--rho: must be above 0"},
         {{run, "--tmin", "abc"}, 2, "", "--tmin: 'abc' is not a valid floating point value"},
         {{run, "--tmax"}, 2, "", "--tmax: a value is missing"},
         {{run, "--dx", "0"}, 2, "", "--dx"},
@@ -139,6 +158,17 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          "\"warnings\":[\"window_beyond_classes\"],\"skipped_lines\":0,",
          ""},
         {{run, "--bogus"}, 2, "", "unknown option '--bogus'"},
+        // G_F beside the lifetime in µs; the forecast; the stability table.
+        {{run, "--unit-ns", "10"}, 0, " µs\nG_F / (ħc)³ = (1,1", "", "fr_FR.UTF-8"},
+        {{run}, 0, "\n1 % sur Tau dans ≈ ", ""},
+        {{run, "--precision", "50"}, 0, "\n50 % sur Tau atteint (", ""},
+        {{run, "--scan"},
+         0,
+         "\n   t min  événements  Tau                  bande  écart / bande\n      10        2",
+         ""},
+        {{run, "--json", "--scan"}, 0, ",\"stability\":[{\"tmin\":10,\"events\":2", ""},
+        {{run, "--precision", "0"}, 2, "", "--precision: must be above 0"},
+        {{run, "--precision", "100"}, 2, "", "--precision: must be below 100"},
     };
     for (const Case& c : cases) {
         const Outcome r = vorns_fit(c.arguments, c.locale);
@@ -149,25 +179,42 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     }
 
     // Exactly the documented keys, one object a line.
-    const Outcome r = vorns_fit({run, "--json"});
+    const Outcome r = vorns_fit({run, "--json", "--unit-ns", "10"});
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     const QStringList keys({"background_fraction",
                             "background_fraction_error",
                             "chi2",
                             "correlation",
+                            "drift_per_hour",
+                            "drift_per_hour_error",
                             "events",
+                            "forecast_hours",
                             "format",
+                            "gaps",
+                            "gf",
+                            "gf_error",
                             "lattice_step",
+                            "live_time_s",
                             "message",
                             "method",
                             "model",
                             "ndf",
                             "p_value",
+                            "rate_p_value",
+                            "rate_per_hour",
+                            "rate_per_hour_error",
+                            "rho",
+                            "rho_error",
+                            "rho_lower",
+                            "rho_upper",
                             "skipped_lines",
+                            "span_s",
                             "status",
                             "tau",
                             "tau_error",
+                            "tau_free",
                             "tau_lower",
+                            "tau_minus",
                             "tau_upper",
                             "tmax",
                             "tmin",
@@ -179,7 +226,19 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     const auto in_window =
         std::count_if(durations.begin(), durations.end(), [](double d) { return d >= 10 && d <= 800; });
     EXPECT_EQ(o.value(QStringLiteral("events")).toDouble(), static_cast<double>(in_window));
-    EXPECT_NEAR(o.value(QStringLiteral("tau")).toDouble(), 220, 3 * o.value(QStringLiteral("tau_error")).toDouble());
+    const double tau = o.value(QStringLiteral("tau")).toDouble();
+    const double sigma = o.value(QStringLiteral("tau_error")).toDouble();
+    EXPECT_NEAR(tau, 220, 3 * sigma);
+    // G_F from tau in units of 10 ns, its error half the relative error of tau.
+    const double gf = o.value(QStringLiteral("gf")).toDouble();
+    EXPECT_NEAR(gf * std::sqrt(tau * 10), 1.166382e-5 * std::sqrt(2196.9811), 1e-10);
+    EXPECT_NEAR(o.value(QStringLiteral("gf_error")).toDouble(), gf * sigma / (2 * tau), 1e-9 * gf);
+    // 1 % needs N (sigma / tau / 1 %)² events: the remainder at the run's rate, a
+    // record a second from the first to the last.
+    const double events = static_cast<double>(in_window);
+    const double needed = events * (sigma / tau / 0.01) * (sigma / tau / 0.01);
+    const double per_hour = events / ((static_cast<double>(durations.size()) - 1) / 3600);
+    EXPECT_NEAR(o.value(QStringLiteral("forecast_hours")).toDouble(), (needed - events) / per_hour, 1e-9 * needed);
 }
 
 // Every file given gets exactly one object, in order, with the same keys: a
@@ -196,7 +255,7 @@ TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
 
     for (const bool details : {false, true}) {
         QStringList arguments{bad, missing, run, folder, QStringLiteral("--json")};
-        if (details) arguments << QStringLiteral("--details");
+        if (details) arguments << QStringLiteral("--details") << QStringLiteral("--scan");
         const Outcome r = vorns_fit(arguments);
         EXPECT_EQ(r.exit_code, 1);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -241,3 +300,57 @@ TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
 }
 
 }  // namespace
+
+// The run's rate in the JSON object and as text, on runs whose rate and gaps
+// are known by hand: 360 records an hour, and an hour without any.
+TEST(FitCommand, TheRunsRateSpanGapsAndLiveTime) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    std::vector<int> times = every(10, 200);                      // 10 .. 2000 s
+    for (const int t : every(10, 200, 5590)) times.push_back(t);  // 5600 .. 7590 s
+    const double null = NAN;
+    struct Case {
+        std::vector<int> times;
+        double span, live, rate, rate_error;
+        const char* gaps;  // as printed; nullptr: null
+        bool constancy;    // rate_p_value and the drift are numbers
+    };
+    const Case cases[] = {
+        {times, 7580, 3980, 360, std::sqrt(398.0) / 3980 * 3600,
+         "[{\"start_s\":1990,\"end_s\":5590,\"length_s\":3600}]", true},
+        {every(10, 2), 10, null, null, null, nullptr, false},  // fewer than 3 records
+        {{}, null, null, null, null, nullptr, false},
+    };
+    const auto expect = [null](const QJsonObject& o, const char* key, double value) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (std::isnan(value)) {
+            EXPECT_TRUE(v.isNull()) << key;
+        } else {
+            EXPECT_NEAR(v.toDouble(null), value, 1e-9 * std::fabs(value)) << key;
+        }
+    };
+    for (const Case& c : cases) {
+        write_bytes(run, timed_run(c.times));
+        const Outcome r = vorns_fit({run, "--json"});
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        expect(o, "span_s", c.span);
+        expect(o, "live_time_s", c.live);
+        expect(o, "rate_per_hour", c.rate);
+        expect(o, "rate_per_hour_error", c.rate_error);
+        if (c.gaps) {
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8("\"gaps\":") + QString::fromUtf8(c.gaps)))
+                << r.out.toStdString();
+        } else {
+            EXPECT_TRUE(o.value(QStringLiteral("gaps")).isNull());
+        }
+        for (const char* key : {"rate_p_value", "drift_per_hour", "drift_per_hour_error"}) {
+            EXPECT_EQ(o.value(QLatin1String(key)).isDouble(), c.constancy) << key;
+        }
+    }
+    write_bytes(run, timed_run(times));
+    const Outcome r = vorns_fit({run, "--rate"}, "fr_FR.UTF-8");
+    EXPECT_EQ(r.exit_code, 0);
+    for (const char* part : {"taux moyen : 360 ± 18 /h", "trou : 10:33:20 → 11:33:20 (1 h)", "début"}) {
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(part))) << part << "\n" << r.out.toStdString();
+    }
+}

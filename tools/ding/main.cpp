@@ -1,7 +1,12 @@
 // vorns-ding: writes the tick sound "ding1.wav" that vorns plays at every refresh
-// when "sound" is ticked: a short bell-like ding, 16-bit PCM mono at 44.1 kHz.
+// when "sound" is ticked: a short bell-like ding, 16-bit PCM mono at 44.1 kHz;
+// with --alarm, the sound played instead while a followed run is said stopped.
 //
-//   vorns-ding [FILE]     (default FILE: ding1.wav)
+//   vorns-ding [FILE]             (default FILE: ding1.wav)
+//   vorns-ding --alarm [FILE]     (default FILE: alarme.wav)
+//
+// The alarm: three short beeps of 880 Hz with a faint third harmonic, 110 ms
+// each with 70 ms between them, soft edges, 470 ms in all.
 //
 // The sound: a 1760 Hz tone with its octave and a faint third harmonic, a soft
 // 4 ms attack, exponential decays (the harmonics die out first) and a short
@@ -59,6 +64,26 @@ std::vector<std::int16_t> make_ding() {
     return samples;
 }
 
+std::vector<std::int16_t> make_alarm() {
+    constexpr double kBeep = 0.110;
+    constexpr double kPause = 0.070;
+    constexpr double kEdge = 0.005;
+    constexpr int kBeeps = 3;
+    const double length = kBeeps * kBeep + (kBeeps - 1) * kPause;
+    const auto count = static_cast<std::size_t>(std::lround(length * kSampleRate));
+    std::vector<std::int16_t> samples(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double in_beep = std::fmod(t, kBeep + kPause);
+        if (in_beep >= kBeep) continue;
+        double value = (std::sin(2.0 * kPi * 880.0 * t) + 0.2 * std::sin(2.0 * kPi * 2640.0 * t)) / 1.2;
+        const double edge = std::fmin(in_beep, kBeep - in_beep);
+        if (edge < kEdge) value *= 0.5 - 0.5 * std::cos(kPi * edge / kEdge);
+        samples[i] = static_cast<std::int16_t>(std::lround(value * kPeak * 32767.0));
+    }
+    return samples;
+}
+
 void put_u16(std::string& out, std::uint32_t v) {
     out += static_cast<char>(v & 0xFFu);
     out += static_cast<char>((v >> 8) & 0xFFu);
@@ -93,19 +118,25 @@ std::string wave_file(const std::vector<std::int16_t>& samples) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string path = "ding1.wav";
+    const bool alarm = argc > 1 && std::strcmp(argv[1], "--alarm") == 0;
+    if (alarm) {
+        --argc;
+        ++argv;
+    }
+    std::string path = alarm ? "alarme.wav" : "ding1.wav";
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         const bool help = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
         std::fputs(
-            "Usage: vorns-ding [FILE]\n"
+            "Usage: vorns-ding [--alarm] [FILE]\n"
             "Write the tick sound (16-bit PCM mono, 44.1 kHz, 170 ms) to FILE\n"
-            "(default ding1.wav).\n",
+            "(default ding1.wav); with --alarm, the sound of a stopped run (470 ms,\n"
+            "default alarme.wav).\n",
             help ? stdout : stderr);
         return help ? 0 : 2;
     }
     if (argc == 2) path = argv[1];
 
-    const std::string bytes = wave_file(make_ding());
+    const std::string bytes = wave_file(alarm ? make_alarm() : make_ding());
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "vorns-ding: cannot create '%s': %s\n", path.c_str(), std::strerror(errno));

@@ -1,0 +1,54 @@
+#pragma once
+// The "taux" tab of the analysis window: the run's rate in bins of wall-clock
+// time with their √n error bars, the rate over each bin's live time, the mean
+// rate, and what the rate says in words (span, live time, gaps, constancy,
+// drift, what the times cannot tell). The rate is made only while the tab is
+// in sight: a load while it is hidden leaves it to be made when it is shown.
+// Beside it, the red line of a followed run that stopped, which the window
+// shows above its tabs.
+#include "analysis/rate/rate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+class QCustomPlot;
+class QCPGraph;
+class QCPErrorBars;
+class TForm1;
+
+class OngletTaux : public QWidget {
+    Q_OBJECT
+public:
+    // `parent_alarme`: where the red line stands.
+    OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme);
+
+    QLineEdit* Edit_tranche = nullptr;  // the bin width in minutes; empty: chosen from the rate
+    QLabel* Label_etat_taux = nullptr;  // a bin width that cannot be read
+    QLabel* Label_taux = nullptr;       // the summary lines
+    QCustomPlot* Plot_taux = nullptr;
+    QLabel* Label_alarme = nullptr;  // red; hidden while the run is not said stopped
+
+    // How many times the rate was shown (read by tests).
+    int analyses_montrees = 0;
+
+    // A load went through: shown again now if in sight, else when shown.
+    void apres_chargement();
+    // The bin width was typed.
+    void tranche_modifiee();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    TForm1& form_;
+    bool a_jour_ = false;
+    QCPGraph* par_tranche_ = nullptr;
+    QCPErrorBars* barres_ = nullptr;
+    QCPGraph* actif_ = nullptr;
+    QCPGraph* moyenne_ = nullptr;
+
+    void montre();
+    void montre_l_alarme();
+    void trace(const rate::RateAnalysis& analyse);
+};

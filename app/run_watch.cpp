@@ -1,0 +1,79 @@
+#include "app/run_watch.h"
+
+#include "analysis/rate/text/rate_text.h"
+#include "analysis/run_times.h"
+#include "platform/seams.h"
+
+#include <QElapsedTimer>
+
+SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
+    horloge_ = [depart = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }()] { return static_cast<double>(depart.nsecsElapsed()) * 1e-9; };
+}
+
+const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const rate::RateChoices& choix) {
+    if (!a_jour_ || !analyse_ || largeur_ != choix.bin_width_s) {
+        analyse_ = rate::analyse_rate(secondes_des_enregistrements(etat.record_store),
+                                      heure_de_l_origine_s(etat.origine_temps), choix);
+        largeur_ = choix.bin_width_s;
+        a_jour_ = true;
+    }
+    return *analyse_;
+}
+
+void SurveillanceDuRun::apres_chargement(const RunState& etat) {
+    a_jour_ = false;
+    const FileState& suivi = etat.file_state;
+    if (suivi.fichier_charge != fichier_) {
+        // Another file: its watch starts now.
+        fichier_ = suivi.fichier_charge;
+        derniere_ = rate::LastRecordWatch();
+        if (arrete_) efface();
+    }
+    const double maintenant = horloge_();
+    const double age_avant = derniere_.age_s(maintenant);
+    derniere_.saw(suivi.taille_precedente, maintenant);
+    if (arrete_ && derniere_.age_s(maintenant) < age_avant) efface();
+}
+
+void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
+    const FileState& suivi = etat.file_state;
+    const bool suivi_en_cours =
+        periode_s > 0 && !suivi.fichier_donnees.isEmpty() && suivi.fichier_charge == suivi.fichier_donnees;
+    if (!suivi_en_cours) {
+        if (arrete_) efface();
+        return;
+    }
+    const double age = derniere_.age_s(horloge_());
+    // Never stopped within two periods: the rate is not asked for then, so
+    // that a run that grows at every tick does not pay for it.
+    if (!(age > 2 * periode_s)) {
+        if (arrete_) efface();
+        return;
+    }
+    // The rate and the gaps of the analysis kept do not depend on its bin width.
+    const rate::RateAnalysis& a = a_jour_ && analyse_ ? *analyse_ : analyse(etat);
+    if (rate::run_stopped(a, age, periode_s)) {
+        leve(rate_text::stopped_line(a, age));
+    } else if (arrete_) {
+        efface();
+    }
+}
+
+void SurveillanceDuRun::leve(const QString& ligne) {
+    const bool nouvelle = !arrete_;
+    arrete_ = true;
+    ligne_ = ligne;
+    // One notification a stop; the red line says the age at every tick.
+    if (nouvelle) platform::notify(QStringLiteral("vorns"), ligne);
+    emit alarme_changee();
+}
+
+void SurveillanceDuRun::efface() {
+    arrete_ = false;
+    ligne_.clear();
+    emit alarme_changee();
+}

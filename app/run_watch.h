@@ -1,0 +1,60 @@
+#pragma once
+// The watch over the followed run: its rate, made from the run's state once a
+// load for whoever asks (the analysis window's "taux" tab, the alarm), and the
+// alarm raised when the followed file has not brought a record for longer
+// than a gap at the run's rate and two refresh periods: a red line in the
+// analysis window, a desktop notification, the alarm sound in place of the
+// tick's. It clears itself at the next record; it never opens a box.
+#include "analysis/rate/rate.h"
+#include "app/run_state.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class SurveillanceDuRun : public QObject {
+    Q_OBJECT
+public:
+    explicit SurveillanceDuRun(QObject* parent = nullptr);
+
+    // The clock the watch reads, in seconds: a monotonic clock unless a test
+    // gives its own.
+    void prend_l_horloge(std::function<double()> horloge) { horloge_ = std::move(horloge); }
+
+    // The run's rate with these choices. Made again only after a load or for
+    // another bin width: the rate and the gaps do not depend on the width.
+    const rate::RateAnalysis& analyse(const RunState& etat, const rate::RateChoices& choix = {});
+
+    // After every load that went through: the analysis is made again when
+    // next asked; a file that grew (its size is the mark, not the record count,
+    // which stops at the store's capacity) has brought a record: the alarm
+    // clears.
+    void apres_chargement(const RunState& etat);
+    // At every tick: while the loaded file is the one followed and the timer
+    // runs (`periode_s` above 0), raises the alarm or says its age again;
+    // otherwise the alarm is disarmed. The run's rate is asked for only when
+    // the file has not grown for two periods.
+    void au_tick(const RunState& etat, double periode_s);
+
+    bool arrete() const { return arrete_; }
+    // The red line of the analysis window; empty while the run is not said stopped.
+    const QString& ligne_d_alarme() const { return ligne_; }
+
+signals:
+    // The alarm was raised, said again with its new age, or cleared.
+    void alarme_changee();
+
+private:
+    std::function<double()> horloge_;
+    rate::LastRecordWatch derniere_;
+    QString fichier_;  // the file the watch's mark is of
+    bool a_jour_ = false;
+    std::optional<rate::RateAnalysis> analyse_;
+    double largeur_ = 0;  // the bin width asked of the analysis kept
+    bool arrete_ = false;
+    QString ligne_;
+
+    void leve(const QString& ligne);
+    void efface();
+};

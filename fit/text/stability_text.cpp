@@ -1,0 +1,113 @@
+#include "fit/text/stability_text.h"
+
+#include "fit/text/status_text.h"
+#include "platform/numbers.h"
+#include "platform/uncertainty.h"
+
+#include <cmath>
+
+namespace fit_text {
+
+namespace {
+
+const QString kNothing = QStringLiteral("\u2014");
+
+// A positive number with one decimal below 10, whole above ("3,4", "12").
+QString short_number(double v) {
+    const QString text = platform::fixed_decimals(v, std::fabs(v) < 10 ? 1 : 0);
+    return text.isEmpty() ? platform::general(v) : text;
+}
+
+// A precision chosen ("1 %", "0,5 %").
+QString percent(double fraction) { return platform::general(100 * fraction) + QStringLiteral(" %"); }
+// A precision measured, with two significant digits ("0,83 %").
+QString measured_percent(double fraction) {
+    const double v = 100 * fraction;
+    return platform::fixed_decimals(v, platform::two_digit_decimals(v)) + QStringLiteral(" %");
+}
+
+// "≈ 35 min", "≈ 6,1 h", "≈ 12 j".
+QString hours_text(double hours) {
+    if (hours < 1)
+        return QStringLiteral("\u2248 ") + platform::decimal(std::max<std::int64_t>(1, std::llround(hours * 60))) +
+               QStringLiteral(" min");
+    if (hours < 48) return QStringLiteral("\u2248 ") + short_number(hours) + QStringLiteral(" h");
+    return QStringLiteral("\u2248 ") + short_number(hours / 24) + QStringLiteral(" j");
+}
+
+}  // namespace
+
+QString stability_warning(const fit::StabilityScan& scan) {
+    if (!scan.outside()) return {};
+    const fit::StabilityPoint& p = scan.points[static_cast<std::size_t>(scan.first_outside)];
+    return QStringLiteral(
+               "Tau hors de la bande de stabilité à t min = %1 (%2 fois la variation attendue) : temps "
+               "mort ou artefact aux temps courts ?")
+        .arg(platform::general(p.t_min), short_number(std::fabs(p.deviation)));
+}
+
+QString stability_line(const fit::StabilityScan& scan) {
+    if (scan.points.empty()) return QStringLiteral("pas de balayage de t min sans ajustement convergé de la fenêtre");
+    if (scan.outside()) return stability_warning(scan);
+    const QString range =
+        QStringLiteral("Tau stable quand t min monte de %1 à %2")
+            .arg(platform::general(scan.points.front().t_min), platform::general(scan.points.back().t_min));
+    if (std::isnan(scan.largest_deviation)) return range;
+    return range + QStringLiteral(" : écart au premier ajustement jusqu'à %1 fois sa variation attendue")
+                       .arg(short_number(scan.largest_deviation));
+}
+
+QStringList stability_table(const fit::StabilityScan& scan) {
+    QStringList lines{
+        QStringLiteral("stabilité : Tau quand t min monte, bande = \u00B1\u221A(\u03C3\u00B2 \u2212 "
+                       "\u03C3\u2080\u00B2) autour du premier ajustement")};
+    if (!scan.points.empty()) {
+        const auto row = [](const QString& t_min, const QString& events, const QString& tau, const QString& band,
+                            const QString& deviation, const QString& mark) {
+            const QString line = t_min.rightJustified(8) + events.rightJustified(12) + QStringLiteral("  ") +
+                                 tau.leftJustified(18) + band.rightJustified(8) + deviation.rightJustified(15) +
+                                 QStringLiteral("  ") + mark;
+            qsizetype end = line.size();
+            while (end > 0 && line[end - 1] == QLatin1Char(' ')) --end;
+            return line.left(end);
+        };
+        lines.append(row(QStringLiteral("t min"), QStringLiteral("événements"), QStringLiteral("Tau"),
+                         QStringLiteral("bande"), QStringLiteral("écart / bande"), QString()));
+        // The band in the decimals of the first fit's error.
+        const int decimals = platform::two_digit_decimals(scan.points.front().tau_error);
+        for (const fit::StabilityPoint& p : scan.points) {
+            const bool fitted = std::isfinite(p.tau);
+            lines.append(row(platform::general(p.t_min), platform::general(p.events),
+                             fitted ? platform::value_with_uncertainty(p.tau, p.tau_error) : kNothing,
+                             std::isfinite(p.band) ? platform::fixed_decimals(p.band, decimals) : kNothing,
+                             std::isfinite(p.deviation) ? platform::fixed_decimals(p.deviation, 1) : kNothing,
+                             p.outside               ? QStringLiteral("hors bande")
+                             : p.background_at_limit ? QStringLiteral("fond à la limite 0 : non comparé")
+                             : fitted                ? QString()
+                                                     : text(p.status)));
+        }
+    }
+    lines.append(stability_line(scan));
+    return lines;
+}
+
+QString forecast_line(const fit::Forecast& f) {
+    const QString goal = percent(f.precision) + QStringLiteral(" sur Tau");
+    switch (f.state) {
+        case fit::Forecast::State::no_lifetime:
+            return goal + QStringLiteral(" : pas de prévision sans ajustement convergé");
+        case fit::Forecast::State::reached:
+            return goal + QStringLiteral(" atteint (%1 maintenant)").arg(measured_percent(f.relative_error));
+        case fit::Forecast::State::no_rate:
+            return goal + QStringLiteral(
+                              " : pas de prévision, taux inconnu (moins de 3 enregistrements ou tous dans la même "
+                              "seconde)");
+        case fit::Forecast::State::forecast: break;
+    }
+    const double per_day = 24 * f.events_per_hour;
+    return goal + QStringLiteral(" dans %1 (à %2 événements / jour)")
+                      .arg(hours_text(f.hours), per_day < 10 ? platform::fixed_decimals(per_day, 1)
+                                                             : platform::decimal(std::llround(per_day)));
+}
+
+}  // namespace fit_text

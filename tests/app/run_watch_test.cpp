@@ -1,0 +1,155 @@
+// The watch over a followed run on a real main window, its refresh ticks
+// called one at a time on a fake clock: the alarm of a run that stopped (red
+// line, one notification, the alarm sound) and when it is armed; and the
+// "taux" tab of the analysis window, made only while in sight.
+#include "app/fit_window.h"
+#include "load_fixture.h"
+#include "platform/numbers.h"
+#include "support/timed_run.h"
+#include "timer_support.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+namespace {
+
+// A run of 100 records ten seconds apart from 10:00:00 (360 an hour): a gap at
+// that rate is longer than ln(1000) / r = 69 s.
+QByteArray run_bytes() { return timed_run(every(10, 100)); }
+
+class RunWatch : public DataFileWindow {
+protected:
+    void SetUp() override {
+        platform::set_decimal_separator(QLatin1Char('.'));
+        form.surveillance().prend_l_horloge([this] { return maintenant; });
+        write_bytes(programme.file(QStringLiteral("ding1.wav")), "RIFF");
+        write_bytes(programme.file(QStringLiteral("alarme.wav")), "RIFF");
+    }
+    void tick(double quand) {
+        maintenant = quand;
+        platform::report_errors([this] { form.Timer1Timer(); });
+    }
+    FenetreAjustement& ouvre() {
+        form.SpeedButton_ajustement->click();
+        return *form.fenetre_ajustement();
+    }
+    QString dernier_son() const {
+        return recorder().played.isEmpty() ? QString() : recorder().played.last().section(QLatin1Char('/'), -1);
+    }
+
+    double maintenant = 0;
+};
+
+TEST_F(RunWatch, AStoppedRunRaisesOneAlarmThatClearsAtTheNextRecord) {
+    // The run's last record comes while the file is followed: the watch is armed.
+    const QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(10, 99)));
+    choisit(fichier);
+    QLabel* rouge = ouvre().onglet_taux->Label_alarme;
+    form.sound_CheckBox8->setChecked(true);
+    append_bytes(fichier, timed_records({1000}, 200));
+    tick(0);
+
+    tick(60);
+    EXPECT_FALSE(form.surveillance().arrete());
+    EXPECT_TRUE(rouge->isHidden());
+    EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
+
+    tick(75);
+    ASSERT_TRUE(form.surveillance().arrete());
+    EXPECT_FALSE(rouge->isHidden());
+    EXPECT_EQ(rouge->text(), QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 1 min 15 s (le dernier "
+                                               "à 10:16:40)"));
+    EXPECT_EQ(recorder().notifications, QStringList{QStringLiteral("vorns: ") + rouge->text()});
+    EXPECT_EQ(dernier_son(), QStringLiteral("alarme.wav"));
+
+    // Said again with its age at every tick, notified once.
+    tick(200);
+    EXPECT_TRUE(rouge->text().contains(QStringLiteral("depuis 3 min 20 s")));
+    EXPECT_EQ(recorder().notifications.size(), 1);
+
+    // The next record clears it.
+    append_bytes(fichier, timed_records({1010}));
+    tick(201);
+    EXPECT_FALSE(form.surveillance().arrete());
+    EXPECT_TRUE(rouge->isHidden());
+    EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
+    EXPECT_EQ(recorder().notifications.size(), 1);
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
+}
+
+TEST_F(RunWatch, ArmedOnlyWhileTheFileIsFollowedAndAfterTwoRefreshPeriods) {
+    struct Case {
+        const char* periode;  // the refresh field, in seconds
+        bool suivi;           // the loaded file is the one chosen to follow
+        double age;
+        bool alarme;
+        bool grandit = true;  // the file grew while followed (else: a run that had ended)
+    };
+    const Case cases[] = {
+        {"1", true, 68, false},   {"1", true, 70, true},     {"100", true, 150, false},
+        {"100", true, 201, true}, {"0", true, 5000, false},  {"1", false, 5000, false},
+        {"1", true, 5000, false, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString fichier = ecrit(QStringLiteral("run%1.txt").arg(++n), timed_run(every(10, 99)));
+        Fenetre f;
+        double horloge = 0;
+        f.form.surveillance().prend_l_horloge([&horloge] { return horloge; });
+        if (c.suivi) f.file_state.fichier_donnees = fichier;
+        platform::report_errors([&] { f.form.charge_le_fichier(fichier); });
+        if (c.grandit) {
+            append_bytes(fichier, timed_records({1000}, 200));
+            platform::report_errors([&] { f.form.charge_le_fichier(fichier); });
+        }
+        f.form.Edit5->setText(QString::fromLatin1(c.periode));
+        f.form.Timer1Timer();  // takes the period
+        horloge = c.age;
+        f.form.Timer1Timer();
+        EXPECT_EQ(f.form.surveillance().arrete(), c.alarme) << c.periode << " s, age " << c.age;
+    }
+}
+
+TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
+    const QString fichier = ecrit(QStringLiteral("run.txt"), run_bytes());
+    choisit(fichier);
+    FenetreAjustement& fenetre = ouvre();
+    OngletTaux& taux = *fenetre.onglet_taux;
+    EXPECT_EQ(fenetre.Onglets->tabText(fenetre.Onglets->indexOf(&taux)), QStringLiteral("taux"));
+    charge(fichier);
+    EXPECT_EQ(taux.analyses_montrees, 0);  // its tab is not the current one
+
+    fenetre.Onglets->setCurrentWidget(&taux);
+    EXPECT_EQ(taux.analyses_montrees, 1);
+    EXPECT_TRUE(taux.Label_taux->text().startsWith(QString::fromUtf8("taux moyen : 360 ± 36 /h")))
+        << taux.Label_taux->text();
+    charge(fichier);
+    EXPECT_EQ(taux.analyses_montrees, 2);
+
+    struct Typed {
+        const char* text;
+        const char* in_status;  // empty: none
+        const char* in_summary;
+    };
+    const Typed typed[] = {
+        {"abc", "largeur des tranches", "tranches de 5 min (environ 25"},
+        {"-2", "largeur des tranches", "tranches de 5 min (environ 25"},
+        {"2,5", "", "tranches de 2 min 30 s (largeur donnée), 7 tranches"},
+        {"", "", "tranches de 5 min (environ 25"},
+    };
+    for (const Typed& t : typed) {
+        taux.Edit_tranche->setText(QString::fromUtf8(t.text));
+        emit taux.Edit_tranche->editingFinished();
+        EXPECT_EQ(taux.Label_etat_taux->text().isEmpty(), *t.in_status == 0) << t.text;
+        EXPECT_TRUE(taux.Label_etat_taux->text().contains(QString::fromUtf8(t.in_status))) << t.text;
+        EXPECT_TRUE(taux.Label_taux->text().contains(QString::fromUtf8(t.in_summary))) << t.text << "\n"
+                                                                                       << taux.Label_taux->text();
+        EXPECT_FALSE(taux.Label_taux->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+    }
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
+    // The program closed with the focus in the field: it is not read once the run's state is gone.
+    QApplication::setActiveWindow(&fenetre);
+    taux.Edit_tranche->setFocus();
+}
+
+}  // namespace
