@@ -192,9 +192,15 @@ void fit_samples(const std::vector<Sample>& samples, const Request& q, Result& r
         fit_sample(samples.empty() ? Sample() : samples.front(), q, r);
         return;
     }
+    // One clock step for all is said; steps that differ, each run's fit says.
+    const bool one_step = std::all_of(samples.begin(), samples.end(),
+                                      [&samples](const Sample& x) { return x.step == samples.front().step; });
+    if (one_step && samples.front().step > 0) {
+        r.add(Warning::clock_grid);
+        r.lattice_step = samples.front().step;
+    }
     for (const Sample& x : samples) {
         r.events += x.events;
-        if (x.step > 0) r.add(Warning::clock_grid);
         if (x.start_left_out) r.add(Warning::grid_start_left_out);
         r.model_lower = std::isnan(r.model_lower) ? x.lower : std::min(r.model_lower, x.lower);
         r.model_upper = std::isnan(r.model_upper) ? x.lower + x.width : std::max(r.model_upper, x.lower + x.width);
