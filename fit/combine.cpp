@@ -63,6 +63,24 @@ Consistency consistency_of(std::span<const Result> runs, const Result& combined)
     return c;
 }
 
+namespace {
+
+Result fit_samples_together(const Request& q, std::vector<detail::Sample> samples) {
+    const std::vector<detail::Sample> merged = detail::merged_samples(std::move(samples));
+    return detail::fit_guarded(q,
+                               [&merged](const Request& r, Result& result) { detail::fit_samples(merged, r, result); });
+}
+
+}  // namespace
+
+Result fit_combined(const Request& q, std::span<const Run> runs) {
+    if (q.method == Method::binned) return fit_histograms(q, runs);
+    std::vector<detail::Sample> samples;
+    samples.reserve(runs.size());
+    for (const Run& run : runs) samples.push_back(detail::sample_window(run.durations, q.t_min, q.t_max));
+    return fit_samples_together(q, std::move(samples));
+}
+
 Combination combine_runs(const Request& q, std::span<const Run> runs) {
     Combination out;
     std::vector<detail::Sample> samples;
@@ -84,9 +102,7 @@ Combination combine_runs(const Request& q, std::span<const Run> runs) {
     if (q.method == Method::binned) {
         out.combined = fit_histograms(q, runs);
     } else {
-        const std::vector<detail::Sample> merged = detail::merged_samples(std::move(samples));
-        out.combined = detail::fit_guarded(
-            q, [&merged](const Request& r, Result& result) { detail::fit_samples(merged, r, result); });
+        out.combined = fit_samples_together(q, std::move(samples));
     }
     out.consistency = consistency_of(out.runs, out.combined);
     return out;

@@ -59,6 +59,9 @@ struct Combination {
 // counts are not read). No run: the combination has no event.
 Combination combine_runs(const Request& request, std::span<const Run> runs);
 
+// The combined fit alone, without the runs' own fits.
+Result fit_combined(const Request& request, std::span<const Run> runs);
+
 // The consistency of lifetimes (value, error) against a combined one.
 Consistency consistency_of(std::span<const Result> runs, const Result& combined);
 

@@ -14,39 +14,49 @@ namespace fit::detail {
 namespace {
 
 // Two samples whose values stand for the same cells (or, off any grid, that
-// have the same window): their values can be counted together.
+// have the same window): their values can be counted together. Each run finds
+// its own step and edges, equal to rounding when the grids are the same.
 bool same_cells(const Sample& a, const Sample& b) {
-    return a.step == b.step && a.lower == b.lower && a.width == b.width && a.start_left_out == b.start_left_out;
+    if (a.start_left_out != b.start_left_out || (a.step > 0) != (b.step > 0)) return false;
+    if (a.step == 0) return a.lower == b.lower && a.width == b.width;
+    const double tolerance = 1e-6 * a.step;
+    return std::fabs(a.step - b.step) <= 1e-9 * a.step && std::fabs(a.lower - b.lower) <= tolerance &&
+           std::fabs(a.width - b.width) <= tolerance;
 }
 
 // The values of b added to those of a, both rising; equal values (on a grid,
-// equal positions) count once with both weights.
+// equal positions, b's counted from a's origin) count once with both weights.
 void add_values(Sample& a, const Sample& b) {
     Sample out = a;
     out.s.clear();
     out.weight.clear();
     out.position.clear();
+    const std::size_t most = a.s.size() + b.s.size();
+    out.s.reserve(most);
+    out.weight.reserve(most);
+    out.position.reserve(most);
     out.events = a.events + b.events;
     out.sum_s = a.sum_s + b.sum_s;
     const bool grid = a.step > 0;
+    const std::int64_t offset = grid ? std::llround((b.origin - a.origin) / a.step) : 0;
     std::size_t i = 0;
     std::size_t j = 0;
-    const auto take = [&out](const Sample& x, std::size_t k, double extra) {
+    const auto take = [&out](const Sample& x, std::size_t k, double extra, std::int64_t shift) {
         out.s.push_back(x.s[k]);
         out.weight.push_back(x.weight[k] + extra);
-        out.position.push_back(x.position[k]);
+        out.position.push_back(x.position[k] + shift);
     };
     while (i < a.s.size() || j < b.s.size()) {
         if (j == b.s.size()) {
-            take(a, i++, 0);
+            take(a, i++, 0, 0);
         } else if (i == a.s.size()) {
-            take(b, j++, 0);
-        } else if (grid ? a.position[i] == b.position[j] : a.s[i] == b.s[j]) {
-            take(a, i++, b.weight[j++]);
-        } else if (grid ? a.position[i] < b.position[j] : a.s[i] < b.s[j]) {
-            take(a, i++, 0);
+            take(b, j++, 0, offset);
+        } else if (grid ? a.position[i] == b.position[j] + offset : a.s[i] == b.s[j]) {
+            take(a, i++, b.weight[j++], 0);
+        } else if (grid ? a.position[i] < b.position[j] + offset : a.s[i] < b.s[j]) {
+            take(a, i++, 0, 0);
         } else {
-            take(b, j++, 0);
+            take(b, j++, 0, offset);
         }
     }
     a = std::move(out);
@@ -174,15 +184,31 @@ void fit_together(const std::vector<Sample>& samples, const Request& q, Result& 
 }  // namespace
 
 std::vector<Sample> merged_samples(std::vector<Sample> samples) {
-    std::vector<Sample> out;
+    // The samples of each kind of cells, then merged two by two (each value
+    // copied about log2(samples) times).
+    std::vector<std::vector<Sample>> kinds;
     for (Sample& x : samples) {
         if (x.events == 0) continue;
-        const auto same = std::find_if(out.begin(), out.end(), [&x](const Sample& o) { return same_cells(o, x); });
-        if (same == out.end()) {
-            out.push_back(std::move(x));
+        const auto same = std::find_if(kinds.begin(), kinds.end(),
+                                       [&x](const std::vector<Sample>& k) { return same_cells(k.front(), x); });
+        if (same == kinds.end()) {
+            kinds.emplace_back().push_back(std::move(x));
         } else {
-            add_values(*same, x);
+            same->push_back(std::move(x));
         }
+    }
+    std::vector<Sample> out;
+    for (std::vector<Sample>& kind : kinds) {
+        while (kind.size() > 1) {
+            std::vector<Sample> halved;
+            for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {
+                add_values(kind[i], kind[i + 1]);
+                halved.push_back(std::move(kind[i]));
+            }
+            if (kind.size() % 2 == 1) halved.push_back(std::move(kind.back()));
+            kind = std::move(halved);
+        }
+        out.push_back(std::move(kind.front()));
     }
     return out;
 }
