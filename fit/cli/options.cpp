@@ -53,7 +53,7 @@ const char* const kFitUsage =
     "                    leave out of the fit and of the live time the records of\n"
     "                    FILE whose time of day lies from START to END (hh:mm:ss,\n"
     "                    with a day after the time origin's: +1/hh:mm:ss); may be\n"
-    "                    given more than once\n"
+    "                    given more than once; with --combine only\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -196,6 +196,9 @@ FitOptions read_options(const QStringList& arguments) {
         if (o.choices.method == fit::Method::binned) {
             throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
+    }
+    if (!o.exclusions.isEmpty() && !o.combine && !o.help && !o.version) {
+        throw platform::Error(QStringLiteral("--exclude is taken with --combine (one file: FILE --combine)"));
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);
