@@ -21,6 +21,12 @@
 //                        the run is followed: the watch's mark, the records'
 //                        times from the run's state, rate::analyse_rate (rate,
 //                        gaps, bins, chi2, drift)
+//   combined_fit_grid    fit::fit_combined of 20 runs of 50 000 durations on
+//                        a clock grid of 0.1 (exp + flat on [10, 2000]): the
+//                        runs' values counted, one likelihood fitted
+//   combined_fit_continuous  the same with durations on no grid
+//   combine_runs_grid    fit::combine_runs of the runs on a grid: the
+//                        combination, each run alone, the consistency
 //   load_bytes           charge_les_octets, vorns-fit's load of a file's bytes
 //                        already read: record pass, class pass, class points
 //   reload_repainted     the whole load and the event processing after it
@@ -44,6 +50,7 @@
 #include "app/tform1.h"
 #include "bench/bench_files.h"
 #include "bench/bench_text.h"
+#include "fit/combine.h"
 #include "fit/lifetime_fit.h"
 #include "fit/stability.h"
 #include "platform/numbers.h"
@@ -62,6 +69,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -181,6 +189,36 @@ Work stability_scan(int events) {
     };
 }
 
+// Runs of a lifetime of 220 with 5 % of flat background on [0, 2200], their
+// durations on a clock grid of step 0.1 or on none (step 0), together
+// `events` durations in runs of 50 000.
+Work combined_fit(int events, double step, bool each_alone) {
+    auto runs = std::make_shared<std::vector<std::vector<double>>>();
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    for (int first = 0; first < events; first += 50000) {
+        std::vector<double>& run = runs->emplace_back();
+        for (int i = first; i < std::min(events, first + 50000); ++i) {
+            const double t = uniform(random) < 0.05 ? 2200 * uniform(random) : -220 * std::log(1 - uniform(random));
+            // As read from a file's decimals: the nearest double of each grid value.
+            run.push_back(step > 0 ? std::round(t / step) / std::round(1 / step) : t);
+        }
+    }
+    return [runs, each_alone] {
+        std::vector<fit::Run> each;
+        for (const std::vector<double>& run : *runs) each.push_back({run, {}});
+        fit::Request request;
+        request.t_min = 10;
+        request.t_max = 2000;
+        request.classes = {10, 200, 0, {}};
+        if (each_alone) {
+            benchmark::DoNotOptimize(fit::combine_runs(request, each));
+        } else {
+            benchmark::DoNotOptimize(fit::fit_combined(request, each));
+        }
+    };
+}
+
 Work run_rate(int events) {
     load(run_file(events));
     // What a reload adds while the "taux" tab is shown or the run is followed:
@@ -248,6 +286,9 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "stability_scan") return stability_scan(events);
     if (name == "run_rate") return run_rate(events);
     if (name == "load_bytes") return load_bytes(events);
+    if (name == "combined_fit_grid") return combined_fit(events, 0.1, false);
+    if (name == "combined_fit_continuous") return combined_fit(events, 0, false);
+    if (name == "combine_runs_grid") return combined_fit(events, 0.1, true);
     if (name == "reload_repainted") return reload_repainted(events, false);
     if (name == "reload_fit_window") return reload_repainted(events, true);
     if (name == "reload_new_events") return reload_new_events(events, false);
@@ -403,6 +444,9 @@ int main(int argc, char** argv) {
     each("reload_fit_window", 50000);
     each("reload_new_events", 50000);
     each("reload_new_events_fit_window", 50000);
+    each("combined_fit_grid", 1000000);
+    each("combined_fit_continuous", 1000000);
+    each("combine_runs_grid", 1000000);
     for (const char* reading :
          {"read_acquisition_bytes", "read_two_integers_bytes", "read_acquisition_memo", "read_two_integers_memo"}) {
         each(reading, kLinesRead);
@@ -443,6 +487,9 @@ int main(int argc, char** argv) {
         }
     }
     line("whole_load_decimal_comma/50000", "whole charge_le_fichier, decimal-comma file", 50);
+    line("combined_fit_grid/1000000", "combined fit of 20 runs on a clock grid", 10);
+    line("combined_fit_continuous/1000000", "combined fit of 20 runs of continuous durations", 100);
+    line("combine_runs_grid/1000000", "the same on a grid with each run fitted alone", 0);
     line("reload_repainted/50000", "whole reload with its repaints, fit window closed", 0);
     line("reload_fit_window/50000", "whole reload with its repaints, fit window open", 0);
     line("reload_new_events/50000", "the same, 100 records more or fewer each time, closed", 0);

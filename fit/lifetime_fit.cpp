@@ -2,12 +2,14 @@
 
 #include "analysis/class_rule.h"
 #include "fit/detail/binned.h"
+#include "fit/detail/guarded_fit.h"
 #include "fit/detail/sample.h"
 #include "fit/detail/unbinned.h"
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <vector>
 
 namespace fit {
@@ -15,9 +17,6 @@ namespace fit {
 namespace {
 
 using detail::fit_classes;
-using detail::fit_unbinned;
-using detail::Sample;
-using detail::sample_window;
 
 // More classes than this are refused: the class table holds 1001.
 constexpr std::int32_t kMaxClasses = 100000;
@@ -61,8 +60,11 @@ void fit_histogram(const Request& q, Result& r) {
     fit_classes(used, static_cast<double>(c.dX), first, q.model, r);
 }
 
-void fit_durations(const Request& q, Result& r) {
-    const Sample x = sample_window(q.durations, q.t_min, q.t_max);
+}  // namespace
+
+namespace detail {
+
+void fit_sample(const Sample& x, const Request& q, Result& r) {
     r.events = x.events;
     if (x.events == 0) {
         r.status = Status::no_event;
@@ -74,6 +76,10 @@ void fit_durations(const Request& q, Result& r) {
         fit_unbinned(x, q, r);
     }
 }
+
+}  // namespace detail
+
+namespace {
 
 // What the capture models need: the duration unit, lifetimes and a ratio that
 // are numbers above 0, and the durations themselves.
@@ -118,7 +124,9 @@ std::vector<std::int32_t> class_counts(std::span<const double> durations, long d
     return counts;
 }
 
-Result fit_lifetime(const Request& q) {
+namespace detail {
+
+Result fit_guarded(const Request& q, const std::function<void(const Request&, Result&)>& unbinned) {
     // Durations are never negative: a window that starts below 0 would fit an
     // exponential where there can be no event.
     if (!(std::isfinite(q.t_min) && std::isfinite(q.t_max) && q.t_min >= 0 && q.t_min < q.t_max &&
@@ -133,7 +141,7 @@ Result fit_lifetime(const Request& q) {
         if (q.method == Method::binned) {
             fit_histogram(q, r);
         } else {
-            fit_durations(q, r);
+            unbinned(q, r);
         }
     } catch (const std::exception&) {
         // Boost.Math reports a value it cannot handle by an exception: the
@@ -148,6 +156,14 @@ Result fit_lifetime(const Request& q) {
     bare.model_lower = r.model_lower;
     bare.model_upper = r.model_upper;
     return bare;
+}
+
+}  // namespace detail
+
+Result fit_lifetime(const Request& q) {
+    return detail::fit_guarded(q, [](const Request& request, Result& r) {
+        detail::fit_sample(detail::sample_window(request.durations, request.t_min, request.t_max), request, r);
+    });
 }
 
 }  // namespace fit

@@ -134,3 +134,28 @@ QString unfitted_json(const QString& file, const QString& status, const QString&
     if (scan) extras.scan = &none;
     return object(nullptr, status, file, {}, details, FileNotes{0, message, {}, {}, 0}, false, extras);
 }
+
+QString combination_json(const fit::Combination& c, std::span<const RunJson> runs, const QString& pulling_run,
+                         const FileNotes& notes, double unit_ns) {
+    const QString combined = fit_json(c.combined, {}, {}, false, notes, FitExtras{unit_ns, {}, nullptr});
+    QStringList items;
+    for (const RunJson& run : runs) {
+        const auto figure = [&run](double fit::Result::*member) {
+            return number(run.alone ? run.alone->*member : fit::kNone);
+        };
+        items.append(QStringLiteral("{\"file\":%1,\"status\":%2,\"events\":%3,\"span_s\":%4,\"live_time_s\":%5,"
+                                    "\"rate_per_hour\":%6,\"tau\":%7,\"tau_error\":%8,\"excluded\":%9}")
+                         .arg(quoted(run.file), quoted(run.status), figure(&fit::Result::events), number(run.span_s),
+                              number(run.live_time_s), number(run.rate_per_hour), figure(&fit::Result::tau),
+                              figure(&fit::Result::tau_error), platform::decimal(run.excluded)));
+    }
+    const fit::Consistency& k = c.consistency;
+    const QString consistency =
+        QStringLiteral(
+            "{\"chi2\":%1,\"ndf\":%2,\"p_value\":%3,\"birge_ratio\":%4,\"compatible\":%5,\"pulling_run\":%6}")
+            .arg(number(k.chi2), platform::decimal(k.ndf), number(k.p_value), number(k.birge_ratio),
+                 k.compatible() ? QStringLiteral("true") : QStringLiteral("false"),
+                 pulling_run.isEmpty() ? QStringLiteral("null") : quoted(pulling_run));
+    return combined.chopped(1) + QStringLiteral(",\"runs\":[") + items.join(QLatin1Char(',')) +
+           QStringLiteral("],\"consistency\":") + consistency + QLatin1Char('}');
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The fit of one file as one line of JSON, numbers with '.' and null for what
 // is not a number.
+#include "fit/combine.h"
 #include "fit/forecast.h"
 #include "fit/lifetime_fit.h"
 #include "fit/stability.h"
@@ -38,3 +39,22 @@ QString fit_json(const fit::Result& result, const QString& file, std::span<const
 // file that cannot be read), its message, and null for every figure.
 QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details,
                       bool scan = false);
+
+// One run of a combination: its file, its status (its own fit's, or
+// "unreadable"), its fit alone (null when not read) and its rate.
+struct RunJson {
+    QString file;
+    QString status;
+    const fit::Result* alone = nullptr;
+    double span_s = fit::kNone;
+    double live_time_s = fit::kNone;
+    double rate_per_hour = fit::kNone;
+    std::int64_t excluded = 0;  // records left out by --exclude
+};
+
+// The one object of a combination: the combined fit's keys (as fit_json's,
+// the rate's null), then "runs" (file, status, events, span_s, live_time_s,
+// rate_per_hour, tau, tau_error, excluded) and "consistency" (chi2, ndf,
+// p_value, birge_ratio, compatible, pulling_run: its file or null).
+QString combination_json(const fit::Combination& c, std::span<const RunJson> runs, const QString& pulling_run,
+                         const FileNotes& notes, double unit_ns);

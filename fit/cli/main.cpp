@@ -7,6 +7,8 @@
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
+#include "fit/cli/combine_files.h"
+#include "fit/cli/file_load.h"
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
 #include "fit/cli/rate_json.h"
@@ -26,47 +28,27 @@
 
 namespace {
 
-void print(FILE* to, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
-    std::fputc('\n', to);
-}
-
-// The window's first lines: what was fitted.
-QString choices_line(const FitChoices& c) {
-    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
-        .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
-}
-
 // Reads and fits one file, and prints what there is to say of it: on stdout
 // its results (with --json always one object, even for a file that cannot be
 // read), on stderr its message. Returns whether every line of it could be read.
 bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
     const auto error = [&](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
-    QByteArray bytes;
-    try {
-        bytes = platform::read_file_bytes(file);
-    } catch (const platform::Error& e) {
-        error(file + QStringLiteral(": ") + e.text());
-        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), e.text(), o.details, o.scan));
+    QString unreadable;
+    std::optional<FileLoad> loaded =
+        load_data_file(file, ChoixDesClasses{o.dX, o.x_max, false}, store, table, unreadable);
+    if (!loaded) {
+        error(file + QStringLiteral(": ") + unreadable);
+        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), unreadable, o.details, o.scan));
         return false;
     }
-    // No figure of the file before.
-    table = ClassTable();
-    const Chargement load = charge_les_octets(bytes, ChoixDesClasses{o.dX, o.x_max, false}, store, table);
-    // The bytes are read: their pages go back to the heap for the fit's and
-    // the rate's work arrays, which would otherwise touch fresh ones.
-    bytes = QByteArray();
+    // The file's bytes went back to the heap once loaded: the fit's and the
+    // rate's work arrays reuse their pages.
+    const Chargement& load = loaded->load;
     const PasseDesLignes& pass = load.enregistrements;
     // The unit the file's format gives, unless one was typed.
     FitChoices choices = o.choices;
     if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
-    // The lines that are no record are skipped, and the records read are fitted.
-    QStringList notes;
-    if (pass.nb_enregistrements == 0) notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
-    notes << texte_lignes_ignorees(file, pass);
-    if (pass.capacite_depassee) notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
-    notes.removeAll(QString());
+    const QStringList& notes = loaded->notes;
     for (const QString& note : notes) error(note);
     const fit::Request request = fit_request(store, table, choices);
     const fit::Result result = fit::fit_lifetime(request);
@@ -146,6 +128,7 @@ int main(int argc, char** argv) {
         print(stderr, QStringLiteral("vorns-fit: ") + e.text());
         return 2;
     }
+    if (options.combine) return combine_files(options, *store, *table);
     int status = 0;
     for (const QString& file : options.files) {
         try {

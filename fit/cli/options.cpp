@@ -44,6 +44,17 @@ const char* const kFitUsage =
     "                    rate_p_value, drift_per_hour, drift_per_hour_error\n"
     "  --rate            also the run's rate as text: mean rate, live time, gaps,\n"
     "                    constancy, drift, and the table of its bins\n"
+    "  --combine         the runs of all the files fitted together (one likelihood,\n"
+    "                    the sum of theirs): a table of the runs (events in the\n"
+    "                    window, span, live time, rate, tau of the run alone), the\n"
+    "                    combined fit and the runs' consistency (chi2, ndf,\n"
+    "                    p-value, Birge ratio); with --json one object with the\n"
+    "                    keys runs and consistency\n"
+    "  --exclude FILE@START-END\n"
+    "                    leave out of the fit and of the live time the records of\n"
+    "                    FILE whose time of day lies from START to END (hh:mm:ss,\n"
+    "                    with a day after the time origin's: +1/hh:mm:ss); may be\n"
+    "                    given more than once; with --combine only\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -122,6 +133,17 @@ FitOptions read_options(const QStringList& arguments) {
             o.rate = true;
         } else if (a == QLatin1String("--details")) {
             o.details = true;
+        } else if (a == QLatin1String("--combine")) {
+            o.combine = true;
+        } else if (a == QLatin1String("--exclude")) {
+            const QString v = value();
+            const qsizetype at = v.lastIndexOf(QLatin1Char('@'));
+            if (at <= 0) throw platform::Error(a + QStringLiteral(": '%1' is no FILE@START-END").arg(v));
+            try {
+                o.exclusions.append({v.left(at), read_excluded_span(v.mid(at + 1))});
+            } catch (const platform::Error& e) {
+                throw platform::Error(a + QStringLiteral(": ") + e.text());
+            }
         } else if (a == QLatin1String("--scan")) {
             o.scan = true;
         } else if (a == QLatin1String("--precision")) {
@@ -176,6 +198,9 @@ FitOptions read_options(const QStringList& arguments) {
         if (o.choices.method == fit::Method::binned) {
             throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
+    }
+    if (!o.exclusions.isEmpty() && !o.combine && !o.help && !o.version) {
+        throw platform::Error(QStringLiteral("--exclude is taken with --combine (one file: FILE --combine)"));
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);

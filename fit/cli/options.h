@@ -1,8 +1,16 @@
 #pragma once
 // The command line of vorns-fit.
 #include "fit/run/fit_choices.h"
+#include "fit/run/run_exclusions.h"
 
+#include <QList>
 #include <QStringList>
+
+// --exclude FILE@START-END: a span of one file's clock left out.
+struct FileExclusion {
+    QString file;
+    ExcludedSpan span;
+};
 
 struct FitOptions {
     FitChoices choices;
@@ -13,6 +21,8 @@ struct FitOptions {
     bool details = false;  // --details: more keys, for the validation scripts
     bool scan = false;     // --scan: the stability of tau against t min
     bool rate = false;     // --rate: the run's rate and its bins as text
+    bool combine = false;  // --combine: the files' runs fitted together
+    QList<FileExclusion> exclusions;
     bool help = false;
     bool version = false;
     QStringList files;

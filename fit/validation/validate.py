@@ -17,6 +17,10 @@ needs and runs it.
    coverage; charge-ratio's coverage of rho and its median (rho's estimate is
    skewed on a few tens of thousands of events: its mean pull is not 0, and
    that is not a fault of the fit).
+5. Several runs (vorns-fit --combine): the combined fit of three simulated
+   runs against iminuit on their events put together; the consistency chi2
+   against the one from iminuit's fits of each run; an excluded span leaves
+   out exactly the records inside it.
 
 Prints one line per check with its tolerance and "met" or "MISSED"; exits
 with status 1 when a check is missed.
@@ -406,6 +410,43 @@ def compare_muons(tools, report, name, path, tmin, tmax, dX, unit_ns, material, 
     report.close(f"{name}: chi2 (relative)", vorns["chi2"] / chi2, 1, 1e-3)
 
 
+def compare_combined(tools, report):
+    name = "combined: 3 runs, 5 %"
+    tmin, tmax = 10, 2200
+    paths = [tools.simulate(f"run{i}.txt", n, 0.05, 60 + i) for i, n in enumerate((3000, 5000, 8000))]
+    window = ["--tmin", str(tmin), "--tmax", str(tmax)]
+    alone = tools.fit(paths, *window)
+    out = subprocess.run([tools.vorns_fit, "--json", "--combine", *window, "--", *paths], check=True,
+                         capture_output=True, text=True).stdout
+    vorns = json.loads(out)
+    win = mf.Window(np.concatenate([a["durations"] for a in alone]), tmin, tmax)
+    m = mf.fit_exp_flat(win)
+    common(report, name, vorns, win, m["valid"])
+    tau, sigma = m["values"]["tau"], m["errors"]["tau"]
+    report.close(f"{name}: tau", vorns["tau"], tau, max(1e-4 * tau, 0.02 * sigma))
+    report.close(f"{name}: Hessian error of tau (relative)", vorns["tau_error"] / sigma, 1, 0.01)
+    report.close(f"{name}: b", vorns["background_fraction"], m["values"]["b"], max(1e-5, 0.02 * m["errors"]["b"]))
+    interval(report, name, vorns, m["minos"]["tau"])
+    # The runs fitted alone by iminuit, against the combined tau.
+    chi2 = 0
+    for a in alone:
+        one = mf.fit_exp_flat(mf.Window(a["durations"], tmin, tmax))
+        chi2 += ((one["values"]["tau"] - tau) / one["errors"]["tau"]) ** 2
+    consistency = vorns["consistency"]
+    report.exact(f"{name}: consistency ndf", consistency["ndf"], 2)
+    report.close(f"{name}: consistency chi2", consistency["chi2"], chi2, max(1e-2 * chi2, 0.01))
+    # A span of the first run's clock left out: its records at 10:10:00 to 10:20:00.
+    durations = alone[0]["durations"]
+    timed = os.path.join(tools.folder, "timed.txt")
+    write_durations(timed, durations, 6)
+    out = subprocess.run([tools.vorns_fit, "--json", "--combine", *window, "--exclude", timed + "@10:10:00-10:20:00",
+                          "--", timed], check=True, capture_output=True, text=True).stdout
+    run = json.loads(out)["runs"][0]
+    kept = [d for s, d in enumerate(durations, start=1) if not 600 <= s <= 1200 and tmin <= d <= tmax]
+    report.exact(f"{name}: records excluded from 10:10:00 to 10:20:00", run["excluded"], 601)
+    report.exact(f"{name}: events left in the window", int(run["events"]), len(kept))
+
+
 def comparisons(tools, report):
     sim = tools.simulate
     compare_unbinned(tools, report, "(a) 5000 events, 2 % background", sim("a1.txt", 5000, 0.02, 11), 10, 2200, 10)
@@ -437,6 +478,7 @@ def comparisons(tools, report):
         path = os.path.join(tools.folder, f"muons{seed}.txt")
         write_durations(path, np.floor(t) if decimals == 0 else t, decimals)
         compare_muons(tools, report, name, path, tmin, tmax, dX, unit_ns, material, tau_minus_ns, rho)
+    compare_combined(tools, report)
 
 
 def main():

@@ -4,6 +4,7 @@
 #include "support/toy_durations.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -353,4 +355,118 @@ TEST(FitCommand, TheRunsRateSpanGapsAndLiveTime) {
     for (const char* part : {"taux moyen : 360 ± 18 /h", "trou : 10:33:20 → 11:33:20 (1 h)", "début"}) {
         EXPECT_TRUE(r.out.contains(QString::fromUtf8(part))) << part << "\n" << r.out.toStdString();
     }
+}
+
+// --combine: the runs' object against the fits of the files alone, and
+// --exclude against a file that holds only the records kept.
+TEST(FitCommand, CombinedRunsAndExcludedSpans) {
+    QTemporaryDir dir;
+    const auto file = [&dir](const char* name, const std::vector<double>& durations) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        write_bytes(path, run_file_bytes(durations));
+        return path;
+    };
+    const std::vector<double> a_durations = toy_durations(5, 3000, 0.05, 1);
+    const QString a = file("a.txt", a_durations);
+    const QString fine = file("fine.txt", toy_durations(6, 3000, 0.05, 10));
+    const QString outside = file("outside.txt", std::vector<double>(40, 5000.0));
+    // The records of a.txt after 10:05:00 (records 300 and on), with their durations.
+    const QString tail = file("tail.txt", std::vector<double>(a_durations.begin() + 299, a_durations.end()));
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const auto object = [](const Outcome& r) { return QJsonDocument::fromJson(r.out.toUtf8()).object(); };
+    const auto number = [](const QJsonObject& o, const char* key) {
+        return o.value(QString::fromLatin1(key)).toDouble();
+    };
+    const QJsonObject a_alone = object(vorns_fit({a, QStringLiteral("--json")}));
+    const QJsonObject tail_alone = object(vorns_fit({tail, QStringLiteral("--json")}));
+    ASSERT_GT(number(a_alone, "tau"), 0);
+    ASSERT_LT(number(tail_alone, "events"), number(a_alone, "events"));
+
+    struct Case {
+        const char* name;
+        QStringList files;
+        QStringList more;
+        int exit_code;
+        std::function<void(const QJsonObject& combined, const QJsonArray& runs, const QJsonObject& consistency)> check;
+    };
+    const Case cases[] = {
+        {"one run: its fit",
+         {a},
+         {},
+         0,
+         [&](const QJsonObject& c, const QJsonArray&, const QJsonObject& k) {
+             for (const char* key : {"events", "tau", "tau_error", "tau_lower", "tau_upper", "background_fraction"}) {
+                 EXPECT_EQ(number(c, key), number(a_alone, key)) << key;
+             }
+             EXPECT_EQ(k.value(QStringLiteral("ndf")).toInt(), 0);
+             EXPECT_TRUE(k.value(QStringLiteral("chi2")).isNull());
+         }},
+        {"the same file twice: sigma / sqrt 2",
+         {a, a},
+         {},
+         0,
+         [&](const QJsonObject& c, const QJsonArray&, const QJsonObject& k) {
+             EXPECT_NEAR(number(c, "tau"), number(a_alone, "tau"), 1e-9 * number(a_alone, "tau"));
+             EXPECT_NEAR(number(c, "tau_error") * std::sqrt(2.0), number(a_alone, "tau_error"),
+                         1e-6 * number(a_alone, "tau_error"));
+             EXPECT_EQ(k.value(QStringLiteral("ndf")).toInt(), 1);
+             EXPECT_TRUE(k.value(QStringLiteral("compatible")).toBool());
+         }},
+        {"clock steps of 1 and 0.1, a run with no event in the window",
+         {a, fine, outside},
+         {},
+         0,
+         [&](const QJsonObject& c, const QJsonArray& runs, const QJsonObject& k) {
+             ASSERT_EQ(runs.size(), 3);
+             EXPECT_EQ(runs[2].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("no_event"));
+             EXPECT_EQ(number(c, "events"),
+                       number(runs[0].toObject(), "events") + number(runs[1].toObject(), "events"));
+             EXPECT_EQ(k.value(QStringLiteral("ndf")).toInt(), 1);
+             EXPECT_EQ(c.value(QStringLiteral("status")).toString(), QStringLiteral("converged"));
+         }},
+        {"a file that cannot be read: the others combined",
+         {missing, a},
+         {},
+         1,
+         [&](const QJsonObject& c, const QJsonArray& runs, const QJsonObject&) {
+             EXPECT_EQ(runs[0].toObject().value(QStringLiteral("status")).toString(), QStringLiteral("unreadable"));
+             EXPECT_EQ(number(c, "tau"), number(a_alone, "tau"));
+             EXPECT_TRUE(c.value(QStringLiteral("message")).toString().contains(QStringLiteral("Cannot open file")));
+         }},
+        {"an excluded span: the records inside left out",
+         {a},
+         {"--exclude", a + "@10:00:00-10:04:59"},
+         0,
+         [&](const QJsonObject& c, const QJsonArray& runs, const QJsonObject&) {
+             const QJsonObject run = runs[0].toObject();
+             EXPECT_EQ(number(run, "excluded"), 299);
+             EXPECT_EQ(number(c, "events"), number(tail_alone, "events"));
+             EXPECT_EQ(number(c, "tau"), number(tail_alone, "tau"));
+             EXPECT_EQ(number(run, "live_time_s"), number(a_alone, "live_time_s") - 298);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome r =
+            vorns_fit(c.files + c.more + QStringList{QStringLiteral("--combine"), QStringLiteral("--json")});
+        EXPECT_EQ(r.exit_code, c.exit_code) << r.err.toStdString();
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 1) << r.out.toStdString();
+        const QJsonObject o = object(r);
+        c.check(o, o.value(QStringLiteral("runs")).toArray(), o.value(QStringLiteral("consistency")).toObject());
+    }
+    // The text: the table of the runs, the combination, the verdict; an --exclude of no file given.
+    const Outcome text = vorns_fit(
+        {a, fine, QStringLiteral("--combine"), QStringLiteral("--exclude"), a + QStringLiteral("@10:00:00-10:01:00")});
+    EXPECT_EQ(text.exit_code, 0);
+    for (const char* part : {"run  ", "τ seul", "exclu : 10:00:00 → 10:01:00 (60 enregistrements)",
+                             "combinaison de 2 runs\nTau ajusté = ", "cohérence : chi2 / ddl = "}) {
+        EXPECT_TRUE(text.out.contains(QString::fromUtf8(part))) << part << "\n" << text.out.toStdString();
+    }
+    EXPECT_EQ(
+        vorns_fit({a, QStringLiteral("--combine"), QStringLiteral("--exclude"), fine + "@10:00:00-11:00:00"}).exit_code,
+        2);
+    EXPECT_EQ(
+        vorns_fit({a, QStringLiteral("--combine"), QStringLiteral("--exclude"), a + "@11:00:00-10:00:00"}).exit_code,
+        2);
 }

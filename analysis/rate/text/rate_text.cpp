@@ -155,16 +155,8 @@ QStringList summary_lines(const rate::RateAnalysis& a) {
     return lines;
 }
 
-QStringList bin_table(const rate::RateAnalysis& a) {
-    if (a.bins.empty()) return {};
-    QList<QStringList> rows{{QStringLiteral("début"), QStringLiteral("événements"), QStringLiteral("actif (s)"),
-                             QStringLiteral("taux (/h)"), QStringLiteral("erreur (/h)"), QString()}};
-    for (const rate::RateBin& b : a.bins) {
-        rows.append({clock_text(b.start_clock, a.crosses_midnight), platform::decimal(b.count),
-                     platform::format_picture("0", b.live_s), platform::fixed_decimals(b.rate_per_hour, 1),
-                     platform::fixed_decimals(b.rate_error_per_hour, 1),
-                     b.in_test ? QString() : QStringLiteral("hors test")});
-    }
+QStringList aligned_table(const QList<QStringList>& rows) {
+    if (rows.isEmpty()) return {};
     std::vector<qsizetype> widths(rows.front().size(), 0);
     for (const QStringList& row : rows) {
         for (qsizetype i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
@@ -177,6 +169,19 @@ QStringList bin_table(const rate::RateAnalysis& a) {
         lines.append(line);
     }
     return lines;
+}
+
+QStringList bin_table(const rate::RateAnalysis& a) {
+    if (a.bins.empty()) return {};
+    QList<QStringList> rows{{QStringLiteral("début"), QStringLiteral("événements"), QStringLiteral("actif (s)"),
+                             QStringLiteral("taux (/h)"), QStringLiteral("erreur (/h)"), QString()}};
+    for (const rate::RateBin& b : a.bins) {
+        rows.append({clock_text(b.start_clock, a.crosses_midnight), platform::decimal(b.count),
+                     platform::format_picture("0", b.live_s), platform::fixed_decimals(b.rate_per_hour, 1),
+                     platform::fixed_decimals(b.rate_error_per_hour, 1),
+                     b.in_test ? QString() : QStringLiteral("hors test")});
+    }
+    return aligned_table(rows);
 }
 
 QString stopped_line(const rate::RateAnalysis& a, double age_s) {

@@ -41,6 +41,10 @@ QStringList summary_lines(const rate::RateAnalysis& analysis);
 // out of the constancy test marked. Empty without bins.
 QStringList bin_table(const rate::RateAnalysis& analysis);
 
+// Rows as a text table: the first column to the left, the others to the right,
+// the last (a note, may be empty) as it is; columns two spaces apart.
+QStringList aligned_table(const QList<QStringList>& rows);
+
 // The red line of a stopped run: "acquisition arrêtée ? aucun événement
 // depuis 1 h 27 min (le dernier à 02:13:05)".
 QString stopped_line(const rate::RateAnalysis& analysis, double age_s);

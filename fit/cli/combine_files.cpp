@@ -1,0 +1,133 @@
+#include "fit/cli/combine_files.h"
+
+#include "analysis/run_times.h"
+#include "fit/cli/file_load.h"
+#include "fit/cli/fit_json.h"
+#include "fit/combine.h"
+#include "fit/text/combine_text.h"
+#include "fit/text/fit_text.h"
+#include "platform/numbers.h"
+
+#include <cstdio>
+#include <deque>
+#include <vector>
+
+namespace {
+
+// A file given, and what its load left for the combination.
+struct LoadedRun {
+    QString file;
+    QString unreadable;  // why it could not be read; empty when it was
+    KeptRecords kept;
+    std::vector<std::int32_t> counts;
+    QString note;  // its spans left out, as the table says them
+};
+
+std::vector<ExcludedSpan> spans_of(const FitOptions& o, const QString& file) {
+    std::vector<ExcludedSpan> spans;
+    for (const FileExclusion& e : o.exclusions) {
+        if (e.file == file) spans.push_back(e.span);
+    }
+    return spans;
+}
+
+QString excluded_note(const std::vector<ExcludedSpan>& spans, std::int64_t excluded) {
+    if (spans.empty()) return {};
+    QStringList each;
+    for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
+    return QStringLiteral("exclu : %1 (%2 enregistrements)")
+        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded));
+}
+
+}  // namespace
+
+int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
+    const auto error = [](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
+    for (const FileExclusion& e : o.exclusions) {
+        if (!o.files.contains(e.file)) {
+            error(QStringLiteral("--exclude: '%1' is none of the files given").arg(e.file));
+            return 2;
+        }
+    }
+    int status = 0;
+    std::deque<LoadedRun> loaded;
+    fit::Request request;
+    bool classes_known = false;
+    QStringList messages;
+    for (const QString& file : o.files) {
+        LoadedRun& run = loaded.emplace_back();
+        run.file = file;
+        const std::optional<FileLoad> load =
+            load_data_file(file, ChoixDesClasses{o.dX, o.x_max, false}, store, table, run.unreadable);
+        if (!load) {
+            error(file + QStringLiteral(": ") + run.unreadable);
+            messages << file + QStringLiteral(": ") + run.unreadable;
+            status = 1;
+            continue;
+        }
+        for (const QString& note : load->notes) error(note);
+        messages << load->notes;
+        if (load->load.enregistrements.nb_lignes_ignorees != 0) status = 1;
+        const fit::Request one = fit_request(store, table, o.choices);
+        if (!classes_known) {
+            request = one;
+            classes_known = true;
+        }
+        const std::vector<ExcludedSpan> spans = spans_of(o, file);
+        run.kept = keep_outside(one.durations, secondes_des_enregistrements(store),
+                                heure_de_l_origine_s(load->load.enregistrements.origine_temps), spans);
+        run.counts = spans.empty() ? std::vector<std::int32_t>(one.classes.counts.begin(), one.classes.counts.end())
+                                   : fit::class_counts(run.kept.durations, one.classes.dX, one.classes.n_classe);
+        run.note = excluded_note(spans, run.kept.excluded);
+    }
+    if (!classes_known) request = fit_request(store, table, o.choices);
+    request.durations = {};
+    request.classes.counts = {};
+
+    std::vector<fit::Run> runs;
+    std::vector<QString> names;  // of the runs read, in the order of `runs`
+    for (const LoadedRun& run : loaded) {
+        if (!run.unreadable.isEmpty()) continue;
+        runs.push_back({run.kept.durations, run.counts});
+        names.push_back(run.file);
+    }
+    const fit::Combination c = fit::combine_runs(request, runs);
+    const auto rate = [](const KeptRecords& k) { return k.rate_known ? k.rate_per_hour : fit::kNone; };
+
+    if (o.json) {
+        std::vector<RunJson> items;
+        std::size_t next = 0;
+        for (const LoadedRun& run : loaded) {
+            if (!run.unreadable.isEmpty()) {
+                items.push_back({run.file, QStringLiteral("unreadable")});
+                continue;
+            }
+            const fit::Result& alone = c.runs[next++];
+            const std::string_view status_name = fit::name(alone.status);
+            items.push_back({run.file,
+                             QString::fromUtf8(status_name.data(), static_cast<qsizetype>(status_name.size())), &alone,
+                             run.kept.span_s, run.kept.live_s, rate(run.kept), run.kept.excluded});
+        }
+        const QString pulling = c.consistency.pulling_run ? names[*c.consistency.pulling_run] : QString();
+        print(stdout, combination_json(c, items, pulling, FileNotes{0, messages.join(QStringLiteral(" ; ")), {}, {}, 0},
+                                       o.choices.unit_ns));
+        return status;
+    }
+    std::vector<fit_text::RunRow> rows;
+    std::size_t next = 0;
+    for (const LoadedRun& run : loaded) {
+        if (!run.unreadable.isEmpty()) {
+            rows.push_back({run.file, nullptr, fit::kNone, fit::kNone, fit::kNone, QStringLiteral("non lu")});
+            continue;
+        }
+        rows.push_back({run.file, &c.runs[next++], run.kept.span_s, run.kept.live_s, rate(run.kept), run.note});
+    }
+    print(stdout, choices_line(o.choices));
+    for (const QString& line : fit_text::run_table(rows)) print(stdout, line);
+    print(stdout, QStringLiteral("combinaison de %1 run%2").arg(runs.size()).arg(runs.size() > 1 ? "s" : ""));
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(c.combined, o.choices.unit_ns))) {
+        print(stdout, line);
+    }
+    print(stdout, fit_text::consistency_line(c.consistency, names));
+    return status;
+}

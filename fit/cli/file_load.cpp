@@ -1,0 +1,38 @@
+#include "fit/cli/file_load.h"
+
+#include "analysis/load_text.h"
+#include "fit/text/fit_text.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+void print(FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+    std::fputc('\n', to);
+}
+
+QString choices_line(const FitChoices& c) {
+    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
+        .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
+}
+
+std::optional<FileLoad> load_data_file(const QString& file, const ChoixDesClasses& choices, RecordStore& store,
+                                       ClassTable& table, QString& error) {
+    QByteArray bytes;
+    try {
+        bytes = platform::read_file_bytes(file);
+    } catch (const platform::Error& e) {
+        error = e.text();
+        return std::nullopt;
+    }
+    table = ClassTable();
+    FileLoad out{charge_les_octets(bytes, choices, store, table), {}};
+    const PasseDesLignes& pass = out.load.enregistrements;
+    // The lines that are no record are skipped, and the records read are fitted.
+    if (pass.nb_enregistrements == 0) out.notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
+    out.notes << texte_lignes_ignorees(file, pass);
+    if (pass.capacite_depassee) out.notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
+    out.notes.removeAll(QString());
+    return out;
+}

@@ -1,0 +1,67 @@
+#include "fit/text/combine_text.h"
+
+#include "analysis/rate/text/rate_text.h"
+#include "fit/text/fit_text.h"
+#include "platform/numbers.h"
+
+#include <cmath>
+
+namespace fit_text {
+
+namespace {
+
+const QString kNothing = QStringLiteral("\u2014");
+
+QString seconds_text(double s) { return std::isfinite(s) ? rate_text::duration_text(s) : kNothing; }
+
+QString alone_text(const fit::Result& r) {
+    if (r.status != fit::Status::converged) return text(r.status);
+    if (r.model == fit::Model::charge_ratio) return QStringLiteral("ρ = ") + value_with_uncertainty(r.rho, r.rho_error);
+    return value_with_uncertainty(r.tau, r.tau_error);
+}
+
+}  // namespace
+
+QStringList run_table(std::span<const RunRow> rows) {
+    QList<QStringList> table{{QStringLiteral("run"), QStringLiteral("événements"), QStringLiteral("durée"),
+                              QStringLiteral("temps actif"), QStringLiteral("taux (/h)"), QStringLiteral("τ seul"),
+                              QString()}};
+    for (const RunRow& row : rows) {
+        if (!row.alone) {
+            table.append({row.name, kNothing, kNothing, kNothing, kNothing, kNothing, row.note});
+            continue;
+        }
+        table.append({row.name, platform::decimal(static_cast<std::int64_t>(row.alone->events)),
+                      seconds_text(row.span_s), seconds_text(row.live_s),
+                      std::isfinite(row.rate_per_hour) ? platform::fixed_decimals(row.rate_per_hour, 1) : kNothing,
+                      alone_text(*row.alone), row.note});
+    }
+    return rate_text::aligned_table(table);
+}
+
+QString verdict_text(const fit::Consistency& c, std::span<const QString> names) {
+    if (c.compatible() || !c.pulling_run || *c.pulling_run >= names.size()) return QStringLiteral("runs compatibles");
+    return QStringLiteral("le run %1 tire le plus (écart %2 σ)")
+        .arg(names[*c.pulling_run], (c.largest_pull < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+                                        platform::fixed_decimals(std::fabs(c.largest_pull), 1));
+}
+
+QString consistency_line(const fit::Consistency& c, std::span<const QString> names) {
+    QString line = QStringLiteral("cohérence : ");
+    if (c.ndf < 1 || !std::isfinite(c.chi2)) {
+        line += kNothing + QStringLiteral(" (moins de deux runs ajustés seuls)");
+    } else {
+        line += QStringLiteral("chi2 / ddl = %1 / %2, p = %3, rapport de Birge = %4 ; %5")
+                    .arg(platform::format_picture("0.##", c.chi2), platform::decimal(c.ndf),
+                         platform::format_picture("0.###", c.p_value), platform::format_picture("0.##", c.birge_ratio),
+                         verdict_text(c, names));
+    }
+    if (!c.not_counted.empty()) {
+        QStringList left;
+        for (const std::size_t i : c.not_counted) left << (i < names.size() ? names[i] : QString::number(i + 1));
+        line += QStringLiteral(" (non comptés, sans ajustement seul : %1)").arg(left.join(QStringLiteral(", ")));
+    }
+    return line;
+}
+
+}  // namespace fit_text
