@@ -73,6 +73,10 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
     const QString debut = QStringLiteral("aucun enregistrement : ");
     const QString ligne = decimal(static_cast<std::int64_t>(passe.ligne_de_fin) + 1);
     if (passe.sans_ligne) return debut + QStringLiteral("le fichier est vide");
+    if (passe.format != FormatDeDonnees::acquisition) {
+        return debut +
+               QStringLiteral("aucune désintégration dans le fichier (format %1)").arg(nom_du_format(passe.format));
+    }
     if (passe.fin == FinDeLecture::sauvegarde) {
         return debut + QStringLiteral("la ligne %1 (« SAUVEGARDE ») arrête la lecture avant les données").arg(ligne);
     }
@@ -88,6 +92,26 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
                             : QStringLiteral("pas de ligne de données après l'en-tête « Heure »"));
     }
     return debut + QStringLiteral("une seule ligne de données, qui fixe l'origine des temps");
+}
+
+QString texte_du_format(const PasseDesLignes& passe) {
+    QString texte = QStringLiteral("format ") + nom_du_format(passe.format);
+    if (passe.format == FormatDeDonnees::acquisition) return texte;
+    texte += QStringLiteral(" : 1 unité = %1 ns").arg(general(passe.unite_ns));
+    if (passe.origine_vue) {
+        texte += QStringLiteral(", début %1 heure locale").arg(texte_heure_du_jour(passe.origine_temps));
+    }
+    if (passe.format == FormatDeDonnees::deux_entiers) {
+        texte += QStringLiteral(", %1 s de comptage")
+                     .arg(decimal(static_cast<std::int64_t>(passe.comptages.secondes.size())));
+    }
+    return texte;
+}
+
+QString texte_heure_du_jour(long double minutes) {
+    const auto s = static_cast<std::int64_t>(std::llround(minutes * 60)) % 86400;
+    const auto deux = [](std::int64_t v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    return decimal(s / 3600) + QLatin1Char(':') + deux(s / 60 % 60) + QLatin1Char(':') + deux(s % 60);
 }
 
 QString texte_capacite_depassee() {

@@ -32,6 +32,14 @@ QString texte_lignes_ignorees(const QString& fichier, const PasseDesLignes& pass
 // the header, or only the line of the time origin.
 QString texte_sans_enregistrement(const PasseDesLignes& passe);
 
+// The file's format; for another apparatus's, the unit of its durations, the
+// time of day of its first line in the computer's local time and, for two
+// integers, the seconds of its count records: "format two-integers : 1 unité =
+// 1 ns, début 11:49:22 heure locale, 3600 s de comptage".
+QString texte_du_format(const PasseDesLignes& passe);
+// A time of day from its minutes since midnight: "11:49:22".
+QString texte_heure_du_jour(long double minutes);
+
 // The file held more records than the store: those past it were not read.
 QString texte_capacite_depassee();
 

@@ -1,5 +1,7 @@
 #include "analysis/record_pass.h"
 
+#include "analysis/format_pass.h"
+
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "text/fields.h"
@@ -390,19 +392,6 @@ private:
     mutable std::optional<platform::TextEncoding> encodage_;
 };
 
-// Counts a skipped line and keeps it when it is among the first ones, or as the last.
-void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur) {
-    ++resultat.nb_lignes_ignorees;
-    qsizetype garde = std::min(ligne.size(), kDebutGarde);
-    if (garde < ligne.size() && garde > 0 && ligne.at(garde - 1).isHighSurrogate()) --garde;
-    LigneIgnoree ignoree{indice, ligne.first(garde).toString(), ligne.size(), erreur};
-    if (resultat.lignes_ignorees.size() < kLignesIgnoreesGardees) {
-        resultat.lignes_ignorees.push_back(std::move(ignoree));
-    } else {
-        resultat.lignes_ignorees.back() = std::move(ignoree);
-    }
-}
-
 // The records a pass has made, and what it keeps of them.
 struct Releve {
     double* serie_x;
@@ -581,15 +570,33 @@ PasseDesLignes dans_la_serie_1(const PasseDesLignes& passe, RecordStore& store) 
 
 }  // namespace
 
+void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur) {
+    ++resultat.nb_lignes_ignorees;
+    qsizetype garde = std::min(ligne.size(), kDebutGarde);
+    if (garde < ligne.size() && garde > 0 && ligne.at(garde - 1).isHighSurrogate()) --garde;
+    LigneIgnoree ignoree{indice, ligne.first(garde).toString(), ligne.size(), erreur};
+    if (resultat.lignes_ignorees.size() < kLignesIgnoreesGardees) {
+        resultat.lignes_ignorees.push_back(std::move(ignoree));
+    } else {
+        resultat.lignes_ignorees.back() = std::move(ignoree);
+    }
+}
+
 PasseDesLignes passe_des_lignes(const QStringList& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    const FormatDeDonnees format = format_des_lignes(lignes);
+    if (format != FormatDeDonnees::acquisition) return passe_du_format(format, lignes, place);
     return passe_de(LignesDeTexte(lignes), place, lecture);
 }
 
 PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnregistrements place, Lecture lecture) {
+    const FormatDeDonnees format = format_des_lignes(lignes);
+    if (format != FormatDeDonnees::acquisition) return passe_du_format(format, lignes, place);
     return passe_de(LignesDeTexte(lignes), place, lecture);
 }
 
 PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place, Lecture lecture) {
+    const FormatDeDonnees format = detecte_format_des_octets(octets);
+    if (format != FormatDeDonnees::acquisition) return passe_du_format(format, octets, place);
     return passe_de(LignesDOctets(octets), place, lecture);
 }
 

@@ -8,6 +8,7 @@
 // header, the first line sets the time origin and every later line makes one
 // record: elapsed minutes since the origin (a line at or before the origin
 // belongs to the next day) and the measured duration.
+#include "analysis/formats/format.h"
 #include "analysis/record_store.h"
 #include "platform/textfile.h"
 
@@ -43,8 +44,19 @@ enum class FinDeLecture {
     capacite,        // a record past the capacity of the destination
 };
 
+// The count records of a file of two integers: the muons that crossed the
+// detector in one second without a decay. Not records of the histogram.
+struct Comptages {
+    std::vector<double> secondes;     // elapsed seconds since the time origin
+    std::vector<std::int64_t> muons;  // the muons of that second
+    bool operator==(const Comptages&) const = default;
+};
+
 // What a pass found, as numbers: its records are in the destination it was given.
 struct PasseDesLignes {
+    FormatDeDonnees format = FormatDeDonnees::acquisition;  // the format of the file's first lines
+    double unite_ns = 0;  // nanoseconds in one unit of the durations, known from the format; 0: not known
+    Comptages comptages;  // two integers: the count records, one a second
     std::int32_t nb_enregistrements = 0;
     long double max_x = -10;         // the largest elapsed time (minutes); -10 without records
     long double max_y = -10;         // the largest duration; -10 without records
@@ -68,6 +80,9 @@ struct PasseDesLignes {
 inline constexpr qsizetype kDebutGarde = 200;
 inline constexpr std::size_t kLignesIgnoreesGardees = 100;
 
+// Counts a skipped line and keeps it when it is among the first ones, or as the last.
+void retiens_ligne_ignoree(PasseDesLignes& resultat, qsizetype indice, QStringView ligne, const QString& erreur);
+
 // Where a pass writes its records: record k (from 0) at position k of both
 // spans, elapsed minutes and durations; the capacity is the shorter span.
 struct PlaceDesEnregistrements {
@@ -75,7 +90,8 @@ struct PlaceDesEnregistrements {
     std::span<double> y;
 };
 
-// The pass over the lines. Reading stops at a record past the capacity, so
+// The pass over the lines, in the format of the first lines (the formats of
+// other apparatus: analysis/format_pass.h). Reading stops at a record past the capacity, so
 // that the records, the total and the acquisition time are those of the
 // records the destination holds. A line after the header that cannot be read
 // (the time or the duration is no number) is skipped and counted, and reading

@@ -44,6 +44,7 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
     setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
     montre_les_choix();
+    prend_l_unite_du_format();
     resize(760, 720);
     ajuste(true);
 }
@@ -204,13 +205,18 @@ void FenetreAjustement::construit() {
     relie(Bouton_csv_convergence, &QPushButton::clicked, [this] { exporte_csv_convergence(); });
 }
 
+namespace {
+// The unit as its field shows it: empty while none is set.
+QString texte_unite(double unit_ns) { return std::isfinite(unit_ns) ? platform::general(unit_ns) : QString(); }
+}  // namespace
+
 void FenetreAjustement::montre_les_choix() {
     const FitChoices& choix = decisions_.choices();
     Edit_tmin->setText(platform::general(choix.t_min));
     Edit_tmax->setText(platform::general(choix.t_max));
     ComboBox_modele->setCurrentIndex(fit::index_of(choix.model));
     ComboBox_methode->setCurrentIndex(choix.method == fit::Method::binned ? 1 : 0);
-    Edit_unite->setText(std::isfinite(choix.unit_ns) ? platform::general(choix.unit_ns) : QString());
+    Edit_unite->setText(texte_unite(choix.unit_ns));
     ComboBox_matiere->setEditText(fit_text::material_text(choix.muons.tau_minus_ns));
     Edit_rho->setText(platform::general(choix.muons.rho));
     CheckBox_log->setChecked(choix.log_counts);
@@ -218,7 +224,7 @@ void FenetreAjustement::montre_les_choix() {
     active_les_choix_des_muons();
 }
 
-void FenetreAjustement::choix_modifie() {
+TypedChoices FenetreAjustement::champs() const {
     TypedChoices champs;
     champs.t_min = Edit_tmin->text();
     champs.t_max = Edit_tmax->text();
@@ -229,12 +235,30 @@ void FenetreAjustement::choix_modifie() {
     champs.precision = precision_choisie();
     champs.material = ComboBox_matiere->currentText();
     champs.rho = Edit_rho->text();
+    return champs;
+}
+
+void FenetreAjustement::choix_modifie() {
+    if (Edit_unite->text() != texte_unite(decisions_.choices().unit_ns)) {
+        unite_du_format_.tapee(form_.etat().file_state.fichier_charge);
+    }
     active_les_choix_des_muons();
-    suit(decisions_.typed(champs));
+    suit(decisions_.typed(champs()));
+}
+
+void FenetreAjustement::prend_l_unite_du_format() {
+    const RunState& etat = form_.etat();
+    const auto unite =
+        unite_du_format_.apres_chargement(etat.file_state.fichier_charge, etat.unite_ns, decisions_.choices().unit_ns);
+    if (!unite) return;
+    // Taken as if typed, without its fit: the load's fit follows.
+    Edit_unite->setText(texte_unite(*unite));
+    decisions_.typed(champs());
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
+    prend_l_unite_du_format();
     par_un_chargement_ = true;
     try {
         suit(decisions_.loaded());

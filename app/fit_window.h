@@ -5,8 +5,9 @@
 // and its stability against t min. A separate, non-modal window of the main
 // window; while it is shown, every load that goes through refits.
 #include "app/fit_plots.h"
-#include "fit/forecast.h"
+#include "app/fit_window_run.h"
 #include "app/rate_tab.h"
+#include "fit/forecast.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
 #include "fit/run/fit_decisions.h"
@@ -97,6 +98,7 @@ public:
 private:
     TForm1& form_;
     FitDecisions decisions_;  // the choices, and the field that cannot be read
+    UniteDuFormat unite_du_format_;
     fit::Refit dernier_ajustement_;
     fit::Result resultat_;
     HistogramView histogramme_;
@@ -112,6 +114,8 @@ private:
     std::vector<QWidget*> rangee_fixes_;
 
     void construit();
+    TypedChoices champs() const;
+    void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.
     void construit_les_choix_des_muons(QBoxLayout* colonne);
     void active_les_choix_des_muons();

@@ -6,20 +6,27 @@
 #include "platform/numbers.h"
 #include "text/steps.h"
 
+#include <utility>
+
 void TForm1::traite_les_lignes_memo() {
     RecordStore& store = etat_->record_store;
     const platform::PackedLines& lignes = Memo1->packedLines();
     Label_nb_ligne->setText(texte_nb_lignes(lignes.size(), 0));
 
     // A line that is no record is skipped: the records after it count.
-    const PasseDesLignes passe = passe_des_lignes(lignes, store);
+    PasseDesLignes passe = passe_des_lignes(lignes, store);
     etat_->origine_temps = passe.origine_temps;
 
     // What the load has to say of the file: the status line names the last
     // skipped line (while a run is followed, the newest); the box of a file
     // choice, the first, and only what it did not tell before.
     const QString& fichier = etat_->file_state.fichier_charge;
+    etat_->format = passe.format;
+    etat_->unite_ns = passe.unite_ns;
+    etat_->comptages = std::move(passe.comptages);  // read by nothing below
     QStringList a_dire;
+    // The format of another apparatus's file is told first; the acquisition format, as ever, is not.
+    if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);
     if (passe.nb_enregistrements == 0) {
         // Nothing of an earlier file, or of an earlier state of this one, stays.
         efface_les_chiffres();
@@ -44,6 +51,6 @@ void TForm1::traite_les_lignes_memo() {
 
     affecte_classe();
 
-    StaticText1->setText(platform::decimal(passe.nb_enregistrements));
+    StaticText1->setText(platform::decimal(passe.nb_enregistrements));  // decays only, never count records
     StaticText3->setText(texte_minutes(passe.derniere_duree));
 }

@@ -7,6 +7,7 @@
 // handlers hand its parts by reference to the passes, the redraws and the
 // tick's decision.
 #include "analysis/class_table.h"
+#include "analysis/record_pass.h"
 #include "analysis/record_store.h"
 #include "analysis/reported.h"
 #include "datafile/file_state.h"
@@ -22,8 +23,13 @@ struct RunState {
     PlotScales plot_scales;
     FileState file_state;
     WriteFailures settings_failures;
-    Signalements signalements;  // what the user was told of the data files: skipped lines, capacity
-    long double origine_temps = -1;    // the time origin of the last record pass (minutes after midnight)
+    Signalements signalements;       // what the user was told of the data files: skipped lines, capacity
+    long double origine_temps = -1;  // the time origin of the last record pass (minutes after midnight)
+    // The last load's file format, the nanoseconds of one unit of its durations
+    // (0: the format does not say) and its count records (two integers).
+    FormatDeDonnees format = FormatDeDonnees::acquisition;
+    double unite_ns = 0;
+    Comptages comptages;
 
     // The parts a redraw works on.
     TablesDuTrace tables_du_trace() { return {record_store, class_table, plot_scales, plot_frame}; }

@@ -52,3 +52,23 @@ QString write_run_file(const QString& folder, int events, bool decimal_comma) {
     }
     return write_file(path, text);
 }
+
+QString write_two_integers_file(const QString& folder, int lines) {
+    const QString path = QStringLiteral("%1/two_integers_%2.txt").arg(folder).arg(lines);
+    std::string text;
+    std::uint64_t state = 0x2545F4914F6CDD1DULL;
+    auto uniform = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (static_cast<double>(state >> 11) + 0.5) / 9007199254740992.0;
+    };
+    long long seconds = 1574345682;
+    for (int i = 0; i < lines; ++i) {
+        if (uniform() < 1.0 / 55) {
+            const long long ns = std::llround(-std::log(uniform()) * 2197.0 / 20) * 20;
+            text += std::to_string(ns < 40000 ? ns : 39980) + ' ' + std::to_string(seconds) + '\n';
+        } else {
+            text += std::to_string(40000 + static_cast<int>(uniform() * 16)) + ' ' + std::to_string(seconds++) + '\n';
+        }
+    }
+    return write_file(path, text);
+}

@@ -5,5 +5,9 @@
 
 // Writes the file and returns its path inside `folder`.
 QString write_run_file(const QString& folder, int events, bool decimal_comma);
+// A file of two integers a line of `lines` lines: a count record each
+// second, and a decay (ns) about every 55 lines, as a teaching apparatus
+// writes it (LF line ends, Unix seconds).
+QString write_two_integers_file(const QString& folder, int lines);
 // The same run's title lines and column header only, without any event.
 QString write_title_file(const QString& folder);

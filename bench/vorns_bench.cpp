@@ -55,6 +55,7 @@
 #include "fit/stability.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
+#include "platform/textfile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -78,6 +79,9 @@ QTemporaryDir* g_folder = nullptr;
 TForm1* g_form = nullptr;
 int g_messages = 0;
 std::map<std::string, QString> g_files;
+
+// The lines of the files whose reading per line is compared.
+constexpr int kLinesRead = 50003;
 
 QString run_file(int events, bool comma = false) {
     const std::string key = std::to_string(events) + (comma ? "c" : "");
@@ -111,6 +115,29 @@ Work record_pass(int events) {
     load(run_file(events));
     return
         [] { benchmark::DoNotOptimize(passe_des_lignes(g_form->Memo1->packedLines(), g_form->etat().record_store)); };
+}
+
+// The reading of a file's lines (the record pass over its bytes, as
+// vorns-fit's load reads them, and over the memo's lines, as the window does)
+// in the acquisition format or in two integers a line, of about as many lines.
+struct FichierLu {
+    QByteArray bytes;
+    platform::PackedLines lines;
+};
+Work reading(int lines, bool two_integers, bool memo) {
+    const QString path = two_integers ? write_two_integers_file(g_folder->path(), lines) : run_file(lines - 3);
+    auto lecture = std::make_shared<FichierLu>();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) lecture->bytes = file.readAll();
+    lecture->lines.read_file(path);
+    return [lecture, memo] {
+        RecordStore& store = g_form->etat().record_store;
+        if (memo) {
+            benchmark::DoNotOptimize(passe_des_lignes(lecture->lines, store));
+        } else {
+            benchmark::DoNotOptimize(passe_des_octets(lecture->bytes, store));
+        }
+    };
 }
 
 Work class_pass(int events) {
@@ -248,6 +275,10 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "load_without_redraws") return load_without_redraws(events);
     if (name == "record_pass") return record_pass(events);
     if (name == "class_pass") return class_pass(events);
+    if (name == "read_acquisition_bytes") return reading(events, false, false);
+    if (name == "read_two_integers_bytes") return reading(events, true, false);
+    if (name == "read_acquisition_memo") return reading(events, false, true);
+    if (name == "read_two_integers_memo") return reading(events, true, true);
     if (name == "redraw_plot1") return redraw(events, 1);
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
@@ -416,6 +447,10 @@ int main(int argc, char** argv) {
     each("combined_fit_grid", 1000000);
     each("combined_fit_continuous", 1000000);
     each("combine_runs_grid", 1000000);
+    for (const char* reading :
+         {"read_acquisition_bytes", "read_two_integers_bytes", "read_acquisition_memo", "read_two_integers_memo"}) {
+        each(reading, kLinesRead);
+    }
 
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
@@ -476,6 +511,23 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
+
+    // The reading cost per line of two integers a line against the acquisition format's.
+    for (const char* way : {"bytes", "memo"}) {
+        const auto acquisition =
+            medians.find(std::string("read_acquisition_") + way + "/" + std::to_string(kLinesRead));
+        const auto two = medians.find(std::string("read_two_integers_") + way + "/" + std::to_string(kLinesRead));
+        if (acquisition == medians.end() || two == medians.end() || acquisition->second <= 0) continue;
+        const double ns_acquisition = acquisition->second * 1e6 / kLinesRead;
+        const double ns_two = two->second * 1e6 / kLinesRead;
+        char label[96];
+        std::snprintf(label, sizeof label, "reading a line (%s): acquisition / two-integers", way);
+        std::printf("%-58s %5s / %s ns\n", label, fixed_text(ns_acquisition, 1).c_str(), fixed_text(ns_two, 1).c_str());
+        std::snprintf(label, sizeof label, "reading a line (%s), two-integers / acquisition", way);
+        const double ratio = ns_two / ns_acquisition;
+        std::printf("%-58s %9s     target <= 2  %s\n", label, fixed_text(ratio, 2).c_str(),
+                    ratio <= 2 ? "met" : "MISSED");
+    }
 
     const auto small = medians.find("whole_load/5000");
     const auto big = medians.find("whole_load/50000");

@@ -19,6 +19,9 @@
 // is loaded twice, with '.' and with ',' as the locale's decimal separator.
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
+#include "analysis/format_pass.h"
+#include "analysis/formats/decay_lines.h"
+#include "analysis/formats/two_integers.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "analysis/record_pass.h"
@@ -133,8 +136,10 @@ void compare_passes(const PasseDesLignes& p, const RecordStore& a, const PasseDe
     verifie_passe(p.derniere_duree == simple.derniere_duree && p.capacite_depassee == simple.capacite_depassee &&
                       p.entete_vu == simple.entete_vu && p.origine_vue == simple.origine_vue &&
                       p.origine_temps == simple.origine_temps && p.sans_ligne == simple.sans_ligne &&
-                      p.fin == simple.fin && p.ligne_de_fin == simple.ligne_de_fin,
+                      p.fin == simple.fin && p.ligne_de_fin == simple.ligne_de_fin && p.format == simple.format &&
+                      p.unite_ns == simple.unite_ns,
                   "the record passes give different results:");
+    verifie_passe(p.comptages == simple.comptages, "the record passes keep different count records:");
     verifie_passe(p.nb_lignes_ignorees == simple.nb_lignes_ignorees && p.lignes_ignorees == simple.lignes_ignorees,
                   "the record passes skip different lines:");
 }
@@ -149,9 +154,12 @@ void verifie_lignes_ignorees(const PasseDesLignes& passe, const platform::Packed
                 (passe.nb_lignes_ignorees > static_cast<std::int32_t>(kLignesIgnoreesGardees) ||
                  l.size() == static_cast<std::size_t>(passe.nb_lignes_ignorees)),
             "skipped lines kept or counted wrong");
-    verifie(passe.nb_lignes_ignorees + tables().record_store.nb_points[1] <= std::max<qsizetype>(lignes.size() - 2, 0),
-            "more records and skipped lines than lines");
-    qsizetype avant = 1;
+    // The acquisition format's two title lines are never data; the other formats have none.
+    const qsizetype titres = passe.format == FormatDeDonnees::acquisition ? 2 : 0;
+    verifie(
+        passe.nb_lignes_ignorees + tables().record_store.nb_points[1] <= std::max<qsizetype>(lignes.size() - titres, 0),
+        "more records and skipped lines than lines");
+    qsizetype avant = titres - 1;
     for (const LigneIgnoree& ignoree : l) {
         verifie(ignoree.indice > avant && ignoree.indice < lignes.size(),
                 "skipped line out of order or out of the file");
@@ -168,6 +176,38 @@ void verifie_lignes_ignorees(const PasseDesLignes& passe, const platform::Packed
                                  texte_sans_enregistrement(passe)}) {
         for (const QChar c : texte)
             verifie(c.unicode() >= 0x20 && c.unicode() != 0x7F, "a control character in a message");
+    }
+}
+
+// Each reader of another apparatus's format on the first lines: the same on a
+// line's characters and on its bytes; nothing but the program's error raised;
+// what it reads within its ranges. The count records of the pass: after the
+// origin, of no negative count, one a second at most per line.
+void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes& passe) {
+    for (qsizetype i = 0; i < std::min<qsizetype>(lignes.size(), 200); ++i) {
+        const QStringView ligne = lignes.at(i);
+        LigneDeuxEntiers texte;
+        LigneDeuxEntiers octets;
+        const auto e_texte = erreur_de([&] { texte = lit_deux_entiers(ligne); });
+        const QByteArray utf8 = ligne.toUtf8();
+        const auto e_octets = erreur_de([&] { octets = lit_deux_entiers(QByteArrayView(utf8)); });
+        verifie(e_texte == e_octets && texte.sorte == octets.sorte && texte.nombre == octets.nombre &&
+                    texte.secondes == octets.secondes,
+                "two integers read differently from the characters and from the bytes");
+        verifie(e_texte || (texte.nombre >= 0 && texte.secondes >= 0), "two integers out of range");
+        LigneDecay decay;
+        if (!erreur_de([&] { decay = lit_ligne_decay(ligne); }) && decay.desintegration) {
+            verifie(decay.seconde >= 0 && decay.seconde <= 86400 && decay.microsecondes >= 0 &&
+                        std::isfinite(decay.microsecondes),
+                    "decay line out of range");
+        }
+    }
+    const Comptages& c = passe.comptages;
+    verifie(
+        c.secondes.size() == c.muons.size() && (c.secondes.empty() || passe.format == FormatDeDonnees::deux_entiers),
+        "count records of another format");
+    for (std::size_t k = 0; k < c.secondes.size(); ++k) {
+        verifie(c.secondes[k] >= 0 && c.muons[k] >= 0, "count record before the origin or negative");
     }
 }
 
@@ -275,6 +315,8 @@ void charge(const uint8_t* data, size_t size) {
     compare_passes(fenetre, t.store_fenetre, simple, "the window's reading of the memo and the plain one");
     verifie_serie_1(&passe);
     verifie_lignes_ignorees(passe, lignes);
+    verifie_lecteurs(lignes, passe);
+    verifie(detecte_format_des_octets(octets) == format_des_lignes(lignes), "the bytes and the text differ in format");
     verifie(t.store_fenetre.nb_points[2] == kClassesPrecedentes && t.store_simple.nb_points[2] == kClassesPrecedentes,
             "the record pass touched series 2");
     {

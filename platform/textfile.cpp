@@ -117,7 +117,11 @@ void decode_part(QByteArrayView part, TextEncoding encoding, QString& out) {
     if (is_ascii(part)) {
         widen_into(part, out);
     } else if (encoding == TextEncoding::utf8) {
-        out = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless).decode(part);
+        // A mark at the start of a part is a character of the text, as it is
+        // when the whole text is decoded: only the file's own mark is dropped.
+        out = QStringDecoder(QStringDecoder::Utf8,
+                             QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom)
+                  .decode(part);
     } else {
         decode_cp1252_into(part, out);
     }

@@ -60,6 +60,14 @@ f="$out/fichiers"
 "$acquisition" --output "$f/avec_commentaire.txt" --events 800 --rate 0.5 --lifetime 219.7 \
   --background 0.02 --decimals 1 --start 16:30:00 --seed 8 --date 2024-03-20
 
+# The formats of other apparatus, in UTC so that their Unix seconds are the
+# same wherever they are made: two integers a line (decays in ns and a count
+# record each second), and decay lines (asctime dates, microseconds).
+TZ=UTC "$acquisition" --output "$f/deux_entiers.txt" --format two-integers --events 400 --rate 0.5 \
+  --lifetime 219.7 --background 0.02 --muons 8 --start 21:50:00 --seed 9 --date 2024-03-21
+TZ=UTC "$acquisition" --output "$f/lignes_decay.txt" --format decay-lines --events 400 --rate 0.5 \
+  --lifetime 219.7 --background 0.02 --comment-every 100 --start 23:55:00 --seed 10 --date 2024-03-22
+
 # The comment file: Windows-1252 text (\351 is "é", \265 is "µ"), CR LF line ends.
 printf '%b\r\n' \
   'Run de d\351monstration \351crit par vorns-acquisition (graine 8).' \
@@ -76,7 +84,8 @@ if [[ "$mode" == --check ]]; then
   status=0
   for file in fichiers/muon_run.txt fichiers/minuit.txt fichiers/sauvegarde.txt \
               fichiers/commentaires.txt fichiers/avec_commentaire.txt \
-              fichiers/avec_commentaire.comment ding1.wav alarme.wav; do
+              fichiers/avec_commentaire.comment fichiers/deux_entiers.txt fichiers/lignes_decay.txt \
+              ding1.wav alarme.wav; do
     if cmp -s "$out/$file" "$root/$file"; then
       echo "same:    $file"
     else

@@ -109,7 +109,7 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
                              run.kept.span_s, run.kept.live_s, rate(run.kept), run.kept.excluded});
         }
         const QString pulling = c.consistency.pulling_run ? names[*c.consistency.pulling_run] : QString();
-        print(stdout, combination_json(c, items, pulling, FileNotes{0, messages.join(QStringLiteral(" ; ")), {}},
+        print(stdout, combination_json(c, items, pulling, FileNotes{0, messages.join(QStringLiteral(" ; ")), {}, {}, 0},
                                        o.choices.unit_ns));
         return status;
     }

@@ -101,6 +101,8 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("gf", number(gf.value));
     field("gf_error", number(gf.error));
     field("forecast_hours", number(r ? extras.forecast.hours : fit::kNone));
+    field("format", notes.format.isEmpty() ? null : quoted(notes.format));
+    field("unit_ns", notes.unit_ns > 0 ? number(notes.unit_ns) : null);
     if (extras.scan) field("stability", scan_list(*extras.scan));
     if (details) {
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
@@ -130,7 +132,7 @@ QString unfitted_json(const QString& file, const QString& status, const QString&
     const fit::StabilityScan none;
     FitExtras extras;
     if (scan) extras.scan = &none;
-    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}}, false, extras);
+    return object(nullptr, status, file, {}, details, FileNotes{0, message, {}, {}, 0}, false, extras);
 }
 
 QString combination_json(const fit::Combination& c, std::span<const RunJson> runs, const QString& pulling_run,

@@ -18,6 +18,8 @@ struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
     QStringList rate_fields;  // the run's rate (fit/cli/rate_json.h); empty: all null
+    QString format;           // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
+    double unit_ns = 0;       // nanoseconds in one unit of the durations fitted; 0: null
 };
 
 // What the fit gives beside its own figures: G_F (from the lifetime with one

@@ -45,26 +45,30 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     // rate's work arrays reuse their pages.
     const Chargement& load = loaded->load;
     const PasseDesLignes& pass = load.enregistrements;
+    // The unit the file's format gives, unless one was typed.
+    FitChoices choices = o.choices;
+    if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
     const QStringList& notes = loaded->notes;
     for (const QString& note : notes) error(note);
-    const fit::Request request = fit_request(store, table, o.choices);
+    const fit::Request request = fit_request(store, table, choices);
     const fit::Result result = fit::fit_lifetime(request);
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
     // The run's rate, whose live time the forecast takes too.
     const rate::RateAnalysis run_rate =
         rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
-    const FitExtras extras{o.choices.unit_ns, run_forecast(run_rate, result, o.choices.precision),
+    const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
                                FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
-                                         rate_json_fields(&run_rate)},
+                                         rate_json_fields(&run_rate), nom_du_format(pass.format), choices.unit_ns},
                                extras));
         return pass.nb_lignes_ignorees == 0;
     }
     if (several) print(stdout, file);
-    print(stdout, choices_line(o.choices));
-    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, o.choices.unit_ns))) {
+    print(stdout, texte_du_format(pass));
+    print(stdout, choices_line(choices));
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, choices.unit_ns))) {
         print(stdout, line);
     }
     const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;

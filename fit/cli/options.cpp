@@ -24,8 +24,9 @@ const char* const kFitUsage =
     "  --dx W            class width dX (default 10)\n"
     "  --xmax X          X max: the histogram shows X max / dX classes (default 800)\n"
     "  --skip-classes K  leave the first K classes out of the binned fit (default 0)\n"
-    "  --unit-ns U       nanoseconds in one unit of the durations (default: none,\n"
-    "                    no time line)\n"
+    "  --unit-ns U       nanoseconds in one unit of the durations (default: the\n"
+    "                    unit the file's format gives, 1 for two-integers, 1000\n"
+    "                    for decay-lines; else none, no time line)\n"
     "  --precision P     the relative precision on tau of the forecast, in %,\n"
     "                    above 0 and below 100 (default 1)\n"
     "  --scan            the stability of tau: the fit made again with t min stepped\n"
@@ -161,6 +162,7 @@ FitOptions read_options(const QStringList& arguments) {
             o.x_max = positive(a, value());
         } else if (a == QLatin1String("--unit-ns")) {
             o.choices.unit_ns = static_cast<double>(positive(a, value()));
+            o.unit_typed = true;
         } else if (a == QLatin1String("--skip-classes")) {
             const QString v = value();
             try {

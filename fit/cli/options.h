@@ -14,6 +14,7 @@ struct FileExclusion {
 
 struct FitOptions {
     FitChoices choices;
+    bool unit_typed = false;  // --unit-ns given: it wins over the unit the file's format gives
     long double dX = 10;
     long double x_max = 800;
     bool json = false;

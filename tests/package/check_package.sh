@@ -129,6 +129,14 @@ tau="$(echo "$tau" | sed 's/\.\?0*$//')"
 fitted="$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/muon_run.txt" --json)" \
   || fail "vorns-fit ended with an error"
 echo "$fitted" | grep -q '^{"status":"converged","events":[1-9]' || fail "vorns-fit: $fitted"
+# The samples of other apparatus' formats, each read in its own format and unit.
+for sample in deux_entiers.txt:two-integers:1 lignes_decay.txt:decay-lines:1000; do
+  IFS=: read -r name format unit <<<"$sample"
+  fitted="$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/$name" --json)" \
+    || fail "vorns-fit $name ended with an error"
+  echo "$fitted" | grep -q "\"skipped_lines\":0,\"message\":null,\"format\":\"$format\",\"unit_ns\":$unit}" ||
+    fail "vorns-fit $name: $fitted"
+done
 
 # First start: the colour and a sample run chosen in the shipped folder; its
 # fit exported, offered in the documents folder since the samples' is read-only.

@@ -270,6 +270,8 @@ TEST_F(AcquisitionTest, BadOptionsExitWithCodeTwoAndLeaveTheFileAlone) {
         {"--pause-for", "60"},
         {"--pause-at", "-1", "--pause-for", "60"},
         {"--pause-at", "60", "--pause-for", "0"},
+        {"--format", "csv"},
+        {"--muons", "-1"},
         {"stray"},
     };
     const QString file = path();
@@ -293,9 +295,10 @@ TEST_F(AcquisitionTest, HelpDocumentsEveryOptionAndVersionNamesTheProjectsVersio
     const Result result = run_simulator({"--help"});
     EXPECT_EQ(result.exit_code, 0);
     for (const char* option :
-         {"--output", "--events",        "--rate",       "--lifetime",  "--background", "--max-duration", "--decimals",
-          "--comma",  "--comment-every", "--sauvegarde", "--start",     "--seed",       "--date",         "--realtime",
-          "--speed",  "--interval-ms",   "--pause-at",   "--pause-for", "--help",       "--version"}) {
+         {"--output",   "--events",   "--rate",          "--lifetime",    "--background", "--max-duration",
+          "--decimals", "--comma",    "--comment-every", "--sauvegarde",  "--start",      "--seed",
+          "--date",     "--realtime", "--speed",         "--interval-ms", "--pause-at",   "--pause-for",
+          "--help",     "--version",  "--format",        "--muons"}) {
         EXPECT_TRUE(result.out.contains(option)) << option;
     }
     const Result version = run_simulator({"--version"});  // no --output needed
@@ -322,3 +325,38 @@ TEST_F(AcquisitionTest, LiveModesSleepButWriteTheSameLines) {
 }
 
 }  // namespace
+
+TEST_F(AcquisitionTest, OtherApparatusFormatsWriteTheirOwnLines) {
+    // Two integers: decays on the 20 ns clock below 40000, a count record for
+    // every second before an event, the seconds never going back.
+    const QList<QByteArray> deux = generate({"--format", "two-integers", "--events", "50", "--seed", "4"}).split('\n');
+    ASSERT_TRUE(deux.last().isEmpty());  // every line ends with LF
+    const QRegularExpression forme(QStringLiteral("^(\\d+) (\\d+)$"));
+    long long seconde = -1, comptages = 0, premiere = -1;
+    int decays = 0;
+    for (const QByteArray& ligne : deux.first(deux.size() - 1)) {
+        const auto m = forme.match(QString::fromLatin1(ligne));
+        ASSERT_TRUE(m.hasMatch()) << ligne.toStdString();
+        const long long valeur = m.captured(1).toLongLong(), t = m.captured(2).toLongLong();
+        if (premiere < 0) premiere = t;
+        EXPECT_GE(t, seconde) << ligne.toStdString();
+        seconde = t;
+        if (valeur >= 40000) {
+            EXPECT_EQ(t, premiere + comptages++) << ligne.toStdString();
+        } else {
+            EXPECT_EQ(valeur % 20, 0) << ligne.toStdString();
+            ++decays;
+        }
+    }
+    EXPECT_GE(decays, 45);  // a few durations past 40 us are not written
+    EXPECT_EQ(seconde - premiere, comptages);
+
+    // Decay lines: a comment line, then asctime dates and microseconds.
+    const QList<QByteArray> lignes = generate({"--format", "decay-lines", "--events", "20", "--seed", "4"}).split('\n');
+    ASSERT_EQ(lignes.size(), 22);
+    EXPECT_TRUE(lignes[0].startsWith("# "));
+    const QRegularExpression decay(
+        QStringLiteral("^Decay '[A-Z][a-z]{2}_[A-Z][a-z]{2}_[_ 1-3]\\d_\\d\\d:\\d\\d:\\d\\d_2024' \\d+\\.\\d{4}$"));
+    for (const QByteArray& ligne : lignes.sliced(1, 20))
+        EXPECT_TRUE(decay.match(QString::fromLatin1(ligne)).hasMatch()) << ligne.toStdString();
+}

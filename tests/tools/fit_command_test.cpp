@@ -52,6 +52,11 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     const QString no_record = dir.filePath(QStringLiteral("passwd"));
     write_bytes(no_record, "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1::/usr/sbin:/usr/sbin/nologin\n");
     const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    // Other apparatus' files: their format and the unit it gives, unless one is typed.
+    const QString two = dir.filePath(QStringLiteral("two.txt"));
+    write_bytes(two, "40003 1574345682\n1620 1574345683\n-20 1574345684\n2080 1574345690\n");
+    const QString decays = dir.filePath(QStringLiteral("decays.txt"));
+    write_bytes(decays, "# card\nDecay 'Thu_Dec_10_11:49:22_2015' 2.4375\nDecay 'Thu_Dec_10_11:49:25_2015' 1.5\n");
 
     struct Case {
         QStringList arguments;
@@ -86,6 +91,12 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          0,
          "événements dans la fenêtre = 0",
          "passwd: aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
+        {{two, "--json"}, 1, "\"skipped_lines\":1,\"message\":\"", "two.txt, ligne 3 ignorée"},
+        {{two, "--json"}, 1, ",\"format\":\"two-integers\",\"unit_ns\":1}", ""},
+        {{two, "--unit-ns", "10", "--json"}, 1, ",\"format\":\"two-integers\",\"unit_ns\":10}", ""},
+        {{two}, 1, "format two-integers : 1 unité = 1 ns, début ", ""},
+        {{decays, "--json"}, 0, ",\"format\":\"decay-lines\",\"unit_ns\":1000}", ""},
+        {{run}, 0, "format acquisition\nfenêtre", ""},
         {{}, 2, "", "no data file given"},
         {{run, "--model", "gauss"}, 2, "", "--model: 'gauss' is none of exp+flat, exp, mu-capture and charge-ratio"},
         // The capture models: the unit needed, the material and rho.
@@ -180,6 +191,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
                             "drift_per_hour_error",
                             "events",
                             "forecast_hours",
+                            "format",
                             "gaps",
                             "gf",
                             "gf_error",
@@ -208,6 +220,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
                             "tau_upper",
                             "tmax",
                             "tmin",
+                            "unit_ns",
                             "warnings"});
     EXPECT_EQ(o.keys(), keys);
     EXPECT_TRUE(o.value(QStringLiteral("message")).isNull());

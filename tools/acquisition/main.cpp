@@ -1,13 +1,22 @@
 // vorns-acquisition: writes a decay-time data file the way a lab's acquisition
 // program does, so that vorns can be tried and tested without a detector.
 //
-// File layout (Windows-1252 bytes, every line ends with CR LF):
+// With --format acquisition (the default), the file layout (Windows-1252
+// bytes, every line ends with CR LF):
 //   line 0   title
 //   line 1   date and settings of the run
 //   line 2   column header "Heure<TAB>Durée"
 //   then     one line per event: time of day "H:MM:SS", a TAB, the duration
 //            (the first event line is the reader's time origin)
 //   optional comment lines starting with "'" and a final "SAUVEGARDE" line.
+// The formats of other apparatus (ASCII, lines end with LF; times are the
+// computer's local time on the --date given as YYYY-MM-DD, else today):
+//   two-integers  "VALUE UNIXSECONDS": a decay of VALUE ns (a multiple of
+//                 20 ns below 40000; longer ones are not written), and one
+//                 count record "40000+n UNIXSECONDS" for each second before
+//                 an event: n muons through the detector (--muons a second);
+//   decay-lines   "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (microseconds),
+//                 after a comment line; --comment-every writes comment lines.
 //
 // Only the C++ standard library is used. The random numbers come from
 // std::mt19937_64 (fully specified by the standard) through our own uniform,
@@ -40,8 +49,12 @@ constexpr long long kSecondsPerDay = 86400;
 // ---------------------------------------------------------------------------
 // Settings and command line
 
+enum class Format { acquisition, two_integers, decay_lines };
+
 struct Settings {
     std::string output;
+    Format format = Format::acquisition;
+    double muons = 8.0;  // two-integers: muons a second through the detector without a decay
     std::uint64_t events = 2000;
     double rate = 0.5;             // events per second
     double lifetime = 219.7;       // mean duration, in file units (10 ns)
@@ -85,6 +98,11 @@ constexpr const char* kHelp =
     "      --background F       fraction of durations drawn flat on\n"
     "                           [0, --max-duration], from 0 to 1 (default 0)\n"
     "      --max-duration M     upper end of the flat background (default 2000)\n"
+    "      --format F           acquisition (default), two-integers or\n"
+    "                           decay-lines: the file layout of another\n"
+    "                           apparatus, in the computer's local time\n"
+    "      --muons M            two-integers: mean muons a second through the\n"
+    "                           detector without a decay (default 8)\n"
     "      --decimals D         decimals written for each duration, 0 to 9\n"
     "                           (default 1)\n"
     "      --comma              write durations with a decimal comma\n"
@@ -209,8 +227,9 @@ Settings parse_command_line(int argc, char** argv) {
 
         static constexpr std::string_view kFlags[] = {"help", "version", "comma", "sauvegarde", "realtime"};
         static constexpr std::string_view kValued[] = {
-            "output", "events", "rate", "lifetime", "background",  "max-duration", "decimals", "comment-every",
-            "start",  "seed",   "date", "speed",    "interval-ms", "pause-at",     "pause-for"};
+            "output",      "events",        "rate",      "lifetime", "background", "max-duration",
+            "decimals",    "comment-every", "start",     "seed",     "date",       "speed",
+            "interval-ms", "pause-at",      "pause-for", "format",   "muons"};
         const auto known = [&name](const auto& names) {
             for (const std::string_view n : names) {
                 if (n == name) return true;
@@ -270,6 +289,19 @@ Settings parse_command_line(int argc, char** argv) {
                 throw UsageError{"invalid value for --date (one line of at most 100 bytes)"};
             }
             s.date = value;
+        } else if (name == "format") {
+            if (value == "acquisition") {
+                s.format = Format::acquisition;
+            } else if (value == "two-integers") {
+                s.format = Format::two_integers;
+            } else if (value == "decay-lines") {
+                s.format = Format::decay_lines;
+            } else {
+                throw UsageError{"invalid value '" + value +
+                                 "' for --format (expected acquisition, two-integers or decay-lines)"};
+            }
+        } else if (name == "muons") {
+            s.muons = parse_real(name, value, 0.0, 1e6, true);
         } else if (name == "pause-at") {
             s.pause_at = parse_real(name, value, 0.0, 1e9, true);
         } else if (name == "pause-for") {
@@ -381,6 +413,46 @@ std::string settings_line(const Settings& s) {
     return line;
 }
 
+// The Unix seconds of the run's start: --start on the --date given as
+// YYYY-MM-DD (else today), in the computer's local time.
+long long unix_start(const Settings& s) {
+    const std::time_t now = std::time(nullptr);
+    std::tm day = *std::localtime(&now);
+    int y = 0, m = 0, d = 0;
+    char rest = 0;
+    if (std::sscanf(s.date.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &rest) == 3) {
+        day.tm_year = y - 1900;
+        day.tm_mon = m - 1;
+        day.tm_mday = d;
+    }
+    day.tm_hour = static_cast<int>(s.start_seconds / 3600);
+    day.tm_min = static_cast<int>(s.start_seconds / 60 % 60);
+    day.tm_sec = static_cast<int>(s.start_seconds % 60);
+    day.tm_isdst = -1;
+    return static_cast<long long>(std::mktime(&day));
+}
+
+// "Thu_Dec_10_11:49:22_2015": the local time in the C asctime form, '_' for its blanks.
+std::string asctime_text(long long unix_time) {
+    const auto t = static_cast<std::time_t>(unix_time);
+    const std::tm* local = std::localtime(&t);
+    char buffer[64] = "?";
+    if (local != nullptr) std::strftime(buffer, sizeof buffer, "%a_%b_%e_%H:%M:%S_%Y", local);
+    std::string text(buffer);
+    for (char& c : text) {
+        if (c == ' ') c = '_';
+    }
+    return text;
+}
+
+// A Poisson count of the given mean: the arrivals of an exponential clock within one unit.
+long long poisson(Random& random, double mean) {
+    long long n = 0;
+    if (mean <= 0) return 0;
+    for (double t = random.exponential(1.0 / mean); t < 1.0; t += random.exponential(1.0 / mean)) ++n;
+    return n;
+}
+
 // ---------------------------------------------------------------------------
 // Output: every line goes out whole, with its CR LF, in one write, then flushed.
 
@@ -401,8 +473,10 @@ public:
         return std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size()) == 0;
     }
 
+    void lf_only() { end_ = "\n"; }
+
     bool write_line(std::string line) {
-        line += "\r\n";
+        line += end_;
         if (line.size() >= buffer_.size()) return false;
         return std::fwrite(line.data(), 1, line.size(), file_) == line.size() && std::fflush(file_) == 0;
     }
@@ -416,6 +490,7 @@ public:
 private:
     std::vector<char> buffer_;
     std::FILE* file_ = nullptr;
+    const char* end_ = "\r\n";
 };
 
 int fail_io(const std::string& what, const std::string& path, int error) {
@@ -429,9 +504,19 @@ int run(const Settings& s) {
     if (!out.open(s.output)) return fail_io("create", s.output, errno);
 
     const auto write = [&](const std::string& line) { return out.write_line(line); };
-    if (!write("Acquisition vorns-acquisition") || !write(settings_line(s)) || !write("Heure\tDur" E_ACUTE "e")) {
+    const bool acquisition = s.format == Format::acquisition;
+    if (!acquisition) out.lf_only();
+    if (acquisition &&
+        (!write("Acquisition vorns-acquisition") || !write(settings_line(s)) || !write("Heure\tDur" E_ACUTE "e"))) {
         return fail_io("write to", s.output, errno);
     }
+    if (s.format == Format::decay_lines && !write("# vorns-acquisition: decay lines, rate " + number_text(s.rate) +
+                                                  " /s, seed " + std::to_string(s.seed))) {
+        return fail_io("write to", s.output, errno);
+    }
+    const long long start_unix = unix_start(s);
+    Random muons(s.seed + 1);  // the count records' own draws: the events stay those of the seed
+    long long next_count = 0;  // the next second of the run that has no count record yet
 
     Random random(s.seed);
     using Clock = std::chrono::steady_clock;
@@ -457,15 +542,33 @@ int run(const Settings& s) {
         }
 
         last_time = s.start_seconds + static_cast<long long>(at);  // truncated
-        if (!write(time_text(last_time) + "\t" + duration_text(duration, s.decimals, s.comma))) {
-            return fail_io("write to", s.output, errno);
+        const long long unix_time = start_unix + static_cast<long long>(at);
+        bool ok = true;
+        if (s.format == Format::two_integers) {
+            for (; ok && next_count < static_cast<long long>(at); ++next_count) {
+                ok = write(std::to_string(40000 + poisson(muons, s.muons)) + " " +
+                           std::to_string(start_unix + next_count));
+            }
+            // Durations in ns, on the apparatus' 20 ns clock, below its 40 us window.
+            const long long ns = std::llround(duration * 10 / 20) * 20;
+            if (ok && ns < 40000) ok = write(std::to_string(ns) + " " + std::to_string(unix_time));
+        } else if (s.format == Format::decay_lines) {
+            ok = write("Decay '" + asctime_text(unix_time) + "' " + duration_text(duration / 100, 4, false));
+        } else {
+            ok = write(time_text(last_time) + "\t" + duration_text(duration, s.decimals, s.comma));
         }
-        if (s.comment_every > 0 && event % s.comment_every == 0 &&
-            !write("' rep" E_GRAVE "re : " + std::to_string(event) + " " E_ACUTE "v" E_ACUTE "nements")) {
-            return fail_io("write to", s.output, errno);
+        if (!ok) return fail_io("write to", s.output, errno);
+        if (s.comment_every > 0 && event % s.comment_every == 0) {
+            const std::string n = std::to_string(event);
+            if (s.format == Format::decay_lines) {
+                ok = write("# " + n + " decays");
+            } else if (acquisition) {
+                ok = write("' rep" E_GRAVE "re : " + n + " " E_ACUTE "v" E_ACUTE "nements");
+            }
+            if (!ok) return fail_io("write to", s.output, errno);
         }
     }
-    if (s.sauvegarde && !write("SAUVEGARDE\t" + time_text(last_time))) {
+    if (acquisition && s.sauvegarde && !write("SAUVEGARDE\t" + time_text(last_time))) {
         return fail_io("write to", s.output, errno);
     }
     if (!out.close()) return fail_io("write to", s.output, errno);

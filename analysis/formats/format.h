@@ -1,0 +1,33 @@
+#pragma once
+// The data file formats vorns reads, told apart by the file's first lines,
+// never by its name. A file that fits no other format is an acquisition file.
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <span>
+
+enum class FormatDeDonnees {
+    acquisition,   // title lines, the "Heure" header, "h:mm:ss<TAB>duration" lines
+    deux_entiers,  // "1620 1574345682": a value and Unix seconds (analysis/formats/two_integers.h)
+    lignes_decay,  // "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (analysis/formats/decay_lines.h)
+};
+
+// How many of the first lines the detection reads.
+inline constexpr qsizetype kLignesDeDetection = 20;
+
+// The format's name as vorns-fit prints it and the window shows it:
+// "acquisition", "two-integers", "decay-lines".
+QString nom_du_format(FormatDeDonnees format);
+// Nanoseconds in one unit of the durations the format writes (1 for two
+// integers, 1000 for decay lines); 0 when the format does not say.
+double unite_du_format(FormatDeDonnees format);
+
+// The format of a file from its first lines (at most kLignesDeDetection are read):
+//  - two integers: its first non-empty line reads as a decay or a count
+//    record of that format (the next one may be still being written);
+//  - decay lines: a decay line that reads well, with only lines of that
+//    program that are no records (empty, comments, rates) before it;
+//  - else acquisition.
+FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes);
+// The same from a file's bytes (as read, UTF-8 mark included).
+FormatDeDonnees detecte_format_des_octets(QByteArrayView octets);
