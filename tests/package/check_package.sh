@@ -134,7 +134,7 @@ for sample in deux_entiers.txt:two-integers:1 lignes_decay.txt:decay-lines:1000;
   IFS=: read -r name format unit <<<"$sample"
   fitted="$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/$name" --json)" \
     || fail "vorns-fit $name ended with an error"
-  echo "$fitted" | grep -q "\"skipped_lines\":0,\"message\":null,\"format\":\"$format\",\"unit_ns\":$unit}" ||
+  echo "$fitted" | grep -q '"skipped_lines":0,"message":null,' && echo "$fitted" | grep -q "\"format\":\"$format\",\"unit_ns\":$unit}" ||
     fail "vorns-fit $name: $fitted"
 done
 
