@@ -55,7 +55,8 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
     // The run's rate, whose live time the forecast takes too.
     const rate::RateAnalysis run_rate =
-        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), {},
+                           {pass.comptages.secondes, pass.comptages.muons});
     const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {
