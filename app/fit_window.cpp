@@ -319,7 +319,8 @@ void FenetreAjustement::ajuste(bool charge) {
     // shown (the status keeps the last scan's warning meanwhile).
     if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
     if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
-    prevision_ = fit::forecast(resultat_, decisions_.choices().precision, temps_actif_.hours(etat.record_store));
+    prevision_ = fit::forecast(resultat_, decisions_.choices().precision,
+                               temps_actif_.hours(etat.record_store, etat.comptages.secondes));
     histogramme_ = histogram_view(requete, resultat_);
     if (charge) {
         convergence_.add(etat.file_state.fichier_donnees, requete.durations, resultat_,

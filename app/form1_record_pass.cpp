@@ -23,7 +23,7 @@ void TForm1::traite_les_lignes_memo() {
     const QString& fichier = etat_->file_state.fichier_charge;
     etat_->format = passe.format;
     etat_->unite_ns = passe.unite_ns;
-    etat_->comptages = std::move(passe.comptages);  // read by nothing below
+    etat_->comptages = std::move(passe.comptages);  // for the rate and the live time
     QStringList a_dire;
     // The format of another apparatus's file is told first; the acquisition format, as ever, is not.
     if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);

@@ -82,6 +82,18 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     moyenne_ = Plot_taux->addGraph(x, y);
     moyenne_->setName(QStringLiteral("taux moyen"));
     moyenne_->setPen(QPen(QColor(200, 0, 0), 1.5, Qt::DashLine));
+    QCPAxis* y2 = Plot_taux->yAxis2;
+    y2->setLabel(QStringLiteral("muons par minute"));
+    muons_ = Plot_taux->addGraph(x, y2);
+    muons_->setName(QStringLiteral("muons par minute à travers le détecteur (± \u221An)"));
+    muons_->setLineStyle(QCPGraph::lsNone);
+    muons_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 0, 180), QColor(0, 0, 180), 4));
+    barres_muons_ = new QCPErrorBars(x, y2);
+    barres_muons_->setDataPlottable(muons_);
+    barres_muons_->setPen(QPen(QColor(0, 0, 180)));
+    barres_muons_->removeFromLegend();
+    muons_->setVisible(false);
+    muons_->removeFromLegend();
     Plot_taux->legend->setVisible(true);
     Plot_taux->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
 
@@ -150,15 +162,44 @@ void OngletTaux::trace(const rate::RateAnalysis& a) {
     par_tranche_->setData(vec(milieu), vec(taux), true);
     barres_->setData(vec(erreur));
     actif_->setData(vec(milieu_actif), vec(taux_actif), true);
-    const double fin_h = std::max(a.span_s / kSecondsPerHour, 1e-3);
+    const double origine_s = a.records > 0 ? a.first_s : 0;
+    const double fin_muons_s = a.muon_bins.empty() ? 0 : a.muon_bins.back().end_s - origine_s;
+    const double fin_h = std::max({a.span_s / kSecondsPerHour, fin_muons_s / kSecondsPerHour, 1e-3});
     if (a.rate_known) {
         moyenne_->setData({0, fin_h}, {a.rate_per_hour, a.rate_per_hour}, true);
     } else {
         moyenne_->data()->clear();
     }
+    trace_les_muons(a, origine_s);
     Plot_taux->xAxis->setRange(-0.02 * fin_h, 1.02 * fin_h);
     Plot_taux->yAxis->setRange(0, haut * 1.3);  // room for the legend
     Plot_taux->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void OngletTaux::trace_les_muons(const rate::RateAnalysis& a, double origine_s) {
+    std::vector<double> milieu, par_minute, erreur;
+    double haut = 1;
+    for (const rate::MuonBin& b : a.muon_bins) {
+        if (b.seconds_present == 0) continue;
+        milieu.push_back(((b.start_s + b.end_s) / 2 - origine_s) / kSecondsPerHour);
+        par_minute.push_back(b.per_minute);
+        erreur.push_back(b.error_per_minute);
+        haut = std::max(haut, b.per_minute + b.error_per_minute);
+    }
+    muons_->setData(vec(milieu), vec(par_minute), true);
+    barres_muons_->setData(vec(erreur));
+    const bool montres = a.counts_known;
+    if (montres != muons_->visible()) {
+        if (montres) {
+            muons_->addToLegend();
+        } else {
+            muons_->removeFromLegend();
+        }
+    }
+    muons_->setVisible(montres);
+    barres_muons_->setVisible(montres);
+    Plot_taux->yAxis2->setVisible(montres);
+    Plot_taux->yAxis2->setRange(0, haut * 1.3);
 }
 
 void OngletTaux::montre_l_alarme() {

@@ -2,7 +2,8 @@
 // The "taux" tab of the analysis window: the run's rate in bins of wall-clock
 // time with their √n error bars, the rate over each bin's live time, the mean
 // rate, and what the rate says in words (span, live time, gaps, constancy,
-// drift, what the times cannot tell). The rate is made only while the tab is
+// drift, what the times cannot tell), and for a run with count records the
+// muons per minute through the detector. The rate is made only while the tab is
 // in sight: a load while it is hidden leaves it to be made when it is shown.
 // Beside it, the red line of a followed run that stopped, which the window
 // shows above its tabs.
@@ -47,8 +48,13 @@ private:
     QCPErrorBars* barres_ = nullptr;
     QCPGraph* actif_ = nullptr;
     QCPGraph* moyenne_ = nullptr;
+    // The muons per minute of the count records, on the right-hand axis; shown
+    // only for a run that has some.
+    QCPGraph* muons_ = nullptr;
+    QCPErrorBars* barres_muons_ = nullptr;
 
     void montre();
     void montre_l_alarme();
     void trace(const rate::RateAnalysis& analyse);
+    void trace_les_muons(const rate::RateAnalysis& analyse, double origine_s);
 };

@@ -17,7 +17,8 @@ SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
 const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const rate::RateChoices& choix) {
     if (!a_jour_ || !analyse_ || largeur_ != choix.bin_width_s) {
         analyse_ = rate::analyse_rate(secondes_des_enregistrements(etat.record_store),
-                                      heure_de_l_origine_s(etat.origine_temps), choix);
+                                      heure_de_l_origine_s(etat.origine_temps), choix,
+                                      {etat.comptages.secondes, etat.comptages.muons});
         largeur_ = choix.bin_width_s;
         a_jour_ = true;
     }

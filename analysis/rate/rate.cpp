@@ -113,7 +113,8 @@ ClockTime clock_time(double seconds, double origin_time_of_day_s) {
     return {day, s - day * kDay};
 }
 
-RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices) {
+RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices,
+                          const CountRecords& counts) {
     RateAnalysis a;
     const double origin = normalised_time_of_day(origin_time_of_day_s);
     std::vector<double> ordered_copy;
@@ -129,7 +130,10 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
         for (std::size_t i = 0; i + 1 < t.size(); ++i) longest_interval = std::max(longest_interval, t[i + 1] - t[i]);
     }
     a.records = static_cast<std::int64_t>(t.size());
-    if (t.empty()) return a;
+    if (t.empty()) {
+        add_count_records(a, t, counts);
+        return a;
+    }
     a.intervals = a.records - 1;
     a.first_s = t.front();
     a.last_s = t.back();
@@ -139,7 +143,10 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
     a.first_clock = clock_time(a.first_s, origin);
     a.last_clock = clock_time(a.last_s, origin);
     a.crosses_midnight = a.first_clock.day != 0 || a.last_clock.day != 0;
-    if (a.records < 3 || !(a.span_s > 0)) return a;
+    if (a.records < 3 || !(a.span_s > 0)) {
+        add_count_records(a, t, counts);
+        return a;
+    }
 
     find_rate_and_gaps(a, t, longest_interval);
     for (Gap& g : a.gaps) {
@@ -148,6 +155,7 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
     }
     fill_bins(a, t, origin, choices);
     test_constancy(a);
+    add_count_records(a, t, counts);
     return a;
 }
 

@@ -39,6 +39,15 @@ constexpr double kLiveFractionForTest = 0.5;
 constexpr double kNotConstantP = 0.01;
 constexpr double kDriftSigmas = 3;
 
+// The count records of a file of two integers: in each second (on the time
+// line, whole seconds), the muons that crossed the detector without a decay.
+// A run with count records knows its live time: the seconds present in the
+// file, those of a count record or of a record; not the span less the gaps.
+struct CountRecords {
+    std::span<const double> seconds;
+    std::span<const std::int64_t> muons;  // the muons of each of `seconds`
+};
+
 struct RateChoices {
     // The bin width typed by the user, in seconds; 0 (or anything that is not
     // a finite number above 0): chosen from the rate.
@@ -69,6 +78,16 @@ struct RateBin {
     double rate_error_per_hour = 0;  // sqrt(count) / live time
     bool in_test = false;            // live for at least kLiveFractionForTest of the width
     ClockTime start_clock;
+};
+
+// The muons through the detector in a bin of the count records.
+struct MuonBin {
+    double start_s = 0;  // on the time line
+    double end_s = 0;
+    std::int64_t muons = 0;            // of the count records in [start, end)
+    std::int64_t seconds_present = 0;  // seconds of [start, end) present in the file
+    double per_minute = 0;             // muons / seconds present; 0 without any
+    double error_per_minute = 0;       // sqrt(muons) / seconds present
 };
 
 enum class Verdict {
@@ -105,7 +124,17 @@ struct RateAnalysis {
     double gap_threshold_s = 0;
     std::vector<Gap> gaps;
     double gaps_s = 0;
-    double live_s = 0;  // span - gaps
+    double live_s = 0;  // span - gaps; with count records, the seconds present
+
+    // The count records, when the run has some: the live time is then known
+    // (even while the rate is not) and the rate is the records over it.
+    bool counts_known = false;
+    std::int64_t seconds_present = 0;  // whole seconds of a count record or of a record
+    std::int64_t muons = 0;
+    double muons_per_minute = 0;  // muons over the seconds present
+    double muons_per_minute_error = 0;
+    double muon_bin_width_s = 0;  // the rate's bin width, 60 s without one, widened past kMaxBins
+    std::vector<MuonBin> muon_bins;
 
     // Bins of wall-clock time from the first record.
     double bin_width_s = 0;
@@ -130,9 +159,13 @@ struct RateAnalysis {
 
 // The analysis of a time line. `origin_time_of_day_s`: the time of day of the
 // line's zero in seconds after midnight (taken modulo a day; 0 if it is not a
-// finite number). Never raises, never gives a NaN or an infinity.
-RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s,
-                          const RateChoices& choices = {});
+// finite number). `counts`: the run's count records, if it has some. Never
+// raises, never gives a NaN or an infinity.
+RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices = {},
+                          const CountRecords& counts = {});
+
+// Whether the live time is known: the rate is, or the run has count records.
+inline bool live_time_known(const RateAnalysis& a) { return a.rate_known || a.counts_known; }
 
 // The bin width chosen for a rate: the width of kBinWidths nearest (by ratio)
 // to the one that expects kEventsPerBin events.

@@ -11,6 +11,10 @@ constexpr double kSecondsPerHour = 3600;
 void fill_bins(RateAnalysis& analysis, std::span<const double> ordered, double origin_time_of_day_s,
                const RateChoices& choices);
 
+// The seconds present, the muons and their bins of the count records, and
+// the live time and rate they give (nothing without count records).
+void add_count_records(RateAnalysis& analysis, std::span<const double> ordered, const CountRecords& counts);
+
 // The chi2, the drift and the verdict over the bins in the test.
 void test_constancy(RateAnalysis& analysis);
 

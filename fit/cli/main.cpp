@@ -22,11 +22,18 @@
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
 #include <memory>
 
 namespace {
+
+// A capture model for a file whose unit neither --unit-ns nor its format gives:
+// an option error (exit status 2).
+struct UnitMissing {
+    QString text;
+};
 
 // Reads and fits one file, and prints what there is to say of it: on stdout
 // its results (with --json always one object, even for a file that cannot be
@@ -48,6 +55,11 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     // The unit the file's format gives, unless one was typed.
     FitChoices choices = o.choices;
     if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
+    try {
+        check_capture_unit(choices);
+    } catch (const platform::Error& e) {
+        throw UnitMissing{e.text()};
+    }
     const QStringList& notes = loaded->notes;
     for (const QString& note : notes) error(note);
     const fit::Request request = fit_request(store, table, choices);
@@ -55,7 +67,8 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
     // The run's rate, whose live time the forecast takes too.
     const rate::RateAnalysis run_rate =
-        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps));
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), {},
+                           {pass.comptages.secondes, pass.comptages.muons});
     const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {
@@ -132,14 +145,20 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const QString& file : options.files) {
         try {
-            if (!fit_file(options, file, *store, *table, options.files.size() > 1)) status = 1;
+            if (!fit_file(options, file, *store, *table, options.files.size() > 1)) status = std::max(status, 1);
+        } catch (const UnitMissing& e) {
+            print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text));
+            if (options.json) {
+                print(stdout, unfitted_json(file, QStringLiteral("error"), e.text, options.details, options.scan));
+            }
+            status = 2;
         } catch (const platform::Error& e) {
             // Nothing else is known to raise; a file still gets its one object.
             print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
             if (options.json) {
                 print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details, options.scan));
             }
-            status = 1;
+            status = std::max(status, 1);
         }
     }
     return status;

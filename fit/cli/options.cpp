@@ -15,8 +15,8 @@ const char* const kFitUsage =
     "  --model M         exp+flat (exponential plus flat background, default), exp,\n"
     "                    mu-capture (the free muon's lifetime, tau+, beside the\n"
     "                    negative muons captured in matter) or charge-ratio (N+/N-\n"
-    "                    with both lifetimes fixed); these two need --unit-ns and\n"
-    "                    the unbinned method\n"
+    "                    with both lifetimes fixed); these two need a unit (--unit-ns\n"
+    "                    or the file's format) and the unbinned method\n"
     "  --material M      the negative muons' material: carbon (2026.3 ns, default),\n"
     "                    oxygen (1795.4 ns) or their lifetime in ns\n"
     "  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)\n"
@@ -63,7 +63,7 @@ const char* const kFitUsage =
     "Numbers are read with '.' or ',' as the decimal mark. A duration (--tmin, --tmax)\n"
     "cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above\n"
     "0. Exit status: 0, 1 when a file cannot be read or holds a line that is not a\n"
-    "record, 2 on a bad option (mu-capture or charge-ratio without --unit-ns too).\n";
+    "record, 2 on a bad option (mu-capture or charge-ratio without a unit too).\n";
 
 namespace {
 
@@ -107,6 +107,13 @@ double material(const QString& option, const QString& text) {
 }
 
 }  // namespace
+
+void check_capture_unit(const FitChoices& choices) {
+    if (!fit::is_capture_model(choices.model) || std::isfinite(choices.unit_ns)) return;
+    const std::string_view name = fit::name(choices.model);
+    throw platform::Error(QStringLiteral("--model %1 needs --unit-ns, the nanoseconds in one unit of the durations")
+                              .arg(QLatin1String(name.data(), static_cast<qsizetype>(name.size()))));
+}
 
 FitOptions read_options(const QStringList& arguments) {
     FitOptions o;
@@ -188,13 +195,11 @@ FitOptions read_options(const QStringList& arguments) {
         }
     }
     // The capture models know their lifetimes in ns only: without the unit they cannot be fitted.
+    // A single file's format may give it: that is checked once the file is read.
     if (fit::is_capture_model(o.choices.model) && !o.help && !o.version) {
+        if (o.combine) check_capture_unit(o.choices);
         const std::string_view name = fit::name(o.choices.model);
         const QString model = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-        if (!std::isfinite(o.choices.unit_ns)) {
-            throw platform::Error(
-                QStringLiteral("--model %1 needs --unit-ns, the nanoseconds in one unit of the durations").arg(model));
-        }
         if (o.choices.method == fit::Method::binned) {
             throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }

@@ -31,4 +31,9 @@ struct FitOptions {
 // Raises platform::Error with the text to print on a bad option.
 FitOptions read_options(const QStringList& arguments);
 
+// The capture models know their lifetimes in ns only: raises platform::Error
+// naming --unit-ns when `choices` (the unit typed, or the one the file's format
+// gives) has none for a capture model. An option error: vorns-fit exits with 2.
+void check_capture_unit(const FitChoices& choices);
+
 extern const char* const kFitUsage;

@@ -20,7 +20,8 @@ QStringList rate_json_fields(const rate::RateAnalysis* a) {
     const bool records = a && a->records > 0;
     const bool known = a && a->rate_known;
     field("span_s", json_number(records ? a->span_s : 0, records));
-    field("live_time_s", json_number(known ? a->live_s : 0, known));
+    const bool live = a && rate::live_time_known(*a);
+    field("live_time_s", json_number(live ? a->live_s : 0, live));
     field("rate_per_hour", json_number(known ? a->rate_per_hour : 0, known));
     field("rate_per_hour_error", json_number(known ? a->rate_error_per_hour : 0, known));
     if (known) {

@@ -357,3 +357,61 @@ TEST(RateText, DurationsAndTheBinTable) {
 }
 
 }  // namespace
+
+// The count records of two integers a line: the live time is the whole seconds
+// present in the file (of a count record or of a record, each once), the muons
+// per minute are over them, in bins of the rate's width (a minute without one).
+TEST(RateAnalysis, CountRecordsGiveTheLiveTimeAndTheMuons) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> every_second;  // 0 .. 119 but the records' seconds 30, 60 and 90
+    for (int s = 0; s < 120; ++s) {
+        if (s % 30 != 0 || s == 0) every_second.push_back(s);
+    }
+    struct Case {
+        std::vector<double> records, count_seconds;
+        std::vector<std::int64_t> muons;
+        std::int64_t present, total;
+        std::size_t bins;
+        double last_bin_per_minute;
+    };
+    const Case cases[] = {
+        {{0, 30, 60, 90}, every_second, std::vector<std::int64_t>(every_second.size(), 2), 120, 234, 1, 117},
+        // Fewer than 3 records: no rate, the live time still known; a second twice is one second.
+        {{0, 10}, {5, 5, 7}, {3, 1, 2}, 4, 6, 1, 90},
+        // A second of a record alone, a count record far after the records.
+        {{0, 1, 2}, {100}, {4}, 4, 4, 2, 240},
+        // No records; a time that is not a number is left out, with its muons.
+        {{}, {nan, 1}, {9, 1}, 1, 1, 1, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.present);
+        const rate::RateAnalysis a = rate::analyse_rate(c.records, k10h, {}, {c.count_seconds, c.muons});
+        EXPECT_TRUE(a.counts_known);
+        EXPECT_TRUE(rate::live_time_known(a));
+        EXPECT_EQ(a.seconds_present, c.present);
+        EXPECT_EQ(a.live_s, static_cast<double>(c.present));
+        EXPECT_EQ(a.muons, c.total);
+        EXPECT_DOUBLE_EQ(a.muons_per_minute, static_cast<double>(c.total) / static_cast<double>(c.present) * 60);
+        EXPECT_DOUBLE_EQ(a.muons_per_minute_error,
+                         std::sqrt(static_cast<double>(c.total)) / static_cast<double>(c.present) * 60);
+        ASSERT_EQ(a.muon_bins.size(), c.bins);
+        EXPECT_DOUBLE_EQ(a.muon_bins.back().per_minute, c.last_bin_per_minute);
+        if (a.rate_known) {
+            EXPECT_DOUBLE_EQ(a.rate_per_hour, static_cast<double>(a.records) / a.live_s * 3600);
+        }
+        EXPECT_TRUE(all_finite(a));
+    }
+    // Without count records, the live time is the span less the gaps, as ever.
+    const rate::RateAnalysis plain = rate::analyse_rate(planted_gap(), k10h);
+    EXPECT_FALSE(plain.counts_known);
+    EXPECT_EQ(plain.live_s, 2000);
+    EXPECT_TRUE(rate_text::muons_line(plain).isEmpty());
+
+    const rate::RateAnalysis a =
+        rate::analyse_rate(std::vector<double>{0, 10}, k10h, {}, {cases[1].count_seconds, cases[1].muons});
+    const QStringList lines = rate_text::summary_lines(a);
+    EXPECT_TRUE(lines.contains(QStringLiteral("durée : 10 s ; temps actif : 4 s (secondes présentes dans le fichier)")))
+        << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(rate_text::muons_line(a).endsWith(QStringLiteral(" /min (6 muons)")))
+        << rate_text::muons_line(a).toStdString();
+}

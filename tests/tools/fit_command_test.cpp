@@ -4,6 +4,7 @@
 #include "support/toy_durations.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -469,4 +471,27 @@ TEST(FitCommand, CombinedRunsAndExcludedSpans) {
     EXPECT_EQ(
         vorns_fit({a, QStringLiteral("--combine"), QStringLiteral("--exclude"), a + "@11:00:00-10:00:00"}).exit_code,
         2);
+}
+
+// The sample of two integers a line: its live time is the seconds present in
+// the file (each second of a line once), and the capture models take the unit
+// its format gives.
+TEST(FitCommand, TwoIntegersSampleLiveTimeAndCaptureUnit) {
+    const QString sample = QStringLiteral(VORNS_SAMPLES "/deux_entiers.txt");
+    QFile file(sample);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::set<QByteArray> seconds;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() == 2) seconds.insert(fields[1]);
+    }
+    ASSERT_GT(seconds.size(), 100u);
+    const Outcome r = vorns_fit({sample, "--json"});
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o.value(QStringLiteral("live_time_s")).toDouble(), static_cast<double>(seconds.size()))
+        << r.out.toStdString();
+
+    const Outcome capture = vorns_fit({sample, "--json", "--model", "mu-capture"});
+    EXPECT_EQ(capture.exit_code, 0) << capture.err.toStdString();
+    EXPECT_TRUE(capture.out.contains(QStringLiteral("\"unit_ns\":1}"))) << capture.out.toStdString();
 }

@@ -63,9 +63,20 @@ QString rate_line(const rate::RateAnalysis& a) {
 
 QString live_time_line(const rate::RateAnalysis& a) {
     QString line = QStringLiteral("durée : ") + duration_text(a.span_s);
+    if (a.counts_known) {
+        return line + QStringLiteral(" ; temps actif : ") + duration_text(a.live_s) +
+               QStringLiteral(" (secondes présentes dans le fichier)");
+    }
     if (!a.rate_known) return line;
     return line + QStringLiteral(" ; temps actif : ") + duration_text(a.live_s) + QStringLiteral(" (") +
            platform::format_picture("0.#", 100 * a.live_s / a.span_s) + QStringLiteral(" %)");
+}
+
+QString muons_line(const rate::RateAnalysis& a) {
+    if (!a.counts_known) return {};
+    return QStringLiteral("muons à travers le détecteur : ") +
+           platform::value_with_uncertainty(a.muons_per_minute, a.muons_per_minute_error) + QStringLiteral(" /min (") +
+           count_of(a.muons, "muon", "muons") + QLatin1Char(')');
 }
 
 QStringList gap_lines(const rate::RateAnalysis& a) {
@@ -147,6 +158,7 @@ QStringList caveat_lines(const rate::RateAnalysis& a) {
 
 QStringList summary_lines(const rate::RateAnalysis& a) {
     QStringList lines{rate_line(a), live_time_line(a)};
+    if (a.counts_known) lines.append(muons_line(a));
     lines += gap_lines(a);
     for (const QString& line : {bins_line(a), constancy_line(a), drift_line(a)}) {
         if (!line.isEmpty()) lines.append(line);

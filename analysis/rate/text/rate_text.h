@@ -17,6 +17,9 @@ QString clock_text(const rate::ClockTime& time, bool with_day);
 QString rate_line(const rate::RateAnalysis& analysis);
 // "durée : 27 h 46 min ; temps actif : 26 h 19 min (94,7 %)".
 QString live_time_line(const rate::RateAnalysis& analysis);
+// "durée : 26 h ; temps actif : 25 h 59 min (secondes présentes dans le fichier)" with count records.
+// "muons à travers le détecteur : 61,2 ± 0,3 /min (95 412 muons)" with count records; empty without.
+QString muons_line(const rate::RateAnalysis& analysis);
 // "aucun trou de plus de 2 min 18 s", or "2 trous de plus de 2 min 18 s, 1 h 5 min en tout"
 // then one line per gap: "trou : jour +1 02:13:05 → 03:40:12 (1 h 27 min)". Nothing while
 // the rate is unknown.
