@@ -1,0 +1,48 @@
+// The analysis window's run report: "rapport PDF…" proposes a writable folder
+// and writes a PDF that holds every figure the two windows show, with a
+// decimal comma, and the comment as typed (saved or not).
+#include "app/fit_window.h"
+#include "load_fixture.h"
+#include "platform/locations.h"
+#include "support/pdf.h"
+#include "support/toy_durations.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+class FitReport : public DataFileWindow {};
+
+TEST_F(FitReport, ThePdfHoldsEveryFigureTheWindowsShow) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    const QString data = ecrit(QStringLiteral("run.txt"), run_file_bytes(toy_durations(5, 3000, 0.05, 10)));
+    choisit(data);
+    form.Memo2->setPlainText(QStringLiteral("aimant posé à 14 h\nseuil à −30 mV"));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    f.Edit_unite->setText(QStringLiteral("10"));
+    emit f.Edit_unite->editingFinished();
+    f.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);  // the scan made, its line shown
+
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    ASSERT_EQ(recorder().save_requests.size(), 1u);
+    EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_rapport.pdf"));
+    EXPECT_EQ(recorder().save_requests.front().initial_folder, platform::export_folder(data));
+    const QString text = pdf_text(chemin(QStringLiteral("r.pdf")));
+    int shown = 0;
+    for (const QLabel* l :
+         {f.Label_tau, f.Label_intervalle, f.Label_tau_temps, f.Label_gf, f.Label_fond, f.Label_evenements,
+          f.Label_chi2, f.Label_tau_histogramme, f.Label_prevision, f.Label_stabilite, f.Label_etat, form.Label27,
+          form.Label29, form.Label31, form.Label33, form.Label35, form.Label37, form.Label25}) {
+        if (l->text().isEmpty()) continue;
+        ++shown;
+        EXPECT_TRUE(text.contains(squeezed(l->text()))) << l->objectName() << ": " << l->text();
+    }
+    EXPECT_GE(shown, 16);
+    EXPECT_TRUE(f.Label_tau->text().contains(QLatin1Char(','))) << f.Label_tau->text();
+    EXPECT_TRUE(text.contains(QStringLiteral("aimant posé à 14 h seuil à −30 mV"))) << text;
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+}  // namespace
