@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/locations.h"
+#include "platform/report.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "report/report_pages.h"

@@ -68,18 +68,20 @@ private:
         return f;
     }
 
+    // The width and height of a line of text on the page, measured by the
+    // painter on its device (a screen's metrics would give other widths).
+    QSizeF measure(const QString& line) { return p_.boundingRect(QRectF(), Qt::AlignLeft, line).size(); }
+
     // The text cut into lines at its spaces only (a line cut at a hyphen
     // would read back without it), each as wide as the page allows; a word
     // wider than the page stands alone on its line.
-    QStringList wrapped(const QString& text, const QFont& f) const {
-        // Fonts are sized in pixels, which the painter's scale makes points.
-        const QFontMetricsF metrics(f);
-        const double width = size_.width();
+    QStringList wrapped(const QString& text, const QFont& f) {
+        p_.setFont(f);
         QStringList lines;
         QString line;
         for (const QString& word : text.split(QLatin1Char(' '))) {
             const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            if (!line.isEmpty() && measure(longer).width() > size_.width()) {
                 lines << line;
                 line = word;
             } else {
@@ -89,9 +91,12 @@ private:
         return lines << line;
     }
 
-    static double line_height(const QFont& f) { return QFontMetricsF(f).lineSpacing(); }
+    double line_height(const QFont& f) {
+        p_.setFont(f);
+        return measure(QStringLiteral("Xg")).height();
+    }
 
-    double height(const QString& text, const QFont& f) const {
+    double height(const QString& text, const QFont& f) {
         return static_cast<double>(wrapped(text, f).size()) * line_height(f);
     }
 
@@ -100,13 +105,11 @@ private:
     }
 
     void write(const QString& text, const QFont& f, double after) {
-        p_.setFont(f);
-        p_.setPen(Qt::black);
         const double h = line_height(f);
-        const double ascent = QFontMetricsF(f).ascent();
+        p_.setPen(Qt::black);
         for (const QString& line : wrapped(text, f)) {
             need(h);
-            p_.drawText(QPointF(0, y_ + ascent), line);
+            p_.drawText(QRectF(0, y_, size_.width() * 2, h), Qt::AlignLeft | Qt::AlignTop, line);
             y_ += h;
         }
         y_ += after;
