@@ -4,12 +4,11 @@
 #include "app/fit_window.h"
 
 #include "app/command_line.h"
+#include "app/fit_export.h"
 #include "app/tform1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/locations.h"
 #include "platform/report.h"
-#include "platform/seams.h"
 #include "platform/textfile.h"
 #include "report/report_pages.h"
 
@@ -42,18 +41,9 @@ RunReport FenetreAjustement::rapport() const {
 
 void FenetreAjustement::exporte_rapport_pdf() {
     const QString fichier = form_.etat().file_state.fichier_donnees;
-    if (!platform::seams().choose_save_file) return;
-    QString nom = platform::name_part(fichier);
-    if (const qsizetype point = nom.lastIndexOf(QLatin1Char('.')); point > 0) nom.truncate(point);
-    if (nom.isEmpty()) nom = QStringLiteral("vorns");
-    const auto chemin = platform::seams().choose_save_file(
-        {QStringLiteral("Enregistrer le rapport PDF"), platform::export_folder(fichier),
-         nom + QStringLiteral("_rapport.pdf"), QStringLiteral("rapport PDF"), QStringLiteral("*.pdf")});
-    if (!chemin) return;
-    if (const auto raison = write_report_pdf(*chemin, rapport())) {
-        platform::show_message(
-            QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(*chemin), *raison));
-    }
+    const auto chemin =
+        fichier_choisi(fichier, QStringLiteral("_rapport"), QStringLiteral("rapport PDF"), QStringLiteral("pdf"));
+    if (chemin) enregistre(*chemin, write_report_pdf(*chemin, rapport()));
 }
 
 void FenetreAjustement::imprime_rapport() {
