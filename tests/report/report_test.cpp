@@ -135,17 +135,25 @@ TEST_F(Report, RunsTogetherTheirCommentsConsistencyAndTheCommandThatRefitsThem) 
     const QString second = sample(QStringLiteral("avec_commentaire.txt"), QStringLiteral("run d'essai.txt"));
     sample(QStringLiteral("avec_commentaire.comment"), QStringLiteral("run d'essai.comment"));
     const QString pdf = dir.filePath(QStringLiteral("ensemble.pdf"));
-    const QStringList fit{first, second, QStringLiteral("--combine"), QStringLiteral("--tmin"), QStringLiteral("20")};
+    const QStringList fit{first,
+                          second,
+                          QStringLiteral("--combine"),
+                          QStringLiteral("--tmin"),
+                          QStringLiteral("20"),
+                          QStringLiteral("--exclude"),
+                          second + QStringLiteral("@16:40:00-16:45:00")};
     const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
     ASSERT_EQ(vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8").status, 0);
     const QString text = pdf_text(pdf);
     expect_lines_in(printed.out, text);
     EXPECT_TRUE(printed.out.contains(QStringLiteral("cohérence"))) << printed.out;
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("exclu : 16:40:00"))) << printed.out;
     for (const QString& line : platform::read_text_lines(dir.filePath(QStringLiteral("run d'essai.comment")))) {
         EXPECT_TRUE(text.contains(squeezed(line))) << line;
     }
     // The command line of the report, run by the shell, prints the same fit.
-    const QRegularExpressionMatch command = QRegularExpression(QStringLiteral("(vorns-fit .*?--combine)")).match(text);
+    const QRegularExpressionMatch command =
+        QRegularExpression(QStringLiteral("(vorns-fit .*?) graphes de ")).match(text);
     ASSERT_TRUE(command.hasMatch()) << text;
     EXPECT_TRUE(command.captured(1).contains(QStringLiteral("--tmin 20"))) << command.captured(1);
     const Ran again = vorns_fit({}, "fr_FR.UTF-8", command.captured(1));
