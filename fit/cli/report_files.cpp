@@ -15,10 +15,9 @@ std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv) {
         report = report || std::strcmp(argv[i], "--report") == 0;
     }
     if (!report) return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // vorns-fit shows no window: a display, when one is named, is not needed,
+    // and one named but out of reach (a session over ssh) would stop it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -9,8 +9,8 @@
 #include <memory>
 
 // The application vorns-fit runs in: with --report among the arguments one
-// that draws (fonts, the PDF writer), on the offscreen platform when no
-// display is there and no platform was chosen; else Qt Core alone.
+// that draws (fonts, the PDF writer), on the offscreen platform whatever
+// display there is; else Qt Core alone.
 std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv);
 
 // Loads and fits each file again for the report and writes it to
