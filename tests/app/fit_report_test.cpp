@@ -1,5 +1,6 @@
 // The analysis window's run report: "rapport PDF…" proposes a writable folder
-// and writes a PDF that holds every figure the two windows show, with a
+// and writes a PDF that holds every figure the two windows show (the fit, the
+// stability, the forecast, the "taux" tab, the main window's figures), with a
 // decimal comma, and the comment as typed (saved or not).
 #include "app/fit_window.h"
 #include "load_fixture.h"
@@ -43,6 +44,11 @@ TEST_F(FitReport, ThePdfHoldsEveryFigureTheWindowsShow) {
         }
     }
     EXPECT_GE(shown, 16);
+    // The "taux" tab's lines, made while it is in sight.
+    f.Onglets->setCurrentWidget(f.onglet_taux);
+    const QStringList taux = f.onglet_taux->Label_taux->text().split(QLatin1Char('\n'));
+    EXPECT_GE(taux.size(), 4);
+    for (const QString& line : taux) EXPECT_TRUE(text.contains(squeezed(line))) << line;
     EXPECT_TRUE(f.Label_tau_temps->text().contains(QLatin1Char(','))) << f.Label_tau_temps->text();
     EXPECT_TRUE(text.contains(QStringLiteral("aimant posé à 14 h seuil à −30 mV"))) << text;
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
