@@ -49,7 +49,7 @@ void FenetreAjustement::exporte_rapport_pdf() {
 void FenetreAjustement::imprime_rapport() {
     const RunReport report = rapport();
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageSize(report_page_size(QLocale::system()));
+    imprimante.setPageLayout(report_page_layout(report_page_size(QLocale::system())));
     imprimante.setDocName(platform::name_part(form_.etat().file_state.fichier_donnees));
     QPrintDialog dialogue(&imprimante, this);
     dialogue.setWindowTitle(QStringLiteral("Imprimer le rapport"));

@@ -129,6 +129,10 @@ QPageSize report_page_size(const QLocale& locale) {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
+QPageLayout report_page_layout(const QPageSize& page) {
+    return QPageLayout(page, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
 void paint_report(QPagedPaintDevice& device, const RunReport& report) {
     QPainter painter(&device);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -158,8 +162,7 @@ QByteArray report_pdf(const RunReport& report, const QPageSize& page) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(page, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setPageLayout(report_page_layout(page));
         writer.setTitle(report_heading(report));
         writer.setCreator(QStringLiteral("vorns ") + report.version);
         paint_report(writer, report);

@@ -52,7 +52,7 @@ public:
     Chart(QPainter& p, const QRectF& area, const QString& title, const QString& x_label, Range x, Range y)
         : p_(p), x_(x), y_(y) {
         const double h = font_size();
-        plot_ = area.adjusted(6 * h, 2 * h, -h, -2.6 * h);
+        plot_ = area.adjusted(6 * h, 2 * h, -4 * h, -2.6 * h);  // the last tick label inside the area
         p_.save();
         p_.setPen(Qt::black);
         p_.drawText(QRectF(area.left(), area.top(), area.width(), 1.6 * h), Qt::AlignHCenter | Qt::AlignTop, title);

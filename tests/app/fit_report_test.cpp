@@ -8,7 +8,11 @@
 #include "support/pdf.h"
 #include "support/toy_durations.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
 
 namespace {
 
@@ -52,6 +56,38 @@ TEST_F(FitReport, ThePdfHoldsEveryFigureTheWindowsShow) {
     EXPECT_TRUE(f.Label_tau_temps->text().contains(QLatin1Char(','))) << f.Label_tau_temps->text();
     EXPECT_TRUE(text.contains(QStringLiteral("aimant posé à 14 h seuil à −30 mV"))) << text;
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+}  // namespace
+
+namespace {
+
+// "imprimer…" draws the same pages on the printer the system's dialog gives:
+// here its PDF printer, the dialog accepted with a file named.
+TEST_F(FitReport, PrintingDrawsTheSamePagesThroughThePrintDialog) {
+    choisit(ecrit(QStringLiteral("run.txt"), run_file_bytes(toy_durations(5, 2000, 0.05, 10))));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    const QString imprime = chemin(QStringLiteral("imprime.pdf"));
+    bool dialogue = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        dialogue = true;
+        d->printer()->setOutputFileName(imprime);
+        d->done(QDialog::Accepted);
+    });
+    f.Bouton_imprimer->click();
+    ASSERT_TRUE(dialogue);
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    const QString printed = pdf_text(imprime);
+    EXPECT_TRUE(printed.contains(f.Label_tau->text())) << printed;
+    // The same pages but for the minute of the date.
+    const auto sans_date = [](QString t) {
+        return t.remove(QRegularExpression(QStringLiteral("rapport du \\S+ \\S+")));
+    };
+    EXPECT_EQ(sans_date(printed), sans_date(pdf_text(chemin(QStringLiteral("r.pdf")))));
 }
 
 }  // namespace
