@@ -1,5 +1,6 @@
 // The fit window's exports: the visible plot as PNG or SVG, the histogram and
 // the convergence series as CSV, each to a file chosen in the save dialog.
+#include "app/fit_export.h"
 #include "app/fit_window.h"
 
 #include "app/tform1.h"
@@ -14,11 +15,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-// The file chosen by the user, named after the data file and proposed in a
-// folder that can be written: beside the data file, or in the documents folder
-// for a run in a read-only folder such as the shipped samples.
 std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite, const QString& description,
                                       const QString& extension) {
     if (!platform::seams().choose_save_file) return std::nullopt;
@@ -37,8 +33,6 @@ void enregistre(const QString& chemin, const std::optional<QString>& raison) {
             QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(chemin), *raison));
     }
 }
-
-}  // namespace
 
 void FenetreAjustement::exporte_image(bool svg) {
     // The plot of the tab shown, and what its file name ends with.

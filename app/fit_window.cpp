@@ -172,6 +172,7 @@ void FenetreAjustement::construit() {
         b->setAutoDefault(false);
         boutons->addWidget(b);
     }
+    construit_le_rapport(boutons);
     boutons->addStretch();
     colonne->addLayout(boutons);
 

@@ -15,6 +15,7 @@
 #include "fit/run/live_time.h"
 #include "fit/stability.h"
 #include "fit/text/fit_text.h"
+#include "report/report.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -74,7 +75,9 @@ public:
     QPushButton* Bouton_svg = nullptr;
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
-    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
+    QPushButton* Bouton_rapport = nullptr;   // "rapport PDF…" (app/fit_report.cpp)
+    QPushButton* Bouton_imprimer = nullptr;  // "imprimer…"
+    OngletTaux* onglet_taux = nullptr;       // the run's rate, and the red line of a stopped run
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
@@ -94,6 +97,10 @@ public:
     void exporte_image(bool svg);
     void exporte_csv_histogramme();
     void exporte_csv_convergence();
+    // The run report: its numbers, as PDF to a chosen file, to a chosen printer.
+    RunReport rapport() const;
+    void exporte_rapport_pdf();
+    void imprime_rapport();
 
 private:
     TForm1& form_;
@@ -114,6 +121,7 @@ private:
     std::vector<QWidget*> rangee_fixes_;
 
     void construit();
+    void construit_le_rapport(QBoxLayout* boutons);
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

@@ -33,6 +33,9 @@
 //                        (the repaints, the plots' queued redraws), fit window closed
 //   reload_fit_window    the same with the fit window open: its fit, its texts,
 //                        its histogram and convergence plots redrawn
+//   run_report           vorns-fit --report of the run: the file's bytes read,
+//                        loaded, fitted with its stability scan and the fits of
+//                        the run as it grew, its rate, the PDF drawn
 //   reload_new_events(_fit_window)  the same, reloading in turn the run and
 //                        the run with 100 records fewer, fit window closed / open
 //
@@ -56,6 +59,7 @@
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "report/report_pages.h"
 
 #include <QApplication>
 #include <QFile>
@@ -189,6 +193,22 @@ Work stability_scan(int events) {
     };
 }
 
+Work run_report(int events) {
+    const QString path = run_file(events);
+    return [path] {
+        RunReport report;
+        report.version = QStringLiteral("bench");
+        report.made = QDateTime::currentDateTime();
+        report.classes = {10, 2000, false};
+        report.choices.t_min = 10;
+        report.choices.t_max = 2000;
+        const RecordStoreNeuf store = nouveau_record_store();
+        auto table = std::make_unique<ClassTable>();
+        report.runs.push_back(report_run(report, path, platform::read_file_bytes(path), {}, {}, *store, *table));
+        benchmark::DoNotOptimize(report_pdf(report, QPageSize(QPageSize::A4)));
+    };
+}
+
 // Runs of a lifetime of 220 with 5 % of flat background on [0, 2200], their
 // durations on a clock grid of step 0.1 or on none (step 0), together
 // `events` durations in runs of 50 000.
@@ -286,6 +306,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "stability_scan") return stability_scan(events);
     if (name == "run_rate") return run_rate(events);
     if (name == "load_bytes") return load_bytes(events);
+    if (name == "run_report") return run_report(events);
     if (name == "combined_fit_grid") return combined_fit(events, 0.1, false);
     if (name == "combined_fit_continuous") return combined_fit(events, 0, false);
     if (name == "combine_runs_grid") return combined_fit(events, 0.1, true);
@@ -375,6 +396,7 @@ constexpr Figure kFigures[] = {
     {"tick_unchanged", "a tick on an unchanged file", 0.2, 0.2},
     {"lifetime_fit", "lifetime fit, exp + flat with interval", 1, 5},
     {"run_rate", "run's rate a reload adds (time line, analyse_rate)", 0.1, 1},
+    {"run_report", "run report: load, fits, PDF (vorns-fit --report)", 0, 1000},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"stability_scan", "lifetime fit and its stability scan (ten fits more)", 0, 0},
     {"load_bytes", "vorns-fit's load of the bytes (charge_les_octets)", 0, 0},

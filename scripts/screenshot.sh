@@ -12,12 +12,24 @@
 # a plastic scintillator shows (2125 ns, 3 % background, 20 000 events).
 # With --rate, renders the analysis window's "taux" tab into docs/screenshot-rate.png,
 # on a simulated night run that stops for an hour and a half.
+# With --report, writes the run report of fichiers/muon_run.txt (1 unit = 10 ns,
+# a French locale) with vorns-fit and converts its first page into docs/report-page.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF -DVORNS_BUILD_BENCH=OFF >/dev/null
-cmake --build build-release --target vorns vorns-grab vorns-acquisition -j "$(nproc)"
 mkdir -p docs
+if [ "${1:-}" = "--report" ]; then
+  cmake --build build-release --target vorns-fit -j "$(nproc)"
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 build-release/bin/vorns-fit fichiers/muon_run.txt --unit-ns 10 \
+    --report "$work/rapport.pdf" >/dev/null
+  pdftoppm -f 1 -l 1 -r 90 -png -singlefile "$work/rapport.pdf" docs/report-page
+  echo "vorns: wrote docs/report-page.png"
+  exit 0
+fi
+cmake --build build-release --target vorns vorns-grab vorns-acquisition -j "$(nproc)"
 if [ "${1:-}" = "--fit-capture" ]; then
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT

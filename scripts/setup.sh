@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
-          dpkg-dev file desktop-file-utils appstream python3 "$@")
+          dpkg-dev file desktop-file-utils appstream python3 poppler-utils "$@")
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 missing=()
@@ -18,8 +18,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The tests run the window and the number routines under these process locales.
-for l in fr_FR de_DE; do
+# The tests run the window and the number routines under these process locales
+# (the run report's paper: A4 in French, Letter in US English).
+for l in fr_FR de_DE en_US; do
   if ! locale -a 2>/dev/null | grep -qx "$l.utf8"; then
     echo "vorns: generating the locale $l.UTF-8"
     $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"

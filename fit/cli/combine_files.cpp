@@ -31,14 +31,6 @@ std::vector<ExcludedSpan> spans_of(const FitOptions& o, const QString& file) {
     return spans;
 }
 
-QString excluded_note(const std::vector<ExcludedSpan>& spans, std::int64_t excluded) {
-    if (spans.empty()) return {};
-    QStringList each;
-    for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
-    return QStringLiteral("exclu : %1 (%2 enregistrements)")
-        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded));
-}
-
 }  // namespace
 
 int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
@@ -124,7 +116,7 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     }
     print(stdout, choices_line(o.choices));
     for (const QString& line : fit_text::run_table(rows)) print(stdout, line);
-    print(stdout, QStringLiteral("combinaison de %1 run%2").arg(runs.size()).arg(runs.size() > 1 ? "s" : ""));
+    print(stdout, fit_text::combination_line(runs.size()));
     for (const QString& line : fit_text::text_lines(fit_text::result_lines(c.combined, o.choices.unit_ns))) {
         print(stdout, line);
     }

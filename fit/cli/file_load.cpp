@@ -12,11 +12,6 @@ void print(FILE* to, const QString& text) {
     std::fputc('\n', to);
 }
 
-QString choices_line(const FitChoices& c) {
-    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
-        .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
-}
-
 std::optional<FileLoad> load_data_file(const QString& file, const ChoixDesClasses& choices, RecordStore& store,
                                        ClassTable& table, QString& error) {
     QByteArray bytes;

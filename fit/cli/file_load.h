@@ -12,9 +12,6 @@
 // One line of text, UTF-8, on `to`.
 void print(FILE* to, const QString& text);
 
-// The first line of a fit: "fenêtre = [10 ; 800], exponentielle + fond, non binné".
-QString choices_line(const FitChoices& choices);
-
 struct FileLoad {
     Chargement load;
     // What vorns says of the file: lines that are no record, no record at all,

@@ -12,6 +12,7 @@
 #include "fit/cli/fit_json.h"
 #include "fit/cli/options.h"
 #include "fit/cli/rate_json.h"
+#include "fit/cli/report_files.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/live_time.h"
 #include "fit/text/fit_text.h"
@@ -109,7 +110,7 @@ int main(int argc, char** argv) {
     // with the page's release, on a virtual machine).
     mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes on every version
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = fit_application(argc, argv);
     platform::take_decimal_separator_from_system();
     // Nobody is there to answer a box: what the passes would show goes to stderr.
     platform::seams().show_message = [](const QString& text) { print(stderr, QStringLiteral("vorns-fit: ") + text); };
@@ -141,7 +142,10 @@ int main(int argc, char** argv) {
         print(stderr, QStringLiteral("vorns-fit: ") + e.text());
         return 2;
     }
-    if (options.combine) return combine_files(options, *store, *table);
+    if (options.combine) {
+        const int combined = combine_files(options, *store, *table);
+        return options.report.isEmpty() ? combined : std::max(combined, report_files(options, *store, *table));
+    }
     int status = 0;
     for (const QString& file : options.files) {
         try {
@@ -161,5 +165,6 @@ int main(int argc, char** argv) {
             status = std::max(status, 1);
         }
     }
+    if (!options.report.isEmpty()) status = std::max(status, report_files(options, *store, *table));
     return status;
 }

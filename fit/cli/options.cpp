@@ -55,6 +55,11 @@ const char* const kFitUsage =
     "                    FILE whose time of day lies from START to END (hh:mm:ss,\n"
     "                    with a day after the time origin's: +1/hh:mm:ss); may be\n"
     "                    given more than once; with --combine only\n"
+    "  --report OUT.pdf  also write the run report to OUT.pdf (A4, or Letter in a\n"
+    "                    locale that uses it): the files with their SHA-256, the\n"
+    "                    figures, the fit, the stability, the rate, the runs'\n"
+    "                    consistency with --combine, the plots and the command\n"
+    "                    line that gives the same fit\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -151,6 +156,8 @@ FitOptions read_options(const QStringList& arguments) {
             } catch (const platform::Error& e) {
                 throw platform::Error(a + QStringLiteral(": ") + e.text());
             }
+        } else if (a == QLatin1String("--report")) {
+            o.report = value();
         } else if (a == QLatin1String("--scan")) {
             o.scan = true;
         } else if (a == QLatin1String("--precision")) {

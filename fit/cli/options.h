@@ -23,6 +23,7 @@ struct FitOptions {
     bool rate = false;     // --rate: the run's rate and its bins as text
     bool combine = false;  // --combine: the files' runs fitted together
     QList<FileExclusion> exclusions;
+    QString report;  // --report OUT.pdf: also the run report, as PDF
     bool help = false;
     bool version = false;
     QStringList files;

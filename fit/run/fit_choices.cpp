@@ -1,5 +1,6 @@
 #include "fit/run/fit_choices.h"
 
+#include "fit/text/fit_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -120,4 +121,9 @@ fit::Request fit_request(const RecordStore& store, const ClassTable& table, cons
     q.classes = {
         table.largeur_classe, shown, c.skipped_classes, {table.effectif.data(), static_cast<std::size_t>(shown)}};
     return q;
+}
+
+QString choices_line(const FitChoices& c) {
+    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
+        .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
 }

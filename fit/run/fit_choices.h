@@ -20,7 +20,7 @@ struct FitChoices {
     std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
     // The relative precision on tau that the forecast aims at (0.01: 1 %).
     double precision = fit::kDefaultPrecision;
-    fit::Muons muons;                  // the capture models' tau- (the material's, in ns) and rho
+    fit::Muons muons;  // the capture models' tau- (the material's, in ns) and rho
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
@@ -38,6 +38,9 @@ long double fit_number(QStringView text);
 FitChoices lit_choix_ajustement(const FitChoices& defaults);
 // Writes every choice, numbers with '.' whatever the desktop's language.
 void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
+
+// The first line of a fit: "fenêtre = [10 ; 800], exponentielle + fond, non binné".
+QString choices_line(const FitChoices& choices);
 
 // The fit of the records of series 1 with the classes of the last class pass
 // (width, shown classes, counts). The request refers to `store` and `table`.

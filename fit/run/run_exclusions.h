@@ -24,6 +24,9 @@ ExcludedSpan read_excluded_span(const QString& text);
 // "10:00:00 → 11:30:00", "10:00:00 → +1/02:00:00".
 QString excluded_span_text(const ExcludedSpan& span);
 
+// "exclu : 10:00:00 → 11:30:00 (42 enregistrements)"; empty without spans.
+QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded);
+
 // The records kept outside the spans, and the run's rate without them.
 struct KeptRecords {
     std::vector<double> durations;

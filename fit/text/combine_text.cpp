@@ -46,6 +46,10 @@ QString verdict_text(const fit::Consistency& c, std::span<const QString> names) 
                                         platform::fixed_decimals(std::fabs(c.largest_pull), 1));
 }
 
+QString combination_line(std::size_t runs) {
+    return QStringLiteral("combinaison de %1 run%2").arg(runs).arg(runs > 1 ? "s" : "");
+}
+
 QString consistency_line(const fit::Consistency& c, std::span<const QString> names) {
     QString line = QStringLiteral("cohérence : ");
     if (c.ndf < 1 || !std::isfinite(c.chi2)) {

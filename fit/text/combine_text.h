@@ -22,6 +22,9 @@ struct RunRow {
 // "run  événements  durée  temps actif  taux (/h)  τ seul" then one row a run.
 QStringList run_table(std::span<const RunRow> rows);
 
+// "combinaison de 3 runs", the title of the combined fit.
+QString combination_line(std::size_t runs);
+
 // "runs compatibles" below kCompatibleP, else "le run B tire le plus (écart −3,4 σ)".
 QString verdict_text(const fit::Consistency& c, std::span<const QString> names);
 

@@ -1,0 +1,56 @@
+#include "fit/cli/report_files.h"
+
+#include "datafile/data_file.h"
+#include "fit/cli/file_load.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+#include "report/report_pages.h"
+
+#include <QGuiApplication>
+#include <cstring>
+
+std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv) {
+    bool report = false;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        report = report || std::strcmp(argv[i], "--report") == 0;
+    }
+    if (!report) return std::make_unique<QCoreApplication>(argc, argv);
+    // vorns-fit shows no window: a display, when one is named, is not needed,
+    // and one named but out of reach (a session over ssh) would stop it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int report_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
+    RunReport report;
+    report.version = QStringLiteral(VORNS_VERSION);
+    report.made = QDateTime::currentDateTime();
+    report.classes = {o.dX, o.x_max, false};
+    report.choices = o.choices;
+    report.unit_typed = o.unit_typed;
+    int status = 0;
+    report.combined = o.combine;
+    for (const QString& file : o.files) {
+        QByteArray bytes;
+        try {
+            bytes = platform::read_file_bytes(file);
+        } catch (const platform::Error& e) {
+            print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
+            status = 1;
+            continue;
+        }
+        std::vector<ExcludedSpan> spans;
+        for (const FileExclusion& e : o.exclusions) {
+            if (e.file == file) spans.push_back(e.span);
+        }
+        const QStringList comment =
+            platform::try_read_text_lines(nom_fichier_commentaire(file)).value_or(QStringList());
+        report.runs.push_back(report_run(report, file, bytes, comment, spans, store, table));
+    }
+    combine(report);
+    if (const auto failed = write_report_pdf(o.report, report)) {
+        print(stderr, QStringLiteral("vorns-fit: cannot write the report \"%1\": %2").arg(o.report, *failed));
+        return 1;
+    }
+    return status;
+}

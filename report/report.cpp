@@ -1,0 +1,150 @@
+#include "report/report.h"
+
+#include "analysis/run_times.h"
+#include "fit/run/live_time.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+#include <QCryptographicHash>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kTitleLines = 4;    // the main window shows the file's first four lines
+constexpr int kConvergence = 10;  // points of the convergence as the run grows
+
+// The first lines of the file, decoded as the whole file is.
+QStringList first_lines(QByteArrayView bytes, int count) {
+    const QByteArrayView text = platform::without_mark(bytes);
+    qsizetype end = 0;
+    for (int lines = 0; end < text.size() && lines <= count; ++end) {
+        if (text[end] == '\n' || (text[end] == '\r' && (end + 1 >= text.size() || text[end + 1] != '\n'))) ++lines;
+    }
+    QString decoded;
+    platform::decode_part(text.first(end), platform::text_encoding(text), decoded);
+    QStringList lines = platform::split_lines(decoded);
+    if (lines.size() > count) lines.erase(lines.begin() + count, lines.end());
+    return lines;
+}
+
+fit::Request with_counts(fit::Request request, std::span<const double> durations, std::vector<std::int32_t>& counts) {
+    counts = fit::class_counts(durations, request.classes.dX, request.classes.n_classe);
+    request.durations = durations;
+    request.classes.counts = counts;
+    return request;
+}
+
+// The run fitted as it grew: its first k tenths of records, k = 1 .. 10.
+std::vector<ConvergencePoint> growing_fits(const fit::Request& request, std::span<const double> durations,
+                                           double histogram_tau) {
+    std::vector<ConvergencePoint> points;
+    std::vector<std::int32_t> counts;
+    for (int k = 1; k <= kConvergence; ++k) {
+        const auto n = durations.size() * static_cast<std::size_t>(k) / kConvergence;
+        if (n == 0 || (!points.empty() && points.back().records == static_cast<double>(n))) continue;
+        const fit::Result r = fit::fit_lifetime(with_counts(request, durations.first(n), counts));
+        const bool converged = r.status == fit::Status::converged;
+        points.push_back({static_cast<double>(n), r.events, converged ? r.tau : fit::kNone,
+                          converged ? r.tau_error : fit::kNone, k == kConvergence ? histogram_tau : fit::kNone});
+    }
+    return points;
+}
+
+// An argument of a command line as a POSIX shell reads it back.
+QString shell_word(const QString& word) {
+    static const QString plain = QStringLiteral("+-_./,:=@%");
+    const bool safe = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+        return (c.unicode() < 128 && c.isLetterOrNumber()) || plain.contains(c);
+    });
+    if (safe) return word;
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QString number(double value) { return platform::general(value, QLatin1Char('.')); }
+
+QString latin(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+}  // namespace
+
+QString sha256_hex(QByteArrayView bytes) {
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+ReportRun report_run(const RunReport& report, const QString& file, QByteArrayView bytes, const QStringList& comment,
+                     const std::vector<ExcludedSpan>& excluded, RecordStore& store, ClassTable& table) {
+    ReportRun run;
+    run.file = file;
+    run.sha256 = sha256_hex(bytes);
+    run.title_lines = first_lines(bytes, kTitleLines);
+    run.comment = comment;
+    run.excluded = excluded;
+    table = ClassTable();
+    run.load = charge_les_octets(bytes, report.classes, store, table);
+    const PasseDesLignes& pass = run.load.enregistrements;
+    FitChoices choices = report.choices;
+    if (!report.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
+    run.unit_ns = choices.unit_ns;
+
+    const std::vector<double> seconds = secondes_des_enregistrements(store);
+    const double origin_s = heure_de_l_origine_s(pass.origine_temps);
+    run.rate = rate::analyse_rate(seconds, origin_s, {}, {pass.comptages.secondes, pass.comptages.muons});
+    const fit::Request whole = fit_request(store, table, choices);
+    run.kept = keep_outside(whole.durations, seconds, origin_s, excluded);
+    const fit::Request request = with_counts(whole, run.kept.durations, run.counts);
+    run.result = fit::fit_lifetime(request);
+    run.histogram = histogram_view(request, run.result);
+    run.scan = fit::stability_scan(request, run.result);
+    run.forecast = run_forecast(run.rate, run.result, choices.precision);
+    const double histogram_tau =
+        run.load.classes.chiffres ? static_cast<double>(run.load.classes.chiffres->tau) : fit::kNone;
+    run.convergence = growing_fits(request, run.kept.durations, histogram_tau);
+    return run;
+}
+
+void combine(RunReport& report) {
+    if (!report.combined || report.runs.empty()) return;
+    std::vector<fit::Run> runs;
+    for (const ReportRun& r : report.runs) runs.push_back({r.kept.durations, r.counts});
+    fit::Request request;
+    request.t_min = report.choices.t_min;
+    request.t_max = report.choices.t_max;
+    request.model = report.choices.model;
+    request.method = report.choices.method;
+    request.unit_ns = report.runs.front().unit_ns;
+    request.muons = report.choices.muons;
+    request.classes = {
+        report.classes.dX, report.runs.front().load.classes.n_classe, report.choices.skipped_classes, {}};
+    report.combination = fit::combine_runs(request, runs);
+}
+
+QString reproduce_line(const RunReport& report) {
+    QStringList words{QStringLiteral("vorns-fit")};
+    for (const ReportRun& run : report.runs) words << shell_word(run.file);
+    const FitChoices& c = report.choices;
+    words << QStringLiteral("--dx") << number(static_cast<double>(report.classes.dX)) << QStringLiteral("--xmax")
+          << number(static_cast<double>(report.classes.x_max)) << QStringLiteral("--tmin") << number(c.t_min)
+          << QStringLiteral("--tmax") << number(c.t_max) << QStringLiteral("--model") << latin(fit::name(c.model))
+          << QStringLiteral("--method") << latin(fit::name(c.method));
+    if (c.method == fit::Method::binned && c.skipped_classes > 0) {
+        words << QStringLiteral("--skip-classes") << platform::decimal(c.skipped_classes);
+    }
+    if (report.unit_typed && std::isfinite(c.unit_ns)) words << QStringLiteral("--unit-ns") << number(c.unit_ns);
+    if (fit::is_capture_model(c.model)) {
+        words << QStringLiteral("--material") << number(c.muons.tau_minus_ns);
+        if (c.model == fit::Model::mu_capture) words << QStringLiteral("--rho") << number(c.muons.rho);
+    }
+    words << QStringLiteral("--precision") << number(c.precision * 100);
+    if (report.combined) words << QStringLiteral("--combine");
+    for (const ReportRun& run : report.runs) {
+        for (const ExcludedSpan& s : run.excluded) {
+            // The span as the window says it, "10:00:00 → +1/02:00:00", read back as START-END.
+            words << QStringLiteral("--exclude")
+                  << shell_word(run.file + QLatin1Char('@') +
+                                excluded_span_text(s).replace(QStringLiteral(" → "), QStringLiteral("-")));
+        }
+    }
+    return words.join(QLatin1Char(' '));
+}

@@ -1,0 +1,93 @@
+// The analysis window's run report: "rapport PDF…" proposes a writable folder
+// and writes a PDF that holds every figure the two windows show (the fit, the
+// stability, the forecast, the "taux" tab, the main window's figures), with a
+// decimal comma, and the comment as typed (saved or not).
+#include "app/fit_window.h"
+#include "load_fixture.h"
+#include "platform/locations.h"
+#include "support/pdf.h"
+#include "support/toy_durations.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+
+namespace {
+
+class FitReport : public DataFileWindow {};
+
+TEST_F(FitReport, ThePdfHoldsEveryFigureTheWindowsShow) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    const QString data = ecrit(QStringLiteral("run.txt"), run_file_bytes(toy_durations(5, 3000, 0.05, 10)));
+    choisit(data);
+    form.Memo2->setPlainText(QStringLiteral("aimant posé à 14 h\nseuil à −30 mV"));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    f.Edit_unite->setText(QStringLiteral("10"));
+    emit f.Edit_unite->editingFinished();
+    f.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);  // the scan made, its line shown
+
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    ASSERT_EQ(recorder().save_requests.size(), 1u);
+    EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_rapport.pdf"));
+    EXPECT_EQ(recorder().save_requests.front().initial_folder, platform::export_folder(data));
+    const QString text = pdf_text(chemin(QStringLiteral("r.pdf")));
+    int shown = 0;
+    for (const QLabel* l :
+         {f.Label_tau, f.Label_intervalle, f.Label_tau_temps, f.Label_gf, f.Label_fond, f.Label_evenements,
+          f.Label_chi2, f.Label_tau_histogramme, f.Label_prevision, f.Label_stabilite, f.Label_etat, form.Label27,
+          form.Label29, form.Label31, form.Label33, form.Label35, form.Label37, form.Label25}) {
+        if (l->text().isEmpty()) continue;
+        ++shown;
+        // The status line joins the fit's status and the stability's warning.
+        for (const QString& part : l->text().split(QStringLiteral(" ; "))) {
+            EXPECT_TRUE(text.contains(squeezed(part))) << l->objectName() << ": " << part;
+        }
+    }
+    EXPECT_GE(shown, 16);
+    // The "taux" tab's lines, made while it is in sight.
+    f.Onglets->setCurrentWidget(f.onglet_taux);
+    const QStringList taux = f.onglet_taux->Label_taux->text().split(QLatin1Char('\n'));
+    EXPECT_GE(taux.size(), 4);
+    for (const QString& line : taux) EXPECT_TRUE(text.contains(squeezed(line))) << line;
+    EXPECT_TRUE(f.Label_tau_temps->text().contains(QLatin1Char(','))) << f.Label_tau_temps->text();
+    EXPECT_TRUE(text.contains(QStringLiteral("aimant posé à 14 h seuil à −30 mV"))) << text;
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+}  // namespace
+
+namespace {
+
+// "imprimer…" draws the same pages on the printer the system's dialog gives:
+// here its PDF printer, the dialog accepted with a file named.
+TEST_F(FitReport, PrintingDrawsTheSamePagesThroughThePrintDialog) {
+    choisit(ecrit(QStringLiteral("run.txt"), run_file_bytes(toy_durations(5, 2000, 0.05, 10))));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    const QString imprime = chemin(QStringLiteral("imprime.pdf"));
+    bool dialogue = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        dialogue = true;
+        d->printer()->setOutputFileName(imprime);
+        d->done(QDialog::Accepted);
+    });
+    f.Bouton_imprimer->click();
+    ASSERT_TRUE(dialogue);
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    const QString printed = pdf_text(imprime);
+    EXPECT_TRUE(printed.contains(f.Label_tau->text())) << printed;
+    // The same pages but for the minute of the date.
+    const auto sans_date = [](QString t) {
+        return t.remove(QRegularExpression(QStringLiteral("rapport du \\S+ \\S+")));
+    };
+    EXPECT_EQ(sans_date(printed), sans_date(pdf_text(chemin(QStringLiteral("r.pdf")))));
+}
+
+}  // namespace

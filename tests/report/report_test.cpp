@@ -1,0 +1,178 @@
+// The run report as a reader gets it: written by vorns-fit without a display,
+// read back with poppler's tools. It holds every line vorns-fit prints of the
+// same fit, the files' SHA-256 as sha256sum computes it, the main window's
+// figures and the comment, pages of the locale's paper, plots as vector paths,
+// and a command line that gives the same fit again.
+#include "analysis/load.h"
+#include "analysis/load_text.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+#include "support/pdf.h"
+#include "support/qstring_print.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class Report : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString sample(const QString& name, const QString& as) {
+        const QString to = dir.filePath(as);
+        QFile::copy(QStringLiteral(VORNS_SOURCE_DIR "/fichiers/") + name, to);
+        return to;
+    }
+
+    // vorns-fit (by its name, from PATH, through the shell when `shell`) in
+    // `locale`, without a display and without a chosen Qt platform, or with
+    // `display` named (out of reach).
+    static Ran vorns_fit(const QStringList& arguments, const char* locale, const QString& shell = {},
+                         const QString& display = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(v));
+        if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+        env.insert(QStringLiteral("PATH"),
+                   QFileInfo(QStringLiteral(VORNS_FIT)).path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        if (shell.isEmpty()) {
+            p.start(QStringLiteral(VORNS_FIT), arguments);
+        } else {
+            p.start(QStringLiteral("sh"), {QStringLiteral("-c"), shell});
+        }
+        p.waitForFinished(120000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    // Every line printed is in the report's text.
+    static void expect_lines_in(const QString& printed, const QString& text) {
+        int lines = 0;
+        for (const QString& line : printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            EXPECT_TRUE(text.contains(squeezed(line))) << "not in the report: " << line.toStdString();
+            ++lines;
+        }
+        EXPECT_GT(lines, 5);
+    }
+};
+
+TEST_F(Report, OneRunHoldsItsFiguresItsHashOnA4PagesWithVectorPlots) {
+    const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
+    const QString pdf = dir.filePath(QStringLiteral("rapport.pdf"));
+    const QStringList fit{data, QStringLiteral("--unit-ns"), QStringLiteral("10")};
+    const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
+    const Ran made = vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8");
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out, printed.out);  // the report adds nothing to what is printed
+    const QString text = pdf_text(pdf);
+
+    expect_lines_in(printed.out, text);
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("GeV"))) << printed.out;  // with the unit: G_F and the time
+    const QString sum = run_tool(QStringLiteral("sha256sum"), {data}).left(64);
+    ASSERT_EQ(sum.size(), 64);
+    EXPECT_TRUE(text.contains(QStringLiteral("SHA-256 : ") + sum)) << text;
+
+    // The main window's figures, as it shows them with a decimal comma.
+    platform::set_decimal_separator(QLatin1Char(','));
+    const RecordStoreNeuf store = nouveau_record_store();
+    auto table = std::make_unique<ClassTable>();
+    const Chargement load = charge_les_octets(platform::read_file_bytes(data), {}, *store, *table);
+    ASSERT_TRUE(load.classes.chiffres);
+    const TextesDesChiffres f = textes_des_chiffres(*load.classes.chiffres);
+    for (const QString& figure : {f.tau, f.lambda, f.demi_vie, f.cm, f.c0, f.activite, f.evenements}) {
+        EXPECT_TRUE(text.contains(QStringLiteral("= ") + squeezed(figure))) << figure;
+    }
+    EXPECT_TRUE(f.tau.contains(QLatin1Char(','))) << f.tau;
+    platform::set_decimal_separator(QLatin1Char('.'));
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("enregistrements : %1 ; lignes ignorées : 0").arg(load.enregistrements.nb_enregistrements)))
+        << text;
+    EXPECT_TRUE(text.contains(QStringLiteral("Acquisition vorns-acquisition"))) << "the title lines";
+
+    EXPECT_TRUE(pdf_page_size(pdf).endsWith(QStringLiteral("(A4)"))) << pdf_page_size(pdf);
+    // The plots are paths: no page holds an image, and the pages of the plots
+    // hold far more paths than a page of text.
+    const int pages = pdf_pages(pdf);
+    ASSERT_GE(pages, 2);
+    const auto paths = [](const QString& svg) { return static_cast<int>(svg.count(QStringLiteral("<path"))); };
+    const int text_page = paths(pdf_page_svg(pdf, 1));
+    int most = 0;
+    for (int page = 1; page <= pages; ++page) {
+        const QString svg = pdf_page_svg(pdf, page);
+        EXPECT_FALSE(svg.contains(QStringLiteral("<image"))) << "page " << page;
+        most = std::max(most, paths(svg));
+    }
+    EXPECT_GT(most, text_page + 200);
+}
+
+TEST_F(Report, LetterPagesAndADecimalPointInAUsLocale) {
+    const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    const Ran printed = vorns_fit({data}, "en_US.UTF-8");
+    // A display named but out of reach, as in a session over ssh, is not needed.
+    const Ran made = vorns_fit({data, QStringLiteral("--report"), pdf}, "en_US.UTF-8", {}, QStringLiteral(":97"));
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_TRUE(pdf_page_size(pdf).endsWith(QStringLiteral("(letter)"), Qt::CaseInsensitive)) << pdf_page_size(pdf);
+    expect_lines_in(printed.out, pdf_text(pdf));
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("Tau ajusté = 2"))) << printed.out;
+    EXPECT_FALSE(printed.out.section(QStringLiteral("Tau ajusté"), 1)
+                     .section(QLatin1Char('\n'), 0, 0)
+                     .contains(QLatin1Char(',')));
+}
+
+TEST_F(Report, RunsTogetherTheirCommentsConsistencyAndTheCommandThatRefitsThem) {
+    const QString first = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
+    // A name the shell must have quoted.
+    const QString second = sample(QStringLiteral("avec_commentaire.txt"), QStringLiteral("run d'essai.txt"));
+    sample(QStringLiteral("avec_commentaire.comment"), QStringLiteral("run d'essai.comment"));
+    const QString pdf = dir.filePath(QStringLiteral("ensemble.pdf"));
+    const QStringList fit{first,
+                          second,
+                          QStringLiteral("--combine"),
+                          QStringLiteral("--tmin"),
+                          QStringLiteral("20"),
+                          QStringLiteral("--exclude"),
+                          second + QStringLiteral("@16:40:00-16:45:00")};
+    const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
+    ASSERT_EQ(vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8").status, 0);
+    const QString text = pdf_text(pdf);
+    expect_lines_in(printed.out, text);
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("cohérence"))) << printed.out;
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("exclu : 16:40:00"))) << printed.out;
+    for (const QString& line : platform::read_text_lines(dir.filePath(QStringLiteral("run d'essai.comment")))) {
+        EXPECT_TRUE(text.contains(squeezed(line))) << line;
+    }
+    // The command line of the report, run by the shell, prints the same fit.
+    const QRegularExpressionMatch command =
+        QRegularExpression(QStringLiteral("(vorns-fit .*?) graphes de ")).match(text);
+    ASSERT_TRUE(command.hasMatch()) << text;
+    EXPECT_TRUE(command.captured(1).contains(QStringLiteral("--tmin 20"))) << command.captured(1);
+    const Ran again = vorns_fit({}, "fr_FR.UTF-8", command.captured(1));
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, printed.out);
+}
+
+TEST_F(Report, AReportThatCannotBeWrittenIsSaidAndFailsTheCommand) {
+    const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
+    const Ran made =
+        vorns_fit({data, QStringLiteral("--report"), dir.filePath(QStringLiteral("absent/r.pdf"))}, "fr_FR.UTF-8");
+    EXPECT_EQ(made.status, 1);
+    EXPECT_TRUE(made.err.contains(QStringLiteral("cannot write the report"))) << made.err;
+    EXPECT_FALSE(made.out.isEmpty());  // the fit is still printed
+}
+
+}  // namespace
