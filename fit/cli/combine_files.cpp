@@ -31,14 +31,6 @@ std::vector<ExcludedSpan> spans_of(const FitOptions& o, const QString& file) {
     return spans;
 }
 
-QString excluded_note(const std::vector<ExcludedSpan>& spans, std::int64_t excluded) {
-    if (spans.empty()) return {};
-    QStringList each;
-    for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
-    return QStringLiteral("exclu : %1 (%2 enregistrements)")
-        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded));
-}
-
 }  // namespace
 
 int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {

@@ -20,7 +20,7 @@ struct FitChoices {
     std::int32_t skipped_classes = 0;  // left out of the histogram method (vorns-fit's --skip-classes)
     // The relative precision on tau that the forecast aims at (0.01: 1 %).
     double precision = fit::kDefaultPrecision;
-    fit::Muons muons;                  // the capture models' tau- (the material's, in ns) and rho
+    fit::Muons muons;  // the capture models' tau- (the material's, in ns) and rho
 };
 
 extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
@@ -38,6 +38,11 @@ long double fit_number(QStringView text);
 FitChoices lit_choix_ajustement(const FitChoices& defaults);
 // Writes every choice, numbers with '.' whatever the desktop's language.
 void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
+
+// The runs the analysis window combines with the followed one, by their files'
+// paths, on their own line of the choices file: none from a file without it.
+QStringList lit_runs_ajoutes();
+void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs);
 
 // The fit of the records of series 1 with the classes of the last class pass
 // (width, shown classes, counts). The request refers to `store` and `table`.

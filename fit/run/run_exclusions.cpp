@@ -55,6 +55,18 @@ QString excluded_span_text(const ExcludedSpan& span) {
     return moment_text(span.start_s) + QStringLiteral(" \u2192 ") + moment_text(span.end_s);
 }
 
+QString excluded_span_option(const ExcludedSpan& span) {
+    return moment_text(span.start_s) + QLatin1Char('-') + moment_text(span.end_s);
+}
+
+QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded) {
+    if (spans.empty()) return {};
+    QStringList each;
+    for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
+    return QStringLiteral("exclu : %1 (%2 enregistrements)")
+        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded));
+}
+
 KeptRecords keep_outside(std::span<const double> durations, std::span<const double> seconds, double origin_s,
                          std::span<const ExcludedSpan> spans) {
     KeptRecords kept;
