@@ -7,6 +7,7 @@
 #include "app/fit_plots.h"
 #include "app/fit_window_run.h"
 #include "app/rate_tab.h"
+#include "app/runs_tab.h"
 #include "fit/forecast.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
@@ -75,6 +76,7 @@ public:
     QPushButton* Bouton_csv_histogramme = nullptr;
     QPushButton* Bouton_csv_convergence = nullptr;
     OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
+    OngletRuns* onglet_runs = nullptr;  // the runs added to the followed one, fitted together
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
@@ -114,6 +116,13 @@ private:
     std::vector<QWidget*> rangee_fixes_;
 
     void construit();
+    // The "runs" tab and its wiring (app/fit_window_runs.cpp); after a change
+    // of the runs or their spans, the convergence series starts again.
+    void construit_les_runs();
+    void runs_modifies();
+    // The followed run fitted with `requete`, then the runs fitted together:
+    // the fit whose point the convergence series takes.
+    const fit::Result& ajuste_les_runs(const fit::Request& requete);
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

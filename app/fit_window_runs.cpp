@@ -1,0 +1,23 @@
+// The fit window's "runs" tab: the runs added to the followed one, fitted
+// together after each fit of the followed run.
+#include "app/fit_window.h"
+#include "platform/report.h"
+
+void FenetreAjustement::construit_les_runs() {
+    onglet_runs = new OngletRuns(form_, Onglets);
+    Onglets->addTab(onglet_runs, QStringLiteral("runs"));
+    connect(onglet_runs, &OngletRuns::runs_modifies, this,
+            [this] { platform::report_errors([this] { runs_modifies(); }); });
+    connect(onglet_taux, &OngletTaux::trou_a_exclure, onglet_runs, &OngletRuns::exclut_du_run_suivi);
+}
+
+void FenetreAjustement::runs_modifies() {
+    // The earlier points are fits of other runs.
+    convergence_.restart();
+    if (decisions_.refusal().isEmpty()) ajuste(true);
+}
+
+const fit::Result& FenetreAjustement::ajuste_les_runs(const fit::Request& requete) {
+    const fit::Result* combinaison = onglet_runs->ajuste(requete, decisions_.choices().unit_ns);
+    return combinaison ? *combinaison : resultat_;
+}
