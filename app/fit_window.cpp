@@ -194,8 +194,7 @@ void FenetreAjustement::construit() {
     // stability scan made first when it waits.
     connect(Onglets, &QTabWidget::currentChanged, this, [this] {
         if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
-            const RunState& etat = form_.etat();
-            fais_le_balayage(fit_request(etat.record_store, etat.class_table, decisions_.choices()));
+            fais_le_balayage(requete_du_run());
             montre_le_resultat();
         }
         graphes->redessine();
@@ -312,7 +311,7 @@ void FenetreAjustement::montre_le_refus() {
 
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
-    const fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
+    const fit::Request requete = requete_du_run();
     resultat_ = dernier_ajustement_.fit(requete);
     // The stability scan, ten fits more, is made again only with the fit, when
     // its events changed: at once for a fit the user asked for or while its tab

@@ -123,6 +123,10 @@ private:
     // The followed run fitted with `requete`, then the runs fitted together:
     // the fit whose point the convergence series takes.
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
+    // The fit of the followed run's records with the window's choices, the
+    // spans left out of it excluded (their records kept in durees_gardees_).
+    fit::Request requete_du_run();
+    std::vector<double> durees_gardees_;
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

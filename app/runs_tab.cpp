@@ -113,7 +113,9 @@ QString OngletRuns::fichier_choisi() const {
 const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_ns) {
     const RunState& etat = form_.etat();
     const std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
-    const FollowedRun suivi{fichier_suivi(), requete.durations, secondes, heure_de_l_origine_s(etat.origine_temps)};
+    // All the followed run's records: the request's leave out its spans.
+    const std::span<const double> durees = fit_request(etat.record_store, etat.class_table, FitChoices()).durations;
+    const FollowedRun suivi{fichier_suivi(), durees, secondes, heure_de_l_origine_s(etat.origine_temps)};
     montre_ = runs_.combine(suivi, requete, unit_ns);
     montre_le_tableau();
     return montre_.in_use ? &montre_.combination.combined : nullptr;

@@ -43,6 +43,7 @@ public:
     const fit::Result* ajuste(const fit::Request& requete, double unit_ns);
     const RunsShown& combinaison() const { return montre_; }
     const WindowRuns& runs() const { return runs_; }
+    std::span<const ExcludedSpan> spans_du_run_suivi() const { return runs_.spans_of(fichier_suivi()); }
     // What the window's status line adds: the added runs that could not be read.
     const QString& ligne_d_etat() const { return montre_.unreadable; }
 

@@ -109,6 +109,7 @@ TEST_F(FitWindowRuns, AGapOfTheRateTabLeftOutOfTheFollowedRun) {
     fenetre.Onglets->setCurrentWidget(fenetre.onglet_taux);
     ASSERT_EQ(fenetre.onglet_taux->Liste_trous->count(), 1);
     fenetre.onglet_taux->Liste_trous->setCurrentRow(0);
+    const double avant = fenetre.resultat().events;
     fenetre.onglet_taux->Bouton_exclure_trou->click();
     const auto exclusions = lit_exclusions();
     ASSERT_EQ(exclusions.size(), 1u);
@@ -118,4 +119,7 @@ TEST_F(FitWindowRuns, AGapOfTheRateTabLeftOutOfTheFollowedRun) {
     EXPECT_TRUE(runs.combinaison().in_use);
     EXPECT_TRUE(cellule(runs, 0, 6).contains(QStringLiteral("(2 enregistrements)"))) << cellule(runs, 0, 6);
     EXPECT_EQ(fenetre.convergence().points().back().events, runs.combinaison().combination.combined.events);
+    // They leave the followed run's own fit too.
+    EXPECT_LT(fenetre.resultat().events, avant);
+    EXPECT_EQ(fenetre.resultat().events, runs.combinaison().combination.runs[0].events);
 }
