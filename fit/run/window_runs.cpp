@@ -62,7 +62,7 @@ void WindowRuns::remove_exclusion(const QString& file, std::size_t index) {
     if (it->second.empty()) exclusions_.erase(it);
 }
 
-const RunFile& WindowRuns::read_again_if_changed(const QString& file) {
+RunFile& WindowRuns::read_again_if_changed(const QString& file) {
     const auto it = std::find_if(read_.begin(), read_.end(), [&](const RunFile& r) { return r.file == file; });
     if (it != read_.end()) {
         const platform::FileTimes now = platform::file_times(file);
@@ -99,17 +99,19 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         double origin_s = 0;
         std::int32_t skipped = 0;
         QString unreadable;
+        RunFile* added = nullptr;  // null for the followed run
     };
     std::vector<Input> inputs{{followed.file, followed.durations, followed.seconds, followed.origin_s, 0, {}}};
+    read_.reserve(static_cast<std::size_t>(added_.size()));  // the runs pointed to stay where they are
     for (const QString& file : added_) {
         if (file == followed.file) continue;
-        const RunFile& r = read_again_if_changed(file);
-        inputs.push_back({file, r.durations, r.seconds, r.origin_s, r.skipped, r.unreadable});
+        RunFile& r = read_again_if_changed(file);
+        inputs.push_back({file, r.durations, r.seconds, r.origin_s, r.skipped, r.unreadable, &r});
     }
     RunsShown shown;
     shown.in_use = inputs.size() > 1 || !spans_of(followed.file).empty();
-    std::vector<KeptRecords> kept;
-    kept.reserve(inputs.size());
+    std::optional<KeptRecords> followed_kept;
+    std::vector<const KeptRecords*> kept;
     std::vector<fit::Run> runs;
     std::vector<QString> names;
     QStringList unreadable;
@@ -118,8 +120,20 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
             unreadable << platform::name_part(in.file) + QStringLiteral(" (") + in.unreadable + QLatin1Char(')');
             continue;
         }
-        kept.push_back(keep_outside(in.durations, in.seconds, in.origin_s, spans_of(in.file)));
-        runs.push_back({kept.back().durations, {}});
+        const std::span<const ExcludedSpan> spans = spans_of(in.file);
+        if (!in.added) {
+            followed_kept = keep_outside(in.durations, in.seconds, in.origin_s, spans);
+            kept.push_back(&*followed_kept);
+        } else {
+            // An added run that did not change keeps what was kept of it.
+            const std::vector<ExcludedSpan> now(spans.begin(), spans.end());
+            if (!in.added->kept || in.added->kept_for != now) {
+                in.added->kept = keep_outside(in.durations, in.seconds, in.origin_s, spans);
+                in.added->kept_for = now;
+            }
+            kept.push_back(&*in.added->kept);
+        }
+        runs.push_back({kept.back()->durations, {}});
         names.push_back(platform::name_part(in.file));
     }
     fit::Request classes = request;
@@ -137,7 +151,7 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
                 {platform::name_part(in.file), nullptr, fit::kNone, fit::kNone, fit::kNone, QStringLiteral("non lu")});
             continue;
         }
-        const KeptRecords& k = kept[next];
+        const KeptRecords& k = *kept[next];
         rows.push_back({names[next], &shown.combination.runs[next], k.span_s, k.live_s,
                         k.rate_known ? k.rate_per_hour : fit::kNone,
                         note_of(spans_of(in.file), k.excluded, in.skipped)});

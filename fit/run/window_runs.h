@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct RunFile {
     std::int32_t skipped = 0;     // lines that are no record
     std::int32_t size = -1;       // the file as it was read
     platform::FileTimes times;
+    // Its records outside the spans `kept_for`, kept until the file or its spans change.
+    std::optional<KeptRecords> kept;
+    std::vector<ExcludedSpan> kept_for;
 };
 
 RunFile read_run_file(const QString& file);
@@ -82,5 +86,5 @@ private:
     ExclusionsParFichier exclusions_;
     int reads_ = 0;
 
-    const RunFile& read_again_if_changed(const QString& file);
+    RunFile& read_again_if_changed(const QString& file);
 };
