@@ -157,6 +157,7 @@ void FenetreAjustement::construit() {
     Onglets->addTab(page_stabilite, QStringLiteral("stabilité"));
     onglet_taux = new OngletTaux(form_, Onglets, this);
     Onglets->addTab(onglet_taux, QStringLiteral("taux"));
+    construit_les_runs();
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
@@ -194,8 +195,7 @@ void FenetreAjustement::construit() {
     // stability scan made first when it waits.
     connect(Onglets, &QTabWidget::currentChanged, this, [this] {
         if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
-            const RunState& etat = form_.etat();
-            fais_le_balayage(fit_request(etat.record_store, etat.class_table, decisions_.choices()));
+            fais_le_balayage(requete_du_run());
             montre_le_resultat();
         }
         graphes->redessine();
@@ -312,7 +312,7 @@ void FenetreAjustement::montre_le_refus() {
 
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
-    const fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
+    const fit::Request requete = requete_du_run();
     resultat_ = dernier_ajustement_.fit(requete);
     // The stability scan, ten fits more, is made again only with the fit, when
     // its events changed: at once for a fit the user asked for or while its tab
@@ -323,8 +323,9 @@ void FenetreAjustement::ajuste(bool charge) {
     prevision_ = fit::forecast(resultat_, decisions_.choices().precision,
                                temps_actif_.hours(etat.record_store, etat.comptages.secondes));
     histogramme_ = histogram_view(requete, resultat_);
+    const fit::Result& point = ajuste_les_runs(requete);
     if (charge) {
-        convergence_.add(etat.file_state.fichier_donnees, requete.durations, resultat_,
+        convergence_.add(etat.file_state.fichier_donnees, requete.durations, point,
                          static_cast<double>(tau_de_l_histogramme(etat)));
     }
     montre_le_resultat();
@@ -341,6 +342,9 @@ void FenetreAjustement::montre_le_resultat() {
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
     montre_fermi_prevision_stabilite(l);
+    if (!onglet_runs->ligne_d_etat().isEmpty()) {
+        Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
+    }
     montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
     graphes->montre_convergence(convergence_.points());

@@ -7,6 +7,7 @@
 #include "app/fit_plots.h"
 #include "app/fit_window_run.h"
 #include "app/rate_tab.h"
+#include "app/runs_tab.h"
 #include "fit/forecast.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
@@ -77,7 +78,8 @@ public:
     QPushButton* Bouton_csv_convergence = nullptr;
     QPushButton* Bouton_rapport = nullptr;   // "rapport PDF…" (app/fit_report.cpp)
     QPushButton* Bouton_imprimer = nullptr;  // "imprimer…"
-    OngletTaux* onglet_taux = nullptr;       // the run's rate, and the red line of a stopped run
+    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
+    OngletRuns* onglet_runs = nullptr;  // the runs added to the followed one, fitted together
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
@@ -122,6 +124,17 @@ private:
 
     void construit();
     void construit_le_rapport(QBoxLayout* boutons);
+    // The "runs" tab and its wiring (app/fit_window_runs.cpp); after a change
+    // of the runs or their spans, the convergence series starts again.
+    void construit_les_runs();
+    void runs_modifies();
+    // The followed run fitted with `requete`, then the runs fitted together:
+    // the fit whose point the convergence series takes.
+    const fit::Result& ajuste_les_runs(const fit::Request& requete);
+    // The fit of the followed run's records with the window's choices, the
+    // spans left out of it excluded (their records kept in durees_gardees_).
+    fit::Request requete_du_run();
+    std::vector<double> durees_gardees_;
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

@@ -40,11 +40,11 @@ platform::Answer question_box(const platform::Question& question) {
     return platform::Answer::cancel;
 }
 
-// The file dialog of either kind, with its one filter and proposed name; the
-// chosen file, or nothing when cancelled.
+// The file dialog of any kind, with its one filter and proposed name; the
+// chosen files, or nothing when cancelled.
 template <class Request>
-std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode mode, QFileDialog::AcceptMode accept,
-                                   const QString& default_suffix) {
+std::optional<QStringList> files_dialog(const Request& request, QFileDialog::FileMode mode,
+                                        QFileDialog::AcceptMode accept, const QString& default_suffix) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initial_folder);
     dialog.setFileMode(mode);
     dialog.setAcceptMode(accept);
@@ -55,11 +55,23 @@ std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode
     if (!default_suffix.isEmpty()) dialog.setDefaultSuffix(default_suffix);
     if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+    return dialog.selectedFiles();
+}
+
+template <class Request>
+std::optional<QString> file_dialog(const Request& request, QFileDialog::FileMode mode, QFileDialog::AcceptMode accept,
+                                   const QString& default_suffix) {
+    const std::optional<QStringList> files = files_dialog(request, mode, accept, default_suffix);
+    if (!files) return std::nullopt;
+    return files->first();
 }
 
 std::optional<QString> open_file_dialog(const platform::OpenFileRequest& request) {
     return file_dialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen, QString());
+}
+
+std::optional<QStringList> open_files_dialog(const platform::OpenFileRequest& request) {
+    return files_dialog(request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen, QString());
 }
 
 std::optional<QString> save_file_dialog(const platform::SaveFileRequest& request) {
@@ -147,6 +159,7 @@ void installe_les_services_qt() {
     s.show_message = message_box;
     s.ask = question_box;
     s.choose_open_file = open_file_dialog;
+    s.choose_open_files = open_files_dialog;
     s.choose_save_file = save_file_dialog;
     s.choose_colour = colour_dialog;
     s.play_wave = play_wave;

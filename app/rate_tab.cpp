@@ -1,6 +1,7 @@
 #include "app/rate_tab.h"
 
 #include "analysis/rate/text/rate_text.h"
+#include "analysis/run_times.h"
 #include "app/fit_plots.h"
 #include "app/tform1.h"
 #include "fit/run/fit_choices.h"
@@ -61,6 +62,16 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     Label_taux->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label_taux->setWordWrap(true);
     colonne->addWidget(Label_taux);
+    auto* trous = new QHBoxLayout;
+    Liste_trous = new QListWidget(this);
+    Liste_trous->setObjectName(QStringLiteral("Liste_trous"));
+    Liste_trous->setMaximumHeight(60);
+    trous->addWidget(Liste_trous, 1);
+    Bouton_exclure_trou = new QPushButton(QStringLiteral("exclure"), this);
+    Bouton_exclure_trou->setObjectName(QStringLiteral("Bouton_exclure_trou"));
+    Bouton_exclure_trou->setAutoDefault(false);
+    trous->addWidget(Bouton_exclure_trou, 0, Qt::AlignTop);
+    colonne->addLayout(trous);
     Plot_taux = GraphesAjustement::nouveau_graphe(this, "Plot_taux");
     colonne->addWidget(Plot_taux, 1);
 
@@ -104,6 +115,7 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     Label_alarme->hide();
 
     connect(Edit_tranche, &QLineEdit::editingFinished, this, &OngletTaux::tranche_modifiee);
+    connect(Bouton_exclure_trou, &QPushButton::clicked, this, &OngletTaux::exclut_le_trou);
     connect(&form, &TForm1::chargement_termine, this, &OngletTaux::apres_chargement);
     connect(&form.surveillance(), &SurveillanceDuRun::alarme_changee, this, &OngletTaux::montre_l_alarme);
     montre_l_alarme();
@@ -137,7 +149,29 @@ void OngletTaux::montre() {
     }
     const rate::RateAnalysis& analyse = form_.surveillance().analyse(form_.etat(), choix);
     Label_taux->setText(rate_text::summary_lines(analyse).join(QLatin1Char('\n')));
+    montre_les_trous(analyse);
     trace(analyse);
+}
+
+void OngletTaux::montre_les_trous(const rate::RateAnalysis& a) {
+    // The gaps' lines follow the line that counts them.
+    const QStringList lignes = rate_text::gap_lines(a).mid(1);
+    const double origine_s = heure_de_l_origine_s(form_.etat().origine_temps);
+    const int choisi = Liste_trous->currentRow();
+    Liste_trous->clear();
+    trous_.clear();
+    for (std::size_t i = 0; i < a.gaps.size() && i < static_cast<std::size_t>(lignes.size()); ++i) {
+        Liste_trous->addItem(lignes[static_cast<qsizetype>(i)]);
+        trous_.push_back({std::floor(origine_s + a.gaps[i].start_s), std::ceil(origine_s + a.gaps[i].end_s)});
+    }
+    if (choisi >= 0 && choisi < Liste_trous->count()) Liste_trous->setCurrentRow(choisi);
+    Bouton_exclure_trou->setEnabled(!trous_.empty());
+}
+
+void OngletTaux::exclut_le_trou() {
+    const int choisi = Liste_trous->currentRow();
+    if (choisi < 0 || static_cast<std::size_t>(choisi) >= trous_.size()) return;
+    emit trou_a_exclure(trous_[static_cast<std::size_t>(choisi)]);
 }
 
 void OngletTaux::trace(const rate::RateAnalysis& a) {

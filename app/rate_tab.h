@@ -8,9 +8,12 @@
 // Beside it, the red line of a followed run that stopped, which the window
 // shows above its tabs.
 #include "analysis/rate/rate.h"
+#include "fit/run/run_exclusions.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 
 class QCustomPlot;
@@ -29,6 +32,10 @@ public:
     QLabel* Label_taux = nullptr;       // the summary lines
     QCustomPlot* Plot_taux = nullptr;
     QLabel* Label_alarme = nullptr;  // red; hidden while the run is not said stopped
+    // The run's gaps, one a line; "exclure" leaves the selected one's span out
+    // of the run (its whole seconds, the records that bound it included).
+    QListWidget* Liste_trous = nullptr;
+    QPushButton* Bouton_exclure_trou = nullptr;
 
     // How many times the rate was shown (read by tests).
     int analyses_montrees = 0;
@@ -37,6 +44,11 @@ public:
     void apres_chargement();
     // The bin width was typed.
     void tranche_modifiee();
+    // "exclure": the selected gap's span, on the run's clock.
+    void exclut_le_trou();
+
+signals:
+    void trou_a_exclure(const ExcludedSpan& span);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,6 +56,7 @@ protected:
 private:
     TForm1& form_;
     bool a_jour_ = false;
+    std::vector<ExcludedSpan> trous_;  // the gaps of the list, on the run's clock
     QCPGraph* par_tranche_ = nullptr;
     QCPErrorBars* barres_ = nullptr;
     QCPGraph* actif_ = nullptr;
@@ -57,4 +70,5 @@ private:
     void montre_l_alarme();
     void trace(const rate::RateAnalysis& analyse);
     void trace_les_muons(const rate::RateAnalysis& analyse, double origine_s);
+    void montre_les_trous(const rate::RateAnalysis& analyse);
 };

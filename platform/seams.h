@@ -2,6 +2,7 @@
 // The few platform calls that wait for a person or make a sound. The program
 // installs the Qt implementations at start; tests install recorders.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -39,6 +40,8 @@ struct Seams {
     std::function<void(const QString& text)> show_message;
     std::function<Answer(const Question& question)> ask;
     std::function<std::optional<QString>(const OpenFileRequest& request)> choose_open_file;
+    // Several existing files chosen at once; nothing when cancelled.
+    std::function<std::optional<QStringList>(const OpenFileRequest& request)> choose_open_files;
     std::function<std::optional<QString>(const SaveFileRequest& request)> choose_save_file;
     std::function<std::optional<Rgb>(Rgb initial)> choose_colour;
     // Plays a wave file without waiting; returns the player's error text, if any.

@@ -14,6 +14,9 @@
 # on a simulated night run that stops for an hour and a half.
 # With --report, writes the run report of fichiers/muon_run.txt (1 unit = 10 ns,
 # a French locale) with vorns-fit and converts its first page into docs/report-page.png.
+# With --runs, renders the analysis window's "runs" tab into docs/screenshot-runs.png:
+# three simulated runs of 20 000 events combined (the third with a shorter lifetime,
+# which pulls), the second with an hour of its night left out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -67,6 +70,27 @@ if [ "${1:-}" = "--rate" ]; then
   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-rate.png \
     "$work/nuit.txt" --rate
   echo "vorns: wrote docs/screenshot-rate.png"
+  exit 0
+fi
+if [ "${1:-}" = "--runs" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work" build-release/bin/qrt_vorn.fit build-release/bin/qrt_vorn.exc' EXIT
+  build-release/bin/vorns-acquisition -o "$work/nuit1.txt" -n 20001 --lifetime 219.7 --background 0.05 \
+    --seed 1 --date 2026-12-08 >/dev/null
+  build-release/bin/vorns-acquisition -o "$work/nuit2.txt" -n 20001 --lifetime 219.7 --background 0.05 \
+    --seed 2 --date 2026-12-09 >/dev/null
+  build-release/bin/vorns-acquisition -o "$work/nuit3.txt" -n 20001 --lifetime 205 --background 0.05 \
+    --seed 3 --date 2026-12-10 >/dev/null
+  # The fit's remembered choices on their defaults (lines 1-13 empty), line 14 the runs added to the followed one.
+  { printf '\n%.0s' $(seq 13); printf '%s %s\n' "$work/nuit2.txt" "$work/nuit3.txt"; } >build-release/bin/qrt_vorn.fit
+  # The spans left out of each data file: an hour of the second run.
+  start="$(sed -n 4p "$work/nuit2.txt" | cut -f1)"
+  h="${start%%:*}"
+  printf '%s %02d:00:00-%02d:00:00\n' "$work/nuit2.txt" $(((10#$h + 1) % 24)) $(((10#$h + 2) % 24)) \
+    >build-release/bin/qrt_vorn.exc
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-runs.png \
+    "$work/nuit1.txt" --runs
+  echo "vorns: wrote docs/screenshot-runs.png"
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi

@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 
 #include <QStringList>
+#include <QUrl>
 
 const QString FICHIER_COULEUR = QStringLiteral("qrt_vorn.col");
 const QString FICHIER_DERNIER_DOSSIER = QStringLiteral("~qrt_vorn_rep.~r");
@@ -81,6 +82,22 @@ std::optional<EchecDuReglage> ecrit_ligne_unique(const QString& nom_fichier, con
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs) {
     echecs.ajoute(ecrit_ligne_unique(nom_fichier, valeur));
 }
+
+QStringList lit_lignes(const QString& nom_fichier) {
+    return platform::try_read_text_lines(chemin_du_reglage(nom_fichier)).value_or(QStringList());
+}
+
+void ecrit_lignes(const QString& nom_fichier, const QStringList& lignes, WriteFailures& echecs) {
+    const QString path = chemin_du_reglage(nom_fichier);
+    if (const auto raison = platform::save_text_lines(path, lignes))
+        echecs.ajoute(echec_d_ecriture(path, *raison, false));
+}
+
+QString chemin_en_ligne(const QString& chemin) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(chemin, QByteArrayLiteral("/:\\")));
+}
+
+QString chemin_de_ligne(const QString& texte) { return QUrl::fromPercentEncoding(texte.toUtf8()); }
 
 std::array<int, 3> lit_couleur_fenetre() {
     static const QString defauts[3] = {QStringLiteral("201"), QStringLiteral("202"), QStringLiteral("203")};

@@ -56,6 +56,17 @@ QString lit_ligne_unique(const QString& nom_fichier);
 std::optional<EchecDuReglage> ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur);
 void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, WriteFailures& echecs);
 
+// A settings file of any number of lines (the spans left out of each data
+// file): its lines, none when missing; written whole through a temporary file,
+// so that a failed write leaves the old one.
+QStringList lit_lignes(const QString& nom_fichier);
+void ecrit_lignes(const QString& nom_fichier, const QStringList& lignes, WriteFailures& echecs);
+
+// A file's path on a line of a settings file, and back: percent-encoded, so
+// that it holds no blank, tab or line end whatever the file's name.
+QString chemin_en_ligne(const QString& chemin);
+QString chemin_de_ligne(const QString& texte);
+
 // The window colour in "qrt_vorn.col": red, green and blue on lines 1 to 3,
 // each the low eight bits of a whole number (an empty line: 201, 202, 203).
 // A line that is no whole number raises the conversion error.

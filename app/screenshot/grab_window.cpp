@@ -1,10 +1,11 @@
-// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] [--wait SECONDS]
+// vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] [--runs]
+//            [--wait SECONDS]
 // Opens the main window as the program does, loads DATA_FILE when given,
 // optionally opens the setup and about panels, and saves the window's picture;
 // with --fit, opens the fit window and saves its picture instead (with
-// --convergence, on its convergence tab; with --stability, on its stability tab; with --rate, on its "taux" tab). --wait takes the picture after that
-// many seconds instead of 1.5, the refresh tick following the file meanwhile,
-// and prints how many reloads the tick made and the points of the convergence.
+// --convergence, on its convergence tab; with --stability, on its stability tab; with --rate, on its "taux" tab; with
+// --runs, on its "runs" tab). --wait takes the picture after that many seconds instead of 1.5, the refresh tick
+// following the file meanwhile, and prints how many reloads the tick made and the points of the convergence.
 #include "app/application.h"
 #include "app/fit_window.h"
 #include "app/qt_seams.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     bool convergence = false;
     bool stability = false;
     bool rate = false;
+    bool runs = false;
     int wait_ms = 1500;
     bool wait_value = false;
     for (const QString& argument : QApplication::arguments().mid(1)) {
@@ -56,6 +58,8 @@ int main(int argc, char* argv[]) {
             fit = stability = true;
         } else if (argument == QStringLiteral("--rate")) {
             fit = rate = true;
+        } else if (argument == QStringLiteral("--runs")) {
+            fit = runs = true;
         } else if (output.isEmpty()) {
             output = argument;
         } else {
@@ -64,8 +68,9 @@ int main(int argc, char* argv[]) {
     }
     if (output.isEmpty()) {
         std::fputs(
-            "usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] "
-            "[--wait SECONDS]\n",
+            "usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] "
+            "[--rate] "
+            "[--runs] [--wait SECONDS]\n",
             stderr);
         return 2;
     }
@@ -88,6 +93,7 @@ int main(int argc, char* argv[]) {
             if (convergence) f.Onglets->setCurrentIndex(1);
             if (stability) f.Onglets->setCurrentIndex(FenetreAjustement::kOngletStabilite);
             if (rate) f.Onglets->setCurrentWidget(f.onglet_taux);
+            if (runs) f.Onglets->setCurrentWidget(f.onglet_runs);
         }
     });
     int status = 0;

@@ -3,6 +3,7 @@
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -15,7 +16,8 @@ namespace {
 // Line by line: 1 t min, 2 t max, 3 model, 4 method, 5 unit in ns (as an
 // earlier version reads it), 6 log count axis; 10 the unit in ns the user gave
 // (empty: none), 11 the negative muons' lifetime in ns, 12 the charge ratio,
-// 13 the forecast's precision (a fraction).
+// 13 the forecast's precision (a fraction), 14 the runs added to the followed
+// one (their paths, percent-encoded, between blanks).
 constexpr int kUnitLine = 10;
 constexpr int kTauMinusLine = 11;
 constexpr int kRhoLine = 12;
@@ -106,6 +108,28 @@ void ecrit_choix_ajustement(const FitChoices& c, WriteFailures& echecs) {
     ecrit_parametre(unit, FICHIER_AJUSTEMENT, kUnitLine, echecs);
     ecrit_parametre(platform::general(c.muons.tau_minus_ns, point), FICHIER_AJUSTEMENT, kTauMinusLine, echecs);
     ecrit_parametre(platform::general(c.muons.rho, point), FICHIER_AJUSTEMENT, kRhoLine, echecs);
+}
+
+namespace {
+constexpr int kAddedRunsLine = 14;
+}  // namespace
+
+QStringList lit_runs_ajoutes() {
+    // A shorter file (of a hand or an earlier version) has no such line: the
+    // parameter reading would give its last line instead.
+    const auto lines = platform::try_read_text_lines(chemin_du_reglage(FICHIER_AJUSTEMENT), kAddedRunsLine);
+    if (!lines || lines->size() < kAddedRunsLine) return {};
+    QStringList fichiers;
+    for (const QString& mot : lines->last().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        fichiers << chemin_de_ligne(mot);
+    }
+    return fichiers;
+}
+
+void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs) {
+    QStringList mots;
+    for (const QString& f : fichiers) mots << chemin_en_ligne(f);
+    ecrit_parametre(mots.join(QLatin1Char(' ')), FICHIER_AJUSTEMENT, kAddedRunsLine, echecs);
 }
 
 fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {

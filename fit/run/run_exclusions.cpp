@@ -55,6 +55,10 @@ QString excluded_span_text(const ExcludedSpan& span) {
     return moment_text(span.start_s) + QStringLiteral(" \u2192 ") + moment_text(span.end_s);
 }
 
+QString excluded_span_option(const ExcludedSpan& span) {
+    return moment_text(span.start_s) + QLatin1Char('-') + moment_text(span.end_s);
+}
+
 QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded) {
     if (spans.empty()) return {};
     QStringList each;

@@ -15,6 +15,7 @@
 struct ExcludedSpan {
     double start_s = 0;  // from the midnight that starts the origin's day
     double end_s = 0;    // not before start_s
+    bool operator==(const ExcludedSpan&) const = default;
 };
 
 // "hh:mm:ss-hh:mm:ss", each end with an optional "+D/" day offset; raises
@@ -23,6 +24,12 @@ ExcludedSpan read_excluded_span(const QString& text);
 
 // "10:00:00 → 11:30:00", "10:00:00 → +1/02:00:00".
 QString excluded_span_text(const ExcludedSpan& span);
+// "10:00:00-+1/02:00:00", as read_excluded_span reads it (whole seconds).
+QString excluded_span_option(const ExcludedSpan& span);
+
+// What a run's row says of its spans: "exclu : 10:00:00 → 11:30:00 (42
+// enregistrements)"; empty without a span.
+QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded);
 
 // "exclu : 10:00:00 → 11:30:00 (42 enregistrements)"; empty without spans.
 QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded);

@@ -22,7 +22,7 @@ QString alone_text(const fit::Result& r) {
 
 }  // namespace
 
-QStringList run_table(std::span<const RunRow> rows) {
+QList<QStringList> run_cells(std::span<const RunRow> rows) {
     QList<QStringList> table{{QStringLiteral("run"), QStringLiteral("événements"), QStringLiteral("durée"),
                               QStringLiteral("temps actif"), QStringLiteral("taux (/h)"), QStringLiteral("τ seul"),
                               QString()}};
@@ -36,7 +36,19 @@ QStringList run_table(std::span<const RunRow> rows) {
                       std::isfinite(row.rate_per_hour) ? platform::fixed_decimals(row.rate_per_hour, 1) : kNothing,
                       alone_text(*row.alone), row.note});
     }
-    return rate_text::aligned_table(table);
+    return table;
+}
+
+QStringList run_table(std::span<const RunRow> rows) { return rate_text::aligned_table(run_cells(rows)); }
+
+QString combined_line(const fit::Result& r, std::size_t runs, double unit_ns) {
+    const ResultLines l = result_lines(r, unit_ns);
+    QString line = combination_line(runs) + QStringLiteral(" : ");
+    if (r.status != fit::Status::converged) return line + l.status;
+    line += QStringLiteral("τ = ") + l.tau;
+    if (!l.interval.isEmpty()) line += QLatin1Char(' ') + l.interval;
+    if (!l.tau_time.isEmpty()) line += QStringLiteral(" = ") + l.tau_time;
+    return line + QStringLiteral(" ; ") + l.events + QStringLiteral(" événements dans la fenêtre ; ") + l.status;
 }
 
 QString verdict_text(const fit::Consistency& c, std::span<const QString> names) {

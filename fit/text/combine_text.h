@@ -19,11 +19,17 @@ struct RunRow {
     QString note;  // what was left out of it, or why it was not read
 };
 
-// "run  événements  durée  temps actif  taux (/h)  τ seul" then one row a run.
+// "run  événements  durée  temps actif  taux (/h)  τ seul" then one row a run,
+// as cells (the last the note, its header empty), and as aligned lines.
+QList<QStringList> run_cells(std::span<const RunRow> rows);
 QStringList run_table(std::span<const RunRow> rows);
 
 // "combinaison de 3 runs", the title of the combined fit.
 QString combination_line(std::size_t runs);
+
+// "combinaison de 3 runs : τ = 219.7 ± 3.1 = 2.197 ± 0.031 µs ; 12345 événements
+// dans la fenêtre ; convergé", the result's status alone when it has no lifetime.
+QString combined_line(const fit::Result& combined, std::size_t runs, double unit_ns);
 
 // "runs compatibles" below kCompatibleP, else "le run B tire le plus (écart −3,4 σ)".
 QString verdict_text(const fit::Consistency& c, std::span<const QString> names);

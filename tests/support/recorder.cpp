@@ -38,6 +38,10 @@ void Recorder::install() {
         open_requests.push_back(request);
         return next_answer(open_answers);
     };
+    s.choose_open_files = [this](const platform::OpenFileRequest& request) -> std::optional<QStringList> {
+        open_requests.push_back(request);
+        return next_answer(open_files_answers);
+    };
     s.choose_save_file = [this](const platform::SaveFileRequest& request) -> std::optional<QString> {
         save_requests.push_back(request);
         return next_answer(save_answers);

@@ -17,7 +17,8 @@ struct Recorder {
     std::vector<platform::Question> questions;
     std::deque<std::optional<platform::Answer>> answers;  // empty: the question is cancelled
     std::vector<platform::OpenFileRequest> open_requests;
-    std::deque<std::optional<QString>> open_answers;  // empty: the dialog is cancelled
+    std::deque<std::optional<QString>> open_answers;            // empty: the dialog is cancelled
+    std::deque<std::optional<QStringList>> open_files_answers;  // several files; empty: cancelled
     std::vector<platform::SaveFileRequest> save_requests;
     std::deque<std::optional<QString>> save_answers;  // empty: the dialog is cancelled
     std::vector<platform::Rgb> colour_requests;

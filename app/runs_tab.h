@@ -1,0 +1,71 @@
+#pragma once
+// The "runs" tab of the analysis window: the runs added to the followed one
+// ("ajouter des runs…", "retirer le run"), one line of the table a run, the
+// followed run first (events in the window, span, live time, rate, τ of the run
+// alone, what was left out of it), their combined fit with the window's
+// choices and the line of their consistency; and the spans left out of the
+// selected run, typed as start and end or taken from a gap of the "taux" tab.
+// The added runs are remembered with the fit's choices, the spans of each data
+// file in the settings folder.
+#include "fit/run/window_runs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+class TForm1;
+
+class OngletRuns : public QWidget {
+    Q_OBJECT
+public:
+    OngletRuns(TForm1& form, QWidget* parent);
+
+    QPushButton* Bouton_ajouter_runs = nullptr;
+    QPushButton* Bouton_retirer_run = nullptr;
+    QTableWidget* Table_runs = nullptr;
+    QLabel* Label_combinaison = nullptr;
+    QLabel* Label_coherence = nullptr;
+    // The spans left out of the selected run (the followed one when none is).
+    QLabel* Label_run_exclusions = nullptr;
+    QLineEdit* Edit_debut_exclusion = nullptr;  // "[+D/]hh:mm:ss", as vorns-fit --exclude
+    QLineEdit* Edit_fin_exclusion = nullptr;
+    QPushButton* Bouton_exclure = nullptr;
+    QListWidget* Liste_exclusions = nullptr;
+    QPushButton* Bouton_retirer_exclusion = nullptr;
+    QLabel* Label_etat_runs = nullptr;  // a span typed that cannot be read
+
+    // After the fit of the followed run with `requete`: the runs fitted
+    // together. The combined fit when runs were added or spans left out (the
+    // point of the convergence series), else nothing.
+    const fit::Result* ajuste(const fit::Request& requete, double unit_ns);
+    const RunsShown& combinaison() const { return montre_; }
+    const WindowRuns& runs() const { return runs_; }
+    std::span<const ExcludedSpan> spans_du_run_suivi() const { return runs_.spans_of(fichier_suivi()); }
+    // What the window's status line adds: the added runs that could not be read.
+    const QString& ligne_d_etat() const { return montre_.unreadable; }
+
+    void ajoute_des_runs();
+    void retire_le_run();
+    void exclut();
+    void retire_l_exclusion();
+    // A span of the followed run left out (a gap of the "taux" tab).
+    void exclut_du_run_suivi(const ExcludedSpan& span);
+
+signals:
+    // The runs or their spans changed: the window fits them again.
+    void runs_modifies();
+
+private:
+    TForm1& form_;
+    WindowRuns runs_;
+    RunsShown montre_;
+
+    QString fichier_suivi() const;
+    QString fichier_choisi() const;  // the selected row's, else the followed run's
+    void montre_le_tableau();
+    void montre_les_exclusions();
+    void exclusions_modifiees();
+};

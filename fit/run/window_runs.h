@@ -1,0 +1,90 @@
+#pragma once
+// The runs the analysis window fits together: the followed run and the runs
+// added to it. Each added run is read from its file once, and again only when
+// the file changes (its size or times); each run leaves out its excluded
+// spans; every load of the followed run fits them together again.
+//
+//   WindowRuns runs;
+//   runs.set_added({"/data/night1.txt", "/data/night2.txt"});
+//   runs.exclude("/data/night1.txt", read_excluded_span("02:00:00-03:00:00"));
+//   const RunsShown shown = runs.combine(followed, request);  // after each load
+#include "fit/combine.h"
+#include "fit/run/exclusions_store.h"
+#include "platform/files.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+// A run read from its file by the record pass, however many records it has.
+struct RunFile {
+    QString file;
+    QString unreadable;  // why it could not be read; empty when it was
+    std::vector<double> durations;
+    std::vector<double> seconds;  // on its time line (analysis/run_times.h)
+    double origin_s = 0;          // the time of day of its time origin
+    std::int32_t skipped = 0;     // lines that are no record
+    std::int32_t size = -1;       // the file as it was read
+    platform::FileTimes times;
+    // Its records outside the spans `kept_for`, kept until the file or its spans change.
+    std::optional<KeptRecords> kept;
+    std::vector<ExcludedSpan> kept_for;
+};
+
+RunFile read_run_file(const QString& file);
+
+// The followed run as the window holds it.
+struct FollowedRun {
+    QString file;
+    std::span<const double> durations;
+    std::span<const double> seconds;
+    double origin_s = 0;
+};
+
+// The combination as the window shows it.
+struct RunsShown {
+    // Runs were added or spans left out: the combination, not the followed run
+    // alone, is the fit of the convergence series.
+    bool in_use = false;
+    fit::Combination combination;
+    std::size_t runs = 0;      // runs combined (those read)
+    QStringList files;         // the file of each row, the followed run's first
+    QList<QStringList> table;  // header, then one row a file
+    QString combined;          // "combinaison de 3 runs : τ = …"
+    QString consistency;       // "cohérence : … ; runs compatibles"
+    QString unreadable;        // "run non lu : B.txt (why)", empty when every run was read
+};
+
+class WindowRuns {
+public:
+    const QStringList& added() const { return added_; }
+    // The added runs, by their files; the followed file and a file given twice
+    // are kept once. Those read already are not read again.
+    void set_added(const QStringList& files);
+
+    const ExclusionsParFichier& exclusions() const { return exclusions_; }
+    void set_exclusions(ExclusionsParFichier exclusions) { exclusions_ = std::move(exclusions); }
+    std::span<const ExcludedSpan> spans_of(const QString& file) const;
+    void exclude(const QString& file, const ExcludedSpan& span);
+    void remove_exclusion(const QString& file, std::size_t index);
+
+    // Reads the added files not read yet or changed since, then fits the
+    // followed run and the added runs read together, with the request's
+    // window, model, method and classes (its durations are not read).
+    RunsShown combine(const FollowedRun& followed, const fit::Request& request, double unit_ns);
+
+    // How many times a file was read (the tests count them).
+    int reads() const { return reads_; }
+
+private:
+    QStringList added_;
+    std::vector<RunFile> read_;  // the added files read, in any order
+    ExclusionsParFichier exclusions_;
+    int reads_ = 0;
+
+    RunFile& read_again_if_changed(const QString& file);
+};

@@ -1,0 +1,187 @@
+// The runs of the analysis window: the added runs remembered on their line of
+// the choices file, the spans of each data file in their settings file, each
+// added file read once and again only when it changes, and the combination
+// fitted again with the followed run after each load.
+#include "analysis/load.h"
+#include "fit/run/fit_choices.h"
+#include "fit/run/window_runs.h"
+#include "support/qstring_print.h"
+#include "support/recorder.h"
+#include "support/toy_durations.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr double kOrigin = 10 * 3600;  // run_file_bytes starts at 10:00:00
+
+// The records' times of run_file_bytes: one a second after the origin.
+std::vector<double> seconds_of(std::size_t n) {
+    std::vector<double> s;
+    for (std::size_t i = 0; i < n; ++i) s.push_back(static_cast<double>(i + 1));
+    return s;
+}
+
+fit::Request request() {
+    fit::Request q;
+    q.t_min = 10;
+    q.t_max = 800;
+    q.classes.dX = 10;
+    q.classes.n_classe = 80;
+    return q;
+}
+
+int in_window(const std::vector<double>& d, std::size_t from = 0) {
+    return static_cast<int>(std::count_if(d.begin() + static_cast<std::ptrdiff_t>(from), d.end(),
+                                          [](double t) { return t >= 10 && t <= 800; }));
+}
+
+}  // namespace
+
+TEST(AddedRunsLine, ReadFromTheChoicesFileWithOrWithoutIt) {
+    TemporaryProgramFolder folder;
+    const QString path = folder.file(FICHIER_AJUSTEMENT);
+    struct Case {
+        const char* name;
+        QByteArray before;  // the file before; empty: none
+        QStringList written;
+    };
+    const Case cases[] = {
+        {"no file", "", {}},
+        {"an earlier version's six lines", "10\r\n800\r\nexp\r\nunbinned\r\n\r\n1\r\n", {}},
+        {"an earlier version's twenty lines",
+         QByteArray("10\r\n800\r\nexp\r\nbinned\r\n\r\n0\r\n").append(QByteArray("\r\n").repeated(14)),
+         {}},
+        {"names with blanks, a percent sign, accents",
+         "",
+         {QStringLiteral("/données/nuit 1.txt"), QStringLiteral("/d/50%.txt"), QStringLiteral("C:\\runs\\b.txt")}},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(path);
+        if (!c.before.isEmpty()) write_bytes(path, c.before);
+        EXPECT_EQ(lit_runs_ajoutes(), QStringList()) << c.name;
+        if (c.written.isEmpty()) continue;
+        FitChoices choices;
+        choices.t_min = 12.5;
+        WriteFailures failures;
+        ecrit_choix_ajustement(choices, failures);
+        ecrit_runs_ajoutes(c.written, failures);
+        EXPECT_EQ(lit_runs_ajoutes(), c.written) << c.name;
+        EXPECT_EQ(lit_choix_ajustement(FitChoices()).t_min, 12.5) << c.name;
+        EXPECT_TRUE(read_bytes(path).startsWith("12.5\r\n800\r\nexp+flat\r\n")) << c.name;
+        ecrit_runs_ajoutes({}, failures);
+        EXPECT_EQ(lit_runs_ajoutes(), QStringList()) << c.name;
+    }
+}
+
+TEST(ExclusionsStore, RoundTripAndUnreadableLinesLeftOut) {
+    TemporaryProgramFolder folder;
+    EXPECT_TRUE(lit_exclusions().empty());
+    ExclusionsParFichier e;
+    e[QStringLiteral("/runs/nuit 1.txt")] = {read_excluded_span(QStringLiteral("10:00:00-11:30:00")),
+                                             read_excluded_span(QStringLiteral("23:00:00-+1/02:00:05"))};
+    e[QStringLiteral("/runs/b.txt")] = {read_excluded_span(QStringLiteral("+2/00:00:00-+2/00:00:00"))};
+    WriteFailures failures;
+    ecrit_exclusions(e, failures);
+    EXPECT_EQ(lit_exclusions(), e);
+    QByteArray bytes = read_bytes(folder.file(FICHIER_EXCLUSIONS));
+    EXPECT_TRUE(bytes.contains("/runs/nuit%201.txt 23:00:00-+1/02:00:05")) << bytes.constData();
+    bytes += "/runs/c.txt 11:00:00-10:00:00\r\n/runs/d.txt\r\nabc\r\n";
+    write_bytes(folder.file(FICHIER_EXCLUSIONS), bytes);
+    EXPECT_EQ(lit_exclusions(), e);
+}
+
+// A file of each format read for a combination gives the records the one load gives.
+TEST(WindowRuns, AFileOfEachFormatReadAsTheLoadReadsIt) {
+    for (const char* name : {"muon_run.txt", "deux_entiers.txt", "lignes_decay.txt"}) {
+        const QString file = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/") + QString::fromLatin1(name);
+        const RunFile run = read_run_file(file);
+        ASSERT_TRUE(run.unreadable.isEmpty()) << name;
+        const RecordStoreNeuf store = nouveau_record_store();
+        ClassTable table;
+        const Chargement load = charge_les_octets(read_bytes(file), ChoixDesClasses(), *store, table);
+        const auto n = static_cast<std::size_t>(load.enregistrements.nb_enregistrements);
+        ASSERT_GT(n, 0u) << name;
+        EXPECT_EQ(run.durations, std::vector<double>(store->serie_y[1].begin() + 1, store->serie_y[1].begin() + 1 + n))
+            << name;
+        ASSERT_EQ(run.seconds.size(), n) << name;
+        EXPECT_EQ(run.seconds.back(), store->serie_x[1][n] * 60) << name;
+    }
+    EXPECT_FALSE(read_run_file(QStringLiteral("/nonexistent/run.txt")).unreadable.isEmpty());
+}
+
+TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
+    QTemporaryDir dir;
+    const auto file = [&](const char* name) { return dir.path() + QLatin1Char('/') + QString::fromLatin1(name); };
+    const std::vector<double> b = toy_durations(2, 3000, 0.05, 10);
+    write_bytes(file("b.txt"), run_file_bytes(b));
+    write_bytes(file("c.txt"), run_file_bytes(toy_durations(3, 1000, 0.05, 10)));
+    std::vector<double> followed = toy_durations(1, 2000, 0.05, 10);
+    std::vector<double> seconds = seconds_of(followed.size());
+
+    WindowRuns runs;
+    const auto combine = [&] { return runs.combine({file("a.txt"), followed, seconds, kOrigin}, request(), 1000); };
+    RunsShown shown = combine();
+    EXPECT_FALSE(shown.in_use);  // the followed run alone
+    EXPECT_EQ(shown.combination.combined.events, in_window(followed));
+
+    runs.set_added({file("b.txt"), file("c.txt"), file("absent.txt"), file("a.txt"), file("b.txt")});
+    EXPECT_EQ(runs.added(), QStringList({file("b.txt"), file("c.txt"), file("absent.txt"), file("a.txt")}));
+    shown = combine();
+    EXPECT_TRUE(shown.in_use);
+    EXPECT_EQ(shown.files, QStringList({file("a.txt"), file("b.txt"), file("c.txt"), file("absent.txt")}));
+    ASSERT_EQ(shown.table.size(), 5);  // the header, a row a file
+    EXPECT_EQ(shown.table[1][0], QStringLiteral("a.txt"));
+    EXPECT_EQ(shown.table[4].back(), QStringLiteral("non lu"));
+    EXPECT_TRUE(shown.unreadable.startsWith(QStringLiteral("run non lu : absent.txt ("))) << shown.unreadable;
+    EXPECT_EQ(shown.runs, 3u);
+    EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de 3 runs : τ = "))) << shown.combined;
+    EXPECT_TRUE(shown.consistency.startsWith(QStringLiteral("cohérence : chi2 / ddl = "))) << shown.consistency;
+    const int reads = runs.reads();
+    EXPECT_EQ(reads, 3);
+
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+        int reads;  // more than before
+        int events;
+    };
+    const int b_and_c = in_window(b) + in_window(toy_durations(3, 1000, 0.05, 10));
+    const std::vector<double> grown = toy_durations(1, 2500, 0.05, 10);
+    const std::vector<double> c_rewritten = toy_durations(3, 1500, 0.05, 10);
+    const Step steps[] = {
+        {"a reload of the followed run alone", [] {}, 0, in_window(followed) + b_and_c},
+        {"the followed run grew",
+         [&] {
+             followed = grown;
+             seconds = seconds_of(followed.size());
+         },
+         0, in_window(grown) + b_and_c},
+        {"an added file rewritten", [&] { write_bytes(file("c.txt"), run_file_bytes(c_rewritten)); }, 1,
+         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+        {"the first ten records of b left out",
+         [&] { runs.exclude(file("b.txt"), read_excluded_span(QStringLiteral("10:00:01-10:00:10"))); }, 0,
+         in_window(grown) + in_window(b, 10) + in_window(c_rewritten)},
+        {"that span taken back", [&] { runs.remove_exclusion(file("b.txt"), 0); }, 0,
+         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+    };
+    int expected_reads = reads;
+    for (const Step& s : steps) {
+        s.change();
+        shown = combine();
+        expected_reads += s.reads;
+        EXPECT_EQ(runs.reads(), expected_reads) << s.name;
+        EXPECT_EQ(shown.combination.combined.events, s.events) << s.name;
+        EXPECT_EQ(shown.combination.combined.status, fit::Status::converged) << s.name;
+    }
+    runs.exclude(file("b.txt"), read_excluded_span(QStringLiteral("10:00:01-10:00:10")));
+    shown = combine();
+    EXPECT_TRUE(shown.table[2].back().startsWith(QStringLiteral("exclu : 10:00:01 → 10:00:10 (10 enregistrements)")))
+        << shown.table[2].back();
+    EXPECT_TRUE(runs.spans_of(file("c.txt")).empty());
+}
