@@ -2,8 +2,7 @@
 
 #include "fit/detail/guarded_fit.h"
 #include "fit/detail/likelihood.h"
-#include "fit/detail/profile.h"
-#include "fit/detail/reach.h"
+#include "fit/detail/rate_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,12 +111,11 @@ private:
 
 // The samples' common tau and b.
 void fit_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
-    double widest = 0;
-    double largest = 0;
+    RateFit fit;
     const Sample* most = &samples.front();  // the sample with the most events gives the starts
     for (const Sample& x : samples) {
-        widest = std::max(widest, x.width);
-        largest = std::max(largest, x.largest_s());
+        fit.width = std::max(fit.width, x.width);
+        fit.largest = std::max(fit.largest, x.largest_s());
         if (x.events > most->events) most = &x;
     }
     SumOfLikelihoods likelihood(samples);
@@ -130,55 +128,17 @@ void fit_together(const std::vector<Sample>& samples, const Request& q, Result& 
         r.rho = q.muons.rho;
     }
     const double ln_rho = log_rho.value_or(0);
-    const double b_max = has_background(q.model) ? 1 : 0;
-
-    NewtonSetup setup;
-    setup.parameters = 2;
-    const double lambda_min = 1e-3 / widest;
-    const double lambda_max = std::max(1e7 / largest, 2 * lambda_min);
-    setup.bounds[0] = {lambda_min, lambda_max};
-    setup.bounds[1] = {0, b_max};
-    setup.relative_step[0] = true;
-    const auto f = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
+    fit.background = has_background(q.model);
+    const double b_max = fit.background ? 1 : 0;
+    fit.nll = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
+    fit.profiled = [&](double lambda, double& b) { return likelihood.profiled(lambda, b, b_max, ln_rho); };
     const std::optional<double> tau_alone = truncated_lifetime(most->mean_s(), most->decay());
-    const double lambda_start = tau_alone ? 1 / *tau_alone : 1 / most->width;
-    const double b_start = b_max > 0 ? background_start(*most, lambda_start) : 0;
-    const NewtonOutcome fit = minimise(f, {{lambda_start, b_start, 0}, {2 / widest, b_max / 2, 0}}, setup);
-    if (!fit.converged) {
-        r.status = Status::not_converged;
-        return;
-    }
-    if (fit.loose) r.add(Warning::loose_convergence);
-    const double lambda = fit.x[0];
-    const double b = fit.x[1];
-    if (b_max > 0 && b >= 1) {
-        r.status = Status::no_decay_signal;
-        return;
-    }
-    r.tau = 1 / lambda;
-    if (b_max > 0) r.background_fraction = b;
-    if (!within_reach(r.tau, widest, largest, r)) return;
-    const std::optional<Errors> e = errors(fit, -1);
-    if (!e) {
-        r.status = Status::not_converged;
-        return;
-    }
-    r.tau_error = e->p / (lambda * lambda);
-    if (b_max > 0) {
-        r.background_fraction_error = e->b;
-        r.correlation = e->correlation;
-        if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
-        if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
-    }
-    const double best = fit.at.value;
-    double b_profile = b;
-    const auto rise = [&](double t) { return likelihood.profiled(1 / t, b_profile, b_max, ln_rho) - best; };
-    const TauInterval interval = profile_interval(rise, r.tau, r.tau_error, 1 / lambda_max, 1 / lambda_min, 0.5);
-    r.tau_lower = interval.lower;
-    r.tau_upper = interval.upper;
+    fit.lambda_start = tau_alone ? 1 / *tau_alone : 1 / most->width;
+    fit.b_start = fit.background ? background_start(*most, fit.lambda_start) : 0;
+    fit_rate_and_background(fit, r);
+    if (r.status != Status::converged) return;
     if (log_rho) r.tau_free = r.tau;
     if (r.tau_error > r.tau / 2) r.add(Warning::large_error);
-    r.status = Status::converged;
 }
 
 }  // namespace
