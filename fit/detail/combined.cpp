@@ -119,11 +119,25 @@ void fit_together(const std::vector<Sample>& samples, const Request& q, Result& 
         if (x.events > most->events) most = &x;
     }
     SumOfLikelihoods likelihood(samples);
+    // Large samples off a grid: the start from the fit of their thinned values.
+    std::vector<Sample> rough_samples;
+    bool thin = false;
+    for (const Sample& x : samples) {
+        const std::size_t every = thinning(x);
+        thin = thin || every > 1;
+        rough_samples.push_back(every > 1 ? thinned(x, every) : Sample());
+    }
+    if (!thin) rough_samples.clear();
+    for (std::size_t i = 0; i < rough_samples.size(); ++i) {
+        if (rough_samples[i].events == 0) rough_samples[i] = samples[i];
+    }
+    SumOfLikelihoods rough(rough_samples);
     const std::optional<double> log_rho =
         q.model == Model::mu_capture ? std::optional<double>(std::log(q.muons.rho)) : std::nullopt;
     if (log_rho) {
         const double lambda_minus = q.unit_ns / q.muons.tau_minus_ns;
         likelihood.set_negative(lambda_minus);
+        rough.set_negative(lambda_minus);
         r.tau_minus = 1 / lambda_minus;
         r.rho = q.muons.rho;
     }
@@ -132,6 +146,7 @@ void fit_together(const std::vector<Sample>& samples, const Request& q, Result& 
     const double b_max = fit.background ? 1 : 0;
     fit.nll = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
     fit.profiled = [&](double lambda, double& b) { return likelihood.profiled(lambda, b, b_max, ln_rho); };
+    if (thin) fit.rough_nll = [&](const Vector& p) { return rough.local(p[0], p[1], ln_rho); };
     const std::optional<double> tau_alone = truncated_lifetime(most->mean_s(), most->decay());
     fit.lambda_start = tau_alone ? 1 / *tau_alone : 1 / most->width;
     fit.b_start = fit.background ? background_start(*most, fit.lambda_start) : 0;

@@ -86,6 +86,7 @@ public:
         densities(x_, lambda_plus, plus_);
     }
     bool capture() const { return !minus_.empty(); }
+    double negative_rate() const { return lambda_minus_; }
 
     // ln(pi / (1 - pi)) at the rate lambda of the positive muons, for rho = 1.
     double log_odds(double lambda) const {
@@ -201,6 +202,14 @@ private:
         return value;
     }
 };
+
+// Samples off a grid with more values than this get a start from their
+// thinned likelihood (sample.h).
+constexpr std::size_t kRoughValues = 16384;
+
+inline std::size_t thinning(const Sample& x) {
+    return x.step > 0 || x.distinct() <= 4 * kRoughValues ? 1 : x.distinct() / kRoughValues;
+}
 
 // A start for b: the share of the window's upper half beyond what the
 // exponential of rate lambda puts there, as if all of it were background.

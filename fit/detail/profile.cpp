@@ -95,8 +95,9 @@ std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcom
         }
         if ((next - p_best) * side <= 0) return std::nullopt;
         const double next_b = std::clamp(b + alpha * db, br.lower, br.upper);
-        const bool settled = alpha == 1 && std::fabs(next - p) <= 1e-7 * sigma &&
-                             std::fabs(next_b - b) <= 1e-9 * std::max(1.0, std::fabs(b)) && std::fabs(rise) <= 1e-6;
+        // Newton's steps shrink quadratically: the last one taken is within
+        // far less than its size of the crossing.
+        const bool settled = alpha == 1 && std::fabs(next - p) <= 1e-4 * sigma && std::fabs(next_b - b) <= 1e-6;
         p = next;
         b = next_b;
         if (settled) return p;

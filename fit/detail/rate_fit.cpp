@@ -32,7 +32,13 @@ NewtonOutcome fit_rate_and_background(const RateFit& q, Result& r) {
     setup.bounds[1] = {0, b_max};
     setup.relative_step[0] = true;
     // Once more, if need be, from the middle of the window and an even share.
-    const NewtonOutcome fit = minimise(q.nll, {{q.lambda_start, q.b_start, 0}, {2 / q.width, b_max / 2, 0}}, setup);
+    Vector start{q.lambda_start, q.b_start, 0};
+    const Vector middle{2 / q.width, b_max / 2, 0};
+    if (q.rough_nll) {
+        const NewtonOutcome rough = minimise(q.rough_nll, {start, middle}, setup);
+        if (rough.converged) start = rough.x;
+    }
+    const NewtonOutcome fit = minimise(q.nll, {start, {q.lambda_start, q.b_start, 0}, middle}, setup);
     if (!outcome_usable(fit, q.background, r)) return fit;
     const double lambda = fit.x[0];
     const double b = fit.x[1];

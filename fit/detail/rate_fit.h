@@ -21,6 +21,9 @@ struct RateFit {
     bool background = true;  // b free in [0, 1], else held at 0
     double lambda_start = 0;
     double b_start = 0;
+    // The same likelihood on fewer values, whose fit is a cheap, close start
+    // (empty: none).
+    LocalFunction rough_nll;
     // tau and its error when b sits at 0: those of the exponential alone.
     std::optional<double> tau_alone;
     std::function<double(double tau)> alone_error;

@@ -50,6 +50,14 @@ void fit_lifetime_and_background(const Sample& x, Likelihood& likelihood, std::o
         q.tau_alone = tau_alone;
         q.alone_error = [&x](double tau) { return truncated_lifetime_error(tau, x.decay(), x.events); };
     }
+    // A large sample off a grid starts from the fit of its thinned values.
+    const std::size_t every = thinning(x);
+    const Sample rough = every > 1 ? thinned(x, every) : Sample();
+    Likelihood rough_likelihood(every > 1 ? rough : x);
+    if (every > 1) {
+        if (log_rho) rough_likelihood.set_negative(likelihood.negative_rate());
+        q.rough_nll = [&](const Vector& p) { return rough_likelihood.local(p[0], p[1], ln_rho); };
+    }
     fit_rate_and_background(q, r);
     if (r.status != Status::converged) return;
     if (log_rho) {
