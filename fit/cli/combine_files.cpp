@@ -6,8 +6,10 @@
 #include "fit/combine.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"
+#include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <vector>
@@ -50,6 +52,7 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
         }
     }
     int status = 0;
+    double unit = o.choices.unit_ns;
     std::deque<LoadedRun> loaded;
     fit::Request request;
     bool classes_known = false;
@@ -74,8 +77,19 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
             classes_known = true;
         }
         const std::vector<ExcludedSpan> spans = spans_of(o, file);
-        run.kept = keep_outside(one.durations, secondes_des_enregistrements(store),
-                                heure_de_l_origine_s(load->load.enregistrements.origine_temps), spans);
+        const PasseDesLignes& pass = load->load.enregistrements;
+        // The unit of the durations: the one typed, else the one the files' formats give.
+        if (!o.unit_typed && pass.unite_ns > 0) {
+            if (std::isfinite(unit) && unit != pass.unite_ns) {
+                error(QStringLiteral("%1: its format gives %2 ns a unit, the files before it %3 ns: give --unit-ns")
+                          .arg(file, platform::general(pass.unite_ns), platform::general(unit)));
+                return 2;
+            }
+            unit = pass.unite_ns;
+        }
+        run.kept =
+            keep_outside(one.durations, secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps),
+                         spans, {pass.comptages.secondes, pass.comptages.muons});
         run.counts = spans.empty() ? std::vector<std::int32_t>(one.classes.counts.begin(), one.classes.counts.end())
                                    : fit::class_counts(run.kept.durations, one.classes.dX, one.classes.n_classe);
         run.note = excluded_note(spans, run.kept.excluded);
@@ -83,6 +97,15 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     if (!classes_known) request = fit_request(store, table, o.choices);
     request.durations = {};
     request.classes.counts = {};
+    FitChoices choices = o.choices;
+    choices.unit_ns = unit;
+    request.unit_ns = unit;
+    try {
+        check_capture_unit(choices);
+    } catch (const platform::Error& e) {
+        error(e.text());
+        return 2;
+    }
 
     std::vector<fit::Run> runs;
     std::vector<QString> names;  // of the runs read, in the order of `runs`
@@ -109,8 +132,10 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
                              run.kept.span_s, run.kept.live_s, rate(run.kept), run.kept.excluded});
         }
         const QString pulling = c.consistency.pulling_run ? names[*c.consistency.pulling_run] : QString();
-        print(stdout, combination_json(c, items, pulling, FileNotes{0, messages.join(QStringLiteral(" ; ")), {}, {}, 0},
-                                       o.choices.unit_ns));
+        print(stdout, combination_json(
+                          c, items, pulling,
+                          FileNotes{0, messages.join(QStringLiteral(" ; ")), {}, {}, std::isfinite(unit) ? unit : 0},
+                          choices.unit_ns));
         return status;
     }
     std::vector<fit_text::RunRow> rows;
@@ -125,7 +150,7 @@ int combine_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     print(stdout, choices_line(o.choices));
     for (const QString& line : fit_text::run_table(rows)) print(stdout, line);
     print(stdout, QStringLiteral("combinaison de %1 run%2").arg(runs.size()).arg(runs.size() > 1 ? "s" : ""));
-    for (const QString& line : fit_text::text_lines(fit_text::result_lines(c.combined, o.choices.unit_ns))) {
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(c.combined, choices.unit_ns))) {
         print(stdout, line);
     }
     print(stdout, fit_text::consistency_line(c.consistency, names));

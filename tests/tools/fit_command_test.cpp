@@ -491,7 +491,20 @@ TEST(FitCommand, TwoIntegersSampleLiveTimeAndCaptureUnit) {
     EXPECT_EQ(o.value(QStringLiteral("live_time_s")).toDouble(), static_cast<double>(seconds.size()))
         << r.out.toStdString();
 
-    const Outcome capture = vorns_fit({sample, "--json", "--model", "mu-capture"});
-    EXPECT_EQ(capture.exit_code, 0) << capture.err.toStdString();
-    EXPECT_TRUE(capture.out.contains(QStringLiteral("\"unit_ns\":1}"))) << capture.out.toStdString();
+    // Alone and combined: the capture model takes the format's unit; a combined
+    // run's live time is its seconds present too.
+    for (const bool combined : {false, true}) {
+        SCOPED_TRACE(combined ? "combined" : "alone");
+        QStringList arguments{sample, "--json", "--model", "mu-capture"};
+        if (combined) arguments << "--combine";
+        const Outcome capture = vorns_fit(arguments);
+        EXPECT_EQ(capture.exit_code, 0) << capture.err.toStdString();
+        const QJsonObject fitted = QJsonDocument::fromJson(capture.out.toUtf8()).object();
+        EXPECT_EQ(fitted.value(QStringLiteral("unit_ns")).toDouble(), 1) << capture.out.toStdString();
+        if (!combined) continue;
+        const QJsonArray runs = fitted.value(QStringLiteral("runs")).toArray();
+        ASSERT_EQ(runs.size(), 1) << capture.out.toStdString();
+        EXPECT_EQ(runs[0].toObject().value(QStringLiteral("live_time_s")).toDouble(),
+                  static_cast<double>(seconds.size()));
+    }
 }
