@@ -25,40 +25,59 @@ bool same_cells(const Sample& a, const Sample& b) {
 
 // The values of b added to those of a, both rising; equal values (on a grid,
 // equal positions, b's counted from a's origin) count once with both weights.
+template <bool grid>
 void add_values(Sample& a, const Sample& b) {
-    Sample out = a;
-    out.s.clear();
-    out.weight.clear();
-    out.position.clear();
     const std::size_t most = a.s.size() + b.s.size();
-    out.s.reserve(most);
-    out.weight.reserve(most);
-    out.position.reserve(most);
-    out.events = a.events + b.events;
-    out.sum_s = a.sum_s + b.sum_s;
-    const bool grid = a.step > 0;
+    std::vector<double> s(most);
+    std::vector<double> weight(most);
+    std::vector<std::int64_t> position(most);
     const std::int64_t offset = grid ? std::llround((b.origin - a.origin) / a.step) : 0;
     std::size_t i = 0;
     std::size_t j = 0;
-    const auto take = [&out](const Sample& x, std::size_t k, double extra, std::int64_t shift) {
-        out.s.push_back(x.s[k]);
-        out.weight.push_back(x.weight[k] + extra);
-        out.position.push_back(x.position[k] + shift);
-    };
-    while (i < a.s.size() || j < b.s.size()) {
-        if (j == b.s.size()) {
-            take(a, i++, 0, 0);
-        } else if (i == a.s.size()) {
-            take(b, j++, 0, offset);
-        } else if (grid ? a.position[i] == b.position[j] + offset : a.s[i] == b.s[j]) {
-            take(a, i++, b.weight[j++], 0);
-        } else if (grid ? a.position[i] < b.position[j] + offset : a.s[i] < b.s[j]) {
-            take(a, i++, 0, 0);
+    std::size_t n = 0;
+    // Where both have values left: the lower first, equal ones together.
+    while (i < a.s.size() && j < b.s.size()) {
+        bool a_first = false;
+        bool equal = false;
+        if constexpr (grid) {
+            a_first = a.position[i] <= b.position[j] + offset;
+            equal = a.position[i] == b.position[j] + offset;
         } else {
-            take(b, j++, 0, offset);
+            a_first = a.s[i] <= b.s[j];
+            equal = a.s[i] == b.s[j];
         }
+        if (a_first) {
+            s[n] = a.s[i];
+            position[n] = a.position[i];
+            weight[n] = a.weight[i] + (equal ? b.weight[j] : 0);
+            ++i;
+            if (equal) ++j;
+        } else {
+            s[n] = b.s[j];
+            position[n] = b.position[j] + offset;
+            weight[n] = b.weight[j];
+            ++j;
+        }
+        ++n;
     }
-    a = std::move(out);
+    for (; i < a.s.size(); ++i, ++n) {
+        s[n] = a.s[i];
+        position[n] = a.position[i];
+        weight[n] = a.weight[i];
+    }
+    for (; j < b.s.size(); ++j, ++n) {
+        s[n] = b.s[j];
+        position[n] = b.position[j] + offset;
+        weight[n] = b.weight[j];
+    }
+    s.resize(n);
+    weight.resize(n);
+    position.resize(n);
+    a.s = std::move(s);
+    a.weight = std::move(weight);
+    a.position = std::move(position);
+    a.events += b.events;
+    a.sum_s += b.sum_s;
 }
 
 // The sum of the samples' likelihoods.
@@ -177,7 +196,11 @@ std::vector<Sample> merged_samples(std::vector<Sample> samples) {
         while (kind.size() > 1) {
             std::vector<Sample> halved;
             for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {
-                add_values(kind[i], kind[i + 1]);
+                if (kind[i].step > 0) {
+                    add_values<true>(kind[i], kind[i + 1]);
+                } else {
+                    add_values<false>(kind[i], kind[i + 1]);
+                }
                 halved.push_back(std::move(kind[i]));
             }
             if (kind.size() % 2 == 1) halved.push_back(std::move(kind.back()));

@@ -51,7 +51,7 @@ double profile_crossing(const std::function<double(double)>& rise, double best, 
 }
 
 std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcome& best, double sigma, int side,
-                                      const NewtonSetup& setup, double level) {
+                                      const NewtonSetup& setup, double level, std::optional<double> start) {
     const Interval pr = setup.bounds[0];
     const Interval br = setup.bounds[1];
     const double p_best = best.x[0];
@@ -62,6 +62,7 @@ std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcom
     const double slope = b_free ? -h[0][1] / h[1][1] : 0;
     double p = p_best + side * sigma;
     if (setup.relative_step[0]) p = std::clamp(p, 0.5 * p_best, 1.5 * p_best);
+    if (start && (*start - p_best) * side > 0) p = *start;
     double b = std::clamp(best.x[1] + slope * (p - p_best), br.lower, br.upper);
     const double target = best.at.value + level;
     for (int i = 0; i < 40; ++i) {

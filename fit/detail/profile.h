@@ -32,7 +32,8 @@ double profile_crossing(const std::function<double(double)>& rise, double best, 
 // step one evaluation of f. Nothing when it does not settle within the
 // parameters' bounds (a crossing beyond them, a profile far from quadratic):
 // the caller then searches that side with profile_crossing.
+// `start`, when given, replaces that estimate (the crossing of a close likelihood).
 std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcome& best, double sigma, int side,
-                                      const NewtonSetup& setup, double level);
+                                      const NewtonSetup& setup, double level, std::optional<double> start = {});
 
 }  // namespace fit::detail

@@ -34,8 +34,9 @@ NewtonOutcome fit_rate_and_background(const RateFit& q, Result& r) {
     // Once more, if need be, from the middle of the window and an even share.
     Vector start{q.lambda_start, q.b_start, 0};
     const Vector middle{2 / q.width, b_max / 2, 0};
+    NewtonOutcome rough;
     if (q.rough_nll) {
-        const NewtonOutcome rough = minimise(q.rough_nll, {start, middle}, setup);
+        rough = minimise(q.rough_nll, {start, middle}, setup);
         if (rough.converged) start = rough.x;
     }
     const NewtonOutcome fit = minimise(q.nll, {start, {q.lambda_start, q.b_start, 0}, middle}, setup);
@@ -69,7 +70,12 @@ NewtonOutcome fit_rate_and_background(const RateFit& q, Result& r) {
     const auto rise = [&](double t) { return q.profiled(1 / t, b_profile) - fit.at.value; };
     const auto side = [&](int toward, double end, double none) {
         // A higher rate is a shorter lifetime.
-        if (const std::optional<double> at = newton_crossing(q.nll, fit, sigma_lambda, toward, setup, 0.5)) {
+        // The crossing of the close likelihood first, when there is one: a start a few steps nearer.
+        std::optional<double> near;
+        if (rough.converged && !rough.at_bound[1] == !fit.at_bound[1]) {
+            near = newton_crossing(q.rough_nll, rough, sigma_lambda, toward, setup, 0.5);
+        }
+        if (const std::optional<double> at = newton_crossing(q.nll, fit, sigma_lambda, toward, setup, 0.5, near)) {
             return 1 / *at;
         }
         return profile_crossing(rise, r.tau, r.tau_error, end, 0.5, none);
