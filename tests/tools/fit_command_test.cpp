@@ -1,4 +1,5 @@
 // vorns-fit run as a process: its options, exit statuses, text and JSON.
+#include "analysis/record_store.h"
 #include "support/recorder.h"
 #include "support/timed_run.h"
 #include "support/toy_durations.h"
@@ -457,6 +458,19 @@ TEST(FitCommand, CombinedRunsAndExcludedSpans) {
         const QJsonObject o = object(r);
         c.check(o, o.value(QStringLiteral("runs")).toArray(), o.value(QStringLiteral("consistency")).toObject());
     }
+    // A file past the window's capacity: fitted alone up to it, combined whole.
+    const std::vector<double> long_durations = toy_durations(7, NB_MAX_DONNEES + 10, 0.05, 1);
+    const QString long_run = file("long.txt", long_durations);
+    const auto in_window = [](auto first, auto last) {
+        return static_cast<double>(std::count_if(first, last, [](double d) { return d >= 10 && d <= 800; }));
+    };
+    EXPECT_EQ(number(object(vorns_fit({long_run, QStringLiteral("--json")})), "events"),
+              in_window(long_durations.begin(), long_durations.begin() + NB_MAX_DONNEES));
+    const Outcome long_combined = vorns_fit({long_run, QStringLiteral("--combine"), QStringLiteral("--json")});
+    EXPECT_EQ(long_combined.exit_code, 0) << long_combined.err.toStdString();
+    EXPECT_TRUE(long_combined.err.isEmpty()) << long_combined.err.toStdString();  // no note of the capacity
+    EXPECT_EQ(number(object(long_combined), "events"), in_window(long_durations.begin(), long_durations.end()));
+
     // The text: the table of the runs, the combination, the verdict; an --exclude of no file given.
     const Outcome text = vorns_fit(
         {a, fine, QStringLiteral("--combine"), QStringLiteral("--exclude"), a + QStringLiteral("@10:00:00-10:01:00")});
