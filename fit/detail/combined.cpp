@@ -2,6 +2,7 @@
 
 #include "fit/detail/guarded_fit.h"
 #include "fit/detail/likelihood.h"
+#include "fit/detail/profile.h"
 #include "fit/detail/rate_fit.h"
 
 #include <algorithm>
@@ -104,6 +105,37 @@ public:
         return total;
     }
 
+    // charge-ratio, both rates fixed: the common parameter is ln rho, each
+    // sample's share of the positive muons pi = 1 / (1 + e^-(ln rho + its log-odds))
+    // (its window's), d pi / d ln rho = pi (1 - pi).
+    void set_positive(double lambda_plus) {
+        odds_.clear();
+        for (Likelihood& l : each_) {
+            l.set_positive(lambda_plus);
+            odds_.push_back(l.log_odds(lambda_plus));
+        }
+    }
+    double share(std::size_t i, double log_rho) const { return 1 / (1 + std::exp(-(log_rho + odds_[i]))); }
+    const std::vector<double>& log_odds() const { return odds_; }
+
+    // NLL with its gradient and Hessian in (ln rho, b).
+    Local local_log_rho(double log_rho, double b) const {
+        Local total;
+        for (std::size_t i = 0; i < each_.size(); ++i) {
+            const double pi = share(i, log_rho);
+            const double q = pi * (1 - pi);
+            const Local one = each_[i].local_share(pi, b);
+            total.value += one.value;
+            total.gradient[0] += one.gradient[0] * q;
+            total.gradient[1] += one.gradient[1];
+            total.hessian[0][0] += one.hessian[0][0] * q * q + one.gradient[0] * q * (1 - 2 * pi);
+            total.hessian[0][1] += one.hessian[0][1] * q;
+            total.hessian[1][1] += one.hessian[1][1];
+        }
+        total.hessian[1][0] = total.hessian[0][1];
+        return total;
+    }
+
     // The sum at lambda minimised over the common b in [0, b_max] (b_max 0:
     // the exponential alone); `b` holds the start and gets the minimum.
     double profiled(double lambda, double& b, double b_max, double log_rho) {
@@ -126,7 +158,80 @@ public:
 
 private:
     std::vector<Likelihood> each_;
+    std::vector<double> odds_;  // each sample's log-odds of the positive muons at rho = 1
 };
+
+// The samples' common rho and b (charge-ratio), each sample's share of the
+// positive muons from its own window. The interval of rho is that of ln rho,
+// its Hessian error that of ln rho times rho.
+void fit_charge_ratio_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
+    const Sample* most = &samples.front();
+    for (const Sample& x : samples) {
+        if (x.events > most->events) most = &x;
+    }
+    SumOfLikelihoods likelihood(samples);
+    const double lambda_minus = q.unit_ns / q.muons.tau_minus_ns;
+    const double lambda_plus = q.unit_ns / kFreeLifetimeNs;
+    likelihood.set_negative(lambda_minus);
+    likelihood.set_positive(lambda_plus);
+    r.tau_minus = 1 / lambda_minus;
+    r.tau_free = 1 / lambda_plus;
+    NewtonSetup setup;
+    setup.parameters = 2;
+    // rho from 1e-9 to 1e9: beyond, every share is 0 or 1 to rounding.
+    setup.bounds[0] = {std::log(1e-9), std::log(1e9)};
+    setup.bounds[1] = {0, 1};
+    const auto f = [&](const Vector& p) { return likelihood.local_log_rho(p[0], p[1]); };
+    const std::optional<double> tau_alone = truncated_lifetime(most->mean_s(), most->decay());
+    const double b_start = background_start(*most, tau_alone ? 1 / *tau_alone : lambda_plus);
+    const NewtonOutcome fit = minimise(f, {{std::log(q.muons.rho), b_start, 0}, {0, 0.5, 0}}, setup);
+    if (!outcome_usable(fit, true, r)) return;
+    const double log_rho = fit.x[0];
+    const double b = fit.x[1];
+    r.rho = std::exp(log_rho);
+    r.background_fraction = b;
+    const std::optional<Errors> e = errors(fit, 1);
+    if (!e) {
+        r.status = Status::not_converged;
+        return;
+    }
+    r.background_fraction_error = e->b;
+    r.correlation = e->correlation;
+    if (fit.at_bound[0]) {
+        r.add(Warning::charge_ratio_at_limit);
+    } else {
+        r.rho_error = e->p * r.rho;
+    }
+    if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
+    // The interval: Newton's crossing, else the profile over b searched.
+    const double sigma = std::isfinite(e->p) ? e->p : 1;
+    double b_profile = b;
+    const auto rise = [&](double rho) {
+        const double p = std::log(rho);
+        NewtonSetup one;
+        one.parameters = 1;
+        one.bounds[0] = {0, 1};
+        const auto g = [&](const Vector& x) {
+            const Local two = likelihood.local_log_rho(p, x[0]);
+            Local l;
+            l.value = two.value;
+            l.gradient[0] = two.gradient[1];
+            l.hessian[0][0] = two.hessian[1][1];
+            return l;
+        };
+        const NewtonOutcome at = minimise(g, {{b_profile, 0, 0}, {0.5, 0, 0}}, one);
+        b_profile = at.x[0];
+        return at.at.value - fit.at.value;
+    };
+    const auto side = [&](int toward, double end, double none) {
+        if (const std::optional<double> at = newton_crossing(f, fit, sigma, toward, setup, 0.5)) return std::exp(*at);
+        return profile_crossing(rise, r.rho, sigma * r.rho, std::exp(end), 0.5, none);
+    };
+    r.rho_upper = side(+1, setup.bounds[0].upper, INFINITY);
+    r.rho_lower = side(-1, setup.bounds[0].lower, 0.0);
+    if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
+    r.status = Status::converged;
+}
 
 // The samples' common tau and b.
 void fit_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
@@ -232,8 +337,7 @@ void fit_samples(const std::vector<Sample>& samples, const Request& q, Result& r
     if (r.events < kMinEvents) {
         r.status = Status::too_few_events;
     } else if (q.model == Model::charge_ratio) {
-        // Its share of the positive muons depends on each sample's window.
-        r.status = Status::model_refused;
+        fit_charge_ratio_together(samples, q, r);
     } else {
         fit_together(samples, q, r);
     }
