@@ -98,7 +98,7 @@ std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcom
         const double next_b = std::clamp(b + alpha * db, br.lower, br.upper);
         // Newton's steps shrink quadratically: the last one taken is within
         // far less than its size of the crossing.
-        const bool settled = alpha == 1 && std::fabs(next - p) <= 1e-4 * sigma && std::fabs(next_b - b) <= 1e-6;
+        const bool settled = alpha == 1 && std::fabs(next - p) <= 3e-3 * sigma && std::fabs(next_b - b) <= 1e-4;
         p = next;
         b = next_b;
         if (settled) return p;
