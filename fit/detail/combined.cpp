@@ -140,20 +140,7 @@ public:
     // the exponential alone); `b` holds the start and gets the minimum.
     double profiled(double lambda, double& b, double b_max, double log_rho) {
         if (b_max <= 0) return local(lambda, 0, log_rho).value;
-        NewtonSetup setup;
-        setup.parameters = 1;
-        setup.bounds[0] = {0, b_max};
-        const auto f = [&](const Vector& p) {
-            const Local two = local(lambda, p[0], log_rho);
-            Local one;
-            one.value = two.value;
-            one.gradient[0] = two.gradient[1];
-            one.hessian[0][0] = two.hessian[1][1];
-            return one;
-        };
-        const NewtonOutcome fit = minimise(f, {{b, 0, 0}, {0.5, 0, 0}}, setup);
-        b = fit.x[0];
-        return fit.at.value;
+        return minimum_over_b([&](double bb) { return local(lambda, bb, log_rho); }, b, b_max);
     }
 
 private:
@@ -190,38 +177,14 @@ void fit_charge_ratio_together(const std::vector<Sample>& samples, const Request
     const double b = fit.x[1];
     r.rho = std::exp(log_rho);
     r.background_fraction = b;
-    const std::optional<Errors> e = errors(fit, 1);
-    if (!e) {
-        r.status = Status::not_converged;
-        return;
-    }
-    r.background_fraction_error = e->b;
-    r.correlation = e->correlation;
-    if (fit.at_bound[0]) {
-        r.add(Warning::charge_ratio_at_limit);
-    } else {
-        r.rho_error = e->p * r.rho;
-    }
-    if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
+    double sigma = kNone;
+    if (!read_charge_ratio_errors(fit, r.rho, r, sigma)) return;
     // The interval: Newton's crossing, else the profile over b searched.
-    const double sigma = std::isfinite(e->p) ? e->p : 1;
+    if (!std::isfinite(sigma)) sigma = 1;
     double b_profile = b;
     const auto rise = [&](double rho) {
         const double p = std::log(rho);
-        NewtonSetup one;
-        one.parameters = 1;
-        one.bounds[0] = {0, 1};
-        const auto g = [&](const Vector& x) {
-            const Local two = likelihood.local_log_rho(p, x[0]);
-            Local l;
-            l.value = two.value;
-            l.gradient[0] = two.gradient[1];
-            l.hessian[0][0] = two.hessian[1][1];
-            return l;
-        };
-        const NewtonOutcome at = minimise(g, {{b_profile, 0, 0}, {0.5, 0, 0}}, one);
-        b_profile = at.x[0];
-        return at.at.value - fit.at.value;
+        return minimum_over_b([&](double bb) { return likelihood.local_log_rho(p, bb); }, b_profile, 1) - fit.at.value;
     };
     const auto side = [&](int toward, double end, double none) {
         if (const std::optional<double> at = newton_crossing(f, fit, sigma, toward, setup, 0.5)) return std::exp(*at);

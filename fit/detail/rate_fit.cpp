@@ -9,6 +9,41 @@
 
 namespace fit::detail {
 
+double minimum_over_b(const std::function<Local(double b)>& at, double& b, double b_max) {
+    NewtonSetup setup;
+    setup.parameters = 1;
+    setup.bounds[0] = {0, b_max};
+    const auto f = [&](const Vector& p) {
+        const Local two = at(p[0]);
+        Local one;
+        one.value = two.value;
+        one.gradient[0] = two.gradient[1];
+        one.hessian[0][0] = two.hessian[1][1];
+        return one;
+    };
+    const NewtonOutcome fit = minimise(f, {{b, 0, 0}, {b_max / 2, 0, 0}}, setup);
+    b = fit.x[0];
+    return fit.at.value;
+}
+
+bool read_charge_ratio_errors(const NewtonOutcome& fit, double rho_slope, Result& r, double& sigma) {
+    const std::optional<Errors> e = errors(fit, 1);
+    if (!e) {
+        r.status = Status::not_converged;
+        return false;
+    }
+    sigma = e->p;
+    r.background_fraction_error = e->b;
+    r.correlation = e->correlation;
+    if (fit.at_bound[0]) {
+        r.add(Warning::charge_ratio_at_limit);
+    } else {
+        r.rho_error = e->p * rho_slope;
+    }
+    if (fit.x[1] <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
+    return true;
+}
+
 bool outcome_usable(const NewtonOutcome& fit, bool background, Result& r) {
     if (!fit.converged) {
         r.status = Status::not_converged;

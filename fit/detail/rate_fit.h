@@ -35,6 +35,18 @@ struct RateFit {
 // Returns the outcome of the iteration.
 NewtonOutcome fit_rate_and_background(const RateFit& fit, Result& r);
 
+// A function of (p, b) at a fixed p minimised over b in [0, b_max] (`at(b)`
+// gives it with its gradient and Hessian in (p, b)); `b` holds the start and
+// gets the minimum.
+double minimum_over_b(const std::function<Local(double b)>& at, double& b, double b_max);
+
+// The errors of a charge-ratio fit, whose first parameter gives rho with
+// d rho / d parameter = `rho_slope`: b's error and the correlation, rho's
+// error or the warning that it sits at its limit, b at 0. False, with the
+// status set, when the Hessian is not positive; `sigma` gets the parameter's
+// error (NaN at its bound).
+bool read_charge_ratio_errors(const NewtonOutcome& fit, double rho_slope, Result& r, double& sigma);
+
 // The outcome of a fit whose first parameter is reported: false, with the
 // status set, when it did not converge or b reached 1 (no decay signal);
 // else adds the warning of a loose convergence.

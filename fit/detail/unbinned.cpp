@@ -91,24 +91,13 @@ void fit_charge_ratio(const Sample& x, Likelihood& likelihood, double lambda_plu
     r.background_fraction = b;
     r.free_share = pi;
     r.rho = rho_of(pi);
-    const std::optional<Errors> e = errors(fit, 1);
-    if (!e) {
-        r.status = Status::not_converged;
-        return;
-    }
-    r.background_fraction_error = e->b;
-    r.correlation = e->correlation;
-    if (fit.at_bound[0]) {
-        r.add(Warning::charge_ratio_at_limit);
-    } else {
-        r.rho_error = e->p * std::exp(-odds) / ((1 - pi) * (1 - pi));
-    }
-    if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
+    double sigma_pi = kNone;
+    if (!read_charge_ratio_errors(fit, std::exp(-odds) / ((1 - pi) * (1 - pi)), r, sigma_pi)) return;
 
     const double best = fit.at.value;
     double b_profile = b;
     const auto rise = [&](double share) { return likelihood.profiled_share(share, b_profile) - best; };
-    const double sigma = std::isfinite(e->p) ? e->p : 0.1;
+    const double sigma = std::isfinite(sigma_pi) ? sigma_pi : 0.1;
     const auto side = [&](int toward, double end) {
         if (const std::optional<double> at = newton_crossing(f, fit, sigma, toward, setup, 0.5)) return *at;
         return profile_crossing(rise, pi, sigma, end, 0.5, toward > 0 ? 1.0 : 0.0);
