@@ -12,6 +12,8 @@
 // the same grid (or off any grid) are counted together by value, so a million
 // events on a grid cost what their distinct values cost. Binned, the runs'
 // histograms are added (a sum of Poisson counts is a Poisson count).
+// charge-ratio fits the common rho, each run's share of the positive muons
+// taken from its own window and grid.
 //
 // Consistency: chi2 = sum (tau_i - tau)^2 / sigma_i^2 over the runs whose own
 // fit converged (charge-ratio: rho), ndf = those runs - 1, its p-value and the

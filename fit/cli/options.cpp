@@ -202,9 +202,8 @@ FitOptions read_options(const QStringList& arguments) {
         }
     }
     // The capture models know their lifetimes in ns only: without the unit they cannot be fitted.
-    // A single file's format may give it: that is checked once the file is read.
+    // A file's format may give it: that is checked once the files are read.
     if (fit::is_capture_model(o.choices.model) && !o.help && !o.version) {
-        if (o.combine) check_capture_unit(o.choices);
         const std::string_view name = fit::name(o.choices.model);
         const QString model = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
         if (o.choices.method == fit::Method::binned) {

@@ -3,7 +3,7 @@
 #include "fit/detail/guarded_fit.h"
 #include "fit/detail/likelihood.h"
 #include "fit/detail/profile.h"
-#include "fit/detail/reach.h"
+#include "fit/detail/rate_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,40 +26,59 @@ bool same_cells(const Sample& a, const Sample& b) {
 
 // The values of b added to those of a, both rising; equal values (on a grid,
 // equal positions, b's counted from a's origin) count once with both weights.
+template <bool grid>
 void add_values(Sample& a, const Sample& b) {
-    Sample out = a;
-    out.s.clear();
-    out.weight.clear();
-    out.position.clear();
     const std::size_t most = a.s.size() + b.s.size();
-    out.s.reserve(most);
-    out.weight.reserve(most);
-    out.position.reserve(most);
-    out.events = a.events + b.events;
-    out.sum_s = a.sum_s + b.sum_s;
-    const bool grid = a.step > 0;
+    std::vector<double> s(most);
+    std::vector<double> weight(most);
+    std::vector<std::int64_t> position(most);
     const std::int64_t offset = grid ? std::llround((b.origin - a.origin) / a.step) : 0;
     std::size_t i = 0;
     std::size_t j = 0;
-    const auto take = [&out](const Sample& x, std::size_t k, double extra, std::int64_t shift) {
-        out.s.push_back(x.s[k]);
-        out.weight.push_back(x.weight[k] + extra);
-        out.position.push_back(x.position[k] + shift);
-    };
-    while (i < a.s.size() || j < b.s.size()) {
-        if (j == b.s.size()) {
-            take(a, i++, 0, 0);
-        } else if (i == a.s.size()) {
-            take(b, j++, 0, offset);
-        } else if (grid ? a.position[i] == b.position[j] + offset : a.s[i] == b.s[j]) {
-            take(a, i++, b.weight[j++], 0);
-        } else if (grid ? a.position[i] < b.position[j] + offset : a.s[i] < b.s[j]) {
-            take(a, i++, 0, 0);
+    std::size_t n = 0;
+    // Where both have values left: the lower first, equal ones together.
+    while (i < a.s.size() && j < b.s.size()) {
+        bool a_first = false;
+        bool equal = false;
+        if constexpr (grid) {
+            a_first = a.position[i] <= b.position[j] + offset;
+            equal = a.position[i] == b.position[j] + offset;
         } else {
-            take(b, j++, 0, offset);
+            a_first = a.s[i] <= b.s[j];
+            equal = a.s[i] == b.s[j];
         }
+        if (a_first) {
+            s[n] = a.s[i];
+            position[n] = a.position[i];
+            weight[n] = a.weight[i] + (equal ? b.weight[j] : 0);
+            ++i;
+            if (equal) ++j;
+        } else {
+            s[n] = b.s[j];
+            position[n] = b.position[j] + offset;
+            weight[n] = b.weight[j];
+            ++j;
+        }
+        ++n;
     }
-    a = std::move(out);
+    for (; i < a.s.size(); ++i, ++n) {
+        s[n] = a.s[i];
+        position[n] = a.position[i];
+        weight[n] = a.weight[i];
+    }
+    for (; j < b.s.size(); ++j, ++n) {
+        s[n] = b.s[j];
+        position[n] = b.position[j] + offset;
+        weight[n] = b.weight[j];
+    }
+    s.resize(n);
+    weight.resize(n);
+    position.resize(n);
+    a.s = std::move(s);
+    a.weight = std::move(weight);
+    a.position = std::move(position);
+    a.events += b.events;
+    a.sum_s += b.sum_s;
 }
 
 // The sum of the samples' likelihoods.
@@ -86,99 +105,142 @@ public:
         return total;
     }
 
+    // charge-ratio, both rates fixed: the common parameter is ln rho, each
+    // sample's share of the positive muons pi = 1 / (1 + e^-(ln rho + its log-odds))
+    // (its window's), d pi / d ln rho = pi (1 - pi).
+    void set_positive(double lambda_plus) {
+        odds_.clear();
+        for (Likelihood& l : each_) {
+            l.set_positive(lambda_plus);
+            odds_.push_back(l.log_odds(lambda_plus));
+        }
+    }
+    double share(std::size_t i, double log_rho) const { return 1 / (1 + std::exp(-(log_rho + odds_[i]))); }
+    const std::vector<double>& log_odds() const { return odds_; }
+
+    // NLL with its gradient and Hessian in (ln rho, b).
+    Local local_log_rho(double log_rho, double b) const {
+        Local total;
+        for (std::size_t i = 0; i < each_.size(); ++i) {
+            const double pi = share(i, log_rho);
+            const double q = pi * (1 - pi);
+            const Local one = each_[i].local_share(pi, b);
+            total.value += one.value;
+            total.gradient[0] += one.gradient[0] * q;
+            total.gradient[1] += one.gradient[1];
+            total.hessian[0][0] += one.hessian[0][0] * q * q + one.gradient[0] * q * (1 - 2 * pi);
+            total.hessian[0][1] += one.hessian[0][1] * q;
+            total.hessian[1][1] += one.hessian[1][1];
+        }
+        total.hessian[1][0] = total.hessian[0][1];
+        return total;
+    }
+
     // The sum at lambda minimised over the common b in [0, b_max] (b_max 0:
     // the exponential alone); `b` holds the start and gets the minimum.
     double profiled(double lambda, double& b, double b_max, double log_rho) {
         if (b_max <= 0) return local(lambda, 0, log_rho).value;
-        NewtonSetup setup;
-        setup.parameters = 1;
-        setup.bounds[0] = {0, b_max};
-        const auto f = [&](const Vector& p) {
-            const Local two = local(lambda, p[0], log_rho);
-            Local one;
-            one.value = two.value;
-            one.gradient[0] = two.gradient[1];
-            one.hessian[0][0] = two.hessian[1][1];
-            return one;
-        };
-        const NewtonOutcome fit = minimise(f, {{b, 0, 0}, {0.5, 0, 0}}, setup);
-        b = fit.x[0];
-        return fit.at.value;
+        return minimum_over_b([&](double bb) { return local(lambda, bb, log_rho); }, b, b_max);
     }
 
 private:
     std::vector<Likelihood> each_;
+    std::vector<double> odds_;  // each sample's log-odds of the positive muons at rho = 1
 };
 
-// The samples' common tau and b.
-void fit_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
-    double widest = 0;
-    double largest = 0;
-    const Sample* most = &samples.front();  // the sample with the most events gives the starts
+// The samples' common rho and b (charge-ratio), each sample's share of the
+// positive muons from its own window. The interval of rho is that of ln rho,
+// its Hessian error that of ln rho times rho.
+void fit_charge_ratio_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
+    const Sample* most = &samples.front();
     for (const Sample& x : samples) {
-        widest = std::max(widest, x.width);
-        largest = std::max(largest, x.largest_s());
         if (x.events > most->events) most = &x;
     }
     SumOfLikelihoods likelihood(samples);
+    const double lambda_minus = q.unit_ns / q.muons.tau_minus_ns;
+    const double lambda_plus = q.unit_ns / kFreeLifetimeNs;
+    likelihood.set_negative(lambda_minus);
+    likelihood.set_positive(lambda_plus);
+    r.tau_minus = 1 / lambda_minus;
+    r.tau_free = 1 / lambda_plus;
+    NewtonSetup setup;
+    setup.parameters = 2;
+    // rho from 1e-9 to 1e9: beyond, every share is 0 or 1 to rounding.
+    setup.bounds[0] = {std::log(1e-9), std::log(1e9)};
+    setup.bounds[1] = {0, 1};
+    const auto f = [&](const Vector& p) { return likelihood.local_log_rho(p[0], p[1]); };
+    const std::optional<double> tau_alone = truncated_lifetime(most->mean_s(), most->decay());
+    const double b_start = background_start(*most, tau_alone ? 1 / *tau_alone : lambda_plus);
+    const NewtonOutcome fit = minimise(f, {{std::log(q.muons.rho), b_start, 0}, {0, 0.5, 0}}, setup);
+    if (!outcome_usable(fit, true, r)) return;
+    const double log_rho = fit.x[0];
+    const double b = fit.x[1];
+    r.rho = std::exp(log_rho);
+    r.background_fraction = b;
+    double sigma = kNone;
+    if (!read_charge_ratio_errors(fit, r.rho, r, sigma)) return;
+    // The interval: Newton's crossing, else the profile over b searched.
+    if (!std::isfinite(sigma)) sigma = 1;
+    double b_profile = b;
+    const auto rise = [&](double rho) {
+        const double p = std::log(rho);
+        return minimum_over_b([&](double bb) { return likelihood.local_log_rho(p, bb); }, b_profile, 1) - fit.at.value;
+    };
+    const auto side = [&](int toward, double end, double none) {
+        if (const std::optional<double> at = newton_crossing(f, fit, sigma, toward, setup, 0.5)) return std::exp(*at);
+        return profile_crossing(rise, r.rho, sigma * r.rho, std::exp(end), 0.5, none);
+    };
+    r.rho_upper = side(+1, setup.bounds[0].upper, INFINITY);
+    r.rho_lower = side(-1, setup.bounds[0].lower, 0.0);
+    if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
+    r.status = Status::converged;
+}
+
+// The samples' common tau and b.
+void fit_together(const std::vector<Sample>& samples, const Request& q, Result& r) {
+    RateFit fit;
+    const Sample* most = &samples.front();  // the sample with the most events gives the starts
+    for (const Sample& x : samples) {
+        fit.width = std::max(fit.width, x.width);
+        fit.largest = std::max(fit.largest, x.largest_s());
+        if (x.events > most->events) most = &x;
+    }
+    SumOfLikelihoods likelihood(samples);
+    // Large samples off a grid: the start from the fit of their thinned values.
+    std::vector<Sample> rough_samples;
+    bool thin = false;
+    for (const Sample& x : samples) {
+        const std::size_t every = thinning(x);
+        thin = thin || every > 1;
+        rough_samples.push_back(every > 1 ? thinned(x, every) : Sample());
+    }
+    if (!thin) rough_samples.clear();
+    for (std::size_t i = 0; i < rough_samples.size(); ++i) {
+        if (rough_samples[i].events == 0) rough_samples[i] = samples[i];
+    }
+    SumOfLikelihoods rough(rough_samples);
     const std::optional<double> log_rho =
         q.model == Model::mu_capture ? std::optional<double>(std::log(q.muons.rho)) : std::nullopt;
     if (log_rho) {
         const double lambda_minus = q.unit_ns / q.muons.tau_minus_ns;
         likelihood.set_negative(lambda_minus);
+        rough.set_negative(lambda_minus);
         r.tau_minus = 1 / lambda_minus;
         r.rho = q.muons.rho;
     }
     const double ln_rho = log_rho.value_or(0);
-    const double b_max = has_background(q.model) ? 1 : 0;
-
-    NewtonSetup setup;
-    setup.parameters = 2;
-    const double lambda_min = 1e-3 / widest;
-    const double lambda_max = std::max(1e7 / largest, 2 * lambda_min);
-    setup.bounds[0] = {lambda_min, lambda_max};
-    setup.bounds[1] = {0, b_max};
-    setup.relative_step[0] = true;
-    const auto f = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
+    fit.background = has_background(q.model);
+    const double b_max = fit.background ? 1 : 0;
+    fit.nll = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
+    fit.profiled = [&](double lambda, double& b) { return likelihood.profiled(lambda, b, b_max, ln_rho); };
+    if (thin) fit.rough_nll = [&](const Vector& p) { return rough.local(p[0], p[1], ln_rho); };
     const std::optional<double> tau_alone = truncated_lifetime(most->mean_s(), most->decay());
-    const double lambda_start = tau_alone ? 1 / *tau_alone : 1 / most->width;
-    const double b_start = b_max > 0 ? background_start(*most, lambda_start) : 0;
-    const NewtonOutcome fit = minimise(f, {{lambda_start, b_start, 0}, {2 / widest, b_max / 2, 0}}, setup);
-    if (!fit.converged) {
-        r.status = Status::not_converged;
-        return;
-    }
-    if (fit.loose) r.add(Warning::loose_convergence);
-    const double lambda = fit.x[0];
-    const double b = fit.x[1];
-    if (b_max > 0 && b >= 1) {
-        r.status = Status::no_decay_signal;
-        return;
-    }
-    r.tau = 1 / lambda;
-    if (b_max > 0) r.background_fraction = b;
-    if (!within_reach(r.tau, widest, largest, r)) return;
-    const std::optional<Errors> e = errors(fit, -1);
-    if (!e) {
-        r.status = Status::not_converged;
-        return;
-    }
-    r.tau_error = e->p / (lambda * lambda);
-    if (b_max > 0) {
-        r.background_fraction_error = e->b;
-        r.correlation = e->correlation;
-        if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
-        if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
-    }
-    const double best = fit.at.value;
-    double b_profile = b;
-    const auto rise = [&](double t) { return likelihood.profiled(1 / t, b_profile, b_max, ln_rho) - best; };
-    const TauInterval interval = profile_interval(rise, r.tau, r.tau_error, 1 / lambda_max, 1 / lambda_min, 0.5);
-    r.tau_lower = interval.lower;
-    r.tau_upper = interval.upper;
+    fit.lambda_start = tau_alone ? 1 / *tau_alone : 1 / most->width;
+    fit.b_start = fit.background ? background_start(*most, fit.lambda_start) : 0;
+    fit_rate_and_background(fit, r);
+    if (r.status != Status::converged) return;
     if (log_rho) r.tau_free = r.tau;
     if (r.tau_error > r.tau / 2) r.add(Warning::large_error);
-    r.status = Status::converged;
 }
 
 }  // namespace
@@ -202,7 +264,11 @@ std::vector<Sample> merged_samples(std::vector<Sample> samples) {
         while (kind.size() > 1) {
             std::vector<Sample> halved;
             for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {
-                add_values(kind[i], kind[i + 1]);
+                if (kind[i].step > 0) {
+                    add_values<true>(kind[i], kind[i + 1]);
+                } else {
+                    add_values<false>(kind[i], kind[i + 1]);
+                }
                 halved.push_back(std::move(kind[i]));
             }
             if (kind.size() % 2 == 1) halved.push_back(std::move(kind.back()));
@@ -234,8 +300,7 @@ void fit_samples(const std::vector<Sample>& samples, const Request& q, Result& r
     if (r.events < kMinEvents) {
         r.status = Status::too_few_events;
     } else if (q.model == Model::charge_ratio) {
-        // Its share of the positive muons depends on each sample's window.
-        r.status = Status::model_refused;
+        fit_charge_ratio_together(samples, q, r);
     } else {
         fit_together(samples, q, r);
     }

@@ -86,6 +86,7 @@ public:
         densities(x_, lambda_plus, plus_);
     }
     bool capture() const { return !minus_.empty(); }
+    double negative_rate() const { return lambda_minus_; }
 
     // ln(pi / (1 - pi)) at the rate lambda of the positive muons, for rho = 1.
     double log_odds(double lambda) const {
@@ -108,10 +109,11 @@ public:
             pi_l = q * odds_l;
             pi_ll = q * ((1 - 2 * pi) * odds_l * odds_l + variance);
         }
+        if (!capture()) return local_exponential(b, mean, variance);
         Local l;
         for (std::size_t k = 0; k < e_.size(); ++k) {
             const double g = e_[k];
-            const double minus = capture() ? minus_[k] : 0;
+            const double minus = minus_[k];
             const double dm = mean - x_.s[k];
             const double g_l = g * dm;
             const double g_ll = g * (dm * dm - variance);
@@ -170,6 +172,45 @@ private:
     std::vector<double> plus_;   // g+ at every value, when its rate is fixed
     std::vector<double> e_;      // work: the signal's density at every value
 
+    // The same for the exponential alone (pi = 1), its densities in e_: the
+    // sums of each value's terms, then the NLL's derivatives from them.
+    Local local_exponential(double b, double mean, double variance) const {
+        const double w = x_.width;
+        const double flat = b / w;
+        // With f = (1 - b) g + b / W, dm = mean - s, g_l = g dm, g_ll = g (dm^2 - variance):
+        // the NLL's derivatives are sums of c d1 and c d2 (ln f's derivatives)
+        // times g_l, 1/W - g, g_ll = g_l dm - variance g and their products.
+        double value = 0, a_l = 0, a_b = 0, a_g = 0, a_ll = 0, q_ll = 0, q_lb = 0, q_bb = 0;
+        for (std::size_t k = 0; k < e_.size(); ++k) {
+            const double g = e_[k];
+            const double c = x_.weight[k];
+            const double dm = mean - x_.s[k];
+            const double g_l = g * dm;
+            const double f_b = 1 / w - g;
+            const GuardedLog ln = guarded_log((1 - b) * g + flat, floor_);
+            const double cd1 = c * ln.d1;
+            const double cd2 = c * ln.d2;
+            value -= c * ln.value;
+            a_l += cd1 * g_l;
+            a_b += cd1 * f_b;
+            a_ll += cd1 * g_l * dm;
+            q_ll += cd2 * g_l * g_l;
+            q_lb += cd2 * g_l * f_b;
+            q_bb += cd2 * f_b * f_b;
+            a_g += cd1 * g;
+        }
+        Local l;
+        l.value = value;
+        l.gradient[0] = -(1 - b) * a_l;
+        l.gradient[1] = -a_b;
+        // g_ll = g dm^2 - g variance
+        l.hessian[0][0] = -((1 - b) * (1 - b) * q_ll + (1 - b) * (a_ll - variance * a_g));
+        l.hessian[0][1] = -((1 - b) * q_lb - a_l);
+        l.hessian[1][1] = -q_bb;
+        l.hessian[1][0] = l.hessian[0][1];
+        return l;
+    }
+
     // -sum c ln((1 - b) S + b / W) with S in e_, minimised over b in [0, 1];
     // its value (not computed when b = 0, where the caller has a shorter way).
     double over_background(double& b) const {
@@ -201,6 +242,14 @@ private:
         return value;
     }
 };
+
+// Samples off a grid with more values than this get a start from their
+// thinned likelihood (sample.h).
+constexpr std::size_t kRoughValues = 16384;
+
+inline std::size_t thinning(const Sample& x) {
+    return x.step > 0 || x.distinct() <= 4 * kRoughValues ? 1 : x.distinct() / kRoughValues;
+}
 
 // A start for b: the share of the window's upper half beyond what the
 // exponential of rate lambda puts there, as if all of it were background.

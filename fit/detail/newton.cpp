@@ -141,7 +141,11 @@ NewtonOutcome minimise(const LocalFunction& f, const Vector& start, const Newton
             const Local t = f(trial);
             double slope = 0;
             for (int i = 0; i < n; ++i) slope += out.at.gradient[i] * (trial[i] - out.x[i]);
-            if (std::isfinite(t.value) && t.value <= out.at.value + 1e-4 * slope + noise) {
+            // A plain Newton step from within the loose goal of the minimum is
+            // taken as it is: the change it makes is below the rounding of a
+            // sum over many values.
+            const bool near = d.newton && d.edm < s.loose_goal && alpha == 1;
+            if (std::isfinite(t.value) && (near || t.value <= out.at.value + 1e-4 * slope + noise)) {
                 out.x = trial;
                 out.at = t;
                 accepted = true;

@@ -159,6 +159,26 @@ double clock_step(std::span<const double> values, double& origin) {
     return voted_step(block_steps(values, 1, varied), values, origin);
 }
 
+Sample thinned(const Sample& x, std::size_t every) {
+    Sample out = x;
+    if (x.step > 0 || every < 2 || x.s.size() <= every) return out;
+    out.s.clear();
+    out.weight.clear();
+    out.position.clear();
+    for (std::size_t i = 0; i < x.s.size(); i += every) {
+        double weight = 0;
+        double sum = 0;
+        for (std::size_t k = i; k < std::min(x.s.size(), i + every); ++k) {
+            weight += x.weight[k];
+            sum += x.weight[k] * x.s[k];
+        }
+        out.s.push_back(sum / weight);
+        out.weight.push_back(weight);
+        out.position.push_back(0);
+    }
+    return out;
+}
+
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
     Sample out;
     std::vector<double> inside;

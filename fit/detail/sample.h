@@ -48,6 +48,12 @@ struct Sample {
 // (below 1e-7 of their spread). `origin` gets the lowest duration on the grid.
 double clock_step(std::span<const double> values, double& origin);
 
+// Off a grid, the values of a large sample in groups of `every` in a row,
+// each group one value (their weighted mean) with their summed weight: a
+// close likelihood at a fraction of the cost, for a start of the fit. The
+// sample itself when it is on a grid or holds no more than that many groups.
+Sample thinned(const Sample& sample, std::size_t every);
+
 Sample sample_window(std::span<const double> durations, double t_min, double t_max);
 
 }  // namespace fit::detail

@@ -3,6 +3,7 @@
 #include "fit/detail/goodness.h"
 #include "fit/detail/likelihood.h"
 #include "fit/detail/profile.h"
+#include "fit/detail/rate_fit.h"
 #include "fit/detail/reach.h"
 
 #include <cmath>
@@ -36,65 +37,33 @@ void fit_exponential_alone(const Sample& x, Result& r) {
 // and b. With b at 0 the exponential's tau and error are those of the
 // exponential alone.
 void fit_lifetime_and_background(const Sample& x, Likelihood& likelihood, std::optional<double> log_rho, Result& r) {
-    NewtonSetup setup;
-    setup.parameters = 2;
-    const double lambda_min = 1e-3 / x.width;
-    const double lambda_max = std::max(1e7 / x.largest_s(), 2 * lambda_min);
-    setup.bounds[0] = {lambda_min, lambda_max};
-    setup.bounds[1] = {0, 1};
-    setup.relative_step[0] = true;
     const double ln_rho = log_rho.value_or(0);
-    const auto f = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
-
+    RateFit q;
+    q.nll = [&](const Vector& p) { return likelihood.local(p[0], p[1], ln_rho); };
+    q.profiled = [&](double lambda, double& b) { return likelihood.profiled(lambda, b, ln_rho); };
+    q.width = x.width;
+    q.largest = x.largest_s();
     const std::optional<double> tau_alone = truncated_lifetime(x.mean_s(), x.decay());
-    const double lambda_start = tau_alone ? 1 / *tau_alone : 1 / x.width;
-    // Once more, if need be, from the middle of the window and an even share.
-    const NewtonOutcome fit =
-        minimise(f, {{lambda_start, background_start(x, lambda_start), 0}, {2 / x.width, 0.5, 0}}, setup);
-    if (!fit.converged) {
-        r.status = Status::not_converged;
-        return;
+    q.lambda_start = tau_alone ? 1 / *tau_alone : 1 / x.width;
+    q.b_start = background_start(x, q.lambda_start);
+    if (!log_rho) {
+        q.tau_alone = tau_alone;
+        q.alone_error = [&x](double tau) { return truncated_lifetime_error(tau, x.decay(), x.events); };
     }
-    if (fit.loose) r.add(Warning::loose_convergence);
-    const double lambda = fit.x[0];
-    const double b = fit.x[1];
-    if (b >= 1) {
-        r.status = Status::no_decay_signal;
-        return;
+    // A large sample off a grid starts from the fit of its thinned values.
+    const std::size_t every = thinning(x);
+    const Sample rough = every > 1 ? thinned(x, every) : Sample();
+    Likelihood rough_likelihood(every > 1 ? rough : x);
+    if (every > 1) {
+        if (log_rho) rough_likelihood.set_negative(likelihood.negative_rate());
+        q.rough_nll = [&](const Vector& p) { return rough_likelihood.local(p[0], p[1], ln_rho); };
     }
-    r.tau = 1 / lambda;
-    r.background_fraction = b;
-    if (!within_reach(r.tau, x.width, x.largest_s(), r)) return;
-
-    const std::optional<Errors> e = errors(fit, -1);
-    const bool at_zero = b <= 0 && fit.at_bound[1];
-    if (at_zero) r.add(Warning::background_at_limit);
-    if (at_zero && tau_alone && !log_rho) {
-        r.tau = *tau_alone;
-        r.tau_error = truncated_lifetime_error(*tau_alone, x.decay(), x.events);
-    } else if (e) {
-        r.tau_error = e->p / (lambda * lambda);
-    } else {
-        r.status = Status::not_converged;
-        return;
-    }
-    if (e) {
-        r.background_fraction_error = e->b;
-        r.correlation = e->correlation;
-    }
-
-    const double best = fit.at.value;
-    double b_start = b;
-    const auto rise = [&](double t) { return likelihood.profiled(1 / t, b_start, ln_rho) - best; };
-    const TauInterval interval = profile_interval(rise, r.tau, r.tau_error, 1 / lambda_max, 1 / lambda_min, 0.5);
-    r.tau_lower = interval.lower;
-    r.tau_upper = interval.upper;
+    fit_rate_and_background(q, r);
+    if (r.status != Status::converged) return;
     if (log_rho) {
         r.tau_free = r.tau;
         r.free_share = 1 / (1 + std::exp(-(ln_rho + likelihood.log_odds(1 / r.tau))));
     }
-    if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
-    r.status = Status::converged;
 }
 
 // charge-ratio: the share pi of the positive muons and b, both lifetimes
@@ -112,17 +81,9 @@ void fit_charge_ratio(const Sample& x, Likelihood& likelihood, double lambda_plu
     const std::optional<double> tau_alone = truncated_lifetime(x.mean_s(), x.decay());
     const double b_start = background_start(x, tau_alone ? 1 / *tau_alone : lambda_plus);
     const NewtonOutcome fit = minimise(f, {{pi_start, b_start, 0}, {0.5, 0.5, 0}}, setup);
-    if (!fit.converged) {
-        r.status = Status::not_converged;
-        return;
-    }
-    if (fit.loose) r.add(Warning::loose_convergence);
+    if (!outcome_usable(fit, true, r)) return;
     const double pi = fit.x[0];
     const double b = fit.x[1];
-    if (b >= 1) {
-        r.status = Status::no_decay_signal;
-        return;
-    }
     const auto rho_of = [odds](double share) {
         if (!(share < 1)) return kInfinity;
         return share / (1 - share) * std::exp(-odds);
@@ -130,26 +91,19 @@ void fit_charge_ratio(const Sample& x, Likelihood& likelihood, double lambda_plu
     r.background_fraction = b;
     r.free_share = pi;
     r.rho = rho_of(pi);
-    const std::optional<Errors> e = errors(fit, 1);
-    if (!e) {
-        r.status = Status::not_converged;
-        return;
-    }
-    r.background_fraction_error = e->b;
-    r.correlation = e->correlation;
-    if (fit.at_bound[0]) {
-        r.add(Warning::charge_ratio_at_limit);
-    } else {
-        r.rho_error = e->p * std::exp(-odds) / ((1 - pi) * (1 - pi));
-    }
-    if (b <= 0 && fit.at_bound[1]) r.add(Warning::background_at_limit);
+    double sigma_pi = kNone;
+    if (!read_charge_ratio_errors(fit, std::exp(-odds) / ((1 - pi) * (1 - pi)), r, sigma_pi)) return;
 
     const double best = fit.at.value;
     double b_profile = b;
     const auto rise = [&](double share) { return likelihood.profiled_share(share, b_profile) - best; };
-    const TauInterval interval = profile_interval(rise, pi, std::isfinite(e->p) ? e->p : 0.1, 1e-12, 1, 0.5);
-    r.rho_lower = rho_of(interval.lower);
-    r.rho_upper = rho_of(interval.upper);
+    const double sigma = std::isfinite(sigma_pi) ? sigma_pi : 0.1;
+    const auto side = [&](int toward, double end) {
+        if (const std::optional<double> at = newton_crossing(f, fit, sigma, toward, setup, 0.5)) return *at;
+        return profile_crossing(rise, pi, sigma, end, 0.5, toward > 0 ? 1.0 : 0.0);
+    };
+    r.rho_upper = rho_of(side(+1, 1));
+    r.rho_lower = rho_of(side(-1, 1e-12));
     if (1 - b < 2 * r.background_fraction_error) r.add(Warning::signal_compatible_with_zero);
     r.status = Status::converged;
 }

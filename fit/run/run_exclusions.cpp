@@ -68,7 +68,7 @@ QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded
 }
 
 KeptRecords keep_outside(std::span<const double> durations, std::span<const double> seconds, double origin_s,
-                         std::span<const ExcludedSpan> spans) {
+                         std::span<const ExcludedSpan> spans, const rate::CountRecords& counts) {
     KeptRecords kept;
     const std::size_t n = std::min(durations.size(), seconds.size());
     const auto excluded = [&](double t) {
@@ -87,7 +87,7 @@ KeptRecords keep_outside(std::span<const double> durations, std::span<const doub
     }
     // The run's live time from all its records, less the part of each span
     // that lies in it (spans that overlap counted once).
-    const rate::RateAnalysis all = rate::analyse_rate(seconds.first(n), origin_s);
+    const rate::RateAnalysis all = rate::analyse_rate(seconds.first(n), origin_s, {}, counts);
     kept.span_s = all.span_s;
     kept.live_s = all.live_s;
     kept.rate_known = all.rate_known;
@@ -103,12 +103,24 @@ KeptRecords keep_outside(std::span<const double> durations, std::span<const doub
             joined.push_back(s);
         }
     }
-    for (const ExcludedSpan& s : joined) {
-        const double a = s.start_s - origin_s;
-        const double b = s.end_s - origin_s;
-        double cut = overlap(a, b, all.first_s, all.last_s);
-        for (const rate::Gap& g : all.gaps) cut -= overlap(a, b, g.start_s, g.end_s);
-        kept.live_s -= cut;
+    if (all.counts_known) {
+        // The seconds present of the records and count records kept.
+        std::vector<double> count_seconds;
+        std::vector<std::int64_t> muons;
+        for (std::size_t i = 0; i < std::min(counts.seconds.size(), counts.muons.size()); ++i) {
+            if (excluded(origin_s + counts.seconds[i])) continue;
+            count_seconds.push_back(counts.seconds[i]);
+            muons.push_back(counts.muons[i]);
+        }
+        kept.live_s = rate::analyse_rate(kept.seconds, origin_s, {}, {count_seconds, muons}).live_s;
+    } else {
+        for (const ExcludedSpan& s : joined) {
+            const double a = s.start_s - origin_s;
+            const double b = s.end_s - origin_s;
+            double cut = overlap(a, b, all.first_s, all.last_s);
+            for (const rate::Gap& g : all.gaps) cut -= overlap(a, b, g.start_s, g.end_s);
+            kept.live_s -= cut;
+        }
     }
     // The live intervals over the live time, as the rate library counts them.
     const double intervals = all.rate_per_hour * all.live_s / 3600 - static_cast<double>(kept.excluded);

@@ -47,5 +47,7 @@ struct KeptRecords {
 
 // `durations` and `seconds` are the records' (series 1, in file order);
 // `origin_s` the time origin's time of day (heure_de_l_origine_s).
+// `counts`: the run's count records (two integers a line), whose seconds
+// present are its live time, less those inside the spans.
 KeptRecords keep_outside(std::span<const double> durations, std::span<const double> seconds, double origin_s,
-                         std::span<const ExcludedSpan> spans);
+                         std::span<const ExcludedSpan> spans, const rate::CountRecords& counts = {});

@@ -46,6 +46,12 @@ TEST(CombineRuns, Combinations) {
     const Durations fine = toy_run({.seed = 3, .count = 20000, .background = 0.05, .step = 0.1});
     const Durations shorter = toy_run({.seed = 4, .count = 20000, .background = 0.05, .step = 1, .tau = 190});
     const Durations outside(50, 5000.0);  // no event in the window
+    // Decays of both charges in carbon (units of 10 ns), rho = 1.27, on grids of 1 and 0.1.
+    const ToyRun muons{
+        .seed = 5, .count = 20000, .background = 0.05, .step = 1, .tau = 219.698, .tau_minus = 202.63, .rho = 1.27};
+    const Durations muons_a = toy_run(muons);
+    const Durations muons_fine = toy_run(
+        {.seed = 6, .count = 20000, .background = 0.05, .step = 0.1, .tau = 219.698, .tau_minus = 202.63, .rho = 1.27});
     struct Case {
         const char* name;
         std::vector<Durations> runs;
@@ -73,6 +79,24 @@ TEST(CombineRuns, Combinations) {
         EXPECT_GT(c.combined.tau_upper, c.combined.tau);
         EXPECT_EQ(c.consistency.ndf, 1);
         EXPECT_TRUE(c.consistency.compatible());
+    };
+    // charge-ratio on different grids: each run's share of the positive muons
+    // from its own window; ln rho near the runs' weighted mean of ln rho (its
+    // errors, relative, are nearer to Gaussian than those of rho).
+    const auto as_weighted_rho = [](const fit::Combination& c, const fit::Request&, const std::vector<Durations>&) {
+        double sum = 0, weights = 0;
+        for (const fit::Result& r : c.runs) {
+            ASSERT_EQ(r.status, fit::Status::converged);
+            const double relative = r.rho_error / r.rho;
+            sum += std::log(r.rho) / (relative * relative);
+            weights += 1 / (relative * relative);
+        }
+        ASSERT_EQ(c.combined.status, fit::Status::converged);
+        EXPECT_NEAR(std::log(c.combined.rho), sum / weights, 0.3 / std::sqrt(weights));
+        EXPECT_NEAR(c.combined.rho_error / c.combined.rho, 1 / std::sqrt(weights), 0.1 / std::sqrt(weights));
+        EXPECT_LT(c.combined.rho_lower, c.combined.rho);
+        EXPECT_GT(c.combined.rho_upper, c.combined.rho);
+        EXPECT_EQ(c.consistency.ndf, 1);
     };
     const Case cases[] = {
         {"one run: the fit of the run",
@@ -109,6 +133,11 @@ TEST(CombineRuns, Combinations) {
          fit::Model::exp_only,
          fit::Method::unbinned,
          as_weighted_mean},
+        {"charge-ratio, clock steps of 1 and 0.1",
+         {muons_a, muons_fine},
+         fit::Model::charge_ratio,
+         fit::Method::unbinned,
+         as_weighted_rho},
         {"a run with no event in the window: the other alone",
          {outside, a},
          fit::Model::exp_flat,
@@ -138,6 +167,7 @@ TEST(CombineRuns, Combinations) {
         q.model = c.model;
         q.method = c.method;
         q.classes = {10, 150, 1, {}};
+        q.unit_ns = 10;
         std::vector<fit::Run> runs;
         for (const Durations& d : c.runs) runs.push_back({d, {}});
         const fit::Combination combination = fit::combine_runs(q, runs);

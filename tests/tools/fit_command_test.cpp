@@ -1,4 +1,5 @@
 // vorns-fit run as a process: its options, exit statuses, text and JSON.
+#include "analysis/record_store.h"
 #include "support/recorder.h"
 #include "support/timed_run.h"
 #include "support/toy_durations.h"
@@ -457,6 +458,19 @@ TEST(FitCommand, CombinedRunsAndExcludedSpans) {
         const QJsonObject o = object(r);
         c.check(o, o.value(QStringLiteral("runs")).toArray(), o.value(QStringLiteral("consistency")).toObject());
     }
+    // A file past the window's capacity: fitted alone up to it, combined whole.
+    const std::vector<double> long_durations = toy_durations(7, NB_MAX_DONNEES + 10, 0.05, 1);
+    const QString long_run = file("long.txt", long_durations);
+    const auto in_window = [](auto first, auto last) {
+        return static_cast<double>(std::count_if(first, last, [](double d) { return d >= 10 && d <= 800; }));
+    };
+    EXPECT_EQ(number(object(vorns_fit({long_run, QStringLiteral("--json")})), "events"),
+              in_window(long_durations.begin(), long_durations.begin() + NB_MAX_DONNEES));
+    const Outcome long_combined = vorns_fit({long_run, QStringLiteral("--combine"), QStringLiteral("--json")});
+    EXPECT_EQ(long_combined.exit_code, 0) << long_combined.err.toStdString();
+    EXPECT_TRUE(long_combined.err.isEmpty()) << long_combined.err.toStdString();  // no note of the capacity
+    EXPECT_EQ(number(object(long_combined), "events"), in_window(long_durations.begin(), long_durations.end()));
+
     // The text: the table of the runs, the combination, the verdict; an --exclude of no file given.
     const Outcome text = vorns_fit(
         {a, fine, QStringLiteral("--combine"), QStringLiteral("--exclude"), a + QStringLiteral("@10:00:00-10:01:00")});
@@ -491,7 +505,20 @@ TEST(FitCommand, TwoIntegersSampleLiveTimeAndCaptureUnit) {
     EXPECT_EQ(o.value(QStringLiteral("live_time_s")).toDouble(), static_cast<double>(seconds.size()))
         << r.out.toStdString();
 
-    const Outcome capture = vorns_fit({sample, "--json", "--model", "mu-capture"});
-    EXPECT_EQ(capture.exit_code, 0) << capture.err.toStdString();
-    EXPECT_TRUE(capture.out.contains(QStringLiteral("\"unit_ns\":1}"))) << capture.out.toStdString();
+    // Alone and combined: the capture model takes the format's unit; a combined
+    // run's live time is its seconds present too.
+    for (const bool combined : {false, true}) {
+        SCOPED_TRACE(combined ? "combined" : "alone");
+        QStringList arguments{sample, "--json", "--model", "mu-capture"};
+        if (combined) arguments << "--combine";
+        const Outcome capture = vorns_fit(arguments);
+        EXPECT_EQ(capture.exit_code, 0) << capture.err.toStdString();
+        const QJsonObject fitted = QJsonDocument::fromJson(capture.out.toUtf8()).object();
+        EXPECT_EQ(fitted.value(QStringLiteral("unit_ns")).toDouble(), 1) << capture.out.toStdString();
+        if (!combined) continue;
+        const QJsonArray runs = fitted.value(QStringLiteral("runs")).toArray();
+        ASSERT_EQ(runs.size(), 1) << capture.out.toStdString();
+        EXPECT_EQ(runs[0].toObject().value(QStringLiteral("live_time_s")).toDouble(),
+                  static_cast<double>(seconds.size()));
+    }
 }
