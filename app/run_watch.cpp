@@ -25,6 +25,10 @@ const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const
     return *analyse_;
 }
 
+const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunState& etat) {
+    return a_jour_ && analyse_ ? *analyse_ : analyse(etat);
+}
+
 void SurveillanceDuRun::apres_chargement(const RunState& etat) {
     a_jour_ = false;
     const FileState& suivi = etat.file_state;
@@ -56,7 +60,7 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
         return;
     }
     // The rate and the gaps of the analysis kept do not depend on its bin width.
-    const rate::RateAnalysis& a = a_jour_ && analyse_ ? *analyse_ : analyse(etat);
+    const rate::RateAnalysis& a = analyse_du_chargement(etat);
     if (rate::run_stopped(a, age, periode_s)) {
         leve(rate_text::stopped_line(a, age));
     } else if (arrete_) {

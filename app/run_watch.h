@@ -25,6 +25,11 @@ public:
     // The run's rate with these choices. Made again only after a load or for
     // another bin width: the rate and the gaps do not depend on the width.
     const rate::RateAnalysis& analyse(const RunState& etat, const rate::RateChoices& choix = {});
+    // The run's rate of the last load with whatever bin width it was made, for
+    // what does not depend on the width (the rate, the gaps, the live time):
+    // the "taux" tab's analysis when it made one, else one with the default
+    // width. The fit window's forecast takes its live time from here.
+    const rate::RateAnalysis& analyse_du_chargement(const RunState& etat);
 
     // After every load that went through: the analysis is made again when
     // next asked; a file that grew (its size is the mark, not the record count,

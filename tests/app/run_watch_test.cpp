@@ -123,8 +123,12 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
     EXPECT_EQ(taux.analyses_montrees, 1);
     EXPECT_TRUE(taux.Label_taux->text().startsWith(QString::fromUtf8("taux moyen : 360 ± 36 /h")))
         << taux.Label_taux->text();
+    // The reload's rate is analysed once, for the tab and the fit's forecast.
+    const std::uint64_t analyses = rate::analyses_made();
     charge(fichier);
     EXPECT_EQ(taux.analyses_montrees, 2);
+    EXPECT_EQ(rate::analyses_made(), analyses + 1);
+    EXPECT_EQ(fenetre.prevision().state, fit::Forecast::State::forecast);
 
     struct Typed {
         const char* text;
