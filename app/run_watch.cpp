@@ -5,6 +5,7 @@
 #include "platform/seams.h"
 
 #include <QElapsedTimer>
+#include <cstring>
 
 SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
     horloge_ = [depart = [] {
@@ -15,13 +16,22 @@ SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
 }
 
 const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const rate::RateChoices& choix) {
-    if (!a_jour_ || !analyse_ || largeur_ != choix.bin_width_s) {
-        analyse_ = rate::analyse_rate(secondes_des_enregistrements(etat.record_store),
-                                      heure_de_l_origine_s(etat.origine_temps), choix,
-                                      {etat.comptages.secondes, etat.comptages.muons});
+    if (a_jour_ && analyse_ && largeur_ == choix.bin_width_s) return *analyse_;
+    std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
+    const double origine_s = heure_de_l_origine_s(etat.origine_temps);
+    // A reload of the same records (their times bit for bit, the origin and
+    // the count records): the same analysis.
+    const bool memes = analyse_ && largeur_ == choix.bin_width_s && secondes.size() == secondes_.size() &&
+                       std::memcmp(secondes.data(), secondes_.data(), secondes.size() * sizeof(double)) == 0 &&
+                       origine_s == origine_s_ && etat.comptages == comptages_;
+    if (!memes) {
+        analyse_ = rate::analyse_rate(secondes, origine_s, choix, {etat.comptages.secondes, etat.comptages.muons});
+        secondes_ = std::move(secondes);
+        origine_s_ = origine_s;
+        comptages_ = etat.comptages;
         largeur_ = choix.bin_width_s;
-        a_jour_ = true;
     }
+    a_jour_ = true;
     return *analyse_;
 }
 
