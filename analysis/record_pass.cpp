@@ -171,20 +171,21 @@ bool deux_champs(QStringView ligne, QStringView& champ1, QStringView& champ2) {
 // Kept as its whole numbers, turned into the time and the duration where
 // they are used: values of extended precision cost a slow trip through memory.
 struct LigneUsuelle {
-    std::uint64_t secondes;  // since midnight, h x 3600 + m x 60 + s (exact: h has 9 digits at most)
+    std::uint64_t secondes;  // since midnight, h x 3600 + m x 60 + s (exact, below 2^63: h has 9 digits at most)
     std::uint64_t mantisse;  // the duration's digits
     int decimales;           // of them after the mark
     // The minutes, as (h x 3600 + m x 60 + s) / 60 in extended precision,
     // whose sums of whole numbers below 2^64 are exact.
-    long double heure() const { return static_cast<long double>(secondes) / 60; }
+    long double heure() const { return static_cast<long double>(static_cast<std::int64_t>(secondes)) / 60; }
     long double valeur() const { return static_cast<long double>(mantisse) / kPuissances[decimales]; }
 };
 
 // The time of the usual data line as it is written most often, two-digit
 // minutes and seconds after a one- or two-digit hour and before the tab
-// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its parts and
-// the position after the tab. False for any other shape, read digit by digit.
-[[gnu::always_inline]] inline bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint32_t (&parties)[3],
+// ("10:00:01\t", "9:05:07\t"), read from one eight-byte word: its seconds
+// since midnight and the position after the tab. False for any other shape,
+// read digit by digit.
+[[gnu::always_inline]] inline bool heure_en_un_mot(const char* p, qsizetype i, qsizetype n, std::uint64_t& secondes,
                                                    qsizetype& apres) {
     if (i + 9 > n) return false;
     std::uint64_t mot;
@@ -203,10 +204,10 @@ struct LigneUsuelle {
     }
     const qsizetype tab = i + (courte ? 7 : 8);
     if (p[tab] != '\t') return false;
-    const auto octet = [mot](int k) { return static_cast<std::uint32_t>((mot >> (8 * k)) & 0x0F); };
-    parties[0] = octet(0) * 10 + octet(1);
-    parties[1] = octet(3) * 10 + octet(4);
-    parties[2] = octet(6) * 10 + octet(7);
+    // Each digit joined to the one after it: bytes 0, 3 and 6 then hold the
+    // hour, the minutes and the seconds (99 at most: no carry between bytes).
+    const std::uint64_t paires = ((mot & 0x0F0F000F0F000F0FULL) * (10 * 0x100 + 1)) >> 8;
+    secondes = (paires & 0xFF) * 3600 + ((paires >> 24) & 0xFF) * 60 + ((paires >> 48) & 0xFF);
     apres = tab + 1;
     return true;
 }
@@ -222,10 +223,11 @@ template <typename Car>
     const auto chiffre = [p](qsizetype k) {
         return static_cast<unsigned>(static_cast<std::make_unsigned_t<Car>>(p[k])) - 48u;
     };
-    std::uint32_t parties[3];
+    std::uint64_t secondes = 0;
     bool heure_lue = false;
-    if constexpr (std::is_same_v<Car, char>) heure_lue = heure_en_un_mot(p, i, n, parties, i);
+    if constexpr (std::is_same_v<Car, char>) heure_lue = heure_en_un_mot(p, i, n, secondes, i);
     if (!heure_lue) {
+        std::uint32_t parties[3];
         for (int k = 0; k < 3; ++k) {
             const qsizetype debut = i;
             std::uint32_t v = 0;
@@ -237,6 +239,7 @@ template <typename Car>
             parties[k] = v;
             ++i;
         }
+        secondes = std::uint64_t{parties[0]} * 3600 + std::uint64_t{parties[1]} * 60 + parties[2];
     }
     // The duration: digits, at most one '.' or ',' among them, 19 digits at most.
     const qsizetype debut = i;
@@ -252,7 +255,7 @@ template <typename Car>
     }
     arret = i;
     if (chiffres == 0 || chiffres > 19 || (i < n && p[i] != '\n' && p[i] != '\r')) return false;
-    lu.secondes = std::uint64_t{parties[0]} * 3600 + std::uint64_t{parties[1]} * 60 + parties[2];
+    lu.secondes = secondes;
     lu.mantisse = mantisse;
     lu.decimales = decimales;
     return true;
@@ -340,10 +343,12 @@ private:
 // text (CR LF, LF or CR; the UTF-8 mark dropped), one after the other from
 // line 2 on. A usual data line is read from its bytes as it is cut; only the
 // other lines are decoded, each in the encoding of the whole file, which is
-// looked for the first time a line that is not ASCII needs it.
+// looked for the first time a line that is not ASCII needs it (unless the
+// detection of the format found it already).
 class LignesDOctets {
 public:
-    explicit LignesDOctets(QByteArrayView octets) : octets_(platform::without_mark(octets)) {
+    LignesDOctets(QByteArrayView octets, std::optional<platform::TextEncoding> encodage)
+        : octets_(platform::without_mark(octets)), encodage_(encodage) {
         for (int titre = 0; titre < 2 && coupe(); ++titre) {}
     }
     bool sans_ligne() const { return octets_.isEmpty(); }
@@ -401,9 +406,10 @@ struct Releve {
     long double max_x = -10;
     long double max_y = -10;
     long double cumul = 0;
-    long double derniere_duree = 0;  // elapsed time of the last record
-    long double origine_temps = -1;  // minutes since midnight; below 0 until a line sets it
-    std::int32_t nb_jours = 0;       // midnights passed since the origin
+    long double derniere_duree = 0;     // elapsed time of the last record
+    long double origine_temps = -1;     // minutes since midnight; below 0 until a line sets it
+    std::int32_t nb_jours = 0;          // midnights passed since the origin
+    long double minutes_des_jours = 0;  // 1440 x nb_jours
 
     // The record of a line at `heure` (minutes since midnight) of duration `y`.
     // Raises before anything is stored when the duration has no room in the
@@ -412,14 +418,24 @@ struct Releve {
         if (std::fabs(y) > std::numeric_limits<double>::max()) platform::raise_overflow();
         const long double somme = cumul + y;
         if (!std::isfinite(somme)) platform::checked_value(somme);  // raises
-        long double x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+        range(heure, y, somme);
+    }
+    // The same for the duration of a usual line, 19 digits at most: below
+    // 10^19, it has room in a double, and the total of the records, below the
+    // capacity times the largest double, stays within extended precision.
+    void ajoute_usuelle(long double heure, long double y) { range(heure, y, cumul + y); }
+
+private:
+    void range(long double heure, long double y, long double somme) {
+        long double x = heure + minutes_des_jours - origine_temps;
         if (x < 0) {
             // Before the origin: the line belongs to the next day (once per line).
             // A line in the same second as the origin is the same day: events a
             // second apart are common, and taking them a day later would push
             // every later record a day out.
             ++nb_jours;
-            x = heure + static_cast<long double>(1440 * nb_jours) - origine_temps;
+            minutes_des_jours = static_cast<long double>(1440 * nb_jours);
+            x = heure + minutes_des_jours - origine_temps;
         }
         cumul = somme;
         serie_x[nb] = static_cast<double>(x);
@@ -448,7 +464,7 @@ Suite enregistre_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
             suite = Suite::capacite;
             break;
         }
-        r.ajoute(lu.heure(), lu.valeur());  // a usual duration of 19 digits at most never raises
+        r.ajoute_usuelle(lu.heure(), lu.valeur());
         if (!source.suivante()) {
             suite = Suite::fin_des_lignes;
             break;
@@ -595,9 +611,10 @@ PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnr
 }
 
 PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place, Lecture lecture) {
-    const FormatDeDonnees format = detecte_format_des_octets(octets);
+    std::optional<platform::TextEncoding> encodage;
+    const FormatDeDonnees format = detecte_format_des_octets(octets, encodage);
     if (format != FormatDeDonnees::acquisition) return passe_du_format(format, octets, place);
-    return passe_de(LignesDOctets(octets), place, lecture);
+    return passe_de(LignesDOctets(octets, encodage), place, lecture);
 }
 
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture) {

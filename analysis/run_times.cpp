@@ -4,10 +4,11 @@
 
 std::vector<double> secondes_des_enregistrements(const RecordStore& store) {
     const auto n = static_cast<std::size_t>(store.nb_points[1]);
-    std::vector<double> secondes;
-    secondes.reserve(n);                            // written once, not zeroed first
     const double* x = store.serie_x[1].data() + 1;  // the records start at index 1
-    for (std::size_t i = 0; i < n; ++i) secondes.push_back(x[i] * 60);
+    // Copied, then multiplied in place: two plain loops over the doubles,
+    // which the compiler does several at a time (written once, not zeroed first).
+    std::vector<double> secondes(x, x + n);
+    for (double& s : secondes) s *= 60;
     return secondes;
 }
 

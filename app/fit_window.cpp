@@ -3,6 +3,7 @@
 #include "app/fit_window.h"
 
 #include "app/fit_window_run.h"
+#include "app/run_watch.h"
 #include "app/tform1.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
@@ -320,8 +321,10 @@ void FenetreAjustement::ajuste(bool charge) {
     // shown (the status keeps the last scan's warning meanwhile).
     if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
     if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
-    prevision_ = fit::forecast(resultat_, decisions_.choices().precision,
-                               temps_actif_.hours(etat.record_store, etat.comptages.secondes));
+    // The live time from the watch's analysis of this load: the "taux" tab's
+    // when it is shown, made once for both.
+    prevision_ =
+        run_forecast(form_.surveillance().analyse_du_chargement(etat), resultat_, decisions_.choices().precision);
     histogramme_ = histogram_view(requete, resultat_);
     const fit::Result& point = ajuste_les_runs(requete);
     if (charge) {

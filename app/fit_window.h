@@ -115,7 +115,6 @@ private:
     fit::StabilityScan stabilite_;     // of the fit of dernier_ajustement_, made again with it only
     bool balayage_en_attente_ = true;  // the fit changed, its scan not yet made
     bool par_un_chargement_ = false;   // the fit being made is a reload's
-    RunLiveTime temps_actif_;
     fit::Forecast prevision_;
 
     // The rows of the capture models' results: caption and value of each.

@@ -5,6 +5,7 @@
 #include "platform/seams.h"
 
 #include <QElapsedTimer>
+#include <cstring>
 
 SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
     horloge_ = [depart = [] {
@@ -15,14 +16,27 @@ SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
 }
 
 const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const rate::RateChoices& choix) {
-    if (!a_jour_ || !analyse_ || largeur_ != choix.bin_width_s) {
-        analyse_ = rate::analyse_rate(secondes_des_enregistrements(etat.record_store),
-                                      heure_de_l_origine_s(etat.origine_temps), choix,
-                                      {etat.comptages.secondes, etat.comptages.muons});
+    if (a_jour_ && analyse_ && largeur_ == choix.bin_width_s) return *analyse_;
+    std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
+    const double origine_s = heure_de_l_origine_s(etat.origine_temps);
+    // A reload of the same records (their times bit for bit, the origin and
+    // the count records): the same analysis.
+    const bool memes = analyse_ && largeur_ == choix.bin_width_s && secondes.size() == secondes_.size() &&
+                       std::memcmp(secondes.data(), secondes_.data(), secondes.size() * sizeof(double)) == 0 &&
+                       origine_s == origine_s_ && etat.comptages == comptages_;
+    if (!memes) {
+        analyse_ = rate::analyse_rate(secondes, origine_s, choix, {etat.comptages.secondes, etat.comptages.muons});
+        secondes_ = std::move(secondes);
+        origine_s_ = origine_s;
+        comptages_ = etat.comptages;
         largeur_ = choix.bin_width_s;
-        a_jour_ = true;
     }
+    a_jour_ = true;
     return *analyse_;
+}
+
+const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunState& etat) {
+    return a_jour_ && analyse_ ? *analyse_ : analyse(etat);
 }
 
 void SurveillanceDuRun::apres_chargement(const RunState& etat) {
@@ -56,7 +70,7 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
         return;
     }
     // The rate and the gaps of the analysis kept do not depend on its bin width.
-    const rate::RateAnalysis& a = a_jour_ && analyse_ ? *analyse_ : analyse(etat);
+    const rate::RateAnalysis& a = analyse_du_chargement(etat);
     if (rate::run_stopped(a, age, periode_s)) {
         leve(rate_text::stopped_line(a, age));
     } else if (arrete_) {

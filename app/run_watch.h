@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class SurveillanceDuRun : public QObject {
     Q_OBJECT
@@ -22,12 +23,18 @@ public:
     // gives its own.
     void prend_l_horloge(std::function<double()> horloge) { horloge_ = std::move(horloge); }
 
-    // The run's rate with these choices. Made again only after a load or for
-    // another bin width: the rate and the gaps do not depend on the width.
+    // The run's rate with these choices. Made again only after a load that
+    // changed the records (a reload of the same ones keeps it) or for another
+    // bin width: the rate and the gaps do not depend on the width.
     const rate::RateAnalysis& analyse(const RunState& etat, const rate::RateChoices& choix = {});
+    // The run's rate of the last load with whatever bin width it was made, for
+    // what does not depend on the width (the rate, the gaps, the live time):
+    // the "taux" tab's analysis when it made one, else one with the default
+    // width. The fit window's forecast takes its live time from here.
+    const rate::RateAnalysis& analyse_du_chargement(const RunState& etat);
 
     // After every load that went through: the analysis is made again when
-    // next asked; a file that grew (its size is the mark, not the record count,
+    // next asked, if the records changed; a file that grew (its size is the mark, not the record count,
     // which stops at the store's capacity) has brought a record: the alarm
     // clears.
     void apres_chargement(const RunState& etat);
@@ -52,6 +59,11 @@ private:
     bool a_jour_ = false;
     std::optional<rate::RateAnalysis> analyse_;
     double largeur_ = 0;  // the bin width asked of the analysis kept
+    // What the analysis kept was made of: the records' seconds, the origin's
+    // time of day, the count records.
+    std::vector<double> secondes_;
+    double origine_s_ = 0;
+    Comptages comptages_;
     bool arrete_ = false;
     QString ligne_;
 

@@ -111,6 +111,13 @@ QString OngletRuns::fichier_choisi() const {
 }
 
 const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_ns) {
+    a_montrer_.reset();
+    if (runs_.added().isEmpty() && spans_du_run_suivi().empty() && !isVisible()) {
+        a_montrer_.emplace(requete, unit_ns);
+        a_montrer_->first.durations = {};  // not kept: the table reads the run's records
+        montre_.in_use = false;
+        return nullptr;
+    }
     const RunState& etat = form_.etat();
     const std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
     // All the followed run's records: the request's leave out its spans.
@@ -119,6 +126,13 @@ const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_n
     montre_ = runs_.combine(suivi, requete, unit_ns);
     montre_le_tableau();
     return montre_.in_use ? &montre_.combination.combined : nullptr;
+}
+
+void OngletRuns::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!a_montrer_) return;
+    const auto [requete, unit_ns] = *a_montrer_;
+    platform::report_errors([&] { ajuste(requete, unit_ns); });
 }
 
 void OngletRuns::montre_le_tableau() {

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 class TForm1;
 
@@ -58,10 +60,16 @@ signals:
     // The runs or their spans changed: the window fits them again.
     void runs_modifies();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     TForm1& form_;
     WindowRuns runs_;
     RunsShown montre_;
+    // The followed run alone, its tab out of sight: the table is made when it is
+    // next shown, from the last fit's request, so a reload costs nothing more.
+    std::optional<std::pair<fit::Request, double>> a_montrer_;
 
     QString fichier_suivi() const;
     QString fichier_choisi() const;  // the selected row's, else the followed run's

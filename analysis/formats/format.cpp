@@ -65,12 +65,16 @@ FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes) {
 }
 
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets) {
+    std::optional<platform::TextEncoding> encodage;
+    return detecte_format_des_octets(octets, encodage);
+}
+
+FormatDeDonnees detecte_format_des_octets(QByteArrayView octets, std::optional<platform::TextEncoding>& encodage) {
     // The first lines, cut and decoded as the file's text is (CR LF, LF or
     // CR; in the encoding of the whole file), so that the bytes and the text
     // of a file are of one format.
     const QByteArrayView texte = platform::without_mark(octets);
     std::vector<QString> lignes;
-    std::optional<platform::TextEncoding> encodage;
     qsizetype debut = 0;
     const qsizetype n = texte.size();
     while (debut < n && static_cast<qsizetype>(lignes.size()) < kLignesDeDetection) {

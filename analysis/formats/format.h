@@ -1,9 +1,12 @@
 #pragma once
 // The data file formats vorns reads, told apart by the file's first lines,
 // never by its name. A file that fits no other format is an acquisition file.
+#include "platform/textfile.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <span>
 
 enum class FormatDeDonnees {
@@ -29,5 +32,9 @@ double unite_du_format(FormatDeDonnees format);
 //    program that are no records (empty, comments, rates) before it;
 //  - else acquisition.
 FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes);
-// The same from a file's bytes (as read, UTF-8 mark included).
+// The same from a file's bytes (as read, UTF-8 mark included). `encodage`
+// receives the encoding of the whole file when a first line needed it (a
+// line that is not ASCII), so that the pass over the lines does not look for
+// it again.
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets);
+FormatDeDonnees detecte_format_des_octets(QByteArrayView octets, std::optional<platform::TextEncoding>& encodage);

@@ -4,12 +4,15 @@
 #include "analysis/rate/steps.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
 
 namespace rate {
 
 namespace {
+
+std::atomic<std::uint64_t> g_analyses{0};
 
 // The time of day of the line's zero, within a day.
 double normalised_time_of_day(double seconds) {
@@ -113,8 +116,11 @@ ClockTime clock_time(double seconds, double origin_time_of_day_s) {
     return {day, s - day * kDay};
 }
 
+std::uint64_t analyses_made() { return g_analyses.load(std::memory_order_relaxed); }
+
 RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices,
                           const CountRecords& counts) {
+    g_analyses.fetch_add(1, std::memory_order_relaxed);
     RateAnalysis a;
     const double origin = normalised_time_of_day(origin_time_of_day_s);
     std::vector<double> ordered_copy;

@@ -163,6 +163,9 @@ struct RateAnalysis {
 // raises, never gives a NaN or an infinity.
 RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices = {},
                           const CountRecords& counts = {});
+// How many analyses this process has made (read by tests: a program that
+// shows the rate and a forecast of one load makes one analysis of it).
+std::uint64_t analyses_made();
 
 // Whether the live time is known: the rate is, or the run has count records.
 inline bool live_time_known(const RateAnalysis& a) { return a.rate_known || a.counts_known; }

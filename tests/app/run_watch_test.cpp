@@ -123,8 +123,11 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
     EXPECT_EQ(taux.analyses_montrees, 1);
     EXPECT_TRUE(taux.Label_taux->text().startsWith(QString::fromUtf8("taux moyen : 360 ± 36 /h")))
         << taux.Label_taux->text();
+    // A reload of the same records keeps the analysis, for the tab and the fit's forecast.
+    const std::uint64_t analyses = rate::analyses_made();
     charge(fichier);
     EXPECT_EQ(taux.analyses_montrees, 2);
+    EXPECT_EQ(rate::analyses_made(), analyses);
 
     struct Typed {
         const char* text;
@@ -146,6 +149,12 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
                                                                                        << taux.Label_taux->text();
         EXPECT_FALSE(taux.Label_taux->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
     }
+    // A reload that brought a record: one analysis, for the tab and the fit's forecast.
+    const std::uint64_t avant = rate::analyses_made();
+    append_bytes(fichier, timed_records({1000}));
+    charge(fichier);
+    EXPECT_EQ(rate::analyses_made(), avant + 1);
+    EXPECT_EQ(fenetre.prevision().state, fit::Forecast::State::forecast);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
     // The program closed with the focus in the field: it is not read once the run's state is gone.
     QApplication::setActiveWindow(&fenetre);
