@@ -125,7 +125,9 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     std::vector<double> seconds = seconds_of(followed.size());
 
     WindowRuns runs;
-    const auto combine = [&] { return runs.combine({file("a.txt"), followed, seconds, kOrigin}, request(), 1000); };
+    const auto combine = [&] {
+        return runs.combine({file("a.txt"), followed, seconds, kOrigin, {}, 0}, request(), 1000);
+    };
     RunsShown shown = combine();
     EXPECT_FALSE(shown.in_use);  // the followed run alone
     EXPECT_EQ(shown.combination.combined.events, in_window(followed));
@@ -138,7 +140,7 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     ASSERT_EQ(shown.table.size(), 5);  // the header, a row a file
     EXPECT_EQ(shown.table[1][0], QStringLiteral("a.txt"));
     EXPECT_EQ(shown.table[4].back(), QStringLiteral("non lu"));
-    EXPECT_TRUE(shown.unreadable.startsWith(QStringLiteral("run non lu : absent.txt ("))) << shown.unreadable;
+    EXPECT_TRUE(shown.status.startsWith(QStringLiteral("run non lu : absent.txt ("))) << shown.status;
     EXPECT_EQ(shown.runs, 3u);
     EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de 3 runs : τ = "))) << shown.combined;
     EXPECT_TRUE(shown.consistency.startsWith(QStringLiteral("cohérence : chi2 / ddl = "))) << shown.consistency;
