@@ -187,3 +187,38 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
         << shown.table[2].back();
     EXPECT_TRUE(runs.spans_of(file("c.txt")).empty());
 }
+
+// The unit of runs fitted together: the one typed wins, else the followed
+// run's format's; an added run whose format gives another is left out and
+// said, the others combined.
+TEST(WindowRuns, AnAddedRunOfAnotherUnitIsLeftOutUnlessAUnitWasTyped) {
+    const auto sample = [](const char* name) {
+        return QStringLiteral(VORNS_SOURCE_DIR "/fichiers/") + QString::fromLatin1(name);
+    };
+    const QString two = sample("deux_entiers.txt");    // 1 ns a unit
+    const QString decay = sample("lignes_decay.txt");  // 1000 ns
+    const QString plain = sample("muon_run.txt");      // no unit
+    const std::vector<double> followed = toy_durations(1, 2000, 0.05, 10);
+    const std::vector<double> seconds = seconds_of(followed.size());
+    struct Case {
+        const char* name;
+        double unit_ns;  // the window's: 1000 is its format's, 10 typed
+        int combined;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"the format's unit", 1000, 3, "autre unité, non combiné : deux_entiers.txt (1 ns, le run suivi 1000 ns)"},
+        {"a unit typed", 10, 4, ""},
+    };
+    for (const Case& c : cases) {
+        WindowRuns runs;
+        runs.set_added({two, decay, plain});
+        const RunsShown shown =
+            runs.combine({QStringLiteral("/a.txt"), followed, seconds, kOrigin, {}, 1000}, request(), c.unit_ns);
+        EXPECT_EQ(shown.runs, static_cast<std::size_t>(c.combined)) << c.name;
+        EXPECT_EQ(shown.combined_files.size(), c.combined) << c.name;
+        EXPECT_EQ(shown.status, QString::fromUtf8(c.status)) << c.name;
+        EXPECT_EQ(shown.table[2].back(), c.combined == 3 ? QStringLiteral("autre unité") : QString()) << c.name;
+        EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de %1 runs").arg(c.combined))) << c.name;
+    }
+}
