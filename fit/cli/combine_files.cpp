@@ -14,18 +14,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-std::vector<ExcludedSpan> spans_of(const FitOptions& o, const QString& file) {
-    std::vector<ExcludedSpan> spans;
-    for (const FileExclusion& e : o.exclusions) {
-        if (e.file == file) spans.push_back(e.span);
-    }
-    return spans;
-}
-
-}  // namespace
-
 int combine_files(const FitOptions& o, const ClassTable& table) {
     const auto error = [](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
     for (const FileExclusion& e : o.exclusions) {
@@ -80,7 +68,7 @@ int combine_files(const FitOptions& o, const ClassTable& table) {
             runs.push_back({run.file, nullptr, QStringLiteral("non lu")});
             continue;
         }
-        const std::vector<ExcludedSpan> spans = spans_of(o, run.file);
+        const std::vector<ExcludedSpan> spans = excluded_spans(o, run.file);
         const KeptRecords& k = kept.emplace_back(kept_records(run, spans));
         runs.push_back({run.file, &k, excluded_note(spans, k.excluded)});
     }
