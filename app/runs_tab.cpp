@@ -136,8 +136,8 @@ const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_n
 void OngletRuns::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!a_montrer_) return;
-    const auto [requete, unit_ns] = *a_montrer_;
-    platform::report_errors([&] { ajuste(requete, unit_ns); });
+    const std::pair<fit::Request, double> attente = *a_montrer_;  // ajuste resets it
+    platform::report_errors([&] { ajuste(attente.first, attente.second); });
 }
 
 void OngletRuns::montre_le_tableau() {
