@@ -92,10 +92,12 @@ ReportRun report_run(const RunReport& report, const QString& file, QByteArrayVie
     const std::vector<double> seconds = secondes_des_enregistrements(store);
     const double origin_s = heure_de_l_origine_s(pass.origine_temps);
     run.rate = rate::analyse_rate(seconds, origin_s, {}, {pass.comptages.secondes, pass.comptages.muons});
-    // Its records read whole, as runs fitted together take them (past the
-    // window's capacity too), those outside its spans kept.
-    run.kept = kept_records(run_file_of_bytes(file, bytes), excluded);
-    const fit::Request request = with_counts(fit_request(store, table, choices), run.kept.durations, run.counts);
+    const fit::Request loaded = fit_request(store, table, choices);
+    run.kept =
+        keep_outside(loaded.durations, seconds, origin_s, excluded, {pass.comptages.secondes, pass.comptages.muons});
+    // Runs fitted together take a file past the window's capacity whole.
+    if (pass.capacite_depassee) run.whole = kept_records(run_file_of_bytes(file, bytes), excluded);
+    const fit::Request request = with_counts(loaded, run.kept.durations, run.counts);
     run.result = fit::fit_lifetime(request);
     run.histogram = histogram_view(request, run.result);
     run.scan = fit::stability_scan(request, run.result);
@@ -121,8 +123,10 @@ void combine(RunReport& report) {
 
 std::vector<RunToCombine> runs_to_combine(const RunReport& report) {
     std::vector<RunToCombine> runs;
-    for (const ReportRun& r : report.runs)
-        runs.push_back({r.file, &r.kept, excluded_note(r.excluded, r.kept.excluded)});
+    for (const ReportRun& r : report.runs) {
+        const KeptRecords& kept = r.whole ? *r.whole : r.kept;
+        runs.push_back({r.file, &kept, excluded_note(r.excluded, kept.excluded)});
+    }
     return runs;
 }
 

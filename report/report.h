@@ -30,7 +30,8 @@ struct ReportRun {
     QStringList comment;      // the comment, as typed
     rate::RateAnalysis rate;
     std::vector<ExcludedSpan> excluded;  // spans of its clock left out
-    KeptRecords kept;                    // its records outside them (all of them, past the window's capacity too)
+    KeptRecords kept;                    // the records loaded outside them
+    std::optional<KeptRecords> whole;    // past the window's capacity: all its records outside them, fitted together
     std::vector<std::int32_t> counts;    // their classes, for the binned fit
     fit::Result result;                  // the run fitted alone
     HistogramView histogram;
