@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/fit_export.h"
 #include "app/tform1.h"
+#include "datafile/data_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/report.h"
@@ -29,13 +30,27 @@ RunReport FenetreAjustement::rapport() const {
     // The file as it is now, loaded afresh beside the run's state: the
     // report's SHA-256 is that of the bytes its numbers come from.
     const QString fichier = etat.file_state.fichier_donnees;
-    const QByteArray octets = platform::read_file_bytes(fichier);
     const RecordStoreNeuf store = nouveau_record_store();
     auto table = std::make_unique<ClassTable>();
-    report.runs.push_back(
-        report_run(report, fichier, octets, form_.Memo2->toPlainText().split(QLatin1Char('\n')), {}, *store, *table));
+    const auto spans = [this](const QString& f) {
+        const std::span<const ExcludedSpan> s = onglet_runs->runs().spans_of(f);
+        return std::vector<ExcludedSpan>(s.begin(), s.end());
+    };
+    report.runs.push_back(report_run(report, fichier, platform::read_file_bytes(fichier),
+                                     form_.Memo2->toPlainText().split(QLatin1Char('\n')),
+                                     spans(onglet_runs->fichier_suivi()), *store, *table));
     // The fits of the run as it grew, one a load, when the window saw some.
     if (convergence_.points().size() > 1) report.runs.back().convergence = convergence_.points();
+    // The runs the "runs" tab combines with it, their spans left out.
+    const RunsShown& runs = onglet_runs->combinaison();
+    report.combined = runs.in_use;
+    for (const QString& ajoute : runs.in_use ? runs.combined_files.mid(1) : QStringList()) {
+        const QStringList commentaire =
+            platform::try_read_text_lines(nom_fichier_commentaire(ajoute)).value_or(QStringList());
+        report.runs.push_back(
+            report_run(report, ajoute, platform::read_file_bytes(ajoute), commentaire, spans(ajoute), *store, *table));
+    }
+    combine(report);
     return report;
 }
 

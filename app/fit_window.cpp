@@ -322,9 +322,9 @@ void FenetreAjustement::ajuste(bool charge) {
     if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
     if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
     // The live time from the watch's analysis of this load: the "taux" tab's
-    // when it is shown, made once for both.
-    prevision_ =
-        run_forecast(form_.surveillance().analyse_du_chargement(etat), resultat_, decisions_.choices().precision);
+    // when it is shown, made once for both; less the spans left out of the run.
+    prevision_ = run_forecast(form_.surveillance().analyse_du_chargement(etat), resultat_,
+                              decisions_.choices().precision, gardes_ ? &*gardes_ : nullptr);
     histogramme_ = histogram_view(requete, resultat_);
     const fit::Result& point = ajuste_les_runs(requete);
     if (charge) {

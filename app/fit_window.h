@@ -78,8 +78,8 @@ public:
     QPushButton* Bouton_csv_convergence = nullptr;
     QPushButton* Bouton_rapport = nullptr;   // "rapport PDF…" (app/fit_report.cpp)
     QPushButton* Bouton_imprimer = nullptr;  // "imprimer…"
-    OngletTaux* onglet_taux = nullptr;  // the run's rate, and the red line of a stopped run
-    OngletRuns* onglet_runs = nullptr;  // the runs added to the followed one, fitted together
+    OngletTaux* onglet_taux = nullptr;       // the run's rate, and the red line of a stopped run
+    OngletRuns* onglet_runs = nullptr;       // the runs added to the followed one, fitted together
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
@@ -131,9 +131,10 @@ private:
     // the fit whose point the convergence series takes.
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
     // The fit of the followed run's records with the window's choices, the
-    // spans left out of it excluded (their records kept in durees_gardees_).
+    // spans left out of it excluded (its records kept in gardes_, whose live
+    // time the forecast takes; none without spans).
     fit::Request requete_du_run();
-    std::vector<double> durees_gardees_;
+    std::optional<KeptRecords> gardes_;
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

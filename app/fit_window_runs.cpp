@@ -28,11 +28,12 @@ fit::Request FenetreAjustement::requete_du_run() {
     const RunState& etat = form_.etat();
     fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
     const std::span<const ExcludedSpan> spans = onglet_runs->spans_du_run_suivi();
+    gardes_.reset();
     if (spans.empty()) return requete;
-    durees_gardees_ = keep_outside(requete.durations, secondes_des_enregistrements(etat.record_store),
-                                   heure_de_l_origine_s(etat.origine_temps), spans)
-                          .durations;
-    requete.durations = durees_gardees_;
+    gardes_ =
+        keep_outside(requete.durations, secondes_des_enregistrements(etat.record_store),
+                     heure_de_l_origine_s(etat.origine_temps), spans, {etat.comptages.secondes, etat.comptages.muons});
+    requete.durations = gardes_->durations;
     requete.classes.counts = {};  // made from the durations kept
     return requete;
 }

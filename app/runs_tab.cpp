@@ -122,7 +122,12 @@ const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_n
     const std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
     // All the followed run's records: the request's leave out its spans.
     const std::span<const double> durees = fit_request(etat.record_store, etat.class_table, FitChoices()).durations;
-    const FollowedRun suivi{fichier_suivi(), durees, secondes, heure_de_l_origine_s(etat.origine_temps)};
+    const FollowedRun suivi{fichier_suivi(),
+                            durees,
+                            secondes,
+                            heure_de_l_origine_s(etat.origine_temps),
+                            {etat.comptages.secondes, etat.comptages.muons},
+                            etat.unite_ns};
     montre_ = runs_.combine(suivi, requete, unit_ns);
     montre_le_tableau();
     return montre_.in_use ? &montre_.combination.combined : nullptr;
@@ -131,8 +136,8 @@ const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_n
 void OngletRuns::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!a_montrer_) return;
-    const auto [requete, unit_ns] = *a_montrer_;
-    platform::report_errors([&] { ajuste(requete, unit_ns); });
+    const std::pair<fit::Request, double> attente = *a_montrer_;  // ajuste resets it
+    platform::report_errors([&] { ajuste(attente.first, attente.second); });
 }
 
 void OngletRuns::montre_le_tableau() {
@@ -158,6 +163,7 @@ void OngletRuns::montre_le_tableau() {
     const qsizetype rang = montre_.files.indexOf(choisi);
     if (rang >= 0) Table_runs->selectRow(static_cast<int>(rang));
     Label_combinaison->setText(montre_.combined);
+    Label_etat_runs->setText(montre_.status);
     Label_coherence->setText(montre_.consistency);
     montre_les_exclusions();
 }

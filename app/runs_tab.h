@@ -37,7 +37,7 @@ public:
     QPushButton* Bouton_exclure = nullptr;
     QListWidget* Liste_exclusions = nullptr;
     QPushButton* Bouton_retirer_exclusion = nullptr;
-    QLabel* Label_etat_runs = nullptr;  // a span typed that cannot be read
+    QLabel* Label_etat_runs = nullptr;  // a span typed that cannot be read, the added runs left out
 
     // After the fit of the followed run with `requete`: the runs fitted
     // together. The combined fit when runs were added or spans left out (the
@@ -45,9 +45,11 @@ public:
     const fit::Result* ajuste(const fit::Request& requete, double unit_ns);
     const RunsShown& combinaison() const { return montre_; }
     const WindowRuns& runs() const { return runs_; }
+    QString fichier_suivi() const;  // the followed run's file, absolute as the runs name it
     std::span<const ExcludedSpan> spans_du_run_suivi() const { return runs_.spans_of(fichier_suivi()); }
-    // What the window's status line adds: the added runs that could not be read.
-    const QString& ligne_d_etat() const { return montre_.unreadable; }
+    // What the window's status line adds: the added runs that could not be
+    // read or are of another unit (the tab's status line says it too).
+    const QString& ligne_d_etat() const { return montre_.status; }
 
     void ajoute_des_runs();
     void retire_le_run();
@@ -71,7 +73,6 @@ private:
     // next shown, from the last fit's request, so a reload costs nothing more.
     std::optional<std::pair<fit::Request, double>> a_montrer_;
 
-    QString fichier_suivi() const;
     QString fichier_choisi() const;  // the selected row's, else the followed run's
     void montre_le_tableau();
     void montre_les_exclusions();

@@ -2,6 +2,7 @@
 
 #include "analysis/run_times.h"
 #include "fit/run/live_time.h"
+#include "fit/run/run_file.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
@@ -91,13 +92,16 @@ ReportRun report_run(const RunReport& report, const QString& file, QByteArrayVie
     const std::vector<double> seconds = secondes_des_enregistrements(store);
     const double origin_s = heure_de_l_origine_s(pass.origine_temps);
     run.rate = rate::analyse_rate(seconds, origin_s, {}, {pass.comptages.secondes, pass.comptages.muons});
-    const fit::Request whole = fit_request(store, table, choices);
-    run.kept = keep_outside(whole.durations, seconds, origin_s, excluded);
-    const fit::Request request = with_counts(whole, run.kept.durations, run.counts);
+    const fit::Request loaded = fit_request(store, table, choices);
+    run.kept =
+        keep_outside(loaded.durations, seconds, origin_s, excluded, {pass.comptages.secondes, pass.comptages.muons});
+    // Runs fitted together take a file past the window's capacity whole.
+    if (pass.capacite_depassee) run.whole = kept_records(run_file_of_bytes(file, bytes), excluded);
+    const fit::Request request = with_counts(loaded, run.kept.durations, run.counts);
     run.result = fit::fit_lifetime(request);
     run.histogram = histogram_view(request, run.result);
     run.scan = fit::stability_scan(request, run.result);
-    run.forecast = run_forecast(run.rate, run.result, choices.precision);
+    run.forecast = run_forecast(run.rate, run.result, choices.precision, excluded.empty() ? nullptr : &run.kept);
     const double histogram_tau =
         run.load.classes.chiffres ? static_cast<double>(run.load.classes.chiffres->tau) : fit::kNone;
     run.convergence = growing_fits(request, run.kept.durations, histogram_tau);
@@ -106,18 +110,24 @@ ReportRun report_run(const RunReport& report, const QString& file, QByteArrayVie
 
 void combine(RunReport& report) {
     if (!report.combined || report.runs.empty()) return;
-    std::vector<fit::Run> runs;
-    for (const ReportRun& r : report.runs) runs.push_back({r.kept.durations, r.counts});
-    fit::Request request;
-    request.t_min = report.choices.t_min;
-    request.t_max = report.choices.t_max;
-    request.model = report.choices.model;
-    request.method = report.choices.method;
-    request.unit_ns = report.runs.front().unit_ns;
-    request.muons = report.choices.muons;
-    request.classes = {
-        report.classes.dX, report.runs.front().load.classes.n_classe, report.choices.skipped_classes, {}};
-    report.combination = fit::combine_runs(request, runs);
+    std::vector<double> format_units;
+    for (const ReportRun& r : report.runs) format_units.push_back(r.load.enregistrements.unite_ns);
+    // Runs whose formats give different units are not fitted together.
+    const RunsUnit unit = runs_unit(format_units, report.choices.unit_ns, report.unit_typed);
+    if (!unit.other.empty()) return;
+    report.combined_unit_ns = unit.unit_ns;
+    report.combination = combine_kept(
+        combined_request(report.choices, report.classes.dX, report.runs.front().load.classes.n_classe, unit.unit_ns),
+        runs_to_combine(report));
+}
+
+std::vector<RunToCombine> runs_to_combine(const RunReport& report) {
+    std::vector<RunToCombine> runs;
+    for (const ReportRun& r : report.runs) {
+        const KeptRecords& kept = r.whole ? *r.whole : r.kept;
+        runs.push_back({r.file, &kept, excluded_note(r.excluded, kept.excluded)});
+    }
+    return runs;
 }
 
 QString reproduce_line(const RunReport& report) {
@@ -140,10 +150,7 @@ QString reproduce_line(const RunReport& report) {
     if (report.combined) words << QStringLiteral("--combine");
     for (const ReportRun& run : report.runs) {
         for (const ExcludedSpan& s : run.excluded) {
-            // The span as the window says it, "10:00:00 → +1/02:00:00", read back as START-END.
-            words << QStringLiteral("--exclude")
-                  << shell_word(run.file + QLatin1Char('@') +
-                                excluded_span_text(s).replace(QStringLiteral(" → "), QStringLiteral("-")));
+            words << QStringLiteral("--exclude") << shell_word(run.file + QLatin1Char('@') + excluded_span_option(s));
         }
     }
     return words.join(QLatin1Char(' '));

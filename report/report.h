@@ -12,6 +12,7 @@
 #include "fit/run/fit_choices.h"
 #include "fit/run/histogram_view.h"
 #include "fit/run/run_exclusions.h"
+#include "fit/run/run_file.h"
 #include "fit/stability.h"
 
 #include <QByteArrayView>
@@ -29,7 +30,8 @@ struct ReportRun {
     QStringList comment;      // the comment, as typed
     rate::RateAnalysis rate;
     std::vector<ExcludedSpan> excluded;  // spans of its clock left out
-    KeptRecords kept;                    // the records outside them
+    KeptRecords kept;                    // the records loaded outside them
+    std::optional<KeptRecords> whole;    // past the window's capacity: all its records outside them, fitted together
     std::vector<std::int32_t> counts;    // their classes, for the binned fit
     fit::Result result;                  // the run fitted alone
     HistogramView histogram;
@@ -48,6 +50,7 @@ struct RunReport {
     bool combined = false;    // the runs fitted together
     std::vector<ReportRun> runs;
     std::optional<fit::Combination> combination;  // of the runs fitted together
+    double combined_unit_ns = fit::kNone;         // the unit they were fitted in
 };
 
 // SHA-256 of `bytes` in lower-case hexadecimal.
@@ -61,8 +64,11 @@ QString sha256_hex(QByteArrayView bytes);
 ReportRun report_run(const RunReport& report, const QString& file, QByteArrayView bytes, const QStringList& comment,
                      const std::vector<ExcludedSpan>& excluded, RecordStore& store, ClassTable& table);
 
-// The combined fit of the runs' kept records, when they are fitted together.
+// The combined fit of the runs' kept records, when they are fitted together
+// (none when their formats give different units and none was typed).
 void combine(RunReport& report);
+// The runs as the combination and its table take them.
+std::vector<RunToCombine> runs_to_combine(const RunReport& report);
 
 // The vorns-fit command line that gives the same fit: the files, the class
 // choices, the fit's choices, --combine and --exclude for runs fitted together.

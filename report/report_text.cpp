@@ -102,18 +102,11 @@ ReportSection runs_section(const RunReport& report) {
     ReportSection s{QStringLiteral("runs"), {}, true};
     if (!report.combination) return s;
     const fit::Combination& c = *report.combination;
-    std::vector<fit_text::RunRow> rows;
-    std::vector<QString> names;
-    for (std::size_t i = 0; i < report.runs.size(); ++i) {
-        const ReportRun& r = report.runs[i];
-        rows.push_back({r.file, &c.runs[i], r.kept.span_s, r.kept.live_s,
-                        r.kept.rate_known ? r.kept.rate_per_hour : fit::kNone,
-                        excluded_note(r.excluded, r.kept.excluded)});
-        names.push_back(r.file);
-    }
-    s.lines << choices_line(choices_of(report, report.runs.front())) << fit_text::run_table(rows)
-            << fit_text::combination_line(report.runs.size())
-            << fit_text::text_lines(fit_text::result_lines(c.combined, report.runs.front().unit_ns))
+    const std::vector<RunToCombine> runs = runs_to_combine(report);
+    const std::vector<QString> names = combined_names(runs);
+    s.lines << choices_line(choices_of(report, report.runs.front())) << fit_text::run_table(run_rows(runs, c))
+            << fit_text::combination_line(names.size())
+            << fit_text::text_lines(fit_text::result_lines(c.combined, report.combined_unit_ns))
             << fit_text::consistency_line(c.consistency, names);
     return s;
 }

@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.combine) {
-        const int combined = combine_files(options, *store, *table);
+        const int combined = combine_files(options, *table);
         return options.report.isEmpty() ? combined : std::max(combined, report_files(options, *store, *table));
     }
     int status = 0;

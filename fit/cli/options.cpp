@@ -218,3 +218,11 @@ FitOptions read_options(const QStringList& arguments) {
     if (o.files.isEmpty() && !o.help && !o.version) throw platform::Error(QStringLiteral("no data file given"));
     return o;
 }
+
+std::vector<ExcludedSpan> excluded_spans(const FitOptions& o, const QString& file) {
+    std::vector<ExcludedSpan> spans;
+    for (const FileExclusion& e : o.exclusions) {
+        if (e.file == file) spans.push_back(e.span);
+    }
+    return spans;
+}

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <vector>
 
 // --exclude FILE@START-END: a span of one file's clock left out.
 struct FileExclusion {
@@ -31,6 +32,9 @@ struct FitOptions {
 
 // Raises platform::Error with the text to print on a bad option.
 FitOptions read_options(const QStringList& arguments);
+
+// The spans --exclude leaves out of `file`.
+std::vector<ExcludedSpan> excluded_spans(const FitOptions& options, const QString& file);
 
 // The capture models know their lifetimes in ns only: raises platform::Error
 // naming --unit-ns when `choices` (the unit typed, or the one the file's format

@@ -39,13 +39,9 @@ int report_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
             status = 1;
             continue;
         }
-        std::vector<ExcludedSpan> spans;
-        for (const FileExclusion& e : o.exclusions) {
-            if (e.file == file) spans.push_back(e.span);
-        }
         const QStringList comment =
             platform::try_read_text_lines(nom_fichier_commentaire(file)).value_or(QStringList());
-        report.runs.push_back(report_run(report, file, bytes, comment, spans, store, table));
+        report.runs.push_back(report_run(report, file, bytes, comment, excluded_spans(o, file), store, table));
     }
     combine(report);
     if (const auto failed = write_report_pdf(o.report, report)) {

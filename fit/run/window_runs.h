@@ -10,6 +10,7 @@
 //   const RunsShown shown = runs.combine(followed, request);  // after each load
 #include "fit/combine.h"
 #include "fit/run/exclusions_store.h"
+#include "fit/run/run_file.h"
 #include "platform/files.h"
 
 #include <QList>
@@ -20,22 +21,13 @@
 #include <span>
 #include <vector>
 
-// A run read from its file by the record pass, however many records it has.
-struct RunFile {
-    QString file;
-    QString unreadable;  // why it could not be read; empty when it was
-    std::vector<double> durations;
-    std::vector<double> seconds;  // on its time line (analysis/run_times.h)
-    double origin_s = 0;          // the time of day of its time origin
-    std::int32_t skipped = 0;     // lines that are no record
-    std::int32_t size = -1;       // the file as it was read
-    platform::FileTimes times;
-    // Its records outside the spans `kept_for`, kept until the file or its spans change.
+// An added run as the window keeps it: its file read, and its records outside
+// the spans `kept_for`, kept until the file or its spans change.
+struct AddedRun {
+    RunFile run;
     std::optional<KeptRecords> kept;
     std::vector<ExcludedSpan> kept_for;
 };
-
-RunFile read_run_file(const QString& file);
 
 // The followed run as the window holds it.
 struct FollowedRun {
@@ -43,6 +35,8 @@ struct FollowedRun {
     std::span<const double> durations;
     std::span<const double> seconds;
     double origin_s = 0;
+    rate::CountRecords counts;  // its count records (two integers a line)
+    double format_unit_ns = 0;  // the unit its format gives; 0: none
 };
 
 // The combination as the window shows it.
@@ -51,12 +45,15 @@ struct RunsShown {
     // alone, is the fit of the convergence series.
     bool in_use = false;
     fit::Combination combination;
-    std::size_t runs = 0;      // runs combined (those read)
-    QStringList files;         // the file of each row, the followed run's first
-    QList<QStringList> table;  // header, then one row a file
-    QString combined;          // "combinaison de 3 runs : τ = …"
-    QString consistency;       // "cohérence : … ; runs compatibles"
-    QString unreadable;        // "run non lu : B.txt (why)", empty when every run was read
+    std::size_t runs = 0;        // runs combined (those read)
+    QStringList files;           // the file of each row, the followed run's first
+    QList<QStringList> table;    // header, then one row a file
+    QString combined;            // "combinaison de 3 runs : τ = …"
+    QString consistency;         // "cohérence : … ; runs compatibles"
+    QStringList combined_files;  // the files of the runs combined, the followed run's first
+    // The added runs left out: "run non lu : B.txt (why)", "autre unité : C.txt
+    // (1 ns, le run suivi 1000 ns)"; empty when every run was combined.
+    QString status;
 };
 
 class WindowRuns {
@@ -74,7 +71,9 @@ public:
 
     // Reads the added files not read yet or changed since, then fits the
     // followed run and the added runs read together, with the request's
-    // window, model, method and classes (its durations are not read).
+    // window, model, method and classes (its durations are not read), in the
+    // unit the followed run is fitted in, `unit_ns`: the one typed, or its
+    // format's, which an added run whose format gives another does not join.
     RunsShown combine(const FollowedRun& followed, const fit::Request& request, double unit_ns);
 
     // How many times a file was read (the tests count them).
@@ -82,9 +81,9 @@ public:
 
 private:
     QStringList added_;
-    std::vector<RunFile> read_;  // the added files read, in any order
+    std::vector<AddedRun> read_;  // the added files read, in any order
     ExclusionsParFichier exclusions_;
     int reads_ = 0;
 
-    RunFile& read_again_if_changed(const QString& file);
+    AddedRun& read_again_if_changed(const QString& file);
 };

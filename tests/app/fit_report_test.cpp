@@ -9,9 +9,13 @@
 #include "support/toy_durations.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 
 namespace {
@@ -88,6 +92,54 @@ TEST_F(FitReport, PrintingDrawsTheSamePagesThroughThePrintDialog) {
         return t.remove(QRegularExpression(QStringLiteral("rapport du \\S+ \\S+")));
     };
     EXPECT_EQ(sans_date(printed), sans_date(pdf_text(chemin(QStringLiteral("r.pdf")))));
+}
+
+}  // namespace
+
+namespace {
+
+// The runs the "runs" tab combines go into the report: the table of the runs
+// with the span left out, their consistency, and a vorns-fit command line
+// that the shell runs to the same combined tau.
+TEST_F(FitReport, TheAddedRunsAndTheirSpansGoIntoTheReport) {
+    platform::set_decimal_separator(QLatin1Char(','));
+    choisit(ecrit(QStringLiteral("suivi.txt"), run_file_bytes(toy_durations(5, 2000, 0.05, 10))));
+    const QString ajoute = ecrit(QStringLiteral("nuit 2.txt"), run_file_bytes(toy_durations(6, 3000, 0.05, 10)));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    OngletRuns& runs = *f.onglet_runs;
+    recorder().open_files_answers.push_back(QStringList{ajoute});
+    runs.Bouton_ajouter_runs->click();
+    runs.Table_runs->selectRow(1);
+    runs.Edit_debut_exclusion->setText(QStringLiteral("10:00:01"));
+    runs.Edit_fin_exclusion->setText(QStringLiteral("10:05:00"));
+    runs.Bouton_exclure->click();
+    ASSERT_EQ(runs.combinaison().runs, 2u);
+
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    const QString text = pdf_text(chemin(QStringLiteral("r.pdf")));
+    for (const QString& part :
+         {QStringLiteral("suivi.txt"), QStringLiteral("nuit 2.txt"), squeezed(runs.Label_coherence->text()),
+          QStringLiteral("exclu : 10:00:01 → 10:05:00 (300 enregistrements)")}) {
+        EXPECT_TRUE(text.contains(part)) << part << "\n" << text;
+    }
+    const QRegularExpressionMatch commande =
+        QRegularExpression(QStringLiteral("(vorns-fit .*?) graphes de ")).match(text);
+    ASSERT_TRUE(commande.hasMatch()) << text;
+    EXPECT_TRUE(commande.captured(1).contains(QStringLiteral("--combine --exclude"))) << commande.captured(1);
+    QProcess sh;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"),
+               QFileInfo(QStringLiteral(VORNS_FIT)).path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    sh.setProcessEnvironment(env);
+    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), commande.captured(1) + QStringLiteral(" --json")});
+    ASSERT_TRUE(sh.waitForFinished(60000));
+    EXPECT_EQ(sh.exitCode(), 0) << sh.readAllStandardError().constData();
+    const double tau =
+        QJsonDocument::fromJson(sh.readAllStandardOutput()).object().value(QStringLiteral("tau")).toDouble();
+    const double attendu = runs.combinaison().combination.combined.tau;
+    EXPECT_NEAR(tau, attendu, 1e-9 * attendu);
 }
 
 }  // namespace

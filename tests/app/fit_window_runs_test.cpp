@@ -125,4 +125,9 @@ TEST_F(FitWindowRuns, AGapOfTheRateTabLeftOutOfTheFollowedRun) {
     // They leave the followed run's own fit too.
     EXPECT_LT(fenetre.resultat().events, avant);
     EXPECT_EQ(fenetre.resultat().events, runs.combinaison().combination.runs[0].events);
+
+    // Five minutes of records left out: the forecast's live time loses them too.
+    const double vif_s = form.surveillance().analyse_du_chargement(form.etat()).live_s;
+    fenetre.onglet_runs->exclut_du_run_suivi(read_excluded_span(QStringLiteral("10:05:00-10:10:00")));
+    EXPECT_NEAR(fenetre.prevision().events_per_hour, fenetre.resultat().events / ((vif_s - 300) / 3600), 1e-6);
 }

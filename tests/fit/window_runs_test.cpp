@@ -125,7 +125,9 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     std::vector<double> seconds = seconds_of(followed.size());
 
     WindowRuns runs;
-    const auto combine = [&] { return runs.combine({file("a.txt"), followed, seconds, kOrigin}, request(), 1000); };
+    const auto combine = [&] {
+        return runs.combine({file("a.txt"), followed, seconds, kOrigin, {}, 0}, request(), 1000);
+    };
     RunsShown shown = combine();
     EXPECT_FALSE(shown.in_use);  // the followed run alone
     EXPECT_EQ(shown.combination.combined.events, in_window(followed));
@@ -138,7 +140,7 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     ASSERT_EQ(shown.table.size(), 5);  // the header, a row a file
     EXPECT_EQ(shown.table[1][0], QStringLiteral("a.txt"));
     EXPECT_EQ(shown.table[4].back(), QStringLiteral("non lu"));
-    EXPECT_TRUE(shown.unreadable.startsWith(QStringLiteral("run non lu : absent.txt ("))) << shown.unreadable;
+    EXPECT_TRUE(shown.status.startsWith(QStringLiteral("run non lu : absent.txt ("))) << shown.status;
     EXPECT_EQ(shown.runs, 3u);
     EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de 3 runs : τ = "))) << shown.combined;
     EXPECT_TRUE(shown.consistency.startsWith(QStringLiteral("cohérence : chi2 / ddl = "))) << shown.consistency;
@@ -184,4 +186,39 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     EXPECT_TRUE(shown.table[2].back().startsWith(QStringLiteral("exclu : 10:00:01 → 10:00:10 (10 enregistrements)")))
         << shown.table[2].back();
     EXPECT_TRUE(runs.spans_of(file("c.txt")).empty());
+}
+
+// The unit of runs fitted together: the one typed wins, else the followed
+// run's format's; an added run whose format gives another is left out and
+// said, the others combined.
+TEST(WindowRuns, AnAddedRunOfAnotherUnitIsLeftOutUnlessAUnitWasTyped) {
+    const auto sample = [](const char* name) {
+        return QStringLiteral(VORNS_SOURCE_DIR "/fichiers/") + QString::fromLatin1(name);
+    };
+    const QString two = sample("deux_entiers.txt");    // 1 ns a unit
+    const QString decay = sample("lignes_decay.txt");  // 1000 ns
+    const QString plain = sample("muon_run.txt");      // no unit
+    const std::vector<double> followed = toy_durations(1, 2000, 0.05, 10);
+    const std::vector<double> seconds = seconds_of(followed.size());
+    struct Case {
+        const char* name;
+        double unit_ns;  // the window's: 1000 is its format's, 10 typed
+        int combined;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"the format's unit", 1000, 3, "autre unité, non combiné : deux_entiers.txt (1 ns, le run suivi 1000 ns)"},
+        {"a unit typed", 10, 4, ""},
+    };
+    for (const Case& c : cases) {
+        WindowRuns runs;
+        runs.set_added({two, decay, plain});
+        const RunsShown shown =
+            runs.combine({QStringLiteral("/a.txt"), followed, seconds, kOrigin, {}, 1000}, request(), c.unit_ns);
+        EXPECT_EQ(shown.runs, static_cast<std::size_t>(c.combined)) << c.name;
+        EXPECT_EQ(shown.combined_files.size(), c.combined) << c.name;
+        EXPECT_EQ(shown.status, QString::fromUtf8(c.status)) << c.name;
+        EXPECT_EQ(shown.table[2].back(), c.combined == 3 ? QStringLiteral("autre unité") : QString()) << c.name;
+        EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de %1 runs").arg(c.combined))) << c.name;
+    }
 }

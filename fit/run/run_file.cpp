@@ -1,0 +1,108 @@
+#include "fit/run/run_file.h"
+
+#include "analysis/run_times.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+
+#include <algorithm>
+#include <cmath>
+
+RunFile read_run_file(const QString& file) {
+    const platform::FileTimes times = platform::file_times(file);
+    const std::int32_t size = platform::file_size(file);
+    RunFile run;
+    try {
+        run = run_file_of_bytes(file, platform::read_file_bytes(file));
+    } catch (const platform::Error& e) {
+        run.file = file;
+        run.unreadable = e.text();
+    }
+    run.times = times;
+    run.size = size;
+    return run;
+}
+
+RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes) {
+    RunFile run;
+    run.file = file;
+    // One record a line at most: room for all of them.
+    const auto room = static_cast<std::size_t>(bytes.count('\n')) + 1;
+    std::vector<double> minutes(room);
+    run.durations.resize(room);
+    run.pass = passe_des_octets(bytes, PlaceDesEnregistrements{minutes, run.durations});
+    const auto n = static_cast<std::size_t>(std::max(0, run.pass.nb_enregistrements));
+    run.durations.resize(n);
+    run.durations.shrink_to_fit();
+    run.seconds.resize(n);
+    for (std::size_t i = 0; i < n; ++i) run.seconds[i] = minutes[i] * 60;
+    run.origin_s = heure_de_l_origine_s(run.pass.origine_temps);
+    return run;
+}
+
+KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans) {
+    return keep_outside(run.durations, run.seconds, run.origin_s, spans,
+                        {run.pass.comptages.secondes, run.pass.comptages.muons});
+}
+
+RunsUnit runs_unit(std::span<const double> format_units, double unit_ns, bool typed) {
+    RunsUnit u{unit_ns, {}};
+    if (typed) return u;
+    bool given = false;
+    for (std::size_t i = 0; i < format_units.size(); ++i) {
+        const double unit = format_units[i];
+        if (!(unit > 0)) continue;
+        if (!given) {
+            u.unit_ns = unit;
+            given = true;
+        } else if (unit != u.unit_ns) {
+            u.other.push_back(i);
+        }
+    }
+    return u;
+}
+
+fit::Request combined_request(const FitChoices& choices, long double dX, std::int32_t n_classe, double unit_ns) {
+    fit::Request q;
+    q.t_min = choices.t_min;
+    q.t_max = choices.t_max;
+    q.model = choices.model;
+    q.method = choices.method;
+    q.unit_ns = unit_ns;
+    q.muons = choices.muons;
+    q.classes = {dX, n_classe, choices.skipped_classes, {}};
+    return q;
+}
+
+fit::Combination combine_kept(const fit::Request& request, std::span<const RunToCombine> runs) {
+    std::vector<fit::Run> fitted;
+    for (const RunToCombine& r : runs) {
+        if (r.kept) fitted.push_back({r.kept->durations, {}});  // its counts made from its durations kept
+    }
+    fit::Request q = request;
+    q.durations = {};
+    q.classes.counts = {};
+    return fit::combine_runs(q, fitted);
+}
+
+std::vector<fit_text::RunRow> run_rows(std::span<const RunToCombine> runs, const fit::Combination& c) {
+    std::vector<fit_text::RunRow> rows;
+    std::size_t next = 0;
+    for (const RunToCombine& r : runs) {
+        if (!r.kept) {
+            rows.push_back({r.name, nullptr, fit::kNone, fit::kNone, fit::kNone, r.note});
+            continue;
+        }
+        const KeptRecords& k = *r.kept;
+        rows.push_back(
+            {r.name, &c.runs[next++], k.span_s, k.live_s, k.rate_known ? k.rate_per_hour : fit::kNone, r.note});
+    }
+    return rows;
+}
+
+std::vector<QString> combined_names(std::span<const RunToCombine> runs) {
+    std::vector<QString> names;
+    for (const RunToCombine& r : runs) {
+        if (r.kept) names.push_back(r.name);
+    }
+    return names;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// A run's data file as a combination takes it, and the one way runs are
+// fitted together (vorns-fit --combine, the run report, the analysis window's
+// runs). The file is read whole by the record pass (any format, however many
+// records: the window's capacity does not bind it), with its format and unit,
+// its count records, the time of day of its origin and its lines that are no
+// record; its records outside its excluded spans give its events, span, live
+// time and rate.
+//
+//   const RunFile run = read_run_file("/data/night1.txt");
+//   const KeptRecords kept = kept_records(run, spans);
+//   const RunsUnit unit = runs_unit(std::vector<double>{run.pass.unite_ns}, choices.unit_ns, typed);
+//   const fit::Combination c = combine_kept(combined_request(choices, dX, n_classe, unit.unit_ns), runs);
+#include "analysis/record_pass.h"
+#include "fit/combine.h"
+#include "fit/run/fit_choices.h"
+#include "fit/run/run_exclusions.h"
+#include "fit/text/combine_text.h"
+#include "platform/files.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct RunFile {
+    QString file;
+    QString unreadable;  // why it could not be read; empty when it was
+    std::vector<double> durations;
+    std::vector<double> seconds;  // on its time line (analysis/run_times.h)
+    double origin_s = 0;          // the time of day of its time origin
+    PasseDesLignes pass;          // its format and unit, count records, skipped lines
+    std::int32_t size = -1;       // the file as it was read
+    platform::FileTimes times;
+};
+
+// Reads `file`: its size and times, then its records (run_file_of_bytes).
+RunFile read_run_file(const QString& file);
+// The records of a file's bytes, every one of them.
+RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes);
+
+// The run's records outside `spans`, its live time less theirs (from its
+// count records when it has some).
+KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans);
+
+// The unit runs are fitted in: the one typed wins; else the one their formats
+// give (the first run's whose format gives one), else `unit_ns` as it is. A
+// run whose format gives another unit is refused (`other`, by index).
+struct RunsUnit {
+    double unit_ns = fit::kNone;
+    std::vector<std::size_t> other;
+};
+RunsUnit runs_unit(std::span<const double> format_units, double unit_ns, bool typed);
+
+// The request of runs fitted together: the choices' window, model, method and
+// muons, the classes (width, shown, skipped), the unit; each run's durations
+// and counts are its own.
+fit::Request combined_request(const FitChoices& choices, long double dX, std::int32_t n_classe, double unit_ns);
+
+// One run of a combination, in the order of its table.
+struct RunToCombine {
+    QString name;                       // as its row and the verdict name it
+    const KeptRecords* kept = nullptr;  // null: not combined
+    QString note;                       // its row's last cell: what was left out of it, or why it is not combined
+};
+
+// The runs with kept records fitted together with `request`'s choices (its
+// durations and counts are not read).
+fit::Combination combine_kept(const fit::Request& request, std::span<const RunToCombine> runs);
+// The table's rows, each combined run's fit alone from `c`.
+std::vector<fit_text::RunRow> run_rows(std::span<const RunToCombine> runs, const fit::Combination& c);
+// The names of the runs combined, in the order of `c.runs`.
+std::vector<QString> combined_names(std::span<const RunToCombine> runs);
