@@ -11,11 +11,11 @@
 // correlated looks, and on runs without an artefact one scan in four to five
 // has such a point. The scan as a whole warns (a dead time or an early-time
 // artefact: the first classes depleted, a threshold effect) when its largest
-// |deviation| exceeds kStabilityScanThreshold, which a run without an artefact
-// does in about 5 % of scans (measured on simulated runs of 2 000 to 100 000
-// events by vorns-stability-alarms, bench/stability_alarms.cpp; the Šidák
-// bound for ten independent looks, 2.8, is a little low because a fit of a
-// few hundred events is not quite Gaussian). Only points whose lifetime is
+// |deviation| exceeds kStabilityScanThreshold: the Šidák bound for ten
+// independent looks at 5 % (each point at 0.51 %), conservative for ten
+// correlated ones, and what the simulation confirms: on runs without an
+// artefact of 2 000 to 100 000 events the scan warns in 3 to 6 % of runs
+// (vorns-stability-alarms, bench/stability_alarms.cpp). Only points whose lifetime is
 // known to kStabilityJudgedPrecision are judged: a fit of the last few hundred
 // events of a short window, tau and background nearly degenerate, often falls
 // far low with a Hessian error made at that low tau, so its deviation says
@@ -35,7 +35,7 @@ namespace fit {
 constexpr int kStabilityPoints = 11;
 constexpr double kStabilityReach = 2;
 constexpr double kStabilityBandFactor = 2;
-constexpr double kStabilityScanThreshold = 3;
+constexpr double kStabilityScanThreshold = 2.8;
 constexpr double kStabilityJudgedPrecision = 0.1;  // sigma_i / tau_i at most
 
 struct StabilityPoint {

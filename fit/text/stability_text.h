@@ -11,7 +11,7 @@ namespace fit_text {
 
 // The scan in one line, for the stability tab:
 //   "Tau stable quand t min monte de 10 à 450 : écart au premier ajustement
-//    jusqu'à 2,3 fois sa variation attendue (alerte au-delà de 3 fois pour les
+//    jusqu'à 2,3 fois sa variation attendue (alerte au-delà de 2,8 fois pour les
 //    Tau connus à 10 % près)"
 //   "Tau hors de la bande de stabilité à t min = 54 (3,4 fois la variation
 //    attendue) : temps mort ou artefact aux temps courts ?"

@@ -184,7 +184,7 @@ TEST(StabilityScan, TheScanWarnsOnItsLargestJudgedDeviation) {
                 << warning;
         } else if (!std::isnan(c.largest)) {
             EXPECT_TRUE(fit_text::stability_line(s).endsWith(
-                QString::fromUtf8("(alerte au-delà de 3 fois pour les Tau connus à 10 % près)")))
+                QString::fromUtf8("(alerte au-delà de 2,8 fois pour les Tau connus à 10 % près)")))
                 << fit_text::stability_line(s);
         }
     }
