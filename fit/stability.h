@@ -14,7 +14,7 @@
 // |deviation| exceeds kStabilityScanThreshold: the Šidák bound for ten
 // independent looks at 5 % (each point at 0.51 %), conservative for ten
 // correlated ones, and what the simulation confirms: on runs without an
-// artefact of 2 000 to 100 000 events the scan warns in 3 to 6 % of runs
+// artefact of 2 000 to 100 000 events the scan warns in 2.5 to 5.2 % of runs
 // (vorns-stability-alarms, bench/stability_alarms.cpp). Only points whose lifetime is
 // known to kStabilityJudgedPrecision are judged: a fit of the last few hundred
 // events of a short window, tau and background nearly degenerate, often falls

@@ -173,7 +173,8 @@ TEST(StabilityScan, TheScanWarnsOnItsLargestJudgedDeviation) {
         } else {
             EXPECT_DOUBLE_EQ(s.largest_deviation, c.largest) << c.name;
         }
-        for (const fit::StabilityPoint& p : s.points) EXPECT_EQ(p.outside, std::isgreater(std::fabs(p.deviation), 2)) << c.name;
+        for (const fit::StabilityPoint& p : s.points)
+            EXPECT_EQ(p.outside, std::isgreater(std::fabs(p.deviation), 2)) << c.name;
         // The warning names the first point beyond the threshold, with its own deviation.
         const QString warning = fit_text::stability_warning(s);
         EXPECT_EQ(warning.isEmpty(), c.first_outside < 0) << c.name;
@@ -184,7 +185,8 @@ TEST(StabilityScan, TheScanWarnsOnItsLargestJudgedDeviation) {
                 << warning;
         } else if (!std::isnan(c.largest)) {
             EXPECT_TRUE(fit_text::stability_line(s).endsWith(
-                QString::fromUtf8("(alerte au-delà de 2,8 fois pour les Tau connus à 10 % près)")))
+                QString::fromUtf8("(alerte au-delà de %1 fois pour les Tau connus à 10 % près)")
+                    .arg(platform::general(2.8))))
                 << fit_text::stability_line(s);
         }
     }
