@@ -58,17 +58,27 @@ StabilityScan stability_scan(const Request& q, const Result& first) {
             // background's bound), the band is the point's own error, wider
             // than any band of nested samples.
             p.band = p.tau_error > sigma0 ? std::sqrt(p.tau_error * p.tau_error - sigma0 * sigma0) : p.tau_error;
-            if (p.band > 0) {
-                p.deviation = (p.tau - first.tau) / p.band;
-                p.outside = std::fabs(p.deviation) > kStabilityBandFactor;
-                const double size = std::fabs(p.deviation);
-                if (std::isnan(scan.largest_deviation) || size > scan.largest_deviation) scan.largest_deviation = size;
-            }
+            if (p.band > 0) p.deviation = (p.tau - first.tau) / p.band;
         }
-        if (p.outside && scan.first_outside < 0) scan.first_outside = i;
         scan.points.push_back(p);
     }
+    judge(scan);
     return scan;
+}
+
+void judge(StabilityScan& scan) {
+    scan.first_outside = -1;
+    scan.largest_deviation = kNone;
+    for (std::size_t i = 0; i < scan.points.size(); ++i) {
+        StabilityPoint& p = scan.points[i];
+        p.outside = false;
+        if (std::isnan(p.deviation)) continue;  // not compared
+        const double size = std::fabs(p.deviation);
+        p.outside = size > kStabilityBandFactor;
+        if (!std::islessequal(p.tau_error, kStabilityJudgedPrecision * p.tau)) continue;
+        if (std::isnan(scan.largest_deviation) || size > scan.largest_deviation) scan.largest_deviation = size;
+        if (size > kStabilityScanThreshold && scan.first_outside < 0) scan.first_outside = static_cast<int>(i);
+    }
 }
 
 }  // namespace fit

@@ -53,8 +53,11 @@ QString stability_line(const fit::StabilityScan& scan) {
         QStringLiteral("Tau stable quand t min monte de %1 à %2")
             .arg(platform::general(scan.points.front().t_min), platform::general(scan.points.back().t_min));
     if (std::isnan(scan.largest_deviation)) return range;
-    return range + QStringLiteral(" : écart au premier ajustement jusqu'à %1 fois sa variation attendue")
-                       .arg(short_number(scan.largest_deviation));
+    return range + QStringLiteral(
+                       " : écart au premier ajustement jusqu'à %1 fois sa variation attendue (alerte au-delà de %2 "
+                       "fois pour les Tau connus à %3 près)")
+                       .arg(short_number(scan.largest_deviation), platform::general(fit::kStabilityScanThreshold),
+                            percent(fit::kStabilityJudgedPrecision));
 }
 
 QStringList stability_table(const fit::StabilityScan& scan) {

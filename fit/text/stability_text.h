@@ -11,12 +11,14 @@ namespace fit_text {
 
 // The scan in one line, for the stability tab:
 //   "Tau stable quand t min monte de 10 à 450 : écart au premier ajustement
-//    jusqu'à 1,3 fois sa variation attendue"
+//    jusqu'à 2,3 fois sa variation attendue (alerte au-delà de 2,8 fois pour les
+//    Tau connus à 10 % près)"
 //   "Tau hors de la bande de stabilité à t min = 54 (3,4 fois la variation
 //    attendue) : temps mort ou artefact aux temps courts ?"
 // or why there is no scan.
 QString stability_line(const fit::StabilityScan& scan);
-// What the window's status line adds: the second form above, else nothing.
+// What the window's status line adds when the scan warns: the second form
+// above, at the first point beyond the scan's threshold; else nothing.
 QString stability_warning(const fit::StabilityScan& scan);
 // The scan as a text table for vorns-fit --scan: a title, the column names,
 // one row a point ("hors bande" where it is outside), and stability_line().
