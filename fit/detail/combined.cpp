@@ -5,6 +5,8 @@
 #include "fit/detail/profile.h"
 #include "fit/detail/rate_fit.h"
 
+#include <boost/sort/spreadsort/float_sort.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -114,6 +116,46 @@ bool counted_together(std::vector<Sample>& kind) {
     }
     kind.resize(1);
     return true;
+}
+
+// Samples off a grid with the same window counted together: their values
+// sorted at once (a radix sort on the values' bits), equal ones counting once
+// with their summed weights.
+void sorted_together(std::vector<Sample>& kind) {
+    struct Value {
+        double s;
+        double weight;
+    };
+    std::vector<Value> all;
+    std::size_t total = 0;
+    for (const Sample& x : kind) total += x.s.size();
+    all.reserve(total);
+    Sample& a = kind.front();
+    for (std::size_t i = 0; i < kind.size(); ++i) {
+        const Sample& x = kind[i];
+        for (std::size_t k = 0; k < x.s.size(); ++k) all.push_back({x.s[k], x.weight[k]});
+        if (i > 0) {
+            a.events += x.events;
+            a.sum_s += x.sum_s;
+        }
+    }
+    boost::sort::spreadsort::float_sort(
+        all.begin(), all.end(),
+        [](const Value& v, unsigned offset) {
+            return boost::sort::spreadsort::float_mem_cast<double, std::int64_t>(v.s) >> offset;
+        },
+        [](const Value& u, const Value& v) { return u.s < v.s; });
+    a.s.clear();
+    a.weight.clear();
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        if (!a.s.empty() && a.s.back() == all[k].s) {
+            a.weight.back() += all[k].weight;
+        } else {
+            a.s.push_back(all[k].s);
+            a.weight.push_back(all[k].weight);
+        }
+    }
+    kind.resize(1);
 }
 
 // The sum of the samples' likelihoods.
@@ -297,6 +339,7 @@ std::vector<Sample> merged_samples(std::vector<Sample> samples) {
     std::vector<Sample> out;
     for (std::vector<Sample>& kind : kinds) {
         if (kind.size() > 1 && kind.front().step > 0) counted_together(kind);
+        if (kind.size() > 1 && kind.front().step == 0) sorted_together(kind);
         while (kind.size() > 1) {
             std::vector<Sample> halved;
             for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {
