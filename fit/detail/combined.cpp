@@ -5,8 +5,11 @@
 #include "fit/detail/profile.h"
 #include "fit/detail/rate_fit.h"
 
+#include <boost/sort/spreadsort/float_sort.hpp>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace fit::detail {
@@ -29,13 +32,20 @@ bool same_cells(const Sample& a, const Sample& b) {
 template <bool grid>
 void add_values(Sample& a, const Sample& b) {
     const std::size_t most = a.s.size() + b.s.size();
-    std::vector<double> s(most);
-    std::vector<double> weight(most);
-    std::vector<std::int64_t> position(most);
+    std::vector<double> s;
+    std::vector<double> weight;
+    std::vector<std::int64_t> position;
+    s.reserve(most);
+    weight.reserve(most);
+    if constexpr (grid) position.reserve(most);
     const std::int64_t offset = grid ? std::llround((b.origin - a.origin) / a.step) : 0;
+    const auto take = [&](const Sample& x, std::size_t k, double more, std::int64_t shift) {
+        s.push_back(x.s[k]);
+        weight.push_back(x.weight[k] + more);
+        if constexpr (grid) position.push_back(x.position[k] + shift);
+    };
     std::size_t i = 0;
     std::size_t j = 0;
-    std::size_t n = 0;
     // Where both have values left: the lower first, equal ones together.
     while (i < a.s.size() && j < b.s.size()) {
         bool a_first = false;
@@ -48,37 +58,104 @@ void add_values(Sample& a, const Sample& b) {
             equal = a.s[i] == b.s[j];
         }
         if (a_first) {
-            s[n] = a.s[i];
-            position[n] = a.position[i];
-            weight[n] = a.weight[i] + (equal ? b.weight[j] : 0);
-            ++i;
+            take(a, i++, equal ? b.weight[j] : 0, 0);
             if (equal) ++j;
         } else {
-            s[n] = b.s[j];
-            position[n] = b.position[j] + offset;
-            weight[n] = b.weight[j];
-            ++j;
+            take(b, j++, 0, offset);
         }
-        ++n;
     }
-    for (; i < a.s.size(); ++i, ++n) {
-        s[n] = a.s[i];
-        position[n] = a.position[i];
-        weight[n] = a.weight[i];
-    }
-    for (; j < b.s.size(); ++j, ++n) {
-        s[n] = b.s[j];
-        position[n] = b.position[j] + offset;
-        weight[n] = b.weight[j];
-    }
-    s.resize(n);
-    weight.resize(n);
-    position.resize(n);
+    for (; i < a.s.size(); ++i) take(a, i, 0, 0);
+    for (; j < b.s.size(); ++j) take(b, j, 0, offset);
     a.s = std::move(s);
     a.weight = std::move(weight);
     a.position = std::move(position);
     a.events += b.events;
     a.sum_s += b.sum_s;
+}
+
+// Samples on one grid counted together by position (b's positions counted
+// from a's origin), each value from the first sample that holds it; false,
+// leaving them, when their positions are too spread for an array of them.
+bool counted_together(std::vector<Sample>& kind) {
+    Sample& a = kind.front();
+    std::vector<std::int64_t> offset;
+    std::int64_t first = INT64_MAX;
+    std::int64_t last = INT64_MIN;
+    double values = 0;
+    for (const Sample& x : kind) {
+        offset.push_back(std::llround((x.origin - a.origin) / a.step));
+        if (x.position.empty()) continue;
+        first = std::min(first, x.position.front() + offset.back());
+        last = std::max(last, x.position.back() + offset.back());
+        values += static_cast<double>(x.position.size());
+    }
+    if (first > last || !(static_cast<double>(last) - static_cast<double>(first) < 4 * values + 4096)) return false;
+    const auto cells = static_cast<std::size_t>(last - first + 1);
+    std::vector<double> s(cells);
+    std::vector<double> weight(cells, 0.0);
+    for (std::size_t i = 0; i < kind.size(); ++i) {
+        const Sample& x = kind[i];
+        for (std::size_t k = 0; k < x.position.size(); ++k) {
+            const auto at = static_cast<std::size_t>(x.position[k] + offset[i] - first);
+            if (weight[at] == 0) s[at] = x.s[k];
+            weight[at] += x.weight[k];
+        }
+        if (i > 0) {
+            a.events += x.events;
+            a.sum_s += x.sum_s;
+        }
+    }
+    a.s.clear();
+    a.weight.clear();
+    a.position.clear();
+    for (std::size_t at = 0; at < cells; ++at) {
+        if (weight[at] == 0) continue;
+        a.s.push_back(s[at]);
+        a.weight.push_back(weight[at]);
+        a.position.push_back(first + static_cast<std::int64_t>(at));
+    }
+    kind.resize(1);
+    return true;
+}
+
+// Samples off a grid with the same window counted together: their values
+// sorted at once (a radix sort on the values' bits), equal ones counting once
+// with their summed weights.
+void sorted_together(std::vector<Sample>& kind) {
+    struct Value {
+        double s;
+        double weight;
+    };
+    std::vector<Value> all;
+    std::size_t total = 0;
+    for (const Sample& x : kind) total += x.s.size();
+    all.reserve(total);
+    Sample& a = kind.front();
+    for (std::size_t i = 0; i < kind.size(); ++i) {
+        const Sample& x = kind[i];
+        for (std::size_t k = 0; k < x.s.size(); ++k) all.push_back({x.s[k], x.weight[k]});
+        if (i > 0) {
+            a.events += x.events;
+            a.sum_s += x.sum_s;
+        }
+    }
+    boost::sort::spreadsort::float_sort(
+        all.begin(), all.end(),
+        [](const Value& v, unsigned offset) {
+            return boost::sort::spreadsort::float_mem_cast<double, std::int64_t>(v.s) >> offset;
+        },
+        [](const Value& u, const Value& v) { return u.s < v.s; });
+    a.s.clear();
+    a.weight.clear();
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        if (!a.s.empty() && a.s.back() == all[k].s) {
+            a.weight.back() += all[k].weight;
+        } else {
+            a.s.push_back(all[k].s);
+            a.weight.push_back(all[k].weight);
+        }
+    }
+    kind.resize(1);
 }
 
 // The sum of the samples' likelihoods.
@@ -261,6 +338,8 @@ std::vector<Sample> merged_samples(std::vector<Sample> samples) {
     }
     std::vector<Sample> out;
     for (std::vector<Sample>& kind : kinds) {
+        if (kind.size() > 1 && kind.front().step > 0) counted_together(kind);
+        if (kind.size() > 1 && kind.front().step == 0) sorted_together(kind);
         while (kind.size() > 1) {
             std::vector<Sample> halved;
             for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {

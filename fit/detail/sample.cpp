@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 namespace fit::detail {
@@ -102,26 +103,110 @@ std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride
     return votes;
 }
 
-// The coarsest step of the blocks' votes that all values share but one, or
-// 1 % of them; 0 when there is none. `origin` gets the lowest value on its grid.
-double voted_step(std::vector<Vote> votes, std::span<const double> values, double& origin) {
-    if (votes.empty()) return 0;
+// The steps to try, coarsest first: those the blocks give (the eight most
+// given) and, as a block may hold only even multiples of the step, the common
+// divisor of the step most blocks give with each other.
+std::vector<Vote> candidates_of(std::vector<Vote> votes) {
+    if (votes.empty()) return votes;
     std::sort(votes.begin(), votes.end(), [](const Vote& a, const Vote& b) { return a.blocks > b.blocks; });
     votes.resize(std::min<std::size_t>(votes.size(), 8));
-    // The candidates: the steps the blocks give (the eight most given) and, as
-    // a block may hold only even multiples of the step, the common divisor of
-    // the step most blocks give with each other.
     std::vector<Vote> candidates = votes;
     for (std::size_t i = 1; i < votes.size(); ++i) {
         candidates.push_back({near_gcd(votes[0].step, votes[i].step, 1e-6 * votes[i].step), votes[0].origin, 0});
     }
     std::sort(candidates.begin(), candidates.end(), [](const Vote& a, const Vote& b) { return a.step > b.step; });
-    const double allowed = std::max(1.0, 0.01 * static_cast<double>(values.size()));
-    for (const Vote& c : candidates) {
-        double off = 0;
-        double lowest = INFINITY;
-        double span = 0;  // the farthest offset of a value on the grid, placed to 1e-6 of a step
-        const double inverse = 1 / c.step;
+    return candidates;
+}
+
+// x rounded to the nearest whole number (ties to even, as std::nearbyint),
+// for |x| below 2^51, without a library call.
+double rounded(double x) {
+    constexpr double kShift = 0x1.8p52;
+    return (x + kShift) - kShift;
+}
+
+// The values' grid positions counted in the same pass as the check of a step
+// (`base` the position of count[0]), when the window's positions are few.
+struct Counting {
+    double lowest = 0;  // the lowest and highest value
+    double highest = 0;
+    std::vector<std::uint32_t> count;
+    double base = 0;
+    bool done = false;
+};
+
+// Whether all values but `allowed` lie on the candidate's grid; if so its
+// step to rounding and the lowest value on it (`origin`), and the values
+// counted by position on its grid when `counting` is given and they fit.
+bool shared_step(const Vote& c, std::span<const double> values, double allowed, double& step, double& origin,
+                 Counting* counting) {
+    double off = 0;
+    double lowest = INFINITY;
+    double span = 0;  // the farthest offset of a value on the grid, placed to 1e-6 of a step
+    const double inverse = 1 / c.step;
+    if (counting != nullptr) {
+        // Positions from just below the lowest value to just above the highest.
+        const double first = std::floor((counting->lowest - c.origin) * inverse) - 1;
+        const double cells = std::ceil((counting->highest - c.origin) * inverse) + 2 - first;
+        const double size = static_cast<double>(values.size());
+        const double farthest = std::max(std::fabs(first), std::fabs(first + cells));
+        if (!(cells <= 4 * size + 4096) || !(cells < 0x1p31) || !(farthest < 0x1p50)) {
+            counting = nullptr;
+        } else {
+            counting->base = first;
+            counting->count.assign(static_cast<std::size_t>(cells), 0);
+        }
+    }
+    if (counting != nullptr) {
+        std::uint32_t* count = counting->count.data();
+        const double base = counting->base;
+        // on_grid in products: off the grid when |q - k| exceeds
+        // 1e-12 max(|v|, |origin|) / step. In slices: the positions of a
+        // slice first (a loop the compiler vectorises), then counted; a look
+        // at the values off the grid after each slice.
+        const double off_factor = 1e-12 * inverse;
+        const double origin_size = std::fabs(c.origin);
+        constexpr std::size_t kSlice = 4096;
+        double at[kSlice];
+        for (std::size_t from = 0; from < values.size() && !(off > allowed); from += kSlice) {
+            const std::size_t size = std::min(values.size() - from, kSlice);
+            const double* v = values.data() + from;
+            double slice_off = 0;  // whole numbers: exact in any order
+            for (std::size_t i = 0; i < size; ++i) {
+                const double q = (v[i] - c.origin) * inverse;
+                const double k = rounded(q);
+                const double bound = std::max(std::fabs(v[i]), origin_size) * off_factor;
+                slice_off += std::fabs(q - k) <= bound ? 0.0 : 1.0;
+                at[i] = k - base;
+            }
+            for (std::size_t i = 0; i < size; ++i) ++count[static_cast<std::int32_t>(at[i])];
+            off += slice_off;
+        }
+        counting->done = !(off > allowed);
+        if (counting->done) {
+            // The lowest value on the grid and the farthest offset placed to
+            // 1e-6 of a step are those of the extreme values when these are
+            // on the grid (as they are but for a few off it).
+            const double extremes[] = {counting->lowest, counting->highest};
+            bool both = true;
+            for (const double x : extremes) {
+                both = both && on_grid(x, c.origin, c.step, inverse) && placing(x, c.origin) <= 1e-6 * c.step;
+            }
+            if (both) {
+                origin = counting->lowest;
+                span = std::max(std::fabs(counting->lowest - c.origin), std::fabs(counting->highest - c.origin));
+                step = span > 0 ? span / std::nearbyint(span / c.step) : c.step;
+                return true;
+            }
+            off = 0;
+            for (const double x : values) {
+                if (on_grid(x, c.origin, c.step, inverse)) {
+                    lowest = std::min(lowest, x);
+                    if (placing(x, c.origin) <= 1e-6 * c.step) span = std::max(span, std::fabs(x - c.origin));
+                }
+            }
+        }
+    } else {
         for (const double v : values) {
             if (!on_grid(v, c.origin, c.step, inverse)) {
                 if (++off > allowed) break;
@@ -130,19 +215,36 @@ double voted_step(std::vector<Vote> votes, std::span<const double> values, doubl
                 if (placing(v, c.origin) <= 1e-6 * c.step) span = std::max(span, std::fabs(v - c.origin));
             }
         }
-        if (off > allowed) continue;
-        origin = lowest;
-        // The farthest offset divided by its whole number of steps: the step to rounding.
-        return span > 0 ? span / std::nearbyint(span / c.step) : c.step;
+    }
+    if (off > allowed) return false;
+    origin = lowest;
+    // The farthest offset divided by its whole number of steps: the step to rounding.
+    step = span > 0 ? span / std::nearbyint(span / c.step) : c.step;
+    return true;
+}
+
+// The coarsest step of the blocks' votes that all values share but one, or
+// 1 % of them; 0 when there is none. `origin` gets the lowest value on its
+// grid; `counting` (when given) the values counted on the grid of the step
+// found, from the origin of the vote that gave it (`vote_origin`).
+double voted_step(std::vector<Vote> votes, std::span<const double> values, double& origin, Counting* counting,
+                  double& vote_origin) {
+    const double allowed = std::max(1.0, 0.01 * static_cast<double>(values.size()));
+    for (const Vote& c : candidates_of(std::move(votes))) {
+        double step = 0;
+        if (shared_step(c, values, allowed, step, origin, counting)) {
+            vote_origin = c.origin;
+            return step;
+        }
     }
     return 0;
 }
 
-}  // namespace
-
-double clock_step(std::span<const double> values, double& origin) {
+// The common step of the values as clock_step finds it; `counting` as for voted_step.
+double found_step(std::span<const double> values, double lowest, double& origin, Counting* counting,
+                  double& vote_origin) {
     if (values.empty()) return 0;
-    origin = *std::min_element(values.begin(), values.end());
+    origin = lowest;
     // Each block of durations gives its own common step: a value off the grid
     // spoils only its block, and most blocks give the step of the others.
     // Eight blocks spread over the durations first: when none gives a step,
@@ -154,17 +256,31 @@ double clock_step(std::span<const double> values, double& origin) {
     const std::vector<Vote> few = block_steps(values, stride, varied);
     if (few.empty() && varied) return 0;
     if (!few.empty()) {
-        if (const double step = voted_step(few, values, origin); step > 0 || stride == 1) return step;
+        const double step = voted_step(few, values, origin, counting, vote_origin);
+        if (step > 0 || stride == 1) return step;
     }
-    return voted_step(block_steps(values, 1, varied), values, origin);
+    return voted_step(block_steps(values, 1, varied), values, origin, counting, vote_origin);
+}
+
+}  // namespace
+
+double clock_step(std::span<const double> values, double& origin) {
+    if (values.empty()) return 0;
+    double vote_origin = 0;
+    return found_step(values, *std::min_element(values.begin(), values.end()), origin, nullptr, vote_origin);
 }
 
 Sample thinned(const Sample& x, std::size_t every) {
-    Sample out = x;
-    if (x.step > 0 || every < 2 || x.s.size() <= every) return out;
-    out.s.clear();
-    out.weight.clear();
-    out.position.clear();
+    if (x.step > 0 || every < 2 || x.s.size() <= every) return x;
+    Sample out;
+    out.events = x.events;
+    out.sum_s = x.sum_s;
+    out.lower = x.lower;
+    out.width = x.width;
+    out.origin = x.origin;
+    out.start_left_out = x.start_left_out;
+    out.s.reserve(x.s.size() / every + 1);
+    out.weight.reserve(x.s.size() / every + 1);
     for (std::size_t i = 0; i < x.s.size(); i += every) {
         double weight = 0;
         double sum = 0;
@@ -174,24 +290,33 @@ Sample thinned(const Sample& x, std::size_t every) {
         }
         out.s.push_back(sum / weight);
         out.weight.push_back(weight);
-        out.position.push_back(0);
     }
     return out;
 }
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
     Sample out;
-    std::vector<double> inside;
-    inside.reserve(durations.size());
+    // The durations inside the window, with the lowest and highest of them.
+    const std::unique_ptr<double[]> kept = std::make_unique_for_overwrite<double[]>(durations.size());
+    std::size_t n = 0;
+    double lowest = INFINITY;
+    double highest = -INFINITY;
     for (const double d : durations) {
-        if (d >= t_min && d <= t_max) inside.push_back(d);
+        const bool in = d >= t_min && d <= t_max;
+        kept[n] = d;
+        n += in ? 1 : 0;
+        lowest = std::min(lowest, in ? d : INFINITY);
+        highest = std::max(highest, in ? d : -INFINITY);
     }
+    const std::span<double> inside(kept.get(), n);
     if (inside.empty()) return out;
 
     double origin = 0;
-    out.step = clock_step(inside, origin);
-    const double highest = *std::max_element(inside.begin(), inside.end());
-    const double lowest = *std::min_element(inside.begin(), inside.end());
+    Counting counting;
+    counting.lowest = lowest;
+    counting.highest = highest;
+    double vote_origin = 0;
+    out.step = found_step(inside, lowest, origin, &counting, vote_origin);
     // Grid positions must fit 64 bits.
     if (out.step > 0 && !(std::max(highest - origin, origin - lowest) / out.step < 1e18)) out.step = 0;
     out.origin = origin;
@@ -218,11 +343,15 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         out.width = t_max - t_min;
     }
 
+    const std::size_t most = counting.done ? std::min(n, counting.count.size()) : n;
+    out.s.reserve(most);
+    out.weight.reserve(most);
+    if (step > 0) out.position.reserve(most);
     const auto add = [&out](double value, double count, std::int64_t position) {
         out.events += count;
         out.s.push_back(value - out.lower);
         out.weight.push_back(count);
-        out.position.push_back(position);
+        if (out.step > 0) out.position.push_back(position);
         out.sum_s += count * (value - out.lower);
     };
     if (step > 0) {
@@ -232,17 +361,36 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         // A value whose nearest grid value was left out is left out too (at
         // the position below the first).
         const std::int64_t lowest_position = out.start_left_out ? first_position - 1 : first_position;
+        const auto clamped = [&](std::int64_t p) { return std::clamp(p, lowest_position, last_position); };
         const auto position = [&](double v) {
-            return std::clamp(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)), lowest_position,
-                              last_position);
+            return clamped(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)));
         };
-        const std::int64_t from = position(lowest);
-        const auto cells = static_cast<double>(position(highest) - from) + 1;
         const auto add_position = [&](std::int64_t p, double count) {
             if (p < first_position) return;
             add(origin + static_cast<double>(p) * step, count, p);
         };
-        if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
+        // Counts of equal positions in a row (rising), added as one value.
+        std::int64_t pending_at = 0;
+        double pending = 0;
+        const auto count_at = [&](std::int64_t p, double count) {
+            if (pending > 0 && p != pending_at) {
+                add_position(pending_at, pending);
+                pending = 0;
+            }
+            pending_at = p;
+            pending += count;
+        };
+        const std::int64_t from = position(lowest);
+        const auto cells = static_cast<double>(position(highest) - from) + 1;
+        if (counting.done) {
+            // Counted while the step was checked, on the grid of the vote's
+            // origin: shifted to the origin found, then clamped.
+            const auto shift =
+                static_cast<std::int64_t>(counting.base) + std::llround((vote_origin - origin) * inverse);
+            for (std::size_t k = 0; k < counting.count.size(); ++k) {
+                if (counting.count[k] > 0) count_at(clamped(static_cast<std::int64_t>(k) + shift), counting.count[k]);
+            }
+        } else if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
             // Counted by grid position, without sorting.
             std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
             for (const double v : inside) ++count[static_cast<std::size_t>(position(v) - from)];
@@ -253,13 +401,9 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
             std::vector<std::int64_t> positions(inside.size());
             std::transform(inside.begin(), inside.end(), positions.begin(), position);
             std::sort(positions.begin(), positions.end());
-            for (std::size_t i = 0; i < positions.size();) {
-                std::size_t j = i + 1;
-                while (j < positions.size() && positions[j] == positions[i]) ++j;
-                add_position(positions[i], static_cast<double>(j - i));
-                i = j;
-            }
+            for (const std::int64_t p : positions) count_at(p, 1);
         }
+        if (pending > 0) add_position(pending_at, pending);
     } else {
         std::sort(inside.begin(), inside.end());
         for (std::size_t i = 0; i < inside.size();) {

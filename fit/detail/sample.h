@@ -23,8 +23,8 @@ namespace fit::detail {
 struct Sample {
     std::vector<double> s;       // distinct durations less the model's lower edge, rising
     std::vector<double> weight;  // how many durations have that value
-    // Grid positions of the values (with a grid): the exponentials of the
-    // likelihood then come from one another by multiplication.
+    // Grid positions of the values (with a grid; empty off it): the
+    // exponentials of the likelihood then come from one another by multiplication.
     std::vector<std::int64_t> position;
     double events = 0;
     double sum_s = 0;
