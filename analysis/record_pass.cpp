@@ -352,7 +352,7 @@ public:
         for (int titre = 0; titre < 2 && coupe(); ++titre) {}
     }
     bool sans_ligne() const { return octets_.isEmpty(); }
-    bool suivante() { return coupe(); }
+    [[gnu::always_inline]] bool suivante() { return coupe(); }
     qsizetype indice() const { return i_; }
     QStringView texte() const {
         if (!decodee_) {
@@ -379,7 +379,11 @@ private:
         qsizetype arret = 0;
         usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
         fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
-        suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
+        if (fin_ < n && p[fin_] == '\n') {
+            suite_ = fin_ + 1;  // the usual line end, tested first
+        } else {
+            suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
+        }
         ++i_;
         decodee_ = false;
         return true;

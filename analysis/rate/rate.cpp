@@ -159,8 +159,10 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
         g.start = clock_time(g.start_s, origin);
         g.end = clock_time(g.end_s, origin);
     }
-    fill_bins(a, t, origin, choices);
-    test_constancy(a);
+    if (choices.bins) {
+        fill_bins(a, t, origin, choices);
+        test_constancy(a);
+    }
     add_count_records(a, t, counts);
     return a;
 }

@@ -52,6 +52,9 @@ struct RateChoices {
     // The bin width typed by the user, in seconds; 0 (or anything that is not
     // a finite number above 0): chosen from the rate.
     double bin_width_s = 0;
+    // False: the time line, the rate, the gaps and the live time alone (what
+    // a forecast takes); the bins and the constancy test are left unmade.
+    bool bins = true;
 };
 
 // A moment of the run on the clock, to the nearest second: days after the day

@@ -66,9 +66,12 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const fit::Request request = fit_request(store, table, choices);
     const fit::Result result = fit::fit_lifetime(request);
     const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
-    // The run's rate, whose live time the forecast takes too.
+    // The run's rate, whose live time the forecast takes too; its bins only
+    // where they are printed (--rate, --json).
+    rate::RateChoices rate_choices;
+    rate_choices.bins = o.json || o.rate;
     const rate::RateAnalysis run_rate =
-        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), {},
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), rate_choices,
                            {pass.comptages.secondes, pass.comptages.muons});
     const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
                            o.scan ? &scan : nullptr};

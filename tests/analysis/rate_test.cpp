@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -231,6 +232,10 @@ TEST(RateAnalysis, ConstancyAndDriftAgainstADirectComputation) {
     EXPECT_NEAR(a.drift_per_hour_per_hour, (s * sxy - sx * sy) / delta, 1e-6 * std::fabs((s * sxy - sx * sy) / delta));
     EXPECT_NEAR(a.drift_error_per_hour_per_hour, std::sqrt(s / delta), 1e-6 * std::sqrt(s / delta));
     EXPECT_EQ(a.verdict, rate::Verdict::drifting_down);
+    // Without its bins (what a forecast takes): the same rate, gaps and live time.
+    const rate::RateAnalysis c = rate::analyse_rate(t, k10h, {.bin_width_s = 100, .bins = false});
+    EXPECT_EQ(std::tuple(c.rate_per_hour, c.live_s, c.gaps.size()), std::tuple(a.rate_per_hour, a.live_s, 1u));
+    EXPECT_TRUE(c.bins.empty() && !c.constancy_known);
 
     // Two bins of 10 and 30 events in a minute each: chi2 = 10 on 1 degree of
     // freedom, p = erfc(sqrt(5)); the slope is (1800 - 600) /h over one minute.
