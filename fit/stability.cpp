@@ -53,11 +53,16 @@ StabilityScan stability_scan(const Request& q, const Result& first) {
         // A fit whose background sits at its bound gives the error of the
         // exponential alone, not that of the model with a background: it is
         // no nested sample of the first fit's estimate, and is not compared.
-        if (std::isfinite(p.tau) && std::isfinite(p.tau_error) && !p.background_at_limit) {
-            // Where the first fit's error is the larger (the first fit at the
-            // background's bound), the band is the point's own error, wider
-            // than any band of nested samples.
-            p.band = p.tau_error > sigma0 ? std::sqrt(p.tau_error * p.tau_error - sigma0 * sigma0) : p.tau_error;
+        if (std::isfinite(p.tau) && p.tau > 0 && std::isfinite(p.tau_error) && !p.background_at_limit) {
+            // The band is that of the hypothesis tested, tau constant at tau_0:
+            // the point's error is taken at tau_0 (sigma / tau hardly depends
+            // on tau for the same events), not at its own tau, which would
+            // narrow the band of a point fallen low and widen that of one
+            // risen high. Where the first fit's error is the larger (the first
+            // fit at the background's bound), the band is the point's own
+            // error, wider than any band of nested samples.
+            const double sigma = p.tau_error * (first.tau / p.tau);
+            p.band = sigma > sigma0 ? std::sqrt(sigma * sigma - sigma0 * sigma0) : sigma;
             if (p.band > 0) p.deviation = (p.tau - first.tau) / p.band;
         }
         scan.points.push_back(p);

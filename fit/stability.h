@@ -5,17 +5,22 @@
 // The fits share their events (each sample holds the next), so the difference
 // between fit i and the first has the standard deviation
 //   band_i = sqrt(sigma_i² − sigma_0²)
-// and a point's deviation is (tau_i − tau_0) / band_i. The band is drawn at
+// and a point's deviation is (tau_i − tau_0) / band_i. The hypothesis tested
+// is tau constant at tau_0, so sigma_i is the point's error taken at tau_0,
+// tau_error_i · tau_0 / tau_i (sigma / tau hardly depends on tau for the same
+// events): taken at the point's own tau, a point fallen low would get a
+// narrow band and a deviation inflated by its own fluctuation. The band is drawn at
 // kStabilityBandFactor times its width and a point beyond it is marked, but
 // one point beyond twice its band is no finding: the scan takes about ten
-// correlated looks, and on runs without an artefact one scan in four to five
+// correlated looks, and on runs without an artefact one scan in four to ten
 // has such a point. The scan as a whole warns (a dead time or an early-time
 // artefact: the first classes depleted, a threshold effect) when its largest
 // |deviation| exceeds kStabilityScanThreshold: the Šidák bound for ten
 // independent looks at 5 % (each point at 0.51 %), conservative for ten
 // correlated ones, and what the simulation confirms: on runs without an
-// artefact of 2 000 to 100 000 events the scan warns in 2.5 to 5.2 % of runs
-// (vorns-stability-alarms, bench/stability_alarms.cpp). Only points whose lifetime is
+// artefact of 2 000 to 100 000 events the scan warns in 3 to 4 % of runs on
+// the window [10, 2000] and 0.7 to 2.4 % on [10, 800] (vorns-stability-alarms,
+// bench/stability_alarms.cpp). Only points whose lifetime is
 // known to kStabilityJudgedPrecision are judged: a fit of the last few hundred
 // events of a short window, tau and background nearly degenerate, often falls
 // far low with a Hessian error made at that low tau, so its deviation says
@@ -44,7 +49,8 @@ struct StabilityPoint {
     double events = 0;
     double tau = kNone;  // only from a converged fit
     double tau_error = kNone;
-    // sqrt(sigma_i² − sigma_0²), or sigma_i where sigma_0 is the larger; 0 for
+    // sqrt(sigma_i² − sigma_0²) with sigma_i = tau_error · tau_0 / tau, or
+    // sigma_i where sigma_0 is the larger; 0 for
     // the first point; kNone where the point is not compared (no converged
     // fit, or its background at its bound).
     double band = kNone;

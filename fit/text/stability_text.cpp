@@ -63,7 +63,7 @@ QString stability_line(const fit::StabilityScan& scan) {
 QStringList stability_table(const fit::StabilityScan& scan) {
     QStringList lines{
         QStringLiteral("stabilité : Tau quand t min monte, bande = \u00B1\u221A(\u03C3\u00B2 \u2212 "
-                       "\u03C3\u2080\u00B2) autour du premier ajustement")};
+                       "\u03C3\u2080\u00B2) autour du premier ajustement, \u03C3 pris au Tau du premier")};
     if (!scan.points.empty()) {
         const auto row = [](const QString& t_min, const QString& events, const QString& tau, const QString& band,
                             const QString& deviation, const QString& mark) {

@@ -97,8 +97,10 @@ TEST(StabilityScan, PointsStayInTheirBandWithoutAnArtefactAndLeaveItWithOne) {
                 EXPECT_TRUE(std::isnan(p.band) && std::isnan(p.deviation) && !p.outside) << at;
                 continue;
             }
-            const double v = p.tau_error * p.tau_error - first.tau_error * first.tau_error;
-            EXPECT_NEAR(p.band, v > 0 ? std::sqrt(v) : p.tau_error, 1e-9 * p.band) << at;
+            // The point's error taken at the first fit's tau, the lifetime the scan tests.
+            const double sigma = p.tau_error * first.tau / p.tau;
+            const double v = sigma * sigma - first.tau_error * first.tau_error;
+            EXPECT_NEAR(p.band, v > 0 ? std::sqrt(v) : sigma, 1e-9 * p.band) << at;
             EXPECT_NEAR(p.deviation, (p.tau - first.tau) / p.band, 1e-12) << at;
             EXPECT_EQ(p.outside, std::fabs(p.deviation) > 2) << at;
         }
@@ -108,8 +110,9 @@ TEST(StabilityScan, PointsStayInTheirBandWithoutAnArtefactAndLeaveItWithOne) {
 }
 
 // The band is the spread of chance: on runs without an artefact, a point
-// leaves twice its band in about one scan in four (ten looks at 4.6 % each,
-// correlated); never would mean a band too wide, most a band too narrow. The
+// leaves twice its band in one scan in ten to one in four (ten looks at 4.6 %
+// each, correlated; fewer on the short window, whose last points are not all
+// compared); never would mean a band too wide, most a band too narrow. The
 // scan as a whole warns in about one in twenty: a warning on these clean runs
 // as often as a point beyond twice its band would mean the look-elsewhere
 // effect is back. On the short window of the histogram's classes too, where
@@ -118,15 +121,15 @@ TEST(StabilityScan, RunsWithoutAnArtefactLeaveTheBandAsOftenAsChanceSaysAndRarel
     for (const double t_max : {2000.0, 800.0}) {
         int outside = 0;
         int warned = 0;
-        for (std::uint64_t seed = 100; seed < 140; ++seed) {
+        for (std::uint64_t seed = 100; seed < 220; ++seed) {
             const fit::StabilityScan s = scan_of(run(seed, 3000, 0.05), 10, t_max, fit::Model::exp_flat);
             ASSERT_FALSE(s.points.empty()) << seed;
             outside += std::any_of(s.points.begin(), s.points.end(), [](const auto& p) { return p.outside; }) ? 1 : 0;
             warned += s.outside() ? 1 : 0;
         }
-        EXPECT_GE(outside, 3) << t_max;
-        EXPECT_LE(outside, 18) << t_max;
-        EXPECT_LE(warned, 6) << t_max;
+        EXPECT_GE(outside, 6) << t_max;
+        EXPECT_LE(outside, 50) << t_max;
+        EXPECT_LE(warned, 12) << t_max;
     }
 }
 
