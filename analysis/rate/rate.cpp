@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 #include <iterator>
+#include <optional>
 
 namespace rate {
 
@@ -42,32 +43,35 @@ GapSearch find_gaps(std::span<const double> t, double threshold, double longest_
 
 // The record pass gives times in file order, which only go back where a time
 // of day did by less than a day. Counts those and the records in the same
-// second, and finds the longest interval; true when the line is in order and
-// every time is a finite number (else the longest interval means nothing).
-bool survey_order(std::span<const double> seconds, RateAnalysis& a, double& longest_interval) {
-    bool ordered = true;
+// second, and finds the longest interval, when the line is in order and every
+// time is a finite number (else the longest interval means nothing).
+std::optional<double> longest_interval_in_order(std::span<const double> seconds, RateAnalysis& a) {
+    // Counted in locals, without a branch on the interval: records in the
+    // same second come at random in a run, which no branch predicts.
+    bool finite = true;
     bool first = true;
     double previous = 0;
-    longest_interval = 0;
+    double longest = 0;
+    std::int64_t backward = 0;
+    std::int64_t zero = 0;
     for (const double v : seconds) {
-        if (!std::isfinite(v)) {
-            ordered = false;
+        if (!std::isfinite(v)) [[unlikely]] {
+            finite = false;
             continue;
         }
-        if (!first) {
+        if (!first) [[likely]] {
             const double d = v - previous;
-            if (d < 0) {
-                ++a.backward_intervals;
-                ordered = false;
-            } else if (d == 0) {
-                ++a.zero_intervals;
-            }
-            longest_interval = std::max(longest_interval, d);
+            backward += d < 0;
+            zero += d == 0;
+            longest = longest < d ? d : longest;
         }
         previous = v;
         first = false;
     }
-    return ordered;
+    a.backward_intervals += backward;
+    a.zero_intervals += zero;
+    if (!finite || backward != 0) return std::nullopt;
+    return longest;
 }
 
 // Gaps found at the rate of the whole span, then once more at the rate
@@ -125,8 +129,9 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
     const double origin = normalised_time_of_day(origin_time_of_day_s);
     std::vector<double> ordered_copy;
     std::span<const double> t = seconds;
-    double longest_interval = 0;
-    if (!survey_order(seconds, a, longest_interval)) {
+    const std::optional<double> in_order = longest_interval_in_order(seconds, a);
+    double longest_interval = in_order.value_or(0);
+    if (!in_order) {
         ordered_copy.reserve(seconds.size());
         std::copy_if(seconds.begin(), seconds.end(), std::back_inserter(ordered_copy),
                      [](double v) { return std::isfinite(v); });

@@ -2,19 +2,15 @@
 
 #include "datafile/data_file.h"
 #include "fit/cli/file_load.h"
+#include "fit/cli/report_program.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
 #include "report/report_pages.h"
 
 #include <QGuiApplication>
-#include <cstring>
 
 std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv) {
-    bool report = false;
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        report = report || std::strcmp(argv[i], "--report") == 0;
-    }
-    if (!report) return std::make_unique<QCoreApplication>(argc, argv);
+    if (!asks_for_report(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
     // vorns-fit shows no window: a display, when one is named, is not needed,
     // and one named but out of reach (a session over ssh) would stop it.
     qputenv("QT_QPA_PLATFORM", "offscreen");

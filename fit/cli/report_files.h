@@ -1,6 +1,7 @@
 #pragma once
 // vorns-fit --report OUT.pdf: the run report of the files given (with
-// --combine, of their runs together), written without a display.
+// --combine, of their runs together), written without a display by
+// vorns-fit-report (fit/cli/report_program.h).
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
 #include "fit/cli/options.h"
@@ -8,7 +9,7 @@
 #include <QCoreApplication>
 #include <memory>
 
-// The application vorns-fit runs in: with --report among the arguments one
+// The application vorns-fit-report runs in: with --report among the arguments one
 // that draws (fonts, the PDF writer), on the offscreen platform whatever
 // display there is; else Qt Core alone.
 std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv);

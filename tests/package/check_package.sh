@@ -29,6 +29,7 @@ dpkg-deb -x "$deb" "$root"
 expected="./usr/bin/vorns
 ./usr/bin/vorns-acquisition
 ./usr/bin/vorns-fit
+./usr/lib/vorns/vorns-fit-report
 ./usr/share/applications/org.vorns.vorns.desktop
 ./usr/share/icons/hicolor/256x256/apps/vorns.png
 ./usr/share/icons/hicolor/48x48/apps/vorns.png
@@ -137,6 +138,17 @@ for sample in deux_entiers.txt:two-integers:1 lignes_decay.txt:decay-lines:1000;
   echo "$fitted" | grep -q '"skipped_lines":0,"message":null,' && echo "$fitted" | grep -q "\"format\":\"$format\",\"unit_ns\":$unit}" ||
     fail "vorns-fit $name: $fitted"
 done
+
+# The run report, which vorns-fit leaves to vorns-fit-report in the package's
+# private folder: the sample run's report written, and vorns-fit itself
+# without Qt Gui.
+"${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/muon_run.txt" \
+  --report "$home/muon_run.pdf" >"$work/report-out" 2>"$work/report-err" ||
+  { cat "$work/report-err" >&2; fail "vorns-fit --report ended with an error"; }
+pdftotext "$home/muon_run.pdf" - | grep -qF "$samples/muon_run.txt" || fail "the report does not name its run"
+grep -q '^Tau ajusté = ' "$work/report-out" || fail "vorns-fit --report printed no fit: $(cat "$work/report-out")"
+! ldd "$root/usr/bin/vorns-fit" | grep -q libQt6Gui || fail "vorns-fit loads Qt Gui"
+rm "$home/muon_run.pdf"
 
 # First start: the colour and a sample run chosen in the shipped folder; its
 # fit exported, offered in the documents folder since the samples' is read-only.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -302,6 +303,31 @@ TEST(FitCommand, EveryFileGetsOneJsonObjectInOrder) {
             }
         }
     }
+}
+
+// vorns-fit leaves the run report to vorns-fit-report, in lib/vorns beside
+// its bin folder: a copy of vorns-fit without it says so and writes nothing.
+TEST(FitCommand, ReportWithoutItsProgram) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    write_bytes(run, run_file_bytes(toy_durations(5, 300, 0.05, 10)));
+    const QString program = dir.filePath(QStringLiteral("bin/vorns-fit"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VORNS_FIT), program));
+    QProcess process;
+    process.start(program, {run, QStringLiteral("--report"), dir.filePath(QStringLiteral("run.pdf"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+              QStringLiteral("vorns-fit: the run report cannot be written: %1/bin/../lib/vorns/vorns-fit-report cannot "
+                             "be started (No such file or directory)\n")
+                  .arg(QFileInfo(dir.path()).canonicalFilePath()));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("run.pdf"))));
+    // The same copy fits without the report.
+    process.start(program, {run});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,174 @@
+#include "fit/cli/fit_program.h"
+
+#include "analysis/class_pass.h"
+#include "analysis/load.h"
+#include "analysis/load_text.h"
+#include "analysis/rate/text/rate_text.h"
+#include "analysis/run_times.h"
+#include "fit/cli/combine_files.h"
+#include "fit/cli/file_load.h"
+#include "fit/cli/fit_json.h"
+#include "fit/cli/options.h"
+#include "fit/cli/rate_json.h"
+#include "fit/run/fit_choices.h"
+#include "fit/run/live_time.h"
+#include "fit/text/fit_text.h"
+#include "fit/text/stability_text.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/seams.h"
+#include "platform/textfile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <malloc.h>
+#include <memory>
+
+namespace {
+
+// A capture model for a file whose unit neither --unit-ns nor its format gives:
+// an option error (exit status 2).
+struct UnitMissing {
+    QString text;
+};
+
+// Reads and fits one file, and prints what there is to say of it: on stdout
+// its results (with --json always one object, even for a file that cannot be
+// read), on stderr its message. Returns whether every line of it could be read.
+bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
+    const auto error = [&](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
+    QString unreadable;
+    std::optional<FileLoad> loaded =
+        load_data_file(file, ChoixDesClasses{o.dX, o.x_max, false}, store, table, unreadable);
+    if (!loaded) {
+        error(file + QStringLiteral(": ") + unreadable);
+        if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), unreadable, o.details, o.scan));
+        return false;
+    }
+    // The file's bytes went back to the heap once loaded: the fit's and the
+    // rate's work arrays reuse their pages.
+    const Chargement& load = loaded->load;
+    const PasseDesLignes& pass = load.enregistrements;
+    // The unit the file's format gives, unless one was typed.
+    FitChoices choices = o.choices;
+    if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
+    try {
+        check_capture_unit(choices);
+    } catch (const platform::Error& e) {
+        throw UnitMissing{e.text()};
+    }
+    const QStringList& notes = loaded->notes;
+    for (const QString& note : notes) error(note);
+    const fit::Request request = fit_request(store, table, choices);
+    const fit::Result result = fit::fit_lifetime(request);
+    const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
+    // The run's rate, whose live time the forecast takes too; its bins only
+    // where they are printed (--rate, --json).
+    rate::RateChoices rate_choices;
+    rate_choices.bins = o.json || o.rate;
+    const rate::RateAnalysis run_rate =
+        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), rate_choices,
+                           {pass.comptages.secondes, pass.comptages.muons});
+    const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
+                           o.scan ? &scan : nullptr};
+    if (o.json) {
+        print(stdout, fit_json(result, file, request.durations, o.details,
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
+                                         rate_json_fields(&run_rate), nom_du_format(pass.format), choices.unit_ns},
+                               extras));
+        return pass.nb_lignes_ignorees == 0;
+    }
+    if (several) print(stdout, file);
+    print(stdout, texte_du_format(pass));
+    print(stdout, choices_line(choices));
+    for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, choices.unit_ns))) {
+        print(stdout, line);
+    }
+    const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;
+    print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
+    print(stdout, fit_text::forecast_line(extras.forecast));
+    if (o.scan) {
+        for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
+    }
+    if (o.rate) {
+        for (const QStringList& part : {rate_text::summary_lines(run_rate), rate_text::bin_table(run_rate)}) {
+            for (const QString& line : part) print(stdout, line);
+        }
+    }
+    if (several) print(stdout, QString());
+    return pass.nb_lignes_ignorees == 0;
+}
+
+}  // namespace
+
+int fit_program(int& argc, char** argv, const ReportWriter* report) {
+    // A file's large blocks (its bytes, the durations in the fit's window, the
+    // records' seconds) come from the heap and go back to it, not to the
+    // system: each one then reuses the pages of the one before it rather than
+    // touching fresh ones, which cost a page fault every 4 KiB (2 to 4 us
+    // with the page's release, on a virtual machine).
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes on every version
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    const std::unique_ptr<QCoreApplication> application =
+        report ? report->application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    platform::take_decimal_separator_from_system();
+    // Nobody is there to answer a box: what the passes would show goes to stderr.
+    platform::seams().show_message = [](const QString& text) { print(stderr, QStringLiteral("vorns-fit: ") + text); };
+
+    FitOptions options;
+    try {
+        options = read_options(QCoreApplication::arguments().mid(1));
+    } catch (const platform::Error& e) {
+        print(stderr, QStringLiteral("vorns-fit: ") + e.text());
+        std::fputs("Try 'vorns-fit --help'.\n", stderr);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kFitUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::fputs("vorns-fit " VORNS_VERSION "\n", stdout);
+        return 0;
+    }
+    // The class count is checked once, before any file: a bad X max / dX is an option error.
+    // The store is written only where the files' records go.
+    const RecordStoreNeuf store = nouveau_record_store();
+    auto table = std::make_unique<ClassTable>();
+    try {
+        prend_largeur_classe(options.dX, *table);
+        nombre_de_classes(options.x_max, *table);
+    } catch (const platform::Error& e) {
+        print(stderr, QStringLiteral("vorns-fit: ") + e.text());
+        return 2;
+    }
+    if (!options.report.isEmpty() && !report) {
+        print(stderr, QStringLiteral("vorns-fit: --report is written by vorns-fit-report"));
+        return 1;
+    }
+    if (options.combine) {
+        const int combined = combine_files(options, *table);
+        return options.report.isEmpty() ? combined : std::max(combined, report->write(options, *store, *table));
+    }
+    int status = 0;
+    for (const QString& file : options.files) {
+        try {
+            if (!fit_file(options, file, *store, *table, options.files.size() > 1)) status = std::max(status, 1);
+        } catch (const UnitMissing& e) {
+            print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text));
+            if (options.json) {
+                print(stdout, unfitted_json(file, QStringLiteral("error"), e.text, options.details, options.scan));
+            }
+            status = 2;
+        } catch (const platform::Error& e) {
+            // Nothing else is known to raise; a file still gets its one object.
+            print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text()));
+            if (options.json) {
+                print(stdout, unfitted_json(file, QStringLiteral("error"), e.text(), options.details, options.scan));
+            }
+            status = std::max(status, 1);
+        }
+    }
+    if (!options.report.isEmpty()) status = std::max(status, report->write(options, *store, *table));
+    return status;
+}
