@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,7 +51,12 @@ void FenetreAjustement::tient_le_contenu() {
     // Before the window is shown its frame is not known: taken as the main window's.
     const QSize cadre = isVisible() ? frameGeometry().size() - size() : form_.frameGeometry().size() - form_.size();
     const QRect disponible = ecran->availableGeometry();
-    const QSize taille = size().expandedTo(contenu_->minimumSizeHint().boundedTo(disponible.size() - cadre));
+    // Where the content is cut one way, the other side holds it beside that scroll bar.
+    const QSize contenu = contenu_->minimumSizeHint();
+    const int barre = defilement_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defilement_);
+    const QSize taille = size().expandedTo(
+        placement::taille_sur_l_ecran(size().expandedTo(contenu) + cadre, disponible.size(), contenu, cadre, barre) -
+        cadre);
     if (taille == size()) return;
     resize(taille);
     if (isVisible()) move(placement::coin_dans(disponible, frameGeometry().topLeft(), taille + cadre));

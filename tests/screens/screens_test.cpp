@@ -172,13 +172,15 @@ TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheS
         // A run loaded, its rate's lines shown on the "taux" tab: the window grows
         // no further than the screen, and its last button scrolls into view.
         FenetreAjustement& f = *form.fenetre_ajustement();
-        const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/muon_run.txt");
+        // A short run: its chi2 line ("p-valeur sans signification : ...") widens the content.
+        const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
         form.etat().file_state.fichier_donnees = run;
         form.charge_le_fichier(run);
         f.Onglets->setCurrentWidget(f.onglet_taux);
         traite_les_evenements();
         ASSERT_FALSE(f.onglet_taux->Label_taux->text().isEmpty());
         EXPECT_TRUE(disponible.contains(f.frameGeometry())) << "with the taux tab";
+        EXPECT_FALSE(f.defilement()->horizontalScrollBar()->isVisible()) << "the screen is wide enough";
         f.defilement()->ensureWidgetVisible(f.Bouton_imprimer, 0, 0);
         traite_les_evenements();
         const QPoint milieu = f.Bouton_imprimer->mapToGlobal(f.Bouton_imprimer->rect().center());
