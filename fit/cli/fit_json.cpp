@@ -49,14 +49,18 @@ QString scan_list(const fit::StabilityScan& scan) {
     return QLatin1Char('[') + points.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
-// The scan as a whole, as the line under its table says it: whether it warns,
-// from which t min, and its largest deviation of the points judged, in bands.
+// The scan as a whole, as the line under its table says it: whether it warns
+// (null without a scan), from which t min, and its largest deviation of the
+// points judged, in bands (null when none is judged: the scan tells nothing).
 QString scan_verdict(const fit::StabilityScan& scan) {
     const bool warns = scan.outside();
     const QString t_min =
         warns ? number(scan.points[static_cast<std::size_t>(scan.first_outside)].t_min) : QStringLiteral("null");
+    const QString told = scan.points.empty() ? QStringLiteral("null")
+                         : warns             ? QStringLiteral("true")
+                                             : QStringLiteral("false");
     return QStringLiteral("{\"warns\":%1,\"tmin\":%2,\"largest_deviation\":%3}")
-        .arg(warns ? QStringLiteral("true") : QStringLiteral("false"), t_min, number(scan.largest_deviation));
+        .arg(told, t_min, number(scan.largest_deviation));
 }
 
 // One object: the fit's figures, or null for each when there is no fit.

@@ -184,6 +184,10 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          ",\"stability_verdict\":{\"warns\":false,\"tmin\":null,\"largest_deviation\":",
          ""},
         {{dead, "--json", "--scan"}, 0, ",\"stability_verdict\":{\"warns\":true,\"tmin\":", ""},
+        {{run, "--json", "--scan", "--tmin", "900"},
+         0,
+         ",\"stability\":[],\"stability_verdict\":{\"warns\":null,\"tmin\":null,\"largest_deviation\":null}",
+         ""},
         {{run, "--precision", "0"}, 2, "", "--precision: must be above 0"},
         {{run, "--precision", "100"}, 2, "", "--precision: must be below 100"},
     };
