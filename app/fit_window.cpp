@@ -60,7 +60,7 @@ FenetreAjustement::~FenetreAjustement() {
 }
 
 void FenetreAjustement::construit() {
-    auto* colonne = new QVBoxLayout(this);
+    QBoxLayout* colonne = construit_le_defilement();
 
     // The choices, on one line.
     auto* champs = new QHBoxLayout;
@@ -177,6 +177,8 @@ void FenetreAjustement::construit() {
     construit_le_rapport(boutons);
     boutons->addStretch();
     colonne->addLayout(boutons);
+    defilement_->setWidget(contenu_);
+    contenu_->installEventFilter(this);
 
     // Every handler inside the error report: a user's action may show a box.
     const auto relie = [this](auto* sender, auto signal, auto handler) {

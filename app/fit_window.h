@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
 #include <vector>
@@ -104,8 +105,22 @@ public:
     void exporte_rapport_pdf();
     void imprime_rapport();
 
+    // The window's content, which scrolls in a window smaller than it (a small
+    // screen; app/fit_window_screen.cpp).
+    QScrollArea* defilement() const { return defilement_; }
+    QWidget* contenu() const { return contenu_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     TForm1& form_;
+    QScrollArea* defilement_ = nullptr;
+    QWidget* contenu_ = nullptr;
+    // The scroll area and its content; returns the content's column.
+    QBoxLayout* construit_le_defilement();
+    // The window grown to hold its content as far as the screen allows.
+    void tient_le_contenu();
     FitDecisions decisions_;  // the choices, and the field that cannot be read
     UniteDuFormat unite_du_format_;
     fit::Refit dernier_ajustement_;

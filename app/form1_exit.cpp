@@ -11,7 +11,9 @@
 bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier) {
     const QString& fichier = etat_->file_state.fichier_commentaire;
     const bool sans_fichier = supprime_blancs(fichier).isEmpty();
-    if (!commentaire_modifie(fichier, lignes_du_commentaire(), Memo2->document()->isEmpty())) return true;
+    const bool memo_vide = Memo2->document()->isEmpty();
+    // Without a comment file (no data file chosen yet) there is none to read.
+    if (sans_fichier ? memo_vide : !commentaire_modifie(fichier, lignes_du_commentaire(), memo_vide)) return true;
 
     platform::Question question;
     question.save_offered = !sans_fichier;

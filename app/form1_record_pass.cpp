@@ -21,12 +21,14 @@ void TForm1::traite_les_lignes_memo() {
     // skipped line (while a run is followed, the newest); the box of a file
     // choice, the first, and only what it did not tell before.
     const QString& fichier = etat_->file_state.fichier_charge;
+    QStringList a_dire;
+    // The format of another apparatus's file is told first (with its seconds of
+    // count records, before they go to the run's state); the acquisition
+    // format, as ever, is not.
+    if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);
     etat_->format = passe.format;
     etat_->unite_ns = passe.unite_ns;
     etat_->comptages = std::move(passe.comptages);  // for the rate and the live time
-    QStringList a_dire;
-    // The format of another apparatus's file is told first; the acquisition format, as ever, is not.
-    if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);
     if (passe.nb_enregistrements == 0) {
         // Nothing of an earlier file, or of an earlier state of this one, stays.
         efface_les_chiffres();

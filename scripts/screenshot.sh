@@ -10,6 +10,9 @@
 # muons (carbon, rho 1.27, 1 unit = 10 ns, window [10 ; 2000]) into
 # docs/screenshot-capture.png, on a run the simulator writes with the lifetime
 # a plastic scintillator shows (2125 ns, 3 % background, 20 000 events).
+# With --convergence, renders its convergence tab into docs/screenshot-convergence.png
+# while the simulator writes a live run (--realtime --speed 5 --rate 2, 5 % background),
+# taken after 50 s and the refresh tick's reloads.
 # With --rate, renders the analysis window's "taux" tab into docs/screenshot-rate.png,
 # on a simulated night run that stops for an hour and a half.
 # With --report, writes the run report of fichiers/muon_run.txt (1 unit = 10 ns,
@@ -60,6 +63,19 @@ if [ "${1:-}" = "--fit" ] || [ "${1:-}" = "--stability" ]; then
   xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab "$picture" \
     "$work/simulation.txt" --fit "${tab[@]}"
   echo "vorns: wrote $picture"
+  exit 0
+fi
+if [ "${1:-}" = "--convergence" ]; then
+  work="$(mktemp -d)"
+  rm -f build-release/bin/qrt_vorn.fit  # the fit window on its defaults
+  build-release/bin/vorns-acquisition -o "$work/live.txt" -n 3000 --rate 2 --background 0.05 --realtime --speed 5 \
+    --date 2026-12-08 >/dev/null &
+  acquisition=$!
+  trap 'kill "$acquisition" 2>/dev/null; rm -rf "$work"' EXIT
+  while [ ! -s "$work/live.txt" ]; do sleep 0.1; done
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-convergence.png \
+    "$work/live.txt" --convergence --wait 50
+  echo "vorns: wrote docs/screenshot-convergence.png"
   exit 0
 fi
 if [ "${1:-}" = "--rate" ]; then

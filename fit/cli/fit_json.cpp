@@ -49,6 +49,20 @@ QString scan_list(const fit::StabilityScan& scan) {
     return QLatin1Char('[') + points.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
+// The scan as a whole, as the line under its table says it: whether it warns
+// (null without a scan), from which t min, and its largest deviation of the
+// points judged, in bands (null when none is judged: the scan tells nothing).
+QString scan_verdict(const fit::StabilityScan& scan) {
+    const bool warns = scan.outside();
+    const QString t_min =
+        warns ? number(scan.points[static_cast<std::size_t>(scan.first_outside)].t_min) : QStringLiteral("null");
+    const QString told = scan.points.empty() ? QStringLiteral("null")
+                         : warns             ? QStringLiteral("true")
+                                             : QStringLiteral("false");
+    return QStringLiteral("{\"warns\":%1,\"tmin\":%2,\"largest_deviation\":%3}")
+        .arg(told, t_min, number(scan.largest_deviation));
+}
+
 // One object: the fit's figures, or null for each when there is no fit.
 QString object(const fit::Result* r, const QString& status, const QString& file, std::span<const double> durations,
                bool details, const FileNotes& notes, bool read, const FitExtras& extras) {
@@ -103,7 +117,10 @@ QString object(const fit::Result* r, const QString& status, const QString& file,
     field("forecast_hours", number(r ? extras.forecast.hours : fit::kNone));
     field("format", notes.format.isEmpty() ? null : quoted(notes.format));
     field("unit_ns", notes.unit_ns > 0 ? number(notes.unit_ns) : null);
-    if (extras.scan) field("stability", scan_list(*extras.scan));
+    if (extras.scan) {
+        field("stability", scan_list(*extras.scan));
+        field("stability_verdict", scan_verdict(*extras.scan));
+    }
     if (details) {
         field("pearson", number(r ? r->goodness.pearson : fit::kNone));
         figure("amplitude", &fit::Result::amplitude);

@@ -49,15 +49,22 @@ QString stability_warning(const fit::StabilityScan& scan) {
 QString stability_line(const fit::StabilityScan& scan) {
     if (scan.points.empty()) return QStringLiteral("pas de balayage de t min sans ajustement convergé de la fenêtre");
     if (scan.outside()) return stability_warning(scan);
-    const QString range =
-        QStringLiteral("Tau stable quand t min monte de %1 à %2")
-            .arg(platform::general(scan.points.front().t_min), platform::general(scan.points.back().t_min));
-    if (std::isnan(scan.largest_deviation)) return range;
-    return range + QStringLiteral(
-                       " : écart au premier ajustement jusqu'à %1 fois sa variation attendue (alerte au-delà de %2 "
-                       "fois pour les Tau connus à %3 près)")
-                       .arg(short_number(scan.largest_deviation), platform::general(fit::kStabilityScanThreshold),
-                            percent(fit::kStabilityJudgedPrecision));
+    const QString first = platform::general(scan.points.front().t_min);
+    const QString last = platform::general(scan.points.back().t_min);
+    // No point judged (each one's background at its bound, or its Tau known
+    // too roughly): the scan tells nothing, stable or not.
+    if (std::isnan(scan.largest_deviation)) {
+        return QStringLiteral(
+                   "Tau non jugé quand t min monte de %1 à %2 : aucun point comparé au premier ajustement avec un "
+                   "Tau connu à %3 près")
+            .arg(first, last, percent(fit::kStabilityJudgedPrecision));
+    }
+    return QStringLiteral("Tau stable quand t min monte de %1 à %2").arg(first, last) +
+           QStringLiteral(
+               " : écart au premier ajustement jusqu'à %1 fois sa variation attendue (alerte au-delà de %2 "
+               "fois pour les Tau connus à %3 près)")
+               .arg(short_number(scan.largest_deviation), platform::general(fit::kStabilityScanThreshold),
+                    percent(fit::kStabilityJudgedPrecision));
 }
 
 QStringList stability_table(const fit::StabilityScan& scan) {

@@ -15,6 +15,8 @@ namespace fit_text {
 //    Tau connus à 10 % près)"
 //   "Tau hors de la bande de stabilité à t min = 54 (3,4 fois la variation
 //    attendue) : temps mort ou artefact aux temps courts ?"
+//   "Tau non jugé quand t min monte de 10 à 450 : aucun point comparé au
+//    premier ajustement avec un Tau connu à 10 % près"
 // or why there is no scan.
 QString stability_line(const fit::StabilityScan& scan);
 // What the window's status line adds when the scan warns: the second form

@@ -18,6 +18,20 @@ TEST_F(DataFileWindow, NothingIsSavedBeforeADataFileIsChosen) {
     EXPECT_TRUE(QDir(donnees.path()).isEmpty());
 }
 
+// The first choice of a file with a comment has no comment file to compare
+// the memo with: no file without a name is opened (Qt would warn of it on the
+// terminal).
+TEST_F(DataFileWindow, TheFirstChoiceOpensNoFileWithoutAName) {
+    ecrit(QStringLiteral("run.comment"), "notes\r\n");
+    static QStringList avertissements;
+    avertissements.clear();
+    const QtMessageHandler avant =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { avertissements << m; });
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
+    qInstallMessageHandler(avant);
+    EXPECT_TRUE(avertissements.isEmpty()) << avertissements.join(QLatin1Char('\n'));
+}
+
 TEST_F(DataFileWindow, SavingWritesEveryMemoLineWithCrLfAndConfirms) {
     choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     const QString commentaire = chemin(QStringLiteral("run.comment"));

@@ -24,20 +24,21 @@ const QByteArray kAcquisitionUs =
 const struct CasDeFormat {
     const char* nom;
     QByteArray contenu;
-    QByteArray acquisition;  // the same records
-    const char* format;      // the status line's start
-    const char* unite;       // "1 unité" in the fit window
-    const char* ignoree;     // the skipped line as the status line names it
+    QByteArray acquisition;   // the same records
+    const char* format;       // the status line's start
+    const char* apres_heure;  // what it says after the first line's local time
+    const char* unite;        // "1 unité" in the fit window
+    const char* ignoree;      // the skipped line as the status line names it
 } kCas[] = {
     {"deux_entiers.txt",
      "40005 1574345682\n300 1574345683\n40002 1574345742\n500 1574345743\n-20 1574345744\n1200 1574345832\n",
-     kAcquisition, "format two-integers : 1 unité = 1 ns, début ", "1",
+     kAcquisition, "format two-integers : 1 unité = 1 ns, début ", " heure locale, 2 s de comptage ; ", "1",
      "ligne 5 ignorée : « -20 1574345744 » n'est pas un enregistrement (valeur négative (-20)"},
     {"lignes_decay.txt",
      "# DAQ card\nDecay 'Tue_Nov_19_10:00:01_2019' 0.5\nRate 3 Hz\nDecay 'Tue_Nov_19_10:01:01_2019' 2.5\n"
      "10:01:30\t7\nDecay 'Tue_Nov_19_10:02:30_2019' 12\n",
-     kAcquisitionUs, "format decay-lines : 1 unité = 1000 ns, début 10:00:01 heure locale ; ", "1000",
-     "ligne 5 ignorée : « 10:01:30⇥7 » n'est pas un enregistrement (ligne d'un autre format"},
+     kAcquisitionUs, "format decay-lines : 1 unité = 1000 ns, début 10:00:01 heure locale ; ", " heure locale ; ",
+     "1000", "ligne 5 ignorée : « 10:01:30⇥7 » n'est pas un enregistrement (ligne d'un autre format"},
 };
 
 // The view's texts but the memo, the header labels, the last line and the status line.
@@ -64,6 +65,7 @@ TEST_F(Formats, EachFormatGivesTheRecordsOfItsDecaysAndItsUnitInTheFitWindow) {
         EXPECT_TRUE(form.Label_nb_ligne->text().contains(QStringLiteral("(1 ignorée)"))) << form.Label_nb_ligne->text();
         const QString statut = form.Label_etat_chargement->text();
         EXPECT_TRUE(statut.startsWith(QString::fromUtf8(c.format))) << statut;
+        EXPECT_TRUE(statut.contains(QString::fromUtf8(c.apres_heure))) << statut;
         EXPECT_TRUE(statut.contains(QString::fromUtf8(c.ignoree))) << statut;
         // The figures, the listing and the plots of the same events written the acquisition's way.
         const VueDeLaFenetre vue = vue_de(form);

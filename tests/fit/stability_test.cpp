@@ -173,6 +173,10 @@ TEST(StabilityScan, TheScanWarnsOnItsLargestJudgedDeviation) {
         EXPECT_EQ(s.first_outside, c.first_outside) << c.name;
         if (std::isnan(c.largest)) {
             EXPECT_TRUE(std::isnan(s.largest_deviation)) << c.name;
+            // Nothing judged is not "stable".
+            EXPECT_TRUE(
+                fit_text::stability_line(s).startsWith(QStringLiteral("Tau non jugé quand t min monte de 10 à ")))
+                << fit_text::stability_line(s);
         } else {
             EXPECT_DOUBLE_EQ(s.largest_deviation, c.largest) << c.name;
         }

@@ -145,6 +145,7 @@ TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheS
         {"desktop", 'c', 'c'},  // 428 pixels a side: too narrow
         {"desktop", 'g', 'd'}, {"desktop", 'd', 'g'},
         {"laptop", 'c', 'c'},  {"scaled150", 'c', 'c'},  // 720 high: the fit window is made to fit
+        {"netbook", 'c', 'c'},  // 600 high: smaller than the fit window's content, which scrolls
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << c.ecran << " " << c.principale);
@@ -168,5 +169,22 @@ TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheS
             const int x = c.cote == 'd' ? principale.right() + 1 : principale.left() - fenetre.width();
             EXPECT_EQ(fenetre.topLeft(), QPoint(x, principale.top()));
         }
+        // A run loaded, its rate's lines shown on the "taux" tab: the window grows
+        // no further than the screen, and its last button scrolls into view.
+        FenetreAjustement& f = *form.fenetre_ajustement();
+        // A short run: its chi2 line ("p-valeur sans signification : ...") widens the content.
+        const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
+        form.etat().file_state.fichier_donnees = run;
+        form.charge_le_fichier(run);
+        f.Onglets->setCurrentWidget(f.onglet_taux);
+        traite_les_evenements();
+        ASSERT_FALSE(f.onglet_taux->Label_taux->text().isEmpty());
+        EXPECT_TRUE(disponible.contains(f.frameGeometry())) << "with the taux tab";
+        EXPECT_FALSE(f.defilement()->horizontalScrollBar()->isVisible()) << "the screen is wide enough";
+        f.defilement()->ensureWidgetVisible(f.Bouton_imprimer, 0, 0);
+        traite_les_evenements();
+        const QPoint milieu = f.Bouton_imprimer->mapToGlobal(f.Bouton_imprimer->rect().center());
+        EXPECT_TRUE(disponible.contains(milieu));
+        EXPECT_EQ(QApplication::widgetAt(milieu), f.Bouton_imprimer);
     }
 }

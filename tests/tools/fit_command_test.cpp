@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -51,6 +52,12 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
     const QString run = dir.filePath(QStringLiteral("run.txt"));
     const std::vector<double> durations = toy_durations(5, 3000, 0.05, 10);
     write_bytes(run, run_file_bytes(durations));
+    // The same run behind a dead time of 40: the stability scan warns.
+    const QString dead = dir.filePath(QStringLiteral("dead.txt"));
+    std::vector<double> after_dead_time;
+    std::copy_if(durations.begin(), durations.end(), std::back_inserter(after_dead_time),
+                 [](double d) { return d >= 40; });
+    write_bytes(dead, run_file_bytes(after_dead_time));
     const QString bad = dir.filePath(QStringLiteral("bad.txt"));
     write_bytes(bad, "A\r\nB\r\nHeure\tDur\r\n10:00:00\t0\r\n10:00:01\tabc\r\n10:00:02\t5\r\n");
     const QString no_record = dir.filePath(QStringLiteral("passwd"));
@@ -173,6 +180,15 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
          "\n   t min  événements  Tau                  bande  écart / bande\n      10        2",
          ""},
         {{run, "--json", "--scan"}, 0, ",\"stability\":[{\"tmin\":10,\"events\":2", ""},
+        {{run, "--json", "--scan"},
+         0,
+         ",\"stability_verdict\":{\"warns\":false,\"tmin\":null,\"largest_deviation\":",
+         ""},
+        {{dead, "--json", "--scan"}, 0, ",\"stability_verdict\":{\"warns\":true,\"tmin\":", ""},
+        {{run, "--json", "--scan", "--tmin", "900"},
+         0,
+         ",\"stability\":[],\"stability_verdict\":{\"warns\":null,\"tmin\":null,\"largest_deviation\":null}",
+         ""},
         {{run, "--precision", "0"}, 2, "", "--precision: must be above 0"},
         {{run, "--precision", "100"}, 2, "", "--precision: must be below 100"},
     };
