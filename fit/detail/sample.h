@@ -42,12 +42,6 @@ struct Sample {
     Decay decay() const { return {width, step}; }
 };
 
-// The common step of the durations: the coarsest step that all of them share
-// but one, or 1 % of them (a duration far above the others, a few off the
-// grid do not change it); 0 when they share none, or one too fine to matter
-// (below 1e-7 of their spread). `origin` gets the lowest duration on the grid.
-double clock_step(std::span<const double> values, double& origin);
-
 // Off a grid, the values of a large sample in groups of `every` in a row,
 // each group one value (their weighted mean) with their summed weight: a
 // close likelihood at a fraction of the cost, for a start of the fit. The

@@ -1,6 +1,6 @@
 // The clock step of the durations: the step they share, which one duration far
 // above the others or a few off the grid do not change.
-#include "fit/detail/sample.h"
+#include "fit/detail/clock_step.h"
 #include "fit/lifetime_fit.h"
 #include "platform/numbers.h"
 #include "support/toy_durations.h"
