@@ -33,24 +33,37 @@ Sample thinned(const Sample& x, std::size_t every) {
     return out;
 }
 
-Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
-    Sample out;
-    const WindowValues inside(durations, t_min, t_max);
-    if (inside.empty()) return out;
-    const std::size_t n = inside.size();
-    const double lowest = inside.lowest();
-    const double highest = inside.highest();
+namespace {
 
-    double origin = 0;
+// A window's durations with the sample's step, origin and edges (its values
+// not added yet) and, on a grid, the grid positions fitted and the durations
+// counted by position while the step was checked (when they were).
+struct Framed {
+    Sample sample;
     GridCounts counting;
-    double vote_origin = 0;
-    out.step = window_step(inside, origin, &counting, vote_origin);
-    // Grid positions must fit 64 bits.
-    if (out.step > 0 && !(std::max(highest - origin, origin - lowest) / out.step < 1e18)) out.step = 0;
-    out.origin = origin;
-    const double step = out.step;
+    std::int64_t shift = 0;  // counting.count[k] is at position k + shift, before clamping
     std::int64_t first_position = 0;
     std::int64_t last_position = 0;
+
+    // A position moved into the window; a value whose nearest grid value was
+    // left out is left out too (at the position below the first).
+    std::int64_t clamped(std::int64_t p) const {
+        return std::clamp(p, sample.start_left_out ? first_position - 1 : first_position, last_position);
+    }
+};
+
+Framed framed(const WindowValues& inside, double t_min, double t_max) {
+    Framed f;
+    Sample& out = f.sample;
+    double origin = 0;
+    double vote_origin = 0;
+    out.step = window_step(inside, origin, &f.counting, vote_origin);
+    // Grid positions must fit 64 bits.
+    if (out.step > 0 && !(std::max(inside.highest() - origin, origin - inside.lowest()) / out.step < 1e18)) {
+        out.step = 0;
+    }
+    out.origin = origin;
+    const double step = out.step;
     if (step > 0) {
         double first = std::ceil((t_min - origin) / step - 1e-6);
         const double last = std::floor((t_max - origin) / step + 1e-6);
@@ -64,54 +77,69 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         out.lower = origin + step * first - step / 2;
         out.width = origin + step * last + step / 2 - out.lower;
         // A bound far beyond the durations stays within 64 bits.
-        first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
-        last_position = static_cast<std::int64_t>(std::clamp(last, -1e18, 1e18));
+        f.first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
+        f.last_position = static_cast<std::int64_t>(std::clamp(last, -1e18, 1e18));
+        // Counted on the grid of the vote's origin: shifted to the origin found.
+        if (f.counting.done) {
+            f.shift = static_cast<std::int64_t>(f.counting.base) + std::llround((vote_origin - origin) * (1 / step));
+        }
     } else {
         out.lower = t_min;
         out.width = t_max - t_min;
     }
+    return f;
+}
 
-    // As many values as grid positions counted (fewer when the window's edges
-    // gather some), else as durations; reserved at once.
-    std::size_t most = n;
-    if (counting.done) {
-        most = 0;
-        for (const std::uint32_t c : counting.count) most += c > 0 ? 1 : 0;
+// A count at a grid position (rising, from the first fitted): equal positions
+// in a row make one value.
+void count_at(Sample& out, std::int64_t p, double count) {
+    if (!out.position.empty() && out.position.back() == p) {
+        out.weight.back() += count;
+    } else {
+        out.position.push_back(p);
+        out.weight.push_back(count);
     }
-    out.s.reserve(most);
-    out.weight.reserve(most);
-    if (step > 0) out.position.reserve(most);
-    if (step > 0) {
+}
+
+// The counts made while the step was checked, at their positions.
+void add_counted(const Framed& f, Sample& out) {
+    std::size_t most = 0;
+    for (const std::uint32_t c : f.counting.count) most += c > 0 ? 1 : 0;
+    out.position.reserve(out.position.size() + most);
+    out.weight.reserve(out.weight.size() + most);
+    for (std::size_t k = 0; k < f.counting.count.size(); ++k) {
+        if (f.counting.count[k] == 0) continue;
+        const std::int64_t p = f.clamped(static_cast<std::int64_t>(k) + f.shift);
+        if (p >= f.first_position) count_at(out, p, f.counting.count[k]);
+    }
+}
+
+// On a grid, the values from their positions: the events and their sum.
+void add_grid_values(Sample& out) {
+    out.s.resize(out.position.size());
+    for (std::size_t k = 0; k < out.position.size(); ++k) {
+        const double value = out.origin + static_cast<double>(out.position[k]) * out.step;
+        out.events += out.weight[k];
+        out.s[k] = value - out.lower;
+        out.sum_s += out.weight[k] * (value - out.lower);
+    }
+}
+
+// The sample of a window's durations once framed.
+Sample filled(Framed f, const WindowValues& inside) {
+    Sample& out = f.sample;
+    const std::span<const double> durations = inside.durations();
+    if (out.step > 0) {
         // On a grid a value is its grid position's: one off the grid (a few
         // may be) counts at the nearest grid value inside the window.
-        const double inverse = 1 / step;
-        // A value whose nearest grid value was left out is left out too (at
-        // the position below the first).
-        const std::int64_t lowest_position = out.start_left_out ? first_position - 1 : first_position;
-        const auto clamped = [&](std::int64_t p) { return std::clamp(p, lowest_position, last_position); };
+        const double inverse = 1 / out.step;
         const auto position = [&](double v) {
-            return clamped(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)));
+            return f.clamped(static_cast<std::int64_t>(std::nearbyint((v - out.origin) * inverse)));
         };
-        // A count at a position (rising): equal positions in a row make one value.
-        const auto count_at = [&out, first_position](std::int64_t p, double count) {
-            if (p < first_position) return;
-            if (!out.position.empty() && out.position.back() == p) {
-                out.weight.back() += count;
-            } else {
-                out.position.push_back(p);
-                out.weight.push_back(count);
-            }
-        };
-        const std::int64_t from = position(lowest);
-        const auto cells = static_cast<double>(position(highest) - from) + 1;
-        if (counting.done) {
-            // Counted while the step was checked, on the grid of the vote's
-            // origin: shifted to the origin found, then clamped.
-            const auto shift =
-                static_cast<std::int64_t>(counting.base) + std::llround((vote_origin - origin) * inverse);
-            for (std::size_t k = 0; k < counting.count.size(); ++k) {
-                if (counting.count[k] > 0) count_at(clamped(static_cast<std::int64_t>(k) + shift), counting.count[k]);
-            }
+        const std::int64_t from = position(inside.lowest());
+        const auto cells = static_cast<double>(position(inside.highest()) - from) + 1;
+        if (f.counting.done) {
+            add_counted(f, out);
         } else if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
             // Counted by grid position, without sorting.
             std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
@@ -119,24 +147,21 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
                 if (inside.inside(v)) ++count[static_cast<std::size_t>(position(v) - from)];
             }
             for (std::size_t k = 0; k < count.size(); ++k) {
-                if (count[k] > 0) count_at(from + static_cast<std::int64_t>(k), count[k]);
+                const std::int64_t p = from + static_cast<std::int64_t>(k);
+                if (count[k] > 0 && p >= f.first_position) count_at(out, p, count[k]);
             }
         } else {
             std::vector<std::int64_t> positions;
-            positions.reserve(n);
+            positions.reserve(inside.size());
             for (const double v : durations) {
                 if (inside.inside(v)) positions.push_back(position(v));
             }
             std::sort(positions.begin(), positions.end());
-            for (const std::int64_t p : positions) count_at(p, 1);
+            for (const std::int64_t p : positions) {
+                if (p >= f.first_position) count_at(out, p, 1);
+            }
         }
-        out.s.resize(out.position.size());
-        for (std::size_t k = 0; k < out.position.size(); ++k) {
-            const double value = origin + static_cast<double>(out.position[k]) * step;
-            out.events += out.weight[k];
-            out.s[k] = value - out.lower;
-            out.sum_s += out.weight[k] * (value - out.lower);
-        }
+        add_grid_values(out);
     } else {
         std::vector<double> values = inside.copied();
         std::sort(values.begin(), values.end());
@@ -150,6 +175,92 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
             out.sum_s += count * (values[i] - out.lower);
             i = j;
         }
+    }
+    return std::move(out);
+}
+
+// Runs framed on the same cells with their durations counted: the counts
+// added by position on the grid of the first (another's positions counted
+// from its origin), one sample.
+Sample added_counts(std::span<const Framed* const> runs) {
+    const Framed& a = *runs.front();
+    std::int64_t lowest = INT64_MAX;
+    std::int64_t highest = INT64_MIN;
+    std::vector<std::int64_t> offset;
+    for (const Framed* x : runs) {
+        offset.push_back(std::llround((x->sample.origin - a.sample.origin) / a.sample.step));
+        const std::vector<std::uint32_t>& count = x->counting.count;
+        const auto first = std::find_if(count.begin(), count.end(), [](std::uint32_t c) { return c > 0; });
+        if (first == count.end()) continue;
+        const auto last = std::find_if(count.rbegin(), count.rend(), [](std::uint32_t c) { return c > 0; });
+        const auto at = [x](auto k) { return x->clamped(static_cast<std::int64_t>(k) + x->shift); };
+        lowest = std::min(lowest, std::max(at(first - count.begin()), x->first_position) + offset.back());
+        highest = std::max(highest, at(count.rend() - last - 1) + offset.back());
+    }
+    Sample out = a.sample;
+    if (lowest > highest) return out;
+    std::vector<double> weight(static_cast<std::size_t>(highest - lowest + 1), 0.0);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Framed& x = *runs[i];
+        for (std::size_t k = 0; k < x.counting.count.size(); ++k) {
+            if (x.counting.count[k] == 0) continue;
+            const std::int64_t p = x.clamped(static_cast<std::int64_t>(k) + x.shift);
+            if (p >= x.first_position) weight[static_cast<std::size_t>(p + offset[i] - lowest)] += x.counting.count[k];
+        }
+    }
+    for (std::size_t k = 0; k < weight.size(); ++k) {
+        if (weight[k] > 0) count_at(out, lowest + static_cast<std::int64_t>(k), weight[k]);
+    }
+    add_grid_values(out);
+    return out;
+}
+
+}  // namespace
+
+bool same_cells(const Sample& a, const Sample& b) {
+    if (a.start_left_out != b.start_left_out || (a.step > 0) != (b.step > 0)) return false;
+    if (a.step == 0) return a.lower == b.lower && a.width == b.width;
+    const double tolerance = 1e-6 * a.step;
+    return std::fabs(a.step - b.step) <= 1e-9 * a.step && std::fabs(a.lower - b.lower) <= tolerance &&
+           std::fabs(a.width - b.width) <= tolerance;
+}
+
+Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
+    const WindowValues inside(durations, t_min, t_max);
+    if (inside.empty()) return Sample();
+    return filled(framed(inside, t_min, t_max), inside);
+}
+
+std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max) {
+    // Each run framed; those counted while their step was checked kept so.
+    std::vector<Framed> counted(runs.size());
+    std::vector<Sample> alone(runs.size());
+    std::vector<bool> waiting(runs.size(), false);  // counted, not yet in a sample
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const WindowValues inside(runs[i], t_min, t_max);
+        if (inside.empty()) continue;
+        Framed f = framed(inside, t_min, t_max);
+        waiting[i] = f.sample.step > 0 && f.counting.done;
+        if (waiting[i]) {
+            counted[i] = std::move(f);
+        } else {
+            alone[i] = filled(std::move(f), inside);
+        }
+    }
+    // In the runs' order, a counted run with those after it on the same cells one sample.
+    std::vector<Sample> out;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!waiting[i]) {
+            if (alone[i].events > 0) out.push_back(std::move(alone[i]));
+            continue;
+        }
+        std::vector<const Framed*> kind;
+        for (std::size_t j = i; j < runs.size(); ++j) {
+            if (!waiting[j] || !same_cells(counted[i].sample, counted[j].sample)) continue;
+            waiting[j] = false;
+            kind.push_back(&counted[j]);
+        }
+        out.push_back(added_counts(kind));
     }
     return out;
 }

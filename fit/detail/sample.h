@@ -50,4 +50,14 @@ Sample thinned(const Sample& sample, std::size_t every);
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max);
 
+// Two samples whose values stand for the same cells (or, off any grid, that
+// have the same window): their values can be counted together. Each run finds
+// its own step and edges, equal to rounding when the grids are the same.
+bool same_cells(const Sample& a, const Sample& b);
+
+// The samples of several runs' windows, those of runs on the same grid
+// counted together by grid position (one sample for them, its values those
+// of the first run's grid), the others as sample_window makes them.
+std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max);
+
 }  // namespace fit::detail
