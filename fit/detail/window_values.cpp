@@ -13,7 +13,7 @@ WindowValues::WindowValues(std::span<const double> durations, double t_min, doub
     double highest = -INFINITY;
     const double* d = durations.data();
     for (std::size_t from = 0; from < durations.size(); from += kChunk) {
-        inside_before_.push_back(static_cast<std::uint32_t>(size));
+        inside_before_.push_back(size);
         const std::size_t to = std::min(durations.size(), from + kChunk);
         for (std::size_t i = from; i < to; ++i) {
             if (!(d[i] >= t_min)) continue;

@@ -4,7 +4,6 @@
 // the highest, and those of given ranks among them.
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -41,7 +40,7 @@ private:
     std::size_t above_ = 0;
     double lowest_ = INFINITY;
     double highest_ = -INFINITY;
-    std::vector<std::uint32_t> inside_before_;  // how many are inside before each chunk of kChunk durations
+    std::vector<std::size_t> inside_before_;  // how many are inside before each chunk of kChunk durations
 };
 
 }  // namespace fit::detail
