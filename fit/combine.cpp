@@ -75,10 +75,9 @@ Result fit_samples_together(const Request& q, std::vector<detail::Sample> sample
 
 Result fit_combined(const Request& q, std::span<const Run> runs) {
     if (q.method == Method::binned) return fit_histograms(q, runs);
-    std::vector<detail::Sample> samples;
-    samples.reserve(runs.size());
-    for (const Run& run : runs) samples.push_back(detail::sample_window(run.durations, q.t_min, q.t_max));
-    return fit_samples_together(q, std::move(samples));
+    std::vector<std::span<const double>> durations;
+    for (const Run& run : runs) durations.push_back(run.durations);
+    return fit_samples_together(q, detail::run_samples(durations, q.t_min, q.t_max));
 }
 
 Combination combine_runs(const Request& q, std::span<const Run> runs) {

@@ -16,17 +16,6 @@ namespace fit::detail {
 
 namespace {
 
-// Two samples whose values stand for the same cells (or, off any grid, that
-// have the same window): their values can be counted together. Each run finds
-// its own step and edges, equal to rounding when the grids are the same.
-bool same_cells(const Sample& a, const Sample& b) {
-    if (a.start_left_out != b.start_left_out || (a.step > 0) != (b.step > 0)) return false;
-    if (a.step == 0) return a.lower == b.lower && a.width == b.width;
-    const double tolerance = 1e-6 * a.step;
-    return std::fabs(a.step - b.step) <= 1e-9 * a.step && std::fabs(a.lower - b.lower) <= tolerance &&
-           std::fabs(a.width - b.width) <= tolerance;
-}
-
 // The values of b added to those of a, both rising; equal values (on a grid,
 // equal positions, b's counted from a's origin) count once with both weights.
 template <bool grid>

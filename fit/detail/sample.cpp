@@ -1,274 +1,13 @@
 #include "fit/detail/sample.h"
 
+#include "fit/detail/clock_step.h"
+#include "fit/detail/window_values.h"
+
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <utility>
 
 namespace fit::detail {
-
-namespace {
-
-// Greatest common divisor of two positive steps, a remainder within
-// `tolerance` of 0 or of the divisor counting as none.
-double near_gcd(double a, double b, double tolerance) {
-    if (a < b) std::swap(a, b);
-    for (int i = 0; i < 200 && b > tolerance; ++i) {
-        double r = std::fmod(a, b);
-        if (b - r <= tolerance) r = 0;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// How far a value read from decimal text may lie from its grid point
-// (measured from the grid's origin): far above their rounding, about 1e-16 of
-// the larger, far below the step of any clock. A value so far above the others
-// that its place on the grid cannot be told counts as on it.
-double placing(double value, double origin) { return 1e-12 * std::max(std::fabs(value), std::fabs(origin)); }
-
-// Whether value - origin is a whole number of steps (`inverse` is 1 / step).
-bool on_grid(double value, double origin, double step, double inverse) {
-    const double q = (value - origin) * inverse;
-    return std::fabs(q - std::nearbyint(q)) * step <= placing(value, origin);
-}
-
-// The common step of every value, measured from the lowest (`origin`), or 0
-// when they share none coarser than 1e-7 of their spread.
-double common_step(std::span<const double> values, double& origin) {
-    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-    origin = *lowest;
-    const double spread = *highest - *lowest;
-    if (!(spread > 0) || !std::isfinite(spread)) return 0;
-    // Values read from decimal text sit on their grid to about 1e-16 of their size.
-    const double tolerance = 1e-9 * std::max({std::fabs(*lowest), std::fabs(*highest), spread});
-    const double finest = 1e-7 * spread;
-    double step = 0;
-    double inverse = 0;
-    double farthest = 0;  // the largest offset from the origin seen so far
-    for (const double v : values) {
-        const double d = v - origin;
-        if (d <= tolerance) continue;
-        farthest = std::max(farthest, d);
-        if (step == 0) {
-            step = d;
-        } else if (!on_grid(v, origin, step, inverse)) {
-            step = near_gcd(step, d, tolerance);
-            if (step < finest) return 0;
-            // Each remainder carries the error of the step before it, times
-            // the quotient; the farthest offset divided by its whole number
-            // of steps keeps the step exact to rounding.
-            step = farthest / std::nearbyint(farthest / step);
-        }
-        inverse = 1 / step;
-    }
-    // Every value was a whole number of steps of a multiple of this step.
-    return step == 0 ? 0 : spread / std::nearbyint(spread / step);
-}
-
-// A step that blocks of durations give, with how many blocks give it.
-struct Vote {
-    double step;
-    double origin;  // a value on its grid: the lowest of the first block that gives it
-    int blocks;
-};
-
-// The common steps of blocks of 16 consecutive durations (the last block
-// takes the few left over), of every `stride`-th block; `varied` gets whether
-// one of them held two different values.
-std::vector<Vote> block_steps(std::span<const double> values, std::size_t stride, bool& varied) {
-    constexpr std::size_t kBlock = 16;
-    const std::size_t blocks = std::max<std::size_t>(1, values.size() / kBlock);
-    std::vector<Vote> votes;
-    varied = false;
-    for (std::size_t b = 0; b < blocks; b += stride) {
-        const std::size_t first = b * kBlock;
-        const std::size_t size = b + 1 == blocks ? values.size() - first : kBlock;
-        const std::span<const double> block = values.subspan(first, size);
-        const auto [lowest, highest] = std::minmax_element(block.begin(), block.end());
-        varied = varied || *lowest != *highest;
-        double origin = 0;
-        const double step = common_step(block, origin);
-        if (!(step > 0)) continue;
-        // Steps within 1e-6 of each other are one step.
-        const auto same = std::find_if(votes.begin(), votes.end(),
-                                       [step](const Vote& v) { return std::fabs(v.step - step) <= 1e-6 * v.step; });
-        if (same == votes.end()) {
-            votes.push_back({step, origin, 1});
-        } else {
-            ++same->blocks;
-        }
-    }
-    return votes;
-}
-
-// The steps to try, coarsest first: those the blocks give (the eight most
-// given) and, as a block may hold only even multiples of the step, the common
-// divisor of the step most blocks give with each other.
-std::vector<Vote> candidates_of(std::vector<Vote> votes) {
-    if (votes.empty()) return votes;
-    std::sort(votes.begin(), votes.end(), [](const Vote& a, const Vote& b) { return a.blocks > b.blocks; });
-    votes.resize(std::min<std::size_t>(votes.size(), 8));
-    std::vector<Vote> candidates = votes;
-    for (std::size_t i = 1; i < votes.size(); ++i) {
-        candidates.push_back({near_gcd(votes[0].step, votes[i].step, 1e-6 * votes[i].step), votes[0].origin, 0});
-    }
-    std::sort(candidates.begin(), candidates.end(), [](const Vote& a, const Vote& b) { return a.step > b.step; });
-    return candidates;
-}
-
-// x rounded to the nearest whole number (ties to even, as std::nearbyint),
-// for |x| below 2^51, without a library call.
-double rounded(double x) {
-    constexpr double kShift = 0x1.8p52;
-    return (x + kShift) - kShift;
-}
-
-// The values' grid positions counted in the same pass as the check of a step
-// (`base` the position of count[0]), when the window's positions are few.
-struct Counting {
-    double lowest = 0;  // the lowest and highest value
-    double highest = 0;
-    std::vector<std::uint32_t> count;
-    double base = 0;
-    bool done = false;
-};
-
-// Whether all values but `allowed` lie on the candidate's grid; if so its
-// step to rounding and the lowest value on it (`origin`), and the values
-// counted by position on its grid when `counting` is given and they fit.
-bool shared_step(const Vote& c, std::span<const double> values, double allowed, double& step, double& origin,
-                 Counting* counting) {
-    double off = 0;
-    double lowest = INFINITY;
-    double span = 0;  // the farthest offset of a value on the grid, placed to 1e-6 of a step
-    const double inverse = 1 / c.step;
-    if (counting != nullptr) {
-        // Positions from just below the lowest value to just above the highest.
-        const double first = std::floor((counting->lowest - c.origin) * inverse) - 1;
-        const double cells = std::ceil((counting->highest - c.origin) * inverse) + 2 - first;
-        const double size = static_cast<double>(values.size());
-        const double farthest = std::max(std::fabs(first), std::fabs(first + cells));
-        if (!(cells <= 4 * size + 4096) || !(cells < 0x1p31) || !(farthest < 0x1p50)) {
-            counting = nullptr;
-        } else {
-            counting->base = first;
-            counting->count.assign(static_cast<std::size_t>(cells), 0);
-        }
-    }
-    if (counting != nullptr) {
-        std::uint32_t* count = counting->count.data();
-        const double base = counting->base;
-        // on_grid in products: off the grid when |q - k| exceeds
-        // 1e-12 max(|v|, |origin|) / step. In slices: the positions of a
-        // slice first (a loop the compiler vectorises), then counted; a look
-        // at the values off the grid after each slice.
-        const double off_factor = 1e-12 * inverse;
-        const double origin_size = std::fabs(c.origin);
-        constexpr std::size_t kSlice = 4096;
-        double at[kSlice];
-        for (std::size_t from = 0; from < values.size() && !(off > allowed); from += kSlice) {
-            const std::size_t size = std::min(values.size() - from, kSlice);
-            const double* v = values.data() + from;
-            double slice_off = 0;  // whole numbers: exact in any order
-            for (std::size_t i = 0; i < size; ++i) {
-                const double q = (v[i] - c.origin) * inverse;
-                const double k = rounded(q);
-                const double bound = std::max(std::fabs(v[i]), origin_size) * off_factor;
-                slice_off += std::fabs(q - k) <= bound ? 0.0 : 1.0;
-                at[i] = k - base;
-            }
-            for (std::size_t i = 0; i < size; ++i) ++count[static_cast<std::int32_t>(at[i])];
-            off += slice_off;
-        }
-        counting->done = !(off > allowed);
-        if (counting->done) {
-            // The lowest value on the grid and the farthest offset placed to
-            // 1e-6 of a step are those of the extreme values when these are
-            // on the grid (as they are but for a few off it).
-            const double extremes[] = {counting->lowest, counting->highest};
-            bool both = true;
-            for (const double x : extremes) {
-                both = both && on_grid(x, c.origin, c.step, inverse) && placing(x, c.origin) <= 1e-6 * c.step;
-            }
-            if (both) {
-                origin = counting->lowest;
-                span = std::max(std::fabs(counting->lowest - c.origin), std::fabs(counting->highest - c.origin));
-                step = span > 0 ? span / std::nearbyint(span / c.step) : c.step;
-                return true;
-            }
-            off = 0;
-            for (const double x : values) {
-                if (on_grid(x, c.origin, c.step, inverse)) {
-                    lowest = std::min(lowest, x);
-                    if (placing(x, c.origin) <= 1e-6 * c.step) span = std::max(span, std::fabs(x - c.origin));
-                }
-            }
-        }
-    } else {
-        for (const double v : values) {
-            if (!on_grid(v, c.origin, c.step, inverse)) {
-                if (++off > allowed) break;
-            } else {
-                lowest = std::min(lowest, v);
-                if (placing(v, c.origin) <= 1e-6 * c.step) span = std::max(span, std::fabs(v - c.origin));
-            }
-        }
-    }
-    if (off > allowed) return false;
-    origin = lowest;
-    // The farthest offset divided by its whole number of steps: the step to rounding.
-    step = span > 0 ? span / std::nearbyint(span / c.step) : c.step;
-    return true;
-}
-
-// The coarsest step of the blocks' votes that all values share but one, or
-// 1 % of them; 0 when there is none. `origin` gets the lowest value on its
-// grid; `counting` (when given) the values counted on the grid of the step
-// found, from the origin of the vote that gave it (`vote_origin`).
-double voted_step(std::vector<Vote> votes, std::span<const double> values, double& origin, Counting* counting,
-                  double& vote_origin) {
-    const double allowed = std::max(1.0, 0.01 * static_cast<double>(values.size()));
-    for (const Vote& c : candidates_of(std::move(votes))) {
-        double step = 0;
-        if (shared_step(c, values, allowed, step, origin, counting)) {
-            vote_origin = c.origin;
-            return step;
-        }
-    }
-    return 0;
-}
-
-// The common step of the values as clock_step finds it; `counting` as for voted_step.
-double found_step(std::span<const double> values, double lowest, double& origin, Counting* counting,
-                  double& vote_origin) {
-    if (values.empty()) return 0;
-    origin = lowest;
-    // Each block of durations gives its own common step: a value off the grid
-    // spoils only its block, and most blocks give the step of the others.
-    // Eight blocks spread over the durations first: when none gives a step,
-    // the durations have none (or more than a few are off it); when theirs is
-    // not shared by all values but a few, or each of them holds one value
-    // only (durations in order, many equal), every block votes.
-    const std::size_t stride = std::max<std::size_t>(1, values.size() / 16 / 8);
-    bool varied = false;
-    const std::vector<Vote> few = block_steps(values, stride, varied);
-    if (few.empty() && varied) return 0;
-    if (!few.empty()) {
-        const double step = voted_step(few, values, origin, counting, vote_origin);
-        if (step > 0 || stride == 1) return step;
-    }
-    return voted_step(block_steps(values, 1, varied), values, origin, counting, vote_origin);
-}
-
-}  // namespace
-
-double clock_step(std::span<const double> values, double& origin) {
-    if (values.empty()) return 0;
-    double vote_origin = 0;
-    return found_step(values, *std::min_element(values.begin(), values.end()), origin, nullptr, vote_origin);
-}
 
 Sample thinned(const Sample& x, std::size_t every) {
     if (x.step > 0 || every < 2 || x.s.size() <= every) return x;
@@ -294,35 +33,37 @@ Sample thinned(const Sample& x, std::size_t every) {
     return out;
 }
 
-Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
-    Sample out;
-    // The durations inside the window, with the lowest and highest of them.
-    const std::unique_ptr<double[]> kept = std::make_unique_for_overwrite<double[]>(durations.size());
-    std::size_t n = 0;
-    double lowest = INFINITY;
-    double highest = -INFINITY;
-    for (const double d : durations) {
-        const bool in = d >= t_min && d <= t_max;
-        kept[n] = d;
-        n += in ? 1 : 0;
-        lowest = std::min(lowest, in ? d : INFINITY);
-        highest = std::max(highest, in ? d : -INFINITY);
-    }
-    const std::span<double> inside(kept.get(), n);
-    if (inside.empty()) return out;
+namespace {
 
-    double origin = 0;
-    Counting counting;
-    counting.lowest = lowest;
-    counting.highest = highest;
-    double vote_origin = 0;
-    out.step = found_step(inside, lowest, origin, &counting, vote_origin);
-    // Grid positions must fit 64 bits.
-    if (out.step > 0 && !(std::max(highest - origin, origin - lowest) / out.step < 1e18)) out.step = 0;
-    out.origin = origin;
-    const double step = out.step;
+// A window's durations with the sample's step, origin and edges (its values
+// not added yet) and, on a grid, the grid positions fitted and the durations
+// counted by position while the step was checked (when they were).
+struct Framed {
+    Sample sample;
+    GridCounts counting;
+    std::int64_t shift = 0;  // counting.count[k] is at position k + shift, before clamping
     std::int64_t first_position = 0;
     std::int64_t last_position = 0;
+
+    // A position moved into the window; a value whose nearest grid value was
+    // left out is left out too (at the position below the first).
+    std::int64_t clamped(std::int64_t p) const {
+        return std::clamp(p, sample.start_left_out ? first_position - 1 : first_position, last_position);
+    }
+};
+
+Framed framed(const WindowValues& inside, double t_min, double t_max) {
+    Framed f;
+    Sample& out = f.sample;
+    double origin = 0;
+    double vote_origin = 0;
+    out.step = window_step(inside, origin, &f.counting, vote_origin);
+    // Grid positions must fit 64 bits.
+    if (out.step > 0 && !(std::max(inside.highest() - origin, origin - inside.lowest()) / out.step < 1e18)) {
+        out.step = 0;
+    }
+    out.origin = origin;
+    const double step = out.step;
     if (step > 0) {
         double first = std::ceil((t_min - origin) / step - 1e-6);
         const double last = std::floor((t_max - origin) / step + 1e-6);
@@ -336,82 +77,190 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         out.lower = origin + step * first - step / 2;
         out.width = origin + step * last + step / 2 - out.lower;
         // A bound far beyond the durations stays within 64 bits.
-        first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
-        last_position = static_cast<std::int64_t>(std::clamp(last, -1e18, 1e18));
+        f.first_position = static_cast<std::int64_t>(std::clamp(first, -1e18, 1e18));
+        f.last_position = static_cast<std::int64_t>(std::clamp(last, -1e18, 1e18));
+        // Counted on the grid of the vote's origin: shifted to the origin found.
+        if (f.counting.done) {
+            f.shift = static_cast<std::int64_t>(f.counting.base) + std::llround((vote_origin - origin) * (1 / step));
+        }
     } else {
         out.lower = t_min;
         out.width = t_max - t_min;
     }
+    return f;
+}
 
-    const std::size_t most = counting.done ? std::min(n, counting.count.size()) : n;
-    out.s.reserve(most);
-    out.weight.reserve(most);
-    if (step > 0) out.position.reserve(most);
-    const auto add = [&out](double value, double count, std::int64_t position) {
-        out.events += count;
-        out.s.push_back(value - out.lower);
+// A count at a grid position (rising, from the first fitted): equal positions
+// in a row make one value.
+void count_at(Sample& out, std::int64_t p, double count) {
+    if (!out.position.empty() && out.position.back() == p) {
+        out.weight.back() += count;
+    } else {
+        out.position.push_back(p);
         out.weight.push_back(count);
-        if (out.step > 0) out.position.push_back(position);
-        out.sum_s += count * (value - out.lower);
-    };
-    if (step > 0) {
+    }
+}
+
+// The counts made while the step was checked, at their positions.
+void add_counted(const Framed& f, Sample& out) {
+    std::size_t most = 0;
+    for (const std::uint32_t c : f.counting.count) most += c > 0 ? 1 : 0;
+    out.position.reserve(out.position.size() + most);
+    out.weight.reserve(out.weight.size() + most);
+    for (std::size_t k = 0; k < f.counting.count.size(); ++k) {
+        if (f.counting.count[k] == 0) continue;
+        const std::int64_t p = f.clamped(static_cast<std::int64_t>(k) + f.shift);
+        if (p >= f.first_position) count_at(out, p, f.counting.count[k]);
+    }
+}
+
+// On a grid, the values from their positions: the events and their sum.
+void add_grid_values(Sample& out) {
+    out.s.resize(out.position.size());
+    for (std::size_t k = 0; k < out.position.size(); ++k) {
+        const double value = out.origin + static_cast<double>(out.position[k]) * out.step;
+        out.events += out.weight[k];
+        out.s[k] = value - out.lower;
+        out.sum_s += out.weight[k] * (value - out.lower);
+    }
+}
+
+// The sample of a window's durations once framed.
+Sample filled(Framed f, const WindowValues& inside) {
+    Sample& out = f.sample;
+    const std::span<const double> durations = inside.durations();
+    if (out.step > 0) {
         // On a grid a value is its grid position's: one off the grid (a few
         // may be) counts at the nearest grid value inside the window.
-        const double inverse = 1 / step;
-        // A value whose nearest grid value was left out is left out too (at
-        // the position below the first).
-        const std::int64_t lowest_position = out.start_left_out ? first_position - 1 : first_position;
-        const auto clamped = [&](std::int64_t p) { return std::clamp(p, lowest_position, last_position); };
+        const double inverse = 1 / out.step;
         const auto position = [&](double v) {
-            return clamped(static_cast<std::int64_t>(std::nearbyint((v - origin) * inverse)));
+            return f.clamped(static_cast<std::int64_t>(std::nearbyint((v - out.origin) * inverse)));
         };
-        const auto add_position = [&](std::int64_t p, double count) {
-            if (p < first_position) return;
-            add(origin + static_cast<double>(p) * step, count, p);
-        };
-        // Counts of equal positions in a row (rising), added as one value.
-        std::int64_t pending_at = 0;
-        double pending = 0;
-        const auto count_at = [&](std::int64_t p, double count) {
-            if (pending > 0 && p != pending_at) {
-                add_position(pending_at, pending);
-                pending = 0;
-            }
-            pending_at = p;
-            pending += count;
-        };
-        const std::int64_t from = position(lowest);
-        const auto cells = static_cast<double>(position(highest) - from) + 1;
-        if (counting.done) {
-            // Counted while the step was checked, on the grid of the vote's
-            // origin: shifted to the origin found, then clamped.
-            const auto shift =
-                static_cast<std::int64_t>(counting.base) + std::llround((vote_origin - origin) * inverse);
-            for (std::size_t k = 0; k < counting.count.size(); ++k) {
-                if (counting.count[k] > 0) count_at(clamped(static_cast<std::int64_t>(k) + shift), counting.count[k]);
-            }
+        const std::int64_t from = position(inside.lowest());
+        const auto cells = static_cast<double>(position(inside.highest()) - from) + 1;
+        if (f.counting.done) {
+            add_counted(f, out);
         } else if (cells <= 4 * static_cast<double>(inside.size()) + 4096) {
             // Counted by grid position, without sorting.
             std::vector<std::uint32_t> count(static_cast<std::size_t>(cells), 0);
-            for (const double v : inside) ++count[static_cast<std::size_t>(position(v) - from)];
+            for (const double v : durations) {
+                if (inside.inside(v)) ++count[static_cast<std::size_t>(position(v) - from)];
+            }
             for (std::size_t k = 0; k < count.size(); ++k) {
-                if (count[k] > 0) add_position(from + static_cast<std::int64_t>(k), count[k]);
+                const std::int64_t p = from + static_cast<std::int64_t>(k);
+                if (count[k] > 0 && p >= f.first_position) count_at(out, p, count[k]);
             }
         } else {
-            std::vector<std::int64_t> positions(inside.size());
-            std::transform(inside.begin(), inside.end(), positions.begin(), position);
+            std::vector<std::int64_t> positions;
+            positions.reserve(inside.size());
+            for (const double v : durations) {
+                if (inside.inside(v)) positions.push_back(position(v));
+            }
             std::sort(positions.begin(), positions.end());
-            for (const std::int64_t p : positions) count_at(p, 1);
+            for (const std::int64_t p : positions) {
+                if (p >= f.first_position) count_at(out, p, 1);
+            }
         }
-        if (pending > 0) add_position(pending_at, pending);
+        add_grid_values(out);
     } else {
-        std::sort(inside.begin(), inside.end());
-        for (std::size_t i = 0; i < inside.size();) {
+        std::vector<double> values = inside.copied();
+        std::sort(values.begin(), values.end());
+        for (std::size_t i = 0; i < values.size();) {
             std::size_t j = i + 1;
-            while (j < inside.size() && inside[j] == inside[i]) ++j;
-            add(inside[i], static_cast<double>(j - i), 0);
+            while (j < values.size() && values[j] == values[i]) ++j;
+            const auto count = static_cast<double>(j - i);
+            out.events += count;
+            out.s.push_back(values[i] - out.lower);
+            out.weight.push_back(count);
+            out.sum_s += count * (values[i] - out.lower);
             i = j;
         }
+    }
+    return std::move(out);
+}
+
+// Runs framed on the same cells with their durations counted: the counts
+// added by position on the grid of the first (another's positions counted
+// from its origin), one sample.
+Sample added_counts(std::span<const Framed* const> runs) {
+    const Framed& a = *runs.front();
+    std::int64_t lowest = INT64_MAX;
+    std::int64_t highest = INT64_MIN;
+    std::vector<std::int64_t> offset;
+    for (const Framed* x : runs) {
+        offset.push_back(std::llround((x->sample.origin - a.sample.origin) / a.sample.step));
+        const std::vector<std::uint32_t>& count = x->counting.count;
+        const auto first = std::find_if(count.begin(), count.end(), [](std::uint32_t c) { return c > 0; });
+        if (first == count.end()) continue;
+        const auto last = std::find_if(count.rbegin(), count.rend(), [](std::uint32_t c) { return c > 0; });
+        const auto at = [x](auto k) { return x->clamped(static_cast<std::int64_t>(k) + x->shift); };
+        lowest = std::min(lowest, std::max(at(first - count.begin()), x->first_position) + offset.back());
+        highest = std::max(highest, at(count.rend() - last - 1) + offset.back());
+    }
+    Sample out = a.sample;
+    if (lowest > highest) return out;
+    std::vector<double> weight(static_cast<std::size_t>(highest - lowest + 1), 0.0);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Framed& x = *runs[i];
+        for (std::size_t k = 0; k < x.counting.count.size(); ++k) {
+            if (x.counting.count[k] == 0) continue;
+            const std::int64_t p = x.clamped(static_cast<std::int64_t>(k) + x.shift);
+            if (p >= x.first_position) weight[static_cast<std::size_t>(p + offset[i] - lowest)] += x.counting.count[k];
+        }
+    }
+    for (std::size_t k = 0; k < weight.size(); ++k) {
+        if (weight[k] > 0) count_at(out, lowest + static_cast<std::int64_t>(k), weight[k]);
+    }
+    add_grid_values(out);
+    return out;
+}
+
+}  // namespace
+
+bool same_cells(const Sample& a, const Sample& b) {
+    if (a.start_left_out != b.start_left_out || (a.step > 0) != (b.step > 0)) return false;
+    if (a.step == 0) return a.lower == b.lower && a.width == b.width;
+    const double tolerance = 1e-6 * a.step;
+    return std::fabs(a.step - b.step) <= 1e-9 * a.step && std::fabs(a.lower - b.lower) <= tolerance &&
+           std::fabs(a.width - b.width) <= tolerance;
+}
+
+Sample sample_window(std::span<const double> durations, double t_min, double t_max) {
+    const WindowValues inside(durations, t_min, t_max);
+    if (inside.empty()) return Sample();
+    return filled(framed(inside, t_min, t_max), inside);
+}
+
+std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max) {
+    // Each run framed; those counted while their step was checked kept so.
+    std::vector<Framed> counted(runs.size());
+    std::vector<Sample> alone(runs.size());
+    std::vector<bool> waiting(runs.size(), false);  // counted, not yet in a sample
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const WindowValues inside(runs[i], t_min, t_max);
+        if (inside.empty()) continue;
+        Framed f = framed(inside, t_min, t_max);
+        waiting[i] = f.sample.step > 0 && f.counting.done;
+        if (waiting[i]) {
+            counted[i] = std::move(f);
+        } else {
+            alone[i] = filled(std::move(f), inside);
+        }
+    }
+    // In the runs' order, a counted run with those after it on the same cells one sample.
+    std::vector<Sample> out;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!waiting[i]) {
+            if (alone[i].events > 0) out.push_back(std::move(alone[i]));
+            continue;
+        }
+        std::vector<const Framed*> kind;
+        for (std::size_t j = i; j < runs.size(); ++j) {
+            if (!waiting[j] || !same_cells(counted[i].sample, counted[j].sample)) continue;
+            waiting[j] = false;
+            kind.push_back(&counted[j]);
+        }
+        out.push_back(added_counts(kind));
     }
     return out;
 }

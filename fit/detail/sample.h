@@ -42,12 +42,6 @@ struct Sample {
     Decay decay() const { return {width, step}; }
 };
 
-// The common step of the durations: the coarsest step that all of them share
-// but one, or 1 % of them (a duration far above the others, a few off the
-// grid do not change it); 0 when they share none, or one too fine to matter
-// (below 1e-7 of their spread). `origin` gets the lowest duration on the grid.
-double clock_step(std::span<const double> values, double& origin);
-
 // Off a grid, the values of a large sample in groups of `every` in a row,
 // each group one value (their weighted mean) with their summed weight: a
 // close likelihood at a fraction of the cost, for a start of the fit. The
@@ -55,5 +49,15 @@ double clock_step(std::span<const double> values, double& origin);
 Sample thinned(const Sample& sample, std::size_t every);
 
 Sample sample_window(std::span<const double> durations, double t_min, double t_max);
+
+// Two samples whose values stand for the same cells (or, off any grid, that
+// have the same window): their values can be counted together. Each run finds
+// its own step and edges, equal to rounding when the grids are the same.
+bool same_cells(const Sample& a, const Sample& b);
+
+// The samples of several runs' windows, those of runs on the same grid
+// counted together by grid position (one sample for them, its values those
+// of the first run's grid), the others as sample_window makes them.
+std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max);
 
 }  // namespace fit::detail

@@ -1,5 +1,6 @@
 // The clock step of the durations: the step they share, which one duration far
 // above the others or a few off the grid do not change.
+#include "fit/detail/clock_step.h"
 #include "fit/detail/sample.h"
 #include "fit/lifetime_fit.h"
 #include "platform/numbers.h"
@@ -8,7 +9,9 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -102,4 +105,66 @@ TEST(ClockStep, TheFitKeepsTheGridOfTheOthers) {
     EXPECT_NEAR(r.background_fraction, clean.background_fraction, 1e-9);
     EXPECT_DOUBLE_EQ(r.model_lower, clean.model_lower);
     EXPECT_DOUBLE_EQ(r.model_upper, clean.model_upper);
+}
+
+// The grid a window's durations sit on, at the edges of the check: values
+// just inside or just beyond its tolerance (1e-12 of their size), one more
+// off the grid than it allows (1 %), durations outside the window (which
+// neither count nor spoil the grid), negative values, a window across 0.
+TEST(ClockStep, TheWindowsGridAtTheEdgesOfItsCheck) {
+    const std::vector<double> tenths = toy_durations(31, 2000, 0.05, 10);
+    // The values off the grid that the window [10, 2000] allows: 1 % of those in it.
+    const int allowed =
+        static_cast<int>(0.01 * static_cast<double>(std::count_if(tenths.begin(), tenths.end(),
+                                                                  [](double d) { return d >= 10 && d <= 2000; })));
+    // `count` durations of 500 or more each moved up by `tolerances` times 1e-12 of itself.
+    const auto moved = [&](int count, double tolerances) {
+        std::vector<double> v = tenths;
+        for (double& d : v) {
+            if (count > 0 && d >= 500) {
+                d += tolerances * 1e-12 * d;
+                --count;
+            }
+        }
+        return v;
+    };
+    const auto plus = [](std::vector<double> v, std::initializer_list<double> more) {
+        v.insert(v.end(), more);
+        return v;
+    };
+    std::vector<double> around_zero = tenths;
+    for (double& d : around_zero) d = std::round(d * 10 - 50) / 10;
+    struct Case {
+        const char* name;
+        std::vector<double> durations;
+        double t_min;
+        double t_max;
+        double step;
+    };
+    const Case cases[] = {
+        {"one more than allowed within 0.9 of the tolerance", moved(allowed + 1, 0.9), 10, 2000, 0.1},
+        {"one more than allowed beyond it by 1.1", moved(allowed + 1, 1.1), 10, 2000, 0},
+        {"as many as allowed beyond it", moved(allowed, 1.1), 10, 2000, 0.1},
+        {"one more than allowed beyond, the window without them", moved(allowed + 1, 1.1), 10, 499, 0.1},
+        {"off the grid and far out, outside the window",
+         plus(moved(allowed, 1.1), {3.14159, 2718.28, -1e300, 1e300, 1e15, 9.99999}), 10, 2000, 0.1},
+        {"one more off inside", plus(moved(allowed, 1.1), {777.7 * (1 + 1.1e-12)}), 10, 2000, 0},
+        {"negative values, a window across 0", around_zero, -5, 100, 0.1},
+        {"negative values, the window below 0", around_zero, -5, -0.05, 0.1},
+        {"a single value", {123.4}, 0, 2000, 0},
+        {"a single value inside", {1.5, 123.4, 3000}, 10, 2000, 0},
+    };
+    for (const Case& c : cases) {
+        const fit::detail::Sample s = fit::detail::sample_window(c.durations, c.t_min, c.t_max);
+        const auto inside = std::count_if(c.durations.begin(), c.durations.end(),
+                                          [&c](double d) { return d >= c.t_min && d <= c.t_max; });
+        EXPECT_NEAR(s.step, c.step, 1e-12) << c.name;
+        EXPECT_EQ(s.events, static_cast<double>(inside)) << c.name;
+        // The durations in the window alone: the same grid.
+        std::vector<double> kept;
+        std::copy_if(c.durations.begin(), c.durations.end(), std::back_inserter(kept),
+                     [&c](double d) { return d >= c.t_min && d <= c.t_max; });
+        double origin = 0;
+        EXPECT_NEAR(fit::detail::clock_step(kept, origin), c.step, 1e-12) << c.name << " (every value)";
+    }
 }

@@ -173,5 +173,7 @@ TEST(CombineRuns, Combinations) {
         const fit::Combination combination = fit::combine_runs(q, runs);
         ASSERT_EQ(combination.runs.size(), c.runs.size());
         c.check(combination, q, c.runs);
+        // The combined fit alone (runs on one grid counted together at once): the same.
+        expect_same_fit(fit::fit_combined(q, runs), combination.combined, 1e-9, "the combined fit alone");
     }
 }
