@@ -109,9 +109,10 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
     t.effectif.fill(0);
     t.val_moyenne.fill(0);
     const int nb = nombre_de_durees(store);
+    const RegleDesClasses classe_dans_la_table(dX, NB_CLASSES);
     for (int j = 1; j <= nb; ++j) {
-        const long double d = store.serie_y[1][static_cast<std::size_t>(j)];
-        const auto k = classe_dans_table(d, dX);
+        const double d = store.serie_y[1][static_cast<std::size_t>(j)];
+        const auto k = classe_dans_la_table(d);
         if (!k) {
             ++r.durees_hors_table;
             continue;

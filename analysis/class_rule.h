@@ -3,6 +3,8 @@
 // with trunc(d / dX) = k, the quotient taken in extended precision, so that a
 // duration between -dX and 0 counts in class 0. Plain C++: the lifetime fit
 // makes its histogram by the same rule.
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -13,3 +15,43 @@ inline std::optional<std::int32_t> classe_de(long double duree, long double dX, 
     if (!(q > -1 && q < classes)) return std::nullopt;
     return static_cast<std::int32_t>(q);  // toward zero
 }
+
+// The same rule for many durations that are doubles, with one width and one
+// number of classes. An extended division is slow; when dX is a double, the
+// quotient of the same two numbers in double precision lies within a relative
+// 2^-53 of the exact one, and the extended one within 2^-64: away from every
+// integer by more than both, the double quotient has the class of the extended
+// one. Only the durations whose quotient comes that close to an integer (a
+// duration on a class bound, or 0) take the extended division.
+class RegleDesClasses {
+public:
+    RegleDesClasses(long double dX, std::int32_t classes)
+        : dX_(dX),
+          classes_(classes),
+          dX_double_(static_cast<double>(dX)),
+          // Above 2^-48 of the largest quotient that can lie in a class: eight
+          // times the double's rounding, and far above the extended one's.
+          marge_((static_cast<double>(classes) + 2) * 0x1p-48),
+          rapide_(static_cast<long double>(dX_double_) == dX && dX_double_ >= DBL_MIN && dX_double_ <= DBL_MAX) {}
+
+    std::optional<std::int32_t> operator()(double duree) const {
+        if (rapide_) {
+            const double q = duree / dX_double_;
+            if (q >= marge_ && q < classes_ - marge_) {
+                const auto k = static_cast<std::int32_t>(q);
+                const double reste = q - k;  // exact
+                if (reste >= marge_ && reste <= 1 - marge_) return k;
+            } else if (q <= -1 - marge_ || q >= classes_ + marge_) {
+                return std::nullopt;
+            }
+        }
+        return classe_de(duree, dX_, classes_);
+    }
+
+private:
+    long double dX_;
+    std::int32_t classes_;
+    double dX_double_;
+    double marge_;
+    bool rapide_;
+};

@@ -1,4 +1,5 @@
 // The class pass through the load's class step, and the texts made of it.
+#include "analysis/class_rule.h"
 #include "analysis/class_table.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
@@ -111,6 +113,31 @@ TEST_F(ClassPass, DurationOnABoundGoesToTheUpperClass) {
     EXPECT_EQ(p.trace[1], QStringLiteral("-classe=1  n=3  val moyenne =1.66333333333333"));
     EXPECT_EQ(record_store.serie_x[2][2], 20.0);
     EXPECT_EQ(record_store.serie_y[2][0], 3.0);
+}
+
+// The class of a double by the quick rule is that of the extended quotient:
+// on and around every class bound (a few doubles either side), at 0, below
+// -dX, beyond the last class, for widths that are doubles or not.
+TEST(ClassRule, QuickRuleGivesTheClassOfTheExtendedQuotient) {
+    const long double largeurs[] = {10, 0.1, 0.1L, 2.5, 7, 1 / 3.0, 1 / 3.0L, 1e-300, 1e300, DBL_MIN / 4};
+    for (const long double dX : largeurs) {
+        for (const std::int32_t classes : {1, 80, 1001}) {
+            const RegleDesClasses regle(dX, classes);
+            const auto verifie = [&](double d) {
+                EXPECT_EQ(regle(d), classe_de(d, dX, classes))
+                    << "d " << d << " dX " << static_cast<double>(dX) << " classes " << classes;
+            };
+            for (std::int32_t k = -2; k <= classes + 1; k += (k > 3 && k < classes - 3 ? 97 : 1)) {
+                double d = static_cast<double>(k * dX);
+                for (int pas = 0; pas < 4; ++pas) d = std::nextafter(d, -HUGE_VAL);
+                for (int pas = 0; pas < 9; ++pas, d = std::nextafter(d, HUGE_VAL)) verifie(d);
+                verifie(static_cast<double>((k + 0.5L) * dX));
+            }
+            for (const double d : {0.0, -0.0, DBL_MIN, -DBL_MIN, DBL_MAX, -DBL_MAX, HUGE_VAL, -HUGE_VAL, double{NAN}}) {
+                verifie(d);
+            }
+        }
+    }
 }
 
 TEST_F(ClassPass, TraceAndListingOfAClassShowItsMeanAndLowerBound) {

@@ -111,7 +111,17 @@ QString ligne_dense(std::mt19937& alea) {
                                          "1 000",
                                          "Ã©",
                                          "SAUVEGARDE",
-                                         "'"};
+                                         "'",
+                                         "1234567",
+                                         "12345678",
+                                         "123456.7",
+                                         "1234567.8",
+                                         "0012,25",
+                                         "9.999999",
+                                         "7.\x01",
+                                         ".",
+                                         "\xC3\x8A\x35",  // a byte that carries into the next one, then a digit
+                                         "1.5\xC3\x8A"};
     static const char* const separateurs[] = {"", "\t", "\t\t", " ", "\t ", " \t"};
     static const char* const morceaux[] = {"10",        ":",         "\t", " ",     ".", ",", "-", "e", "SAUVEGARDE",
                                            "SAUVEGARD", "AUVEGARDE", "S",  "Heure", "'", "x", "é", "€", "\x01"};
