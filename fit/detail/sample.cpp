@@ -1,5 +1,7 @@
 #include "fit/detail/sample.h"
 
+#include <boost/sort/spreadsort/float_sort.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -405,7 +407,8 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
         }
         if (pending > 0) add_position(pending_at, pending);
     } else {
-        std::sort(inside.begin(), inside.end());
+        // A radix sort on the values' bits: about twice as fast as a comparison sort.
+        boost::sort::spreadsort::float_sort(inside.begin(), inside.end());
         for (std::size_t i = 0; i < inside.size();) {
             std::size_t j = i + 1;
             while (j < inside.size() && inside[j] == inside[i]) ++j;
