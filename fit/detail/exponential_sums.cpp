@@ -26,26 +26,49 @@ namespace {
 // calling convention the compilers warn of never applies.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-using V = double __attribute__((vector_size(32)));
-using U = std::uint64_t __attribute__((vector_size(32)));
-using M = std::int64_t __attribute__((vector_size(32)));  // a comparison: all bits set where true
+// N doubles (V), their bits (U) and a comparison of them (M: all bits set where true).
+template <int N>
+struct Lanes {
+    using V [[gnu::vector_size(8 * N)]] = double;
+    using U [[gnu::vector_size(8 * N)]] = std::uint64_t;
+    using M [[gnu::vector_size(8 * N)]] = std::int64_t;
+};
 
 #define VORNS_INLINE [[gnu::always_inline]] inline
 
-VORNS_INLINE V splat(double x) { return V{x, x, x, x}; }
-VORNS_INLINE U whole(std::uint64_t u) { return U{u, u, u, u}; }
-VORNS_INLINE U bits(double x) {
+template <class W>
+VORNS_INLINE W splat(double x) {
+    return W{} + x;
+}
+template <class W>
+VORNS_INLINE W whole(std::uint64_t u) {
+    return W{} + u;
+}
+template <class W>
+VORNS_INLINE W bits(double x) {
     std::uint64_t u = 0;
     std::memcpy(&u, &x, sizeof u);
-    return whole(u);
+    return whole<W>(u);
 }
-VORNS_INLINE V load(const double* p) {
-    V v;
+template <class W>
+VORNS_INLINE W load(const double* p) {
+    W v;
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-VORNS_INLINE bool all(const M& m) { return (m[0] & m[1] & m[2] & m[3]) != 0; }
-VORNS_INLINE double lanes(const V& v) { return (v[0] + v[1]) + (v[2] + v[3]); }
+template <class W>
+VORNS_INLINE bool all(const W& m) {
+    for (std::size_t i = 0; i < sizeof m / sizeof m[0]; ++i) {
+        if (m[i] == 0) return false;
+    }
+    return true;
+}
+template <class W>
+VORNS_INLINE double lanes(const W& v) {
+    double sum = 0;
+    for (std::size_t i = 0; i < sizeof v / sizeof v[0]; ++i) sum += v[i];
+    return sum;
+}
 
 // e^x for -708 <= x <= 708: x = n ln 2 + r with n whole and |r| <= ln 2 / 2 (n
 // rounded by adding 1.5 * 2^52, whose last bits then hold it; ln 2 in two
@@ -53,17 +76,21 @@ VORNS_INLINE double lanes(const V& v) { return (v[0] + v[1]) + (v[2] + v[3]); }
 // degree 13 (the rest, below r^14 / 14! < 5e-18, is far below the rounding),
 // and 2^n added to the exponent's bits. Error: about 2 units in the last place
 // (the rounding of Horner's scheme and of r).
-VORNS_INLINE V exp4(const V& x) {
-    const V magic = splat(0x1.8p52);
-    const V t = x * splat(0x1.71547652b82fep0) + magic;  // x / ln 2 + magic
+template <int N>
+VORNS_INLINE typename Lanes<N>::V exp_of(const typename Lanes<N>::V& x) {
+    using V = typename Lanes<N>::V;
+    using U = typename Lanes<N>::U;
+
+    const V magic = splat<V>(0x1.8p52);
+    const V t = x * splat<V>(0x1.71547652b82fep0) + magic;  // x / ln 2 + magic
     const V n = t - magic;
-    const V r = (x - n * splat(0x1.62e42fee00000p-1)) - n * splat(0x1.a39ef35793c76p-33);
-    V p = splat(1.0 / 6227020800);  // 1 / 13!
+    const V r = (x - n * splat<V>(0x1.62e42fee00000p-1)) - n * splat<V>(0x1.a39ef35793c76p-33);
+    V p = splat<V>(1.0 / 6227020800);  // 1 / 13!
     for (const double c : {1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880, 1.0 / 40320, 1.0 / 5040,
                            1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5, 1.0, 1.0}) {
-        p = p * r + splat(c);
+        p = p * r + splat<V>(c);
     }
-    const U n_bits = (U)t - bits(0x1.8p52);  // n in two's complement
+    const U n_bits = (U)t - bits<U>(0x1.8p52);  // n in two's complement
     return (V)((U)p + (n_bits << 52));
 }
 
@@ -72,57 +99,67 @@ VORNS_INLINE V exp4(const V& x) {
 // series 2 (z + z^3/3 + ... + z^21/21) (the rest, below z^22 / 23 < 7e-19 of
 // it, is far below the rounding), plus e ln 2 in two parts (the first exact
 // times any such e). Error: about 2 units in the last place (the rounding of z).
-VORNS_INLINE V log4(const V& x) {
+template <int N>
+VORNS_INLINE typename Lanes<N>::V log_of(const typename Lanes<N>::V& x) {
+    using V = typename Lanes<N>::V;
+    using U = typename Lanes<N>::U;
+    using M = typename Lanes<N>::M;
+
     const U u = (U)x;
     U exponent = u >> 52;
-    V m = (V)((u & whole(0x000FFFFFFFFFFFFF)) | bits(1.0));  // in [1, 2)
-    const M big = m > splat(0x1.6a09e667f3bcdp0);
-    m = (V)((U)m - ((U)big & whole(std::uint64_t{1} << 52)));  // halved
-    exponent = exponent - (U)big;                              // and e one more
+    V m = (V)((u & whole<U>(0x000FFFFFFFFFFFFF)) | bits<U>(1.0));  // in [1, 2)
+    const M big = m > splat<V>(0x1.6a09e667f3bcdp0);
+    m = (V)((U)m - ((U)big & whole<U>(std::uint64_t{1} << 52)));  // halved
+    exponent = exponent - (U)big;                                 // and e one more
     // e as a double: its bits put below those of 2^52
-    const V e = (V)(exponent | bits(0x1p52)) - splat(0x1p52 + 1023);
-    const V f = m - splat(1.0);
-    const V z = f / (splat(2.0) + f);
+    const V e = (V)(exponent | bits<U>(0x1p52)) - splat<V>(0x1p52 + 1023);
+    const V f = m - splat<V>(1.0);
+    const V z = f / (splat<V>(2.0) + f);
     const V z2 = z * z;
-    V series = splat(1.0 / 21);
+    V series = splat<V>(1.0 / 21);
     for (const double c : {1.0 / 19, 1.0 / 17, 1.0 / 15, 1.0 / 13, 1.0 / 11, 1.0 / 9, 1.0 / 7, 1.0 / 5, 1.0 / 3}) {
-        series = series * z2 + splat(c);
+        series = series * z2 + splat<V>(c);
     }
     const V twice = z + z;
-    return e * splat(0x1.62e42fee00000p-1) + (e * splat(0x1.a39ef35793c76p-33) + (twice + twice * (z2 * series)));
+    return e * splat<V>(0x1.62e42fee00000p-1) + (e * splat<V>(0x1.a39ef35793c76p-33) + (twice + twice * (z2 * series)));
 }
 
+template <int N>
 VORNS_INLINE ExponentialSums sums_of(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
+    using V = typename Lanes<N>::V;
+    using U = typename Lanes<N>::U;
+    using M = typename Lanes<N>::M;
+
     V value{}, a_l{}, a_b{}, a_g{}, a_ll{}, q_ll{}, q_lb{}, q_bb{};
     ExponentialSums one_by_one;
-    const V minus_lambda = splat(-p.lambda);
-    const V norm = splat(p.norm);
-    const V mean = splat(p.mean);
-    const V signal = splat(1 - p.b);
-    const V flat = splat(p.b / p.width);
-    const V inverse_width = splat(1 / p.width);
-    const V floor = splat(p.floor);
-    const V inverse_floor = splat(1 / p.floor);
+    const V minus_lambda = splat<V>(-p.lambda);
+    const V norm = splat<V>(p.norm);
+    const V mean = splat<V>(p.mean);
+    const V signal = splat<V>(1 - p.b);
+    const V flat = splat<V>(p.b / p.width);
+    const V inverse_width = splat<V>(1 / p.width);
+    const V floor = splat<V>(p.floor);
+    const V inverse_floor = splat<V>(1 / p.floor);
     std::size_t k = 0;
-    for (; k + 4 <= n; k += 4) {
-        const V sk = load(s + k);
+    for (; k + N <= n; k += N) {
+        const V sk = load<V>(s + k);
         const V exponent = minus_lambda * sk;
-        const V g = norm * exp4(exponent);
+        const V g = norm * exp_of<N>(exponent);
         const V f = signal * g + flat;
         const M below = f < floor;
         const V at = (V)(((U)below & (U)floor) | (~(U)below & (U)f));  // f, at least the floor
-        if (!all((exponent >= splat(-708.0)) & (at >= splat(DBL_MIN)) & (at <= splat(DBL_MAX)))) {
-            for (std::size_t i = k; i < k + 4; ++i) {
+        if (!all((exponent >= splat<V>(-708.0)) & (at >= splat<V>(DBL_MIN)) & (at <= splat<V>(DBL_MAX)))) {
+            for (std::size_t i = k; i < k + N; ++i) {
                 add_exponential_terms(one_by_one, p, s[i], weight[i], p.norm * std::exp(-p.lambda * s[i]));
             }
             continue;
         }
-        const V c = load(weight + k);
+        const V c = load<V>(weight + k);
         // Below the floor, ln continued by its Taylor polynomial there in t.
         const V t = (V)((U)below & (U)((f - floor) * inverse_floor));
-        const V ln = log4(at) + t - t * t * splat(0.5);
-        const V inverse = splat(1.0) / at;
-        const V cd1 = c * (inverse * (splat(1.0) - t));
+        const V ln = log_of<N>(at) + t - t * t * splat<V>(0.5);
+        const V inverse = splat<V>(1.0) / at;
+        const V cd1 = c * (inverse * (splat<V>(1.0) - t));
         const V cd2 = -(c * (inverse * inverse));
         const V dm = mean - sk;
         const V g_l = g * dm;
@@ -151,11 +188,12 @@ VORNS_INLINE ExponentialSums sums_of(const double* s, const double* weight, std:
 
 [[gnu::target("avx2")]] ExponentialSums sums_avx2(const double* s, const double* weight, std::size_t n,
                                                   const ExponentialPoint& p) {
-    return sums_of(s, weight, n, p);
+    return sums_of<4>(s, weight, n, p);
 }
 
+// Two values at a time: the baseline's SSE2 registers hold two.
 ExponentialSums sums_baseline(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
-    return sums_of(s, weight, n, p);
+    return sums_of<2>(s, weight, n, p);
 }
 
 }  // namespace
