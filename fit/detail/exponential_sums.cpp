@@ -1,15 +1,17 @@
 // The pass over the values is most of the time of a fit of a large sample off
-// a grid (a million values, about ten passes), and in it the exponential and
-// the logarithm of every value. So it is written here for four values at a
-// time in the compilers' vector types (GCC and Clang share them), with its own
+// a grid (a million values, four passes or more), and in it the exponential
+// and the logarithm of every value. So it is written here for several values
+// at a time in the compilers' vector types (GCC and Clang share them), with its own
 // exponential and logarithm, which need neither a table nor a branch. The
 // program is built for the baseline x86-64: the same code is compiled twice,
-// for the AVX2 instructions (chosen at run time where the processor has them)
-// and for the baseline, where each operation takes two SSE2 halves.
+// four values at a time for the AVX2 and FMA instructions (chosen at run time
+// where the processor has them; this file alone is compiled with a * b + c
+// fused, which shortens the polynomials' chains), and two at a time for the
+// baseline's SSE2 registers.
 //
 // Values outside the ranges these functions are written for (an exponent
 // below -708, a density not a positive normal number) are taken one at a time
-// by the library's functions, as are the last n mod 4 values.
+// by the library's functions, as are the last few values.
 #include "fit/detail/exponential_sums.h"
 
 #include <cfloat>
@@ -186,12 +188,11 @@ VORNS_INLINE ExponentialSums sums_of(const double* s, const double* weight, std:
     return sums;
 }
 
-[[gnu::target("avx2")]] ExponentialSums sums_avx2(const double* s, const double* weight, std::size_t n,
-                                                  const ExponentialPoint& p) {
+[[gnu::target("avx2,fma")]] ExponentialSums sums_avx2(const double* s, const double* weight, std::size_t n,
+                                                      const ExponentialPoint& p) {
     return sums_of<4>(s, weight, n, p);
 }
 
-// Two values at a time: the baseline's SSE2 registers hold two.
 ExponentialSums sums_baseline(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
     return sums_of<2>(s, weight, n, p);
 }
@@ -199,7 +200,7 @@ ExponentialSums sums_baseline(const double* s, const double* weight, std::size_t
 }  // namespace
 
 ExponentialSums exponential_sums(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
-    static const bool avx2 = __builtin_cpu_supports("avx2");
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     return avx2 ? sums_avx2(s, weight, n, p) : sums_baseline(s, weight, n, p);
 }
 
