@@ -5,7 +5,6 @@
 #include "fit/detail/profile.h"
 #include "fit/detail/rate_fit.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -119,11 +118,11 @@ void merge_rising(const std::vector<double>& s, const std::vector<double>& weigh
     for (; i < middle && j < end; ++k) {
         const double first = s[i];
         const double second = s[j];
-        const bool from_second = second < first;
-        out_s[k] = from_second ? second : first;
-        out_weight[k] = from_second ? weight[j] : weight[i];
+        const std::size_t from_second = second < first;
+        out_s[k] = std::min(first, second);  // the second when lower, else the first
+        out_weight[k] = weight[from_second != 0 ? j : i];
         j += from_second;
-        i += !from_second;
+        i += 1 - from_second;
     }
     for (; i < middle; ++i, ++k) {
         out_s[k] = s[i];
