@@ -10,8 +10,8 @@
 // baseline's SSE2 registers.
 //
 // Values outside the ranges these functions are written for (an exponent
-// below -708, a density not a positive normal number) are taken one at a time
-// by the library's functions, as are the last few values.
+// beyond -708 or 708, a density not a positive normal number) are taken one
+// at a time by the library's functions, as are the last few values.
 #include "fit/detail/exponential_sums.h"
 
 #include <cfloat>
@@ -150,7 +150,8 @@ VORNS_INLINE ExponentialSums sums_of(const double* s, const double* weight, std:
         const V f = signal * g + flat;
         const M below = f < floor;
         const V at = (V)(((U)below & (U)floor) | (~(U)below & (U)f));  // f, at least the floor
-        if (!all((exponent >= splat<V>(-708.0)) & (at >= splat<V>(DBL_MIN)) & (at <= splat<V>(DBL_MAX)))) {
+        if (!all((exponent >= splat<V>(-708.0)) & (exponent <= splat<V>(708.0)) & (at >= splat<V>(DBL_MIN)) &
+                 (at <= splat<V>(DBL_MAX)))) {
             for (std::size_t i = k; i < k + N; ++i) {
                 add_exponential_terms(one_by_one, p, s[i], weight[i], p.norm * std::exp(-p.lambda * s[i]));
             }
