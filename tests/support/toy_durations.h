@@ -38,10 +38,11 @@ inline std::vector<double> toy_durations(std::uint64_t seed, int count, double b
 
 // A toy run as make_reference.py draws it: exponential durations of lifetime
 // tau plus a flat background on [0, flat_end], on a clock of `step` that
-// rounds (or truncates), or on none (step 0); with rho above 0, muons stopped in the ratio N+/N- =
-// rho, a decay being a positive muon's (lifetime tau) with probability
-// rho tau / (rho tau + tau_minus), else a negative one's (tau_minus): a
-// negative muon gives a decay only in the share tau_minus / tau of the cases.
+// rounds (or truncates), or on none (step 0); with rho above 0, muons
+// stopped in the ratio N+/N- = rho, a decay being a positive muon's (lifetime
+// tau) with probability rho tau / (rho tau + tau_minus), else a negative one's
+// (tau_minus): a negative muon gives a decay only in the share tau_minus / tau
+// of the cases.
 struct ToyRun {
     std::uint64_t seed = 1;
     int count = 1000;
@@ -79,9 +80,8 @@ inline std::vector<double> toy_run(const ToyRun& r) {
 // A data file of these durations as the acquisition writes it: two title
 // lines, the column header, the time origin, then one record a second.
 inline QByteArray run_file_bytes(const std::vector<double>& durations) {
-    QByteArray bytes =
-        "Acquisition\r\nEssai\r\nHeure\tDur\xE9"
-        "e\r\n10:00:00\t0\r\n";
+    QByteArray bytes = "Acquisition\r\nEssai\r\nHeure\tDur\xE9"
+                       "e\r\n10:00:00\t0\r\n";
     for (std::size_t i = 0; i < durations.size(); ++i) {
         const std::size_t s = i + 1;
         bytes += QStringLiteral("%1:%2:%3\t")
