@@ -5,8 +5,6 @@
 #include "fit/detail/profile.h"
 #include "fit/detail/rate_fit.h"
 
-#include <boost/sort/spreadsort/float_sort.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -16,9 +14,8 @@ namespace fit::detail {
 
 namespace {
 
-// The values of b added to those of a, both rising; equal values (on a grid,
-// equal positions, b's counted from a's origin) count once with both weights.
-template <bool grid>
+// The values of b added to those of a, both on one grid and rising; equal
+// positions (b's counted from a's origin) count once with both weights.
 void add_values(Sample& a, const Sample& b) {
     const std::size_t most = a.s.size() + b.s.size();
     std::vector<double> s;
@@ -26,27 +23,19 @@ void add_values(Sample& a, const Sample& b) {
     std::vector<std::int64_t> position;
     s.reserve(most);
     weight.reserve(most);
-    if constexpr (grid) position.reserve(most);
-    const std::int64_t offset = grid ? std::llround((b.origin - a.origin) / a.step) : 0;
+    position.reserve(most);
+    const std::int64_t offset = std::llround((b.origin - a.origin) / a.step);
     const auto take = [&](const Sample& x, std::size_t k, double more, std::int64_t shift) {
         s.push_back(x.s[k]);
         weight.push_back(x.weight[k] + more);
-        if constexpr (grid) position.push_back(x.position[k] + shift);
+        position.push_back(x.position[k] + shift);
     };
     std::size_t i = 0;
     std::size_t j = 0;
     // Where both have values left: the lower first, equal ones together.
     while (i < a.s.size() && j < b.s.size()) {
-        bool a_first = false;
-        bool equal = false;
-        if constexpr (grid) {
-            a_first = a.position[i] <= b.position[j] + offset;
-            equal = a.position[i] == b.position[j] + offset;
-        } else {
-            a_first = a.s[i] <= b.s[j];
-            equal = a.s[i] == b.s[j];
-        }
-        if (a_first) {
+        const bool equal = a.position[i] == b.position[j] + offset;
+        if (a.position[i] <= b.position[j] + offset) {
             take(a, i++, equal ? b.weight[j] : 0, 0);
             if (equal) ++j;
         } else {
@@ -107,43 +96,83 @@ bool counted_together(std::vector<Sample>& kind) {
     return true;
 }
 
-// Samples off a grid with the same window counted together: their values
-// sorted at once (a radix sort on the values' bits), equal ones counting once
-// with their summed weights.
+// Merges the rising values [begin, middle) and [middle, end) of s (with their
+// weights) into out, without a branch on the comparison (which no processor
+// could foresee).
+void merge_rising(const std::vector<double>& s, const std::vector<double>& weight, std::size_t begin,
+                  std::size_t middle, std::size_t end, std::vector<double>& out_s, std::vector<double>& out_weight) {
+    std::size_t i = begin;
+    std::size_t j = middle;
+    std::size_t k = begin;
+    for (; i < middle && j < end; ++k) {
+        const double first = s[i];
+        const double second = s[j];
+        const std::size_t from_second = second < first;
+        out_s[k] = std::min(first, second);  // the second when lower, else the first
+        out_weight[k] = weight[from_second != 0 ? j : i];
+        j += from_second;
+        i += 1 - from_second;
+    }
+    for (; i < middle; ++i, ++k) {
+        out_s[k] = s[i];
+        out_weight[k] = weight[i];
+    }
+    for (; j < end; ++j, ++k) {
+        out_s[k] = s[j];
+        out_weight[k] = weight[j];
+    }
+}
+
+// Samples off a grid with the same window counted together: their values,
+// each sample's already rising, merged two by two (each value copied about
+// log2(samples) times), then equal ones counting once with their summed weights.
 void sorted_together(std::vector<Sample>& kind) {
-    struct Value {
-        double s;
-        double weight;
-    };
-    std::vector<Value> all;
+    Sample& a = kind.front();
     std::size_t total = 0;
     for (const Sample& x : kind) total += x.s.size();
-    all.reserve(total);
-    Sample& a = kind.front();
+    std::vector<double> s;
+    std::vector<double> weight;
+    s.reserve(total);
+    weight.reserve(total);
+    std::vector<std::size_t> ends;  // of the rising runs in s
     for (std::size_t i = 0; i < kind.size(); ++i) {
         const Sample& x = kind[i];
-        for (std::size_t k = 0; k < x.s.size(); ++k) all.push_back({x.s[k], x.weight[k]});
+        s.insert(s.end(), x.s.begin(), x.s.end());
+        weight.insert(weight.end(), x.weight.begin(), x.weight.end());
+        ends.push_back(s.size());
         if (i > 0) {
             a.events += x.events;
             a.sum_s += x.sum_s;
         }
     }
-    boost::sort::spreadsort::float_sort(
-        all.begin(), all.end(),
-        [](const Value& v, unsigned offset) {
-            return boost::sort::spreadsort::float_mem_cast<double, std::int64_t>(v.s) >> offset;
-        },
-        [](const Value& u, const Value& v) { return u.s < v.s; });
-    a.s.clear();
-    a.weight.clear();
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        if (!a.s.empty() && a.s.back() == all[k].s) {
-            a.weight.back() += all[k].weight;
+    std::vector<double> merged_s(total);
+    std::vector<double> merged_weight(total);
+    while (ends.size() > 1) {
+        std::vector<std::size_t> halved;
+        std::size_t begin = 0;
+        for (std::size_t r = 0; r < ends.size(); r += 2) {
+            const std::size_t end = r + 1 < ends.size() ? ends[r + 1] : ends[r];
+            merge_rising(s, weight, begin, ends[r], end, merged_s, merged_weight);
+            halved.push_back(end);
+            begin = end;
+        }
+        s.swap(merged_s);
+        weight.swap(merged_weight);
+        ends = std::move(halved);
+    }
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < s.size(); ++k) {
+        if (kept > 0 && s[kept - 1] == s[k]) {
+            weight[kept - 1] += weight[k];
         } else {
-            a.s.push_back(all[k].s);
-            a.weight.push_back(all[k].weight);
+            s[kept] = s[k];
+            weight[kept++] = weight[k];
         }
     }
+    s.resize(kept);
+    weight.resize(kept);
+    a.s = std::move(s);
+    a.weight = std::move(weight);
     kind.resize(1);
 }
 
@@ -312,8 +341,9 @@ void fit_together(const std::vector<Sample>& samples, const Request& q, Result& 
 }  // namespace
 
 std::vector<Sample> merged_samples(std::vector<Sample> samples) {
-    // The samples of each kind of cells, then merged two by two (each value
-    // copied about log2(samples) times).
+    // The samples of each kind of cells, then merged: off a grid by their
+    // values, on a grid counted by position or, when the positions are too
+    // spread for that, two by two (each value copied about log2(samples) times).
     std::vector<std::vector<Sample>> kinds;
     for (Sample& x : samples) {
         if (x.events == 0) continue;
@@ -329,14 +359,10 @@ std::vector<Sample> merged_samples(std::vector<Sample> samples) {
     for (std::vector<Sample>& kind : kinds) {
         if (kind.size() > 1 && kind.front().step > 0) counted_together(kind);
         if (kind.size() > 1 && kind.front().step == 0) sorted_together(kind);
-        while (kind.size() > 1) {
+        while (kind.size() > 1) {  // on a grid only
             std::vector<Sample> halved;
             for (std::size_t i = 0; i + 1 < kind.size(); i += 2) {
-                if (kind[i].step > 0) {
-                    add_values<true>(kind[i], kind[i + 1]);
-                } else {
-                    add_values<false>(kind[i], kind[i + 1]);
-                }
+                add_values(kind[i], kind[i + 1]);
                 halved.push_back(std::move(kind[i]));
             }
             if (kind.size() % 2 == 1) halved.push_back(std::move(kind.back()));

@@ -3,6 +3,7 @@
 // capture models' two decays) plus the flat background, with its gradient and
 // Hessian, and profiled over the background. The fit of one run takes one; a
 // combination of runs sums theirs.
+#include "fit/detail/exponential_sums.h"
 #include "fit/detail/guarded_log.h"
 #include "fit/detail/newton.h"
 #include "fit/detail/sample.h"
@@ -99,6 +100,7 @@ public:
         const double w = x_.width;
         const double mean = decay_.mean(lambda);
         const double variance = decay_.variance(lambda);
+        if (!capture()) return local_exponential(lambda, b, mean, variance);
         densities(x_, lambda, e_);
         // The share and its derivatives: d ln(pi / (1 - pi)) / d lambda = -(a + mean).
         double pi = 1, pi_l = 0, pi_ll = 0;
@@ -109,7 +111,6 @@ public:
             pi_l = q * odds_l;
             pi_ll = q * ((1 - 2 * pi) * odds_l * odds_l + variance);
         }
-        if (!capture()) return local_exponential(b, mean, variance);
         Local l;
         for (std::size_t k = 0; k < e_.size(); ++k) {
             const double g = e_[k];
@@ -172,41 +173,27 @@ private:
     std::vector<double> plus_;   // g+ at every value, when its rate is fixed
     std::vector<double> e_;      // work: the signal's density at every value
 
-    // The same for the exponential alone (pi = 1), its densities in e_: the
-    // sums of each value's terms, then the NLL's derivatives from them.
-    Local local_exponential(double b, double mean, double variance) const {
-        const double w = x_.width;
-        const double flat = b / w;
-        // With f = (1 - b) g + b / W, dm = mean - s, g_l = g dm, g_ll = g (dm^2 - variance):
-        // the NLL's derivatives are sums of c d1 and c d2 (ln f's derivatives)
-        // times g_l, 1/W - g, g_ll = g_l dm - variance g and their products.
-        double value = 0, a_l = 0, a_b = 0, a_g = 0, a_ll = 0, q_ll = 0, q_lb = 0, q_bb = 0;
-        for (std::size_t k = 0; k < e_.size(); ++k) {
-            const double g = e_[k];
-            const double c = x_.weight[k];
-            const double dm = mean - x_.s[k];
-            const double g_l = g * dm;
-            const double f_b = 1 / w - g;
-            const GuardedLog ln = guarded_log((1 - b) * g + flat, floor_);
-            const double cd1 = c * ln.d1;
-            const double cd2 = c * ln.d2;
-            value -= c * ln.value;
-            a_l += cd1 * g_l;
-            a_b += cd1 * f_b;
-            a_ll += cd1 * g_l * dm;
-            q_ll += cd2 * g_l * g_l;
-            q_lb += cd2 * g_l * f_b;
-            q_bb += cd2 * f_b * f_b;
-            a_g += cd1 * g;
+    // The same for the exponential alone (pi = 1): the sums of each value's
+    // terms in one pass (off a grid, the densities computed on the way), then
+    // the NLL's derivatives from them.
+    Local local_exponential(double lambda, double b, double mean, double variance) {
+        const ExponentialPoint point{lambda, decay_.norm(lambda), mean, b, x_.width, floor_};
+        ExponentialSums sums;
+        if (x_.step > 0) {
+            densities(x_, lambda, e_);
+            for (std::size_t k = 0; k < e_.size(); ++k)
+                add_exponential_terms(sums, point, x_.s[k], x_.weight[k], e_[k]);
+        } else {
+            sums = exponential_sums(x_.s.data(), x_.weight.data(), x_.s.size(), point);
         }
         Local l;
-        l.value = value;
-        l.gradient[0] = -(1 - b) * a_l;
-        l.gradient[1] = -a_b;
+        l.value = sums.value;
+        l.gradient[0] = -(1 - b) * sums.a_l;
+        l.gradient[1] = -sums.a_b;
         // g_ll = g dm^2 - g variance
-        l.hessian[0][0] = -((1 - b) * (1 - b) * q_ll + (1 - b) * (a_ll - variance * a_g));
-        l.hessian[0][1] = -((1 - b) * q_lb - a_l);
-        l.hessian[1][1] = -q_bb;
+        l.hessian[0][0] = -((1 - b) * (1 - b) * sums.q_ll + (1 - b) * (sums.a_ll - variance * sums.a_g));
+        l.hessian[0][1] = -((1 - b) * sums.q_lb - sums.a_l);
+        l.hessian[1][1] = -sums.q_bb;
         l.hessian[1][0] = l.hessian[0][1];
         return l;
     }

@@ -3,6 +3,8 @@
 #include "fit/detail/clock_step.h"
 #include "fit/detail/window_values.h"
 
+#include <boost/sort/spreadsort/float_sort.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -164,7 +166,8 @@ Sample filled(Framed f, const WindowValues& inside) {
         add_grid_values(out);
     } else {
         std::vector<double> values = inside.copied();
-        std::sort(values.begin(), values.end());
+        // A radix sort on the values' bits: about twice as fast as a comparison sort.
+        boost::sort::spreadsort::float_sort(values.begin(), values.end());
         for (std::size_t i = 0; i < values.size();) {
             std::size_t j = i + 1;
             while (j < values.size() && values[j] == values[i]) ++j;

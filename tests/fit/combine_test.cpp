@@ -46,6 +46,9 @@ TEST(CombineRuns, Combinations) {
     const Durations fine = toy_run({.seed = 3, .count = 20000, .background = 0.05, .step = 0.1});
     const Durations shorter = toy_run({.seed = 4, .count = 20000, .background = 0.05, .step = 1, .tau = 190});
     const Durations outside(50, 5000.0);  // no event in the window
+    // On no clock, enough for the fit's start from the thinned values.
+    const Durations free_a = toy_run({.seed = 7, .count = 30000, .background = 0.05, .step = 0});
+    const Durations free_b = toy_run({.seed = 8, .count = 30000, .background = 0.05, .step = 0});
     // Decays of both charges in carbon (units of 10 ns), rho = 1.27, on grids of 1 and 0.1.
     const ToyRun muons{
         .seed = 5, .count = 20000, .background = 0.05, .step = 1, .tau = 219.698, .tau_minus = 202.63, .rho = 1.27};
@@ -122,6 +125,11 @@ TEST(CombineRuns, Combinations) {
          }},
         {"two runs on one grid: their events together",
          {a, b},
+         fit::Model::exp_flat,
+         fit::Method::unbinned,
+         as_concatenated(1e-9)},
+        {"three runs on no clock, one twice (values in common): their events together",
+         {free_a, free_b, free_a},
          fit::Model::exp_flat,
          fit::Method::unbinned,
          as_concatenated(1e-9)},

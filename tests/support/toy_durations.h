@@ -38,10 +38,11 @@ inline std::vector<double> toy_durations(std::uint64_t seed, int count, double b
 
 // A toy run as make_reference.py draws it: exponential durations of lifetime
 // tau plus a flat background on [0, flat_end], on a clock of `step` that
-// rounds (or truncates); with rho above 0, muons stopped in the ratio N+/N- =
-// rho, a decay being a positive muon's (lifetime tau) with probability
-// rho tau / (rho tau + tau_minus), else a negative one's (tau_minus): a
-// negative muon gives a decay only in the share tau_minus / tau of the cases.
+// rounds (or truncates), or on none (step 0); with rho above 0, muons
+// stopped in the ratio N+/N- = rho, a decay being a positive muon's (lifetime
+// tau) with probability rho tau / (rho tau + tau_minus), else a negative one's
+// (tau_minus): a negative muon gives a decay only in the share tau_minus / tau
+// of the cases.
 struct ToyRun {
     std::uint64_t seed = 1;
     int count = 1000;
@@ -64,7 +65,9 @@ inline std::vector<double> toy_run(const ToyRun& r) {
         double lifetime = r.tau;
         if (r.rho > 0 && uniform() >= r.rho * r.tau / (r.rho * r.tau + r.tau_minus)) lifetime = r.tau_minus;
         const double t = flat ? u * r.flat_end : -lifetime * std::log(1 - u);
-        if (r.step >= 1 || r.truncate) {
+        if (r.step <= 0) {
+            d.push_back(t);
+        } else if (r.step >= 1 || r.truncate) {
             d.push_back(std::floor(t / r.step + (r.truncate ? 0 : 0.5)) * r.step);
         } else {
             const double ticks = std::round(1 / r.step);
