@@ -127,6 +127,30 @@ void add_grid_values(Sample& out) {
     }
 }
 
+// Off a grid, durations (in any order) made the sample's values: rising, less
+// the lower edge, equal ones one value with their count. The buffer becomes
+// the values, without a second copy.
+void add_off_grid_values(Sample& out, std::vector<double> values) {
+    // A radix sort on the values' bits: about twice as fast as a comparison sort.
+    boost::sort::spreadsort::float_sort(values.begin(), values.end());
+    const double lower = out.lower;
+    out.weight.reserve(out.weight.size() + values.size());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < values.size();) {
+        const double s = values[i] - lower;
+        std::size_t j = i + 1;
+        while (j < values.size() && values[j] - lower == s) ++j;
+        const auto count = static_cast<double>(j - i);
+        values[kept++] = s;
+        out.weight.push_back(count);
+        out.events += count;
+        out.sum_s += count * s;
+        i = j;
+    }
+    values.resize(kept);
+    out.s = std::move(values);
+}
+
 // The sample of a window's durations once framed.
 Sample filled(Framed f, const WindowValues& inside) {
     Sample& out = f.sample;
@@ -165,19 +189,7 @@ Sample filled(Framed f, const WindowValues& inside) {
         }
         add_grid_values(out);
     } else {
-        std::vector<double> values = inside.copied();
-        // A radix sort on the values' bits: about twice as fast as a comparison sort.
-        boost::sort::spreadsort::float_sort(values.begin(), values.end());
-        for (std::size_t i = 0; i < values.size();) {
-            std::size_t j = i + 1;
-            while (j < values.size() && values[j] == values[i]) ++j;
-            const auto count = static_cast<double>(j - i);
-            out.events += count;
-            out.s.push_back(values[i] - out.lower);
-            out.weight.push_back(count);
-            out.sum_s += count * (values[i] - out.lower);
-            i = j;
-        }
+        add_off_grid_values(out, inside.copied());
     }
     return std::move(out);
 }
@@ -235,20 +247,41 @@ Sample sample_window(std::span<const double> durations, double t_min, double t_m
 }
 
 std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max) {
-    // Each run framed; those counted while their step was checked kept so.
+    // Each run framed; those counted while their step was checked, and those
+    // off any grid, kept framed.
+    std::vector<WindowValues> inside;
+    inside.reserve(runs.size());
     std::vector<Framed> counted(runs.size());
     std::vector<Sample> alone(runs.size());
-    std::vector<bool> waiting(runs.size(), false);  // counted, not yet in a sample
+    std::vector<bool> waiting(runs.size(), false);   // counted, not yet in a sample
+    std::vector<bool> off_grid(runs.size(), false);  // off any grid
+    std::size_t off_grid_values = 0;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const WindowValues inside(runs[i], t_min, t_max);
-        if (inside.empty()) continue;
-        Framed f = framed(inside, t_min, t_max);
+        const WindowValues& in = inside.emplace_back(runs[i], t_min, t_max);
+        if (in.empty()) continue;
+        Framed f = framed(in, t_min, t_max);
         waiting[i] = f.sample.step > 0 && f.counting.done;
-        if (waiting[i]) {
+        off_grid[i] = f.sample.step == 0;
+        if (off_grid[i]) off_grid_values += in.size();
+        if (waiting[i] || off_grid[i]) {
             counted[i] = std::move(f);
         } else {
-            alone[i] = filled(std::move(f), inside);
+            alone[i] = filled(std::move(f), in);
         }
+    }
+    // Runs off any grid share the window's edges: their values gathered into
+    // one buffer and sorted once, one sample in the place of the first.
+    std::vector<double> values;
+    values.reserve(off_grid_values);
+    std::size_t first_off_grid = runs.size();
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!off_grid[i]) continue;
+        if (first_off_grid == runs.size()) first_off_grid = i;
+        inside[i].append_to(values);
+    }
+    if (first_off_grid < runs.size()) {
+        alone[first_off_grid] = std::move(counted[first_off_grid].sample);
+        add_off_grid_values(alone[first_off_grid], std::move(values));
     }
     // In the runs' order, a counted run with those after it on the same cells one sample.
     std::vector<Sample> out;

@@ -57,7 +57,9 @@ bool same_cells(const Sample& a, const Sample& b);
 
 // The samples of several runs' windows, those of runs on the same grid
 // counted together by grid position (one sample for them, its values those
-// of the first run's grid), the others as sample_window makes them.
+// of the first run's grid), those of the runs off any grid (the same edges)
+// gathered and sorted together into one sample in the place of the first of
+// them, the others as sample_window makes them.
 std::vector<Sample> run_samples(std::span<const std::span<const double>> runs, double t_min, double t_max);
 
 }  // namespace fit::detail

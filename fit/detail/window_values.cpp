@@ -52,11 +52,21 @@ void WindowValues::ranked(std::size_t first, std::size_t count, std::vector<doub
 
 std::vector<double> WindowValues::copied() const {
     std::vector<double> out;
-    out.reserve(size_);
-    for (const double d : durations_) {
-        if (inside(d)) out.push_back(d);
-    }
+    append_to(out);
     return out;
+}
+
+void WindowValues::append_to(std::vector<double>& out) const {
+    if (size_ == durations_.size()) {
+        out.insert(out.end(), durations_.begin(), durations_.end());
+        return;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + size_);
+    double* to = out.data() + at;
+    for (const double d : durations_) {
+        if (inside(d)) *to++ = d;
+    }
 }
 
 }  // namespace fit::detail

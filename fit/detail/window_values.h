@@ -30,6 +30,8 @@ public:
     void ranked(std::size_t first, std::size_t count, std::vector<double>& out) const;
     // Those inside, in their order.
     std::vector<double> copied() const;
+    // The same added at the end of `out`.
+    void append_to(std::vector<double>& out) const;
 
 private:
     static constexpr std::size_t kChunk = 256;

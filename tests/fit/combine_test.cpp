@@ -133,6 +133,14 @@ TEST(CombineRuns, Combinations) {
          fit::Model::exp_flat,
          fit::Method::unbinned,
          as_concatenated(1e-9)},
+        {"runs on no clock around one on a grid: every event counted once",
+         {free_a, a, free_b},
+         fit::Model::exp_flat,
+         fit::Method::unbinned,
+         [](const fit::Combination& c, const fit::Request&, const std::vector<Durations>&) {
+             ASSERT_EQ(c.combined.status, fit::Status::converged);
+             EXPECT_EQ(c.combined.events, c.runs[0].events + c.runs[1].events + c.runs[2].events);
+         }},
         {"two runs, the exponential alone", {a, b}, fit::Model::exp_only, fit::Method::unbinned, as_concatenated(1e-9)},
         {"binned: the histograms added", {a, b}, fit::Model::exp_flat, fit::Method::binned, as_concatenated(0)},
         {"clock steps of 1 and 0.1", {a, fine}, fit::Model::exp_flat, fit::Method::unbinned, as_weighted_mean},
