@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/qt_seams.h"
 #include "app/tform1.h"
+#include "platform/memory.h"
 #include "platform/report.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    platform::keep_freed_memory_for_reuse();
     // The command line is read before anything needs a display, so that
     // --help, --version and a wrong option work in any terminal.
     QStringList arguments;

@@ -56,6 +56,7 @@
 #include "fit/combine.h"
 #include "fit/lifetime_fit.h"
 #include "fit/stability.h"
+#include "platform/memory.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -424,6 +425,8 @@ int profile(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The heap kept for the next fit as the programs keep it.
+    platform::keep_freed_memory_for_reuse();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::set_decimal_separator(QLatin1Char('.'));

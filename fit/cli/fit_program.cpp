@@ -15,13 +15,13 @@
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
 #include "platform/errors.h"
+#include "platform/memory.h"
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -102,13 +102,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
 }  // namespace
 
 int fit_program(int& argc, char** argv, const ReportWriter* report) {
-    // A file's large blocks (its bytes, the durations in the fit's window, the
-    // records' seconds) come from the heap and go back to it, not to the
-    // system: each one then reuses the pages of the one before it rather than
-    // touching fresh ones, which cost a page fault every 4 KiB (2 to 4 us
-    // with the page's release, on a virtual machine).
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes on every version
-    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    platform::keep_freed_memory_for_reuse();
     const std::unique_ptr<QCoreApplication> application =
         report ? report->application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     platform::take_decimal_separator_from_system();
