@@ -1,13 +1,14 @@
-// The pass over the values is most of the time of a fit of a large sample off
-// a grid (a million values, four passes or more), and in it the exponential
-// and the logarithm of every value. So it is written here for several values
-// at a time in the compilers' vector types (GCC and Clang share them), with its own
-// exponential and logarithm, which need neither a table nor a branch. The
-// program is built for the baseline x86-64: the same code is compiled twice,
-// four values at a time for the AVX2 and FMA instructions (chosen at run time
-// where the processor has them; this file alone is compiled with a * b + c
-// fused, which shortens the polynomials' chains), and two at a time for the
-// baseline's SSE2 registers.
+// The pass over the values is most of the time of a fit of a large sample (a
+// million values off a grid, some twenty thousand grid values on one; four
+// passes or more), and in it the exponential and the logarithm of every value.
+// So it is written here for several values at a time in the compilers' vector
+// types (GCC and Clang share them), with its own exponential and logarithm,
+// which need neither a table nor a branch. The program is built for the
+// baseline x86-64: the same code is compiled twice, four values at a time
+// for the AVX2 and FMA instructions (chosen at run time where the processor
+// has them; this file alone is compiled with a * b + c fused, which shortens
+// the polynomials' chains), and two at a time for the baseline's SSE2
+// registers.
 //
 // Values outside the ranges these functions are written for (an exponent
 // beyond -708 or 708, a density not a positive normal number) are taken one
