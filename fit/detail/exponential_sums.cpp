@@ -1,13 +1,14 @@
-// The pass over the values is most of the time of a fit of a large sample off
-// a grid (a million values, four passes or more), and in it the exponential
-// and the logarithm of every value. So it is written here for several values
-// at a time in the compilers' vector types (GCC and Clang share them), with its own
-// exponential and logarithm, which need neither a table nor a branch. The
-// program is built for the baseline x86-64: the same code is compiled twice,
-// four values at a time for the AVX2 and FMA instructions (chosen at run time
-// where the processor has them; this file alone is compiled with a * b + c
-// fused, which shortens the polynomials' chains), and two at a time for the
-// baseline's SSE2 registers.
+// The pass over the values is most of the time of a fit of a large sample (a
+// million values off a grid, some twenty thousand grid values on one; four
+// passes or more), and in it the exponential and the logarithm of every value.
+// So it is written here for several values at a time in the compilers' vector
+// types (GCC and Clang share them), with its own exponential and logarithm,
+// which need neither a table nor a branch. The program is built for the
+// baseline x86-64: the same code is compiled twice, four values at a time
+// for the AVX2 and FMA instructions (chosen at run time where the processor
+// has them; this file alone is compiled with a * b + c fused, which shortens
+// the polynomials' chains), and two at a time for the baseline's SSE2
+// registers.
 //
 // Values outside the ranges these functions are written for (an exponent
 // beyond -708 or 708, a density not a positive normal number) are taken one
@@ -18,7 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
+#include <utility>
 
 namespace fit::detail {
 
@@ -58,12 +59,23 @@ VORNS_INLINE W load(const double* p) {
     std::memcpy(&v, p, sizeof v);
     return v;
 }
+// The lanes and the polynomials are written out (folds over packs), not
+// looped over: a loop over a list of constants is kept as a loop, five
+// instructions a term.
+template <class W, std::size_t... I>
+VORNS_INLINE bool all_lanes(const W& m, std::index_sequence<I...>) {
+    return (m[I] & ...) != 0;  // each lane all bits set or none
+}
 template <class W>
 VORNS_INLINE bool all(const W& m) {
-    for (std::size_t i = 0; i < sizeof m / sizeof m[0]; ++i) {
-        if (m[i] == 0) return false;
-    }
-    return true;
+    return all_lanes(m, std::make_index_sequence<sizeof m / sizeof m[0]>());
+}
+// c0 + x (c1 + x (c2 + ...)), the coefficients from the highest: Horner's scheme.
+template <class V, class... C>
+VORNS_INLINE V horner(const V& x, double highest, C... lower) {
+    V p = splat<V>(highest);
+    ((p = p * x + splat<V>(lower)), ...);
+    return p;
 }
 template <class W>
 VORNS_INLINE double lanes(const W& v) {
@@ -87,11 +99,8 @@ VORNS_INLINE typename Lanes<N>::V exp_of(const typename Lanes<N>::V& x) {
     const V t = x * splat<V>(0x1.71547652b82fep0) + magic;  // x / ln 2 + magic
     const V n = t - magic;
     const V r = (x - n * splat<V>(0x1.62e42fee00000p-1)) - n * splat<V>(0x1.a39ef35793c76p-33);
-    V p = splat<V>(1.0 / 6227020800);  // 1 / 13!
-    for (const double c : {1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880, 1.0 / 40320, 1.0 / 5040,
-                           1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5, 1.0, 1.0}) {
-        p = p * r + splat<V>(c);
-    }
+    const V p = horner(r, 1.0 / 6227020800, 1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880, 1.0 / 40320,
+                       1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5, 1.0, 1.0);
     const U n_bits = (U)t - bits<U>(0x1.8p52);  // n in two's complement
     return (V)((U)p + (n_bits << 52));
 }
@@ -118,10 +127,8 @@ VORNS_INLINE typename Lanes<N>::V log_of(const typename Lanes<N>::V& x) {
     const V f = m - splat<V>(1.0);
     const V z = f / (splat<V>(2.0) + f);
     const V z2 = z * z;
-    V series = splat<V>(1.0 / 21);
-    for (const double c : {1.0 / 19, 1.0 / 17, 1.0 / 15, 1.0 / 13, 1.0 / 11, 1.0 / 9, 1.0 / 7, 1.0 / 5, 1.0 / 3}) {
-        series = series * z2 + splat<V>(c);
-    }
+    const V series =
+        horner(z2, 1.0 / 21, 1.0 / 19, 1.0 / 17, 1.0 / 15, 1.0 / 13, 1.0 / 11, 1.0 / 9, 1.0 / 7, 1.0 / 5, 1.0 / 3);
     const V twice = z + z;
     return e * splat<V>(0x1.62e42fee00000p-1) + (e * splat<V>(0x1.a39ef35793c76p-33) + (twice + twice * (z2 * series)));
 }

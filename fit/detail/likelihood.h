@@ -174,18 +174,13 @@ private:
     std::vector<double> e_;      // work: the signal's density at every value
 
     // The same for the exponential alone (pi = 1): the sums of each value's
-    // terms in one pass (off a grid, the densities computed on the way), then
-    // the NLL's derivatives from them.
+    // terms in one pass, the densities computed on the way, then the NLL's
+    // derivatives from them. On a clock grid the density of a grid value is
+    // its cell's probability over D, norm e^(-lambda s) with the grid's norm,
+    // whose logarithm's derivative is again the grid's mean: the same sums.
     Local local_exponential(double lambda, double b, double mean, double variance) {
         const ExponentialPoint point{lambda, decay_.norm(lambda), mean, b, x_.width, floor_};
-        ExponentialSums sums;
-        if (x_.step > 0) {
-            densities(x_, lambda, e_);
-            for (std::size_t k = 0; k < e_.size(); ++k)
-                add_exponential_terms(sums, point, x_.s[k], x_.weight[k], e_[k]);
-        } else {
-            sums = exponential_sums(x_.s.data(), x_.weight.data(), x_.s.size(), point);
-        }
+        const ExponentialSums sums = exponential_sums(x_.s.data(), x_.weight.data(), x_.s.size(), point);
         Local l;
         l.value = sums.value;
         l.gradient[0] = -(1 - b) * sums.a_l;
