@@ -201,15 +201,16 @@ VORNS_INLINE ExponentialSums sums_of(const double* s, const double* weight, std:
     return sums_of<4>(s, weight, n, p);
 }
 
-ExponentialSums sums_baseline(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
+}  // namespace
+
+ExponentialSums exponential_sums_baseline(const double* s, const double* weight, std::size_t n,
+                                          const ExponentialPoint& p) {
     return sums_of<2>(s, weight, n, p);
 }
 
-}  // namespace
-
 ExponentialSums exponential_sums(const double* s, const double* weight, std::size_t n, const ExponentialPoint& p) {
     static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    return avx2 ? sums_avx2(s, weight, n, p) : sums_baseline(s, weight, n, p);
+    return avx2 ? sums_avx2(s, weight, n, p) : exponential_sums_baseline(s, weight, n, p);
 }
 
 }  // namespace fit::detail
