@@ -118,8 +118,9 @@ std::string_view name(Method method) { return method == Method::unbinned ? "unbi
 std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe) {
     std::vector<std::int32_t> counts(static_cast<std::size_t>(std::max<std::int32_t>(n_classe, 0)), 0);
     if (!(dX > 0)) return counts;
+    const RegleDesClasses classe(dX, n_classe);
     for (const double d : durations) {
-        if (const auto k = classe_de(d, dX, n_classe)) ++counts[static_cast<std::size_t>(*k)];
+        if (const auto k = classe(d)) ++counts[static_cast<std::size_t>(*k)];
     }
     return counts;
 }
