@@ -1,5 +1,7 @@
 #include "analysis/load.h"
 
+#include <utility>
+
 ResultatClasses classe_les_durees(const ChoixDesClasses& choix, RecordStore& store, ClassTable& table) {
     prend_largeur_classe(choix.dX, table);
     const std::int32_t n_classe = nombre_de_classes(choix.x_max, table);
@@ -13,11 +15,26 @@ std::optional<std::int32_t> n_max_autoscale(const ResultatClasses& classes) {
     return classes.effectif_max;
 }
 
-Chargement charge_les_octets(QByteArrayView octets, const ChoixDesClasses& choix, RecordStore& store,
-                             ClassTable& table) {
+namespace {
+
+// The second step after the record pass.
+Chargement avec_les_classes(PasseDesLignes enregistrements, const ChoixDesClasses& choix, RecordStore& store,
+                            ClassTable& table) {
     Chargement chargement;
-    chargement.enregistrements = passe_des_octets(octets, store);
+    chargement.enregistrements = std::move(enregistrements);
     chargement.classes = classe_les_durees(choix, store, table);
     ecrit_la_serie_des_classes(chargement.classes.n_classe, table, store);
     return chargement;
+}
+
+}  // namespace
+
+Chargement charge_les_octets(QByteArrayView octets, const ChoixDesClasses& choix, RecordStore& store,
+                             ClassTable& table) {
+    return avec_les_classes(passe_des_octets(octets, store), choix, store, table);
+}
+
+Chargement charge_le_fichier(platform::FileBlocks& fichier, const ChoixDesClasses& choix, RecordStore& store,
+                             ClassTable& table) {
+    return avec_les_classes(passe_du_fichier(fichier, store), choix, store, table);
 }

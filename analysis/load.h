@@ -10,7 +10,7 @@
 //   1. the record pass (analysis/record_pass.h): the records, series 1;
 //   2. classe_les_durees, then ecrit_la_serie_des_classes: the class table,
 //      the figures, series 2.
-// charge_les_octets takes both at once.
+// charge_les_octets and charge_le_fichier take both at once.
 #include "analysis/class_pass.h"
 #include "analysis/record_pass.h"
 
@@ -47,4 +47,9 @@ struct Chargement {
 // the classes with the points of series 2. Only the class choices can raise
 // (with the messages above); the record pass never does.
 Chargement charge_les_octets(QByteArrayView octets, const ChoixDesClasses& choix, RecordStore& store,
+                             ClassTable& table);
+// The same from an open file read block by block (passe_du_fichier), never
+// held whole. Raises what read_file_bytes raises when a read fails; the store
+// then holds part of the records.
+Chargement charge_le_fichier(platform::FileBlocks& fichier, const ChoixDesClasses& choix, RecordStore& store,
                              ClassTable& table);

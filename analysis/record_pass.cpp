@@ -395,25 +395,99 @@ private:
     return i;
 }
 
+// A file read block by block into one buffer, reused: the bytes from the
+// line being cut on. The buffer is one block, or the file when it is
+// smaller; only a line longer than it (or a file that grew) makes it grow.
+class BlocsDuFichier {
+public:
+    BlocsDuFichier(platform::FileBlocks& fichier, qsizetype bloc)
+        : fichier_(fichier),
+          bloc_(std::max<qsizetype>(bloc, 1)),
+          tampon_(static_cast<std::size_t>(std::min<qint64>(bloc_, fichier.size() + 1))) {}
+    QByteArrayView octets() const { return {tampon_.data(), n_}; }
+    bool fin_du_fichier() const { return fin_; }
+    // The next block after the bytes held; at the end of the file, nothing
+    // and fin_du_fichier().
+    void lit() {
+        if (fin_) return;
+        const auto taille = static_cast<qsizetype>(tampon_.size());
+        if (n_ == taille) tampon_.resize(2 * tampon_.size());
+        const qsizetype lus =
+            fichier_.read(tampon_.data() + n_, std::min(bloc_, static_cast<qsizetype>(tampon_.size()) - n_));
+        fin_ = lus == 0;
+        n_ += lus;
+    }
+    void lit_tout() {
+        while (!fin_) lit();
+    }
+    // Drops the bytes before `garde` and reads the next block after the others.
+    [[gnu::noinline]] void recharge(qsizetype garde) {
+        std::memmove(tampon_.data(), tampon_.data() + garde, static_cast<std::size_t>(n_ - garde));
+        n_ -= garde;
+        decalage_ += garde;
+        lit();
+    }
+    // The encoding of the whole file past its mark (`marque` bytes): of the
+    // bytes held while they start the file, and of the bytes after them read
+    // once more, until the encoding is known.
+    platform::TextEncoding encodage(qsizetype marque) {
+        platform::EncodingCheck verification;
+        qint64 suite = marque;
+        if (decalage_ == 0) {
+            verification.add(octets().sliced(std::min(marque, n_)));
+            suite = n_;
+        }
+        if (!fin_ || decalage_ != 0) fichier_.check_from(suite, verification, bloc_);
+        return verification.result();
+    }
+
+private:
+    platform::FileBlocks& fichier_;
+    const qsizetype bloc_;
+    std::vector<char> tampon_;
+    qsizetype n_ = 0;      // bytes held
+    qint64 decalage_ = 0;  // where the first of them lies in the file
+    bool fin_ = false;
+};
+
 // The lines of a file's bytes, cut where decode_text and split_lines cut its
 // text (CR LF, LF or CR; the UTF-8 mark dropped), one after the other from
 // line 2 on. A usual data line is read from its bytes as it is cut; only the
 // other lines are decoded, each in the encoding of the whole file, which is
 // looked for the first time a line that is not ASCII needs it (unless the
 // detection of the format found it already).
+//
+// The bytes are the whole file, or a file read block by block (par_blocs).
+// A line is then cut only while the bytes held reach kMarge bytes past its
+// end (or the end of the file): the quick reading, which looks at most 9
+// bytes ahead of the line's start and 8 ahead of its end, and the test for
+// CR LF see the bytes they would see in the whole file. Else the next block
+// comes in after the line's start and the line is cut again.
+template <bool par_blocs>
 class LignesDOctets {
 public:
-    LignesDOctets(QByteArrayView octets, std::optional<platform::TextEncoding> encodage)
-        : octets_(platform::without_mark(octets)), encodage_(encodage) {
-        for (int titre = 0; titre < 2 && coupe(); ++titre) {}
+    LignesDOctets(QByteArrayView octets, std::optional<platform::TextEncoding> encodage) requires(!par_blocs)
+        : octets_(platform::without_mark(octets)), sans_ligne_(octets_.isEmpty()), encodage_(encodage) {
+        titres();
     }
-    bool sans_ligne() const { return octets_.isEmpty(); }
+    // The file's first bytes held in `blocs`, `marque` of them its UTF-8 mark.
+    LignesDOctets(BlocsDuFichier& blocs, qsizetype marque,
+                  std::optional<platform::TextEncoding> encodage) requires(par_blocs)
+        : blocs_(&blocs),
+          octets_(blocs.octets()),
+          suite_(marque),
+          marque_(marque),
+          sans_ligne_(octets_.size() == marque && blocs.fin_du_fichier()),
+          encodage_(encodage) {
+        titres();
+    }
+    bool sans_ligne() const { return sans_ligne_; }
     [[gnu::always_inline]] bool suivante() { return coupe(); }
     qsizetype indice() const { return i_; }
     QStringView texte() const {
         if (!decodee_) {
             const QByteArrayView ligne = octets_.sliced(debut_, fin_ - debut_);
-            if (!encodage_ && !platform::is_ascii(ligne)) encodage_ = platform::text_encoding(octets_);
+            if (!encodage_ && !platform::is_ascii(ligne)) encodage_ = encodage_du_fichier();
             platform::decode_part(ligne, encodage_.value_or(platform::TextEncoding::utf8), texte_);
             decodee_ = true;
         }
@@ -423,33 +497,59 @@ public:
         lu = lu_;
         return usuelle_;
     }
-    bool ouverte() const { return fin_ == octets_.size(); }
+    bool ouverte() const { return fin_ == octets_.size() && fin_du_fichier(); }
 
 private:
-    // The next line: from the end of the current one to the next CR or LF.
-    [[gnu::always_inline]] bool coupe() {
-        const char* p = octets_.data();
-        const qsizetype n = octets_.size();
-        if (suite_ >= n) return false;
-        debut_ = suite_;
-        qsizetype arret = 0;
-        usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
-        fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
-        if (fin_ < n && p[fin_] == '\n') {
-            suite_ = fin_ + 1;  // the usual line end, tested first
-        } else {
-            suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
-        }
-        ++i_;
-        decodee_ = false;
+    static constexpr qsizetype kMarge = 16;
+
+    bool fin_du_fichier() const {
+        if constexpr (par_blocs) return blocs_->fin_du_fichier();
         return true;
     }
+    platform::TextEncoding encodage_du_fichier() const {
+        if constexpr (par_blocs) return blocs_->encodage(marque_);
+        return platform::text_encoding(octets_);
+    }
+    void titres() {
+        for (int titre = 0; titre < 2 && coupe(); ++titre) {}
+    }
+    // The next line: from the end of the current one to the next CR or LF.
+    [[gnu::always_inline]] bool coupe() {
+        for (;;) {
+            const char* p = octets_.data();
+            const qsizetype n = octets_.size();
+            if (suite_ >= n && fin_du_fichier()) return false;
+            debut_ = suite_;
+            qsizetype arret = 0;
+            usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
+            fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
+            if constexpr (par_blocs) {
+                if (n - fin_ < kMarge && !blocs_->fin_du_fichier()) [[unlikely]] {
+                    blocs_->recharge(suite_);
+                    octets_ = blocs_->octets();
+                    suite_ = 0;
+                    continue;
+                }
+            }
+            if (fin_ < n && p[fin_] == '\n') {
+                suite_ = fin_ + 1;  // the usual line end, tested first
+            } else {
+                suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
+            }
+            ++i_;
+            decodee_ = false;
+            return true;
+        }
+    }
 
+    BlocsDuFichier* blocs_ = nullptr;
     QByteArrayView octets_;
     qsizetype debut_ = 0;  // the current line: [debut_, fin_)
     qsizetype fin_ = 0;
     qsizetype suite_ = 0;  // where the next line starts
+    qsizetype marque_ = 0;
     qsizetype i_ = -1;
+    bool sans_ligne_ = false;
     bool usuelle_ = false;
     LigneUsuelle lu_{};
     mutable QString texte_;
@@ -674,7 +774,36 @@ PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements p
     std::optional<platform::TextEncoding> encodage;
     const FormatDeDonnees format = detecte_format_des_octets(octets, encodage);
     if (format != FormatDeDonnees::acquisition) return passe_du_format(format, octets, place);
-    return passe_de(LignesDOctets(octets, encodage), place, lecture);
+    return passe_de(LignesDOctets<false>(octets, encodage), place, lecture);
+}
+
+PasseDesLignes passe_du_fichier(platform::FileBlocks& fichier, PlaceDesEnregistrements place, Lecture lecture,
+                                qsizetype bloc) {
+    BlocsDuFichier blocs(fichier, bloc);
+    PasseDesLignes resultat;
+    if (fichier.sequential()) {
+        // A pipe cannot be read again where the encoding needs it: read whole.
+        blocs.lit_tout();
+        resultat = passe_des_octets(blocs.octets(), place, lecture);
+    } else {
+        // The first lines decide the format.
+        do {
+            blocs.lit();
+        } while (!blocs.fin_du_fichier() && !tient_les_lignes_de_detection(blocs.octets()));
+        const qsizetype marque = blocs.octets().size() - platform::without_mark(blocs.octets()).size();
+        std::optional<platform::TextEncoding> encodage;
+        const FormatDeDonnees format =
+            detecte_format_du_debut(blocs.octets(), encodage, [&] { return blocs.encodage(marque); });
+        if (format != FormatDeDonnees::acquisition) {
+            // The formats of other apparatus are read from the whole file.
+            blocs.lit_tout();
+            resultat = passe_du_format(format, blocs.octets(), place);
+        } else {
+            resultat = passe_de(LignesDOctets<true>(blocs, marque, encodage), place, lecture);
+        }
+    }
+    fichier.raise_if_failed();
+    return resultat;
 }
 
 PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, Lecture lecture) {
@@ -687,4 +816,8 @@ PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore
 
 PasseDesLignes passe_des_octets(QByteArrayView octets, RecordStore& store, Lecture lecture) {
     return dans_la_serie_1(passe_des_octets(octets, serie_1(store), lecture), store);
+}
+
+PasseDesLignes passe_du_fichier(platform::FileBlocks& fichier, RecordStore& store, Lecture lecture, qsizetype bloc) {
+    return dans_la_serie_1(passe_du_fichier(fichier, serie_1(store), lecture, bloc), store);
 }

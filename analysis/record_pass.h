@@ -113,6 +113,14 @@ PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, PlaceDesEnr
 PasseDesLignes passe_des_octets(QByteArrayView octets, PlaceDesEnregistrements place,
                                 Lecture lecture = Lecture::rapide);
 
+// The same from a file read block by block (`bloc` bytes a read, into one
+// buffer), never held whole: the same result as passe_des_octets of the
+// file's bytes. Reading stops where the pass ends (the capacity, a stop
+// line). Raises what read_file_bytes raises when a read fails.
+inline constexpr qsizetype kBlocDeLecture = 64 * 1024;
+PasseDesLignes passe_du_fichier(platform::FileBlocks& fichier, PlaceDesEnregistrements place,
+                                Lecture lecture = Lecture::rapide, qsizetype bloc = kBlocDeLecture);
+
 // The same into series 1 of `store` (positions 1..NB_MAX_DONNEES), which
 // then holds the pass's records, maxima, total and acquisition time
 // (duree_acquisition = derniere_duree); series 2 is never touched.
@@ -120,3 +128,5 @@ PasseDesLignes passe_des_lignes(const QStringList& lignes, RecordStore& store, L
 PasseDesLignes passe_des_lignes(const platform::PackedLines& lignes, RecordStore& store,
                                 Lecture lecture = Lecture::rapide);
 PasseDesLignes passe_des_octets(QByteArrayView octets, RecordStore& store, Lecture lecture = Lecture::rapide);
+PasseDesLignes passe_du_fichier(platform::FileBlocks& fichier, RecordStore& store, Lecture lecture = Lecture::rapide,
+                                qsizetype bloc = kBlocDeLecture);

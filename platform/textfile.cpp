@@ -97,20 +97,83 @@ bool is_ascii(QByteArrayView bytes) {
 
 QByteArrayView without_mark(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes; }
 
-TextEncoding text_encoding(QByteArrayView text) {
-    if (is_ascii(text)) return TextEncoding::utf8;
-    if (text.isValidUtf8()) {
-        // Decoded as decode_text decodes it, a piece at a time into one
-        // buffer: only whether the decoder meets an error matters here.
-        constexpr qsizetype piece = 64 * 1024;
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString buffer(decoder.requiredSpace(piece), Qt::Uninitialized);
-        for (qsizetype i = 0; i < text.size() && !decoder.hasError(); i += piece) {
-            (void)decoder.appendToBuffer(buffer.data(), text.sliced(i, std::min(piece, text.size() - i)));
+// The UTF-8 decoder decode_text uses, fed part by part into one buffer:
+// only whether it meets an error matters.
+struct EncodingCheck::Decoder {
+    static constexpr qsizetype kPiece = 64 * 1024;
+    QStringDecoder decoder{QStringDecoder::Utf8};
+    QString buffer{decoder.requiredSpace(kPiece), Qt::Uninitialized};
+    void add(QByteArrayView part) {
+        for (qsizetype i = 0; i < part.size() && !decoder.hasError(); i += kPiece) {
+            (void)decoder.appendToBuffer(buffer.data(), part.sliced(i, std::min(kPiece, part.size() - i)));
         }
-        if (!decoder.hasError()) return TextEncoding::utf8;
     }
-    return TextEncoding::cp1252;
+};
+
+EncodingCheck::EncodingCheck() = default;
+EncodingCheck::~EncodingCheck() = default;
+
+namespace {
+bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+void EncodingCheck::add(QByteArrayView part) {
+    if (invalid_ || part.isEmpty()) return;
+    if (ascii_) {
+        if (is_ascii(part)) return;
+        ascii_ = false;
+    }
+    add_valid_check(part);
+    if (invalid_) return;
+    // Valid so far: the decoder must not meet an error either (the same
+    // question, asked as decode_text asks it).
+    if (!decoder_) decoder_ = std::make_unique<Decoder>();
+    decoder_->add(part);
+    invalid_ = decoder_->decoder.hasError();
+}
+
+// Valid UTF-8 is checked on pieces cut before a byte that is no continuation
+// byte: no sequence crosses such a cut, so the text is valid when every
+// piece is. The last sequence waits in carry_ for the next part.
+void EncodingCheck::add_valid_check(QByteArrayView part) {
+    qsizetype k = 0;
+    if (!carry_.isEmpty()) {
+        while (k < part.size() && continuation(part[k])) ++k;
+        carry_.append(part.first(k));
+        if (k == part.size()) {
+            if (carry_.size() > 4) invalid_ = true;  // no sequence is that long
+            return;
+        }
+        if (!QByteArrayView(carry_).isValidUtf8()) {
+            invalid_ = true;
+            return;
+        }
+        carry_.clear();
+        part = part.sliced(k);
+    }
+    qsizetype last = part.size() - 1;
+    while (last >= 0 && continuation(part[last])) --last;
+    if (last < 0) {
+        invalid_ = true;  // continuation bytes after a piece that ended whole
+        return;
+    }
+    if (!part.first(last).isValidUtf8()) {
+        invalid_ = true;
+        return;
+    }
+    carry_ = part.sliced(last).toByteArray();
+}
+
+TextEncoding EncodingCheck::result() const {
+    if (ascii_) return TextEncoding::utf8;
+    if (invalid_ || !QByteArrayView(carry_).isValidUtf8()) return TextEncoding::cp1252;
+    return TextEncoding::utf8;
+}
+
+TextEncoding text_encoding(QByteArrayView text) {
+    EncodingCheck check;
+    check.add(text);
+    return check.result();
 }
 
 void decode_part(QByteArrayView part, TextEncoding encoding, QString& out) {
@@ -262,6 +325,42 @@ void read_file_bytes_into(const QString& path, QByteArray& bytes) {
         }
         lu += static_cast<qsizetype>(n);
     }
+}
+
+FileBlocks::FileBlocks(const QString& path) : file_(path) {
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) raise_cannot_open(path, file_.errorString());
+    size_ = std::max<qint64>(file_.size(), 0);
+}
+
+FileBlocks::~FileBlocks() = default;
+
+qsizetype FileBlocks::read(char* to, qsizetype max) {
+    if (failed_ || max <= 0) return 0;
+    const qint64 n = file_.read(to, max);
+    if (n < 0 || (n == 0 && file_.error() != QFileDevice::NoError)) {
+        failed_ = true;
+        return 0;
+    }
+    return static_cast<qsizetype>(n);
+}
+
+void FileBlocks::raise_if_failed() const {
+    if (failed_) raise_cannot_open(file_.fileName(), file_.errorString());
+}
+
+bool FileBlocks::sequential() const { return file_.isSequential(); }
+
+void FileBlocks::check_from(qint64 offset, EncodingCheck& check, qsizetype block) {
+    if (file_.isSequential()) return;
+    const qint64 position = file_.pos();
+    if (!file_.seek(offset)) return;
+    std::vector<char> bytes(static_cast<std::size_t>(block));
+    while (!check.decided()) {
+        const qint64 n = file_.read(bytes.data(), block);
+        if (n <= 0) break;
+        check.add(QByteArrayView(bytes.data(), static_cast<qsizetype>(n)));
+    }
+    if (!file_.seek(position)) failed_ = true;
 }
 
 QStringList read_text_lines(const QString& path) { return split_lines(decode_text(read_file_bytes(path))); }

@@ -3,9 +3,11 @@
 // end at CR LF, LF or CR. Written in Windows-1252 when every character has a
 // byte there, else UTF-8; every line ends with CR LF.
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,6 +24,30 @@ bool is_ascii(QByteArrayView bytes);
 QByteArrayView without_mark(QByteArrayView bytes);
 // The encoding of a whole text (its mark already removed).
 TextEncoding text_encoding(QByteArrayView text);
+// The same found piece by piece, the text given in consecutive parts cut
+// anywhere (inside a UTF-8 sequence too), as a file read in blocks: the
+// same answer as text_encoding of the parts joined.
+class EncodingCheck {
+public:
+    EncodingCheck();
+    ~EncodingCheck();
+    EncodingCheck(const EncodingCheck&) = delete;
+    EncodingCheck& operator=(const EncodingCheck&) = delete;
+    // The next part of the text.
+    void add(QByteArrayView part);
+    // The parts so far decide whatever follows: they are not UTF-8.
+    bool decided() const { return invalid_; }
+    // The encoding of the parts added.
+    TextEncoding result() const;
+
+private:
+    void add_valid_check(QByteArrayView part);
+    bool ascii_ = true;
+    bool invalid_ = false;
+    QByteArray carry_;  // the last UTF-8 sequence of the parts so far, which the next part may complete
+    struct Decoder;
+    std::unique_ptr<Decoder> decoder_;  // made when a part that is not ASCII is valid
+};
 // A part of a text in the encoding of the whole, into `out`'s storage. A line
 // cut at its line breaks decodes to the line decode_text and split_lines give,
 // so that a reader of the bytes decodes only the lines it needs as text.
@@ -79,6 +105,37 @@ PackedLines read_packed_lines(const QString& path);
 QByteArray read_file_bytes(const QString& path);
 // The same into `bytes`, whose storage is reused.
 void read_file_bytes_into(const QString& path, QByteArray& bytes);
+// A file read from its start in blocks into the reader's own buffer, so that
+// it is never held whole. Reads to the end of the file even when it grows
+// while it is read, as read_file_bytes does.
+class FileBlocks {
+public:
+    // Opens the file; raises as read_file_bytes when it cannot.
+    explicit FileBlocks(const QString& path);
+    ~FileBlocks();
+    FileBlocks(const FileBlocks&) = delete;
+    FileBlocks& operator=(const FileBlocks&) = delete;
+    // Up to `max` next bytes into `to`: how many, 0 at the end of the file.
+    // A read that fails ends the file too, and failed() then says so.
+    qsizetype read(char* to, qsizetype max);
+    bool failed() const { return failed_; }
+    // Raises what read_file_bytes raises when a read failed.
+    void raise_if_failed() const;
+    // The file's size when it was opened (0 when it has none, as a pipe).
+    qint64 size() const { return size_; }
+    // Whether the file can only be read once, from its start to its end (a pipe).
+    bool sequential() const;
+    // The bytes from `offset` to the end of the file, read once more through
+    // `check` until it decides; the next read() goes on where it was.
+    // Nothing for a sequential file.
+    void check_from(qint64 offset, EncodingCheck& check, qsizetype block);
+
+private:
+    QFile file_;
+    qint64 size_ = 0;
+    bool failed_ = false;
+};
+
 // Reads at most `max_lines` lines (the small settings files); nothing when missing or unreadable.
 std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines = -1);
 

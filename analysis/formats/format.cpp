@@ -70,21 +70,35 @@ FormatDeDonnees detecte_format_des_octets(QByteArrayView octets) {
 }
 
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets, std::optional<platform::TextEncoding>& encodage) {
+    const QByteArrayView texte = platform::without_mark(octets);
+    return detecte_format_du_debut(octets, encodage, [texte] { return platform::text_encoding(texte); });
+}
+
+FormatDeDonnees detecte_format_du_debut(QByteArrayView debut, std::optional<platform::TextEncoding>& encodage,
+                                        const std::function<platform::TextEncoding()>& encodage_du_fichier) {
     // The first lines, cut and decoded as the file's text is (CR LF, LF or
     // CR; in the encoding of the whole file), so that the bytes and the text
     // of a file are of one format.
-    const QByteArrayView texte = platform::without_mark(octets);
+    const QByteArrayView texte = platform::without_mark(debut);
     std::vector<QString> lignes;
-    qsizetype debut = 0;
+    qsizetype debut_de_ligne = 0;
     const qsizetype n = texte.size();
-    while (debut < n && static_cast<qsizetype>(lignes.size()) < kLignesDeDetection) {
-        qsizetype fin = debut;
+    while (debut_de_ligne < n && static_cast<qsizetype>(lignes.size()) < kLignesDeDetection) {
+        qsizetype fin = debut_de_ligne;
         while (fin < n && texte[fin] != '\n' && texte[fin] != '\r') ++fin;
-        const QByteArrayView ligne = texte.sliced(debut, fin - debut);
-        if (!encodage && !platform::is_ascii(ligne)) encodage = platform::text_encoding(texte);
+        const QByteArrayView ligne = texte.sliced(debut_de_ligne, fin - debut_de_ligne);
+        if (!encodage && !platform::is_ascii(ligne)) encodage = encodage_du_fichier();
         platform::decode_part(ligne, encodage.value_or(platform::TextEncoding::utf8), lignes.emplace_back());
-        debut = fin < n && texte[fin] == '\r' && fin + 1 < n && texte[fin + 1] == '\n' ? fin + 2 : fin + 1;
+        debut_de_ligne = fin < n && texte[fin] == '\r' && fin + 1 < n && texte[fin + 1] == '\n' ? fin + 2 : fin + 1;
     }
     const std::vector<QStringView> vues(lignes.begin(), lignes.end());
     return detecte_format(vues);
+}
+
+bool tient_les_lignes_de_detection(QByteArrayView debut) {
+    qsizetype fins = 0;
+    for (const char c : debut) {
+        if ((c == '\n' || c == '\r') && ++fins == 2 * kLignesDeDetection) return true;
+    }
+    return false;
 }

@@ -37,7 +37,7 @@ double chosen_bin_width_s(double rate_per_hour) {
     return best;
 }
 
-void fill_bins(RateAnalysis& a, std::span<const double> t, double origin, const RateChoices& choices) {
+void fill_bins(RateAnalysis& a, TimeLine t, double origin, const RateChoices& choices) {
     a.bin_width_typed = choices.bin_width_s > 0 && std::isfinite(choices.bin_width_s);
     double w = a.bin_width_typed ? choices.bin_width_s : chosen_bin_width_s(a.rate_per_hour);
     if (std::ceil(a.span_s / w) > static_cast<double>(kMaxBins)) {

@@ -18,11 +18,12 @@ bool usable(double s) { return std::isfinite(s) && std::abs(s) < kLimit; }
 std::int64_t whole_second(double s) { return std::llround(s); }
 
 // The whole seconds of the count records and of the records, each once, in order.
-std::vector<std::int64_t> seconds_present(std::span<const double> records, std::span<const double> counts) {
+std::vector<std::int64_t> seconds_present(TimeLine records, std::span<const double> counts) {
     std::vector<std::int64_t> present;
     present.reserve(records.size() + counts.size());
-    for (const std::span<const double> times : {records, counts}) {
-        for (const double s : times) {
+    for (const TimeLine times : {records, TimeLine{counts}}) {
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            const double s = times[i];
             if (usable(s)) present.push_back(whole_second(s));
         }
     }
@@ -70,7 +71,7 @@ void fill_muon_bins(RateAnalysis& a, const std::vector<std::int64_t>& present, c
 
 }  // namespace
 
-void add_count_records(RateAnalysis& a, std::span<const double> ordered, const CountRecords& counts) {
+void add_count_records(RateAnalysis& a, TimeLine ordered, const CountRecords& counts) {
     if (counts.seconds.empty()) return;
     const std::vector<std::int64_t> present = seconds_present(ordered, counts.seconds);
     if (present.empty()) return;

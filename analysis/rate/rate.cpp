@@ -28,7 +28,7 @@ struct GapSearch {
     double total_s = 0;
 };
 
-GapSearch find_gaps(std::span<const double> t, double threshold, double longest_interval) {
+GapSearch find_gaps(TimeLine t, double threshold, double longest_interval) {
     GapSearch found;
     if (!(longest_interval > threshold)) return found;
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
@@ -45,7 +45,7 @@ GapSearch find_gaps(std::span<const double> t, double threshold, double longest_
 // of day did by less than a day. Counts those and the records in the same
 // second, and finds the longest interval, when the line is in order and every
 // time is a finite number (else the longest interval means nothing).
-std::optional<double> longest_interval_in_order(std::span<const double> seconds, RateAnalysis& a) {
+std::optional<double> longest_interval_in_order(TimeLine seconds, RateAnalysis& a) {
     // Counted in locals, without a branch on the interval: records in the
     // same second come at random in a run, which no branch predicts.
     bool finite = true;
@@ -54,7 +54,8 @@ std::optional<double> longest_interval_in_order(std::span<const double> seconds,
     double longest = 0;
     std::int64_t backward = 0;
     std::int64_t zero = 0;
-    for (const double v : seconds) {
+    for (std::size_t i = 0; i < seconds.size(); ++i) {
+        const double v = seconds[i];
         if (!std::isfinite(v)) [[unlikely]] {
             finite = false;
             continue;
@@ -77,7 +78,7 @@ std::optional<double> longest_interval_in_order(std::span<const double> seconds,
 // Gaps found at the rate of the whole span, then once more at the rate
 // without them. A pass that would leave no live time (records in bursts
 // within one second) is not taken.
-void find_rate_and_gaps(RateAnalysis& a, std::span<const double> t, double longest_interval) {
+void find_rate_and_gaps(RateAnalysis& a, TimeLine t, double longest_interval) {
     const auto n = static_cast<double>(a.intervals);
     const double log_chances = std::log(n / kGapProbability);
     double r = n / a.span_s;  // events per second
@@ -122,21 +123,23 @@ ClockTime clock_time(double seconds, double origin_time_of_day_s) {
 
 std::uint64_t analyses_made() { return g_analyses.load(std::memory_order_relaxed); }
 
-RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices,
+RateAnalysis analyse_rate(TimeLine seconds, double origin_time_of_day_s, const RateChoices& choices,
                           const CountRecords& counts) {
     g_analyses.fetch_add(1, std::memory_order_relaxed);
     RateAnalysis a;
     const double origin = normalised_time_of_day(origin_time_of_day_s);
     std::vector<double> ordered_copy;
-    std::span<const double> t = seconds;
+    TimeLine t = seconds;
     const std::optional<double> in_order = longest_interval_in_order(seconds, a);
     double longest_interval = in_order.value_or(0);
     if (!in_order) {
         ordered_copy.reserve(seconds.size());
-        std::copy_if(seconds.begin(), seconds.end(), std::back_inserter(ordered_copy),
-                     [](double v) { return std::isfinite(v); });
+        for (std::size_t i = 0; i < seconds.size(); ++i) {
+            const double v = seconds[i];
+            if (std::isfinite(v)) ordered_copy.push_back(v);
+        }
         std::sort(ordered_copy.begin(), ordered_copy.end());
-        t = ordered_copy;
+        t = TimeLine{ordered_copy};
         longest_interval = 0;
         for (std::size_t i = 0; i + 1 < t.size(); ++i) longest_interval = std::max(longest_interval, t[i + 1] - t[i]);
     }
@@ -146,8 +149,8 @@ RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of
         return a;
     }
     a.intervals = a.records - 1;
-    a.first_s = t.front();
-    a.last_s = t.back();
+    a.first_s = t[0];
+    a.last_s = t[t.size() - 1];
     a.span_s = a.last_s - a.first_s;
     a.live_s = a.span_s;
     if (!std::isfinite(a.span_s)) a.span_s = a.live_s = 0;  // the ends of a double's range

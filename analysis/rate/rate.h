@@ -160,12 +160,28 @@ struct RateAnalysis {
     Verdict verdict = Verdict::too_few_records;
 };
 
+// A time line read where it lies: time i is values[i] x scale seconds. The
+// record pass's elapsed minutes in the store, read with a scale of 60, give
+// the times a copy of them in seconds would hold (the same product), without
+// the copy.
+struct TimeLine {
+    std::span<const double> values;
+    double scale = 1;
+    std::size_t size() const { return values.size(); }
+    bool empty() const { return values.empty(); }
+    double operator[](std::size_t i) const { return values[i] * scale; }
+};
+
 // The analysis of a time line. `origin_time_of_day_s`: the time of day of the
 // line's zero in seconds after midnight (taken modulo a day; 0 if it is not a
 // finite number). `counts`: the run's count records, if it has some. Never
 // raises, never gives a NaN or an infinity.
-RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s, const RateChoices& choices = {},
+RateAnalysis analyse_rate(TimeLine seconds, double origin_time_of_day_s, const RateChoices& choices = {},
                           const CountRecords& counts = {});
+inline RateAnalysis analyse_rate(std::span<const double> seconds, double origin_time_of_day_s,
+                                 const RateChoices& choices = {}, const CountRecords& counts = {}) {
+    return analyse_rate(TimeLine{seconds}, origin_time_of_day_s, choices, counts);
+}
 // How many analyses this process has made (read by tests: a program that
 // shows the rate and a forecast of one load makes one analysis of it).
 std::uint64_t analyses_made();

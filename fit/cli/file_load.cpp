@@ -14,20 +14,21 @@ void print(FILE* to, const QString& text) {
 
 std::optional<FileLoad> load_data_file(const QString& file, const ChoixDesClasses& choices, RecordStore& store,
                                        ClassTable& table, QString& error) {
-    QByteArray bytes;
+    // Read block by block: the file is never held whole.
+    std::optional<FileLoad> out;
     try {
-        bytes = platform::read_file_bytes(file);
+        platform::FileBlocks blocks(file);
+        table = ClassTable();
+        out.emplace(FileLoad{charge_le_fichier(blocks, choices, store, table), {}});
     } catch (const platform::Error& e) {
         error = e.text();
         return std::nullopt;
     }
-    table = ClassTable();
-    FileLoad out{charge_les_octets(bytes, choices, store, table), {}};
-    const PasseDesLignes& pass = out.load.enregistrements;
+    const PasseDesLignes& pass = out->load.enregistrements;
     // The lines that are no record are skipped, and the records read are fitted.
-    if (pass.nb_enregistrements == 0) out.notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
-    out.notes << texte_lignes_ignorees(file, pass);
-    if (pass.capacite_depassee) out.notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
-    out.notes.removeAll(QString());
+    if (pass.nb_enregistrements == 0) out->notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
+    out->notes << texte_lignes_ignorees(file, pass);
+    if (pass.capacite_depassee) out->notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
+    out->notes.removeAll(QString());
     return out;
 }

@@ -45,8 +45,9 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
         if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), unreadable, o.details, o.scan));
         return false;
     }
-    // The file's bytes went back to the heap once loaded: the fit's and the
-    // rate's work arrays reuse their pages.
+    // The file was read block by block into one small buffer, and the rate
+    // reads the records' times in the store: neither takes the pages of a
+    // copy of the file or of the times.
     const Chargement& load = loaded->load;
     const PasseDesLignes& pass = load.enregistrements;
     // The unit the file's format gives, unless one was typed.
@@ -66,9 +67,9 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     // where they are printed (--rate, --json).
     rate::RateChoices rate_choices;
     rate_choices.bins = o.json || o.rate;
-    const rate::RateAnalysis run_rate =
-        rate::analyse_rate(secondes_des_enregistrements(store), heure_de_l_origine_s(pass.origine_temps), rate_choices,
-                           {pass.comptages.secondes, pass.comptages.muons});
+    const rate::RateAnalysis run_rate = rate::analyse_rate(
+        rate::TimeLine{minutes_des_enregistrements(store), kSecondesParMinute},
+        heure_de_l_origine_s(pass.origine_temps), rate_choices, {pass.comptages.secondes, pass.comptages.muons});
     const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
                            o.scan ? &scan : nullptr};
     if (o.json) {

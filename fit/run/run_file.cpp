@@ -4,15 +4,17 @@
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 RunFile read_run_file(const QString& file) {
     const platform::FileTimes times = platform::file_times(file);
     const std::int32_t size = platform::file_size(file);
     RunFile run;
     try {
-        run = run_file_of_bytes(file, platform::read_file_bytes(file));
+        run = run_file_of_blocks(file);
     } catch (const platform::Error& e) {
         run.file = file;
         run.unreadable = e.text();
@@ -22,21 +24,48 @@ RunFile read_run_file(const QString& file) {
     return run;
 }
 
-RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes) {
+namespace {
+
+// Room for every record of a file of `size` bytes: a record takes a line of
+// one byte or more and its line end (but the last one), whichever line end
+// the file uses. Only the records' pages of that storage are touched.
+std::size_t records_room(qint64 size) { return static_cast<std::size_t>(std::max<qint64>(size, 0) / 2 + 1); }
+
+// The run of the records the pass put in `minutes` and `durations`.
+RunFile run_of_records(const QString& file, const PasseDesLignes& pass, const double* minutes,
+                       const double* durations) {
     RunFile run;
     run.file = file;
-    // One record a line at most: room for all of them.
-    const auto room = static_cast<std::size_t>(bytes.count('\n')) + 1;
-    std::vector<double> minutes(room);
-    run.durations.resize(room);
-    run.pass = passe_des_octets(bytes, PlaceDesEnregistrements{minutes, run.durations});
-    const auto n = static_cast<std::size_t>(std::max(0, run.pass.nb_enregistrements));
-    run.durations.resize(n);
-    run.durations.shrink_to_fit();
+    run.pass = pass;
+    const auto n = static_cast<std::size_t>(std::max(0, pass.nb_enregistrements));
+    run.durations.assign(durations, durations + n);
     run.seconds.resize(n);
     for (std::size_t i = 0; i < n; ++i) run.seconds[i] = minutes[i] * 60;
-    run.origin_s = heure_de_l_origine_s(run.pass.origine_temps);
+    run.origin_s = heure_de_l_origine_s(pass.origine_temps);
     return run;
+}
+
+}  // namespace
+
+RunFile run_file_of_blocks(const QString& file) {
+    platform::FileBlocks blocks(file);
+    const auto room = records_room(QFileInfo(file).size());
+    const auto minutes = std::make_unique_for_overwrite<double[]>(room);
+    const auto durations = std::make_unique_for_overwrite<double[]>(room);
+    const PasseDesLignes pass =
+        passe_du_fichier(blocks, PlaceDesEnregistrements{{minutes.get(), room}, {durations.get(), room}});
+    // A file that grew past its size while read: read whole.
+    if (pass.capacite_depassee) return run_file_of_bytes(file, platform::read_file_bytes(file));
+    return run_of_records(file, pass, minutes.get(), durations.get());
+}
+
+RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes) {
+    const auto room = records_room(bytes.size());
+    const auto minutes = std::make_unique_for_overwrite<double[]>(room);
+    const auto durations = std::make_unique_for_overwrite<double[]>(room);
+    const PasseDesLignes pass =
+        passe_des_octets(bytes, PlaceDesEnregistrements{{minutes.get(), room}, {durations.get(), room}});
+    return run_of_records(file, pass, minutes.get(), durations.get());
 }
 
 KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans) {

@@ -1,7 +1,7 @@
 #pragma once
 // A run's data file as a combination takes it, and the one way runs are
 // fitted together (vorns-fit --combine, the run report, the analysis window's
-// runs). The file is read whole by the record pass (any format, however many
+// runs). The file is read by the record pass (any format, however many
 // records: the window's capacity does not bind it), with its format and unit,
 // its count records, the time of day of its origin and its lines that are no
 // record; its records outside its excluded spans give its events, span, live
@@ -35,8 +35,11 @@ struct RunFile {
     platform::FileTimes times;
 };
 
-// Reads `file`: its size and times, then its records (run_file_of_bytes).
+// Reads `file`: its size and times, then its records (run_file_of_blocks).
 RunFile read_run_file(const QString& file);
+// The records of a file read block by block, every one of them. Raises what
+// read_file_bytes raises when the file cannot be read.
+RunFile run_file_of_blocks(const QString& file);
 // The records of a file's bytes, every one of them.
 RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes);
 
