@@ -361,6 +361,7 @@ public:
     explicit LignesDeTexte(const Lignes& lignes) : lignes_(lignes), n_(lignes.size()) {}
     bool sans_ligne() const { return n_ == 0; }
     bool suivante() { return ++i_ < n_; }
+    void acheve() {}
     qsizetype indice() const { return i_; }
     QStringView texte() const { return lignes_.at(i_); }
     bool usuelle(LigneUsuelle& lu) const {
@@ -483,6 +484,14 @@ public:
     }
     bool sans_ligne() const { return sans_ligne_; }
     [[gnu::always_inline]] bool suivante() { return coupe(); }
+    // The current line whole: the pass calls it before it reads a line
+    // otherwise than in its loop over the usual lines.
+    void acheve() {
+        if constexpr (par_blocs) {
+            if (en_suspens_) [[unlikely]]
+                coupe_avec_la_suite();
+        }
+    }
     qsizetype indice() const { return i_; }
     QStringView texte() const {
         if (!decodee_) {
@@ -511,34 +520,47 @@ private:
         return platform::text_encoding(octets_);
     }
     void titres() {
-        for (int titre = 0; titre < 2 && coupe(); ++titre) {}
+        for (int titre = 0; titre < 2 && coupe(); ++titre) acheve();
     }
     // The next line: from the end of the current one to the next CR or LF.
+    // It calls nothing out, so that the loop over the usual lines keeps its
+    // values in registers: a line of a file read by blocks that ends too
+    // near the end of the bytes held is left to acheve(), and is not usual
+    // meanwhile. Where the bytes held end before the file, the next line
+    // starts within them: suite_ < n.
     [[gnu::always_inline]] bool coupe() {
-        for (;;) {
-            const char* p = octets_.data();
-            const qsizetype n = octets_.size();
-            if (suite_ >= n && fin_du_fichier()) return false;
-            debut_ = suite_;
-            qsizetype arret = 0;
-            usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
-            fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
-            if constexpr (par_blocs) {
-                if (n - fin_ < kMarge && !blocs_->fin_du_fichier()) [[unlikely]] {
-                    blocs_->recharge(suite_);
-                    octets_ = blocs_->octets();
-                    suite_ = 0;
-                    continue;
-                }
+        const char* p = octets_.data();
+        const qsizetype n = octets_.size();
+        if (suite_ >= n) return false;
+        debut_ = suite_;
+        qsizetype arret = 0;
+        usuelle_ = ligne_usuelle(p, debut_, n, lu_, arret);
+        fin_ = usuelle_ ? arret : fin_de_ligne(p, arret, n);
+        ++i_;
+        decodee_ = false;
+        if constexpr (par_blocs) {
+            if (n - fin_ < kMarge && !blocs_->fin_du_fichier()) [[unlikely]] {
+                en_suspens_ = true;
+                usuelle_ = false;
+                return true;
             }
-            if (fin_ < n && p[fin_] == '\n') {
-                suite_ = fin_ + 1;  // the usual line end, tested first
-            } else {
-                suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
-            }
-            ++i_;
-            decodee_ = false;
-            return true;
+        }
+        if (fin_ < n && p[fin_] == '\n') {
+            suite_ = fin_ + 1;  // the usual line end, tested first
+        } else {
+            suite_ = fin_ == n ? n : fin_ + 1 + (p[fin_] == '\r' && fin_ + 1 < n && p[fin_ + 1] == '\n' ? 1 : 0);
+        }
+        return true;
+    }
+    // The line left by coupe() cut again with the next blocks after its start.
+    [[gnu::noinline]] void coupe_avec_la_suite() {
+        while (en_suspens_) {
+            blocs_->recharge(debut_);
+            octets_ = blocs_->octets();
+            suite_ = 0;
+            --i_;
+            en_suspens_ = false;
+            coupe();
         }
     }
 
@@ -551,6 +573,7 @@ private:
     qsizetype i_ = -1;
     bool sans_ligne_ = false;
     bool usuelle_ = false;
+    bool en_suspens_ = false;  // the current line is left to acheve()
     LigneUsuelle lu_{};
     mutable QString texte_;
     mutable bool decodee_ = false;
@@ -657,6 +680,7 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
         for (;;) {
             if (!ligne_courante && !source.suivante()) return;
             ligne_courante = false;
+            source.acheve();
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
             const bool usuelle = lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && source.usuelle(lu);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,39 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252) {
         {b("\x81\x8D"), QString(QChar(0x81)) + QChar(0x8D)},  // bytes without a character
     };
     for (const Case& c : cases) EXPECT_EQ(platform::decode_text(c.bytes), c.text) << c.bytes.toHex().constData();
+}
+
+TEST(EncodingCheck, GivesTheEncodingOfTheWholeFromPartsCutAnywhere) {
+    // The whole text's answer: UTF-8 when valid and decoded without error.
+    const auto du_tout = [](const QByteArray& t) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        (void)decoder.decode(t);
+        return QByteArrayView(t).isValidUtf8() && !decoder.hasError() ? platform::TextEncoding::utf8
+                                                                      : platform::TextEncoding::cp1252;
+    };
+    const char* const textes[] = {
+        "Heure\tDuree\r\n",
+        "Heure\tDur\xC3\xA9"
+        "e\r\n\xE2\x82\xAC \xF0\x9F\x98\x80 x",  // two, three and four bytes
+        "Heure\tDur\xE9"
+        "e\r\n",                          // Windows-1252
+        "ok \xC3\xA9 then cut \xE2\x82",  // a sequence cut at the end
+        "\x80 a continuation byte first",
+        "\xC3\xA9\x80 one continuation byte too many",
+        "\xC0\xAF overlong, \xED\xA0\x80 a surrogate, \xF4\x90\x80\x80 past U+10FFFF",
+        "\xF0\x9F\x98\x80\x80\x80 five after a lead",
+        "\xEF\xBB\xBF a mark inside \xC3\xA9",
+    };
+    for (const char* texte : textes) {
+        const QByteArray t(texte);
+        for (qsizetype morceau = 1; morceau <= 6; ++morceau) {
+            platform::EncodingCheck verification;
+            for (qsizetype i = 0; i < t.size(); i += morceau)
+                verification.add(QByteArrayView(t).sliced(i, std::min(morceau, t.size() - i)));
+            EXPECT_EQ(verification.result(), du_tout(t)) << texte << " in parts of " << morceau;
+        }
+        EXPECT_EQ(platform::text_encoding(t), du_tout(t)) << texte;
+    }
 }
 
 TEST(SplitLines, CrLfLfAndLoneCrEndLinesAndATrailingBreakOpensNoLine) {
@@ -123,7 +157,8 @@ TEST(TextFiles, AMissingFileRaisesCannotOpenWithThePathAndTheReason) {
     const QString prefix =
         QStringLiteral("Cannot open file \"") + QDir::toNativeSeparators(path) + QStringLiteral("\". ");
     for (auto read : {+[](const QString& p) { platform::read_text_lines(p); },
-                      +[](const QString& p) { platform::read_file_bytes(p); }}) {
+                      +[](const QString& p) { platform::read_file_bytes(p); },
+                      +[](const QString& p) { platform::FileBlocks blocks(p); }}) {
         try {
             read(path);
             ADD_FAILURE() << "no error";
