@@ -130,6 +130,10 @@ std::string octets_du_fichier(const QString& chemin) {
     return {b.constData(), static_cast<std::size_t>(b.size())};
 }
 
+// Blocks from one byte, so that every line end, CR LF pair, UTF-8 sequence
+// and look ahead falls across a block's end, up to the program's.
+constexpr qsizetype kBlocs[] = {1, 2, 3, 5, 7, 8, 9, 11, 16, 17, 64, 4096, kBlocDeLecture};
+
 }  // namespace
 
 TEST(RecordPassByBlocks, GivesThePassOfTheWholeBytesForEveryBlockSize) {
@@ -150,7 +154,7 @@ TEST(RecordPassByBlocks, GivesThePassOfTheWholeBytesForEveryBlockSize) {
         for (const Lecture lecture : {Lecture::rapide, Lecture::simple}) {
             const Issue entier = issue_de(
                 c.capacite, [&](PlaceDesEnregistrements place) { return passe_des_octets(octets, place, lecture); });
-            for (const qsizetype bloc : {1, 2, 3, 5, 7, 8, 9, 11, 16, 17, 64, 4096, kBlocDeLecture}) {
+            for (const qsizetype bloc : kBlocs) {
                 platform::FileBlocks fichier(chemin);
                 const Issue par_blocs = issue_de(c.capacite, [&](PlaceDesEnregistrements place) {
                     return passe_du_fichier(fichier, place, lecture, bloc);
