@@ -27,8 +27,10 @@
 //   combined_fit_continuous  the same with durations on no grid
 //   combine_runs_grid    fit::combine_runs of the runs on a grid: the
 //                        combination, each run alone, the consistency
-//   load_bytes           charge_les_octets, vorns-fit's load of a file's bytes
-//                        already read: record pass, class pass, class points
+//   load_bytes           charge_les_octets, the load of a file's bytes already
+//                        read: record pass, class pass, class points
+//   load_file            charge_le_fichier, vorns-fit's load of a file read
+//                        in blocks: the file opened, read, and loaded
 //   reload_repainted     the whole load and the event processing after it
 //                        (the repaints, the plots' queued redraws), fit window closed
 //   reload_fit_window    the same with the fit window open: its fit, its texts,
@@ -260,6 +262,15 @@ Work load_bytes(int events) {
     };
 }
 
+Work load_file(int events) {
+    const QString path = run_file(events, false);
+    return [path] {
+        RunState& run = g_form->etat();
+        platform::FileBlocks blocks(path);
+        benchmark::DoNotOptimize(charge_le_fichier(blocks, ChoixDesClasses{}, run.record_store, run.class_table));
+    };
+}
+
 // The whole load with what the event loop does after it, timed together, the
 // fit window open or closed.
 Work reload_repainted(int events, bool fit_window) {
@@ -307,6 +318,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "stability_scan") return stability_scan(events);
     if (name == "run_rate") return run_rate(events);
     if (name == "load_bytes") return load_bytes(events);
+    if (name == "load_file") return load_file(events);
     if (name == "run_report") return run_report(events);
     if (name == "combined_fit_grid") return combined_fit(events, 0.1, false);
     if (name == "combined_fit_continuous") return combined_fit(events, 0, false);
@@ -400,7 +412,8 @@ constexpr Figure kFigures[] = {
     {"run_report", "run report: load, fits, PDF (vorns-fit --report)", 0, 1000},
     {"class_pass", "class pass with its listing (affecte_classe)", 0, 0},
     {"stability_scan", "lifetime fit and its stability scan (ten fits more)", 0, 0},
-    {"load_bytes", "vorns-fit's load of the bytes (charge_les_octets)", 0, 0},
+    {"load_bytes", "load of a file's bytes (charge_les_octets)", 0, 0},
+    {"load_file", "vorns-fit's load of a file read in blocks (charge_le_fichier)", 0, 0},
     {"redraw_plot2", "redraw of plot 2", 0, 0},
 };
 

@@ -15,12 +15,19 @@ void print(FILE* to, const QString& text) {
 std::optional<FileLoad> load_data_file(const QString& file, const ChoixDesClasses& choices, RecordStore& store,
                                        ClassTable& table, QString& error) {
     // Read block by block: the file is never held whole.
+    std::optional<platform::FileBlocks> blocks;
+    try {
+        blocks.emplace(file);
+    } catch (const platform::Error& e) {
+        error = e.text();
+        return std::nullopt;
+    }
+    table = ClassTable();
     std::optional<FileLoad> out;
     try {
-        platform::FileBlocks blocks(file);
-        table = ClassTable();
-        out.emplace(FileLoad{charge_le_fichier(blocks, choices, store, table), {}});
+        out.emplace(FileLoad{charge_le_fichier(*blocks, choices, store, table), {}});
     } catch (const platform::Error& e) {
+        if (!blocks->failed()) throw;  // not the reading: the class choices
         error = e.text();
         return std::nullopt;
     }
