@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     }
     std::array<std::vector<double>, 2> wall, cpu;
     for (int round = 0; round < kWarmup + kRounds; ++round) {
-        for (int k = 0; k < 2; ++k) {
-            const Time t = run(argv[1], argv[2 + k]);
+        for (std::size_t k = 0; k < 2; ++k) {
+            const Time t = run(argv[1], argv[2 + static_cast<int>(k)]);
             if (round < kWarmup) continue;
             wall[k].push_back(t.wall_ms);
             cpu[k].push_back(t.cpu_ms);
