@@ -60,9 +60,19 @@ bool heure_simple(QStringView champ, std::int32_t (&parties)[3]) {
     return i == n || p[i] == kDeuxPoints;
 }
 
-// Powers of ten exact in extended precision (10^19 < 2^64).
-constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-                                         1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+// Powers of ten, exact as doubles (5^19 < 2^53) and so in extended precision:
+// a division by one of them is the division by the exact power, and the
+// divisor is read as eight bytes rather than ten (a slow load).
+constexpr double kPuissances[20] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+static_assert([] {
+    long double puissance = 1;  // exact: 10^19 < 2^64
+    for (const double p : kPuissances) {
+        if (p != puissance) return false;
+        puissance *= 10;
+    }
+    return true;
+}());
 
 // "digits[mark digits]" from position i to the end, with "." or "," as mark
 // and at most 19 digits, read without copying. The digits form an integer that
