@@ -31,7 +31,7 @@ public:
         : dX_(dX),
           classes_(classes),
           dX_double_(static_cast<double>(dX)),
-          inverse_(dX_double_ > 0 ? 1 / dX_double_ : 0),
+          inverse_(1 / dX_double_),  // not used unless a normal double
           // Above 2^-48 of the largest quotient that can lie in a class: eight
           // times the error of the quotient in doubles, and far above
           // the extended one's. A quotient below it (a product that may have
