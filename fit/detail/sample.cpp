@@ -103,17 +103,31 @@ void count_at(Sample& out, std::int64_t p, double count) {
     }
 }
 
-// The counts made while the step was checked, at their positions.
+// The counts made while the step was checked, at their positions (the
+// sample holds none yet): written in place, equal positions in a row (those
+// clamped to an edge) one value.
 void add_counted(const Framed& f, Sample& out) {
+    const std::vector<std::uint32_t>& count = f.counting.count;
     std::size_t most = 0;
-    for (const std::uint32_t c : f.counting.count) most += c > 0 ? 1 : 0;
-    out.position.reserve(out.position.size() + most);
-    out.weight.reserve(out.weight.size() + most);
-    for (std::size_t k = 0; k < f.counting.count.size(); ++k) {
-        if (f.counting.count[k] == 0) continue;
+    for (const std::uint32_t c : count) most += c > 0 ? 1 : 0;
+    out.position.resize(most);
+    out.weight.resize(most);
+    std::int64_t* position = out.position.data();
+    double* weight = out.weight.data();
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < count.size(); ++k) {
+        if (count[k] == 0) continue;
         const std::int64_t p = f.clamped(static_cast<std::int64_t>(k) + f.shift);
-        if (p >= f.first_position) count_at(out, p, f.counting.count[k]);
+        if (p < f.first_position) continue;
+        if (n > 0 && position[n - 1] == p) {
+            weight[n - 1] += count[k];
+        } else {
+            position[n] = p;
+            weight[n++] = count[k];
+        }
     }
+    out.position.resize(n);
+    out.weight.resize(n);
 }
 
 // On a grid, the values from their positions: the events and their sum.

@@ -6,14 +6,16 @@ namespace fit::detail {
 
 WindowValues::WindowValues(std::span<const double> durations, double t_min, double t_max)
     : durations_(durations), t_min_(t_min), t_max_(t_max) {
-    inside_before_.reserve(durations.size() / kChunk + 1);
+    // No call inside the loop: the counts and extremes stay in registers.
+    inside_before_.resize((durations.size() + kChunk - 1) / kChunk);
+    std::size_t* before = inside_before_.data();
     std::size_t size = 0;
     std::size_t above = 0;
     double lowest = INFINITY;
     double highest = -INFINITY;
     const double* d = durations.data();
     for (std::size_t from = 0; from < durations.size(); from += kChunk) {
-        inside_before_.push_back(size);
+        *before++ = size;
         const std::size_t to = std::min(durations.size(), from + kChunk);
         for (std::size_t i = from; i < to; ++i) {
             if (!(d[i] >= t_min)) continue;
