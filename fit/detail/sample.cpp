@@ -104,40 +104,35 @@ void count_at(Sample& out, std::int64_t p, double count) {
 }
 
 // The counts made while the step was checked, at their positions (the
-// sample holds none yet): written in place, equal positions in a row (those
-// clamped to an edge) one value.
+// sample holds none yet): equal positions in a row (those clamped to an edge)
+// one value.
 void add_counted(const Framed& f, Sample& out) {
     const std::vector<std::uint32_t>& count = f.counting.count;
     std::size_t most = 0;
     for (const std::uint32_t c : count) most += c > 0 ? 1 : 0;
-    out.position.resize(most);
-    out.weight.resize(most);
-    std::int64_t* position = out.position.data();
-    double* weight = out.weight.data();
-    std::size_t n = 0;
+    out.position.reserve(most);
+    out.weight.reserve(most);
     for (std::size_t k = 0; k < count.size(); ++k) {
         if (count[k] == 0) continue;
         const std::int64_t p = f.clamped(static_cast<std::int64_t>(k) + f.shift);
         if (p < f.first_position) continue;
-        if (n > 0 && position[n - 1] == p) {
-            weight[n - 1] += count[k];
+        if (!out.position.empty() && out.position.back() == p) {
+            out.weight.back() += count[k];
         } else {
-            position[n] = p;
-            weight[n++] = count[k];
+            out.position.push_back(p);
+            out.weight.push_back(count[k]);
         }
     }
-    out.position.resize(n);
-    out.weight.resize(n);
 }
 
 // On a grid, the values from their positions: the events and their sum.
 void add_grid_values(Sample& out) {
-    out.s.resize(out.position.size());
+    out.s.reserve(out.position.size());
+    for (const std::int64_t p : out.position)
+        out.s.push_back(out.origin + static_cast<double>(p) * out.step - out.lower);
     for (std::size_t k = 0; k < out.position.size(); ++k) {
-        const double value = out.origin + static_cast<double>(out.position[k]) * out.step;
         out.events += out.weight[k];
-        out.s[k] = value - out.lower;
-        out.sum_s += out.weight[k] * (value - out.lower);
+        out.sum_s += out.weight[k] * out.s[k];
     }
 }
 
