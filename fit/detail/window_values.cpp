@@ -98,9 +98,17 @@ Pass pass_baseline(const double* d, std::size_t n, double t_min, double t_max, s
 }  // namespace
 
 WindowValues::WindowValues(std::span<const double> durations, double t_min, double t_max)
+    : WindowValues(durations, t_min, t_max, [] {
+          static const bool avx2 = __builtin_cpu_supports("avx2");
+          return avx2;
+      }()) {}
+
+WindowValues::WindowValues(std::span<const double> durations, double t_min, double t_max, Baseline)
+    : WindowValues(durations, t_min, t_max, false) {}
+
+WindowValues::WindowValues(std::span<const double> durations, double t_min, double t_max, bool avx2)
     : durations_(durations), t_min_(t_min), t_max_(t_max) {
     inside_before_.resize((durations.size() + kChunk - 1) / kChunk);
-    static const bool avx2 = __builtin_cpu_supports("avx2");
     const Pass pass = (avx2 ? pass_avx2 : pass_baseline)(durations.data(), durations.size(), t_min, t_max, kChunk,
                                                          inside_before_.data());
     size_ = pass.size;
