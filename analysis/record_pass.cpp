@@ -60,9 +60,19 @@ bool heure_simple(QStringView champ, std::int32_t (&parties)[3]) {
     return i == n || p[i] == kDeuxPoints;
 }
 
-// Powers of ten exact in extended precision (10^19 < 2^64).
-constexpr long double kPuissances[20] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-                                         1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+// Powers of ten, exact as doubles (5^19 < 2^53) and so in extended precision:
+// a division by one of them is the division by the exact power, and the
+// divisor is read as eight bytes rather than ten (a slow load).
+constexpr double kPuissances[20] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+static_assert([] {
+    long double puissance = 1;  // exact: 10^19 < 2^64
+    for (const double p : kPuissances) {
+        if (p != puissance) return false;
+        puissance *= 10;
+    }
+    return true;
+}());
 
 // "digits[mark digits]" from position i to the end, with "." or "," as mark
 // and at most 19 digits, read without copying. The digits form an integer that
@@ -606,11 +616,22 @@ struct Releve {
     // The same for the duration of a usual line, 19 digits at most: below
     // 10^19, it has room in a double, and the total of the records, below the
     // capacity times the largest double, stays within extended precision.
-    void ajoute_usuelle(long double heure, long double y) { range(heure, y, cumul + y); }
+    // Leaves derniere_duree to the caller (see ecoule).
+    void ajoute_usuelle(long double heure, long double y) { range<false>(heure, y, cumul + y); }
+
+    // The elapsed time of a record at `heure` made now.
+    long double ecoule(long double heure) const { return heure + minutes_des_jours - origine_temps; }
 
 private:
+    // The duration's part first: it is then no longer needed while the
+    // elapsed time is worked out, and the values of extended precision the
+    // loop over the lines keeps fit in the processor's registers.
+    template <bool garde_derniere = true>
     void range(long double heure, long double y, long double somme) {
-        long double x = heure + minutes_des_jours - origine_temps;
+        cumul = somme;
+        serie_y[nb] = static_cast<double>(y);
+        if (max_y < y) max_y = y;
+        long double x = ecoule(heure);
         if (x < 0) {
             // Before the origin: the line belongs to the next day (once per line).
             // A line in the same second as the origin is the same day: events a
@@ -618,15 +639,12 @@ private:
             // every later record a day out.
             ++nb_jours;
             minutes_des_jours = static_cast<long double>(1440 * nb_jours);
-            x = heure + minutes_des_jours - origine_temps;
+            x = ecoule(heure);
         }
-        cumul = somme;
         serie_x[nb] = static_cast<double>(x);
-        serie_y[nb] = static_cast<double>(y);
         ++nb;
         if (max_x < x) max_x = x;
-        if (max_y < y) max_y = y;
-        derniere_duree = x;
+        if constexpr (garde_derniere) derniere_duree = x;
     }
 };
 
@@ -642,18 +660,24 @@ template <typename Source>
 Suite enregistre_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
     Releve r = releve;
     Suite suite = Suite::autre_ligne;
+    // The elapsed time of the last record is worked out once, after the loop,
+    // from the time of its line, as the record's own was.
+    std::uint64_t derniere_seconde = 0;
+    const std::int32_t deja = r.nb;
     for (;;) {
         if (r.nb == r.capacite) {
             suite = Suite::capacite;
             break;
         }
         r.ajoute_usuelle(lu.heure(), lu.valeur());
+        derniere_seconde = lu.secondes;
         if (!source.suivante()) {
             suite = Suite::fin_des_lignes;
             break;
         }
         if (!source.usuelle(lu)) break;
     }
+    if (r.nb != deja) r.derniere_duree = r.ecoule(LigneUsuelle{derniere_seconde, 0, 0}.heure());
     releve = r;
     return suite;
 }

@@ -63,13 +63,17 @@ Goodness goodness_of_unbinned(const Sample& x, double dX, const std::function<do
     const double last = class_of(c - inset);
     const auto classes = static_cast<std::size_t>(last - first + 1);
 
-    // The values rise: one walk through the classes counts them.
+    // The values rise: each class's are those before the first at or above
+    // its upper edge (the last class takes the rest), found by bisection.
     std::vector<double> observed(classes, 0.0);
-    double current = first;
-    double next = edge(current + 1);
-    for (std::size_t k = 0; k < x.s.size(); ++k) {
-        while (current < last && a + x.s[k] >= next) next = edge(++current + 1);
-        observed[static_cast<std::size_t>(current - first)] += x.weight[k];
+    auto k = x.s.begin();
+    for (std::size_t i = 0; i < classes; ++i) {
+        auto end = x.s.end();
+        if (const double j = first + static_cast<double>(i); j < last) {
+            const double next = edge(j + 1);
+            end = std::partition_point(k, end, [&](double s) { return a + s < next; });
+        }
+        for (; k != end; ++k) observed[i] += x.weight[static_cast<std::size_t>(k - x.s.begin())];
     }
     std::vector<double> expected(classes, 0.0);
     std::vector<double> width(classes, 0.0);

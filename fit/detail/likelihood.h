@@ -233,9 +233,10 @@ inline std::size_t thinning(const Sample& x) {
     return x.step > 0 || x.distinct() <= 4 * kRoughValues ? 1 : x.distinct() / kRoughValues;
 }
 
-// A start for b: the share of the window's upper half beyond what the
-// exponential of rate lambda puts there, as if all of it were background.
-inline double background_start(const Sample& x, double lambda) {
+// The share of the window's upper half beyond what the exponential of rate
+// lambda puts there, as if all of it were background (0 or less: no more than
+// the exponential's); 0.5 when the exponential is too flat to tell.
+inline double background_estimate(const Sample& x, double lambda) {
     double upper = 0;
     for (std::size_t k = 0; k < x.s.size(); ++k) {
         if (x.s[k] > x.width / 2) upper += x.weight[k];
@@ -243,7 +244,12 @@ inline double background_start(const Sample& x, double lambda) {
     const double u = lambda * x.width;
     const double tail = std::exp(-u / 2) * -std::expm1(-u / 2) / -std::expm1(-u);
     if (!(tail < 0.45)) return 0.5;
-    return std::clamp((upper / x.events - tail) / (0.5 - tail), 0.01, 0.9);
+    return (upper / x.events - tail) / (0.5 - tail);
+}
+
+// A start for b: that estimate, kept off the bounds.
+inline double background_start(const Sample& x, double lambda) {
+    return std::clamp(background_estimate(x, lambda), 0.01, 0.9);
 }
 
 // The errors of a fit in (p, b) from the inverse Hessian: b's and the

@@ -64,6 +64,11 @@ std::optional<double> newton_crossing(const LocalFunction& f, const NewtonOutcom
     if (setup.relative_step[0]) p = std::clamp(p, 0.5 * p_best, 1.5 * p_best);
     if (start && (*start - p_best) * side > 0) p = *start;
     double b = std::clamp(best.x[1] + slope * (p - p_best), br.lower, br.upper);
+    // b held at a bound by the best fit may leave it on this side: where the
+    // best fit's gradient and Hessian put its minimum for p.
+    if (br.upper > br.lower && best.at_bound[1] && h[1][1] > 0) {
+        b = std::clamp(best.x[1] - (best.at.gradient[1] + h[0][1] * (p - p_best)) / h[1][1], br.lower, br.upper);
+    }
     const double target = best.at.value + level;
     for (int i = 0; i < 40; ++i) {
         if (!(p > pr.lower && p < pr.upper)) return std::nullopt;

@@ -103,27 +103,36 @@ void count_at(Sample& out, std::int64_t p, double count) {
     }
 }
 
-// The counts made while the step was checked, at their positions.
+// The counts made while the step was checked, at their positions (the
+// sample holds none yet): equal positions in a row (those clamped to an edge)
+// one value.
 void add_counted(const Framed& f, Sample& out) {
+    const std::vector<std::uint32_t>& count = f.counting.count;
     std::size_t most = 0;
-    for (const std::uint32_t c : f.counting.count) most += c > 0 ? 1 : 0;
-    out.position.reserve(out.position.size() + most);
-    out.weight.reserve(out.weight.size() + most);
-    for (std::size_t k = 0; k < f.counting.count.size(); ++k) {
-        if (f.counting.count[k] == 0) continue;
+    for (const std::uint32_t c : count) most += c > 0 ? 1 : 0;
+    out.position.reserve(most);
+    out.weight.reserve(most);
+    for (std::size_t k = 0; k < count.size(); ++k) {
+        if (count[k] == 0) continue;
         const std::int64_t p = f.clamped(static_cast<std::int64_t>(k) + f.shift);
-        if (p >= f.first_position) count_at(out, p, f.counting.count[k]);
+        if (p < f.first_position) continue;
+        if (!out.position.empty() && out.position.back() == p) {
+            out.weight.back() += count[k];
+        } else {
+            out.position.push_back(p);
+            out.weight.push_back(count[k]);
+        }
     }
 }
 
 // On a grid, the values from their positions: the events and their sum.
 void add_grid_values(Sample& out) {
-    out.s.resize(out.position.size());
+    out.s.reserve(out.position.size());
+    for (const std::int64_t p : out.position)
+        out.s.push_back(out.origin + static_cast<double>(p) * out.step - out.lower);
     for (std::size_t k = 0; k < out.position.size(); ++k) {
-        const double value = out.origin + static_cast<double>(out.position[k]) * out.step;
         out.events += out.weight[k];
-        out.s[k] = value - out.lower;
-        out.sum_s += out.weight[k] * (value - out.lower);
+        out.sum_s += out.weight[k] * out.s[k];
     }
 }
 

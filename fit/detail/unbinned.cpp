@@ -6,6 +6,7 @@
 #include "fit/detail/rate_fit.h"
 #include "fit/detail/reach.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -45,7 +46,11 @@ void fit_lifetime_and_background(const Sample& x, Likelihood& likelihood, std::o
     q.largest = x.largest_s();
     const std::optional<double> tau_alone = truncated_lifetime(x.mean_s(), x.decay());
     q.lambda_start = tau_alone ? 1 / *tau_alone : 1 / x.width;
-    q.b_start = background_start(x, q.lambda_start);
+    // With hardly more in the window's upper half than the exponential alone
+    // puts there, the start is the exponential alone's fit (b at 0), the
+    // minimum when b stays there: the iteration then ends at its first point.
+    const double estimate = background_estimate(x, q.lambda_start);
+    q.b_start = !log_rho && tau_alone && estimate < 0.01 ? 0 : std::clamp(estimate, 0.01, 0.9);
     if (!log_rho) {
         q.tau_alone = tau_alone;
         q.alone_error = [&x](double tau) { return truncated_lifetime_error(tau, x.decay(), x.events); };

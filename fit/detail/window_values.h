@@ -12,6 +12,9 @@ namespace fit::detail {
 class WindowValues {
 public:
     WindowValues(std::span<const double> durations, double t_min, double t_max);
+    // The same, two values at a time as on a processor without AVX2.
+    struct Baseline {};
+    WindowValues(std::span<const double> durations, double t_min, double t_max, Baseline);
     // Every value (the window from -infinity to +infinity).
     explicit WindowValues(std::span<const double> values) : WindowValues(values, -INFINITY, INFINITY) {}
 
@@ -35,6 +38,7 @@ public:
 
 private:
     static constexpr std::size_t kChunk = 256;
+    WindowValues(std::span<const double> durations, double t_min, double t_max, bool avx2);
     std::span<const double> durations_;
     double t_min_;
     double t_max_;

@@ -119,7 +119,9 @@ TEST_F(ClassPass, DurationOnABoundGoesToTheUpperClass) {
 // on and around every class bound (a few doubles either side), at 0, below
 // -dX, beyond the last class, for widths that are doubles or not.
 TEST(ClassRule, QuickRuleGivesTheClassOfTheExtendedQuotient) {
-    const long double largeurs[] = {10, 0.1, 0.1L, 2.5, 7, 1 / 3.0, 1 / 3.0L, 1e-300, 1e300, DBL_MIN / 4};
+    // 0x1p1022 and 1e308: widths whose inverse is the least normal double, and below it.
+    const long double largeurs[] = {10,       0.1,    0.1L,  2.5,      7,     3,          1 / 3.0,
+                                    1 / 3.0L, 1e-300, 1e300, 0x1p1022, 1e308, DBL_MIN / 4};
     for (const long double dX : largeurs) {
         for (const std::int32_t classes : {1, 80, 1001}) {
             const RegleDesClasses regle(dX, classes);
