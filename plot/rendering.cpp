@@ -35,7 +35,10 @@ inline bool coordonnee_rapide(long double v, long double echelle, std::int32_t t
     if (echelle == 0) return false;
     const long double r = std::rint(v / echelle * taille);
     if (!(std::fabs(r) < static_cast<long double>(LIMITE_PIXEL))) return false;
-    const std::int64_t p = origine + sens * static_cast<std::int64_t>(r);
+    // r is whole: converted in the rounding mode in force, where a cast would
+    // switch the processor to truncation and back for each coordinate (slow,
+    // and several times slower still for some placements of the series in memory).
+    const std::int64_t p = origine + sens * static_cast<std::int64_t>(std::llrint(r));
     if (p > LIMITE_PIXEL || p < -LIMITE_PIXEL) return false;
     c = static_cast<std::int32_t>(p);
     return true;
