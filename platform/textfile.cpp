@@ -302,29 +302,24 @@ QByteArray encode_lines(const QStringList& lines) {
 }
 
 QByteArray read_file_bytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) raise_cannot_open(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) raise_cannot_open(path, file.errorString());
+    QByteArray bytes;
+    read_file_bytes_into(path, bytes);
     return bytes;
 }
 
 void read_file_bytes_into(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) raise_cannot_open(path, file.errorString());
+    FileBlocks file(path);
     // To the end of the file, even when it grows while it is read.
-    bytes.resize(std::max<qint64>(file.size(), 0) + 1);
+    bytes.resize(file.size() + 1);
     qsizetype lu = 0;
     for (;;) {
         if (lu == bytes.size()) bytes.resize(lu + 65536);
-        const qint64 n = file.read(bytes.data() + lu, bytes.size() - lu);
-        if (n <= 0) {
-            bytes.resize(lu);
-            if (n < 0 || file.error() != QFileDevice::NoError) raise_cannot_open(path, file.errorString());
-            return;
-        }
-        lu += static_cast<qsizetype>(n);
+        const qsizetype n = file.read(bytes.data() + lu, bytes.size() - lu);
+        if (n == 0) break;
+        lu += n;
     }
+    bytes.resize(lu);
+    file.raise_if_failed();
 }
 
 FileBlocks::FileBlocks(const QString& path) : file_(path) {
