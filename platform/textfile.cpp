@@ -394,6 +394,10 @@ std::optional<QString> save_text_lines(const QString& path, const QStringList& l
 
 std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
+    // Where no temporary file can be made beside it (a folder the user may
+    // not add to, holding a file the user may write), the file is written in
+    // place: the save then does what it can rather than fail.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         QString reason = file.errorString();

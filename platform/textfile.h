@@ -141,7 +141,8 @@ std::optional<QStringList> try_read_text_lines(const QString& path, int max_line
 
 // Plain write (create or truncate); returns the system's reason on failure.
 std::optional<QString> write_text_lines(const QString& path, const QStringList& lines);
-// Write through a temporary file so that a failed write leaves the old file whole.
+// Write through a temporary file so that a failed write leaves the old file whole;
+// in place where the folder takes no new file but the file may be written.
 std::optional<QString> save_text_lines(const QString& path, const QStringList& lines);
 // The same for bytes as they stand (an image).
 std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes);

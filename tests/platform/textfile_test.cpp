@@ -14,6 +14,11 @@
 
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace {
 QByteArray b(const char* bytes) { return QByteArray(bytes); }
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -218,6 +223,45 @@ TEST(SaveTextLines, AWriteThatStopsHalfWayLeavesTheOldFileWhole) {
     ASSERT_TRUE(reason.has_value()) << "the short write was reported as success";
     EXPECT_FALSE(reason->isEmpty());
     EXPECT_EQ(read_bytes(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.comment")});
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// A comment file the user may write, in a folder where no new file can be
+// made (a shared data folder): the save writes the file in place rather than
+// fail on its temporary file. Root writes anywhere, so as root the save runs
+// in a child process as nobody.
+TEST(SaveTextLines, AWritableFileInAFolderClosedToNewFilesIsWrittenInPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.comment"));
+    write_bytes(path, b("old\r\n"));
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray file = QFile::encodeName(path);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(folder.constData(), 65534, 65534) | chown(file.constData(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(chmod(folder.constData(), 0555) | chmod(file.constData(), 0644), 0);
+
+    std::optional<QString> reason;
+    if (!root) {
+        reason = platform::save_text_lines(path, {u("nouveau é")});
+    } else {
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool moved = setgid(65534) == 0 && setuid(65534) == 0;
+            _exit(moved ? (platform::save_text_lines(path, {u("nouveau é")}) ? 1 : 0) : 2);
+        }
+        int status = -1;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 2) << "could not run as nobody";
+        if (WEXITSTATUS(status) != 0) reason = QStringLiteral("the child's save failed");
+    }
+    chmod(folder.constData(), 0755);
+    EXPECT_FALSE(reason.has_value()) << reason->toStdString();
+    EXPECT_EQ(read_bytes(path), b("nouveau \xE9\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.comment")});
 }
 #endif
