@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include <cerrno>
+#include <cstring>
+
 namespace platform {
 
 Error::Error(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
@@ -26,6 +29,12 @@ void raise_division_by_zero() { throw Error(QStringLiteral("Floating point divis
 void raise_invalid_operation() { throw Error(QStringLiteral("Invalid floating point operation")); }
 
 void raise_overflow() { throw Error(QStringLiteral("Floating point overflow")); }
+
+QString out_of_memory_text() { return QStringLiteral("Out of memory"); }
+
+void raise_no_memory_for(const QString& path) {
+    raise_cannot_open(path, QString::fromLocal8Bit(std::strerror(ENOMEM)));
+}
 
 void raise_cannot_open(const QString& path, const QString& reason) {
     throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));

@@ -3,6 +3,7 @@
 // opened, a floating-point fault. Each carries the text shown to the user.
 #include <QString>
 #include <QStringView>
+#include <new>
 #include <stdexcept>
 
 namespace platform {
@@ -29,5 +30,22 @@ QString citation(QStringView text, qsizetype longueur = 100);
 [[noreturn]] void raise_overflow();
 // `Cannot open file "PATH". ` followed by the system's reason.
 [[noreturn]] void raise_cannot_open(const QString& path, const QString& reason);
+// The same with the system's reason for memory that cannot be had.
+[[noreturn]] void raise_no_memory_for(const QString& path);
+// What is said of any other allocation that fails.
+QString out_of_memory_text();
+
+// What `read` gives; when the memory it needs for the file `path` cannot be
+// had (a file far larger than the machine's memory), the file error above
+// with the system's reason for it, which a window shows like any file that
+// cannot be read, instead of a failed allocation ending the program.
+template <class Read>
+decltype(auto) with_memory_for(const QString& path, Read&& read) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        raise_no_memory_for(path);
+    }
+}
 
 }  // namespace platform

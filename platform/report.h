@@ -14,6 +14,8 @@ void report_errors(Handler&& handler) noexcept {
         handler();
     } catch (const Error& e) {
         show_message(e.text());
+    } catch (const std::bad_alloc&) {
+        show_message(out_of_memory_text());
     } catch (const std::exception& e) {
         show_message(QString::fromLocal8Bit(e.what()));
     } catch (...) {

@@ -224,8 +224,15 @@ void PackedLines::clear() {
 void PackedLines::read_file(const QString& path) {
     clear();
     read_file_bytes_into(path, bytes_);
-    decode_into(bytes_, text_);
-    cut();
+    try {
+        with_memory_for(path, [&] {
+            decode_into(bytes_, text_);
+            cut();
+        });
+    } catch (const Error&) {
+        clear();  // no line rather than some
+        throw;
+    }
 }
 
 void PackedLines::cut() {
@@ -310,14 +317,16 @@ QByteArray read_file_bytes(const QString& path) {
 void read_file_bytes_into(const QString& path, QByteArray& bytes) {
     FileBlocks file(path);
     // To the end of the file, even when it grows while it is read.
-    bytes.resize(file.size() + 1);
     qsizetype lu = 0;
-    for (;;) {
-        if (lu == bytes.size()) bytes.resize(lu + 65536);
-        const qsizetype n = file.read(bytes.data() + lu, bytes.size() - lu);
-        if (n == 0) break;
-        lu += n;
-    }
+    with_memory_for(path, [&] {
+        bytes.resize(file.size() + 1);
+        for (;;) {
+            if (lu == bytes.size()) bytes.resize(lu + 65536);
+            const qsizetype n = file.read(bytes.data() + lu, bytes.size() - lu);
+            if (n == 0) break;
+            lu += n;
+        }
+    });
     bytes.resize(lu);
     file.raise_if_failed();
 }

@@ -100,9 +100,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     return pass.nb_lignes_ignorees == 0;
 }
 
-}  // namespace
-
-int fit_program(int& argc, char** argv, const ReportWriter* report) {
+int fit_files(int& argc, char** argv, const ReportWriter* report) {
     platform::keep_freed_memory_for_reuse();
     const std::unique_ptr<QCoreApplication> application =
         report ? report->application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
@@ -166,4 +164,17 @@ int fit_program(int& argc, char** argv, const ReportWriter* report) {
     }
     if (!options.report.isEmpty()) status = std::max(status, report->write(options, *store, *table));
     return status;
+}
+
+}  // namespace
+
+int fit_program(int& argc, char** argv, const ReportWriter* report) {
+    try {
+        return fit_files(argc, argv, report);
+    } catch (const std::bad_alloc&) {
+        // A file's own reading says which file cannot be held; any other
+        // allocation that fails ends the program here, said, not aborted.
+        print(stderr, QStringLiteral("vorns-fit: ") + platform::out_of_memory_text());
+        return 1;
+    }
 }

@@ -45,9 +45,16 @@ RunFile run_of_records(const QString& file, const PasseDesLignes& pass, const do
     return run;
 }
 
-}  // namespace
+RunFile run_of_bytes(const QString& file, QByteArrayView bytes) {
+    const auto room = records_room(bytes.size());
+    const auto minutes = std::make_unique_for_overwrite<double[]>(room);
+    const auto durations = std::make_unique_for_overwrite<double[]>(room);
+    const PasseDesLignes pass =
+        passe_des_octets(bytes, PlaceDesEnregistrements{{minutes.get(), room}, {durations.get(), room}});
+    return run_of_records(file, pass, minutes.get(), durations.get());
+}
 
-RunFile run_file_of_blocks(const QString& file) {
+RunFile run_of_blocks(const QString& file) {
     platform::FileBlocks blocks(file);
     const auto room = records_room(QFileInfo(file).size());
     const auto minutes = std::make_unique_for_overwrite<double[]>(room);
@@ -55,17 +62,18 @@ RunFile run_file_of_blocks(const QString& file) {
     const PasseDesLignes pass =
         passe_du_fichier(blocks, PlaceDesEnregistrements{{minutes.get(), room}, {durations.get(), room}});
     // A file that grew past its size while read: read whole.
-    if (pass.capacite_depassee) return run_file_of_bytes(file, platform::read_file_bytes(file));
+    if (pass.capacite_depassee) return run_of_bytes(file, platform::read_file_bytes(file));
     return run_of_records(file, pass, minutes.get(), durations.get());
 }
 
+}  // namespace
+
+RunFile run_file_of_blocks(const QString& file) {
+    return platform::with_memory_for(file, [&] { return run_of_blocks(file); });
+}
+
 RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes) {
-    const auto room = records_room(bytes.size());
-    const auto minutes = std::make_unique_for_overwrite<double[]>(room);
-    const auto durations = std::make_unique_for_overwrite<double[]>(room);
-    const PasseDesLignes pass =
-        passe_des_octets(bytes, PlaceDesEnregistrements{{minutes.get(), room}, {durations.get(), room}});
-    return run_of_records(file, pass, minutes.get(), durations.get());
+    return platform::with_memory_for(file, [&] { return run_of_bytes(file, bytes); });
 }
 
 KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans) {

@@ -5,6 +5,9 @@
 #include "analysis/load.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/window_runs.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+#include "support/memory_limit.h"
 #include "support/qstring_print.h"
 #include "support/recorder.h"
 #include "support/toy_durations.h"
@@ -122,6 +125,42 @@ TEST(WindowRuns, AFileOfEachFormatReadAsTheLoadReadsIt) {
     }
     EXPECT_FALSE(read_run_file(QStringLiteral("/nonexistent/run.txt")).unreadable.isEmpty());
 }
+
+#if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
+// A file far larger than the memory left (a disk image chosen by mistake) is a
+// file that cannot be read, with the system's reason, for each reader that
+// holds it or its records: the window's lines, a whole read, an added run. A
+// failed allocation used to end vorns-fit --combine, and the window showed
+// "std::bad_alloc" in a box.
+TEST(WindowRuns, AFileLargerThanTheMemoryLeftCannotBeRead) {
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(read_bytes(QStringLiteral(VORNS_SOURCE_DIR "/fichiers/muon_run.txt"))) > 0 &&
+                file.resize(qint64{1} << 30));  // sparse: takes no disk
+    file.close();
+    const auto raises_no_memory = [&](const std::function<void()>& read) {
+        try {
+            read();
+        } catch (const platform::Error& e) {
+            return e.text().startsWith(QStringLiteral("Cannot open file")) && e.text().contains(big);
+        }
+        return false;
+    };
+    const int failed = avec_memoire_limitee(256 << 20, [&] {
+        platform::PackedLines lines;
+        int f = 0;
+        if (!raises_no_memory([&] { platform::read_file_bytes(big); })) f |= 1;
+        if (!raises_no_memory([&] { lines.read_file(big); }) || lines.size() != 0) f |= 2;
+        const RunFile run = read_run_file(big);
+        if (!run.unreadable.startsWith(QStringLiteral("Cannot open file")) || !run.durations.empty()) f |= 4;
+        return f;
+    });
+    EXPECT_EQ(failed, 0) << "1: whole read, 2: the window's lines, 4: an added run; 125: an allocation failed "
+                            "unreported; -1: the child crashed";
+}
+#endif
 
 TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     QTemporaryDir dir;
