@@ -2,20 +2,22 @@
 
 #include "platform/files.h"
 
-QString fichier_donnees_choisi(const QString& chemin_choisi) {
-    static const QString commentaire = QStringLiteral(".comment");
-    QString chemin = chemin_choisi;
-    const qsizetype position = chemin.indexOf(commentaire, 0, Qt::CaseSensitive);
-    if (position >= 0) chemin.remove(position, commentaire.size());
-    return chemin;
+namespace {
+
+// The path with the first `partie` of its file's name removed.
+QString sans_dans_le_nom(const QString& chemin, QStringView partie) {
+    QString nom = platform::name_part(chemin);
+    const qsizetype position = nom.indexOf(partie, 0, Qt::CaseSensitive);
+    if (position >= 0) nom.remove(position, partie.size());
+    return platform::folder_part(chemin) + nom;
 }
 
+}  // namespace
+
+QString fichier_donnees_choisi(const QString& chemin_choisi) { return sans_dans_le_nom(chemin_choisi, u".comment"); }
+
 QString nom_fichier_commentaire(const QString& fichier_donnees) {
-    static const QString txt = QStringLiteral(".txt");
-    QString chemin = fichier_donnees;
-    const qsizetype position = chemin.indexOf(txt, 0, Qt::CaseSensitive);
-    if (position >= 0) chemin.remove(position, txt.size());
-    return chemin + QStringLiteral(".comment");
+    return sans_dans_le_nom(fichier_donnees, u".txt") + QStringLiteral(".comment");
 }
 
 std::int32_t taille_fichier(const QString& nom) { return platform::file_size(nom); }

@@ -3,11 +3,13 @@
 #include <QString>
 #include <cstdint>
 
-// The data file for a chosen path: the first ".comment" in it is removed, so
-// that choosing a comment file opens the data file it belongs to.
+// The data file for a chosen path: the first ".comment" of the file's name is
+// removed, so that choosing a comment file opens the data file it belongs to.
 QString fichier_donnees_choisi(const QString& chemin_choisi);
-// The comment file beside a data file: the first ".txt" of the path removed
-// (exact case), then ".comment" appended.
+// The comment file beside a data file: the first ".txt" of the file's name
+// removed (exact case), then ".comment" appended. Only the name: a folder
+// with ".txt" or ".comment" in its name is the same folder, so that the
+// comment stays beside its data ("/runs.txt/a.txt" has "/runs.txt/a.comment").
 QString nom_fichier_commentaire(const QString& fichier_donnees);
 
 // Size in bytes; -1 when the file cannot be opened.

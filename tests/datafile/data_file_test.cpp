@@ -12,9 +12,13 @@ TEST(FileNames, TheChosenPathLosesItsFirstCommentExtension) {
         const char* donnees;
     };
     const Cas cas[] = {
-        {"/data/run.txt", "/data/run.txt"},         {"/data/run.txt.comment", "/data/run.txt"},
-        {"/data/run.comment", "/data/run"},         {"/data/run.comment.comment", "/data/run.comment"},
-        {"/data/run.COMMENT", "/data/run.COMMENT"}, {"/data/run.commentaire.txt", "/data/runaire.txt"},
+        {"/data/run.txt", "/data/run.txt"},
+        {"/data/run.txt.comment", "/data/run.txt"},
+        {"/data/run.comment", "/data/run"},
+        {"/data/run.comment.comment", "/data/run.comment"},
+        {"/data/run.COMMENT", "/data/run.COMMENT"},
+        {"/data/run.commentaire.txt", "/data/runaire.txt"},
+        {"/x.comments/run.txt", "/x.comments/run.txt"},  // a folder's name is kept
     };
     for (const Cas& c : cas) {
         EXPECT_EQ(fichier_donnees_choisi(QString::fromUtf8(c.choisi)), QString::fromUtf8(c.donnees)) << c.choisi;
@@ -34,6 +38,8 @@ TEST(FileNames, TheCommentFileLosesTheFirstExactTxt) {
         {"/data/run.txt.txt", "/data/run.txt.comment"},
         {"/data/run.dat", "/data/run.dat.comment"},
         {"/data/été 1.txt", "/data/été 1.comment"},
+        {"/runs.txt/a.txt", "/runs.txt/a.comment"},  // beside its data, in the same folder
+        {"/runs.txt/a.dat", "/runs.txt/a.dat.comment"},
     };
     for (const Cas& c : cas) {
         EXPECT_EQ(nom_fichier_commentaire(QString::fromUtf8(c.donnees)), QString::fromUtf8(c.commentaire)) << c.donnees;
