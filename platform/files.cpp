@@ -41,6 +41,9 @@ bool file_exists(const QString& path) {
 }
 
 std::int32_t file_size(const QString& path) {
+    // A pipe is not opened to be measured: that waits for its writer, and
+    // takes the writer from the reading that follows. It has no size.
+    if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) return 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const qint64 size = file.size();

@@ -10,7 +10,7 @@ QString program_folder();
 void set_program_folder_for_tests(const QString& folder);  // empty text: back to the real one
 
 bool file_exists(const QString& path);
-// Size in bytes, -1 when the file cannot be opened.
+// Size in bytes, -1 when the file cannot be opened; 0 for a pipe, not opened.
 std::int32_t file_size(const QString& path);
 // Last-write time in local time packed as a 32-bit date-time (two-second
 // resolution); -1 for a missing file. Read afresh at every call.

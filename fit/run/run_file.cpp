@@ -55,8 +55,12 @@ RunFile run_of_bytes(const QString& file, QByteArrayView bytes) {
 }
 
 RunFile run_of_blocks(const QString& file) {
+    // A pipe (/dev/stdin) has no size to make room from, and what was read of
+    // it cannot be read again: it is read whole, once.
+    const QFileInfo info(file);
+    if (info.exists() && !info.isFile()) return run_of_bytes(file, platform::read_file_bytes(file));
     platform::FileBlocks blocks(file);
-    const auto room = records_room(QFileInfo(file).size());
+    const auto room = records_room(info.size());
     const auto minutes = std::make_unique_for_overwrite<double[]>(room);
     const auto durations = std::make_unique_for_overwrite<double[]>(room);
     const PasseDesLignes pass =

@@ -17,7 +17,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -125,6 +133,42 @@ TEST(WindowRuns, AFileOfEachFormatReadAsTheLoadReadsIt) {
     }
     EXPECT_FALSE(read_run_file(QStringLiteral("/nonexistent/run.txt")).unreadable.isEmpty());
 }
+
+#ifdef Q_OS_UNIX
+// A run given through a pipe (vorns-fit --combine /dev/stdin) is read once:
+// it has no size, and reading it again from its start gave an empty run
+// ("the file is empty") after its records had been read.
+TEST(WindowRuns, ARunThroughAPipeIsReadOnce) {
+    QTemporaryDir dir;
+    const QString sample = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/muon_run.txt");
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&] {
+        const QByteArray bytes = read_bytes(sample);
+        const int fd = open(fifo.constData(), O_WRONLY);
+        for (qsizetype at = 0; fd >= 0 && at < bytes.size();) {
+            const ssize_t n = write(fd, bytes.constData() + at, static_cast<std::size_t>(bytes.size() - at));
+            if (n <= 0) break;
+            at += n;
+        }
+        if (fd >= 0) close(fd);
+        // A reader that opens the pipe again meets its end at once.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        while (std::chrono::steady_clock::now() < until) {
+            const int again = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (again >= 0) {
+                close(again);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    const RunFile run = read_run_file(QFile::decodeName(fifo));
+    writer.join();
+    EXPECT_TRUE(run.unreadable.isEmpty());
+    EXPECT_EQ(run.durations, read_run_file(sample).durations);
+}
+#endif
 
 #if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
 // A file far larger than the memory left (a disk image chosen by mistake) is a
