@@ -115,9 +115,10 @@ QString forecast_line(const fit::Forecast& f) {
         case fit::Forecast::State::forecast: break;
     }
     const double per_day = 24 * f.events_per_hour;
-    return goal + QStringLiteral(" dans %1 (à %2 événements / jour)")
-                      .arg(hours_text(f.hours), per_day < 10 ? platform::fixed_decimals(per_day, 1)
-                                                             : platform::decimal(std::llround(per_day)));
+    const QString rate = per_day < 10 ? platform::fixed_decimals(per_day, 1) : platform::decimal(std::llround(per_day));
+    // A precision so fine that the events it needs are past every number.
+    if (!std::isfinite(f.hours)) return goal + QStringLiteral(" hors de portée (à %1 événements / jour)").arg(rate);
+    return goal + QStringLiteral(" dans %1 (à %2 événements / jour)").arg(hours_text(f.hours), rate);
 }
 
 }  // namespace fit_text
