@@ -157,7 +157,9 @@ FitOptions read_options(const QStringList& arguments) {
                 throw platform::Error(a + QStringLiteral(": ") + e.text());
             }
         } else if (a == QLatin1String("--report")) {
+            // An empty name (a script's unset variable) is said, not taken as no report.
             o.report = value();
+            if (o.report.isEmpty()) throw platform::Error(a + QStringLiteral(": the file name is empty"));
         } else if (a == QLatin1String("--scan")) {
             o.scan = true;
         } else if (a == QLatin1String("--precision")) {

@@ -129,6 +129,7 @@ TEST(FitCommand, OptionsExitStatusesTextAndJson) {
         {{run, "--rho", "0"}, 2, "", "--rho: must be above 0"},
         {{run, "--tmin", "abc"}, 2, "", "--tmin: 'abc' is not a valid floating point value"},
         {{run, "--tmax"}, 2, "", "--tmax: a value is missing"},
+        {{run, "--report", ""}, 2, "", "--report: the file name is empty"},
         {{run, "--dx", "0"}, 2, "", "--dx"},
         {{run, "--xmax", "100000"}, 2, "", "plus de 1001 classes"},
         {{run, "--skip-classes", "-1"}, 2, "", "--skip-classes"},
