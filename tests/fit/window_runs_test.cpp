@@ -7,7 +7,7 @@
 #include "fit/run/window_runs.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
-#include "support/memory_limit.h"
+#include "support/child_process.h"
 #include "support/qstring_print.h"
 #include "support/recorder.h"
 #include "support/toy_durations.h"

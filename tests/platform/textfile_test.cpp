@@ -2,6 +2,7 @@
 // writing, and the writes that must leave the old file whole when they fail.
 #include "platform/errors.h"
 #include "platform/textfile.h"
+#include "support/child_process.h"
 #include "support/file_size_limit.h"
 #include "support/recorder.h"
 
@@ -13,11 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace {
 QByteArray b(const char* bytes) { return QByteArray(bytes); }
@@ -244,23 +240,11 @@ TEST(SaveTextLines, AWritableFileInAFolderClosedToNewFilesIsWrittenInPlace) {
     }
     ASSERT_EQ(chmod(folder.constData(), 0555) | chmod(file.constData(), 0644), 0);
 
-    std::optional<QString> reason;
-    if (!root) {
-        reason = platform::save_text_lines(path, {u("nouveau é")});
-    } else {
-        const pid_t child = fork();
-        if (child == 0) {
-            const bool moved = setgid(65534) == 0 && setuid(65534) == 0;
-            _exit(moved ? (platform::save_text_lines(path, {u("nouveau é")}) ? 1 : 0) : 2);
-        }
-        int status = -1;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        ASSERT_NE(WEXITSTATUS(status), 2) << "could not run as nobody";
-        if (WEXITSTATUS(status) != 0) reason = QStringLiteral("the child's save failed");
-    }
+    const auto save = [&] { return platform::save_text_lines(path, {u("nouveau é")}) ? 1 : 0; };
+    const int failed =
+        !root ? save() : dans_un_enfant([&] { return setgid(65534) == 0 && setuid(65534) == 0 ? save() : 2; });
     chmod(folder.constData(), 0755);
-    EXPECT_FALSE(reason.has_value()) << reason->toStdString();
+    EXPECT_EQ(failed, 0) << "1: the save failed, 2: could not run as nobody";
     EXPECT_EQ(read_bytes(path), b("nouveau \xE9\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.comment")});
 }
