@@ -314,22 +314,7 @@ QByteArray read_file_bytes(const QString& path) {
     return bytes;
 }
 
-void read_file_bytes_into(const QString& path, QByteArray& bytes) {
-    FileBlocks file(path);
-    // To the end of the file, even when it grows while it is read.
-    qsizetype lu = 0;
-    with_memory_for(path, [&] {
-        bytes.resize(file.size() + 1);
-        for (;;) {
-            if (lu == bytes.size()) bytes.resize(lu + 65536);
-            const qsizetype n = file.read(bytes.data() + lu, bytes.size() - lu);
-            if (n == 0) break;
-            lu += n;
-        }
-    });
-    bytes.resize(lu);
-    file.raise_if_failed();
-}
+void read_file_bytes_into(const QString& path, QByteArray& bytes) { FileBlocks(path).read_rest_into(bytes); }
 
 FileBlocks::FileBlocks(const QString& path) : file_(path) {
     if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) raise_cannot_open(path, file_.errorString());
@@ -353,6 +338,22 @@ void FileBlocks::raise_if_failed() const {
 }
 
 bool FileBlocks::sequential() const { return file_.isSequential(); }
+
+void FileBlocks::read_rest_into(QByteArray& bytes) {
+    // To the end of the file, even when it grows while it is read.
+    qsizetype lu = 0;
+    with_memory_for(file_.fileName(), [&] {
+        bytes.resize(std::max<qint64>(size_ - file_.pos(), 0) + 1);
+        for (;;) {
+            if (lu == bytes.size()) bytes.resize(lu + 65536);
+            const qsizetype n = read(bytes.data() + lu, bytes.size() - lu);
+            if (n == 0) break;
+            lu += n;
+        }
+    });
+    bytes.resize(lu);
+    raise_if_failed();
+}
 
 void FileBlocks::check_from(qint64 offset, EncodingCheck& check, qsizetype block) {
     if (file_.isSequential()) return;

@@ -125,6 +125,9 @@ public:
     qint64 size() const { return size_; }
     // Whether the file can only be read once, from its start to its end (a pipe).
     bool sequential() const;
+    // The bytes not read yet, to the end of the file, into `bytes` (its
+    // storage reused); raises as read_file_bytes when a read fails.
+    void read_rest_into(QByteArray& bytes);
     // The bytes from `offset` to the end of the file, read once more through
     // `check` until it decides; the next read() goes on where it was.
     // Nothing for a sequential file.

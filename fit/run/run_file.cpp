@@ -4,7 +4,6 @@
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -55,12 +54,15 @@ RunFile run_of_bytes(const QString& file, QByteArrayView bytes) {
 }
 
 RunFile run_of_blocks(const QString& file) {
+    platform::FileBlocks blocks(file);
     // A pipe (/dev/stdin) has no size to make room from, and what was read of
     // it cannot be read again: it is read whole, once.
-    const QFileInfo info(file);
-    if (info.exists() && !info.isFile()) return run_of_bytes(file, platform::read_file_bytes(file));
-    platform::FileBlocks blocks(file);
-    const auto room = records_room(info.size());
+    if (blocks.sequential()) {
+        QByteArray bytes;
+        blocks.read_rest_into(bytes);
+        return run_of_bytes(file, bytes);
+    }
+    const auto room = records_room(blocks.size());
     const auto minutes = std::make_unique_for_overwrite<double[]>(room);
     const auto durations = std::make_unique_for_overwrite<double[]>(room);
     const PasseDesLignes pass =
