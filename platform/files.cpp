@@ -40,10 +40,15 @@ bool file_exists(const QString& path) {
     return info.exists() && info.isFile();
 }
 
+bool is_special_file(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 std::int32_t file_size(const QString& path) {
     // A pipe is not opened to be measured: that waits for its writer, and
     // takes the writer from the reading that follows. It has no size.
-    if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) return 0;
+    if (is_special_file(path)) return 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const qint64 size = file.size();

@@ -10,6 +10,8 @@ QString program_folder();
 void set_program_folder_for_tests(const QString& folder);  // empty text: back to the real one
 
 bool file_exists(const QString& path);
+// There, but neither a file nor a folder: a pipe, a device, a socket.
+bool is_special_file(const QString& path);
 // Size in bytes, -1 when the file cannot be opened; 0 for a pipe, not opened.
 std::int32_t file_size(const QString& path);
 // Last-write time in local time packed as a 32-bit date-time (two-second

@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include "platform/errors.h"
+#include "platform/files.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -221,8 +222,13 @@ void PackedLines::clear() {
     last_open_ = false;
 }
 
+void raise_unless_regular_file(const QString& path) {
+    if (is_special_file(path)) raise_cannot_open(path, QStringLiteral("Not a regular file"));
+}
+
 void PackedLines::read_file(const QString& path) {
     clear();
+    raise_unless_regular_file(path);
     read_file_bytes_into(path, bytes_);
     try {
         with_memory_for(path, [&] {

@@ -69,7 +69,8 @@ public:
     // Replaces the lines by those of the file, in the storage already there, so
     // that reading a file again and again takes no fresh memory from the
     // system (whose first use is slow). Raises as read_text_lines, and then
-    // holds no line.
+    // holds no line. These lines are a file read again at each of its
+    // changes: a pipe or a device is refused (raise_unless_regular_file).
     void read_file(const QString& path);
 
     qsizetype size() const { return static_cast<qsizetype>(spans_.size()); }
@@ -97,6 +98,11 @@ private:
     bool last_open_ = false;
 };
 
+// Raises `Cannot open file "PATH". Not a regular file` for a pipe, a device
+// or a socket, which a reader that comes back to the file cannot take:
+// opening a pipe waits for a writer, a device may never end, and neither can
+// be read again.
+void raise_unless_regular_file(const QString& path);
 // Reads every line; raises `Cannot open file "PATH". reason` when it cannot.
 QStringList read_text_lines(const QString& path);
 // The same lines, packed.

@@ -8,11 +8,12 @@
 #include <cmath>
 #include <memory>
 
-RunFile read_run_file(const QString& file) {
+RunFile read_run_file(const QString& file, RunReading reading) {
     const platform::FileTimes times = platform::file_times(file);
     const std::int32_t size = platform::file_size(file);
     RunFile run;
     try {
+        if (reading == RunReading::again_at_changes) platform::raise_unless_regular_file(file);
         run = run_file_of_blocks(file);
     } catch (const platform::Error& e) {
         run.file = file;

@@ -36,7 +36,10 @@ struct RunFile {
 };
 
 // Reads `file`: its size and times, then its records (run_file_of_blocks).
-RunFile read_run_file(const QString& file);
+// A file that will be read again at its changes (the analysis window's added
+// runs) must be a regular file: a pipe or a device is unreadable.
+enum class RunReading { once, again_at_changes };
+RunFile read_run_file(const QString& file, RunReading reading = RunReading::once);
 // The records of a file read block by block, every one of them. Raises what
 // read_file_bytes raises when the file cannot be read.
 RunFile run_file_of_blocks(const QString& file);

@@ -42,11 +42,11 @@ AddedRun& WindowRuns::read_again_if_changed(const QString& file) {
             return *it;
         }
         ++reads_;
-        *it = AddedRun{read_run_file(file), {}, {}};
+        *it = AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}};
         return *it;
     }
     ++reads_;
-    read_.push_back(AddedRun{read_run_file(file), {}, {}});
+    read_.push_back(AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}});
     return read_.back();
 }
 

@@ -168,6 +168,30 @@ TEST(WindowRuns, ARunThroughAPipeIsReadOnce) {
     EXPECT_TRUE(run.unreadable.isEmpty());
     EXPECT_EQ(run.durations, read_run_file(sample).durations);
 }
+
+// What the window reads again at each change (its followed file, its added
+// runs) is refused when it is a pipe or a device: opening a pipe without a
+// writer froze the window, and /dev/zero was read until the memory ran out.
+TEST(WindowRuns, APipeIsNoFileTheWindowFollows) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString refused = QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(fifo);
+    const int failed = dans_un_enfant([&] {
+        alarm(10);  // a reader waiting for the pipe's writer ends the child, not the tests
+        platform::PackedLines lines;
+        int f = 0;
+        try {
+            lines.read_file(fifo);
+            f |= 1;
+        } catch (const platform::Error& e) {
+            if (e.text() != refused) f |= 1;
+        }
+        if (read_run_file(fifo, RunReading::again_at_changes).unreadable != refused) f |= 2;
+        return f;
+    });
+    EXPECT_EQ(failed, 0) << "1: the window's lines, 2: an added run; -1: a reader waited for the writer";
+}
 #endif
 
 #if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
