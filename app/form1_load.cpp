@@ -26,6 +26,9 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     Panel6->setColor(QColor(255, 0, 0));
     Panel6->paintAlone();
 
+    // What the last reload of a tick said is replaced by what this load says.
+    erreur_du_rechargement_.clear();
+
     // Taken before the read, so that a line appended meanwhile is seen at the next tick.
     retiens_la_vue(vue_du_fichier(nom), etat_->file_state);
 
@@ -88,10 +91,13 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
 
 void TForm1::montre_l_etat() {
     QStringList parties;
-    for (const QString* partie : {&etat_du_chargement_, &etat_des_classes_}) {
-        if (!partie->isEmpty()) parties << *partie;
+    // A file that cannot be read is the load's part and the reload's error.
+    for (const QString* partie :
+         {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_}) {
+        if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
     const QString texte = parties.join(QStringLiteral(" ; "));
+    if (texte == Label_etat_chargement->text()) return;  // said at every tick
     Label_etat_chargement->setText(texte);
     Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it
 }

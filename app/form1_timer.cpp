@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/locations.h"
 #include "platform/numbers.h"
+#include "platform/report.h"
 #include "platform/seams.h"
 
 #include <QColor>
@@ -16,21 +17,28 @@ const QColor kTeal(0, 128, 128);
 }  // namespace
 
 void TForm1::Timer1Timer() {
-    // While a message box is open its own loop keeps dispatching ticks. Such a
-    // tick does nothing, so a bad refresh field or a vanished file shows one
-    // box at a time instead of one more box every period.
-    if (platform::message_box_open()) return;
+    // A run is watched by people who are not in the room: the tick never
+    // opens a box, and never waits for one. A box opened by a handler goes on
+    // dispatching ticks, which do their work under it. What fails in a step
+    // of the tick is said in the status line, and its other steps go on.
+    QStringList erreurs;
+    const auto etape = [&erreurs](const auto& faire) {
+        if (const std::optional<QString> erreur = platform::error_of(faire)) erreurs << *erreur;
+    };
 
     // The period read now governs the following ticks. The same period is not
     // set again, which would restart the count. A period of 0 stops the timer
-    // for the rest of the run.
-    const int periode = periode_du_tick(platform::str_to_int(Edit5->text()));
-    if (periode <= 0) {
-        Timer1->stop();
-        Timer1->setInterval(0);
-    } else if (Timer1->interval() != periode || !Timer1->isActive()) {
-        Timer1->start(periode);
-    }
+    // for the rest of the run; a field without a whole number keeps the
+    // period in effect.
+    etape([this] {
+        const int periode = periode_du_tick(platform::str_to_int(Edit5->text()));
+        if (periode <= 0) {
+            Timer1->stop();
+            Timer1->setInterval(0);
+        } else if (Timer1->interval() != periode || !Timer1->isActive()) {
+            Timer1->start(periode);
+        }
+    });
 
     // Heartbeat.
     Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);
@@ -42,12 +50,18 @@ void TForm1::Timer1Timer() {
         const auto lignes_changees = [&] { return lignes_differentes(fichier, Memo1->packedLines()); };
         if (recharge_au_tick(vue, CheckBox2->isChecked(), suivi, lignes_changees)) {
             ++rechargements_par_le_timer;
-            charge_le_fichier(fichier);  // stores the view it takes before reading
+            // Said until the next reload: a field that cannot be read (a
+            // scale, dX) fails every reload until it is mended.
+            erreur_du_rechargement_ =
+                platform::error_of([&] { charge_le_fichier(fichier); }).value_or(QString());  // stores the view
         }
     }
-    surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0);
+    etape([&] { surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0); });
 
-    if (sound_CheckBox8->isChecked()) joue_le_son();
+    if (sound_CheckBox8->isChecked()) etape([this] { joue_le_son(); });
+
+    erreurs_du_tick_ = erreurs.join(QStringLiteral(" ; "));
+    montre_l_etat();
 }
 
 void TForm1::joue_le_son() {
@@ -58,7 +72,7 @@ void TForm1::joue_le_son() {
     if (platform::file_exists(son)) {
         if (!services.play_wave) return;
         // Plays on by itself; the tick does not wait for its end.
-        if (const auto erreur = services.play_wave(son)) platform::show_message(*erreur);
+        if (const auto erreur = services.play_wave(son)) throw platform::Error(*erreur);
     } else if (services.beep) {
         services.beep();
     }

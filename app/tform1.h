@@ -211,7 +211,7 @@ public:
     void charge_le_fichier(const QString& nom);
 
     void Timer1Timer();
-    void joue_le_son();
+    void joue_le_son();  // raises the player's error
 
     void SpeedButton_commentClick();
 
@@ -270,9 +270,11 @@ private:
     void efface_les_chiffres();
     // The status line: what the load and the class pass have to say.
     void montre_l_etat();
-    QString etat_du_chargement_;     // the load's part: unreadable file, skipped lines, no record
-    QString etat_des_classes_;       // the class pass's part: no duration in the shown classes
-    bool chiffres_montres_ = false;  // the statistics labels hold figures (of the file loaded)
+    QString etat_du_chargement_;      // the load's part: unreadable file, skipped lines, no record
+    QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
+    QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
+    QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
+    bool chiffres_montres_ = false;   // the statistics labels hold figures (of the file loaded)
     // The box of a file choice: what the load has to say that was not told
     // before (skipped lines, records past the capacity), shown once the chosen
     // file is loaded with its comment (never at a tick).

@@ -1,26 +1,36 @@
 #pragma once
 // Every handler runs inside report_errors: an error becomes one message box,
 // the program goes on, and nothing the handler already changed is undone.
+// What runs while nobody may be there to close a box (the refresh tick) takes
+// the same text from error_of and shows it where it needs no answer.
 #include "platform/errors.h"
 #include "platform/seams.h"
 
 #include <exception>
+#include <optional>
 
 namespace platform {
 
+// The text of the error `action` raised, if it raised one.
+template <class Action>
+std::optional<QString> error_of(Action&& action) noexcept {
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.text();
+    } catch (const std::bad_alloc&) {
+        return out_of_memory_text();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+    return std::nullopt;
+}
+
 template <class Handler>
 void report_errors(Handler&& handler) noexcept {
-    try {
-        handler();
-    } catch (const Error& e) {
-        show_message(e.text());
-    } catch (const std::bad_alloc&) {
-        show_message(out_of_memory_text());
-    } catch (const std::exception& e) {
-        show_message(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        show_message(QStringLiteral("Unknown error"));
-    }
+    if (const std::optional<QString> error = error_of(handler)) show_message(*error);
 }
 
 }  // namespace platform

@@ -61,7 +61,5 @@ void show_message(const QString& text);
 Answer ask(const Question& question);
 // A desktop notification through the seam; nothing without one.
 void notify(const QString& title, const QString& text);
-// True while a message box shown through show_message or ask is open.
-bool message_box_open();
 
 }  // namespace platform

@@ -65,31 +65,9 @@ TEST(Errors, CannotOpenCarriesTheNativePathAndTheReason) {
     }
 }
 
-TEST(Seams, MessageBoxOpenIsTrueOnlyWhileAMessageIsShown) {
-    EXPECT_FALSE(platform::message_box_open());
-    std::vector<bool> open_during;
-    recorder().while_message_open = [&](const QString& text) {
-        open_during.push_back(platform::message_box_open());
-        if (text == QStringLiteral("outer")) platform::show_message(QStringLiteral("inner"));
-        open_during.push_back(platform::message_box_open());
-    };
-    platform::show_message(QStringLiteral("outer"));
-    EXPECT_FALSE(platform::message_box_open());
-    EXPECT_EQ(open_during, (std::vector<bool>{true, true, true, true}));
-    EXPECT_EQ(recorder().messages, (QStringList{QStringLiteral("outer"), QStringLiteral("inner")}));
-}
-
-TEST(Seams, AMessageSeamThatThrowsStillClosesTheMessage) {
-    platform::seams().show_message = [](const QString&) { throw std::runtime_error("seam"); };
-    EXPECT_THROW(platform::show_message(QStringLiteral("x")), std::runtime_error);
-    EXPECT_FALSE(platform::message_box_open());
-    recorder().install();
-}
-
 TEST(Seams, WithoutAnInstalledMessageSeamNothingIsShown) {
     platform::seams().show_message = nullptr;
     platform::show_message(QStringLiteral("nobody sees this"));
-    EXPECT_FALSE(platform::message_box_open());
     EXPECT_TRUE(recorder().messages.isEmpty());
     recorder().install();
 }
