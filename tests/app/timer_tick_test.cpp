@@ -298,6 +298,26 @@ TEST_F(Tick, SoundAtEveryTickWhenTicked) {
     }
 }
 
+// A field that fails the reload (dX) is said in the status line until the
+// next reload, which says nothing once it is mended.
+TEST_F(Tick, AFieldThatFailsAReloadIsSaidUntilTheNextOne) {
+    const QString path = loaded_file(kHeader + data_lines(3));
+    form.Edit8->setText(QStringLiteral("ten"));
+    append_bytes(path, data_lines(1));
+    tick();
+    const QString said = QStringLiteral("'ten' is not a valid floating point value");
+    EXPECT_EQ(form.Label_etat_chargement->text(), said);
+    tick();  // no reload: still said
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(form.Label_etat_chargement->text(), said);
+    form.Edit8->setText(QStringLiteral("10"));
+    append_bytes(path, data_lines(1));
+    tick();
+    EXPECT_EQ(reloads(), 2);
+    EXPECT_EQ(form.Label_etat_chargement->text(), QString());
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
+}
+
 TEST_F(Tick, PlayerErrorIsSaidInTheStatusLine) {
     write_bytes(program.file(QStringLiteral("ding1.wav")), QByteArray("not a wave"));
     recorder().play_error = QStringLiteral("Cannot play the sound file.");
