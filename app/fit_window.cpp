@@ -264,13 +264,8 @@ void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
     prend_l_unite_du_format();
     par_un_chargement_ = true;
-    try {
-        suit(decisions_.loaded());
-    } catch (const platform::Error& e) {
-        Label_etat->setText(e.text());  // never a box on a tick
-    } catch (const std::exception& e) {
-        Label_etat->setText(QString::fromLocal8Bit(e.what()));
-    }
+    // Never a box on a tick.
+    if (const auto erreur = platform::error_of([this] { suit(decisions_.loaded()); })) Label_etat->setText(*erreur);
     par_un_chargement_ = false;
 }
 
