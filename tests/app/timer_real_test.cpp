@@ -18,10 +18,20 @@ class RealTimer : public ::testing::Test {
 protected:
     void TearDown() override { form.Timer1->stop(); }
 
+    // A run of one line, the followed file, not loaded yet.
+    void follow_a_run() {
+        write_bytes(path, header + "10:00:00\t120.5\r\n");
+        file_state.fichier_donnees = path;
+    }
+
     TemporaryProgramFolder program;
     QTemporaryDir folder;
     TForm1 form;
     FileState& file_state = form.etat().file_state;
+    const QString path = folder.filePath(QStringLiteral("run.txt"));
+    const QByteArray header =
+        "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
+        "e\r\n";
 };
 
 TEST_F(RealTimer, ChangedPeriodTakesEffectFromTheNextTick) {
@@ -50,12 +60,7 @@ TEST_F(RealTimer, ChangedPeriodTakesEffectFromTheNextTick) {
 // has gone) lets the ticks through. They follow the run under it, and open
 // no box of their own: a period that cannot be read is said in the status line.
 TEST_F(RealTimer, TicksUnderAnOpenBoxFollowTheRunAndOpenNoBox) {
-    const QString path = folder.filePath(QStringLiteral("run.txt"));
-    const QByteArray header =
-        "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
-        "e\r\n";
-    write_bytes(path, header + "10:00:00\t120.5\r\n");
-    file_state.fichier_donnees = path;
+    follow_a_run();
     form.Edit5->setText(QStringLiteral("every second"));
     form.sound_CheckBox8->setChecked(true);
     int timeouts = 0;
@@ -88,12 +93,7 @@ TEST_F(RealTimer, TicksUnderAnOpenBoxFollowTheRunAndOpenNoBox) {
 // A followed file that vanishes is said in the status line, once, and the
 // ticks go on: it is reloaded when it comes back.
 TEST_F(RealTimer, VanishedFileIsSaidOnceAndIsReloadedWhenItComesBack) {
-    const QString path = folder.filePath(QStringLiteral("run.txt"));
-    const QByteArray header =
-        "Run 7\r\n2026-03-02\r\nHeure\tDur\xe9"
-        "e\r\n";
-    write_bytes(path, header + "10:00:00\t120.5\r\n");
-    file_state.fichier_donnees = path;
+    follow_a_run();
     file_state.taille_precedente = platform::file_size(path);
     file_state.date_precedente = platform::file_stamp(path);
     form.Edit5->setText(QStringLiteral("1"));
