@@ -40,14 +40,20 @@ const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunStat
 }
 
 void SurveillanceDuRun::apres_chargement(const RunState& etat) {
-    a_jour_ = false;
     const FileState& suivi = etat.file_state;
     if (suivi.fichier_charge != fichier_) {
         // Another file: its watch starts now.
         fichier_ = suivi.fichier_charge;
         derniere_ = rate::LastRecordWatch();
+        analyse_.reset();
         if (arrete_) efface();
     }
+    // A file that cannot be read (gone, its network share lost; its size is
+    // then -1) brings no record: the watch keeps the last record's age and
+    // the rate it knew, which the records emptied by the load no longer give.
+    illisible_ = suivi.taille_precedente < 0;
+    if (illisible_) return;
+    a_jour_ = false;
     const double maintenant = horloge_();
     const double age_avant = derniere_.age_s(maintenant);
     derniere_.saw(suivi.taille_precedente, maintenant);
@@ -69,9 +75,12 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
         if (arrete_) efface();
         return;
     }
-    // The rate and the gaps of the analysis kept do not depend on its bin width.
-    const rate::RateAnalysis& a = analyse_du_chargement(etat);
-    if (rate::run_stopped(a, age, periode_s)) {
+    // The rate and the gaps of the analysis kept do not depend on its bin
+    // width. A file that cannot be read is judged by the rate known before;
+    // without one, two periods without a record and without the file are a stop.
+    const rate::RateAnalysis sans_taux;
+    const rate::RateAnalysis& a = !illisible_ ? analyse_du_chargement(etat) : analyse_ ? *analyse_ : sans_taux;
+    if (rate::run_stopped(a, age, periode_s) || (illisible_ && !a.rate_known)) {
         leve(rate_text::stopped_line(a, age));
     } else if (arrete_) {
         efface();

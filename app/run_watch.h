@@ -4,7 +4,8 @@
 // alarm raised when the followed file has not brought a record for longer
 // than a gap at the run's rate and two refresh periods: a red line in the
 // analysis window, a desktop notification, the alarm sound in place of the
-// tick's. It clears itself at the next record; it never opens a box.
+// tick's. It clears itself at the next record; it never opens a box. A
+// followed file that cannot be read brings no record.
 #include "analysis/rate/rate.h"
 #include "app/run_state.h"
 
@@ -65,6 +66,7 @@ private:
     double origine_s_ = 0;
     Comptages comptages_;
     bool arrete_ = false;
+    bool illisible_ = false;  // the last load could not read the file
     QString ligne_;
 
     void leve(const QString& ligne);

@@ -77,6 +77,43 @@ TEST_F(RunWatch, AStoppedRunRaisesOneAlarmThatClearsAtTheNextRecord) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
 }
 
+// A followed file that can no longer be read (gone, its share lost) brings no
+// record: it kept clearing the alarm (its size of -1 was taken for a change),
+// and the records its load emptied left no rate to judge a stop by.
+TEST_F(RunWatch, AFollowedFileThatCannotBeReadIsNoRecord) {
+    QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(10, 99)));
+    const auto perd_le_fichier = [&] { ASSERT_TRUE(QFile::remove(fichier)); };
+    choisit(fichier);
+    append_bytes(fichier, timed_records({1000}, 200));
+    tick(0);
+    tick(75);
+    ASSERT_TRUE(form.surveillance().arrete());
+    perd_le_fichier();
+    tick(80);
+    EXPECT_TRUE(form.Label_etat_chargement->text().startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_TRUE(form.surveillance().arrete());
+    EXPECT_EQ(form.surveillance().ligne_d_alarme(),
+              QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 1 min 20 s (le dernier à 10:16:40)"));
+    write_bytes(fichier, run_bytes() + timed_records({1000}));
+    tick(90);
+    EXPECT_FALSE(form.surveillance().arrete());
+
+    // Another run lost while it grew at every tick, before any rate was
+    // needed: two periods (5 s) without the file and without a record are a stop.
+    fichier = ecrit(QStringLiteral("run2.txt"), run_bytes());
+    choisit(fichier);
+    append_bytes(fichier, timed_records({1000}));
+    tick(100);
+    perd_le_fichier();
+    tick(105);
+    EXPECT_FALSE(form.surveillance().arrete());
+    tick(111);
+    EXPECT_TRUE(form.surveillance().arrete());
+    EXPECT_EQ(form.surveillance().ligne_d_alarme(),
+              QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 11 s"));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
+}
+
 TEST_F(RunWatch, ArmedOnlyWhileTheFileIsFollowedAndAfterTwoRefreshPeriods) {
     struct Case {
         const char* periode;  // the refresh field, in seconds
