@@ -46,14 +46,18 @@ void SurveillanceDuRun::apres_chargement(const RunState& etat) {
         fichier_ = suivi.fichier_charge;
         derniere_ = rate::LastRecordWatch();
         analyse_.reset();
+        taux_d_avant_.reset();
+        illisible_ = false;
         if (arrete_) efface();
     }
     // A file that cannot be read (gone, its network share lost; its size is
-    // then -1) brings no record: the watch keeps the last record's age and
+    // then -1) brings no record: the watch keeps the last record's age, and
     // the rate it knew, which the records emptied by the load no longer give.
-    illisible_ = suivi.taille_precedente < 0;
-    if (illisible_) return;
+    const bool illisible = suivi.taille_precedente < 0;
+    if (illisible && !illisible_) taux_d_avant_ = analyse_;
+    illisible_ = illisible;
     a_jour_ = false;
+    if (illisible_) return;
     const double maintenant = horloge_();
     const double age_avant = derniere_.age_s(maintenant);
     derniere_.saw(suivi.taille_precedente, maintenant);
@@ -79,7 +83,9 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
     // width. A file that cannot be read is judged by the rate known before;
     // without one, two periods without a record and without the file are a stop.
     const rate::RateAnalysis sans_taux;
-    const rate::RateAnalysis& a = !illisible_ ? analyse_du_chargement(etat) : analyse_ ? *analyse_ : sans_taux;
+    const rate::RateAnalysis& a = !illisible_     ? analyse_du_chargement(etat)
+                                  : taux_d_avant_ ? *taux_d_avant_
+                                                  : sans_taux;
     if (rate::run_stopped(a, age, periode_s) || (illisible_ && !a.rate_known)) {
         leve(rate_text::stopped_line(a, age));
     } else if (arrete_) {

@@ -66,7 +66,8 @@ private:
     double origine_s_ = 0;
     Comptages comptages_;
     bool arrete_ = false;
-    bool illisible_ = false;  // the last load could not read the file
+    bool illisible_ = false;                          // the last load could not read the file
+    std::optional<rate::RateAnalysis> taux_d_avant_;  // the analysis kept when it could last be read
     QString ligne_;
 
     void leve(const QString& ligne);
