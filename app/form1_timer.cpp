@@ -22,23 +22,25 @@ void TForm1::Timer1Timer() {
     // dispatching ticks, which do their work under it. What fails in a step
     // of the tick is said in the status line, and its other steps go on.
     QStringList erreurs;
-    const auto etape = [&erreurs](const auto& faire) {
-        if (const std::optional<QString> erreur = platform::error_of(faire)) erreurs << *erreur;
+    const auto etape = [&erreurs](const auto& faire, const QString& quoi = {}) {
+        if (const std::optional<QString> erreur = platform::error_of(faire)) erreurs << quoi + *erreur;
     };
 
     // The period read now governs the following ticks. The same period is not
     // set again, which would restart the count. A period of 0 stops the timer
     // for the rest of the run; a field without a whole number keeps the
-    // period in effect.
-    etape([this] {
-        const int periode = periode_du_tick(platform::str_to_int(Edit5->text()));
-        if (periode <= 0) {
-            Timer1->stop();
-            Timer1->setInterval(0);
-        } else if (Timer1->interval() != periode || !Timer1->isActive()) {
-            Timer1->start(periode);
-        }
-    });
+    // period in effect, and is named: it lies in the setup panel, mostly hidden.
+    etape(
+        [this] {
+            const int periode = periode_du_tick(platform::str_to_int(Edit5->text()));
+            if (periode <= 0) {
+                Timer1->stop();
+                Timer1->setInterval(0);
+            } else if (Timer1->interval() != periode || !Timer1->isActive()) {
+                Timer1->start(periode);
+            }
+        },
+        Label10->text() + QStringLiteral(" : "));
 
     // Heartbeat.
     Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);

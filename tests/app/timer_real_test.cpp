@@ -85,7 +85,8 @@ TEST_F(RealTimer, TicksUnderAnOpenBoxFollowTheRunAndOpenNoBox) {
     EXPECT_GE(reloads_while_open, 2);  // the file chosen, then grown under the box
     EXPECT_EQ(form.StaticText1->text(), QStringLiteral("1"));
     EXPECT_EQ(recorder().messages, QStringList(earlier));
-    EXPECT_EQ(form.Label_etat_chargement->text(), QStringLiteral("'every second' is not a valid integer value"));
+    EXPECT_EQ(form.Label_etat_chargement->text(),
+              QStringLiteral("refresh period [s] : 'every second' is not a valid integer value"));
     EXPECT_GE(recorder().beeps, timeouts_while_open);
     EXPECT_EQ(form.Timer1->interval(), 1000);
 }

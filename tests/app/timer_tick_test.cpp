@@ -147,8 +147,9 @@ TEST_F(Tick, RefreshFieldWithoutAWholeNumberIsSaidAndTheRunIsStillFollowed) {
         form.Edit5->setText(QString::fromLatin1(text));
         tick();
         EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
-        EXPECT_EQ(form.Label_etat_chargement->text(),
-                  QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(text)));
+        EXPECT_EQ(
+            form.Label_etat_chargement->text(),
+            QStringLiteral("refresh period [s] : '%1' is not a valid integer value").arg(QString::fromLatin1(text)));
         EXPECT_EQ(form.Timer1->interval(), 4000);
         EXPECT_TRUE(form.Timer1->isActive());
         EXPECT_NE(form.Panel1->color().rgb(), colour);
