@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 
 namespace platform {
 
@@ -12,5 +13,13 @@ namespace platform {
 // from the heap, and up to 64 MB of free heap is kept. Called once at the
 // start of each program.
 void keep_freed_memory_for_reuse();
+
+// Zero memory for one large block that a program keeps for its whole run (the
+// record store of vorns-fit): fresh pages from the system, on a 2 MiB boundary
+// and asked for as one huge page where the system gives them, so that writing
+// the block costs one page fault rather than one each 4 KiB. Null when the
+// system has no memory to give. Given back with free_zeroed_pages.
+void* zeroed_pages(std::size_t bytes);
+void free_zeroed_pages(void* block, std::size_t bytes);
 
 }  // namespace platform
