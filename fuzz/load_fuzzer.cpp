@@ -41,6 +41,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unistd.h>
@@ -198,7 +199,7 @@ void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes&
         LigneDecay decay;
         if (!erreur_de([&] { decay = lit_ligne_decay(ligne); }) && decay.desintegration) {
             verifie(decay.seconde >= 0 && decay.seconde <= 86400 && decay.microsecondes >= 0 &&
-                        std::isfinite(decay.microsecondes),
+                        decay.microsecondes <= std::numeric_limits<double>::max(),
                     "decay line out of range");
         }
     }

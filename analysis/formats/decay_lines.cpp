@@ -6,6 +6,7 @@
 #include <QList>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -86,6 +87,8 @@ LigneDecay lit_ligne_decay(QStringView ligne) {
     if (!(lue.microsecondes >= 0) || !std::isfinite(lue.microsecondes)) {
         illisible(QStringLiteral("durée négative ou non finie : ") + duree.toString());
     }
+    // A duration is kept in a double, as the records of the acquisition's lines.
+    if (lue.microsecondes > std::numeric_limits<double>::max()) platform::raise_overflow();
     lue.desintegration = true;
     return lue;
 }

@@ -111,6 +111,7 @@ TEST(LignesDecay, BadLinesSayWhy) {
     } cas[] = {
         {"Decay 'Thu_Dec_10_11:49:22_2015' -2.5", QStringLiteral("durée négative ou non finie : -2.5")},
         {"Decay 'Thu_Dec_10_11:49:22_2015' 2,5", QStringLiteral("'2,5' is not a valid floating point value")},
+        {"Decay 'Thu_Dec_10_11:49:22_2015' 1.7976931348623159e308", QStringLiteral("Floating point overflow")},
         {"Decay 'Thu_Dec_10_11:49:22_2015'", QStringLiteral("'' is not a valid floating point value")},
         {"Decay 'Thu_Dec_32_11:49:22_2015' 2", date},
         {"Decay 'Thu_Feb_29_11:49:22_2015' 2", date},  // not a leap year
