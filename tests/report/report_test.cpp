@@ -73,7 +73,14 @@ protected:
 TEST_F(Report, OneRunHoldsItsFiguresItsHashOnA4PagesWithVectorPlots) {
     const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
     const QString pdf = dir.filePath(QStringLiteral("rapport.pdf"));
-    const QStringList fit{data, QStringLiteral("--unit-ns"), QStringLiteral("10")};
+    // The classes given: the main window's figures are made with them below.
+    const QStringList fit{data,
+                          QStringLiteral("--unit-ns"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--dx"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--xmax"),
+                          QStringLiteral("800")};
     const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
     const Ran made = vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8");
     ASSERT_EQ(made.status, 0) << made.err;
