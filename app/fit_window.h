@@ -14,6 +14,7 @@
 #include "fit/run/fit_decisions.h"
 #include "fit/run/histogram_view.h"
 #include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/stability.h"
 #include "fit/text/fit_text.h"
 #include "report/report.h"
@@ -145,11 +146,12 @@ private:
     // The followed run fitted with `requete`, then the runs fitted together:
     // the fit whose point the convergence series takes.
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
-    // The fit of the followed run's records with the window's choices, the
-    // spans left out of it excluded (its records kept in gardes_, whose live
-    // time the forecast takes; none without spans).
-    fit::Request requete_du_run();
-    std::optional<KeptRecords> gardes_;
+    // The one analysis of the followed run (fit/run/run_analysis.h) with the
+    // window's choices, the spans left out of it excluded (its records kept
+    // in analyse_.kept, whose live time the forecast takes), without its
+    // stability scan, which waits for its tab.
+    RunAnalysis analyse_du_run();
+    RunAnalysis analyse_;
     TypedChoices champs() const;
     // After a load: the run's unit, and t min and t max for a run whose unit
     // is known (typed for it, or chosen in time from the classes shown);

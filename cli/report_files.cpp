@@ -1,8 +1,8 @@
-#include "fit/cli/report_files.h"
+#include "cli/report_files.h"
 
 #include "datafile/data_file.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/report_program.h"
+#include "cli/file_load.h"
+#include "cli/report_program.h"
 #include "fit/run/run_file.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"

@@ -1,4 +1,4 @@
-#include "fit/cli/options.h"
+#include "cli/options.h"
 
 #include "platform/errors.h"
 #include "platform/numbers.h"
