@@ -174,31 +174,37 @@ public:
                 narrow[c] = std::max(narrow[c], measure(word, bold));
             }
         }
+        // The first column takes at most a third of the width, the last what
+        // is left (never below its longest word): their cells wrap. The
+        // others are as wide as their names, or as their names' longest
+        // words when the columns do not fit otherwise.
+        widths[0] = std::min(widths[0], width() / 3);
+        double longest_word = 0;
+        for (const QString& v : shown[columns - 1]) {
+            for (const QString& word : v.split(QLatin1Char(' '))) longest_word = std::max(longest_word, measure(word, f));
+        }
+        for (const QString& word : cell(0, columns - 1).split(QLatin1Char(' '))) {
+            longest_word = std::max(longest_word, measure(word, bold));
+        }
+        narrow[columns - 1] = longest_word;
         const auto total = [&](double gap) {
-            double sum = gap * static_cast<double>(columns - 1);
-            for (const double w : widths) sum += w;
+            double sum = gap * static_cast<double>(columns - 1) + narrow[columns - 1];
+            for (std::size_t c = 0; c + 1 < columns; ++c) sum += widths[c];
             return sum;
         };
         double gap = 9;
         if (total(gap) > width()) gap = 5;
         while (total(gap) > width()) {
             std::size_t most = 0;
-            for (std::size_t c = 1; c < columns; ++c) {
+            for (std::size_t c = 1; c + 1 < columns; ++c) {
                 if (widths[c] - narrow[c] > widths[most] - narrow[most]) most = c;
             }
             if (!(widths[most] > narrow[most])) break;
             widths[most] = narrow[most];
         }
-        // Then the first column at most a third, the last what is left (never
-        // below its longest word).
-        widths[0] = std::min(widths[0], width() / 3);
         double used = gap * static_cast<double>(columns - 1);
         for (std::size_t c = 0; c + 1 < columns; ++c) used += widths[c];
-        double longest_word = 0;
-        for (const QString& v : shown[columns - 1]) {
-            for (const QString& word : v.split(QLatin1Char(' '))) longest_word = std::max(longest_word, measure(word, f));
-        }
-        widths[columns - 1] = std::max(width() - used, longest_word);
+        widths[columns - 1] = std::max(width() - used, narrow[columns - 1]);
         const double line = line_height(f);
         for (qsizetype r = 0; r < cells.size(); ++r) {
             const QFont& font = r == 0 ? bold : f;
