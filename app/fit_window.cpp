@@ -395,12 +395,12 @@ void FenetreAjustement::montre_le_refus() {
     Label_gf_note->clear();
     Label_prevision->setText(QStringLiteral("\u2014"));
     Label_stabilite->setText(QStringLiteral("\u2014"));
-    graphes->montre_stabilite({});
+    graphes->montre_stabilite({}, unite_des_graphes());
     Label_etat->setText(decisions_.refusal_line());
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
         b->setEnabled(false);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence({});
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence({}, unite_des_graphes());
     graphes->redessine();
 }
 
@@ -439,8 +439,8 @@ void FenetreAjustement::montre_le_resultat() {
         Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
     }
     montre_les_resultats_des_muons(l);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence(convergence_.points());
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence(convergence_.points(), unite_des_graphes());
     graphes->redessine();
 }
 
@@ -489,5 +489,5 @@ void FenetreAjustement::montre_fermi_prevision_stabilite(const fit_text::ResultL
     Label_stabilite->setText(fit_text::stability_line(stabilite_));
     const QString hors_bande = fit_text::stability_warning(stabilite_);
     if (!hors_bande.isEmpty()) Label_etat->setText(l.status + QStringLiteral(" ; ") + hors_bande);
-    graphes->montre_stabilite(stabilite_);
+    graphes->montre_stabilite(stabilite_, unite_des_graphes());
 }

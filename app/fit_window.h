@@ -98,6 +98,12 @@ public:
     // until it is mended.
     void choix_modifie();
 
+    // The unit of the plots' durations: µs or ns with the unit fitted, else
+    // the data's units (app/fit_export.cpp).
+    charts::TimeUnit unite_des_graphes() const;
+    // The plot of the tab shown, drawn by charts/ as the report draws it, as
+    // PNG or SVG bytes of the plot's size.
+    QByteArray image_du_graphe(bool svg) const;
     void exporte_image(bool svg);
     void exporte_csv_histogramme();
     void exporte_csv_convergence();

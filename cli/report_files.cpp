@@ -22,6 +22,7 @@ int report_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     RunReport report;
     report.version = QStringLiteral(VORNS_VERSION);
     report.made = QDateTime::currentDateTime();
+    report.fields = {o.fields.names, o.fields.group, o.fields.course, o.fields.setup, o.fields.note};
     report.classes = {o.dX, o.x_max, false};
     report.choices = o.choices;
     report.unit_typed = o.unit_typed;
