@@ -209,7 +209,8 @@ TEST_F(Report, ThreeRunsWithTheUsersFieldsAndALongNameOnAtMostFivePages) {
     const QStringList runs{
         sample(QStringLiteral("muon_run.txt"), QStringLiteral("nuit_1.txt")),
         sample(QStringLiteral("avec_commentaire.txt"), QStringLiteral("nuit 2.txt")),
-        sample(QStringLiteral("muon_run.txt"),
+        // Another run: the same one twice is refused.
+        sample(QStringLiteral("minuit.txt"),
                folder + QStringLiteral("/et_un_fichier_de_donnees_au_nom_long_lui_aussi_2024-03-14_nuit_3.txt"))};
     const QString pdf = dir.filePath(QStringLiteral("trois.pdf"));
     const QStringList fields{QStringLiteral("--names"),  QStringLiteral("Ana Martin, Bo Durand"),
