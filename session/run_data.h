@@ -11,6 +11,7 @@
 #include "analysis/record_store.h"
 #include "analysis/reported.h"
 #include "datafile/file_state.h"
+#include "fit/run/duration_choices.h"
 #include "settings/settings_files.h"
 
 struct RunData {
@@ -25,6 +26,12 @@ struct RunData {
     FormatDeDonnees format = FormatDeDonnees::acquisition;
     double unite_ns = 0;
     Comptages comptages;
+    // The unit of the run's durations (its format's, or the user's), what
+    // the user typed for each unit, and the dX and X max fields over runs of
+    // several units (fit/run/duration_choices.h).
+    RunUnit unite;
+    TypedPerUnit saisies_par_unite;
+    UnitFields champs_des_classes;
     // The class choices of the last class pass, as numbers (the report and
     // the fit read them, never the fields they were typed in).
     ChoixDesClasses choix_des_classes;

@@ -55,7 +55,9 @@ TEST_F(FitWindowRuns, AddedRunsAreLinesOfTheTableRefittedAtEachReloadAndRemember
     EXPECT_FALSE(runs.Label_coherence->text().isEmpty());
     EXPECT_TRUE(fenetre.Label_etat->text().contains(QStringLiteral("run non lu : absent.txt")))
         << fenetre.Label_etat->text();
-    EXPECT_EQ(lit_runs_ajoutes(), QStringList({b, c, chemin(QStringLiteral("absent.txt"))}));
+    WriteFailures echecs;
+    EXPECT_EQ(lit_runs_ajoutes_par_fichier({}, echecs)[QFileInfo(suivi).absoluteFilePath()],
+              QStringList({b, c, chemin(QStringLiteral("absent.txt"))}));
     ASSERT_EQ(fenetre.convergence().points().size(), 1u);  // a new series: the runs changed
 
     // A reload of the grown followed run: the combination refitted, its point added.
@@ -91,7 +93,17 @@ TEST_F(FitWindowRuns, AddedRunsAreLinesOfTheTableRefittedAtEachReloadAndRemember
     runs.Table_runs->selectRow(0);
     runs.Bouton_retirer_run->click();
     EXPECT_EQ(runs.Table_runs->rowCount(), 3);
-    EXPECT_EQ(lit_runs_ajoutes(), QStringList({b, chemin(QStringLiteral("absent.txt"))}));
+    EXPECT_EQ(lit_runs_ajoutes_par_fichier({}, echecs)[QFileInfo(suivi).absoluteFilePath()],
+              QStringList({b, chemin(QStringLiteral("absent.txt"))}));
+
+    // Another file opened: the runs added to run.txt stay its own (before,
+    // they followed the user to it, in its fit and its report).
+    choisit(run(QStringLiteral("autre.txt"), 1500, 9));
+    EXPECT_EQ(runs.Table_runs->rowCount(), 1);
+    EXPECT_EQ(runs.combinaison().runs, 1u);
+    EXPECT_EQ(fenetre.rapport().runs.size(), 1u);
+    choisit(suivi);
+    EXPECT_EQ(runs.Table_runs->rowCount(), 3);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }
 
