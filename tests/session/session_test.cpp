@@ -133,3 +133,37 @@ TEST(RunSession, APauseRaisesOneAlarmTheNextRecordClearsIt) {
     session.reload();
     EXPECT_FALSE(session.analysis()->refitted);
 }
+
+// The alarm is armed only while the run is followed with a running refresh,
+// after the file grew while followed, past the longer of a gap at the run's
+// rate and two refresh periods.
+TEST(RunSession, TheAlarmWaitsForAGapAndTwoRefreshPeriods) {
+    struct Case {
+        double period_s;  // 0: the refresh is stopped
+        double age_s;
+        bool stopped;
+        bool grows = true;  // the file grew while followed (else: a run that had ended)
+    };
+    // 100 records ten seconds apart: a gap at 360 an hour is longer than ln(1000) / r = 69 s.
+    const Case cases[] = {
+        {1, 68, false}, {1, 70, true}, {100, 150, false}, {100, 201, true}, {0, 5000, false}, {1, 5000, false, false},
+    };
+    QTemporaryDir dir;
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString file = dir.filePath(QStringLiteral("run%1.txt").arg(++n));
+        write_bytes(file, timed_run(every(10, 99)));
+        double now = 0;
+        RunSession session;
+        session.set_clock([&now] { return now; });
+        session.set_period_s(c.period_s);
+        session.follow(file);
+        if (c.grows) {
+            append_bytes(file, timed_records({1000}, 200));
+            session.reload();
+        }
+        now = c.age_s;
+        session.tick();
+        EXPECT_EQ(session.stopped(), c.stopped) << c.period_s << " s, age " << c.age_s;
+    }
+}
