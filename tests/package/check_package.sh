@@ -122,10 +122,10 @@ expect() {  # expect FILE NAME=TEXT...: each line is in the report
 
 # The figures of the run, worked out here from its lines: records after the
 # origin line, events in the shown classes (durations under 800), and
-# Tau = all durations / events.
+# Tau = the durations in the shown classes / their events.
 read -r records events tau < <(awk -F'\t' '{ sub(/\r$/, "") }
   h && (/SAUVEGARDE/ || $0 == "") { exit }
-  h && !/^'"'"'/ { if (!o) { o = 1; next } n++; s += $2; if ($2 + 0 < 800) e++ }
+  h && !/^'"'"'/ { if (!o) { o = 1; next } n++; if ($2 + 0 < 800) { e++; s += $2 } }
   NR > 2 && /Heure/ { h = 1 }
   END { printf "%d %d %.3f\n", n, e, s / e }' "$samples/muon_run.txt")
 tau="$(echo "$tau" | sed 's/\.\?0*$//')"
