@@ -143,3 +143,22 @@ TEST_F(FitWindowRuns, AGapOfTheRateTabLeftOutOfTheFollowedRun) {
     fenetre.onglet_runs->exclut_du_run_suivi(read_excluded_span(QStringLiteral("10:05:00-10:10:00")));
     EXPECT_NEAR(fenetre.prevision().events_per_hour, fenetre.resultat().events / ((vif_s - 300) / 3600), 1e-6);
 }
+
+// A run of the two-integer apparatus (ns) added to a run in units of 10 ns
+// (no unit): never combined in mixed units, the tab's status line says why.
+TEST_F(FitWindowRuns, ARunOfAnotherUnitIsNotCombinedAndTheStatusLineSaysIt) {
+    const QString suivi = run(QStringLiteral("run.txt"), 2000);
+    choisit(suivi);
+    FenetreAjustement& fenetre = ouvre();
+    OngletRuns& runs = *fenetre.onglet_runs;
+    fenetre.Onglets->setCurrentWidget(&runs);
+    recorder().open_files_answers.push_back(QStringList{QStringLiteral(VORNS_SOURCE_DIR "/fichiers/deux_entiers.txt")});
+    runs.Bouton_ajouter_runs->click();
+    ASSERT_EQ(runs.Table_runs->rowCount(), 2);
+    EXPECT_EQ(cellule(runs, 1, 6), QStringLiteral("autre unité"));
+    EXPECT_EQ(runs.combinaison().runs, 1u);
+    EXPECT_EQ(runs.Label_etat_runs->text(),
+              QStringLiteral("autre unité, non combiné : deux_entiers.txt (1 ns, le run suivi sans unité)"));
+    EXPECT_TRUE(fenetre.Label_etat->text().contains(runs.Label_etat_runs->text())) << fenetre.Label_etat->text();
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
