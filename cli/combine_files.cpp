@@ -3,7 +3,7 @@
 #include "analysis/class_pass.h"
 #include "analysis/load_text.h"
 #include "cli/file_load.h"
-#include "cli/fit_json.h"
+#include "fit/run/fit_json.h"
 #include "fit/run/run_file.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"

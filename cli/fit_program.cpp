@@ -8,9 +8,9 @@
 #include "cli/combine_files.h"
 #include "cli/file_load.h"
 #include "cli/follow.h"
-#include "cli/fit_json.h"
+#include "fit/run/fit_json.h"
 #include "cli/options.h"
-#include "cli/rate_json.h"
+#include "fit/run/rate_json.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/run_analysis.h"
 #include "fit/text/fit_text.h"
@@ -157,7 +157,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         print(stderr, QStringLiteral("vorns-fit: --report is written by vorns-fit-report"));
         return 1;
     }
-    if (options.follow) return follow_file(options);
+    if (options.follow) return follow_file(options, report ? report->serve : nullptr);
     if (options.combine) {
         const int combined = combine_files(options);
         return options.report.isEmpty() ? combined : std::max(combined, report->write(options, *store, *table));

@@ -7,16 +7,19 @@
 // vorns-fit-report, which it becomes for --report (cli/report_program.h).
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
+#include "cli/follow.h"
 #include "cli/options.h"
 
 #include <QCoreApplication>
 #include <memory>
 
 // What writes the run report: the application that draws it and the report
-// of the files given (cli/report_files.h).
+// of the files given (cli/report_files.h); and what serves the followed run's
+// page (cli/serve_run.h).
 struct ReportWriter {
     std::unique_ptr<QCoreApplication> (*application)(int& argc, char** argv);
     int (*write)(const FitOptions& options, RecordStore& store, ClassTable& table);
+    PageServing serve = nullptr;
 };
 
 // The whole program: the options read, each file fitted and printed, the

@@ -2,8 +2,8 @@
 
 #include "analysis/formats/format.h"
 #include "analysis/load_text.h"
-#include "cli/fit_json.h"
-#include "cli/rate_json.h"
+#include "fit/run/fit_json.h"
+#include "fit/run/rate_json.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
 #include "platform/numbers.h"
@@ -38,32 +38,24 @@ void say(std::FILE* stream, const QString& line) {
 
 }  // namespace
 
-QString follow_line(const RunSession& session, const FitOptions& o) {
-    const RunData& run = session.data();
+FollowedRunJson followed_run(const RunSession& session) {
+    const std::optional<RunAnalysis>& a = session.analysis();
     const PasseDesLignes& pass = session.load().enregistrements;
+    return FollowedRunJson{session.file(),
+                           session.error(),
+                           session.data().record_store.nb_points[1],
+                           a ? &*a : nullptr,
+                           pass.nb_lignes_ignorees,
+                           nom_du_format(pass.format),
+                           &const_cast<RunSession&>(session).rate(),
+                           session.stopped() ? session.alarm_line() : QString()};
+}
+
+QString follow_line(const RunSession& session, const FitOptions& o) {
+    if (o.json) return followed_run_json(followed_run(session), o.details, o.scan ? &session.scan() : nullptr);
+    const RunData& run = session.data();
     const QString alarm = session.stopped() ? session.alarm_line() : QString();
     const std::optional<RunAnalysis>& a = session.analysis();
-    if (o.json) {
-        QString object;
-        if (!session.error().isEmpty() && run.record_store.nb_points[1] == 0) {
-            object = unfitted_json(session.file(), QStringLiteral("unreadable"), session.error(), o.details, o.scan);
-        } else {
-            const fit::Result result = a ? a->result : fit::Result();
-            const FitExtras extras{a ? a->choices.unit_ns : fit::kNone, a ? a->forecast : fit::Forecast(),
-                                   o.scan ? &session.scan() : nullptr};
-            object = fit_json(result, session.file(), a ? a->request.durations : std::span<const double>(),
-                              o.details,
-                              FileNotes{pass.nb_lignes_ignorees, session.error(),
-                                        rate_json_fields(&const_cast<RunSession&>(session).rate()),
-                                        nom_du_format(pass.format), a ? a->choices.unit_ns : 0},
-                              extras);
-        }
-        // One key more than a fit's object: the stopped run's line, or null.
-        object.chop(1);
-        object += QStringLiteral(",\"alarm\":") + (alarm.isEmpty() ? QStringLiteral("null") : json_string(alarm)) +
-                  QLatin1Char('}');
-        return object;
-    }
     QStringList parts{QDateTime::currentDateTime().toString(Qt::ISODate), platform::name_part(session.file())};
     parts << QStringLiteral("%1 enregistrements").arg(platform::decimal(run.record_store.nb_points[1]));
     if (a) {
@@ -76,7 +68,7 @@ QString follow_line(const RunSession& session, const FitOptions& o) {
     return parts.join(QStringLiteral(" ; "));
 }
 
-int follow_file(const FitOptions& o) {
+int follow_file(const FitOptions& o, PageServing serve) {
     RunSession session;
     session.set_class_choices(ChoixDesClasses{o.dX, o.x_max, false});
     session.set_fit_choices(o.choices, o.unit_typed);
@@ -105,6 +97,15 @@ int follow_file(const FitOptions& o) {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 
+    std::unique_ptr<QObject> page;
+    if (o.serve_port >= 0) {
+        QString failed = QStringLiteral("--serve needs vorns-fit-report");
+        if (serve) page = serve(session, o, failed);
+        if (!page) {
+            say(stderr, QStringLiteral("vorns-fit: --serve %1: %2").arg(o.serve_port).arg(failed));
+            return 1;
+        }
+    }
     session.follow(o.files.front());
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { session.tick(); });

@@ -74,6 +74,14 @@ const char* const kFitUsage =
     "                    records is said on stderr and by a desktop notification\n"
     "                    where one is reachable; ends on SIGINT or SIGTERM\n"
     "  --period S        the refresh period of --follow in seconds (default 5)\n"
+    "  --serve PORT      with --follow, also serve the run as a read-only page at\n"
+    "                    http://ADDRESS:PORT/run/TOKEN/ (PORT 0: a free port), its\n"
+    "                    whole address said on stderr on a line of its own; TOKEN\n"
+    "                    is a new 128-bit secret at each start\n"
+    "  --serve-address A the address the page listens on (default 127.0.0.1, this\n"
+    "                    computer only; 0.0.0.0: every network of this computer)\n"
+    "  --keep-token      keep the page's address (token, port, network) from one\n"
+    "                    start to the next, in the settings folder\n"
     "  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT\n"
     "                    with --report: who made the measurement, their group,\n"
     "                    the course, the set-up and a free note, on the report's\n"
@@ -152,6 +160,7 @@ FitOptions read_options(const QStringList& arguments) {
     FitOptions o;
     bool t_min = false, t_max = false, files_only = false;
     QString fields;  // the last of the report's fields given
+    QString serve_option;  // the last option that goes with --serve
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (files_only || !a.startsWith(QLatin1Char('-'))) {
@@ -193,6 +202,18 @@ FitOptions read_options(const QStringList& arguments) {
             o.follow = true;
         } else if (a == QLatin1String("--period")) {
             o.period_s = static_cast<double>(positive(a, value()));
+        } else if (a == QLatin1String("--serve")) {
+            const QString v = value();
+            bool ok = false;
+            const uint port = v.toUInt(&ok);
+            if (!ok || port > 65535) throw platform::Error(a + QStringLiteral(": '%1' is no port (0 to 65535)").arg(v));
+            o.serve_port = static_cast<int>(port);
+        } else if (a == QLatin1String("--serve-address")) {
+            o.serve_address = value();
+            serve_option = a;
+        } else if (a == QLatin1String("--keep-token")) {
+            o.keep_token = true;
+            serve_option = a;
         } else if (QString* field = a == QLatin1String("--names")    ? &o.fields.names
                                     : a == QLatin1String("--group")  ? &o.fields.group
                                     : a == QLatin1String("--course") ? &o.fields.course
@@ -267,6 +288,12 @@ FitOptions read_options(const QStringList& arguments) {
         if (o.files.size() != 1) throw platform::Error(QStringLiteral("--follow follows one file"));
         if (o.combine || !o.report.isEmpty()) {
             throw platform::Error(QStringLiteral("--follow is taken without --combine and --report"));
+        }
+    }
+    if (!o.help && !o.version) {
+        if (o.serve_port >= 0 && !o.follow) throw platform::Error(QStringLiteral("--serve is taken with --follow"));
+        if (!serve_option.isEmpty() && o.serve_port < 0) {
+            throw platform::Error(serve_option + QStringLiteral(" is taken with --serve"));
         }
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);

@@ -41,6 +41,12 @@ struct FitOptions {
     QString report;  // --report OUT.pdf: also the run report, as PDF
     bool follow = false;     // --follow: the one file followed as it grows, one line a reload
     double period_s = 5;     // --period: the refresh period of --follow, in seconds
+    // --serve PORT (0: a free port): the followed run's page, on --serve-address
+    // (the loopback address unless another is given); --keep-token: the
+    // address kept from one start to the next.
+    int serve_port = -1;
+    QString serve_address = QStringLiteral("127.0.0.1");
+    bool keep_token = false;
     ReportFieldOptions fields;
     bool help = false;
     bool version = false;

@@ -1,9 +1,10 @@
 // vorns-fit-report: vorns-fit with the run report, installed in vorns' private
-// folder; vorns-fit hands it a command line with --report whole.
+// folder; vorns-fit hands it a command line with --report or --serve whole.
 #include "cli/fit_program.h"
 #include "cli/report_files.h"
+#include "cli/serve_run.h"
 
 int main(int argc, char** argv) {
-    const ReportWriter writer{fit_application, report_files};
+    const ReportWriter writer{fit_application, report_files, serve_run};
     return fit_program(argc, argv, &writer);
 }

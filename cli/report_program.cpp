@@ -10,7 +10,8 @@ const char* const kReportProgram = VORNS_REPORT_PROGRAM;
 
 bool asks_for_report(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (std::strcmp(argv[i], "--report") == 0) return true;
+        // The followed run's page draws its plots too.
+        if (std::strcmp(argv[i], "--report") == 0 || std::strcmp(argv[i], "--serve") == 0) return true;
     }
     return false;
 }

@@ -5,7 +5,8 @@
 // kReportProgram from vorns-fit's own folder (the build tree and an installed
 // package place them alike). Neither needs Qt.
 
-// Whether --report is among the options (before "--", which ends them).
+// Whether --report (or --serve, whose page has plots) is among the options
+// (before "--", which ends them).
 bool asks_for_report(int argc, char** argv);
 
 // Replaces this process by vorns-fit-report with the same arguments and

@@ -1,4 +1,4 @@
-#include "cli/rate_json.h"
+#include "fit/run/rate_json.h"
 
 #include "platform/numbers.h"
 

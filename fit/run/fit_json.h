@@ -4,6 +4,7 @@
 #include "fit/combine.h"
 #include "fit/forecast.h"
 #include "fit/lifetime_fit.h"
+#include "fit/run/run_analysis.h"
 #include "fit/stability.h"
 
 #include <QString>
@@ -17,7 +18,7 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
-    QStringList rate_fields;  // the run's rate (cli/rate_json.h); empty: all null
+    QStringList rate_fields;  // the run's rate (fit/run/rate_json.h); empty: all null
     QString format;           // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
     double unit_ns = 0;       // nanoseconds in one unit of the durations fitted; 0: null
 };
@@ -61,3 +62,19 @@ struct RunJson {
 // p_value, birge_ratio, compatible, pulling_run: its file or null).
 QString combination_json(const fit::Combination& c, std::span<const RunJson> runs, const QString& pulling_run,
                          const FileNotes& notes, double unit_ns);
+
+// The followed run after one reload, as `vorns-fit --follow --json` prints it
+// and a shared page's run.json gives it.
+struct FollowedRunJson {
+    QString file;
+    QString error;                           // the reload's; with no record the run is "unreadable"
+    std::int32_t records = 0;
+    const RunAnalysis* analysis = nullptr;   // its fit; none before one was asked for
+    std::int32_t skipped_lines = 0;
+    QString format;                          // the file's format's name (fit_json's "format")
+    const rate::RateAnalysis* rate = nullptr;
+    QString alarm;                           // the stopped run's line; empty while it runs
+};
+// fit_json's keys for the run (unfitted_json's for a run that cannot be read),
+// then "alarm": the stopped run's line, or null. `scan`: --scan's keys.
+QString followed_run_json(const FollowedRunJson& run, bool details, const fit::StabilityScan* scan);

@@ -1,6 +1,6 @@
-#include "cli/fit_json.h"
+#include "fit/run/fit_json.h"
 
-#include "cli/rate_json.h"
+#include "fit/run/rate_json.h"
 #include "fit/fermi_constant.h"
 #include "platform/numbers.h"
 
@@ -177,4 +177,22 @@ QString combination_json(const fit::Combination& c, std::span<const RunJson> run
                  pulling_run.isEmpty() ? QStringLiteral("null") : quoted(pulling_run));
     return combined.chopped(1) + QStringLiteral(",\"runs\":[") + items.join(QLatin1Char(',')) +
            QStringLiteral("],\"consistency\":") + consistency + QLatin1Char('}');
+}
+
+QString followed_run_json(const FollowedRunJson& run, bool details, const fit::StabilityScan* scan) {
+    QString object;
+    const RunAnalysis* a = run.analysis;
+    if (!run.error.isEmpty() && run.records == 0) {
+        object = unfitted_json(run.file, QStringLiteral("unreadable"), run.error, details, scan != nullptr);
+    } else {
+        const fit::Result result = a ? a->result : fit::Result();
+        const double unit_ns = a ? a->choices.unit_ns : fit::kNone;
+        object = fit_json(result, run.file, a ? a->request.durations : std::span<const double>(), details,
+                          FileNotes{run.skipped_lines, run.error, rate_json_fields(run.rate), run.format,
+                                    a ? a->choices.unit_ns : 0},
+                          FitExtras{unit_ns, a ? a->forecast : fit::Forecast(), scan});
+    }
+    object.chop(1);
+    return object + QStringLiteral(",\"alarm\":") + (run.alarm.isEmpty() ? QStringLiteral("null") : quoted(run.alarm)) +
+           QLatin1Char('}');
 }
