@@ -28,7 +28,7 @@ namespace share {
 struct Limits {
     int max_connections = 32;
     qint64 max_request_bytes = 8 * 1024;
-    int idle_ms = 20000;                     // a connection bringing no whole request that long is cut
+    int idle_ms = 10000;                     // a connection bringing no whole request that long is cut
     qint64 max_unsent_bytes = 4 * 1024 * 1024;
 };
 
