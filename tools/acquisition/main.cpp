@@ -18,9 +18,11 @@
 //   decay-lines   "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (microseconds),
 //                 after a comment line; --comment-every writes comment lines.
 //
-// Only the C++ standard library is used. The random numbers come from
-// std::mt19937_64 (fully specified by the standard) through our own uniform,
-// exponential and logarithm code, so a seed gives the same bytes everywhere.
+// Only the C++ standard library is used (with --device, Qt's serial port:
+// device.h). The random numbers come from common/portable_random.h, so a seed
+// gives the same bytes everywhere.
+
+#include "common/portable_random.h"
 
 #include <cerrno>
 #include <charconv>
@@ -39,6 +41,9 @@
 #include <vector>
 
 namespace {
+
+using portable::portable_log;
+using portable::Random;
 
 constexpr int kExitOk = 0;
 constexpr int kExitIoError = 1;
@@ -323,46 +328,6 @@ Settings parse_command_line(int argc, char** argv) {
     if ((s.pause_at >= 0) != (s.pause_for > 0)) throw UsageError{"--pause-at and --pause-for go together"};
     return s;
 }
-
-// ---------------------------------------------------------------------------
-// Random numbers, identical on every standard library
-
-// Natural logarithm of x > 0 from exact IEEE operations only (frexp, +, -, *, /),
-// so that the result does not depend on the maths library.
-double portable_log(double x) {
-    constexpr double kLn2 = 0.693147180559945309417232121458176568;
-    constexpr double kSqrtHalf = 0.707106781186547524400844362104849039;
-    int exponent = 0;
-    double m = std::frexp(x, &exponent);  // x = m * 2^exponent, m in [0.5, 1)
-    if (m < kSqrtHalf) {
-        m *= 2.0;
-        --exponent;
-    }
-    // ln m = 2 atanh(s) = 2 (s + s^3/3 + s^5/5 + ...), |s| <= 0.172
-    const double s = (m - 1.0) / (m + 1.0);
-    const double s2 = s * s;
-    double term = s;
-    double sum = 0.0;
-    for (int k = 1; k <= 29; k += 2) {
-        sum += term / static_cast<double>(k);
-        term *= s2;
-    }
-    return 2.0 * sum + static_cast<double>(exponent) * kLn2;
-}
-
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-
-    // Uniform on [0, 1), 53 random bits.
-    double uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-
-    // Exponential with the given mean (inversion; 1 - u lies in (0, 1]).
-    double exponential(double mean) { return -mean * portable_log(1.0 - uniform()); }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // ---------------------------------------------------------------------------
 // Line texts
