@@ -198,7 +198,8 @@ void FenetreAjustement::construit() {
     // stability scan made first when it waits.
     connect(Onglets, &QTabWidget::currentChanged, this, [this] {
         if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
-            fais_le_balayage(requete_du_run());
+            analyse_ = analyse_du_run();
+            fais_le_balayage(analyse_.request);
             montre_le_resultat();
         }
         graphes->redessine();
@@ -299,33 +300,30 @@ void FenetreAjustement::montre_le_refus() {
     Label_gf_note->clear();
     Label_prevision->setText(QStringLiteral("\u2014"));
     Label_stabilite->setText(QStringLiteral("\u2014"));
-    graphes->montre_stabilite({});
+    graphes->montre_stabilite({}, unite_des_graphes());
     Label_etat->setText(decisions_.refusal_line());
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
         b->setEnabled(false);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence({});
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence({}, unite_des_graphes());
     graphes->redessine();
 }
 
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
-    const fit::Request requete = requete_du_run();
-    resultat_ = dernier_ajustement_.fit(requete);
+    analyse_ = analyse_du_run();
+    resultat_ = analyse_.result;
     // The stability scan, ten fits more, is made again only with the fit, when
     // its events changed: at once for a fit the user asked for or while its tab
     // is shown; a reload's fit under another tab leaves it until the tab is
     // shown (the status keeps the last scan's warning meanwhile).
-    if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
-    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
-    // The live time from the watch's analysis of this load: the "taux" tab's
-    // when it is shown, made once for both; less the spans left out of the run.
-    prevision_ = run_forecast(form_.surveillance().analyse_du_chargement(etat), resultat_,
-                              decisions_.choices().precision, gardes_ ? &*gardes_ : nullptr);
-    histogramme_ = histogram_view(requete, resultat_);
-    const fit::Result& point = ajuste_les_runs(requete);
+    if (analyse_.refitted) balayage_en_attente_ = true;
+    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(analyse_.request);
+    prevision_ = analyse_.forecast;
+    histogramme_ = histogram_view(analyse_.request, resultat_);
+    const fit::Result& point = ajuste_les_runs(analyse_.request);
     if (charge) {
-        convergence_.add(etat.file_state.fichier_donnees, requete.durations, point,
+        convergence_.add(etat.file_state.fichier_donnees, analyse_.request.durations, point,
                          static_cast<double>(tau_de_l_histogramme(etat)));
     }
     montre_le_resultat();
@@ -346,8 +344,8 @@ void FenetreAjustement::montre_le_resultat() {
         Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
     }
     montre_les_resultats_des_muons(l);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence(convergence_.points());
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence(convergence_.points(), unite_des_graphes());
     graphes->redessine();
 }
 
@@ -396,5 +394,5 @@ void FenetreAjustement::montre_fermi_prevision_stabilite(const fit_text::ResultL
     Label_stabilite->setText(fit_text::stability_line(stabilite_));
     const QString hors_bande = fit_text::stability_warning(stabilite_);
     if (!hors_bande.isEmpty()) Label_etat->setText(l.status + QStringLiteral(" ; ") + hors_bande);
-    graphes->montre_stabilite(stabilite_);
+    graphes->montre_stabilite(stabilite_, unite_des_graphes());
 }

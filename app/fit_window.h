@@ -14,6 +14,7 @@
 #include "fit/run/fit_decisions.h"
 #include "fit/run/histogram_view.h"
 #include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/stability.h"
 #include "fit/text/fit_text.h"
 #include "report/report.h"
@@ -97,6 +98,12 @@ public:
     // until it is mended.
     void choix_modifie();
 
+    // The unit of the plots' durations: µs or ns with the unit fitted, else
+    // the data's units (app/fit_export.cpp).
+    charts::TimeUnit unite_des_graphes() const;
+    // The plot of the tab shown, drawn by charts/ as the report draws it, as
+    // PNG or SVG bytes of the plot's size.
+    QByteArray image_du_graphe(bool svg) const;
     void exporte_image(bool svg);
     void exporte_csv_histogramme();
     void exporte_csv_convergence();
@@ -145,11 +152,12 @@ private:
     // The followed run fitted with `requete`, then the runs fitted together:
     // the fit whose point the convergence series takes.
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
-    // The fit of the followed run's records with the window's choices, the
-    // spans left out of it excluded (its records kept in gardes_, whose live
-    // time the forecast takes; none without spans).
-    fit::Request requete_du_run();
-    std::optional<KeptRecords> gardes_;
+    // The one analysis of the followed run (fit/run/run_analysis.h) with the
+    // window's choices, the spans left out of it excluded (its records kept
+    // in analyse_.kept, whose live time the forecast takes), without its
+    // stability scan, which waits for its tab.
+    RunAnalysis analyse_du_run();
+    RunAnalysis analyse_;
     TypedChoices champs() const;
     void prend_l_unite_du_format();
     // The capture models' choices, on their own line, and the state of their fields.

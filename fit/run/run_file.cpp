@@ -120,7 +120,7 @@ fit::Request combined_request(const FitChoices& choices, long double dX, std::in
 fit::Combination combine_kept(const fit::Request& request, std::span<const RunToCombine> runs) {
     std::vector<fit::Run> fitted;
     for (const RunToCombine& r : runs) {
-        if (r.kept) fitted.push_back({r.kept->durations, {}});  // its counts made from its durations kept
+        if (r.kept) fitted.push_back({r.kept->durations, {}, r.alone});  // its counts made from its durations kept
     }
     fit::Request q = request;
     q.durations = {};

@@ -69,6 +69,7 @@ struct RunToCombine {
     QString name;                       // as its row and the verdict name it
     const KeptRecords* kept = nullptr;  // null: not combined
     QString note;                       // its row's last cell: what was left out of it, or why it is not combined
+    const fit::Result* alone = nullptr;  // its own fit with this request, when already made
 };
 
 // The runs with kept records fitted together with `request`'s choices (its

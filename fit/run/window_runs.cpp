@@ -7,6 +7,7 @@
 #include "platform/textfile.h"
 
 #include <algorithm>
+#include <cmath>
 
 void WindowRuns::set_added(const QStringList& files) {
     added_.clear();
@@ -42,11 +43,11 @@ AddedRun& WindowRuns::read_again_if_changed(const QString& file) {
             return *it;
         }
         ++reads_;
-        *it = AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}};
+        *it = AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}, {}, {}};
         return *it;
     }
     ++reads_;
-    read_.push_back(AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}});
+    read_.push_back(AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}, {}, {}});
     return read_.back();
 }
 
@@ -59,6 +60,16 @@ QString note_of(std::span<const ExcludedSpan> spans, std::int64_t excluded, std:
     if (skipped > 0)
         parts << QStringLiteral("%1 ligne%2 ignorée%2").arg(platform::decimal(skipped), skipped > 1 ? "s" : "");
     return parts.join(QStringLiteral(" ; "));
+}
+
+// Whether two requests fit the same durations alike: the same window, model,
+// method, classes and, for the capture models, unit and muons.
+bool same_fit_choices(const fit::Request& a, const fit::Request& b) {
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    return a.t_min == b.t_min && a.t_max == b.t_max && a.model == b.model && a.method == b.method &&
+           a.classes.dX == b.classes.dX && a.classes.n_classe == b.classes.n_classe &&
+           a.classes.skipped == b.classes.skipped && same(a.unit_ns, b.unit_ns) &&
+           same(a.muons.tau_minus_ns, b.muons.tau_minus_ns) && same(a.muons.rho, b.muons.rho);
 }
 
 }  // namespace
@@ -86,6 +97,11 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     shown.combined_files << followed.file;
     QStringList unreadable;
     QStringList other_unit;
+    fit::Request q = request;
+    q.durations = {};
+    q.classes.counts = {};
+    q.unit_ns = unit.unit_ns;
+    std::vector<AddedRun*> combined_added;
     for (std::size_t i = 0; i < added.size(); ++i) {
         AddedRun& a = *added[i];
         const QString name = platform::name_part(a.run.file);
@@ -107,13 +123,20 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         if (!a.kept || a.kept_for != now) {
             a.kept = kept_records(a.run, spans);
             a.kept_for = now;
+            a.alone.reset();
         }
-        runs.push_back({name, &*a.kept, note_of(spans, a.kept->excluded, a.run.pass.nb_lignes_ignorees)});
+        if (a.alone && !same_fit_choices(a.alone_for, q)) a.alone.reset();
+        runs.push_back({name, &*a.kept, note_of(spans, a.kept->excluded, a.run.pass.nb_lignes_ignorees),
+                        a.alone ? &*a.alone : nullptr});
+        combined_added.push_back(&a);
         shown.combined_files << a.run.file;
     }
-    fit::Request q = request;
-    q.unit_ns = unit.unit_ns;
     shown.combination = combine_kept(q, runs);
+    // Each added run's own fit, kept until its file, its spans or the choices change.
+    for (std::size_t i = 0; i < combined_added.size(); ++i) {
+        combined_added[i]->alone = shown.combination.runs[i + 1];
+        combined_added[i]->alone_for = q;
+    }
     shown.runs = shown.combination.runs.size();
     shown.table = fit_text::run_cells(run_rows(runs, shown.combination));
     shown.combined = fit_text::combined_line(shown.combination.combined, shown.runs, unit.unit_ns);

@@ -27,6 +27,10 @@ struct AddedRun {
     RunFile run;
     std::optional<KeptRecords> kept;
     std::vector<ExcludedSpan> kept_for;
+    // Its own fit of the last combination, and the request's choices it was
+    // made with: a reload of the followed run does not fit it again.
+    std::optional<fit::Result> alone;
+    fit::Request alone_for;
 };
 
 // The followed run as the window holds it.

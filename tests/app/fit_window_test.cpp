@@ -416,7 +416,11 @@ TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {
     EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_ajustement.png"));
     EXPECT_EQ(recorder().save_requests.front().initial_folder,
               platform::folder_part(chemin(QStringLiteral("run.txt"))));
-    EXPECT_TRUE(read_bytes(chemin(QStringLiteral("a.svg"))).contains("<svg"));
+    // The histogram as the report draws it: its axis titles give their units.
+    const QString svg = QString::fromUtf8(read_bytes(chemin(QStringLiteral("a.svg"))));
+    EXPECT_TRUE(svg.contains(QStringLiteral("<svg"))) << svg.left(200).toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("durée (unités)"))) << svg.toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("événements par classe de 10 unités"))) << svg.toStdString();
     const QList<QByteArray> histogramme = read_bytes(chemin(QStringLiteral("h.csv"))).split('\n');
     EXPECT_EQ(histogramme.size() - 1, 2 + static_cast<qsizetype>(fenetre.resultat().goodness.observed.size()));
     EXPECT_EQ(read_bytes(chemin(QStringLiteral("c.csv"))).count('\n'), 3);  // header, names, one point

@@ -3,6 +3,7 @@
 // added file read once and again only when it changes, and the combination
 // fitted again with the followed run after each load.
 #include "analysis/load.h"
+#include "fit/combine.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/window_runs.h"
 #include "platform/errors.h"
@@ -267,30 +268,43 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
         std::function<void()> change;
         int reads;  // more than before
         int events;
+        int fitted;  // added runs fitted alone again: those whose file or spans changed
     };
     const int b_and_c = in_window(b) + in_window(toy_durations(3, 1000, 0.05, 10));
     const std::vector<double> grown = toy_durations(1, 2500, 0.05, 10);
     const std::vector<double> c_rewritten = toy_durations(3, 1500, 0.05, 10);
     const Step steps[] = {
-        {"a reload of the followed run alone", [] {}, 0, in_window(followed) + b_and_c},
+        {"a reload of the followed run alone", [] {}, 0, in_window(followed) + b_and_c, 0},
         {"the followed run grew",
          [&] {
              followed = grown;
              seconds = seconds_of(followed.size());
          },
-         0, in_window(grown) + b_and_c},
+         0, in_window(grown) + b_and_c, 0},
         {"an added file rewritten", [&] { write_bytes(file("c.txt"), run_file_bytes(c_rewritten)); }, 1,
-         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b) + in_window(c_rewritten), 1},
         {"the first ten records of b left out",
          [&] { runs.exclude(file("b.txt"), read_excluded_span(QStringLiteral("10:00:01-10:00:10"))); }, 0,
-         in_window(grown) + in_window(b, 10) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b, 10) + in_window(c_rewritten), 1},
         {"that span taken back", [&] { runs.remove_exclusion(file("b.txt"), 0); }, 0,
-         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b) + in_window(c_rewritten), 1},
     };
     int expected_reads = reads;
     for (const Step& s : steps) {
         s.change();
+        const std::uint64_t fits = fit::runs_fitted_alone();
         shown = combine();
+        // The followed run's own fit is made at every combination.
+        EXPECT_EQ(fit::runs_fitted_alone() - fits, 1u + static_cast<unsigned>(s.fitted)) << s.name;
+        // The runs' fits kept are those a fresh combination makes.
+        WindowRuns fresh;
+        fresh.set_added(runs.added());
+        fresh.set_exclusions(runs.exclusions());
+        const RunsShown again = fresh.combine({file("a.txt"), followed, seconds, kOrigin, {}, 0}, request(), 1000);
+        ASSERT_EQ(again.combination.runs.size(), shown.combination.runs.size()) << s.name;
+        for (std::size_t i = 0; i < again.combination.runs.size(); ++i) {
+            EXPECT_EQ(again.combination.runs[i].tau, shown.combination.runs[i].tau) << s.name << " run " << i;
+        }
         expected_reads += s.reads;
         EXPECT_EQ(runs.reads(), expected_reads) << s.name;
         EXPECT_EQ(shown.combination.combined.events, s.events) << s.name;

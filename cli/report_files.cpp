@@ -1,8 +1,8 @@
-#include "fit/cli/report_files.h"
+#include "cli/report_files.h"
 
 #include "datafile/data_file.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/report_program.h"
+#include "cli/file_load.h"
+#include "cli/report_program.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
 #include "report/report_pages.h"
@@ -21,6 +21,7 @@ int report_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     RunReport report;
     report.version = QStringLiteral(VORNS_VERSION);
     report.made = QDateTime::currentDateTime();
+    report.fields = {o.fields.names, o.fields.group, o.fields.course, o.fields.setup, o.fields.note};
     report.classes = {o.dX, o.x_max, false};
     report.choices = o.choices;
     report.unit_typed = o.unit_typed;

@@ -1,17 +1,17 @@
-#include "fit/cli/fit_program.h"
+#include "cli/fit_program.h"
 
 #include "analysis/class_pass.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
-#include "fit/cli/combine_files.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/fit_json.h"
-#include "fit/cli/options.h"
-#include "fit/cli/rate_json.h"
+#include "cli/combine_files.h"
+#include "cli/file_load.h"
+#include "cli/fit_json.h"
+#include "cli/options.h"
+#include "cli/rate_json.h"
 #include "fit/run/fit_choices.h"
-#include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
 #include "platform/errors.h"
@@ -51,27 +51,25 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const Chargement& load = loaded->load;
     const PasseDesLignes& pass = load.enregistrements;
     // The unit the file's format gives, unless one was typed.
-    FitChoices choices = o.choices;
-    if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
+    RunAnalysisChoices analysis_choices{o.choices, o.unit_typed, o.scan, {}};
+    // The rate's bins only where they are printed (--rate, --json).
+    analysis_choices.rate.bins = o.json || o.rate;
+    FitChoices unit_checked = o.choices;
+    unit_checked.unit_ns = unit_of_run(o.choices.unit_ns, o.unit_typed, pass.unite_ns);
     try {
-        check_capture_unit(choices);
+        check_capture_unit(unit_checked);
     } catch (const platform::Error& e) {
         throw UnitMissing{e.text()};
     }
     const QStringList& notes = loaded->notes;
     for (const QString& note : notes) error(note);
-    const fit::Request request = fit_request(store, table, choices);
-    const fit::Result result = fit::fit_lifetime(request);
-    const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
-    // The run's rate, whose live time the forecast takes too; its bins only
-    // where they are printed (--rate, --json).
-    rate::RateChoices rate_choices;
-    rate_choices.bins = o.json || o.rate;
-    const rate::RateAnalysis run_rate = rate::analyse_rate(
-        rate::TimeLine{minutes_des_enregistrements(store), kSecondesParMinute},
-        heure_de_l_origine_s(pass.origine_temps), rate_choices, {pass.comptages.secondes, pass.comptages.muons});
-    const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
-                           o.scan ? &scan : nullptr};
+    const RunAnalysis analysis = analyse_run(loaded_run(store, table, pass), analysis_choices);
+    const FitChoices& choices = analysis.choices;
+    const fit::Request& request = analysis.request;
+    const fit::Result& result = analysis.result;
+    const fit::StabilityScan scan = analysis.scan ? *analysis.scan : fit::StabilityScan();
+    const rate::RateAnalysis& run_rate = *analysis.rate;
+    const FitExtras extras{choices.unit_ns, analysis.forecast, o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
                                FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),

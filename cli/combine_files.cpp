@@ -1,8 +1,8 @@
-#include "fit/cli/combine_files.h"
+#include "cli/combine_files.h"
 
 #include "analysis/load_text.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/fit_json.h"
+#include "cli/file_load.h"
+#include "cli/fit_json.h"
 #include "fit/run/run_file.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 // vorns-fit --combine: the runs of all the files fitted together.
 #include "analysis/class_table.h"
-#include "fit/cli/options.h"
+#include "cli/options.h"
 
 // Reads each file whole as vorns reads it (fit/run/run_file.h), leaves out its
 // excluded spans, fits the runs together with the classes of `table` and

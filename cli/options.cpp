@@ -1,4 +1,4 @@
-#include "fit/cli/options.h"
+#include "cli/options.h"
 
 #include "platform/errors.h"
 #include "platform/numbers.h"
@@ -60,6 +60,10 @@ const char* const kFitUsage =
     "                    figures, the fit, the stability, the rate, the runs'\n"
     "                    consistency with --combine, the plots and the command\n"
     "                    line that gives the same fit\n"
+    "  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT\n"
+    "                    with --report: who made the measurement, their group,\n"
+    "                    the course, the set-up and a free note, on the report's\n"
+    "                    first page (one left out or empty is not shown)\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -123,6 +127,7 @@ void check_capture_unit(const FitChoices& choices) {
 FitOptions read_options(const QStringList& arguments) {
     FitOptions o;
     bool t_min = false, t_max = false, files_only = false;
+    QString fields;  // the last of the report's fields given
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (files_only || !a.startsWith(QLatin1Char('-'))) {
@@ -160,6 +165,14 @@ FitOptions read_options(const QStringList& arguments) {
             // An empty name (a script's unset variable) is said, not taken as no report.
             o.report = value();
             if (o.report.isEmpty()) throw platform::Error(a + QStringLiteral(": the file name is empty"));
+        } else if (QString* field = a == QLatin1String("--names")    ? &o.fields.names
+                                    : a == QLatin1String("--group")  ? &o.fields.group
+                                    : a == QLatin1String("--course") ? &o.fields.course
+                                    : a == QLatin1String("--setup")  ? &o.fields.setup
+                                    : a == QLatin1String("--note")   ? &o.fields.note
+                                                                     : nullptr) {
+            *field = value();
+            fields = a;
         } else if (a == QLatin1String("--scan")) {
             o.scan = true;
         } else if (a == QLatin1String("--precision")) {
@@ -211,6 +224,9 @@ FitOptions read_options(const QStringList& arguments) {
         if (o.choices.method == fit::Method::binned) {
             throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
+    }
+    if (!fields.isEmpty() && o.report.isEmpty() && !o.help && !o.version) {
+        throw platform::Error(fields + QStringLiteral(" is taken with --report"));
     }
     if (!o.exclusions.isEmpty() && !o.combine && !o.help && !o.version) {
         throw platform::Error(QStringLiteral("--exclude is taken with --combine (one file: FILE --combine)"));

@@ -13,6 +13,15 @@ struct FileExclusion {
     ExcludedSpan span;
 };
 
+// What --names, --group, --course, --setup and --note put on the report's first page.
+struct ReportFieldOptions {
+    QString names;
+    QString group;
+    QString course;
+    QString setup;
+    QString note;
+};
+
 struct FitOptions {
     FitChoices choices;
     bool unit_typed = false;  // --unit-ns given: it wins over the unit the file's format gives
@@ -25,6 +34,7 @@ struct FitOptions {
     bool combine = false;  // --combine: the files' runs fitted together
     QList<FileExclusion> exclusions;
     QString report;  // --report OUT.pdf: also the run report, as PDF
+    ReportFieldOptions fields;
     bool help = false;
     bool version = false;
     QStringList files;
