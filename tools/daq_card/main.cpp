@@ -59,8 +59,10 @@ constexpr const char* kHelp =
     "  --pull-at S          --pty: after S seconds of run, half a line, then the\n"
     "                       terminal is closed (a pulled cable) and the program ends\n"
     "  -h, --help           show this help and exit\n"
+    "      --version        show the version and exit\n"
     "\n"
-    "With --pty the program runs until SIGINT or SIGTERM (or --pull-at). Exit\n"
+    "With --pty the program prints \"streamed\" once the run is written, and runs\n"
+    "until SIGINT or SIGTERM (or --pull-at). Exit\n"
     "status: 0 done, 1 system error, 2 bad option.\n";
 
 volatile std::sig_atomic_t g_stop = 0;
@@ -99,6 +101,10 @@ Options parse(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "-h" || a == "--help") {
             std::fputs(kHelp, stdout);
+            std::exit(0);
+        }
+        if (a == "--version") {
+            std::printf("%s %s\n", kProgram, VORNS_VERSION);
             std::exit(0);
         }
         if (a == "--pty") {
@@ -145,6 +151,9 @@ Options parse(int argc, char** argv) {
         }
     }
     if (o.pty == !o.output.empty()) usage("give either --pty or --output FILE");
+    if (!o.pty && (!o.link.empty() || !o.sent.empty() || o.pull_at >= 0 || o.speed != 1)) {
+        usage("--link, --sent, --pull-at and --speed go with --pty");
+    }
     return o;
 }
 
@@ -295,6 +304,7 @@ int on_pty(const Options& o) {
     bool started = false;
     Clock::time_point zero;
     std::size_t delivered = 0;  // planted decays whose lines were all written
+    bool announced = false;
     constexpr std::size_t kAhead = 1 << 16;
     while (g_stop == 0) {
         terminal.read([&](const std::string& line) {
@@ -312,6 +322,11 @@ int on_pty(const Options& o) {
         }
         terminal.flush();
         if (terminal.pending().empty()) delivered = c.planted().size();
+        if (!announced && started && run >= o.duration && terminal.pending().empty()) {
+            std::printf("streamed\n");  // the whole run is written
+            std::fflush(stdout);
+            announced = true;
+        }
         if (o.pull_at >= 0 && run >= o.pull_at && terminal.pending().empty()) {
             // Half of the next line, then the cable is pulled.
             std::string next;
