@@ -1,5 +1,7 @@
 #include "analysis/formats/format_choices.h"
 
+#include "platform/textfile.h"
+
 #include <cmath>
 
 namespace {
@@ -97,4 +99,9 @@ FormatChoices read_format_choices(const QStringList& lines, const FormatChoices&
         choices.decays = defaults.decays;
     }
     return choices;
+}
+
+FormatChoices read_format_choices_file(const QString& path, QStringList& problems) {
+    return read_format_choices(platform::try_read_text_lines(path, 100).value_or(QStringList()), FormatChoices{},
+                               problems);
 }

@@ -40,6 +40,10 @@ void set_format_choices(const FormatChoices& choices);
 // that names each (French, as the program shows it).
 FormatChoices read_format_choices(const QStringList& lines, const FormatChoices& defaults, QStringList& problems);
 
+// The same from the file at `path` (settings/chemin_du_reglage of
+// kFormatChoicesFile); the defaults when there is no such file.
+FormatChoices read_format_choices_file(const QString& path, QStringList& problems);
+
 // One choice given as key and value (vorns-fit's options): the same keys and
 // values as the file. False, with `problem` set, when it cannot be taken.
 bool take_format_choice(const QString& key, const QString& value, FormatChoices& choices, QString& problem);
