@@ -76,8 +76,12 @@ for page in vorns vorns-fit vorns-acquisition vorns-daq-card; do
   gzip -dc "$manual" | head -n 1 | grep -qF "\"vorns $version\"" || fail "man $page: not of version $version"
 done
 
-desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
+# Hints and warnings too: two main categories put the program twice in a menu.
+said="$(desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" 2>&1)" || fail "desktop entry: $said"
+[ -z "$said" ] || fail "desktop entry: $said"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
+# No address that leads nowhere (a reserved .invalid name).
+! grep -q '\.invalid' "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo names an .invalid address"
 metainfo="$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release"
 grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "metainfo licence"
