@@ -268,7 +268,7 @@ TEST(FitCommandOnRawStream, TheChannelsOfTheSettingsAndOfTheOptions) {
         const char* said;
     } cases[] = {
         {"", {}, 0, static_cast<double>(within), ""},
-        {"veto_channel=2\ndouble_channel=3\n", {}, 0, 0, ""},
+        {"veto_channel=2\ndouble_channel=3\n", {}, 1, 0, "aucune désintégration dans le fichier (format daq-raw)"},
         {"veto_channel=2\ndouble_channel=3\n", {QStringLiteral("--daq"), QStringLiteral("veto_channel=3"),
                                                 QStringLiteral("--daq"), QStringLiteral("double_channel=2")},
          0, static_cast<double>(within), ""},
@@ -285,8 +285,8 @@ TEST(FitCommandOnRawStream, TheChannelsOfTheSettingsAndOfTheOptions) {
         QFile::remove(settings);
         if (!c.settings.isEmpty()) write_bytes(settings, c.settings);
         QProcess p;
-        p.start(program, QStringList{run, QStringLiteral("--json"), QStringLiteral("--dx"), QStringLiteral("100"),
-                                     QStringLiteral("--xmax"), QStringLiteral("10000")} +
+        p.start(program, QStringList{run, QStringLiteral("--json"), QStringLiteral("--tmin"), QStringLiteral("100"),
+                                     QStringLiteral("--tmax"), QStringLiteral("10000")} +
                              c.options);
         ASSERT_TRUE(p.waitForFinished(30000));
         EXPECT_EQ(p.exitCode(), c.exit_code);
