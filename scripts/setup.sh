@@ -6,7 +6,7 @@ set -euo pipefail
 # The shared run's page: Qt HTTP Server (which needs Qt WebSockets' CMake
 # files) and the QR code of its address. chromium and its driver serve one
 # test only, the page read by a real headless browser (tests/share/page_test.py).
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-serialport-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
           dpkg-dev file desktop-file-utils appstream python3 poppler-utils
           qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium chromium-driver "$@")
