@@ -159,6 +159,8 @@ void FenetreAjustement::construit() {
     onglet_taux = new OngletTaux(form_, Onglets, this);
     Onglets->addTab(onglet_taux, QStringLiteral("taux"));
     construit_les_runs();
+    onglet_partage = new OngletPartage(form_, *this, Onglets);
+    Onglets->addTab(onglet_partage, QStringLiteral("partage"));
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
@@ -357,7 +359,8 @@ FitChoices FenetreAjustement::choix_a_retenir() const {
 }
 
 void FenetreAjustement::apres_chargement() {
-    if (!isVisible()) return;
+    // A shared run's page shows the window's fit: made while it is shared, window closed or not.
+    if (!isVisible() && !onglet_partage->partage()) return;
     prend_l_unite_et_la_fenetre();
     par_un_chargement_ = true;
     // Never a box on a tick.
@@ -402,6 +405,7 @@ void FenetreAjustement::montre_le_refus() {
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
     graphes->montre_convergence({}, unite_des_graphes());
     graphes->redessine();
+    onglet_partage->publie();
 }
 
 void FenetreAjustement::ajuste(bool charge) {
@@ -442,6 +446,7 @@ void FenetreAjustement::montre_le_resultat() {
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
     graphes->montre_convergence(convergence_.points(), unite_des_graphes());
     graphes->redessine();
+    onglet_partage->publie();
 }
 
 namespace {

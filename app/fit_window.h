@@ -8,6 +8,7 @@
 #include "app/fit_window_run.h"
 #include "app/rate_tab.h"
 #include "app/runs_tab.h"
+#include "app/share_tab.h"
 #include "fit/forecast.h"
 #include "fit/refit.h"
 #include "fit/run/convergence.h"
@@ -82,15 +83,18 @@ public:
     QPushButton* Bouton_imprimer = nullptr;  // "imprimer…"
     OngletTaux* onglet_taux = nullptr;       // the run's rate, and the red line of a stopped run
     OngletRuns* onglet_runs = nullptr;       // the runs added to the followed one, fitted together
+    OngletPartage* onglet_partage = nullptr; // the run served as a read-only page
 
     const FitChoices& choix() const { return decisions_.choices(); }
     const fit::Result& resultat() const { return resultat_; }
     const Convergence& convergence() const { return convergence_; }
     const fit::StabilityScan& stabilite() const { return stabilite_; }
     const fit::Forecast& prevision() const { return prevision_; }
+    // The analysis the window shows: none while a field cannot be read.
+    const RunAnalysis* analyse_montree() const { return decisions_.refusal().isEmpty() ? &analyse_ : nullptr; }
 
-    // After a load that went through: refits and adds the load's point to the
-    // convergence series. Never shows a message box: what fails shows in the
+    // After a load that went through, while the window is shown or the run is
+    // shared: refits and adds the load's point to the convergence series. Never shows a message box: what fails shows in the
     // status line.
     void apres_chargement();
     // A field or a choice changed: read, remembered, refitted. A field that

@@ -16,6 +16,7 @@ void TForm1::traite_les_lignes_memo() {
     // A line that is no record is skipped: the records after it count.
     PasseDesLignes passe = passe_des_lignes(lignes, store);
     etat_->origine_temps = passe.origine_temps;
+    etat_->lignes_ignorees = passe.nb_lignes_ignorees;
 
     // What the load has to say of the file: the status line names the last
     // skipped line (while a run is followed, the newest); the box of a file

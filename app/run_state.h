@@ -12,6 +12,7 @@
 struct RunState : RunData {
     PlotFrame plot_frame;
     PlotScales plot_scales;
+    std::int32_t lignes_ignorees = 0;  // the lines of the last record pass that were no record
 
     // The parts a redraw works on.
     TablesDuTrace tables_du_trace() { return {record_store, class_table, plot_scales, plot_frame}; }

@@ -40,6 +40,11 @@
 //                        the run as it grew, its rate, the PDF drawn
 //   reload_new_events(_fit_window)  the same, reloading in turn the run and
 //                        the run with 100 records fewer, fit window closed / open
+//   reload_shared        reload_new_events_fit_window with the run shared: the
+//                        page, run.json and both SVG plots made at each reload
+//   reload_shared_requests  the same while another thread asks the page's
+//                        server without a pause (run.json, a plot, a wrong
+//                        token in turn, a connection each): serving holds no reload
 //
 //     vorns-bench [benchmark options]
 //     vorns-bench --profile WORK RECORDS [COUNT]   runs one work COUNT times
@@ -65,6 +70,12 @@
 #include "report/report_pages.h"
 
 #include <QApplication>
+#include <arpa/inet.h>
+#include <atomic>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -275,12 +286,51 @@ Work load_file(int events) {
     };
 }
 
+// A client asking the shared page's server without a pause, from its own
+// thread, as long as it lives: plain sockets, a connection a request.
+class Asker {
+public:
+    Asker(quint16 port, QByteArray page) : thread_([this, port, page] {
+        const QByteArray requests[] = {"GET " + page + "run.json", "GET " + page + "histogram.svg",
+                                       "GET /run/0123456789abcdef0123456789abcdef/run.json"};
+        for (int turn = 0; !stop_; ++turn) {
+            const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in to{};
+            to.sin_family = AF_INET;
+            to.sin_port = htons(port);
+            to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            if (::connect(s, reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0) {
+                const QByteArray request = requests[turn % 3] + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n";
+                if (::send(s, request.constData(), static_cast<std::size_t>(request.size()), 0) > 0) {
+                    char buffer[65536];
+                    while (::recv(s, buffer, sizeof buffer, 0) > 0) {
+                    }
+                    ++answered;
+                }
+            }
+            ::close(s);
+        }
+    }) {}
+    ~Asker() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::atomic<long> answered{0};
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+std::unique_ptr<Asker> g_asker;
+
 // The whole load with what the event loop does after it, timed together, the
 // fit window open or closed.
 Work reload_repainted(int events, bool fit_window) {
+    g_asker.reset();
     const QString path = run_file(events);
     load(path);
     FenetreAjustement* window = g_form->fenetre_ajustement();
+    if (window && window->onglet_partage->partage()) window->onglet_partage->Bouton_partager->click();
     if (fit_window && !(window && window->isVisible())) {
         g_form->SpeedButton_ajustementClick();
     } else if (!fit_window && window) {
@@ -303,6 +353,19 @@ Work reload_new_events(int events, bool fit_window) {
         g_form->charge_le_fichier(paths[++turn % 2]);
         QCoreApplication::processEvents();
     };
+}
+
+// reload_new_events with the fit window open and the run shared, asked or not.
+Work reload_shared(int events, bool asked) {
+    Work work = reload_new_events(events, true);
+    OngletPartage& partage = *g_form->fenetre_ajustement()->onglet_partage;
+    partage.SpinBox_port->setValue(0);
+    partage.Bouton_partager->click();
+    if (asked) {
+        g_asker = std::make_unique<Asker>(partage.serveur().port(),
+                                          "/run/" + partage.serveur().token() + "/");
+    }
+    return work;
 }
 
 // The tabs of the analysis window, in its order, as the figures name them.
@@ -358,6 +421,8 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "reload_repainted") return reload_repainted(events, false);
     if (name == "reload_fit_window") return reload_repainted(events, true);
     if (name == "reload_new_events") return reload_new_events(events, false);
+    if (name == "reload_shared") return reload_shared(events, false);
+    if (name == "reload_shared_requests") return reload_shared(events, true);
     if (name == "reload_new_events_fit_window") return reload_new_events(events, true);
     return {};
 }
@@ -514,6 +579,8 @@ int main(int argc, char** argv) {
     each("reload_fit_window", 50000);
     each("reload_new_events", 50000);
     each("reload_new_events_fit_window", 50000);
+    each("reload_shared", 50000);
+    each("reload_shared_requests", 50000);
     // Each tab of the analysis window, the "runs" tab (three runs added) last.
     for (const char* tab : kTabs) each(std::string("reload_tab_") + tab, 50000);
     each("combined_fit_grid", 1000000);
@@ -583,6 +650,12 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
+    // Sharing the run: the page made at each reload; then what requests
+    // served meanwhile by the server's thread add (nothing but noise).
+    more("reload_new_events_fit_window/50000", "reload_shared/50000", "run shared (page, json, plots): more by, 50000",
+         0);
+    more("reload_shared/50000", "reload_shared_requests/50000",
+         "run shared and asked without a pause: more by, 50000", 0);
     // What each tab of the analysis window adds to a reload of one more line's
     // file against the window closed, in this one run.
     for (const char* tab : kTabs) {

@@ -17,6 +17,9 @@
 # on a simulated night run that stops for an hour and a half.
 # With --report, writes the run report of fichiers/muon_run.txt (1 unit = 10 ns,
 # a French locale) with vorns-fit and converts its first page into docs/report-page.png.
+# With --page, serves a simulated run of 2000 events (2 a second, 5 % background)
+# with vorns-fit --follow --serve, lets it stop, and takes the page with headless
+# chromium into docs/screenshot-page.png, the alarm shown.
 # With --runs, renders the analysis window's "runs" tab into docs/screenshot-runs.png:
 # three simulated runs of 20 000 events combined (the third with a shorter lifetime,
 # which pulls), the second with an hour of its night left out.
@@ -37,6 +40,27 @@ if [ "${1:-}" = "--report" ]; then
     --report "$work/rapport.pdf" >/dev/null
   pdftoppm -f 1 -l 1 -r 90 -png -singlefile "$work/rapport.pdf" docs/report-page
   echo "vorns: wrote docs/report-page.png"
+  exit 0
+fi
+if [ "${1:-}" = "--page" ]; then
+  cmake --build build-release --target vorns-fit vorns-fit-report vorns-acquisition -j "$(nproc)"
+  work="$(mktemp -d)"
+  build-release/bin/vorns-acquisition -o "$work/source.txt" --events 2000 --rate 2 --background 0.05 >/dev/null
+  head -n 1003 "$work/source.txt" > "$work/run.txt"
+  HOME="$work" XDG_CONFIG_HOME="$work" build-release/bin/vorns-fit "$work/run.txt" --follow --period 1 --serve 0 \
+    >/dev/null 2>"$work/said" &
+  follower=$!
+  trap 'kill "$follower" 2>/dev/null; rm -rf "$work"' EXIT
+  sleep 2
+  tail -n +1004 "$work/source.txt" >> "$work/run.txt"
+  # The run stops: the alarm comes after a gap at its rate and two periods.
+  for _ in $(seq 60); do grep -q "arrêtée" "$work/said" && break; sleep 0.5; done
+  sleep 2
+  mkdir "$work/profile"
+  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking \
+    --disable-component-update --disable-sync --user-data-dir="$work/profile" --hide-scrollbars \
+    --window-size=760,1480 --screenshot=docs/screenshot-page.png "$(grep '^http://' "$work/said")" 2>/dev/null
+  echo "vorns: wrote docs/screenshot-page.png"
   exit 0
 fi
 cmake --build build-release --target vorns vorns-grab vorns-acquisition -j "$(nproc)"
