@@ -44,9 +44,7 @@ expected="$expected
 ./usr/share/doc/vorns/README.md
 ./usr/share/doc/vorns/changelog.gz
 ./usr/share/doc/vorns/copyright
-./usr/share/doc/vorns/docs/screenshot-convergence.png
-./usr/share/doc/vorns/docs/screenshot-fit.png
-./usr/share/doc/vorns/docs/screenshot.png
+$(cd "$source_dir" && grep -o 'docs/[A-Za-z0-9_.-]*[.]png' README.md | sort -u | sed 's|^|./usr/share/doc/vorns/|')
 ./usr/share/man/man1/vorns-acquisition.1.gz"
 same_files() {  # same_files WHEN: the unpacked tree holds exactly the packaged files
   diff <(echo "$expected" | sort) <(cd "$root" && find . -type f | sort) || fail "file list $1 (- expected, + found)"
