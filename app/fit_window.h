@@ -131,8 +131,8 @@ private:
     QBoxLayout* construit_le_defilement();
     // The window grown to hold its content as far as the screen allows.
     void tient_le_contenu();
-    FitDecisions decisions_;  // the choices, and the field that cannot be read
-    UniteDuFormat unite_du_format_;
+    FitDecisions decisions_;        // the choices, and the field that cannot be read
+    UnitFields fenetre_par_unite_;  // t min and t max over runs of several units
     fit::Refit dernier_ajustement_;
     fit::Result resultat_;
     HistogramView histogramme_;
@@ -162,7 +162,18 @@ private:
     RunAnalysis analyse_du_run();
     RunAnalysis analyse_;
     TypedChoices champs() const;
-    void prend_l_unite_du_format();
+    // After a load: the run's unit, and t min and t max for a run whose unit
+    // is known (typed for it, or chosen in time from the classes shown);
+    // another window starts the convergence series again.
+    void prend_l_unite_et_la_fenetre();
+    // The same in the fields only; whether one changed.
+    bool montre_l_unite_et_la_fenetre();
+    // t min or t max typed (edited, then Enter or left) for a run of known
+    // unit: remembered for that unit.
+    void retiens_la_fenetre();
+    // The choices "qrt_vorn.fit" keeps: the user's own unit, and the window of
+    // runs whose unit is unknown.
+    FitChoices choix_a_retenir() const;
     // The capture models' choices, on their own line, and the state of their fields.
     void construit_les_choix_des_muons(QBoxLayout* colonne);
     void active_les_choix_des_muons();

@@ -16,7 +16,7 @@ std::atomic<std::uint64_t> g_alone_fits{0};
 
 // What the consistency compares: the lifetime, or charge-ratio's rho.
 double value(const Result& r) { return r.model == Model::charge_ratio ? r.rho : r.tau; }
-double error(const Result& r) { return r.model == Model::charge_ratio ? r.rho_error : r.tau_error; }
+double error(const Result& r) { return r.model == Model::charge_ratio ? r.rho_error : interval_error(r); }
 
 // The binned fit of the runs' histograms added.
 Result fit_histograms(const Request& q, std::span<const Run> runs) {

@@ -47,7 +47,8 @@ std::vector<ConvergencePoint> growing_fits(const fit::Request& request, std::spa
         const fit::Result r = fit::fit_lifetime(with_counts(request, durations.first(n), counts));
         const bool converged = r.status == fit::Status::converged;
         points.push_back({static_cast<double>(n), r.events, converged ? r.tau : fit::kNone,
-                          converged ? r.tau_error : fit::kNone, k == kConvergence ? histogram_tau : fit::kNone});
+                          converged ? fit::interval_error(r) : fit::kNone,
+                          k == kConvergence ? histogram_tau : fit::kNone});
     }
     return points;
 }
@@ -122,7 +123,7 @@ void combine(RunReport& report) {
     for (const ReportRun& r : report.runs) format_units.push_back(r.load.enregistrements.unite_ns);
     // Runs whose formats give different units are not fitted together.
     const RunsUnit unit = runs_unit(format_units, report.choices.unit_ns, report.unit_typed);
-    if (!unit.other.empty()) return;
+    if (!unit.other.empty() || !unit.unknown.empty()) return;
     report.combined_unit_ns = unit.unit_ns;
     fit::Request request =
         combined_request(report.choices, report.classes.dX, report.runs.front().load.classes.n_classe, unit.unit_ns);

@@ -109,8 +109,12 @@ QStringList stability_table(const fit::StabilityScan& scan) {
 QString forecast_line(const fit::Forecast& f) {
     const QString goal = percent(f.precision) + QStringLiteral(" sur Tau");
     switch (f.state) {
-        case fit::Forecast::State::no_lifetime:
+        case fit::Forecast::State::not_converged:
             return goal + QStringLiteral(" : pas de prévision sans ajustement convergé");
+        case fit::Forecast::State::no_lifetime:
+            return goal + QStringLiteral(" : pas de prévision, ce modèle n'ajuste pas Tau");
+        case fit::Forecast::State::no_precision:
+            return goal + QStringLiteral(" : pas de prévision sans précision visée au-dessus de 0");
         case fit::Forecast::State::reached:
             return goal + QStringLiteral(" atteint (%1 maintenant)").arg(measured_percent(f.relative_error));
         case fit::Forecast::State::no_rate:

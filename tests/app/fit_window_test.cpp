@@ -30,8 +30,10 @@ protected:
         return *form.fenetre_ajustement();
     }
 
+    // Typed as a person types: the field edited, then left.
     static void tape(QLineEdit* champ, const QString& texte) {
         champ->setText(texte);
+        champ->setModified(true);
         emit champ->editingFinished();
     }
 };
@@ -259,6 +261,10 @@ TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
     choisit(fichier);
     FenetreAjustement& fenetre = ouvre();
     tape(fenetre.Edit_unite, QStringLiteral("10"));  // G_F needs the unit
+    // The classes and t min typed for that unit, as they are: they stay at the
+    // next loads (else t min would start at the shortest duration, 40).
+    for (QLineEdit* champ : {form.Edit8, form.Edit6}) tape(champ, champ->text());
+    tape(fenetre.Edit_tmin, QStringLiteral("10"));
     ASSERT_EQ(fenetre.resultat().status, fit::Status::converged);
     const fit_text::ResultLines lignes = fit_text::result_lines(fenetre.resultat(), fenetre.choix().unit_ns);
     EXPECT_FALSE(lignes.fermi.isEmpty());

@@ -81,7 +81,14 @@ protected:
 TEST_F(Report, OneRunHoldsItsFiguresItsHashOnA4PagesWithVectorPlots) {
     const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
     const QString pdf = dir.filePath(QStringLiteral("rapport.pdf"));
-    const QStringList fit{data, QStringLiteral("--unit-ns"), QStringLiteral("10")};
+    // The classes given: the main window's figures are made with them below.
+    const QStringList fit{data,
+                          QStringLiteral("--unit-ns"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--dx"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--xmax"),
+                          QStringLiteral("800")};
     const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
     const Ran made = vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8");
     ASSERT_EQ(made.status, 0) << made.err;
@@ -202,7 +209,8 @@ TEST_F(Report, ThreeRunsWithTheUsersFieldsAndALongNameOnAtMostFivePages) {
     const QStringList runs{
         sample(QStringLiteral("muon_run.txt"), QStringLiteral("nuit_1.txt")),
         sample(QStringLiteral("avec_commentaire.txt"), QStringLiteral("nuit 2.txt")),
-        sample(QStringLiteral("muon_run.txt"),
+        // Another run: the same one twice is refused.
+        sample(QStringLiteral("minuit.txt"),
                folder + QStringLiteral("/et_un_fichier_de_donnees_au_nom_long_lui_aussi_2024-03-14_nuit_3.txt"))};
     const QString pdf = dir.filePath(QStringLiteral("trois.pdf"));
     const QStringList fields{QStringLiteral("--names"),  QStringLiteral("Ana Martin, Bo Durand"),
