@@ -301,7 +301,33 @@ Work reload_new_events(int events, bool fit_window) {
     };
 }
 
+// The tabs of the analysis window, in its order, as the figures name them.
+constexpr const char* kTabs[] = {"histogramme", "convergence", "stabilite", "taux", "runs"};
+
+// The whole reload with the analysis window open on one tab; on the "runs"
+// tab, three runs added to the followed one (their files unchanged: their
+// own fits are kept, the combination is made again).
+Work reload_on_tab(int events, int tab) {
+    Work work = reload_repainted(events, true);
+    FenetreAjustement* window = g_form->fenetre_ajustement();
+    if (tab == 4 && window->onglet_runs->runs().added().isEmpty()) {
+        const QStringList three{run_file(5000), run_file(10000), run_file(20000)};
+        platform::Seams& seams = platform::seams();
+        seams.choose_open_files = [three](const platform::OpenFileRequest&) -> std::optional<QStringList> {
+            return three;
+        };
+        window->onglet_runs->ajoute_des_runs();
+        seams.choose_open_files = nullptr;
+    }
+    window->Onglets->setCurrentIndex(tab);
+    QCoreApplication::processEvents();
+    return work;
+}
+
 Work work_by_name(const std::string& name, int events) {
+    for (int tab = 0; tab < 5; ++tab) {
+        if (name == std::string("reload_tab_") + kTabs[tab]) return reload_on_tab(events, tab);
+    }
     if (name == "whole_load") return whole_load(events, false);
     if (name == "whole_load_decimal_comma") return whole_load(events, true);
     if (name == "load_without_redraws") return load_without_redraws(events);
@@ -482,6 +508,8 @@ int main(int argc, char** argv) {
     each("reload_fit_window", 50000);
     each("reload_new_events", 50000);
     each("reload_new_events_fit_window", 50000);
+    // Each tab of the analysis window, the "runs" tab (three runs added) last.
+    for (const char* tab : kTabs) each(std::string("reload_tab_") + tab, 50000);
     each("combined_fit_grid", 1000000);
     each("combined_fit_continuous", 1000000);
     each("combine_runs_grid", 1000000);
@@ -549,6 +577,13 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
+    // What each tab of the analysis window adds to a reload of one more line's
+    // file against the window closed, in this one run.
+    for (const char* tab : kTabs) {
+        const std::string title = std::string("analysis window on its tab ") + tab +
+                                  (std::string(tab) == "runs" ? " (3 runs)" : "") + ": more by, 50000";
+        more("reload_repainted/50000", (std::string("reload_tab_") + tab + "/50000").c_str(), title.c_str(), 3);
+    }
 
     // The reading cost per line of two integers a line against the acquisition format's.
     for (const char* way : {"bytes", "memo"}) {

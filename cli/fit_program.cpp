@@ -7,6 +7,7 @@
 #include "analysis/run_times.h"
 #include "cli/combine_files.h"
 #include "cli/file_load.h"
+#include "cli/follow.h"
 #include "cli/fit_json.h"
 #include "cli/options.h"
 #include "cli/rate_json.h"
@@ -156,6 +157,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         print(stderr, QStringLiteral("vorns-fit: --report is written by vorns-fit-report"));
         return 1;
     }
+    if (options.follow) return follow_file(options);
     if (options.combine) {
         const int combined = combine_files(options);
         return options.report.isEmpty() ? combined : std::max(combined, report->write(options, *store, *table));

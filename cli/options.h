@@ -39,6 +39,8 @@ struct FitOptions {
     bool combine = false;  // --combine: the files' runs fitted together
     QList<FileExclusion> exclusions;
     QString report;  // --report OUT.pdf: also the run report, as PDF
+    bool follow = false;     // --follow: the one file followed as it grows, one line a reload
+    double period_s = 5;     // --period: the refresh period of --follow, in seconds
     ReportFieldOptions fields;
     bool help = false;
     bool version = false;

@@ -52,8 +52,13 @@ add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/changelog.gz
 add_custom_target(vorns_changelog ALL DEPENDS ${VORNS_GENERATED_DATA}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/data/copyright ${VORNS_GENERATED_DATA}/changelog.gz ${CMAKE_SOURCE_DIR}/README.md
   DESTINATION ${VORNS_DOC_DIR})
-install(FILES ${CMAKE_SOURCE_DIR}/docs/screenshot.png ${CMAKE_SOURCE_DIR}/docs/screenshot-fit.png
-  ${CMAKE_SOURCE_DIR}/docs/screenshot-convergence.png DESTINATION ${VORNS_DOC_DIR}/docs)
+# Every picture the guide names, and no other.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/README.md)
+file(READ ${CMAKE_SOURCE_DIR}/README.md VORNS_GUIDE)
+string(REGEX MATCHALL "docs/[A-Za-z0-9_.-]+[.]png" VORNS_GUIDE_PICTURES "${VORNS_GUIDE}")
+list(REMOVE_DUPLICATES VORNS_GUIDE_PICTURES)
+list(TRANSFORM VORNS_GUIDE_PICTURES PREPEND ${CMAKE_SOURCE_DIR}/)
+install(FILES ${VORNS_GUIDE_PICTURES} DESTINATION ${VORNS_DOC_DIR}/docs)
 
 # The Debian package: vorns_<version>_<arch>.deb, its Depends worked out from
 # the libraries the two programs use.
