@@ -293,8 +293,8 @@ QByteArray svg_bytes(const Drawing& draw, QSize size, const QString& title, cons
     QPainter p;
     if (p.begin(&generator)) {
         p.setRenderHint(QPainter::Antialiasing);
+        p.setFont(in_pixels(font));  // before any drawing: every group of the SVG names this font
         p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        p.setFont(in_pixels(font));
         draw(p, QRectF(QPointF(0, 0), QSizeF(size)));
         p.end();
     }

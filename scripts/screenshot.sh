@@ -50,7 +50,8 @@ if [ "${1:-}" = "--page" ]; then
   work="$(mktemp -d)"
   build-release/bin/vorns-acquisition -o "$work/source.txt" --events 2000 --rate 2 --background 0.05 >/dev/null
   head -n 1003 "$work/source.txt" > "$work/run.txt"
-  HOME="$work" XDG_CONFIG_HOME="$work" build-release/bin/vorns-fit "$work/run.txt" --follow --period 1 --serve 0 \
+  HOME="$work" XDG_CONFIG_HOME="$work" LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 \
+    build-release/bin/vorns-fit "$work/run.txt" --follow --period 1 --serve 0 \
     >/dev/null 2>"$work/said" &
   follower=$!
   trap 'kill "$follower" 2>/dev/null; rm -rf "$work"' EXIT

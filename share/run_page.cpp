@@ -62,6 +62,10 @@ QString when(const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-dd 
 
 QByteArray svg(const charts::Drawing& draw, QSize size, const QString& title) {
     QFont font = QGuiApplication::font();
+    // A family every browser knows: the SVG names it as it is, and a browser
+    // that does not know a platform's generic name ("Sans Serif") draws serif
+    // letters at places measured for others.
+    font.setFamily(QStringLiteral("sans-serif"));
     font.setPointSizeF(10);
     return charts::svg_bytes(draw, size, title, font);
 }

@@ -198,6 +198,10 @@ def check_moment(browser, run, records, failures):
     images = browser.run("return [...document.images].map(i => i.complete && i.naturalWidth > 0)")
     if images != [True, True]:
         failures.append(f"{records} records: the page's two plots are not both drawn: {images}")
+    # The plots' letters in a family a browser knows, not a toolkit's own name for it.
+    families = set(re.findall(r'font-family="([^"]*)"', browser.fetch("histogram.svg")))
+    if families != {"sans-serif"}:
+        failures.append(f"{records} records: the histogram's fonts {sorted(families)}")
 
 
 def browser_test(fit, acquisition):
