@@ -37,7 +37,7 @@ daq::LineKind read_raw(daq::LineReader& reader, QByteArrayView line, daq::EventL
 // Why a line of a raw stream is no event line.
 QString fault_text(daq::Fault why) {
     switch (why) {
-        case daq::Fault::words: return QStringLiteral("line d'évènement sans ses 16 mots (coupée ?)");
+        case daq::Fault::words: return QStringLiteral("ligne d'évènement sans ses 16 mots (coupée ?)");
         case daq::Fault::counter: return QStringLiteral("compteur (mot 1) illisible");
         case daq::Fault::edge: return QStringLiteral("front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus");
         case daq::Fault::latch: return QStringLiteral("compteur du 1PPS (mot 10) illisible");
@@ -50,7 +50,7 @@ QString fault_text(daq::Fault why) {
         case daq::Fault::garbage:
         case daq::Fault::none: break;
     }
-    return QStringLiteral("ni une line d'évènement de la carte ni une de ses réponses");
+    return QStringLiteral("ni une ligne d'évènement de la carte ni une de ses réponses");
 }
 
 // Where the clock of a raw stream starts: a first look over its event lines
@@ -141,7 +141,7 @@ public:
     PasseDesLignes resultat(bool sans_ligne) {
         if (events_) end_of_stream();
         r_.sans_ligne = sans_ligne;
-        r_.origine_vue = origine_.has_value();
+        r_.origine_vue = origine_.has_value() || stream_origin_.has_value();
         return std::move(r_);
     }
 

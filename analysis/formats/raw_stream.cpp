@@ -445,14 +445,35 @@ void Clock::new_gps_words(const EventLine& l) {
     gps_ = gps_second(l, gps_second_);
 }
 
-void Clock::latch_line(std::int64_t latch, std::uint8_t flags) {
-    if (!has_latch_ || latch != latch_) {
-        latch_changed(latch, gps_, gps_second_, (flags & kFlagPpsOutOfRange) != 0);
-    } else {
+std::int64_t Clock::latch_line(std::int64_t latch, std::uint8_t flags) {
+    if (has_latch_ && latch == latch_) {
         // The GPS second of a latch seen before without one.
         latch_gps_ = true;
         latch_second_ = gps_second_;
+        return latch;
     }
+    if (gps_) {
+        if (has_mark_) {
+            // The turns of the counter the GPS seconds since the mark hold:
+            // the ticks counted within two seconds and a half of theirs (the
+            // lines anywhere in their seconds, a GPS message late).
+            constexpr double kTurn = 4294967296.0;
+            const double f = frequency_hz();
+            const double off = static_cast<double>(gps_second_ - mark_second_) * f -
+                               static_cast<double>(ticks_ - mark_ticks_);
+            const double turns = std::nearbyint(off / kTurn);
+            if (turns != 0 && std::fabs(off - turns * kTurn) <= 2.5 * f) {
+                const auto shift = static_cast<std::int64_t>(turns) * (std::int64_t{1} << 32);
+                ticks_ += shift;
+                latch += shift;
+            }
+        }
+        has_mark_ = true;
+        mark_ticks_ = ticks_;
+        mark_second_ = gps_second_;
+    }
+    latch_changed(latch, gps_, gps_second_, (flags & kFlagPpsOutOfRange) != 0);
+    return latch;
 }
 
 void Clock::gps_line(std::int64_t latch, std::int64_t second) {
@@ -522,7 +543,7 @@ void Clock::latch_changed(std::int64_t latch, bool gps, std::int64_t second, boo
         } else if (gps && latch_gps_) {
             n = static_cast<double>(second - latch_second_);
         }
-        if (n >= 1 && n <= 16) take_candidate(d / n);
+        if (n >= 1 && n <= kLongestSpan) take_candidate(d / n);
     }
     has_latch_ = true;
     latch_ = latch;
