@@ -26,6 +26,8 @@ FormatDeDonnees format_des_premieres(const Lignes& lignes) {
 }
 
 const QString kBeforeTheFirst = QStringLiteral("heure avant celle de la première ligne du fichier");
+// The longest stretch without an event that a raw stream's count records take as live.
+constexpr double kLongestLiveGap = 60;
 
 daq::LineKind read_raw(daq::LineReader& reader, QStringView line, daq::EventLine& read, daq::Fault& why) {
     return reader.read(line.utf16(), line.size(), read, why);
@@ -241,8 +243,10 @@ private:
     // The end of the stream ends its last event; the count records: the
     // muons of each second with an event, and no muon in the seconds between
     // two events closer than a gap at the events' rate (an interval longer
-    // than ln(1000 n) / r, as the run's rate finds its gaps), in which the
-    // card was counting.
+    // than ln(1000 n) / r, as the run's rate finds its gaps) and than
+    // kLongestLiveGap, in which the card was counting. (A minute bounds them
+    // whatever the times of a stream: a run slower than an event in 3 s
+    // loses live seconds between its events.)
     void end_of_stream() {
         if (r_.fin != FinDeLecture::capacite && events_->end()) event_ended(events_->ended());
         const daq::Clock& clock = events_->clock();
@@ -255,6 +259,7 @@ private:
             const auto span = static_cast<double>(seconds_.back().first - seconds_.front().first);
             if (span > 0 && intervals > 0) threshold = std::log(1000 * intervals) / (intervals / span);
         }
+        threshold = std::min(threshold, kLongestLiveGap);
         Comptages& c = r_.comptages;
         c.secondes.reserve(seconds_.size());
         c.muons.reserve(seconds_.size());

@@ -190,18 +190,7 @@ double median(const double* values, int count) {
     return count % 2 == 1 ? copy[count / 2] : (copy[count / 2 - 1] + copy[count / 2]) / 2;
 }
 
-// The hexadecimal digits' values, 0xF0 for every other byte.
-constexpr auto kHex = [] {
-    std::array<std::uint8_t, 256> t{};
-    for (auto& v : t) v = 0xF0;
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - '0');
-    for (int c = 'A'; c <= 'F'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'A' + 10);
-    for (int c = 'a'; c <= 'f'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'a' + 10);
-    return t;
-}();
 
-inline unsigned hex_quick(char c) { return kHex[static_cast<unsigned char>(c)]; }
-inline unsigned hex_quick(char16_t c) { return kHex[c & 0xFF] | (c > 0xFF ? 0xF0u : 0u); }
 
 
 
@@ -300,6 +289,19 @@ inline bool same_bytes(const void* a, const void* b, std::size_t n) {
 }
 
 #else
+
+// The hexadecimal digits' values, 0xF0 for every other byte.
+constexpr auto kHex = [] {
+    std::array<std::uint8_t, 256> t{};
+    for (auto& v : t) v = 0xF0;
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'A' + 10);
+    for (int c = 'a'; c <= 'f'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'a' + 10);
+    return t;
+}();
+
+inline unsigned hex_quick(char c) { return kHex[static_cast<unsigned char>(c)]; }
+inline unsigned hex_quick(char16_t c) { return kHex[c & 0xFF] | (c > 0xFF ? 0xF0u : 0u); }
 
 template <typename Char>
 inline bool head_quick(const Char* p, std::uint32_t& counter, std::uint64_t& edges) {
