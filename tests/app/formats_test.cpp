@@ -44,6 +44,8 @@ const struct CasDeFormat {
      "1000", "ligne 5 ignorée : « 10:01:30⇥7 » n'est pas un enregistrement (ligne d'un autre format"},
     // A DAQ card's raw stream: a muon through the four channels at 10:00:00 UTC, decays of 600 ns (15
     // ticks of 40 ns), 500 ns (12.5) and 1200 ns one second, a minute and 150 s after it, muons at 2 and 3 s.
+    // Counted: the seconds 0 to 61 and the 150th; the 89 s without an event before it are longer than
+    // the longest stretch a raw stream takes as live (a minute).
     {"carte.txt",
      "00000000 A0 00 20 00 20 00 20 00 00000000 100000.000 191119 A 05 0 +0000\r\n"
      "017D7840 A0 00 20 00 20 00 00 00 017D7840 100001.000 191119 A 05 0 +0000\r\n"
@@ -56,7 +58,7 @@ const struct CasDeFormat {
      "DF847580 A0 00 20 00 20 00 00 00 DF847580 100230.000 191119 A 05 0 +0000\r\n"
      "DF84759E 00 00 00 00 20 00 00 00 DF847580 100230.000 191119 A 05 0 +0000\r\n",
      kAcquisitionRaw, "format daq-raw : 1 unité = 1 ns, début ",
-     " heure locale, 151 s de comptage, 6 évènements, horloge 25 MHz (mesurée au 1PPS) ; ", "1",
+     " heure locale, 63 s de comptage, 6 évènements, horloge 25 MHz (mesurée au 1PPS) ; ", "1",
      "ligne 4 ignorée : « 00000000 80 00 » n'est pas un enregistrement (ligne d'évènement sans ses 16 mots"},
 };
 
