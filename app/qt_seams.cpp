@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -166,4 +167,5 @@ void installe_les_services_qt() {
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
     s.notify = notify;
+    s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }
