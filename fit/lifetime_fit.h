@@ -30,6 +30,17 @@ namespace fit {
 
 Result fit_lifetime(const Request& request);
 
+// The error of tau as its profile interval shows it, the one a result shows
+// beside its lifetime and brings to the consistency of several runs, to G_F
+// and to the forecast: tau_error, but where the background sits at its bound,
+// whose Hessian error is the exponential's alone while the profile interval
+// lets the background rise, half the interval's width when it is wider.
+double interval_error(const Result& result);
+
+// The clock step the durations sit on (the grid the fit takes), 0 when they
+// share none.
+double clock_step_of(std::span<const double> durations);
+
 // The counts of classes 0 .. n_classe - 1 made from the durations by the class
 // pass's rule (analysis/class_rule.h); all 0 without a class width above 0.
 std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe);

@@ -126,12 +126,6 @@ QStringList lit_runs_ajoutes() {
     return fichiers;
 }
 
-void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs) {
-    QStringList mots;
-    for (const QString& f : fichiers) mots << chemin_en_ligne(f);
-    ecrit_parametre(mots.join(QLatin1Char(' ')), FICHIER_AJUSTEMENT, kAddedRunsLine, echecs);
-}
-
 fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {
     fit::Request q;
     q.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(std::max(0, store.nb_points[1]))};

@@ -42,10 +42,11 @@ void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
 // The first line of a fit: "fenêtre = [10 ; 800], exponentielle + fond, non binné".
 QString choices_line(const FitChoices& choices);
 
-// The runs the analysis window combines with the followed one, by their files'
-// paths, on their own line of the choices file: none from a file without it.
+// The runs an earlier version combined with whatever file was followed, by
+// their files' paths, on their own line of the choices file: none from a file
+// without it. Read once, for fit/run/added_runs_store.h, which keeps them for
+// each followed file.
 QStringList lit_runs_ajoutes();
-void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs);
 
 // The fit of the records of series 1 with the classes of the last class pass
 // (width, shown classes, counts). The request refers to `store` and `table`.
