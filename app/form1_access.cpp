@@ -141,6 +141,20 @@ void TForm1::rendLesControlesAccessibles() {
     for (const auto& [valeur, libelle] : figures) accessibilite::figure(valeur, libelle);
 }
 
+// The class pass gives the listing the focus, but takes it neither from a
+// person typing in a field or the comment (a tick's reload would send the
+// rest of what they type into the listing) nor from one who moves through the
+// window from the keyboard (Tab out of X max would land in the listing, and
+// the next Space on "+" of dX would type into it).
+bool TForm1::le_listing_peut_prendre_le_focus() const {
+    if (testAttribute(Qt::WA_KeyboardFocusChange)) return false;
+    const QWidget* focus = focusWidget();
+    if (!focus || focus == Memo4) return true;
+    if (qobject_cast<const QLineEdit*>(focus)) return false;
+    const auto* memo = qobject_cast<const QPlainTextEdit*>(focus);
+    return !memo || memo->isReadOnly();
+}
+
 void TForm1::ferme_les_panneaux() {
     for (QWidget* panneau : {static_cast<QWidget*>(setup_Panel4), static_cast<QWidget*>(Panel4)}) {
         // The focus goes back to the button that opened the panel.

@@ -138,6 +138,18 @@ TEST_F(Keyboard, TheCommentLetsTabMoveOnAndCtrlTabTypesATab) {
     EXPECT_EQ(QApplication::focusWidget(), form.SpeedButton_comment);
 }
 
+TEST_F(Keyboard, AStepButtonKeepsTheFocusSpacePressedAgainStepsAgain) {
+    QApplication::setActiveWindow(&form);
+    form.Edit8->setFocus();
+    touche(form.Edit8, Qt::Key_Tab);  // leaving dX applies it: a class pass
+    ASSERT_EQ(QApplication::focusWidget(), form.SpeedButton12);
+    touche(form.SpeedButton12, Qt::Key_Space);
+    touche(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(form.Edit8->text(), QStringLiteral("30"));
+    EXPECT_EQ(QApplication::focusWidget(), form.SpeedButton12) << "the class pass leaves it where it is";
+    EXPECT_FALSE(form.Memo4->toPlainText().startsWith(u' '));
+}
+
 TEST_F(Keyboard, TargetFileTakesTheFocusAndOpensTheDialogOnEnterOrSpace) {
     QApplication::setActiveWindow(&form);
     form.Panel8->setFocus(Qt::TabFocusReason);
