@@ -66,5 +66,4 @@ void TForm1::relieLesControles() {
     relie(this, SpeedButton_ajustement, &QToolButton::clicked, &TForm1::SpeedButton_ajustementClick);
 
     relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    connect(this, &TForm1::chargement_termine, surveillance_, [this] { surveillance_->apres_chargement(*etat_); });
 }

@@ -1,14 +1,13 @@
 #include "app/qt_seams.h"
 
 #include "platform/seams.h"
+#include "session/desktop_notification.h"
 
 #include <QApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMediaDevices>
@@ -144,16 +143,6 @@ void tone(int hertz, int milliseconds) {
 // A desktop notification through the freedesktop notification service on the
 // session bus, sent without waiting for its answer: without a session bus or
 // without the service, nothing is shown and nothing is said.
-void notify(const QString& title, const QString& text) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return;
-    QDBusMessage m = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    m << QStringLiteral("vorns") << 0u << QStringLiteral("vorns") << title << text << QStringList() << QVariantMap()
-      << -1;
-    bus.send(m);
-}
 
 }  // namespace
 
@@ -168,6 +157,6 @@ void installe_les_services_qt() {
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
-    s.notify = notify;
+    s.notify = notify_desktop;
     s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }
