@@ -43,7 +43,8 @@ void FenetreAjustement::rendLesControlesAccessibles() {
         {Onglets->indexOf(graphes->convergence), tr("Tau ajusté à chaque chargement, au fil du run")},
         {kOngletStabilite, tr("Tau selon t min : la stabilité de l'ajustement")},
         {Onglets->indexOf(onglet_taux), tr("Le taux d'événements au fil du temps, ses trous, l'alarme d'un arrêt")},
-        {Onglets->indexOf(onglet_runs), tr("D'autres runs ajustés avec le run suivi, et les intervalles exclus")}};
+        {Onglets->indexOf(onglet_runs), tr("D'autres runs ajustés avec le run suivi, et les intervalles exclus")},
+        {Onglets->indexOf(onglet_partage), tr("Le run en lecture seule pour un autre appareil : son adresse et son code QR")}};
     for (const auto& [onglet, bulle] : onglets) Onglets->setTabToolTip(onglet, bulle);
     nomme(CheckBox_log, {}, tr("Effectifs de l'histogramme sur une échelle logarithmique"));
     nomme(graphes->histogramme, tr("histogramme et courbe ajustée"));
