@@ -1,12 +1,12 @@
 #include "app/application.h"
 
 #include "platform/numbers.h"
+#include "platform/translations.h"
+#include "settings/language_choice.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QtGlobal>
 
 bool affichage_disponible() {
@@ -28,17 +28,5 @@ void prepare_l_application() {
     QGuiApplication::setWindowIcon(icone);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorns.vorns"));
     platform::take_decimal_separator_from_system();
-    installe_les_traductions_de_qt(QLocale::system());
-}
-
-QTranslator* installe_les_traductions_de_qt(const QLocale& langue) {
-    // "qt" is the catalogue that gathers Qt's modules (qtbase, qtmultimedia).
-    auto* traducteur = new QTranslator(QCoreApplication::instance());
-    if (!traducteur->load(langue, QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(traducteur)) {
-        delete traducteur;
-        return nullptr;
-    }
-    return traducteur;
+    platform::install_translations(lit_langue_choisie());
 }

@@ -2,6 +2,7 @@
 // program folder, or in the user's configuration folder when the program
 // folder cannot be written.
 #include "platform/files.h"
+#include "settings/language_choice.h"
 #include "settings/settings_files.h"
 #include "support/config_folder.h"
 #include "support/recorder.h"
@@ -272,4 +273,24 @@ TEST(SettingsFiles, AProgramFolderThatCannotBeWrittenKeepsThemInTheUsersConfigur
     EXPECT_EQ(lit_ligne_unique(FICHIER_DERNIER_NOM), QStringLiteral("run.txt"));
     EXPECT_EQ(chemin_du_reglage(FICHIER_DERNIER_NOM), config.application_folder() + FICHIER_DERNIER_NOM);
     platform::set_program_folder_for_tests(QString());
+}
+
+// The language chosen in the setup panel: written whole as "language=…", read
+// back; the desktop's (empty) for no file, "system", or a language vorns does
+// not speak.
+TEST(LangueChoisie, IsRememberedAsOneKeyLine) {
+    TemporaryProgramFolder folder;
+    WriteFailures echecs;
+    EXPECT_EQ(lit_langue_choisie(), QString());
+    for (const char* langue : {"de", "en", "fr", ""}) {
+        ecrit_langue_choisie(QString::fromLatin1(langue), echecs);
+        EXPECT_EQ(lit_langue_choisie(), QString::fromLatin1(langue));
+    }
+    EXPECT_EQ(read_bytes(folder.file(FICHIER_LANGUE)), QByteArray("language=system\r\n"));
+    for (const char* contenu : {"language=it\r\n", "langue=de\r\n", "language=\r\n"}) {
+        write_bytes(folder.file(FICHIER_LANGUE), contenu);
+        EXPECT_EQ(lit_langue_choisie(), QString()) << contenu;
+    }
+    write_bytes(folder.file(FICHIER_LANGUE), "# chosen in the setup panel\nlanguage=de\n");
+    EXPECT_EQ(lit_langue_choisie(), QStringLiteral("de"));
 }
