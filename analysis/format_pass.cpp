@@ -5,6 +5,8 @@
 #include "analysis/formats/two_integers.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -65,7 +67,10 @@ private:
         }
         const std::int64_t e = secondes - *origine_;
         if (ouverte && e < precedent_) return std::nullopt;
-        if (e < 0) throw platform::Error(QStringLiteral("heure avant celle de la première ligne du fichier"));
+        if (e < 0) {
+            throw platform::Error(
+                QCoreApplication::translate("formats", "heure avant celle de la première ligne du fichier"));
+        }
         precedent_ = e;
         return e;
     }
