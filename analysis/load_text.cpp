@@ -105,20 +105,42 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
     return LoadText::tr("aucun enregistrement : une seule ligne de données, qui fixe l'origine des temps");
 }
 
+namespace {
+
+// ", 1234 évènements, horloge 25 MHz (mesurée)": what a raw stream told of itself.
+QString raw_stream_text(const RawStream& flux) {
+    QString texte = LoadText::tr(", %1 évènements, horloge %2 MHz", "a raw stream's events and clock")
+                        .arg(decimal(flux.events), format_picture("0.000###", flux.clock_hz / 1e6));
+    texte += flux.clock_measured ? LoadText::tr(" (mesurée au 1PPS)", "the clock")
+                                 : LoadText::tr(" (supposée : aucune seconde GPS pour la mesurer)", "the clock");
+    if (!flux.gps_time) texte += LoadText::tr(", sans heure GPS : temps comptés depuis le premier évènement");
+    if (flux.before_origin > 0) {
+        texte += LoadText::tr(", %1 évènements datés avant le premier, laissés de côté").arg(decimal(flux.before_origin));
+    }
+    return texte;
+}
+
+}  // namespace
+
 QString texte_du_format(const PasseDesLignes& passe) {
     const QString nom = nom_du_format(passe.format);
     if (passe.format == FormatDeDonnees::acquisition) return LoadText::tr("format %1").arg(nom);
     const QString unite = general(passe.unite_ns);
     const QString comptage = decimal(static_cast<std::int64_t>(passe.comptages.secondes.size()));
-    const bool compte = passe.format == FormatDeDonnees::deux_entiers;
-    if (!passe.origine_vue) {
-        return compte ? LoadText::tr("format %1 : 1 unité = %2 ns, %3 s de comptage").arg(nom, unite, comptage)
-                      : LoadText::tr("format %1 : 1 unité = %2 ns").arg(nom, unite);
+    const bool brut = passe.format == FormatDeDonnees::raw_stream;
+    const bool compte = passe.format == FormatDeDonnees::deux_entiers || brut;
+    QString texte;
+    if (!passe.origine_vue || (brut && !passe.raw.gps_time)) {
+        texte = compte ? LoadText::tr("format %1 : 1 unité = %2 ns, %3 s de comptage").arg(nom, unite, comptage)
+                       : LoadText::tr("format %1 : 1 unité = %2 ns").arg(nom, unite);
+    } else {
+        const QString debut = texte_heure_du_jour(passe.origine_temps);
+        texte = compte ? LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale, %4 s de comptage")
+                             .arg(nom, unite, debut, comptage)
+                       : LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale").arg(nom, unite, debut);
     }
-    const QString debut = texte_heure_du_jour(passe.origine_temps);
-    return compte ? LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale, %4 s de comptage")
-                        .arg(nom, unite, debut, comptage)
-                  : LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale").arg(nom, unite, debut);
+    if (brut) texte += raw_stream_text(passe.raw);
+    return texte;
 }
 
 QString texte_heure_du_jour(long double minutes) {

@@ -1,8 +1,10 @@
 #include "app/application.h"
 
+#include "analysis/formats/format_choices.h"
 #include "platform/numbers.h"
 #include "platform/translations.h"
 #include "settings/language_choice.h"
+#include "settings/settings_files.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,4 +31,10 @@ void prepare_l_application() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorns.vorns"));
     platform::take_decimal_separator_from_system();
     platform::install_translations(lit_langue_choisie());
+}
+
+QStringList take_format_choices_from_settings() {
+    QStringList problems;
+    set_format_choices(read_format_choices_file(chemin_du_reglage(kFormatChoicesFile), problems));
+    return problems;
 }

@@ -8,6 +8,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -157,4 +158,5 @@ void installe_les_services_qt() {
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
     s.notify = notify_desktop;
+    s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }

@@ -1,6 +1,7 @@
 #include "cli/fit_program.h"
 
 #include "analysis/class_pass.h"
+#include "analysis/formats/format_choices.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
@@ -21,6 +22,7 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "platform/translations.h"
+#include "settings/settings_files.h"
 
 #include <QCoreApplication>
 
@@ -126,6 +128,28 @@ int fit_file(const FitOptions& o, const QString& file, RecordStore& store, Class
     return status;
 }
 
+// The choices of the formats of other apparatus: the settings file's, what
+// it cannot give said, then --daq's, a bad one an option error.
+bool take_format_choices(const FitOptions& options) {
+    QStringList problems;
+    FormatChoices choices = read_format_choices_file(chemin_du_reglage(kFormatChoicesFile), problems);
+    for (const QString& problem : problems) print(stderr, QStringLiteral("vorns-fit: ") + problem);
+    for (const QString& given : options.daq) {
+        const qsizetype equal = given.indexOf(QLatin1Char('='));
+        QString problem = QCoreApplication::translate("vorns_fit", "'%1' is no KEY=VALUE").arg(given);
+        if (equal > 0 && take_format_choice(given.first(equal), given.sliced(equal + 1), choices, problem)) continue;
+        print(stderr, QStringLiteral("vorns-fit: --daq: ") + problem);
+        return false;
+    }
+    QString problem;
+    if (!check_format_choices(choices, problem)) {
+        print(stderr, QStringLiteral("vorns-fit: --daq: ") + problem);
+        return false;
+    }
+    set_format_choices(choices);
+    return true;
+}
+
 int fit_files(int& argc, char** argv, const ReportWriter* report) {
     platform::keep_freed_memory_for_reuse();
     const std::unique_ptr<QCoreApplication> application =
@@ -148,6 +172,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         std::fputs(QCoreApplication::translate("vorns_fit", kFitUsage).toUtf8().constData(), stdout);
         return 0;
     }
+    if (!take_format_choices(options)) return 2;
     if (options.version) {
         std::fputs("vorns-fit " VORNS_VERSION "\n", stdout);
         return 0;

@@ -81,6 +81,11 @@ const char* const kFitUsage =
                       "                    with --report: who made the measurement, their group,\n"
                       "                    the course, the set-up and a free note, on the report's\n"
                       "                    first page (one left out or empty is not shown)\n"
+                      "  --daq KEY=VALUE   a choice of the settings file qrt_vorn.daq, over the file's:\n"
+                      "                    single_channel, double_channel (0 to 3), veto_channel (0 to 3\n"
+                      "                    or none) and min_decay_ns, max_decay_ns for a DAQ card's raw\n"
+                      "                    stream; dated_decay_lines (local or utc); may be given more\n"
+                      "                    than once\n"
                       "  --details         with --json, also the file, the compared classes, the range\n"
                       "                    fitted and the durations (for the validation scripts)\n"
                       "  -h, --help        show this help and exit\n"
@@ -184,6 +189,8 @@ FitOptions read_options(const QStringList& arguments) {
             o.details = true;
         } else if (a == QLatin1String("--combine")) {
             o.combine = true;
+        } else if (a == QLatin1String("--daq")) {
+            o.daq.append(value());
         } else if (a == QLatin1String("--exclude")) {
             const QString v = value();
             const qsizetype at = v.lastIndexOf(QLatin1Char('@'));

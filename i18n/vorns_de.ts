@@ -2,6 +2,516 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="fr">
 <context>
+    <name>FenetreAjustement</name>
+    <message>
+        <source>t min</source>
+        <translation>t min</translation>
+    </message>
+    <message>
+        <source>Début de la fenêtre d&apos;ajustement, dans l&apos;unité des durées</source>
+        <translation>Anfang des Anpassungsfensters, in der Einheit der Dauern</translation>
+    </message>
+    <message>
+        <source>t max</source>
+        <translation>t max</translation>
+    </message>
+    <message>
+        <source>Fin de la fenêtre d&apos;ajustement, dans l&apos;unité des durées</source>
+        <translation>Ende des Anpassungsfensters, in der Einheit der Dauern</translation>
+    </message>
+    <message>
+        <source>modèle</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Le modèle ajusté aux durées</source>
+        <translation>Das an die Dauern angepasste Modell</translation>
+    </message>
+    <message>
+        <source>méthode</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Ajustement des durées une à une (non binné) ou de l&apos;histogramme de leurs classes</source>
+        <translation>Anpassung der Dauern einzeln (ungebinnt) oder des Histogramms ihrer Klassen</translation>
+    </message>
+    <message>
+        <source>1 unité en ns</source>
+        <translation>1 Einheit in ns</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;une unité du fichier en nanosecondes ; vide : à fixer</source>
+        <translation>Länge einer Einheit der Datei in Nanosekunden; leer: festzulegen</translation>
+    </message>
+    <message>
+        <source>matière des μ−</source>
+        <translation>Material der μ−</translation>
+    </message>
+    <message>
+        <source>ρ = N+/N−</source>
+        <translation>ρ = N+/N−</translation>
+    </message>
+    <message>
+        <source>Rapport des μ+ aux μ− du modèle de rapport de charge</source>
+        <translation>Verhältnis der μ+ zu den μ− des Ladungsverhältnis-Modells</translation>
+    </message>
+    <message>
+        <source>précision visée</source>
+        <translation>angestrebte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>La précision de τ visée : la prévision dit quand le run l&apos;atteint</source>
+        <translation>Die angestrebte Genauigkeit von τ: die Prognose sagt, wann die Messreihe sie erreicht</translation>
+    </message>
+    <message>
+        <source>graphes et tableaux</source>
+        <translation>Grafiken und Tabellen</translation>
+    </message>
+    <message>
+        <source>Les flèches gauche et droite changent d&apos;onglet</source>
+        <translation>Die Pfeiltasten links und rechts wechseln den Reiter</translation>
+    </message>
+    <message>
+        <source>L&apos;histogramme des durées et la courbe ajustée</source>
+        <translation>Das Histogramm der Dauern und die angepasste Kurve</translation>
+    </message>
+    <message>
+        <source>Tau ajusté à chaque chargement, au fil du run</source>
+        <translation>Bei jedem Laden angepasstes Tau, im Verlauf der Messreihe</translation>
+    </message>
+    <message>
+        <source>Tau selon t min : la stabilité de l&apos;ajustement</source>
+        <translation>Tau abhängig von t min: die Stabilität der Anpassung</translation>
+    </message>
+    <message>
+        <source>Le taux d&apos;événements au fil du temps, ses trous, l&apos;alarme d&apos;un arrêt</source>
+        <translation>Die Ereignisrate im Verlauf der Zeit, ihre Lücken, der Alarm bei einem Stillstand</translation>
+    </message>
+    <message>
+        <source>D&apos;autres runs ajustés avec le run suivi, et les intervalles exclus</source>
+        <translation>Weitere Messreihen, mit der verfolgten angepasst, und die ausgeschlossenen Intervalle</translation>
+    </message>
+    <message>
+        <source>Effectifs de l&apos;histogramme sur une échelle logarithmique</source>
+        <translation>Häufigkeiten des Histogramms auf logarithmischer Skala</translation>
+    </message>
+    <message>
+        <source>histogramme et courbe ajustée</source>
+        <translation>Histogramm und angepasste Kurve</translation>
+    </message>
+    <message>
+        <source>convergence de l&apos;ajustement au fil du run</source>
+        <translation>Konvergenz der Anpassung im Verlauf der Messreihe</translation>
+    </message>
+    <message>
+        <source>stabilité de τ selon t min</source>
+        <translation>Stabilität von τ abhängig von t min</translation>
+    </message>
+    <message>
+        <source>Enregistrer le graphe de l&apos;onglet affiché en image PNG</source>
+        <translation>Die Grafik des angezeigten Reiters als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Enregistrer le graphe de l&apos;onglet affiché en image SVG</source>
+        <translation>Die Grafik des angezeigten Reiters als SVG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;histogramme et les valeurs ajustées en tableau CSV</source>
+        <translation>Das Histogramm und die angepassten Werte als CSV-Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Enregistrer la convergence de l&apos;ajustement en tableau CSV</source>
+        <translation>Die Konvergenz der Anpassung als CSV-Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Enregistrer le rapport du run en PDF</source>
+        <translation>Den Bericht der Messreihe als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Imprimer le rapport du run</source>
+        <translation>Den Bericht der Messreihe drucken</translation>
+    </message>
+    <message>
+        <source>largeur des tranches en minutes</source>
+        <translation>Breite der Zeitintervalle in Minuten</translation>
+    </message>
+    <message>
+        <source>Largeur des tranches de temps du taux, en minutes ; vide : choisie d&apos;après le taux</source>
+        <translation>Breite der Zeitintervalle der Rate, in Minuten; leer: nach der Rate gewählt</translation>
+    </message>
+    <message>
+        <source>trous du run</source>
+        <translation>Lücken der Messreihe</translation>
+    </message>
+    <message>
+        <source>Les intervalles sans événement plus longs que le taux ne le laisse attendre</source>
+        <translation>Die Intervalle ohne Ereignis, die länger sind, als die Rate erwarten lässt</translation>
+    </message>
+    <message>
+        <source>exclure le trou</source>
+        <translation>Lücke ausschließen</translation>
+    </message>
+    <message>
+        <source>Exclure du run l&apos;intervalle du trou choisi</source>
+        <translation>Das Intervall der gewählten Lücke aus der Messreihe ausschließen</translation>
+    </message>
+    <message>
+        <source>taux du run au fil du temps</source>
+        <translation>Rate der Messreihe im Verlauf der Zeit</translation>
+    </message>
+    <message>
+        <source>taux du run :</source>
+        <translation>Rate der Messreihe:</translation>
+    </message>
+    <message>
+        <source>Choisir d&apos;autres runs à ajuster avec le run suivi</source>
+        <translation>Weitere Messreihen wählen, die mit der verfolgten angepasst werden</translation>
+    </message>
+    <message>
+        <source>Retirer de l&apos;ajustement le run ajouté choisi dans le tableau</source>
+        <translation>Die in der Tabelle gewählte hinzugefügte Messreihe aus der Anpassung nehmen</translation>
+    </message>
+    <message>
+        <source>runs ajustés ensemble</source>
+        <translation>gemeinsam angepasste Messreihen</translation>
+    </message>
+    <message>
+        <source>Le run suivi, puis les runs ajoutés, un par ligne</source>
+        <translation>Die verfolgte Messreihe, dann die hinzugefügten, eine pro Zeile</translation>
+    </message>
+    <message>
+        <source>début de l&apos;exclusion</source>
+        <translation>Anfang des Ausschlusses</translation>
+    </message>
+    <message>
+        <source>Heure du début de l&apos;intervalle à exclure du run choisi</source>
+        <translation>Uhrzeit des Anfangs des aus der gewählten Messreihe auszuschließenden Intervalls</translation>
+    </message>
+    <message>
+        <source>fin de l&apos;exclusion</source>
+        <translation>Ende des Ausschlusses</translation>
+    </message>
+    <message>
+        <source>Heure de la fin de l&apos;intervalle à exclure du run choisi</source>
+        <translation>Uhrzeit des Endes des aus der gewählten Messreihe auszuschließenden Intervalls</translation>
+    </message>
+    <message>
+        <source>exclure l&apos;intervalle</source>
+        <translation>Intervall ausschließen</translation>
+    </message>
+    <message>
+        <source>Exclure l&apos;intervalle tapé du run choisi</source>
+        <translation>Das eingegebene Intervall aus der gewählten Messreihe ausschließen</translation>
+    </message>
+    <message>
+        <source>exclusions du run choisi</source>
+        <translation>Ausschlüsse der gewählten Messreihe</translation>
+    </message>
+    <message>
+        <source>Les intervalles exclus du run choisi dans le tableau, un par ligne</source>
+        <translation>Die aus der in der Tabelle gewählten Messreihe ausgeschlossenen Intervalle, eines pro Zeile</translation>
+    </message>
+    <message>
+        <source>ajustement des runs ensemble :</source>
+        <translation>gemeinsame Anpassung der Messreihen:</translation>
+    </message>
+    <message>
+        <source>cohérence des runs :</source>
+        <translation>Verträglichkeit der Messreihen:</translation>
+    </message>
+    <message>
+        <source>Remettre dans le run l&apos;intervalle choisi dans la liste</source>
+        <translation>Das in der Liste gewählte Intervall wieder in die Messreihe nehmen</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Choisir le fichier de données à suivre (%1)</source>
+        <translation>Die zu verfolgende Datendatei wählen (%1)</translation>
+    </message>
+    <message>
+        <source>Jouer le son ding1.wav à chaque rafraîchissement</source>
+        <translation>Bei jeder Aktualisierung den Klang ding1.wav abspielen</translation>
+    </message>
+    <message>
+        <source>échelle x</source>
+        <translation>x-Skala</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;acquisition en minutes au bout de l&apos;axe horizontal du graphe des enregistrements</source>
+        <translation>Messzeit in Minuten am Ende der waagrechten Achse der Datensatzgrafik</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;échelle x</source>
+        <translation>x-Skala vergrößern</translation>
+    </message>
+    <message>
+        <source>Échelle x à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>x-Skala auf den nächsten Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;échelle x</source>
+        <translation>x-Skala verkleinern</translation>
+    </message>
+    <message>
+        <source>Échelle x à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>x-Skala auf den vorigen Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale x</source>
+        <translation>automatische x-Skala</translation>
+    </message>
+    <message>
+        <source>Échelle x prise de la durée d&apos;acquisition à chaque chargement</source>
+        <translation>x-Skala bei jedem Laden aus der Messzeit genommen</translation>
+    </message>
+    <message>
+        <source>échelle y</source>
+        <translation>y-Skala</translation>
+    </message>
+    <message>
+        <source>Durée au bout de l&apos;axe vertical du graphe des enregistrements</source>
+        <translation>Dauer am Ende der senkrechten Achse der Datensatzgrafik</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;échelle y</source>
+        <translation>y-Skala vergrößern</translation>
+    </message>
+    <message>
+        <source>Échelle y à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>y-Skala auf den nächsten Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;échelle y</source>
+        <translation>y-Skala verkleinern</translation>
+    </message>
+    <message>
+        <source>Échelle y à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>y-Skala auf den vorigen Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale y</source>
+        <translation>automatische y-Skala</translation>
+    </message>
+    <message>
+        <source>Échelle y prise de la plus longue durée à chaque chargement</source>
+        <translation>y-Skala bei jedem Laden aus der längsten Dauer genommen</translation>
+    </message>
+    <message>
+        <source>X max</source>
+        <translation>X max</translation>
+    </message>
+    <message>
+        <source>Durée au bout de l&apos;axe horizontal de l&apos;histogramme ; les classes vont jusque-là</source>
+        <translation>Dauer am Ende der waagrechten Achse des Histogramms; die Klassen reichen bis dorthin</translation>
+    </message>
+    <message>
+        <source>augmenter X max</source>
+        <translation>X max vergrößern</translation>
+    </message>
+    <message>
+        <source>X max à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>X max auf den nächsten Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer X max</source>
+        <translation>X max verkleinern</translation>
+    </message>
+    <message>
+        <source>X max à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>X max auf den vorigen Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>N max</source>
+        <translation>N max</translation>
+    </message>
+    <message>
+        <source>Effectif au haut de l&apos;axe vertical de l&apos;histogramme</source>
+        <translation>Häufigkeit oben an der senkrechten Achse des Histogramms</translation>
+    </message>
+    <message>
+        <source>augmenter N max</source>
+        <translation>N max vergrößern</translation>
+    </message>
+    <message>
+        <source>N max à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>N max auf den nächsten Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer N max</source>
+        <translation>N max verkleinern</translation>
+    </message>
+    <message>
+        <source>N max à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>N max auf den vorigen Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>largeur de classe dX</source>
+        <translation>Klassenbreite dX</translation>
+    </message>
+    <message>
+        <source>Largeur des classes de l&apos;histogramme, dans l&apos;unité des durées</source>
+        <translation>Breite der Klassen des Histogramms, in der Einheit der Dauern</translation>
+    </message>
+    <message>
+        <source>augmenter dX</source>
+        <translation>dX vergrößern</translation>
+    </message>
+    <message>
+        <source>dX à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>dX auf den nächsten Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer dX</source>
+        <translation>dX verkleinern</translation>
+    </message>
+    <message>
+        <source>dX à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>dX auf den vorigen Wert der Folge 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale N max</source>
+        <translation>automatisches N max</translation>
+    </message>
+    <message>
+        <source>N max pris de la classe la plus remplie à chaque chargement</source>
+        <translation>N max bei jedem Laden aus der vollsten Klasse genommen</translation>
+    </message>
+    <message>
+        <source>lignes du fichier de données</source>
+        <translation>Zeilen der Datendatei</translation>
+    </message>
+    <message>
+        <source>Les lignes du fichier de données, telles qu&apos;il les tient</source>
+        <translation>Die Zeilen der Datendatei, wie sie darin stehen</translation>
+    </message>
+    <message>
+        <source>Durée totale faite de la moyenne ou du centre de chaque classe</source>
+        <translation>Gesamtdauer aus dem Mittelwert oder der Mitte jeder Klasse</translation>
+    </message>
+    <message>
+        <source>commentaire</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Commentaire gardé à côté du fichier de données ; %1 insère une tabulation</source>
+        <translation>Kommentar, neben der Datendatei aufbewahrt; %1 fügt einen Tabulator ein</translation>
+    </message>
+    <message>
+        <source>enregistrer le commentaire</source>
+        <translation>Kommentar speichern</translation>
+    </message>
+    <message>
+        <source>Enregistrer le commentaire dans son fichier (%1)</source>
+        <translation>Den Kommentar in seiner Datei speichern (%1)</translation>
+    </message>
+    <message>
+        <source>liste des classes</source>
+        <translation>Liste der Klassen</translation>
+    </message>
+    <message>
+        <source>L&apos;effectif de chaque classe de l&apos;histogramme</source>
+        <translation>Die Häufigkeit jeder Klasse des Histogramms</translation>
+    </message>
+    <message>
+        <source>trace du calcul des classes</source>
+        <translation>Protokoll der Klassenberechnung</translation>
+    </message>
+    <message>
+        <source>Les étapes du calcul des classes</source>
+        <translation>Die Schritte der Klassenberechnung</translation>
+    </message>
+    <message>
+        <source>panneau de réglages</source>
+        <translation>Einstellungsbereich</translation>
+    </message>
+    <message>
+        <source>Ouvrir ou fermer le panneau de réglages</source>
+        <translation>Den Einstellungsbereich öffnen oder schließen</translation>
+    </message>
+    <message>
+        <source>à propos</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Ouvrir ou fermer le panneau « à propos » ; %1 ouvre le mode d&apos;emploi</source>
+        <translation>Den Bereich „Über“ öffnen oder schließen; %1 öffnet die Anleitung</translation>
+    </message>
+    <message>
+        <source>quitter</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>Quitter vorns (%1)</source>
+        <translation>vorns beenden (%1)</translation>
+    </message>
+    <message>
+        <source>analyse du run</source>
+        <translation>Analyse der Messreihe</translation>
+    </message>
+    <message>
+        <source>Ouvrir la fenêtre d&apos;analyse du run : ajustement de la durée de vie, taux, runs ; %1 la ferme</source>
+        <translation>Das Analysefenster der Messreihe öffnen: Anpassung der Lebensdauer, Rate, Messreihen; %1 schließt es</translation>
+    </message>
+    <message>
+        <source>graphe des enregistrements</source>
+        <translation>Grafik der Datensätze</translation>
+    </message>
+    <message>
+        <source>Chaque enregistrement : sa durée selon le temps écoulé</source>
+        <translation>Jeder Datensatz: seine Dauer über der verstrichenen Zeit</translation>
+    </message>
+    <message>
+        <source>histogramme des classes</source>
+        <translation>Histogramm der Klassen</translation>
+    </message>
+    <message>
+        <source>période de rafraîchissement en secondes</source>
+        <translation>Aktualisierungsperiode in Sekunden</translation>
+    </message>
+    <message>
+        <source>Temps entre deux relectures du fichier de données, en secondes</source>
+        <translation>Zeit zwischen zwei Lesevorgängen der Datendatei, in Sekunden</translation>
+    </message>
+    <message>
+        <source>Ne relire le fichier que quand sa taille ou sa date a changé</source>
+        <translation>Die Datei nur neu lesen, wenn sich ihre Größe oder ihr Datum geändert hat</translation>
+    </message>
+    <message>
+        <source>épaisseur des traits</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Épaisseur des traits des deux graphes, en pixels</source>
+        <translation>Linienstärke der beiden Grafiken, in Pixeln</translation>
+    </message>
+    <message>
+        <source>Choisir la couleur de la fenêtre, gardée pour le prochain démarrage</source>
+        <translation>Die Fensterfarbe wählen, für den nächsten Start aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Fermer le panneau de réglages (%1)</source>
+        <translation>Den Einstellungsbereich schließen (%1)</translation>
+    </message>
+    <message>
+        <source>dossier du programme</source>
+        <translation>Programmordner</translation>
+    </message>
+    <message>
+        <source>Fermer le panneau « à propos » (%1)</source>
+        <translation>Den Bereich „Über“ schließen (%1)</translation>
+    </message>
+    <message>
+        <source>Le mode d&apos;emploi %1 est introuvable.</source>
+        <translation>Die Anleitung %1 ist nicht zu finden.</translation>
+    </message>
+    <message>
+        <source>Le mode d&apos;emploi %1 n&apos;a pu être ouvert : aucun programme du bureau ne l&apos;affiche.</source>
+        <translation>Die Anleitung %1 konnte nicht geöffnet werden: kein Programm des Desktops zeigt sie an.</translation>
+    </message>
+</context>
+<context>
     <name>charts</name>
     <message>
         <source>unités</source>
@@ -358,6 +868,99 @@
         <source>valeur négative (-%1) : ni une désintégration ni un comptage</source>
         <translation>negativer Wert (-%1): weder ein Zerfall noch eine Zählung</translation>
     </message>
+    <message>
+        <source>line d&apos;évènement sans ses 16 mots (coupée ?)</source>
+        <translation>Ereigniszeile ohne ihre 16 Wörter (abgeschnitten?)</translation>
+    </message>
+    <message>
+        <source>compteur (mot 1) illisible</source>
+        <translation>Zähler (Wort 1) unlesbar</translation>
+    </message>
+    <message>
+        <source>front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus</source>
+        <translation>Flanke (Wörter 2 bis 9) unlesbar: 2 Hexadezimalziffern erwartet</translation>
+    </message>
+    <message>
+        <source>compteur du 1PPS (mot 10) illisible</source>
+        <translation>1PPS-Zähler (Wort 10) unlesbar</translation>
+    </message>
+    <message>
+        <source>heure GPS (mot 11) illisible : hhmmss.sss attendu</source>
+        <translation>GPS-Uhrzeit (Wort 11) unlesbar: hhmmss.sss erwartet</translation>
+    </message>
+    <message>
+        <source>date GPS (mot 12) illisible : jjmmaa attendu</source>
+        <translation>GPS-Datum (Wort 12) unlesbar: TTMMJJ erwartet</translation>
+    </message>
+    <message>
+        <source>état GPS (mot 13) ni A ni V</source>
+        <translation>GPS-Status (Wort 13) weder A noch V</translation>
+    </message>
+    <message>
+        <source>nombre de satellites (mot 14) illisible</source>
+        <translation>Anzahl der Satelliten (Wort 14) unlesbar</translation>
+    </message>
+    <message>
+        <source>drapeaux d&apos;état (mot 15) illisibles</source>
+        <translation>Statusbits (Wort 15) unlesbar</translation>
+    </message>
+    <message>
+        <source>délai GPS (mot 16) illisible</source>
+        <translation>GPS-Verzögerung (Wort 16) unlesbar</translation>
+    </message>
+    <message>
+        <source>ni une line d&apos;évènement de la carte ni une de ses réponses</source>
+        <translation>weder eine Ereigniszeile der Karte noch eine ihrer Antworten</translation>
+    </message>
+    <message>
+        <source>date illisible (attendu &apos;2015-12-10 11:49:22.123&apos;)</source>
+        <translation>unlesbares Datum (erwartet &apos;2015-12-10 11:49:22.123&apos;)</translation>
+    </message>
+    <message>
+        <source>ligne d&apos;un autre format (attendu « &apos;date&apos; Decay durée »)</source>
+        <translation>Zeile eines anderen Formats (erwartet „&apos;Datum&apos; Decay Dauer“)</translation>
+    </message>
+    <message>
+        <source>une voie de 0 à 3</source>
+        <translation>ein Kanal von 0 bis 3</translation>
+    </message>
+    <message>
+        <source>une voie de 0 à 3, ou none</source>
+        <translation>ein Kanal von 0 bis 3, oder none</translation>
+    </message>
+    <message>
+        <source>des ns, 0 ou plus</source>
+        <translation>ns, 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>utc ou local</source>
+        <translation>utc oder local</translation>
+    </message>
+    <message>
+        <source>%1 : clé inconnue</source>
+        <translation>%1: unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1=%2 : attendu %3</source>
+        <translation>%1=%2: erwartet %3</translation>
+    </message>
+    <message>
+        <source>la voie de veto doit différer des deux autres, et min_decay_ns ne pas dépasser max_decay_ns</source>
+        <translation>der Veto-Kanal muss sich von den beiden anderen unterscheiden, und min_decay_ns darf max_decay_ns nicht übersteigen</translation>
+    </message>
+    <message>
+        <source>%1 : %2 n&apos;est pas de la forme clé=valeur</source>
+        <translation>%1: %2 hat nicht die Form Schlüssel=Wert</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <comment>the file, then what is wrong in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 : %2 (voies et durées par défaut)</source>
+        <translation>%1: %2 (Standardkanäle und -dauern)</translation>
+    </message>
 </context>
 <context>
     <name>load_text</name>
@@ -477,6 +1080,29 @@
         <source>%1 [ classe %2]</source>
         <comment>a count, then its class</comment>
         <translation>%1 [ Klasse %2]</translation>
+    </message>
+    <message>
+        <source>, %1 évènements, horloge %2 MHz</source>
+        <comment>a raw stream&apos;s events and clock</comment>
+        <translation>, %1 Ereignisse, Takt %2 MHz</translation>
+    </message>
+    <message>
+        <source> (mesurée au 1PPS)</source>
+        <comment>the clock</comment>
+        <translation> (am 1PPS gemessen)</translation>
+    </message>
+    <message>
+        <source> (supposée : aucune seconde GPS pour la mesurer)</source>
+        <comment>the clock</comment>
+        <translation> (angenommen: keine GPS-Sekunde, um ihn zu messen)</translation>
+    </message>
+    <message>
+        <source>, sans heure GPS : temps comptés depuis le premier évènement</source>
+        <translation>, ohne GPS-Zeit: Zeiten ab dem ersten Ereignis gezählt</translation>
+    </message>
+    <message>
+        <source>, %1 évènements datés avant le premier, laissés de côté</source>
+        <translation>, %1 vor dem ersten datierte Ereignisse, beiseitegelassen</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1823,102 @@
         <translation>vorns-fit: --follow kann seine Signale nicht überwachen</translation>
     </message>
     <message>
+        <source>%1: a duration cannot be negative</source>
+        <translation>%1: Eine Dauer kann nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>%1: must be above 0</source>
+        <translation>%1: muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>--model: &apos;%1&apos; is none of exp+flat, exp, mu-capture and charge-ratio</source>
+        <translation>--model: &apos;%1&apos; ist keines von exp+flat, exp, mu-capture und charge-ratio</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is none of the known materials, carbon and oxygen, nor the negative muons&apos; lifetime in ns</source>
+        <translation>%1: &apos;%2&apos; ist weder eines der bekannten Materialien, carbon und oxygen, noch die Lebensdauer der negativen Myonen in ns</translation>
+    </message>
+    <message>
+        <source>--model %1 needs --unit-ns, the nanoseconds in one unit of the durations</source>
+        <translation>--model %1 braucht --unit-ns, die Nanosekunden in einer Einheit der Dauern</translation>
+    </message>
+    <message>
+        <source>%1: a value is missing</source>
+        <translation>%1: Es fehlt ein Wert</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is no FILE@START-END</source>
+        <translation>%1: &apos;%2&apos; ist kein DATEI@BEGINN-ENDE</translation>
+    </message>
+    <message>
+        <source>%1: the file name is empty</source>
+        <translation>%1: Der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>%1: must be below 100</source>
+        <translation>%1: muss kleiner als 100 sein</translation>
+    </message>
+    <message>
+        <source>%1: must be 0 or more</source>
+        <translation>%1: muss 0 oder mehr sein</translation>
+    </message>
+    <message>
+        <source>--method: &apos;%1&apos; is neither unbinned nor binned</source>
+        <translation>--method: &apos;%1&apos; ist weder unbinned noch binned</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--model %1 is fitted by the unbinned --method only</source>
+        <translation>--model %1 wird nur mit der ungebinnten --method angepasst</translation>
+    </message>
+    <message>
+        <source>%1 is taken with --report</source>
+        <translation>%1 gilt nur mit --report</translation>
+    </message>
+    <message>
+        <source>--exclude is taken with --combine (one file: FILE --combine)</source>
+        <translation>--exclude gilt nur mit --combine (eine Datei: DATEI --combine)</translation>
+    </message>
+    <message>
+        <source>--follow follows one file</source>
+        <translation>--follow verfolgt genau eine Datei</translation>
+    </message>
+    <message>
+        <source>--follow is taken without --combine and --report</source>
+        <translation>--follow gilt nur ohne --combine und --report</translation>
+    </message>
+    <message>
+        <source>no data file given</source>
+        <translation>keine Datendatei angegeben</translation>
+    </message>
+    <message>
+        <source>%1 %2 (chosen for the file)</source>
+        <translation>%1 %2 (für die Datei gewählt)</translation>
+    </message>
+    <message>
+        <source>%1 is not below %2: the window is refused</source>
+        <translation>%1 ist nicht kleiner als %2: Das Fenster wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>vorns-fit: cannot write the report &quot;%1&quot;: %2</source>
+        <translation>vorns-fit: Der Bericht „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>vorns-fit: the run report cannot be written: vorns-fit cannot find its own folder (%1)</source>
+        <translation>vorns-fit: Der Bericht kann nicht geschrieben werden: vorns-fit findet seinen eigenen Ordner nicht (%1)</translation>
+    </message>
+    <message>
+        <source>vorns-fit: the run report cannot be written: %1 cannot be started (%2)</source>
+        <translation>vorns-fit: Der Bericht kann nicht geschrieben werden: %1 kann nicht gestartet werden (%2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no KEY=VALUE</source>
+        <translation>&apos;%1&apos; ist kein SCHLÜSSEL=WERT</translation>
+    </message>
+    <message>
         <source>Usage: vorns-fit FILE... [OPTION]...
 Fits the lifetime of the records of each data file, read as vorns reads it,
 and prints the results the fit window shows.
@@ -1269,6 +1991,11 @@ and prints the results the fit window shows.
                     with --report: who made the measurement, their group,
                     the course, the set-up and a free note, on the report&apos;s
                     first page (one left out or empty is not shown)
+  --daq KEY=VALUE   a choice of the settings file qrt_vorn.daq, over the file&apos;s:
+                    single_channel, double_channel (0 to 3), veto_channel (0 to 3
+                    or none) and min_decay_ns, max_decay_ns for a DAQ card&apos;s raw
+                    stream; dated_decay_lines (local or utc); may be given more
+                    than once
   --details         with --json, also the file, the compared classes, the range
                     fitted and the durations (for the validation scripts)
   -h, --help        show this help and exit
@@ -1368,6 +2095,12 @@ sie liest, und gibt die Ergebnisse aus, die das Anpassungsfenster zeigt.
                     Kurs, der Aufbau und eine freie Notiz, auf der ersten Seite
                     des Berichts (ein weggelassenes oder leeres wird nicht
                     gezeigt)
+  --daq KEY=VALUE   eine Wahl der Einstellungsdatei qrt_vorn.daq, über die der
+                    Datei: single_channel, double_channel (0 bis 3),
+                    veto_channel (0 bis 3 oder none) und min_decay_ns,
+                    max_decay_ns für den Rohdatenstrom einer DAQ-Karte;
+                    dated_decay_lines (local oder utc); darf mehrmals
+                    angegeben werden
   --details         mit --json zusätzlich die Datei, die verglichenen Klassen,
                     der angepasste Bereich und die Dauern (für die
                     Validierungsskripte)
@@ -1383,98 +2116,6 @@ oder eine Zeile enthält, die kein Datensatz ist; 2 bei einer falschen Option
 unter seinem t max liegt, Messreihen von --combine in verschiedenen oder
 unbekannten Einheiten, dieselbe Datei zweimal).
 </translation>
-    </message>
-    <message>
-        <source>%1: a duration cannot be negative</source>
-        <translation>%1: Eine Dauer kann nicht negativ sein</translation>
-    </message>
-    <message>
-        <source>%1: must be above 0</source>
-        <translation>%1: muss größer als 0 sein</translation>
-    </message>
-    <message>
-        <source>--model: &apos;%1&apos; is none of exp+flat, exp, mu-capture and charge-ratio</source>
-        <translation>--model: &apos;%1&apos; ist keines von exp+flat, exp, mu-capture und charge-ratio</translation>
-    </message>
-    <message>
-        <source>%1: &apos;%2&apos; is none of the known materials, carbon and oxygen, nor the negative muons&apos; lifetime in ns</source>
-        <translation>%1: &apos;%2&apos; ist weder eines der bekannten Materialien, carbon und oxygen, noch die Lebensdauer der negativen Myonen in ns</translation>
-    </message>
-    <message>
-        <source>--model %1 needs --unit-ns, the nanoseconds in one unit of the durations</source>
-        <translation>--model %1 braucht --unit-ns, die Nanosekunden in einer Einheit der Dauern</translation>
-    </message>
-    <message>
-        <source>%1: a value is missing</source>
-        <translation>%1: Es fehlt ein Wert</translation>
-    </message>
-    <message>
-        <source>%1: &apos;%2&apos; is no FILE@START-END</source>
-        <translation>%1: &apos;%2&apos; ist kein DATEI@BEGINN-ENDE</translation>
-    </message>
-    <message>
-        <source>%1: the file name is empty</source>
-        <translation>%1: Der Dateiname ist leer</translation>
-    </message>
-    <message>
-        <source>%1: must be below 100</source>
-        <translation>%1: muss kleiner als 100 sein</translation>
-    </message>
-    <message>
-        <source>%1: must be 0 or more</source>
-        <translation>%1: muss 0 oder mehr sein</translation>
-    </message>
-    <message>
-        <source>--method: &apos;%1&apos; is neither unbinned nor binned</source>
-        <translation>--method: &apos;%1&apos; ist weder unbinned noch binned</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--model %1 is fitted by the unbinned --method only</source>
-        <translation>--model %1 wird nur mit der ungebinnten --method angepasst</translation>
-    </message>
-    <message>
-        <source>%1 is taken with --report</source>
-        <translation>%1 gilt nur mit --report</translation>
-    </message>
-    <message>
-        <source>--exclude is taken with --combine (one file: FILE --combine)</source>
-        <translation>--exclude gilt nur mit --combine (eine Datei: DATEI --combine)</translation>
-    </message>
-    <message>
-        <source>--follow follows one file</source>
-        <translation>--follow verfolgt genau eine Datei</translation>
-    </message>
-    <message>
-        <source>--follow is taken without --combine and --report</source>
-        <translation>--follow gilt nur ohne --combine und --report</translation>
-    </message>
-    <message>
-        <source>no data file given</source>
-        <translation>keine Datendatei angegeben</translation>
-    </message>
-    <message>
-        <source>%1 %2 (chosen for the file)</source>
-        <translation>%1 %2 (für die Datei gewählt)</translation>
-    </message>
-    <message>
-        <source>%1 is not below %2: the window is refused</source>
-        <translation>%1 ist nicht kleiner als %2: Das Fenster wird abgelehnt</translation>
-    </message>
-    <message>
-        <source>vorns-fit: cannot write the report &quot;%1&quot;: %2</source>
-        <translation>vorns-fit: Der Bericht „%1“ kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>vorns-fit: the run report cannot be written: vorns-fit cannot find its own folder (%1)</source>
-        <translation>vorns-fit: Der Bericht kann nicht geschrieben werden: vorns-fit findet seinen eigenen Ordner nicht (%1)</translation>
-    </message>
-    <message>
-        <source>vorns-fit: the run report cannot be written: %1 cannot be started (%2)</source>
-        <translation>vorns-fit: Der Bericht kann nicht geschrieben werden: %1 kann nicht gestartet werden (%2)</translation>
     </message>
 </context>
 <context>

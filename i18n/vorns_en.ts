@@ -2,6 +2,516 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>FenetreAjustement</name>
+    <message>
+        <source>t min</source>
+        <translation>t min</translation>
+    </message>
+    <message>
+        <source>Début de la fenêtre d&apos;ajustement, dans l&apos;unité des durées</source>
+        <translation>Start of the fit window, in the unit of the durations</translation>
+    </message>
+    <message>
+        <source>t max</source>
+        <translation>t max</translation>
+    </message>
+    <message>
+        <source>Fin de la fenêtre d&apos;ajustement, dans l&apos;unité des durées</source>
+        <translation>End of the fit window, in the unit of the durations</translation>
+    </message>
+    <message>
+        <source>modèle</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>Le modèle ajusté aux durées</source>
+        <translation>The model fitted to the durations</translation>
+    </message>
+    <message>
+        <source>méthode</source>
+        <translation>method</translation>
+    </message>
+    <message>
+        <source>Ajustement des durées une à une (non binné) ou de l&apos;histogramme de leurs classes</source>
+        <translation>Fit of the durations one by one (unbinned) or of the histogram of their classes</translation>
+    </message>
+    <message>
+        <source>1 unité en ns</source>
+        <translation>1 unit in ns</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;une unité du fichier en nanosecondes ; vide : à fixer</source>
+        <translation>Length of one unit of the file in nanoseconds; empty: to be set</translation>
+    </message>
+    <message>
+        <source>matière des μ−</source>
+        <translation>material of the μ−</translation>
+    </message>
+    <message>
+        <source>ρ = N+/N−</source>
+        <translation>ρ = N+/N−</translation>
+    </message>
+    <message>
+        <source>Rapport des μ+ aux μ− du modèle de rapport de charge</source>
+        <translation>Ratio of μ+ to μ− of the charge ratio model</translation>
+    </message>
+    <message>
+        <source>précision visée</source>
+        <translation>precision aimed at</translation>
+    </message>
+    <message>
+        <source>La précision de τ visée : la prévision dit quand le run l&apos;atteint</source>
+        <translation>The precision of τ aimed at: the forecast says when the run reaches it</translation>
+    </message>
+    <message>
+        <source>graphes et tableaux</source>
+        <translation>plots and tables</translation>
+    </message>
+    <message>
+        <source>Les flèches gauche et droite changent d&apos;onglet</source>
+        <translation>The left and right arrows change the tab</translation>
+    </message>
+    <message>
+        <source>L&apos;histogramme des durées et la courbe ajustée</source>
+        <translation>The histogram of the durations and the fitted curve</translation>
+    </message>
+    <message>
+        <source>Tau ajusté à chaque chargement, au fil du run</source>
+        <translation>Tau fitted at every load, along the run</translation>
+    </message>
+    <message>
+        <source>Tau selon t min : la stabilité de l&apos;ajustement</source>
+        <translation>Tau against t min: the stability of the fit</translation>
+    </message>
+    <message>
+        <source>Le taux d&apos;événements au fil du temps, ses trous, l&apos;alarme d&apos;un arrêt</source>
+        <translation>The event rate over time, its gaps, the alarm of a stop</translation>
+    </message>
+    <message>
+        <source>D&apos;autres runs ajustés avec le run suivi, et les intervalles exclus</source>
+        <translation>Other runs fitted with the run followed, and the intervals left out</translation>
+    </message>
+    <message>
+        <source>Effectifs de l&apos;histogramme sur une échelle logarithmique</source>
+        <translation>Counts of the histogram on a logarithmic scale</translation>
+    </message>
+    <message>
+        <source>histogramme et courbe ajustée</source>
+        <translation>histogram and fitted curve</translation>
+    </message>
+    <message>
+        <source>convergence de l&apos;ajustement au fil du run</source>
+        <translation>convergence of the fit along the run</translation>
+    </message>
+    <message>
+        <source>stabilité de τ selon t min</source>
+        <translation>stability of τ against t min</translation>
+    </message>
+    <message>
+        <source>Enregistrer le graphe de l&apos;onglet affiché en image PNG</source>
+        <translation>Save the plot of the tab shown as a PNG picture</translation>
+    </message>
+    <message>
+        <source>Enregistrer le graphe de l&apos;onglet affiché en image SVG</source>
+        <translation>Save the plot of the tab shown as an SVG picture</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;histogramme et les valeurs ajustées en tableau CSV</source>
+        <translation>Save the histogram and the fitted values as a CSV table</translation>
+    </message>
+    <message>
+        <source>Enregistrer la convergence de l&apos;ajustement en tableau CSV</source>
+        <translation>Save the convergence of the fit as a CSV table</translation>
+    </message>
+    <message>
+        <source>Enregistrer le rapport du run en PDF</source>
+        <translation>Save the run&apos;s report as PDF</translation>
+    </message>
+    <message>
+        <source>Imprimer le rapport du run</source>
+        <translation>Print the run&apos;s report</translation>
+    </message>
+    <message>
+        <source>largeur des tranches en minutes</source>
+        <translation>width of the bins in minutes</translation>
+    </message>
+    <message>
+        <source>Largeur des tranches de temps du taux, en minutes ; vide : choisie d&apos;après le taux</source>
+        <translation>Width of the rate&apos;s time bins, in minutes; empty: chosen from the rate</translation>
+    </message>
+    <message>
+        <source>trous du run</source>
+        <translation>gaps of the run</translation>
+    </message>
+    <message>
+        <source>Les intervalles sans événement plus longs que le taux ne le laisse attendre</source>
+        <translation>The intervals without an event longer than the rate lets one expect</translation>
+    </message>
+    <message>
+        <source>exclure le trou</source>
+        <translation>leave the gap out</translation>
+    </message>
+    <message>
+        <source>Exclure du run l&apos;intervalle du trou choisi</source>
+        <translation>Leave the interval of the chosen gap out of the run</translation>
+    </message>
+    <message>
+        <source>taux du run au fil du temps</source>
+        <translation>the run&apos;s rate over time</translation>
+    </message>
+    <message>
+        <source>taux du run :</source>
+        <translation>the run&apos;s rate:</translation>
+    </message>
+    <message>
+        <source>Choisir d&apos;autres runs à ajuster avec le run suivi</source>
+        <translation>Choose other runs to fit with the run followed</translation>
+    </message>
+    <message>
+        <source>Retirer de l&apos;ajustement le run ajouté choisi dans le tableau</source>
+        <translation>Remove the added run chosen in the table from the fit</translation>
+    </message>
+    <message>
+        <source>runs ajustés ensemble</source>
+        <translation>runs fitted together</translation>
+    </message>
+    <message>
+        <source>Le run suivi, puis les runs ajoutés, un par ligne</source>
+        <translation>The run followed, then the added runs, one a line</translation>
+    </message>
+    <message>
+        <source>début de l&apos;exclusion</source>
+        <translation>start of the excluded interval</translation>
+    </message>
+    <message>
+        <source>Heure du début de l&apos;intervalle à exclure du run choisi</source>
+        <translation>Time of the start of the interval to leave out of the chosen run</translation>
+    </message>
+    <message>
+        <source>fin de l&apos;exclusion</source>
+        <translation>end of the excluded interval</translation>
+    </message>
+    <message>
+        <source>Heure de la fin de l&apos;intervalle à exclure du run choisi</source>
+        <translation>Time of the end of the interval to leave out of the chosen run</translation>
+    </message>
+    <message>
+        <source>exclure l&apos;intervalle</source>
+        <translation>leave the interval out</translation>
+    </message>
+    <message>
+        <source>Exclure l&apos;intervalle tapé du run choisi</source>
+        <translation>Leave the interval typed out of the chosen run</translation>
+    </message>
+    <message>
+        <source>exclusions du run choisi</source>
+        <translation>intervals left out of the chosen run</translation>
+    </message>
+    <message>
+        <source>Les intervalles exclus du run choisi dans le tableau, un par ligne</source>
+        <translation>The intervals left out of the run chosen in the table, one a line</translation>
+    </message>
+    <message>
+        <source>ajustement des runs ensemble :</source>
+        <translation>fit of the runs together:</translation>
+    </message>
+    <message>
+        <source>cohérence des runs :</source>
+        <translation>consistency of the runs:</translation>
+    </message>
+    <message>
+        <source>Remettre dans le run l&apos;intervalle choisi dans la liste</source>
+        <translation>Put the interval chosen in the list back into the run</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Choisir le fichier de données à suivre (%1)</source>
+        <translation>Choose the data file to follow (%1)</translation>
+    </message>
+    <message>
+        <source>Jouer le son ding1.wav à chaque rafraîchissement</source>
+        <translation>Play the sound ding1.wav at every refresh</translation>
+    </message>
+    <message>
+        <source>échelle x</source>
+        <translation>x scale</translation>
+    </message>
+    <message>
+        <source>Durée d&apos;acquisition en minutes au bout de l&apos;axe horizontal du graphe des enregistrements</source>
+        <translation>Acquisition time in minutes at the end of the horizontal axis of the records plot</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;échelle x</source>
+        <translation>increase x scale</translation>
+    </message>
+    <message>
+        <source>Échelle x à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>x scale to the next value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;échelle x</source>
+        <translation>decrease x scale</translation>
+    </message>
+    <message>
+        <source>Échelle x à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>x scale to the previous value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale x</source>
+        <translation>autoscale x</translation>
+    </message>
+    <message>
+        <source>Échelle x prise de la durée d&apos;acquisition à chaque chargement</source>
+        <translation>x scale taken from the acquisition time at every load</translation>
+    </message>
+    <message>
+        <source>échelle y</source>
+        <translation>y scale</translation>
+    </message>
+    <message>
+        <source>Durée au bout de l&apos;axe vertical du graphe des enregistrements</source>
+        <translation>Duration at the end of the vertical axis of the records plot</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;échelle y</source>
+        <translation>increase y scale</translation>
+    </message>
+    <message>
+        <source>Échelle y à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>y scale to the next value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;échelle y</source>
+        <translation>decrease y scale</translation>
+    </message>
+    <message>
+        <source>Échelle y à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>y scale to the previous value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale y</source>
+        <translation>autoscale y</translation>
+    </message>
+    <message>
+        <source>Échelle y prise de la plus longue durée à chaque chargement</source>
+        <translation>y scale taken from the longest duration at every load</translation>
+    </message>
+    <message>
+        <source>X max</source>
+        <translation>X max</translation>
+    </message>
+    <message>
+        <source>Durée au bout de l&apos;axe horizontal de l&apos;histogramme ; les classes vont jusque-là</source>
+        <translation>Duration at the end of the horizontal axis of the histogram; the classes go up to it</translation>
+    </message>
+    <message>
+        <source>augmenter X max</source>
+        <translation>increase X max</translation>
+    </message>
+    <message>
+        <source>X max à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>X max to the next value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer X max</source>
+        <translation>decrease X max</translation>
+    </message>
+    <message>
+        <source>X max à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>X max to the previous value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>N max</source>
+        <translation>N max</translation>
+    </message>
+    <message>
+        <source>Effectif au haut de l&apos;axe vertical de l&apos;histogramme</source>
+        <translation>Count at the top of the vertical axis of the histogram</translation>
+    </message>
+    <message>
+        <source>augmenter N max</source>
+        <translation>increase N max</translation>
+    </message>
+    <message>
+        <source>N max à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>N max to the next value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer N max</source>
+        <translation>decrease N max</translation>
+    </message>
+    <message>
+        <source>N max à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>N max to the previous value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>largeur de classe dX</source>
+        <translation>class width dX</translation>
+    </message>
+    <message>
+        <source>Largeur des classes de l&apos;histogramme, dans l&apos;unité des durées</source>
+        <translation>Width of the histogram&apos;s classes, in the unit of the durations</translation>
+    </message>
+    <message>
+        <source>augmenter dX</source>
+        <translation>increase dX</translation>
+    </message>
+    <message>
+        <source>dX à la valeur suivante de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>dX to the next value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>diminuer dX</source>
+        <translation>decrease dX</translation>
+    </message>
+    <message>
+        <source>dX à la valeur précédente de la suite 1, 2, 3 … 10, 20 …</source>
+        <translation>dX to the previous value of the series 1, 2, 3 … 10, 20 …</translation>
+    </message>
+    <message>
+        <source>autoscale N max</source>
+        <translation>autoscale N max</translation>
+    </message>
+    <message>
+        <source>N max pris de la classe la plus remplie à chaque chargement</source>
+        <translation>N max taken from the fullest class at every load</translation>
+    </message>
+    <message>
+        <source>lignes du fichier de données</source>
+        <translation>lines of the data file</translation>
+    </message>
+    <message>
+        <source>Les lignes du fichier de données, telles qu&apos;il les tient</source>
+        <translation>The lines of the data file, as it holds them</translation>
+    </message>
+    <message>
+        <source>Durée totale faite de la moyenne ou du centre de chaque classe</source>
+        <translation>Total duration made of the mean or of the centre of each class</translation>
+    </message>
+    <message>
+        <source>commentaire</source>
+        <translation>comment</translation>
+    </message>
+    <message>
+        <source>Commentaire gardé à côté du fichier de données ; %1 insère une tabulation</source>
+        <translation>Comment kept beside the data file; %1 inserts a tab</translation>
+    </message>
+    <message>
+        <source>enregistrer le commentaire</source>
+        <translation>save the comment</translation>
+    </message>
+    <message>
+        <source>Enregistrer le commentaire dans son fichier (%1)</source>
+        <translation>Save the comment in its file (%1)</translation>
+    </message>
+    <message>
+        <source>liste des classes</source>
+        <translation>list of the classes</translation>
+    </message>
+    <message>
+        <source>L&apos;effectif de chaque classe de l&apos;histogramme</source>
+        <translation>The count of each class of the histogram</translation>
+    </message>
+    <message>
+        <source>trace du calcul des classes</source>
+        <translation>trace of the class computation</translation>
+    </message>
+    <message>
+        <source>Les étapes du calcul des classes</source>
+        <translation>The steps of the class computation</translation>
+    </message>
+    <message>
+        <source>panneau de réglages</source>
+        <translation>setup panel</translation>
+    </message>
+    <message>
+        <source>Ouvrir ou fermer le panneau de réglages</source>
+        <translation>Open or close the setup panel</translation>
+    </message>
+    <message>
+        <source>à propos</source>
+        <translation>about</translation>
+    </message>
+    <message>
+        <source>Ouvrir ou fermer le panneau « à propos » ; %1 ouvre le mode d&apos;emploi</source>
+        <translation>Open or close the “about” panel; %1 opens the user&apos;s guide</translation>
+    </message>
+    <message>
+        <source>quitter</source>
+        <translation>quit</translation>
+    </message>
+    <message>
+        <source>Quitter vorns (%1)</source>
+        <translation>Quit vorns (%1)</translation>
+    </message>
+    <message>
+        <source>analyse du run</source>
+        <translation>analysis of the run</translation>
+    </message>
+    <message>
+        <source>Ouvrir la fenêtre d&apos;analyse du run : ajustement de la durée de vie, taux, runs ; %1 la ferme</source>
+        <translation>Open the run&apos;s analysis window: lifetime fit, rate, runs; %1 closes it</translation>
+    </message>
+    <message>
+        <source>graphe des enregistrements</source>
+        <translation>plot of the records</translation>
+    </message>
+    <message>
+        <source>Chaque enregistrement : sa durée selon le temps écoulé</source>
+        <translation>Each record: its duration against the time elapsed</translation>
+    </message>
+    <message>
+        <source>histogramme des classes</source>
+        <translation>histogram of the classes</translation>
+    </message>
+    <message>
+        <source>période de rafraîchissement en secondes</source>
+        <translation>refresh period in seconds</translation>
+    </message>
+    <message>
+        <source>Temps entre deux relectures du fichier de données, en secondes</source>
+        <translation>Time between two readings of the data file, in seconds</translation>
+    </message>
+    <message>
+        <source>Ne relire le fichier que quand sa taille ou sa date a changé</source>
+        <translation>Read the file again only when its size or date changed</translation>
+    </message>
+    <message>
+        <source>épaisseur des traits</source>
+        <translation>line thickness</translation>
+    </message>
+    <message>
+        <source>Épaisseur des traits des deux graphes, en pixels</source>
+        <translation>Thickness of the lines of both plots, in pixels</translation>
+    </message>
+    <message>
+        <source>Choisir la couleur de la fenêtre, gardée pour le prochain démarrage</source>
+        <translation>Choose the window&apos;s colour, kept for the next start</translation>
+    </message>
+    <message>
+        <source>Fermer le panneau de réglages (%1)</source>
+        <translation>Close the setup panel (%1)</translation>
+    </message>
+    <message>
+        <source>dossier du programme</source>
+        <translation>program folder</translation>
+    </message>
+    <message>
+        <source>Fermer le panneau « à propos » (%1)</source>
+        <translation>Close the “about” panel (%1)</translation>
+    </message>
+    <message>
+        <source>Le mode d&apos;emploi %1 est introuvable.</source>
+        <translation>The user&apos;s guide %1 cannot be found.</translation>
+    </message>
+    <message>
+        <source>Le mode d&apos;emploi %1 n&apos;a pu être ouvert : aucun programme du bureau ne l&apos;affiche.</source>
+        <translation>The user&apos;s guide %1 could not be opened: no program of the desktop shows it.</translation>
+    </message>
+</context>
+<context>
     <name>charts</name>
     <message>
         <source>unités</source>
@@ -358,6 +868,99 @@
         <source>valeur négative (-%1) : ni une désintégration ni un comptage</source>
         <translation>negative value (-%1): neither a decay nor a count</translation>
     </message>
+    <message>
+        <source>line d&apos;évènement sans ses 16 mots (coupée ?)</source>
+        <translation>event line without its 16 words (cut?)</translation>
+    </message>
+    <message>
+        <source>compteur (mot 1) illisible</source>
+        <translation>counter (word 1) unreadable</translation>
+    </message>
+    <message>
+        <source>front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus</source>
+        <translation>edge (words 2 to 9) unreadable: 2 hexadecimal digits expected</translation>
+    </message>
+    <message>
+        <source>compteur du 1PPS (mot 10) illisible</source>
+        <translation>1PPS counter (word 10) unreadable</translation>
+    </message>
+    <message>
+        <source>heure GPS (mot 11) illisible : hhmmss.sss attendu</source>
+        <translation>GPS time (word 11) unreadable: hhmmss.sss expected</translation>
+    </message>
+    <message>
+        <source>date GPS (mot 12) illisible : jjmmaa attendu</source>
+        <translation>GPS date (word 12) unreadable: ddmmyy expected</translation>
+    </message>
+    <message>
+        <source>état GPS (mot 13) ni A ni V</source>
+        <translation>GPS status (word 13) neither A nor V</translation>
+    </message>
+    <message>
+        <source>nombre de satellites (mot 14) illisible</source>
+        <translation>number of satellites (word 14) unreadable</translation>
+    </message>
+    <message>
+        <source>drapeaux d&apos;état (mot 15) illisibles</source>
+        <translation>status flags (word 15) unreadable</translation>
+    </message>
+    <message>
+        <source>délai GPS (mot 16) illisible</source>
+        <translation>GPS delay (word 16) unreadable</translation>
+    </message>
+    <message>
+        <source>ni une line d&apos;évènement de la carte ni une de ses réponses</source>
+        <translation>neither an event line of the card nor one of its answers</translation>
+    </message>
+    <message>
+        <source>date illisible (attendu &apos;2015-12-10 11:49:22.123&apos;)</source>
+        <translation>unreadable date (expected &apos;2015-12-10 11:49:22.123&apos;)</translation>
+    </message>
+    <message>
+        <source>ligne d&apos;un autre format (attendu « &apos;date&apos; Decay durée »)</source>
+        <translation>line of another format (expected “&apos;date&apos; Decay duration”)</translation>
+    </message>
+    <message>
+        <source>une voie de 0 à 3</source>
+        <translation>a channel from 0 to 3</translation>
+    </message>
+    <message>
+        <source>une voie de 0 à 3, ou none</source>
+        <translation>a channel from 0 to 3, or none</translation>
+    </message>
+    <message>
+        <source>des ns, 0 ou plus</source>
+        <translation>ns, 0 or more</translation>
+    </message>
+    <message>
+        <source>utc ou local</source>
+        <translation>utc or local</translation>
+    </message>
+    <message>
+        <source>%1 : clé inconnue</source>
+        <translation>%1: unknown key</translation>
+    </message>
+    <message>
+        <source>%1=%2 : attendu %3</source>
+        <translation>%1=%2: expected %3</translation>
+    </message>
+    <message>
+        <source>la voie de veto doit différer des deux autres, et min_decay_ns ne pas dépasser max_decay_ns</source>
+        <translation>the veto channel must differ from the two others, and min_decay_ns must not exceed max_decay_ns</translation>
+    </message>
+    <message>
+        <source>%1 : %2 n&apos;est pas de la forme clé=valeur</source>
+        <translation>%1: %2 is not of the form key=value</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <comment>the file, then what is wrong in it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 : %2 (voies et durées par défaut)</source>
+        <translation>%1: %2 (default channels and durations)</translation>
+    </message>
 </context>
 <context>
     <name>load_text</name>
@@ -477,6 +1080,29 @@
         <source>%1 [ classe %2]</source>
         <comment>a count, then its class</comment>
         <translation>%1 [ class %2]</translation>
+    </message>
+    <message>
+        <source>, %1 évènements, horloge %2 MHz</source>
+        <comment>a raw stream&apos;s events and clock</comment>
+        <translation>, %1 events, clock %2 MHz</translation>
+    </message>
+    <message>
+        <source> (mesurée au 1PPS)</source>
+        <comment>the clock</comment>
+        <translation> (measured against the 1PPS)</translation>
+    </message>
+    <message>
+        <source> (supposée : aucune seconde GPS pour la mesurer)</source>
+        <comment>the clock</comment>
+        <translation> (assumed: no GPS second to measure it)</translation>
+    </message>
+    <message>
+        <source>, sans heure GPS : temps comptés depuis le premier évènement</source>
+        <translation>, without GPS time: times counted from the first event</translation>
+    </message>
+    <message>
+        <source>, %1 évènements datés avant le premier, laissés de côté</source>
+        <translation>, %1 events dated before the first, left aside</translation>
     </message>
 </context>
 <context>
@@ -1197,178 +1823,6 @@
         <translation>vorns-fit: --follow cannot watch its signals</translation>
     </message>
     <message>
-        <source>Usage: vorns-fit FILE... [OPTION]...
-Fits the lifetime of the records of each data file, read as vorns reads it,
-and prints the results the fit window shows.
-
-  --tmin T          lower end of the fit&apos;s window (default: dX; for a file
-                    whose unit is known, 100 ns or its shortest duration,
-                    rounded up to a whole number of classes)
-  --tmax T          upper end of the fit&apos;s window (default: X max; for a file
-                    whose unit is known, the gate&apos;s end: its longest duration
-                    rounded up to two significant digits, 20 us without one)
-  --model M         exp+flat (exponential plus flat background, default), exp,
-                    mu-capture (the free muon&apos;s lifetime, tau+, beside the
-                    negative muons captured in matter) or charge-ratio (N+/N-
-                    with both lifetimes fixed); these two need a unit (--unit-ns
-                    or the file&apos;s format) and the unbinned method
-  --material M      the negative muons&apos; material: carbon (2026.3 ns, default),
-                    oxygen (1795.4 ns) or their lifetime in ns
-  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)
-  --method M        unbinned (default) or binned (the histogram&apos;s classes)
-  --dx W            class width dX (default 10; for a file whose unit is known,
-                    a 200th of X max or more: 1, 2 or 5 x 10^k ns, a whole
-                    number of steps of the durations&apos; clock)
-  --xmax X          X max: the histogram shows X max / dX classes (default 800;
-                    for a file whose unit is known, the gate&apos;s end)
-  --skip-classes K  leave the first K classes out of the binned fit (default 0)
-  --unit-ns U       nanoseconds in one unit of the durations (default: the
-                    unit the file&apos;s format gives, 1 for two-integers, 1000
-                    for decay-lines; else none, no time line)
-  --precision P     the relative precision on tau of the forecast, in %,
-                    above 0 and below 100 (default 1)
-  --scan            the stability of tau: the fit made again with t min stepped
-                    up over about two lifetimes, as a table (with --json, the key
-                    stability)
-  --json            one JSON object a file: status, events, tau, tau_error,
-                    tau_lower, tau_upper, background_fraction,
-                    background_fraction_error, correlation, tau_free, tau_minus,
-                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,
-                    lattice_step, method, model, tmin, tmax, gf, gf_error,
-                    forecast_hours (null when not a number), warnings (a list
-                    of names); the run&apos;s rate: span_s, live_time_s,
-                    rate_per_hour, rate_per_hour_error, gaps (a list of
-                    start_s, end_s, length_s from the first record),
-                    rate_p_value, drift_per_hour, drift_per_hour_error
-  --rate            also the run&apos;s rate as text: mean rate, live time, gaps,
-                    constancy, drift, and the table of its bins
-  --combine         the runs of all the files fitted together (one likelihood,
-                    the sum of theirs): a table of the runs (events in the
-                    window, span, live time, rate, tau of the run alone), the
-                    combined fit and the runs&apos; consistency (chi2, ndf,
-                    p-value, Birge ratio); with --json one object with the
-                    keys runs and consistency
-  --exclude FILE@START-END
-                    leave out of the fit and of the live time the records of
-                    FILE whose time of day lies from START to END (hh:mm:ss,
-                    with a day after the time origin&apos;s: +1/hh:mm:ss); may be
-                    given more than once; with --combine only
-  --report OUT.pdf  also write the run report to OUT.pdf (A4, or Letter in a
-                    locale that uses it): the files with their SHA-256, the
-                    figures, the fit, the stability, the rate, the runs&apos;
-                    consistency with --combine, the plots and the command
-                    line that gives the same fit
-  --follow          follow the one FILE as it grows, as vorns&apos;s window does:
-                    at every refresh period it is read again when it changed,
-                    and one line a reload is printed (with --json one object a
-                    line, with the key alarm); a run that stopped bringing
-                    records is said on stderr and by a desktop notification
-                    where one is reachable; ends on SIGINT or SIGTERM
-  --period S        the refresh period of --follow in seconds (default 5)
-  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT
-                    with --report: who made the measurement, their group,
-                    the course, the set-up and a free note, on the report&apos;s
-                    first page (one left out or empty is not shown)
-  --details         with --json, also the file, the compared classes, the range
-                    fitted and the durations (for the validation scripts)
-  -h, --help        show this help and exit
-      --version     show the version and exit
-
-Numbers are read with &apos;.&apos; or &apos;,&apos; as the decimal mark. A duration (--tmin, --tmax)
-cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above
-0. The values given are in the unit of the file&apos;s durations. Exit status: 0,
-1 when a file cannot be read, holds no record or a line that is not a record,
-2 on a bad option (mu-capture or charge-ratio without a unit, a window whose
-t min is not below its t max, runs of --combine in different or unknown
-units, the same file twice).
-</source>
-        <translation>Usage: vorns-fit FILE... [OPTION]...
-Fits the lifetime of the records of each data file, read as vorns reads it,
-and prints the results the fit window shows.
-
-  --tmin T          lower end of the fit&apos;s window (default: dX; for a file
-                    whose unit is known, 100 ns or its shortest duration,
-                    rounded up to a whole number of classes)
-  --tmax T          upper end of the fit&apos;s window (default: X max; for a file
-                    whose unit is known, the gate&apos;s end: its longest duration
-                    rounded up to two significant digits, 20 us without one)
-  --model M         exp+flat (exponential plus flat background, default), exp,
-                    mu-capture (the free muon&apos;s lifetime, tau+, beside the
-                    negative muons captured in matter) or charge-ratio (N+/N-
-                    with both lifetimes fixed); these two need a unit (--unit-ns
-                    or the file&apos;s format) and the unbinned method
-  --material M      the negative muons&apos; material: carbon (2026.3 ns, default),
-                    oxygen (1795.4 ns) or their lifetime in ns
-  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)
-  --method M        unbinned (default) or binned (the histogram&apos;s classes)
-  --dx W            class width dX (default 10; for a file whose unit is known,
-                    a 200th of X max or more: 1, 2 or 5 x 10^k ns, a whole
-                    number of steps of the durations&apos; clock)
-  --xmax X          X max: the histogram shows X max / dX classes (default 800;
-                    for a file whose unit is known, the gate&apos;s end)
-  --skip-classes K  leave the first K classes out of the binned fit (default 0)
-  --unit-ns U       nanoseconds in one unit of the durations (default: the
-                    unit the file&apos;s format gives, 1 for two-integers, 1000
-                    for decay-lines; else none, no time line)
-  --precision P     the relative precision on tau of the forecast, in %,
-                    above 0 and below 100 (default 1)
-  --scan            the stability of tau: the fit made again with t min stepped
-                    up over about two lifetimes, as a table (with --json, the key
-                    stability)
-  --json            one JSON object a file: status, events, tau, tau_error,
-                    tau_lower, tau_upper, background_fraction,
-                    background_fraction_error, correlation, tau_free, tau_minus,
-                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,
-                    lattice_step, method, model, tmin, tmax, gf, gf_error,
-                    forecast_hours (null when not a number), warnings (a list
-                    of names); the run&apos;s rate: span_s, live_time_s,
-                    rate_per_hour, rate_per_hour_error, gaps (a list of
-                    start_s, end_s, length_s from the first record),
-                    rate_p_value, drift_per_hour, drift_per_hour_error
-  --rate            also the run&apos;s rate as text: mean rate, live time, gaps,
-                    constancy, drift, and the table of its bins
-  --combine         the runs of all the files fitted together (one likelihood,
-                    the sum of theirs): a table of the runs (events in the
-                    window, span, live time, rate, tau of the run alone), the
-                    combined fit and the runs&apos; consistency (chi2, ndf,
-                    p-value, Birge ratio); with --json one object with the
-                    keys runs and consistency
-  --exclude FILE@START-END
-                    leave out of the fit and of the live time the records of
-                    FILE whose time of day lies from START to END (hh:mm:ss,
-                    with a day after the time origin&apos;s: +1/hh:mm:ss); may be
-                    given more than once; with --combine only
-  --report OUT.pdf  also write the run report to OUT.pdf (A4, or Letter in a
-                    locale that uses it): the files with their SHA-256, the
-                    figures, the fit, the stability, the rate, the runs&apos;
-                    consistency with --combine, the plots and the command
-                    line that gives the same fit
-  --follow          follow the one FILE as it grows, as vorns&apos;s window does:
-                    at every refresh period it is read again when it changed,
-                    and one line a reload is printed (with --json one object a
-                    line, with the key alarm); a run that stopped bringing
-                    records is said on stderr and by a desktop notification
-                    where one is reachable; ends on SIGINT or SIGTERM
-  --period S        the refresh period of --follow in seconds (default 5)
-  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT
-                    with --report: who made the measurement, their group,
-                    the course, the set-up and a free note, on the report&apos;s
-                    first page (one left out or empty is not shown)
-  --details         with --json, also the file, the compared classes, the range
-                    fitted and the durations (for the validation scripts)
-  -h, --help        show this help and exit
-      --version     show the version and exit
-
-Numbers are read with &apos;.&apos; or &apos;,&apos; as the decimal mark. A duration (--tmin, --tmax)
-cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above
-0. The values given are in the unit of the file&apos;s durations. Exit status: 0,
-1 when a file cannot be read, holds no record or a line that is not a record,
-2 on a bad option (mu-capture or charge-ratio without a unit, a window whose
-t min is not below its t max, runs of --combine in different or unknown
-units, the same file twice).
-</translation>
-    </message>
-    <message>
         <source>%1: a duration cannot be negative</source>
         <translation>%1: a duration cannot be negative</translation>
     </message>
@@ -1459,6 +1913,192 @@ units, the same file twice).
     <message>
         <source>vorns-fit: the run report cannot be written: %1 cannot be started (%2)</source>
         <translation>vorns-fit: the run report cannot be written: %1 cannot be started (%2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no KEY=VALUE</source>
+        <translation>&apos;%1&apos; is no KEY=VALUE</translation>
+    </message>
+    <message>
+        <source>Usage: vorns-fit FILE... [OPTION]...
+Fits the lifetime of the records of each data file, read as vorns reads it,
+and prints the results the fit window shows.
+
+  --tmin T          lower end of the fit&apos;s window (default: dX; for a file
+                    whose unit is known, 100 ns or its shortest duration,
+                    rounded up to a whole number of classes)
+  --tmax T          upper end of the fit&apos;s window (default: X max; for a file
+                    whose unit is known, the gate&apos;s end: its longest duration
+                    rounded up to two significant digits, 20 us without one)
+  --model M         exp+flat (exponential plus flat background, default), exp,
+                    mu-capture (the free muon&apos;s lifetime, tau+, beside the
+                    negative muons captured in matter) or charge-ratio (N+/N-
+                    with both lifetimes fixed); these two need a unit (--unit-ns
+                    or the file&apos;s format) and the unbinned method
+  --material M      the negative muons&apos; material: carbon (2026.3 ns, default),
+                    oxygen (1795.4 ns) or their lifetime in ns
+  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)
+  --method M        unbinned (default) or binned (the histogram&apos;s classes)
+  --dx W            class width dX (default 10; for a file whose unit is known,
+                    a 200th of X max or more: 1, 2 or 5 x 10^k ns, a whole
+                    number of steps of the durations&apos; clock)
+  --xmax X          X max: the histogram shows X max / dX classes (default 800;
+                    for a file whose unit is known, the gate&apos;s end)
+  --skip-classes K  leave the first K classes out of the binned fit (default 0)
+  --unit-ns U       nanoseconds in one unit of the durations (default: the
+                    unit the file&apos;s format gives, 1 for two-integers, 1000
+                    for decay-lines; else none, no time line)
+  --precision P     the relative precision on tau of the forecast, in %,
+                    above 0 and below 100 (default 1)
+  --scan            the stability of tau: the fit made again with t min stepped
+                    up over about two lifetimes, as a table (with --json, the key
+                    stability)
+  --json            one JSON object a file: status, events, tau, tau_error,
+                    tau_lower, tau_upper, background_fraction,
+                    background_fraction_error, correlation, tau_free, tau_minus,
+                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,
+                    lattice_step, method, model, tmin, tmax, gf, gf_error,
+                    forecast_hours (null when not a number), warnings (a list
+                    of names); the run&apos;s rate: span_s, live_time_s,
+                    rate_per_hour, rate_per_hour_error, gaps (a list of
+                    start_s, end_s, length_s from the first record),
+                    rate_p_value, drift_per_hour, drift_per_hour_error
+  --rate            also the run&apos;s rate as text: mean rate, live time, gaps,
+                    constancy, drift, and the table of its bins
+  --combine         the runs of all the files fitted together (one likelihood,
+                    the sum of theirs): a table of the runs (events in the
+                    window, span, live time, rate, tau of the run alone), the
+                    combined fit and the runs&apos; consistency (chi2, ndf,
+                    p-value, Birge ratio); with --json one object with the
+                    keys runs and consistency
+  --exclude FILE@START-END
+                    leave out of the fit and of the live time the records of
+                    FILE whose time of day lies from START to END (hh:mm:ss,
+                    with a day after the time origin&apos;s: +1/hh:mm:ss); may be
+                    given more than once; with --combine only
+  --report OUT.pdf  also write the run report to OUT.pdf (A4, or Letter in a
+                    locale that uses it): the files with their SHA-256, the
+                    figures, the fit, the stability, the rate, the runs&apos;
+                    consistency with --combine, the plots and the command
+                    line that gives the same fit
+  --follow          follow the one FILE as it grows, as vorns&apos;s window does:
+                    at every refresh period it is read again when it changed,
+                    and one line a reload is printed (with --json one object a
+                    line, with the key alarm); a run that stopped bringing
+                    records is said on stderr and by a desktop notification
+                    where one is reachable; ends on SIGINT or SIGTERM
+  --period S        the refresh period of --follow in seconds (default 5)
+  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT
+                    with --report: who made the measurement, their group,
+                    the course, the set-up and a free note, on the report&apos;s
+                    first page (one left out or empty is not shown)
+  --daq KEY=VALUE   a choice of the settings file qrt_vorn.daq, over the file&apos;s:
+                    single_channel, double_channel (0 to 3), veto_channel (0 to 3
+                    or none) and min_decay_ns, max_decay_ns for a DAQ card&apos;s raw
+                    stream; dated_decay_lines (local or utc); may be given more
+                    than once
+  --details         with --json, also the file, the compared classes, the range
+                    fitted and the durations (for the validation scripts)
+  -h, --help        show this help and exit
+      --version     show the version and exit
+
+Numbers are read with &apos;.&apos; or &apos;,&apos; as the decimal mark. A duration (--tmin, --tmax)
+cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above
+0. The values given are in the unit of the file&apos;s durations. Exit status: 0,
+1 when a file cannot be read, holds no record or a line that is not a record,
+2 on a bad option (mu-capture or charge-ratio without a unit, a window whose
+t min is not below its t max, runs of --combine in different or unknown
+units, the same file twice).
+</source>
+        <translation>Usage: vorns-fit FILE... [OPTION]...
+Fits the lifetime of the records of each data file, read as vorns reads it,
+and prints the results the fit window shows.
+
+  --tmin T          lower end of the fit&apos;s window (default: dX; for a file
+                    whose unit is known, 100 ns or its shortest duration,
+                    rounded up to a whole number of classes)
+  --tmax T          upper end of the fit&apos;s window (default: X max; for a file
+                    whose unit is known, the gate&apos;s end: its longest duration
+                    rounded up to two significant digits, 20 us without one)
+  --model M         exp+flat (exponential plus flat background, default), exp,
+                    mu-capture (the free muon&apos;s lifetime, tau+, beside the
+                    negative muons captured in matter) or charge-ratio (N+/N-
+                    with both lifetimes fixed); these two need a unit (--unit-ns
+                    or the file&apos;s format) and the unbinned method
+  --material M      the negative muons&apos; material: carbon (2026.3 ns, default),
+                    oxygen (1795.4 ns) or their lifetime in ns
+  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)
+  --method M        unbinned (default) or binned (the histogram&apos;s classes)
+  --dx W            class width dX (default 10; for a file whose unit is known,
+                    a 200th of X max or more: 1, 2 or 5 x 10^k ns, a whole
+                    number of steps of the durations&apos; clock)
+  --xmax X          X max: the histogram shows X max / dX classes (default 800;
+                    for a file whose unit is known, the gate&apos;s end)
+  --skip-classes K  leave the first K classes out of the binned fit (default 0)
+  --unit-ns U       nanoseconds in one unit of the durations (default: the
+                    unit the file&apos;s format gives, 1 for two-integers, 1000
+                    for decay-lines; else none, no time line)
+  --precision P     the relative precision on tau of the forecast, in %,
+                    above 0 and below 100 (default 1)
+  --scan            the stability of tau: the fit made again with t min stepped
+                    up over about two lifetimes, as a table (with --json, the key
+                    stability)
+  --json            one JSON object a file: status, events, tau, tau_error,
+                    tau_lower, tau_upper, background_fraction,
+                    background_fraction_error, correlation, tau_free, tau_minus,
+                    rho, rho_error, rho_lower, rho_upper, chi2, ndf, p_value,
+                    lattice_step, method, model, tmin, tmax, gf, gf_error,
+                    forecast_hours (null when not a number), warnings (a list
+                    of names); the run&apos;s rate: span_s, live_time_s,
+                    rate_per_hour, rate_per_hour_error, gaps (a list of
+                    start_s, end_s, length_s from the first record),
+                    rate_p_value, drift_per_hour, drift_per_hour_error
+  --rate            also the run&apos;s rate as text: mean rate, live time, gaps,
+                    constancy, drift, and the table of its bins
+  --combine         the runs of all the files fitted together (one likelihood,
+                    the sum of theirs): a table of the runs (events in the
+                    window, span, live time, rate, tau of the run alone), the
+                    combined fit and the runs&apos; consistency (chi2, ndf,
+                    p-value, Birge ratio); with --json one object with the
+                    keys runs and consistency
+  --exclude FILE@START-END
+                    leave out of the fit and of the live time the records of
+                    FILE whose time of day lies from START to END (hh:mm:ss,
+                    with a day after the time origin&apos;s: +1/hh:mm:ss); may be
+                    given more than once; with --combine only
+  --report OUT.pdf  also write the run report to OUT.pdf (A4, or Letter in a
+                    locale that uses it): the files with their SHA-256, the
+                    figures, the fit, the stability, the rate, the runs&apos;
+                    consistency with --combine, the plots and the command
+                    line that gives the same fit
+  --follow          follow the one FILE as it grows, as vorns&apos;s window does:
+                    at every refresh period it is read again when it changed,
+                    and one line a reload is printed (with --json one object a
+                    line, with the key alarm); a run that stopped bringing
+                    records is said on stderr and by a desktop notification
+                    where one is reachable; ends on SIGINT or SIGTERM
+  --period S        the refresh period of --follow in seconds (default 5)
+  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT
+                    with --report: who made the measurement, their group,
+                    the course, the set-up and a free note, on the report&apos;s
+                    first page (one left out or empty is not shown)
+  --daq KEY=VALUE   a choice of the settings file qrt_vorn.daq, over the file&apos;s:
+                    single_channel, double_channel (0 to 3), veto_channel (0 to 3
+                    or none) and min_decay_ns, max_decay_ns for a DAQ card&apos;s raw
+                    stream; dated_decay_lines (local or utc); may be given more
+                    than once
+  --details         with --json, also the file, the compared classes, the range
+                    fitted and the durations (for the validation scripts)
+  -h, --help        show this help and exit
+      --version     show the version and exit
+
+Numbers are read with &apos;.&apos; or &apos;,&apos; as the decimal mark. A duration (--tmin, --tmax)
+cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above
+0. The values given are in the unit of the file&apos;s durations. Exit status: 0,
+1 when a file cannot be read, holds no record or a line that is not a record,
+2 on a bad option (mu-capture or charge-ratio without a unit, a window whose
+t min is not below its t max, runs of --combine in different or unknown
+units, the same file twice).
+</translation>
     </message>
 </context>
 <context>

@@ -23,11 +23,13 @@ version="$(sed -n 's/^project(vorns VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMa
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 [ "$(basename "$deb")" = "vorns_${version}_$(dpkg --print-architecture).deb" ] || fail "unexpected name $(basename "$deb")"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries: $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6serialport6' || fail "Depends lacks Qt's serial port: $(dpkg-deb -f "$deb" Depends)"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 expected="./usr/bin/vorns
 ./usr/bin/vorns-acquisition
+./usr/bin/vorns-daq-card
 ./usr/bin/vorns-fit
 ./usr/lib/vorns/vorns-fit-report
 ./usr/share/applications/org.vorns.vorns.desktop
@@ -48,7 +50,8 @@ expected="$expected
 ./usr/share/doc/vorns/changelog.gz
 ./usr/share/doc/vorns/copyright
 $(cd "$source_dir" && grep -o 'docs/[A-Za-z0-9_.-]*[.]png' README.md | sort -u | sed 's|^|./usr/share/doc/vorns/|')
-./usr/share/man/man1/vorns-acquisition.1.gz"
+./usr/share/man/man1/vorns-acquisition.1.gz
+./usr/share/man/man1/vorns-daq-card.1.gz"
 same_files() {  # same_files WHEN: the unpacked tree holds exactly the packaged files
   diff <(echo "$expected" | sort) <(cd "$root" && find . -type f | sort) || fail "file list $1 (- expected, + found)"
 }
@@ -66,7 +69,7 @@ doc="$root/usr/share/doc/vorns"
 gzip -dc "$doc/changelog.gz" >"$work/changelog"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Source)/$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = \
   "vorns/$version" ] || fail "changelog: the last entry is not vorns $version"
-for page in vorns vorns-fit vorns-acquisition; do
+for page in vorns vorns-fit vorns-acquisition vorns-daq-card; do
   manual="$root/usr/share/man/man1/$page.1.gz"
   warnings="$(gzip -dc "$manual" | groff -man -Tutf8 -ww -z 2>&1)"
   [ -z "$warnings" ] || fail "man $page: $warnings"
@@ -83,12 +86,12 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.vorns.vo
 metainfo="$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release"
 grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "metainfo licence"
-for program in vorns vorns-fit vorns-acquisition; do
+for program in vorns vorns-fit vorns-acquisition vorns-daq-card; do
   grep -qF "<binary>$program</binary>" "$metainfo" || fail "metainfo does not provide $program"
 done
 
 # --version of each program, without a display: its name and the package's version.
-for program in vorns vorns-fit vorns-acquisition; do
+for program in vorns vorns-fit vorns-acquisition vorns-daq-card; do
   printed="$(env -i PATH=/usr/bin:/bin "$root/usr/bin/$program" --version)" || fail "$program --version failed"
   [ "$printed" = "$program $version" ] || fail "$program --version printed '$printed'"
 done
