@@ -223,6 +223,150 @@
         <source>Remettre dans le run l&apos;intervalle choisi dans la liste</source>
         <translation>Das in der Liste gewählte Intervall wieder in die Messreihe nehmen</translation>
     </message>
+    <message>
+        <source>image SVG</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <source>image PNG</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>tableau CSV</source>
+        <translation>CSV-Tabelle</translation>
+    </message>
+    <message>
+        <source>rapport PDF</source>
+        <translation>PDF-Bericht</translation>
+    </message>
+    <message>
+        <source>Imprimer le rapport</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>rapport PDF…</source>
+        <translation>PDF-Bericht…</translation>
+    </message>
+    <message>
+        <source>imprimer…</source>
+        <translation>drucken…</translation>
+    </message>
+    <message>
+        <source>vorns - analyse du run</source>
+        <translation>vorns - Analyse der Messreihe</translation>
+    </message>
+    <message>
+        <source>1 unité =</source>
+        <translation>1 Einheit =</translation>
+    </message>
+    <message>
+        <source>à fixer</source>
+        <translation>festzulegen</translation>
+    </message>
+    <message>
+        <source>échelle logarithmique des effectifs</source>
+        <translation>logarithmische Skala der Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>histogramme</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>convergence</source>
+        <translation>Konvergenz</translation>
+    </message>
+    <message>
+        <source>stabilité</source>
+        <translation>Stabilität</translation>
+    </message>
+    <message>
+        <source>taux</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>histogramme CSV</source>
+        <translation>Histogramm CSV</translation>
+    </message>
+    <message>
+        <source>convergence CSV</source>
+        <translation>Konvergenz CSV</translation>
+    </message>
+    <message>
+        <source>carbone, oxygène, ou la durée de vie des μ− en ns</source>
+        <translation>Kohlenstoff, Sauerstoff oder die Lebensdauer der μ− in ns</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>Messreihen</translation>
+    </message>
+</context>
+<context>
+    <name>OngletRuns</name>
+    <message>
+        <source>ajouter des runs…</source>
+        <translation>Messreihen hinzufügen…</translation>
+    </message>
+    <message>
+        <source>retirer le run</source>
+        <translation>Messreihe entfernen</translation>
+    </message>
+    <message>
+        <source>de</source>
+        <comment>from a time to another</comment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <comment>from a time to another</comment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>hh:mm:ss ou +1/hh:mm:ss</source>
+        <translation>hh:mm:ss oder +1/hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>exclure</source>
+        <translation>ausschließen</translation>
+    </message>
+    <message>
+        <source>retirer l&apos;exclusion</source>
+        <translation>Ausschluss aufheben</translation>
+    </message>
+    <message>
+        <source>exclu, remarques</source>
+        <translation>ausgeschlossen, Bemerkungen</translation>
+    </message>
+    <message>
+        <source>exclusions de %1</source>
+        <translation>Ausschlüsse von %1</translation>
+    </message>
+    <message>
+        <source>ajouter des runs</source>
+        <translation>Messreihen hinzufügen</translation>
+    </message>
+    <message>
+        <source>choisir dans le tableau un run ajouté (le run suivi reste)</source>
+        <translation>eine hinzugefügte Messreihe in der Tabelle wählen (die verfolgte bleibt)</translation>
+    </message>
+    <message>
+        <source>exclusion : %1</source>
+        <translation>Ausschluss: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OngletTaux</name>
+    <message>
+        <source>largeur des tranches (min, vide : automatique)</source>
+        <translation>Breite der Zeitintervalle (min, leer: automatisch)</translation>
+    </message>
+    <message>
+        <source>exclure</source>
+        <translation>ausschließen</translation>
+    </message>
+    <message>
+        <source>%1 ; tranches choisies d&apos;après le taux</source>
+        <translation>%1; Zeitintervalle nach der Rate gewählt</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -509,6 +653,314 @@
     <message>
         <source>Le mode d&apos;emploi %1 n&apos;a pu être ouvert : aucun programme du bureau ne l&apos;affiche.</source>
         <translation>Die Anleitung %1 konnte nicht geöffnet werden: kein Programm des Desktops zeigt sie an.</translation>
+    </message>
+    <message>
+        <source>langue</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>La langue des textes de vorns, prise au prochain démarrage ; système : celle du bureau</source>
+        <translation>Die Sprache der Texte von vorns, beim nächsten Start übernommen; System: die des Desktops</translation>
+    </message>
+    <message>
+        <source>Line 1</source>
+        <translation>Zeile 1</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Zeile 2</translation>
+    </message>
+    <message>
+        <source>Line 3</source>
+        <translation>Zeile 3</translation>
+    </message>
+    <message>
+        <source>Line 4</source>
+        <translation>Zeile 4</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>Zieldatei</translation>
+    </message>
+    <message>
+        <source>number of records</source>
+        <translation>Anzahl Datensätze</translation>
+    </message>
+    <message>
+        <source>acqisition time [mn]</source>
+        <translation>Messzeit [min]</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>autoscale</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>Largeur de classe</source>
+        <translation>Klassenbreite</translation>
+    </message>
+    <message>
+        <source>Nb of</source>
+        <translation>Anz.</translation>
+    </message>
+    <message>
+        <source>classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source> Xmax / dX =</source>
+        <translation> Xmax / dX =</translation>
+    </message>
+    <message>
+        <source>durée totale</source>
+        <translation>Gesamtdauer</translation>
+    </message>
+    <message>
+        <source>moyenne de chaque classe =</source>
+        <translation>Mittel jeder Klasse =</translation>
+    </message>
+    <message>
+        <source>centre de chaque classe     =</source>
+        <translation>Mitte jeder Klasse     =</translation>
+    </message>
+    <message>
+        <source>durée totale (moyenne classe) = </source>
+        <translation>Gesamtdauer (Klassenmittel) = </translation>
+    </message>
+    <message>
+        <source>durée totale (valeur centrale)  = </source>
+        <translation>Gesamtdauer (Mittelwert)  = </translation>
+    </message>
+    <message>
+        <source>évènements =</source>
+        <translation>Ereignisse =</translation>
+    </message>
+    <message>
+        <source>durée moyenne, Tau =</source>
+        <translation>mittlere Dauer, Tau =</translation>
+    </message>
+    <message>
+        <source>Lambda , 1 / Tau =</source>
+        <translation>Lambda , 1 / Tau =</translation>
+    </message>
+    <message>
+        <source>T 1/2 , Tau . ln(2) =</source>
+        <translation>T 1/2 , Tau . ln(2) =</translation>
+    </message>
+    <message>
+        <source>Cm, événemets à vie moyenne =</source>
+        <translation>Cm, Ereignisse bei mittlerer Lebensdauer =</translation>
+    </message>
+    <message>
+        <source>10x atomes initiaux, C0 = Cm / e =</source>
+        <translation>10x Anfangsatome, C0 = Cm / e =</translation>
+    </message>
+    <message>
+        <source>Activité initiale = C0 / durée d&apos;acquisition =</source>
+        <translation>Anfangsaktivität = C0 / Messzeit =</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Last line</source>
+        <translation>Letzte Zeile</translation>
+    </message>
+    <message>
+        <source>ajustement</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>refresh period [s]</source>
+        <translation>Aktualisierung [s]</translation>
+    </message>
+    <message>
+        <source>test file time / size</source>
+        <translation>Dateizeit / -größe prüfen</translation>
+    </message>
+    <message>
+        <source>thickness lines</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>color window</source>
+        <translation>Fensterfarbe</translation>
+    </message>
+    <message>
+        <source>système</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Logiciel de lecture graphique </source>
+        <translation>Grafische Auswertungssoftware </translation>
+    </message>
+    <message>
+        <source>associée à un fichier texte</source>
+        <translation>zu einer Textdatei</translation>
+    </message>
+    <message>
+        <source>vorns : suivi d&apos;une acquisition de durées de vie</source>
+        <translation>vorns: Verfolgung einer Lebensdauermessung</translation>
+    </message>
+    <message>
+        <source>Mode d&apos;emploi : le fichier README.md du projet</source>
+        <translation>Anleitung: die Datei README.md des Projekts</translation>
+    </message>
+    <message>
+        <source>Dossier du programme</source>
+        <translation>Programmordner</translation>
+    </message>
+    <message>
+        <source> =&gt; Logiciels</source>
+        <translation> =&gt; Software</translation>
+    </message>
+    <message>
+        <source>Histogramme, Tau, T 1/2, C0 et activité initiale</source>
+        <translation>Histogramm, Tau, T 1/2, C0 und Anfangsaktivität</translation>
+    </message>
+    <message>
+        <source>Le commentaire a été modifié et n&apos;est pas enregistré dans le fichier %1. L&apos;enregistrer avant de quitter ?</source>
+        <translation>Der Kommentar wurde geändert und ist nicht in der Datei %1 gespeichert. Vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Quitter sans l&apos;enregistrer ?</source>
+        <translation>Der Kommentar ist nirgends gespeichert: keine Datendatei ist gewählt. Beenden, ohne ihn zu speichern?</translation>
+    </message>
+    <message>
+        <source>Le commentaire a été modifié et n&apos;est pas enregistré dans le fichier %1. L&apos;enregistrer avant d&apos;ouvrir %2 et son commentaire ?</source>
+        <translation>Der Kommentar wurde geändert und ist nicht in der Datei %1 gespeichert. Vor dem Öffnen von %2 und seinem Kommentar speichern?</translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Ouvrir %1 et le remplacer par le commentaire de ce fichier ?</source>
+        <translation>Der Kommentar ist nirgends gespeichert: keine Datendatei ist gewählt. %1 öffnen und ihn durch den Kommentar dieser Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>Aide : man vorns et %1</source>
+        <translation>Hilfe: man vorns und %1</translation>
+    </message>
+    <message>
+        <source>man vorns, man vorns-fit, man vorns-acquisition ; %1</source>
+        <translation>man vorns, man vorns-fit, man vorns-acquisition; %1</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Only one data file can be given; got %1.</source>
+        <translation>Nur eine Datendatei kann angegeben werden; erhalten: %1.</translation>
+    </message>
+    <message>
+        <source>The data file name is empty.</source>
+        <translation>Der Name der Datendatei ist leer.</translation>
+    </message>
+    <message>
+        <source>Usage: vorns [FILE]
+Follows the data file of a decay-time experiment while the acquisition
+writes it, and shows its histogram and lifetime figures.
+
+  FILE           the data file to load at start, as if chosen with &quot;Target File&quot;
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted too.
+</source>
+        <translation>Aufruf: vorns [DATEI]
+Verfolgt die Datendatei eines Lebensdauer-Experiments, während die Messung
+sie schreibt, und zeigt ihr Histogramm und ihre Lebensdauerwerte.
+
+  DATEI          die beim Start zu ladende Datendatei, als wäre sie mit
+                 &quot;Zieldatei&quot; gewählt
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Version zeigen und beenden
+
+Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch angenommen.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vorns --help&apos; for more information.</source>
+        <translation>&apos;vorns --help&apos; zeigt mehr Informationen.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>durée</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>événements</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quitter sans enregistrer</source>
+        <translation>Beenden ohne Speichern</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound file &quot;%1&quot;.</source>
+        <translation>Die Klangdatei „%1“ kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>largeur des tranches : %1</source>
+        <translation>Breite der Zeitintervalle: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas au-dessus de 0</source>
+        <translation>&apos;%1&apos; ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); start vorns from a desktop session or under xvfb-run.
+</source>
+        <translation>vorns: keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); vorns aus einer Desktop-Sitzung oder unter xvfb-run starten.
+</translation>
     </message>
 </context>
 <context>

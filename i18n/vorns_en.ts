@@ -223,6 +223,150 @@
         <source>Remettre dans le run l&apos;intervalle choisi dans la liste</source>
         <translation>Put the interval chosen in the list back into the run</translation>
     </message>
+    <message>
+        <source>image SVG</source>
+        <translation>SVG picture</translation>
+    </message>
+    <message>
+        <source>image PNG</source>
+        <translation>PNG picture</translation>
+    </message>
+    <message>
+        <source>tableau CSV</source>
+        <translation>CSV table</translation>
+    </message>
+    <message>
+        <source>rapport PDF</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>Imprimer le rapport</source>
+        <translation>Print the report</translation>
+    </message>
+    <message>
+        <source>rapport PDF…</source>
+        <translation>PDF report…</translation>
+    </message>
+    <message>
+        <source>imprimer…</source>
+        <translation>print…</translation>
+    </message>
+    <message>
+        <source>vorns - analyse du run</source>
+        <translation>vorns - analysis of the run</translation>
+    </message>
+    <message>
+        <source>1 unité =</source>
+        <translation>1 unit =</translation>
+    </message>
+    <message>
+        <source>à fixer</source>
+        <translation>to be set</translation>
+    </message>
+    <message>
+        <source>échelle logarithmique des effectifs</source>
+        <translation>logarithmic scale of the counts</translation>
+    </message>
+    <message>
+        <source>histogramme</source>
+        <translation>histogram</translation>
+    </message>
+    <message>
+        <source>convergence</source>
+        <translation>convergence</translation>
+    </message>
+    <message>
+        <source>stabilité</source>
+        <translation>stability</translation>
+    </message>
+    <message>
+        <source>taux</source>
+        <translation>rate</translation>
+    </message>
+    <message>
+        <source>histogramme CSV</source>
+        <translation>histogram CSV</translation>
+    </message>
+    <message>
+        <source>convergence CSV</source>
+        <translation>convergence CSV</translation>
+    </message>
+    <message>
+        <source>carbone, oxygène, ou la durée de vie des μ− en ns</source>
+        <translation>carbon, oxygen, or the lifetime of the μ− in ns</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>runs</translation>
+    </message>
+</context>
+<context>
+    <name>OngletRuns</name>
+    <message>
+        <source>ajouter des runs…</source>
+        <translation>add runs…</translation>
+    </message>
+    <message>
+        <source>retirer le run</source>
+        <translation>remove the run</translation>
+    </message>
+    <message>
+        <source>de</source>
+        <comment>from a time to another</comment>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <comment>from a time to another</comment>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>hh:mm:ss ou +1/hh:mm:ss</source>
+        <translation>hh:mm:ss or +1/hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>exclure</source>
+        <translation>leave out</translation>
+    </message>
+    <message>
+        <source>retirer l&apos;exclusion</source>
+        <translation>put the interval back</translation>
+    </message>
+    <message>
+        <source>exclu, remarques</source>
+        <translation>left out, remarks</translation>
+    </message>
+    <message>
+        <source>exclusions de %1</source>
+        <translation>intervals left out of %1</translation>
+    </message>
+    <message>
+        <source>ajouter des runs</source>
+        <translation>add runs</translation>
+    </message>
+    <message>
+        <source>choisir dans le tableau un run ajouté (le run suivi reste)</source>
+        <translation>choose an added run in the table (the run followed stays)</translation>
+    </message>
+    <message>
+        <source>exclusion : %1</source>
+        <translation>interval left out: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OngletTaux</name>
+    <message>
+        <source>largeur des tranches (min, vide : automatique)</source>
+        <translation>width of the bins (min, empty: automatic)</translation>
+    </message>
+    <message>
+        <source>exclure</source>
+        <translation>leave out</translation>
+    </message>
+    <message>
+        <source>%1 ; tranches choisies d&apos;après le taux</source>
+        <translation>%1; bins chosen from the rate</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -509,6 +653,313 @@
     <message>
         <source>Le mode d&apos;emploi %1 n&apos;a pu être ouvert : aucun programme du bureau ne l&apos;affiche.</source>
         <translation>The user&apos;s guide %1 could not be opened: no program of the desktop shows it.</translation>
+    </message>
+    <message>
+        <source>langue</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>La langue des textes de vorns, prise au prochain démarrage ; système : celle du bureau</source>
+        <translation>The language of vorns&apos; texts, taken at the next start; system: the desktop&apos;s</translation>
+    </message>
+    <message>
+        <source>Line 1</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>Line 3</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>Line 4</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>Target File</translation>
+    </message>
+    <message>
+        <source>number of records</source>
+        <translation>number of records</translation>
+    </message>
+    <message>
+        <source>acqisition time [mn]</source>
+        <translation>acquisition time [min]</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>sound</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>scale</translation>
+    </message>
+    <message>
+        <source>autoscale</source>
+        <translation>autoscale</translation>
+    </message>
+    <message>
+        <source>Largeur de classe</source>
+        <translation>Class width</translation>
+    </message>
+    <message>
+        <source>Nb of</source>
+        <translation>Nb of</translation>
+    </message>
+    <message>
+        <source>classes</source>
+        <translation>classes</translation>
+    </message>
+    <message>
+        <source> Xmax / dX =</source>
+        <translation> Xmax / dX =</translation>
+    </message>
+    <message>
+        <source>durée totale</source>
+        <translation>total duration</translation>
+    </message>
+    <message>
+        <source>moyenne de chaque classe =</source>
+        <translation>mean of each class =</translation>
+    </message>
+    <message>
+        <source>centre de chaque classe     =</source>
+        <translation>centre of each class     =</translation>
+    </message>
+    <message>
+        <source>durée totale (moyenne classe) = </source>
+        <translation>total duration (class mean) = </translation>
+    </message>
+    <message>
+        <source>durée totale (valeur centrale)  = </source>
+        <translation>total duration (central value)  = </translation>
+    </message>
+    <message>
+        <source>évènements =</source>
+        <translation>events =</translation>
+    </message>
+    <message>
+        <source>durée moyenne, Tau =</source>
+        <translation>mean duration, Tau =</translation>
+    </message>
+    <message>
+        <source>Lambda , 1 / Tau =</source>
+        <translation>Lambda , 1 / Tau =</translation>
+    </message>
+    <message>
+        <source>T 1/2 , Tau . ln(2) =</source>
+        <translation>T 1/2 , Tau . ln(2) =</translation>
+    </message>
+    <message>
+        <source>Cm, événemets à vie moyenne =</source>
+        <translation>Cm, events at the mean lifetime =</translation>
+    </message>
+    <message>
+        <source>10x atomes initiaux, C0 = Cm / e =</source>
+        <translation>10x initial atoms, C0 = Cm / e =</translation>
+    </message>
+    <message>
+        <source>Activité initiale = C0 / durée d&apos;acquisition =</source>
+        <translation>Initial activity = C0 / acquisition time =</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>about</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>exit</translation>
+    </message>
+    <message>
+        <source>Last line</source>
+        <translation>Last line</translation>
+    </message>
+    <message>
+        <source>ajustement</source>
+        <translation>fit</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>refresh period [s]</source>
+        <translation>refresh period [s]</translation>
+    </message>
+    <message>
+        <source>test file time / size</source>
+        <translation>test file time / size</translation>
+    </message>
+    <message>
+        <source>thickness lines</source>
+        <translation>thickness lines</translation>
+    </message>
+    <message>
+        <source>color window</source>
+        <translation>color window</translation>
+    </message>
+    <message>
+        <source>système</source>
+        <translation>system</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Logiciel de lecture graphique </source>
+        <translation>Graphical reading software </translation>
+    </message>
+    <message>
+        <source>associée à un fichier texte</source>
+        <translation>tied to a text file</translation>
+    </message>
+    <message>
+        <source>vorns : suivi d&apos;une acquisition de durées de vie</source>
+        <translation>vorns: following an acquisition of lifetimes</translation>
+    </message>
+    <message>
+        <source>Mode d&apos;emploi : le fichier README.md du projet</source>
+        <translation>User&apos;s guide: the project&apos;s README.md file</translation>
+    </message>
+    <message>
+        <source>Dossier du programme</source>
+        <translation>Program folder</translation>
+    </message>
+    <message>
+        <source> =&gt; Logiciels</source>
+        <translation> =&gt; Software</translation>
+    </message>
+    <message>
+        <source>Histogramme, Tau, T 1/2, C0 et activité initiale</source>
+        <translation>Histogram, Tau, T 1/2, C0 and initial activity</translation>
+    </message>
+    <message>
+        <source>Le commentaire a été modifié et n&apos;est pas enregistré dans le fichier %1. L&apos;enregistrer avant de quitter ?</source>
+        <translation>The comment was changed and is not saved in the file %1. Save it before quitting?</translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Quitter sans l&apos;enregistrer ?</source>
+        <translation>The comment is saved nowhere: no data file is chosen. Quit without saving it?</translation>
+    </message>
+    <message>
+        <source>Le commentaire a été modifié et n&apos;est pas enregistré dans le fichier %1. L&apos;enregistrer avant d&apos;ouvrir %2 et son commentaire ?</source>
+        <translation>The comment was changed and is not saved in the file %1. Save it before opening %2 and its comment?</translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Ouvrir %1 et le remplacer par le commentaire de ce fichier ?</source>
+        <translation>The comment is saved nowhere: no data file is chosen. Open %1 and replace it with the comment of that file?</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>Aide : man vorns et %1</source>
+        <translation>Help: man vorns and %1</translation>
+    </message>
+    <message>
+        <source>man vorns, man vorns-fit, man vorns-acquisition ; %1</source>
+        <translation>man vorns, man vorns-fit, man vorns-acquisition; %1</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>Only one data file can be given; got %1.</source>
+        <translation>Only one data file can be given; got %1.</translation>
+    </message>
+    <message>
+        <source>The data file name is empty.</source>
+        <translation>The data file name is empty.</translation>
+    </message>
+    <message>
+        <source>Usage: vorns [FILE]
+Follows the data file of a decay-time experiment while the acquisition
+writes it, and shows its histogram and lifetime figures.
+
+  FILE           the data file to load at start, as if chosen with &quot;Target File&quot;
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted too.
+</source>
+        <translation>Usage: vorns [FILE]
+Follows the data file of a decay-time experiment while the acquisition
+writes it, and shows its histogram and lifetime figures.
+
+  FILE           the data file to load at start, as if chosen with &quot;Target File&quot;
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted too.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vorns --help&apos; for more information.</source>
+        <translation>Try &apos;vorns --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Save %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Cannot write file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>durée</source>
+        <translation>duration</translation>
+    </message>
+    <message>
+        <source>événements</source>
+        <translation>events</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Quitter sans enregistrer</source>
+        <translation>Quit without saving</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound file &quot;%1&quot;.</source>
+        <translation>Cannot play the sound file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>largeur des tranches : %1</source>
+        <translation>width of the bins: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas au-dessus de 0</source>
+        <translation>&apos;%1&apos; is not above 0</translation>
+    </message>
+    <message>
+        <source>vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); start vorns from a desktop session or under xvfb-run.
+</source>
+        <translation>vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); start vorns from a desktop session or under xvfb-run.
+</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "support/config_folder.h"
 #include "support/recorder.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -111,8 +113,15 @@ TEST(Translations, TheFolderBesideOrInstalledAndTheFirstLanguageSpoken) {
     QTemporaryDir none;
     platform::set_program_folder_for_tests(none.path() + QStringLiteral("/bin/"));
     EXPECT_EQ(platform::translations_folder(), QString());
+    // No catalogue found: the French source texts, nothing broken.
+    EXPECT_EQ(platform::install_translations(QStringLiteral("de")), QStringLiteral("fr"));
+    EXPECT_EQ(platform::current_language(), QStringLiteral("fr"));
+    EXPECT_EQ(QCoreApplication::translate("platform", "Unknown error"), QStringLiteral("Unknown error"));
     platform::set_program_folder_for_tests(QString());
     EXPECT_FALSE(platform::translations_folder().isEmpty()) << "the build folder's share/vorns/translations";
+    EXPECT_EQ(platform::install_translations(QStringLiteral("de")), QStringLiteral("de"));
+    EXPECT_EQ(QCoreApplication::translate("platform", "Unknown error"), QStringLiteral("Unbekannter Fehler"));
+    platform::install_translations();
 
     const std::pair<QStringList, const char*> languages[] = {
         {{"de-DE", "de-Latn-DE", "de"}, "de"},

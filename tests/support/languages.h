@@ -39,14 +39,15 @@ inline const QStringList& tell_tale_words(const QString& language) {
 }
 
 // The tell-tale words of the languages other than `spoken` ("en" or "de") in
-// `text`, as whole words in any case.
+// `text`, as whole words in any case, not the extension or folder of a path
+// (".comment").
 inline QStringList foreign_words(const QString& spoken, const QString& text) {
     QStringList found;
     for (const char* other : {"fr", "en", "de"}) {
         if (spoken == QLatin1String(other)) continue;
         for (const QString& word : tell_tale_words(QString::fromLatin1(other))) {
             const QRegularExpression whole(
-                QStringLiteral("(?<![\\w'-])") + QRegularExpression::escape(word) + QStringLiteral("(?![\\w'-])"),
+                QStringLiteral("(?<![\\w'./-])") + QRegularExpression::escape(word) + QStringLiteral("(?![\\w'-])"),
                 QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
             if (text.contains(whole)) found << word;
         }
