@@ -110,7 +110,7 @@ namespace {
 // ", 1234 évènements, horloge 25 MHz (mesurée)": what a raw stream told of itself.
 QString raw_stream_text(const RawStream& flux) {
     QString texte = LoadText::tr(", %1 évènements, horloge %2 MHz", "a raw stream's events and clock")
-                        .arg(decimal(flux.events), format_picture("0.000###", flux.clock_hz / 1e6));
+                        .arg(decimal(flux.events), format_picture("0.######", flux.clock_hz / 1e6));
     texte += flux.clock_measured ? LoadText::tr(" (mesurée au 1PPS)", "the clock")
                                  : LoadText::tr(" (supposée : aucune seconde GPS pour la mesurer)", "the clock");
     if (!flux.gps_time) texte += LoadText::tr(", sans heure GPS : temps comptés depuis le premier évènement");

@@ -299,6 +299,34 @@
         <source>runs</source>
         <translation>Messreihen</translation>
     </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>En tête du rapport ; vorns s&apos;en souviendra pour le suivant.</source>
+        <translation>Im Kopf des Berichts; vorns merkt es sich für den nächsten.</translation>
+    </message>
+    <message>
+        <source>Nom(s) :</source>
+        <translation>Name(n):</translation>
+    </message>
+    <message>
+        <source>Groupe :</source>
+        <translation>Gruppe:</translation>
+    </message>
+    <message>
+        <source>Cours :</source>
+        <translation>Kurs:</translation>
+    </message>
+    <message>
+        <source>Montage :</source>
+        <translation>Aufbau:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notiz:</translation>
+    </message>
 </context>
 <context>
     <name>OngletRuns</name>
@@ -1321,10 +1349,6 @@ Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch ang
         <translation>negativer Wert (-%1): weder ein Zerfall noch eine Zählung</translation>
     </message>
     <message>
-        <source>line d&apos;évènement sans ses 16 mots (coupée ?)</source>
-        <translation>Ereigniszeile ohne ihre 16 Wörter (abgeschnitten?)</translation>
-    </message>
-    <message>
         <source>compteur (mot 1) illisible</source>
         <translation>Zähler (Wort 1) unlesbar</translation>
     </message>
@@ -1359,10 +1383,6 @@ Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch ang
     <message>
         <source>délai GPS (mot 16) illisible</source>
         <translation>GPS-Verzögerung (Wort 16) unlesbar</translation>
-    </message>
-    <message>
-        <source>ni une line d&apos;évènement de la carte ni une de ses réponses</source>
-        <translation>weder eine Ereigniszeile der Karte noch eine ihrer Antworten</translation>
     </message>
     <message>
         <source>date illisible (attendu &apos;2015-12-10 11:49:22.123&apos;)</source>
@@ -1412,6 +1432,14 @@ Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch ang
     <message>
         <source>%1 : %2 (voies et durées par défaut)</source>
         <translation>%1: %2 (Standardkanäle und -dauern)</translation>
+    </message>
+    <message>
+        <source>ligne d&apos;évènement sans ses 16 mots (coupée ?)</source>
+        <translation>Ereigniszeile ohne ihre 16 Wörter (abgeschnitten?)</translation>
+    </message>
+    <message>
+        <source>ni une ligne d&apos;évènement de la carte ni une de ses réponses</source>
+        <translation>weder eine Ereigniszeile der Karte noch eine ihrer Antworten</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,34 @@
         <source>runs</source>
         <translation>runs</translation>
     </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>En tête du rapport ; vorns s&apos;en souviendra pour le suivant.</source>
+        <translation>At the head of the report; vorns will remember it for the next one.</translation>
+    </message>
+    <message>
+        <source>Nom(s) :</source>
+        <translation>Name(s):</translation>
+    </message>
+    <message>
+        <source>Groupe :</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Cours :</source>
+        <translation>Course:</translation>
+    </message>
+    <message>
+        <source>Montage :</source>
+        <translation>Set-up:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Note:</translation>
+    </message>
 </context>
 <context>
     <name>OngletRuns</name>
@@ -1320,10 +1348,6 @@ Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted 
         <translation>negative value (-%1): neither a decay nor a count</translation>
     </message>
     <message>
-        <source>line d&apos;évènement sans ses 16 mots (coupée ?)</source>
-        <translation>event line without its 16 words (cut?)</translation>
-    </message>
-    <message>
         <source>compteur (mot 1) illisible</source>
         <translation>counter (word 1) unreadable</translation>
     </message>
@@ -1358,10 +1382,6 @@ Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted 
     <message>
         <source>délai GPS (mot 16) illisible</source>
         <translation>GPS delay (word 16) unreadable</translation>
-    </message>
-    <message>
-        <source>ni une line d&apos;évènement de la carte ni une de ses réponses</source>
-        <translation>neither an event line of the card nor one of its answers</translation>
     </message>
     <message>
         <source>date illisible (attendu &apos;2015-12-10 11:49:22.123&apos;)</source>
@@ -1411,6 +1431,14 @@ Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted 
     <message>
         <source>%1 : %2 (voies et durées par défaut)</source>
         <translation>%1: %2 (default channels and durations)</translation>
+    </message>
+    <message>
+        <source>ligne d&apos;évènement sans ses 16 mots (coupée ?)</source>
+        <translation>event line without its 16 words (cut?)</translation>
+    </message>
+    <message>
+        <source>ni une ligne d&apos;évènement de la carte ni une de ses réponses</source>
+        <translation>neither an event line of the card nor one of its answers</translation>
     </message>
 </context>
 <context>
