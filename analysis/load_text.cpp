@@ -159,11 +159,13 @@ QString texte_duree_acquisition(long double minutes) {
 
 namespace {
 
-// A figure in "0.###"; for a run whose unit is known, where that leaves fewer
-// than four significant digits (a rate in 1/ns, an activity per minute of a
-// long run), as many decimals as give four, up to 12.
+// A figure in "0.###"; for a run whose unit is known, where that would show 0
+// for a value that is not (a rate in 1/ns, an activity per minute of a long
+// run), as many decimals as give four significant digits, up to 12. Every
+// figure "0.###" shows is shown as before, so that the same decays give the
+// same window whatever their file's format.
 QString chiffre(long double value, bool unite_connue) {
-    if (!unite_connue || !std::isfinite(value) || value == 0 || std::fabs(value) >= 1)
+    if (!unite_connue || !std::isfinite(value) || value == 0 || std::fabs(value) >= 0.0005L)
         return format_picture("0.###", value);
     const int decimales = std::min(12, 3 - static_cast<int>(std::floor(std::log10(std::fabs(value)))));
     const std::string picture = "0." + std::string(static_cast<std::size_t>(decimales), '#');

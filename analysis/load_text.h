@@ -55,9 +55,9 @@ QString texte_minutes(long double minutes);
 QString texte_duree_acquisition(long double minutes);
 
 // The figures as the statistics block shows them. For a run whose unit is
-// known (its durations are times), Tau, Lambda, T 1/2 and the activity keep
-// four significant digits at least where "0.###" would give fewer: Lambda of
-// a run in ns, 1 / 2854.638 = 0.0003503, not 0.
+// known (its durations are times), Tau, Lambda, T 1/2 and the activity that
+// "0.###" would show as 0 keep four significant digits: Lambda of a run in ns,
+// 1 / 2854.638 = 0.0003503, not 0.
 struct TextesDesChiffres {
     QString duree_totale_moyennes;  // "0.#"
     QString duree_totale_centres;   // "0.#"

@@ -209,7 +209,8 @@ TEST_F(ClassPass, FiguresAreExtendedPrecision) {
 }
 
 // A run in time (ns, µs) keeps four significant digits where "0.###" would
-// round a rate away; a run of unknown unit shows what it always showed.
+// round a figure to 0; other figures, and every figure of a run of unknown
+// unit, show what they always showed.
 TEST_F(ClassPass, FiguresOfARunInTimeKeepFourSignificantDigits) {
     struct Cas {
         double duree;
@@ -219,9 +220,10 @@ TEST_F(ClassPass, FiguresOfARunInTimeKeepFourSignificantDigits) {
     };
     const Cas cas[] = {
         {2500, 10, 5000, false, "2500", "0", "1732.868", "0.004"},
-        {2500, 10, 5000, true, "2500", "0.0004", "1732.868", "0.003679"},
+        {2500, 10, 5000, true, "2500", "0.0004", "1732.868", "0.004"},
+        {40000, 100, 50000, true, "40000", "0.000025", "27725.887", "0.004"},
         {0.2, 0.01, 1, false, "0.2", "5", "0.139", "0.004"},
-        {0.2, 0.01, 1, true, "0.2", "5", "0.1386", "0.003679"},
+        {0.2, 0.01, 1, true, "0.2", "5", "0.139", "0.004"},
     };
     for (const Cas& c : cas) {
         durees({c.duree});  // 100 minutes: C0 / 100 = 0.00368 per minute
@@ -235,7 +237,7 @@ TEST_F(ClassPass, FiguresOfARunInTimeKeepFourSignificantDigits) {
     }
     // The locale's decimal mark.
     durees({2854.638});
-    const Passe p = passe(1, 5000);
+    const Passe p = passe(10, 5000);
     platform::set_decimal_separator(QLatin1Char(','));
     EXPECT_EQ(textes_des_chiffres(*p.resultat.chiffres, true).lambda, QStringLiteral("0,0003503"));
     platform::set_decimal_separator(QLatin1Char('.'));
