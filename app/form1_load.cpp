@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "datafile/reload.h"
 #include "platform/errors.h"
+#include "platform/translations.h"
 
 #include <optional>
 
@@ -104,7 +105,7 @@ void TForm1::montre_l_etat() {
          {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_}) {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
-    const QString texte = parties.join(QStringLiteral(" ; "));
+    const QString texte = parties.join(platform::list_separator());
     if (texte == Label_etat_chargement->text()) return;  // said at every tick
     Label_etat_chargement->setText(texte);
     Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it

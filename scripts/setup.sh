@@ -8,7 +8,7 @@ set -euo pipefail
 # files) and the QR code of its address. chromium and its driver serve one
 # test only, the page read by a real headless browser (tests/share/page_test.py).
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-serialport-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
+          libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
           dpkg-dev file desktop-file-utils appstream python3 poppler-utils dbus-daemon at-spi2-core python3-pyatspi
           qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium chromium-driver "$@")
 SUDO=""
