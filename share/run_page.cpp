@@ -98,10 +98,10 @@ QString html(const PageRun& page, const Pages& pages) {
     if (a) {
         const fit_text::ResultLines l = fit_text::result_lines(a->result, a->choices.unit_ns);
         h += row(tr("modèle"), fit_text::text(a->choices.model), "model");
-        h += row(fit_text::kTauCaption, l.tau, "tau");
+        h += row(fit_text::tau_caption(), l.tau, "tau");
         if (!l.tau_time.isEmpty()) h += row(QString(), l.tau_time, "tau-time");
-        if (!l.fermi.isEmpty()) h += row(fit_text::kFermiCaption, l.fermi, "gf");
-        h += row(fit_text::kEventsCaption, l.events, "events");
+        if (!l.fermi.isEmpty()) h += row(fit_text::fermi_caption(), l.fermi, "gf");
+        h += row(fit_text::events_caption(), l.events, "events");
         h += row(tr("ajustement"), l.status, "status");
         h += row(tr("prévision"), fit_text::forecast_line(a->forecast), "forecast");
     }
