@@ -18,7 +18,6 @@
 #include "report/report_pages.h"
 
 #include <QButtonGroup>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -40,7 +39,7 @@ RunReport FenetreAjustement::rapport() const {
         return std::vector<ExcludedSpan>(s.begin(), s.end());
     };
     report.runs.push_back(report_run(report, fichier, platform::read_file_bytes(fichier),
-                                     form_.Memo2->toPlainText().split(QLatin1Char('\n')),
+                                     etat.commentaire,
                                      spans(onglet_runs->fichier_suivi()), *store, *table));
     // The fits of the run as it grew, one a load, when the window saw some.
     if (convergence_.points().size() > 1) report.runs.back().convergence = convergence_.points();

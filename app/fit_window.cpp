@@ -159,6 +159,8 @@ void FenetreAjustement::construit() {
     onglet_taux = new OngletTaux(form_, Onglets, this);
     Onglets->addTab(onglet_taux, QStringLiteral("taux"));
     construit_les_runs();
+    connect(onglet_runs, &OngletRuns::runs_modifies, this,
+            [this] { platform::report_errors([this] { runs_modifies(); }); });
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
@@ -402,6 +404,12 @@ void FenetreAjustement::montre_le_refus() {
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
     graphes->montre_convergence({}, unite_des_graphes());
     graphes->redessine();
+}
+
+void FenetreAjustement::runs_modifies() {
+    // The earlier points are fits of other runs.
+    convergence_.restart();
+    if (decisions_.refusal().isEmpty()) ajuste(true);
 }
 
 void FenetreAjustement::ajuste(bool charge) {

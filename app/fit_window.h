@@ -148,9 +148,9 @@ private:
 
     void construit();
     void construit_le_rapport(QBoxLayout* boutons);
-    // The "runs" tab and its wiring (app/fit_window_runs.cpp); after a change
-    // of the runs or their spans, the convergence series starts again.
+    // The "runs" tab and its wiring to the "taux" tab (app/fit_window_runs.cpp).
     void construit_les_runs();
+    // After a change of the runs or their spans: the convergence series starts again.
     void runs_modifies();
     // The followed run fitted with `requete`, then the runs fitted together:
     // the fit whose point the convergence series takes.

@@ -8,15 +8,7 @@
 void FenetreAjustement::construit_les_runs() {
     onglet_runs = new OngletRuns(form_, Onglets);
     Onglets->addTab(onglet_runs, QStringLiteral("runs"));
-    connect(onglet_runs, &OngletRuns::runs_modifies, this,
-            [this] { platform::report_errors([this] { runs_modifies(); }); });
     connect(onglet_taux, &OngletTaux::trou_a_exclure, onglet_runs, &OngletRuns::exclut_du_run_suivi);
-}
-
-void FenetreAjustement::runs_modifies() {
-    // The earlier points are fits of other runs.
-    convergence_.restart();
-    if (decisions_.refusal().isEmpty()) ajuste(true);
 }
 
 const fit::Result& FenetreAjustement::ajuste_les_runs(const fit::Request& requete) {
