@@ -443,8 +443,8 @@ void FenetreAjustement::montre_le_resultat() {
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
     montre_fermi_prevision_stabilite(l);
-    if (!onglet_runs->ligne_d_etat().isEmpty()) {
-        Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
+    if (!runs_combines_.status.isEmpty()) {
+        Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + runs_combines_.status);
     }
     montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
