@@ -45,7 +45,8 @@ void FenetreAjustement::combine_les_runs(const fit::Request& requete, double uni
                             etat.unite_ns};
     etat.runs.follow(suivi.file);
     runs_combines_ = etat.runs.combine(suivi, requete, unite);
-    onglet_runs->montre(runs_combines_);
+    // The same combination as the last one: the table shown stays.
+    if (!runs_combines_.again || &onglet_runs->combinaison() != &runs_combines_) onglet_runs->montre(runs_combines_);
 }
 
 void FenetreAjustement::montre_les_runs_en_attente() {
