@@ -178,7 +178,14 @@ RunsShown WindowRuns::combine_anew(const FollowedRun& followed, const fit::Reque
     if (!added.empty()) {
         followed_file.file = followed.file;
         followed_file.canonical = QFileInfo(followed.file).canonicalFilePath();
-        followed_file.sha256 = file_sha256(followed.file);
+        // Two files of the same bytes have the same size: the followed file
+        // (a megabyte at 50 000 records) is hashed only when an added run
+        // may be the same bytes, not at every reload.
+        const std::int32_t size = platform::file_size(followed.file);
+        const bool may_be_same = size < 0 || std::any_of(added.begin(), added.end(), [size](const AddedRun* a) {
+                                     return a->run.size < 0 || a->run.size == size;
+                                 });
+        if (may_be_same) followed_file.sha256 = file_sha256(followed.file);
     }
 
     RunsShown shown;
