@@ -149,6 +149,9 @@ private:
     std::vector<QWidget*> rangee_fixes_;
 
     void construit();
+    // The keyboard and the screen reader (app/fit_window_access.cpp): Escape,
+    // Tab, tool tips and accessible names.
+    void rendLesControlesAccessibles();
     void construit_le_rapport(QBoxLayout* boutons);
     // The "runs" tab and its wiring to the "taux" tab (app/fit_window_runs.cpp).
     void construit_les_runs();

@@ -1,5 +1,6 @@
 // Connects every control to its handler, each inside the error report, and
 // starts the window: its creation, then the refresh timer.
+#include "app/accessibility.h"
 #include "app/tform1.h"
 #include "platform/report.h"
 
@@ -16,8 +17,10 @@ void relie(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)(
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1 = this;
     etat_->settings_failures.signale = &TForm1::signale_reglage;
+    accessibilite::installe_la_fabrique();
     creeLesControles();
     relieLesControles();
+    rendLesControlesAccessibles();
     platform::report_errors([this] { FormCreate(); });
     Timer1->start();
 }

@@ -8,6 +8,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -208,4 +209,5 @@ void installe_les_services_qt() {
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
     s.notify = notify_desktop;
+    s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }

@@ -68,6 +68,9 @@ struct Seams {
     std::function<void(int hertz, int milliseconds)> tone;
     // A desktop notification; sent without waiting, nothing when no notification service runs.
     std::function<void(const QString& title, const QString& text)> notify;
+    // Opens a document (the user's guide) in the desktop's viewer without
+    // waiting; false when nothing could open it.
+    std::function<bool(const QString& path)> open_document;
 };
 
 Seams& seams();

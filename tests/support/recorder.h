@@ -30,6 +30,8 @@ struct Recorder {
     int beeps = 0;
     std::vector<std::pair<int, int>> tones;
     QStringList notifications;  // "title: text"
+    QStringList documents;      // the documents opened
+    bool document_opens = true;
     // Runs while a message box is "open" (for example to spin the event loop).
     std::function<void(const QString&)> while_message_open;
 
