@@ -29,7 +29,7 @@ void TForm1::affecte_classe() {
 
     Memo3->setPlainText(lignes_de_trace(r.n_classe, table).join(QLatin1Char('\n')));
     if (r.chiffres) {
-        const TextesDesChiffres s = textes_des_chiffres(*r.chiffres);
+        const TextesDesChiffres s = textes_des_chiffres(*r.chiffres, unit_known(etat_->unite.unit_ns()));
         Label43->setText(s.duree_totale_moyennes);
         Label23->setText(s.duree_totale_centres);
         Label25->setText(s.evenements);
