@@ -10,7 +10,7 @@
 
 void FenetreAjustement::construit_les_runs() {
     onglet_runs = new OngletRuns(form_, Onglets);
-    Onglets->addTab(onglet_runs, QStringLiteral("runs"));
+    Onglets->addTab(onglet_runs, tr("runs"));
     connect(onglet_taux, &OngletTaux::trou_a_exclure, onglet_runs, &OngletRuns::exclut_du_run_suivi);
     connect(onglet_runs, &OngletRuns::montre_demande, this, &FenetreAjustement::montre_les_runs_en_attente);
 }

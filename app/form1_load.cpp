@@ -2,6 +2,7 @@
 // status line, which the load, its passes and the tick write to: below them
 // all, it calls none of them.
 #include "app/tform1.h"
+#include "platform/translations.h"
 
 void TForm1::termine_le_chargement() {
     // The watch takes the load before any reader of it: the rate it makes for
@@ -18,7 +19,7 @@ void TForm1::montre_l_etat() {
          {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_}) {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
-    const QString texte = parties.join(QStringLiteral(" ; "));
+    const QString texte = parties.join(platform::list_separator());
     if (texte == Label_etat_chargement->text()) return;  // said at every tick
     Label_etat_chargement->setText(texte);
     Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it

@@ -3,6 +3,7 @@
 #include "platform/seams.h"
 #include "session/desktop_notification.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -36,9 +37,9 @@ platform::Answer question_box(const platform::Question& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("vorns"), question.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* enregistrer =
-        question.save_offered ? box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* abandonner = box.addButton(QStringLiteral("Quitter sans enregistrer"), QMessageBox::DestructiveRole);
-    QPushButton* rester = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        question.save_offered ? box.addButton(QCoreApplication::translate("app", "Enregistrer"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* abandonner = box.addButton(QCoreApplication::translate("app", "Quitter sans enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* rester = box.addButton(QCoreApplication::translate("app", "Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(enregistrer ? enregistrer : rester);
     box.setEscapeButton(rester);
     box.exec();
@@ -103,7 +104,7 @@ QSoundEffect* player() {
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error) {
                 platform::show_message(
-                    QStringLiteral("Cannot play the sound file \"%1\".").arg(e->source().toLocalFile()));
+                    QCoreApplication::translate("app", "Cannot play the sound file \"%1\".").arg(e->source().toLocalFile()));
             }
         });
         return e;
