@@ -13,8 +13,8 @@ void TForm1::SpeedButton_1Click() {
     // The dialog opens where the last file was chosen, else in the shipped runs.
     platform::OpenFileRequest demande;
     if (platform::file_exists(chemin_du_reglage(FICHIER_DERNIER_DOSSIER))) {
-        demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER);
-        demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM);
+        demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER, &etat_->settings_failures);
+        demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM, &etat_->settings_failures);
     } else {
         demande.initial_folder = platform::shipped_path(QStringLiteral("fichiers"));
     }

@@ -93,7 +93,8 @@ void TForm1::montre_l_etat() {
     QStringList parties;
     // A file that cannot be read is the load's part and the reload's error.
     for (const QString* partie :
-         {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_}) {
+         {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_,
+          &reglages_illisibles_}) {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
     const QString texte = parties.join(QStringLiteral(" ; "));

@@ -15,7 +15,9 @@ void relie(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)(
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1 = this;
-    etat_->settings_failures.signale = &TForm1::signale_reglage;
+    etat_->settings_failures.signale = [this](const EchecDuReglage& echec, bool a_dire) {
+        signale_reglage(echec, a_dire);
+    };
     creeLesControles();
     relieLesControles();
     platform::report_errors([this] { FormCreate(); });

@@ -261,8 +261,11 @@ private:
 
     // --- Start-up, panels, colour: private members
     // A settings file that could not be written: the short tone of a one-line
-    // file, and the box when there is something to tell (once per file).
-    static void signale_reglage(const EchecDuReglage& echec, bool a_dire);
+    // file, and the box when there is something to tell (once per file). One
+    // that could not be read (its settings took their defaults): the status
+    // line, which never waits for anyone (it may be read at start-up, before
+    // a run that nobody watches).
+    void signale_reglage(const EchecDuReglage& echec, bool a_dire);
     // --- Loading, record pass, comment: private members
     // The figures of the statistics block and of the class table as at
     // start-up: no figure of an earlier file or of an earlier state of the file
@@ -274,6 +277,7 @@ private:
     QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
     QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
+    QString reglages_illisibles_;     // the settings files that could not be read, and what was taken
     bool chiffres_montres_ = false;   // the statistics labels hold figures (of the file loaded)
     // The box of a file choice: what the load has to say that was not told
     // before (skipped lines, records past the capacity), shown once the chosen
