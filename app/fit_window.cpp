@@ -40,7 +40,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 }  // namespace
 
 FenetreAjustement::FenetreAjustement(TForm1& form)
-    : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
+    : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()), &form.etat().settings_failures)) {
     setObjectName(QStringLiteral("FenetreAjustement"));
     setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();

@@ -31,8 +31,8 @@ QString absolu(const QString& fichier) { return fichier.isEmpty() ? fichier : QF
 
 OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName(QStringLiteral("Onglet_runs"));
-    runs_.set_added(lit_runs_ajoutes());
-    runs_.set_exclusions(lit_exclusions());
+    runs_.set_added(lit_runs_ajoutes(&form_.etat().settings_failures));
+    runs_.set_exclusions(lit_exclusions(&form_.etat().settings_failures));
 
     auto* colonne = new QVBoxLayout(this);
     auto* boutons = new QHBoxLayout;
