@@ -119,6 +119,10 @@ QString texte_capacite_depassee() {
            QStringLiteral(" pour le moment => source à modifier");
 }
 
+QString texte_ligne_en_attente() {
+    return QStringLiteral("la dernière ligne n'a pas de fin de ligne : elle n'est lue qu'une fois finie");
+}
+
 QString texte_aucune_duree_montree(long double x_max, bool chiffres_precedents) {
     return QStringLiteral("aucune durée en deçà de X max = %1 : ").arg(general(x_max)) +
            (chiffres_precedents ? QStringLiteral("les chiffres restent ceux du calcul précédent de ce fichier")

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <cstring>
+#include <limits>
 
 SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
     horloge_ = [depart = [] {
@@ -87,7 +88,10 @@ void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
                                   : taux_d_avant_ ? *taux_d_avant_
                                                   : sans_taux;
     if (rate::run_stopped(a, age, periode_s) || (illisible_ && !a.rate_known)) {
-        leve(rate_text::stopped_line(a, age));
+        // The file's last record, which lies past the records kept when the file holds more.
+        const double dernier = illisible_ ? std::numeric_limits<double>::quiet_NaN()
+                                          : static_cast<double>(etat.dernier_du_fichier) * kSecondesParMinute;
+        leve(rate_text::stopped_line(a, age, dernier));
     } else if (arrete_) {
         efface();
     }

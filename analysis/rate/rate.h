@@ -115,6 +115,7 @@ struct RateAnalysis {
     ClockTime first_clock;
     ClockTime last_clock;
     bool crosses_midnight = false;  // some record is not on the day of the time line's zero
+    double origin_time_of_day_s = 0;  // of the time line's zero (normalised), for clock_time
 
     // The rate. Unknown (and 0) with fewer than 3 records or no live time (all
     // records in the same second).

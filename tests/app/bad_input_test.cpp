@@ -150,7 +150,7 @@ TEST_F(DataFileWindow, EncodingsByteOrderMarkAndLineEndsGiveTheSameRun) {
         "Run 12\r\nSample\r\nHeure\tDur\xE9"
         "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
         "Run 12\nSample\nHeure\tDur\xE9"
-        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5",
+        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5\n",
         "Run 12\rSample\rHeure\tDur\xE9"
         "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
         "Run 12\r\nSample\nHeure\tDur\xE9"

@@ -77,6 +77,19 @@ TEST_F(RunWatch, AStoppedRunRaisesOneAlarmThatClearsAtTheNextRecord) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
 }
 
+// A file of more records than the store: the alarm names the file's last
+// record, past the midnight after the store's last one.
+TEST_F(RunWatch, AStoppedRunOfMoreRecordsThanTheStoreNamesTheFilesLastRecord) {
+    const QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(2, 50000)));
+    choisit(fichier);
+    append_bytes(fichier, timed_records(every(2, 10, 100000)));
+    tick(0);
+    tick(100);
+    ASSERT_TRUE(form.surveillance().arrete());
+    EXPECT_TRUE(form.surveillance().ligne_d_alarme().endsWith(QStringLiteral("(le dernier à jour +1 13:47:00)")))
+        << form.surveillance().ligne_d_alarme().toStdString();
+}
+
 // A followed file that can no longer be read (gone, its share lost) brings no
 // record: it kept clearing the alarm (its size of -1 was taken for a change),
 // and the records its load emptied left no rate to judge a stop by.

@@ -191,6 +191,29 @@ TEST_F(Tick, GrownFileIsReloadedOnceAtTheNextTick) {
     EXPECT_EQ(reloads(), 1) << "unchanged since the reload";
 }
 
+// A line caught while the acquisition writes it is no record until its line
+// end comes: "11:06:40<TAB>1" of "11:06:40<TAB>123.4" made a record of
+// duration 1 until the next tick.
+TEST_F(Tick, ALineStillBeingWrittenWaitsForItsLineEnd) {
+    const QString path = loaded_file(kHeader + data_lines(4));
+    const QString tau = form.Label27->text();
+    append_bytes(path, "11:06:40\t1");
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("3"));
+    EXPECT_EQ(form.Label27->text(), tau);
+    EXPECT_TRUE(form.Label_etat_chargement->text().contains(QStringLiteral("pas de fin de ligne")))
+        << form.Label_etat_chargement->text().toStdString();
+
+    append_bytes(path, "23.4\r\n");
+    tick();
+    EXPECT_EQ(reloads(), 2);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));
+    const RecordStore& store = form.etat().record_store;
+    EXPECT_EQ(store.serie_y[1][4], 123.4);
+    EXPECT_TRUE(form.Label_etat_chargement->text().isEmpty()) << form.Label_etat_chargement->text().toStdString();
+}
+
 TEST_F(Tick, ChangeIsSeenBySizeFirstThenByStamp) {
     const QDateTime base = QDateTime::currentDateTime().addSecs(-3600);
     struct Case {

@@ -1,5 +1,6 @@
 #include "analysis/rate/text/rate_text.h"
 
+#include "analysis/day_rule.h"
 #include "platform/numbers.h"
 #include "platform/uncertainty.h"
 
@@ -145,9 +146,11 @@ QStringList caveat_lines(const rate::RateAnalysis& a) {
         lines.append(QStringLiteral("tous les événements dans la même seconde : pas de taux"));
     }
     if (a.backward_intervals > 0) {
+        // A longer step back is the next day: it never reaches the time line.
         lines.append(QStringLiteral("l'heure recule ") + platform::decimal(a.backward_intervals) +
-                     QStringLiteral(" fois d'une ligne à la suivante (de moins d'un jour) : "
-                                    "les événements sont pris dans l'ordre de leurs heures"));
+                     QStringLiteral(" fois d'une ligne à la suivante (de ") +
+                     duration_text(static_cast<double>(kReculDuMemeJour) * 60) +
+                     QStringLiteral(" au plus) : les événements sont pris dans l'ordre de leurs heures"));
     }
     if (!a.gaps.empty()) {
         lines.append(
@@ -196,10 +199,13 @@ QStringList bin_table(const rate::RateAnalysis& a) {
     return aligned_table(rows);
 }
 
-QString stopped_line(const rate::RateAnalysis& a, double age_s) {
+QString stopped_line(const rate::RateAnalysis& a, double age_s, double last_record_s) {
     QString line = QStringLiteral("acquisition arrêtée ? aucun événement depuis ") + duration_text(age_s);
     if (a.records == 0) return line;
-    return line + QStringLiteral(" (le dernier à ") + clock_text(a.last_clock, a.crosses_midnight) + QLatin1Char(')');
+    const rate::ClockTime last =
+        std::isfinite(last_record_s) ? rate::clock_time(last_record_s, a.origin_time_of_day_s) : a.last_clock;
+    return line + QStringLiteral(" (le dernier à ") + clock_text(last, a.crosses_midnight || last.day != 0) +
+           QLatin1Char(')');
 }
 
 }  // namespace rate_text
