@@ -48,13 +48,15 @@ std::pair<long double, std::optional<long double>> classe_de_tau(long double tau
     return {compte, indice};
 }
 
-Chiffres calcule_chiffres(bool par_centres, const RecordStore& store, ClassTable& t) {
+// `somme_montree`: the durations of the shown classes; the total of the
+// record pass when they are all the records.
+Chiffres calcule_chiffres(bool par_centres, long double somme_montree, const RecordStore& store, ClassTable& t) {
     Chiffres c;
-    c.duree_totale_moyennes = store.cumul_durees;
+    c.duree_totale_moyennes = somme_montree;
     c.duree_totale_centres = t.somme_duree;
     c.evenements = t.evenements;
     // evenements is above 0 here, and both totals are finite.
-    t.Tau = (par_centres ? t.somme_duree : store.cumul_durees) / t.evenements;
+    t.Tau = (par_centres ? t.somme_duree : somme_montree) / t.evenements;
     c.tau = t.Tau;
     c.lambda = quotient(1, t.Tau);
     c.demi_vie = std::numbers::ln2_v<long double> * t.Tau;
@@ -123,8 +125,10 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
 
     const int montrees = std::min<std::int32_t>(n_classe, NB_CLASSES);
     t.somme_val_moyenne_classe = 0;
+    long double somme_montree = 0;  // the sums of the shown classes, before they become means
     for (int i = 0; i < montrees; ++i) {
         const auto ii = static_cast<std::size_t>(i);
+        somme_montree += t.val_moyenne[ii];
         if (t.effectif[ii] != 0) t.val_moyenne[ii] = t.val_moyenne[ii] / t.effectif[ii];
         t.somme_val_moyenne_classe += t.effectif[ii] * t.val_moyenne[ii];
     }
@@ -137,7 +141,11 @@ ResultatClasses calcule_classes(std::int32_t n_classe, bool par_centres, RecordS
         t.evenements += t.effectif[ii];
     }
 
-    if (t.somme_duree > 0 && t.evenements > 0) r.chiffres = calcule_chiffres(par_centres, store, t);
+    // Tau by class means is the mean of the durations shown: those beyond X
+    // max take no part in it, as in the events it is divided by. When every
+    // record is shown, the record pass's total is that sum.
+    if (t.evenements == nb) somme_montree = store.cumul_durees;
+    if (t.somme_duree > 0 && t.evenements > 0) r.chiffres = calcule_chiffres(par_centres, somme_montree, store, t);
 
     for (int i = 0; i < montrees; ++i)
         r.effectif_max = std::max(r.effectif_max, t.effectif[static_cast<std::size_t>(i)]);

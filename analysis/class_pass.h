@@ -15,7 +15,7 @@
 // - X max / dX may give at most 1001 classes;
 // - a duration whose class lies outside 0..1000 (from 1001 x dX on, or at
 //   -dX and below) is left out of the table; it still counts in cumul_durees,
-//   like any duration beyond X max;
+//   like any duration beyond X max, but not in Tau;
 // - when Tau lies outside the table, Cm is counted from the durations of its class;
 // - Lambda and the initial activity with a zero divisor have no value.
 #include "analysis/class_table.h"
@@ -27,13 +27,15 @@
 // The lifetime figures of a pass, computed when both the total by class
 // centres and the number of events in the shown classes are above 0.
 struct Chiffres {
-    long double duree_totale_moyennes = 0;  // the total of all durations (cumul_durees)
-    long double duree_totale_centres = 0;   // the total by class centres (somme_duree)
-    long double evenements = 0;             // events in the shown classes
-    long double tau = 0;                    // by class means, or by class centres
-    std::optional<long double> lambda;      // 1 / Tau; none when Tau is 0
-    long double demi_vie = 0;               // T 1/2 = ln 2 x Tau
-    long double cm = 0;                     // the count of the class holding Tau
+    // The total of the durations in the shown classes: cumul_durees when they
+    // hold every record (the mean Tau is of the durations shown).
+    long double duree_totale_moyennes = 0;
+    long double duree_totale_centres = 0;  // the total by class centres (somme_duree)
+    long double evenements = 0;            // events in the shown classes
+    long double tau = 0;                   // by class means, or by class centres
+    std::optional<long double> lambda;     // 1 / Tau; none when Tau is 0
+    long double demi_vie = 0;              // T 1/2 = ln 2 x Tau
+    long double cm = 0;                    // the count of the class holding Tau
     // That class's index (from 0, listed as index + 1), inside the table or
     // not; none when Tau / dX is no finite number.
     std::optional<long double> classe_cm;

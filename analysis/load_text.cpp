@@ -84,7 +84,12 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
         return debut + QStringLiteral("la ligne %1, vide, arrête la lecture avant les données").arg(ligne);
     }
     if (!passe.entete_vu) {
-        return debut + QStringLiteral("pas de ligne d'en-tête « Heure » après les deux lignes de titre");
+        // A file of none of the formats vorns reads: which they are.
+        return debut + QStringLiteral(
+                           "pas de ligne d'en-tête « Heure » après les deux lignes de titre ; vorns lit "
+                           "les fichiers de l'acquisition (en-tête « Heure »), de deux entiers par ligne "
+                           "(« 1620 1574345682 ») et de lignes « Decay » (« Decay "
+                           "'Thu_Dec_10_11:49:22_2015' 2.4375 »)");
     }
     if (!passe.origine_vue) {
         return debut + (passe.nb_lignes_ignorees > 0

@@ -1,9 +1,11 @@
-// The fit window's exports: the visible plot as PNG or SVG, the histogram and
-// the convergence series as CSV, each to a file chosen in the save dialog.
+// The fit window's exports: the visible plot as PNG or SVG (drawn by charts/,
+// the report's drawing of the same plot), the histogram and the convergence
+// series as CSV, each to a file chosen in the save dialog.
 #include "app/fit_export.h"
 #include "app/fit_window.h"
 
 #include "app/tform1.h"
+#include "charts/charts.h"
 #include "fit/run/fit_csv.h"
 #include "platform/files.h"
 #include "platform/locations.h"
@@ -13,7 +15,6 @@
 #include <qcustomplot.h>
 
 #include <algorithm>
-#include <utility>
 
 std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QString& suite, const QString& description,
                                       const QString& extension) {
@@ -34,19 +35,49 @@ void enregistre(const QString& chemin, const std::optional<QString>& raison) {
     }
 }
 
+namespace {
+
+// The plots of the tabs the exports take, and what their files' names end with.
+constexpr int kOngletsExportes = 3;
+const char* const kSuites[kOngletsExportes] = {"_ajustement", "_convergence", "_stabilite"};
+
+}  // namespace
+
+charts::TimeUnit FenetreAjustement::unite_des_graphes() const {
+    const FitChoices& c = decisions_.choices();
+    return charts::time_unit(c.unit_ns, c.t_max);
+}
+
+QByteArray FenetreAjustement::image_du_graphe(bool svg) const {
+    const int onglet = std::clamp(Onglets->currentIndex(), 0, kOngletsExportes - 1);
+    QCustomPlot* const plots[kOngletsExportes] = {graphes->histogramme, graphes->convergence, graphes->stabilite};
+    const charts::TimeUnit unit = unite_des_graphes();
+    const bool log_counts = decisions_.choices().log_counts;
+    const charts::Drawing draw = [&](QPainter& p, const QRectF& area) {
+        switch (onglet) {
+            case 0: charts::draw_histogram(p, area, histogramme_, unit, log_counts); break;
+            case 1: charts::draw_convergence(p, area, convergence_.points(), unit); break;
+            default: charts::draw_stability(p, area, stabilite_, unit); break;
+        }
+    };
+    // The size the plot has in the window, in its font.
+    QCustomPlot* plot = plots[onglet];
+    const QSize size = plot->size().expandedTo(plot->minimumSize());
+    if (svg) {
+        return charts::svg_bytes(draw, size,
+                                 windowTitle() + QLatin1Char(' ') + QString::fromLatin1(kSuites[onglet] + 1),
+                                 plot->font());
+    }
+    return charts::png_bytes(draw, size, plot->devicePixelRatioF(), plot->font());
+}
+
 void FenetreAjustement::exporte_image(bool svg) {
-    // The plot of the tab shown, and what its file name ends with.
-    const std::pair<QCustomPlot*, QString> onglets[] = {{graphes->histogramme, QStringLiteral("_ajustement")},
-                                                        {graphes->convergence, QStringLiteral("_convergence")},
-                                                        {graphes->stabilite, QStringLiteral("_stabilite")}};
-    const auto& [plot, suite] = onglets[std::clamp(Onglets->currentIndex(), 0, 2)];
-    const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, suite,
+    const int onglet = std::clamp(Onglets->currentIndex(), 0, kOngletsExportes - 1);
+    const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QString::fromLatin1(kSuites[onglet]),
                                        svg ? QStringLiteral("image SVG") : QStringLiteral("image PNG"),
                                        svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!chemin) return;
-    const QByteArray octets = svg ? GraphesAjustement::svg(plot, windowTitle() + QLatin1Char(' ') + suite.mid(1))
-                                  : GraphesAjustement::png(plot);
-    enregistre(*chemin, platform::save_bytes(*chemin, octets));
+    enregistre(*chemin, platform::save_bytes(*chemin, image_du_graphe(svg)));
 }
 
 void FenetreAjustement::exporte_csv_histogramme() {

@@ -2,9 +2,7 @@
 
 #include "platform/numbers.h"
 
-#include <QBuffer>
 #include <QLocale>
-#include <QSvgGenerator>
 #include <qcustomplot.h>
 
 #include <algorithm>
@@ -14,6 +12,15 @@
 namespace {
 
 QVector<double> vec(const std::vector<double>& v) { return QVector<double>(v.begin(), v.end()); }
+
+// The values times the unit's factor.
+QVector<double> vec(const std::vector<double>& v, double factor) {
+    QVector<double> out(v.begin(), v.end());
+    for (double& x : out) x *= factor;
+    return out;
+}
+
+bool same_unit(const charts::TimeUnit& a, const charts::TimeUnit& b) { return a.factor == b.factor && a.unit == b.unit; }
 
 // The same values bit for bit (a missing value, NaN, is the same as another).
 template <class T>
@@ -108,18 +115,16 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
                      residus_->axis(QCPAxis::atBottom), qOverload<const QCPRange&>(&QCPAxis::setRange));
     QCPAxis* x = haut->axis(QCPAxis::atBottom);
     QCPAxis* y = haut->axis(QCPAxis::atLeft);
-    y->setLabel(QStringLiteral("événements par classe"));
-    donnees_ = points(histogramme, x, y, Qt::black, QStringLiteral("histogramme (± \u221An)"));
+    donnees_ = points(histogramme, x, y, Qt::black, charts::name(charts::Name::histogram));
     barres_ = bars(donnees_, Qt::black);
-    courbe_ = line(histogramme, x, y, QPen(QColor(200, 0, 0), 2), QStringLiteral("ajustement"));
-    fond_ = line(histogramme, x, y, QPen(QColor(0, 0, 200), 1.5, Qt::DashLine), QStringLiteral("fond"));
+    courbe_ = line(histogramme, x, y, QPen(QColor(200, 0, 0), 2), charts::name(charts::Name::fit));
+    fond_ = line(histogramme, x, y, QPen(QColor(0, 0, 200), 1.5, Qt::DashLine), charts::name(charts::Name::background));
     histogramme->legend->setVisible(true);
     haut->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
 
     QCPAxis* rx = residus_->axis(QCPAxis::atBottom);
     QCPAxis* ry = residus_->axis(QCPAxis::atLeft);
-    rx->setLabel(QStringLiteral("durée"));
-    ry->setLabel(QStringLiteral("résidu / \u03C3"));
+    ry->setLabel(charts::residual_title());
     ry->ticker()->setTickCount(3);
     zero_ = line(histogramme, rx, ry, QPen(Qt::gray), QString());
     zero_->removeFromLegend();
@@ -129,11 +134,11 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     convergence = new_plot(parent, "Plot_convergence");
     QCPAxis* cx = convergence->xAxis;
     QCPAxis* cy = convergence->yAxis;
-    cx->setLabel(QStringLiteral("enregistrements"));
-    cy->setLabel(QStringLiteral("durée de vie"));
-    tau_ = points(convergence, cx, cy, QColor(200, 0, 0), QStringLiteral("tau ajusté \u00B1 \u03C3"));
+    cx->setLabel(charts::records_title());
+    tau_ = points(convergence, cx, cy, QColor(200, 0, 0), charts::name(charts::Name::fitted_tau));
     tau_barres_ = bars(tau_, QColor(200, 0, 0));
-    tau_histogramme_ = line(convergence, cx, cy, QPen(QColor(0, 0, 200), 1.5), QStringLiteral("Tau de l'histogramme"));
+    tau_histogramme_ =
+        line(convergence, cx, cy, QPen(QColor(0, 0, 200), 1.5), charts::name(charts::Name::histogram_tau));
     tau_histogramme_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 5));
     // The legend in a row of its own above the axes, its entries side by
     // side: inside the axes it covered the newest points, at the right.
@@ -148,25 +153,22 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     stabilite = new_plot(parent, "Plot_stabilite");
     QCPAxis* sx = stabilite->xAxis;
     QCPAxis* sy = stabilite->yAxis;
-    sx->setLabel(QStringLiteral("t min"));
-    sy->setLabel(QStringLiteral("durée de vie"));
     const QColor bleu(0, 0, 200);
-    bande_haut_ = line(stabilite, sx, sy, QPen(bleu, 1),
-                       QStringLiteral("bande \u00B1\u221A(\u03C3\u00B2 \u2212 \u03C3\u2080\u00B2)"));
+    bande_haut_ = line(stabilite, sx, sy, QPen(bleu, 1), charts::name(charts::Name::band));
     bande_haut_->setBrush(QColor(0, 0, 200, 40));
     bande_bas_ = line(stabilite, sx, sy, QPen(bleu, 1), QString());
     bande_bas_->removeFromLegend();
     bande_haut_->setChannelFillGraph(bande_bas_);
-    limite_haut_ = line(stabilite, sx, sy, QPen(bleu, 1, Qt::DashLine), QStringLiteral("2 \u00D7 bande"));
+    limite_haut_ = line(stabilite, sx, sy, QPen(bleu, 1, Qt::DashLine), charts::name(charts::Name::twice_band));
     limite_bas_ = line(stabilite, sx, sy, QPen(bleu, 1, Qt::DashLine), QString());
     limite_bas_->removeFromLegend();
     premier_ = line(stabilite, sx, sy, QPen(Qt::gray, 1), QString());
     premier_->removeFromLegend();
-    dans_bande_ = points(stabilite, sx, sy, Qt::black, QStringLiteral("tau ajusté \u00B1 \u03C3"));
+    dans_bande_ = points(stabilite, sx, sy, Qt::black, charts::name(charts::Name::fitted_tau));
     dans_bande_barres_ = bars(dans_bande_, Qt::black);
-    hors_bande_ = points(stabilite, sx, sy, QColor(200, 0, 0), QStringLiteral("hors de 2 \u00D7 bande"));
+    hors_bande_ = points(stabilite, sx, sy, QColor(200, 0, 0), charts::name(charts::Name::outside_band));
     hors_bande_barres_ = bars(hors_bande_, QColor(200, 0, 0));
-    non_compare_ = points(stabilite, sx, sy, Qt::gray, QStringLiteral("fond à 0 : non comparé"));
+    non_compare_ = points(stabilite, sx, sy, Qt::gray, charts::name(charts::Name::not_compared));
     non_compare_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::gray, 6));
     non_compare_barres_ = bars(non_compare_, Qt::gray);
     QCPLegend* legende_stabilite = stabilite->legend;
@@ -179,21 +181,25 @@ GraphesAjustement::GraphesAjustement(QWidget* parent) {
     stabilite->plotLayout()->setRowStretchFactor(0, 0.001);
 }
 
-void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts) {
-    if (vue_ && log_counts == log_counts_ && same_view(v, *vue_)) return;
+void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_counts, const charts::TimeUnit& unit) {
+    if (vue_ && log_counts == log_counts_ && same_unit(unit, unite_histogramme_) && same_view(v, *vue_)) return;
     vue_ = v;
     log_counts_ = log_counts;
+    unite_histogramme_ = unit;
     histogramme_change_ = true;
+    const double f = unit.factor;
+    histogramme->axisRect()->axis(QCPAxis::atLeft)->setLabel(charts::counts_title(v.dX, unit));
+    residus_->axis(QCPAxis::atBottom)->setLabel(charts::duration_title(unit));
     // Counts per width dX: a class the window cuts stands level with the others.
-    donnees_->setData(vec(v.centre), vec(v.count_per_dX), true);
+    donnees_->setData(vec(v.centre, f), vec(v.count_per_dX), true);
     barres_->setData(vec(v.error_per_dX));
     // The model's density times dX, smooth to the window's edges. Without a
     // fit the curve and the residuals are empty.
-    courbe_->setData(vec(v.curve_t), vec(v.curve), true);
+    courbe_->setData(vec(v.curve_t, f), vec(v.curve), true);
     const bool fitted = v.residual.size() == v.size();
-    residus_points_->setData(fitted ? vec(v.centre) : QVector<double>(), vec(v.residual), true);
-    const double from = v.size() ? v.lower.front() : 0;
-    const double to = v.size() ? v.upper.back() : 1;
+    residus_points_->setData(fitted ? vec(v.centre, f) : QVector<double>(), vec(v.residual), true);
+    const double from = (v.size() ? v.lower.front() : 0) * f;
+    const double to = (v.size() ? v.upper.back() : 1) * f;
     if (std::isfinite(v.background)) {
         fond_->setData({from, to}, {v.background, v.background}, true);
     } else {
@@ -203,7 +209,7 @@ void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_coun
 
     QCPAxis* x = histogramme->axisRect()->axis(QCPAxis::atBottom);
     QCPAxis* y = histogramme->axisRect()->axis(QCPAxis::atLeft);
-    x->setRange(from - v.dX / 2, to + v.dX / 2);
+    x->setRange(from - v.dX * f / 2, to + v.dX * f / 2);
     double top = 1;
     for (std::size_t i = 0; i < v.size(); ++i) top = std::max(top, v.count_per_dX[i] + v.error_per_dX[i]);
     for (const double c : v.curve) {
@@ -225,16 +231,19 @@ void GraphesAjustement::montre_histogramme(const HistogramView& v, bool log_coun
     residus_->axis(QCPAxis::atLeft)->setRange(-worst * 1.1, worst * 1.1);
 }
 
-void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& points) {
-    if (points_ && same_points(points, *points_)) return;
+void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& points,
+                                           const charts::TimeUnit& unit) {
+    if (points_ && same_unit(unit, unite_convergence_) && same_points(points, *points_)) return;
     points_ = points;
+    unite_convergence_ = unit;
     convergence_change_ = true;
+    convergence->yAxis->setLabel(charts::lifetime_title(unit));
     std::vector<double> x, tau, sigma, tau_histogramme;
     for (const ConvergencePoint& p : points) {
         x.push_back(p.records);
-        tau.push_back(p.tau);
-        sigma.push_back(std::isfinite(p.tau_error) ? p.tau_error : 0);
-        tau_histogramme.push_back(p.histogram_tau);
+        tau.push_back(p.tau * unit.factor);
+        sigma.push_back(std::isfinite(p.tau_error) ? p.tau_error * unit.factor : 0);
+        tau_histogramme.push_back(p.histogram_tau * unit.factor);
     }
     tau_->setData(vec(x), vec(tau), true);
     tau_barres_->setData(vec(sigma));
@@ -249,28 +258,32 @@ void GraphesAjustement::montre_convergence(const std::vector<ConvergencePoint>& 
     convergence->yAxis->setRange(span({&low, &high, &tau_histogramme}, 0.1));
 }
 
-void GraphesAjustement::montre_stabilite(const fit::StabilityScan& scan) {
+void GraphesAjustement::montre_stabilite(const fit::StabilityScan& scan, const charts::TimeUnit& unit) {
     std::vector<double> chiffres;
     for (const fit::StabilityPoint& p : scan.points) {
         chiffres.insert(chiffres.end(), {p.t_min, p.tau, p.tau_error, p.band, p.outside ? 1.0 : 0.0});
     }
-    if (balayage_ && same_bits(chiffres, *balayage_)) return;
+    if (balayage_ && same_unit(unit, unite_stabilite_) && same_bits(chiffres, *balayage_)) return;
     balayage_ = std::move(chiffres);
+    unite_stabilite_ = unit;
     stabilite_change_ = true;
-    // In the band, outside it, not compared.
+    stabilite->xAxis->setLabel(charts::t_min_title(unit));
+    stabilite->yAxis->setLabel(charts::lifetime_title(unit));
+    // In the band, outside it, not compared; durations in the unit.
+    const double f = unit.factor;
     std::vector<double> x[3], tau[3], sigma[3], t_min, haut, bas, haut2, bas2;
-    const double tau0 = scan.points.empty() ? fit::kNone : scan.points.front().tau;
+    const double tau0 = scan.points.empty() ? fit::kNone : scan.points.front().tau * f;
     for (const fit::StabilityPoint& p : scan.points) {
         const int hors = p.outside ? 1 : p.background_at_limit ? 2 : 0;
-        x[hors].push_back(p.t_min);
-        tau[hors].push_back(p.tau);
-        sigma[hors].push_back(std::isfinite(p.tau_error) ? p.tau_error : 0);
+        x[hors].push_back(p.t_min * f);
+        tau[hors].push_back(p.tau * f);
+        sigma[hors].push_back(std::isfinite(p.tau_error) ? p.tau_error * f : 0);
         if (!std::isfinite(p.band)) continue;
-        t_min.push_back(p.t_min);
-        haut.push_back(tau0 + p.band);
-        bas.push_back(tau0 - p.band);
-        haut2.push_back(tau0 + 2 * p.band);
-        bas2.push_back(tau0 - 2 * p.band);
+        t_min.push_back(p.t_min * f);
+        haut.push_back(tau0 + p.band * f);
+        bas.push_back(tau0 - p.band * f);
+        haut2.push_back(tau0 + 2 * p.band * f);
+        bas2.push_back(tau0 - 2 * p.band * f);
     }
     dans_bande_->setData(vec(x[0]), vec(tau[0]), true);
     dans_bande_barres_->setData(vec(sigma[0]));
@@ -282,10 +295,10 @@ void GraphesAjustement::montre_stabilite(const fit::StabilityScan& scan) {
     bande_bas_->setData(vec(t_min), vec(bas), true);
     limite_haut_->setData(vec(t_min), vec(haut2), true);
     limite_bas_->setData(vec(t_min), vec(bas2), true);
-    const double de = scan.points.empty() ? 0 : scan.points.front().t_min;
-    const double a = scan.points.empty() ? 1 : scan.points.back().t_min;
+    const double de = scan.points.empty() ? 0 : scan.points.front().t_min * f;
+    const double a = scan.points.empty() ? 1 : scan.points.back().t_min * f;
     premier_->setData({de, a}, {tau0, tau0}, true);
-    const double marge = std::max(scan.step / 2, 1e-9);
+    const double marge = std::max(scan.step * f / 2, 1e-9);
     stabilite->xAxis->setRange(de - marge, a + marge);
     std::vector<double> bornes;
     for (int hors : {0, 1, 2}) {
@@ -308,28 +321,3 @@ void GraphesAjustement::redessine() {
 }
 
 QCustomPlot* GraphesAjustement::nouveau_graphe(QWidget* parent, const char* name) { return new_plot(parent, name); }
-
-QByteArray GraphesAjustement::png(QCustomPlot* plot) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    plot->toPixmap(plot->width(), plot->height()).save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray GraphesAjustement::svg(QCustomPlot* plot, const QString& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(plot->size());
-    generator.setViewBox(QRect(QPoint(0, 0), plot->size()));
-    generator.setTitle(title);
-    QCPPainter painter;
-    if (painter.begin(&generator)) {
-        plot->toPainter(&painter, plot->width(), plot->height());
-        painter.end();
-    }
-    return bytes;
-}

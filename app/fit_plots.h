@@ -2,7 +2,10 @@
 // The plots of the fit window, on QCustomPlot: the histogram with √n error
 // bars, the fitted curve and the background level above the normalised
 // residuals; the convergence of tau ± sigma with the histogram's Tau; and the
-// stability of tau against t min with the band of nested samples.
+// stability of tau against t min with the band of nested samples. Their axis
+// titles, units and legends are charts/'s, whose drawing of the same plots
+// the exports and the report take.
+#include "charts/charts.h"
 #include "fit/run/convergence.h"
 #include "fit/run/histogram_view.h"
 #include "fit/stability.h"
@@ -25,10 +28,11 @@ public:
     QCustomPlot* convergence = nullptr;
     QCustomPlot* stabilite = nullptr;
 
-    // Each takes what its plot shows; what it shows already changes nothing.
-    void montre_histogramme(const HistogramView& view, bool log_counts);
-    void montre_convergence(const std::vector<ConvergencePoint>& points);
-    void montre_stabilite(const fit::StabilityScan& scan);
+    // Each takes what its plot shows, its durations in `unit`; what it shows
+    // already changes nothing.
+    void montre_histogramme(const HistogramView& view, bool log_counts, const charts::TimeUnit& unit);
+    void montre_convergence(const std::vector<ConvergencePoint>& points, const charts::TimeUnit& unit);
+    void montre_stabilite(const fit::StabilityScan& scan, const charts::TimeUnit& unit);
     // Draws the plots whose data changed and that are visible; a hidden one
     // (its tab not the current one) waits until it is shown and this is
     // called again.
@@ -37,14 +41,14 @@ public:
     // An empty plot as the window's plots are made: its name, tick labels with
     // the program's decimal mark, its least size.
     static QCustomPlot* nouveau_graphe(QWidget* parent, const char* name);
-    // The picture of a plot as PNG or SVG bytes.
-    static QByteArray png(QCustomPlot* plot);
-    static QByteArray svg(QCustomPlot* plot, const QString& title);
 
 private:
     // What each plot shows (nothing before the first montre_*).
     std::optional<HistogramView> vue_;
     bool log_counts_ = false;
+    charts::TimeUnit unite_histogramme_;
+    charts::TimeUnit unite_convergence_;
+    charts::TimeUnit unite_stabilite_;
     std::optional<std::vector<ConvergencePoint>> points_;
     bool histogramme_change_ = true;
     bool convergence_change_ = true;

@@ -45,7 +45,7 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
     setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
     montre_les_choix();
-    prend_l_unite_du_format();
+    prend_l_unite_et_la_fenetre();
     resize(760, 720);
     ajuste(true);
 }
@@ -198,7 +198,8 @@ void FenetreAjustement::construit() {
     // stability scan made first when it waits.
     connect(Onglets, &QTabWidget::currentChanged, this, [this] {
         if (balayage_en_attente_ && onglet_stabilite_montre() && decisions_.refusal().isEmpty()) {
-            fais_le_balayage(requete_du_run());
+            analyse_ = analyse_du_run();
+            fais_le_balayage(analyse_.request);
             montre_le_resultat();
         }
         graphes->redessine();
@@ -243,26 +244,121 @@ TypedChoices FenetreAjustement::champs() const {
 }
 
 void FenetreAjustement::choix_modifie() {
-    if (Edit_unite->text() != texte_unite(decisions_.choices().unit_ns)) {
-        unite_du_format_.tapee(form_.etat().file_state.fichier_charge);
+    RunState& etat = form_.etat();
+    const FitChoices avant = decisions_.choices();
+    bool unite_tapee = false;
+    if (Edit_unite->text() != texte_unite(avant.unit_ns)) {
+        // The unit typed is the run's from now on (read again by the decisions below).
+        const QString unite = Edit_unite->text().trimmed();
+        try {
+            const double lue = unite.isEmpty() ? fit::kNone : static_cast<double>(fit_number(unite));
+            if (!(lue <= 0)) {
+                etat.unite.typed(etat.file_state.fichier_charge, lue);
+                unite_tapee = true;
+            }
+        } catch (const platform::Error&) {
+            // the decisions below say which field cannot be read
+        }
     }
+    // A unit typed: the window of that unit, as a load would show it (not
+    // typed by the user); t min or t max typed: theirs for the run's unit.
+    if (unite_tapee) {
+        montre_l_unite_et_la_fenetre();
+    } else {
+        retiens_la_fenetre();
+    }
+    for (QLineEdit* e : {Edit_tmin, Edit_tmax}) e->setModified(false);
     active_les_choix_des_muons();
     suit(decisions_.typed(champs()));
 }
 
-void FenetreAjustement::prend_l_unite_du_format() {
+namespace {
+
+// t min and t max for a run of known unit: typed for it, else chosen in time
+// from the classes the last class pass showed.
+DurationChoices fenetre_du_run(const RunState& etat, double unite) {
+    const RecordStore& store = etat.record_store;
+    const ClassTable& table = etat.class_table;
+    const std::span<const double> durees(store.serie_y[1].data() + 1,
+                                         static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
+    GivenDurations donnees = etat.saisies_par_unite.of(unite);
+    donnees.dX.reset();
+    donnees.x_max.reset();
+    if (table.largeur_classe > 0 && table.n_classe > 0) {
+        donnees.dX = static_cast<double>(table.largeur_classe);
+        donnees.x_max = static_cast<double>(table.n_classe * table.largeur_classe);
+    }
+    return duration_choices(unite, durations_seen(durees), donnees);
+}
+
+}  // namespace
+
+void FenetreAjustement::prend_l_unite_et_la_fenetre() {
+    if (!montre_l_unite_et_la_fenetre()) return;
+    // Taken as if typed, without its fit: the load's fit follows. The points
+    // of the series are fits of another window.
+    if (decisions_.typed(champs()).restart) convergence_.restart();
+}
+
+bool FenetreAjustement::montre_l_unite_et_la_fenetre() {
     const RunState& etat = form_.etat();
-    const auto unite =
-        unite_du_format_.apres_chargement(etat.file_state.fichier_charge, etat.unite_ns, decisions_.choices().unit_ns);
-    if (!unite) return;
-    // Taken as if typed, without its fit: the load's fit follows.
-    Edit_unite->setText(texte_unite(*unite));
-    decisions_.typed(champs());
+    const double unite = etat.unite.unit_ns();
+    const FitChoices& choix = decisions_.choices();
+    bool autre = false;
+    if (!(unite == choix.unit_ns || (std::isnan(unite) && std::isnan(choix.unit_ns)))) {
+        Edit_unite->setText(texte_unite(unite));
+        autre = true;
+    }
+    const DurationChoices voulue = unit_known(unite) ? fenetre_du_run(etat, unite) : DurationChoices();
+    if (const auto fenetre = fenetre_par_unite_.after_load(unite, UnitFields::Pair{choix.t_min, choix.t_max},
+                                                           {voulue.t_min, voulue.t_max})) {
+        Edit_tmin->setText(platform::general((*fenetre)[0]));
+        Edit_tmax->setText(platform::general((*fenetre)[1]));
+        autre = true;
+    }
+    return autre;
+}
+
+void FenetreAjustement::retiens_la_fenetre() {
+    RunState& etat = form_.etat();
+    const double unite = etat.unite.unit_ns();
+    if (!unit_known(unite)) return;
+    bool change = false;
+    const std::pair<QLineEdit*, TypedPerUnit::Field> champs[] = {{Edit_tmin, TypedPerUnit::Field::t_min},
+                                                                 {Edit_tmax, TypedPerUnit::Field::t_max}};
+    for (const auto& [champ, quoi] : champs) {
+        if (!champ->isModified()) continue;
+        try {
+            change |= etat.saisies_par_unite.set(unite, quoi, static_cast<double>(fit_number(champ->text())));
+        } catch (const platform::Error&) {
+            // the decisions say that the field cannot be read
+        }
+    }
+    if (change) etat.saisies_par_unite.write(etat.settings_failures);
+}
+
+FitChoices FenetreAjustement::choix_a_retenir() const {
+    const RunState& etat = form_.etat();
+    FitChoices choix = decisions_.choices();
+    choix.unit_ns = etat.unite.user_unit_ns();
+    if (unit_known(etat.unite.unit_ns())) {
+        // The window of a run of known unit is remembered for its unit
+        // ("qrt_vorn.uni"); the file keeps that of runs whose unit is unknown.
+        if (const auto& garde = fenetre_par_unite_.kept_for_unknown_unit()) {
+            choix.t_min = (*garde)[0];
+            choix.t_max = (*garde)[1];
+        } else {
+            const FitChoices dans_le_fichier = lit_choix_ajustement(choix_par_defaut(etat));
+            choix.t_min = dans_le_fichier.t_min;
+            choix.t_max = dans_le_fichier.t_max;
+        }
+    }
+    return choix;
 }
 
 void FenetreAjustement::apres_chargement() {
     if (!isVisible()) return;
-    prend_l_unite_du_format();
+    prend_l_unite_et_la_fenetre();
     par_un_chargement_ = true;
     // Never a box on a tick.
     if (const auto erreur = platform::error_of([this] { suit(decisions_.loaded()); })) Label_etat->setText(*erreur);
@@ -275,7 +371,7 @@ void FenetreAjustement::suit(const FitStep& etape) {
         return;
     }
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) b->setEnabled(true);
-    if (etape.write) ecrit_choix_ajustement(decisions_.choices(), form_.etat().settings_failures);
+    if (etape.write) ecrit_choix_ajustement(choix_a_retenir(), form_.etat().settings_failures);
     if (etape.restart) convergence_.restart();
     if (etape.fit) {
         ajuste(etape.add_point);
@@ -299,33 +395,30 @@ void FenetreAjustement::montre_le_refus() {
     Label_gf_note->clear();
     Label_prevision->setText(QStringLiteral("\u2014"));
     Label_stabilite->setText(QStringLiteral("\u2014"));
-    graphes->montre_stabilite({});
+    graphes->montre_stabilite({}, unite_des_graphes());
     Label_etat->setText(decisions_.refusal_line());
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence})
         b->setEnabled(false);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence({});
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence({}, unite_des_graphes());
     graphes->redessine();
 }
 
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
-    const fit::Request requete = requete_du_run();
-    resultat_ = dernier_ajustement_.fit(requete);
+    analyse_ = analyse_du_run();
+    resultat_ = analyse_.result;
     // The stability scan, ten fits more, is made again only with the fit, when
     // its events changed: at once for a fit the user asked for or while its tab
     // is shown; a reload's fit under another tab leaves it until the tab is
     // shown (the status keeps the last scan's warning meanwhile).
-    if (!dernier_ajustement_.reused()) balayage_en_attente_ = true;
-    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(requete);
-    // The live time from the watch's analysis of this load: the "taux" tab's
-    // when it is shown, made once for both; less the spans left out of the run.
-    prevision_ = run_forecast(form_.surveillance().analyse_du_chargement(etat), resultat_,
-                              decisions_.choices().precision, gardes_ ? &*gardes_ : nullptr);
-    histogramme_ = histogram_view(requete, resultat_);
-    const fit::Result& point = ajuste_les_runs(requete);
+    if (analyse_.refitted) balayage_en_attente_ = true;
+    if (!par_un_chargement_ || onglet_stabilite_montre()) fais_le_balayage(analyse_.request);
+    prevision_ = analyse_.forecast;
+    histogramme_ = histogram_view(analyse_.request, resultat_);
+    const fit::Result& point = ajuste_les_runs(analyse_.request);
     if (charge) {
-        convergence_.add(etat.file_state.fichier_donnees, requete.durations, point,
+        convergence_.add(etat.file_state.fichier_donnees, analyse_.request.durations, point,
                          static_cast<double>(tau_de_l_histogramme(etat)));
     }
     montre_le_resultat();
@@ -346,8 +439,8 @@ void FenetreAjustement::montre_le_resultat() {
         Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
     }
     montre_les_resultats_des_muons(l);
-    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts);
-    graphes->montre_convergence(convergence_.points());
+    graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());
+    graphes->montre_convergence(convergence_.points(), unite_des_graphes());
     graphes->redessine();
 }
 
@@ -396,5 +489,5 @@ void FenetreAjustement::montre_fermi_prevision_stabilite(const fit_text::ResultL
     Label_stabilite->setText(fit_text::stability_line(stabilite_));
     const QString hors_bande = fit_text::stability_warning(stabilite_);
     if (!hors_bande.isEmpty()) Label_etat->setText(l.status + QStringLiteral(" ; ") + hors_bande);
-    graphes->montre_stabilite(stabilite_);
+    graphes->montre_stabilite(stabilite_, unite_des_graphes());
 }

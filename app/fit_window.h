@@ -14,6 +14,7 @@
 #include "fit/run/fit_decisions.h"
 #include "fit/run/histogram_view.h"
 #include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/stability.h"
 #include "fit/text/fit_text.h"
 #include "report/report.h"
@@ -97,6 +98,12 @@ public:
     // until it is mended.
     void choix_modifie();
 
+    // The unit of the plots' durations: µs or ns with the unit fitted, else
+    // the data's units (app/fit_export.cpp).
+    charts::TimeUnit unite_des_graphes() const;
+    // The plot of the tab shown, drawn by charts/ as the report draws it, as
+    // PNG or SVG bytes of the plot's size.
+    QByteArray image_du_graphe(bool svg) const;
     void exporte_image(bool svg);
     void exporte_csv_histogramme();
     void exporte_csv_convergence();
@@ -121,8 +128,8 @@ private:
     QBoxLayout* construit_le_defilement();
     // The window grown to hold its content as far as the screen allows.
     void tient_le_contenu();
-    FitDecisions decisions_;  // the choices, and the field that cannot be read
-    UniteDuFormat unite_du_format_;
+    FitDecisions decisions_;        // the choices, and the field that cannot be read
+    UnitFields fenetre_par_unite_;  // t min and t max over runs of several units
     fit::Refit dernier_ajustement_;
     fit::Result resultat_;
     HistogramView histogramme_;
@@ -145,13 +152,25 @@ private:
     // The followed run fitted with `requete`, then the runs fitted together:
     // the fit whose point the convergence series takes.
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
-    // The fit of the followed run's records with the window's choices, the
-    // spans left out of it excluded (its records kept in gardes_, whose live
-    // time the forecast takes; none without spans).
-    fit::Request requete_du_run();
-    std::optional<KeptRecords> gardes_;
+    // The one analysis of the followed run (fit/run/run_analysis.h) with the
+    // window's choices, the spans left out of it excluded (its records kept
+    // in analyse_.kept, whose live time the forecast takes), without its
+    // stability scan, which waits for its tab.
+    RunAnalysis analyse_du_run();
+    RunAnalysis analyse_;
     TypedChoices champs() const;
-    void prend_l_unite_du_format();
+    // After a load: the run's unit, and t min and t max for a run whose unit
+    // is known (typed for it, or chosen in time from the classes shown);
+    // another window starts the convergence series again.
+    void prend_l_unite_et_la_fenetre();
+    // The same in the fields only; whether one changed.
+    bool montre_l_unite_et_la_fenetre();
+    // t min or t max typed (edited, then Enter or left) for a run of known
+    // unit: remembered for that unit.
+    void retiens_la_fenetre();
+    // The choices "qrt_vorn.fit" keeps: the user's own unit, and the window of
+    // runs whose unit is unknown.
+    FitChoices choix_a_retenir() const;
     // The capture models' choices, on their own line, and the state of their fields.
     void construit_les_choix_des_muons(QBoxLayout* colonne);
     void active_les_choix_des_muons();

@@ -1,7 +1,7 @@
 // The fit window's "runs" tab: the runs added to the followed one, fitted
 // together after each fit of the followed run.
-#include "analysis/run_times.h"
 #include "app/fit_window.h"
+#include "app/run_watch.h"
 #include "app/tform1.h"
 #include "platform/report.h"
 
@@ -24,16 +24,13 @@ const fit::Result& FenetreAjustement::ajuste_les_runs(const fit::Request& requet
     return combinaison ? *combinaison : resultat_;
 }
 
-fit::Request FenetreAjustement::requete_du_run() {
+RunAnalysis FenetreAjustement::analyse_du_run() {
     const RunState& etat = form_.etat();
-    fit::Request requete = fit_request(etat.record_store, etat.class_table, decisions_.choices());
-    const std::span<const ExcludedSpan> spans = onglet_runs->spans_du_run_suivi();
-    gardes_.reset();
-    if (spans.empty()) return requete;
-    gardes_ =
-        keep_outside(requete.durations, secondes_des_enregistrements(etat.record_store),
-                     heure_de_l_origine_s(etat.origine_temps), spans, {etat.comptages.secondes, etat.comptages.muons});
-    requete.durations = gardes_->durations;
-    requete.classes.counts = {};  // made from the durations kept
-    return requete;
+    // The unit is the field's (the format's taken into it, unless one was typed);
+    // the live time is the watch's analysis of this load, the "taux" tab's when
+    // it is shown, made once for both.
+    const RunAnalysisReuse reuse{&dernier_ajustement_, &form_.surveillance().analyse_du_chargement(etat)};
+    return analyse_run(LoadedRun{etat.record_store, etat.class_table, etat.origine_temps, &etat.comptages, etat.unite_ns},
+                       RunAnalysisChoices{decisions_.choices(), true, false, {}}, onglet_runs->spans_du_run_suivi(),
+                       reuse);
 }

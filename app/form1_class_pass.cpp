@@ -2,10 +2,12 @@
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "app/tform1.h"
+#include "platform/errors.h"
 #include "platform/numbers.h"
 #include "text/listing.h"
 #include "text/steps.h"
 
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -58,7 +60,12 @@ void TForm1::affecte_classe() {
     // Without any record the class plot draws no series, as at start-up; the
     // listing still shows the empty classes.
     if (store.nb_points[1] == 0) store.nb_points[2] = 0;
-    Memo4->setFocus();
+    {
+        // The focus the pass gives the listing applies no field being typed:
+        // a tick's reload would apply it half typed.
+        const QSignalBlocker b1(Edit1), b2(Edit2), b6(Edit6), b7(Edit7), b8(Edit8);
+        Memo4->setFocus();
+    }
     QTextCursor caret = Memo4->textCursor();
     caret.setPosition(std::min(1, Memo4->document()->characterCount() - 1));
     Memo4->setTextCursor(caret);
@@ -81,12 +88,60 @@ void TForm1::SpeedButton12Click() {
     Edit8->setText(eleve_echelle(Edit8->text()));
     affecte_classe();
     trace_graphe(2);
+    retiens_la_saisie(TypedPerUnit::Field::dX);
 }
 
 void TForm1::SpeedButton10Click() {
     Edit8->setText(abaisse_echelle(Edit8->text()));
     affecte_classe();
     trace_graphe(2);
+    retiens_la_saisie(TypedPerUnit::Field::dX);
+}
+
+// Remembered when typed: a field merely left shows what vorns chose.
+void TForm1::Edit8Exit() {
+    affecte_classe();
+    trace_graphe(2);
+    if (Edit8->isModified()) retiens_la_saisie(TypedPerUnit::Field::dX);
+    Edit8->setModified(false);
+}
+
+void TForm1::Edit6Exit() {
+    affecte_classe();
+    trace_graphe(2);
+    if (Edit6->isModified()) retiens_la_saisie(TypedPerUnit::Field::x_max);
+    Edit6->setModified(false);
+}
+
+void TForm1::prend_les_classes_de_l_unite(double unite_ns) {
+    UnitFields::Pair voulus{};
+    if (unit_known(unite_ns)) {
+        const RecordStore& store = etat_->record_store;
+        const std::span<const double> durees(
+            store.serie_y[1].data() + 1, static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
+        const DurationChoices c =
+            duration_choices(unite_ns, durations_seen(durees), etat_->saisies_par_unite.of(unite_ns));
+        voulus = {c.dX, c.x_max};
+    }
+    std::optional<UnitFields::Pair> montres;
+    try {
+        montres = UnitFields::Pair{static_cast<double>(platform::str_to_float(Edit8->text())),
+                                   static_cast<double>(platform::str_to_float(Edit6->text()))};
+    } catch (const platform::Error&) {
+        // a field that cannot be read is not kept; the class pass says so
+    }
+    if (const auto champs = etat_->champs_des_classes.after_load(unite_ns, montres, voulus)) {
+        Edit8->setText(platform::general((*champs)[0]));
+        Edit6->setText(platform::general((*champs)[1]));
+    }
+}
+
+void TForm1::retiens_la_saisie(TypedPerUnit::Field champ) {
+    const double unite = etat_->unite.unit_ns();
+    if (!unit_known(unite)) return;
+    const QLineEdit* edit = champ == TypedPerUnit::Field::dX ? Edit8 : Edit6;
+    const auto valeur = static_cast<double>(platform::str_to_float(edit->text()));
+    if (etat_->saisies_par_unite.set(unite, champ, valeur)) etat_->saisies_par_unite.write(etat_->settings_failures);
 }
 
 void TForm1::RadioGroup2Click() {

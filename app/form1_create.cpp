@@ -3,6 +3,7 @@
 #include "app/form1_screen.h"
 #include "app/placement.h"
 #include "app/tform1.h"
+#include "fit/run/fit_choices.h"
 #include "platform/seams.h"
 #include "settings/settings_files.h"
 
@@ -10,6 +11,9 @@
 #include <QScreen>
 
 void TForm1::FormCreate() {
+    // The user's unit for files whose format gives none, and what was typed for each unit.
+    etat_->unite = RunUnit(lit_choix_ajustement(FitChoices()).unit_ns);
+    etat_->saisies_par_unite = TypedPerUnit::read();
     etat_->plot_frame.couleur_serie[1] = qRgb(128, 0, 0);  // maroon
     etat_->plot_frame.couleur_serie[2] = qRgb(0, 0, 255);  // blue
     etat_->record_store.serie_courante = 1;

@@ -19,8 +19,7 @@ void TForm1::SpeedButton_1Click() {
         demande.initial_folder = platform::shipped_path(QStringLiteral("fichiers"));
     }
     demande.title = texte_numero(2);
-    demande.filter_description = QStringLiteral("Text files (*.txt)");
-    demande.filter_pattern = QStringLiteral("*.txt*");
+    filtres_des_donnees(demande);
     if (!platform::seams().choose_open_file) return;
     const std::optional<QString> choisi = platform::seams().choose_open_file(demande);
     if (!choisi) return;  // cancelled: nothing changes

@@ -30,6 +30,7 @@ void TForm1::traite_les_lignes_memo() {
     etat_->format = passe.format;
     etat_->unite_ns = passe.unite_ns;
     etat_->comptages = std::move(passe.comptages);  // for the rate and the live time
+    prend_les_classes_de_l_unite(etat_->unite.after_load(fichier, passe.unite_ns));
     if (passe.nb_enregistrements == 0) {
         // Nothing of an earlier file, or of an earlier state of this one, stays.
         efface_les_chiffres();

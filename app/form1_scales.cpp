@@ -51,12 +51,18 @@ void TForm1::y_moins_SpeedButton3Click() {
 void TForm1::x2_plus_SpeedButton3Click() {
     Edit6->setText(abaisse_echelle(Edit6->text()));
     trace_graphe(2);
+    retiens_la_saisie(TypedPerUnit::Field::x_max);
 }
 
 void TForm1::x2_moins_SpeedButton3Click() {
     Edit6->setText(eleve_echelle(Edit6->text()));
     trace_graphe(2);
+    retiens_la_saisie(TypedPerUnit::Field::x_max);
 }
+
+void TForm1::Edit1Exit() { trace_graphe(1); }
+
+void TForm1::Edit7Exit() { trace_graphe(2); }
 
 void TForm1::y2_plus_SpeedButton3Click() {
     Edit7->setText(abaisse_echelle(Edit7->text()));

@@ -47,6 +47,12 @@ void TForm1::relieLesControles() {
     relie(this, autoscale_Y_CheckBox8, &QCheckBox::clicked, &TForm1::autoscale_Y_CheckBox8Click);
     relie(this, CheckBox1, &QCheckBox::clicked, &TForm1::autoscale_Y_CheckBox8Click);
     relie(this, RadioGroup2_items, &QButtonGroup::idClicked, &TForm1::RadioGroup2Click);
+    // A typed value applies when the user presses Enter or leaves the field.
+    relie(this, Edit8, &QLineEdit::editingFinished, &TForm1::Edit8Exit);
+    relie(this, Edit6, &QLineEdit::editingFinished, &TForm1::Edit6Exit);
+    relie(this, Edit1, &QLineEdit::editingFinished, &TForm1::Edit1Exit);
+    relie(this, Edit2, &QLineEdit::editingFinished, &TForm1::Edit1Exit);
+    relie(this, Edit7, &QLineEdit::editingFinished, &TForm1::Edit7Exit);
 
     relie(this, SpeedButton_comment, &QToolButton::clicked, &TForm1::SpeedButton_commentClick);
 

@@ -50,7 +50,9 @@ std::optional<QStringList> files_dialog(const Request& request, QFileDialog::Fil
     dialog.setAcceptMode(accept);
     const QString filter =
         request.filter_description + QStringLiteral(" (") + request.filter_pattern + QLatin1Char(')');
-    dialog.setNameFilter(filter);
+    QStringList filters{filter};
+    if constexpr (requires { request.other_filters; }) filters << request.other_filters;
+    dialog.setNameFilters(filters);
     dialog.selectNameFilter(filter);
     if (!default_suffix.isEmpty()) dialog.setDefaultSuffix(default_suffix);
     if (!request.file_name.isEmpty()) dialog.selectFile(request.file_name);

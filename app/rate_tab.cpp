@@ -4,6 +4,7 @@
 #include "analysis/run_times.h"
 #include "app/fit_plots.h"
 #include "app/tform1.h"
+#include "charts/charts.h"
 #include "fit/run/fit_choices.h"
 #include "platform/errors.h"
 
@@ -77,26 +78,26 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
 
     QCPAxis* x = Plot_taux->xAxis;
     QCPAxis* y = Plot_taux->yAxis;
-    x->setLabel(QStringLiteral("heures depuis le premier événement"));
-    y->setLabel(QStringLiteral("événements par heure"));
+    x->setLabel(charts::hours_title());
+    y->setLabel(charts::rate_title());
     par_tranche_ = Plot_taux->addGraph(x, y);
-    par_tranche_->setName(QStringLiteral("par tranche (± \u221An)"));
+    par_tranche_->setName(charts::name(charts::Name::per_bin));
     par_tranche_->setLineStyle(QCPGraph::lsNone);
     par_tranche_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, Qt::black, Qt::black, 5));
     barres_ = new QCPErrorBars(x, y);
     barres_->setDataPlottable(par_tranche_);
     barres_->removeFromLegend();
     actif_ = Plot_taux->addGraph(x, y);
-    actif_->setName(QStringLiteral("sur le temps actif"));
+    actif_->setName(charts::name(charts::Name::per_live_time));
     actif_->setLineStyle(QCPGraph::lsNone);
     actif_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0, 100, 0), 7));
     moyenne_ = Plot_taux->addGraph(x, y);
-    moyenne_->setName(QStringLiteral("taux moyen"));
+    moyenne_->setName(charts::name(charts::Name::mean_rate));
     moyenne_->setPen(QPen(QColor(200, 0, 0), 1.5, Qt::DashLine));
     QCPAxis* y2 = Plot_taux->yAxis2;
-    y2->setLabel(QStringLiteral("muons par minute"));
+    y2->setLabel(charts::muons_title());
     muons_ = Plot_taux->addGraph(x, y2);
-    muons_->setName(QStringLiteral("muons par minute à travers le détecteur (± \u221An)"));
+    muons_->setName(charts::name(charts::Name::muons));
     muons_->setLineStyle(QCPGraph::lsNone);
     muons_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 0, 180), QColor(0, 0, 180), 4));
     barres_muons_ = new QCPErrorBars(x, y2);

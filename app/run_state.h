@@ -11,6 +11,7 @@
 #include "analysis/record_store.h"
 #include "analysis/reported.h"
 #include "datafile/file_state.h"
+#include "fit/run/duration_choices.h"
 #include "plot/plot_frame.h"
 #include "plot/plot_scales.h"
 #include "plot/rendering.h"
@@ -31,6 +32,12 @@ struct RunState {
     FormatDeDonnees format = FormatDeDonnees::acquisition;
     double unite_ns = 0;
     Comptages comptages;
+    // The unit of the run's durations (its format's, or the user's), what
+    // the user typed for each unit, and the dX and X max fields over runs of
+    // several units (fit/run/duration_choices.h).
+    RunUnit unite;
+    TypedPerUnit saisies_par_unite;
+    UnitFields champs_des_classes;
 
     // The parts a redraw works on.
     TablesDuTrace tables_du_trace() { return {record_store, class_table, plot_scales, plot_frame}; }

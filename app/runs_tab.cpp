@@ -2,6 +2,7 @@
 
 #include "analysis/run_times.h"
 #include "app/tform1.h"
+#include "datafile/data_file.h"
 #include "fit/run/fit_choices.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -31,7 +32,8 @@ QString absolu(const QString& fichier) { return fichier.isEmpty() ? fichier : QF
 
 OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName(QStringLiteral("Onglet_runs"));
-    runs_.set_added(lit_runs_ajoutes(&form_.etat().settings_failures));
+    runs_.set_added_by_file(lit_runs_ajoutes_par_fichier(fichier_suivi(), form.etat().settings_failures));
+    runs_.follow(fichier_suivi());
     runs_.set_exclusions(lit_exclusions(&form_.etat().settings_failures));
 
     auto* colonne = new QVBoxLayout(this);
@@ -112,6 +114,7 @@ QString OngletRuns::fichier_choisi() const {
 
 const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_ns) {
     a_montrer_.reset();
+    runs_.follow(fichier_suivi());
     if (runs_.added().isEmpty() && spans_du_run_suivi().empty() && !isVisible()) {
         a_montrer_.emplace(requete, unit_ns);
         a_montrer_->first.durations = {};  // not kept: the table reads the run's records
@@ -180,14 +183,14 @@ void OngletRuns::ajoute_des_runs() {
     platform::OpenFileRequest demande;
     demande.title = QStringLiteral("ajouter des runs");
     demande.initial_folder = platform::folder_part(fichier_suivi());
-    demande.filter_description = QStringLiteral("Text files (*.txt)");
-    demande.filter_pattern = QStringLiteral("*.txt*");
+    filtres_des_donnees(demande);
     const std::optional<QStringList> choisis = platform::seams().choose_open_files(demande);
     if (!choisis) return;  // cancelled: nothing changes
+    runs_.follow(fichier_suivi());
     QStringList ajoutes = runs_.added();
     for (const QString& f : *choisis) ajoutes << absolu(f);
     runs_.set_added(ajoutes);
-    ecrit_runs_ajoutes(runs_.added(), form_.etat().settings_failures);
+    ecrit_runs_ajoutes_par_fichier(runs_.added_by_file(), form_.etat().settings_failures);
     emit runs_modifies();
 }
 
@@ -200,7 +203,7 @@ void OngletRuns::retire_le_run() {
     QStringList ajoutes = runs_.added();
     ajoutes.removeAll(fichier);
     runs_.set_added(ajoutes);
-    ecrit_runs_ajoutes(runs_.added(), form_.etat().settings_failures);
+    ecrit_runs_ajoutes_par_fichier(runs_.added_by_file(), form_.etat().settings_failures);
     Label_etat_runs->clear();
     emit runs_modifies();
 }

@@ -5,8 +5,8 @@
 // alone, what was left out of it), their combined fit with the window's
 // choices and the line of their consistency; and the spans left out of the
 // selected run, typed as start and end or taken from a gap of the "taux" tab.
-// The added runs are remembered with the fit's choices, the spans of each data
-// file in the settings folder.
+// The runs added to each followed file and the spans of each data file are
+// remembered in the settings folder.
 #include "fit/run/window_runs.h"
 
 #include <QLabel>

@@ -221,6 +221,20 @@ public:
     void SpeedButton12Click();
     void SpeedButton10Click();
     void RadioGroup2Click();
+    // dX or X max typed, applied when the user presses Enter or leaves it: the
+    // class pass and the class plot, and the value remembered for the run's
+    // unit when it is known.
+    void Edit8Exit();
+    void Edit6Exit();
+    // A scale typed, applied as Enter or leaving it: its plot redrawn.
+    void Edit1Exit();
+    void Edit7Exit();
+    // After the record pass: dX and X max for a run whose unit is known, those
+    // typed for that unit or chosen in time; back to the acquisition's fields
+    // when a run whose unit is unknown follows.
+    void prend_les_classes_de_l_unite(double unite_ns);
+    // The value of dX or X max the user gave, remembered for the run's unit.
+    void retiens_la_saisie(TypedPerUnit::Field champ);
 
     void ajuste_echelles();
     void ajuste_et_trace();

@@ -9,7 +9,7 @@ set(VORNS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vorns)
 set(VORNS_GENERATED_DATA ${CMAKE_BINARY_DIR}/data)
 
 install(TARGETS vorns vorns-fit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# vorns-fit finds it at ../lib/vorns from its own folder (fit/cli/report_program.h).
+# vorns-fit finds it at ../lib/vorns from its own folder (cli/report_program.h).
 install(TARGETS vorns-fit-report RUNTIME DESTINATION ${VORNS_PRIVATE_DIR})
 if(TARGET vorns-acquisition)
   install(TARGETS vorns-acquisition RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

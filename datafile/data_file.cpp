@@ -21,3 +21,10 @@ QString nom_fichier_commentaire(const QString& fichier_donnees) {
 }
 
 std::int32_t taille_fichier(const QString& nom) { return platform::file_size(nom); }
+
+void filtres_des_donnees(platform::OpenFileRequest& demande) {
+    // The apparatus of other labs write ".data" and ".dat" files as well.
+    demande.filter_description = QStringLiteral("Data files (*.txt, *.dat, *.data)");
+    demande.filter_pattern = QStringLiteral("*.txt* *.dat *.data");
+    demande.other_filters = {QStringLiteral("Text files (*.txt*)"), QStringLiteral("All files (*)")};
+}

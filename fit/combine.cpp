@@ -5,15 +5,18 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 
+#include <atomic>
 #include <cmath>
 
 namespace fit {
 
 namespace {
 
+std::atomic<std::uint64_t> g_alone_fits{0};
+
 // What the consistency compares: the lifetime, or charge-ratio's rho.
 double value(const Result& r) { return r.model == Model::charge_ratio ? r.rho : r.tau; }
-double error(const Result& r) { return r.model == Model::charge_ratio ? r.rho_error : r.tau_error; }
+double error(const Result& r) { return r.model == Model::charge_ratio ? r.rho_error : interval_error(r); }
 
 // The binned fit of the runs' histograms added.
 Result fit_histograms(const Request& q, std::span<const Run> runs) {
@@ -80,6 +83,8 @@ Result fit_combined(const Request& q, std::span<const Run> runs) {
     return fit_samples_together(q, detail::run_samples(durations, q.t_min, q.t_max));
 }
 
+std::uint64_t runs_fitted_alone() { return g_alone_fits.load(std::memory_order_relaxed); }
+
 Combination combine_runs(const Request& q, std::span<const Run> runs) {
     Combination out;
     std::vector<detail::Sample> samples;
@@ -89,11 +94,17 @@ Combination combine_runs(const Request& q, std::span<const Run> runs) {
         one.durations = run.durations;
         one.classes.counts = run.counts;
         if (q.method == Method::binned) {
-            out.runs.push_back(fit_lifetime(one));
+            if (!run.alone) g_alone_fits.fetch_add(1, std::memory_order_relaxed);
+            out.runs.push_back(run.alone ? *run.alone : fit_lifetime(one));
             continue;
         }
         // Each run's sample serves its own fit and the combined one.
         samples.push_back(detail::sample_window(run.durations, q.t_min, q.t_max));
+        if (run.alone) {
+            out.runs.push_back(*run.alone);
+            continue;
+        }
+        g_alone_fits.fetch_add(1, std::memory_order_relaxed);
         const detail::Sample& x = samples.back();
         out.runs.push_back(
             detail::fit_guarded(one, [&x](const Request& r, Result& result) { detail::fit_sample(x, r, result); }));

@@ -33,6 +33,10 @@ namespace fit {
 struct Run {
     std::span<const double> durations;
     std::span<const std::int32_t> counts;
+    // Its own fit, when the caller already holds it for this request and these
+    // durations (a run that did not change since the last combination): not
+    // made again.
+    const Result* alone = nullptr;
 };
 
 // The p-value below which the runs are said to disagree.
@@ -60,6 +64,10 @@ struct Combination {
 // The request gives the window, model, method and classes (its durations and
 // counts are not read). No run: the combination has no event.
 Combination combine_runs(const Request& request, std::span<const Run> runs);
+
+// How many runs' own fits combine_runs has made in this process (read by
+// tests: a run whose fit the caller gave is not fitted again).
+std::uint64_t runs_fitted_alone();
 
 // The combined fit alone, without the runs' own fits.
 Result fit_combined(const Request& request, std::span<const Run> runs);

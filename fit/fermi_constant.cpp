@@ -30,19 +30,18 @@ FermiConstant fermi_constant(double tau_ns, double tau_error_ns) {
 
 FreeLifetime free_lifetime(const Result& r) {
     switch (r.model) {
-    case Model::mu_capture:
-        // The fitted tau is the free (positive) muon's, the captured ones apart.
-        return {r.tau, r.tau_error, false};
-    case Model::charge_ratio:
-        // Both lifetimes are taken as known: no lifetime was measured.
-        return {};
-    case Model::exp_flat:
-    case Model::exp_only:
-        break;
+        case Model::mu_capture:
+            // The fitted tau is the free (positive) muon's, the captured ones apart.
+            return {r.tau, interval_error(r), false};
+        case Model::charge_ratio:
+            // Both lifetimes are taken as known: no lifetime was measured.
+            return {};
+        case Model::exp_flat:
+        case Model::exp_only: break;
     }
     // One exponential fitted to decays in matter: the mixture of free and
     // captured muons.
-    return {r.tau, r.tau_error, true};
+    return {r.tau, interval_error(r), true};
 }
 
 FermiConstant fermi_constant(const Result& r, double unit_ns) {

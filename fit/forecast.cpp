@@ -7,12 +7,18 @@ namespace fit {
 Forecast forecast(const Result& r, double precision, double live_hours) {
     Forecast f;
     f.precision = precision;
-    if (r.status != Status::converged || !(r.tau > 0) || !(r.tau_error > 0) || !std::isfinite(r.tau_error) ||
-        !(r.events > 0) || !(precision > 0) || !std::isfinite(precision)) {
+    if (r.status != Status::converged) return f;
+    if (!(precision > 0) || !std::isfinite(precision)) {
+        f.state = Forecast::State::no_precision;
+        return f;
+    }
+    const double error = interval_error(r);
+    if (!(r.tau > 0) || !(error > 0) || !std::isfinite(error) || !(r.events > 0)) {
+        f.state = Forecast::State::no_lifetime;
         return f;
     }
     f.events = r.events;
-    f.relative_error = r.tau_error / r.tau;
+    f.relative_error = error / r.tau;
     const double ratio = f.relative_error / precision;
     f.events_needed = r.events * ratio * ratio;
     if (live_hours > 0 && std::isfinite(live_hours)) f.events_per_hour = r.events / live_hours;

@@ -13,12 +13,14 @@ constexpr double kDefaultPrecision = 0.01;
 
 struct Forecast {
     enum class State {
-        no_lifetime,  // no converged fit, or a precision that is not a number above 0
-        reached,      // sigma / tau is at or below the precision already
-        no_rate,      // the run's live time is unknown
+        not_converged,  // no converged fit
+        no_lifetime,    // a converged fit of a model that fits no lifetime (charge-ratio: rho)
+        no_precision,   // a precision that is not a number above 0
+        reached,        // sigma / tau is at or below the precision already
+        no_rate,        // the run's live time is unknown
         forecast,
     };
-    State state = State::no_lifetime;
+    State state = State::not_converged;
     double precision = kNone;        // p, a fraction (0.01 for 1 %)
     double relative_error = kNone;   // sigma / tau now
     double events = kNone;           // in the window now

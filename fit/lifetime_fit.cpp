@@ -2,6 +2,7 @@
 
 #include "analysis/class_rule.h"
 #include "fit/detail/binned.h"
+#include "fit/detail/clock_step.h"
 #include "fit/detail/guarded_fit.h"
 #include "fit/detail/sample.h"
 #include "fit/detail/unbinned.h"
@@ -114,6 +115,17 @@ std::string_view name(Model model) {
     return "";
 }
 std::string_view name(Method method) { return method == Method::unbinned ? "unbinned" : "binned"; }
+
+double interval_error(const Result& r) {
+    if (!r.background_at_limit() || !std::isfinite(r.tau_lower) || !std::isfinite(r.tau_upper)) return r.tau_error;
+    const double half = (r.tau_upper - r.tau_lower) / 2;
+    return half > r.tau_error ? half : r.tau_error;
+}
+
+double clock_step_of(std::span<const double> durations) {
+    double origin = 0;
+    return detail::clock_step(durations, origin);
+}
 
 std::vector<std::int32_t> class_counts(std::span<const double> durations, long double dX, std::int32_t n_classe) {
     std::vector<std::int32_t> counts(static_cast<std::size_t>(std::max<std::int32_t>(n_classe, 0)), 0);

@@ -18,6 +18,8 @@ struct OpenFileRequest {
     QString file_name;
     QString filter_description;  // "Text files (*.txt)"
     QString filter_pattern;      // "*.txt*"
+    // Filters offered after it, each "description (patterns)": "All files (*)".
+    QStringList other_filters;
 };
 
 // A file to save: the dialog asks before replacing an existing one.

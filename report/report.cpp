@@ -1,7 +1,7 @@
 #include "report/report.h"
 
 #include "analysis/run_times.h"
-#include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/run/run_file.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -47,7 +47,8 @@ std::vector<ConvergencePoint> growing_fits(const fit::Request& request, std::spa
         const fit::Result r = fit::fit_lifetime(with_counts(request, durations.first(n), counts));
         const bool converged = r.status == fit::Status::converged;
         points.push_back({static_cast<double>(n), r.events, converged ? r.tau : fit::kNone,
-                          converged ? r.tau_error : fit::kNone, k == kConvergence ? histogram_tau : fit::kNone});
+                          converged ? fit::interval_error(r) : fit::kNone,
+                          k == kConvergence ? histogram_tau : fit::kNone});
     }
     return points;
 }
@@ -85,23 +86,31 @@ ReportRun report_run(const RunReport& report, const QString& file, QByteArrayVie
     table = ClassTable();
     run.load = charge_les_octets(bytes, report.classes, store, table);
     const PasseDesLignes& pass = run.load.enregistrements;
-    FitChoices choices = report.choices;
-    if (!report.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
-    run.unit_ns = choices.unit_ns;
-
-    const std::vector<double> seconds = secondes_des_enregistrements(store);
-    const double origin_s = heure_de_l_origine_s(pass.origine_temps);
-    run.rate = rate::analyse_rate(seconds, origin_s, {}, {pass.comptages.secondes, pass.comptages.muons});
-    const fit::Request loaded = fit_request(store, table, choices);
-    run.kept =
-        keep_outside(loaded.durations, seconds, origin_s, excluded, {pass.comptages.secondes, pass.comptages.muons});
+    // The one analysis of a run, the records in the spans left out; the report
+    // holds every run's kept records, all of them when none is left out.
+    RunAnalysis analysis =
+        analyse_run(loaded_run(store, table, pass), RunAnalysisChoices{report.choices, report.unit_typed, true, {}},
+                    excluded);
+    run.unit_ns = analysis.choices.unit_ns;
+    run.rate = std::move(*analysis.rate);
+    run.result = analysis.result;
+    run.scan = std::move(*analysis.scan);
+    run.forecast = analysis.forecast;
+    if (analysis.kept) {
+        run.kept = std::move(*analysis.kept);
+        run.counts = std::move(analysis.counts);
+    } else {
+        run.kept = keep_outside(analysis.request.durations, secondes_des_enregistrements(store),
+                                heure_de_l_origine_s(pass.origine_temps), {},
+                                {pass.comptages.secondes, pass.comptages.muons});
+        run.counts.assign(analysis.request.classes.counts.begin(), analysis.request.classes.counts.end());
+    }
     // Runs fitted together take a file past the window's capacity whole.
     if (pass.capacite_depassee) run.whole = kept_records(run_file_of_bytes(file, bytes), excluded);
-    const fit::Request request = with_counts(loaded, run.kept.durations, run.counts);
-    run.result = fit::fit_lifetime(request);
+    fit::Request request = analysis.request;
+    request.durations = run.kept.durations;
+    request.classes.counts = run.counts;
     run.histogram = histogram_view(request, run.result);
-    run.scan = fit::stability_scan(request, run.result);
-    run.forecast = run_forecast(run.rate, run.result, choices.precision, excluded.empty() ? nullptr : &run.kept);
     const double histogram_tau =
         run.load.classes.chiffres ? static_cast<double>(run.load.classes.chiffres->tau) : fit::kNone;
     run.convergence = growing_fits(request, run.kept.durations, histogram_tau);
@@ -114,11 +123,19 @@ void combine(RunReport& report) {
     for (const ReportRun& r : report.runs) format_units.push_back(r.load.enregistrements.unite_ns);
     // Runs whose formats give different units are not fitted together.
     const RunsUnit unit = runs_unit(format_units, report.choices.unit_ns, report.unit_typed);
-    if (!unit.other.empty()) return;
+    if (!unit.other.empty() || !unit.unknown.empty()) return;
     report.combined_unit_ns = unit.unit_ns;
-    report.combination = combine_kept(
-        combined_request(report.choices, report.classes.dX, report.runs.front().load.classes.n_classe, unit.unit_ns),
-        runs_to_combine(report));
+    fit::Request request =
+        combined_request(report.choices, report.classes.dX, report.runs.front().load.classes.n_classe, unit.unit_ns);
+    report.combination = combine_kept(request, runs_to_combine(report));
+    // One histogram of every run's records, drawn with the common fit.
+    std::vector<double> durations;
+    for (const ReportRun& r : report.runs) {
+        const KeptRecords& kept = r.whole ? *r.whole : r.kept;
+        durations.insert(durations.end(), kept.durations.begin(), kept.durations.end());
+    }
+    std::vector<std::int32_t> counts;
+    report.combined_histogram = histogram_view(with_counts(request, durations, counts), report.combination->combined);
 }
 
 std::vector<RunToCombine> runs_to_combine(const RunReport& report) {

@@ -22,6 +22,17 @@
 #include <optional>
 #include <vector>
 
+// What the user writes on the report: who made the measurement, in which
+// group and course, on which set-up, and a free note. Empty fields are left out.
+struct ReportFields {
+    QString names;
+    QString group;
+    QString course;
+    QString setup;
+    QString note;
+    bool operator==(const ReportFields&) const = default;
+};
+
 struct ReportRun {
     QString file;    // as the user named it
     QString sha256;  // of the bytes loaded, lower-case hexadecimal
@@ -39,11 +50,13 @@ struct ReportRun {
     fit::StabilityScan scan;
     fit::Forecast forecast;
     double unit_ns = fit::kNone;  // the unit its fit took: the one typed, else its format's
+    QString stop_alarm;           // the window's line of a run that stopped, while it is raised
 };
 
 struct RunReport {
     QString version;
     QDateTime made;
+    ReportFields fields;
     ChoixDesClasses classes;
     FitChoices choices;
     bool unit_typed = false;  // the unit was given: it wins over the one of a file's format
@@ -51,6 +64,7 @@ struct RunReport {
     std::vector<ReportRun> runs;
     std::optional<fit::Combination> combination;  // of the runs fitted together
     double combined_unit_ns = fit::kNone;         // the unit they were fitted in
+    HistogramView combined_histogram;              // all their kept records, with the combined fit
 };
 
 // SHA-256 of `bytes` in lower-case hexadecimal.
@@ -65,7 +79,8 @@ ReportRun report_run(const RunReport& report, const QString& file, QByteArrayVie
                      const std::vector<ExcludedSpan>& excluded, RecordStore& store, ClassTable& table);
 
 // The combined fit of the runs' kept records, when they are fitted together
-// (none when their formats give different units and none was typed).
+// (none when their formats give different units and none was typed), and the
+// histogram of all their records with it.
 void combine(RunReport& report);
 // The runs as the combination and its table take them.
 std::vector<RunToCombine> runs_to_combine(const RunReport& report);

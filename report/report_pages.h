@@ -1,8 +1,14 @@
 #pragma once
 // The pages of a run report, drawn with one QPainter on any paged device: the
-// PDF file of Qt's writer, or a printer the user chose. Text first (the runs,
-// the figures, the fit, the run's health, the runs together, the command that
-// gives the same fit), then the plots of each run.
+// PDF file of Qt's writer, or a printer the user chose. Page one is the
+// result: the user's fields, the runs, the lifetime with its fit, the
+// histogram with the fit and its residuals, each run's health and, for runs
+// fitted together, their consistency. The detail pages follow, run by run:
+// its file, the main window's figures, its fit, its health, the plots of its
+// convergence, stability and rate, the stability's table; last the command
+// that gives the same fit. Tables put their captions in one column and their
+// numbers on one decimal mark; a text wider than the page (a long file name)
+// is wrapped, never cut.
 #include "report/report.h"
 
 #include <QLocale>

@@ -20,6 +20,10 @@
 # With --runs, renders the analysis window's "runs" tab into docs/screenshot-runs.png:
 # three simulated runs of 20 000 events combined (the third with a shorter lifetime,
 # which pulls), the second with an hour of its night left out.
+# With --apparatus, renders the main window and the analysis window side by side into
+# docs/screenshot-apparatus.png, on a simulated 72-hour run of the common two-integer
+# apparatus (3000 decays, 20 us gate, tau = 2.197 us, 8 % flat background, a count line
+# a second): the classes and the fit window vorns chooses in time for it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -90,15 +94,16 @@ if [ "${1:-}" = "--rate" ]; then
 fi
 if [ "${1:-}" = "--runs" ]; then
   work="$(mktemp -d)"
-  trap 'rm -rf "$work" build-release/bin/qrt_vorn.fit build-release/bin/qrt_vorn.exc' EXIT
+  trap 'rm -rf "$work" build-release/bin/qrt_vorn.fit build-release/bin/qrt_vorn.exc build-release/bin/qrt_vorn.run' EXIT
   build-release/bin/vorns-acquisition -o "$work/nuit1.txt" -n 20001 --lifetime 219.7 --background 0.05 \
     --seed 1 --date 2026-12-08 >/dev/null
   build-release/bin/vorns-acquisition -o "$work/nuit2.txt" -n 20001 --lifetime 219.7 --background 0.05 \
     --seed 2 --date 2026-12-09 >/dev/null
   build-release/bin/vorns-acquisition -o "$work/nuit3.txt" -n 20001 --lifetime 205 --background 0.05 \
     --seed 3 --date 2026-12-10 >/dev/null
-  # The fit's remembered choices on their defaults (lines 1-13 empty), line 14 the runs added to the followed one.
-  { printf '\n%.0s' $(seq 13); printf '%s %s\n' "$work/nuit2.txt" "$work/nuit3.txt"; } >build-release/bin/qrt_vorn.fit
+  # The fit's choices on their defaults; the runs added to the followed one (key=value).
+  rm -f build-release/bin/qrt_vorn.fit
+  printf '%s=%s %s\n' "$work/nuit1.txt" "$work/nuit2.txt" "$work/nuit3.txt" >build-release/bin/qrt_vorn.run
   # The spans left out of each data file: an hour of the second run.
   start="$(sed -n 4p "$work/nuit2.txt" | cut -f1)"
   h="${start%%:*}"
@@ -107,6 +112,18 @@ if [ "${1:-}" = "--runs" ]; then
   xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot-runs.png \
     "$work/nuit1.txt" --runs
   echo "vorns: wrote docs/screenshot-runs.png"
+  exit 0
+fi
+if [ "${1:-}" = "--apparatus" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  TZ=UTC build-release/bin/vorns-acquisition -o "$work/run_72h.data" --format two-integers --events 3000 \
+    --rate 0.011574 --lifetime 219.7 --background 0.08 --max-duration 2000 --muons 8 --seed 25 \
+    --date 2024-03-21 >/dev/null
+  rm -f build-release/bin/qrt_vorn.fit build-release/bin/qrt_vorn.uni  # nothing typed: vorns chooses
+  TZ=UTC xvfb-run -a -s "-screen 0 2000x1100x24 -dpi 96" build-release/bin/vorns-grab \
+    docs/screenshot-apparatus.png "$work/run_72h.data" --both
+  echo "vorns: wrote docs/screenshot-apparatus.png"
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi

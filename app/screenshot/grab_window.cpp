@@ -1,11 +1,13 @@
 // vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] [--rate] [--runs]
+// [--both]
 //            [--wait SECONDS]
 // Opens the main window as the program does, loads DATA_FILE when given,
 // optionally opens the setup and about panels, and saves the window's picture;
 // with --fit, opens the fit window and saves its picture instead (with
 // --convergence, on its convergence tab; with --stability, on its stability tab; with --rate, on its "taux" tab; with
-// --runs, on its "runs" tab). --wait takes the picture after that many seconds instead of 1.5, the refresh tick
-// following the file meanwhile, and prints how many reloads the tick made and the points of the convergence.
+// --runs, on its "runs" tab; with --both, the main window and the fit window side by side). --wait takes the picture
+// after that many seconds instead of 1.5, the refresh tick following the file meanwhile, and prints how many reloads
+// the tick made and the points of the convergence.
 #include "app/application.h"
 #include "app/fit_window.h"
 #include "app/qt_seams.h"
@@ -15,9 +17,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -38,6 +42,7 @@ int main(int argc, char* argv[]) {
     bool stability = false;
     bool rate = false;
     bool runs = false;
+    bool both = false;
     int wait_ms = 1500;
     bool wait_value = false;
     for (const QString& argument : QApplication::arguments().mid(1)) {
@@ -60,6 +65,8 @@ int main(int argc, char* argv[]) {
             fit = rate = true;
         } else if (argument == QStringLiteral("--runs")) {
             fit = runs = true;
+        } else if (argument == QStringLiteral("--both")) {
+            fit = both = true;
         } else if (output.isEmpty()) {
             output = argument;
         } else {
@@ -70,7 +77,7 @@ int main(int argc, char* argv[]) {
         std::fputs(
             "usage: vorns-grab OUTPUT.png [DATA_FILE] [--setup] [--about] [--fit] [--convergence] [--stability] "
             "[--rate] "
-            "[--runs] [--wait SECONDS]\n",
+            "[--runs] [--both] [--wait SECONDS]\n",
             stderr);
         return 2;
     }
@@ -103,7 +110,20 @@ int main(int argc, char* argv[]) {
                          form.rechargements_par_le_timer, f->convergence().points().size());
         }
         QWidget* shown = fit ? static_cast<QWidget*>(form.fenetre_ajustement()) : &form;
-        if (!shown || !shown->grab().save(output)) {
+        QPixmap picture = shown ? shown->grab() : QPixmap();
+        if (both && shown) {
+            // The main window, then the fit window on its right.
+            const QPixmap main = form.grab();
+            QPixmap side(main.width() + picture.width(), std::max(main.height(), picture.height()));
+            side.setDevicePixelRatio(main.devicePixelRatio());
+            side.fill(Qt::white);
+            QPainter painter(&side);
+            painter.drawPixmap(0, 0, main);
+            painter.drawPixmap(static_cast<int>(main.width() / main.devicePixelRatio()), 0, picture);
+            painter.end();
+            picture = side;
+        }
+        if (!shown || !picture.save(output)) {
             std::fprintf(stderr, "vorns-grab: cannot write %s\n", qPrintable(output));
             status = 1;
         }

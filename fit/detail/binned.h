@@ -8,7 +8,7 @@
 // and B >= 0 (B = 0 for the exponential alone) by the bounded Newton iteration
 // in (A, 1/tau, B); errors from twice the inverse Hessian (a rise of 1), the
 // interval of tau from the chi2 profiled over A and B.
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 // The unbinned fit of several samples with common parameters: the sum of
 // their negative log-likelihoods (likelihood.h).
 #include "fit/detail/sample.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // The goodness of fit on classes: Baker-Cousins chi2 (the Poisson likelihood
 // ratio), Pearson's chi2 beside it, and the p-value from the chi2 distribution.
 #include "fit/detail/sample.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <functional>
 #include <span>

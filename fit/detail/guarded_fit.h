@@ -2,7 +2,7 @@
 // The steps of a lifetime fit that the fit of one run and a combination of
 // runs share.
 #include "fit/detail/sample.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <functional>
 

@@ -8,7 +8,7 @@
 #include "fit/detail/newton.h"
 #include "fit/detail/sample.h"
 #include "fit/detail/truncated_exponential.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <boost/math/tools/roots.hpp>
 

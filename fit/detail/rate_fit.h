@@ -4,7 +4,7 @@
 // iteration from its starts, then what its outcome says (status, tau, errors
 // from the inverse Hessian, the profile interval of tau, the warnings).
 #include "fit/detail/newton.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 #include <functional>
 #include <optional>

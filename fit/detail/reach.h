@@ -1,6 +1,6 @@
 #pragma once
 // The lifetimes a window can measure (kReachFactor, kShortestShare).
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 namespace fit::detail {
 

@@ -15,7 +15,7 @@
 // exponential (unbinned.cpp): mu-capture in (lambda+, b), charge-ratio in the
 // share of the positive muons and b.
 #include "fit/detail/sample.h"
-#include "fit/lifetime_fit.h"
+#include "fit/types.h"
 
 namespace fit::detail {
 

@@ -10,8 +10,8 @@ bool Convergence::add(const QString& file, std::span<const double> durations, co
                        std::equal(seen_.begin(), seen_.end(), durations.begin());
     if (!grown) restart();
     file_ = file;
-    const ConvergencePoint point{static_cast<double>(durations.size()), result.events, result.tau, result.tau_error,
-                                 histogram_tau};
+    const ConvergencePoint point{static_cast<double>(durations.size()), result.events, result.tau,
+                                 fit::interval_error(result), histogram_tau};
     if (grown && durations.size() == seen_.size()) {
         points_.back() = point;
     } else {

@@ -23,7 +23,10 @@ const QString kLogCounts = QStringLiteral("log_counts");
 const QString kPrecision = QStringLiteral("precision");
 const QString kTauMinusNs = QStringLiteral("tau_minus_ns");
 const QString kRho = QStringLiteral("rho");
-const QString kAddedRuns = QStringLiteral("added_runs");  // the paths, percent-encoded, between blanks
+// The runs an earlier version added to whatever file was followed (now kept
+// for each followed file: fit/run/added_runs_store.h): the paths,
+// percent-encoded, between blanks. Kept until that store takes them.
+const QString kAddedRuns = QStringLiteral("added_runs");
 
 // The unit an earlier version wrote when the user had given none.
 constexpr double kEarlierDefaultUnit = 10;
@@ -140,12 +143,6 @@ QStringList lit_runs_ajoutes(WriteFailures* echecs) {
         fichiers << chemin_de_ligne(mot);
     }
     return fichiers;
-}
-
-void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs) {
-    QStringList mots;
-    for (const QString& f : fichiers) mots << chemin_en_ligne(f);
-    write_settings({{kAddedRuns, mots.join(QLatin1Char(' '))}}, echecs);
 }
 
 fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {

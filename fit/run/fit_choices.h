@@ -32,8 +32,8 @@ extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
 long double fit_number(QStringView text);
 
 // The file holds `key=value` lines (t_min, t_max, model, method, unit_ns,
-// log_counts, precision, tau_minus_ns, rho, added_runs), numbers with '.'
-// whatever the desktop's language. A file of numbered lines, as an earlier
+// log_counts, precision, tau_minus_ns, rho; added_runs of an earlier
+// version), numbers with '.' whatever the desktop's language. A file of numbered lines, as an earlier
 // version wrote it, is read as such; the next write turns it into keys, every
 // setting it held kept.
 //
@@ -49,10 +49,11 @@ void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
 // The first line of a fit: "fenêtre = [10 ; 800], exponentielle + fond, non binné".
 QString choices_line(const FitChoices& choices);
 
-// The runs the analysis window combines with the followed one, by their files'
-// paths, under their own key of the choices file: none from a file without it.
+// The runs an earlier version combined with whatever file was followed, by
+// their files' paths, on their own line (or key) of the choices file: none
+// from a file without it. Read once, for fit/run/added_runs_store.h, which keeps them for
+// each followed file.
 QStringList lit_runs_ajoutes(WriteFailures* echecs = nullptr);
-void ecrit_runs_ajoutes(const QStringList& fichiers, WriteFailures& echecs);
 
 // The fit of the records of series 1 with the classes of the last class pass
 // (width, shown classes, counts). The request refers to `store` and `table`.

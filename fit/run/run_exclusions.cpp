@@ -63,8 +63,10 @@ QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded
     if (spans.empty()) return {};
     QStringList each;
     for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
-    return QStringLiteral("exclu : %1 (%2 enregistrements)")
-        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded));
+    // French: 0 and 1 take the singular.
+    return QStringLiteral("exclu : %1 (%2 enregistrement%3)")
+        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded),
+             excluded > 1 ? QStringLiteral("s") : QString());
 }
 
 KeptRecords keep_outside(std::span<const double> durations, std::span<const double> seconds, double origin_s,

@@ -4,9 +4,23 @@
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+
+QByteArray file_sha256(const QString& file) {
+    // A named pipe is never opened again: that would wait for a writer.
+    if (!QFileInfo(file).isFile()) return {};
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly) || f.isSequential()) return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&f)) return {};
+    return hash.result();
+}
 
 RunFile read_run_file(const QString& file, RunReading reading) {
     const platform::FileTimes times = platform::file_times(file);
@@ -21,6 +35,10 @@ RunFile read_run_file(const QString& file, RunReading reading) {
     }
     run.times = times;
     run.size = size;
+    if (run.unreadable.isEmpty()) {
+        run.canonical = QFileInfo(file).canonicalFilePath();
+        run.sha256 = file_sha256(file);
+    }
     return run;
 }
 
@@ -88,21 +106,31 @@ KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans
                         {run.pass.comptages.secondes, run.pass.comptages.muons});
 }
 
+bool RunsUnit::refused(std::size_t run) const {
+    return std::find(other.begin(), other.end(), run) != other.end() ||
+           std::find(unknown.begin(), unknown.end(), run) != unknown.end();
+}
+
 RunsUnit runs_unit(std::span<const double> format_units, double unit_ns, bool typed) {
-    RunsUnit u{unit_ns, {}};
+    RunsUnit u{unit_ns, {}, {}};
     if (typed) return u;
-    bool given = false;
+    std::optional<double> first;
     for (std::size_t i = 0; i < format_units.size(); ++i) {
         const double unit = format_units[i];
-        if (!(unit > 0)) continue;
-        if (!given) {
-            u.unit_ns = unit;
-            given = true;
-        } else if (unit != u.unit_ns) {
-            u.other.push_back(i);
+        if (std::isnan(unit)) continue;  // not read
+        if (!first) {
+            first = unit;
+            if (unit > 0) u.unit_ns = unit;
+        } else if (unit != *first) {
+            (unit > 0 ? u.other : u.unknown).push_back(i);
         }
     }
     return u;
+}
+
+bool same_run(const RunFile& a, const RunFile& b) {
+    if (!a.canonical.isEmpty() && a.canonical == b.canonical) return true;
+    return !a.sha256.isEmpty() && a.sha256 == b.sha256;
 }
 
 fit::Request combined_request(const FitChoices& choices, long double dX, std::int32_t n_classe, double unit_ns) {
@@ -120,7 +148,7 @@ fit::Request combined_request(const FitChoices& choices, long double dX, std::in
 fit::Combination combine_kept(const fit::Request& request, std::span<const RunToCombine> runs) {
     std::vector<fit::Run> fitted;
     for (const RunToCombine& r : runs) {
-        if (r.kept) fitted.push_back({r.kept->durations, {}});  // its counts made from its durations kept
+        if (r.kept) fitted.push_back({r.kept->durations, {}, r.alone});  // its counts made from its durations kept
     }
     fit::Request q = request;
     q.durations = {};

@@ -33,7 +33,17 @@ struct RunFile {
     PasseDesLignes pass;          // its format and unit, count records, skipped lines
     std::int32_t size = -1;       // the file as it was read
     platform::FileTimes times;
+    // What tells the run: the file's path with its links resolved and the
+    // SHA-256 of its bytes (empty for a pipe or a file that cannot be read).
+    QString canonical;
+    QByteArray sha256;
 };
+
+// Whether two runs are one: the same file, or the same bytes.
+bool same_run(const RunFile& a, const RunFile& b);
+// The SHA-256 of a regular file's bytes, read in blocks; empty for a pipe or
+// a file that cannot be read.
+QByteArray file_sha256(const QString& file);
 
 // Reads `file`: its size and times, then its records (run_file_of_blocks).
 // A file that will be read again at its changes (the analysis window's added
@@ -51,11 +61,17 @@ RunFile run_file_of_bytes(const QString& file, QByteArrayView bytes);
 KeptRecords kept_records(const RunFile& run, std::span<const ExcludedSpan> spans);
 
 // The unit runs are fitted in: the one typed wins; else the one their formats
-// give (the first run's whose format gives one), else `unit_ns` as it is. A
-// run whose format gives another unit is refused (`other`, by index).
+// give (the first run's), else `unit_ns` as it is. Runs are never fitted
+// together in different units: beside the first run read, a run whose format
+// gives another unit, or one where the first gives none, is refused (`other`,
+// by index), and so is a run whose format gives none beside a first run
+// whose format gives one (`unknown`). `format_units`: each run's format's unit,
+// 0 when it gives none, NaN for a run that could not be read.
 struct RunsUnit {
     double unit_ns = fit::kNone;
     std::vector<std::size_t> other;
+    std::vector<std::size_t> unknown;
+    bool refused(std::size_t run) const;
 };
 RunsUnit runs_unit(std::span<const double> format_units, double unit_ns, bool typed);
 
@@ -69,6 +85,7 @@ struct RunToCombine {
     QString name;                       // as its row and the verdict name it
     const KeptRecords* kept = nullptr;  // null: not combined
     QString note;                       // its row's last cell: what was left out of it, or why it is not combined
+    const fit::Result* alone = nullptr;  // its own fit with this request, when already made
 };
 
 // The runs with kept records fitted together with `request`'s choices (its

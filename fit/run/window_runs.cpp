@@ -1,19 +1,43 @@
 #include "fit/run/window_runs.h"
 
+#include "fit/run/duration_choices.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QFileInfo>
 #include <algorithm>
+#include <cmath>
+
+void WindowRuns::follow(const QString& file) {
+    if (file == followed_) return;
+    followed_ = file;
+    std::erase_if(read_, [this](const AddedRun& r) { return !added().contains(r.run.file); });
+}
+
+QStringList WindowRuns::added() const {
+    const auto it = added_.find(followed_);
+    return it == added_.end() ? QStringList() : it->second;
+}
 
 void WindowRuns::set_added(const QStringList& files) {
-    added_.clear();
+    QStringList kept;
     for (const QString& f : files) {
-        if (!f.isEmpty() && !added_.contains(f)) added_ << f;
+        if (!f.isEmpty() && !kept.contains(f)) kept << f;
     }
-    std::erase_if(read_, [this](const AddedRun& r) { return !added_.contains(r.run.file); });
+    if (kept.isEmpty()) {
+        added_.erase(followed_);
+    } else {
+        added_[followed_] = kept;
+    }
+    std::erase_if(read_, [this](const AddedRun& r) { return !added().contains(r.run.file); });
+}
+
+void WindowRuns::set_added_by_file(RunsAjoutesParFichier added) {
+    added_ = std::move(added);
+    std::erase_if(read_, [this](const AddedRun& r) { return !this->added().contains(r.run.file); });
 }
 
 std::span<const ExcludedSpan> WindowRuns::spans_of(const QString& file) const {
@@ -42,11 +66,11 @@ AddedRun& WindowRuns::read_again_if_changed(const QString& file) {
             return *it;
         }
         ++reads_;
-        *it = AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}};
+        *it = AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}, {}, {}};
         return *it;
     }
     ++reads_;
-    read_.push_back(AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}});
+    read_.push_back(AddedRun{read_run_file(file, RunReading::again_at_changes), {}, {}, {}, {}});
     return read_.back();
 }
 
@@ -61,20 +85,43 @@ QString note_of(std::span<const ExcludedSpan> spans, std::int64_t excluded, std:
     return parts.join(QStringLiteral(" ; "));
 }
 
+// Whether two requests fit the same durations alike: the same window, model,
+// method, classes and, for the capture models, unit and muons.
+bool same_fit_choices(const fit::Request& a, const fit::Request& b) {
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    return a.t_min == b.t_min && a.t_max == b.t_max && a.model == b.model && a.method == b.method &&
+           a.classes.dX == b.classes.dX && a.classes.n_classe == b.classes.n_classe &&
+           a.classes.skipped == b.classes.skipped && same(a.unit_ns, b.unit_ns) &&
+           same(a.muons.tau_minus_ns, b.muons.tau_minus_ns) && same(a.muons.rho, b.muons.rho);
+}
+
 }  // namespace
 
 RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& request, double unit_ns) {
+    follow(followed.file);
     std::vector<AddedRun*> added;
-    read_.reserve(static_cast<std::size_t>(added_.size()));  // the runs pointed to stay where they are
-    for (const QString& file : added_) {
+    const QStringList added_files = this->added();
+    read_.reserve(static_cast<std::size_t>(added_files.size()));  // the runs pointed to stay where they are
+    for (const QString& file : added_files) {
         if (file != followed.file) added.push_back(&read_again_if_changed(file));
     }
-    // The followed run's unit: the one typed wins, else its format's, which
-    // an added run of another unit does not join.
-    std::vector<double> format_units{followed.format_unit_ns};
-    for (const AddedRun* a : added) format_units.push_back(a->run.pass.unite_ns);
-    const bool typed = !(followed.format_unit_ns > 0 && unit_ns == followed.format_unit_ns);
-    const RunsUnit unit = runs_unit(format_units, unit_ns, typed);
+    // The runs are fitted in the followed run's unit (the one typed, else its
+    // format's): an added run joins when its format gives that unit, or gives
+    // none while the followed run's format gives none either.
+    const auto joins = [&](double format_unit_ns) {
+        if (format_unit_ns > 0) return unit_known(unit_ns) && format_unit_ns == unit_ns;
+        return !unit_known(unit_ns) || !(followed.format_unit_ns > 0);
+    };
+    const auto unit_text = [](double u) {
+        return unit_known(u) ? platform::general(u) + QStringLiteral(" ns") : QStringLiteral("sans unité");
+    };
+    // A run given twice (another path to the same file, a copy) would count its events twice.
+    RunFile followed_file;
+    if (!added.empty()) {
+        followed_file.file = followed.file;
+        followed_file.canonical = QFileInfo(followed.file).canonicalFilePath();
+        followed_file.sha256 = file_sha256(followed.file);
+    }
 
     RunsShown shown;
     shown.in_use = !added.empty() || !spans_of(followed.file).empty();
@@ -86,6 +133,13 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     shown.combined_files << followed.file;
     QStringList unreadable;
     QStringList other_unit;
+    QStringList twice;
+    std::vector<const RunFile*> combined{&followed_file};
+    fit::Request q = request;
+    q.durations = {};
+    q.classes.counts = {};
+    q.unit_ns = unit_ns;
+    std::vector<AddedRun*> combined_added;
     for (std::size_t i = 0; i < added.size(); ++i) {
         AddedRun& a = *added[i];
         const QString name = platform::name_part(a.run.file);
@@ -95,10 +149,19 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
             runs.push_back({name, nullptr, QStringLiteral("non lu")});
             continue;
         }
-        if (std::find(unit.other.begin(), unit.other.end(), i + 1) != unit.other.end()) {
-            other_unit << QStringLiteral("%1 (%2 ns, le run suivi %3 ns)")
-                              .arg(name, platform::general(a.run.pass.unite_ns), platform::general(unit.unit_ns));
-            runs.push_back({name, nullptr, QStringLiteral("autre unité")});
+        const auto same =
+            std::find_if(combined.begin(), combined.end(), [&a](const RunFile* r) { return same_run(*r, a.run); });
+        if (same != combined.end()) {
+            const QString first = platform::name_part((*same)->file);
+            twice << QStringLiteral("%1 (= %2)").arg(name, first);
+            runs.push_back({name, nullptr, QStringLiteral("même run que ") + first});
+            continue;
+        }
+        if (!joins(a.run.pass.unite_ns)) {
+            const bool known = a.run.pass.unite_ns > 0;
+            other_unit << QStringLiteral("%1 (%2, le run suivi %3)")
+                              .arg(name, unit_text(known ? a.run.pass.unite_ns : 0), unit_text(unit_ns));
+            runs.push_back({name, nullptr, known ? QStringLiteral("autre unité") : QStringLiteral("unité inconnue")});
             continue;
         }
         // An added run that did not change keeps what was kept of it.
@@ -107,16 +170,24 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         if (!a.kept || a.kept_for != now) {
             a.kept = kept_records(a.run, spans);
             a.kept_for = now;
+            a.alone.reset();
         }
-        runs.push_back({name, &*a.kept, note_of(spans, a.kept->excluded, a.run.pass.nb_lignes_ignorees)});
+        if (a.alone && !same_fit_choices(a.alone_for, q)) a.alone.reset();
+        runs.push_back({name, &*a.kept, note_of(spans, a.kept->excluded, a.run.pass.nb_lignes_ignorees),
+                        a.alone ? &*a.alone : nullptr});
+        combined_added.push_back(&a);
         shown.combined_files << a.run.file;
+        combined.push_back(&a.run);
     }
-    fit::Request q = request;
-    q.unit_ns = unit.unit_ns;
     shown.combination = combine_kept(q, runs);
+    // Each added run's own fit, kept until its file, its spans or the choices change.
+    for (std::size_t i = 0; i < combined_added.size(); ++i) {
+        combined_added[i]->alone = shown.combination.runs[i + 1];
+        combined_added[i]->alone_for = q;
+    }
     shown.runs = shown.combination.runs.size();
     shown.table = fit_text::run_cells(run_rows(runs, shown.combination));
-    shown.combined = fit_text::combined_line(shown.combination.combined, shown.runs, unit.unit_ns);
+    shown.combined = fit_text::combined_line(shown.combination.combined, shown.runs, unit_ns);
     shown.consistency = fit_text::consistency_line(shown.combination.consistency, combined_names(runs));
     QStringList status;
     if (!unreadable.isEmpty()) {
@@ -126,6 +197,10 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     if (!other_unit.isEmpty()) {
         status << QStringLiteral("autre unité, non combiné%1 : ").arg(other_unit.size() > 1 ? "s" : "") +
                       other_unit.join(QStringLiteral(", "));
+    }
+    if (!twice.isEmpty()) {
+        status << QStringLiteral("même run, non combiné%1 : ").arg(twice.size() > 1 ? "s" : "") +
+                      twice.join(QStringLiteral(", "));
     }
     shown.status = status.join(QStringLiteral(" ; "));
     return shown;

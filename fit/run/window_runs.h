@@ -5,10 +5,12 @@
 // spans; every load of the followed run fits them together again.
 //
 //   WindowRuns runs;
-//   runs.set_added({"/data/night1.txt", "/data/night2.txt"});
+//   runs.follow("/data/night0.txt");
+//   runs.set_added({"/data/night1.txt", "/data/night2.txt"});  // to night0.txt
 //   runs.exclude("/data/night1.txt", read_excluded_span("02:00:00-03:00:00"));
 //   const RunsShown shown = runs.combine(followed, request);  // after each load
 #include "fit/combine.h"
+#include "fit/run/added_runs_store.h"
 #include "fit/run/exclusions_store.h"
 #include "fit/run/run_file.h"
 #include "platform/files.h"
@@ -27,6 +29,10 @@ struct AddedRun {
     RunFile run;
     std::optional<KeptRecords> kept;
     std::vector<ExcludedSpan> kept_for;
+    // Its own fit of the last combination, and the request's choices it was
+    // made with: a reload of the followed run does not fit it again.
+    std::optional<fit::Result> alone;
+    fit::Request alone_for;
 };
 
 // The followed run as the window holds it.
@@ -52,16 +58,24 @@ struct RunsShown {
     QString consistency;         // "cohérence : … ; runs compatibles"
     QStringList combined_files;  // the files of the runs combined, the followed run's first
     // The added runs left out: "run non lu : B.txt (why)", "autre unité : C.txt
-    // (1 ns, le run suivi 1000 ns)"; empty when every run was combined.
+    // (1 ns, le run suivi 1000 ns)", "même run, non combiné : D.txt (= A.txt)";
+    // empty when every run was combined.
     QString status;
 };
 
 class WindowRuns {
 public:
-    const QStringList& added() const { return added_; }
+    // The followed run's file: the runs added are those added to it (runs
+    // added to another file stay that file's). combine() follows its run.
+    void follow(const QString& file);
+    // The runs added to the followed file.
+    QStringList added() const;
     // The added runs, by their files; the followed file and a file given twice
     // are kept once. Those read already are not read again.
     void set_added(const QStringList& files);
+    // The runs added to each followed file, as the settings file keeps them.
+    const RunsAjoutesParFichier& added_by_file() const { return added_; }
+    void set_added_by_file(RunsAjoutesParFichier added);
 
     const ExclusionsParFichier& exclusions() const { return exclusions_; }
     void set_exclusions(ExclusionsParFichier exclusions) { exclusions_ = std::move(exclusions); }
@@ -73,14 +87,19 @@ public:
     // followed run and the added runs read together, with the request's
     // window, model, method and classes (its durations are not read), in the
     // unit the followed run is fitted in, `unit_ns`: the one typed, or its
-    // format's, which an added run whose format gives another does not join.
+    // format's. An added run joins when its format gives that unit, or gives
+    // none while the followed run's gives none either; one of another unit,
+    // or whose unit is unknown beside a known one, or that is a run already
+    // there (the same file by another path, the same bytes) is not combined
+    // and is named in the status.
     RunsShown combine(const FollowedRun& followed, const fit::Request& request, double unit_ns);
 
     // How many times a file was read (the tests count them).
     int reads() const { return reads_; }
 
 private:
-    QStringList added_;
+    QString followed_;
+    RunsAjoutesParFichier added_;
     std::vector<AddedRun> read_;  // the added files read, in any order
     ExclusionsParFichier exclusions_;
     int reads_ = 0;

@@ -17,7 +17,7 @@ QString seconds_text(double s) { return std::isfinite(s) ? rate_text::duration_t
 QString alone_text(const fit::Result& r) {
     if (r.status != fit::Status::converged) return text(r.status);
     if (r.model == fit::Model::charge_ratio) return QStringLiteral("ρ = ") + value_with_uncertainty(r.rho, r.rho_error);
-    return value_with_uncertainty(r.tau, r.tau_error);
+    return value_with_uncertainty(r.tau, fit::interval_error(r));
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ QString interval_text(double value, double sigma, double lower, double upper) {
     return QStringLiteral("(\u2212") + below + QStringLiteral(" / +") + above + QStringLiteral(")");
 }
 
-QString interval_text(const fit::Result& r) { return interval_text(r.tau, r.tau_error, r.tau_lower, r.tau_upper); }
+QString interval_text(const fit::Result& r) {
+    return interval_text(r.tau, fit::interval_error(r), r.tau_lower, r.tau_upper);
+}
 
 QString status_line(const fit::Result& r) {
     QString line = text(r.status);
@@ -101,8 +103,19 @@ void capture_lines(const fit::Result& r, double unit_ns, ResultLines& lines) {
         lines.rho = value_with_uncertainty(r.rho, r.rho_error);
         lines.rho_interval = interval_text(r.rho, r.rho_error, r.rho_lower, r.rho_upper);
     } else {
-        // At its limit: the value and the profile interval only.
-        const auto bound = [](double v) { return std::isfinite(v) ? platform::general(v) : QStringLiteral("\u221E"); };
+        // At its limit: the value and the profile interval only, rounded to
+        // two significant digits of the interval's width ("0 [0 ; 0.13]"), or
+        // of its finite bound when it has no end.
+        const double width = r.rho_upper - r.rho_lower;
+        const double scale =
+            std::isfinite(width) ? width : std::fabs(std::isfinite(r.rho_upper) ? r.rho_upper : r.rho_lower);
+        const int decimals = scale > 0 && std::isfinite(scale) ? platform::two_digit_decimals(scale) : 2;
+        const auto bound = [decimals](double v) {
+            if (!std::isfinite(v)) return QStringLiteral("\u221E");
+            if (v == 0) return QStringLiteral("0");
+            const QString rounded = platform::fixed_decimals(v, decimals);
+            return rounded.isEmpty() ? platform::general(v) : rounded;
+        };
         lines.rho = bound(r.rho) + QStringLiteral(" [") + bound(r.rho_lower) + QStringLiteral(" ; ") +
                     bound(r.rho_upper) + QLatin1Char(']');
     }
@@ -170,9 +183,9 @@ ResultLines result_lines(const fit::Result& r, double unit_ns) {
         lines.tau = lines.background = lines.chi2 = kNothing;
         return lines;
     }
-    lines.tau = lifetime ? value_with_uncertainty(r.tau, r.tau_error) : kNothing;
+    lines.tau = lifetime ? value_with_uncertainty(r.tau, fit::interval_error(r)) : kNothing;
     lines.interval = interval_text(r);
-    lines.tau_time = time_text(r.tau, r.tau_error, unit_ns);
+    lines.tau_time = time_text(r.tau, fit::interval_error(r), unit_ns);
     lines.fermi = fermi_text(r, unit_ns);
     if (!lines.fermi.isEmpty() && fit::free_lifetime(r).in_matter) lines.fermi_note = kFermiMatterNote;
     lines.background = background_text(r);

@@ -67,35 +67,40 @@ QString stability_line(const fit::StabilityScan& scan) {
                     percent(fit::kStabilityJudgedPrecision));
 }
 
+QString stability_table_title() {
+    return QStringLiteral("stabilité : Tau quand t min monte, bande = \u00B1\u221A(\u03C3\u00B2 \u2212 "
+                          "\u03C3\u2080\u00B2) autour du premier ajustement, \u03C3 pris au Tau du premier");
+}
+
+QList<QStringList> stability_cells(const fit::StabilityScan& scan) {
+    if (scan.points.empty()) return {};
+    QList<QStringList> cells{{QStringLiteral("t min"), QStringLiteral("événements"), QStringLiteral("Tau"),
+                              QStringLiteral("bande"), QStringLiteral("écart / bande"), QString()}};
+    // The band in the decimals of the first fit's error.
+    const int decimals = platform::two_digit_decimals(scan.points.front().tau_error);
+    for (const fit::StabilityPoint& p : scan.points) {
+        const bool fitted = std::isfinite(p.tau);
+        cells.append({platform::general(p.t_min), platform::general(p.events),
+                      fitted ? platform::value_with_uncertainty(p.tau, p.tau_error) : kNothing,
+                      std::isfinite(p.band) ? platform::fixed_decimals(p.band, decimals) : kNothing,
+                      std::isfinite(p.deviation) ? platform::fixed_decimals(p.deviation, 1) : kNothing,
+                      p.outside               ? QStringLiteral("hors bande")
+                      : p.background_at_limit ? QStringLiteral("fond à la limite 0 : non comparé")
+                      : fitted                ? QString()
+                                              : text(p.status)});
+    }
+    return cells;
+}
+
 QStringList stability_table(const fit::StabilityScan& scan) {
-    QStringList lines{
-        QStringLiteral("stabilité : Tau quand t min monte, bande = \u00B1\u221A(\u03C3\u00B2 \u2212 "
-                       "\u03C3\u2080\u00B2) autour du premier ajustement, \u03C3 pris au Tau du premier")};
-    if (!scan.points.empty()) {
-        const auto row = [](const QString& t_min, const QString& events, const QString& tau, const QString& band,
-                            const QString& deviation, const QString& mark) {
-            const QString line = t_min.rightJustified(8) + events.rightJustified(12) + QStringLiteral("  ") +
-                                 tau.leftJustified(18) + band.rightJustified(8) + deviation.rightJustified(15) +
-                                 QStringLiteral("  ") + mark;
-            qsizetype end = line.size();
-            while (end > 0 && line[end - 1] == QLatin1Char(' ')) --end;
-            return line.left(end);
-        };
-        lines.append(row(QStringLiteral("t min"), QStringLiteral("événements"), QStringLiteral("Tau"),
-                         QStringLiteral("bande"), QStringLiteral("écart / bande"), QString()));
-        // The band in the decimals of the first fit's error.
-        const int decimals = platform::two_digit_decimals(scan.points.front().tau_error);
-        for (const fit::StabilityPoint& p : scan.points) {
-            const bool fitted = std::isfinite(p.tau);
-            lines.append(row(platform::general(p.t_min), platform::general(p.events),
-                             fitted ? platform::value_with_uncertainty(p.tau, p.tau_error) : kNothing,
-                             std::isfinite(p.band) ? platform::fixed_decimals(p.band, decimals) : kNothing,
-                             std::isfinite(p.deviation) ? platform::fixed_decimals(p.deviation, 1) : kNothing,
-                             p.outside               ? QStringLiteral("hors bande")
-                             : p.background_at_limit ? QStringLiteral("fond à la limite 0 : non comparé")
-                             : fitted                ? QString()
-                                                     : text(p.status)));
-        }
+    QStringList lines{stability_table_title()};
+    for (const QStringList& c : stability_cells(scan)) {
+        const QString line = c[0].rightJustified(8) + c[1].rightJustified(12) + QStringLiteral("  ") +
+                             c[2].leftJustified(18) + c[3].rightJustified(8) + c[4].rightJustified(15) +
+                             QStringLiteral("  ") + c[5];
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1] == QLatin1Char(' ')) --end;
+        lines.append(line.left(end));
     }
     lines.append(stability_line(scan));
     return lines;
@@ -104,8 +109,12 @@ QStringList stability_table(const fit::StabilityScan& scan) {
 QString forecast_line(const fit::Forecast& f) {
     const QString goal = percent(f.precision) + QStringLiteral(" sur Tau");
     switch (f.state) {
-        case fit::Forecast::State::no_lifetime:
+        case fit::Forecast::State::not_converged:
             return goal + QStringLiteral(" : pas de prévision sans ajustement convergé");
+        case fit::Forecast::State::no_lifetime:
+            return goal + QStringLiteral(" : pas de prévision, ce modèle n'ajuste pas Tau");
+        case fit::Forecast::State::no_precision:
+            return goal + QStringLiteral(" : pas de prévision sans précision visée au-dessus de 0");
         case fit::Forecast::State::reached:
             return goal + QStringLiteral(" atteint (%1 maintenant)").arg(measured_percent(f.relative_error));
         case fit::Forecast::State::no_rate:

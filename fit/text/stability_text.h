@@ -25,6 +25,9 @@ QString stability_warning(const fit::StabilityScan& scan);
 // The scan as a text table for vorns-fit --scan: a title, the column names,
 // one row a point ("hors bande" where it is outside), and stability_line().
 QStringList stability_table(const fit::StabilityScan& scan);
+// Its title line, and its column names and rows as cells (none without points).
+QString stability_table_title();
+QList<QStringList> stability_cells(const fit::StabilityScan& scan);
 
 // "1 % sur Tau dans ≈ 6,1 h (à 1580 événements / jour)", "1 % sur Tau atteint
 // (0,83 % maintenant)", or why no forecast can be made.

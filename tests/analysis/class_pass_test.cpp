@@ -164,23 +164,26 @@ TEST_F(ClassPass, ListingPrintsTheStored64BitBounds) {
     EXPECT_EQ(p.listing[2], QStringLiteral("3   0.2   1"));
 }
 
-TEST_F(ClassPass, TotalByClassMeansCountsDurationsBeyondXMax) {
+// Tau by class means is the mean of the durations shown: a duration beyond X
+// max takes no part in it, as in the events it is divided by (a record of
+// 2000 with X max 800 made Tau 1008.5 for two events of 2 and 15).
+TEST_F(ClassPass, TotalByClassMeansIsOfTheDurationsShown) {
     struct Cas {
         bool par_centres;
         const char *tau, *lambda, *demi_vie, *cm, *c0, *activite;
     };
     const Cas cas[] = {
-        // Tau = 2020 / 2 = 1010 lies in class 102, which holds nothing.
-        {false, "1010", "0.001", "700.079", "0 [ classe 102]", "0", "0"},
-        // Tau = (5 + 15) / 2 = 10 lies in class 2, which holds the 15.
+        // Tau = (2 + 15) / 2 = 8.5 lies in class 1, which holds the 2.
+        {false, "8.5", "0.118", "5.892", "1 [ classe 1]", "0.368", "0.004"},
+        // By class centres, (5 + 15) / 2 = 10 lies in class 2, which holds the 15.
         {true, "10", "0.1", "6.931", "1 [ classe 2]", "0.368", "0.004"},
     };
     for (const Cas& c : cas) {
-        durees({5, 15, 2000});
+        durees({2, 15, 2000});
         const Passe p = passe(10, 800, c.par_centres);
         ASSERT_TRUE(p.textes.has_value());
         const TextesDesChiffres& s = *p.textes;
-        EXPECT_EQ(s.duree_totale_moyennes, QStringLiteral("2020"));
+        EXPECT_EQ(s.duree_totale_moyennes, QStringLiteral("17"));
         EXPECT_EQ(s.duree_totale_centres, QStringLiteral("20"));
         EXPECT_EQ(s.evenements, QStringLiteral("2"));
         EXPECT_EQ(s.tau, QString::fromUtf8(c.tau));
@@ -284,21 +287,20 @@ TEST_F(ClassPass, TheTableEndsBelow1001ClassWidths) {
     }
 }
 
-TEST_F(ClassPass, CmOfATauOutsideTheTableIsCountedFromTheDurations) {
+// Tau is the mean of the durations shown: it lies among the shown classes,
+// whatever lies beyond X max or outside the table (before, 1000, 30005 and -35
+// here, in classes that hold nothing or lie outside the table).
+TEST_F(ClassPass, TauLiesAmongTheShownClasses) {
     struct Cas {
         std::initializer_list<double> valeurs;
         long double dX, x_max;
         const char *tau, *cm;
     };
     const Cas cas[] = {
-        // Inside the table but beyond X max: the table's count.
-        {{0, 0, 1000, 1000}, 10, 800, "1000", "2 [ classe 101]"},
-        // Beyond the table: Tau = 30005 is in class 3001, which holds 30000.
-        {{0, 0, 30000, 30010}, 10, 800, "30005", "1 [ classe 3001]"},
-        // Below the table: Tau = -35 is in class -2, which holds -30.
-        {{-5, -30}, 10, 800, "-35", "1 [ classe -2]"},
-        // Tau / dX beyond any number: no class.
-        {{0, 1e300}, 1e-4930L, 2e-4930L, nullptr, "0 [ classe —]"},
+        {{0, 0, 1000, 1000}, 10, 800, "0", "2 [ classe 1]"},
+        {{0, 0, 30000, 30010}, 10, 800, "0", "2 [ classe 1]"},
+        {{-5, -30}, 10, 800, "-5", "1 [ classe 1]"},
+        {{0, 1e300}, 1e-4930L, 2e-4930L, "0", "1 [ classe 1]"},
     };
     for (const Cas& c : cas) {
         durees(c.valeurs);

@@ -71,8 +71,11 @@ TEST(PassReport, AFileWithoutRecordSaysWhy) {
     };
     const Cas cas[] = {
         {{}, "le fichier est vide"},
+        // A file of no format vorns reads: which they are.
         {{"root:x:0:0:root:/root:/bin/bash", "daemon:x:1:1"},
-         "pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
+         "pas de ligne d'en-tête « Heure » après les deux lignes de titre ; vorns lit les fichiers de l'acquisition "
+         "(en-tête « Heure »), de deux entiers par ligne (« 1620 1574345682 ») et de lignes « Decay » (« Decay "
+         "'Thu_Dec_10_11:49:22_2015' 2.4375 »)"},
         {{"SAUVEGARDE", "Heure", "10:00:00\t1"}, "la ligne 3 (« SAUVEGARDE ») arrête la lecture avant les données"},
         {{"Heure", "", "10:00:00\t1"}, "la ligne 4, vide, arrête la lecture avant les données"},
         {{"Heure"}, "pas de ligne de données après l'en-tête « Heure »"},

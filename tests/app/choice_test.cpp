@@ -19,8 +19,10 @@ TEST_F(DataFileWindow, TheFirstDialogOpensInTheShippedRunsFolder) {
     EXPECT_EQ(demande.initial_folder, programme.path() + QStringLiteral("fichiers"));
     EXPECT_EQ(demande.file_name, QString());
     EXPECT_EQ(demande.title, QStringLiteral("ww(2)=?"));  // no class listing yet
-    EXPECT_EQ(demande.filter_description, QStringLiteral("Text files (*.txt)"));
-    EXPECT_EQ(demande.filter_pattern, QStringLiteral("*.txt*"));
+    // The formats vorns reads, whatever the extension other apparatus give them, then every file.
+    EXPECT_EQ(demande.filter_description, QStringLiteral("Data files (*.txt, *.dat, *.data)"));
+    EXPECT_EQ(demande.filter_pattern, QStringLiteral("*.txt* *.dat *.data"));
+    EXPECT_EQ(demande.other_filters, QStringList({"Text files (*.txt*)", "All files (*)"}));
 }
 
 TEST_F(DataFileWindow, TheDialogOpensWhereTheLastFileWasChosen) {

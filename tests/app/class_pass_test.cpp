@@ -7,6 +7,8 @@
 #include "support/window.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -99,13 +101,16 @@ TEST_F(ClassPassWindow, FiguresOfTwoDurationsInCentreMode) {
     EXPECT_EQ(form.Label35->text(), QStringLiteral("0,368"));
 }
 
+// Tau by class means is the mean of the durations in the shown classes: a
+// record beyond X max took part in the total, not in the events (Tau 1008.5).
 TEST_F(ClassPassWindow, TheTotalDurationChoiceChangesOnlyTauAndItsFigures) {
-    durees({5, 15, 2000});
+    durees({2, 15, 2000});
     form.RadioGroup2_items->button(0)->click();
     const QStringList par_moyennes = statistiques(form);
     const QStringList listing = lignes(form.Memo4);
-    EXPECT_EQ(par_moyennes[3], QStringLiteral("1010"));
-    EXPECT_EQ(par_moyennes[6], QStringLiteral("0 [ classe 102]"));
+    EXPECT_EQ(par_moyennes[0], QStringLiteral("17"));
+    EXPECT_EQ(par_moyennes[3], QStringLiteral("8.5"));
+    EXPECT_EQ(par_moyennes[6], QStringLiteral("1 [ classe 1]"));
     form.RadioGroup2_items->button(1)->click();
     const QStringList par_centres = statistiques(form);
     EXPECT_EQ(par_centres[3], QStringLiteral("10"));
@@ -266,4 +271,32 @@ TEST_F(ClassPassWindow, UndefinedFiguresShowADashAndThePassFinishes) {
     EXPECT_EQ(form.Label37->text(), QStringLiteral("—"));
     EXPECT_EQ(lignes(form.Memo4).front(), QStringLiteral("1   0   2"));
     EXPECT_EQ(form.focusWidget(), form.Memo4);
+}
+
+// A typed X max or dX applies when the user presses Enter or leaves the
+// field, on a finished file too (before, only a step button or a reload did);
+// a scale typed redraws its plot.
+TEST_F(ClassPassWindow, ATypedFieldAppliesOnEnterOrWhenLeft) {
+    durees({5, 15, 2000});
+    form.affecte_classe();
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("80"));
+    EXPECT_EQ(form.Label25->text(), QStringLiteral("2"));
+    const auto tape = [](QLineEdit* champ, const char* texte) {
+        champ->setText(QString::fromLatin1(texte));
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(champ, &entree);
+    };
+    tape(form.Edit6, "2010");
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("201"));
+    EXPECT_EQ(form.Label25->text(), QStringLiteral("3"));
+    tape(form.Edit8, "30");
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("67"));
+    const QImage avant = form.Image1->image();
+    tape(form.Edit2, "5000");
+    EXPECT_NE(form.Image1->image(), avant);
+    // Left rather than Enter: the same.
+    form.Edit6->setText(QStringLiteral("1000"));
+    emit form.Edit6->editingFinished();
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("33"));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }

@@ -11,12 +11,13 @@
 
 // What the window should show for a data file, worked out directly from the
 // file's text: records after the origin line, classes of width 10 up to 800,
-// Tau = total duration / events in the shown classes; the acquisition time is
+// Tau = total of the durations in the shown classes / their events (those
+// beyond X max take no part in either); the acquisition time is
 // the last record's time after the origin (a run within one day).
 struct Expected {
     long double minutes = 0;
     int records = 0;
-    long double total = 0;
+    long double total = 0;  // of the durations shown
     std::vector<int> counts = std::vector<int>(80, 0);
     int events = 0;
     long double tau = 0;
@@ -48,9 +49,11 @@ inline Expected expected_from(const QByteArray& bytes) {
                 const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), d);
                 EXPECT_EQ(parsed.ptr, text.constData() + text.size()) << "duration " << text.toStdString();
                 ++e.records;
-                e.total += d;
                 const long double k = std::trunc(d / 10);
-                if (k < 80) ++e.counts[static_cast<std::size_t>(k)];
+                if (k < 80) {
+                    ++e.counts[static_cast<std::size_t>(k)];
+                    e.total += d;
+                }
             }
         }
         if (line.contains("Heure")) header = true;

@@ -16,7 +16,7 @@ TEST(ConvergencePlot, TheLegendLeavesTheNewestPointsInView) {
     plot->resize(700, 420);
     std::vector<ConvergencePoint> points;
     for (int k = 1; k <= 12; ++k) points.push_back({1000.0 * k, 0, 265 - 115.0 / k, 60 / std::sqrt(k), 268});
-    graphes.montre_convergence(points);
+    graphes.montre_convergence(points, charts::time_unit(fit::kNone, 800));
     const QImage image = plot->toPixmap(700, 420).toImage();
     // Whether a pixel near the newest point at `tau` has about the colour `c` (the points are smoothed).
     const auto en_vue = [&](double tau, QColor c) {

@@ -55,7 +55,9 @@ TEST_F(FitWindowRuns, AddedRunsAreLinesOfTheTableRefittedAtEachReloadAndRemember
     EXPECT_FALSE(runs.Label_coherence->text().isEmpty());
     EXPECT_TRUE(fenetre.Label_etat->text().contains(QStringLiteral("run non lu : absent.txt")))
         << fenetre.Label_etat->text();
-    EXPECT_EQ(lit_runs_ajoutes(), QStringList({b, c, chemin(QStringLiteral("absent.txt"))}));
+    WriteFailures echecs;
+    EXPECT_EQ(lit_runs_ajoutes_par_fichier({}, echecs)[QFileInfo(suivi).absoluteFilePath()],
+              QStringList({b, c, chemin(QStringLiteral("absent.txt"))}));
     ASSERT_EQ(fenetre.convergence().points().size(), 1u);  // a new series: the runs changed
 
     // A reload of the grown followed run: the combination refitted, its point added.
@@ -91,7 +93,17 @@ TEST_F(FitWindowRuns, AddedRunsAreLinesOfTheTableRefittedAtEachReloadAndRemember
     runs.Table_runs->selectRow(0);
     runs.Bouton_retirer_run->click();
     EXPECT_EQ(runs.Table_runs->rowCount(), 3);
-    EXPECT_EQ(lit_runs_ajoutes(), QStringList({b, chemin(QStringLiteral("absent.txt"))}));
+    EXPECT_EQ(lit_runs_ajoutes_par_fichier({}, echecs)[QFileInfo(suivi).absoluteFilePath()],
+              QStringList({b, chemin(QStringLiteral("absent.txt"))}));
+
+    // Another file opened: the runs added to run.txt stay its own (before,
+    // they followed the user to it, in its fit and its report).
+    choisit(run(QStringLiteral("autre.txt"), 1500, 9));
+    EXPECT_EQ(runs.Table_runs->rowCount(), 1);
+    EXPECT_EQ(runs.combinaison().runs, 1u);
+    EXPECT_EQ(fenetre.rapport().runs.size(), 1u);
+    choisit(suivi);
+    EXPECT_EQ(runs.Table_runs->rowCount(), 3);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }
 
@@ -130,4 +142,23 @@ TEST_F(FitWindowRuns, AGapOfTheRateTabLeftOutOfTheFollowedRun) {
     const double vif_s = form.surveillance().analyse_du_chargement(form.etat()).live_s;
     fenetre.onglet_runs->exclut_du_run_suivi(read_excluded_span(QStringLiteral("10:05:00-10:10:00")));
     EXPECT_NEAR(fenetre.prevision().events_per_hour, fenetre.resultat().events / ((vif_s - 300) / 3600), 1e-6);
+}
+
+// A run of the two-integer apparatus (ns) added to a run in units of 10 ns
+// (no unit): never combined in mixed units, the tab's status line says why.
+TEST_F(FitWindowRuns, ARunOfAnotherUnitIsNotCombinedAndTheStatusLineSaysIt) {
+    const QString suivi = run(QStringLiteral("run.txt"), 2000);
+    choisit(suivi);
+    FenetreAjustement& fenetre = ouvre();
+    OngletRuns& runs = *fenetre.onglet_runs;
+    fenetre.Onglets->setCurrentWidget(&runs);
+    recorder().open_files_answers.push_back(QStringList{QStringLiteral(VORNS_SOURCE_DIR "/fichiers/deux_entiers.txt")});
+    runs.Bouton_ajouter_runs->click();
+    ASSERT_EQ(runs.Table_runs->rowCount(), 2);
+    EXPECT_EQ(cellule(runs, 1, 6), QStringLiteral("autre unité"));
+    EXPECT_EQ(runs.combinaison().runs, 1u);
+    EXPECT_EQ(runs.Label_etat_runs->text(),
+              QStringLiteral("autre unité, non combiné : deux_entiers.txt (1 ns, le run suivi sans unité)"));
+    EXPECT_TRUE(fenetre.Label_etat->text().contains(runs.Label_etat_runs->text())) << fenetre.Label_etat->text();
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
 }

@@ -30,8 +30,10 @@ protected:
         return *form.fenetre_ajustement();
     }
 
+    // Typed as a person types: the field edited, then left.
     static void tape(QLineEdit* champ, const QString& texte) {
         champ->setText(texte);
+        champ->setModified(true);
         emit champ->editingFinished();
     }
 };
@@ -265,6 +267,10 @@ TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
     choisit(fichier);
     FenetreAjustement& fenetre = ouvre();
     tape(fenetre.Edit_unite, QStringLiteral("10"));  // G_F needs the unit
+    // The classes and t min typed for that unit, as they are: they stay at the
+    // next loads (else t min would start at the shortest duration, 40).
+    for (QLineEdit* champ : {form.Edit8, form.Edit6}) tape(champ, champ->text());
+    tape(fenetre.Edit_tmin, QStringLiteral("10"));
     ASSERT_EQ(fenetre.resultat().status, fit::Status::converged);
     const fit_text::ResultLines lignes = fit_text::result_lines(fenetre.resultat(), fenetre.choix().unit_ns);
     EXPECT_FALSE(lignes.fermi.isEmpty());
@@ -423,7 +429,11 @@ TEST_F(FitWindow, ExportsGoThroughTheSaveDialog) {
     EXPECT_EQ(recorder().save_requests.front().file_name, QStringLiteral("run_ajustement.png"));
     EXPECT_EQ(recorder().save_requests.front().initial_folder,
               platform::folder_part(chemin(QStringLiteral("run.txt"))));
-    EXPECT_TRUE(read_bytes(chemin(QStringLiteral("a.svg"))).contains("<svg"));
+    // The histogram as the report draws it: its axis titles give their units.
+    const QString svg = QString::fromUtf8(read_bytes(chemin(QStringLiteral("a.svg"))));
+    EXPECT_TRUE(svg.contains(QStringLiteral("<svg"))) << svg.left(200).toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("durée (unités)"))) << svg.toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("événements par classe de 10 unités"))) << svg.toStdString();
     const QList<QByteArray> histogramme = read_bytes(chemin(QStringLiteral("h.csv"))).split('\n');
     EXPECT_EQ(histogramme.size() - 1, 2 + static_cast<qsizetype>(fenetre.resultat().goodness.observed.size()));
     EXPECT_EQ(read_bytes(chemin(QStringLiteral("c.csv"))).count('\n'), 3);  // header, names, one point

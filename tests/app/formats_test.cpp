@@ -108,8 +108,8 @@ TEST_F(Formats, AUnitTypedForAFileStaysAndTheUsersUnitComesBackAfterTheFormatsOn
     EXPECT_EQ(fenetre.choix().unit_ns, 2);
     charge(decay);  // another file: its format's
     EXPECT_EQ(fenetre.Edit_unite->text(), QStringLiteral("1000"));
-    charge(a);
-    EXPECT_EQ(fenetre.Edit_unite->text(), QStringLiteral("2"));
+    charge(a);  // the unit typed over a format's was that file's: the user's own comes back
+    EXPECT_EQ(fenetre.Edit_unite->text(), QStringLiteral("5"));
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
 }
 
@@ -153,6 +153,87 @@ TEST_F(Formats, AGrowingFileOfTwoIntegersIsFollowedLive) {
     spin_event_loop(2500);
     EXPECT_EQ(form.StaticText1->text(), QString::number(decays.toInt() + 1));
     EXPECT_FALSE(form.Label_etat_chargement->text().contains(QStringLiteral("ignorée")));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
+#endif
+}
+
+}  // namespace
+
+namespace {
+
+class RunsInTime : public DataFileWindow {
+protected:
+    // Typed as a person types: the field edited, then left.
+    static void tape(QLineEdit* champ, const char* texte) {
+        champ->setText(QString::fromLatin1(texte));
+        champ->setModified(true);
+        emit champ->editingFinished();
+    }
+};
+
+// A run of the common apparatus (ns) opens with classes and a fit window that
+// hold its decays, 100 ns to its gate's end, not 10 to 800 ns; a run without
+// unit after it gets the acquisition's fields back; what the user typed stays
+// for its unit.
+TEST_F(RunsInTime, ARunInNsOpensInTimeAndTheFieldsOfEachUnitStayTheirs) {
+    const QString ns = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/deux_entiers.txt");  // longest decay 17980 ns
+    const QString sans_unite = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/muon_run.txt");
+    const auto champs = [this] { return QStringList{form.Edit8->text(), form.Edit6->text()}; };
+    choisit(ns);
+    EXPECT_EQ(champs(), QStringList({"100", "18000"}));
+    EXPECT_EQ(form.Label17->text(), QStringLiteral("180"));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& fenetre = *form.fenetre_ajustement();
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("100"));
+    EXPECT_EQ(fenetre.Edit_tmax->text(), QStringLiteral("18000"));
+    EXPECT_EQ(fenetre.resultat().status, fit::Status::converged);
+    EXPECT_GT(fenetre.resultat().tau, 1200);
+    EXPECT_LT(fenetre.resultat().tau, 2600);
+
+    choisit(sans_unite);
+    EXPECT_EQ(champs(), QStringList({"10", "800"}));
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("10"));
+    EXPECT_EQ(fenetre.Edit_tmax->text(), QStringLiteral("800"));
+    tape(form.Edit6, "1500");
+
+    choisit(ns);
+    EXPECT_EQ(champs(), QStringList({"100", "18000"}));
+    tape(form.Edit8, "200");
+    tape(fenetre.Edit_tmin, "400");
+    EXPECT_EQ(fenetre.choix().t_min, 400);
+
+    choisit(sans_unite);
+    EXPECT_EQ(champs(), QStringList({"10", "1500"}));
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("10"));
+    choisit(ns);
+    EXPECT_EQ(champs(), QStringList({"200", "18000"}));
+    EXPECT_EQ(fenetre.Edit_tmin->text(), QStringLiteral("400"));
+    EXPECT_TRUE(read_bytes(programme.file(QStringLiteral("qrt_vorn.uni"))).contains("dx/1=200"));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
+}
+
+// A simulated 26-hour run of the apparatus (1705 decays, a count line a
+// second, 20 µs gate): the window fits a lifetime in microseconds, nothing typed.
+TEST_F(RunsInTime, ADayOfTheCommonApparatusGivesItsLifetime) {
+#ifndef VORNS_ACQUISITION
+    GTEST_SKIP() << "the acquisition simulator is not part of this build";
+#else
+    const QString fichier = chemin(QStringLiteral("jour.data"));
+    QProcess simulateur;
+    simulateur.start(QStringLiteral(VORNS_ACQUISITION),
+                     {"-o", fichier, "--format", "two-integers", "--events", "1705", "--rate",
+                      QString::number(1705 / (26 * 3600.0), 'g', 17), "--lifetime", "219.7", "--background", "0.08",
+                      "--max-duration", "2000", "--seed", "21", "--date", "2024-03-21"});
+    ASSERT_TRUE(simulateur.waitForFinished(60000) && simulateur.exitCode() == 0);
+    choisit(fichier);
+    EXPECT_EQ(form.Edit8->text(), QStringLiteral("100"));
+    EXPECT_EQ(form.Edit6->text(), QStringLiteral("20000"));
+    form.SpeedButton_ajustement->click();
+    const fit::Result& r = form.fenetre_ajustement()->resultat();
+    ASSERT_EQ(r.status, fit::Status::converged);
+    EXPECT_EQ(r.t_min, 100);
+    EXPECT_GT(r.tau, 1200);
+    EXPECT_LT(r.tau, 2600);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
 #endif
 }

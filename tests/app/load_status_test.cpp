@@ -23,6 +23,12 @@ QByteArray releve(const QByteArray& apres_l_origine) {
 
 }  // namespace
 
+// A file of no format vorns reads: why, and which formats it reads.
+constexpr const char* kPasDeFormatConnu =
+    "aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre ; vorns lit les fichiers "
+    "de l'acquisition (en-tête « Heure »), de deux entiers par ligne (« 1620 1574345682 ») et de lignes « Decay » "
+    "(« Decay 'Thu_Dec_10_11:49:22_2015' 2.4375 »)";
+
 TEST_F(DataFileWindow, AFileWithoutRecordLeavesNoFigureOfTheFileBefore) {
     struct Cas {
         const char* quoi;
@@ -32,10 +38,10 @@ TEST_F(DataFileWindow, AFileWithoutRecordLeavesNoFigureOfTheFileBefore) {
     };
     const Cas cas[] = {
         {"a picture", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x01\0", 20) + QByteArray(300, '\xC8'),
-         "aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
+         kPasDeFormatConnu},
         {"an empty file", QByteArray(), "aucun enregistrement : le fichier est vide"},
         {"a system file", "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1::/usr/sbin:/usr/sbin/nologin\n",
-         "aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre"},
+         kPasDeFormatConnu},
         {"the origin line only", releve(""),
          "aucun enregistrement : une seule ligne de données, qui fixe l'origine des temps"},
         {"a stop line first", "Run\r\nSample\r\nSAUVEGARDE\r\nHeure\tD\r\n10:00:00\t1\r\n10:01:00\t2\r\n",

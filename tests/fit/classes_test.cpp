@@ -3,6 +3,7 @@
 #include "analysis/class_pass.h"
 #include "analysis/class_table.h"
 #include "fit/detail/binned.h"
+#include "fit/lifetime_fit.h"
 #include "support/series.h"
 #include "support/toy_durations.h"
 

@@ -108,9 +108,12 @@ TEST(Forecast, EventsNeededAndTheTimeAtTheRunsRate) {
         {220, 4.4, 2500, 0.01, kNan, S::no_rate, 10000, kNan,
          "1 % sur Tau : pas de prévision, taux inconnu (moins de 3 enregistrements ou tous dans la même seconde)"},
         {220, 4.4, 2500, 0.01, 0, S::no_rate, 10000, kNan, nullptr},
-        {kNan, kNan, 2500, 0.01, 50, S::no_lifetime, kNan, kNan,
+        {kNan, kNan, 2500, 0.01, 50, S::not_converged, kNan, kNan,
          "1 % sur Tau : pas de prévision sans ajustement convergé"},
-        {220, 4.4, 2500, 0, 50, S::no_lifetime, kNan, kNan, nullptr},
+        // A converged fit of charge-ratio fits rho, no lifetime: said so, not "not converged".
+        {-1, kNan, 2500, 0.01, 50, S::no_lifetime, kNan, kNan,
+         "1 % sur Tau : pas de prévision, ce modèle n'ajuste pas Tau"},
+        {220, 4.4, 2500, 0, 50, S::no_precision, kNan, kNan, nullptr},
         // Events past every number: said, not raised as an overflow that lost the file's results.
         {220, 4.4, 2500, 1e-300, 50, S::forecast, kInf, kInf,
          "1E-298 % sur Tau hors de portée (à 1200 événements / jour)"},
@@ -119,6 +122,7 @@ TEST(Forecast, EventsNeededAndTheTimeAtTheRunsRate) {
     for (const Case& c : cases) {
         fit::Result r = converged(c.tau, c.error, c.events);
         if (std::isnan(c.tau)) r.status = fit::Status::too_few_events;
+        if (c.tau < 0) r.tau = fit::kNone;  // converged, no lifetime
         const fit::Forecast f = fit::forecast(r, c.precision, c.live_hours);
         const std::string what = std::to_string(c.error) + " " + std::to_string(c.live_hours);
         EXPECT_EQ(f.state, c.state) << what;

@@ -138,6 +138,8 @@ TEST(FitText, TheCaptureModelsLines) {
         {R, 179.54, 1.31, 0.22, 1.11, 1.56, "—", "1.31 ± 0.22 (−0.20 / +0.25)",
          "τ+ = 2196.98 ns, τ− = 1795.4 ns (oxygène)"},
         {R, 202.63, inf, nan, 2.5, inf, "—", "∞ [2.5 ; ∞]", "τ+ = 2196.98 ns, τ− = 2026.3 ns (carbone)"},
+        // At 0: every bound rounded, as the interval's width tells.
+        {R, 202.63, 0, nan, 0, 0.127686560913979, "—", "0 [0 ; 0.13]", "τ+ = 2196.98 ns, τ− = 2026.3 ns (carbone)"},
         {fit::Model::exp_flat, nan, nan, nan, nan, nan, "219.9 ± 2.3", "", ""},
     };
     for (const Case& c : cases) {
@@ -166,8 +168,8 @@ TEST(FitText, TheCaptureModelsLines) {
         EXPECT_EQ(l.fixed, QString::fromUtf8(c.fixed)) << what;
         const QStringList lines = fit_text::text_lines(l);
         EXPECT_EQ(lines.contains(fit_text::kFixedCaption + QLatin1Char(' ') + l.fixed), !l.fixed.isEmpty()) << what;
-        EXPECT_EQ(lines.size(), 6 + (l.fixed.isEmpty() ? 0 : 1) + (l.rho.isEmpty() ? 0 : 1) + (l.fermi.isEmpty() ? 0 : 1) -
-                                    (c.model == R ? 1 : 0))
+        EXPECT_EQ(lines.size(), 6 + (l.fixed.isEmpty() ? 0 : 1) + (l.rho.isEmpty() ? 0 : 1) +
+                                    (l.fermi.isEmpty() ? 0 : 1) - (c.model == R ? 1 : 0))
             << what;
     }
     // The materials by name, in either case, and a typed lifetime by its value.

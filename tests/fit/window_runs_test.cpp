@@ -3,6 +3,7 @@
 // added file read once and again only when it changes, and the combination
 // fitted again with the followed run after each load.
 #include "analysis/load.h"
+#include "fit/combine.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/window_runs.h"
 #include "platform/errors.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <thread>
 
 #ifdef Q_OS_UNIX
@@ -30,6 +32,7 @@
 namespace {
 
 constexpr double kOrigin = 10 * 3600;  // run_file_bytes starts at 10:00:00
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 
 // The records' times of run_file_bytes: one a second after the origin.
 std::vector<double> seconds_of(std::size_t n) {
@@ -53,42 +56,6 @@ int in_window(const std::vector<double>& d, std::size_t from = 0) {
 }
 
 }  // namespace
-
-TEST(AddedRunsLine, ReadFromTheChoicesFileWithOrWithoutIt) {
-    TemporaryProgramFolder folder;
-    const QString path = folder.file(FICHIER_AJUSTEMENT);
-    struct Case {
-        const char* name;
-        QByteArray before;  // the file before; empty: none
-        QStringList written;
-    };
-    const Case cases[] = {
-        {"no file", "", {}},
-        {"an earlier version's six lines", "10\r\n800\r\nexp\r\nunbinned\r\n\r\n1\r\n", {}},
-        {"an earlier version's twenty lines",
-         QByteArray("10\r\n800\r\nexp\r\nbinned\r\n\r\n0\r\n").append(QByteArray("\r\n").repeated(14)),
-         {}},
-        {"names with blanks, a percent sign, accents",
-         "",
-         {QStringLiteral("/données/nuit 1.txt"), QStringLiteral("/d/50%.txt"), QStringLiteral("C:\\runs\\b.txt")}},
-    };
-    for (const Case& c : cases) {
-        QFile::remove(path);
-        if (!c.before.isEmpty()) write_bytes(path, c.before);
-        EXPECT_EQ(lit_runs_ajoutes(), QStringList()) << c.name;
-        if (c.written.isEmpty()) continue;
-        FitChoices choices;
-        choices.t_min = 12.5;
-        WriteFailures failures;
-        ecrit_choix_ajustement(choices, failures);
-        ecrit_runs_ajoutes(c.written, failures);
-        EXPECT_EQ(lit_runs_ajoutes(), c.written) << c.name;
-        EXPECT_EQ(lit_choix_ajustement(FitChoices()).t_min, 12.5) << c.name;
-        EXPECT_TRUE(read_bytes(path).contains("\r\nt_min=12.5\r\n")) << c.name;
-        ecrit_runs_ajoutes({}, failures);
-        EXPECT_EQ(lit_runs_ajoutes(), QStringList()) << c.name;
-    }
-}
 
 TEST(ExclusionsStore, RoundTripAndUnreadableLinesLeftOut) {
     TemporaryProgramFolder folder;
@@ -267,30 +234,44 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
         std::function<void()> change;
         int reads;  // more than before
         int events;
+        int fitted;  // added runs fitted alone again: those whose file or spans changed
     };
     const int b_and_c = in_window(b) + in_window(toy_durations(3, 1000, 0.05, 10));
     const std::vector<double> grown = toy_durations(1, 2500, 0.05, 10);
     const std::vector<double> c_rewritten = toy_durations(3, 1500, 0.05, 10);
     const Step steps[] = {
-        {"a reload of the followed run alone", [] {}, 0, in_window(followed) + b_and_c},
+        {"a reload of the followed run alone", [] {}, 0, in_window(followed) + b_and_c, 0},
         {"the followed run grew",
          [&] {
              followed = grown;
              seconds = seconds_of(followed.size());
          },
-         0, in_window(grown) + b_and_c},
+         0, in_window(grown) + b_and_c, 0},
         {"an added file rewritten", [&] { write_bytes(file("c.txt"), run_file_bytes(c_rewritten)); }, 1,
-         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b) + in_window(c_rewritten), 1},
         {"the first ten records of b left out",
          [&] { runs.exclude(file("b.txt"), read_excluded_span(QStringLiteral("10:00:01-10:00:10"))); }, 0,
-         in_window(grown) + in_window(b, 10) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b, 10) + in_window(c_rewritten), 1},
         {"that span taken back", [&] { runs.remove_exclusion(file("b.txt"), 0); }, 0,
-         in_window(grown) + in_window(b) + in_window(c_rewritten)},
+         in_window(grown) + in_window(b) + in_window(c_rewritten), 1},
     };
     int expected_reads = reads;
     for (const Step& s : steps) {
         s.change();
+        const std::uint64_t fits = fit::runs_fitted_alone();
         shown = combine();
+        // The followed run's own fit is made at every combination.
+        EXPECT_EQ(fit::runs_fitted_alone() - fits, 1u + static_cast<unsigned>(s.fitted)) << s.name;
+        // The runs' fits kept are those a fresh combination makes.
+        WindowRuns fresh;
+        fresh.follow(file("a.txt"));
+        fresh.set_added(runs.added());
+        fresh.set_exclusions(runs.exclusions());
+        const RunsShown again = fresh.combine({file("a.txt"), followed, seconds, kOrigin, {}, 0}, request(), 1000);
+        ASSERT_EQ(again.combination.runs.size(), shown.combination.runs.size()) << s.name;
+        for (std::size_t i = 0; i < again.combination.runs.size(); ++i) {
+            EXPECT_EQ(again.combination.runs[i].tau, shown.combination.runs[i].tau) << s.name << " run " << i;
+        }
         expected_reads += s.reads;
         EXPECT_EQ(runs.reads(), expected_reads) << s.name;
         EXPECT_EQ(shown.combination.combined.events, s.events) << s.name;
@@ -303,10 +284,11 @@ TEST(WindowRuns, ReadOnceCombinedAfterEachLoadAndReadAgainWhenChanged) {
     EXPECT_TRUE(runs.spans_of(file("c.txt")).empty());
 }
 
-// The unit of runs fitted together: the one typed wins, else the followed
-// run's format's; an added run whose format gives another is left out and
-// said, the others combined.
-TEST(WindowRuns, AnAddedRunOfAnotherUnitIsLeftOutUnlessAUnitWasTyped) {
+// The unit of runs fitted together: the followed run's (its format's, or the
+// one typed). An added run joins when its format gives that unit, or gives
+// none beside a followed run whose format gives none; the others are left out
+// and said, never combined in another unit.
+TEST(WindowRuns, AnAddedRunOfAnotherOrUnknownUnitIsLeftOut) {
     const auto sample = [](const char* name) {
         return QStringLiteral(VORNS_SOURCE_DIR "/fichiers/") + QString::fromLatin1(name);
     };
@@ -317,23 +299,50 @@ TEST(WindowRuns, AnAddedRunOfAnotherUnitIsLeftOutUnlessAUnitWasTyped) {
     const std::vector<double> seconds = seconds_of(followed.size());
     struct Case {
         const char* name;
-        double unit_ns;  // the window's: 1000 is its format's, 10 typed
+        double format_ns;  // the followed run's format's unit
+        double unit_ns;    // the window's
         int combined;
         const char* status;
     };
     const Case cases[] = {
-        {"the format's unit", 1000, 3, "autre unité, non combiné : deux_entiers.txt (1 ns, le run suivi 1000 ns)"},
-        {"a unit typed", 10, 4, ""},
+        {"the format's unit", 1000, 1000, 2,
+         "autre unité, non combinés : deux_entiers.txt (1 ns, le run suivi 1000 ns), muon_run.txt (sans unité, le "
+         "run suivi 1000 ns)"},
+        {"another unit typed over the format's", 1000, 10, 1,
+         "autre unité, non combinés : deux_entiers.txt (1 ns, le run suivi 10 ns), lignes_decay.txt (1000 ns, le run "
+         "suivi 10 ns), muon_run.txt (sans unité, le run suivi 10 ns)"},
+        {"a followed run without unit", 0, kNan, 2,
+         "autre unité, non combinés : deux_entiers.txt (1 ns, le run suivi sans unité), lignes_decay.txt (1000 ns, le "
+         "run suivi sans unité)"},
+        {"the unit typed for files without one", 0, 10, 2,
+         "autre unité, non combinés : deux_entiers.txt (1 ns, le run suivi 10 ns), lignes_decay.txt (1000 ns, le run "
+         "suivi 10 ns)"},
     };
     for (const Case& c : cases) {
         WindowRuns runs;
+        runs.follow(QStringLiteral("/a.txt"));
         runs.set_added({two, decay, plain});
         const RunsShown shown =
-            runs.combine({QStringLiteral("/a.txt"), followed, seconds, kOrigin, {}, 1000}, request(), c.unit_ns);
+            runs.combine({QStringLiteral("/a.txt"), followed, seconds, kOrigin, {}, c.format_ns}, request(), c.unit_ns);
         EXPECT_EQ(shown.runs, static_cast<std::size_t>(c.combined)) << c.name;
         EXPECT_EQ(shown.combined_files.size(), c.combined) << c.name;
         EXPECT_EQ(shown.status, QString::fromUtf8(c.status)) << c.name;
-        EXPECT_EQ(shown.table[2].back(), c.combined == 3 ? QStringLiteral("autre unité") : QString()) << c.name;
-        EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de %1 runs").arg(c.combined))) << c.name;
+        EXPECT_EQ(shown.table[2].back(), QStringLiteral("autre unité")) << c.name;
+        EXPECT_TRUE(shown.combined.startsWith(QStringLiteral("combinaison de %1 run").arg(c.combined))) << c.name;
     }
+    // A copy of the followed run added, or a run added twice by two paths: one run.
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a.txt"));
+    write_bytes(a, run_file_bytes(followed));
+    const QString copy = dir.filePath(QStringLiteral("copie.txt"));
+    QFile::copy(a, copy);
+    WindowRuns runs;
+    runs.follow(a);
+    runs.set_added({copy, two, dir.path() + QStringLiteral("/../") + dir.path().section(u'/', -1) + "/copie.txt"});
+    const RunsShown shown = runs.combine({a, followed, seconds, kOrigin, {}, 0}, request(), kNan);
+    EXPECT_EQ(shown.runs, 1u);
+    EXPECT_EQ(shown.table[2].back(), QStringLiteral("même run que a.txt"));
+    EXPECT_TRUE(
+        shown.status.contains(QStringLiteral("même run, non combinés : copie.txt (= a.txt), copie.txt (= a.txt)")))
+        << shown.status;
 }

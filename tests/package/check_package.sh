@@ -73,8 +73,12 @@ for page in vorns vorns-fit vorns-acquisition; do
   gzip -dc "$manual" | head -n 1 | grep -qF "\"vorns $version\"" || fail "man $page: not of version $version"
 done
 
-desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
+# Hints and warnings too: two main categories put the program twice in a menu.
+said="$(desktop-file-validate "$root/usr/share/applications/org.vorns.vorns.desktop" 2>&1)" || fail "desktop entry: $said"
+[ -z "$said" ] || fail "desktop entry: $said"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo"
+# No address that leads nowhere (a reserved .invalid name).
+! grep -q '\.invalid' "$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml" || fail "metainfo names an .invalid address"
 metainfo="$root/usr/share/metainfo/org.vorns.vorns.metainfo.xml"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release"
 grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "metainfo licence"
@@ -118,10 +122,10 @@ expect() {  # expect FILE NAME=TEXT...: each line is in the report
 
 # The figures of the run, worked out here from its lines: records after the
 # origin line, events in the shown classes (durations under 800), and
-# Tau = all durations / events.
+# Tau = the durations in the shown classes / their events.
 read -r records events tau < <(awk -F'\t' '{ sub(/\r$/, "") }
   h && (/SAUVEGARDE/ || $0 == "") { exit }
-  h && !/^'"'"'/ { if (!o) { o = 1; next } n++; s += $2; if ($2 + 0 < 800) e++ }
+  h && !/^'"'"'/ { if (!o) { o = 1; next } n++; if ($2 + 0 < 800) { e++; s += $2 } }
   NR > 2 && /Heure/ { h = 1 }
   END { printf "%d %d %.3f\n", n, e, s / e }' "$samples/muon_run.txt")
 tau="$(echo "$tau" | sed 's/\.\?0*$//')"

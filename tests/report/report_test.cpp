@@ -1,8 +1,10 @@
 // The run report as a reader gets it: written by vorns-fit without a display,
 // read back with poppler's tools. It holds every line vorns-fit prints of the
 // same fit, the files' SHA-256 as sha256sum computes it, the main window's
-// figures and the comment, pages of the locale's paper, plots as vector paths,
-// and a command line that gives the same fit again.
+// figures and the comment, pages of the locale's paper, plots as vector paths
+// with their axis titles and units, and a command line that gives the same
+// fit again. Page one is the result: the user's fields, the files' names
+// whole, the lifetime and its model; three runs take at most five pages.
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "platform/numbers.h"
@@ -18,6 +20,12 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// "rapport du jeudi 10 décembre 2026 à 01:25".
+const QRegularExpression kFrenchDate(
+    QStringLiteral("rapport du (lundi|mardi|mercredi|jeudi|vendredi|samedi|dimanche) \\d+ "
+                   "(janvier|février|mars|avril|mai|juin|juillet|août|septembre|octobre|novembre|décembre) "
+                   "\\d{4} à \\d\\d:\\d\\d"));
 
 struct Ran {
     int status = -1;
@@ -73,15 +81,38 @@ protected:
 TEST_F(Report, OneRunHoldsItsFiguresItsHashOnA4PagesWithVectorPlots) {
     const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
     const QString pdf = dir.filePath(QStringLiteral("rapport.pdf"));
-    const QStringList fit{data, QStringLiteral("--unit-ns"), QStringLiteral("10")};
+    // The classes given: the main window's figures are made with them below.
+    const QStringList fit{data,
+                          QStringLiteral("--unit-ns"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--dx"),
+                          QStringLiteral("10"),
+                          QStringLiteral("--xmax"),
+                          QStringLiteral("800")};
     const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
     const Ran made = vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8");
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, printed.out);  // the report adds nothing to what is printed
     const QString text = pdf_text(pdf);
 
-    expect_lines_in(printed.out, text);
+    expect_lines_in(printed.out, pdf_layout_text(pdf));
     EXPECT_TRUE(printed.out.contains(QStringLiteral("GeV"))) << printed.out;  // with the unit: G_F and the time
+    // Page one: the lifetime in µs, its model, the histogram's axes; the
+    // detail pages' plots with theirs; the date in the report's words.
+    const QString tau_us = printed.out.section(QStringLiteral("Tau ajusté"), 1).section(QLatin1Char('\n'), 1, 1).trimmed();
+    ASSERT_TRUE(tau_us.endsWith(QStringLiteral(" µs"))) << printed.out;
+    const QString one = squeezed(pdf_page_lines(pdf, 1));
+    for (const QString& part : {QStringLiteral("τ = ") + tau_us, QStringLiteral("exponentielle + fond"),
+                                QStringLiteral("durée (µs)"), QStringLiteral("événements par classe de 0,1 µs"),
+                                QStringLiteral("résidu / σ")}) {
+        EXPECT_TRUE(one.contains(part)) << part.toStdString() << "\n" << one;
+    }
+    for (const QString& title : {QStringLiteral("durée de vie (µs)"), QStringLiteral("t min (µs)"),
+                                 QStringLiteral("enregistrements"), QStringLiteral("taux (événements / h)"),
+                                 QStringLiteral("temps depuis le premier événement (h)")}) {
+        EXPECT_TRUE(text.contains(title)) << title;
+    }
+    EXPECT_TRUE(text.contains(kFrenchDate)) << text.left(200);
     const QString sum = run_tool(QStringLiteral("sha256sum"), {data}).left(64);
     ASSERT_EQ(sum.size(), 64);
     EXPECT_TRUE(text.contains(QStringLiteral("SHA-256 : ") + sum)) << text;
@@ -127,7 +158,10 @@ TEST_F(Report, LetterPagesAndADecimalPointInAUsLocale) {
     const Ran made = vorns_fit({data, QStringLiteral("--report"), pdf}, "en_US.UTF-8", {}, QStringLiteral(":97"));
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_TRUE(pdf_page_size(pdf).endsWith(QStringLiteral("(letter)"), Qt::CaseInsensitive)) << pdf_page_size(pdf);
-    expect_lines_in(printed.out, pdf_text(pdf));
+    expect_lines_in(printed.out, pdf_layout_text(pdf));
+    // The report speaks French: its date too, not "12/10/26 1:25 AM".
+    const QString text = pdf_text(pdf);
+    EXPECT_TRUE(text.contains(kFrenchDate)) << text.left(200);
     EXPECT_TRUE(printed.out.contains(QStringLiteral("Tau ajusté = 2"))) << printed.out;
     EXPECT_FALSE(printed.out.section(QStringLiteral("Tau ajusté"), 1)
                      .section(QLatin1Char('\n'), 0, 0)
@@ -150,7 +184,7 @@ TEST_F(Report, RunsTogetherTheirCommentsConsistencyAndTheCommandThatRefitsThem) 
     const Ran printed = vorns_fit(fit, "fr_FR.UTF-8");
     ASSERT_EQ(vorns_fit(fit + QStringList{QStringLiteral("--report"), pdf}, "fr_FR.UTF-8").status, 0);
     const QString text = pdf_text(pdf);
-    expect_lines_in(printed.out, text);
+    expect_lines_in(printed.out, pdf_layout_text(pdf));
     EXPECT_TRUE(printed.out.contains(QStringLiteral("cohérence"))) << printed.out;
     EXPECT_TRUE(printed.out.contains(QStringLiteral("exclu : 16:40:00"))) << printed.out;
     for (const QString& line : platform::read_text_lines(dir.filePath(QStringLiteral("run d'essai.comment")))) {
@@ -158,12 +192,47 @@ TEST_F(Report, RunsTogetherTheirCommentsConsistencyAndTheCommandThatRefitsThem) 
     }
     // The command line of the report, run by the shell, prints the same fit.
     const QRegularExpressionMatch command =
-        QRegularExpression(QStringLiteral("(vorns-fit .*?) graphes de ")).match(text);
+        QRegularExpression(QStringLiteral("pour refaire cet ajustement (vorns-fit .*)$")).match(text);
     ASSERT_TRUE(command.hasMatch()) << text;
     EXPECT_TRUE(command.captured(1).contains(QStringLiteral("--tmin 20"))) << command.captured(1);
     const Ran again = vorns_fit({}, "fr_FR.UTF-8", command.captured(1));
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, printed.out);
+}
+
+// Three runs, one in a folder and under a name too long for a line, and the
+// user's fields: page one holds the names whole and the fields, no word
+// passes the page's margin, and the report takes at most five pages.
+TEST_F(Report, ThreeRunsWithTheUsersFieldsAndALongNameOnAtMostFivePages) {
+    const QString folder = QStringLiteral("un_dossier_au_nom_assez_long_pour_passer_la_largeur_d_une_page_a_lui_seul");
+    ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
+    const QStringList runs{
+        sample(QStringLiteral("muon_run.txt"), QStringLiteral("nuit_1.txt")),
+        sample(QStringLiteral("avec_commentaire.txt"), QStringLiteral("nuit 2.txt")),
+        // Another run: the same one twice is refused.
+        sample(QStringLiteral("minuit.txt"),
+               folder + QStringLiteral("/et_un_fichier_de_donnees_au_nom_long_lui_aussi_2024-03-14_nuit_3.txt"))};
+    const QString pdf = dir.filePath(QStringLiteral("trois.pdf"));
+    const QStringList fields{QStringLiteral("--names"),  QStringLiteral("Ana Martin, Bo Durand"),
+                             QStringLiteral("--group"),  QStringLiteral("TP 3"),
+                             QStringLiteral("--course"), QStringLiteral("Physique subatomique L3"),
+                             QStringLiteral("--setup"),  QStringLiteral("scintillateur n° 2"),
+                             QStringLiteral("--note"),   QStringLiteral("seuil à −30 mV")};
+    const Ran made = vorns_fit(runs + QStringList{QStringLiteral("--combine"), QStringLiteral("--report"), pdf} + fields,
+                               "fr_FR.UTF-8");
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_LE(pdf_pages(pdf), 5);
+    const QString one = pdf_page_lines(pdf, 1);
+    for (const QString& name : runs) {
+        EXPECT_TRUE(QString(one).remove(QLatin1Char('\n')).contains(name)) << name << "\n" << one;
+    }
+    for (qsizetype i = 1; i < fields.size(); i += 2) EXPECT_TRUE(squeezed(one).contains(fields[i])) << fields[i];
+    EXPECT_TRUE(squeezed(one).contains(QRegularExpression(QStringLiteral("τ = [\\d,]+ ± [\\d,]+ unités"))))
+        << one;
+    EXPECT_TRUE(squeezed(one).contains(QStringLiteral("durée (unités)"))) << one;
+    const RightEdge edge = pdf_right_edge(pdf);
+    EXPECT_GT(edge.word, edge.page / 2);
+    EXPECT_LE(edge.word, edge.page - 15 / 25.4 * 72 + 0.5);  // within the margin of 15 mm
 }
 
 TEST_F(Report, AReportThatCannotBeWrittenIsSaidAndFailsTheCommand) {

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 inline QString run_tool(const QString& program, const QStringList& arguments) {
     QProcess p;
@@ -38,4 +39,34 @@ inline QString pdf_page_svg(const QString& pdf, int page) {
     const QString n = QString::number(page);
     return run_tool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), QStringLiteral("-f"), n,
                                                    QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
+}
+
+// The text as the pages lay it out (pdftotext -layout): a table's row reads
+// as one line, and every run of blanks made one space.
+inline QString pdf_layout_text(const QString& pdf) {
+    return squeezed(run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                                           QStringLiteral("UTF-8"), pdf, QStringLiteral("-")}));
+}
+
+// The text of page `page` (from 1) with its line ends: a text the page
+// wrapped reads whole once they are taken out.
+inline QString pdf_page_lines(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                                  QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                                                  QStringLiteral("-")});
+}
+
+// How far right any word of any page reaches, and the page's width, in points.
+struct RightEdge {
+    double word = 0;
+    double page = 0;
+};
+inline RightEdge pdf_right_edge(const QString& pdf) {
+    const QString boxes = run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    RightEdge edge;
+    edge.page = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\"")).match(boxes).captured(1).toDouble();
+    QRegularExpressionMatchIterator words = QRegularExpression(QStringLiteral("xMax=\"([0-9.]+)\"")).globalMatch(boxes);
+    while (words.hasNext()) edge.word = std::max(edge.word, words.next().captured(1).toDouble());
+    return edge;
 }

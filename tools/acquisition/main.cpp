@@ -12,7 +12,8 @@
 // The formats of other apparatus (ASCII, lines end with LF; times are the
 // computer's local time on the --date given as YYYY-MM-DD, else today):
 //   two-integers  "VALUE UNIXSECONDS": a decay of VALUE ns (a multiple of
-//                 20 ns below 40000; longer ones are not written), and one
+//                 20 ns below the apparatus' 20 us gate; longer ones are not
+//                 written), and one
 //                 count record "40000+n UNIXSECONDS" for each second before
 //                 an event: n muons through the detector (--muons a second);
 //   decay-lines   "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (microseconds),
@@ -549,9 +550,9 @@ int run(const Settings& s) {
                 ok = write(std::to_string(40000 + poisson(muons, s.muons)) + " " +
                            std::to_string(start_unix + next_count));
             }
-            // Durations in ns, on the apparatus' 20 ns clock, below its 40 us window.
+            // Durations in ns, on the apparatus' 20 ns clock, within its 20 us gate.
             const long long ns = std::llround(duration * 10 / 20) * 20;
-            if (ok && ns < 40000) ok = write(std::to_string(ns) + " " + std::to_string(unix_time));
+            if (ok && ns < 20000) ok = write(std::to_string(ns) + " " + std::to_string(unix_time));
         } else if (s.format == Format::decay_lines) {
             ok = write("Decay '" + asctime_text(unix_time) + "' " + duration_text(duration / 100, 4, false));
         } else {

@@ -1,6 +1,6 @@
-#include "fit/cli/fit_json.h"
+#include "cli/fit_json.h"
 
-#include "fit/cli/rate_json.h"
+#include "cli/rate_json.h"
 #include "fit/fermi_constant.h"
 #include "platform/numbers.h"
 

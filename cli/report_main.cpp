@@ -1,7 +1,7 @@
 // vorns-fit-report: vorns-fit with the run report, installed in vorns' private
 // folder; vorns-fit hands it a command line with --report whole.
-#include "fit/cli/fit_program.h"
-#include "fit/cli/report_files.h"
+#include "cli/fit_program.h"
+#include "cli/report_files.h"
 
 int main(int argc, char** argv) {
     const ReportWriter writer{fit_application, report_files};

@@ -1,4 +1,4 @@
-#include "fit/cli/options.h"
+#include "cli/options.h"
 
 #include "platform/errors.h"
 #include "platform/numbers.h"
@@ -10,8 +10,12 @@ const char* const kFitUsage =
     "Fits the lifetime of the records of each data file, read as vorns reads it,\n"
     "and prints the results the fit window shows.\n"
     "\n"
-    "  --tmin T          lower end of the fit's window (default: dX)\n"
-    "  --tmax T          upper end of the fit's window (default: X max)\n"
+    "  --tmin T          lower end of the fit's window (default: dX; for a file\n"
+    "                    whose unit is known, 100 ns or its shortest duration,\n"
+    "                    rounded up to a whole number of classes)\n"
+    "  --tmax T          upper end of the fit's window (default: X max; for a file\n"
+    "                    whose unit is known, the gate's end: its longest duration\n"
+    "                    rounded up to two significant digits, 20 us without one)\n"
     "  --model M         exp+flat (exponential plus flat background, default), exp,\n"
     "                    mu-capture (the free muon's lifetime, tau+, beside the\n"
     "                    negative muons captured in matter) or charge-ratio (N+/N-\n"
@@ -21,8 +25,11 @@ const char* const kFitUsage =
     "                    oxygen (1795.4 ns) or their lifetime in ns\n"
     "  --rho R           the charge ratio N+/N- mu-capture takes (default 1.27)\n"
     "  --method M        unbinned (default) or binned (the histogram's classes)\n"
-    "  --dx W            class width dX (default 10)\n"
-    "  --xmax X          X max: the histogram shows X max / dX classes (default 800)\n"
+    "  --dx W            class width dX (default 10; for a file whose unit is known,\n"
+    "                    a 200th of X max or more: 1, 2 or 5 x 10^k ns, a whole\n"
+    "                    number of steps of the durations' clock)\n"
+    "  --xmax X          X max: the histogram shows X max / dX classes (default 800;\n"
+    "                    for a file whose unit is known, the gate's end)\n"
     "  --skip-classes K  leave the first K classes out of the binned fit (default 0)\n"
     "  --unit-ns U       nanoseconds in one unit of the durations (default: the\n"
     "                    unit the file's format gives, 1 for two-integers, 1000\n"
@@ -60,6 +67,10 @@ const char* const kFitUsage =
     "                    figures, the fit, the stability, the rate, the runs'\n"
     "                    consistency with --combine, the plots and the command\n"
     "                    line that gives the same fit\n"
+    "  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT\n"
+    "                    with --report: who made the measurement, their group,\n"
+    "                    the course, the set-up and a free note, on the report's\n"
+    "                    first page (one left out or empty is not shown)\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -67,8 +78,11 @@ const char* const kFitUsage =
     "\n"
     "Numbers are read with '.' or ',' as the decimal mark. A duration (--tmin, --tmax)\n"
     "cannot be negative; --dx, --xmax, --unit-ns, --material and --rho must be above\n"
-    "0. Exit status: 0, 1 when a file cannot be read or holds a line that is not a\n"
-    "record, 2 on a bad option (mu-capture or charge-ratio without a unit too).\n";
+    "0. The values given are in the unit of the file's durations. Exit status: 0,\n"
+    "1 when a file cannot be read, holds no record or a line that is not a record,\n"
+    "2 on a bad option (mu-capture or charge-ratio without a unit, a window whose\n"
+    "t min is not below its t max, runs of --combine in different or unknown\n"
+    "units, the same file twice).\n";
 
 namespace {
 
@@ -108,6 +122,13 @@ fit::Model model(const QString& text) {
 double material(const QString& option, const QString& text) {
     if (text == QLatin1String("carbon")) return fit::kCarbonLifetimeNs;
     if (text == QLatin1String("oxygen")) return fit::kOxygenLifetimeNs;
+    try {
+        static_cast<void>(fit_number(text));
+    } catch (const platform::Error&) {
+        throw platform::Error(option + QStringLiteral(": '%1' is none of the known materials, carbon and oxygen, nor "
+                                                      "the negative muons' lifetime in ns")
+                                           .arg(text));
+    }
     return static_cast<double>(positive(option, text));
 }
 
@@ -123,6 +144,7 @@ void check_capture_unit(const FitChoices& choices) {
 FitOptions read_options(const QStringList& arguments) {
     FitOptions o;
     bool t_min = false, t_max = false, files_only = false;
+    QString fields;  // the last of the report's fields given
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (files_only || !a.startsWith(QLatin1Char('-'))) {
@@ -160,6 +182,14 @@ FitOptions read_options(const QStringList& arguments) {
             // An empty name (a script's unset variable) is said, not taken as no report.
             o.report = value();
             if (o.report.isEmpty()) throw platform::Error(a + QStringLiteral(": the file name is empty"));
+        } else if (QString* field = a == QLatin1String("--names")    ? &o.fields.names
+                                    : a == QLatin1String("--group")  ? &o.fields.group
+                                    : a == QLatin1String("--course") ? &o.fields.course
+                                    : a == QLatin1String("--setup")  ? &o.fields.setup
+                                    : a == QLatin1String("--note")   ? &o.fields.note
+                                                                     : nullptr) {
+            *field = value();
+            fields = a;
         } else if (a == QLatin1String("--scan")) {
             o.scan = true;
         } else if (a == QLatin1String("--precision")) {
@@ -168,14 +198,18 @@ FitOptions read_options(const QStringList& arguments) {
             o.choices.precision = static_cast<double>(percent / 100);
         } else if (a == QLatin1String("--tmin")) {
             o.choices.t_min = duration(a, value());
+            o.given.t_min = o.choices.t_min;
             t_min = true;
         } else if (a == QLatin1String("--tmax")) {
             o.choices.t_max = duration(a, value());
+            o.given.t_max = o.choices.t_max;
             t_max = true;
         } else if (a == QLatin1String("--dx")) {
             o.dX = positive(a, value());
+            o.given.dX = static_cast<double>(o.dX);
         } else if (a == QLatin1String("--xmax")) {
             o.x_max = positive(a, value());
+            o.given.x_max = static_cast<double>(o.x_max);
         } else if (a == QLatin1String("--unit-ns")) {
             o.choices.unit_ns = static_cast<double>(positive(a, value()));
             o.unit_typed = true;
@@ -212,13 +246,32 @@ FitOptions read_options(const QStringList& arguments) {
             throw platform::Error(QStringLiteral("--model %1 is fitted by the unbinned --method only").arg(model));
         }
     }
+    if (!fields.isEmpty() && o.report.isEmpty() && !o.help && !o.version) {
+        throw platform::Error(fields + QStringLiteral(" is taken with --report"));
+    }
     if (!o.exclusions.isEmpty() && !o.combine && !o.help && !o.version) {
         throw platform::Error(QStringLiteral("--exclude is taken with --combine (one file: FILE --combine)"));
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);
     if (o.files.isEmpty() && !o.help && !o.version) throw platform::Error(QStringLiteral("no data file given"));
+    if (t_min && t_max && !o.help && !o.version) check_window(o, {0, 0, o.choices.t_min, o.choices.t_max});
     return o;
+}
+
+DurationChoices file_durations(const FitOptions& o, double unit_ns, const DurationsSeen& seen) {
+    return duration_choices(unit_ns, seen, o.given);
+}
+
+void check_window(const FitOptions& o, const DurationChoices& c) {
+    if (c.t_min < c.t_max) return;
+    const auto said = [](const std::optional<double>& given, const char* option, double value) {
+        const QString v = platform::general(value, QLatin1Char('.'));
+        return given ? QLatin1String(option) + QLatin1Char(' ') + v
+                     : QLatin1String(option + 2) + QLatin1Char(' ') + v + QStringLiteral(" (chosen for the file)");
+    };
+    throw platform::Error(QStringLiteral("%1 is not below %2: the window is refused")
+                              .arg(said(o.given.t_min, "--tmin", c.t_min), said(o.given.t_max, "--tmax", c.t_max)));
 }
 
 std::vector<ExcludedSpan> excluded_spans(const FitOptions& o, const QString& file) {

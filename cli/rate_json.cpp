@@ -1,4 +1,4 @@
-#include "fit/cli/rate_json.h"
+#include "cli/rate_json.h"
 
 #include "platform/numbers.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 // The command line of vorns-fit.
+#include "fit/run/duration_choices.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/run_exclusions.h"
 
@@ -13,11 +14,24 @@ struct FileExclusion {
     ExcludedSpan span;
 };
 
+// What --names, --group, --course, --setup and --note put on the report's first page.
+struct ReportFieldOptions {
+    QString names;
+    QString group;
+    QString course;
+    QString setup;
+    QString note;
+};
+
 struct FitOptions {
     FitChoices choices;
     bool unit_typed = false;  // --unit-ns given: it wins over the unit the file's format gives
+    // The classes and the window of a file whose unit is unknown: those given,
+    // else 10 and 800, the window [dX, X max]; a file of known unit takes what
+    // was given and has the rest chosen in time (fit/run/duration_choices.h).
     long double dX = 10;
     long double x_max = 800;
+    GivenDurations given;
     bool json = false;
     bool details = false;  // --details: more keys, for the validation scripts
     bool scan = false;     // --scan: the stability of tau against t min
@@ -25,6 +39,7 @@ struct FitOptions {
     bool combine = false;  // --combine: the files' runs fitted together
     QList<FileExclusion> exclusions;
     QString report;  // --report OUT.pdf: also the run report, as PDF
+    ReportFieldOptions fields;
     bool help = false;
     bool version = false;
     QStringList files;
@@ -32,6 +47,12 @@ struct FitOptions {
 
 // Raises platform::Error with the text to print on a bad option.
 FitOptions read_options(const QStringList& arguments);
+
+// The classes and the window of a run of `unit_ns` with these durations, and
+// the option error of a window refused (t min not below t max): "--tmin 900 is
+// not below --tmax 800".
+DurationChoices file_durations(const FitOptions& options, double unit_ns, const DurationsSeen& seen);
+void check_window(const FitOptions& options, const DurationChoices& choices);
 
 // The spans --exclude leaves out of `file`.
 std::vector<ExcludedSpan> excluded_spans(const FitOptions& options, const QString& file);

@@ -1,8 +1,9 @@
-#include "fit/cli/combine_files.h"
+#include "cli/combine_files.h"
 
+#include "analysis/class_pass.h"
 #include "analysis/load_text.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/fit_json.h"
+#include "cli/file_load.h"
+#include "cli/fit_json.h"
 #include "fit/run/run_file.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"
@@ -14,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-int combine_files(const FitOptions& o, const ClassTable& table) {
+int combine_files(const FitOptions& o) {
     const auto error = [](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
     for (const FileExclusion& e : o.exclusions) {
         if (!o.files.contains(e.file)) {
@@ -28,7 +29,7 @@ int combine_files(const FitOptions& o, const ClassTable& table) {
     std::vector<double> format_units;
     for (const QString& file : o.files) {
         const RunFile& run = files.emplace_back(read_run_file(file));
-        format_units.push_back(run.pass.unite_ns);
+        format_units.push_back(run.unreadable.isEmpty() ? run.pass.unite_ns : fit::kNone);
         QStringList notes;
         if (!run.unreadable.isEmpty()) {
             notes << file + QStringLiteral(": ") + run.unreadable;
@@ -37,22 +38,54 @@ int combine_files(const FitOptions& o, const ClassTable& table) {
             if (run.pass.nb_enregistrements == 0)
                 notes << file + QStringLiteral(": ") + texte_sans_enregistrement(run.pass);
             notes << texte_lignes_ignorees(file, run.pass);
-            if (run.pass.nb_lignes_ignorees != 0) status = 1;
+            if (run.pass.nb_lignes_ignorees != 0 || run.pass.nb_enregistrements == 0) status = 1;
         }
         notes.removeAll(QString());
         for (const QString& note : notes) error(note);
         messages << notes;
     }
-    // The unit of the durations: the one typed, else the one the files' formats give.
+    // One run given twice would count its events twice.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (!same_run(files[j], files[i])) continue;
+            error(QStringLiteral("%1: the same run as %2 (%3): give each run once")
+                      .arg(files[i].file, files[j].file,
+                           files[i].canonical == files[j].canonical ? QStringLiteral("the same file")
+                                                                    : QStringLiteral("the same bytes")));
+            return 2;
+        }
+    }
+    // The unit of the durations: the one typed, else the one the files' formats
+    // give; never runs of different units, nor of a unit unknown beside a known one.
     const RunsUnit unit = runs_unit(format_units, o.choices.unit_ns, o.unit_typed);
-    if (!unit.other.empty()) {
-        const RunFile& other = files[unit.other.front()];
-        error(QStringLiteral("%1: its format gives %2 ns a unit, the files before it %3 ns: give --unit-ns")
-                  .arg(other.file, platform::general(other.pass.unite_ns), platform::general(unit.unit_ns)));
+    const auto unit_text = [](double unit_ns) {
+        return unit_ns > 0 ? platform::general(unit_ns) + QStringLiteral(" ns") : QStringLiteral("none");
+    };
+    const double first_unit = unit_known(unit.unit_ns) ? unit.unit_ns : 0;
+    for (const std::size_t i : unit.other.empty() ? unit.unknown : unit.other) {
+        error(QStringLiteral("%1: its format gives %2 a unit, the files before it %3: the runs are not combined in "
+                             "different units; give --unit-ns, the nanoseconds in one unit of every file")
+                  .arg(files[i].file, unit_text(files[i].pass.unite_ns), unit_text(first_unit)));
         return 2;
     }
     FitChoices choices = o.choices;
     choices.unit_ns = unit.unit_ns;
+    // The classes and the window: those given, the others chosen in time for
+    // runs whose unit is known, from all their durations.
+    std::vector<DurationsSeen> seen;
+    for (const RunFile& run : files) seen.push_back(durations_seen(run.durations));
+    const DurationChoices durations = file_durations(o, choices.unit_ns, merged(seen));
+    try {
+        check_window(o, durations);
+    } catch (const platform::Error& e) {
+        error(e.text());
+        return 2;
+    }
+    choices.t_min = durations.t_min;
+    choices.t_max = durations.t_max;
+    ClassTable classes;
+    prend_largeur_classe(durations.dX, classes);
+    const std::int32_t n_classe = std::clamp(nombre_de_classes(durations.x_max, classes), 0, NB_CLASSES);
     try {
         check_capture_unit(choices);
     } catch (const platform::Error& e) {
@@ -72,8 +105,8 @@ int combine_files(const FitOptions& o, const ClassTable& table) {
         const KeptRecords& k = kept.emplace_back(kept_records(run, spans));
         runs.push_back({run.file, &k, excluded_note(spans, k.excluded)});
     }
-    const fit::Combination c = combine_kept(
-        combined_request(choices, table.largeur_classe, std::clamp(table.n_classe, 0, NB_CLASSES), unit.unit_ns), runs);
+    const fit::Combination c =
+        combine_kept(combined_request(choices, classes.largeur_classe, n_classe, unit.unit_ns), runs);
     const std::vector<fit_text::RunRow> rows = run_rows(runs, c);
     const std::vector<QString> names = combined_names(runs);
 
@@ -99,7 +132,7 @@ int combine_files(const FitOptions& o, const ClassTable& table) {
                   choices.unit_ns));
         return status;
     }
-    print(stdout, choices_line(o.choices));
+    print(stdout, choices_line(choices));
     for (const QString& line : fit_text::run_table(rows)) print(stdout, line);
     print(stdout, fit_text::combination_line(names.size()));
     for (const QString& line : fit_text::text_lines(fit_text::result_lines(c.combined, choices.unit_ns))) {

@@ -1,10 +1,10 @@
 #pragma once
 // vorns-fit --report OUT.pdf: the run report of the files given (with
 // --combine, of their runs together), written without a display by
-// vorns-fit-report (fit/cli/report_program.h).
+// vorns-fit-report (cli/report_program.h).
 #include "analysis/class_table.h"
 #include "analysis/record_store.h"
-#include "fit/cli/options.h"
+#include "cli/options.h"
 
 #include <QCoreApplication>
 #include <memory>

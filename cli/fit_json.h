@@ -17,7 +17,7 @@
 struct FileNotes {
     std::int32_t skipped_lines = 0;
     QString message;
-    QStringList rate_fields;  // the run's rate (fit/cli/rate_json.h); empty: all null
+    QStringList rate_fields;  // the run's rate (cli/rate_json.h); empty: all null
     QString format;           // the file's format ("acquisition", "two-integers", "decay-lines"); empty: null
     double unit_ns = 0;       // nanoseconds in one unit of the durations fitted; 0: null
 };

@@ -1,17 +1,17 @@
-#include "fit/cli/fit_program.h"
+#include "cli/fit_program.h"
 
 #include "analysis/class_pass.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
-#include "fit/cli/combine_files.h"
-#include "fit/cli/file_load.h"
-#include "fit/cli/fit_json.h"
-#include "fit/cli/options.h"
-#include "fit/cli/rate_json.h"
+#include "cli/combine_files.h"
+#include "cli/file_load.h"
+#include "cli/fit_json.h"
+#include "cli/options.h"
+#include "cli/rate_json.h"
 #include "fit/run/fit_choices.h"
-#include "fit/run/live_time.h"
+#include "fit/run/run_analysis.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
 #include "platform/errors.h"
@@ -34,8 +34,9 @@ struct UnitMissing {
 
 // Reads and fits one file, and prints what there is to say of it: on stdout
 // its results (with --json always one object, even for a file that cannot be
-// read), on stderr its message. Returns whether every line of it could be read.
-bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
+// read), on stderr its message. Returns the exit status it calls for: 0, 1
+// when a line of it is no record or it holds none, 2 for a window refused.
+int fit_file(const FitOptions& o, const QString& file, RecordStore& store, ClassTable& table, bool several) {
     const auto error = [&](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
     QString unreadable;
     std::optional<FileLoad> loaded =
@@ -43,7 +44,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     if (!loaded) {
         error(file + QStringLiteral(": ") + unreadable);
         if (o.json) print(stdout, unfitted_json(file, QStringLiteral("unreadable"), unreadable, o.details, o.scan));
-        return false;
+        return 1;
     }
     // The file was read block by block into one small buffer, and the rate
     // reads the records' times in the store: neither takes the pages of a
@@ -51,33 +52,49 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     const Chargement& load = loaded->load;
     const PasseDesLignes& pass = load.enregistrements;
     // The unit the file's format gives, unless one was typed.
-    FitChoices choices = o.choices;
-    if (!o.unit_typed && pass.unite_ns > 0) choices.unit_ns = pass.unite_ns;
+    RunAnalysisChoices analysis_choices{o.choices, o.unit_typed, o.scan, {}};
+    // The rate's bins only where they are printed (--rate, --json).
+    analysis_choices.rate.bins = o.json || o.rate;
+    FitChoices unit_checked = o.choices;
+    unit_checked.unit_ns = unit_of_run(o.choices.unit_ns, o.unit_typed, pass.unite_ns);
     try {
-        check_capture_unit(choices);
+        check_capture_unit(unit_checked);
     } catch (const platform::Error& e) {
         throw UnitMissing{e.text()};
     }
     const QStringList& notes = loaded->notes;
     for (const QString& note : notes) error(note);
-    const fit::Request request = fit_request(store, table, choices);
-    const fit::Result result = fit::fit_lifetime(request);
-    const fit::StabilityScan scan = o.scan ? fit::stability_scan(request, result) : fit::StabilityScan();
-    // The run's rate, whose live time the forecast takes too; its bins only
-    // where they are printed (--rate, --json).
-    rate::RateChoices rate_choices;
-    rate_choices.bins = o.json || o.rate;
-    const rate::RateAnalysis run_rate = rate::analyse_rate(
-        rate::TimeLine{minutes_des_enregistrements(store), kSecondesParMinute},
-        heure_de_l_origine_s(pass.origine_temps), rate_choices, {pass.comptages.secondes, pass.comptages.muons});
-    const FitExtras extras{choices.unit_ns, run_forecast(run_rate, result, choices.precision),
-                           o.scan ? &scan : nullptr};
+    // The classes and the window: those given, the others chosen in time for
+    // a file whose unit is known.
+    const DurationChoices durations =
+        file_durations(o, unit_checked.unit_ns, durations_seen(fit_request(store, table, unit_checked).durations));
+    ResultatClasses classes = load.classes;
+    if (durations.dX != o.dX || durations.x_max != o.x_max) {
+        classes = classe_les_durees({durations.dX, durations.x_max, false}, store, table);
+        ecrit_la_serie_des_classes(classes.n_classe, table, store);
+    }
+    analysis_choices.fit.t_min = durations.t_min;
+    analysis_choices.fit.t_max = durations.t_max;
+    int status = pass.nb_lignes_ignorees == 0 && pass.nb_enregistrements > 0 ? 0 : 1;
+    try {
+        check_window(o, durations);
+    } catch (const platform::Error& e) {
+        error(file + QStringLiteral(": ") + e.text());
+        status = 2;
+    }
+    const RunAnalysis analysis = analyse_run(loaded_run(store, table, pass), analysis_choices);
+    const FitChoices& choices = analysis.choices;
+    const fit::Request& request = analysis.request;
+    const fit::Result& result = analysis.result;
+    const fit::StabilityScan scan = analysis.scan ? *analysis.scan : fit::StabilityScan();
+    const rate::RateAnalysis& run_rate = *analysis.rate;
+    const FitExtras extras{choices.unit_ns, analysis.forecast, o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
                                FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
                                          rate_json_fields(&run_rate), nom_du_format(pass.format), choices.unit_ns},
                                extras));
-        return pass.nb_lignes_ignorees == 0;
+        return status;
     }
     if (several) print(stdout, file);
     print(stdout, texte_du_format(pass));
@@ -85,7 +102,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
     for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, choices.unit_ns))) {
         print(stdout, line);
     }
-    const QString tau = load.classes.chiffres ? textes_des_chiffres(*load.classes.chiffres).tau : TEXTE_INDEFINI;
+    const QString tau = classes.chiffres ? textes_des_chiffres(*classes.chiffres).tau : TEXTE_INDEFINI;
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
     print(stdout, fit_text::forecast_line(extras.forecast));
     if (o.scan) {
@@ -97,7 +114,7 @@ bool fit_file(const FitOptions& o, const QString& file, RecordStore& store, Clas
         }
     }
     if (several) print(stdout, QString());
-    return pass.nb_lignes_ignorees == 0;
+    return status;
 }
 
 int fit_files(int& argc, char** argv, const ReportWriter* report) {
@@ -140,13 +157,13 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         return 1;
     }
     if (options.combine) {
-        const int combined = combine_files(options, *table);
+        const int combined = combine_files(options);
         return options.report.isEmpty() ? combined : std::max(combined, report->write(options, *store, *table));
     }
     int status = 0;
     for (const QString& file : options.files) {
         try {
-            if (!fit_file(options, file, *store, *table, options.files.size() > 1)) status = std::max(status, 1);
+            status = std::max(status, fit_file(options, file, *store, *table, options.files.size() > 1));
         } catch (const UnitMissing& e) {
             print(stderr, QStringLiteral("vorns-fit: %1: %2").arg(file, e.text));
             if (options.json) {

@@ -1,4 +1,4 @@
-#include "fit/cli/file_load.h"
+#include "cli/file_load.h"
 
 #include "analysis/load_text.h"
 #include "fit/text/fit_text.h"

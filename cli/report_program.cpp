@@ -1,4 +1,4 @@
-#include "fit/cli/report_program.h"
+#include "cli/report_program.h"
 
 #include <cerrno>
 #include <cstdio>
