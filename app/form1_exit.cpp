@@ -13,17 +13,31 @@ bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QStri
     const bool sans_fichier = supprime_blancs(fichier).isEmpty();
     const bool memo_vide = Memo2->document()->isEmpty();
     // Without a comment file (no data file chosen yet) there is none to read.
-    if (sans_fichier ? memo_vide : !commentaire_modifie(fichier, lignes_du_commentaire(), memo_vide)) return true;
+    // A file changed on disk by another window while the memo was not typed
+    // in holds the newer text: nothing here is lost by leaving.
+    const EtatDuCommentaire etat =
+        sans_fichier ? (memo_vide ? EtatDuCommentaire::a_jour : EtatDuCommentaire::modifie)
+                     : etat_du_commentaire(etat_->file_state.commentaire_lu.lignes,
+                                           lignes_du_fichier_commentaire(fichier), lignes_du_commentaire(), memo_vide);
+    if (etat == EtatDuCommentaire::a_jour || etat == EtatDuCommentaire::change_ailleurs) return true;
 
     platform::Question question;
     question.save_offered = !sans_fichier;
-    question.text = sans_fichier
-                        ? QStringLiteral(
-                              "Le commentaire n'est enregistré nulle part : aucun fichier de "
-                              "données n'est choisi. ") +
-                              apres_sans_fichier
-                        : QStringLiteral("Le commentaire a été modifié et n'est pas enregistré dans le fichier ") +
-                              platform::native_path(fichier) + QStringLiteral(". ") + apres_avec_fichier;
+    if (sans_fichier) {
+        question.text = QStringLiteral(
+                            "Le commentaire n'est enregistré nulle part : aucun fichier de "
+                            "données n'est choisi. ") +
+                        apres_sans_fichier;
+    } else if (etat == EtatDuCommentaire::conflit) {
+        question.text = QStringLiteral("Le commentaire a été modifié ici, et le fichier ") +
+                        platform::native_path(fichier) +
+                        QStringLiteral(" a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : "
+                                       "l'enregistrer remplace ce qui y a été écrit. ") +
+                        apres_avec_fichier;
+    } else {
+        question.text = QStringLiteral("Le commentaire a été modifié et n'est pas enregistré dans le fichier ") +
+                        platform::native_path(fichier) + QStringLiteral(". ") + apres_avec_fichier;
+    }
     switch (platform::ask(question)) {
         case platform::Answer::discard: return true;
         case platform::Answer::cancel: return false;
@@ -32,9 +46,7 @@ bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QStri
     if (sans_fichier) return false;
     // A save that fails (a read-only folder) is reported, and the comment
     // stays in its memo.
-    const EnregistrementCommentaire r = enregistre_commentaire(fichier, lignes_du_commentaire());
-    if (!r.enregistre) platform::show_message(r.message);
-    return r.enregistre;
+    return enregistre_le_commentaire(false);
 }
 
 bool TForm1::peut_quitter() {
