@@ -563,10 +563,22 @@ private:
         }
         return true;
     }
-    // The line left by coupe() cut again with the next blocks after its start.
+    // The line left by coupe() cut again with the next blocks after its
+    // start: blocks are read on until its line end lies kMarge bytes within
+    // the bytes held, or the file ends, each looked at once for the line end
+    // (a line of n blocks costs n reads and one pass, not n passes over it);
+    // then the line is cut once.
     [[gnu::noinline]] void coupe_avec_la_suite() {
         while (en_suspens_) {
+            // No line end lies before fin_: it is the first CR or LF, or the end of the bytes held.
+            qsizetype vu = fin_ - debut_;
             blocs_->recharge(debut_);
+            for (;;) {
+                const QByteArrayView o = blocs_->octets();
+                vu = fin_de_ligne(o.data(), std::min(vu, o.size()), o.size());
+                if (o.size() - vu >= kMarge || blocs_->fin_du_fichier()) break;
+                blocs_->lit();
+            }
             octets_ = blocs_->octets();
             suite_ = 0;
             --i_;
