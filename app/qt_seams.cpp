@@ -9,6 +9,10 @@
 #include <QColorDialog>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDir>
+#include <QHash>
 #include <QFileDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -16,6 +20,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtMath>
+#include <utility>
 
 namespace {
 
@@ -30,7 +35,9 @@ platform::Answer question_box(const platform::Question& question) {
                     QApplication::activeWindow());
     QPushButton* enregistrer =
         question.save_offered ? box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* abandonner = box.addButton(QStringLiteral("Quitter sans enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* abandonner = box.addButton(
+        question.discard_text.isEmpty() ? QStringLiteral("Quitter sans enregistrer") : question.discard_text,
+        QMessageBox::DestructiveRole);
     QPushButton* rester = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(enregistrer ? enregistrer : rester);
     box.setEscapeButton(rester);
@@ -89,14 +96,21 @@ std::optional<QRgb> colour_dialog(QRgb initial) {
     return chosen.rgb();
 }
 
+// The player's failure to play the last sound, which it finds after the call
+// that started it: told by the next call, in the status line of the tick that
+// plays (a box would wait for someone, and a run goes on unwatched).
+std::optional<QString>& player_error() {
+    static std::optional<QString> error;
+    return error;
+}
+
 QSoundEffect* player() {
     static QSoundEffect* effect = [] {
         auto* e = new QSoundEffect(qApp);
         e->setObjectName(QStringLiteral("MediaPlayer1"));
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error) {
-                platform::show_message(
-                    QStringLiteral("Cannot play the sound file \"%1\".").arg(e->source().toLocalFile()));
+                player_error() = QStringLiteral("Cannot play the sound file \"%1\".").arg(e->source().toLocalFile());
             }
         });
         return e;
@@ -105,11 +119,17 @@ QSoundEffect* player() {
 }
 
 std::optional<QString> play_wave(const QString& path) {
+    // Without an audio device the player only writes a line on stderr, which
+    // nobody at the window reads.
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        return QStringLiteral("Cannot play the sound file \"%1\". No audio device").arg(QDir::toNativeSeparators(path));
+    }
+    std::optional<QString> before = std::exchange(player_error(), std::nullopt);
     QSoundEffect* effect = player();
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(path));
     effect->play();
-    return std::nullopt;
+    return before;
 }
 
 void tone(int hertz, int milliseconds) {
@@ -140,18 +160,72 @@ void tone(int hertz, int milliseconds) {
     sink->start(buffer);
 }
 
+// The notifications of a tag shown by the service: the id it gave, or 0
+// while its answer has not come; withdrawn before it came: closed then.
+struct Shown {
+    quint32 id = 0;
+    bool withdrawn = false;
+};
+QHash<QString, Shown>& shown() {
+    static QHash<QString, Shown> by_tag;
+    return by_tag;
+}
+
+QDBusMessage notifications_call(const QString& method) {
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                          QStringLiteral("/org/freedesktop/Notifications"),
+                                          QStringLiteral("org.freedesktop.Notifications"), method);
+}
+
+void close_notification(QDBusConnection& bus, quint32 id) {
+    QDBusMessage m = notifications_call(QStringLiteral("CloseNotification"));
+    m << id;
+    bus.send(m);
+}
+
 // A desktop notification through the freedesktop notification service on the
 // session bus, sent without waiting for its answer: without a session bus or
-// without the service, nothing is shown and nothing is said.
-void notify(const QString& title, const QString& text) {
+// without the service, nothing is shown and nothing is said. A critical one
+// (urgency 2) stays until dismissed; one of a tag replaces the tag's last.
+void notify(const platform::Notification& n) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
-    QDBusMessage m = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    m << QStringLiteral("vorns") << 0u << QStringLiteral("vorns") << title << text << QStringList() << QVariantMap()
-      << -1;
-    bus.send(m);
+    QDBusMessage m = notifications_call(QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(n.critical ? 2 : 1)));
+    const quint32 replaces = n.tag.isEmpty() ? 0 : shown().value(n.tag).id;
+    m << QStringLiteral("vorns") << replaces << QStringLiteral("vorns") << n.title << n.text << QStringList() << hints
+      << (n.critical ? 0 : -1);
+    if (n.tag.isEmpty()) {
+        bus.send(m);
+        return;
+    }
+    shown()[n.tag].withdrawn = false;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(m), qApp);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp, [tag = n.tag](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<quint32> reply = *w;
+        w->deleteLater();
+        if (reply.isError()) return;
+        Shown& s = shown()[tag];
+        s.id = reply.value();
+        if (s.withdrawn) {
+            QDBusConnection session = QDBusConnection::sessionBus();
+            close_notification(session, s.id);
+            shown().remove(tag);
+        }
+    });
+}
+
+void withdraw(const QString& tag) {
+    const auto it = shown().find(tag);
+    if (it == shown().end()) return;
+    if (it->id == 0) {
+        it->withdrawn = true;  // closed when the service's answer comes
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) close_notification(bus, it->id);
+    shown().erase(it);
 }
 
 }  // namespace
@@ -168,4 +242,5 @@ void installe_les_services_qt() {
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
     s.notify = notify;
+    s.withdraw = withdraw;
 }

@@ -150,6 +150,7 @@ public:
     // comment and the class listing: why it gave no record, the lines it
     // skipped, why it could not be read. Empty when there is nothing to say.
     QLabel* Label_etat_chargement = nullptr;
+    QToolButton* SpeedButton_acquitter = nullptr;  // "acquitter": silences a stopped run's alarm
 
     // --- Setup panel
     Panel* setup_Panel4 = nullptr;
@@ -292,6 +293,7 @@ private:
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
     QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
     QString reglages_illisibles_;     // the settings files that could not be read, and what was taken
+    QString etat_du_commentaire_;     // the comment file changed on disk: taken, or in conflict with the memo
     bool chiffres_montres_ = false;   // the statistics labels hold figures (of the file loaded)
     // The box of a file choice: what the load has to say that was not told
     // before (skipped lines, records past the capacity), shown once the chosen
@@ -305,6 +307,14 @@ private:
     // texts, whether there is a comment file to save into or not.
     bool garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier);
     bool peut_quitter();
+    // Saves the memo into its comment file, which it then holds as read; a
+    // failure is shown, a success when `confirme`. True when saved.
+    bool enregistre_le_commentaire(bool confirme);
+    // The memo takes the comment file's text as it is on disk.
+    void prend_le_commentaire_du_fichier();
+    // At each tick: a comment file changed on disk (another window, an
+    // editor) is shown when the memo is as read, and said when both changed.
+    void suit_le_commentaire();
     bool quitte_ = false;  // leaving was decided: no second question
 public:
     // The load with or without the two plot redraws (the benchmark measures

@@ -423,3 +423,26 @@ TEST(RateAnalysis, CountRecordsGiveTheLiveTimeAndTheMuons) {
     EXPECT_TRUE(rate_text::muons_line(a).endsWith(QStringLiteral(" /min (6 muons)")))
         << rate_text::muons_line(a).toStdString();
 }
+
+// The alarm of a stopped run: raised and withdrawn with the stop, its sound
+// due at once and every kAlarmRepeatS until acknowledged; a new stop is a new
+// alarm, not acknowledged.
+TEST(StopAlarm, RaisedWithdrawnAndSoundedUntilAcknowledged) {
+    using C = rate::StopAlarm::Change;
+    rate::StopAlarm a;
+    a.acknowledge();  // nothing stands: nothing to acknowledge
+    EXPECT_EQ(a.update(false), C::none);
+    EXPECT_FALSE(a.sound_due(0));
+    EXPECT_EQ(a.update(true), C::raised);
+    EXPECT_FALSE(a.acknowledged());
+    EXPECT_EQ(a.update(true), C::none);
+    const std::pair<double, bool> sons[] = {{100, true}, {130, false}, {159, false}, {160, true}, {161, false}};
+    for (const auto& [t, du] : sons) EXPECT_EQ(a.sound_due(t), du) << t;
+    a.acknowledge();
+    EXPECT_TRUE(a.standing());
+    EXPECT_FALSE(a.sound_due(500));
+    EXPECT_EQ(a.update(false), C::withdrawn);
+    EXPECT_EQ(a.update(true), C::raised);
+    EXPECT_FALSE(a.acknowledged());
+    EXPECT_TRUE(a.sound_due(501));
+}

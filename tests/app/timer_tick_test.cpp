@@ -1,5 +1,6 @@
 // The refresh tick on a real main window: period, heartbeat, reload decision
 // and sound, called directly one tick at a time.
+#include "app/qt_seams.h"
 #include "app/tform1.h"
 #include "platform/files.h"
 #include "platform/report.h"
@@ -8,6 +9,8 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -351,6 +354,23 @@ TEST_F(Tick, PlayerErrorIsSaidInTheStatusLine) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
     EXPECT_EQ(form.Label_etat_chargement->text(), QStringLiteral("Cannot play the sound file."));
     EXPECT_EQ(recorder().beeps, 0);
+}
+
+// "sound" ticked on a computer without an audio device: the player itself
+// said it only on stderr; the status line says it.
+TEST_F(Tick, NoAudioDeviceIsSaidInTheStatusLine) {
+    if (!QMediaDevices::defaultAudioOutput().isNull()) GTEST_SKIP() << "this computer has an audio device";
+    const platform::Seams enregistreurs = platform::seams();
+    installe_les_services_qt();
+    const auto joue = platform::seams().play_wave;
+    platform::seams() = enregistreurs;
+    platform::seams().play_wave = joue;
+    write_bytes(program.file(QStringLiteral("ding1.wav")), QByteArray("RIFF"));
+    form.sound_CheckBox8->setChecked(true);
+    tick();
+    EXPECT_TRUE(form.Label_etat_chargement->text().endsWith(QStringLiteral("ding1.wav\". No audio device")))
+        << form.Label_etat_chargement->text().toStdString();
+    EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 // A box left open by a handler (the user gone) does not stop the following:
