@@ -99,17 +99,35 @@ QString texte_sans_enregistrement(const PasseDesLignes& passe) {
     return debut + QStringLiteral("une seule ligne de données, qui fixe l'origine des temps");
 }
 
+namespace {
+
+// ", 1234 évènements, horloge 25 MHz (mesurée)": what a raw stream told of itself.
+QString raw_stream_text(const RawStream& flux) {
+    QString texte = QStringLiteral(", %1 évènements, horloge %2 MHz")
+                        .arg(decimal(flux.events), format_picture("0.000###", flux.clock_hz / 1e6));
+    texte += flux.clock_measured ? QStringLiteral(" (mesurée au 1PPS)")
+                                 : QStringLiteral(" (supposée : aucune seconde GPS pour la mesurer)");
+    if (!flux.gps_time) texte += QStringLiteral(", sans heure GPS : temps comptés depuis le premier évènement");
+    if (flux.before_origin > 0) {
+        texte += QStringLiteral(", %1 évènements datés avant le premier, laissés de côté").arg(decimal(flux.before_origin));
+    }
+    return texte;
+}
+
+}  // namespace
+
 QString texte_du_format(const PasseDesLignes& passe) {
     QString texte = QStringLiteral("format ") + nom_du_format(passe.format);
     if (passe.format == FormatDeDonnees::acquisition) return texte;
     texte += QStringLiteral(" : 1 unité = %1 ns").arg(general(passe.unite_ns));
-    if (passe.origine_vue) {
+    if (passe.origine_vue && (passe.format != FormatDeDonnees::raw_stream || passe.raw.gps_time)) {
         texte += QStringLiteral(", début %1 heure locale").arg(texte_heure_du_jour(passe.origine_temps));
     }
-    if (passe.format == FormatDeDonnees::deux_entiers) {
+    if (passe.format == FormatDeDonnees::deux_entiers || passe.format == FormatDeDonnees::raw_stream) {
         texte += QStringLiteral(", %1 s de comptage")
                      .arg(decimal(static_cast<std::int64_t>(passe.comptages.secondes.size())));
     }
+    if (passe.format == FormatDeDonnees::raw_stream) texte += raw_stream_text(passe.raw);
     return texte;
 }
 

@@ -45,19 +45,31 @@ enum class FinDeLecture {
     capacite,        // a record past the capacity of the destination
 };
 
-// The count records of a file of two integers: the muons that crossed the
-// detector in one second without a decay. Not records of the histogram.
+// The count records of a file of two integers or of a raw stream: the muons
+// that crossed the detector in one second without a decay. Not records of
+// the histogram.
 struct Comptages {
     std::vector<double> secondes;     // elapsed seconds since the time origin
     std::vector<std::int64_t> muons;  // the muons of that second
     bool operator==(const Comptages&) const = default;
 };
 
+// What a DAQ card's raw stream told of itself (analysis/formats/raw_stream.h).
+struct RawStream {
+    std::int64_t events = 0;         // events read, decays included
+    std::int64_t before_origin = 0;  // events timed before the first one, left out
+    double clock_hz = 0;             // the counter's frequency the pass ended with
+    bool clock_measured = false;     // from the 1PPS latches; else the 6000 series' 25 MHz
+    bool gps_time = false;           // times from the GPS (UTC); else counted from the first event line
+    bool operator==(const RawStream&) const = default;
+};
+
 // What a pass found, as numbers: its records are in the destination it was given.
 struct PasseDesLignes {
     FormatDeDonnees format = FormatDeDonnees::acquisition;  // the format of the file's first lines
     double unite_ns = 0;  // nanoseconds in one unit of the durations, known from the format; 0: not known
-    Comptages comptages;  // two integers: the count records, one a second
+    Comptages comptages;  // two integers, raw stream: the count records, one a second
+    RawStream raw;        // a raw stream: its events and its clock
     std::int32_t nb_enregistrements = 0;
     long double max_x = -10;         // the largest elapsed time (minutes); -10 without records
     long double max_y = -10;         // the largest duration; -10 without records

@@ -1,6 +1,8 @@
 #include "app/application.h"
 
+#include "analysis/formats/format_choices.h"
 #include "platform/numbers.h"
+#include "settings/settings_files.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,6 +31,12 @@ void prepare_l_application() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorns.vorns"));
     platform::take_decimal_separator_from_system();
     installe_les_traductions_de_qt(QLocale::system());
+}
+
+QStringList take_format_choices_from_settings() {
+    QStringList problems;
+    set_format_choices(read_format_choices_file(chemin_du_reglage(kFormatChoicesFile), problems));
+    return problems;
 }
 
 QTranslator* installe_les_traductions_de_qt(const QLocale& langue) {

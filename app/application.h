@@ -1,6 +1,7 @@
 #pragma once
 // What the program entry does around the main window.
 #include <QLocale>
+#include <QStringList>
 
 class QTranslator;
 
@@ -10,6 +11,10 @@ bool affichage_disponible();
 // The application title "vorns", its icon, the locale's decimal separator and
 // Qt's own translations for the user's language; needs the QApplication.
 void prepare_l_application();
+// The choices of the formats of other apparatus from the settings file
+// qrt_vorn.daq (analysis/formats/format_choices.h), taken for the whole run;
+// what the file could not give, to be said (empty when all was taken).
+QStringList take_format_choices_from_settings();
 // Qt's own texts (the buttons of the file, colour and message dialogs, the
 // menus of the text fields) in `langue`, where Debian's Qt translations are
 // installed. The program's own captions and messages are never translated.

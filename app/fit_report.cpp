@@ -23,8 +23,7 @@ RunReport FenetreAjustement::rapport() const {
     RunReport report;
     report.version = version_du_programme();
     report.made = QDateTime::currentDateTime();
-    report.classes = {etat.class_table.largeur_classe, etat.class_table.x_max,
-                      form_.RadioGroup2_items->checkedId() != 0};
+    report.classes = {etat.class_table.largeur_classe, etat.class_table.x_max, etat.choix_des_classes.par_centres};
     report.choices = decisions_.choices();
     report.unit_typed = true;  // the unit the window fits with, typed or its format's
     // The file as it is now, loaded afresh beside the run's state: the

@@ -3,7 +3,7 @@
 #include "app/fit_window.h"
 
 #include "app/fit_window_run.h"
-#include "app/run_watch.h"
+#include "session/run_watch.h"
 #include "app/tform1.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"

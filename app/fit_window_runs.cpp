@@ -1,7 +1,7 @@
 // The fit window's "runs" tab: the runs added to the followed one, fitted
 // together after each fit of the followed run.
 #include "app/fit_window.h"
-#include "app/run_watch.h"
+#include "session/run_watch.h"
 #include "app/tform1.h"
 #include "platform/report.h"
 

@@ -24,6 +24,7 @@ void TForm1::affecte_classe() {
     choix.x_max = platform::str_to_float(Edit6->text());
     choix.par_centres = RadioGroup2_items->checkedId() != 0;
     const ResultatClasses r = classe_les_durees(choix, store, table);
+    etat_->choix_des_classes = choix;
     Label17->setText(platform::decimal(r.n_classe));
 
     Memo3->setPlainText(lignes_de_trace(r.n_classe, table).join(QLatin1Char('\n')));

@@ -81,12 +81,20 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     if (illisible) {
         etat_du_chargement_ = *illisible;
         montre_l_etat();
-        emit chargement_termine();  // the tables are now those of no line
+        termine_le_chargement();  // the tables are now those of no line
         throw platform::Error(*illisible);
     }
 
     Panel6->setColor(QColor(0, 128, 0));
     Panel6->paintAlone();
+    termine_le_chargement();
+}
+
+void TForm1::termine_le_chargement() {
+    // The watch takes the load before any reader of it: the rate it makes for
+    // the "taux" tab, the fit window's forecast and the alarm is this load's,
+    // whatever order those readers were connected in.
+    surveillance_->apres_chargement(*etat_);
     emit chargement_termine();
 }
 

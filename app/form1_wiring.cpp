@@ -65,7 +65,6 @@ void TForm1::relieLesControles() {
     relie(this, SpeedButton_ajustement, &QToolButton::clicked, &TForm1::SpeedButton_ajustementClick);
 
     relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    connect(this, &TForm1::chargement_termine, surveillance_, [this] { surveillance_->apres_chargement(*etat_); });
     // The alarm of a stopped run stands in the status line, whether the analysis window is open or not.
     connect(surveillance_, &SurveillanceDuRun::alarme_changee, this, [this] { montre_l_etat(); });
     connect(SpeedButton_acquitter, &QToolButton::clicked, surveillance_, &SurveillanceDuRun::acquitte);

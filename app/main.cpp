@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "platform/memory.h"
 #include "platform/report.h"
+#include "platform/seams.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,8 +42,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepare_l_application();
     installe_les_services_qt();
+    const QStringList problemes = take_format_choices_from_settings();
     TForm1 form;
     form.show();
+    // Before any run is followed: the defaults taken in place of what the settings could not give.
+    if (!problemes.isEmpty()) {
+        QTimer::singleShot(0, &form, [problemes] { platform::show_message(problemes.join(QLatin1Char('\n'))); });
+    }
     if (!ligne.data_file.isEmpty()) {
         // Once the window is up, as if the file had been chosen with "Target File".
         QTimer::singleShot(0, &form, [&form, fichier = ligne.data_file] {

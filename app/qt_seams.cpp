@@ -1,18 +1,14 @@
 #include "app/qt_seams.h"
 
 #include "platform/seams.h"
+#include "session/desktop_notification.h"
 
 #include <QApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDir>
-#include <QHash>
 #include <QFileDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -160,74 +156,6 @@ void tone(int hertz, int milliseconds) {
     sink->start(buffer);
 }
 
-// The notifications of a tag shown by the service: the id it gave, or 0
-// while its answer has not come; withdrawn before it came: closed then.
-struct Shown {
-    quint32 id = 0;
-    bool withdrawn = false;
-};
-QHash<QString, Shown>& shown() {
-    static QHash<QString, Shown> by_tag;
-    return by_tag;
-}
-
-QDBusMessage notifications_call(const QString& method) {
-    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
-                                          QStringLiteral("/org/freedesktop/Notifications"),
-                                          QStringLiteral("org.freedesktop.Notifications"), method);
-}
-
-void close_notification(QDBusConnection& bus, quint32 id) {
-    QDBusMessage m = notifications_call(QStringLiteral("CloseNotification"));
-    m << id;
-    bus.send(m);
-}
-
-// A desktop notification through the freedesktop notification service on the
-// session bus, sent without waiting for its answer: without a session bus or
-// without the service, nothing is shown and nothing is said. A critical one
-// (urgency 2) stays until dismissed; one of a tag replaces the tag's last.
-void notify(const platform::Notification& n) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return;
-    QDBusMessage m = notifications_call(QStringLiteral("Notify"));
-    QVariantMap hints;
-    hints.insert(QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(n.critical ? 2 : 1)));
-    const quint32 replaces = n.tag.isEmpty() ? 0 : shown().value(n.tag).id;
-    m << QStringLiteral("vorns") << replaces << QStringLiteral("vorns") << n.title << n.text << QStringList() << hints
-      << (n.critical ? 0 : -1);
-    if (n.tag.isEmpty()) {
-        bus.send(m);
-        return;
-    }
-    shown()[n.tag].withdrawn = false;
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(m), qApp);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp, [tag = n.tag](QDBusPendingCallWatcher* w) {
-        const QDBusPendingReply<quint32> reply = *w;
-        w->deleteLater();
-        if (reply.isError()) return;
-        Shown& s = shown()[tag];
-        s.id = reply.value();
-        if (s.withdrawn) {
-            QDBusConnection session = QDBusConnection::sessionBus();
-            close_notification(session, s.id);
-            shown().remove(tag);
-        }
-    });
-}
-
-void withdraw(const QString& tag) {
-    const auto it = shown().find(tag);
-    if (it == shown().end()) return;
-    if (it->id == 0) {
-        it->withdrawn = true;  // closed when the service's answer comes
-        return;
-    }
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected()) close_notification(bus, it->id);
-    shown().erase(it);
-}
-
 }  // namespace
 
 void installe_les_services_qt() {
@@ -241,6 +169,6 @@ void installe_les_services_qt() {
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
-    s.notify = notify;
-    s.withdraw = withdraw;
+    s.notify = [](const platform::Notification& n) { notify_desktop(n); };
+    s.withdraw = withdraw_desktop;
 }

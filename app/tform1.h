@@ -5,7 +5,7 @@
 // The window owns the run's state (RunState) and hands its parts to that logic.
 #include "app/controls.h"
 #include "app/run_state.h"
-#include "app/run_watch.h"
+#include "session/run_watch.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -288,6 +288,8 @@ private:
     void efface_les_chiffres();
     // The status line: what the load and the class pass have to say.
     void montre_l_etat();
+    // The watch takes the load, then chargement_termine() is emitted.
+    void termine_le_chargement();
     QString etat_du_chargement_;      // the load's part: unreadable file, skipped lines, no record
     QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one

@@ -1,8 +1,10 @@
 #include "bench/bench_files.h"
 
 #include "bench/bench_text.h"
+#include "daq_card/card.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -70,5 +72,21 @@ QString write_two_integers_file(const QString& folder, int lines) {
             text += std::to_string(40000 + static_cast<int>(uniform() * 16)) + ' ' + std::to_string(seconds++) + '\n';
         }
     }
+    return write_file(path, text);
+}
+
+QString write_raw_stream_file(const QString& folder, int lines) {
+    const QString path = QStringLiteral("%1/raw_stream_%2.txt").arg(folder).arg(lines);
+    card::Settings settings;
+    settings.rate_hz = 20;
+    settings.stop_fraction = 0.1;
+    card::Card simulated(settings);
+    simulated.start();
+    std::string text;
+    double seconds = 0;
+    while (std::count(text.begin(), text.end(), '\n') < lines) simulated.run_until(seconds += 60, text);
+    std::size_t end = 0;
+    for (int k = 0; k < lines; ++k) end = text.find('\n', end) + 1;
+    text.resize(end);
     return write_file(path, text);
 }

@@ -126,13 +126,17 @@ Work record_pass(int events) {
 
 // The reading of a file's lines (the record pass over its bytes, as
 // vorns-fit's load reads them, and over the memo's lines, as the window does)
-// in the acquisition format or in two integers a line, of about as many lines.
+// in the acquisition format, in two integers a line or as a DAQ card's raw
+// stream, of about as many lines.
 struct FichierLu {
     QByteArray bytes;
     platform::PackedLines lines;
 };
-Work reading(int lines, bool two_integers, bool memo) {
-    const QString path = two_integers ? write_two_integers_file(g_folder->path(), lines) : run_file(lines - 3);
+enum class Lu { acquisition, two_integers, raw_stream };
+Work reading(int lines, Lu format, bool memo) {
+    const QString path = format == Lu::two_integers ? write_two_integers_file(g_folder->path(), lines)
+                         : format == Lu::raw_stream ? write_raw_stream_file(g_folder->path(), lines)
+                                                    : run_file(lines - 3);
     auto lecture = std::make_shared<FichierLu>();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) lecture->bytes = file.readAll();
@@ -320,16 +324,44 @@ Work reload_new_events(int events, bool fit_window) {
     };
 }
 
+// The tabs of the analysis window, in its order, as the figures name them.
+constexpr const char* kTabs[] = {"histogramme", "convergence", "stabilite", "taux", "runs"};
+
+// The whole reload with the analysis window open on one tab; on the "runs"
+// tab, three runs added to the followed one (their files unchanged: their
+// own fits are kept, the combination is made again).
+Work reload_on_tab(int events, int tab) {
+    Work work = reload_repainted(events, true);
+    FenetreAjustement* window = g_form->fenetre_ajustement();
+    if (tab == 4 && window->onglet_runs->runs().added().isEmpty()) {
+        const QStringList three{run_file(5000), run_file(10000), run_file(20000)};
+        platform::Seams& seams = platform::seams();
+        seams.choose_open_files = [three](const platform::OpenFileRequest&) -> std::optional<QStringList> {
+            return three;
+        };
+        window->onglet_runs->ajoute_des_runs();
+        seams.choose_open_files = nullptr;
+    }
+    window->Onglets->setCurrentIndex(tab);
+    QCoreApplication::processEvents();
+    return work;
+}
+
 Work work_by_name(const std::string& name, int events) {
+    for (int tab = 0; tab < 5; ++tab) {
+        if (name == std::string("reload_tab_") + kTabs[tab]) return reload_on_tab(events, tab);
+    }
     if (name == "whole_load") return whole_load(events, false);
     if (name == "whole_load_decimal_comma") return whole_load(events, true);
     if (name == "load_without_redraws") return load_without_redraws(events);
     if (name == "record_pass") return record_pass(events);
     if (name == "class_pass") return class_pass(events);
-    if (name == "read_acquisition_bytes") return reading(events, false, false);
-    if (name == "read_two_integers_bytes") return reading(events, true, false);
-    if (name == "read_acquisition_memo") return reading(events, false, true);
-    if (name == "read_two_integers_memo") return reading(events, true, true);
+    if (name == "read_acquisition_bytes") return reading(events, Lu::acquisition, false);
+    if (name == "read_two_integers_bytes") return reading(events, Lu::two_integers, false);
+    if (name == "read_raw_stream_bytes") return reading(events, Lu::raw_stream, false);
+    if (name == "read_acquisition_memo") return reading(events, Lu::acquisition, true);
+    if (name == "read_two_integers_memo") return reading(events, Lu::two_integers, true);
+    if (name == "read_raw_stream_memo") return reading(events, Lu::raw_stream, true);
     if (name == "redraw_plot1") return redraw(events, 1);
     if (name == "redraw_plot2") return redraw(events, 2);
     if (name == "tick_unchanged") return tick_unchanged(events);
@@ -502,11 +534,13 @@ int main(int argc, char** argv) {
     each("reload_fit_window", 50000);
     each("reload_new_events", 50000);
     each("reload_new_events_fit_window", 50000);
+    // Each tab of the analysis window, the "runs" tab (three runs added) last.
+    for (const char* tab : kTabs) each(std::string("reload_tab_") + tab, 50000);
     each("combined_fit_grid", 1000000);
     each("combined_fit_continuous", 1000000);
     each("combine_runs_grid", 1000000);
-    for (const char* reading :
-         {"read_acquisition_bytes", "read_two_integers_bytes", "read_acquisition_memo", "read_two_integers_memo"}) {
+    for (const char* reading : {"read_acquisition_bytes", "read_two_integers_bytes", "read_raw_stream_bytes",
+                                "read_acquisition_memo", "read_two_integers_memo", "read_raw_stream_memo"}) {
         each(reading, kLinesRead);
     }
     each("long_line_file", 16);
@@ -571,22 +605,38 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
+    // What each tab of the analysis window adds to a reload of one more line's
+    // file against the window closed, in this one run.
+    for (const char* tab : kTabs) {
+        const std::string title = std::string("analysis window on its tab ") + tab +
+                                  (std::string(tab) == "runs" ? " (3 runs)" : "") + ": more by, 50000";
+        more("reload_repainted/50000", (std::string("reload_tab_") + tab + "/50000").c_str(), title.c_str(), 3);
+    }
 
-    // The reading cost per line of two integers a line against the acquisition format's.
+    // The reading cost per line of two integers a line and of a raw stream
+    // against the acquisition format's, and the raw stream's against the
+    // dearer of the two formats read before it.
     for (const char* way : {"bytes", "memo"}) {
-        const auto acquisition =
-            medians.find(std::string("read_acquisition_") + way + "/" + std::to_string(kLinesRead));
-        const auto two = medians.find(std::string("read_two_integers_") + way + "/" + std::to_string(kLinesRead));
-        if (acquisition == medians.end() || two == medians.end() || acquisition->second <= 0) continue;
-        const double ns_acquisition = acquisition->second * 1e6 / kLinesRead;
-        const double ns_two = two->second * 1e6 / kLinesRead;
+        const auto per_line = [&](const char* format) {
+            const auto m = medians.find(std::string("read_") + format + "_" + way + "/" + std::to_string(kLinesRead));
+            return m == medians.end() ? 0.0 : m->second * 1e6 / kLinesRead;
+        };
+        const double ns_acquisition = per_line("acquisition");
+        const double ns_two = per_line("two_integers");
+        const double ns_raw = per_line("raw_stream");
+        if (ns_acquisition <= 0 || ns_two <= 0 || ns_raw <= 0) continue;
         char label[96];
-        std::snprintf(label, sizeof label, "reading a line (%s): acquisition / two-integers", way);
-        std::printf("%-58s %5s / %s ns\n", label, fixed_text(ns_acquisition, 1).c_str(), fixed_text(ns_two, 1).c_str());
+        std::snprintf(label, sizeof label, "reading a line (%s): acquisition / two-integers / daq-raw", way);
+        std::printf("%-58s %5s / %s / %s ns\n", label, fixed_text(ns_acquisition, 1).c_str(),
+                    fixed_text(ns_two, 1).c_str(), fixed_text(ns_raw, 1).c_str());
         std::snprintf(label, sizeof label, "reading a line (%s), two-integers / acquisition", way);
         const double ratio = ns_two / ns_acquisition;
         std::printf("%-58s %9s     target <= 2  %s\n", label, fixed_text(ratio, 2).c_str(),
                     ratio <= 2 ? "met" : "MISSED");
+        std::snprintf(label, sizeof label, "reading a line (%s), daq-raw / the dearer of the two", way);
+        const double raw_ratio = ns_raw / std::max(ns_acquisition, ns_two);
+        std::printf("%-58s %9s     target <= 1  %s\n", label, fixed_text(raw_ratio, 2).c_str(),
+                    raw_ratio <= 1 ? "met" : "MISSED");
     }
 
     // A line of 64 MB against one of 16 MB: 4 times as long, about 4 times

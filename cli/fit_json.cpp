@@ -144,6 +144,8 @@ QString fit_json(const fit::Result& r, const QString& file, std::span<const doub
     return object(&r, from_name(fit::name(r.status)), file, durations, details, notes, true, extras);
 }
 
+QString json_string(const QString& text) { return quoted(text); }
+
 QString unfitted_json(const QString& file, const QString& status, const QString& message, bool details, bool scan) {
     // A file not fitted has no scan: with --scan its list is empty, as for a fit that did not converge.
     const fit::StabilityScan none;

@@ -30,6 +30,9 @@ struct FitExtras {
     const fit::StabilityScan* scan = nullptr;
 };
 
+// A JSON string: quotes, backslashes and control characters escaped.
+QString json_string(const QString& text);
+
 // The keys every script may rely on, the same for every file and in the same
 // order, so that each file given has one line; with `details`, also the file,
 // the warnings, the classes the chi2 compared and the durations fitted.

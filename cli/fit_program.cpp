@@ -1,12 +1,14 @@
 #include "cli/fit_program.h"
 
 #include "analysis/class_pass.h"
+#include "analysis/formats/format_choices.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
 #include "cli/combine_files.h"
 #include "cli/file_load.h"
+#include "cli/follow.h"
 #include "cli/fit_json.h"
 #include "cli/options.h"
 #include "cli/rate_json.h"
@@ -19,6 +21,7 @@
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "settings/settings_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -117,6 +120,28 @@ int fit_file(const FitOptions& o, const QString& file, RecordStore& store, Class
     return status;
 }
 
+// The choices of the formats of other apparatus: the settings file's, what
+// it cannot give said, then --daq's, a bad one an option error.
+bool take_format_choices(const FitOptions& options) {
+    QStringList problems;
+    FormatChoices choices = read_format_choices_file(chemin_du_reglage(kFormatChoicesFile), problems);
+    for (const QString& problem : problems) print(stderr, QStringLiteral("vorns-fit: ") + problem);
+    for (const QString& given : options.daq) {
+        const qsizetype equal = given.indexOf(QLatin1Char('='));
+        QString problem = QStringLiteral("'%1' is no KEY=VALUE").arg(given);
+        if (equal > 0 && take_format_choice(given.first(equal), given.sliced(equal + 1), choices, problem)) continue;
+        print(stderr, QStringLiteral("vorns-fit: --daq: ") + problem);
+        return false;
+    }
+    QString problem;
+    if (!check_format_choices(choices, problem)) {
+        print(stderr, QStringLiteral("vorns-fit: --daq: ") + problem);
+        return false;
+    }
+    set_format_choices(choices);
+    return true;
+}
+
 int fit_files(int& argc, char** argv, const ReportWriter* report) {
     platform::keep_freed_memory_for_reuse();
     const std::unique_ptr<QCoreApplication> application =
@@ -137,6 +162,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         std::fputs(kFitUsage, stdout);
         return 0;
     }
+    if (!take_format_choices(options)) return 2;
     if (options.version) {
         std::fputs("vorns-fit " VORNS_VERSION "\n", stdout);
         return 0;
@@ -156,6 +182,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         print(stderr, QStringLiteral("vorns-fit: --report is written by vorns-fit-report"));
         return 1;
     }
+    if (options.follow) return follow_file(options);
     if (options.combine) {
         const int combined = combine_files(options);
         return options.report.isEmpty() ? combined : std::max(combined, report->write(options, *store, *table));

@@ -67,10 +67,22 @@ const char* const kFitUsage =
     "                    figures, the fit, the stability, the rate, the runs'\n"
     "                    consistency with --combine, the plots and the command\n"
     "                    line that gives the same fit\n"
+    "  --follow          follow the one FILE as it grows, as vorns's window does:\n"
+    "                    at every refresh period it is read again when it changed,\n"
+    "                    and one line a reload is printed (with --json one object a\n"
+    "                    line, with the key alarm); a run that stopped bringing\n"
+    "                    records is said on stderr and by a desktop notification\n"
+    "                    where one is reachable; ends on SIGINT or SIGTERM\n"
+    "  --period S        the refresh period of --follow in seconds (default 5)\n"
     "  --names TEXT, --group TEXT, --course TEXT, --setup TEXT, --note TEXT\n"
     "                    with --report: who made the measurement, their group,\n"
     "                    the course, the set-up and a free note, on the report's\n"
     "                    first page (one left out or empty is not shown)\n"
+    "  --daq KEY=VALUE   a choice of the settings file qrt_vorn.daq, over the file's:\n"
+    "                    single_channel, double_channel (0 to 3), veto_channel (0 to 3\n"
+    "                    or none) and min_decay_ns, max_decay_ns for a DAQ card's raw\n"
+    "                    stream; dated_decay_lines (local or utc); may be given more\n"
+    "                    than once\n"
     "  --details         with --json, also the file, the compared classes, the range\n"
     "                    fitted and the durations (for the validation scripts)\n"
     "  -h, --help        show this help and exit\n"
@@ -169,6 +181,8 @@ FitOptions read_options(const QStringList& arguments) {
             o.details = true;
         } else if (a == QLatin1String("--combine")) {
             o.combine = true;
+        } else if (a == QLatin1String("--daq")) {
+            o.daq.append(value());
         } else if (a == QLatin1String("--exclude")) {
             const QString v = value();
             const qsizetype at = v.lastIndexOf(QLatin1Char('@'));
@@ -182,6 +196,10 @@ FitOptions read_options(const QStringList& arguments) {
             // An empty name (a script's unset variable) is said, not taken as no report.
             o.report = value();
             if (o.report.isEmpty()) throw platform::Error(a + QStringLiteral(": the file name is empty"));
+        } else if (a == QLatin1String("--follow")) {
+            o.follow = true;
+        } else if (a == QLatin1String("--period")) {
+            o.period_s = static_cast<double>(positive(a, value()));
         } else if (QString* field = a == QLatin1String("--names")    ? &o.fields.names
                                     : a == QLatin1String("--group")  ? &o.fields.group
                                     : a == QLatin1String("--course") ? &o.fields.course
@@ -251,6 +269,12 @@ FitOptions read_options(const QStringList& arguments) {
     }
     if (!o.exclusions.isEmpty() && !o.combine && !o.help && !o.version) {
         throw platform::Error(QStringLiteral("--exclude is taken with --combine (one file: FILE --combine)"));
+    }
+    if (o.follow && !o.help && !o.version) {
+        if (o.files.size() != 1) throw platform::Error(QStringLiteral("--follow follows one file"));
+        if (o.combine || !o.report.isEmpty()) {
+            throw platform::Error(QStringLiteral("--follow is taken without --combine and --report"));
+        }
     }
     if (!t_min) o.choices.t_min = static_cast<double>(o.dX);
     if (!t_max) o.choices.t_max = static_cast<double>(o.x_max);

@@ -37,8 +37,11 @@ struct FitOptions {
     bool scan = false;     // --scan: the stability of tau against t min
     bool rate = false;     // --rate: the run's rate and its bins as text
     bool combine = false;  // --combine: the files' runs fitted together
+    QStringList daq;       // --daq KEY=VALUE: the choices of qrt_vorn.daq, over those of the file
     QList<FileExclusion> exclusions;
     QString report;  // --report OUT.pdf: also the run report, as PDF
+    bool follow = false;     // --follow: the one file followed as it grows, one line a reload
+    double period_s = 5;     // --period: the refresh period of --follow, in seconds
     ReportFieldOptions fields;
     bool help = false;
     bool version = false;

@@ -12,7 +12,7 @@ install(TARGETS vorns vorns-fit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # vorns-fit finds it at ../lib/vorns from its own folder (cli/report_program.h).
 install(TARGETS vorns-fit-report RUNTIME DESTINATION ${VORNS_PRIVATE_DIR})
 if(TARGET vorns-acquisition)
-  install(TARGETS vorns-acquisition RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS vorns-acquisition vorns-daq-card RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/ding1.wav ${CMAKE_SOURCE_DIR}/alarme.wav DESTINATION ${VORNS_DATA_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/fichiers DESTINATION ${VORNS_DATA_DIR})
@@ -30,7 +30,7 @@ configure_file(${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.metainfo.xml.in
   ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${VORNS_GENERATED_DATA}/${VORNS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(VORNS_MANUALS)
-foreach(page vorns.1 vorns-fit.1 vorns-acquisition.1)
+foreach(page vorns.1 vorns-fit.1 vorns-acquisition.1 vorns-daq-card.1)
   configure_file(${CMAKE_SOURCE_DIR}/data/${page} ${VORNS_GENERATED_DATA}/${page} @ONLY)
   add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/${page}.gz
     COMMAND gzip -9nf -k ${VORNS_GENERATED_DATA}/${page}
@@ -52,8 +52,13 @@ add_custom_command(OUTPUT ${VORNS_GENERATED_DATA}/changelog.gz
 add_custom_target(vorns_changelog ALL DEPENDS ${VORNS_GENERATED_DATA}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/data/copyright ${VORNS_GENERATED_DATA}/changelog.gz ${CMAKE_SOURCE_DIR}/README.md
   DESTINATION ${VORNS_DOC_DIR})
-install(FILES ${CMAKE_SOURCE_DIR}/docs/screenshot.png ${CMAKE_SOURCE_DIR}/docs/screenshot-fit.png
-  ${CMAKE_SOURCE_DIR}/docs/screenshot-convergence.png DESTINATION ${VORNS_DOC_DIR}/docs)
+# Every picture the guide names, and no other.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/README.md)
+file(READ ${CMAKE_SOURCE_DIR}/README.md VORNS_GUIDE)
+string(REGEX MATCHALL "docs/[A-Za-z0-9_.-]+[.]png" VORNS_GUIDE_PICTURES "${VORNS_GUIDE}")
+list(REMOVE_DUPLICATES VORNS_GUIDE_PICTURES)
+list(TRANSFORM VORNS_GUIDE_PICTURES PREPEND ${CMAKE_SOURCE_DIR}/)
+install(FILES ${VORNS_GUIDE_PICTURES} DESTINATION ${VORNS_DOC_DIR}/docs)
 
 # The Debian package: vorns_<version>_<arch>.deb, its Depends worked out from
 # the libraries the two programs use.
@@ -73,7 +78,8 @@ of the records and a plot of the histogram.
 Its fit window fits the lifetime with its uncertainty and a flat background
 while the run goes on; vorns-fit does the same fit of data files from a script.
 The package also holds vorns-acquisition, a simulator that writes such a
-file, and sample runs.")
+file and reads a cosmic-ray DAQ card on its serial port, vorns-daq-card, a
+simulated card, and sample runs.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

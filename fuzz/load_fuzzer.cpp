@@ -21,6 +21,7 @@
 #include "analysis/class_table.h"
 #include "analysis/format_pass.h"
 #include "analysis/formats/decay_lines.h"
+#include "analysis/formats/raw_stream.h"
 #include "analysis/formats/two_integers.h"
 #include "analysis/load.h"
 #include "analysis/load_text.h"
@@ -40,7 +41,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -142,6 +145,7 @@ void compare_passes(const PasseDesLignes& p, const RecordStore& a, const PasseDe
                       p.ligne_en_attente == simple.ligne_en_attente,
                   "the record passes give different results:");
     verifie_passe(p.comptages == simple.comptages, "the record passes keep different count records:");
+    verifie_passe(p.raw == simple.raw, "the record passes read a raw stream differently:");
     verifie_passe(p.nb_lignes_ignorees == simple.nb_lignes_ignorees && p.lignes_ignorees == simple.lignes_ignorees,
                   "the record passes skip different lines:");
 }
@@ -182,7 +186,7 @@ void verifie_lignes_ignorees(const PasseDesLignes& passe, const platform::Packed
 }
 
 // Each reader of another apparatus's format on the first lines: the same on a
-// line's characters and on its bytes; nothing but the program's error raised;
+// line's characters and on its bytes (a raw stream's event lines); nothing but the program's error raised;
 // what it reads within its ranges. The count records of the pass: after the
 // origin, of no negative count, one a second at most per line.
 void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes& passe) {
@@ -197,6 +201,34 @@ void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes&
                     texte.secondes == octets.secondes,
                 "two integers read differently from the characters and from the bytes");
         verifie(e_texte || (texte.nombre >= 0 && texte.secondes >= 0), "two integers out of range");
+        daq::EventLine brute_texte;
+        daq::EventLine brute_octets;
+        daq::Fault faute_texte = daq::Fault::none;
+        daq::Fault faute_octets = daq::Fault::none;
+        const daq::LineKind sorte_texte = daq::read_line(ligne.utf16(), ligne.size(), brute_texte, faute_texte);
+        const daq::LineKind sorte_octets = daq::read_line(utf8.data(), utf8.size(), brute_octets, faute_octets);
+        // A character beyond ASCII is one byte of text and several of UTF-8:
+        // only an event line, all ASCII, must read the same.
+        verifie(sorte_texte != daq::LineKind::event ||
+                    (sorte_octets == daq::LineKind::event && brute_texte.counter == brute_octets.counter &&
+                     brute_texte.latch == brute_octets.latch && brute_texte.gps_ms == brute_octets.gps_ms &&
+                     brute_texte.delay_ms == brute_octets.delay_ms &&
+                     std::equal(std::begin(brute_texte.edges), std::end(brute_texte.edges), brute_octets.edges)),
+                "a raw event line read differently from the characters and from the bytes");
+        verifie((sorte_texte == daq::LineKind::bad) == (faute_texte != daq::Fault::none), "a raw line's fault lost");
+        // The quick reading of the usual layout, with the words of the line before.
+        static daq::LineReader lecteur;
+        daq::EventLine rapide;
+        daq::Fault faute_rapide = daq::Fault::none;
+        verifie(lecteur.read(ligne.utf16(), ligne.size(), rapide, faute_rapide) == sorte_texte &&
+                    faute_rapide == faute_texte &&
+                    (sorte_texte != daq::LineKind::event ||
+                     (rapide.counter == brute_texte.counter && rapide.latch == brute_texte.latch &&
+                      rapide.gps_ms == brute_texte.gps_ms && rapide.gps_date == brute_texte.gps_date &&
+                      rapide.gps_valid == brute_texte.gps_valid && rapide.flags == brute_texte.flags &&
+                      rapide.delay_ms == brute_texte.delay_ms && rapide.satellites == brute_texte.satellites &&
+                      std::equal(std::begin(rapide.edges), std::end(rapide.edges), brute_texte.edges))),
+                "the quick reading of a raw line differs from the plain one");
         LigneDecay decay;
         if (!erreur_de([&] { decay = lit_ligne_decay(ligne); }) && decay.desintegration) {
             verifie(decay.seconde >= 0 && decay.seconde <= 86400 && decay.microsecondes >= 0 &&
@@ -206,8 +238,16 @@ void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes&
     }
     const Comptages& c = passe.comptages;
     verifie(
-        c.secondes.size() == c.muons.size() && (c.secondes.empty() || passe.format == FormatDeDonnees::deux_entiers),
+        c.secondes.size() == c.muons.size() &&
+            (c.secondes.empty() || passe.format == FormatDeDonnees::deux_entiers ||
+             passe.format == FormatDeDonnees::raw_stream),
         "count records of another format");
+    verifie(passe.format == FormatDeDonnees::raw_stream ||
+                (passe.raw.events == 0 && passe.raw.clock_hz == 0 && !passe.raw.gps_time),
+            "raw stream facts of another format");
+    verifie(passe.raw.events >= passe.nb_enregistrements + passe.raw.before_origin &&
+                (passe.format != FormatDeDonnees::raw_stream || passe.raw.clock_hz > 0),
+            "raw stream facts that do not add up");
     for (std::size_t k = 0; k < c.secondes.size(); ++k) {
         verifie(c.secondes[k] >= 0 && c.muons[k] >= 0, "count record before the origin or negative");
     }

@@ -3,7 +3,7 @@
 # take its screenshot, when they are missing (Debian 12), and generates the
 # French and German locales that the tests run under.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-serialport-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
           dpkg-dev file desktop-file-utils appstream python3 poppler-utils "$@")
 SUDO=""

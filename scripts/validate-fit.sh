@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Validates the lifetime fit (fit/validation/validate.py): the same events
+# Validates the lifetime fit (tests/validation/validate.py): the same events
 # fitted by iminuit must give the same results (every model, on clock grids
 # too), and toy runs (of the acquisition simulator, of counters that truncate,
 # round or have a random phase, of free and captured muons) must give centred
@@ -14,5 +14,5 @@ bash scripts/setup.sh python3 python3-numpy python3-iminuit
 cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNS_BUILD_TESTS=OFF >/dev/null
 cmake --build build-rel --target vorns-acquisition vorns-fit -j "$(nproc)"
 echo "== vorns: validation of the lifetime fit ($(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg))"
-exec /usr/bin/python3 fit/validation/validate.py --acquisition build-rel/bin/vorns-acquisition \
+exec /usr/bin/python3 tests/validation/validate.py --acquisition build-rel/bin/vorns-acquisition \
      --fit build-rel/bin/vorns-fit "$@"

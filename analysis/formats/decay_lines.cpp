@@ -13,26 +13,61 @@ namespace {
 [[noreturn]] void illisible(const QString& pourquoi) { throw platform::Error(pourquoi); }
 
 const QString kDateIllisible = QStringLiteral("date illisible (attendu 'Thu_Dec_10_11:49:22_2015')");
+const QString kDateFirstUnreadable = QStringLiteral("date illisible (attendu '2015-12-10 11:49:22.123')");
 
 constexpr std::array<const char16_t*, 12> kMois = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                                    u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
 constexpr std::array<const char16_t*, 7> kJours = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
 
-int entier(QStringView texte, int max) {
-    if (texte.isEmpty() || texte.size() > 4) illisible(kDateIllisible);
+int entier(QStringView texte, int max, const QString& erreur = kDateIllisible) {
+    if (texte.isEmpty() || texte.size() > 4) illisible(erreur);
     int v = 0;
     for (QChar c : texte) {
-        if (c < u'0' || c > u'9') illisible(kDateIllisible);
+        if (c < u'0' || c > u'9') illisible(erreur);
         v = v * 10 + (c.unicode() - u'0');
     }
-    if (v > max) illisible(kDateIllisible);
+    if (v > max) illisible(erreur);
     return v;
 }
 
-int jours_du_mois(std::int64_t annee, int mois) {
-    static constexpr int jours[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
-    return mois == 2 && bissextile ? 29 : jours[mois - 1];
+// "2015-12-10 11:49:22.123" (the fraction of the second optional, up to
+// microseconds): the date written first.
+void read_date_first(QStringView date, LigneDecay& ligne) {
+    const QString& e = kDateFirstUnreadable;
+    const qsizetype blanc = date.indexOf(u' ');
+    if (blanc < 0) illisible(e);
+    const QList<QStringView> jour = date.first(blanc).split(u'-');
+    QStringView heure = date.sliced(blanc + 1).trimmed();
+    if (jour.size() != 3 || jour[0].size() != 4 || jour[1].size() != 2 || jour[2].size() != 2) illisible(e);
+    const qsizetype point = heure.indexOf(u'.');
+    if (point >= 0) {
+        const QStringView fraction = heure.sliced(point + 1);
+        if (fraction.isEmpty() || fraction.size() > 6) illisible(e);
+        std::int32_t us = 0;
+        for (qsizetype k = 0; k < 6; ++k) us = us * 10 + (k < fraction.size() ? entier(fraction.sliced(k, 1), 9, e) : 0);
+        ligne.microsecond = us;
+        heure = heure.first(point);
+    }
+    const QList<QStringView> hms = heure.split(u':');
+    if (hms.size() != 3 || hms[0].size() != 2 || hms[1].size() != 2 || hms[2].size() != 2) illisible(e);
+    const int annee = entier(jour[0], 9999, e);
+    const int m = entier(jour[1], 12, e);
+    const int j = entier(jour[2], 31, e);
+    if (m < 1 || j < 1 || j > jours_du_mois(annee, m)) illisible(e);
+    ligne.jour = jours_depuis_1970(annee, m, j);
+    ligne.seconde = entier(hms[0], 23, e) * 3600 + entier(hms[1], 59, e) * 60 + entier(hms[2], 60, e);
+    ligne.date_first = true;
+}
+
+// The duration in microseconds, after the date.
+void read_duration(QStringView duree, LigneDecay& lue) {
+    lue.microsecondes = platform::str_to_float(duree, QLatin1Char('.'));
+    if (!(lue.microsecondes >= 0) || !std::isfinite(lue.microsecondes)) {
+        illisible(QStringLiteral("durée négative ou non finie : ") + duree.toString());
+    }
+    // A duration is kept in a double, as the records of the acquisition's lines.
+    if (lue.microsecondes > std::numeric_limits<double>::max()) platform::raise_overflow();
+    lue.desintegration = true;
 }
 
 // "Thu_Dec_10_11:49:22_2015" ('_' or blanks between the parts, a day of one
@@ -59,21 +94,23 @@ void lit_date(QStringView date, LigneDecay& ligne) {
 
 }  // namespace
 
-std::int64_t jours_depuis_1970(std::int64_t annee, int mois, int jour) {
-    // Days from the civil date, in eras of 400 years starting in March.
-    annee -= mois <= 2;
-    const std::int64_t ere = (annee >= 0 ? annee : annee - 399) / 400;
-    const std::int64_t annee_de_l_ere = annee - ere * 400;
-    const std::int64_t jour_de_l_annee = (153 * (mois + (mois > 2 ? -3 : 9)) + 2) / 5 + jour - 1;
-    const std::int64_t jour_de_l_ere =
-        annee_de_l_ere * 365 + annee_de_l_ere / 4 - annee_de_l_ere / 100 + jour_de_l_annee;
-    return ere * 146097 + jour_de_l_ere - 719468;
-}
-
 LigneDecay lit_ligne_decay(QStringView ligne) {
     const QStringView texte = ligne.trimmed();
     LigneDecay lue;
     if (texte.isEmpty() || texte.startsWith(u'#')) return lue;
+    if (texte.startsWith(u'\'')) {
+        // '2015-12-10 11:49:22.123' Decay 2.4375
+        const qsizetype fin_date = texte.indexOf(u'\'', 1);
+        if (fin_date < 0) illisible(kDateFirstUnreadable);
+        const QStringView reste = texte.sliced(fin_date + 1).trimmed();
+        qsizetype i = 0;
+        while (i < reste.size() && reste[i].isLetter()) ++i;
+        if (i == 0) illisible(QStringLiteral("ligne d'un autre format (attendu « 'date' Decay durée »)"));
+        if (reste.first(i) != u"Decay") return lue;  // another line of the program
+        read_date_first(texte.sliced(1, fin_date - 1), lue);
+        read_duration(reste.sliced(i).trimmed(), lue);
+        return lue;
+    }
     qsizetype i = 0;
     while (i < texte.size() && texte[i].isLetter()) ++i;
     if (i == 0) illisible(QStringLiteral("ligne d'un autre format (attendu « Decay 'date' durée »)"));
@@ -82,13 +119,6 @@ LigneDecay lit_ligne_decay(QStringView ligne) {
     const qsizetype fin_date = reste.indexOf(u'\'', 1);
     if (!reste.startsWith(u'\'') || fin_date < 0) illisible(kDateIllisible);
     lit_date(reste.sliced(1, fin_date - 1), lue);
-    const QStringView duree = reste.sliced(fin_date + 1).trimmed();
-    lue.microsecondes = platform::str_to_float(duree, QLatin1Char('.'));
-    if (!(lue.microsecondes >= 0) || !std::isfinite(lue.microsecondes)) {
-        illisible(QStringLiteral("durée négative ou non finie : ") + duree.toString());
-    }
-    // A duration is kept in a double, as the records of the acquisition's lines.
-    if (lue.microsecondes > std::numeric_limits<double>::max()) platform::raise_overflow();
-    lue.desintegration = true;
+    read_duration(reste.sliced(fin_date + 1).trimmed(), lue);
     return lue;
 }

@@ -1,10 +1,12 @@
 #include "analysis/formats/format.h"
 
 #include "analysis/formats/decay_lines.h"
+#include "analysis/formats/raw_stream.h"
 #include "analysis/formats/two_integers.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -12,6 +14,7 @@ QString nom_du_format(FormatDeDonnees format) {
     switch (format) {
         case FormatDeDonnees::deux_entiers: return QStringLiteral("two-integers");
         case FormatDeDonnees::lignes_decay: return QStringLiteral("decay-lines");
+        case FormatDeDonnees::raw_stream: return QStringLiteral("daq-raw");
         case FormatDeDonnees::acquisition: break;
     }
     return QStringLiteral("acquisition");
@@ -21,6 +24,7 @@ double unite_du_format(FormatDeDonnees format) {
     switch (format) {
         case FormatDeDonnees::deux_entiers: return 1;
         case FormatDeDonnees::lignes_decay: return 1000;
+        case FormatDeDonnees::raw_stream: return 1;
         case FormatDeDonnees::acquisition: break;
     }
     return 0;
@@ -55,12 +59,21 @@ bool est_lignes_decay(std::span<const QStringView> lignes) {
     return false;
 }
 
+bool est_flux_brut(std::span<const QStringView> lignes) {
+    return std::any_of(lignes.begin(), lignes.end(), [](QStringView ligne) {
+        daq::EventLine lue;
+        daq::Fault pourquoi;
+        return daq::read_line(ligne.utf16(), ligne.size(), lue, pourquoi) == daq::LineKind::event;
+    });
+}
+
 }  // namespace
 
 FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes) {
     const auto lignes = premieres_lignes.first(std::min<std::size_t>(premieres_lignes.size(), kLignesDeDetection));
     if (est_deux_entiers(lignes)) return FormatDeDonnees::deux_entiers;
     if (est_lignes_decay(lignes)) return FormatDeDonnees::lignes_decay;
+    if (est_flux_brut(lignes)) return FormatDeDonnees::raw_stream;
     return FormatDeDonnees::acquisition;
 }
 

@@ -14,16 +14,17 @@ enum class FormatDeDonnees {
     acquisition,   // title lines, the "Heure" header, "h:mm:ss<TAB>duration" lines
     deux_entiers,  // "1620 1574345682": a value and Unix seconds (analysis/formats/two_integers.h)
     lignes_decay,  // "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (analysis/formats/decay_lines.h)
+    raw_stream,    // a DAQ card's raw event lines, 16 words (analysis/formats/raw_stream.h)
 };
 
 // How many of the first lines the detection reads.
 inline constexpr qsizetype kLignesDeDetection = 20;
 
 // The format's name as vorns-fit prints it and the window shows it:
-// "acquisition", "two-integers", "decay-lines".
+// "acquisition", "two-integers", "decay-lines", "daq-raw".
 QString nom_du_format(FormatDeDonnees format);
 // Nanoseconds in one unit of the durations the format writes (1 for two
-// integers, 1000 for decay lines); 0 when the format does not say.
+// integers and a raw stream, 1000 for decay lines); 0 when the format does not say.
 double unite_du_format(FormatDeDonnees format);
 
 // The format of a file from its first lines (at most kLignesDeDetection are read):
@@ -31,6 +32,7 @@ double unite_du_format(FormatDeDonnees format);
 //    record of that format (the next one may be still being written);
 //  - decay lines: a decay line that reads well, with only lines of that
 //    program that are no records (empty, comments, rates) before it;
+//  - raw stream: one of them is a DAQ card's whole event line;
 //  - else acquisition.
 FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes);
 // The same from a file's bytes (as read, UTF-8 mark included). `encodage`

@@ -50,8 +50,12 @@ DurationsSeen merged(std::span<const DurationsSeen> runs);
 // A unit is known when it is a finite number of ns above 0.
 bool unit_known(double unit_ns);
 
-// The choices for a run of `unit_ns` with these durations; each value given
-// is taken as it is, t min and t max then follow from dX and X max as above.
+// The choices for a run of `unit_ns` with these durations. Each value given
+// is taken as it is, and the others follow from it: for a known unit, X max
+// and t max given reach that X max, t min is a whole number of the classes in
+// use, and a dX given that would make more than 1000 classes up to the gate
+// stops X max there while t max still reaches the gate; for an unknown unit,
+// t min and t max are dX and X max.
 DurationChoices duration_choices(double unit_ns, const DurationsSeen& seen, const GivenDurations& given = {});
 
 extern const QString FICHIER_UNITES;  // "qrt_vorn.uni"

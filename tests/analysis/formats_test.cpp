@@ -3,6 +3,7 @@
 #include "analysis/format_pass.h"
 #include "analysis/formats/decay_lines.h"
 #include "analysis/formats/format.h"
+#include "analysis/formats/format_choices.h"
 #include "analysis/formats/local_time.h"
 #include "analysis/formats/two_integers.h"
 #include "analysis/record_pass.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -91,6 +93,9 @@ TEST(LignesDecay, GoodEdgeAndNonRecordLines) {
         {"# DAQ card run 4", false, 0, 0, 0},
         {"Rate 12.5 Hz", false, 0, 0, 0},
         {"Muons 1523 'Thu_Dec_10_11:49:22_2015'", false, 0, 0, 0},
+        {"'2015-12-10 11:49:22.123' Decay 2.4375", true, 16779, 11 * 3600 + 49 * 60 + 22, 2.4375L},
+        {" '2016-02-29 23:59:60'\tDecay  11 ", true, 16860, 86400, 11},  // no fraction, a leap second
+        {"'2015-12-10 11:49:22.5' Rate 3.5", false, 0, 0, 0},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ligne);
@@ -100,11 +105,13 @@ TEST(LignesDecay, GoodEdgeAndNonRecordLines) {
         EXPECT_EQ(l.seconde, c.seconde);
         EXPECT_EQ(l.microsecondes, c.us);
     }
+    EXPECT_EQ(lit_ligne_decay(u"'2015-12-10 11:49:22.123' Decay 2").microsecond, 123000);
 }
 
 TEST(LignesDecay, BadLinesSayWhy) {
     const QString date = QStringLiteral("date illisible (attendu 'Thu_Dec_10_11:49:22_2015')");
     const QString autre = QStringLiteral("ligne d'un autre format (attendu « Decay 'date' durée »)");
+    const QString en_tete = QStringLiteral("date illisible (attendu '2015-12-10 11:49:22.123')");
     const struct {
         const char* ligne;
         QString erreur;
@@ -121,6 +128,13 @@ TEST(LignesDecay, BadLinesSayWhy) {
         {"Decay Thu_Dec_10_11:49:22_2015 2", date},
         {"1620 1574345682", autre},
         {"10:00:01\t25", autre},
+        {"'2015-12-10 11:49' Decay 2", en_tete},
+        {"'2015-13-10 11:49:22' Decay 2", en_tete},
+        {"'2015-12-10 11:49:22.1234567' Decay 2", en_tete},
+        {"'2015-12-10T11:49:22' Decay 2", en_tete},
+        {"'2015-12-10 11:49:22.123 Decay 2", en_tete},
+        {"'2015-12-10 11:49:22' 2.5", QStringLiteral("ligne d'un autre format (attendu « 'date' Decay durée »)")},
+        {"'2015-12-10 11:49:22' Decay -1", QStringLiteral("durée négative ou non finie : -1")},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ligne);
@@ -243,6 +257,38 @@ TEST(PasseDuFormat, DecayLinesOverMidnightWithTheProgramsOtherLines) {
     ASSERT_EQ(p.passe.nb_lignes_ignorees, 1);
     EXPECT_EQ(p.passe.lignes_ignorees[0].indice, 5);
     EXPECT_TRUE(p.passe.comptages.secondes.empty());
+}
+
+// The date first: local time, or UTC as the user chose; the fraction of the
+// second in the elapsed times and in the origin's time of day.
+TEST(PasseDuFormat, DecayLinesWithTheDateFirstInLocalTimeOrUtc) {
+    const QString texte = QStringLiteral("# run 5\n'2024-03-14 10:00:00.250' Decay 2.5\n"
+                                         "'2024-03-14 10:00:00.750' Decay 1.25\n'2024-03-14 10:01:30' Decay 3\n");
+    const std::int64_t unix = 1710410400;  // 2024-03-14 10:00:00 UTC, 11:00 in Paris
+    const QByteArray tz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Paris");
+    tzset();
+    ASSERT_EQ(heure_locale(unix).seconde, 11 * 3600);
+    for (const bool utc : {false, true}) {
+        SCOPED_TRACE(utc);
+        FormatChoices choix;
+        choix.dated_decay_lines_utc = utc;
+        const FormatChoices avant = format_choices();
+        set_format_choices(choix);
+        const Passe p = passe_de(texte);
+        set_format_choices(avant);
+        EXPECT_EQ(p.passe.format, FormatDeDonnees::lignes_decay);
+        const long double seconde = utc ? heure_locale(unix).seconde : 10 * 3600;
+        EXPECT_EQ(p.passe.origine_temps, seconde / 60 + 0.25L / 60);
+        EXPECT_EQ(p.enregistrements,
+                  (std::vector<Enregistrement>{{0, 2.5}, {static_cast<double>(0.5L / 60), 1.25}, {1.5 - 0.25 / 60, 3}}));
+    }
+    if (tz.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", tz);
+    }
+    tzset();
 }
 
 TEST(PasseDuFormat, StopsAtTheCapacity) {

@@ -158,39 +158,6 @@ TEST_F(RunWatch, AFollowedFileThatCannotBeReadIsNoRecord) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
 }
 
-TEST_F(RunWatch, ArmedOnlyWhileTheFileIsFollowedAndAfterTwoRefreshPeriods) {
-    struct Case {
-        const char* periode;  // the refresh field, in seconds
-        bool suivi;           // the loaded file is the one chosen to follow
-        double age;
-        bool alarme;
-        bool grandit = true;  // the file grew while followed (else: a run that had ended)
-    };
-    const Case cases[] = {
-        {"1", true, 68, false},   {"1", true, 70, true},     {"100", true, 150, false},
-        {"100", true, 201, true}, {"0", true, 5000, false},  {"1", false, 5000, false},
-        {"1", true, 5000, false, false},
-    };
-    int n = 0;
-    for (const Case& c : cases) {
-        const QString fichier = ecrit(QStringLiteral("run%1.txt").arg(++n), timed_run(every(10, 99)));
-        Fenetre f;
-        double horloge = 0;
-        f.form.surveillance().prend_l_horloge([&horloge] { return horloge; });
-        if (c.suivi) f.file_state.fichier_donnees = fichier;
-        platform::report_errors([&] { f.form.charge_le_fichier(fichier); });
-        if (c.grandit) {
-            append_bytes(fichier, timed_records({1000}, 200));
-            platform::report_errors([&] { f.form.charge_le_fichier(fichier); });
-        }
-        f.form.Edit5->setText(QString::fromLatin1(c.periode));
-        f.form.Timer1Timer();  // takes the period
-        horloge = c.age;
-        f.form.Timer1Timer();
-        EXPECT_EQ(f.form.surveillance().arrete(), c.alarme) << c.periode << " s, age " << c.age;
-    }
-}
-
 TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
     const QString fichier = ecrit(QStringLiteral("run.txt"), run_bytes());
     choisit(fichier);

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers of the refresh tick tests: spinning the event loop for a while or
 // until something holds, and appending to a data file as an acquisition does.
+#include "support/recorder.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -27,7 +29,3 @@ inline bool spin_until(const std::function<bool()>& done, int ms) {
     return done();
 }
 
-inline void append_bytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) file.write(bytes);
-}

@@ -1,8 +1,8 @@
 // Small data sets fitted by vorns and, once, by iminuit (the reference table
-// fit/validation/reference_fits.h, made by make_reference.py beside it), one
+// tests/validation/reference_fits.h, made by make_reference.py beside it), one
 // table per model. Tolerances: those of the validation against iminuit.
 #include "fit/lifetime_fit.h"
-#include "fit/validation/reference_fits.h"
+#include "validation/reference_fits.h"
 #include "support/toy_durations.h"
 
 #include <gtest/gtest.h>

@@ -74,6 +74,11 @@ void write_bytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+void append_bytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) file.write(bytes);
+}
+
 QByteArray read_bytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};

@@ -53,4 +53,5 @@ private:
 
 // Writes bytes to a file, creating the folders it needs.
 void write_bytes(const QString& path, const QByteArray& bytes);
+void append_bytes(const QString& path, const QByteArray& bytes);
 QByteArray read_bytes(const QString& path);

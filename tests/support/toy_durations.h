@@ -1,5 +1,5 @@
 #pragma once
-// The durations of a toy run, drawn exactly as fit/validation/make_reference.py
+// The durations of a toy run, drawn exactly as tests/validation/make_reference.py
 // draws them (splitmix64 uniforms, the C library's log, rounding on the clock),
 // so that the reference table it made from iminuit fits the very same events.
 #include "platform/numbers.h"

@@ -5,6 +5,7 @@
 #include "support/toy_durations.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -576,6 +577,73 @@ TEST(FitCommand, TwoIntegersSampleLiveTimeAndCaptureUnit) {
         EXPECT_EQ(runs[0].toObject().value(QStringLiteral("live_time_s")).toDouble(),
                   static_cast<double>(seconds.size()));
     }
+}
+
+// vorns-fit --follow: one JSON object a reload with the figures vorns-fit
+// gives for the same bytes, one alarm on stderr for a pause longer than a gap
+// at the run's rate, cleared by the next record, and a clean end on SIGTERM.
+TEST(FitCommand, FollowGivesTheFiguresOfEachReloadAndOneAlarmForAPause) {
+    QTemporaryDir dir;
+    const QString run = dir.filePath(QStringLiteral("run.txt"));
+    // Four records a second: a pause is a stop after ln(1000) / 4 s, 1.7 s.
+    const auto records = [](int from_s, int seconds) {
+        std::vector<int> at;
+        for (int s = from_s; s < from_s + seconds; ++s) at.insert(at.end(), 4, s);
+        return timed_records(at);
+    };
+    write_bytes(run, timed_run({}) + records(1, 60));
+    QProcess follower;
+    follower.start(QStringLiteral(VORNS_FIT),
+                   {run, QStringLiteral("--follow"), QStringLiteral("--json"), QStringLiteral("--period"),
+                    QStringLiteral("0.2")});
+    ASSERT_TRUE(follower.waitForStarted(10000));
+    const auto next_object = [&]() -> QJsonObject {
+        QElapsedTimer waited;
+        waited.start();
+        while (!follower.canReadLine() && waited.elapsed() < 10000) follower.waitForReadyRead(100);
+        if (!follower.canReadLine()) {
+            ADD_FAILURE() << "no line from --follow";
+            return {};
+        }
+        return QJsonDocument::fromJson(follower.readLine()).object();
+    };
+    // The one-shot fit of the file as it stands, with the follower's object.
+    const auto same_as_vorns_fit = [&](QJsonObject followed, const char* step) {
+        const Outcome once = vorns_fit({run, QStringLiteral("--json")});
+        followed.remove(QStringLiteral("alarm"));
+        EXPECT_EQ(followed, QJsonDocument::fromJson(once.out.toUtf8()).object()) << step;
+    };
+    QJsonObject object = next_object();
+    EXPECT_TRUE(object.value(QStringLiteral("alarm")).isNull());
+    same_as_vorns_fit(object, "the first load");
+
+    append_bytes(run, records(61, 5));
+    object = next_object();
+    same_as_vorns_fit(object, "grown");
+    EXPECT_EQ(object.value(QStringLiteral("events")).toInt(), 260);
+
+    // The pause: said once on stderr.
+    QElapsedTimer paused;
+    paused.start();
+    QString err;
+    while (!err.contains(QLatin1Char('\n')) && paused.elapsed() < 8000) {
+        follower.waitForReadyRead(100);
+        err += QString::fromUtf8(follower.readAllStandardError());
+    }
+    EXPECT_TRUE(err.startsWith(QStringLiteral("vorns-fit: acquisition arrêtée ? aucun événement depuis"))) << err.toStdString();
+    EXPECT_GE(paused.elapsed(), 1000);
+
+    append_bytes(run, records(66, 1));
+    object = next_object();
+    EXPECT_TRUE(object.value(QStringLiteral("alarm")).isNull());
+    same_as_vorns_fit(object, "resumed");
+
+    follower.terminate();  // SIGTERM
+    ASSERT_TRUE(follower.waitForFinished(10000));
+    EXPECT_EQ(follower.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(follower.exitCode(), 0);
+    err += QString::fromUtf8(follower.readAllStandardError());
+    EXPECT_EQ(err.count(QStringLiteral("arrêtée")), 1) << err.toStdString();
 }
 
 namespace {

@@ -19,9 +19,12 @@
 //   decay-lines   "Decay 'Thu_Dec_10_11:49:22_2015' 2.4375" (microseconds),
 //                 after a comment line; --comment-every writes comment lines.
 //
-// Only the C++ standard library is used. The random numbers come from
-// std::mt19937_64 (fully specified by the standard) through our own uniform,
-// exponential and logarithm code, so a seed gives the same bytes everywhere.
+// Only the C++ standard library is used (with --device, Qt's serial port:
+// device.h). The random numbers come from common/portable_random.h, so a seed
+// gives the same bytes everywhere.
+
+#include "acquisition/device.h"
+#include "common/portable_random.h"
 
 #include <cerrno>
 #include <charconv>
@@ -40,6 +43,9 @@
 #include <vector>
 
 namespace {
+
+using portable::portable_log;
+using portable::Random;
 
 constexpr int kExitOk = 0;
 constexpr int kExitIoError = 1;
@@ -75,6 +81,7 @@ struct Settings {
     double pause_for = 0;  // seconds without an event
     bool help = false;
     bool version = false;
+    DeviceSettings device;  // --device: a DAQ card read on its serial port
 };
 
 struct UsageError {
@@ -130,6 +137,22 @@ constexpr const char* kHelp =
     "                           with --realtime the pause is waited as well\n"
     "      --pause-for S        length of the pause in seconds, above 0 (both\n"
     "                           options go together; default: no pause)\n"
+    "\n"
+    "Reading a DAQ card (the cosmic-ray card of the 6000 series) instead:\n"
+    "      --device PORT        the card's serial port (/dev/ttyUSB0 and the like):\n"
+    "                           115200 baud, 8N1, XON/XOFF; the card is set up for\n"
+    "                           a lifetime run and started, and its raw stream is\n"
+    "                           appended to --output, a line at a time, until\n"
+    "                           SIGINT or SIGTERM stop it (CD). A port that\n"
+    "                           vanishes is said and opened again until it comes\n"
+    "                           back. Only --output and the options below go with\n"
+    "                           it\n"
+    "      --control HH         the card's register 0 in hexadecimal: channels\n"
+    "                           enabled (bits 0-3), coincidence level (bits 4-5),\n"
+    "                           veto (bits 6-7) (default 0F: the four channels)\n"
+    "      --gate NS            the gate in ns, by 10 ns (default 10340)\n"
+    "      --retry-ms N         how often a vanished port is tried (default 2000)\n"
+    "\n"
     "  -h, --help               show this help and exit\n"
     "      --version            show the version and exit\n"
     "\n"
@@ -201,6 +224,8 @@ long long parse_time_of_day(std::string_view text) {
 
 Settings parse_command_line(int argc, char** argv) {
     Settings s;
+    std::string simulation_option;  // the first option of the simulation given
+    std::string device_option;      // the first option of --device given
     bool speed_given = false;
     bool interval_given = false;
     for (int i = 1; i < argc; ++i) {
@@ -230,7 +255,8 @@ Settings parse_command_line(int argc, char** argv) {
         static constexpr std::string_view kValued[] = {
             "output",      "events",        "rate",      "lifetime", "background", "max-duration",
             "decimals",    "comment-every", "start",     "seed",     "date",       "speed",
-            "interval-ms", "pause-at",      "pause-for", "format",   "muons"};
+            "interval-ms", "pause-at",      "pause-for", "format",   "muons",      "device",
+            "control",     "gate",          "retry-ms"};
         const auto known = [&name](const auto& names) {
             for (const std::string_view n : names) {
                 if (n == name) return true;
@@ -238,6 +264,10 @@ Settings parse_command_line(int argc, char** argv) {
             return false;
         };
         const bool is_flag = known(kFlags);
+        static constexpr std::string_view kDevice[] = {"control", "gate", "retry-ms"};
+        static constexpr std::string_view kEither[] = {"output", "device", "help", "version"};
+        if (known(kDevice) && device_option.empty()) device_option = name;
+        if (!known(kDevice) && !known(kEither) && simulation_option.empty()) simulation_option = name;
         if (!is_flag && !known(kValued)) {
             throw UsageError{"unknown option '" + std::string(arg) + "'"};
         }
@@ -301,6 +331,23 @@ Settings parse_command_line(int argc, char** argv) {
                 throw UsageError{"invalid value '" + value +
                                  "' for --format (expected acquisition, two-integers or decay-lines)"};
             }
+        } else if (name == "device") {
+            if (value.empty()) throw UsageError{"option --device needs a port"};
+            s.device.port = value;
+        } else if (name == "control") {
+            unsigned v = 0;
+            const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), v, 16);
+            if (value.size() != 2 || ec != std::errc{} || ptr != value.data() + value.size()) {
+                throw UsageError{"invalid value '" + value + "' for --control (expected two hexadecimal digits)"};
+            }
+            s.device.control = static_cast<std::uint8_t>(v);
+        } else if (name == "gate") {
+            const std::uint64_t ns = parse_unsigned(name, value, 655350);
+            if (ns % 10 != 0 || ns == 0) throw UsageError{"invalid value '" + value + "' for --gate (10 ns steps)"};
+            s.device.gate = static_cast<std::uint16_t>(ns / 10);
+        } else if (name == "retry-ms") {
+            s.device.retry_ms = static_cast<int>(parse_unsigned(name, value, 3'600'000));
+            if (s.device.retry_ms < 10) throw UsageError{"invalid value '" + value + "' for --retry-ms (10 or more)"};
         } else if (name == "muons") {
             s.muons = parse_real(name, value, 0.0, 1e6, true);
         } else if (name == "pause-at") {
@@ -317,6 +364,11 @@ Settings parse_command_line(int argc, char** argv) {
     }
     if (s.help || s.version) return s;
     if (s.output.empty()) throw UsageError{"missing --output FILE"};
+    if (!s.device.port.empty() && !simulation_option.empty()) {
+        throw UsageError{"--device reads a card: --" + simulation_option + " does not go with it"};
+    }
+    if (s.device.port.empty() && !device_option.empty()) throw UsageError{"--" + device_option + " goes with --device"};
+    if (!s.device.port.empty()) return s;
     if (s.realtime && interval_given) {
         throw UsageError{"--realtime and --interval-ms cannot be used together"};
     }
@@ -324,46 +376,6 @@ Settings parse_command_line(int argc, char** argv) {
     if ((s.pause_at >= 0) != (s.pause_for > 0)) throw UsageError{"--pause-at and --pause-for go together"};
     return s;
 }
-
-// ---------------------------------------------------------------------------
-// Random numbers, identical on every standard library
-
-// Natural logarithm of x > 0 from exact IEEE operations only (frexp, +, -, *, /),
-// so that the result does not depend on the maths library.
-double portable_log(double x) {
-    constexpr double kLn2 = 0.693147180559945309417232121458176568;
-    constexpr double kSqrtHalf = 0.707106781186547524400844362104849039;
-    int exponent = 0;
-    double m = std::frexp(x, &exponent);  // x = m * 2^exponent, m in [0.5, 1)
-    if (m < kSqrtHalf) {
-        m *= 2.0;
-        --exponent;
-    }
-    // ln m = 2 atanh(s) = 2 (s + s^3/3 + s^5/5 + ...), |s| <= 0.172
-    const double s = (m - 1.0) / (m + 1.0);
-    const double s2 = s * s;
-    double term = s;
-    double sum = 0.0;
-    for (int k = 1; k <= 29; k += 2) {
-        sum += term / static_cast<double>(k);
-        term *= s2;
-    }
-    return 2.0 * sum + static_cast<double>(exponent) * kLn2;
-}
-
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-
-    // Uniform on [0, 1), 53 random bits.
-    double uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-
-    // Exponential with the given mean (inversion; 1 - u lies in (0, 1]).
-    double exponential(double mean) { return -mean * portable_log(1.0 - uniform()); }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // ---------------------------------------------------------------------------
 // Line texts
@@ -593,6 +605,16 @@ int main(int argc, char** argv) {
     if (settings.version) {
         std::printf("%s %s\n", kProgram, VORNS_VERSION);
         return kExitOk;
+    }
+    if (!settings.device.port.empty()) {
+#if defined(VORNS_SERIAL)
+        settings.device.output = settings.output;
+        return run_device(settings.device, argc, argv);
+#else
+        std::fprintf(stderr, "%s: --device: this build reads no serial port (Qt's serial port was not found)\n",
+                     kProgram);
+        return kExitUsage;
+#endif
     }
     try {
         return run(settings);

@@ -3,7 +3,7 @@
 tests/support/toy_durations.h draws them, fitted by iminuit (minuit_fits.py). The
 unit tests fit the same data sets with vorns and compare.
 
-    /usr/bin/python3 fit/validation/make_reference.py"""
+    /usr/bin/python3 tests/validation/make_reference.py"""
 import math
 import os
 import sys

@@ -1,4 +1,4 @@
-#include "app/run_watch.h"
+#include "session/run_watch.h"
 
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
@@ -16,7 +16,7 @@ SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
     }()] { return static_cast<double>(depart.nsecsElapsed()) * 1e-9; };
 }
 
-const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const rate::RateChoices& choix) {
+const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunData& etat, const rate::RateChoices& choix) {
     if (a_jour_ && analyse_ && largeur_ == choix.bin_width_s) return *analyse_;
     std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
     const double origine_s = heure_de_l_origine_s(etat.origine_temps);
@@ -36,7 +36,7 @@ const rate::RateAnalysis& SurveillanceDuRun::analyse(const RunState& etat, const
     return *analyse_;
 }
 
-const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunState& etat) {
+const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunData& etat) {
     return a_jour_ && analyse_ ? *analyse_ : analyse(etat);
 }
 
@@ -48,7 +48,7 @@ void SurveillanceDuRun::acquitte() {
     emit alarme_changee();
 }
 
-void SurveillanceDuRun::apres_chargement(const RunState& etat) {
+void SurveillanceDuRun::apres_chargement(const RunData& etat) {
     const FileState& suivi = etat.file_state;
     if (suivi.fichier_charge != fichier_) {
         // Another file: its watch starts now.
@@ -73,7 +73,7 @@ void SurveillanceDuRun::apres_chargement(const RunState& etat) {
     if (alarme_.standing() && derniere_.age_s(maintenant) < age_avant) efface();
 }
 
-void SurveillanceDuRun::au_tick(const RunState& etat, double periode_s) {
+void SurveillanceDuRun::au_tick(const RunData& etat, double periode_s) {
     const FileState& suivi = etat.file_state;
     const bool suivi_en_cours =
         periode_s > 0 && !suivi.fichier_donnees.isEmpty() && suivi.fichier_charge == suivi.fichier_donnees;

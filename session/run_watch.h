@@ -11,7 +11,7 @@
 // itself at the next record; it never opens a box. A followed file that
 // cannot be read brings no record.
 #include "analysis/rate/rate.h"
-#include "app/run_state.h"
+#include "session/run_data.h"
 
 #include <QObject>
 #include <QString>
@@ -31,23 +31,23 @@ public:
     // The run's rate with these choices. Made again only after a load that
     // changed the records (a reload of the same ones keeps it) or for another
     // bin width: the rate and the gaps do not depend on the width.
-    const rate::RateAnalysis& analyse(const RunState& etat, const rate::RateChoices& choix = {});
+    const rate::RateAnalysis& analyse(const RunData& etat, const rate::RateChoices& choix = {});
     // The run's rate of the last load with whatever bin width it was made, for
     // what does not depend on the width (the rate, the gaps, the live time):
     // the "taux" tab's analysis when it made one, else one with the default
     // width. The fit window's forecast takes its live time from here.
-    const rate::RateAnalysis& analyse_du_chargement(const RunState& etat);
+    const rate::RateAnalysis& analyse_du_chargement(const RunData& etat);
 
     // After every load that went through: the analysis is made again when
     // next asked, if the records changed; a file that grew (its size is the mark, not the record count,
     // which stops at the store's capacity) has brought a record: the alarm
     // clears.
-    void apres_chargement(const RunState& etat);
+    void apres_chargement(const RunData& etat);
     // At every tick: while the loaded file is the one followed and the timer
     // runs (`periode_s` above 0), raises the alarm or says its age again;
     // otherwise the alarm is disarmed. The run's rate is asked for only when
     // the file has not grown for two periods.
-    void au_tick(const RunState& etat, double periode_s);
+    void au_tick(const RunData& etat, double periode_s);
 
     bool arrete() const { return alarme_.standing(); }
     // The red line; empty while the run is not said stopped.

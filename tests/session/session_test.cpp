@@ -1,0 +1,169 @@
+// The session of a followed run without a window: its reload in one order,
+// whatever order its readers are connected in, and the alarm of a run that
+// stopped, raised once and cleared by the next record.
+#include "fit/run/window_runs.h"
+#include "platform/numbers.h"
+#include "session/session.h"
+#include "support/recorder.h"
+#include "support/qstring_print.h"
+#include "support/timed_run.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Four records a second from 10:00:00, durations 101, 102, ... cycling over 400.
+QByteArray records(int from_s, int seconds) {
+    std::vector<int> at;
+    for (int s = from_s; s < from_s + seconds; ++s) at.insert(at.end(), 4, s);
+    QByteArray bytes = timed_records(at, 101);
+    return bytes;
+}
+
+}  // namespace
+
+// Every reader of the reload signal, in every order, reads the same figures:
+// the session made all of them before it said the reload was done.
+TEST(RunSession, EveryOrderOfTheReloadsReadersGivesTheSameFigures) {
+    QTemporaryDir dir;
+    const QString followed = dir.filePath(QStringLiteral("run.txt"));
+    const QString added = dir.filePath(QStringLiteral("added.txt"));
+    write_bytes(added, timed_run(every(1, 300)));
+    using Figures = std::vector<double>;
+    using Reader = std::function<void(RunSession&, Figures&)>;
+    const std::array<Reader, 4> readers = {
+        // The rate tab, with a bin width of its own.
+        [](RunSession& s, Figures& f) {
+            const rate::RateAnalysis& a = s.watch().analyse(s.data(), rate::RateChoices{60, true});
+            f.insert(f.end(), {a.rate_per_hour, a.live_s});
+        },
+        // The main window's figures and the fit window's fit and forecast.
+        [](RunSession& s, Figures& f) {
+            f.insert(f.end(), {static_cast<double>(s.data().class_table.Tau), s.analysis()->result.tau,
+                               s.analysis()->forecast.hours, s.analysis()->forecast.events_per_hour});
+        },
+        // The runs tab.
+        [](RunSession& s, Figures& f) { f.push_back(s.combination().combination.combined.tau); },
+        // The alarm and the live time it judges with.
+        [](RunSession& s, Figures& f) { f.insert(f.end(), {s.stopped() ? 1.0 : 0.0, s.rate().live_s}); },
+    };
+    std::array<int, 4> order{0, 1, 2, 3};
+    std::vector<std::array<Figures, 4>> seen;  // each order's figures, by reader
+    do {
+        write_bytes(followed, timed_run({}) + records(1, 100));
+        RunSession session;
+        session.set_fit_choices(FitChoices(), false);
+        session.set_fitting(true);
+        session.runs().set_added({added});
+        std::array<Figures, 4> figures;
+        for (const int i : order) {
+            QObject::connect(&session, &RunSession::reloaded, [&, i] { readers[i](session, figures[i]); });
+        }
+        session.follow(followed);
+        append_bytes(followed, records(101, 50));
+        session.reload();
+        EXPECT_TRUE(session.error().isEmpty()) << session.error();
+        seen.push_back(figures);
+    } while (std::next_permutation(order.begin(), order.end()));
+    ASSERT_EQ(seen.size(), 24u);
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    for (const std::array<Figures, 4>& f : seen) {
+        for (std::size_t r = 0; r < f.size(); ++r) {
+            ASSERT_EQ(f[r].size(), seen.front()[r].size());
+            for (std::size_t k = 0; k < f[r].size(); ++k) {
+                EXPECT_TRUE(same(f[r][k], seen.front()[r][k])) << "reader " << r << " figure " << k;
+            }
+        }
+    }
+    // The figures are those of runs that were read and fitted.
+    EXPECT_GT(seen.front()[0][0], 0);
+    EXPECT_TRUE(std::isfinite(seen.front()[1][1]));
+    EXPECT_TRUE(std::isfinite(seen.front()[2][0]));
+}
+
+// A followed run that grows, pauses and grows again on the session's clock:
+// one alarm for the pause, said through one notification, cleared by the
+// next record; a reload of an unchanged file makes no fit.
+TEST(RunSession, APauseRaisesOneAlarmTheNextRecordClearsIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("run.txt"));
+    write_bytes(file, timed_run({}) + records(1, 60));
+    double now = 0;
+    RunSession session;
+    session.set_clock([&now] { return now; });
+    session.set_period_s(1);
+    session.set_fit_choices(FitChoices(), false);
+    session.set_fitting(true);
+    int raised = 0;
+    bool was = false;
+    QObject::connect(&session, &RunSession::alarm_changed, [&] {
+        raised += session.stopped() && !was;
+        was = session.stopped();
+    });
+    session.follow(file);
+    append_bytes(file, records(61, 10));
+    now = 1;
+    EXPECT_TRUE(session.tick());
+    // At four records a second a gap is longer than ln(1000) / 4 s (1.7 s) and two periods.
+    struct Step {
+        double at;
+        bool grows;
+        bool stopped;
+    };
+    const Step steps[] = {{1.5, false, false}, {3.0, false, false}, {3.5, false, true},
+                          {9.0, false, true},  {9.5, true, false}, {10.0, false, false}};
+    for (const Step& s : steps) {
+        if (s.grows) append_bytes(file, records(71, 1));
+        now = s.at;
+        const int reloads = session.reloads();
+        session.tick();
+        EXPECT_EQ(session.reloads() - reloads, s.grows ? 1 : 0) << s.at;
+        EXPECT_EQ(session.stopped(), s.stopped) << s.at;
+    }
+    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(recorder().notifications.size(), 1);
+    // A reload of the same bytes: the fit's events are those of the last fit.
+    session.reload();
+    EXPECT_FALSE(session.analysis()->refitted);
+}
+
+// The alarm is armed only while the run is followed with a running refresh,
+// after the file grew while followed, past the longer of a gap at the run's
+// rate and two refresh periods.
+TEST(RunSession, TheAlarmWaitsForAGapAndTwoRefreshPeriods) {
+    struct Case {
+        double period_s;  // 0: the refresh is stopped
+        double age_s;
+        bool stopped;
+        bool grows = true;  // the file grew while followed (else: a run that had ended)
+    };
+    // 100 records ten seconds apart: a gap at 360 an hour is longer than ln(1000) / r = 69 s.
+    const Case cases[] = {
+        {1, 68, false}, {1, 70, true}, {100, 150, false}, {100, 201, true}, {0, 5000, false}, {1, 5000, false, false},
+    };
+    QTemporaryDir dir;
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString file = dir.filePath(QStringLiteral("run%1.txt").arg(++n));
+        write_bytes(file, timed_run(every(10, 99)));
+        double now = 0;
+        RunSession session;
+        session.set_clock([&now] { return now; });
+        session.set_period_s(c.period_s);
+        session.follow(file);
+        if (c.grows) {
+            append_bytes(file, timed_records({1000}, 200));
+            session.reload();
+        }
+        now = c.age_s;
+        session.tick();
+        EXPECT_EQ(session.stopped(), c.stopped) << c.period_s << " s, age " << c.age_s;
+    }
+}
