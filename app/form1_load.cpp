@@ -1,6 +1,5 @@
 // Loading the data file into the memo, the counters and the plots.
 #include "analysis/load_text.h"
-#include "app/run_watch.h"
 #include "app/tform1.h"
 #include "datafile/reload.h"
 #include "platform/errors.h"
