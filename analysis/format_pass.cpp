@@ -26,6 +26,8 @@ FormatDeDonnees format_des_premieres(const Lignes& lignes) {
 }
 
 const QString kBeforeTheFirst = QStringLiteral("heure avant celle de la première ligne du fichier");
+// The longest stretch without an event that a raw stream's count records take as live.
+constexpr double kLongestLiveGap = 60;
 
 daq::LineKind read_raw(daq::LineReader& reader, QStringView line, daq::EventLine& read, daq::Fault& why) {
     return reader.read(line.utf16(), line.size(), read, why);
@@ -37,7 +39,7 @@ daq::LineKind read_raw(daq::LineReader& reader, QByteArrayView line, daq::EventL
 // Why a line of a raw stream is no event line.
 QString fault_text(daq::Fault why) {
     switch (why) {
-        case daq::Fault::words: return QStringLiteral("line d'évènement sans ses 16 mots (coupée ?)");
+        case daq::Fault::words: return QStringLiteral("ligne d'évènement sans ses 16 mots (coupée ?)");
         case daq::Fault::counter: return QStringLiteral("compteur (mot 1) illisible");
         case daq::Fault::edge: return QStringLiteral("front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus");
         case daq::Fault::latch: return QStringLiteral("compteur du 1PPS (mot 10) illisible");
@@ -50,7 +52,7 @@ QString fault_text(daq::Fault why) {
         case daq::Fault::garbage:
         case daq::Fault::none: break;
     }
-    return QStringLiteral("ni une line d'évènement de la carte ni une de ses réponses");
+    return QStringLiteral("ni une ligne d'évènement de la carte ni une de ses réponses");
 }
 
 // Where the clock of a raw stream starts: a first look over its event lines
@@ -147,7 +149,7 @@ public:
     PasseDesLignes resultat(bool sans_ligne) {
         if (events_) end_of_stream();
         r_.sans_ligne = sans_ligne;
-        r_.origine_vue = origine_.has_value();
+        r_.origine_vue = origine_.has_value() || stream_origin_.has_value();
         if (!au_dela_) r_.dernier_du_fichier = r_.derniere_duree;
         return std::move(r_);
     }
@@ -245,8 +247,10 @@ private:
     // The end of the stream ends its last event; the count records: the
     // muons of each second with an event, and no muon in the seconds between
     // two events closer than a gap at the events' rate (an interval longer
-    // than ln(1000 n) / r, as the run's rate finds its gaps), in which the
-    // card was counting.
+    // than ln(1000 n) / r, as the run's rate finds its gaps) and than
+    // kLongestLiveGap, in which the card was counting. (A minute bounds them
+    // whatever the times of a stream: a run slower than an event in 3 s
+    // loses live seconds between its events.)
     void end_of_stream() {
         if (r_.fin != FinDeLecture::capacite && events_->end()) event_ended(events_->ended());
         const daq::Clock& clock = events_->clock();
@@ -259,6 +263,7 @@ private:
             const auto span = static_cast<double>(seconds_.back().first - seconds_.front().first);
             if (span > 0 && intervals > 0) threshold = std::log(1000 * intervals) / (intervals / span);
         }
+        threshold = std::min(threshold, kLongestLiveGap);
         Comptages& c = r_.comptages;
         c.secondes.reserve(seconds_.size());
         c.muons.reserve(seconds_.size());

@@ -104,7 +104,7 @@ namespace {
 // ", 1234 évènements, horloge 25 MHz (mesurée)": what a raw stream told of itself.
 QString raw_stream_text(const RawStream& flux) {
     QString texte = QStringLiteral(", %1 évènements, horloge %2 MHz")
-                        .arg(decimal(flux.events), format_picture("0.000###", flux.clock_hz / 1e6));
+                        .arg(decimal(flux.events), format_picture("0.######", flux.clock_hz / 1e6));
     texte += flux.clock_measured ? QStringLiteral(" (mesurée au 1PPS)")
                                  : QStringLiteral(" (supposée : aucune seconde GPS pour la mesurer)");
     if (!flux.gps_time) texte += QStringLiteral(", sans heure GPS : temps comptés depuis le premier évènement");

@@ -1,6 +1,8 @@
 // The analysis window's run report: "rapport PDF…" writes it to a file chosen
 // in the save dialog, "imprimer…" sends the same pages to a printer chosen in
-// the system's print dialog.
+// the system's print dialog. Both first ask the user's fields (names, group,
+// course, set-up, note) in one dialog, filled with those remembered, and
+// remember them again.
 #include "app/fit_window.h"
 
 #include "app/command_line.h"
@@ -11,6 +13,8 @@
 #include "platform/files.h"
 #include "platform/report.h"
 #include "platform/textfile.h"
+#include "platform/seams.h"
+#include "report/report_fields.h"
 #include "report/report_pages.h"
 
 #include <QButtonGroup>
@@ -50,18 +54,50 @@ RunReport FenetreAjustement::rapport() const {
             report_run(report, ajoute, platform::read_file_bytes(ajoute), commentaire, spans(ajoute), *store, *table));
     }
     combine(report);
+    // The followed run's stop alarm, while it is raised.
+    report.runs.front().stop_alarm = form_.surveillance().ligne_d_alarme();
     return report;
 }
 
+std::optional<ReportFields> FenetreAjustement::champs_du_rapport() {
+    ReportFields champs = read_report_fields();
+    if (!platform::seams().fill_form) return champs;
+    QString ReportFields::* const ordre[] = {&ReportFields::names, &ReportFields::group, &ReportFields::course,
+                                             &ReportFields::setup, &ReportFields::note};
+    const platform::FormRequest demande{
+        tr("Rapport"),
+        tr("En tête du rapport ; vorns s'en souviendra pour le suivant."),
+        {{tr("Nom(s) :"), champs.names},
+         {tr("Groupe :"), champs.group},
+         {tr("Cours :"), champs.course},
+         {tr("Montage :"), champs.setup},
+         {tr("Note :"), champs.note, true}}};
+    const std::optional<QStringList> remplis = platform::seams().fill_form(demande);
+    if (!remplis) return std::nullopt;
+    for (qsizetype i = 0; i < remplis->size() && i < static_cast<qsizetype>(std::size(ordre)); ++i) {
+        champs.*ordre[i] = (*remplis)[i];
+    }
+    if (champs != read_report_fields()) write_report_fields(champs, form_.etat().settings_failures);
+    return champs;
+}
+
 void FenetreAjustement::exporte_rapport_pdf() {
+    const std::optional<ReportFields> champs = champs_du_rapport();
+    if (!champs) return;
     const QString fichier = form_.etat().file_state.fichier_donnees;
     const auto chemin =
         fichier_choisi(fichier, QStringLiteral("_rapport"), QStringLiteral("rapport PDF"), QStringLiteral("pdf"));
-    if (chemin) enregistre(*chemin, write_report_pdf(*chemin, rapport()));
+    if (!chemin) return;
+    RunReport report = rapport();
+    report.fields = *champs;
+    enregistre(*chemin, write_report_pdf(*chemin, report));
 }
 
 void FenetreAjustement::imprime_rapport() {
-    const RunReport report = rapport();
+    const std::optional<ReportFields> champs = champs_du_rapport();
+    if (!champs) return;
+    RunReport report = rapport();
+    report.fields = *champs;
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageLayout(report_page_layout(report_page_size(QLocale::system())));
     imprimante.setDocName(platform::name_part(form_.etat().file_state.fichier_donnees));

@@ -109,6 +109,9 @@ public:
     void exporte_csv_convergence();
     // The run report: its numbers, as PDF to a chosen file, to a chosen printer.
     RunReport rapport() const;
+    // The user's fields of the report, asked in its dialog with those
+    // remembered, then remembered; nothing when the dialog is cancelled.
+    std::optional<ReportFields> champs_du_rapport();
     void exporte_rapport_pdf();
     void imprime_rapport();
 

@@ -8,13 +8,20 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QtMath>
 #include <utility>
 
@@ -158,6 +165,49 @@ void tone(int hertz, int milliseconds) {
 
 }  // namespace
 
+// The fields in one dialog, a caption beside each (its buddy, for the
+// keyboard and the screen reader); OK gives them as typed.
+std::optional<QStringList> form_dialog(const platform::FormRequest& request) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(request.title);
+    auto* column = new QVBoxLayout(&dialog);
+    if (!request.text.isEmpty()) {
+        auto* text = new QLabel(request.text, &dialog);
+        text->setWordWrap(true);
+        column->addWidget(text);
+    }
+    auto* form = new QFormLayout;
+    std::vector<std::function<QString()>> values;
+    for (const platform::FormField& f : request.fields) {
+        auto* caption = new QLabel(f.caption, &dialog);
+        QWidget* field = nullptr;
+        if (f.several_lines) {
+            auto* edit = new QPlainTextEdit(f.value, &dialog);
+            edit->setTabChangesFocus(true);
+            edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 4);
+            values.emplace_back([edit] { return edit->toPlainText(); });
+            field = edit;
+        } else {
+            auto* edit = new QLineEdit(f.value, &dialog);
+            edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
+            values.emplace_back([edit] { return edit->text(); });
+            field = edit;
+        }
+        caption->setBuddy(field);
+        field->setAccessibleName(f.caption);
+        form->addRow(caption, field);
+    }
+    column->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    column->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QStringList filled;
+    for (const auto& value : values) filled << value();
+    return filled;
+}
+
 void installe_les_services_qt() {
     platform::Seams& s = platform::seams();
     s.show_message = message_box;
@@ -165,6 +215,7 @@ void installe_les_services_qt() {
     s.choose_open_file = open_file_dialog;
     s.choose_open_files = open_files_dialog;
     s.choose_save_file = save_file_dialog;
+    s.fill_form = form_dialog;
     s.choose_colour = colour_dialog;
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };

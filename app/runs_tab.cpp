@@ -30,7 +30,7 @@ QString absolu(const QString& fichier) { return fichier.isEmpty() ? fichier : QF
 
 }  // namespace
 
-OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(form), runs_(form.etat().runs) {
     setObjectName(QStringLiteral("Onglet_runs"));
     runs_.set_added_by_file(lit_runs_ajoutes_par_fichier(fichier_suivi(), form.etat().settings_failures));
     runs_.follow(fichier_suivi());

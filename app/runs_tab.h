@@ -67,7 +67,7 @@ protected:
 
 private:
     TForm1& form_;
-    WindowRuns runs_;
+    WindowRuns& runs_;  // the run's state's: the tab shows and edits them
     RunsShown montre_;
     // The followed run alone, its tab out of sight: the table is made when it is
     // next shown, from the last fit's request, so a reload costs nothing more.

@@ -245,8 +245,8 @@ void verifie_lecteurs(const platform::PackedLines& lignes, const PasseDesLignes&
     verifie(passe.format == FormatDeDonnees::raw_stream ||
                 (passe.raw.events == 0 && passe.raw.clock_hz == 0 && !passe.raw.gps_time),
             "raw stream facts of another format");
-    verifie(passe.raw.events >= passe.nb_enregistrements + passe.raw.before_origin &&
-                (passe.format != FormatDeDonnees::raw_stream || passe.raw.clock_hz > 0),
+    verifie(passe.format != FormatDeDonnees::raw_stream ||
+                (passe.raw.events >= passe.nb_enregistrements + passe.raw.before_origin && passe.raw.clock_hz > 0),
             "raw stream facts that do not add up");
     for (std::size_t k = 0; k < c.secondes.size(); ++k) {
         verifie(c.secondes[k] >= 0 && c.muons[k] >= 0, "count record before the origin or negative");

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -40,6 +41,19 @@ struct Notification {
     bool critical = false;
 };
 
+// Text fields the user fills in one dialog, each with its caption and the
+// value proposed; a field of several lines takes line ends.
+struct FormField {
+    QString caption;
+    QString value;
+    bool several_lines = false;
+};
+struct FormRequest {
+    QString title;
+    QString text;  // what the fields are for, above them
+    std::vector<FormField> fields;
+};
+
 // A question with three answers: save, go on without saving, or stay.
 struct Question {
     QString text;
@@ -55,6 +69,8 @@ struct Seams {
     // Several existing files chosen at once; nothing when cancelled.
     std::function<std::optional<QStringList>(const OpenFileRequest& request)> choose_open_files;
     std::function<std::optional<QString>(const SaveFileRequest& request)> choose_save_file;
+    // The fields as filled, in their order; nothing when cancelled.
+    std::function<std::optional<QStringList>(const FormRequest& request)> fill_form;
     std::function<std::optional<Rgb>(Rgb initial)> choose_colour;
     // Plays a wave file without waiting; returns the player's error text, if any.
     std::function<std::optional<QString>(const QString& path)> play_wave;

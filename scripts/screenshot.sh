@@ -16,7 +16,8 @@
 # With --rate, renders the analysis window's "taux" tab into docs/screenshot-rate.png,
 # on a simulated night run that stops for an hour and a half.
 # With --report, writes the run report of fichiers/muon_run.txt (1 unit = 10 ns,
-# a French locale) with vorns-fit and converts its first page into docs/report-page.png.
+# a French locale, the fields of two students) with vorns-fit and converts its
+# first page into docs/report-page.png (pdftocairo).
 # With --runs, renders the analysis window's "runs" tab into docs/screenshot-runs.png:
 # three simulated runs of 20 000 events combined (the third with a shorter lifetime,
 # which pulls), the second with an hour of its night left out.
@@ -34,8 +35,10 @@ if [ "${1:-}" = "--report" ]; then
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
   LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 build-release/bin/vorns-fit fichiers/muon_run.txt --unit-ns 10 \
-    --report "$work/rapport.pdf" >/dev/null
-  pdftoppm -f 1 -l 1 -r 90 -png -singlefile "$work/rapport.pdf" docs/report-page
+    --report "$work/rapport.pdf" --names "Ana Martin, Bo Durand" --group "TP 3" \
+    --course "Physique subatomique, L3" --setup "deux scintillateurs plastiques, banc n° 2" \
+    --note "seuil des discriminateurs à −30 mV" >/dev/null
+  pdftocairo -f 1 -l 1 -r 90 -png -singlefile "$work/rapport.pdf" docs/report-page
   echo "vorns: wrote docs/report-page.png"
   exit 0
 fi

@@ -12,6 +12,7 @@
 #include "analysis/reported.h"
 #include "datafile/file_state.h"
 #include "fit/run/duration_choices.h"
+#include "fit/run/window_runs.h"
 #include "settings/settings_files.h"
 
 struct RunData {
@@ -36,4 +37,7 @@ struct RunData {
     // The class choices of the last class pass, as numbers (the report and
     // the fit read them, never the fields they were typed in).
     ChoixDesClasses choix_des_classes;
+    // The runs added to the followed one and every run's excluded spans (the
+    // analysis window's "runs" tab shows and edits them; the fit reads them).
+    WindowRuns runs;
 };

@@ -109,16 +109,16 @@ void RunSession::fit_and_combination(ReloadChanges& changes) {
     const RunAnalysisReuse reuse{&refit_, &rate()};
     analysis_.reset();
     analysis_.emplace(analyse_run(loaded, RunAnalysisChoices{fit_choices_, unit_typed_, false, {}},
-                                  runs_.spans_of(file()), reuse));
+                                  data_->runs.spans_of(file()), reuse));
     changes.fit = analysis_->refitted || choices_changed_;
     // The runs added to the followed one, fitted together with it.
-    if (runs_.added().isEmpty() && runs_.spans_of(file()).empty()) {
+    if (data_->runs.added().isEmpty() && data_->runs.spans_of(file()).empty()) {
         combination_ = RunsShown();
         return;
     }
     const std::vector<double> seconds = secondes_des_enregistrements(run.record_store);
     const std::span<const double> all = fit_request(run.record_store, run.class_table, FitChoices()).durations;
-    combination_ = runs_.combine(FollowedRun{file(), all, seconds, heure_de_l_origine_s(run.origine_temps),
+    combination_ = data_->runs.combine(FollowedRun{file(), all, seconds, heure_de_l_origine_s(run.origine_temps),
                                              {run.comptages.secondes, run.comptages.muons}, run.unite_ns},
                                  analysis_->request, analysis_->choices.unit_ns);
 }

@@ -66,7 +66,7 @@ public:
     // The stability scan (ten fits more) after each fit that changed.
     void set_scanning(bool on) { scanning_ = on; }
     // The runs added to the followed one and every run's excluded spans.
-    WindowRuns& runs() { return runs_; }
+    WindowRuns& runs() { return data_->runs; }
 
     // The refresh: its period in seconds (0: stopped) and whether only a
     // changed file is read again (the main window's "test file time / size").
@@ -123,7 +123,6 @@ private:
     bool fitting_ = false;
     bool scanning_ = true;
     bool choices_changed_ = true;
-    WindowRuns runs_;
     SurveillanceDuRun watch_;
     fit::Refit refit_;
     std::optional<RunAnalysis> analysis_;

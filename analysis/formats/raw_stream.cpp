@@ -190,18 +190,7 @@ double median(const double* values, int count) {
     return count % 2 == 1 ? copy[count / 2] : (copy[count / 2 - 1] + copy[count / 2]) / 2;
 }
 
-// The hexadecimal digits' values, 0xF0 for every other byte.
-constexpr auto kHex = [] {
-    std::array<std::uint8_t, 256> t{};
-    for (auto& v : t) v = 0xF0;
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - '0');
-    for (int c = 'A'; c <= 'F'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'A' + 10);
-    for (int c = 'a'; c <= 'f'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'a' + 10);
-    return t;
-}();
 
-inline unsigned hex_quick(char c) { return kHex[static_cast<unsigned char>(c)]; }
-inline unsigned hex_quick(char16_t c) { return kHex[c & 0xFF] | (c > 0xFF ? 0xF0u : 0u); }
 
 
 
@@ -300,6 +289,19 @@ inline bool same_bytes(const void* a, const void* b, std::size_t n) {
 }
 
 #else
+
+// The hexadecimal digits' values, 0xF0 for every other byte.
+constexpr auto kHex = [] {
+    std::array<std::uint8_t, 256> t{};
+    for (auto& v : t) v = 0xF0;
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'A' + 10);
+    for (int c = 'a'; c <= 'f'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'a' + 10);
+    return t;
+}();
+
+inline unsigned hex_quick(char c) { return kHex[static_cast<unsigned char>(c)]; }
+inline unsigned hex_quick(char16_t c) { return kHex[c & 0xFF] | (c > 0xFF ? 0xF0u : 0u); }
 
 template <typename Char>
 inline bool head_quick(const Char* p, std::uint32_t& counter, std::uint64_t& edges) {
@@ -445,14 +447,35 @@ void Clock::new_gps_words(const EventLine& l) {
     gps_ = gps_second(l, gps_second_);
 }
 
-void Clock::latch_line(std::int64_t latch, std::uint8_t flags) {
-    if (!has_latch_ || latch != latch_) {
-        latch_changed(latch, gps_, gps_second_, (flags & kFlagPpsOutOfRange) != 0);
-    } else {
+std::int64_t Clock::latch_line(std::int64_t latch, std::uint8_t flags) {
+    if (has_latch_ && latch == latch_) {
         // The GPS second of a latch seen before without one.
         latch_gps_ = true;
         latch_second_ = gps_second_;
+        return latch;
     }
+    if (gps_) {
+        if (has_mark_) {
+            // The turns of the counter the GPS seconds since the mark hold:
+            // the ticks counted within two seconds and a half of theirs (the
+            // lines anywhere in their seconds, a GPS message late).
+            constexpr double kTurn = 4294967296.0;
+            const double f = frequency_hz();
+            const double off = static_cast<double>(gps_second_ - mark_second_) * f -
+                               static_cast<double>(ticks_ - mark_ticks_);
+            const double turns = std::nearbyint(off / kTurn);
+            if (turns != 0 && std::fabs(off - turns * kTurn) <= 2.5 * f) {
+                const auto shift = static_cast<std::int64_t>(turns) * (std::int64_t{1} << 32);
+                ticks_ += shift;
+                latch += shift;
+            }
+        }
+        has_mark_ = true;
+        mark_ticks_ = ticks_;
+        mark_second_ = gps_second_;
+    }
+    latch_changed(latch, gps_, gps_second_, (flags & kFlagPpsOutOfRange) != 0);
+    return latch;
 }
 
 void Clock::gps_line(std::int64_t latch, std::int64_t second) {
@@ -522,7 +545,7 @@ void Clock::latch_changed(std::int64_t latch, bool gps, std::int64_t second, boo
         } else if (gps && latch_gps_) {
             n = static_cast<double>(second - latch_second_);
         }
-        if (n >= 1 && n <= 16) take_candidate(d / n);
+        if (n >= 1 && n <= kLongestSpan) take_candidate(d / n);
     }
     has_latch_ = true;
     latch_ = latch;

@@ -118,7 +118,7 @@ bool gps_second(const EventLine& line, std::int64_t& second);
 
 // The counter's frequency is measured from successive 1PPS latches: each
 // change of word 10 gives the ticks of the seconds between them (their number
-// from the GPS seconds, or from the frequency once known). The first three
+// from the GPS seconds, or from the frequency once known; an hour at most). The first three
 // such values that agree within kAgreement give the frequency; then a value
 // within kAgreement of the median of the last kMedianOf is taken in, and the
 // frequency is their median; a value farther off (a GPS glitch) is left out,
@@ -135,6 +135,8 @@ bool gps_second(const EventLine& line, std::int64_t& second);
 // seconds that agree among themselves and not with it (the counters were
 // reset, the GPS time was wrong) become the new reference.
 inline constexpr double kAgreement = 1e-3;
+// The longest span of seconds between two latches that gives a value.
+inline constexpr std::int64_t kLongestSpan = 3600;
 inline constexpr int kMedianOf = 15;
 inline constexpr int kNewReference = 3;
 
@@ -163,10 +165,12 @@ public:
     ClockStart start() const;
 
     // The current line's counter, unwrapped: ticks since the stream's first
-    // event line's counter value, counting the roll-overs (the counter's step
+    // event line's counter value, counting the roll-overs: the counter's step
     // from one line to the next taken within half of its turn, forward or
-    // back: after lines more than 86 s apart at 25 MHz, the clock takes a new
-    // reference from the GPS seconds that follow).
+    // back; a line with a new latch and a GPS second that can be trusted
+    // counts the turns that passed (each 172 s at 25 MHz) from the GPS
+    // seconds since the last such line, so that events minutes apart are
+    // timed right.
     std::int64_t ticks() const { return ticks_; }
     double frequency_hz() const { return measured_ || seeded_ ? frequency_ : kNominalFrequencyHz; }
     // The time at `ticks`: seconds since 1970 with the reference, else since
@@ -187,7 +191,14 @@ private:
                l.gps_valid == words_.gps_valid && l.flags == words_.flags;
     }
     void new_gps_words(const EventLine& line);
-    void latch_line(std::int64_t latch, std::uint8_t flags);
+    // A latch that changed, or got its GPS second; the latch, moved by the
+    // counter's turns the GPS seconds count since the last such line.
+    std::int64_t latch_line(std::int64_t latch, std::uint8_t flags);
+    // The ticks and the GPS second of the last line whose latch changed
+    // with a GPS second that could be trusted.
+    bool has_mark_ = false;
+    std::int64_t mark_ticks_ = 0;
+    std::int64_t mark_second_ = 0;
     // `ticks` is a whole number n != 0 of seconds, within kAgreement of one.
     bool whole_seconds(std::int64_t ticks, std::int64_t& n) const;
 
@@ -295,13 +306,13 @@ void Clock::line(const EventLine& l) {
     ticks_ += started_ ? static_cast<std::int32_t>(l.counter - counter_) : 0;
     counter_ = l.counter;
     // The latch comes before the line: the ticks since it, less than a roll-over.
-    const std::int64_t latch = ticks_ - static_cast<std::uint32_t>(l.counter - l.latch);
+    std::int64_t latch = ticks_ - static_cast<std::uint32_t>(l.counter - l.latch);
     if (!started_ || !same_gps_words(l)) [[unlikely]] {
         new_gps_words(l);
     }
     started_ = true;
     if (!has_latch_ || latch != latch_ || (gps_ && !latch_gps_)) [[unlikely]] {
-        latch_line(latch, l.flags);
+        latch = latch_line(latch, l.flags);
     }
     if (gps_ && (!has_reference_ || latch != ref_latch_ || gps_second_ != ref_second_)) [[unlikely]] {
         gps_line(latch, gps_second_);

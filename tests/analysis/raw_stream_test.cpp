@@ -247,6 +247,7 @@ TEST(RawStream, PlantedDecaysAreFoundWhateverTheStreamsFaults) {
         }
         const Reading r = pass_of(stream);
         EXPECT_EQ(r.pass.format, FormatDeDonnees::raw_stream);
+        EXPECT_TRUE(r.pass.origine_vue);
         EXPECT_TRUE(r.pass.raw.clock_measured);
         EXPECT_TRUE(r.pass.raw.gps_time);
         EXPECT_NEAR(r.pass.raw.clock_hz, c.clock_hz, 1);
@@ -274,6 +275,28 @@ TEST(RawStream, PlantedDecaysAreFoundWhateverTheStreamsFaults) {
             const double at = static_cast<double>(kept[k].second - kept[0].second) + kept[k].fraction - kept[0].fraction;
             EXPECT_NEAR((r.minutes[k] - r.minutes[0]) * 60, at, 1e-6) << k;
         }
+    }
+}
+
+// Events minutes apart, farther than the counter's turn (172 s at 25 MHz):
+// the GPS seconds count the turns between them.
+TEST(RawStream, ASparseStreamCountsTheCountersTurnsFromTheGps) {
+    card::Settings s;
+    s.rate_hz = 1.0 / 120;
+    s.stop_fraction = 0.9;
+    card::Card simulator(s);
+    const Reading r = pass_of(simulated(40000, simulator));
+    std::vector<card::Planted> kept;
+    for (const card::Planted& p : simulator.planted()) {
+        if (p.sent_ns >= 400 && p.sent_ns <= 9000) kept.push_back(p);
+    }
+    ASSERT_GT(kept.size(), 100u);
+    ASSERT_EQ(r.ns.size(), kept.size());
+    EXPECT_TRUE(r.pass.raw.clock_measured);
+    EXPECT_EQ(r.pass.raw.before_origin, 0);
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        const double at = static_cast<double>(kept[k].second - kept[0].second) + kept[k].fraction - kept[0].fraction;
+        EXPECT_NEAR((r.minutes[k] - r.minutes[0]) * 60, at, 1e-6) << k;
     }
 }
 

@@ -3,15 +3,19 @@
 // stability, the forecast, the "taux" tab, the main window's figures), with a
 // decimal comma, and the comment as typed (saved or not).
 #include "app/fit_window.h"
+#include "app/qt_seams.h"
 #include "load_fixture.h"
 #include "platform/locations.h"
 #include "support/pdf.h"
 #include "support/toy_durations.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -141,6 +145,95 @@ TEST_F(FitReport, TheAddedRunsAndTheirSpansGoIntoTheReport) {
         QJsonDocument::fromJson(sh.readAllStandardOutput()).object().value(QStringLiteral("tau")).toDouble();
     const double attendu = runs.combinaison().combination.combined.tau;
     EXPECT_NEAR(tau, attendu, 1e-9 * attendu);
+}
+
+}  // namespace
+
+namespace {
+
+// The report's dialog asks the user's fields, filled with those remembered:
+// typed once, they stand on page one and are proposed for the next report
+// (from the settings folder, a key=value file); a cancelled dialog writes
+// nothing and remembers nothing.
+TEST_F(FitReport, TheUsersFieldsAreAskedRememberedAndOnPageOne) {
+    choisit(ecrit(QStringLiteral("run.txt"), run_file_bytes(toy_durations(5, 2000, 0.05, 10))));
+    form.SpeedButton_ajustement->click();
+    FenetreAjustement& f = *form.fenetre_ajustement();
+    const QStringList champs{QStringLiteral("Ana Martin, Bo Durand"), QStringLiteral("TP 3"),
+                             QStringLiteral("Physique subatomique L3"), QStringLiteral("scintillateur n° 2"),
+                             QStringLiteral("aimant posé à 14 h\nseuil à −30 mV")};
+    recorder().form_answers.push_back(champs);
+    recorder().save_answers.push_back(chemin(QStringLiteral("r.pdf")));
+    f.Bouton_rapport->click();
+    ASSERT_EQ(recorder().form_requests.size(), 1u);
+    for (const platform::FormField& field : recorder().form_requests.front().fields) {
+        EXPECT_TRUE(field.value.isEmpty()) << field.caption;
+    }
+    const QString une = squeezed(pdf_page_lines(chemin(QStringLiteral("r.pdf")), 1));
+    for (const QString& champ : champs) EXPECT_TRUE(une.contains(squeezed(champ))) << champ << "\n" << une;
+
+    // Cancelled: no file chosen, nothing remembered.
+    recorder().form_answers.push_back(std::nullopt);
+    f.Bouton_rapport->click();
+    EXPECT_EQ(recorder().save_requests.size(), 1u);
+
+    // The next report proposes them, and its dialog accepted as proposed holds them again.
+    recorder().save_answers.push_back(chemin(QStringLiteral("r2.pdf")));
+    f.Bouton_rapport->click();
+    ASSERT_EQ(recorder().form_requests.size(), 3u);
+    QStringList proposes;
+    for (const platform::FormField& field : recorder().form_requests.back().fields) proposes << field.value;
+    EXPECT_EQ(proposes, champs);
+    EXPECT_TRUE(squeezed(pdf_page_lines(chemin(QStringLiteral("r2.pdf")), 1)).contains(champs.front()));
+    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|');
+}
+
+}  // namespace
+
+namespace {
+
+// The program's own dialog of the fields, used with the keyboard alone: the
+// first field has the focus, Tab goes to the next (its text selected, typed
+// over), Return accepts.
+TEST_F(FitReport, TheFieldsDialogTakesTheKeyboardAlone) {
+    installe_les_services_qt();
+    const auto tape = [](const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+        }
+    };
+    const auto touche = [](Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    };
+    // Each tick looks for the dialog with the focus in it, types, and
+    // accepts; after five seconds it gives up and closes it.
+    bool vu = false;
+    QElapsedTimer depuis;
+    depuis.start();
+    QTimer tic;
+    QObject::connect(&tic, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        if (!d->isAncestorOf(QApplication::focusWidget())) {
+            d->activateWindow();
+            if (depuis.elapsed() > 5000) d->reject();
+            return;
+        }
+        vu = true;
+        tape(QStringLiteral("Ana"));
+        touche(Qt::Key_Tab);
+        tape(QStringLiteral("TP 3"));
+        touche(Qt::Key_Return);
+    });
+    tic.start(20);
+    const std::optional<QStringList> remplis = platform::seams().fill_form(
+        {QStringLiteral("Rapport"), QString(), {{QStringLiteral("Nom(s) :"), QString()}, {QStringLiteral("Groupe :"), QStringLiteral("TP ")}}});
+    recorder().install();
+    ASSERT_TRUE(vu);
+    ASSERT_TRUE(remplis);
+    EXPECT_EQ(*remplis, (QStringList{QStringLiteral("Ana"), QStringLiteral("TP 3")}));
 }
 
 }  // namespace

@@ -13,10 +13,13 @@
 namespace {
 
 // The same events as an acquisition file: its origin line at the time of the
-// other file's first line, then one record a decay.
+// other file's first line (or first event), then one record a decay.
 const QByteArray kAcquisition =
     "Run\r\nB\r\nHeure\tDur\xE9"
     "e\r\n10:00:00\t0\r\n10:00:01\t300\r\n10:01:01\t500\r\n10:02:30\t1200\r\n";
+const QByteArray kAcquisitionRaw =
+    "Run\r\nB\r\nHeure\tDur\xE9"
+    "e\r\n10:00:00\t0\r\n10:00:01\t600\r\n10:01:01\t500\r\n10:02:30\t1200\r\n";
 const QByteArray kAcquisitionUs =
     "Run\r\nB\r\nHeure\tDur\xE9"
     "e\r\n10:00:01\t0\r\n10:00:01\t0.5\r\n10:01:01\t2.5\r\n10:02:30\t12\r\n";
@@ -39,6 +42,24 @@ const struct CasDeFormat {
      "10:01:30\t7\nDecay 'Tue_Nov_19_10:02:30_2019' 12\n",
      kAcquisitionUs, "format decay-lines : 1 unité = 1000 ns, début 10:00:01 heure locale ; ", " heure locale ; ",
      "1000", "ligne 5 ignorée : « 10:01:30⇥7 » n'est pas un enregistrement (ligne d'un autre format"},
+    // A DAQ card's raw stream: a muon through the four channels at 10:00:00 UTC, decays of 600 ns (15
+    // ticks of 40 ns), 500 ns (12.5) and 1200 ns one second, a minute and 150 s after it, muons at 2 and 3 s.
+    // Counted: the seconds 0 to 61 and the 150th; the 89 s without an event before it are longer than
+    // the longest stretch a raw stream takes as live (a minute).
+    {"carte.txt",
+     "00000000 A0 00 20 00 20 00 20 00 00000000 100000.000 191119 A 05 0 +0000\r\n"
+     "017D7840 A0 00 20 00 20 00 00 00 017D7840 100001.000 191119 A 05 0 +0000\r\n"
+     "017D784F 00 00 00 00 20 00 00 00 017D7840 100001.000 191119 A 05 0 +0000\r\n"
+     "00000000 80 00\r\n"
+     "02FAF080 A0 00 20 00 20 00 20 00 02FAF080 100002.000 191119 A 05 0 +0000\r\n"
+     "047868C0 A0 00 20 00 20 00 20 00 047868C0 100003.000 191119 A 05 0 +0000\r\n"
+     "5AE5A740 A0 00 20 00 20 00 00 00 5AE5A740 100101.000 191119 A 05 0 +0000\r\n"
+     "5AE5A74C 00 00 00 00 30 00 00 00 5AE5A740 100101.000 191119 A 05 0 +0000\r\n"
+     "DF847580 A0 00 20 00 20 00 00 00 DF847580 100230.000 191119 A 05 0 +0000\r\n"
+     "DF84759E 00 00 00 00 20 00 00 00 DF847580 100230.000 191119 A 05 0 +0000\r\n",
+     kAcquisitionRaw, "format daq-raw : 1 unité = 1 ns, début ",
+     " heure locale, 63 s de comptage, 6 évènements, horloge 25 MHz (mesurée au 1PPS) ; ", "1",
+     "ligne 4 ignorée : « 00000000 80 00 » n'est pas un enregistrement (ligne d'évènement sans ses 16 mots"},
 };
 
 // The view's texts but the memo, the header labels, the last line and the status line.

@@ -2,6 +2,8 @@
 // program folder, or in the user's configuration folder when the program
 // folder cannot be written.
 #include "platform/files.h"
+#include "platform/textfile.h"
+#include "settings/key_values.h"
 #include "settings/settings_files.h"
 #include "support/config_folder.h"
 #include "support/recorder.h"
@@ -308,4 +310,32 @@ TEST(SettingsFiles, AProgramFolderThatCannotBeWrittenKeepsThemInTheUsersConfigur
     EXPECT_EQ(lit_ligne_unique(FICHIER_DERNIER_NOM), QStringLiteral("run.txt"));
     EXPECT_EQ(chemin_du_reglage(FICHIER_DERNIER_NOM), config.application_folder() + FICHIER_DERNIER_NOM);
     platform::set_program_folder_for_tests(QString());
+}
+
+// A key=value file of ours: values of several lines, with backslashes, an
+// '=' or blanks at their ends come back as written; a line without '=' and
+// the blanks around a key are left out; a write that fails is told.
+TEST(KeyValues, ValuesComeBackAsWrittenAndAFailedWriteIsTold) {
+    TemporaryProgramFolder folder;
+    const QString name = QStringLiteral("qrt_vorn.rap");
+    EXPECT_TRUE(read_key_values(name).isEmpty());
+    const KeyValues values{{QStringLiteral("names"), QStringLiteral("Ana Martin, Bo Durand")},
+                           {QStringLiteral("note"), QStringLiteral("aimant posé\nseuil à −30 mV\\n = fin ")},
+                           {QStringLiteral("empty"), QString()},
+                           {QStringLiteral("path"), QStringLiteral("C:\\runs\\nuit\\")}};
+    Signales s;
+    write_key_values(name, values, s.echecs);
+    EXPECT_TRUE(s.recus.empty());
+    EXPECT_EQ(read_key_values(name), values);
+    EXPECT_EQ(platform::read_text_lines(folder.file(name)).size(), values.size()) << "one line a key";
+
+    write_bytes(folder.file(name), "no equals sign\r\n  group = TP 3\r\n=no key\r\n");
+    EXPECT_EQ(read_key_values(name), (KeyValues{{QStringLiteral("group"), QStringLiteral(" TP 3")}}));
+
+    const QString other = QStringLiteral("qrt_vorn.autre");
+    ASSERT_TRUE(QDir().mkpath(folder.file(other)));
+    write_key_values(other, values, s.echecs);
+    ASSERT_EQ(s.recus.size(), 1u);
+    EXPECT_EQ(s.recus.front().first.chemin, folder.file(other));
+    EXPECT_TRUE(QFileInfo(folder.file(other)).isDir());
 }

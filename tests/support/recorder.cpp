@@ -46,6 +46,15 @@ void Recorder::install() {
         save_requests.push_back(request);
         return next_answer(save_answers);
     };
+    s.fill_form = [this](const platform::FormRequest& request) -> std::optional<QStringList> {
+        form_requests.push_back(request);
+        if (form_answers.empty()) {
+            QStringList proposed;
+            for (const platform::FormField& f : request.fields) proposed << f.value;
+            return proposed;
+        }
+        return next_answer(form_answers);
+    };
     s.choose_colour = [this](platform::Rgb initial) -> std::optional<platform::Rgb> {
         colour_requests.push_back(initial);
         return next_answer(colour_answers);

@@ -21,6 +21,8 @@ struct Recorder {
     std::deque<std::optional<QStringList>> open_files_answers;  // several files; empty: cancelled
     std::vector<platform::SaveFileRequest> save_requests;
     std::deque<std::optional<QString>> save_answers;  // empty: the dialog is cancelled
+    std::vector<platform::FormRequest> form_requests;
+    std::deque<std::optional<QStringList>> form_answers;  // empty: the fields as proposed
     std::vector<platform::Rgb> colour_requests;
     std::deque<std::optional<platform::Rgb>> colour_answers;
     QStringList played;
