@@ -119,21 +119,6 @@ void ecrit_lignes(const QString& nom_fichier, const QStringList& lignes, WriteFa
         echecs.ajoute(echec_d_ecriture(path, *raison, false));
 }
 
-ReglagesParCle reglages_des_lignes(const QStringList& lignes) {
-    ReglagesParCle reglages;
-    for (const QString& ligne : lignes) {
-        const qsizetype egal = ligne.indexOf(QLatin1Char('='));
-        if (egal > 0) reglages.insert(ligne.left(egal), ligne.mid(egal + 1));
-    }
-    return reglages;
-}
-
-QStringList lignes_des_reglages(const ReglagesParCle& reglages) {
-    QStringList lignes;
-    for (auto it = reglages.cbegin(); it != reglages.cend(); ++it) lignes << it.key() + QLatin1Char('=') + it.value();
-    return lignes;
-}
-
 QString chemin_en_ligne(const QString& chemin) {
     return QString::fromLatin1(QUrl::toPercentEncoding(chemin, QByteArrayLiteral("/:\\")));
 }

@@ -13,7 +13,6 @@
 // Nothing here tells the user anything: a write that fails, or a file that is
 // there and cannot be read, gives what failed, and the caller reports it (the
 // window: a box and a short tone for a write, the status line for a read).
-#include <QMap>
 #include <QSet>
 #include <QString>
 
@@ -71,13 +70,6 @@ void ecrit_ligne_unique(const QString& nom_fichier, const QString& valeur, Write
 // given); written whole, so that a failed write leaves the old one.
 QStringList lit_lignes(const QString& nom_fichier, WriteFailures* echecs = nullptr);
 void ecrit_lignes(const QString& nom_fichier, const QStringList& lignes, WriteFailures& echecs);
-
-// A settings file of our own as `key=value` lines: a key is the text before
-// the first '=', its value the rest of the line as it stands; a line without
-// '=' is no setting. Written sorted by key.
-using ReglagesParCle = QMap<QString, QString>;
-ReglagesParCle reglages_des_lignes(const QStringList& lignes);
-QStringList lignes_des_reglages(const ReglagesParCle& reglages);
 
 // A file's path on a line of a settings file, and back: percent-encoded, so
 // that it holds no blank, tab or line end whatever the file's name.

@@ -1,6 +1,7 @@
 #include "fit/run/fit_choices.h"
 
 #include "fit/text/fit_text.h"
+#include "settings/key_values.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -40,9 +41,9 @@ QString name_text(std::string_view name) {
 // given), 6 log count axis, 10 the unit the user gave (empty: none), 11 the
 // negative muons' lifetime, 12 the charge ratio, 13 the forecast's
 // precision, 14 the added runs. A shorter file has no line past its end.
-ReglagesParCle from_numbered_lines(const QStringList& lines) {
+KeyValues from_numbered_lines(const QStringList& lines) {
     const auto line = [&lines](int n) { return n <= lines.size() ? lines.at(n - 1) : QString(); };
-    ReglagesParCle r;
+    KeyValues r;
     const std::pair<const QString*, int> keys[] = {{&kTMin, 1},      {&kTMax, 2},       {&kModel, 3},
                                                    {&kMethod, 4},    {&kLogCounts, 6},  {&kTauMinusNs, 11},
                                                    {&kRho, 12},      {&kPrecision, 13}, {&kAddedRuns, 14}};
@@ -56,22 +57,22 @@ ReglagesParCle from_numbered_lines(const QStringList& lines) {
 }
 
 // The file's settings, from either form; none when it is missing.
-ReglagesParCle read_settings(WriteFailures* echecs) {
+KeyValues read_settings(WriteFailures* echecs) {
     const QStringList lines = lit_lignes(FICHIER_AJUSTEMENT, echecs);
     const bool by_key = std::any_of(lines.begin(), lines.end(),
                                     [](const QString& l) { return l.contains(QLatin1Char('=')); });
     if (!by_key && !lines.isEmpty()) return from_numbered_lines(lines);
-    return reglages_des_lignes(lines);
+    return key_values_of_lines(lines);
 }
 
 // The keys given set, the others kept as they were: one write.
-void write_settings(const ReglagesParCle& changed, WriteFailures& echecs) {
-    ReglagesParCle r = read_settings(nullptr);
+void write_settings(const KeyValues& changed, WriteFailures& echecs) {
+    KeyValues r = read_settings(nullptr);
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) r.insert(it.key(), it.value());
-    ecrit_lignes(FICHIER_AJUSTEMENT, lignes_des_reglages(r), echecs);
+    ecrit_lignes(FICHIER_AJUSTEMENT, lines_of_key_values(r), echecs);
 }
 
-double number_of(const ReglagesParCle& r, const QString& key, double fallback) {
+double number_of(const KeyValues& r, const QString& key, double fallback) {
     const QString text = r.value(key);
     if (text.isEmpty()) return fallback;
     try {
@@ -83,7 +84,7 @@ double number_of(const ReglagesParCle& r, const QString& key, double fallback) {
 }
 
 // A number above 0, or the fallback.
-double positive_of(const ReglagesParCle& r, const QString& key, double fallback) {
+double positive_of(const KeyValues& r, const QString& key, double fallback) {
     const double v = number_of(r, key, fallback);
     return v > 0 ? v : fallback;
 }
@@ -102,7 +103,7 @@ long double fit_number(QStringView text) {
 }
 
 FitChoices lit_choix_ajustement(const FitChoices& defaults, WriteFailures* echecs) {
-    const ReglagesParCle r = read_settings(echecs);
+    const KeyValues r = read_settings(echecs);
     FitChoices c = defaults;
     c.t_min = number_of(r, kTMin, defaults.t_min);
     c.t_max = number_of(r, kTMax, defaults.t_max);

@@ -4,6 +4,7 @@
 // status line, never in a message box.
 #include "app/fit_window.h"
 #include "fit/text/stability_text.h"
+#include "settings/key_values.h"
 #include "load_fixture.h"
 #include "platform/files.h"
 #include "support/toy_durations.h"
@@ -231,9 +232,9 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     emit fenetre.ComboBox_precision->activated(cinq);
     EXPECT_TRUE(fenetre.Label_prevision->text().startsWith(QStringLiteral("5 % sur Tau")))
         << fenetre.Label_prevision->text();
-    const ReglagesParCle reglages = reglages_des_lignes(
+    const KeyValues reglages = key_values_of_lines(
         QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n")));
-    EXPECT_EQ(reglages, (ReglagesParCle{{"t_min", "20"},
+    EXPECT_EQ(reglages, (KeyValues{{"t_min", "20"},
                                         {"t_max", "1500.5"},
                                         {"model", "exp"},
                                         {"method", "unbinned"},
@@ -392,7 +393,7 @@ TEST_F(FitWindow, TheCaptureModelsTheirFieldsAndLines) {
     const fit::Result& r = fenetre.resultat();
     EXPECT_LT(r.rho_lower, 1.27 + 3 * r.rho_error);
     EXPECT_GT(r.rho_upper, 1.27 - 3 * r.rho_error);
-    const ReglagesParCle reglages = reglages_des_lignes(
+    const KeyValues reglages = key_values_of_lines(
         QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n")));
     EXPECT_EQ(reglages.value("model"), QStringLiteral("charge-ratio"));
     EXPECT_EQ(reglages.value("unit_ns"), QStringLiteral("10"));
