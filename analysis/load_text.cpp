@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 const QString TEXTE_INDEFINI = QStringLiteral("—");
 
@@ -162,8 +163,21 @@ QString texte_duree_acquisition(long double minutes) {
 
 namespace {
 
-QString picture_ou_indefini(const std::optional<long double>& value) {
-    return value ? format_picture("0.###", *value) : TEXTE_INDEFINI;
+// A figure in "0.###"; for a run whose unit is known, where that would show 0
+// for a value that is not (a rate in 1/ns, an activity per minute of a long
+// run), as many decimals as give four significant digits, up to 12. Every
+// figure "0.###" shows is shown as before, so that the same decays give the
+// same window whatever their file's format.
+QString chiffre(long double value, bool unite_connue) {
+    if (!unite_connue || !std::isfinite(value) || value == 0 || std::fabs(value) >= 0.0005L)
+        return format_picture("0.###", value);
+    const int decimales = std::min(12, 3 - static_cast<int>(std::floor(std::log10(std::fabs(value)))));
+    const std::string picture = "0." + std::string(static_cast<std::size_t>(decimales), '#');
+    return format_picture(picture.c_str(), value);
+}
+
+QString chiffre_ou_indefini(const std::optional<long double>& value, bool unite_connue) {
+    return value ? chiffre(*value, unite_connue) : TEXTE_INDEFINI;
 }
 
 // The number of a class as the user sees it (index + 1), for any finite index.
@@ -176,17 +190,17 @@ QString numero_de_classe(const std::optional<long double>& indice) {
 
 }  // namespace
 
-TextesDesChiffres textes_des_chiffres(const Chiffres& c) {
+TextesDesChiffres textes_des_chiffres(const Chiffres& c, bool unite_connue) {
     TextesDesChiffres t;
     t.duree_totale_moyennes = format_picture("0.#", c.duree_totale_moyennes);
     t.duree_totale_centres = format_picture("0.#", c.duree_totale_centres);
     t.evenements = general(c.evenements);
-    t.tau = format_picture("0.###", c.tau);
-    t.lambda = picture_ou_indefini(c.lambda);
-    t.demi_vie = format_picture("0.###", c.demi_vie);
+    t.tau = chiffre(c.tau, unite_connue);
+    t.lambda = chiffre_ou_indefini(c.lambda, unite_connue);
+    t.demi_vie = chiffre(c.demi_vie, unite_connue);
     t.cm = general(c.cm) + QStringLiteral(" [ classe ") + numero_de_classe(c.classe_cm) + QStringLiteral("]");
     t.c0 = format_picture("0.###", c.c0);
-    t.activite = picture_ou_indefini(c.activite);
+    t.activite = chiffre_ou_indefini(c.activite, unite_connue);
     return t;
 }
 

@@ -57,7 +57,10 @@ QString texte_minutes(long double minutes);
 // " (1.5 h )", " (2 j)".
 QString texte_duree_acquisition(long double minutes);
 
-// The figures as the statistics block shows them.
+// The figures as the statistics block shows them. For a run whose unit is
+// known (its durations are times), Tau, Lambda, T 1/2 and the activity that
+// "0.###" would show as 0 keep four significant digits: Lambda of a run in ns,
+// 1 / 2854.638 = 0.0003503, not 0.
 struct TextesDesChiffres {
     QString duree_totale_moyennes;  // "0.#"
     QString duree_totale_centres;   // "0.#"
@@ -69,7 +72,7 @@ struct TextesDesChiffres {
     QString c0;
     QString activite;  // TEXTE_INDEFINI without a value
 };
-TextesDesChiffres textes_des_chiffres(const Chiffres& chiffres);
+TextesDesChiffres textes_des_chiffres(const Chiffres& chiffres, bool unite_connue);
 
 // The trace of a class pass (the hidden memo): the class count, one line per
 // shown class with its count and mean, the total of the means, the total by

@@ -4,6 +4,7 @@
 
 #include <QBackingStore>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -91,6 +92,35 @@ void Panel::mouseReleaseEvent(QMouseEvent* event) {
 void Panel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     caption_->setGeometry(contentsRect());
+}
+
+void Panel::setPressable(bool pressable) {
+    pressable_ = pressable;
+    setFocusPolicy(pressable ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void Panel::keyPressEvent(QKeyEvent* event) {
+    const bool touche = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter || event->key() == Qt::Key_Select;
+    if (pressable_ && touche && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void Panel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    // Only for a focus that came from the keyboard, as the style does for its
+    // buttons: a click or the window's first focus shows nothing new.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    // A frame in the highlight colour inside the bevel, plain on any panel colour.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(contentsRect()).adjusted(3, 3, -3, -3));
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

@@ -12,6 +12,10 @@
 #include <functional>
 
 // A raised panel with a colour and an optional centred caption; clickable.
+// A panel that is a button takes the focus (Tab, a click), Space or Enter
+// clicks it, and it shows the focus the way the style shows a button's when
+// the focus came from the keyboard (app/accessibility.cpp tells a screen
+// reader it is a button).
 class Panel : public QFrame {
     Q_OBJECT
 public:
@@ -25,6 +29,8 @@ public:
     // Those, and the panel again, are painted when the event loop next runs.
     void paintAlone();
     QLabel* captionLabel() const { return caption_; }
+    void setPressable(bool pressable);
+    bool pressable() const { return pressable_; }
 signals:
     void clicked();
 
@@ -32,9 +38,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* caption_ = nullptr;
+    bool pressable_ = false;
 };
 
 // A label that reports clicks.

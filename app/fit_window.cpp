@@ -2,6 +2,7 @@
 // each load.
 #include "app/fit_window.h"
 
+#include "app/accessibility.h"
 #include "app/fit_window_run.h"
 #include "session/run_watch.h"
 #include "app/tform1.h"
@@ -44,6 +45,7 @@ FenetreAjustement::FenetreAjustement(TForm1& form)
     setObjectName(QStringLiteral("FenetreAjustement"));
     setWindowTitle(QStringLiteral("vorns - analyse du run"));
     construit();
+    rendLesControlesAccessibles();
     montre_les_choix();
     prend_l_unite_et_la_fenetre();
     resize(760, 720);
@@ -94,9 +96,12 @@ void FenetreAjustement::construit() {
     // The results, each right of its caption.
     auto* resultats = new QGridLayout;
     int rang = 0;
+    QLabel* libelle_au_dessus = nullptr;  // a row without a caption goes on with the one above
     const auto rangee = [&](const QString& caption, QWidget* value, QWidget* beside = nullptr) {
         auto* c = new QLabel(caption, this);
         c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (!caption.isEmpty()) libelle_au_dessus = c;
+        if (auto* figure = qobject_cast<QLabel*>(value)) accessibilite::figure(figure, libelle_au_dessus);
         resultats->addWidget(c, rang, 0);
         auto* ligne = new QHBoxLayout;
         ligne->addWidget(value);

@@ -147,6 +147,9 @@ private:
     std::vector<QWidget*> rangee_fixes_;
 
     void construit();
+    // The keyboard and the screen reader (app/fit_window_access.cpp): Escape,
+    // Tab, tool tips and accessible names.
+    void rendLesControlesAccessibles();
     void construit_le_rapport(QBoxLayout* boutons);
     // The "runs" tab and its wiring (app/fit_window_runs.cpp); after a change
     // of the runs or their spans, the convergence series starts again.

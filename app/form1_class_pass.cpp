@@ -29,7 +29,7 @@ void TForm1::affecte_classe() {
 
     Memo3->setPlainText(lignes_de_trace(r.n_classe, table).join(QLatin1Char('\n')));
     if (r.chiffres) {
-        const TextesDesChiffres s = textes_des_chiffres(*r.chiffres);
+        const TextesDesChiffres s = textes_des_chiffres(*r.chiffres, unit_known(etat_->unite.unit_ns()));
         Label43->setText(s.duree_totale_moyennes);
         Label23->setText(s.duree_totale_centres);
         Label25->setText(s.evenements);
@@ -61,7 +61,7 @@ void TForm1::affecte_classe() {
     // Without any record the class plot draws no series, as at start-up; the
     // listing still shows the empty classes.
     if (store.nb_points[1] == 0) store.nb_points[2] = 0;
-    {
+    if (le_listing_peut_prendre_le_focus()) {
         // The focus the pass gives the listing applies no field being typed:
         // a tick's reload would apply it half typed.
         const QSignalBlocker b1(Edit1), b2(Edit2), b6(Edit6), b7(Edit7), b8(Edit8);

@@ -125,7 +125,6 @@ void TForm1::creeLesControles() {
     Panel8->setGeometry(486, 8, 150, 60);
     Panel8->setColor(kSilver);
     Panel8->setCursor(Qt::PointingHandCursor);
-    Panel8->setToolTip(QStringLiteral("Target File"));
     Image5 = new ImageWidget(Panel8, QStringLiteral("Image5"));
     Image5->setGeometry(10, 14, 32, 32);
     Image5->setPicture(image_dossier);
@@ -277,7 +276,6 @@ void TForm1::creeLesControles() {
     setup_SpeedButton6 = flat_button(zone, "setup_SpeedButton6", QString(), {kLeftX, kBottomBarY, 40, 40});
     setup_SpeedButton6->setIcon(QIcon(image_reglages(64)));
     setup_SpeedButton6->setIconSize(QSize(32, 32));
-    setup_SpeedButton6->setToolTip(QStringLiteral("Setup"));
     SpeedButton3 = flat_button(zone, "SpeedButton3", QStringLiteral("about"), {kLeftX + 48, kBottomBarY + 6, 64, 28});
     SpeedButton_exit =
         flat_button(zone, "SpeedButton_exit", QStringLiteral("exit"), {kLeftX + 116, kBottomBarY + 6, 64, 28});
@@ -289,7 +287,6 @@ void TForm1::creeLesControles() {
     SpeedButton_ajustement = flat_button(zone, "SpeedButton_ajustement", QStringLiteral("ajustement"),
                                          {kMiddleX + 290, kBottomBarY + 6, 84, 28});
     SpeedButton_ajustement->setFont(bold(base, 9));
-    SpeedButton_ajustement->setToolTip(QStringLiteral("Ajustement de la durée de vie"));
     Label38 = label(zone, "Label38", QStringLiteral("File name"), {kRightX, kBottomBarY, 395, 40});
     Label38->setFont(bold(base, 14));
     colour_text(Label38, kNavy);

@@ -1,5 +1,6 @@
 // Connects every control to its handler, each inside the error report, and
 // starts the window: its creation, then the refresh timer.
+#include "app/accessibility.h"
 #include "app/tform1.h"
 #include "platform/report.h"
 
@@ -18,8 +19,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     etat_->settings_failures.signale = [this](const EchecDuReglage& echec, bool a_dire) {
         signale_reglage(echec, a_dire);
     };
+    accessibilite::installe_la_fabrique();
     creeLesControles();
     relieLesControles();
+    rendLesControlesAccessibles();
     platform::report_errors([this] { FormCreate(); });
     Timer1->start();
 }

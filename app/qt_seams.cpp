@@ -8,6 +8,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -222,4 +223,5 @@ void installe_les_services_qt() {
     s.tone = tone;
     s.notify = [](const platform::Notification& n) { notify_desktop(n); };
     s.withdraw = withdraw_desktop;
+    s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }

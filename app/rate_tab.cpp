@@ -2,6 +2,7 @@
 
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
+#include "app/accessibility.h"
 #include "app/fit_plots.h"
 #include "app/tform1.h"
 #include "charts/charts.h"
@@ -239,6 +240,9 @@ void OngletTaux::trace_les_muons(const rate::RateAnalysis& a, double origine_s) 
 
 void OngletTaux::montre_l_alarme() {
     const QString& ligne = form_.surveillance().ligne_d_alarme();
+    const bool levee = Label_alarme->isHidden() && !ligne.isEmpty();
     Label_alarme->setText(ligne);
     Label_alarme->setVisible(!ligne.isEmpty());
+    // A screen reader says a stop once; the age said again at each tick is not announced.
+    if (levee) accessibilite::annonce(Label_alarme);
 }

@@ -273,6 +273,14 @@ private:
 
     void creeLesControles();   // builds every control with its name, caption and default
     void relieLesControles();  // connects every control to its handler
+    // The keyboard and the screen reader (app/form1_access.cpp): Tab's order,
+    // the shortcuts, tool tips, accessible names, figures read with captions.
+    void rendLesControlesAccessibles();
+    void ferme_les_panneaux();      // Escape: the setup and about panels hidden
+    // Whether the class pass may give the listing the focus: not from a
+    // person typing in another control, nor from one moving by the keyboard.
+    bool le_listing_peut_prendre_le_focus() const;
+    void ouvre_le_mode_d_emploi();  // F1: the user's guide in the desktop's viewer
 
     // --- Start-up, panels, colour: private members
     // A settings file that could not be written: the short tone of a one-line

@@ -12,6 +12,7 @@
 #include "cli/fit_json.h"
 #include "cli/options.h"
 #include "cli/rate_json.h"
+#include "fit/run/duration_choices.h"
 #include "fit/run/fit_choices.h"
 #include "fit/run/run_analysis.h"
 #include "fit/text/fit_text.h"
@@ -105,7 +106,7 @@ int fit_file(const FitOptions& o, const QString& file, RecordStore& store, Class
     for (const QString& line : fit_text::text_lines(fit_text::result_lines(result, choices.unit_ns))) {
         print(stdout, line);
     }
-    const QString tau = classes.chiffres ? textes_des_chiffres(*classes.chiffres).tau : TEXTE_INDEFINI;
+    const QString tau = classes.chiffres ? textes_des_chiffres(*classes.chiffres, unit_known(choices.unit_ns)).tau : TEXTE_INDEFINI;
     print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
     print(stdout, fit_text::forecast_line(extras.forecast));
     if (o.scan) {

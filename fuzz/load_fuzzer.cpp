@@ -384,7 +384,10 @@ void charge(const uint8_t* data, size_t size) {
     verifie_classes(r);
     verifie(lignes_du_listing(r.n_classe, record_store).size() == r.n_classe, "class listing of the wrong length");
     verifie(lignes_de_trace(r.n_classe, t.class_table).size() == r.n_classe + 3, "class trace of the wrong length");
-    if (r.chiffres) (void)textes_des_chiffres(*r.chiffres);
+    if (r.chiffres) {
+        (void)textes_des_chiffres(*r.chiffres, false);
+        (void)textes_des_chiffres(*r.chiffres, true);
+    }
     (void)texte_duree_acquisition(record_store.duree_acquisition);
 }
 

@@ -56,6 +56,11 @@ QString documentation_folder() {
     return QFileInfo(docs).isDir() ? docs : QString();
 }
 
+QString user_guide() {
+    const QString docs = documentation_folder();
+    return docs.isEmpty() ? shipped_path(QStringLiteral("README.md")) : docs + QStringLiteral("README.md");
+}
+
 QString export_folder(const QString& data_file) {
     if (!data_file.isEmpty()) {
         const QString folder = with_slash(QFileInfo(data_file).absolutePath());

@@ -33,6 +33,10 @@ QString settings_folder();
 // is missing.
 QString documentation_folder();
 
+// The user's guide, README.md: in the documentation folder of an installed
+// program, else beside the program (the build puts it there).
+QString user_guide();
+
 // The folder a save dialog offers for a file made from the data file (a plot,
 // a table): the data file's folder when it can be written and is not part of
 // the installation (the shipped samples), otherwise the user's documents

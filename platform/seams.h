@@ -80,6 +80,9 @@ struct Seams {
     std::function<void(const Notification& notification)> notify;
     // Takes back the notification of that tag, if it is still shown.
     std::function<void(const QString& tag)> withdraw;
+    // Opens a document (the user's guide) in the desktop's viewer without
+    // waiting; false when nothing could open it.
+    std::function<bool(const QString& path)> open_document;
 };
 
 Seams& seams();

@@ -127,13 +127,23 @@ void Toile::remplit_rectangle(const QRect& r) {
     peintre().fillRect(r, QColor(couleur_pinceau));
 }
 
-void Toile::ecrit(QPoint p, const QString& texte) {
+void Toile::pose_la_police() {
     QPainter& pinceau = peintre();
     if (!police_posee_ || !(police == police_du_peintre_)) {
         pinceau.setFont(police);
         police_du_peintre_ = police;
         police_posee_ = true;
     }
+}
+
+QFontMetrics Toile::mesures() {
+    pose_la_police();
+    return peintre().fontMetrics();
+}
+
+void Toile::ecrit(QPoint p, const QString& texte) {
+    pose_la_police();
+    QPainter& pinceau = peintre();
     pinceau.setPen(QColor(couleur_police));
     pinceau.setBackgroundMode(pinceau_plein ? Qt::OpaqueMode : Qt::TransparentMode);
     pinceau.setBackground(QColor(couleur_pinceau));
@@ -196,7 +206,44 @@ std::int32_t intervalles(long double echelle, long double pas) {
     std::int32_t n = platform::trunc_to_int(platform::checked_div(echelle, pas));
     return n == 0 ? 1 : n;
 }
+
+// The labels of ticks 0..n: the step accumulated from 0.
+std::vector<QString> etiquettes(std::int32_t n, long double pas) {
+    std::vector<QString> textes;
+    textes.reserve(static_cast<std::size_t>(n) + 1);
+    long double v = 0;
+    for (std::int32_t k = 0; k <= n; ++k) {
+        textes.push_back(platform::general(v));
+        v += pas;
+    }
+    return textes;
+}
+
+// The room kept between two labels side by side: a third of a digit's width,
+// so that two numbers never read as one.
+int ecart_entre_etiquettes(const QFontMetrics& mesures) {
+    return (mesures.horizontalAdvance(QLatin1Char('0')) + 2) / 3;
+}
 }  // namespace
+
+std::int32_t pas_des_etiquettes(const std::vector<Etendue>& etiquettes, int ecart) {
+    const auto nombre = static_cast<std::int64_t>(etiquettes.size());
+    const auto libres = [&](std::int64_t a, std::int64_t b) {
+        const Etendue& e = etiquettes[static_cast<std::size_t>(a)];
+        const Etendue& f = etiquettes[static_cast<std::size_t>(b)];
+        return std::int64_t{e.fin} + ecart <= f.debut || std::int64_t{f.fin} + ecart <= e.debut;
+    };
+    for (std::int64_t decade = 1;; decade *= 10) {
+        for (const std::int64_t facteur : {1, 2, 5}) {
+            const std::int64_t pas = facteur * decade;
+            // Only the origin's label left: nothing it can run into.
+            if (pas >= nombre) return static_cast<std::int32_t>(pas);
+            bool ok = true;
+            for (std::int64_t k = pas; k < nombre && ok; k += pas) ok = libres(k - pas, k);
+            if (ok) return static_cast<std::int32_t>(pas);
+        }
+    }
+}
 
 void trace_axe_x(Toile& toile, const Repere& repere) {
     const int s = repere.n;
@@ -207,12 +254,22 @@ void trace_axe_x(Toile& toile, const Repere& repere) {
     toile.couleur_stylo = BLEU;
     toile.largeur_stylo = 1;
     trace_segment(toile, ox, oy, ox + lt + taille_relative(repere, 20), oy);
-    long double v = 0;
+    const auto xs = [&](std::int32_t k) { return static_cast<int>(ox + std::int64_t{lt} * k / n); };
+    const std::vector<QString> textes = etiquettes(n, pas);
+    const QFontMetrics mesures = toile.mesures();
+    std::vector<Etendue> etendues;
+    etendues.reserve(textes.size());
     for (std::int32_t k = 0; k <= n; ++k) {
-        const int x = static_cast<int>(ox + std::int64_t{lt} * k / n);
+        // Centred as ecrit_texte places it.
+        const int largeur = mesures.horizontalAdvance(textes[static_cast<std::size_t>(k)]);
+        const int debut = xs(k) - largeur / 2;
+        etendues.push_back({debut, debut + largeur});
+    }
+    const std::int32_t une_sur = pas_des_etiquettes(etendues, ecart_entre_etiquettes(mesures));
+    for (std::int32_t k = 0; k <= n; ++k) {
+        const int x = xs(k);
         trace_segment(toile, x, oy, x, oy + taille_relative(repere, 10));
-        ecrit_texte(toile, x, oy + 1, platform::general(v), 'c', 'b');
-        v += pas;
+        if (k % une_sur == 0) ecrit_texte(toile, x, oy + 1, textes[static_cast<std::size_t>(k)], 'c', 'b');
     }
 }
 
@@ -225,12 +282,23 @@ void trace_axe_y(Toile& toile, const Repere& repere) {
     toile.couleur_stylo = BLEU;
     toile.largeur_stylo = 1;
     trace_segment(toile, ox, oy, ox, oy - ht - taille_relative(repere, 20));
-    long double v = 0;
+    const auto ys = [&](std::int32_t k) { return static_cast<int>(oy - std::int64_t{ht} * k / n); };
+    const std::vector<QString> textes = etiquettes(n, pas);
+    const QFontMetrics mesures = toile.mesures();
+    std::vector<Etendue> etendues;
+    etendues.reserve(textes.size());
     for (std::int32_t k = 0; k <= n; ++k) {
-        const int y = static_cast<int>(oy - std::int64_t{ht} * k / n);
+        // The character cell around the baseline ecrit_texte takes, upwards along the axis.
+        const int ligne_de_base = ys(k) + taille_relative(repere, 10);
+        etendues.push_back({-(ligne_de_base + mesures.descent()), -(ligne_de_base - mesures.ascent())});
+    }
+    const std::int32_t une_sur = pas_des_etiquettes(etendues, 0);
+    for (std::int32_t k = 0; k <= n; ++k) {
+        const int y = ys(k);
         trace_segment(toile, ox, y, ox - taille_relative(repere, 10), y);
-        ecrit_texte(toile, ox - 20, y + taille_relative(repere, 10), platform::general(v), 'c', 'L');
-        v += pas;
+        if (k % une_sur == 0) {
+            ecrit_texte(toile, ox - 20, y + taille_relative(repere, 10), textes[static_cast<std::size_t>(k)], 'c', 'L');
+        }
     }
 }
 

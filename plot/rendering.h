@@ -15,6 +15,7 @@
 #include "plot/plot_scales.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -23,6 +24,7 @@
 #include <QStringView>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // Alignment flags of a drawing surface.
 constexpr int ALIGNE_GAUCHE = 0;
@@ -59,6 +61,8 @@ public:
     void remplit_rectangle(const QRect& r);
     // The text at p, placed by the alignment flags.
     void ecrit(QPoint p, const QString& texte);
+    // The measures of the font as `ecrit` draws with it.
+    QFontMetrics mesures();
 
     // The painter on the image, begun on first use.
     QPainter& peintre();
@@ -68,6 +72,8 @@ public:
     std::uint32_t* pixels_directs(qsizetype& mots_par_ligne);
 
 private:
+    void pose_la_police();
+
     QImage& image_;
     QSize taille_;
     QPainter peintre_;
@@ -122,6 +128,19 @@ void trace_segment(Toile& toile, int x1, int y1, int x2, int y2);
 // h: 'c' centred on x, 'd' starting at x, 'g' ending at x (others as 'd');
 // v: 'b' top at y, 'h' bottom at y, 'L' baseline at y (others as 'b').
 void ecrit_texte(Toile& toile, int x, int y, const QString& texte, char h, char v);
+// Where an axis label lies along its axis, in pixels: [debut, fin).
+struct Etendue {
+    int debut;
+    int fin;
+};
+// Which ticks of an axis get their label: every k-th from the origin, k the
+// first of 1, 2, 5, 10, 20, 50... for which no kept label comes nearer than
+// `ecart` pixels to the one kept before it, so that the labels kept are still
+// round multiples of the tick step. `etiquettes` holds every tick's label in
+// the order of the ticks.
+std::int32_t pas_des_etiquettes(const std::vector<Etendue>& etiquettes, int ecart);
+// The axes: the line, a tick at every step, and the ticks' values as labels,
+// those that would run into the one before left out (pas_des_etiquettes).
 void trace_axe_x(Toile& toile, const Repere& repere);
 void trace_axe_y(Toile& toile, const Repere& repere);
 void trace_point(Toile& toile, const Repere& repere, QRgb couleur, long double x, long double y);

@@ -2,6 +2,7 @@
 
 #include "analysis/load_text.h"
 #include "analysis/rate/text/rate_text.h"
+#include "fit/run/duration_choices.h"
 #include "fit/text/combine_text.h"
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
@@ -251,7 +252,7 @@ ReportSection figures_section(const RunReport& report, const ReportRun& run) {
         s.rows.push_back({QStringLiteral("Tau ="), TEXTE_INDEFINI});
         return s;
     }
-    const TextesDesChiffres t = textes_des_chiffres(*run.load.classes.chiffres);
+    const TextesDesChiffres t = textes_des_chiffres(*run.load.classes.chiffres, unit_known(run.unit_ns));
     const std::pair<const char*, const QString*> figures[] = {
         {QT_TRANSLATE_NOOP("report", "événements dans les classes ="), &t.evenements},
         {QT_TRANSLATE_NOOP("report", "durée totale (moyennes des classes) ="), &t.duree_totale_moyennes},

@@ -34,7 +34,7 @@ protected:
         p.trace = lignes_de_trace(n, class_table);
         ecrit_la_serie_des_classes(n, class_table, record_store);
         p.listing = lignes_du_listing(n, record_store);
-        if (p.resultat.chiffres) p.textes = textes_des_chiffres(*p.resultat.chiffres);
+        if (p.resultat.chiffres) p.textes = textes_des_chiffres(*p.resultat.chiffres, false);
         return p;
     }
     void durees(std::initializer_list<double> valeurs, long double acquisition = 100) {
@@ -208,11 +208,39 @@ TEST_F(ClassPass, FiguresAreExtendedPrecision) {
     EXPECT_EQ(class_table.activite_initiale, 1 / std::numbers::e_v<long double> / 3);
 }
 
-TEST_F(ClassPass, LambdaOfALongTauShowsZero) {
-    durees({2500});
+// A run in time (ns, µs) keeps four significant digits where "0.###" would
+// round a figure to 0; other figures, and every figure of a run of unknown
+// unit, show what they always showed.
+TEST_F(ClassPass, FiguresOfARunInTimeKeepFourSignificantDigits) {
+    struct Cas {
+        double duree;
+        long double dX, x_max;
+        bool unite_connue;
+        const char *tau, *lambda, *demi_vie, *activite;
+    };
+    const Cas cas[] = {
+        {2500, 10, 5000, false, "2500", "0", "1732.868", "0.004"},
+        {2500, 10, 5000, true, "2500", "0.0004", "1732.868", "0.004"},
+        {40000, 100, 50000, true, "40000", "0.000025", "27725.887", "0.004"},
+        {0.2, 0.01, 1, false, "0.2", "5", "0.139", "0.004"},
+        {0.2, 0.01, 1, true, "0.2", "5", "0.139", "0.004"},
+    };
+    for (const Cas& c : cas) {
+        durees({c.duree});  // 100 minutes: C0 / 100 = 0.00368 per minute
+        const Passe p = passe(c.dX, c.x_max);
+        ASSERT_TRUE(p.resultat.chiffres.has_value());
+        const TextesDesChiffres s = textes_des_chiffres(*p.resultat.chiffres, c.unite_connue);
+        EXPECT_EQ(s.tau, QString::fromUtf8(c.tau)) << c.duree << c.unite_connue;
+        EXPECT_EQ(s.lambda, QString::fromUtf8(c.lambda)) << c.duree << c.unite_connue;
+        EXPECT_EQ(s.demi_vie, QString::fromUtf8(c.demi_vie)) << c.duree << c.unite_connue;
+        EXPECT_EQ(s.activite, QString::fromUtf8(c.activite)) << c.duree << c.unite_connue;
+    }
+    // The locale's decimal mark.
+    durees({2854.638});
     const Passe p = passe(10, 5000);
-    EXPECT_EQ(p.textes->tau, QStringLiteral("2500"));
-    EXPECT_EQ(p.textes->lambda, QStringLiteral("0"));
+    platform::set_decimal_separator(QLatin1Char(','));
+    EXPECT_EQ(textes_des_chiffres(*p.resultat.chiffres, true).lambda, QStringLiteral("0,0003503"));
+    platform::set_decimal_separator(QLatin1Char('.'));
 }
 
 TEST_F(ClassPass, LargestCountLooksAtShownClassesOnly) {

@@ -178,6 +178,45 @@ TEST_F(Rendu, LabelsAccumulateTheStepInTheGeneralForm) {
     EXPECT_EQ(de_couleur(image, MARINE), de_couleur(textes_seuls(CARRE, textes), MARINE));
 }
 
+// X max 20000 on the window's class plot: ten ticks of 2000, whose five-digit
+// labels would run into each other; every second one is labelled, 0 to 20000.
+TEST_F(Rendu, LabelsThatWouldRunIntoTheOneBeforeAreLeftOut) {
+    const QSize classes(337, 337);
+    const QImage image = dessine(2, classes, "20000", "200", parametres(2));
+    Pixels ticks;
+    std::vector<Texte> textes;
+    for (int k = 0; k <= 10; ++k) {
+        const int x = 40 + 277 * k / 10;
+        ticks.insert({x, 309});
+        if (k % 2 == 0) textes.push_back({x, 308, QString::number(2000 * k), 'c', 'b'});
+        textes.push_back({20, 307 - 297 * k / 10 + 2, QString::number(20 * k), 'c', 'L'});
+    }
+    EXPECT_EQ(de_couleur(image, BLEU, QRect(0, 309, 337, 1)), ticks);
+    EXPECT_EQ(de_couleur(image, MARINE), de_couleur(textes_seuls(classes, textes), MARINE));
+}
+
+// Which ticks keep their label: the labels' extents along the axis (the y
+// axis's upwards, as negative pixels), and the room wanted between two.
+TEST(EtiquettesDesAxes, EveryFirstSecondFifthTenthTickKeepsItsLabel) {
+    struct Cas {
+        std::vector<Etendue> etiquettes;
+        int ecart;
+        std::int32_t pas;
+    };
+    const Cas cas[] = {
+        {{{0, 20}, {28, 48}, {56, 76}}, 8, 1},                      // just clear
+        {{{0, 20}, {28, 48}, {56, 76}}, 9, 2},                      // one pixel short
+        {{{-13, 0}, {-26, -13}, {-39, -26}}, 0, 1},                 // character cells touching
+        {{{-13, 0}, {-25, -12}, {-37, -24}, {-49, -36}}, 0, 2},     // cells overlapping by a pixel
+        {{{0, 40}, {15, 55}, {30, 70}, {45, 85}, {60, 100}, {75, 115}}, 0, 5},  // 2 too near still
+        {{{0, 40}, {15, 55}}, 0, 2},                                // the origin's label alone
+        {{}, 0, 1},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(pas_des_etiquettes(c.etiquettes, c.ecart), c.pas) << c.etiquettes.size() << " " << c.ecart;
+    }
+}
+
 TEST_F(Rendu, TitleIsTheFileNameAtTheTopLeft) {
     // Drawn after the series, which is written straight into the image: the
     // title's font is given to the painter again.

@@ -123,7 +123,7 @@ TEST_F(Report, OneRunHoldsItsFiguresItsHashOnA4PagesWithVectorPlots) {
     auto table = std::make_unique<ClassTable>();
     const Chargement load = charge_les_octets(platform::read_file_bytes(data), {}, *store, *table);
     ASSERT_TRUE(load.classes.chiffres);
-    const TextesDesChiffres f = textes_des_chiffres(*load.classes.chiffres);
+    const TextesDesChiffres f = textes_des_chiffres(*load.classes.chiffres, false);
     for (const QString& figure : {f.tau, f.lambda, f.demi_vie, f.cm, f.c0, f.activite, f.evenements}) {
         EXPECT_TRUE(text.contains(QStringLiteral("= ") + squeezed(figure))) << figure;
     }

@@ -65,6 +65,10 @@ void Recorder::install() {
     };
     s.beep = [this] { ++beeps; };
     s.tone = [this](int hertz, int milliseconds) { tones.emplace_back(hertz, milliseconds); };
+    s.open_document = [this](const QString& path) {
+        documents.append(path);
+        return document_opens;
+    };
     s.notify = [this](const platform::Notification& n) {
         notifications.append(n.title + QStringLiteral(": ") + n.text +
                              (n.critical ? QStringLiteral(" (critical)") : QString()));

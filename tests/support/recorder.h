@@ -31,6 +31,8 @@ struct Recorder {
     std::vector<std::pair<int, int>> tones;
     QStringList notifications;  // "title: text", with " (critical)" after a critical one
     QStringList withdrawn;      // the tags of the notifications taken back
+    QStringList documents;      // the documents opened
+    bool document_opens = true;
     // Runs while a message box is "open" (for example to spin the event loop).
     std::function<void(const QString&)> while_message_open;
 
