@@ -4,12 +4,19 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <numbers>
 
 namespace {
+
+// The class pass's errors in the program's language.
+struct ClassText {
+    Q_DECLARE_TR_FUNCTIONS(class_pass)
+};
 
 using platform::decimal;
 using platform::general;
@@ -76,20 +83,20 @@ Chiffres calcule_chiffres(bool par_centres, long double somme_montree, const Rec
 void prend_largeur_classe(long double dX, ClassTable& table) {
     if (!(dX > 0)) {
         throw platform::Error(
-            QStringLiteral("dX = %1 : la largeur de classe dX doit être supérieure à 0.").arg(general(dX)));
+            ClassText::tr("dX = %1 : la largeur de classe dX doit être supérieure à 0.").arg(general(dX)));
     }
     table.largeur_classe = dX;
 }
 
 std::int32_t nombre_de_classes(long double x_max, const ClassTable& table) {
     if (!(std::fabs(x_max) <= DBL_MAX)) {
-        throw platform::Error(QStringLiteral("X max = %1 : valeur hors limites, X max doit rester entre -%2 et %2.")
+        throw platform::Error(ClassText::tr("X max = %1 : valeur hors limites, X max doit rester entre -%2 et %2.")
                                   .arg(general(x_max), general(DBL_MAX)));
     }
     const long double dX = table.largeur_classe;
     const auto trop_de_classes = [&] {
-        return platform::Error(QStringLiteral("X max / dX = %1 / %2 : plus de %3 classes. Le nombre de classes "
-                                              "X max / dX est limité à %3 : diminuez X max ou augmentez dX.")
+        return platform::Error(ClassText::tr("X max / dX = %1 / %2 : plus de %3 classes. Le nombre de classes "
+                                             "X max / dX est limité à %3 : diminuez X max ou augmentez dX.")
                                    .arg(general(x_max), general(dX), decimal(NB_CLASSES)));
     };
     const long double q = x_max / dX;

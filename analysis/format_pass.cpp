@@ -7,6 +7,8 @@
 #include "analysis/formats/two_integers.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -25,7 +27,12 @@ FormatDeDonnees format_des_premieres(const Lignes& lignes) {
     return detecte_format(premieres);
 }
 
-const QString kBeforeTheFirst = QStringLiteral("heure avant celle de la première ligne du fichier");
+// The texts of the passes in the program's language.
+struct FormatText {
+    Q_DECLARE_TR_FUNCTIONS(formats)
+};
+
+QString before_the_first() { return FormatText::tr("heure avant celle de la première ligne du fichier"); }
 // The longest stretch without an event that a raw stream's count records take as live.
 constexpr double kLongestLiveGap = 60;
 
@@ -39,20 +46,20 @@ daq::LineKind read_raw(daq::LineReader& reader, QByteArrayView line, daq::EventL
 // Why a line of a raw stream is no event line.
 QString fault_text(daq::Fault why) {
     switch (why) {
-        case daq::Fault::words: return QStringLiteral("ligne d'évènement sans ses 16 mots (coupée ?)");
-        case daq::Fault::counter: return QStringLiteral("compteur (mot 1) illisible");
-        case daq::Fault::edge: return QStringLiteral("front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus");
-        case daq::Fault::latch: return QStringLiteral("compteur du 1PPS (mot 10) illisible");
-        case daq::Fault::gps_time: return QStringLiteral("heure GPS (mot 11) illisible : hhmmss.sss attendu");
-        case daq::Fault::gps_date: return QStringLiteral("date GPS (mot 12) illisible : jjmmaa attendu");
-        case daq::Fault::gps_status: return QStringLiteral("état GPS (mot 13) ni A ni V");
-        case daq::Fault::satellites: return QStringLiteral("nombre de satellites (mot 14) illisible");
-        case daq::Fault::flags: return QStringLiteral("drapeaux d'état (mot 15) illisibles");
-        case daq::Fault::delay: return QStringLiteral("délai GPS (mot 16) illisible");
+        case daq::Fault::words: return FormatText::tr("ligne d'évènement sans ses 16 mots (coupée ?)");
+        case daq::Fault::counter: return FormatText::tr("compteur (mot 1) illisible");
+        case daq::Fault::edge: return FormatText::tr("front (mots 2 à 9) illisible : 2 chiffres hexadécimaux attendus");
+        case daq::Fault::latch: return FormatText::tr("compteur du 1PPS (mot 10) illisible");
+        case daq::Fault::gps_time: return FormatText::tr("heure GPS (mot 11) illisible : hhmmss.sss attendu");
+        case daq::Fault::gps_date: return FormatText::tr("date GPS (mot 12) illisible : jjmmaa attendu");
+        case daq::Fault::gps_status: return FormatText::tr("état GPS (mot 13) ni A ni V");
+        case daq::Fault::satellites: return FormatText::tr("nombre de satellites (mot 14) illisible");
+        case daq::Fault::flags: return FormatText::tr("drapeaux d'état (mot 15) illisibles");
+        case daq::Fault::delay: return FormatText::tr("délai GPS (mot 16) illisible");
         case daq::Fault::garbage:
         case daq::Fault::none: break;
     }
-    return QStringLiteral("ni une ligne d'évènement de la carte ni une de ses réponses");
+    return FormatText::tr("ni une ligne d'évènement de la carte ni une de ses réponses");
 }
 
 // Where the clock of a raw stream starts: a first look over its event lines
@@ -162,7 +169,7 @@ private:
             r_.origine_temps = static_cast<long double>(seconde_du_jour) / 60;
         }
         const std::int64_t e = secondes - *origine_;
-        if (e < 0) throw platform::Error(kBeforeTheFirst);
+        if (e < 0) throw platform::Error(before_the_first());
         return e;
     }
 
@@ -191,7 +198,7 @@ private:
             r_.origine_temps += static_cast<long double>(l.microsecond) / 6e7L;
         }
         const long double us = static_cast<long double>(e) * 1e6L + (l.microsecond - origin_us_);
-        if (us < 0) throw platform::Error(kBeforeTheFirst);
+        if (us < 0) throw platform::Error(before_the_first());
         return enregistre(indice, us / 6e7L, l.microsecondes);
     }
 

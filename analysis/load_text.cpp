@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -37,80 +39,84 @@ QString visible(QStringView texte) {
 // The line's number as an editor shows it.
 QString numero(const LigneIgnoree& l) { return decimal(static_cast<std::int64_t>(l.indice) + 1); }
 
-// "« … » n'est pas un enregistrement (why)"
-QString pourquoi(const LigneIgnoree& l) {
-    return QStringLiteral("« %1 » n'est pas un enregistrement (%2)")
-        .arg(platform::citation(visible(l.debut)), visible(l.erreur));
-}
+// The texts of a load in the program's language (platform/translations.h).
+struct LoadText {
+    Q_DECLARE_TR_FUNCTIONS(load_text)
+};
 
 }  // namespace
 
 QString texte_nb_lignes(qsizetype nb_lignes, std::int32_t nb_ignorees) {
-    QString texte = decimal(static_cast<std::int64_t>(nb_lignes)) + QStringLiteral(" lignes");
-    if (nb_ignorees == 1) texte += QStringLiteral(" (1 ignorée)");
-    if (nb_ignorees > 1) texte += QStringLiteral(" (%1 ignorées)").arg(decimal(nb_ignorees));
-    return texte;
+    const QString lignes = LoadText::tr("%n lignes", nullptr, static_cast<int>(nb_lignes));
+    if (nb_ignorees <= 0) return lignes;
+    return LoadText::tr("%1 (%n ignorées)", "the lines, then how many of them were skipped", nb_ignorees).arg(lignes);
 }
 
 QString texte_lignes_ignorees(const QString& fichier, const PasseDesLignes& passe, LigneNommee laquelle) {
     if (passe.nb_lignes_ignorees == 0 || passe.lignes_ignorees.empty()) return {};
-    if (passe.nb_lignes_ignorees == 1) {
-        const LigneIgnoree& l = passe.lignes_ignorees.front();
-        return QStringLiteral("%1, ligne %2 ignorée : ").arg(fichier, numero(l)) + pourquoi(l);
-    }
-    const bool premiere = laquelle == LigneNommee::premiere;
+    const bool premiere = laquelle == LigneNommee::premiere || passe.nb_lignes_ignorees == 1;
     const LigneIgnoree& l = premiere ? passe.lignes_ignorees.front() : passe.lignes_ignorees.back();
-    return QStringLiteral("%1 : %2 lignes ignorées ; la %3, ligne %4 : ")
-               .arg(fichier, decimal(passe.nb_lignes_ignorees),
-                    premiere ? QStringLiteral("première") : QStringLiteral("dernière"), numero(l)) +
-           pourquoi(l);
+    const QString debut = platform::citation(visible(l.debut));
+    const QString erreur = visible(l.erreur);
+    if (passe.nb_lignes_ignorees == 1) {
+        return LoadText::tr("%1, ligne %2 ignorée : « %3 » n'est pas un enregistrement (%4)")
+            .arg(fichier, numero(l), debut, erreur);
+    }
+    return (premiere ? LoadText::tr("%1 : %n lignes ignorées ; la première, ligne %2 : « %3 » n'est pas un "
+                                    "enregistrement (%4)",
+                                    nullptr, passe.nb_lignes_ignorees)
+                     : LoadText::tr("%1 : %n lignes ignorées ; la dernière, ligne %2 : « %3 » n'est pas un "
+                                    "enregistrement (%4)",
+                                    nullptr, passe.nb_lignes_ignorees))
+        .arg(fichier, numero(l), debut, erreur);
 }
 
 QString texte_lignes_et_cumul(qsizetype nb_lignes, std::int32_t nb_ignorees, long double cumul_durees) {
-    return texte_nb_lignes(nb_lignes, nb_ignorees) + QStringLiteral(", cumul = ") + texte_minutes(cumul_durees);
+    return LoadText::tr("%1, cumul = %2", "the lines, then the total of the durations")
+        .arg(texte_nb_lignes(nb_lignes, nb_ignorees), texte_minutes(cumul_durees));
 }
 
 QString texte_sans_enregistrement(const PasseDesLignes& passe) {
-    const QString debut = QStringLiteral("aucun enregistrement : ");
     const QString ligne = decimal(static_cast<std::int64_t>(passe.ligne_de_fin) + 1);
-    if (passe.sans_ligne) return debut + QStringLiteral("le fichier est vide");
+    if (passe.sans_ligne) return LoadText::tr("aucun enregistrement : le fichier est vide");
     if (passe.format != FormatDeDonnees::acquisition) {
-        return debut +
-               QStringLiteral("aucune désintégration dans le fichier (format %1)").arg(nom_du_format(passe.format));
+        return LoadText::tr("aucun enregistrement : aucune désintégration dans le fichier (format %1)")
+            .arg(nom_du_format(passe.format));
     }
     if (passe.fin == FinDeLecture::sauvegarde) {
-        return debut + QStringLiteral("la ligne %1 (« SAUVEGARDE ») arrête la lecture avant les données").arg(ligne);
+        return LoadText::tr("aucun enregistrement : la ligne %1 (« SAUVEGARDE ») arrête la lecture avant les données")
+            .arg(ligne);
     }
     if (passe.fin == FinDeLecture::ligne_vide) {
-        return debut + QStringLiteral("la ligne %1, vide, arrête la lecture avant les données").arg(ligne);
+        return LoadText::tr("aucun enregistrement : la ligne %1, vide, arrête la lecture avant les données").arg(ligne);
     }
     if (!passe.entete_vu) {
         // A file of none of the formats vorns reads: which they are.
-        return debut + QStringLiteral(
-                           "pas de ligne d'en-tête « Heure » après les deux lignes de titre ; vorns lit "
-                           "les fichiers de l'acquisition (en-tête « Heure »), de deux entiers par ligne "
-                           "(« 1620 1574345682 ») et de lignes « Decay » (« Decay "
-                           "'Thu_Dec_10_11:49:22_2015' 2.4375 »)");
+        return LoadText::tr(
+            "aucun enregistrement : pas de ligne d'en-tête « Heure » après les deux lignes de titre ; vorns lit "
+            "les fichiers de l'acquisition (en-tête « Heure »), de deux entiers par ligne "
+            "(« 1620 1574345682 ») et de lignes « Decay » (« Decay "
+            "'Thu_Dec_10_11:49:22_2015' 2.4375 »)");
     }
     if (!passe.origine_vue) {
-        return debut + (passe.nb_lignes_ignorees > 0
-                            ? QStringLiteral("aucune ligne lisible après l'en-tête « Heure »")
-                            : QStringLiteral("pas de ligne de données après l'en-tête « Heure »"));
+        return passe.nb_lignes_ignorees > 0
+                   ? LoadText::tr("aucun enregistrement : aucune ligne lisible après l'en-tête « Heure »")
+                   : LoadText::tr("aucun enregistrement : pas de ligne de données après l'en-tête « Heure »");
     }
-    return debut + QStringLiteral("une seule ligne de données, qui fixe l'origine des temps");
+    return LoadText::tr("aucun enregistrement : une seule ligne de données, qui fixe l'origine des temps");
 }
 
 namespace {
 
 // ", 1234 évènements, horloge 25 MHz (mesurée)": what a raw stream told of itself.
 QString raw_stream_text(const RawStream& flux) {
-    QString texte = QStringLiteral(", %1 évènements, horloge %2 MHz")
+    QString texte = LoadText::tr(", %1 évènements, horloge %2 MHz", "a raw stream's events and clock")
                         .arg(decimal(flux.events), format_picture("0.######", flux.clock_hz / 1e6));
-    texte += flux.clock_measured ? QStringLiteral(" (mesurée au 1PPS)")
-                                 : QStringLiteral(" (supposée : aucune seconde GPS pour la mesurer)");
-    if (!flux.gps_time) texte += QStringLiteral(", sans heure GPS : temps comptés depuis le premier évènement");
+    texte += flux.clock_measured ? LoadText::tr(" (mesurée au 1PPS)", "the clock")
+                                 : LoadText::tr(" (supposée : aucune seconde GPS pour la mesurer)", "the clock");
+    if (!flux.gps_time) texte += LoadText::tr(", sans heure GPS : temps comptés depuis le premier évènement");
     if (flux.before_origin > 0) {
-        texte += QStringLiteral(", %1 évènements datés avant le premier, laissés de côté").arg(decimal(flux.before_origin));
+        texte += LoadText::tr(", %1 évènements datés avant le premier, laissés de côté").arg(decimal(flux.before_origin));
     }
     return texte;
 }
@@ -118,17 +124,23 @@ QString raw_stream_text(const RawStream& flux) {
 }  // namespace
 
 QString texte_du_format(const PasseDesLignes& passe) {
-    QString texte = QStringLiteral("format ") + nom_du_format(passe.format);
-    if (passe.format == FormatDeDonnees::acquisition) return texte;
-    texte += QStringLiteral(" : 1 unité = %1 ns").arg(general(passe.unite_ns));
-    if (passe.origine_vue && (passe.format != FormatDeDonnees::raw_stream || passe.raw.gps_time)) {
-        texte += QStringLiteral(", début %1 heure locale").arg(texte_heure_du_jour(passe.origine_temps));
+    const QString nom = nom_du_format(passe.format);
+    if (passe.format == FormatDeDonnees::acquisition) return LoadText::tr("format %1").arg(nom);
+    const QString unite = general(passe.unite_ns);
+    const QString comptage = decimal(static_cast<std::int64_t>(passe.comptages.secondes.size()));
+    const bool brut = passe.format == FormatDeDonnees::raw_stream;
+    const bool compte = passe.format == FormatDeDonnees::deux_entiers || brut;
+    QString texte;
+    if (!passe.origine_vue || (brut && !passe.raw.gps_time)) {
+        texte = compte ? LoadText::tr("format %1 : 1 unité = %2 ns, %3 s de comptage").arg(nom, unite, comptage)
+                       : LoadText::tr("format %1 : 1 unité = %2 ns").arg(nom, unite);
+    } else {
+        const QString debut = texte_heure_du_jour(passe.origine_temps);
+        texte = compte ? LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale, %4 s de comptage")
+                             .arg(nom, unite, debut, comptage)
+                       : LoadText::tr("format %1 : 1 unité = %2 ns, début %3 heure locale").arg(nom, unite, debut);
     }
-    if (passe.format == FormatDeDonnees::deux_entiers || passe.format == FormatDeDonnees::raw_stream) {
-        texte += QStringLiteral(", %1 s de comptage")
-                     .arg(decimal(static_cast<std::int64_t>(passe.comptages.secondes.size())));
-    }
-    if (passe.format == FormatDeDonnees::raw_stream) texte += raw_stream_text(passe.raw);
+    if (brut) texte += raw_stream_text(passe.raw);
     return texte;
 }
 
@@ -139,8 +151,8 @@ QString texte_heure_du_jour(long double minutes) {
 }
 
 QString texte_capacite_depassee() {
-    return QStringLiteral(" le nombre maximum de données est de ") + decimal(NB_MAX_DONNEES) +
-           QStringLiteral(" pour le moment => source à modifier");
+    return LoadText::tr(" le nombre maximum de données est de %1 pour le moment => source à modifier")
+        .arg(decimal(NB_MAX_DONNEES));
 }
 
 QString texte_ligne_en_attente() {
@@ -148,17 +160,18 @@ QString texte_ligne_en_attente() {
 }
 
 QString texte_aucune_duree_montree(long double x_max, bool chiffres_precedents) {
-    return QStringLiteral("aucune durée en deçà de X max = %1 : ").arg(general(x_max)) +
-           (chiffres_precedents ? QStringLiteral("les chiffres restent ceux du calcul précédent de ce fichier")
-                                : QStringLiteral("pas de chiffres"));
+    return (chiffres_precedents
+                ? LoadText::tr("aucune durée en deçà de X max = %1 : les chiffres restent ceux du calcul précédent de "
+                               "ce fichier")
+                : LoadText::tr("aucune durée en deçà de X max = %1 : pas de chiffres"))
+        .arg(general(x_max));
 }
 
 QString texte_minutes(long double minutes) { return format_picture("#.##", minutes); }
 
 QString texte_duree_acquisition(long double minutes) {
-    if (minutes >= 1440)
-        return QStringLiteral(" (") + format_picture("0.##", minutes / 60 / 24) + QStringLiteral(" j)");
-    return QStringLiteral(" (") + format_picture("0.##", minutes / 60) + QStringLiteral(" h )");
+    if (minutes >= 1440) return LoadText::tr(" (%1 j)", "days").arg(format_picture("0.##", minutes / 60 / 24));
+    return LoadText::tr(" (%1 h )", "hours").arg(format_picture("0.##", minutes / 60));
 }
 
 namespace {
@@ -198,7 +211,7 @@ TextesDesChiffres textes_des_chiffres(const Chiffres& c, bool unite_connue) {
     t.tau = chiffre(c.tau, unite_connue);
     t.lambda = chiffre_ou_indefini(c.lambda, unite_connue);
     t.demi_vie = chiffre(c.demi_vie, unite_connue);
-    t.cm = general(c.cm) + QStringLiteral(" [ classe ") + numero_de_classe(c.classe_cm) + QStringLiteral("]");
+    t.cm = LoadText::tr("%1 [ classe %2]", "a count, then its class").arg(general(c.cm), numero_de_classe(c.classe_cm));
     t.c0 = format_picture("0.###", c.c0);
     t.activite = chiffre_ou_indefini(c.activite, unite_connue);
     return t;

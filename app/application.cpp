@@ -2,13 +2,13 @@
 
 #include "analysis/formats/format_choices.h"
 #include "platform/numbers.h"
+#include "platform/translations.h"
+#include "settings/language_choice.h"
 #include "settings/settings_files.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QtGlobal>
 
 bool affichage_disponible() {
@@ -30,23 +30,11 @@ void prepare_l_application() {
     QGuiApplication::setWindowIcon(icone);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorns.vorns"));
     platform::take_decimal_separator_from_system();
-    installe_les_traductions_de_qt(QLocale::system());
+    platform::install_translations(lit_langue_choisie());
 }
 
 QStringList take_format_choices_from_settings() {
     QStringList problems;
     set_format_choices(read_format_choices_file(chemin_du_reglage(kFormatChoicesFile), problems));
     return problems;
-}
-
-QTranslator* installe_les_traductions_de_qt(const QLocale& langue) {
-    // "qt" is the catalogue that gathers Qt's modules (qtbase, qtmultimedia).
-    auto* traducteur = new QTranslator(QCoreApplication::instance());
-    if (!traducteur->load(langue, QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(traducteur)) {
-        delete traducteur;
-        return nullptr;
-    }
-    return traducteur;
 }

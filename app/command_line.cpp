@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -47,10 +48,10 @@ CommandLine analyse_la_ligne_de_commande(const QStringList& arguments) {
     const QStringList fichiers = parser.positionalArguments();
     if (fichiers.size() > 1) {
         ligne.action = CommandLine::Action::error;
-        ligne.error = QStringLiteral("Only one data file can be given; got %1.").arg(fichiers.size());
+        ligne.error = QCoreApplication::translate("app", "Only one data file can be given; got %1.").arg(fichiers.size());
     } else if (fichiers.size() == 1 && fichiers.first().isEmpty()) {
         ligne.action = CommandLine::Action::error;
-        ligne.error = QStringLiteral("The data file name is empty.");
+        ligne.error = QCoreApplication::translate("app", "The data file name is empty.");
     } else if (fichiers.size() == 1) {
         ligne.data_file = QFileInfo(fichiers.first()).absoluteFilePath();
     }
@@ -60,7 +61,7 @@ CommandLine analyse_la_ligne_de_commande(const QStringList& arguments) {
 QString version_du_programme() { return QStringLiteral(VORNS_VERSION); }
 
 QString texte_d_aide() {
-    return QStringLiteral(
+    return QCoreApplication::translate("app", 
         "Usage: vorns [FILE]\n"
         "Follows the data file of a decay-time experiment while the acquisition\n"
         "writes it, and shows its histogram and lifetime figures.\n"
@@ -72,4 +73,4 @@ QString texte_d_aide() {
         "Qt's own options (-style NAME, -platform NAME, -reverse, ...) are accepted too.\n");
 }
 
-QString indication_d_aide() { return QStringLiteral("Try 'vorns --help' for more information."); }
+QString indication_d_aide() { return QCoreApplication::translate("app", "Try 'vorns --help' for more information."); }

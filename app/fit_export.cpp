@@ -12,6 +12,7 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <qcustomplot.h>
 
 #include <algorithm>
@@ -23,7 +24,7 @@ std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QStr
     if (const qsizetype point = nom.lastIndexOf(QLatin1Char('.')); point > 0) nom.truncate(point);
     if (nom.isEmpty()) nom = QStringLiteral("vorns");
     const platform::SaveFileRequest request{
-        QStringLiteral("Enregistrer ") + description, platform::export_folder(fichier_donnees),
+        QCoreApplication::translate("app", "Enregistrer %1").arg(description), platform::export_folder(fichier_donnees),
         nom + suite + QLatin1Char('.') + extension, description, QStringLiteral("*.") + extension};
     return platform::seams().choose_save_file(request);
 }
@@ -31,7 +32,7 @@ std::optional<QString> fichier_choisi(const QString& fichier_donnees, const QStr
 void enregistre(const QString& chemin, const std::optional<QString>& raison) {
     if (raison) {
         platform::show_message(
-            QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(chemin), *raison));
+            QCoreApplication::translate("app", "Cannot write file \"%1\". %2").arg(platform::native_path(chemin), *raison));
     }
 }
 
@@ -74,7 +75,7 @@ QByteArray FenetreAjustement::image_du_graphe(bool svg) const {
 void FenetreAjustement::exporte_image(bool svg) {
     const int onglet = std::clamp(Onglets->currentIndex(), 0, kOngletsExportes - 1);
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QString::fromLatin1(kSuites[onglet]),
-                                       svg ? QStringLiteral("image SVG") : QStringLiteral("image PNG"),
+                                       svg ? tr("image SVG") : tr("image PNG"),
                                        svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!chemin) return;
     enregistre(*chemin, platform::save_bytes(*chemin, image_du_graphe(svg)));
@@ -82,7 +83,7 @@ void FenetreAjustement::exporte_image(bool svg) {
 
 void FenetreAjustement::exporte_csv_histogramme() {
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_histogramme"),
-                                       QStringLiteral("tableau CSV"), QStringLiteral("csv"));
+                                       tr("tableau CSV"), QStringLiteral("csv"));
     if (!chemin) return;
     enregistre(*chemin,
                platform::save_text_lines(*chemin, histogram_csv(histogramme_, resultat_, decisions_.choices())));
@@ -90,7 +91,7 @@ void FenetreAjustement::exporte_csv_histogramme() {
 
 void FenetreAjustement::exporte_csv_convergence() {
     const auto chemin = fichier_choisi(form_.etat().file_state.fichier_donnees, QStringLiteral("_convergence"),
-                                       QStringLiteral("tableau CSV"), QStringLiteral("csv"));
+                                       tr("tableau CSV"), QStringLiteral("csv"));
     if (!chemin) return;
     enregistre(*chemin, platform::save_text_lines(
                             *chemin, convergence_csv(convergence_.points(), resultat_, decisions_.choices())));

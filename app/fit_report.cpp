@@ -86,7 +86,7 @@ void FenetreAjustement::exporte_rapport_pdf() {
     if (!champs) return;
     const QString fichier = form_.etat().file_state.fichier_donnees;
     const auto chemin =
-        fichier_choisi(fichier, QStringLiteral("_rapport"), QStringLiteral("rapport PDF"), QStringLiteral("pdf"));
+        fichier_choisi(fichier, QStringLiteral("_rapport"), tr("rapport PDF"), QStringLiteral("pdf"));
     if (!chemin) return;
     RunReport report = rapport();
     report.fields = *champs;
@@ -102,15 +102,15 @@ void FenetreAjustement::imprime_rapport() {
     imprimante.setPageLayout(report_page_layout(report_page_size(QLocale::system())));
     imprimante.setDocName(platform::name_part(form_.etat().file_state.fichier_donnees));
     QPrintDialog dialogue(&imprimante, this);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le rapport"));
+    dialogue.setWindowTitle(tr("Imprimer le rapport"));
     if (dialogue.exec() != QDialog::Accepted) return;
     paint_report(imprimante, report);
 }
 
 void FenetreAjustement::construit_le_rapport(QBoxLayout* boutons) {
-    Bouton_rapport = new QPushButton(QStringLiteral("rapport PDF\u2026"), this);
+    Bouton_rapport = new QPushButton(tr("rapport PDF\u2026"), this);
     Bouton_rapport->setObjectName(QStringLiteral("Bouton_rapport"));
-    Bouton_imprimer = new QPushButton(QStringLiteral("imprimer\u2026"), this);
+    Bouton_imprimer = new QPushButton(tr("imprimer\u2026"), this);
     Bouton_imprimer->setObjectName(QStringLiteral("Bouton_imprimer"));
     for (QPushButton* b : {Bouton_rapport, Bouton_imprimer}) {
         b->setAutoDefault(false);

@@ -43,7 +43,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 FenetreAjustement::FenetreAjustement(TForm1& form)
     : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()), &form.etat().settings_failures)) {
     setObjectName(QStringLiteral("FenetreAjustement"));
-    setWindowTitle(QStringLiteral("vorns - analyse du run"));
+    setWindowTitle(tr("vorns - analyse du run"));
     construit();
     rendLesControlesAccessibles();
     montre_les_choix();
@@ -80,7 +80,7 @@ void FenetreAjustement::construit() {
     ComboBox_methode->addItem(fit_text::text(fit::Method::unbinned));
     ComboBox_methode->addItem(fit_text::text(fit::Method::binned));
     champs->addWidget(ComboBox_methode);
-    libelle(QStringLiteral("1 unité ="));
+    libelle(tr("1 unité ="));
     Edit_unite = make<QLineEdit>(this, "Edit_unite");
     champs->addWidget(Edit_unite);
     libelle(QStringLiteral("ns"));
@@ -88,7 +88,7 @@ void FenetreAjustement::construit() {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         e->setMaximumWidth(80);
     }
-    Edit_unite->setPlaceholderText(QStringLiteral("à fixer"));
+    Edit_unite->setPlaceholderText(tr("à fixer"));
     champs->addStretch();
     colonne->addLayout(champs);
     construit_les_choix_des_muons(colonne);
@@ -115,28 +115,28 @@ void FenetreAjustement::construit() {
     };
     Label_tau = valeur(this, "Label_tau");
     Label_intervalle = make<QLabel>(this, "Label_intervalle");
-    rangee(fit_text::kTauCaption, Label_tau, Label_intervalle);
+    rangee(fit_text::tau_caption(), Label_tau, Label_intervalle);
     Label_tau_temps = valeur(this, "Label_tau_temps");
     rangee(QString(), Label_tau_temps);
     Label_gf = valeur(this, "Label_gf");
     Label_gf_note = make<QLabel>(this, "Label_gf_note");
-    rangee(fit_text::kFermiCaption, Label_gf, Label_gf_note);
+    rangee(fit_text::fermi_caption(), Label_gf, Label_gf_note);
     // The capture models' rows.
     Label_rho = valeur(this, "Label_rho");
     Label_intervalle_rho = make<QLabel>(this, "Label_intervalle_rho");
-    rangee_rho_ = rangee(fit_text::kRhoCaption, Label_rho, Label_intervalle_rho);
+    rangee_rho_ = rangee(fit_text::rho_caption(), Label_rho, Label_intervalle_rho);
     Label_fixes = make<QLabel>(this, "Label_fixes");
-    rangee_fixes_ = rangee(fit_text::kFixedCaption, Label_fixes);
+    rangee_fixes_ = rangee(fit_text::fixed_caption(), Label_fixes);
     Label_fond = valeur(this, "Label_fond");
-    rangee(fit_text::kBackgroundCaption, Label_fond);
+    rangee(fit_text::background_caption(), Label_fond);
     Label_evenements = valeur(this, "Label_evenements");
-    rangee(fit_text::kEventsCaption, Label_evenements);
+    rangee(fit_text::events_caption(), Label_evenements);
     Label_chi2 = valeur(this, "Label_chi2");
-    rangee(fit_text::kChi2Caption, Label_chi2);
+    rangee(fit_text::chi2_caption(), Label_chi2);
     Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
-    rangee(fit_text::kHistogramTauCaption, Label_tau_histogramme);
+    rangee(fit_text::histogram_tau_caption(), Label_tau_histogramme);
     construit_la_precision();
-    rangee(QStringLiteral("précision visée"), ComboBox_precision, Label_prevision);
+    rangee(tr("précision visée"), ComboBox_precision, Label_prevision);
     resultats->setColumnStretch(1, 1);
     colonne->addLayout(resultats);
     Label_etat = make<QLabel>(this, "Label_etat");
@@ -149,32 +149,32 @@ void FenetreAjustement::construit() {
     auto* page = new QWidget(Onglets);
     auto* dans_page = new QVBoxLayout(page);
     CheckBox_log = make<QCheckBox>(page, "CheckBox_log");
-    CheckBox_log->setText(QStringLiteral("échelle logarithmique des effectifs"));
+    CheckBox_log->setText(tr("échelle logarithmique des effectifs"));
     dans_page->addWidget(CheckBox_log);
     dans_page->addWidget(graphes->histogramme, 1);
-    Onglets->addTab(page, QStringLiteral("histogramme"));
-    Onglets->addTab(graphes->convergence, QStringLiteral("convergence"));
+    Onglets->addTab(page, tr("histogramme"));
+    Onglets->addTab(graphes->convergence, tr("convergence"));
     auto* page_stabilite = new QWidget(Onglets);
     auto* dans_stabilite = new QVBoxLayout(page_stabilite);
     Label_stabilite = make<QLabel>(page_stabilite, "Label_stabilite");
     Label_stabilite->setWordWrap(true);
     dans_stabilite->addWidget(Label_stabilite);
     dans_stabilite->addWidget(graphes->stabilite, 1);
-    Onglets->addTab(page_stabilite, QStringLiteral("stabilité"));
+    Onglets->addTab(page_stabilite, tr("stabilité"));
     onglet_taux = new OngletTaux(form_, Onglets, this);
-    Onglets->addTab(onglet_taux, QStringLiteral("taux"));
+    Onglets->addTab(onglet_taux, tr("taux"));
     construit_les_runs();
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
     Bouton_png = make<QPushButton>(this, "Bouton_png");
-    Bouton_png->setText(QStringLiteral("image PNG"));
+    Bouton_png->setText(tr("image PNG"));
     Bouton_svg = make<QPushButton>(this, "Bouton_svg");
-    Bouton_svg->setText(QStringLiteral("image SVG"));
+    Bouton_svg->setText(tr("image SVG"));
     Bouton_csv_histogramme = make<QPushButton>(this, "Bouton_csv_histogramme");
-    Bouton_csv_histogramme->setText(QStringLiteral("histogramme CSV"));
+    Bouton_csv_histogramme->setText(tr("histogramme CSV"));
     Bouton_csv_convergence = make<QPushButton>(this, "Bouton_csv_convergence");
-    Bouton_csv_convergence->setText(QStringLiteral("convergence CSV"));
+    Bouton_csv_convergence->setText(tr("convergence CSV"));
     for (QPushButton* b : {Bouton_png, Bouton_svg, Bouton_csv_histogramme, Bouton_csv_convergence}) {
         b->setAutoDefault(false);
         boutons->addWidget(b);

@@ -9,13 +9,13 @@
 
 void FenetreAjustement::construit_les_choix_des_muons(QBoxLayout* colonne) {
     auto* champs = new QHBoxLayout;
-    champs->addWidget(new QLabel(QStringLiteral("matière des \u03BC\u2212"), this));
+    champs->addWidget(new QLabel(tr("matière des \u03BC\u2212"), this));
     ComboBox_matiere = new QComboBox(this);
     ComboBox_matiere->setObjectName(QStringLiteral("ComboBox_matiere"));
     ComboBox_matiere->setEditable(true);
     ComboBox_matiere->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox_matiere->addItems({fit_text::kCarbon, fit_text::kOxygen});
-    ComboBox_matiere->setToolTip(QStringLiteral("carbone, oxygène, ou la durée de vie des \u03BC\u2212 en ns"));
+    ComboBox_matiere->addItems({fit_text::carbon(), fit_text::oxygen()});
+    ComboBox_matiere->setToolTip(tr("carbone, oxygène, ou la durée de vie des \u03BC\u2212 en ns"));
     champs->addWidget(ComboBox_matiere);
     champs->addWidget(new QLabel(QStringLiteral("ns ;  \u03C1 = N+/N\u2212 ="), this));
     Edit_rho = new QLineEdit(this);

@@ -7,7 +7,7 @@
 
 void FenetreAjustement::construit_les_runs() {
     onglet_runs = new OngletRuns(form_, Onglets);
-    Onglets->addTab(onglet_runs, QStringLiteral("runs"));
+    Onglets->addTab(onglet_runs, tr("runs"));
     connect(onglet_runs, &OngletRuns::runs_modifies, this,
             [this] { platform::report_errors([this] { runs_modifies(); }); });
     connect(onglet_taux, &OngletTaux::trou_a_exclure, onglet_runs, &OngletRuns::exclut_du_run_suivi);

@@ -57,7 +57,7 @@ void TForm1::rendLesControlesAccessibles() {
     // Tab follows the reading order; each hidden panel's controls come after
     // the button that shows it.
     const std::initializer_list<QWidget*> ordre = {
-        setup_SpeedButton6,    Edit5,        CheckBox2, Edit3,  Panel7,
+        setup_SpeedButton6,    Edit5,        CheckBox2, Edit3,  Panel7, ComboBox_langue,
         SpeedButton2,          SpeedButton3, Edit4,     Panel5, SpeedButton_exit,
         SpeedButton_ajustement};
     for (auto w = ordre.begin(); w + 1 != ordre.end(); ++w) setTabOrder(*w, *(w + 1));
@@ -128,6 +128,8 @@ void TForm1::rendLesControlesAccessibles() {
     nomme(CheckBox2, {}, tr("Ne relire le fichier que quand sa taille ou sa date a changé"));
     nomme(Edit3, tr("épaisseur des traits"), tr("Épaisseur des traits des deux graphes, en pixels"));
     nomme(Panel7, {}, tr("Choisir la couleur de la fenêtre, gardée pour le prochain démarrage"));
+    nomme(ComboBox_langue, tr("langue"),
+          tr("La langue des textes de vorns, prise au prochain démarrage ; système : celle du bureau"));
     nomme(SpeedButton2, {}, tr("Fermer le panneau de réglages (%1)").arg(touche(kFermer)));
     nomme(Edit4, tr("dossier du programme"));
     nomme(Panel5, {}, tr("Fermer le panneau « à propos » (%1)").arg(touche(kFermer)));

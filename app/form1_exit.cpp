@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier) {
+bool TForm1::garde_le_commentaire(const QString& texte_avec_fichier, const QString& texte_sans_fichier) {
     const QString& fichier = etat_->file_state.fichier_commentaire;
     const bool sans_fichier = supprime_blancs(fichier).isEmpty();
     const bool memo_vide = Memo2->document()->isEmpty();
@@ -23,20 +23,12 @@ bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QStri
 
     platform::Question question;
     question.save_offered = !sans_fichier;
-    if (sans_fichier) {
-        question.text = QStringLiteral(
-                            "Le commentaire n'est enregistré nulle part : aucun fichier de "
-                            "données n'est choisi. ") +
-                        apres_sans_fichier;
-    } else if (etat == EtatDuCommentaire::conflit) {
-        question.text = QStringLiteral("Le commentaire a été modifié ici, et le fichier ") +
-                        platform::native_path(fichier) +
-                        QStringLiteral(" a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : "
-                                       "l'enregistrer remplace ce qui y a été écrit. ") +
-                        apres_avec_fichier;
-    } else {
-        question.text = QStringLiteral("Le commentaire a été modifié et n'est pas enregistré dans le fichier ") +
-                        platform::native_path(fichier) + QStringLiteral(". ") + apres_avec_fichier;
+    question.text = sans_fichier ? texte_sans_fichier : texte_avec_fichier;
+    if (etat == EtatDuCommentaire::conflit) {
+        question.text = tr("Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : "
+                           "l'enregistrer remplace ce qui y a été écrit.")
+                            .arg(platform::native_path(fichier)) +
+                        QLatin1Char(' ') + question.text;
     }
     switch (platform::ask(question)) {
         case platform::Answer::discard: return true;
@@ -50,8 +42,12 @@ bool TForm1::garde_le_commentaire(const QString& apres_avec_fichier, const QStri
 }
 
 bool TForm1::peut_quitter() {
-    return garde_le_commentaire(QStringLiteral("L'enregistrer avant de quitter ?"),
-                                QStringLiteral("Quitter sans l'enregistrer ?"));
+    return garde_le_commentaire(
+        tr("Le commentaire a été modifié et n'est pas enregistré dans le fichier %1. L'enregistrer avant de "
+           "quitter ?")
+            .arg(platform::native_path(etat_->file_state.fichier_commentaire)),
+        tr("Le commentaire n'est enregistré nulle part : aucun fichier de données n'est choisi. Quitter sans "
+           "l'enregistrer ?"));
 }
 
 void TForm1::SpeedButton_exitClick() {

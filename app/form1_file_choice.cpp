@@ -33,10 +33,13 @@ void TForm1::choisit_le_fichier(const QString& choisi) {
     // saved is asked for first, and a cancel leaves everything as it was.
     const QString donnees = fichier_donnees_choisi(choisi);
     if (platform::file_exists(nom_fichier_commentaire(donnees)) &&
-        !garde_le_commentaire(QStringLiteral("L'enregistrer avant d'ouvrir ") + platform::native_path(donnees) +
-                                  QStringLiteral(" et son commentaire ?"),
-                              QStringLiteral("Ouvrir ") + platform::native_path(donnees) +
-                                  QStringLiteral(" et le remplacer par le commentaire de ce fichier ?"))) {
+        !garde_le_commentaire(tr("Le commentaire a été modifié et n'est pas enregistré dans le fichier %1. "
+                                 "L'enregistrer avant d'ouvrir %2 et son commentaire ?")
+                                  .arg(platform::native_path(file_state.fichier_commentaire),
+                                       platform::native_path(donnees)),
+                              tr("Le commentaire n'est enregistré nulle part : aucun fichier de données n'est "
+                                 "choisi. Ouvrir %1 et le remplacer par le commentaire de ce fichier ?")
+                                  .arg(platform::native_path(donnees)))) {
         return;
     }
     file_state.fichier_donnees = donnees;

@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "datafile/reload.h"
 #include "platform/errors.h"
+#include "platform/translations.h"
 
 #include <optional>
 
@@ -112,7 +113,7 @@ void TForm1::montre_l_etat() {
           &reglages_illisibles_, &etat_du_commentaire_}) {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
-    const QString texte = parties.join(QStringLiteral(" ; "));
+    const QString texte = parties.join(platform::list_separator());
     if (texte == Label_etat_chargement->text()) return;  // said at every tick
     Label_etat_chargement->setText(texte);
     Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it

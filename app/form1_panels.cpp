@@ -1,6 +1,7 @@
 // The setup and about panels and the window colour choice.
 #include "app/tform1.h"
 #include "platform/seams.h"
+#include "settings/language_choice.h"
 #include "settings/settings_files.h"
 
 namespace {
@@ -37,4 +38,9 @@ void TForm1::Panel7Click() {
     // Remembered for the next start.
     const QColor couleur = color();
     ecrit_couleur_fenetre({couleur.red(), couleur.green(), couleur.blue()}, etat_->settings_failures);
+}
+
+void TForm1::ComboBox_langueChange() {
+    // Remembered for the next start, where every text is made in it.
+    ecrit_langue_choisie(ComboBox_langue->currentData().toString(), etat_->settings_failures);
 }

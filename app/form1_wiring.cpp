@@ -64,6 +64,7 @@ void TForm1::relieLesControles() {
     relie(this, SpeedButton3, &QToolButton::clicked, &TForm1::SpeedButton3Click);
     relie(this, Panel5, &Panel::clicked, &TForm1::Panel5Click);
     relie(this, Panel7, &Panel::clicked, &TForm1::Panel7Click);
+    relie(this, ComboBox_langue, &QComboBox::activated, &TForm1::ComboBox_langueChange);
     relie(this, SpeedButton_exit, &QToolButton::clicked, &TForm1::SpeedButton_exitClick);
     relie(this, SpeedButton_ajustement, &QToolButton::clicked, &TForm1::SpeedButton_ajustementClick);
 

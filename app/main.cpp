@@ -7,8 +7,11 @@
 #include "platform/memory.h"
 #include "platform/report.h"
 #include "platform/seams.h"
+#include "platform/translations.h"
+#include "settings/language_choice.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 
@@ -21,22 +24,26 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
     const CommandLine ligne = analyse_la_ligne_de_commande(arguments);
-    switch (ligne.action) {
-        case CommandLine::Action::help: std::fputs(qPrintable(texte_d_aide()), stdout); return 0;
-        case CommandLine::Action::version:
-            std::fputs(qPrintable(QStringLiteral("vorns ") + version_du_programme() + QLatin1Char('\n')), stdout);
-            return 0;
-        case CommandLine::Action::error:
-            std::fprintf(stderr, "vorns: %s\n%s\n", qPrintable(ligne.error), qPrintable(indication_d_aide()));
-            return 2;
-        case CommandLine::Action::start: break;
-    }
-
-    if (!affichage_disponible()) {
-        std::fputs(
-            "vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-            "start vorns from a desktop session or under xvfb-run.\n",
-            stderr);
+    if (ligne.action != CommandLine::Action::start || !affichage_disponible()) {
+        // What is said in the terminal, in the language of the window.
+        QCoreApplication terminal(argc, argv);
+        platform::install_translations(lit_langue_choisie());
+        const CommandLine dite = analyse_la_ligne_de_commande(arguments);  // its error in that language
+        switch (dite.action) {
+            case CommandLine::Action::help: std::fputs(qPrintable(texte_d_aide()), stdout); return 0;
+            case CommandLine::Action::version:
+                std::fputs(qPrintable(QStringLiteral("vorns ") + version_du_programme() + QLatin1Char('\n')), stdout);
+                return 0;
+            case CommandLine::Action::error:
+                std::fprintf(stderr, "vorns: %s\n%s\n", qPrintable(dite.error), qPrintable(indication_d_aide()));
+                return 2;
+            case CommandLine::Action::start: break;
+        }
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "app",
+                       "vorns: no display found (DISPLAY and WAYLAND_DISPLAY are not set); start vorns from a "
+                       "desktop session or under xvfb-run.\n")),
+                   stderr);
         return 1;
     }
     QApplication application(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "plot/density.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -127,11 +128,11 @@ QImage image_a_propos(QSize size, qreal ratio) {
     p.drawText(QPointF(x_tau + 4, area.top() + 12), QStringLiteral("Tau"));
     p.setPen(Qt::black);
     p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), 18), Qt::AlignRight | Qt::AlignTop,
-               QStringLiteral("durée"));
+               QCoreApplication::translate("app", "durée"));
     p.save();
     p.translate(area.left() - 6, area.top() + area.height() / 2);
     p.rotate(-90);
-    p.drawText(QRectF(-60, -16, 120, 14), Qt::AlignCenter, QStringLiteral("événements"));
+    p.drawText(QRectF(-60, -16, 120, 14), Qt::AlignCenter, QCoreApplication::translate("app", "événements"));
     p.restore();
     font.setPixelSize(22);
     p.setFont(font);

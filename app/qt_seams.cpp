@@ -3,6 +3,7 @@
 #include "platform/seams.h"
 #include "session/desktop_notification.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -38,11 +39,13 @@ platform::Answer question_box(const platform::Question& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("vorns"), question.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* enregistrer =
-        question.save_offered ? box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* abandonner = box.addButton(
-        question.discard_text.isEmpty() ? QStringLiteral("Quitter sans enregistrer") : question.discard_text,
-        QMessageBox::DestructiveRole);
-    QPushButton* rester = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        question.save_offered ? box.addButton(QCoreApplication::translate("app", "Enregistrer"), QMessageBox::AcceptRole)
+                              : nullptr;
+    QPushButton* abandonner = box.addButton(question.discard_text.isEmpty()
+                                                ? QCoreApplication::translate("app", "Quitter sans enregistrer")
+                                                : question.discard_text,
+                                            QMessageBox::DestructiveRole);
+    QPushButton* rester = box.addButton(QCoreApplication::translate("app", "Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(enregistrer ? enregistrer : rester);
     box.setEscapeButton(rester);
     box.exec();
@@ -114,7 +117,8 @@ QSoundEffect* player() {
         e->setObjectName(QStringLiteral("MediaPlayer1"));
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error) {
-                player_error() = QStringLiteral("Cannot play the sound file \"%1\".").arg(e->source().toLocalFile());
+                player_error() =
+                    QCoreApplication::translate("app", "Cannot play the sound file \"%1\".").arg(e->source().toLocalFile());
             }
         });
         return e;

@@ -9,6 +9,7 @@
 #include "fit/run/fit_choices.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
@@ -28,7 +29,7 @@ double largeur_tapee_s(const QString& texte) {
     const QString t = texte.trimmed();
     if (t.isEmpty()) return 0;
     const auto refus = [](const QString& pourquoi) {
-        return platform::Error(QStringLiteral("largeur des tranches : ") + pourquoi);
+        return platform::Error(QCoreApplication::translate("app", "largeur des tranches : %1").arg(pourquoi));
     };
     double minutes = 0;
     try {
@@ -37,7 +38,7 @@ double largeur_tapee_s(const QString& texte) {
         throw refus(e.text());
     }
     const double secondes = minutes * 60;
-    if (!(minutes > 0) || !std::isfinite(secondes)) throw refus(QStringLiteral("'%1' n'est pas au-dessus de 0").arg(t));
+    if (!(minutes > 0) || !std::isfinite(secondes)) throw refus(QCoreApplication::translate("app", "'%1' n'est pas au-dessus de 0").arg(t));
     return secondes;
 }
 
@@ -47,7 +48,7 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     setObjectName(QStringLiteral("Onglet_taux"));
     auto* colonne = new QVBoxLayout(this);
     auto* ligne = new QHBoxLayout;
-    ligne->addWidget(new QLabel(QStringLiteral("largeur des tranches (min, vide : automatique)"), this));
+    ligne->addWidget(new QLabel(tr("largeur des tranches (min, vide : automatique)"), this));
     Edit_tranche = new QLineEdit(this);
     Edit_tranche->setObjectName(QStringLiteral("Edit_tranche"));
     Edit_tranche->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -69,7 +70,7 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     Liste_trous->setObjectName(QStringLiteral("Liste_trous"));
     Liste_trous->setMaximumHeight(60);
     trous->addWidget(Liste_trous, 1);
-    Bouton_exclure_trou = new QPushButton(QStringLiteral("exclure"), this);
+    Bouton_exclure_trou = new QPushButton(tr("exclure"), this);
     Bouton_exclure_trou->setObjectName(QStringLiteral("Bouton_exclure_trou"));
     Bouton_exclure_trou->setAutoDefault(false);
     trous->addWidget(Bouton_exclure_trou, 0, Qt::AlignTop);
@@ -147,7 +148,7 @@ void OngletTaux::montre() {
         Label_etat_taux->clear();
     } catch (const platform::Error& e) {
         // Never a box: the bins are chosen from the rate until the field is mended.
-        Label_etat_taux->setText(e.text() + QStringLiteral(" ; tranches choisies d'après le taux"));
+        Label_etat_taux->setText(tr("%1 ; tranches choisies d'après le taux").arg(e.text()));
     }
     const rate::RateAnalysis& analyse = form_.surveillance().analyse(form_.etat(), choix);
     Label_taux->setText(rate_text::summary_lines(analyse).join(QLatin1Char('\n')));

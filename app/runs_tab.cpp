@@ -38,8 +38,8 @@ OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
 
     auto* colonne = new QVBoxLayout(this);
     auto* boutons = new QHBoxLayout;
-    Bouton_ajouter_runs = fait<QPushButton>(this, "Bouton_ajouter_runs", QStringLiteral("ajouter des runs…"));
-    Bouton_retirer_run = fait<QPushButton>(this, "Bouton_retirer_run", QStringLiteral("retirer le run"));
+    Bouton_ajouter_runs = fait<QPushButton>(this, "Bouton_ajouter_runs", tr("ajouter des runs…"));
+    Bouton_retirer_run = fait<QPushButton>(this, "Bouton_retirer_run", tr("retirer le run"));
     boutons->addWidget(Bouton_ajouter_runs);
     boutons->addWidget(Bouton_retirer_run);
     boutons->addStretch();
@@ -64,17 +64,17 @@ OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     Label_run_exclusions = fait<QLabel>(this, "Label_run_exclusions");
     colonne->addWidget(Label_run_exclusions);
     auto* exclusion = new QHBoxLayout;
-    exclusion->addWidget(new QLabel(QStringLiteral("de"), this));
+    exclusion->addWidget(new QLabel(tr("de", "from a time to another"), this));
     Edit_debut_exclusion = fait<QLineEdit>(this, "Edit_debut_exclusion");
     exclusion->addWidget(Edit_debut_exclusion);
-    exclusion->addWidget(new QLabel(QStringLiteral("à"), this));
+    exclusion->addWidget(new QLabel(tr("à", "from a time to another"), this));
     Edit_fin_exclusion = fait<QLineEdit>(this, "Edit_fin_exclusion");
     exclusion->addWidget(Edit_fin_exclusion);
     for (QLineEdit* e : {Edit_debut_exclusion, Edit_fin_exclusion}) {
-        e->setPlaceholderText(QStringLiteral("hh:mm:ss ou +1/hh:mm:ss"));
+        e->setPlaceholderText(tr("hh:mm:ss ou +1/hh:mm:ss"));
         e->setMaximumWidth(150);
     }
-    Bouton_exclure = fait<QPushButton>(this, "Bouton_exclure", QStringLiteral("exclure"));
+    Bouton_exclure = fait<QPushButton>(this, "Bouton_exclure", tr("exclure"));
     exclusion->addWidget(Bouton_exclure);
     exclusion->addStretch();
     colonne->addLayout(exclusion);
@@ -83,7 +83,7 @@ OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     Liste_exclusions->setMaximumHeight(70);
     liste->addWidget(Liste_exclusions, 1);
     Bouton_retirer_exclusion =
-        fait<QPushButton>(this, "Bouton_retirer_exclusion", QStringLiteral("retirer l'exclusion"));
+        fait<QPushButton>(this, "Bouton_retirer_exclusion", tr("retirer l'exclusion"));
     liste->addWidget(Bouton_retirer_exclusion, 0, Qt::AlignTop);
     colonne->addLayout(liste);
     Label_etat_runs = fait<QLabel>(this, "Label_etat_runs");
@@ -150,7 +150,7 @@ void OngletRuns::montre_le_tableau() {
     const QList<QStringList>& cellules = montre_.table;
     if (cellules.isEmpty()) return;
     QStringList entete = cellules.front();
-    entete.back() = QStringLiteral("exclu, remarques");
+    entete.back() = tr("exclu, remarques");
     Table_runs->setColumnCount(static_cast<int>(entete.size()));
     Table_runs->setHorizontalHeaderLabels(entete);
     Table_runs->setRowCount(static_cast<int>(cellules.size() - 1));
@@ -173,7 +173,7 @@ void OngletRuns::montre_le_tableau() {
 
 void OngletRuns::montre_les_exclusions() {
     const QString fichier = fichier_choisi();
-    Label_run_exclusions->setText(QStringLiteral("exclusions de ") + platform::name_part(fichier));
+    Label_run_exclusions->setText(tr("exclusions de %1").arg(platform::name_part(fichier)));
     Liste_exclusions->clear();
     for (const ExcludedSpan& s : runs_.spans_of(fichier)) Liste_exclusions->addItem(excluded_span_text(s));
 }
@@ -181,7 +181,7 @@ void OngletRuns::montre_les_exclusions() {
 void OngletRuns::ajoute_des_runs() {
     if (!platform::seams().choose_open_files) return;
     platform::OpenFileRequest demande;
-    demande.title = QStringLiteral("ajouter des runs");
+    demande.title = tr("ajouter des runs");
     demande.initial_folder = platform::folder_part(fichier_suivi());
     filtres_des_donnees(demande);
     const std::optional<QStringList> choisis = platform::seams().choose_open_files(demande);
@@ -197,7 +197,7 @@ void OngletRuns::ajoute_des_runs() {
 void OngletRuns::retire_le_run() {
     const QString fichier = fichier_choisi();
     if (!runs_.added().contains(fichier)) {
-        Label_etat_runs->setText(QStringLiteral("choisir dans le tableau un run ajouté (le run suivi reste)"));
+        Label_etat_runs->setText(tr("choisir dans le tableau un run ajouté (le run suivi reste)"));
         return;
     }
     QStringList ajoutes = runs_.added();
@@ -214,7 +214,7 @@ void OngletRuns::exclut() {
         span = read_excluded_span(Edit_debut_exclusion->text().trimmed() + QLatin1Char('-') +
                                   Edit_fin_exclusion->text().trimmed());
     } catch (const platform::Error& e) {
-        Label_etat_runs->setText(QStringLiteral("exclusion : ") + e.text());
+        Label_etat_runs->setText(tr("exclusion : %1").arg(e.text()));
         return;
     }
     Label_etat_runs->clear();

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,9 @@ public:
     QLabel* Label9 = nullptr;  // "thickness lines"
     QLineEdit* Edit3 = nullptr;
     Panel* Panel7 = nullptr;              // "color window"
+    QLabel* Label_langue = nullptr;       // "langue"
+    // The language of the next start: the desktop's, français, English, Deutsch.
+    QComboBox* ComboBox_langue = nullptr;
     QToolButton* SpeedButton2 = nullptr;  // "Close"
 
     // --- About panel
@@ -201,6 +205,7 @@ public:
     SurveillanceDuRun& surveillance() { return *surveillance_; }
     void Panel5Click();
     void Panel7Click();
+    void ComboBox_langueChange();
 
     void SpeedButton_1Click();
     // What follows the choice of a data file, from the dialog or from the
@@ -313,9 +318,9 @@ private:
     // asks whether to save it, quit without it or stay. True to quit.
     // Whether the comment memo may be left: true when its file holds it, or
     // after the person asked has saved it or chosen to drop it; false when
-    // they cancel or the save fails. The question ends with one of the two
-    // texts, whether there is a comment file to save into or not.
-    bool garde_le_commentaire(const QString& apres_avec_fichier, const QString& apres_sans_fichier);
+    // they cancel or the save fails. The question is one of two whole
+    // sentences, whether there is a comment file to save into or not.
+    bool garde_le_commentaire(const QString& texte_avec_fichier, const QString& texte_sans_fichier);
     bool peut_quitter();
     // Saves the memo into its comment file, which it then holds as read; a
     // failure is shown, a success when `confirme`. True when saved.

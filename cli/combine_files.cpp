@@ -9,17 +9,27 @@
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
+#include "platform/translations.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
+namespace {
+// vorns-fit's texts in the program's language (platform/translations.h).
+struct FitCliText {
+    Q_DECLARE_TR_FUNCTIONS(vorns_fit)
+};
+}  // namespace
+
 int combine_files(const FitOptions& o) {
     const auto error = [](const QString& message) { print(stderr, QStringLiteral("vorns-fit: ") + message); };
     for (const FileExclusion& e : o.exclusions) {
         if (!o.files.contains(e.file)) {
-            error(QStringLiteral("--exclude: '%1' is none of the files given").arg(e.file));
+            error(FitCliText::tr("--exclude: '%1' is none of the files given").arg(e.file));
             return 2;
         }
     }
@@ -48,10 +58,10 @@ int combine_files(const FitOptions& o) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             if (!same_run(files[j], files[i])) continue;
-            error(QStringLiteral("%1: the same run as %2 (%3): give each run once")
-                      .arg(files[i].file, files[j].file,
-                           files[i].canonical == files[j].canonical ? QStringLiteral("the same file")
-                                                                    : QStringLiteral("the same bytes")));
+            error((files[i].canonical == files[j].canonical
+                       ? FitCliText::tr("%1: the same run as %2 (the same file): give each run once")
+                       : FitCliText::tr("%1: the same run as %2 (the same bytes): give each run once"))
+                      .arg(files[i].file, files[j].file));
             return 2;
         }
     }
@@ -59,11 +69,11 @@ int combine_files(const FitOptions& o) {
     // give; never runs of different units, nor of a unit unknown beside a known one.
     const RunsUnit unit = runs_unit(format_units, o.choices.unit_ns, o.unit_typed);
     const auto unit_text = [](double unit_ns) {
-        return unit_ns > 0 ? platform::general(unit_ns) + QStringLiteral(" ns") : QStringLiteral("none");
+        return unit_ns > 0 ? platform::general(unit_ns) + QStringLiteral(" ns") : FitCliText::tr("none", "no unit");
     };
     const double first_unit = unit_known(unit.unit_ns) ? unit.unit_ns : 0;
     for (const std::size_t i : unit.other.empty() ? unit.unknown : unit.other) {
-        error(QStringLiteral("%1: its format gives %2 a unit, the files before it %3: the runs are not combined in "
+        error(FitCliText::tr("%1: its format gives %2 a unit, the files before it %3: the runs are not combined in "
                              "different units; give --unit-ns, the nanoseconds in one unit of every file")
                   .arg(files[i].file, unit_text(files[i].pass.unite_ns), unit_text(first_unit)));
         return 2;
@@ -98,7 +108,7 @@ int combine_files(const FitOptions& o) {
     std::vector<RunToCombine> runs;
     for (const RunFile& run : files) {
         if (!run.unreadable.isEmpty()) {
-            runs.push_back({run.file, nullptr, QStringLiteral("non lu")});
+            runs.push_back({run.file, nullptr, QCoreApplication::translate("window_runs", "non lu", "a run")});
             continue;
         }
         const std::vector<ExcludedSpan> spans = excluded_spans(o, run.file);
@@ -124,12 +134,13 @@ int combine_files(const FitOptions& o) {
                              row.alone, row.span_s, row.live_s, row.rate_per_hour, runs[i].kept->excluded});
         }
         const QString pulling = c.consistency.pulling_run ? names[*c.consistency.pulling_run] : QString();
-        print(stdout,
-              combination_json(
-                  c, items, pulling,
-                  FileNotes{
-                      0, messages.join(QStringLiteral(" ; ")), {}, {}, std::isfinite(unit.unit_ns) ? unit.unit_ns : 0},
-                  choices.unit_ns));
+        print(stdout, combination_json(c, items, pulling,
+                                       FileNotes{0,
+                                                 messages.join(platform::list_separator()),
+                                                 {},
+                                                 {},
+                                                 std::isfinite(unit.unit_ns) ? unit.unit_ns : 0},
+                                       choices.unit_ns));
         return status;
     }
     print(stdout, choices_line(choices));

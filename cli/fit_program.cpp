@@ -8,8 +8,8 @@
 #include "analysis/run_times.h"
 #include "cli/combine_files.h"
 #include "cli/file_load.h"
-#include "cli/follow.h"
 #include "cli/fit_json.h"
+#include "cli/follow.h"
 #include "cli/options.h"
 #include "cli/rate_json.h"
 #include "fit/run/duration_choices.h"
@@ -22,13 +22,21 @@
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "platform/translations.h"
 #include "settings/settings_files.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// vorns-fit's texts in the program's language (platform/translations.h).
+struct FitCliText {
+    Q_DECLARE_TR_FUNCTIONS(vorns_fit)
+};
 
 // A capture model for a file whose unit neither --unit-ns nor its format gives:
 // an option error (exit status 2).
@@ -95,7 +103,7 @@ int fit_file(const FitOptions& o, const QString& file, RecordStore& store, Class
     const FitExtras extras{choices.unit_ns, analysis.forecast, o.scan ? &scan : nullptr};
     if (o.json) {
         print(stdout, fit_json(result, file, request.durations, o.details,
-                               FileNotes{pass.nb_lignes_ignorees, notes.join(QStringLiteral(" ; ")),
+                               FileNotes{pass.nb_lignes_ignorees, notes.join(platform::list_separator()),
                                          rate_json_fields(&run_rate), nom_du_format(pass.format), choices.unit_ns},
                                extras));
         return status;
@@ -107,7 +115,7 @@ int fit_file(const FitOptions& o, const QString& file, RecordStore& store, Class
         print(stdout, line);
     }
     const QString tau = classes.chiffres ? textes_des_chiffres(*classes.chiffres, unit_known(choices.unit_ns)).tau : TEXTE_INDEFINI;
-    print(stdout, fit_text::kHistogramTauCaption + QLatin1Char(' ') + tau);
+    print(stdout, fit_text::histogram_tau_caption() + QLatin1Char(' ') + tau);
     print(stdout, fit_text::forecast_line(extras.forecast));
     if (o.scan) {
         for (const QString& line : fit_text::stability_table(scan)) print(stdout, line);
@@ -129,7 +137,7 @@ bool take_format_choices(const FitOptions& options) {
     for (const QString& problem : problems) print(stderr, QStringLiteral("vorns-fit: ") + problem);
     for (const QString& given : options.daq) {
         const qsizetype equal = given.indexOf(QLatin1Char('='));
-        QString problem = QStringLiteral("'%1' is no KEY=VALUE").arg(given);
+        QString problem = QCoreApplication::translate("vorns_fit", "'%1' is no KEY=VALUE").arg(given);
         if (equal > 0 && take_format_choice(given.first(equal), given.sliced(equal + 1), choices, problem)) continue;
         print(stderr, QStringLiteral("vorns-fit: --daq: ") + problem);
         return false;
@@ -148,6 +156,8 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
     const std::unique_ptr<QCoreApplication> application =
         report ? report->application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     platform::take_decimal_separator_from_system();
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    platform::install_translations();
     // Nobody is there to answer a box: what the passes would show goes to stderr.
     platform::seams().show_message = [](const QString& text) { print(stderr, QStringLiteral("vorns-fit: ") + text); };
 
@@ -156,11 +166,11 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         options = read_options(QCoreApplication::arguments().mid(1));
     } catch (const platform::Error& e) {
         print(stderr, QStringLiteral("vorns-fit: ") + e.text());
-        std::fputs("Try 'vorns-fit --help'.\n", stderr);
+        print(stderr, FitCliText::tr("Try 'vorns-fit --help'."));
         return 2;
     }
     if (options.help) {
-        std::fputs(kFitUsage, stdout);
+        std::fputs(QCoreApplication::translate("vorns_fit", kFitUsage).toUtf8().constData(), stdout);
         return 0;
     }
     if (!take_format_choices(options)) return 2;
@@ -180,7 +190,7 @@ int fit_files(int& argc, char** argv, const ReportWriter* report) {
         return 2;
     }
     if (!options.report.isEmpty() && !report) {
-        print(stderr, QStringLiteral("vorns-fit: --report is written by vorns-fit-report"));
+        print(stderr, FitCliText::tr("vorns-fit: --report is written by vorns-fit-report"));
         return 1;
     }
     if (options.follow) return follow_file(options);

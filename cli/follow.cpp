@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "platform/translations.h"
 #include "session/desktop_notification.h"
 #include "session/session.h"
 
@@ -22,6 +23,11 @@
 #include <unistd.h>
 
 namespace {
+
+// vorns-fit's texts in the program's language (platform/translations.h).
+struct FollowText {
+    Q_DECLARE_TR_FUNCTIONS(vorns_fit)
+};
 
 // The signal handler writes one byte; the event loop reads it and quits.
 int g_signal_pipe[2] = {-1, -1};
@@ -65,15 +71,15 @@ QString follow_line(const RunSession& session, const FitOptions& o) {
         return object;
     }
     QStringList parts{QDateTime::currentDateTime().toString(Qt::ISODate), platform::name_part(session.file())};
-    parts << QStringLiteral("%1 enregistrements").arg(platform::decimal(run.record_store.nb_points[1]));
+    parts << FollowText::tr("%n enregistrements", nullptr, run.record_store.nb_points[1]);
     if (a) {
         const fit_text::ResultLines l = fit_text::result_lines(a->result, a->choices.unit_ns);
-        parts << fit_text::kTauCaption + QLatin1Char(' ') + l.tau << fit_text::kEventsCaption + QLatin1Char(' ') + l.events
-              << fit_text::forecast_line(a->forecast);
+        parts << fit_text::tau_caption() + QLatin1Char(' ') + l.tau
+              << fit_text::events_caption() + QLatin1Char(' ') + l.events << fit_text::forecast_line(a->forecast);
     }
     if (!session.error().isEmpty()) parts << session.error();
     if (!alarm.isEmpty()) parts << alarm;
-    return parts.join(QStringLiteral(" ; "));
+    return parts.join(platform::list_separator());
 }
 
 int follow_file(const FitOptions& o) {
@@ -94,7 +100,7 @@ int follow_file(const FitOptions& o) {
     QObject::connect(&session, &RunSession::reloaded, [&] { say(stdout, follow_line(session, o)); });
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signal_pipe) != 0) {
-        say(stderr, QStringLiteral("vorns-fit: --follow cannot watch its signals"));
+        say(stderr, FollowText::tr("vorns-fit: --follow cannot watch its signals"));
         return 1;
     }
     QSocketNotifier notifier(g_signal_pipe[1], QSocketNotifier::Read);

@@ -5,6 +5,6 @@
 #include "cli/report_program.h"
 
 int main(int argc, char** argv) {
-    if (asks_for_report(argc, argv)) return become_report_program(argv);
+    if (asks_for_report(argc, argv)) return become_report_program(argc, argv);
     return fit_program(argc, argv, nullptr);
 }

@@ -8,6 +8,8 @@
 #include "platform/textfile.h"
 #include "report/report_pages.h"
 
+#include <QCoreApplication>
+
 #include <QGuiApplication>
 
 std::unique_ptr<QCoreApplication> fit_application(int& argc, char** argv) {
@@ -57,7 +59,8 @@ int report_files(const FitOptions& o, RecordStore& store, ClassTable& table) {
     }
     combine(report);
     if (const auto failed = write_report_pdf(o.report, report)) {
-        print(stderr, QStringLiteral("vorns-fit: cannot write the report \"%1\": %2").arg(o.report, *failed));
+        print(stderr, QCoreApplication::translate("vorns_fit", "vorns-fit: cannot write the report \"%1\": %2")
+                          .arg(o.report, *failed));
         return 1;
     }
     return status;

@@ -16,6 +16,8 @@ if(TARGET vorns-acquisition)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/ding1.wav ${CMAKE_SOURCE_DIR}/alarme.wav DESTINATION ${VORNS_DATA_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/fichiers DESTINATION ${VORNS_DATA_DIR})
+# The catalogues of the program's texts (platform/translations.h).
+install(FILES ${VORNS_QM_FILES} DESTINATION ${VORNS_DATA_DIR}/translations)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/${VORNS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/data/icons/scalable/vorns.svg

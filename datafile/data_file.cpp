@@ -2,7 +2,14 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The file dialog's texts in the program's language.
+struct DataFileText {
+    Q_DECLARE_TR_FUNCTIONS(data_file)
+};
 
 // The path with the first `partie` of its file's name removed.
 QString sans_dans_le_nom(const QString& chemin, QStringView partie) {
@@ -24,7 +31,7 @@ std::int32_t taille_fichier(const QString& nom) { return platform::file_size(nom
 
 void filtres_des_donnees(platform::OpenFileRequest& demande) {
     // The apparatus of other labs write ".data" and ".dat" files as well.
-    demande.filter_description = QStringLiteral("Data files (*.txt, *.dat, *.data)");
+    demande.filter_description = DataFileText::tr("Data files (*.txt, *.dat, *.data)");
     demande.filter_pattern = QStringLiteral("*.txt* *.dat *.data");
-    demande.other_filters = {QStringLiteral("Text files (*.txt*)"), QStringLiteral("All files (*)")};
+    demande.other_filters = {DataFileText::tr("Text files (*.txt*)"), DataFileText::tr("All files (*)")};
 }

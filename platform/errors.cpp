@@ -1,9 +1,17 @@
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
 #include <cstring>
+
+namespace {
+// The platform's texts in the program's language (platform/translations.h).
+struct PlatformText {
+    Q_DECLARE_TR_FUNCTIONS(platform)
+};
+}  // namespace
 
 namespace platform {
 
@@ -17,27 +25,27 @@ QString citation(QStringView text, qsizetype longueur) {
 }
 
 void raise_invalid_integer(const QString& text) {
-    throw Error(QStringLiteral("'%1' is not a valid integer value").arg(citation(text)));
+    throw Error(PlatformText::tr("'%1' is not a valid integer value").arg(citation(text)));
 }
 
 void raise_invalid_float(const QString& text) {
-    throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(citation(text)));
+    throw Error(PlatformText::tr("'%1' is not a valid floating point value").arg(citation(text)));
 }
 
-void raise_division_by_zero() { throw Error(QStringLiteral("Floating point division by zero")); }
+void raise_division_by_zero() { throw Error(PlatformText::tr("Floating point division by zero")); }
 
-void raise_invalid_operation() { throw Error(QStringLiteral("Invalid floating point operation")); }
+void raise_invalid_operation() { throw Error(PlatformText::tr("Invalid floating point operation")); }
 
-void raise_overflow() { throw Error(QStringLiteral("Floating point overflow")); }
+void raise_overflow() { throw Error(PlatformText::tr("Floating point overflow")); }
 
-QString out_of_memory_text() { return QStringLiteral("Out of memory"); }
+QString out_of_memory_text() { return PlatformText::tr("Out of memory"); }
 
 void raise_no_memory_for(const QString& path) {
     raise_cannot_open(path, QString::fromLocal8Bit(std::strerror(ENOMEM)));
 }
 
 void raise_cannot_open(const QString& path, const QString& reason) {
-    throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));
+    throw Error(PlatformText::tr("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace platform

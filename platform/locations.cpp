@@ -40,6 +40,15 @@ QString shipped_path(const QString& name) {
     return beside;
 }
 
+QString translations_folder() {
+    const QString name = QStringLiteral("translations");
+    for (const QString& folder : {program_folder() + name, program_folder() + QStringLiteral("../share/vorns/") + name,
+                                  program_folder() + QStringLiteral("../../share/vorns/") + name}) {
+        if (QFileInfo(folder).isDir()) return with_slash(QDir::cleanPath(folder));
+    }
+    return {};
+}
+
 bool is_installed() { return shipped_path(QStringLiteral("fichiers")).startsWith(installed_data_folder()); }
 
 QString settings_folder() {

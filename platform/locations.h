@@ -18,6 +18,14 @@ namespace platform {
 // there, else the program folder's path (where a missing one is looked for).
 QString shipped_path(const QString& name);
 
+// The folder of the program's catalogues of texts ("vorns_de.qm"), ending
+// with '/': "translations" beside the program when it is there (a copy that
+// carries them), else "../share/vorns/translations" from the program folder
+// (installed, and the build folder, which holds them as installed), else
+// "../../share/vorns/translations" (the private programs in "lib/vorns").
+// Empty when none is there.
+QString translations_folder();
+
 // True when the program is installed: its sample folder "fichiers" is not
 // beside it but in the installed data folder.
 bool is_installed();

@@ -6,6 +6,8 @@
 #include "platform/errors.h"
 #include "platform/seams.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <optional>
 
@@ -23,7 +25,7 @@ std::optional<QString> error_of(Action&& action) noexcept {
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("platform", "Unknown error");
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,6 +11,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+namespace {
+struct PlatformText {
+    Q_DECLARE_TR_FUNCTIONS(platform)
+};
+}  // namespace
 
 namespace platform {
 
@@ -224,7 +231,7 @@ void PackedLines::clear() {
 }
 
 void raise_unless_regular_file(const QString& path) {
-    if (is_special_file(path)) raise_cannot_open(path, QStringLiteral("Not a regular file"));
+    if (is_special_file(path)) raise_cannot_open(path, PlatformText::tr("Not a regular file"));
 }
 
 void PackedLines::read_file(const QString& path) {
@@ -421,7 +428,7 @@ std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes) 
         QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
-        return reason.isEmpty() ? QStringLiteral("write error") : reason;
+        return reason.isEmpty() ? PlatformText::tr("write error") : reason;
     }
     if (!file.commit()) return file.errorString();
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include "fit/text/fit_text.h"
 #include "fit/text/stability_text.h"
 #include "platform/numbers.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -57,20 +58,18 @@ std::vector<ReportRow> fit_rows(const FitChoices& choices, const fit::Result& re
 // The histogram's Tau, the forecast and the stability of a run's fit.
 std::vector<ReportRow> run_fit_rows(const ReportRun& run) {
     const double tau = run.load.classes.chiffres ? static_cast<double>(run.load.classes.chiffres->tau) : fit::kNone;
-    return {{fit_text::kHistogramTauCaption, fit_text::histogram_tau_text(tau)},
+    return {{fit_text::histogram_tau_caption(), fit_text::histogram_tau_text(tau)},
             {QCoreApplication::translate("report", "précision visée :"), fit_text::forecast_line(run.forecast)},
             {{}, fit_text::stability_line(run.scan), true}};
 }
 
-QString figure_label(int figure) { return QCoreApplication::translate("report", "Figure %1 — ").arg(figure); }
-
 }  // namespace
 
 std::vector<ReportRow> rows_of(const QStringList& lines) {
-    static const QString known[] = {fit_text::kTauCaption,        fit_text::kFermiCaption,  fit_text::kRhoCaption,
-                                    fit_text::kFixedCaption,      fit_text::kBackgroundCaption,
-                                    fit_text::kEventsCaption,     fit_text::kChi2Caption,
-                                    fit_text::kHistogramTauCaption};
+    // In the language spoken now.
+    const QString known[] = {fit_text::tau_caption(),   fit_text::fermi_caption(),        fit_text::rho_caption(),
+                             fit_text::fixed_caption(), fit_text::background_caption(),   fit_text::events_caption(),
+                             fit_text::chi2_caption(),  fit_text::histogram_tau_caption()};
     std::vector<ReportRow> rows;
     for (const QString& line : lines) {
         const QString text = line.trimmed();
@@ -149,9 +148,9 @@ ReportSection data_section(const RunReport& report) {
                                   : QCoreApplication::translate("report", "fichier :"),
                           run.file});
         s.rows.push_back({{},
-                          QCoreApplication::translate("report", "%1 enregistrements ; %2")
-                              .arg(platform::decimal(run.load.enregistrements.nb_enregistrements),
-                                   rate_text::live_time_line(run.rate))});
+                          QCoreApplication::translate("report", "%n enregistrements ; %1", nullptr,
+                                                      run.load.enregistrements.nb_enregistrements)
+                              .arg(rate_text::live_time_line(run.rate))});
     }
     return s;
 }
@@ -198,7 +197,7 @@ QString health_line(const ReportRun& run) {
     QStringList parts{rate_text::rate_line(run.rate), rate_text::live_time_line(run.rate)};
     if (const QStringList gaps = rate_text::gap_lines(run.rate); !gaps.isEmpty()) parts << gaps.front();
     if (!run.stop_alarm.isEmpty()) parts << run.stop_alarm;
-    return parts.join(QStringLiteral(" ; "));
+    return parts.join(platform::list_separator());
 }
 
 ReportSection health_summary(const RunReport& report) {
@@ -220,13 +219,13 @@ QString run_heading(const RunReport& report, std::size_t index) {
 
 ReportSection file_section(const ReportRun& run) {
     const PasseDesLignes& pass = run.load.enregistrements;
-    QStringList lines{QStringLiteral("SHA-256 : ") + run.sha256, texte_du_format(pass)};
+    QStringList lines{QCoreApplication::translate("report", "SHA-256 : %1").arg(run.sha256), texte_du_format(pass)};
     if (run.rate.records > 0) {
         const bool day = run.rate.crosses_midnight;
-        lines << QCoreApplication::translate("report", "premier enregistrement : ") +
-                     rate_text::clock_text(run.rate.first_clock, day)
-              << QCoreApplication::translate("report", "dernier enregistrement : ") +
-                     rate_text::clock_text(run.rate.last_clock, day);
+        lines << QCoreApplication::translate("report", "premier enregistrement : %1")
+                     .arg(rate_text::clock_text(run.rate.first_clock, day))
+              << QCoreApplication::translate("report", "dernier enregistrement : %1")
+                     .arg(rate_text::clock_text(run.rate.last_clock, day));
     }
     lines << rate_text::live_time_line(run.rate)
           << QCoreApplication::translate("report", "enregistrements : %1 ; lignes ignorées : %2")
@@ -297,36 +296,42 @@ ReportSection reproduce_section(const RunReport& report) {
 }
 
 QString histogram_caption(int figure, const QString& of, bool combined) {
-    return figure_label(figure) +
-           (combined ? QCoreApplication::translate(
-                           "report", "histogramme des durées de tous les runs ensemble (points, ± √n), leur "
-                                     "ajustement commun (rouge) et son fond plat (tirets bleus) ; dessous, les "
-                                     "résidus normalisés (observé − attendu) / √attendu.")
-                     : QCoreApplication::translate(
-                           "report", "histogramme des durées de %1 (points, ± √n), l'ajustement (rouge) et son "
-                                     "fond plat (tirets bleus) ; dessous, les résidus normalisés (observé − "
-                                     "attendu) / √attendu.")
-                           .arg(of));
+    if (combined) {
+        return QCoreApplication::translate(
+                   "report",
+                   "Figure %1 — histogramme des durées de tous les runs ensemble (points, ± √n), leur "
+                   "ajustement commun (rouge) et son fond plat (tirets bleus) ; dessous, les "
+                   "résidus normalisés (observé − attendu) / √attendu.")
+            .arg(figure);
+    }
+    return QCoreApplication::translate(
+               "report",
+               "Figure %1 — histogramme des durées de %2 (points, ± √n), l'ajustement (rouge) et son "
+               "fond plat (tirets bleus) ; dessous, les résidus normalisés (observé − "
+               "attendu) / √attendu.")
+        .arg(QString::number(figure), of);
 }
 
 QString convergence_caption(int figure) {
-    return figure_label(figure) +
-           QCoreApplication::translate("report", "convergence : Tau ajusté ± σ (rouge) à mesure que le run "
-                                                 "grandit, et le Tau de l'histogramme (bleu).");
+    return QCoreApplication::translate("report",
+                                       "Figure %1 — convergence : Tau ajusté ± σ (rouge) à mesure que le "
+                                       "run grandit, et le Tau de l'histogramme (bleu).")
+        .arg(figure);
 }
 
 QString stability_caption(int figure) {
-    return figure_label(figure) +
-           QCoreApplication::translate("report", "stabilité : Tau ajusté quand t min monte, la bande de variation "
-                                                 "attendue autour du premier ajustement et deux fois la bande "
-                                                 "(tirets) ; en rouge, les points hors de deux fois la bande.");
+    return QCoreApplication::translate("report",
+                                       "Figure %1 — stabilité : Tau ajusté quand t min monte, la bande de "
+                                       "variation attendue autour du premier ajustement et deux fois la "
+                                       "bande (tirets) ; en rouge, les points hors de deux fois la bande.")
+        .arg(figure);
 }
 
 QString rate_caption(int figure, const rate::RateAnalysis& rate) {
     const QString width = rate.bins.empty() ? QStringLiteral("\u2014") : rate_text::duration_text(rate.bin_width_s);
-    return figure_label(figure) +
-           QCoreApplication::translate("report", "événements par heure dans des tranches de %1 (points noirs, "
-                                                 "± √n), sur le temps actif de chaque tranche (cercles verts), et "
-                                                 "taux moyen (tirets rouges).")
-               .arg(width);
+    return QCoreApplication::translate("report",
+                                       "Figure %1 — événements par heure dans des tranches de %2 (points "
+                                       "noirs, ± √n), sur le temps actif de chaque tranche (cercles verts), "
+                                       "et taux moyen (tirets rouges).")
+        .arg(QString::number(figure), width);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the real main window under a virtual X server into docs/screenshot.png,
 # with a sample run loaded: bash scripts/screenshot.sh [DATA_FILE] [--setup] [--about]
-# (or --fit, or --rate, alone)
+# (or --fit, or --rate, alone); under LANG=en_US.UTF-8 (or de_DE.UTF-8) the
+# window in English (German) into docs/screenshot-en.png (-de.png) instead.
 # With --fit, renders the fit window into docs/screenshot-fit.png instead, on a
 # run the simulator writes with a known lifetime (219.7) and 5 % background
 # (20 000 events, its default seed), the fit window on its defaults; with
@@ -130,5 +131,13 @@ if [ "${1:-}" = "--apparatus" ]; then
   exit 0
 fi
 if [ "$#" -eq 0 ]; then set -- fichiers/muon_run.txt; fi
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab docs/screenshot.png "$@"
-echo "vorns: wrote docs/screenshot.png"
+# The window speaks the desktop's language: under an English or German locale
+# its picture is docs/screenshot-en.png or docs/screenshot-de.png, and the
+# French docs/screenshot.png stays as it is.
+picture=docs/screenshot.png
+case "${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}" in
+  en*) picture=docs/screenshot-en.png ;;
+  de*) picture=docs/screenshot-de.png ;;
+esac
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-release/bin/vorns-grab "$picture" "$@"
+echo "vorns: wrote $picture"

@@ -5,7 +5,7 @@
 # 12), and generates the French and German locales that the tests run under.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-serialport-dev libqcustomplot-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n
+          libbenchmark-dev libboost-dev fonts-liberation xvfb xauth locales qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
           dpkg-dev file desktop-file-utils appstream python3 poppler-utils dbus-daemon at-spi2-core python3-pyatspi "$@")
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

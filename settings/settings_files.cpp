@@ -7,6 +7,7 @@
 #include "platform/report.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUrl>
 
@@ -17,8 +18,13 @@ const QString FICHIER_DERNIER_NOM = QStringLiteral("~qrt_vorn_rep.~f");
 QString chemin_du_reglage(const QString& nom_fichier) { return platform::settings_folder() + nom_fichier; }
 
 namespace {
+// The texts of the settings files in the program's language.
+struct SettingsText {
+    Q_DECLARE_TR_FUNCTIONS(settings)
+};
+
 EchecDuReglage echec_d_ecriture(const QString& path, const QString& raison, bool tonalite) {
-    return {path, QStringLiteral("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison), tonalite};
+    return {path, SettingsText::tr("Cannot write file \"%1\". %2").arg(platform::native_path(path), raison), tonalite};
 }
 
 // The lines of a settings file, at most `max_lines`; a file that is there and
@@ -78,10 +84,10 @@ QString lit_parametre_defaut(const QString& nom_fichier, int n, const QString& d
 std::optional<EchecDuReglage> ecrit_parametre(const QString& valeur, const QString& nom_fichier, int n) {
     if (n > MAX_PARAMETRE) {
         // Nothing is stored past line 20.
-        return EchecDuReglage{{},
-                              QStringLiteral(" max_parametre = ") + platform::decimal(MAX_PARAMETRE) +
-                                  QLatin1Char('\n') + QStringLiteral(" augmenter ce nombre dans le source..."),
-                              false};
+        return EchecDuReglage{
+            {},
+            SettingsText::tr(" max_parametre = %1\n augmenter ce nombre dans le source...").arg(MAX_PARAMETRE),
+            false};
     }
     if (n < 1) return std::nullopt;
     return ecrit_aux_lignes(nom_fichier, {{n, valeur}});

@@ -2,9 +2,16 @@
 
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+
+// The texts of the choices in the program's language.
+struct ChoiceText {
+    Q_DECLARE_TR_FUNCTIONS(formats)
+};
 
 FormatChoices& choices_of_the_process() {
     static FormatChoices choices;
@@ -43,29 +50,29 @@ bool take_format_choice(const QString& key, const QString& value, FormatChoices&
     QString expected;
     if (key == QLatin1String("single_channel")) {
         ok = channel(value, c.decays.single_channel, false);
-        expected = QStringLiteral("une voie de 0 à 3");
+        expected = ChoiceText::tr("une voie de 0 à 3");
     } else if (key == QLatin1String("double_channel")) {
         ok = channel(value, c.decays.double_channel, false);
-        expected = QStringLiteral("une voie de 0 à 3");
+        expected = ChoiceText::tr("une voie de 0 à 3");
     } else if (key == QLatin1String("veto_channel")) {
         ok = channel(value, c.decays.veto_channel, true);
-        expected = QStringLiteral("une voie de 0 à 3, ou none");
+        expected = ChoiceText::tr("une voie de 0 à 3, ou none");
     } else if (key == QLatin1String("min_decay_ns")) {
         ok = nanoseconds(value, c.decays.min_ns);
-        expected = QStringLiteral("des ns, 0 ou plus");
+        expected = ChoiceText::tr("des ns, 0 ou plus");
     } else if (key == QLatin1String("max_decay_ns")) {
         ok = nanoseconds(value, c.decays.max_ns);
-        expected = QStringLiteral("des ns, 0 ou plus");
+        expected = ChoiceText::tr("des ns, 0 ou plus");
     } else if (key == QLatin1String("dated_decay_lines")) {
         ok = value == QLatin1String("utc") || value == QLatin1String("local");
         c.dated_decay_lines_utc = value == QLatin1String("utc");
-        expected = QStringLiteral("utc ou local");
+        expected = ChoiceText::tr("utc ou local");
     } else {
-        problem = QStringLiteral("%1 : clé inconnue").arg(key);
+        problem = ChoiceText::tr("%1 : clé inconnue").arg(key);
         return false;
     }
     if (!ok) {
-        problem = QStringLiteral("%1=%2 : attendu %3").arg(key, value, expected);
+        problem = ChoiceText::tr("%1=%2 : attendu %3").arg(key, value, expected);
         return false;
     }
     choices = c;
@@ -74,7 +81,7 @@ bool take_format_choice(const QString& key, const QString& value, FormatChoices&
 
 bool check_format_choices(const FormatChoices& choices, QString& problem) {
     if (daq::usable(choices.decays)) return true;
-    problem = QStringLiteral("la voie de veto doit différer des deux autres, et min_decay_ns ne pas dépasser "
+    problem = ChoiceText::tr("la voie de veto doit différer des deux autres, et min_decay_ns ne pas dépasser "
                              "max_decay_ns");
     return false;
 }
@@ -87,15 +94,15 @@ FormatChoices read_format_choices(const QStringList& lines, const FormatChoices&
         const qsizetype equal = text.indexOf(QLatin1Char('='));
         QString problem;
         if (equal < 0) {
-            problems << QStringLiteral("%1 : %2 n'est pas de la forme clé=valeur").arg(kFormatChoicesFile, text);
+            problems << ChoiceText::tr("%1 : %2 n'est pas de la forme clé=valeur").arg(kFormatChoicesFile, text);
         } else if (!take_format_choice(text.first(equal).trimmed(), text.sliced(equal + 1).trimmed(), choices,
                                        problem)) {
-            problems << kFormatChoicesFile + QStringLiteral(" : ") + problem;
+            problems << ChoiceText::tr("%1 : %2", "the file, then what is wrong in it").arg(kFormatChoicesFile, problem);
         }
     }
     QString problem;
     if (!check_format_choices(choices, problem)) {
-        problems << kFormatChoicesFile + QStringLiteral(" : ") + problem + QStringLiteral(" (voies et durées par défaut)");
+        problems << ChoiceText::tr("%1 : %2 (voies et durées par défaut)").arg(kFormatChoicesFile, problem);
         choices.decays = defaults.decays;
     }
     return choices;

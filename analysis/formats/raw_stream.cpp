@@ -242,17 +242,20 @@ inline std::uint32_t nibbles(std::uint64_t v) {
         digits_b != (0xFFFF & ~kBlanksB)) {
         return false;
     }
-    alignas(16) std::uint8_t v[32];
-    _mm_store_si128(reinterpret_cast<__m128i*>(v), values_a);
-    _mm_store_si128(reinterpret_cast<__m128i*>(v + 16), values_b);
-    std::uint64_t first;
-    std::memcpy(&first, v, 8);
-    counter = nibbles(first);
-    // The edge bytes in one word, stored once (bytes stored one by one and read
-    // as a word wait for the stores).
-    std::uint64_t bytes = 0;
-    for (int e = 0; e < 2 * kChannels; ++e) bytes |= static_cast<std::uint64_t>(v[9 + 3 * e] << 4 | v[10 + 3 * e]) << 8 * e;
-    edges = bytes;
+    // Each byte with the one after it: position i holds (digit i) << 4 | digit
+    // i + 1, edge e at 9 + 3e; then the digits' words taken to the
+    // registers, without a store (bytes stored one by one and read as a word
+    // wait for the stores).
+    const __m128i pairs_a = _mm_or_si128(_mm_slli_epi16(values_a, 4),
+                                         _mm_or_si128(_mm_srli_si128(values_a, 1), _mm_slli_si128(values_b, 15)));
+    const __m128i pairs_b = _mm_or_si128(_mm_slli_epi16(values_b, 4), _mm_srli_si128(values_b, 1));
+    counter = nibbles(static_cast<std::uint64_t>(_mm_cvtsi128_si64(values_a)));
+    const auto u = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(pairs_a, pairs_a)));  // 8 to 15
+    const auto w = static_cast<std::uint64_t>(_mm_cvtsi128_si64(pairs_b));                               // 16 to 23
+    const auto z = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(pairs_b, pairs_b)));  // 24 to 31
+    constexpr std::uint64_t kByte = 0xFF;
+    edges = (u >> 8 & kByte) | (u >> 32 & kByte) << 8 | (u >> 56) << 16 | (w >> 16 & kByte) << 24 |
+            (w >> 40 & kByte) << 32 | (z & kByte) << 40 | (z >> 24 & kByte) << 48 | (z >> 48 & kByte) << 56;
     return true;
 }
 
@@ -330,6 +333,47 @@ inline bool same_bytes(const void* a, const void* b, std::size_t n) { return std
 
 #endif
 
+// Words 10 to 16 of a line of the usual layout at their places, as read()
+// reads them ("67037CB8 000322.027 180516 A 03 0 +0053": the blanks between
+// them checked by the caller); false when one is written otherwise.
+template <typename Char>
+bool tail_quick(const Char* p, EventLine& l) {
+    bool ok = true;
+    std::uint32_t latch = 0;
+    for (int k = 33; k < 41; ++k) {
+        const unsigned h = hex(p[k]);
+        ok &= h < 16;
+        latch = latch << 4 | (h & 0xF);
+    }
+    // The decimal digits at `from`, `count` of them.
+    const auto number = [p, &ok](int from, int count) {
+        std::int32_t v = 0;
+        for (int k = from; k < from + count; ++k) {
+            const unsigned d = digit(p[k]);
+            ok &= d <= 9;
+            v = v * 10 + static_cast<std::int32_t>(d);
+        }
+        return v;
+    };
+    const std::int32_t hms = number(42, 6);
+    const std::int32_t milli = number(49, 3);
+    const std::int32_t date = number(53, 6);
+    const std::int32_t satellites = number(62, 2);
+    const unsigned flags = hex(p[65]);
+    const bool sign = p[67] == Char('+') || p[67] == Char('-');
+    const std::int32_t delay = sign ? number(68, 4) : number(67, 5);
+    ok &= p[48] == Char('.') && (p[60] == Char('A') || p[60] == Char('V')) && flags < 16;
+    if (!ok) return false;
+    l.latch = latch;
+    l.gps_ms = (hms / 10000 * 3600 + hms / 100 % 100 * 60 + hms % 100) * 1000 + milli;
+    l.gps_date = date;
+    l.gps_valid = p[60] == Char('A');
+    l.satellites = static_cast<std::uint8_t>(satellites);
+    l.flags = static_cast<std::uint8_t>(flags);
+    l.delay_ms = p[67] == Char('-') ? -delay : delay;
+    return true;
+}
+
 inline bool same(const char* a, const char* b, std::size_t n) { return same_bytes(a, b, n); }
 inline bool same(const char16_t* a, const char16_t* b, std::size_t n) { return same_bytes(a, b, 2 * n); }
 
@@ -353,9 +397,9 @@ bool LineReader::read_usual(const Char* p, EventLine& line) {
         kept = tail16_;
     }
     if (!has || !same(tail, kept, kTail)) {
-        // Words 10 to 16 as read_line reads them.
+        // Words 10 to 16 as read_line reads them: at their places, else word by word.
         Fault fault;
-        if (::daq::read(p, kUsualSize, last_, fault) != LineKind::event) {
+        if (!tail_quick(p, last_) && ::daq::read(p, kUsualSize, last_, fault) != LineKind::event) {
             has = false;
             return false;
         }
@@ -599,7 +643,8 @@ bool usable(const DecayChoices& c) {
            std::isfinite(c.min_ns) && std::isfinite(c.max_ns) && c.min_ns >= 0 && c.min_ns <= c.max_ns;
 }
 
-Events::Events(const DecayChoices& choices, const ClockStart& start) : choices_(choices), clock_(start) {}
+Events::Events(const DecayChoices& choices, const ClockStart& start)
+    : choices_(choices), clock_(start), double_(choices.double_channel) {}
 
 bool Events::start(std::int64_t index) {
     const bool ended = open_;
@@ -608,8 +653,8 @@ bool Events::start(std::int64_t index) {
     first_line_ = index;
     start_ticks_ = clock_.ticks();
     std::fill(std::begin(rising_), std::end(rising_), 0);
-    std::fill(std::begin(first_rising_), std::end(first_rising_), std::numeric_limits<std::int64_t>::max());
-    std::fill(std::begin(last_rising_), std::end(last_rising_), std::numeric_limits<std::int64_t>::min());
+    first_rising_ = std::numeric_limits<std::int64_t>::max();
+    last_rising_ = std::numeric_limits<std::int64_t>::min();
     return ended;
 }
 
@@ -630,7 +675,7 @@ void Events::close() {
     const bool veto_clear = v == kNoVeto || rising_[v] == 0;
     const bool pattern = s == d ? rising_[d] >= 2 : rising_[s] == 1 && rising_[d] >= 2;
     if (!veto_clear || !pattern) return;
-    const double ns = static_cast<double>(last_rising_[d] - first_rising_[d]) / 32 / clock_.frequency_hz() * 1e9;
+    const double ns = static_cast<double>(last_rising_ - first_rising_) / 32 / clock_.frequency_hz() * 1e9;
     if (ns < choices_.min_ns || ns > choices_.max_ns) return;
     ended_.decay = true;
     ended_.decay_ns = ns;

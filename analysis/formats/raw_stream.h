@@ -293,9 +293,10 @@ private:
     std::int64_t first_line_ = 0;
     std::int64_t start_ticks_ = 0;  // of the event's first line
     std::uint32_t start_counter_ = 0;
+    int double_ = 0;  // choices_.double_channel
     int rising_[kChannels] = {};
-    std::int64_t first_rising_[kChannels] = {};  // in 1/32 of a tick since the event's start
-    std::int64_t last_rising_[kChannels] = {};
+    std::int64_t first_rising_ = 0;  // of the double channel, in 1/32 of a tick since the event's start
+    std::int64_t last_rising_ = 0;
     Event ended_;
 };
 
@@ -325,16 +326,15 @@ bool Events::line(const EventLine& l, std::int64_t index) {
     if (!open_) [[unlikely]] {
         return ended;
     }
-    const std::int64_t since = (clock_.ticks() - start_ticks_) * 32;
-    for (int c = 0; c < kChannels; ++c) {
-        // Without a branch: whether an edge is valid is not foreseeable.
-        const std::uint8_t r = l.edges[2 * c];
-        const bool valid = (r & kEdgeValid) != 0;
-        const std::int64_t t = since + (r & kFineMask);
-        rising_[c] += valid;
-        first_rising_[c] = valid && t < first_rising_[c] ? t : first_rising_[c];
-        last_rising_[c] = valid && t > last_rising_[c] ? t : last_rising_[c];
-    }
+    // Without a branch: whether an edge is valid is not foreseeable. The
+    // pulses of every channel are counted; the times, of the double channel's
+    // alone (a decay's duration).
+    for (int c = 0; c < kChannels; ++c) rising_[c] += (l.edges[2 * c] & kEdgeValid) != 0;
+    const std::uint8_t r = l.edges[2 * double_];
+    const bool valid = (r & kEdgeValid) != 0;
+    const std::int64_t t = (clock_.ticks() - start_ticks_) * 32 + (r & kFineMask);
+    first_rising_ = valid && t < first_rising_ ? t : first_rising_;
+    last_rising_ = valid && t > last_rising_ ? t : last_rising_;
     return ended;
 }
 

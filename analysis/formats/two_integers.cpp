@@ -3,11 +3,18 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <type_traits>
 
 namespace {
 
-[[noreturn]] void pas_deux_entiers() { throw platform::Error(QStringLiteral("pas deux entiers « valeur secondes »")); }
+// Why a line is no record, in the program's language.
+struct FormatText {
+    Q_DECLARE_TR_FUNCTIONS(formats)
+};
+
+[[noreturn]] void pas_deux_entiers() { throw platform::Error(FormatText::tr("pas deux entiers « valeur secondes »")); }
 
 template <typename Car>
 bool blanc(Car c) {
@@ -43,11 +50,11 @@ LigneDeuxEntiers lit(const Car* p, qsizetype n) {
     while (i < n && blanc(p[i])) ++i;
     if (i != n) pas_deux_entiers();
     if (ligne.secondes > kSecondesUnixMax) {
-        throw platform::Error(QStringLiteral("secondes Unix au-delà de l'an 9999 : ") +
-                              platform::decimal(ligne.secondes));
+        throw platform::Error(
+            FormatText::tr("secondes Unix au-delà de l'an 9999 : %1").arg(platform::decimal(ligne.secondes)));
     }
     if (negatif && ligne.nombre != 0) {
-        throw platform::Error(QStringLiteral("valeur négative (-%1) : ni une désintégration ni un comptage")
+        throw platform::Error(FormatText::tr("valeur négative (-%1) : ni une désintégration ni un comptage")
                                   .arg(platform::decimal(ligne.nombre)));
     }
     if (ligne.nombre < kDebutDesComptages) {

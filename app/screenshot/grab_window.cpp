@@ -14,6 +14,7 @@
 #include "app/tform1.h"
 #include "platform/report.h"
 #include "platform/seams.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -27,6 +28,9 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepare_l_application();
+    // The desktop's language (scripts/screenshot.sh names the picture after it),
+    // whatever this copy of vorns was told to speak.
+    platform::install_translations();
     installe_les_services_qt();
     // Nobody is there to answer a message box: print it instead.
     platform::seams().show_message = [](const QString& text) {

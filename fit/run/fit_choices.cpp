@@ -6,6 +6,8 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -162,6 +164,6 @@ fit::Request fit_request(const RecordStore& store, const ClassTable& table, cons
 }
 
 QString choices_line(const FitChoices& c) {
-    return QStringLiteral("fenêtre = [%1 ; %2], %3, %4")
+    return QCoreApplication::translate("fit_choices", "fenêtre = [%1 ; %2], %3, %4", "t min, t max, model, method")
         .arg(platform::general(c.t_min), platform::general(c.t_max), fit_text::text(c.model), fit_text::text(c.method));
 }

@@ -3,9 +3,16 @@
 #include "fit/text/fit_text.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+
+// The fields' refusals in the program's language.
+struct DecisionText {
+    Q_DECLARE_TR_FUNCTIONS(fit_decisions)
+};
 
 // A number of a field ('.' or ',' as its decimal mark), or the error that
 // names the field.
@@ -13,14 +20,15 @@ double number(const QString& typed, const QString& caption) {
     try {
         return static_cast<double>(fit_number(typed));
     } catch (const platform::Error& e) {
-        throw platform::Error(caption + QStringLiteral(" : ") + e.text());
+        throw platform::Error(
+            DecisionText::tr("%1 : %2", "a field's caption, then what is wrong with it").arg(caption, e.text()));
     }
 }
 
 // A number of a field that must be above 0.
 double positive(const QString& typed, const QString& caption) {
     const double v = number(typed, caption);
-    if (!(v > 0)) throw platform::Error(caption + QStringLiteral(" : doit être supérieur à 0"));
+    if (!(v > 0)) throw platform::Error(DecisionText::tr("%1 : doit être supérieur à 0").arg(caption));
     return v;
 }
 
@@ -30,7 +38,7 @@ bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)
 // The capture models' fields.
 void read_muons(const TypedChoices& typed, FitChoices& c) {
     if (!fit::is_capture_model(typed.model)) return;
-    const QString material = QStringLiteral("matière des \u03BC\u2212");
+    const QString material = DecisionText::tr("matière des μ−");
     c.muons.tau_minus_ns = fit_text::material_lifetime_ns(typed.material).value_or(fit::kNone);
     if (std::isnan(c.muons.tau_minus_ns)) c.muons.tau_minus_ns = positive(typed.material, material);
     if (typed.model == fit::Model::mu_capture) c.muons.rho = positive(typed.rho, QStringLiteral("\u03C1"));
@@ -42,7 +50,7 @@ FitChoices read_typed_choices(const TypedChoices& typed, const FitChoices& curre
     FitChoices c = current;
     c.t_min = number(typed.t_min, QStringLiteral("t min"));
     c.t_max = number(typed.t_max, QStringLiteral("t max"));
-    c.unit_ns = typed.unit_ns.trimmed().isEmpty() ? fit::kNone : positive(typed.unit_ns, QStringLiteral("1 unité"));
+    c.unit_ns = typed.unit_ns.trimmed().isEmpty() ? fit::kNone : positive(typed.unit_ns, DecisionText::tr("1 unité"));
     c.model = typed.model;
     c.method = typed.method;
     c.log_counts = typed.log_counts;
@@ -91,5 +99,5 @@ FitStep FitDecisions::loaded() const {
 }
 
 QString FitDecisions::refusal_line() const {
-    return refusal_ + QStringLiteral(" (pas d'ajustement tant que le champ n'est pas corrigé)");
+    return DecisionText::tr("%1 (pas d'ajustement tant que le champ n'est pas corrigé)").arg(refusal_);
 }

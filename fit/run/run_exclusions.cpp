@@ -3,11 +3,18 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
+
+// The spans' texts in the program's language.
+struct SpanText {
+    Q_DECLARE_TR_FUNCTIONS(run_exclusions)
+};
 
 constexpr double kDay = 86400;
 
@@ -16,12 +23,12 @@ double moment(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^(?:\\+(\\d{1,4})/)?(\\d{1,2}):(\\d{2}):(\\d{2})$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch()) {
-        throw platform::Error(QStringLiteral("'%1' is no time of day hh:mm:ss (with a day: +1/hh:mm:ss)").arg(text));
+        throw platform::Error(SpanText::tr("'%1' is no time of day hh:mm:ss (with a day: +1/hh:mm:ss)").arg(text));
     }
     const int h = m.captured(2).toInt();
     const int min = m.captured(3).toInt();
     const int s = m.captured(4).toInt();
-    if (h > 23 || min > 59 || s > 59) throw platform::Error(QStringLiteral("'%1' is no time of day").arg(text));
+    if (h > 23 || min > 59 || s > 59) throw platform::Error(SpanText::tr("'%1' is no time of day").arg(text));
     return m.captured(1).toInt() * kDay + h * 3600 + min * 60 + s;
 }
 
@@ -43,10 +50,10 @@ double overlap(double a, double b, double c, double d) { return std::max(0.0, st
 
 ExcludedSpan read_excluded_span(const QString& text) {
     const QStringList ends = text.split(QLatin1Char('-'));
-    if (ends.size() != 2) throw platform::Error(QStringLiteral("'%1' is no span START-END").arg(text));
+    if (ends.size() != 2) throw platform::Error(SpanText::tr("'%1' is no span START-END").arg(text));
     const ExcludedSpan span{moment(ends[0]), moment(ends[1])};
     if (span.end_s < span.start_s) {
-        throw platform::Error(QStringLiteral("'%1': the span ends before it starts").arg(text));
+        throw platform::Error(SpanText::tr("'%1': the span ends before it starts").arg(text));
     }
     return span;
 }
@@ -63,10 +70,9 @@ QString excluded_note(std::span<const ExcludedSpan> spans, std::int64_t excluded
     if (spans.empty()) return {};
     QStringList each;
     for (const ExcludedSpan& s : spans) each << excluded_span_text(s);
-    // French: 0 and 1 take the singular.
-    return QStringLiteral("exclu : %1 (%2 enregistrement%3)")
-        .arg(each.join(QStringLiteral(", ")), platform::decimal(excluded),
-             excluded > 1 ? QStringLiteral("s") : QString());
+    return SpanText::tr("exclu : %1 (%n enregistrements)", nullptr,
+                        static_cast<int>(std::clamp<std::int64_t>(excluded, 0, INT_MAX)))
+        .arg(each.join(QStringLiteral(", ")));
 }
 
 KeptRecords keep_outside(std::span<const double> durations, std::span<const double> seconds, double origin_s,

@@ -6,7 +6,9 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
+#include "platform/translations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -76,13 +78,17 @@ AddedRun& WindowRuns::read_again_if_changed(const QString& file) {
 
 namespace {
 
+// The texts of the runs fitted together in the program's language.
+struct RunsText {
+    Q_DECLARE_TR_FUNCTIONS(window_runs)
+};
+
 // What the table's last column says of a run: its spans left out, its lines that are no record.
 QString note_of(std::span<const ExcludedSpan> spans, std::int64_t excluded, std::int32_t skipped) {
     QStringList parts;
     if (!spans.empty()) parts << excluded_note(spans, excluded);
-    if (skipped > 0)
-        parts << QStringLiteral("%1 ligne%2 ignorée%2").arg(platform::decimal(skipped), skipped > 1 ? "s" : "");
-    return parts.join(QStringLiteral(" ; "));
+    if (skipped > 0) parts << RunsText::tr("%n lignes ignorées", nullptr, skipped);
+    return parts.join(platform::list_separator());
 }
 
 // Whether two requests fit the same durations alike: the same window, model,
@@ -113,7 +119,7 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         return !unit_known(unit_ns) || !(followed.format_unit_ns > 0);
     };
     const auto unit_text = [](double u) {
-        return unit_known(u) ? platform::general(u) + QStringLiteral(" ns") : QStringLiteral("sans unité");
+        return unit_known(u) ? platform::general(u) + QStringLiteral(" ns") : RunsText::tr("sans unité");
     };
     // A run given twice (another path to the same file, a copy) would count its events twice.
     RunFile followed_file;
@@ -146,7 +152,7 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         shown.files << a.run.file;
         if (!a.run.unreadable.isEmpty()) {
             unreadable << name + QStringLiteral(" (") + a.run.unreadable + QLatin1Char(')');
-            runs.push_back({name, nullptr, QStringLiteral("non lu")});
+            runs.push_back({name, nullptr, RunsText::tr("non lu", "a run")});
             continue;
         }
         const auto same =
@@ -154,14 +160,14 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
         if (same != combined.end()) {
             const QString first = platform::name_part((*same)->file);
             twice << QStringLiteral("%1 (= %2)").arg(name, first);
-            runs.push_back({name, nullptr, QStringLiteral("même run que ") + first});
+            runs.push_back({name, nullptr, RunsText::tr("même run que %1").arg(first)});
             continue;
         }
         if (!joins(a.run.pass.unite_ns)) {
             const bool known = a.run.pass.unite_ns > 0;
-            other_unit << QStringLiteral("%1 (%2, le run suivi %3)")
+            other_unit << RunsText::tr("%1 (%2, le run suivi %3)", "a run, its unit, the followed run's unit")
                               .arg(name, unit_text(known ? a.run.pass.unite_ns : 0), unit_text(unit_ns));
-            runs.push_back({name, nullptr, known ? QStringLiteral("autre unité") : QStringLiteral("unité inconnue")});
+            runs.push_back({name, nullptr, known ? RunsText::tr("autre unité") : RunsText::tr("unité inconnue")});
             continue;
         }
         // An added run that did not change keeps what was kept of it.
@@ -191,17 +197,17 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     shown.consistency = fit_text::consistency_line(shown.combination.consistency, combined_names(runs));
     QStringList status;
     if (!unreadable.isEmpty()) {
-        status << (unreadable.size() > 1 ? QStringLiteral("runs non lus : ") : QStringLiteral("run non lu : ")) +
-                      unreadable.join(QStringLiteral(", "));
+        status << RunsText::tr("runs non lus : %1", nullptr, static_cast<int>(unreadable.size()))
+                      .arg(unreadable.join(QStringLiteral(", ")));
     }
     if (!other_unit.isEmpty()) {
-        status << QStringLiteral("autre unité, non combiné%1 : ").arg(other_unit.size() > 1 ? "s" : "") +
-                      other_unit.join(QStringLiteral(", "));
+        status << RunsText::tr("autre unité, non combinés : %1", nullptr, static_cast<int>(other_unit.size()))
+                      .arg(other_unit.join(QStringLiteral(", ")));
     }
     if (!twice.isEmpty()) {
-        status << QStringLiteral("même run, non combiné%1 : ").arg(twice.size() > 1 ? "s" : "") +
-                      twice.join(QStringLiteral(", "));
+        status << RunsText::tr("même run, non combinés : %1", nullptr, static_cast<int>(twice.size()))
+                      .arg(twice.join(QStringLiteral(", ")));
     }
-    shown.status = status.join(QStringLiteral(" ; "));
+    shown.status = status.join(platform::list_separator());
     return shown;
 }

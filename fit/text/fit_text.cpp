@@ -2,10 +2,23 @@
 
 #include "fit/fermi_constant.h"
 #include "platform/numbers.h"
+#include "platform/translations.h"
 #include "platform/uncertainty.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <cstdint>
+
+namespace {
+// The fit's texts in the program's language (platform/translations.h).
+struct FitText {
+    Q_DECLARE_TR_FUNCTIONS(fit_text)
+};
+
+const char* const kCarbonName = QT_TRANSLATE_NOOP("fit_text", "carbone");
+const char* const kOxygenName = QT_TRANSLATE_NOOP("fit_text", "oxygène");
+}  // namespace
 
 namespace fit_text {
 
@@ -28,13 +41,17 @@ QString status_line(const fit::Result& r) {
     if (r.status != fit::Status::converged) return line;
     for (const fit::Warning w : fit::kWarnings) {
         if (!r.has(w)) continue;
-        line += QStringLiteral(" ; ") + text(w);
+        QString said = text(w);
         // The classes the histogram method fitted, when they stop short of the window.
         if (w == fit::Warning::window_beyond_classes) {
-            line +=
-                QStringLiteral(" [%1 ; %2]").arg(platform::general(r.model_lower), platform::general(r.model_upper));
+            said = FitText::tr("t max au-delà des classes affichées : ajusté sur [%1 ; %2]")
+                       .arg(platform::general(r.model_lower), platform::general(r.model_upper));
         }
-        if (w == fit::Warning::clock_grid) line += QLatin1Char(' ') + platform::general(r.lattice_step);
+        if (w == fit::Warning::clock_grid) {
+            said = FitText::tr("durées sur une grille d'horloge : vraisemblance des valeurs de la grille, de pas %1")
+                       .arg(platform::general(r.lattice_step));
+        }
+        line += platform::list_separator() + said;
     }
     return line;
 }
@@ -43,11 +60,11 @@ QString status_line(const fit::Result& r) {
 
 namespace fit_text {
 
-const QString kTauCaption = QStringLiteral("Tau ajusté =");
-const QString kBackgroundCaption = QStringLiteral("fond =");
-const QString kEventsCaption = QStringLiteral("événements dans la fenêtre =");
-const QString kChi2Caption = QStringLiteral("chi2 / ddl =");
-const QString kHistogramTauCaption = QStringLiteral("Tau de l'histogramme (durée moyenne) =");
+QString tau_caption() { return FitText::tr("Tau ajusté ="); }
+QString background_caption() { return FitText::tr("fond ="); }
+QString events_caption() { return FitText::tr("événements dans la fenêtre ="); }
+QString chi2_caption() { return FitText::tr("chi2 / ddl ="); }
+QString histogram_tau_caption() { return FitText::tr("Tau de l'histogramme (durée moyenne) ="); }
 
 namespace {
 
@@ -64,7 +81,7 @@ QString time_text(double tau, double sigma, double unit_ns) {
 
 QString background_text(const fit::Result& r) {
     if (r.model == fit::Model::exp_only || !std::isfinite(r.background_fraction)) return kNothing;
-    if (r.background_at_limit()) return QStringLiteral("0 (à la limite)");
+    if (r.background_at_limit()) return FitText::tr("0 (à la limite)", "the background");
     return value_with_uncertainty(100 * r.background_fraction, 100 * r.background_fraction_error) +
            QStringLiteral(" %");
 }
@@ -73,7 +90,7 @@ QString chi2_text(const fit::Goodness& g) {
     const auto note = [&g] { return text(g.note); };
     if (!std::isfinite(g.chi2)) return g.note == fit::GoodnessNote::ok ? kNothing : note();
     QString text = platform::format_picture("0.#", g.chi2) + QStringLiteral(" / ") + platform::decimal(g.ndf);
-    if (g.note != fit::GoodnessNote::ok || !std::isfinite(g.p_value)) return text + QStringLiteral(" ; ") + note();
+    if (g.note != fit::GoodnessNote::ok || !std::isfinite(g.p_value)) return text + platform::list_separator() + note();
     const QString p = g.p_value < 0.001 ? QStringLiteral("< ") + platform::format_picture("0.###", 0.001)
                                         : QStringLiteral("= ") + platform::format_picture("0.###", g.p_value);
     return text + QStringLiteral(", p ") + p;
@@ -82,8 +99,8 @@ QString chi2_text(const fit::Goodness& g) {
 // "carbone" or "oxygène" for their lifetime.
 std::optional<QString> material_name(double tau_minus_ns) {
     const auto near = [tau_minus_ns](double ns) { return std::fabs(tau_minus_ns - ns) <= 1e-9 * ns; };
-    if (near(fit::kCarbonLifetimeNs)) return kCarbon;
-    if (near(fit::kOxygenLifetimeNs)) return kOxygen;
+    if (near(fit::kCarbonLifetimeNs)) return carbon();
+    if (near(fit::kOxygenLifetimeNs)) return oxygen();
     return std::nullopt;
 }
 
@@ -123,8 +140,8 @@ void capture_lines(const fit::Result& r, double unit_ns, ResultLines& lines) {
 
 }  // namespace
 
-const QString kFermiCaption = QStringLiteral("G_F / (\u0127c)\u00B3 =");
-const QString kFermiMatterNote = QStringLiteral("biaisé : \u03C4 mesuré dans la matière (\u03BC\u2212 capturés)");
+QString fermi_caption() { return QStringLiteral("G_F / (\u0127c)\u00B3 ="); }
+QString fermi_matter_note() { return FitText::tr("biaisé : τ mesuré dans la matière (μ− capturés)"); }
 
 QString fermi_text(const fit::Result& r, double unit_ns) {
     const fit::FermiConstant g = fit::fermi_constant(r, unit_ns);
@@ -137,21 +154,23 @@ QString fermi_text(const fit::Result& r, double unit_ns) {
     return QLatin1Char('(') + value + QStringLiteral(") \u00D7 10\u207B\u2075 GeV\u207B\u00B2");
 }
 
-const QString kRhoCaption = QStringLiteral("rapport de charge \u03C1 =");
-const QString kFixedCaption = QStringLiteral("valeurs fixées =");
-const QString kCarbon = QStringLiteral("carbone");
-const QString kOxygen = QStringLiteral("oxygène");
+QString rho_caption() { return FitText::tr("rapport de charge ρ ="); }
+QString fixed_caption() { return FitText::tr("valeurs fixées ="); }
+QString carbon() { return FitText::tr(kCarbonName); }
+QString oxygen() { return FitText::tr(kOxygenName); }
 
 QString material_text(double tau_minus_ns) {
     return material_name(tau_minus_ns).value_or(platform::general(tau_minus_ns));
 }
 
 std::optional<double> material_lifetime_ns(const QString& name) {
-    const auto is = [&name](const QString& material) {
-        return name.trimmed().compare(material, Qt::CaseInsensitive) == 0;
+    const auto is = [&name](const char* material) {
+        const QString typed = name.trimmed();
+        return typed.compare(FitText::tr(material), Qt::CaseInsensitive) == 0 ||
+               typed.compare(QString::fromUtf8(material), Qt::CaseInsensitive) == 0;
     };
-    if (is(kCarbon)) return fit::kCarbonLifetimeNs;
-    if (is(kOxygen)) return fit::kOxygenLifetimeNs;
+    if (is(kCarbonName)) return fit::kCarbonLifetimeNs;
+    if (is(kOxygenName)) return fit::kOxygenLifetimeNs;
     return std::nullopt;
 }
 
@@ -161,16 +180,17 @@ QString histogram_tau_text(long double tau) {
 
 QString text(fit::Model model) {
     switch (model) {
-        case fit::Model::exp_flat: return QStringLiteral("exponentielle + fond");
-        case fit::Model::exp_only: return QStringLiteral("exponentielle seule");
-        case fit::Model::mu_capture: return QStringLiteral("\u03BC+ libre et \u03BC\u2212 capturés");
-        case fit::Model::charge_ratio: return QStringLiteral("rapport de charge");
+        case fit::Model::exp_flat: return FitText::tr("exponentielle + fond");
+        case fit::Model::exp_only: return FitText::tr("exponentielle seule");
+        case fit::Model::mu_capture: return FitText::tr("μ+ libre et μ− capturés");
+        case fit::Model::charge_ratio: return FitText::tr("rapport de charge");
     }
     return {};
 }
 
 QString text(fit::Method method) {
-    return method == fit::Method::binned ? QStringLiteral("histogramme") : QStringLiteral("non binné");
+    return method == fit::Method::binned ? FitText::tr("histogramme", "the fit's method")
+                                         : FitText::tr("non binné", "the fit's method");
 }
 
 ResultLines result_lines(const fit::Result& r, double unit_ns) {
@@ -187,7 +207,7 @@ ResultLines result_lines(const fit::Result& r, double unit_ns) {
     lines.interval = interval_text(r);
     lines.tau_time = time_text(r.tau, fit::interval_error(r), unit_ns);
     lines.fermi = fermi_text(r, unit_ns);
-    if (!lines.fermi.isEmpty() && fit::free_lifetime(r).in_matter) lines.fermi_note = kFermiMatterNote;
+    if (!lines.fermi.isEmpty() && fit::free_lifetime(r).in_matter) lines.fermi_note = fermi_matter_note();
     lines.background = background_text(r);
     lines.chi2 = chi2_text(r.goodness);
     capture_lines(r, unit_ns, lines);
@@ -195,23 +215,24 @@ ResultLines result_lines(const fit::Result& r, double unit_ns) {
 }
 
 QStringList text_lines(const ResultLines& lines) {
-    const QString tau = kTauCaption + QLatin1Char(' ') + lines.tau +
+    const QString tau_label = tau_caption();
+    const QString tau = tau_label + QLatin1Char(' ') + lines.tau +
                         (lines.interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.interval);
     QStringList out{tau};
-    if (!lines.tau_time.isEmpty()) out.append(QString(kTauCaption.size() + 1, QLatin1Char(' ')) + lines.tau_time);
+    if (!lines.tau_time.isEmpty()) out.append(QString(tau_label.size() + 1, QLatin1Char(' ')) + lines.tau_time);
     if (!lines.fermi.isEmpty()) {
-        out.append(kFermiCaption + QLatin1Char(' ') + lines.fermi +
-                   (lines.fermi_note.isEmpty() ? QString() : QStringLiteral(" ; ") + lines.fermi_note));
+        out.append(fermi_caption() + QLatin1Char(' ') + lines.fermi +
+                   (lines.fermi_note.isEmpty() ? QString() : platform::list_separator() + lines.fermi_note));
     }
     // The capture models' lines.
     if (!lines.rho.isEmpty()) {
-        out.append(kRhoCaption + QLatin1Char(' ') + lines.rho +
+        out.append(rho_caption() + QLatin1Char(' ') + lines.rho +
                    (lines.rho_interval.isEmpty() ? QString() : QLatin1Char(' ') + lines.rho_interval));
     }
-    if (!lines.fixed.isEmpty()) out.append(kFixedCaption + QLatin1Char(' ') + lines.fixed);
-    out.append(kBackgroundCaption + QLatin1Char(' ') + lines.background);
-    out.append(kEventsCaption + QLatin1Char(' ') + lines.events);
-    out.append(kChi2Caption + QLatin1Char(' ') + lines.chi2);
+    if (!lines.fixed.isEmpty()) out.append(fixed_caption() + QLatin1Char(' ') + lines.fixed);
+    out.append(background_caption() + QLatin1Char(' ') + lines.background);
+    out.append(events_caption() + QLatin1Char(' ') + lines.events);
+    out.append(chi2_caption() + QLatin1Char(' ') + lines.chi2);
     out.append(lines.status);
     return out;
 }

@@ -29,13 +29,14 @@ QString status_line(const fit::Result& result);
 
 namespace fit_text {
 
-// The captions of the results, as the fit window and vorns-fit show them.
-extern const QString kTauCaption;         // "Tau ajusté ="
-extern const QString kBackgroundCaption;  // "fond ="
-extern const QString kEventsCaption;      // "événements dans la fenêtre ="
-extern const QString kChi2Caption;        // "chi2 / ddl ="
+// The captions of the results, as the fit window and vorns-fit show them, in
+// the program's language.
+QString tau_caption();         // "Tau ajusté ="
+QString background_caption();  // "fond ="
+QString events_caption();      // "événements dans la fenêtre ="
+QString chi2_caption();        // "chi2 / ddl ="
 // The mean Tau of the histogram (the main window's), shown beside the fit.
-extern const QString kHistogramTauCaption;  // "Tau de l'histogramme (durée moyenne) ="
+QString histogram_tau_caption();  // "Tau de l'histogramme (durée moyenne) ="
 // Its value as the main window shows it ("219.734"); "—" when it is not a number.
 QString histogram_tau_text(long double tau);
 
@@ -43,8 +44,8 @@ QString histogram_tau_text(long double tau);
 // the note beside a G_F from a lifetime measured in matter, and its value from
 // the free lifetime of `result` with one unit worth unit_ns, "(1.1664 ±
 // 0.0012) × 10⁻⁵ GeV⁻²" (empty without a lifetime or a unit).
-extern const QString kFermiCaption;     // "G_F / (ħc)³ ="
-extern const QString kFermiMatterNote;  // "biaisé : τ mesuré dans la matière (μ− capturés)"
+QString fermi_caption();      // "G_F / (ħc)³ ="
+QString fermi_matter_note();  // "biaisé : τ mesuré dans la matière (μ− capturés)"
 QString fermi_text(const fit::Result& result, double unit_ns);
 
 // "exponentielle + fond", "exponentielle seule", "μ+ libre et μ− capturés",
@@ -53,15 +54,17 @@ QString text(fit::Model model);
 QString text(fit::Method method);
 
 // The capture models' lines, shown for them only.
-extern const QString kRhoCaption;    // "rapport de charge ρ ="
-extern const QString kFixedCaption;  // "valeurs fixées ="
-// The materials of the negative muons' lifetime: "carbone" and "oxygène".
-extern const QString kCarbon;
-extern const QString kOxygen;
+QString rho_caption();    // "rapport de charge ρ ="
+QString fixed_caption();  // "valeurs fixées ="
+// The materials of the negative muons' lifetime: "carbone" and "oxygène", in
+// the program's language.
+QString carbon();
+QString oxygen();
 // "carbone" or "oxygène" for their lifetime, else the lifetime in ns ("1850.5").
 QString material_text(double tau_minus_ns);
-// The lifetime in ns of "carbone" or "oxygène" (their names only; a number is
-// read by the caller), nothing for another text.
+// The lifetime in ns of "carbone" or "oxygène" (their names in the program's
+// language or in French, any case; a number is read by the caller), nothing
+// for another text.
 std::optional<double> material_lifetime_ns(const QString& name);
 
 // Everything a fit shows, one text per result; the window puts each beside its
@@ -71,7 +74,7 @@ struct ResultLines {
     QString interval;    // "(−2.9 / +3.4)" when visibly asymmetric, else empty
     QString tau_time;    // "2.197 ± 0.031 µs" (or ns) with one unit worth unit_ns; empty without a lifetime
     QString fermi;       // G_F beside the time: "(1.166 ± 0.016) × 10⁻⁵ GeV⁻²"; empty without the time
-    QString fermi_note;  // why that G_F is biased (kFermiMatterNote), or empty
+    QString fermi_note;  // why that G_F is biased (fermi_matter_note()), or empty
     QString background;  // "2.1 ± 0.4 %", "0 (à la limite)"; "—" for the exponential alone or without a fit
     QString events;      // in the window (the histogram method: in the fitted classes)
     QString chi2;        // "52.3 / 47, p = 0.28", or the chi2 and why there is no p-value

@@ -4,11 +4,18 @@
 #include "platform/numbers.h"
 #include "platform/uncertainty.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace fit_text {
 
 namespace {
+
+// The stability's and the forecast's texts in the program's language.
+struct StabilityText {
+    Q_DECLARE_TR_FUNCTIONS(stability_text)
+};
 
 const QString kNothing = QStringLiteral("\u2014");
 
@@ -28,11 +35,12 @@ QString measured_percent(double fraction) {
 
 // "≈ 35 min", "≈ 6,1 h", "≈ 12 j".
 QString hours_text(double hours) {
-    if (hours < 1)
-        return QStringLiteral("\u2248 ") + platform::decimal(std::max<std::int64_t>(1, std::llround(hours * 60))) +
-               QStringLiteral(" min");
-    if (hours < 48) return QStringLiteral("\u2248 ") + short_number(hours) + QStringLiteral(" h");
-    return QStringLiteral("\u2248 ") + short_number(hours / 24) + QStringLiteral(" j");
+    if (hours < 1) {
+        return StabilityText::tr("≈ %1 min")
+            .arg(platform::decimal(std::max<std::int64_t>(1, std::llround(hours * 60))));
+    }
+    if (hours < 48) return StabilityText::tr("≈ %1 h").arg(short_number(hours));
+    return StabilityText::tr("≈ %1 j", "days").arg(short_number(hours / 24));
 }
 
 }  // namespace
@@ -40,42 +48,44 @@ QString hours_text(double hours) {
 QString stability_warning(const fit::StabilityScan& scan) {
     if (!scan.outside()) return {};
     const fit::StabilityPoint& p = scan.points[static_cast<std::size_t>(scan.first_outside)];
-    return QStringLiteral(
+    return StabilityText::tr(
                "Tau hors de la bande de stabilité à t min = %1 (%2 fois la variation attendue) : temps "
                "mort ou artefact aux temps courts ?")
         .arg(platform::general(p.t_min), short_number(std::fabs(p.deviation)));
 }
 
 QString stability_line(const fit::StabilityScan& scan) {
-    if (scan.points.empty()) return QStringLiteral("pas de balayage de t min sans ajustement convergé de la fenêtre");
+    if (scan.points.empty())
+        return StabilityText::tr("pas de balayage de t min sans ajustement convergé de la fenêtre");
     if (scan.outside()) return stability_warning(scan);
     const QString first = platform::general(scan.points.front().t_min);
     const QString last = platform::general(scan.points.back().t_min);
     // No point judged (each one's background at its bound, or its Tau known
     // too roughly): the scan tells nothing, stable or not.
     if (std::isnan(scan.largest_deviation)) {
-        return QStringLiteral(
+        return StabilityText::tr(
                    "Tau non jugé quand t min monte de %1 à %2 : aucun point comparé au premier ajustement avec un "
                    "Tau connu à %3 près")
             .arg(first, last, percent(fit::kStabilityJudgedPrecision));
     }
-    return QStringLiteral("Tau stable quand t min monte de %1 à %2").arg(first, last) +
-           QStringLiteral(
-               " : écart au premier ajustement jusqu'à %1 fois sa variation attendue (alerte au-delà de %2 "
-               "fois pour les Tau connus à %3 près)")
-               .arg(short_number(scan.largest_deviation), platform::general(fit::kStabilityScanThreshold),
-                    percent(fit::kStabilityJudgedPrecision));
+    return StabilityText::tr(
+               "Tau stable quand t min monte de %1 à %2 : écart au premier ajustement jusqu'à %3 fois "
+               "sa variation attendue (alerte au-delà de %4 fois pour les Tau connus à %5 près)")
+        .arg(first, last, short_number(scan.largest_deviation), platform::general(fit::kStabilityScanThreshold),
+             percent(fit::kStabilityJudgedPrecision));
 }
 
 QString stability_table_title() {
-    return QStringLiteral("stabilité : Tau quand t min monte, bande = \u00B1\u221A(\u03C3\u00B2 \u2212 "
-                          "\u03C3\u2080\u00B2) autour du premier ajustement, \u03C3 pris au Tau du premier");
+    return StabilityText::tr(
+        "stabilité : Tau quand t min monte, bande = ±√(σ² − σ₀²) autour du premier ajustement, "
+        "σ pris au Tau du premier");
 }
 
 QList<QStringList> stability_cells(const fit::StabilityScan& scan) {
     if (scan.points.empty()) return {};
-    QList<QStringList> cells{{QStringLiteral("t min"), QStringLiteral("événements"), QStringLiteral("Tau"),
-                              QStringLiteral("bande"), QStringLiteral("écart / bande"), QString()}};
+    QList<QStringList> cells{{QStringLiteral("t min"), StabilityText::tr("événements", "column"), QStringLiteral("Tau"),
+                              StabilityText::tr("bande", "column: the band of chance"),
+                              StabilityText::tr("écart / bande", "column"), QString()}};
     // The band in the decimals of the first fit's error.
     const int decimals = platform::two_digit_decimals(scan.points.front().tau_error);
     for (const fit::StabilityPoint& p : scan.points) {
@@ -84,8 +94,8 @@ QList<QStringList> stability_cells(const fit::StabilityScan& scan) {
                       fitted ? platform::value_with_uncertainty(p.tau, p.tau_error) : kNothing,
                       std::isfinite(p.band) ? platform::fixed_decimals(p.band, decimals) : kNothing,
                       std::isfinite(p.deviation) ? platform::fixed_decimals(p.deviation, 1) : kNothing,
-                      p.outside               ? QStringLiteral("hors bande")
-                      : p.background_at_limit ? QStringLiteral("fond à la limite 0 : non comparé")
+                      p.outside               ? StabilityText::tr("hors bande")
+                      : p.background_at_limit ? StabilityText::tr("fond à la limite 0 : non comparé")
                       : fitted                ? QString()
                                               : text(p.status)});
     }
@@ -107,27 +117,31 @@ QStringList stability_table(const fit::StabilityScan& scan) {
 }
 
 QString forecast_line(const fit::Forecast& f) {
-    const QString goal = percent(f.precision) + QStringLiteral(" sur Tau");
+    const QString goal = percent(f.precision);
     switch (f.state) {
         case fit::Forecast::State::not_converged:
-            return goal + QStringLiteral(" : pas de prévision sans ajustement convergé");
+            return StabilityText::tr("%1 sur Tau : pas de prévision sans ajustement convergé").arg(goal);
         case fit::Forecast::State::no_lifetime:
-            return goal + QStringLiteral(" : pas de prévision, ce modèle n'ajuste pas Tau");
+            return StabilityText::tr("%1 sur Tau : pas de prévision, ce modèle n'ajuste pas Tau").arg(goal);
         case fit::Forecast::State::no_precision:
-            return goal + QStringLiteral(" : pas de prévision sans précision visée au-dessus de 0");
+            return StabilityText::tr("%1 sur Tau : pas de prévision sans précision visée au-dessus de 0").arg(goal);
         case fit::Forecast::State::reached:
-            return goal + QStringLiteral(" atteint (%1 maintenant)").arg(measured_percent(f.relative_error));
+            return StabilityText::tr("%1 sur Tau atteint (%2 maintenant)")
+                .arg(goal, measured_percent(f.relative_error));
         case fit::Forecast::State::no_rate:
-            return goal + QStringLiteral(
-                              " : pas de prévision, taux inconnu (moins de 3 enregistrements ou tous dans la même "
-                              "seconde)");
+            return StabilityText::tr(
+                       "%1 sur Tau : pas de prévision, taux inconnu (moins de 3 enregistrements ou tous "
+                       "dans la même seconde)")
+                .arg(goal);
         case fit::Forecast::State::forecast: break;
     }
     const double per_day = 24 * f.events_per_hour;
     const QString rate = per_day < 10 ? platform::fixed_decimals(per_day, 1) : platform::decimal(std::llround(per_day));
     // A precision so fine that the events it needs are past every number.
-    if (!std::isfinite(f.hours)) return goal + QStringLiteral(" hors de portée (à %1 événements / jour)").arg(rate);
-    return goal + QStringLiteral(" dans %1 (à %2 événements / jour)").arg(hours_text(f.hours), rate);
+    if (!std::isfinite(f.hours)) {
+        return StabilityText::tr("%1 sur Tau hors de portée (à %2 événements / jour)").arg(goal, rate);
+    }
+    return StabilityText::tr("%1 sur Tau dans %2 (à %3 événements / jour)").arg(goal, hours_text(f.hours), rate);
 }
 
 }  // namespace fit_text

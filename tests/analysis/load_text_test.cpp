@@ -4,6 +4,7 @@
 #include "analysis/reported.h"
 
 #include "platform/numbers.h"
+#include "platform/translations.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -28,6 +29,29 @@ TEST(PassReport, TheLineCountSaysHowManyLinesWereSkipped) {
     EXPECT_EQ(texte_nb_lignes(6, 0), QStringLiteral("6 lignes"));
     EXPECT_EQ(texte_nb_lignes(1234, 1), QStringLiteral("1234 lignes (1 ignorée)"));
     EXPECT_EQ(texte_nb_lignes(10, 3), QStringLiteral("10 lignes (3 ignorées)"));
+}
+
+// The same counts in each language vorns speaks: French keeps its texts (its
+// plural forms from vorns_fr.qm), English and German their own plurals.
+TEST(PassReport, TheCountsSpeakTheLanguageInstalled) {
+    struct Cas {
+        const char* langue;
+        const char* une_ignoree;
+        const char* trois_ignorees;
+        const char* une_ligne;
+        const char* jours;
+    };
+    for (const Cas& c :
+         {Cas{"fr", "1234 lignes (1 ignorée)", "10 lignes (3 ignorées)", "1 lignes", " (2 j)"},
+          Cas{"en", "1234 lines (1 skipped)", "10 lines (3 skipped)", "1 line", " (2 d)"},
+          Cas{"de", "1234 Zeilen (1 übersprungen)", "10 Zeilen (3 übersprungen)", "1 Zeile", " (2 d)"}}) {
+        ASSERT_EQ(platform::install_translations(QString::fromLatin1(c.langue)), QString::fromLatin1(c.langue));
+        EXPECT_EQ(texte_nb_lignes(1234, 1), QString::fromUtf8(c.une_ignoree));
+        EXPECT_EQ(texte_nb_lignes(10, 3), QString::fromUtf8(c.trois_ignorees));
+        EXPECT_EQ(texte_nb_lignes(1, 0), QString::fromUtf8(c.une_ligne));
+        EXPECT_EQ(texte_duree_acquisition(2880), QString::fromUtf8(c.jours));
+    }
+    platform::install_translations();
 }
 
 TEST(PassReport, SkippedLinesAreNamedByFileNumberTextAndError) {

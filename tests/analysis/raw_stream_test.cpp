@@ -142,7 +142,7 @@ TEST(RawStream, LinesOfEveryKindOnBytesAndText) {
 TEST(RawStream, TheQuickReadingIsThePlainOne) {
     const std::u16string doc = u"687C4047 80 00 2B 00 00 00 00 00 67037CB8 000322.027 180516 A 03 0 +0053";
     const std::u16string other = u"687C4048 00 00 00 00 3A 00 00 00 67037CB8 000322.027 180516 A 03 1 +0053";
-    const char16_t replacements[] = {u'0', u'9', u'a', u'F', u'g', u'G', u' ', u'\t', u'+', u'.', u'A', u'V',
+    const char16_t replacements[] = {u'0', u'9', u'a', u'F', u'g', u'G', u' ', u'\t', u'+', u'-', u'.', u'A', u'V',
                                      0x10, 0x19, 0x2F, 0x3A, 0x40, 0x60, 0x7F, 0xE9, 0x100, 0x130};
     const auto same = [](const daq::EventLine& a, const daq::EventLine& b) {
         return a.counter == b.counter && std::equal(std::begin(a.edges), std::end(a.edges), b.edges) &&

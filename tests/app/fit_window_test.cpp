@@ -276,7 +276,7 @@ TEST_F(FitWindow, FermiConstantForecastAndStabilityFollowTheFit) {
     const fit_text::ResultLines lignes = fit_text::result_lines(fenetre.resultat(), fenetre.choix().unit_ns);
     EXPECT_FALSE(lignes.fermi.isEmpty());
     EXPECT_EQ(fenetre.Label_gf->text(), lignes.fermi);
-    EXPECT_EQ(fenetre.Label_gf_note->text(), fit_text::kFermiMatterNote);
+    EXPECT_EQ(fenetre.Label_gf_note->text(), fit_text::fermi_matter_note());
     // One record a second: the rate is the events in the window over the span.
     const fit::Forecast& prevision = fenetre.prevision();
     EXPECT_EQ(prevision.state, fit::Forecast::State::forecast);

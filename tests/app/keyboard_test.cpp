@@ -102,8 +102,9 @@ TEST_F(Keyboard, TabReachesEveryControlOfTheMainWindowOnceTheOpenPanelsAfterThei
     chaque_controle_une_fois(&form, form.Panel8, "both panels open");
     const std::vector<QWidget*> vus = tour(&form, form.Panel8);
     const std::vector<QWidget*> ordre = {
-        form.setup_SpeedButton6, form.Edit5,        form.CheckBox2, form.Edit3,  form.Panel7,
-        form.SpeedButton2,       form.SpeedButton3, form.Edit4,     form.Panel5, form.SpeedButton_exit};
+        form.setup_SpeedButton6, form.Edit5,        form.CheckBox2,    form.Edit3,
+        form.Panel7,             form.ComboBox_langue, form.SpeedButton2, form.SpeedButton3,
+        form.Edit4,              form.Panel5,       form.SpeedButton_exit};
     for (std::size_t i = 0; i + 1 < ordre.size(); ++i) {
         EXPECT_EQ(rang(vus, ordre[i + 1]), rang(vus, ordre[i]) + 1) << nom(ordre[i + 1]).toStdString();
     }

@@ -68,7 +68,7 @@ TEST(FermiConstant, FromTheLifetimeWithItsUncertainty) {
     const fit::Result r = converged(219.74, 3.14, 4987);
     const fit_text::ResultLines lines = fit_text::result_lines(r, 10);
     EXPECT_EQ(lines.fermi, QString::fromUtf8("(1,1663 ± 0,0083) × 10⁻⁵ GeV⁻²"));
-    EXPECT_EQ(lines.fermi_note, fit_text::kFermiMatterNote);
+    EXPECT_EQ(lines.fermi_note, fit_text::fermi_matter_note());
     EXPECT_EQ(fit_text::result_lines(r, 0).fermi, QString());  // no unit: no time, no G_F
     fit::Result failed = r;
     failed.status = fit::Status::no_decay_signal;

@@ -167,7 +167,7 @@ TEST(FitText, TheCaptureModelsLines) {
         EXPECT_EQ((l.rho + QLatin1Char(' ') + l.rho_interval).trimmed(), QString::fromUtf8(c.rho_text)) << what;
         EXPECT_EQ(l.fixed, QString::fromUtf8(c.fixed)) << what;
         const QStringList lines = fit_text::text_lines(l);
-        EXPECT_EQ(lines.contains(fit_text::kFixedCaption + QLatin1Char(' ') + l.fixed), !l.fixed.isEmpty()) << what;
+        EXPECT_EQ(lines.contains(fit_text::fixed_caption() + QLatin1Char(' ') + l.fixed), !l.fixed.isEmpty()) << what;
         EXPECT_EQ(lines.size(), 6 + (l.fixed.isEmpty() ? 0 : 1) + (l.rho.isEmpty() ? 0 : 1) +
                                     (l.fermi.isEmpty() ? 0 : 1) - (c.model == R ? 1 : 0))
             << what;

@@ -41,6 +41,9 @@ expected="./usr/bin/vorns
 ./usr/share/metainfo/org.vorns.vorns.metainfo.xml
 ./usr/share/vorns/alarme.wav
 ./usr/share/vorns/ding1.wav
+./usr/share/vorns/translations/vorns_de.qm
+./usr/share/vorns/translations/vorns_en.qm
+./usr/share/vorns/translations/vorns_fr.qm
 $(cd "$source_dir" && find fichiers -type f | sed 's|^|./usr/share/vorns/|')"
 expected="$expected
 ./usr/share/doc/vorns/README.md
@@ -155,6 +158,14 @@ done
 pdftotext "$home/muon_run.pdf" - | grep -F "$samples/muon_run.txt" >/dev/null || fail "the report does not name its run"
 grep -q '^Tau ajusté = ' "$work/report-out" || fail "vorns-fit --report printed no fit: $(cat "$work/report-out")"
 ! ldd "$root/usr/bin/vorns-fit" | grep -q libQt6Gui || fail "vorns-fit loads Qt Gui"
+rm "$home/muon_run.pdf"
+# The installed programs find their catalogues of texts: on a German desktop
+# vorns-fit and its report program speak German.
+"${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" LC_ALL=de_DE.UTF-8 "$root/usr/bin/vorns-fit" \
+  "$samples/muon_run.txt" --report "$home/muon_run.pdf" >"$work/report-de" 2>&1 ||
+  { cat "$work/report-de" >&2; fail "vorns-fit --report on a German desktop ended with an error"; }
+grep -q '^angepasstes Tau = ' "$work/report-de" || fail "vorns-fit speaks no German: $(head -n 5 "$work/report-de")"
+pdftotext "$home/muon_run.pdf" - | grep -F "Messung der Lebensdauer" >/dev/null || fail "the report is not in German"
 rm "$home/muon_run.pdf"
 
 # A report asked into something that is no regular file (a device such as

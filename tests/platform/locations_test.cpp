@@ -1,8 +1,11 @@
 // Where the settings are kept and where the files shipped with the program are found.
 #include "platform/files.h"
 #include "platform/locations.h"
+#include "platform/translations.h"
 #include "support/config_folder.h"
 #include "support/recorder.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,4 +89,51 @@ TEST(ShippedPath, TheProgramFolderFirstThenTheInstalledDataFolder) {
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(platform::shipped_path(QString::fromLatin1(name)), expected) << name;
     platform::set_program_folder_for_tests(QString());
+}
+
+// The catalogues of texts: beside a copy that carries them, else in the data
+// folder of bin/ or of the private programs' lib/vorns/; the language spoken is
+// the first of the desktop's that vorns speaks, French when none is.
+TEST(Translations, TheFolderBesideOrInstalledAndTheFirstLanguageSpoken) {
+    QTemporaryDir dir;
+    const QString shipped = dir.path() + QStringLiteral("/share/vorns/translations/");
+    QDir().mkpath(shipped);
+    QDir().mkpath(dir.path() + QStringLiteral("/copy/translations"));
+    QDir().mkpath(dir.path() + QStringLiteral("/bin"));
+    QDir().mkpath(dir.path() + QStringLiteral("/lib/vorns"));
+    const std::pair<const char*, QString> folders[] = {
+        {"/bin/", shipped},
+        {"/lib/vorns/", shipped},
+        {"/copy/", dir.path() + QStringLiteral("/copy/translations/")},
+    };
+    for (const auto& [program, expected] : folders) {
+        platform::set_program_folder_for_tests(dir.path() + QString::fromLatin1(program));
+        EXPECT_EQ(platform::translations_folder(), expected) << program;
+    }
+    QTemporaryDir none;
+    platform::set_program_folder_for_tests(none.path() + QStringLiteral("/bin/"));
+    EXPECT_EQ(platform::translations_folder(), QString());
+    // No catalogue found: the French source texts, nothing broken.
+    EXPECT_EQ(platform::install_translations(QStringLiteral("de")), QStringLiteral("fr"));
+    EXPECT_EQ(platform::current_language(), QStringLiteral("fr"));
+    EXPECT_EQ(QCoreApplication::translate("platform", "Unknown error"), QStringLiteral("Unknown error"));
+    platform::set_program_folder_for_tests(QString());
+    EXPECT_FALSE(platform::translations_folder().isEmpty()) << "the build folder's share/vorns/translations";
+    EXPECT_EQ(platform::install_translations(QStringLiteral("de")), QStringLiteral("de"));
+    EXPECT_EQ(QCoreApplication::translate("platform", "Unknown error"), QStringLiteral("Unbekannter Fehler"));
+    platform::install_translations();
+
+    const std::pair<QStringList, const char*> languages[] = {
+        {{"de-DE", "de-Latn-DE", "de"}, "de"},
+        {{"en-GB", "en-Latn-GB"}, "en"},
+        {{"de-AT"}, "de"},
+        {{"it-IT", "it"}, "fr"},
+        {{"it", "en", "de"}, "en"},
+        {{"fr-CA", "de"}, "fr"},
+        {{"C"}, "fr"},
+        {{}, "fr"},
+    };
+    for (const auto& [ui, expected] : languages) {
+        EXPECT_EQ(platform::language_among(ui), QString::fromLatin1(expected)) << ui.join(u',').toStdString();
+    }
 }

@@ -9,12 +9,14 @@
 #include "analysis/load_text.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
+#include "support/languages.h"
 #include "support/pdf.h"
 #include "support/qstring_print.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -159,13 +161,57 @@ TEST_F(Report, LetterPagesAndADecimalPointInAUsLocale) {
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_TRUE(pdf_page_size(pdf).endsWith(QStringLiteral("(letter)"), Qt::CaseInsensitive)) << pdf_page_size(pdf);
     expect_lines_in(printed.out, pdf_layout_text(pdf));
-    // The report speaks French: its date too, not "12/10/26 1:25 AM".
+    // The report speaks the desktop's English: its date too, in its words.
     const QString text = pdf_text(pdf);
-    EXPECT_TRUE(text.contains(kFrenchDate)) << text.left(200);
-    EXPECT_TRUE(printed.out.contains(QStringLiteral("Tau ajusté = 2"))) << printed.out;
-    EXPECT_FALSE(printed.out.section(QStringLiteral("Tau ajusté"), 1)
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("report of (Monday|Tuesday|Wednesday|Thursday|Friday|Saturday|Sunday), [A-Z][a-z]+ \\d+, "
+                       "\\d{4} at \\d+:\\d\\d\\s[AP]M"))))
+        << text.left(200);
+    EXPECT_TRUE(printed.out.contains(QStringLiteral("fitted Tau = 2"))) << printed.out;
+    EXPECT_FALSE(printed.out.section(QStringLiteral("fitted Tau"), 1)
                      .section(QLatin1Char('\n'), 0, 0)
                      .contains(QLatin1Char(',')));
+}
+
+// The report in each language vorns speaks, on the same paper (A4): the
+// numbers of the French report but the date's (made at another minute), and
+// on its first page none of the other languages' words.
+TEST_F(Report, EnglishAndGermanCarryTheNumbersOfTheFrenchReport) {
+    const QString data = sample(QStringLiteral("muon_run.txt"), QStringLiteral("muon_run.txt"));
+    const auto report = [&](const char* language) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LANGUAGE"}) {
+            env.remove(QString::fromLatin1(v));
+        }
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(language));
+        env.insert(QStringLiteral("LC_MEASUREMENT"), QStringLiteral("fr_FR.UTF-8"));
+        const QString pdf = dir.filePath(QString::fromLatin1(language) + QStringLiteral(".pdf"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VORNS_FIT),
+                {data, QStringLiteral("--unit-ns"), QStringLiteral("10"), QStringLiteral("--report"), pdf});
+        EXPECT_TRUE(p.waitForFinished(120000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
+        return pdf;
+    };
+    const auto numbers = [](const QString& pdf) {
+        QStringList lines = run_tool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+                                .split(QLatin1Char('\n'));
+        lines.removeIf(
+            [](const QString& l) { return l.contains(QRegularExpression(QStringLiteral("^vorns \\S+ —"))); });
+        return numbers_of(lines.join(QLatin1Char('\n')));
+    };
+    const QString french = report("fr_FR.UTF-8");
+    const QStringList expected = numbers(french);
+    ASSERT_GT(expected.size(), 200);
+    for (const auto& [language, locale] : {std::pair{"en", "en_US.UTF-8"}, std::pair{"de", "de_DE.UTF-8"}}) {
+        SCOPED_TRACE(locale);
+        const QString pdf = report(locale);
+        EXPECT_TRUE(pdf_page_size(pdf).endsWith(QStringLiteral("(A4)"))) << pdf_page_size(pdf);
+        EXPECT_EQ(numbers(pdf), expected);
+        const QString one = pdf_page_lines(pdf, 1);
+        EXPECT_EQ(foreign_words(QString::fromLatin1(language), one), QStringList()) << one;
+    }
 }
 
 TEST_F(Report, RunsTogetherTheirCommentsConsistencyAndTheCommandThatRefitsThem) {

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "settings/key_values.h"
+#include "settings/language_choice.h"
 #include "settings/settings_files.h"
 #include "support/config_folder.h"
 #include "support/recorder.h"
@@ -338,4 +339,24 @@ TEST(KeyValues, ValuesComeBackAsWrittenAndAFailedWriteIsTold) {
     ASSERT_EQ(s.recus.size(), 1u);
     EXPECT_EQ(s.recus.front().first.chemin, folder.file(other));
     EXPECT_TRUE(QFileInfo(folder.file(other)).isDir());
+}
+
+// The language chosen in the setup panel: written whole as "language=…", read
+// back; the desktop's (empty) for no file, "system", or a language vorns does
+// not speak.
+TEST(LangueChoisie, IsRememberedAsOneKeyLine) {
+    TemporaryProgramFolder folder;
+    WriteFailures echecs;
+    EXPECT_EQ(lit_langue_choisie(), QString());
+    for (const char* langue : {"de", "en", "fr", ""}) {
+        ecrit_langue_choisie(QString::fromLatin1(langue), echecs);
+        EXPECT_EQ(lit_langue_choisie(), QString::fromLatin1(langue));
+    }
+    EXPECT_EQ(read_bytes(folder.file(FICHIER_LANGUE)), QByteArray("language=system\r\n"));
+    for (const char* contenu : {"language=it\r\n", "langue=de\r\n", "language=\r\n"}) {
+        write_bytes(folder.file(FICHIER_LANGUE), contenu);
+        EXPECT_EQ(lit_langue_choisie(), QString()) << contenu;
+    }
+    write_bytes(folder.file(FICHIER_LANGUE), "# chosen in the setup panel\nlanguage=de\n");
+    EXPECT_EQ(lit_langue_choisie(), QStringLiteral("de"));
 }

@@ -1,5 +1,6 @@
 // vorns-fit run as a process: its options, exit statuses, text and JSON.
 #include "analysis/record_store.h"
+#include "support/languages.h"
 #include "support/recorder.h"
 #include "support/timed_run.h"
 #include "support/toy_durations.h"
@@ -721,4 +722,32 @@ TEST(FitCommand, RunsOfTheCommonApparatusFittedInTime) {
     const QJsonObject c = QJsonDocument::fromJson(combined.out.toUtf8()).object();
     EXPECT_EQ(c.value(QStringLiteral("tmax")).toDouble(), 20000);
     EXPECT_NEAR(c.value(QStringLiteral("tau")).toDouble(), 2197, 150);
+}
+
+// vorns-fit speaks the desktop's language: every line of its text in English
+// or German, none of the other languages' words, and the numbers those of the
+// French text, decimal marks aside. Options, JSON keys and status names do not
+// change.
+TEST(FitCommand, EnglishAndGermanCarryTheNumbersOfTheFrenchText) {
+    const QString sample = QStringLiteral(VORNS_SAMPLES "/muon_run.txt");
+    const QStringList arguments{sample, "--unit-ns", "10", "--scan", "--rate"};
+    const Outcome french = vorns_fit(arguments);
+    ASSERT_EQ(french.exit_code, 0) << french.err.toStdString();
+    ASSERT_TRUE(french.out.contains(QStringLiteral("Tau ajusté = "))) << french.out.toStdString();
+    const QStringList numbers = numbers_of(french.out);
+    ASSERT_GT(numbers.size(), 100);
+    const std::pair<const char*, const char*> languages[] = {{"en", "en_US.UTF-8"}, {"de", "de_DE.UTF-8"}};
+    for (const auto& [language, locale] : languages) {
+        SCOPED_TRACE(locale);
+        const Outcome spoken = vorns_fit(arguments, locale);
+        EXPECT_EQ(spoken.exit_code, 0) << spoken.err.toStdString();
+        EXPECT_EQ(foreign_words(QString::fromLatin1(language), spoken.out), QStringList()) << spoken.out.toStdString();
+        EXPECT_EQ(numbers_of(spoken.out), numbers) << spoken.out.toStdString();
+        const Outcome json = vorns_fit(arguments + QStringList{"--json"}, locale);
+        EXPECT_TRUE(json.out.startsWith(QStringLiteral("{\"status\":\"converged\",\"events\":")))
+            << json.out.toStdString();
+        const Outcome wrong = vorns_fit({sample, "--modle"}, locale);
+        EXPECT_EQ(wrong.exit_code, 2);
+        EXPECT_EQ(foreign_words(QString::fromLatin1(language), wrong.err), QStringList()) << wrong.err.toStdString();
+    }
 }
