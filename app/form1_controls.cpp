@@ -301,10 +301,10 @@ void TForm1::creeLesControles() {
     colour_text(Label_etat_chargement, kMaroon);
     // While a stopped run's alarm stands and sounds: at the status line's
     // right end, over it, the button that silences it.
-    SpeedButton_acquitter = flat_button(zone, "SpeedButton_acquitter", QStringLiteral("acquitter"),
+    SpeedButton_acquitter = flat_button(zone, "SpeedButton_acquitter", tr("acquitter"),
                                         {kRightX + 345 - 84, kColumnsY + 543, 84, 20});
     SpeedButton_acquitter->setFont(bold(base));
-    SpeedButton_acquitter->setToolTip(QStringLiteral("Arrêter le son de l'alarme ; elle reste affichée"));
+    SpeedButton_acquitter->setToolTip(tr("Arrêter le son de l'alarme ; elle reste affichée"));
     SpeedButton_acquitter->hide();
 
     // Setup panel: hidden; start-up puts it over the records plot.

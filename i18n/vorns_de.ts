@@ -883,6 +883,14 @@
         <translation>Der Kommentar wurde geändert und ist nicht in der Datei %1 gespeichert. Vor dem Beenden speichern?</translation>
     </message>
     <message>
+        <source>acquitter</source>
+        <translation>quittieren</translation>
+    </message>
+    <message>
+        <source>Arrêter le son de l&apos;alarme ; elle reste affichée</source>
+        <translation>Den Alarmton abstellen; der Alarm bleibt angezeigt</translation>
+    </message>
+    <message>
         <source>Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : l&apos;enregistrer remplace ce qui y a été écrit.</source>
         <translation>Die Datei %1 wurde seit dem Lesen anderswo geändert (ein anderes Fenster?): Speichern ersetzt, was dort geschrieben wurde.</translation>
     </message>

@@ -883,6 +883,14 @@
         <translation>The comment was changed and is not saved in the file %1. Save it before quitting?</translation>
     </message>
     <message>
+        <source>acquitter</source>
+        <translation>acknowledge</translation>
+    </message>
+    <message>
+        <source>Arrêter le son de l&apos;alarme ; elle reste affichée</source>
+        <translation>Stop the alarm&apos;s sound; it stays shown</translation>
+    </message>
+    <message>
         <source>Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : l&apos;enregistrer remplace ce qui y a été écrit.</source>
         <translation>The file %1 was changed elsewhere (another window?) since it was read: saving replaces what was written there.</translation>
     </message>
