@@ -18,7 +18,6 @@
 #include "report/report_pages.h"
 
 #include <QButtonGroup>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -36,16 +35,16 @@ RunReport FenetreAjustement::rapport() const {
     const RecordStoreNeuf store = nouveau_record_store();
     auto table = std::make_unique<ClassTable>();
     const auto spans = [this](const QString& f) {
-        const std::span<const ExcludedSpan> s = onglet_runs->runs().spans_of(f);
+        const std::span<const ExcludedSpan> s = form_.etat().runs.spans_of(f);
         return std::vector<ExcludedSpan>(s.begin(), s.end());
     };
     report.runs.push_back(report_run(report, fichier, platform::read_file_bytes(fichier),
-                                     form_.Memo2->toPlainText().split(QLatin1Char('\n')),
+                                     etat.commentaire,
                                      spans(onglet_runs->fichier_suivi()), *store, *table));
     // The fits of the run as it grew, one a load, when the window saw some.
     if (convergence_.points().size() > 1) report.runs.back().convergence = convergence_.points();
     // The runs the "runs" tab combines with it, their spans left out.
-    const RunsShown& runs = onglet_runs->combinaison();
+    const RunsShown& runs = runs_combines_;
     report.combined = runs.in_use;
     for (const QString& ajoute : runs.in_use ? runs.combined_files.mid(1) : QStringList()) {
         const QStringList commentaire =

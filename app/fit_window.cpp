@@ -164,6 +164,8 @@ void FenetreAjustement::construit() {
     onglet_taux = new OngletTaux(form_, Onglets, this);
     Onglets->addTab(onglet_taux, tr("taux"));
     construit_les_runs();
+    connect(onglet_runs, &OngletRuns::runs_modifies, this,
+            [this] { platform::report_errors([this] { runs_modifies(); }); });
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;
@@ -409,6 +411,12 @@ void FenetreAjustement::montre_le_refus() {
     graphes->redessine();
 }
 
+void FenetreAjustement::runs_modifies() {
+    // The earlier points are fits of other runs.
+    convergence_.restart();
+    if (decisions_.refusal().isEmpty()) ajuste(true);
+}
+
 void FenetreAjustement::ajuste(bool charge) {
     const RunState& etat = form_.etat();
     analyse_ = analyse_du_run();
@@ -440,8 +448,8 @@ void FenetreAjustement::montre_le_resultat() {
     Label_tau_histogramme->setText(fit_text::histogram_tau_text(tau_de_l_histogramme(form_.etat())));
     Label_etat->setText(l.status);
     montre_fermi_prevision_stabilite(l);
-    if (!onglet_runs->ligne_d_etat().isEmpty()) {
-        Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + onglet_runs->ligne_d_etat());
+    if (!runs_combines_.status.isEmpty()) {
+        Label_etat->setText(Label_etat->text() + QStringLiteral(" ; ") + runs_combines_.status);
     }
     montre_les_resultats_des_muons(l);
     graphes->montre_histogramme(histogramme_, decisions_.choices().log_counts, unite_des_graphes());

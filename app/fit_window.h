@@ -28,6 +28,8 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class TForm1;
@@ -151,13 +153,23 @@ private:
     // Tab, tool tips and accessible names.
     void rendLesControlesAccessibles();
     void construit_le_rapport(QBoxLayout* boutons);
-    // The "runs" tab and its wiring (app/fit_window_runs.cpp); after a change
-    // of the runs or their spans, the convergence series starts again.
+    // The "runs" tab and its wiring to the "taux" tab (app/fit_window_runs.cpp).
     void construit_les_runs();
+    // After a change of the runs or their spans: the convergence series starts again.
     void runs_modifies();
     // The followed run fitted with `requete`, then the runs fitted together:
-    // the fit whose point the convergence series takes.
+    // the fit whose point the convergence series takes (the combination when
+    // runs were added or spans left out, else the followed run's).
     const fit::Result& ajuste_les_runs(const fit::Request& requete);
+    void combine_les_runs(const fit::Request& requete, double unit_ns);
+    // The runs tab is shown: the combination left waiting is made.
+    void montre_les_runs_en_attente();
+    // The runs fitted together, which the "runs" tab shows and the report takes;
+    // the status line adds their status (runs not read, of another unit).
+    RunsShown runs_combines_;
+    // The followed run alone, its tab out of sight: the combination is made
+    // when the tab is next shown, from the last fit's request.
+    std::optional<std::pair<fit::Request, double>> runs_en_attente_;
     // The one analysis of the followed run (fit/run/run_analysis.h) with the
     // window's choices, the spans left out of it excluded (its records kept
     // in analyse_.kept, whose live time the forecast takes), without its

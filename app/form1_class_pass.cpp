@@ -137,14 +137,6 @@ void TForm1::prend_les_classes_de_l_unite(double unite_ns) {
     }
 }
 
-void TForm1::retiens_la_saisie(TypedPerUnit::Field champ) {
-    const double unite = etat_->unite.unit_ns();
-    if (!unit_known(unite)) return;
-    const QLineEdit* edit = champ == TypedPerUnit::Field::dX ? Edit8 : Edit6;
-    const auto valeur = static_cast<double>(platform::str_to_float(edit->text()));
-    if (etat_->saisies_par_unite.set(unite, champ, valeur)) etat_->saisies_par_unite.write(etat_->settings_failures);
-}
-
 void TForm1::RadioGroup2Click() {
     affecte_classe();
     trace_graphe(2);

@@ -1,6 +1,7 @@
 // The scale fields of both plots: stepping buttons and autoscale.
 #include "app/tform1.h"
 
+#include "platform/numbers.h"
 #include "plot/scales.h"
 #include "text/steps.h"
 
@@ -72,4 +73,14 @@ void TForm1::y2_plus_SpeedButton3Click() {
 void TForm1::y2_moins_SpeedButton3Click() {
     Edit7->setText(eleve_echelle(Edit7->text()));
     trace_graphe(2);
+}
+
+// What the user typed in the class width or X max field, remembered for the
+// run's unit (the class fields' handlers and the X max buttons).
+void TForm1::retiens_la_saisie(TypedPerUnit::Field champ) {
+    const double unite = etat_->unite.unit_ns();
+    if (!unit_known(unite)) return;
+    const QLineEdit* edit = champ == TypedPerUnit::Field::dX ? Edit8 : Edit6;
+    const auto valeur = static_cast<double>(platform::str_to_float(edit->text()));
+    if (etat_->saisies_par_unite.set(unite, champ, valeur)) etat_->saisies_par_unite.write(etat_->settings_failures);
 }

@@ -58,6 +58,8 @@ void TForm1::relieLesControles() {
     relie(this, Edit7, &QLineEdit::editingFinished, &TForm1::Edit7Exit);
 
     relie(this, SpeedButton_comment, &QToolButton::clicked, &TForm1::SpeedButton_commentClick);
+    // The comment as typed is the run's: the report takes it from the run's state.
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { etat_->commentaire = lignes_du_commentaire(); });
 
     relie(this, setup_SpeedButton6, &QToolButton::clicked, &TForm1::setup_SpeedButton6Click);
     relie(this, SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);

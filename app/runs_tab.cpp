@@ -1,9 +1,7 @@
 #include "app/runs_tab.h"
 
-#include "analysis/run_times.h"
 #include "app/tform1.h"
 #include "datafile/data_file.h"
-#include "fit/run/fit_choices.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/report.h"
@@ -28,9 +26,12 @@ W* fait(QWidget* parent, const char* name, const QString& texte = {}) {
 
 QString absolu(const QString& fichier) { return fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath(); }
 
+const RunsShown kAucun;  // before the window's first combination
+
 }  // namespace
 
-OngletRuns::OngletRuns(TForm1& form, QWidget* parent) : QWidget(parent), form_(form), runs_(form.etat().runs) {
+OngletRuns::OngletRuns(TForm1& form, QWidget* parent)
+    : QWidget(parent), form_(form), runs_(form.etat().runs), montre_(&kAucun) {
     setObjectName(QStringLiteral("Onglet_runs"));
     runs_.set_added_by_file(lit_runs_ajoutes_par_fichier(fichier_suivi(), form.etat().settings_failures));
     runs_.follow(fichier_suivi());
@@ -108,46 +109,25 @@ QString OngletRuns::fichier_suivi() const { return absolu(form_.etat().file_stat
 
 QString OngletRuns::fichier_choisi() const {
     const int rang = Table_runs->currentRow();
-    if (rang >= 0 && rang < montre_.files.size() && !Table_runs->selectedItems().isEmpty()) return montre_.files[rang];
+    if (rang >= 0 && rang < montre_->files.size() && !Table_runs->selectedItems().isEmpty()) return montre_->files[rang];
     return fichier_suivi();
 }
 
-const fit::Result* OngletRuns::ajuste(const fit::Request& requete, double unit_ns) {
-    a_montrer_.reset();
-    runs_.follow(fichier_suivi());
-    if (runs_.added().isEmpty() && spans_du_run_suivi().empty() && !isVisible()) {
-        a_montrer_.emplace(requete, unit_ns);
-        a_montrer_->first.durations = {};  // not kept: the table reads the run's records
-        montre_.in_use = false;
-        return nullptr;
-    }
-    const RunState& etat = form_.etat();
-    const std::vector<double> secondes = secondes_des_enregistrements(etat.record_store);
-    // All the followed run's records: the request's leave out its spans.
-    const std::span<const double> durees = fit_request(etat.record_store, etat.class_table, FitChoices()).durations;
-    const FollowedRun suivi{fichier_suivi(),
-                            durees,
-                            secondes,
-                            heure_de_l_origine_s(etat.origine_temps),
-                            {etat.comptages.secondes, etat.comptages.muons},
-                            etat.unite_ns};
-    montre_ = runs_.combine(suivi, requete, unit_ns);
+void OngletRuns::montre(const RunsShown& runs) {
+    montre_ = &runs;
     montre_le_tableau();
-    return montre_.in_use ? &montre_.combination.combined : nullptr;
 }
 
 void OngletRuns::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!a_montrer_) return;
-    const std::pair<fit::Request, double> attente = *a_montrer_;  // ajuste resets it
-    platform::report_errors([&] { ajuste(attente.first, attente.second); });
+    emit montre_demande();
 }
 
 void OngletRuns::montre_le_tableau() {
     const QString choisi = fichier_choisi();
     const QSignalBlocker bloque(Table_runs);
     Table_runs->clear();
-    const QList<QStringList>& cellules = montre_.table;
+    const QList<QStringList>& cellules = montre_->table;
     if (cellules.isEmpty()) return;
     QStringList entete = cellules.front();
     entete.back() = tr("exclu, remarques");
@@ -158,16 +138,16 @@ void OngletRuns::montre_le_tableau() {
         for (qsizetype c = 0; c < cellules[r].size(); ++c) {
             auto* item = new QTableWidgetItem(cellules[r][c]);
             if (c > 0 && c + 1 < cellules[r].size()) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 0) item->setToolTip(platform::native_path(montre_.files[r - 1]));
+            if (c == 0) item->setToolTip(platform::native_path(montre_->files[r - 1]));
             Table_runs->setItem(static_cast<int>(r - 1), static_cast<int>(c), item);
         }
     }
     Table_runs->resizeColumnsToContents();
-    const qsizetype rang = montre_.files.indexOf(choisi);
+    const qsizetype rang = montre_->files.indexOf(choisi);
     if (rang >= 0) Table_runs->selectRow(static_cast<int>(rang));
-    Label_combinaison->setText(montre_.combined);
-    Label_etat_runs->setText(montre_.status);
-    Label_coherence->setText(montre_.consistency);
+    Label_combinaison->setText(montre_->combined);
+    Label_etat_runs->setText(montre_->status);
+    Label_coherence->setText(montre_->consistency);
     montre_les_exclusions();
 }
 

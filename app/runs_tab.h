@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
-#include <optional>
-#include <utility>
 
 class TForm1;
 
@@ -39,17 +37,13 @@ public:
     QPushButton* Bouton_retirer_exclusion = nullptr;
     QLabel* Label_etat_runs = nullptr;  // a span typed that cannot be read, the added runs left out
 
-    // After the fit of the followed run with `requete`: the runs fitted
-    // together. The combined fit when runs were added or spans left out (the
-    // point of the convergence series), else nothing.
-    const fit::Result* ajuste(const fit::Request& requete, double unit_ns);
-    const RunsShown& combinaison() const { return montre_; }
+    // Shows the runs fitted together, as the analysis window combined them
+    // (it keeps them; the tab shows them until the next call).
+    void montre(const RunsShown& runs);
+    const RunsShown& combinaison() const { return *montre_; }
     const WindowRuns& runs() const { return runs_; }
     QString fichier_suivi() const;  // the followed run's file, absolute as the runs name it
     std::span<const ExcludedSpan> spans_du_run_suivi() const { return runs_.spans_of(fichier_suivi()); }
-    // What the window's status line adds: the added runs that could not be
-    // read or are of another unit (the tab's status line says it too).
-    const QString& ligne_d_etat() const { return montre_.status; }
 
     void ajoute_des_runs();
     void retire_le_run();
@@ -61,17 +55,16 @@ public:
 signals:
     // The runs or their spans changed: the window fits them again.
     void runs_modifies();
+    // The tab is shown: a table the window left waiting is made now.
+    void montre_demande();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     TForm1& form_;
-    WindowRuns& runs_;  // the run's state's: the tab shows and edits them
-    RunsShown montre_;
-    // The followed run alone, its tab out of sight: the table is made when it is
-    // next shown, from the last fit's request, so a reload costs nothing more.
-    std::optional<std::pair<fit::Request, double>> a_montrer_;
+    WindowRuns& runs_;         // the run's state's: the tab shows and edits them
+    const RunsShown* montre_;  // the analysis window's
 
     QString fichier_choisi() const;  // the selected row's, else the followed run's
     void montre_le_tableau();

@@ -59,16 +59,16 @@ void positions(const RecordStore& store, int s, std::int32_t& debut, std::int32_
 }
 
 // One stroke per dot and per segment, in the order of the series.
-void trace_serie_simple(Toile& toile, const Repere& repere, const RecordStore& store, const LitEpaisseur& epaisseur,
+void trace_serie_simple(Toile& toile, const Repere& repere, const RecordStore& store, const Epaisseur& epaisseur,
                         QRgb couleur, long double decalage, std::int32_t debut, std::int32_t fin) {
     const auto& xs = store.serie_x[repere.n];
     const auto& ys = store.serie_y[repere.n];
     for (std::int32_t k = debut; k < fin; ++k) {
-        std::int64_t t = epaisseur();
+        std::int64_t t = epaisseur.lue();
         toile.largeur_stylo = 2 * t + 1;
         trace_point(toile, repere, couleur, decalage + xs[k], ys[k]);
         if (k > debut) {
-            t = epaisseur();
+            t = epaisseur.lue();
             toile.largeur_stylo = t;
             trace_ligne(toile, repere, couleur, decalage + xs[k - 1], ys[k - 1], decalage + xs[k], ys[k]);
         }
@@ -319,7 +319,7 @@ void trace_ligne(Toile& toile, const Repere& repere, QRgb couleur, long double x
 }
 
 void trace_serie(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
-                 const LitEpaisseur& epaisseur, Dessin dessin) {
+                 const Epaisseur& epaisseur, Dessin dessin) {
     const int s = repere.n;
     const PlotFrame& cadre = repere.cadre;
     const QRgb couleur = cadre.couleur_serie[s];
@@ -334,7 +334,7 @@ void trace_serie(Toile& toile, const Repere& repere, const RecordStore& store, c
 
     // Batched: the thickness cannot change while the series is drawn, so it is
     // read once, where the stroke-by-stroke drawing reads it first.
-    const std::int32_t t = epaisseur();
+    const std::int32_t t = epaisseur.lue();
     // Kept from one redraw to the next for its storage only (a cache: every
     // redraw clears it first, so it cannot change a result).
     static std::vector<QPoint> points;
@@ -408,14 +408,14 @@ void trace_image(int n, QImage& image, const ParametresTrace& parametres, const 
     }
 }
 
-void redessine_graphe(int n, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
-                      const TablesDuTrace& tables, const std::function<QImage&()>& image_a_dessiner) {
-    tables.store.serie_courante = n;
-    lit_echelles(n, texte_x, texte_y, tables.echelles);
-    trace_image(n, image_a_dessiner(), parametres, tables);
+std::int32_t Epaisseur::lue() const {
+    if (!erreur.isEmpty()) throw platform::Error(erreur);
+    return pixels;
 }
 
-void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
-                      const TablesDuTrace& tables) {
-    redessine_graphe(n, texte_x, texte_y, parametres, tables, [&image]() -> QImage& { return image; });
+void redessine_graphe(int n, QImage& image, long double echelle_x, long double echelle_y,
+                      const ParametresTrace& parametres, const TablesDuTrace& tables) {
+    tables.store.serie_courante = n;
+    prend_echelles(n, echelle_x, echelle_y, tables.echelles);
+    trace_image(n, image, parametres, tables);
 }

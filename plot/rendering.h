@@ -23,7 +23,6 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 // Alignment flags of a drawing surface.
@@ -84,9 +83,16 @@ private:
     bool police_posee_ = false;
 };
 
-// Reads the line thickness from its field, afresh at every call; raises the
-// conversion error when the text is not an integer.
-using LitEpaisseur = std::function<std::int32_t()>;
+// The line thickness of the series as the window read its field: a number of
+// pixels, or the error of a text that is no integer, which the drawing raises
+// where it takes the thickness (after the axes, and only when a point is drawn).
+struct Epaisseur {
+    std::int32_t pixels = 1;
+    QString erreur;  // not empty: the field could not be read
+
+    // The pixels, or the error raised.
+    std::int32_t lue() const;
+};
 
 // How the series is drawn: one stroke per dot and per segment, or batched
 // (strokes that cannot change a pixel skipped, the rest written straight into
@@ -94,7 +100,7 @@ using LitEpaisseur = std::function<std::int32_t()>;
 enum class Dessin { simple, rapide };
 
 struct ParametresTrace {
-    LitEpaisseur epaisseur;
+    Epaisseur epaisseur;
     QString fichier_donnees;  // the title is its file name part
     Dessin dessin = Dessin::rapide;
 };
@@ -108,8 +114,8 @@ struct Repere {
 
 // What a redraw of plot n works on, and how: it reads the series of `store`
 // and the class width, Tau and C0 of `classes`; it writes store.serie_courante,
-// plot n's spans and steps in `echelles` (from the fields) and plot n's pixel
-// geometry in `cadre` (from the image).
+// plot n's spans and steps in `echelles` (from the numbers it is given) and
+// plot n's pixel geometry in `cadre` (from the image).
 struct TablesDuTrace {
     RecordStore& store;
     const ClassTable& classes;
@@ -149,7 +155,7 @@ void trace_ligne(Toile& toile, const Repere& repere, QRgb couleur, long double x
 // The series of plot n: the records of series 1, or the classes of series 2
 // drawn at their centres (lower bound + half the class width).
 void trace_serie(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
-                 const LitEpaisseur& epaisseur, Dessin dessin = Dessin::rapide);
+                 const Epaisseur& epaisseur, Dessin dessin = Dessin::rapide);
 void dessine_graphe(Toile& toile, const Repere& repere, const RecordStore& store, const ClassTable& classes,
                     const ParametresTrace& parametres);
 // The font of labels and title: "Arial" bold, its character cell (ascent +
@@ -160,12 +166,8 @@ QFont police_graphe(int hauteur_image);
 // from the image's size, the drawing, and for plot 2 the red Tau lines.
 void trace_image(int n, QImage& image, const ParametresTrace& parametres, const TablesDuTrace& tables);
 
-// The redraw of plot n, the one the window runs: serie_courante := n, the
-// scales from the two field texts, then trace_image on the image that
-// `image_a_dessiner` gives. It is asked for only once the scales are read, so
-// that a bad field leaves the image as it was.
-void redessine_graphe(int n, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
-                      const TablesDuTrace& tables, const std::function<QImage&()>& image_a_dessiner);
-// The same onto a given image.
-void redessine_graphe(int n, QImage& image, QStringView texte_x, QStringView texte_y, const ParametresTrace& parametres,
-                      const TablesDuTrace& tables);
+// The redraw of plot n, the one the window runs once it has read its fields:
+// serie_courante := n, plot n's spans `echelle_x` and `echelle_y` and their
+// tick steps (plot/scales.h), then trace_image.
+void redessine_graphe(int n, QImage& image, long double echelle_x, long double echelle_y,
+                      const ParametresTrace& parametres, const TablesDuTrace& tables);

@@ -5,9 +5,9 @@
 
 long double arrondi_cinq(long double x) { return 5 * static_cast<long double>(platform::round_to_int((x + 2.5L) / 5)); }
 
-void lit_echelles(int n, QStringView texte_x, QStringView texte_y, PlotScales& echelles) {
-    echelles.echelle_x[n] = platform::str_to_float(texte_x);
-    echelles.echelle_y[n] = platform::str_to_float(texte_y);
+void prend_echelles(int n, long double echelle_x, long double echelle_y, PlotScales& echelles) {
+    echelles.echelle_x[n] = echelle_x;
+    echelles.echelle_y[n] = echelle_y;
     echelles.pas_x[n] = arrondi_cinq(echelles.echelle_x[n] / 10);
     echelles.pas_y[n] = arrondi_cinq(echelles.echelle_y[n] / 10);
 }

@@ -32,8 +32,8 @@ QString capture_cells(const fit::Result& r) {
 QString header(const fit::Result& r, const FitChoices& c) {
     const auto name = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
     return row({QStringLiteral("t min"), cell(c.t_min), QStringLiteral("t max"), cell(c.t_max),
-                QStringLiteral("modèle"), cell(fit_text::text(c.model)), QStringLiteral("méthode"),
-                cell(fit_text::text(c.method)), QStringLiteral("état"), cell(name(fit::name(r.status))),
+                QStringLiteral("modèle"), cell(fit_text::source_text(c.model)), QStringLiteral("méthode"),
+                cell(fit_text::source_text(c.method)), QStringLiteral("état"), cell(name(fit::name(r.status))),
                 QStringLiteral("événements"), cell(r.events), QStringLiteral("tau"), cell(r.tau),
                 QStringLiteral("sigma tau"), cell(r.tau_error), QStringLiteral("tau bas"), cell(r.tau_lower),
                 QStringLiteral("tau haut"), cell(r.tau_upper), QStringLiteral("fond"), cell(r.background_fraction),

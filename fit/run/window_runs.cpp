@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 void WindowRuns::follow(const QString& file) {
     if (file == followed_) return;
@@ -101,10 +102,67 @@ bool same_fit_choices(const fit::Request& a, const fit::Request& b) {
            same(a.muons.tau_minus_ns, b.muons.tau_minus_ns) && same(a.muons.rho, b.muons.rho);
 }
 
+// The request as the combination reads it: its choices, in the unit given.
+fit::Request choices_of(const fit::Request& request, double unit_ns) {
+    fit::Request q = request;
+    q.durations = {};
+    q.classes.counts = {};
+    q.unit_ns = unit_ns;
+    return q;
+}
+
+template <class T>
+bool same_values(std::span<const T> a, const std::vector<T>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](T x, T y) {
+        if constexpr (std::is_floating_point_v<T>) return x == y || (std::isnan(x) && std::isnan(y));
+        return x == y;
+    });
+}
+
 }  // namespace
+
+bool WindowRuns::same_as_last(const FollowedRun& followed, const fit::Request& choices, double unit_ns) const {
+    if (!last_) return false;
+    const Last& l = *last_;
+    return l.file == followed.file && l.reads == reads_ && l.added == added() && l.exclusions == exclusions_ &&
+           (l.unit_ns == unit_ns || (std::isnan(l.unit_ns) && std::isnan(unit_ns))) &&
+           same_fit_choices(l.choices, choices) && l.origin_s == followed.origin_s &&
+           l.format_unit_ns == followed.format_unit_ns && same_values(followed.durations, l.durations) &&
+           same_values(followed.seconds, l.seconds) && same_values(followed.counts.seconds, l.count_seconds) &&
+           same_values(followed.counts.muons, l.count_muons);
+}
 
 RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& request, double unit_ns) {
     follow(followed.file);
+    // The added files changed since their last read are read again (counted in reads_).
+    for (const QString& file : added()) {
+        if (file != followed.file) read_again_if_changed(file);
+    }
+    const fit::Request choices = choices_of(request, unit_ns);
+    if (same_as_last(followed, choices, unit_ns)) {
+        RunsShown shown = last_->shown;
+        shown.again = true;
+        return shown;
+    }
+    last_.reset();
+    RunsShown shown = combine_anew(followed, request, unit_ns);
+    last_ = Last{followed.file,
+                 {followed.durations.begin(), followed.durations.end()},
+                 {followed.seconds.begin(), followed.seconds.end()},
+                 followed.origin_s,
+                 {followed.counts.seconds.begin(), followed.counts.seconds.end()},
+                 {followed.counts.muons.begin(), followed.counts.muons.end()},
+                 followed.format_unit_ns,
+                 choices,
+                 unit_ns,
+                 added(),
+                 reads_,
+                 exclusions_,
+                 shown};
+    return shown;
+}
+
+RunsShown WindowRuns::combine_anew(const FollowedRun& followed, const fit::Request& request, double unit_ns) {
     std::vector<AddedRun*> added;
     const QStringList added_files = this->added();
     read_.reserve(static_cast<std::size_t>(added_files.size()));  // the runs pointed to stay where they are
@@ -126,7 +184,14 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     if (!added.empty()) {
         followed_file.file = followed.file;
         followed_file.canonical = QFileInfo(followed.file).canonicalFilePath();
-        followed_file.sha256 = file_sha256(followed.file);
+        // Two files of the same bytes have the same size: the followed file
+        // (a megabyte at 50 000 records) is hashed only when an added run
+        // may be the same bytes, not at every reload.
+        const std::int32_t size = platform::file_size(followed.file);
+        const bool may_be_same = size < 0 || std::any_of(added.begin(), added.end(), [size](const AddedRun* a) {
+                                     return a->run.size < 0 || a->run.size == size;
+                                 });
+        if (may_be_same) followed_file.sha256 = file_sha256(followed.file);
     }
 
     RunsShown shown;
@@ -141,10 +206,7 @@ RunsShown WindowRuns::combine(const FollowedRun& followed, const fit::Request& r
     QStringList other_unit;
     QStringList twice;
     std::vector<const RunFile*> combined{&followed_file};
-    fit::Request q = request;
-    q.durations = {};
-    q.classes.counts = {};
-    q.unit_ns = unit_ns;
+    const fit::Request q = choices_of(request, unit_ns);
     std::vector<AddedRun*> combined_added;
     for (std::size_t i = 0; i < added.size(); ++i) {
         AddedRun& a = *added[i];

@@ -61,6 +61,8 @@ struct RunsShown {
     // (1 ns, le run suivi 1000 ns)", "même run, non combiné : D.txt (= A.txt)";
     // empty when every run was combined.
     QString status;
+    // The last combination given again: nothing it was made of changed.
+    bool again = false;
 };
 
 class WindowRuns {
@@ -92,6 +94,9 @@ public:
     // or whose unit is unknown beside a known one, or that is a run already
     // there (the same file by another path, the same bytes) is not combined
     // and is named in the status.
+    // The same followed records, choices, added runs (none read again) and
+    // spans as the last call give its combination again, nothing fitted
+    // (`RunsShown::again`): a reload that changed nothing costs no fit.
     RunsShown combine(const FollowedRun& followed, const fit::Request& request, double unit_ns);
 
     // How many times a file was read (the tests count them).
@@ -103,6 +108,25 @@ private:
     std::vector<AddedRun> read_;  // the added files read, in any order
     ExclusionsParFichier exclusions_;
     int reads_ = 0;
+    // What the last combination was made of, and the combination.
+    struct Last {
+        QString file;
+        std::vector<double> durations;
+        std::vector<double> seconds;
+        double origin_s = 0;
+        std::vector<double> count_seconds;
+        std::vector<std::int64_t> count_muons;
+        double format_unit_ns = 0;
+        fit::Request choices;
+        double unit_ns = 0;
+        QStringList added;
+        int reads = 0;
+        ExclusionsParFichier exclusions;
+        RunsShown shown;
+    };
+    std::optional<Last> last_;
 
     AddedRun& read_again_if_changed(const QString& file);
+    RunsShown combine_anew(const FollowedRun& followed, const fit::Request& request, double unit_ns);
+    bool same_as_last(const FollowedRun& followed, const fit::Request& choices, double unit_ns) const;
 };

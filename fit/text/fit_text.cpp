@@ -178,20 +178,37 @@ QString histogram_tau_text(long double tau) {
     return std::isfinite(tau) ? platform::format_picture("0.###", tau) : kNothing;
 }
 
-QString text(fit::Model model) {
+namespace {
+
+// The names of the models and methods in the source language, with what
+// tells the translator which is meant.
+struct SourceText {
+    const char* text;
+    const char* comment;
+};
+
+SourceText source(fit::Model model) {
     switch (model) {
-        case fit::Model::exp_flat: return FitText::tr("exponentielle + fond");
-        case fit::Model::exp_only: return FitText::tr("exponentielle seule");
-        case fit::Model::mu_capture: return FitText::tr("μ+ libre et μ− capturés");
-        case fit::Model::charge_ratio: return FitText::tr("rapport de charge");
+        case fit::Model::exp_flat: return {QT_TRANSLATE_NOOP("fit_text", "exponentielle + fond"), nullptr};
+        case fit::Model::exp_only: return {QT_TRANSLATE_NOOP("fit_text", "exponentielle seule"), nullptr};
+        case fit::Model::mu_capture: return {QT_TRANSLATE_NOOP("fit_text", "μ+ libre et μ− capturés"), nullptr};
+        case fit::Model::charge_ratio: return {QT_TRANSLATE_NOOP("fit_text", "rapport de charge"), nullptr};
     }
-    return {};
+    return {"", nullptr};
 }
 
-QString text(fit::Method method) {
-    return method == fit::Method::binned ? FitText::tr("histogramme", "the fit's method")
-                                         : FitText::tr("non binné", "the fit's method");
+SourceText source(fit::Method method) {
+    return method == fit::Method::binned
+               ? SourceText QT_TRANSLATE_NOOP3("fit_text", "histogramme", "the fit's method")
+               : SourceText QT_TRANSLATE_NOOP3("fit_text", "non binné", "the fit's method");
 }
+
+}  // namespace
+
+QString text(fit::Model model) { return FitText::tr(source(model).text, source(model).comment); }
+QString text(fit::Method method) { return FitText::tr(source(method).text, source(method).comment); }
+QString source_text(fit::Model model) { return QString::fromUtf8(source(model).text); }
+QString source_text(fit::Method method) { return QString::fromUtf8(source(method).text); }
 
 ResultLines result_lines(const fit::Result& r, double unit_ns) {
     ResultLines lines;

@@ -52,6 +52,10 @@ QString fermi_text(const fit::Result& result, double unit_ns);
 // "rapport de charge"; "non binné", "histogramme".
 QString text(fit::Model model);
 QString text(fit::Method method);
+// The same in the source language whatever the language spoken: for a file
+// whose format does not change with the language (the CSV export).
+QString source_text(fit::Model model);
+QString source_text(fit::Method method);
 
 // The capture models' lines, shown for them only.
 QString rho_caption();    // "rapport de charge ρ ="

@@ -137,3 +137,36 @@ TEST(WindowLanguages, TheSetupPanelsChoiceIsTakenAtTheNextStart) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where a caption of the main window's fixed places is wider than its place.
+QStringList cut_captions() {
+    Fenetre window;
+    window.form.resize(1063, 803);
+    window.form.show();
+    window.form.setup_SpeedButton6->click();
+    window.form.SpeedButton3->click();
+    QStringList cut;
+    for (QWidget* w : window.form.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        if (text.isEmpty() || !w->isVisible() || w->parent() == nullptr) continue;
+        const int needed = qobject_cast<QAbstractButton*>(w) ? w->sizeHint().width()
+                                                             : w->fontMetrics().horizontalAdvance(text);
+        const int room = qobject_cast<QAbstractButton*>(w) ? w->width() : w->contentsRect().width();
+        if (needed > room) cut << QStringLiteral("%1 \"%2\" %3 > %4").arg(w->objectName(), text).arg(needed).arg(room);
+    }
+    return cut;
+}
+
+TEST(WindowLanguages, NoCaptionIsCutInAnyLanguage) {
+    for (const char* language : {"fr", "en", "de"}) {
+        platform::install_translations(QString::fromLatin1(language));
+        EXPECT_EQ(cut_captions(), QStringList()) << language;
+    }
+    platform::install_translations();
+}
+
+}  // namespace

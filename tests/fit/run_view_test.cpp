@@ -4,7 +4,9 @@
 #include "fit/run/convergence.h"
 #include "fit/run/fit_csv.h"
 #include "fit/run/histogram_view.h"
+#include "fit/text/fit_text.h"
 #include "platform/numbers.h"
+#include "platform/translations.h"
 #include "support/qstring_print.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +90,13 @@ TEST(HistogramView, TheCsvCellsAreTheViewsValues) {
     const QStringList convergence = convergence_csv({{2000, 1500, 219.5, 3.25, 221}}, r, choices);
     EXPECT_EQ(convergence.last(), QStringLiteral("2000;1500;219,5;3,25;221"));
     platform::set_decimal_separator(QLatin1Char('.'));
+
+    // A file format: the same words whatever the language spoken.
+    const QStringList french = histogram_csv(v, r, choices);
+    ASSERT_EQ(platform::install_translations(QStringLiteral("de")), QStringLiteral("de"));
+    EXPECT_NE(fit_text::text(choices.model), fit_text::source_text(choices.model));
+    EXPECT_EQ(histogram_csv(v, r, choices), french);
+    platform::install_translations();
 }
 
 // One point per load; a load with no new record redoes the last point; a

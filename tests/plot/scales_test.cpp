@@ -6,18 +6,18 @@
 
 TEST(Scales, TickStepIsTheTenthBroughtToAMultipleOfFive) {
     struct Cas {
-        const char* echelle;
+        long double echelle;
         long double pas;
     };
-    const Cas cas[] = {{"1000", 100}, {"800", 80}, {"150", 20}, {"155", 20}, {"100", 10},  {"35", 5},
-                       {"20", 5},     {"5", 5},    {"2", 5},    {"1", 5},    {"0", 0},     {"-10", 0},
-                       {"-50", 0},    {"-60", -5}, {"250", 30}, {"0.3", 5},  {"1E4", 1000}};
+    const Cas cas[] = {{1000, 100}, {800, 80}, {150, 20}, {155, 20}, {100, 10},  {35, 5},
+                       {20, 5},     {5, 5},    {2, 5},    {1, 5},    {0, 0},     {-10, 0},
+                       {-50, 0},    {-60, -5}, {250, 30}, {0.3L, 5}, {1E4, 1000}};
     PlotScales plot_scales;
     for (const Cas& c : cas) {
-        lit_echelles(2, QString::fromLatin1(c.echelle), QString::fromLatin1(c.echelle), plot_scales);
-        EXPECT_EQ(plot_scales.pas_x[2], c.pas) << c.echelle;
-        EXPECT_EQ(plot_scales.pas_y[2], c.pas) << c.echelle;
-        EXPECT_EQ(plot_scales.echelle_x[2], platform::str_to_float(QString::fromLatin1(c.echelle)));
+        prend_echelles(2, c.echelle, c.echelle, plot_scales);
+        EXPECT_EQ(plot_scales.pas_x[2], c.pas) << static_cast<double>(c.echelle);
+        EXPECT_EQ(plot_scales.pas_y[2], c.pas) << static_cast<double>(c.echelle);
+        EXPECT_EQ(plot_scales.echelle_x[2], c.echelle);
     }
     // Odd multiples of 5 go up to the next multiple of 10, even ones stay.
     EXPECT_EQ(arrondi_cinq(5), 10);
@@ -25,33 +25,15 @@ TEST(Scales, TickStepIsTheTenthBroughtToAMultipleOfFive) {
     EXPECT_EQ(arrondi_cinq(20), 20);
 }
 
-TEST(Scales, ScalesAreReadPerPlotXBeforeY) {
+TEST(Scales, EachPlotHasItsOwnScales) {
     PlotScales plot_scales;
-    const auto lit = [&](int n, QStringView x, QStringView y) { lit_echelles(n, x, y, plot_scales); };
-    lit(1, u"150", u"1000");
-    lit(2, u"800", u"100");
+    prend_echelles(1, 150, 1000, plot_scales);
+    prend_echelles(2, 800, 100, plot_scales);
     EXPECT_EQ(plot_scales.pas_x[1], 20);
     EXPECT_EQ(plot_scales.pas_y[1], 100);
     EXPECT_EQ(plot_scales.pas_x[2], 80);
     EXPECT_EQ(plot_scales.pas_y[2], 10);
-
-    // A bad y text: the x span is already new, the rest keeps the last values.
-    EXPECT_EQ(erreur_de([&] { lit(1, u"300", u"abc"); }), QStringLiteral("'abc' is not a valid floating point value"));
-    EXPECT_EQ(plot_scales.echelle_x[1], 300);
     EXPECT_EQ(plot_scales.echelle_y[1], 1000);
-    EXPECT_EQ(plot_scales.pas_x[1], 20);
-    EXPECT_EQ(erreur_de([&] { lit(1, u"", u"50"); }), QStringLiteral("'' is not a valid floating point value"));
-    EXPECT_EQ(plot_scales.echelle_x[1], 300);
-    EXPECT_EQ(plot_scales.echelle_y[1], 1000);
-    EXPECT_EQ(plot_scales.echelle_x[2], 800);  // the other plot is untouched
-
-    // The locale's decimal separator.
-    platform::set_decimal_separator(QLatin1Char(','));
-    lit(1, u"155,5", u"2,5");
-    EXPECT_EQ(plot_scales.echelle_x[1], 155.5L);
-    EXPECT_EQ(plot_scales.pas_x[1], 20);
-    EXPECT_EQ(plot_scales.echelle_y[1], 2.5L);
-    EXPECT_EQ(erreur_de([&] { lit(1, u"1.5", u"2"); }), QStringLiteral("'1.5' is not a valid floating point value"));
 }
 
 TEST(Scales, AutoscaleValueFromTheLargestValue) {
