@@ -127,13 +127,19 @@ public:
     // (`texte()`, made only when needed). False when the reading ends there.
     template <typename Vue, typename Texte>
     bool ligne(qsizetype indice, Vue vue, const Texte& texte, bool ouverte) {
-        if (format_ == FormatDeDonnees::raw_stream) return raw_line(indice, vue, texte, ouverte);
+        // A last line without its line end is still being written: left for
+        // the next load, which brings it whole.
+        if (ouverte) {
+            r_.ligne_en_attente = true;
+            return false;
+        }
+        if (format_ == FormatDeDonnees::raw_stream) return raw_line(indice, vue, texte);
         try {
-            if (format_ == FormatDeDonnees::deux_entiers) return deux_entiers(indice, lit_deux_entiers(vue), ouverte);
-            return decay(indice, lit_ligne_decay(texte()), ouverte);
+            if (format_ == FormatDeDonnees::deux_entiers) return deux_entiers(indice, lit_deux_entiers(vue));
+            return decay(indice, lit_ligne_decay(texte()));
         } catch (const platform::Error& e) {
-            // A last line that cannot be read yet is still being written.
-            if (!ouverte) retiens_ligne_ignoree(r_, indice, texte(), e.text());
+            // Past the capacity lines are neither records nor skipped lines.
+            if (!au_dela_) retiens_ligne_ignoree(r_, indice, texte(), e.text());
             return true;
         }
     }
@@ -151,54 +157,48 @@ public:
         if (events_) end_of_stream();
         r_.sans_ligne = sans_ligne;
         r_.origine_vue = origine_.has_value() || stream_origin_.has_value();
+        if (!au_dela_) r_.dernier_du_fichier = r_.derniere_duree;
         return std::move(r_);
     }
 
 private:
-    // The elapsed seconds of a line at `secondes` on the format's time line;
-    // nothing for a last line still being written.
-    std::optional<std::int64_t> ecart(std::int64_t secondes, std::int32_t seconde_du_jour, bool ouverte) {
+    // The elapsed seconds of a line at `secondes` on the format's time line.
+    std::int64_t ecart(std::int64_t secondes, std::int32_t seconde_du_jour) {
         if (!origine_) {
             origine_ = secondes;
             r_.origine_temps = static_cast<long double>(seconde_du_jour) / 60;
         }
         const std::int64_t e = secondes - *origine_;
-        if (ouverte && e < precedent_) return std::nullopt;
         if (e < 0) throw platform::Error(before_the_first());
-        precedent_ = e;
         return e;
     }
 
-    bool deux_entiers(qsizetype indice, const LigneDeuxEntiers& l, bool ouverte) {
+    bool deux_entiers(qsizetype indice, const LigneDeuxEntiers& l) {
         if (l.sorte == LigneDeuxEntiers::Sorte::vide) return true;
         const std::int32_t seconde = origine_ ? 0 : heure_locale(l.secondes).seconde;
-        const auto e = ecart(l.secondes, seconde, ouverte);
-        if (!e) return true;
+        const std::int64_t e = ecart(l.secondes, seconde);
         if (l.sorte == LigneDeuxEntiers::Sorte::comptage) {
-            r_.comptages.secondes.push_back(static_cast<double>(*e));
+            if (au_dela_) return true;
+            r_.comptages.secondes.push_back(static_cast<double>(e));
             r_.comptages.muons.push_back(l.nombre);
             return true;
         }
-        return enregistre(indice, static_cast<long double>(*e) / 60, static_cast<long double>(l.nombre));
+        return enregistre(indice, static_cast<long double>(e) / 60, static_cast<long double>(l.nombre));
     }
 
-    bool decay(qsizetype indice, const LigneDecay& l, bool ouverte) {
+    bool decay(qsizetype indice, const LigneDecay& l) {
         if (!l.desintegration) return true;
         const std::int64_t secondes = l.jour * 86400 + l.seconde;
         const bool premiere = !origine_;
         // A date first in UTC: its time of day where the computer is.
         const bool utc = l.date_first && format_choices().dated_decay_lines_utc;
-        const auto e = ecart(secondes, utc && premiere ? heure_locale(secondes).seconde : l.seconde, ouverte);
-        if (!e) return true;
+        const std::int64_t e = ecart(secondes, utc && premiere ? heure_locale(secondes).seconde : l.seconde);
         if (premiere) {
             origin_us_ = l.microsecond;
             r_.origine_temps += static_cast<long double>(l.microsecond) / 6e7L;
         }
-        const long double us = static_cast<long double>(*e) * 1e6L + (l.microsecond - origin_us_);
-        if (us < 0) {
-            if (ouverte) return true;
-            throw platform::Error(before_the_first());
-        }
+        const long double us = static_cast<long double>(e) * 1e6L + (l.microsecond - origin_us_);
+        if (us < 0) throw platform::Error(before_the_first());
         return enregistre(indice, us / 6e7L, l.microsecondes);
     }
 
@@ -206,8 +206,7 @@ private:
     // is skipped; the card's other lines are no records. A last line still
     // being written waits.
     template <typename View, typename Text>
-    bool raw_line(qsizetype index, View view, const Text& text, bool open) {
-        if (open) return true;
+    bool raw_line(qsizetype index, View view, const Text& text) {
         daq::EventLine read;
         daq::Fault why = daq::Fault::none;
         switch (read_raw(reader_, view, read, why)) {
@@ -236,6 +235,11 @@ private:
         const double elapsed = static_cast<double>(e.second - stream_origin_->first) + (e.fraction - stream_origin_->second);
         if (elapsed < 0) {
             ++r_.raw.before_origin;
+            return true;
+        }
+        if (au_dela_) {
+            // Past the capacity: neither records nor muons kept, the file's last record known.
+            if (e.decay) r_.dernier_du_fichier = static_cast<long double>(elapsed) / 60;
             return true;
         }
         const auto second = static_cast<std::int64_t>(elapsed + 0.5);  // to the nearest, elapsed >= 0
@@ -288,10 +292,15 @@ private:
 
     bool enregistre(qsizetype indice, long double x, long double y) {
         if (nb_ == capacite_) {
-            r_.capacite_depassee = true;
-            r_.fin = FinDeLecture::capacite;
-            r_.ligne_de_fin = indice;
-            return false;
+            // Past the capacity the records are not kept: the file's last one is.
+            if (!au_dela_) {
+                r_.capacite_depassee = true;
+                r_.fin = FinDeLecture::capacite;
+                r_.ligne_de_fin = indice;
+                au_dela_ = true;
+            }
+            r_.dernier_du_fichier = x;
+            return true;
         }
         x_[nb_] = static_cast<double>(x);
         y_[nb_] = static_cast<double>(y);
@@ -309,7 +318,7 @@ private:
     std::int32_t capacite_;
     std::int32_t nb_ = 0;
     std::optional<std::int64_t> origine_;  // the origin's seconds on the format's time line
-    std::int64_t precedent_ = 0;           // the elapsed seconds of the last line read
+    bool au_dela_ = false;                 // past the capacity
     std::int32_t origin_us_ = 0;          // decay lines: the microseconds of the origin's second
     // A raw stream: its events, the time of the first one (second, fraction),
     // and the whole elapsed seconds with an event, with their muons.

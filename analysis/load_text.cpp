@@ -155,6 +155,10 @@ QString texte_capacite_depassee() {
         .arg(decimal(NB_MAX_DONNEES));
 }
 
+QString texte_ligne_en_attente() {
+    return QStringLiteral("la dernière ligne n'a pas de fin de ligne : elle n'est lue qu'une fois finie");
+}
+
 QString texte_aucune_duree_montree(long double x_max, bool chiffres_precedents) {
     return (chiffres_precedents
                 ? LoadText::tr("aucune durée en deçà de X max = %1 : les chiffres restent ceux du calcul précédent de "

@@ -43,6 +43,9 @@ QString texte_heure_du_jour(long double minutes);
 // The file held more records than the store: those past it were not read.
 QString texte_capacite_depassee();
 
+// The last line had no line end (the acquisition was writing it): it was not read.
+QString texte_ligne_en_attente();
+
 // The records exist but no duration lies in the shown classes (below X max):
 // the figures are not computed, and either the former ones of the same file
 // stay or there are none.

@@ -1,5 +1,6 @@
 #include "analysis/record_pass.h"
 
+#include "analysis/day_rule.h"
 #include "analysis/format_pass.h"
 
 #include "platform/errors.h"
@@ -566,10 +567,22 @@ private:
         }
         return true;
     }
-    // The line left by coupe() cut again with the next blocks after its start.
+    // The line left by coupe() cut again with the next blocks after its
+    // start: blocks are read on until its line end lies kMarge bytes within
+    // the bytes held, or the file ends, each looked at once for the line end
+    // (a line of n blocks costs n reads and one pass, not n passes over it);
+    // then the line is cut once.
     [[gnu::noinline]] void coupe_avec_la_suite() {
         while (en_suspens_) {
+            // No line end lies before fin_: it is the first CR or LF, or the end of the bytes held.
+            qsizetype vu = fin_ - debut_;
             blocs_->recharge(debut_);
+            for (;;) {
+                const QByteArrayView o = blocs_->octets();
+                vu = fin_de_ligne(o.data(), std::min(vu, o.size()), o.size());
+                if (o.size() - vu >= kMarge || blocs_->fin_du_fichier()) break;
+                blocs_->lit();
+            }
             octets_ = blocs_->octets();
             suite_ = 0;
             --i_;
@@ -605,6 +618,7 @@ struct Releve {
     long double cumul = 0;
     long double derniere_duree = 0;     // elapsed time of the last record
     long double origine_temps = -1;     // minutes since midnight; below 0 until a line sets it
+    long double heure_precedente = 0;   // the time of day of the last record (of the origin before any)
     std::int32_t nb_jours = 0;          // midnights passed since the origin
     long double minutes_des_jours = 0;  // 1440 x nb_jours
 
@@ -626,7 +640,24 @@ struct Releve {
     // The elapsed time of a record at `heure` made now.
     long double ecoule(long double heure) const { return heure + minutes_des_jours - origine_temps; }
 
+    // A record past the capacity, at `heure`: not kept, but its day counted,
+    // so that the file's last record is known.
+    void suit(long double heure) {
+        jour_de(heure);
+        dernier_du_fichier = ecoule(heure);
+    }
+    long double dernier_du_fichier = 0;  // elapsed time of the file's last record past the capacity
+
 private:
+    // The day of a record at `heure`: the next one when it is more than an
+    // hour before the last record (analysis/day_rule.h).
+    void jour_de(long double heure) {
+        if (jour_suivant(heure_precedente, heure)) [[unlikely]] {
+            ++nb_jours;
+            minutes_des_jours = static_cast<long double>(1440 * nb_jours);
+        }
+        heure_precedente = heure;
+    }
     // The duration's part first: it is then no longer needed while the
     // elapsed time is worked out, and the values of extended precision the
     // loop over the lines keeps fit in the processor's registers.
@@ -635,16 +666,8 @@ private:
         cumul = somme;
         serie_y[nb] = static_cast<double>(y);
         if (max_y < y) max_y = y;
-        long double x = ecoule(heure);
-        if (x < 0) {
-            // Before the origin: the line belongs to the next day (once per line).
-            // A line in the same second as the origin is the same day: events a
-            // second apart are common, and taking them a day later would push
-            // every later record a day out.
-            ++nb_jours;
-            minutes_des_jours = static_cast<long double>(1440 * nb_jours);
-            x = ecoule(heure);
-        }
+        jour_de(heure);
+        const long double x = ecoule(heure);
         serie_x[nb] = static_cast<double>(x);
         ++nb;
         if (max_x < x) max_x = x;
@@ -679,11 +702,23 @@ Suite enregistre_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
             suite = Suite::fin_des_lignes;
             break;
         }
-        if (!source.usuelle(lu)) break;
+        // A last line without its line end is left to the slow way, which leaves it.
+        if (!source.usuelle(lu) || source.ouverte()) break;
     }
     if (r.nb != deja) r.derniere_duree = r.ecoule(LigneUsuelle{derniere_seconde, 0, 0}.heure());
     releve = r;
     return suite;
+}
+
+// The same past the capacity: the days of the usual lines counted, up to a
+// line of another kind (then the current line) or the end of the lines.
+template <typename Source>
+Suite suit_les_usuelles(Source& source, Releve& releve, LigneUsuelle lu) {
+    for (;;) {
+        releve.suit(lu.heure());
+        if (!source.suivante()) return Suite::fin_des_lignes;
+        if (!source.usuelle(lu) || source.ouverte()) return Suite::autre_ligne;
+    }
 }
 
 template <Lecture lecture, typename Source>
@@ -702,6 +737,14 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
         resultat.ligne_de_fin = source.indice();
     };
     bool ligne_courante = false;  // the current line is still to be read
+    // Past the capacity the records are not kept, and neither counted nor
+    // skipped: only their days are followed, to the file's last record.
+    bool au_dela = false;
+    const auto plein = [&] {
+        resultat.capacite_depassee = true;
+        fin(FinDeLecture::capacite);
+        au_dela = true;
+    };
     // Reads the lines until the reading ends. A line that cannot be read
     // raises while it is the current line, before anything of it is stored.
     const auto lit_les_lignes = [&] {
@@ -709,16 +752,23 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             if (!ligne_courante && !source.suivante()) return;
             ligne_courante = false;
             source.acheve();
+            // A last line without its line end is still being written: the
+            // pass ends before it, and the next change of the file brings it whole.
+            if (source.ouverte()) {
+                resultat.ligne_en_attente = entete_vu;  // before the header no line is data
+                return;
+            }
             // Most lines after the header are usual data lines, read in one scan.
             LigneUsuelle lu;
             const bool usuelle = lecture == Lecture::rapide && entete_vu && lecteur.rapide_permis && source.usuelle(lu);
             if (usuelle && releve.origine_temps >= 0) {
-                switch (enregistre_les_usuelles(source, releve, lu)) {
+                switch (au_dela ? suit_les_usuelles(source, releve, lu) : enregistre_les_usuelles(source, releve, lu)) {
                     case Suite::fin_des_lignes: return;
                     case Suite::capacite:
                         // The destination is full: this record and everything after it stay out.
-                        resultat.capacite_depassee = true;
-                        return fin(FinDeLecture::capacite);
+                        plein();
+                        ligne_courante = true;
+                        continue;
                     case Suite::autre_ligne: ligne_courante = true; continue;
                 }
             }
@@ -726,9 +776,9 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             QStringView champ2;
             if (!usuelle) {
                 const QStringView ligne = source.texte();
-                if (lecteur.arret(ligne)) return fin(FinDeLecture::sauvegarde);
+                if (lecteur.arret(ligne)) return au_dela ? void() : fin(FinDeLecture::sauvegarde);
                 if (ligne.isEmpty()) {
-                    if (entete_vu) return fin(FinDeLecture::ligne_vide);
+                    if (entete_vu) return au_dela ? void() : fin(FinDeLecture::ligne_vide);
                     continue;
                 }
                 if (ligne.at(0) == QLatin1Char('\'')) continue;
@@ -741,14 +791,17 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             }
             if (releve.origine_temps < 0) {
                 releve.origine_temps = usuelle ? lu.heure() : lecteur.heure(champ1);
+                releve.heure_precedente = releve.origine_temps;
                 continue;
             }
-            if (releve.nb == releve.capacite) {
-                resultat.capacite_depassee = true;
-                return fin(FinDeLecture::capacite);
-            }
+            if (!au_dela && releve.nb == releve.capacite) plein();
             const long double heure = lecteur.heure(champ1);
-            releve.ajoute(heure, lecteur.valeur(champ2));
+            const long double valeur = lecteur.valeur(champ2);
+            if (au_dela) {
+                releve.suit(heure);
+            } else {
+                releve.ajoute(heure, valeur);
+            }
         }
     };
     // The try block stays outside the loop over the lines: a usual line costs
@@ -758,11 +811,7 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
             lit_les_lignes();
             break;
         } catch (const platform::Error& e) {
-            // A last line without its line end that cannot be read is still
-            // being written: the pass goes without it, and the next change of
-            // the file brings it whole.
-            if (source.ouverte()) break;
-            retiens_ligne_ignoree(resultat, source.indice(), source.texte(), e.text());
+            if (!au_dela) retiens_ligne_ignoree(resultat, source.indice(), source.texte(), e.text());
         }
     }
     resultat.nb_enregistrements = releve.nb;
@@ -770,6 +819,7 @@ PasseDesLignes passe(Source& source, PlaceDesEnregistrements place) {
     resultat.max_y = releve.max_y;
     resultat.cumul_durees = releve.cumul;
     resultat.derniere_duree = releve.derniere_duree;
+    resultat.dernier_du_fichier = au_dela ? releve.dernier_du_fichier : releve.derniere_duree;
     resultat.origine_temps = releve.origine_temps;
     resultat.entete_vu = entete_vu;
     resultat.origine_vue = releve.origine_temps >= 0;

@@ -6,8 +6,9 @@
 // empty lines are skipped before the column header (a line containing "Heure")
 // and end the data after it; lines starting with "'" are comments. After the
 // header, the first line sets the time origin and every later line makes one
-// record: elapsed minutes since the origin (a line at or before the origin
-// belongs to the next day) and the measured duration.
+// record: elapsed minutes since the origin (a time of day more than an hour
+// before the previous record's is on the next day: analysis/day_rule.h) and
+// the measured duration.
 #include "analysis/formats/format.h"
 #include "analysis/record_store.h"
 #include "platform/textfile.h"
@@ -74,10 +75,14 @@ struct PasseDesLignes {
     long double max_y = -10;         // the largest duration; -10 without records
     long double cumul_durees = 0;    // the total of the durations of the records
     long double derniere_duree = 0;  // elapsed time of the last record, 0 without records
+    // Elapsed time of the file's last record: the last one kept, or past the
+    // capacity the last one of the file, whose day the pass still followed.
+    long double dernier_du_fichier = 0;
     // The time origin: minutes since midnight of the first line after the
     // header, whose time the elapsed times count from; -1 when no line set it.
     long double origine_temps = -1;
-    bool capacite_depassee = false;  // a record past the capacity was met (and not read)
+    bool capacite_depassee = false;  // a record past the capacity was met (and not kept)
+    bool ligne_en_attente = false;   // a last line after the header has no line end: left for the next load
     bool sans_ligne = false;         // the text holds no line at all
     bool entete_vu = false;          // a column header line was met
     bool origine_vue = false;        // a line after it set the time origin
@@ -107,9 +112,12 @@ struct PlaceDesEnregistrements {
 // that the records, the total and the acquisition time are those of the
 // records the destination holds. A line after the header that cannot be read
 // (the time or the duration is no number) is skipped and counted, and reading
-// goes on: it changes nothing of the records. A last line that cannot be read
-// and has no line end after it is still being written: the pass ends before
-// it as if it were not there, and does not count it. The pass never raises.
+// goes on: it changes nothing of the records. A last line without its line
+// end is still being written (the acquisition writes the line end last): the
+// pass ends before it as if it were not there, and says so
+// (ligne_en_attente). Past the capacity the lines are read for their times
+// alone, so that the file's last record is known (dernier_du_fichier). The
+// pass never raises.
 //
 // The lines are read either the plain way, each field cut and each number
 // converted from its text, or the quick way, which gives the same records, the

@@ -41,7 +41,7 @@ QLabel* valeur(QWidget* parent, const char* name) {
 }  // namespace
 
 FenetreAjustement::FenetreAjustement(TForm1& form)
-    : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()))) {
+    : QWidget(&form, Qt::Window), form_(form), decisions_(lit_choix_ajustement(choix_par_defaut(form.etat()), &form.etat().settings_failures)) {
     setObjectName(QStringLiteral("FenetreAjustement"));
     setWindowTitle(tr("vorns - analyse du run"));
     construit();

@@ -299,6 +299,13 @@ void TForm1::creeLesControles() {
     Label_etat_chargement->setTextFormat(Qt::PlainText);
     Label_etat_chargement->setFont(bold(base));
     colour_text(Label_etat_chargement, kMaroon);
+    // While a stopped run's alarm stands and sounds: at the status line's
+    // right end, over it, the button that silences it.
+    SpeedButton_acquitter = flat_button(zone, "SpeedButton_acquitter", tr("acquitter"),
+                                        {kRightX + 345 - 84, kColumnsY + 543, 84, 20});
+    SpeedButton_acquitter->setFont(bold(base));
+    SpeedButton_acquitter->setToolTip(tr("Arrêter le son de l'alarme ; elle reste affichée"));
+    SpeedButton_acquitter->hide();
 
     // Setup panel: hidden; start-up puts it over the records plot.
     setup_Panel4 = new Panel(zone, QStringLiteral("setup_Panel4"));
@@ -385,4 +392,5 @@ void TForm1::creeLesControles() {
     }
     ancres->suit(Label38, true);
     ancres->suit(Label_etat_chargement);
+    ancres->suit(SpeedButton_acquitter);
 }

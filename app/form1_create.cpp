@@ -32,9 +32,10 @@ void TForm1::FormCreate() {
     }
 
     // The window colour: silver, then the colour remembered in "qrt_vorn.col".
-    // A line that is not a whole number stops the start-up here.
+    // A line that is not a whole number takes its default and is said in the
+    // status line; the start-up goes on.
     setColor(QColor(192, 192, 192));
-    const auto [rouge, vert, bleu] = lit_couleur_fenetre();
+    const auto [rouge, vert, bleu] = lit_couleur_fenetre(etat_->settings_failures);
     setColor(QColor(rouge, vert, bleu));
 
     Panel8->setColor(QColor(237, 179, 99));
@@ -47,6 +48,13 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::signale_reglage(const EchecDuReglage& echec, bool a_dire) {
+    if (echec.lecture) {
+        if (!a_dire) return;
+        if (!reglages_illisibles_.isEmpty()) reglages_illisibles_ += QStringLiteral(" ; ");
+        reglages_illisibles_ += echec.message;
+        montre_l_etat();
+        return;
+    }
     const platform::Seams& services = platform::seams();
     if (echec.tonalite && services.tone) services.tone(1250, 100);
     if (a_dire) platform::show_message(echec.message);

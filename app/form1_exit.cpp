@@ -13,11 +13,23 @@ bool TForm1::garde_le_commentaire(const QString& texte_avec_fichier, const QStri
     const bool sans_fichier = supprime_blancs(fichier).isEmpty();
     const bool memo_vide = Memo2->document()->isEmpty();
     // Without a comment file (no data file chosen yet) there is none to read.
-    if (sans_fichier ? memo_vide : !commentaire_modifie(fichier, lignes_du_commentaire(), memo_vide)) return true;
+    // A file changed on disk by another window while the memo was not typed
+    // in holds the newer text: nothing here is lost by leaving.
+    const EtatDuCommentaire etat =
+        sans_fichier ? (memo_vide ? EtatDuCommentaire::a_jour : EtatDuCommentaire::modifie)
+                     : etat_du_commentaire(etat_->file_state.commentaire_lu.lignes,
+                                           lignes_du_fichier_commentaire(fichier), lignes_du_commentaire(), memo_vide);
+    if (etat == EtatDuCommentaire::a_jour || etat == EtatDuCommentaire::change_ailleurs) return true;
 
     platform::Question question;
     question.save_offered = !sans_fichier;
     question.text = sans_fichier ? texte_sans_fichier : texte_avec_fichier;
+    if (etat == EtatDuCommentaire::conflit) {
+        question.text = tr("Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : "
+                           "l'enregistrer remplace ce qui y a été écrit.")
+                            .arg(platform::native_path(fichier)) +
+                        QLatin1Char(' ') + question.text;
+    }
     switch (platform::ask(question)) {
         case platform::Answer::discard: return true;
         case platform::Answer::cancel: return false;
@@ -26,9 +38,7 @@ bool TForm1::garde_le_commentaire(const QString& texte_avec_fichier, const QStri
     if (sans_fichier) return false;
     // A save that fails (a read-only folder) is reported, and the comment
     // stays in its memo.
-    const EnregistrementCommentaire r = enregistre_commentaire(fichier, lignes_du_commentaire());
-    if (!r.enregistre) platform::show_message(r.message);
-    return r.enregistre;
+    return enregistre_le_commentaire(false);
 }
 
 bool TForm1::peut_quitter() {

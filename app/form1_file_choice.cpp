@@ -1,5 +1,6 @@
 // Choosing the data file from the "Target File" panel.
 #include "app/tform1.h"
+#include "datafile/comment_file.h"
 #include "datafile/data_file.h"
 #include "platform/files.h"
 #include "platform/locations.h"
@@ -13,8 +14,8 @@ void TForm1::SpeedButton_1Click() {
     // The dialog opens where the last file was chosen, else in the shipped runs.
     platform::OpenFileRequest demande;
     if (platform::file_exists(chemin_du_reglage(FICHIER_DERNIER_DOSSIER))) {
-        demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER);
-        demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM);
+        demande.initial_folder = lit_ligne_unique(FICHIER_DERNIER_DOSSIER, &etat_->settings_failures);
+        demande.file_name = lit_ligne_unique(FICHIER_DERNIER_NOM, &etat_->settings_failures);
     } else {
         demande.initial_folder = platform::shipped_path(QStringLiteral("fichiers"));
     }
@@ -57,10 +58,13 @@ void TForm1::choisit_le_fichier(const QString& choisi) {
     charge_le_fichier(file_state.fichier_donnees);
 
     // Without a comment file the memo keeps its text. One that cannot be read
-    // is reported by its open error, which names it, and the memo keeps its text.
-    if (platform::file_exists(file_state.fichier_commentaire)) {
-        montre_le_commentaire(platform::read_text_lines(file_state.fichier_commentaire));
-    }
+    // (no rights, a pipe in its place) is reported by its open error, which
+    // names it, and the memo keeps its text. What is read is kept, so that a
+    // change of the file on disk is noticed.
+    file_state.commentaire_lu = {};
+    etat_du_commentaire_.clear();
+    file_state.commentaire_lu = lit_commentaire(file_state.fichier_commentaire);
+    if (file_state.commentaire_lu.lignes) montre_le_commentaire(*file_state.commentaire_lu.lignes);
 
     // Someone has just chosen the file: what its load has to say that was not
     // told yet (the lines it skipped, the records past the capacity) is told in

@@ -13,10 +13,18 @@ void TForm1::termine_le_chargement() {
 }
 
 void TForm1::montre_l_etat() {
+    // A stopped run first, in red, with the age of its last record.
+    const bool alarme = surveillance_->arrete();
+    QPalette couleurs = Label_etat_chargement->palette();
+    couleurs.setColor(QPalette::WindowText, alarme ? QColor(255, 0, 0) : QColor(128, 0, 0));
+    Label_etat_chargement->setPalette(couleurs);
+    SpeedButton_acquitter->setVisible(alarme && !surveillance_->acquittee());
     QStringList parties;
+    if (alarme) parties << surveillance_->ligne_d_alarme();
     // A file that cannot be read is the load's part and the reload's error.
     for (const QString* partie :
-         {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_}) {
+         {&etat_du_chargement_, &etat_des_classes_, &erreur_du_rechargement_, &erreurs_du_tick_,
+          &reglages_illisibles_, &etat_du_commentaire_}) {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
     const QString texte = parties.join(platform::list_separator());

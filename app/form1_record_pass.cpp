@@ -17,6 +17,7 @@ void TForm1::traite_les_lignes_memo() {
     PasseDesLignes passe = passe_des_lignes(lignes, store);
     etat_->origine_temps = passe.origine_temps;
     etat_->lignes_ignorees = passe.nb_lignes_ignorees;
+    etat_->dernier_du_fichier = passe.dernier_du_fichier;
 
     // What the load has to say of the file: the status line names the last
     // skipped line (while a run is followed, the newest); the box of a file
@@ -40,6 +41,7 @@ void TForm1::traite_les_lignes_memo() {
         a_dire << texte_lignes_ignorees(platform::name_part(fichier), passe, LigneNommee::derniere);
     }
     if (passe.capacite_depassee) a_dire << texte_capacite_depassee().trimmed();
+    if (passe.ligne_en_attente) a_dire << texte_ligne_en_attente();
     etat_du_chargement_ = a_dire.join(QStringLiteral(" ; "));
     a_signaler_au_choix_.clear();
     if (etat_->signalements.lignes_nouvelles(fichier, passe)) {

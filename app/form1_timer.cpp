@@ -59,6 +59,7 @@ void TForm1::Timer1Timer() {
         }
     }
     etape([&] { surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0); });
+    etape([this] { suit_le_commentaire(); });
 
     if (sound_CheckBox8->isChecked()) etape([this] { joue_le_son(); });
 
@@ -67,9 +68,15 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::joue_le_son() {
-    // While the followed run is said stopped, the alarm sound in place of the tick's.
-    const QString son =
-        platform::shipped_path(surveillance_->arrete() ? QStringLiteral("alarme.wav") : QStringLiteral("ding1.wav"));
+    // While the followed run is said stopped and nobody acknowledged it, the
+    // alarm sound at the stop and again every rate::kAlarmRepeatS, and no
+    // tick's sound between; acknowledged, the tick's sound again.
+    QString nom = QStringLiteral("ding1.wav");
+    if (surveillance_->arrete() && !surveillance_->acquittee()) {
+        if (!surveillance_->son_d_alarme_du()) return;
+        nom = QStringLiteral("alarme.wav");
+    }
+    const QString son = platform::shipped_path(nom);
     const platform::Seams& services = platform::seams();
     if (platform::file_exists(son)) {
         if (!services.play_wave) return;

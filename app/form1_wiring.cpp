@@ -16,7 +16,9 @@ void relie(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)(
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1 = this;
-    etat_->settings_failures.signale = &TForm1::signale_reglage;
+    etat_->settings_failures.signale = [this](const EchecDuReglage& echec, bool a_dire) {
+        signale_reglage(echec, a_dire);
+    };
     accessibilite::installe_la_fabrique();
     creeLesControles();
     relieLesControles();
@@ -69,4 +71,7 @@ void TForm1::relieLesControles() {
     relie(this, SpeedButton_ajustement, &QToolButton::clicked, &TForm1::SpeedButton_ajustementClick);
 
     relie(this, Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+    // The alarm of a stopped run stands in the status line, whether the analysis window is open or not.
+    connect(surveillance_, &SurveillanceDuRun::alarme_changee, this, [this] { montre_l_etat(); });
+    connect(SpeedButton_acquitter, &QToolButton::clicked, surveillance_, &SurveillanceDuRun::acquitte);
 }

@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QtMath>
+#include <utility>
 
 namespace {
 
@@ -37,8 +39,12 @@ platform::Answer question_box(const platform::Question& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("vorns"), question.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* enregistrer =
-        question.save_offered ? box.addButton(QCoreApplication::translate("app", "Enregistrer"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* abandonner = box.addButton(QCoreApplication::translate("app", "Quitter sans enregistrer"), QMessageBox::DestructiveRole);
+        question.save_offered ? box.addButton(QCoreApplication::translate("app", "Enregistrer"), QMessageBox::AcceptRole)
+                              : nullptr;
+    QPushButton* abandonner = box.addButton(question.discard_text.isEmpty()
+                                                ? QCoreApplication::translate("app", "Quitter sans enregistrer")
+                                                : question.discard_text,
+                                            QMessageBox::DestructiveRole);
     QPushButton* rester = box.addButton(QCoreApplication::translate("app", "Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(enregistrer ? enregistrer : rester);
     box.setEscapeButton(rester);
@@ -97,14 +103,22 @@ std::optional<QRgb> colour_dialog(QRgb initial) {
     return chosen.rgb();
 }
 
+// The player's failure to play the last sound, which it finds after the call
+// that started it: told by the next call, in the status line of the tick that
+// plays (a box would wait for someone, and a run goes on unwatched).
+std::optional<QString>& player_error() {
+    static std::optional<QString> error;
+    return error;
+}
+
 QSoundEffect* player() {
     static QSoundEffect* effect = [] {
         auto* e = new QSoundEffect(qApp);
         e->setObjectName(QStringLiteral("MediaPlayer1"));
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error) {
-                platform::show_message(
-                    QCoreApplication::translate("app", "Cannot play the sound file \"%1\".").arg(e->source().toLocalFile()));
+                player_error() =
+                    QCoreApplication::translate("app", "Cannot play the sound file \"%1\".").arg(e->source().toLocalFile());
             }
         });
         return e;
@@ -113,11 +127,17 @@ QSoundEffect* player() {
 }
 
 std::optional<QString> play_wave(const QString& path) {
+    // Without an audio device the player only writes a line on stderr, which
+    // nobody at the window reads.
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        return QStringLiteral("Cannot play the sound file \"%1\". No audio device").arg(QDir::toNativeSeparators(path));
+    }
+    std::optional<QString> before = std::exchange(player_error(), std::nullopt);
     QSoundEffect* effect = player();
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(path));
     effect->play();
-    return std::nullopt;
+    return before;
 }
 
 void tone(int hertz, int milliseconds) {
@@ -147,10 +167,6 @@ void tone(int hertz, int milliseconds) {
     });
     sink->start(buffer);
 }
-
-// A desktop notification through the freedesktop notification service on the
-// session bus, sent without waiting for its answer: without a session bus or
-// without the service, nothing is shown and nothing is said.
 
 }  // namespace
 
@@ -209,6 +225,7 @@ void installe_les_services_qt() {
     s.play_wave = play_wave;
     s.beep = [] { QApplication::beep(); };
     s.tone = tone;
-    s.notify = notify_desktop;
+    s.notify = [](const platform::Notification& n) { notify_desktop(n); };
+    s.withdraw = withdraw_desktop;
     s.open_document = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }

@@ -35,7 +35,7 @@ OngletRuns::OngletRuns(TForm1& form, QWidget* parent)
     setObjectName(QStringLiteral("Onglet_runs"));
     runs_.set_added_by_file(lit_runs_ajoutes_par_fichier(fichier_suivi(), form.etat().settings_failures));
     runs_.follow(fichier_suivi());
-    runs_.set_exclusions(lit_exclusions());
+    runs_.set_exclusions(lit_exclusions(&form_.etat().settings_failures));
 
     auto* colonne = new QVBoxLayout(this);
     auto* boutons = new QHBoxLayout;

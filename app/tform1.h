@@ -151,6 +151,7 @@ public:
     // comment and the class listing: why it gave no record, the lines it
     // skipped, why it could not be read. Empty when there is nothing to say.
     QLabel* Label_etat_chargement = nullptr;
+    QToolButton* SpeedButton_acquitter = nullptr;  // "acquitter": silences a stopped run's alarm
 
     // --- Setup panel
     Panel* setup_Panel4 = nullptr;
@@ -288,8 +289,11 @@ private:
 
     // --- Start-up, panels, colour: private members
     // A settings file that could not be written: the short tone of a one-line
-    // file, and the box when there is something to tell (once per file).
-    static void signale_reglage(const EchecDuReglage& echec, bool a_dire);
+    // file, and the box when there is something to tell (once per file). One
+    // that could not be read (its settings took their defaults): the status
+    // line, which never waits for anyone (it may be read at start-up, before
+    // a run that nobody watches).
+    void signale_reglage(const EchecDuReglage& echec, bool a_dire);
     // --- Loading, record pass, comment: private members
     // The figures of the statistics block and of the class table as at
     // start-up: no figure of an earlier file or of an earlier state of the file
@@ -303,6 +307,8 @@ private:
     QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
     QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
+    QString reglages_illisibles_;     // the settings files that could not be read, and what was taken
+    QString etat_du_commentaire_;     // the comment file changed on disk: taken, or in conflict with the memo
     bool chiffres_montres_ = false;   // the statistics labels hold figures (of the file loaded)
     // The box of a file choice: what the load has to say that was not told
     // before (skipped lines, records past the capacity), shown once the chosen
@@ -316,6 +322,14 @@ private:
     // sentences, whether there is a comment file to save into or not.
     bool garde_le_commentaire(const QString& texte_avec_fichier, const QString& texte_sans_fichier);
     bool peut_quitter();
+    // Saves the memo into its comment file, which it then holds as read; a
+    // failure is shown, a success when `confirme`. True when saved.
+    bool enregistre_le_commentaire(bool confirme);
+    // The memo takes the comment file's text as it is on disk.
+    void prend_le_commentaire_du_fichier();
+    // At each tick: a comment file changed on disk (another window, an
+    // editor) is shown when the memo is as read, and said when both changed.
+    void suit_le_commentaire();
     bool quitte_ = false;  // leaving was decided: no second question
 public:
     // The load with or without the two plot redraws (the benchmark measures

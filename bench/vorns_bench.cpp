@@ -323,6 +323,25 @@ private:
 };
 std::unique_ptr<Asker> g_asker;
 
+// vorns-fit's load of a file one of whose lines is `megabytes` long (junk
+// between records, never a record): the line is read once whatever its
+// length, so the time grows as the line does, not as its square.
+Work long_line_file(int megabytes) {
+    const QString path = g_folder->filePath(QStringLiteral("long_%1.txt").arg(megabytes));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write("Run\r\nB\r\nHeure\tDuree\r\n10:00:00\t1\r\n10:00:01\t2\r\n");
+        file.write(QByteArray(static_cast<qsizetype>(megabytes) << 20, 'x'));
+        file.write("\r\n10:00:02\t3\r\n");
+    }
+    file.close();
+    return [path] {
+        RunState& run = g_form->etat();
+        platform::FileBlocks blocks(path);
+        benchmark::DoNotOptimize(charge_le_fichier(blocks, ChoixDesClasses{}, run.record_store, run.class_table));
+    };
+}
+
 // The whole load with what the event loop does after it, timed together, the
 // fit window open or closed.
 Work reload_repainted(int events, bool fit_window) {
@@ -414,6 +433,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "run_rate") return run_rate(events);
     if (name == "load_bytes") return load_bytes(events);
     if (name == "load_file") return load_file(events);
+    if (name == "long_line_file") return long_line_file(events);
     if (name == "run_report") return run_report(events);
     if (name == "combined_fit_grid") return combined_fit(events, 0.1, false);
     if (name == "combined_fit_continuous") return combined_fit(events, 0, false);
@@ -590,6 +610,8 @@ int main(int argc, char** argv) {
                                 "read_acquisition_memo", "read_two_integers_memo", "read_raw_stream_memo"}) {
         each(reading, kLinesRead);
     }
+    each("long_line_file", 16);
+    each("long_line_file", 64);
 
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
@@ -688,6 +710,19 @@ int main(int argc, char** argv) {
         const double raw_ratio = ns_raw / std::max(ns_acquisition, ns_two);
         std::printf("%-58s %9s     target <= 1  %s\n", label, fixed_text(raw_ratio, 2).c_str(),
                     raw_ratio <= 1 ? "met" : "MISSED");
+    }
+
+    // A line of 64 MB against one of 16 MB: 4 times as long, about 4 times
+    // the time when the line is read once (16 times when it was read again
+    // for each block).
+    line("long_line_file/16", "vorns-fit's load, a file with one line of this many MB", 0);
+    line("long_line_file/64", "vorns-fit's load, a file with one line of this many MB", 0);
+    const auto line16 = medians.find("long_line_file/16");
+    const auto line64 = medians.find("long_line_file/64");
+    if (line16 != medians.end() && line64 != medians.end() && line16->second > 0) {
+        const double ratio = line64->second / line16->second;
+        std::printf("%-58s %9s     target <= 6  %s\n", "growth with the line's length, 64 MB / 16 MB",
+                    fixed_text(ratio, 2).c_str(), ratio <= 6 ? "met" : "MISSED");
     }
 
     const auto small = medians.find("whole_load/5000");

@@ -36,6 +36,7 @@ std::optional<FileLoad> load_data_file(const QString& file, const ChoixDesClasse
     if (pass.nb_enregistrements == 0) out->notes << file + QStringLiteral(": ") + texte_sans_enregistrement(pass);
     out->notes << texte_lignes_ignorees(file, pass);
     if (pass.capacite_depassee) out->notes << file + QStringLiteral(": ") + texte_capacite_depassee().trimmed();
+    if (pass.ligne_en_attente) out->notes << file + QStringLiteral(": ") + texte_ligne_en_attente();
     out->notes.removeAll(QString());
     return out;
 }

@@ -82,7 +82,8 @@ int follow_file(const FitOptions& o, PageServing serve) {
     session.set_scanning(o.scan);
     session.set_period_s(o.period_s);
     // The stopped run: on stderr once a stop, and through the desktop's notification.
-    platform::seams().notify = [](const QString& title, const QString& text) { notify_desktop(title, text); };
+    platform::seams().notify = [](const platform::Notification& n) { notify_desktop(n); };
+    platform::seams().withdraw = withdraw_desktop;
     bool said = false;
     QObject::connect(&session, &RunSession::alarm_changed, [&] {
         if (session.stopped() && !said) say(stderr, QStringLiteral("vorns-fit: ") + session.alarm_line());

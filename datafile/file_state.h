@@ -1,11 +1,14 @@
 #pragma once
 // The watched data file, its comment file and what the last load saw of it.
+#include "datafile/comment_file.h"
+
 #include <QString>
 #include <cstdint>
 
 struct FileState {
     QString fichier_donnees;      // empty until the user has chosen a file
     QString fichier_commentaire;  // the data file's path, first ".txt" removed, ".comment" appended
+    CommentaireLu commentaire_lu;  // what the memo last read from it or saved into it
     // The file the last load read (the followed file, or a file loaded for a
     // test): the lines, the last line and the figures shown are its.
     QString fichier_charge;

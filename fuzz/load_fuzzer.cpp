@@ -141,7 +141,8 @@ void compare_passes(const PasseDesLignes& p, const RecordStore& a, const PasseDe
                       p.entete_vu == simple.entete_vu && p.origine_vue == simple.origine_vue &&
                       p.origine_temps == simple.origine_temps && p.sans_ligne == simple.sans_ligne &&
                       p.fin == simple.fin && p.ligne_de_fin == simple.ligne_de_fin && p.format == simple.format &&
-                      p.unite_ns == simple.unite_ns,
+                      p.unite_ns == simple.unite_ns && p.dernier_du_fichier == simple.dernier_du_fichier &&
+                      p.ligne_en_attente == simple.ligne_en_attente,
                   "the record passes give different results:");
     verifie_passe(p.comptages == simple.comptages, "the record passes keep different count records:");
     verifie_passe(p.raw == simple.raw, "the record passes read a raw stream differently:");
@@ -367,6 +368,8 @@ void charge(const uint8_t* data, size_t size) {
                     ? passe.derniere_duree == 0
                     : static_cast<double>(passe.derniere_duree) == record_store.serie_x[1][static_cast<std::size_t>(n)],
                 "acquisition time is not the elapsed time of the last record");
+        verifie(passe.capacite_depassee || passe.dernier_du_fichier == passe.derniere_duree,
+                "the file's last record is not the last one kept, within the capacity");
     }
 
     // The time axis grows to hold the acquisition.

@@ -954,6 +954,18 @@
         <translation>Der Kommentar wurde geändert und ist nicht in der Datei %1 gespeichert. Vor dem Beenden speichern?</translation>
     </message>
     <message>
+        <source>acquitter</source>
+        <translation>quittieren</translation>
+    </message>
+    <message>
+        <source>Arrêter le son de l&apos;alarme ; elle reste affichée</source>
+        <translation>Den Alarmton abstellen; der Alarm bleibt angezeigt</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : l&apos;enregistrer remplace ce qui y a été écrit.</source>
+        <translation>Die Datei %1 wurde seit dem Lesen anderswo geändert (ein anderes Fenster?): Speichern ersetzt, was dort geschrieben wurde.</translation>
+    </message>
+    <message>
         <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Quitter sans l&apos;enregistrer ?</source>
         <translation>Der Kommentar ist nirgends gespeichert: keine Datendatei ist gewählt. Beenden, ohne ihn zu speichern?</translation>
     </message>
@@ -1849,10 +1861,10 @@ Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch ang
         <translation>alle Ereignisse in derselben Sekunde: keine Rate</translation>
     </message>
     <message numerus="yes">
-        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de moins d&apos;un jour) : les événements sont pris dans l&apos;ordre de leurs heures</source>
+        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de %1 au plus) : les événements sont pris dans l&apos;ordre de leurs heures</source>
         <translation>
-            <numerusform>die Uhrzeit springt %n Mal von einer Zeile zur nächsten zurück (um weniger als einen Tag): Die Ereignisse werden in der Reihenfolge ihrer Uhrzeiten genommen</numerusform>
-            <numerusform>die Uhrzeit springt %n Mal von einer Zeile zur nächsten zurück (um weniger als einen Tag): Die Ereignisse werden in der Reihenfolge ihrer Uhrzeiten genommen</numerusform>
+            <numerusform>die Uhrzeit springt %n Mal von einer Zeile zur nächsten zurück (um höchstens %1): Die Ereignisse werden in der Reihenfolge ihrer Uhrzeiten genommen</numerusform>
+            <numerusform>die Uhrzeit springt %n Mal von einer Zeile zur nächsten zurück (um höchstens %1): Die Ereignisse werden in der Reihenfolge ihrer Uhrzeiten genommen</numerusform>
         </translation>
     </message>
     <message>

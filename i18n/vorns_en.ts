@@ -954,6 +954,18 @@
         <translation>The comment was changed and is not saved in the file %1. Save it before quitting?</translation>
     </message>
     <message>
+        <source>acquitter</source>
+        <translation>acknowledge</translation>
+    </message>
+    <message>
+        <source>Arrêter le son de l&apos;alarme ; elle reste affichée</source>
+        <translation>Stop the alarm&apos;s sound; it stays shown</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a été modifié ailleurs (une autre fenêtre ?) depuis sa lecture : l&apos;enregistrer remplace ce qui y a été écrit.</source>
+        <translation>The file %1 was changed elsewhere (another window?) since it was read: saving replaces what was written there.</translation>
+    </message>
+    <message>
         <source>Le commentaire n&apos;est enregistré nulle part : aucun fichier de données n&apos;est choisi. Quitter sans l&apos;enregistrer ?</source>
         <translation>The comment is saved nowhere: no data file is chosen. Quit without saving it?</translation>
     </message>
@@ -1848,10 +1860,10 @@ Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted 
         <translation>all events in the same second: no rate</translation>
     </message>
     <message numerus="yes">
-        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de moins d&apos;un jour) : les événements sont pris dans l&apos;ordre de leurs heures</source>
+        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de %1 au plus) : les événements sont pris dans l&apos;ordre de leurs heures</source>
         <translation>
-            <numerusform>the time of day goes back %n time from one line to the next (by less than a day): the events are taken in the order of their times</numerusform>
-            <numerusform>the time of day goes back %n times from one line to the next (by less than a day): the events are taken in the order of their times</numerusform>
+            <numerusform>the time of day goes back %n time from one line to the next (by %1 at most): the events are taken in the order of their times</numerusform>
+            <numerusform>the time of day goes back %n times from one line to the next (by %1 at most): the events are taken in the order of their times</numerusform>
         </translation>
     </message>
     <message>

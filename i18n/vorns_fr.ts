@@ -95,10 +95,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de moins d&apos;un jour) : les événements sont pris dans l&apos;ordre de leurs heures</source>
+        <source>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de %1 au plus) : les événements sont pris dans l&apos;ordre de leurs heures</source>
         <translation>
-            <numerusform>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de moins d&apos;un jour) : les événements sont pris dans l&apos;ordre de leurs heures</numerusform>
-            <numerusform>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de moins d&apos;un jour) : les événements sont pris dans l&apos;ordre de leurs heures</numerusform>
+            <numerusform>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de %1 au plus) : les événements sont pris dans l&apos;ordre de leurs heures</numerusform>
+            <numerusform>l&apos;heure recule %n fois d&apos;une ligne à la suivante (de %1 au plus) : les événements sont pris dans l&apos;ordre de leurs heures</numerusform>
         </translation>
     </message>
 </context>

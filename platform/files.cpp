@@ -70,7 +70,7 @@ FileTimes file_times(const QString& path) {
         (static_cast<std::uint32_t>(d.day()) << 16) | (static_cast<std::uint32_t>(h.hour()) << 11) |
         (static_cast<std::uint32_t>(h.minute()) << 5) | (static_cast<std::uint32_t>(h.second()) / 2);
     return {static_cast<std::int32_t>(packed),
-            std::max(modifie.toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch())};
+            std::max(modifie.toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch()), info.size()};
 }
 
 QString folder_part(const QString& path) { return path.left(last_separator(path) + 1); }

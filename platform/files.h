@@ -21,10 +21,13 @@ std::int32_t file_stamp(const QString& path);
 // its content or of its attributes (whichever is later), in milliseconds since
 // the epoch on the file system's clock; both -1 for a missing file. Unlike the
 // stamp the change moves when a file is rewritten within the same two seconds
-// or gets its old modification time back.
+// or gets its old modification time back. Its size from the same look tells
+// apart two rewrites within the file system's clock tick (a few ms).
 struct FileTimes {
     std::int32_t stamp = -1;
     std::int64_t change = -1;
+    std::int64_t size = -1;
+    bool operator==(const FileTimes&) const = default;
 };
 FileTimes file_times(const QString& path);
 

@@ -17,8 +17,14 @@ Answer ask(const Question& question) {
     return seams().ask(question);
 }
 
-void notify(const QString& title, const QString& text) {
-    if (seams().notify) seams().notify(title, text);
+void notify(const Notification& notification) {
+    if (seams().notify) seams().notify(notification);
+}
+
+void notify(const QString& title, const QString& text) { notify(Notification{{}, title, text, false}); }
+
+void withdraw(const QString& tag) {
+    if (seams().withdraw) seams().withdraw(tag);
 }
 
 }  // namespace platform

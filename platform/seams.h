@@ -32,6 +32,15 @@ struct SaveFileRequest {
     QString filter_pattern;      // "*.png"
 };
 
+// A desktop notification. One with the tag of a notification still shown
+// replaces it; a critical one stays until it is dismissed or withdrawn.
+struct Notification {
+    QString tag;  // the program's name for it, by which it is replaced or withdrawn
+    QString title;
+    QString text;
+    bool critical = false;
+};
+
 // Text fields the user fills in one dialog, each with its caption and the
 // value proposed; a field of several lines takes line ends.
 struct FormField {
@@ -49,6 +58,7 @@ struct FormRequest {
 struct Question {
     QString text;
     bool save_offered = true;  // false: there is nowhere to save, only the two other answers
+    QString discard_text;      // the second answer's words; empty: "Quitter sans enregistrer"
 };
 enum class Answer { save, discard, cancel };
 
@@ -67,7 +77,9 @@ struct Seams {
     std::function<void()> beep;
     std::function<void(int hertz, int milliseconds)> tone;
     // A desktop notification; sent without waiting, nothing when no notification service runs.
-    std::function<void(const QString& title, const QString& text)> notify;
+    std::function<void(const Notification& notification)> notify;
+    // Takes back the notification of that tag, if it is still shown.
+    std::function<void(const QString& tag)> withdraw;
     // Opens a document (the user's guide) in the desktop's viewer without
     // waiting; false when nothing could open it.
     std::function<bool(const QString& path)> open_document;
@@ -81,6 +93,10 @@ void show_message(const QString& text);
 // seam to ask, the answer is to stay (cancel).
 Answer ask(const Question& question);
 // A desktop notification through the seam; nothing without one.
+void notify(const Notification& notification);
+// One of normal urgency, without a tag.
 void notify(const QString& title, const QString& text);
+// Takes back the notification of that tag, through the seam.
+void withdraw(const QString& tag);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -389,26 +390,26 @@ PackedLines read_packed_lines(const QString& path) {
     return lines;
 }
 
-std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines) {
+std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines, QString* why) {
+    const QFileInfo info(path);
+    if (!info.exists()) return std::nullopt;
+    const auto refuse = [why](const QString& reason) {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    // Looked at before it is opened: opening a pipe waits for a writer.
+    if (!info.isFile()) return refuse(QStringLiteral("Not a regular file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QStringList lines = split_lines(decode_text(file.readAll()));
+    if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
+    // One byte more than the limit tells a file that grew past it meanwhile.
+    const QByteArray bytes = file.read(kLargestSmallFile + 1);
+    if (bytes.size() > kLargestSmallFile) {
+        return refuse(QStringLiteral("Larger than %1 bytes").arg(kLargestSmallFile));
+    }
+    if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
+    QStringList lines = split_lines(decode_text(bytes));
     if (max_lines >= 0 && lines.size() > max_lines) lines.resize(max_lines);
     return lines;
-}
-
-std::optional<QString> write_text_lines(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    const QByteArray bytes = encode_lines(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        QString reason = file.errorString();
-        file.close();
-        return reason;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) return file.errorString();
-    return std::nullopt;
 }
 
 std::optional<QString> save_text_lines(const QString& path, const QStringList& lines) {
@@ -416,10 +417,11 @@ std::optional<QString> save_text_lines(const QString& path, const QStringList& l
 }
 
 std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes) {
+    // A device or a pipe would be replaced by the renamed file (a device
+    // replaced by a report, for a user who may write its folder).
+    const QFileInfo there(path);
+    if (there.exists() && !there.isFile()) return QStringLiteral("Not a regular file");
     QSaveFile file(path);
-    // Where no temporary file can be made beside it (a folder the user may
-    // not add to, holding a file the user may write), the file is written in
-    // place: the save then does what it can rather than fail.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush()) {

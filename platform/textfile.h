@@ -145,15 +145,27 @@ private:
     bool failed_ = false;
 };
 
-// Reads at most `max_lines` lines (the small settings files); nothing when missing or unreadable.
-std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines = -1);
+// The largest small file read (a settings file, a comment): a file larger
+// than any the program writes is no such file (a link to a device, a log
+// written in its place) and is not read, so that it can neither fill the
+// memory nor hold the window.
+inline constexpr qint64 kLargestSmallFile = 1 << 20;
+// Reads at most `max_lines` lines of a small file (the settings files, a
+// comment file); nothing when it is missing. One that is there but is not
+// read (no regular file: a pipe, a device, a folder, a link to one; larger
+// than kLargestSmallFile; unreadable) gives nothing too, and `why` the reason.
+std::optional<QStringList> try_read_text_lines(const QString& path, int max_lines = -1, QString* why = nullptr);
 
-// Plain write (create or truncate); returns the system's reason on failure.
-std::optional<QString> write_text_lines(const QString& path, const QStringList& lines);
-// Write through a temporary file so that a failed write leaves the old file whole;
-// in place where the folder takes no new file but the file may be written.
-std::optional<QString> save_text_lines(const QString& path, const QStringList& lines);
-// The same for bytes as they stand (an image).
+// Every file the program writes is written whole into a temporary file beside
+// it, then renamed into place (its mode and owner kept, a link followed to its
+// file), once per change: a process killed meanwhile leaves the old file or
+// the new one, never a part. Something there that is not a regular file (a
+// device, a pipe, a folder) is never replaced: the save refuses, "Not a
+// regular file". Where no temporary file can be made beside it (a folder the
+// user may not add to, holding a file the user may write) the file is written
+// in place. Returns the reason of a failure; the old file is then kept.
 std::optional<QString> save_bytes(const QString& path, const QByteArray& bytes);
+// The same for lines, as encode_lines writes them.
+std::optional<QString> save_text_lines(const QString& path, const QStringList& lines);
 
 }  // namespace platform

@@ -22,6 +22,7 @@ struct RunData {
     WriteFailures settings_failures;
     Signalements signalements;       // what the user was told of the data files: skipped lines, capacity
     long double origine_temps = -1;  // the time origin of the last record pass (minutes after midnight)
+    long double dernier_du_fichier = 0;  // elapsed minutes of the file's last record, past the store's capacity too
     // The last load's file format, the nanoseconds of one unit of its durations
     // (0: the format does not say) and its count records (two integers).
     FormatDeDonnees format = FormatDeDonnees::acquisition;

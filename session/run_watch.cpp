@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <cstring>
+#include <limits>
 
 SurveillanceDuRun::SurveillanceDuRun(QObject* parent) : QObject(parent) {
     horloge_ = [depart = [] {
@@ -39,6 +40,14 @@ const rate::RateAnalysis& SurveillanceDuRun::analyse_du_chargement(const RunData
     return a_jour_ && analyse_ ? *analyse_ : analyse(etat);
 }
 
+const QString SurveillanceDuRun::kNotification = QStringLiteral("vorns-alarme");
+
+void SurveillanceDuRun::acquitte() {
+    if (!alarme_.standing() || alarme_.acknowledged()) return;
+    alarme_.acknowledge();
+    emit alarme_changee();
+}
+
 void SurveillanceDuRun::apres_chargement(const RunData& etat) {
     const FileState& suivi = etat.file_state;
     if (suivi.fichier_charge != fichier_) {
@@ -48,7 +57,7 @@ void SurveillanceDuRun::apres_chargement(const RunData& etat) {
         analyse_.reset();
         taux_d_avant_.reset();
         illisible_ = false;
-        if (arrete_) efface();
+        if (alarme_.standing()) efface();
     }
     // A file that cannot be read (gone, its network share lost; its size is
     // then -1) brings no record: the watch keeps the last record's age, and
@@ -61,7 +70,7 @@ void SurveillanceDuRun::apres_chargement(const RunData& etat) {
     const double maintenant = horloge_();
     const double age_avant = derniere_.age_s(maintenant);
     derniere_.saw(suivi.taille_precedente, maintenant);
-    if (arrete_ && derniere_.age_s(maintenant) < age_avant) efface();
+    if (alarme_.standing() && derniere_.age_s(maintenant) < age_avant) efface();
 }
 
 void SurveillanceDuRun::au_tick(const RunData& etat, double periode_s) {
@@ -69,14 +78,14 @@ void SurveillanceDuRun::au_tick(const RunData& etat, double periode_s) {
     const bool suivi_en_cours =
         periode_s > 0 && !suivi.fichier_donnees.isEmpty() && suivi.fichier_charge == suivi.fichier_donnees;
     if (!suivi_en_cours) {
-        if (arrete_) efface();
+        if (alarme_.standing()) efface();
         return;
     }
     const double age = derniere_.age_s(horloge_());
     // Never stopped within two periods: the rate is not asked for then, so
     // that a run that grows at every tick does not pay for it.
     if (!(age > 2 * periode_s)) {
-        if (arrete_) efface();
+        if (alarme_.standing()) efface();
         return;
     }
     // The rate and the gaps of the analysis kept do not depend on its bin
@@ -87,23 +96,28 @@ void SurveillanceDuRun::au_tick(const RunData& etat, double periode_s) {
                                   : taux_d_avant_ ? *taux_d_avant_
                                                   : sans_taux;
     if (rate::run_stopped(a, age, periode_s) || (illisible_ && !a.rate_known)) {
-        leve(rate_text::stopped_line(a, age));
-    } else if (arrete_) {
+        // The file's last record, which lies past the records kept when the file holds more.
+        const double dernier = illisible_ ? std::numeric_limits<double>::quiet_NaN()
+                                          : static_cast<double>(etat.dernier_du_fichier) * kSecondesParMinute;
+        leve(rate_text::stopped_line(a, age, dernier));
+    } else if (alarme_.standing()) {
         efface();
     }
 }
 
 void SurveillanceDuRun::leve(const QString& ligne) {
-    const bool nouvelle = !arrete_;
-    arrete_ = true;
+    const bool nouvelle = alarme_.update(true) == rate::StopAlarm::Change::raised;
     ligne_ = ligne;
-    // One notification a stop; the red line says the age at every tick.
-    if (nouvelle) platform::notify(QStringLiteral("vorns"), ligne);
+    // A critical notification: it stays until someone dismisses it or the run
+    // resumes, for a person coming back to the room. Raised once a stop; the
+    // red lines say the age at every tick.
+    if (nouvelle) platform::notify(platform::Notification{kNotification, QStringLiteral("vorns"), ligne, true});
     emit alarme_changee();
 }
 
 void SurveillanceDuRun::efface() {
-    arrete_ = false;
+    alarme_.update(false);
     ligne_.clear();
+    platform::withdraw(kNotification);
     emit alarme_changee();
 }

@@ -2,10 +2,14 @@
 // The watch over the followed run: its rate, made from the run's state once a
 // load for whoever asks (the analysis window's "taux" tab, the alarm), and the
 // alarm raised when the followed file has not brought a record for longer
-// than a gap at the run's rate and two refresh periods: a red line in the
-// analysis window, a desktop notification, the alarm sound in place of the
-// tick's. It clears itself at the next record; it never opens a box. A
-// followed file that cannot be read brings no record.
+// than a gap at the run's rate and two refresh periods (rate::StopAlarm: when
+// it is raised, withdrawn, and when its sound is due): a red line in the main
+// window's status line and in the analysis window, saying the age of the last
+// record at every tick; a critical desktop notification, which stays until
+// dismissed and is withdrawn when the run resumes; the alarm sound, again
+// every rate::kAlarmRepeatS until someone acknowledges the alarm. It clears
+// itself at the next record; it never opens a box. A followed file that
+// cannot be read brings no record.
 #include "analysis/rate/rate.h"
 #include "session/run_data.h"
 
@@ -45,9 +49,17 @@ public:
     // the file has not grown for two periods.
     void au_tick(const RunData& etat, double periode_s);
 
-    bool arrete() const { return arrete_; }
-    // The red line of the analysis window; empty while the run is not said stopped.
+    bool arrete() const { return alarme_.standing(); }
+    // The red line; empty while the run is not said stopped.
     const QString& ligne_d_alarme() const { return ligne_; }
+    // Someone saw the alarm: its sound stops repeating; it still stands.
+    void acquitte();
+    bool acquittee() const { return alarme_.acknowledged(); }
+    // Whether the alarm's sound is to be played at this tick (taken as played).
+    bool son_d_alarme_du() { return alarme_.sound_due(horloge_()); }
+
+    // The tag of the alarm's desktop notification.
+    static const QString kNotification;
 
 signals:
     // The alarm was raised, said again with its new age, or cleared.
@@ -65,7 +77,7 @@ private:
     std::vector<double> secondes_;
     double origine_s_ = 0;
     Comptages comptages_;
-    bool arrete_ = false;
+    rate::StopAlarm alarme_;
     bool illisible_ = false;                          // the last load could not read the file
     std::optional<rate::RateAnalysis> taux_d_avant_;  // the analysis kept when it could last be read
     QString ligne_;

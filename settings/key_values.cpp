@@ -31,9 +31,9 @@ QString unescaped_value(const QString& text) {
     return value;
 }
 
-KeyValues read_key_values(const QString& file_name) {
+KeyValues key_values_of_lines(const QStringList& lines) {
     KeyValues values;
-    for (const QString& line : lit_lignes(file_name)) {
+    for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0) continue;
         values.insert(line.left(equals).trimmed(), unescaped_value(line.mid(equals + 1)));
@@ -41,8 +41,14 @@ KeyValues read_key_values(const QString& file_name) {
     return values;
 }
 
-void write_key_values(const QString& file_name, const KeyValues& values, WriteFailures& failures) {
+QStringList lines_of_key_values(const KeyValues& values) {
     QStringList lines;
     for (auto v = values.cbegin(); v != values.cend(); ++v) lines << v.key() + QLatin1Char('=') + escaped_value(v.value());
-    ecrit_lignes(file_name, lines, failures);
+    return lines;
+}
+
+KeyValues read_key_values(const QString& file_name) { return key_values_of_lines(lit_lignes(file_name)); }
+
+void write_key_values(const QString& file_name, const KeyValues& values, WriteFailures& failures) {
+    ecrit_lignes(file_name, lines_of_key_values(values), failures);
 }

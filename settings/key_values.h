@@ -18,6 +18,11 @@ KeyValues read_key_values(const QString& file_name);
 // fails goes to `failures`, the old file kept.
 void write_key_values(const QString& file_name, const KeyValues& values, WriteFailures& failures);
 
+// The keys and values of lines already read (a line without '=' is none),
+// and the lines of keys and values, sorted by key.
+KeyValues key_values_of_lines(const QStringList& lines);
+QStringList lines_of_key_values(const KeyValues& values);
+
 // A value as its line holds it, and back.
 QString escaped_value(const QString& value);
 QString unescaped_value(const QString& text);

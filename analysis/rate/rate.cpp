@@ -128,6 +128,7 @@ RateAnalysis analyse_rate(TimeLine seconds, double origin_time_of_day_s, const R
     g_analyses.fetch_add(1, std::memory_order_relaxed);
     RateAnalysis a;
     const double origin = normalised_time_of_day(origin_time_of_day_s);
+    a.origin_time_of_day_s = origin;
     std::vector<double> ordered_copy;
     TimeLine t = seconds;
     const std::optional<double> in_order = longest_interval_in_order(seconds, a);

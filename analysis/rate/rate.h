@@ -115,6 +115,7 @@ struct RateAnalysis {
     ClockTime first_clock;
     ClockTime last_clock;
     bool crosses_midnight = false;  // some record is not on the day of the time line's zero
+    double origin_time_of_day_s = 0;  // of the time line's zero (normalised), for clock_time
 
     // The rate. Unknown (and 0) with fewer than 3 records or no live time (all
     // records in the same second).
@@ -222,6 +223,36 @@ private:
     bool seen_ = false;
     bool changed_ = false;
     double since_s_ = 0;
+};
+
+// The alarm's sound is played again after this many seconds while the alarm
+// stands and nobody acknowledged it: often enough to be heard on coming back
+// into the room, rarely enough to be borne.
+constexpr double kAlarmRepeatS = 60;
+
+// The alarm of a followed run that stopped, on the caller's clock: raised
+// when the run is said stopped, standing (and shown) until the run resumes or
+// is no longer followed, when it is withdrawn. Its sound is due at the raise
+// and again every kAlarmRepeatS until someone acknowledges the alarm, which
+// then still stands (the run is still stopped) but is silent. A new stop is a
+// new alarm.
+class StopAlarm {
+public:
+    enum class Change { none, raised, withdrawn };
+    // At each tick, or after a load: whether the run is said stopped now.
+    Change update(bool stopped);
+    void acknowledge() { acknowledged_ = standing_; }
+    bool standing() const { return standing_; }
+    bool acknowledged() const { return acknowledged_; }
+    // Whether the alarm's sound is to be played now, `now_s` on the caller's
+    // clock; a sound due is taken as played.
+    bool sound_due(double now_s);
+
+private:
+    bool standing_ = false;
+    bool acknowledged_ = false;
+    bool sounded_ = false;
+    double last_sound_s_ = 0;
 };
 
 }  // namespace rate

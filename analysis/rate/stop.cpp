@@ -36,4 +36,20 @@ double LastRecordWatch::age_s(double now_s) const {
     return std::max(0.0, now_s - since_s_);
 }
 
+StopAlarm::Change StopAlarm::update(bool stopped) {
+    if (stopped == standing_) return Change::none;
+    standing_ = stopped;
+    acknowledged_ = false;
+    sounded_ = false;
+    return stopped ? Change::raised : Change::withdrawn;
+}
+
+bool StopAlarm::sound_due(double now_s) {
+    if (!standing_ || acknowledged_) return false;
+    if (sounded_ && !(now_s - last_sound_s_ >= kAlarmRepeatS)) return false;
+    sounded_ = true;
+    last_sound_s_ = now_s;
+    return true;
+}
+
 }  // namespace rate

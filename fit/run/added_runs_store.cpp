@@ -8,13 +8,13 @@ const QString FICHIER_RUNS_AJOUTES = QStringLiteral("qrt_vorn.run");
 RunsAjoutesParFichier lit_runs_ajoutes_par_fichier(const QString& suivi, WriteFailures& echecs) {
     RunsAjoutesParFichier runs;
     if (!platform::file_exists(chemin_du_reglage(FICHIER_RUNS_AJOUTES))) {
-        const QStringList anciens = lit_runs_ajoutes();
+        const QStringList anciens = lit_runs_ajoutes(&echecs);
         if (suivi.isEmpty() || anciens.isEmpty()) return runs;
         runs[suivi] = anciens;
         ecrit_runs_ajoutes_par_fichier(runs, echecs);
         return runs;
     }
-    for (const QString& ligne : lit_lignes(FICHIER_RUNS_AJOUTES)) {
+    for (const QString& ligne : lit_lignes(FICHIER_RUNS_AJOUTES, &echecs)) {
         const qsizetype egal = ligne.indexOf(QLatin1Char('='));
         if (egal <= 0) continue;  // a hand-edited line: left out
         QStringList ajoutes;

@@ -4,9 +4,9 @@
 
 const QString FICHIER_EXCLUSIONS = QStringLiteral("qrt_vorn.exc");
 
-ExclusionsParFichier lit_exclusions() {
+ExclusionsParFichier lit_exclusions(WriteFailures* echecs) {
     ExclusionsParFichier exclusions;
-    for (const QString& ligne : lit_lignes(FICHIER_EXCLUSIONS)) {
+    for (const QString& ligne : lit_lignes(FICHIER_EXCLUSIONS, echecs)) {
         const QStringList mots = ligne.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (mots.size() != 2) continue;
         try {

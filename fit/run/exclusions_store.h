@@ -16,5 +16,5 @@ extern const QString FICHIER_EXCLUSIONS;  // "qrt_vorn.exc"
 using ExclusionsParFichier = std::map<QString, std::vector<ExcludedSpan>>;
 
 // A line that cannot be read is left out (the next write drops it).
-ExclusionsParFichier lit_exclusions();
+ExclusionsParFichier lit_exclusions(WriteFailures* echecs = nullptr);
 void ecrit_exclusions(const ExclusionsParFichier& exclusions, WriteFailures& echecs);

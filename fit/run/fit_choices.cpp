@@ -1,6 +1,7 @@
 #include "fit/run/fit_choices.h"
 
 #include "fit/text/fit_text.h"
+#include "settings/key_values.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -15,55 +16,79 @@ const QString FICHIER_AJUSTEMENT = QStringLiteral("qrt_vorn.fit");
 
 namespace {
 
-// Line by line: 1 t min, 2 t max, 3 model, 4 method, 5 unit in ns (as an
-// earlier version reads it), 6 log count axis; 10 the unit in ns the user gave
-// (empty: none), 11 the negative muons' lifetime in ns, 12 the charge ratio,
-// 13 the forecast's precision (a fraction), 14 the runs added to the followed
-// one (their paths, percent-encoded, between blanks).
-constexpr int kUnitLine = 10;
-constexpr int kTauMinusLine = 11;
-constexpr int kRhoLine = 12;
+// The keys of the file, one `key=value` line each.
+const QString kTMin = QStringLiteral("t_min");
+const QString kTMax = QStringLiteral("t_max");
+const QString kModel = QStringLiteral("model");
+const QString kMethod = QStringLiteral("method");
+const QString kUnitNs = QStringLiteral("unit_ns");  // empty: none given
+const QString kLogCounts = QStringLiteral("log_counts");
+const QString kPrecision = QStringLiteral("precision");
+const QString kTauMinusNs = QStringLiteral("tau_minus_ns");
+const QString kRho = QStringLiteral("rho");
+// The runs an earlier version added to whatever file was followed (now kept
+// for each followed file: fit/run/added_runs_store.h): the paths,
+// percent-encoded, between blanks. Kept until that store takes them.
+const QString kAddedRuns = QStringLiteral("added_runs");
+
 // The unit an earlier version wrote when the user had given none.
 constexpr double kEarlierDefaultUnit = 10;
-
-double number_line(int n, double fallback) {
-    const QString line = lit_parametre(FICHIER_AJUSTEMENT, n);
-    if (line.isEmpty()) return fallback;
-    try {
-        const double v = static_cast<double>(platform::str_to_float(line, QLatin1Char('.')));
-        return std::isfinite(v) ? v : fallback;
-    } catch (const platform::Error&) {
-        return fallback;  // a hand-edited line: the default, and the next write mends it
-    }
-}
-
-// The forecast's precision: a fraction above 0 and below 1.
-constexpr int kPrecisionLine = 13;
-double precision_line(double fallback) {
-    const double p = number_line(kPrecisionLine, fallback);
-    return p > 0 && p < 1 ? p : fallback;
-}
 
 QString name_text(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// A number above 0 of line n, or the fallback.
-double positive_line(int n, double fallback) {
-    const double v = number_line(n, fallback);
-    return v > 0 ? v : fallback;
+// The settings of a file of numbered lines, as an earlier version wrote it:
+// 1 t min, 2 t max, 3 model, 4 method, 5 the unit (written 10 when none was
+// given), 6 log count axis, 10 the unit the user gave (empty: none), 11 the
+// negative muons' lifetime, 12 the charge ratio, 13 the forecast's
+// precision, 14 the added runs. A shorter file has no line past its end.
+KeyValues from_numbered_lines(const QStringList& lines) {
+    const auto line = [&lines](int n) { return n <= lines.size() ? lines.at(n - 1) : QString(); };
+    KeyValues r;
+    const std::pair<const QString*, int> keys[] = {{&kTMin, 1},      {&kTMax, 2},       {&kModel, 3},
+                                                   {&kMethod, 4},    {&kLogCounts, 6},  {&kTauMinusNs, 11},
+                                                   {&kRho, 12},      {&kPrecision, 13}, {&kAddedRuns, 14}};
+    for (const auto& [key, n] : keys) {
+        if (!line(n).isEmpty()) r.insert(*key, line(n));
+    }
+    QString unit = line(10);
+    if (unit.isEmpty() && line(5) != platform::general(kEarlierDefaultUnit, QLatin1Char('.'))) unit = line(5);
+    r.insert(kUnitNs, unit);
+    return r;
 }
 
-// The unit the user gave, and the capture models' muons.
-void read_capture_lines(const FitChoices& defaults, FitChoices& c) {
-    c.unit_ns = positive_line(kUnitLine, fit::kNone);
-    if (std::isnan(c.unit_ns)) {
-        const double earlier = positive_line(5, fit::kNone);
-        if (earlier != kEarlierDefaultUnit) c.unit_ns = earlier;
+// The file's settings, from either form; none when it is missing.
+KeyValues read_settings(WriteFailures* echecs) {
+    const QStringList lines = lit_lignes(FICHIER_AJUSTEMENT, echecs);
+    const bool by_key = std::any_of(lines.begin(), lines.end(),
+                                    [](const QString& l) { return l.contains(QLatin1Char('=')); });
+    if (!by_key && !lines.isEmpty()) return from_numbered_lines(lines);
+    return key_values_of_lines(lines);
+}
+
+// The keys given set, the others kept as they were: one write.
+void write_settings(const KeyValues& changed, WriteFailures& echecs) {
+    KeyValues r = read_settings(nullptr);
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) r.insert(it.key(), it.value());
+    ecrit_lignes(FICHIER_AJUSTEMENT, lines_of_key_values(r), echecs);
+}
+
+double number_of(const KeyValues& r, const QString& key, double fallback) {
+    const QString text = r.value(key);
+    if (text.isEmpty()) return fallback;
+    try {
+        const double v = static_cast<double>(platform::str_to_float(text, QLatin1Char('.')));
+        return std::isfinite(v) ? v : fallback;
+    } catch (const platform::Error&) {
+        return fallback;  // a hand-edited value: the default, and the next write mends it
     }
-    if (std::isnan(c.unit_ns)) c.unit_ns = defaults.unit_ns;
-    c.muons.tau_minus_ns = positive_line(kTauMinusLine, defaults.muons.tau_minus_ns);
-    c.muons.rho = positive_line(kRhoLine, defaults.muons.rho);
+}
+
+// A number above 0, or the fallback.
+double positive_of(const KeyValues& r, const QString& key, double fallback) {
+    const double v = number_of(r, key, fallback);
+    return v > 0 ? v : fallback;
 }
 
 }  // namespace
@@ -79,50 +104,45 @@ long double fit_number(QStringView text) {
     return v;
 }
 
-FitChoices lit_choix_ajustement(const FitChoices& defaults) {
+FitChoices lit_choix_ajustement(const FitChoices& defaults, WriteFailures* echecs) {
+    const KeyValues r = read_settings(echecs);
     FitChoices c = defaults;
-    c.t_min = number_line(1, defaults.t_min);
-    c.t_max = number_line(2, defaults.t_max);
-    const QString model = lit_parametre(FICHIER_AJUSTEMENT, 3);
+    c.t_min = number_of(r, kTMin, defaults.t_min);
+    c.t_max = number_of(r, kTMax, defaults.t_max);
     for (const fit::Model m : fit::kModels) {
-        if (model == name_text(fit::name(m))) c.model = m;
+        if (r.value(kModel) == name_text(fit::name(m))) c.model = m;
     }
-    const QString method = lit_parametre(FICHIER_AJUSTEMENT, 4);
-    if (method == name_text(fit::name(fit::Method::binned))) c.method = fit::Method::binned;
-    if (method == name_text(fit::name(fit::Method::unbinned))) c.method = fit::Method::unbinned;
-    const QString log = lit_parametre(FICHIER_AJUSTEMENT, 6);
+    for (const fit::Method m : {fit::Method::binned, fit::Method::unbinned}) {
+        if (r.value(kMethod) == name_text(fit::name(m))) c.method = m;
+    }
+    const QString log = r.value(kLogCounts);
     if (log == QLatin1String("1") || log == QLatin1String("0")) c.log_counts = log == QLatin1String("1");
-    c.precision = precision_line(defaults.precision);
-    read_capture_lines(defaults, c);
+    // The forecast's precision: a fraction above 0 and below 1.
+    const double p = number_of(r, kPrecision, defaults.precision);
+    c.precision = p > 0 && p < 1 ? p : defaults.precision;
+    c.unit_ns = positive_of(r, kUnitNs, defaults.unit_ns);
+    c.muons.tau_minus_ns = positive_of(r, kTauMinusNs, defaults.muons.tau_minus_ns);
+    c.muons.rho = positive_of(r, kRho, defaults.muons.rho);
     return c;
 }
 
 void ecrit_choix_ajustement(const FitChoices& c, WriteFailures& echecs) {
     const QChar point = QLatin1Char('.');
-    ecrit_parametre(platform::general(c.t_min, point), FICHIER_AJUSTEMENT, 1, echecs);
-    ecrit_parametre(platform::general(c.t_max, point), FICHIER_AJUSTEMENT, 2, echecs);
-    ecrit_parametre(name_text(fit::name(c.model)), FICHIER_AJUSTEMENT, 3, echecs);
-    ecrit_parametre(name_text(fit::name(c.method)), FICHIER_AJUSTEMENT, 4, echecs);
-    const QString unit = std::isfinite(c.unit_ns) ? platform::general(c.unit_ns, point) : QString();
-    ecrit_parametre(unit, FICHIER_AJUSTEMENT, 5, echecs);
-    ecrit_parametre(c.log_counts ? QStringLiteral("1") : QStringLiteral("0"), FICHIER_AJUSTEMENT, 6, echecs);
-    ecrit_parametre(platform::general(c.precision, point), FICHIER_AJUSTEMENT, kPrecisionLine, echecs);
-    ecrit_parametre(unit, FICHIER_AJUSTEMENT, kUnitLine, echecs);
-    ecrit_parametre(platform::general(c.muons.tau_minus_ns, point), FICHIER_AJUSTEMENT, kTauMinusLine, echecs);
-    ecrit_parametre(platform::general(c.muons.rho, point), FICHIER_AJUSTEMENT, kRhoLine, echecs);
+    write_settings({{kTMin, platform::general(c.t_min, point)},
+                    {kTMax, platform::general(c.t_max, point)},
+                    {kModel, name_text(fit::name(c.model))},
+                    {kMethod, name_text(fit::name(c.method))},
+                    {kUnitNs, std::isfinite(c.unit_ns) ? platform::general(c.unit_ns, point) : QString()},
+                    {kLogCounts, c.log_counts ? QStringLiteral("1") : QStringLiteral("0")},
+                    {kPrecision, platform::general(c.precision, point)},
+                    {kTauMinusNs, platform::general(c.muons.tau_minus_ns, point)},
+                    {kRho, platform::general(c.muons.rho, point)}},
+                   echecs);
 }
 
-namespace {
-constexpr int kAddedRunsLine = 14;
-}  // namespace
-
-QStringList lit_runs_ajoutes() {
-    // A shorter file (of a hand or an earlier version) has no such line: the
-    // parameter reading would give its last line instead.
-    const auto lines = platform::try_read_text_lines(chemin_du_reglage(FICHIER_AJUSTEMENT), kAddedRunsLine);
-    if (!lines || lines->size() < kAddedRunsLine) return {};
+QStringList lit_runs_ajoutes(WriteFailures* echecs) {
     QStringList fichiers;
-    for (const QString& mot : lines->last().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& mot : read_settings(echecs).value(kAddedRuns).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         fichiers << chemin_de_ligne(mot);
     }
     return fichiers;

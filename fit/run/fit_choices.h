@@ -31,22 +31,29 @@ extern const QString FICHIER_AJUSTEMENT;  // "qrt_vorn.fit"
 // value" for what is not a number of the range of doubles ("", "nan", "1e999").
 long double fit_number(QStringView text);
 
-// The remembered choices; each line that is missing or unreadable takes its
-// value from `defaults` (the window gives dX and X max as t min and t max).
-// The unit is the one the user gave; a file of an earlier version, which wrote
-// its default 10 whether the user typed it or not, gives only another value.
-FitChoices lit_choix_ajustement(const FitChoices& defaults);
-// Writes every choice, numbers with '.' whatever the desktop's language.
+// The file holds `key=value` lines (t_min, t_max, model, method, unit_ns,
+// log_counts, precision, tau_minus_ns, rho; added_runs of an earlier
+// version), numbers with '.' whatever the desktop's language. A file of numbered lines, as an earlier
+// version wrote it, is read as such; the next write turns it into keys, every
+// setting it held kept.
+//
+// The remembered choices; each one missing or unreadable takes its value from
+// `defaults` (the window gives dX and X max as t min and t max). The unit is
+// the one the user gave; a file of an earlier version, which wrote its default
+// 10 whether the user typed it or not, gives only another value. A file there
+// that cannot be read is told to `echecs`.
+FitChoices lit_choix_ajustement(const FitChoices& defaults, WriteFailures* echecs = nullptr);
+// Writes every choice at once, the file's other settings kept.
 void ecrit_choix_ajustement(const FitChoices& choices, WriteFailures& echecs);
 
 // The first line of a fit: "fenêtre = [10 ; 800], exponentielle + fond, non binné".
 QString choices_line(const FitChoices& choices);
 
 // The runs an earlier version combined with whatever file was followed, by
-// their files' paths, on their own line of the choices file: none from a file
-// without it. Read once, for fit/run/added_runs_store.h, which keeps them for
+// their files' paths, on their own line (or key) of the choices file: none
+// from a file without it. Read once, for fit/run/added_runs_store.h, which keeps them for
 // each followed file.
-QStringList lit_runs_ajoutes();
+QStringList lit_runs_ajoutes(WriteFailures* echecs = nullptr);
 
 // The fit of the records of series 1 with the classes of the last class pass
 // (width, shown classes, counts). The request refers to `store` and `table`.

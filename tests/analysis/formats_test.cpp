@@ -232,15 +232,17 @@ TEST(PasseDuFormat, ElapsedTimeRunsOverDaysAndTimesBeforeTheOriginAreBadLines) {
 }
 
 TEST(PasseDuFormat, ALastLineStillBeingWrittenWaits) {
-    // Open last lines: one number, part of the seconds (before the previous line's).
-    for (const char* fin : {"16", "1620 157434", "-"}) {
+    // Open last lines: one number, part of the seconds, a line that reads as
+    // a whole one: the acquisition writes the line end last.
+    for (const char* fin : {"16", "1620 157434", "-", "200 1574345683"}) {
         SCOPED_TRACE(fin);
         const Passe p = passe_de(QStringLiteral("100 1574345682\n") + QLatin1String(fin));
         EXPECT_EQ(p.passe.nb_enregistrements, 1);
         EXPECT_EQ(p.passe.nb_lignes_ignorees, 0);
+        EXPECT_TRUE(p.passe.ligne_en_attente);
     }
-    // Whole but without its line end: read.
-    EXPECT_EQ(passe_de(QStringLiteral("100 1574345682\n200 1574345683")).passe.nb_enregistrements, 2);
+    // With its line end: read.
+    EXPECT_EQ(passe_de(QStringLiteral("100 1574345682\n200 1574345683\n")).passe.nb_enregistrements, 2);
 }
 
 TEST(PasseDuFormat, DecayLinesOverMidnightWithTheProgramsOtherLines) {

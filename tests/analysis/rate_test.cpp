@@ -317,13 +317,13 @@ TEST(RateText, SummaryLinesWithBothDecimalMarks) {
           "tranches de 30 min (environ 25 événements chacune), 52 tranches", "taux stable (chi2 / ddl = 0 / 49, p = 1)",
           "dérive : +0.01 ± 0.21 /h par heure",
           "les heures ne portent pas de date : un trou a pu durer des jours entiers de plus"}},
-        {{82800, 90000, 82800},
+        {{82800, 86400, 84000},
          k10h,
          ',',
-         {"taux moyen : 1,00 ± 0,71 /h", "durée : 2 h ; temps actif : 2 h (100 %)", "aucun trou de plus de 7 h 36 min",
-          "tranches de 1 j (environ 25 événements chacune), 1 tranche",
+         {"taux moyen : 2,0 ± 1,4 /h", "durée : 1 h ; temps actif : 1 h (100 %)", "aucun trou de plus de 3 h 48 min",
+          "tranches de 12 h (environ 25 événements chacune), 1 tranche",
           "trop peu de tranches pour juger la constance du taux",
-          "l'heure recule 1 fois d'une ligne à la suivante (de moins d'un jour) : les événements sont pris dans "
+          "l'heure recule 1 fois d'une ligne à la suivante (de 1 h au plus) : les événements sont pris dans "
           "l'ordre de leurs heures"}},
         {{7, 7, 7},
          k10h,
@@ -348,6 +348,9 @@ TEST(RateText, DurationsAndTheBinTable) {
     for (const auto& [seconds, text] : durations) EXPECT_EQ(rate_text::duration_text(seconds), QString::fromUtf8(text));
     EXPECT_EQ(rate_text::stopped_line(rate::analyse_rate(two_midnights(), k23h), 5220).toStdString(),
               "acquisition arrêtée ? aucun événement depuis 1 h 27 min (le dernier à jour +2 01:00:00)");
+    // The file's last record past those analysed (a file of more than the store).
+    EXPECT_EQ(rate_text::stopped_line(rate::analyse_rate(std::vector<double>{0, 60, 120}, k10h), 90, 3 * 86400 + 7200).toStdString(),
+              "acquisition arrêtée ? aucun événement depuis 1 min 30 s (le dernier à jour +3 12:00:00)");
 
     const rate::RateAnalysis a =
         rate::analyse_rate(joined(every(6, 0, 54), joined(every(2, 62, 120), {121})), k10h, {60});
@@ -419,4 +422,27 @@ TEST(RateAnalysis, CountRecordsGiveTheLiveTimeAndTheMuons) {
         << lines.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(rate_text::muons_line(a).endsWith(QStringLiteral(" /min (6 muons)")))
         << rate_text::muons_line(a).toStdString();
+}
+
+// The alarm of a stopped run: raised and withdrawn with the stop, its sound
+// due at once and every kAlarmRepeatS until acknowledged; a new stop is a new
+// alarm, not acknowledged.
+TEST(StopAlarm, RaisedWithdrawnAndSoundedUntilAcknowledged) {
+    using C = rate::StopAlarm::Change;
+    rate::StopAlarm a;
+    a.acknowledge();  // nothing stands: nothing to acknowledge
+    EXPECT_EQ(a.update(false), C::none);
+    EXPECT_FALSE(a.sound_due(0));
+    EXPECT_EQ(a.update(true), C::raised);
+    EXPECT_FALSE(a.acknowledged());
+    EXPECT_EQ(a.update(true), C::none);
+    const std::pair<double, bool> sons[] = {{100, true}, {130, false}, {159, false}, {160, true}, {161, false}};
+    for (const auto& [t, du] : sons) EXPECT_EQ(a.sound_due(t), du) << t;
+    a.acknowledge();
+    EXPECT_TRUE(a.standing());
+    EXPECT_FALSE(a.sound_due(500));
+    EXPECT_EQ(a.update(false), C::withdrawn);
+    EXPECT_EQ(a.update(true), C::raised);
+    EXPECT_FALSE(a.acknowledged());
+    EXPECT_TRUE(a.sound_due(501));
 }

@@ -46,7 +46,9 @@ void compare(const Issue& a, const Issue& b, const std::string& cas) {
     EXPECT_TRUE(memes_bits(q.max_x, p.max_x) && memes_bits(q.max_y, p.max_y)) << cas;
     EXPECT_TRUE(memes_bits(q.cumul_durees, p.cumul_durees) && memes_bits(q.derniere_duree, p.derniere_duree)) << cas;
     EXPECT_TRUE(memes_bits(q.origine_temps, p.origine_temps)) << cas;
+    EXPECT_TRUE(memes_bits(q.dernier_du_fichier, p.dernier_du_fichier)) << cas;
     EXPECT_EQ(q.capacite_depassee, p.capacite_depassee) << cas;
+    EXPECT_EQ(q.ligne_en_attente, p.ligne_en_attente) << cas;
     EXPECT_EQ(q.sans_ligne, p.sans_ligne) << cas;
     EXPECT_EQ(q.entete_vu, p.entete_vu) << cas;
     EXPECT_EQ(q.origine_vue, p.origine_vue) << cas;

@@ -1,4 +1,5 @@
 // The data line rules and the record pass, on a store of the test's own.
+#include "analysis/rate/rate.h"
 #include "analysis/record_pass.h"
 #include "analysis/run_times.h"
 #include "support/qstring_print.h"
@@ -226,7 +227,10 @@ TEST_F(RecordPass, CommentsEmptyLinesAndTheStopLine) {
     }
 }
 
-TEST_F(RecordPass, MidnightRollOverIsTestedAgainstTheOriginOncePerLine) {
+// A time of day more than an hour before the previous record's (the origin's
+// for the first record) is on the next day; a smaller step back stays on the
+// day, its elapsed time going back.
+TEST_F(RecordPass, MidnightIsAStepBackOfMoreThanAnHourFromThePreviousRecord) {
     struct Cas {
         QStringList lignes;
         std::vector<double> x;
@@ -235,32 +239,91 @@ TEST_F(RecordPass, MidnightRollOverIsTestedAgainstTheOriginOncePerLine) {
         {fichier({"Heure", "23:59:00\t1", "00:01:00\t1"}), {2}},
         // An event in the same second as the origin is no day later.
         {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "10:01:00\t1"}), {0, 1}},
-        {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "11:00:00\t1", "09:00:00\t1"}), {1380, 1500, 1380}},
+        // An hour back stays on the day; more is the next day.
+        {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "11:00:00\t1", "09:00:00\t1"}), {-60, 60, 1380}},
+        {fichier({"Heure", "10:00:00\t1", "10:30:00\t1", "09:31:00\t1", "09:29:00\t1", "08:20:00\t1"}),
+         {30, -29, -31, 1340}},
+        // From 18:00 over two midnights: each midnight is a day, where the
+        // origin alone told only the first (the second day's morning went back).
+        {fichier({"Heure", "18:00:00\t1", "23:00:00\t1", "01:00:00\t1", "17:59:00\t1", "18:01:00\t1",
+                  "23:59:00\t1", "00:30:00\t1", "11:30:00\t1"}),
+         {300, 420, 1439, 1441, 1799, 1830, 2490}},
         // Two days later, one line at a time: each line rolls over at most once.
-        {fichier({"Heure", "10:00:00\t1", "09:00:00\t1", "08:00:00\t1"}), {1380, 1320}},
-        // The counter only rises for a line before the origin with the current count.
-        {fichier({"Heure", "10:00:00\t1", "10:00:00\t1", "09:59:00\t1", "10:00:00\t1"}), {0, 1439, 1440}},
+        {fichier({"Heure", "10:00:00\t1", "08:00:00\t1", "06:00:00\t1"}), {1320, 2640}},
         // A time far before the origin rolls over once and stays negative.
         {fichier({"Heure", "10:00:00\t1", "-40:00:00\t1"}), {-1560}},
     };
     for (const Cas& c : cas) {
-        passe(c.lignes);
-        const auto p = points(*store);
-        ASSERT_EQ(p.size(), c.x.size()) << c.lignes.join(u'|').toStdString();
-        for (std::size_t k = 0; k < p.size(); ++k) EXPECT_EQ(p[k].x, c.x[k]) << c.lignes.join(u'|').toStdString() << k;
-        EXPECT_EQ(store->duree_acquisition, static_cast<long double>(c.x.back()));
+        for (const Lecture lecture : {Lecture::rapide, Lecture::simple}) {
+            passe_des_lignes(c.lignes, *store, lecture);
+            const auto p = points(*store);
+            ASSERT_EQ(p.size(), c.x.size()) << c.lignes.join(u'|').toStdString();
+            for (std::size_t k = 0; k < p.size(); ++k)
+                EXPECT_EQ(p[k].x, c.x[k]) << c.lignes.join(u'|').toStdString() << k;
+            EXPECT_EQ(store->duree_acquisition, static_cast<long double>(c.x.back()));
+        }
+    }
+}
+
+// A run from 18:00 over two midnights at one record a minute: its span is
+// the 41.5 h it lasted and its rate constant, where the second day's morning
+// went back in time (30 h, "non constant").
+TEST_F(RecordPass, ARunOverTwoMidnightsKeepsItsSpanAndItsConstantRate) {
+    QStringList lignes = fichier({"Heure"});
+    for (int k = 0; k <= 2490; ++k) {
+        const int t = (18 * 3600 + k * 60) % 86400;
+        lignes << QStringLiteral("%1:%2:00\t1").arg(t / 3600, 2, 10, QLatin1Char('0')).arg(t / 60 % 60, 2, 10, QLatin1Char('0'));
+    }
+    const PasseDesLignes p = passe(lignes);
+    const rate::RateAnalysis a =
+        rate::analyse_rate(secondes_des_enregistrements(*store), heure_de_l_origine_s(p.origine_temps));
+    EXPECT_EQ(a.last_s, 41.5 * 3600);
+    EXPECT_EQ(a.backward_intervals, 0);
+    EXPECT_EQ(a.verdict, rate::Verdict::stable);
+    EXPECT_EQ(a.last_clock.day, 2);
+}
+
+// Past the capacity the records are not kept, counted or skipped, but their
+// days are followed to the file's last record: the stop alarm names it.
+TEST(RecordPastTheCapacity, TheFilesLastRecordIsKnown) {
+    struct Cas {
+        const char* quoi;
+        QStringList lignes;
+        double dernier;
+        bool capacite_depassee;
+    };
+    const Cas cas[] = {
+        {"over midnight, a bad line and a comment past the capacity",
+         fichier({"Heure", "22:00:00\t1", "22:30:00\t1", "23:00:00\t1", "23:30:00\t1", "00:30:00\t1", "x\t1",
+                  "'commentaire", "01:00:00\tabc", "01:00:00\t2", "SAUVEGARDE", "05:00:00\t2"}),
+         180, true},
+        {"within the capacity", fichier({"Heure", "22:00:00\t1", "22:30:00\t1", "23:00:00\t1"}), 60, false},
+    };
+    for (const Cas& c : cas) {
+        for (const Lecture lecture : {Lecture::rapide, Lecture::simple}) {
+            std::vector<double> x(3), y(3);
+            const PasseDesLignes r = passe_des_lignes(c.lignes, PlaceDesEnregistrements{x, y}, lecture);
+            EXPECT_EQ(r.dernier_du_fichier, c.dernier) << c.quoi;
+            EXPECT_EQ(r.capacite_depassee, c.capacite_depassee) << c.quoi;
+            EXPECT_EQ(r.nb_lignes_ignorees, 0) << c.quoi;
+            EXPECT_EQ(r.derniere_duree, c.capacite_depassee ? 90 : 60) << c.quoi;
+            if (c.capacite_depassee) {
+                EXPECT_EQ(r.fin, FinDeLecture::capacite);
+                EXPECT_EQ(r.ligne_de_fin, 7);
+            }
+        }
     }
 }
 
 TEST_F(RecordPass, MaximaTotalAndAcquisitionTimeKeepExtendedPrecision) {
-    passe(fichier({"Heure", "10:00:00\t1", "10:00:20\t0.1", "10:00:40\t0.7", "09:59:50\t0.2"}));
+    passe(fichier({"Heure", "10:00:00\t1", "10:00:20\t0.1", "10:00:40\t0.7", "08:59:50\t0.2"}));
     ASSERT_EQ(store->nb_points[1], 3);
-    // 1439 5/6 minutes (after the roll-over) has no exact double: the series
+    // 1379 5/6 minutes (after the roll-over) has no exact double: the series
     // holds it rounded, the maximum and the acquisition time keep the extended value.
     const long double x3 = store->max_x_serie[1];
     EXPECT_EQ(static_cast<double>(x3), store->serie_x[1][3]);
     EXPECT_NE(x3, static_cast<long double>(store->serie_x[1][3]));
-    EXPECT_NEAR(static_cast<double>(x3), 1439.0 + 5.0 / 6, 1e-9);
+    EXPECT_NEAR(static_cast<double>(x3), 1379.0 + 5.0 / 6, 1e-9);
     EXPECT_EQ(store->duree_acquisition, x3);
     EXPECT_EQ(store->max_y_serie[1], 0.7L);
     EXPECT_NE(store->max_y_serie[1], static_cast<long double>(0.7));
@@ -320,6 +383,11 @@ TEST_F(RecordPass, LinesThatAreNoRecordAreSkippedAndTheRestIsRead) {
          {{1, 2}},
          {},
          true},
+        {"a readable last line without its line end is still being written too",
+         fichier({"Heure", "10:00:00\t1", "10:01:00\t2", "11:06:40\t1"}),
+         {{1, 2}},
+         {},
+         true},
         {"the stop rules still hold after a skipped line",
          fichier({"Heure", "10:00:00\t1", "x\t1", "10:01:00\t2", "SAUVEGARDE", "y\t2"}),
          {{1, 2}},
@@ -342,6 +410,7 @@ TEST_F(RecordPass, LinesThatAreNoRecordAreSkippedAndTheRestIsRead) {
         EXPECT_EQ(store->duree_acquisition, static_cast<long double>(c.attendu.back().x));
         EXPECT_EQ(store->max_x_serie[1], static_cast<long double>(c.attendu.back().x));
         EXPECT_EQ(store->nb_points[2], 5) << "series 2 is not the pass's";
+        EXPECT_EQ(r.ligne_en_attente, c.derniere_ouverte);
         EXPECT_EQ(r.nb_lignes_ignorees, static_cast<std::int32_t>(c.ignorees.size()));
         ASSERT_EQ(r.lignes_ignorees.size(), c.ignorees.size());
         for (std::size_t k = 0; k < c.ignorees.size(); ++k) {

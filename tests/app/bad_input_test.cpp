@@ -14,6 +14,7 @@
 #include <cmath>
 #include <random>
 #include <string_view>
+#include <sys/stat.h>
 
 using namespace std::literals;
 
@@ -149,7 +150,7 @@ TEST_F(DataFileWindow, EncodingsByteOrderMarkAndLineEndsGiveTheSameRun) {
         "Run 12\r\nSample\r\nHeure\tDur\xE9"
         "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
         "Run 12\nSample\nHeure\tDur\xE9"
-        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5",
+        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5\n",
         "Run 12\rSample\rHeure\tDur\xE9"
         "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
         "Run 12\r\nSample\nHeure\tDur\xE9"
@@ -407,30 +408,34 @@ TEST_F(ChampsDuGraphe, ClassWidthAndThicknessFieldsThatCannotBeUsedAreReportedAn
     }
 }
 
-namespace {
-const QColor kArgent(192, 192, 192);
-}  // namespace
-
-TEST(BadSettings, TheColourFileAtStartUpGivesItsColourTheDefaultOrAShortMessage) {
+// What stands in the colour file's place (a folder, a file of thousands of
+// lines, binary junk, one too large to be a settings file): the window
+// colour is the file's or the default, what could not be read is said in the
+// status line, never in a box, and a colour chosen is written in its place.
+TEST(BadSettings, TheColourFileAtStartUpGivesItsColourTheDefaultAndSaysWhy) {
     struct Cas {
-        QByteArray contenu;  // empty: a folder in the file's place
+        QByteArray contenu;  // empty: a folder in the file's place, or a pipe
         QColor couleur;
-        bool message;
+        const char* dit;  // in the status line; nullptr: nothing
+        bool tuyau = false;
     };
     QByteArray milliers;
     for (int i = 0; i < 5000; ++i) milliers += "7\r\n";
     const Cas cas[] = {
-        {{}, QColor(201, 202, 203), false},
+        {{}, QColor(201, 202, 203), "Not a regular file"},
+        {{}, QColor(201, 202, 203), "Not a regular file", true},  // opened, it held the start-up for a writer
         {"\xEF\xBB\xBF"
          "255\r\n0\r\n0\r\n",
-         QColor(255, 0, 0), false},
-        {milliers, QColor(7, 7, 7), false},
-        {octets("\0\x01\x02\xFF\r\n"sv), kArgent, true},
-        {QByteArray(5 << 20, 'Z'), kArgent, true},
+         QColor(255, 0, 0), nullptr},
+        {milliers, QColor(7, 7, 7), nullptr},
+        {octets("\0\x01\x02\xFF\r\n"sv), QColor(201, 202, 203), "is not a valid integer value"},
+        {QByteArray(5 << 20, 'Z'), QColor(201, 202, 203), "Larger than"},
     };
     for (const Cas& c : cas) {
         TemporaryProgramFolder dossier;
-        if (c.contenu.isEmpty()) {
+        if (c.tuyau) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(dossier.file(FICHIER_COULEUR)).constData(), 0644), 0);
+        } else if (c.contenu.isEmpty()) {
             ASSERT_TRUE(QDir().mkpath(dossier.file(FICHIER_COULEUR)));
         } else {
             write_bytes(dossier.file(FICHIER_COULEUR), c.contenu);
@@ -438,17 +443,26 @@ TEST(BadSettings, TheColourFileAtStartUpGivesItsColourTheDefaultOrAShortMessage)
         recorder().messages.clear();
         TForm1 form;
         EXPECT_EQ(form.color(), c.couleur) << c.contenu.left(20).toStdString();
-        ASSERT_EQ(recorder().messages.size(), c.message ? 1 : 0) << c.contenu.left(20).toStdString();
-        if (c.message) {
-            EXPECT_LE(recorder().messages.front().size(), 200);
-            EXPECT_TRUE(recorder().messages.front().endsWith(QStringLiteral("' is not a valid integer value")));
+        EXPECT_TRUE(recorder().messages.isEmpty());
+        const QString etat = form.Label_etat_chargement->text();
+        if (c.dit) {
+            EXPECT_TRUE(etat.contains(QDir::toNativeSeparators(dossier.file(FICHIER_COULEUR))) &&
+                        etat.contains(QString::fromLatin1(c.dit)))
+                << etat.toStdString();
+            EXPECT_LE(etat.size(), 400);
+        } else {
+            EXPECT_TRUE(etat.isEmpty()) << etat.toStdString();
         }
-        // Choosing a colour writes a file of 20 lines in its place (or nothing over a folder).
+        // Choosing a colour writes a file of 20 lines in its place, or says
+        // why it cannot (a folder there).
         recorder().colour_answers.push_back(qRgb(1, 2, 3));
         form.Panel7Click();
         EXPECT_EQ(form.color(), QColor(1, 2, 3));
         if (!c.contenu.isEmpty()) {
             EXPECT_EQ(platform::read_text_lines(dossier.file(FICHIER_COULEUR)).size(), 20);
+        } else {
+            EXPECT_EQ(recorder().messages.size(), 1);
+            EXPECT_FALSE(QFileInfo(dossier.file(FICHIER_COULEUR)).isFile());
         }
     }
 }

@@ -96,9 +96,9 @@ TEST_F(DataFileWindow, AFailedSaveIsReportedAndTheMemoKeepsItsText) {
 // the process): the former comment file stays whole, the memo keeps the new
 // text, the failure is reported and a later save, with room again, succeeds.
 TEST_F(DataFileWindow, ASaveCutShortByAFullDiskKeepsTheFormerFileAndTheMemo) {
-    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     const QString commentaire = chemin(QStringLiteral("run.comment"));
     write_bytes(commentaire, "ancien\r\n");
+    choisit(ecrit(QStringLiteral("run.txt"), petit_fichier()));
     QString texte;
     for (int i = 0; i < 400; ++i) texte += QStringLiteral("ligne %1 du nouveau commentaire, assez longue\n").arg(i);
     form.Memo2->setPlainText(texte);
@@ -152,4 +152,68 @@ TEST_F(DataFileWindow, ACommentTypedIsAskedForBeforeAnotherFilesCommentReplacesI
         EXPECT_EQ(read_bytes(chemin(QStringLiteral("first.comment"))), c.premier_apres);
         EXPECT_EQ(file_state.fichier_donnees, chemin(QString::fromUtf8(c.fichier_suivi)));
     }
+}
+
+// Two windows follow one data file. One saves: the other, whose memo was not
+// typed in, shows the new comment at its next tick and leaves without a
+// question. Both typed, one saved: the other's tick says so, and its save asks
+// which to keep, as its exit does; nothing is overwritten without a word.
+TEST_F(DataFileWindow, TwoWindowsOnOneDataFileSeeEachOthersComment) {
+    const QString donnees_fichier = ecrit(QStringLiteral("run.txt"), petit_fichier());
+    const QString commentaire = ecrit(QStringLiteral("run.comment"), "début\r\n");
+    choisit(donnees_fichier);
+    TForm1 autre;
+    autre.choisit_le_fichier(donnees_fichier);
+    const auto tick = [&autre] { platform::report_errors([&autre] { autre.Timer1Timer(); }); };
+    const auto enregistre = [](TForm1& f, const char* texte) {
+        f.Memo2->setPlainText(QString::fromUtf8(texte));
+        f.SpeedButton_comment->click();
+    };
+
+    enregistre(form, "de la première\n");
+    tick();
+    EXPECT_EQ(autre.Memo2->toPlainText(), QStringLiteral("de la première\n"));
+    EXPECT_TRUE(autre.Label_etat_chargement->text().contains(QStringLiteral("modifié ailleurs")));
+
+    autre.Memo2->setPlainText(QStringLiteral("de l'autre\n"));
+    enregistre(form, "encore de la première\n");
+    tick();
+    EXPECT_EQ(autre.Memo2->toPlainText(), QStringLiteral("de l'autre\n")) << "the typed text is kept";
+    EXPECT_TRUE(autre.Label_etat_chargement->text().contains(QStringLiteral("demandera lequel garder")))
+        << autre.Label_etat_chargement->text().toStdString();
+
+    struct Cas {
+        platform::Answer reponse;
+        const char* memo_apres;
+        QByteArray fichier_apres;
+    };
+    const Cas cas[] = {
+        {platform::Answer::cancel, "de l'autre\n", "encore de la premi\xE8re\r\n"},
+        {platform::Answer::discard, "encore de la première\n", "encore de la premi\xE8re\r\n"},
+    };
+    for (const Cas& c : cas) {
+        recorder().questions.clear();
+        recorder().answers.push_back(c.reponse);
+        autre.SpeedButton_comment->click();
+        ASSERT_EQ(recorder().questions.size(), 1u);
+        EXPECT_TRUE(recorder().questions.front().text.contains(QStringLiteral("modifié ailleurs")));
+        EXPECT_EQ(autre.Memo2->toPlainText(), QString::fromUtf8(c.memo_apres));
+        EXPECT_EQ(read_bytes(commentaire), c.fichier_apres);
+    }
+    // Both typed again: the exit asks, naming the other change, and saving there overwrites it.
+    autre.Memo2->setPlainText(QStringLiteral("de l'autre, enfin\n"));
+    enregistre(form, "la première, enfin\n");
+    recorder().questions.clear();
+    recorder().answers.push_back(platform::Answer::save);
+    autre.SpeedButton_exit->click();
+    ASSERT_EQ(recorder().questions.size(), 1u);
+    EXPECT_TRUE(recorder().questions.front().text.contains(QStringLiteral("modifié ailleurs")));
+    EXPECT_EQ(read_bytes(commentaire), "de l'autre, enfin\r\n");
+    // The first window, its memo as it saved it, takes that text and leaves without a question.
+    tick();
+    platform::report_errors([this] { form.Timer1Timer(); });
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("de l'autre, enfin\n"));
+    recorder().questions.clear();
+    form.SpeedButton_exit->click();
+    EXPECT_TRUE(recorder().questions.empty());
 }

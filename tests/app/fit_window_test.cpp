@@ -4,6 +4,7 @@
 // status line, never in a message box.
 #include "app/fit_window.h"
 #include "fit/text/stability_text.h"
+#include "settings/key_values.h"
 #include "load_fixture.h"
 #include "platform/files.h"
 #include "support/toy_durations.h"
@@ -231,11 +232,17 @@ TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     emit fenetre.ComboBox_precision->activated(cinq);
     EXPECT_TRUE(fenetre.Label_prevision->text().startsWith(QStringLiteral("5 % sur Tau")))
         << fenetre.Label_prevision->text();
-    const QStringList lignes =
-        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
-    ASSERT_GE(lignes.size(), 6);
-    EXPECT_EQ(lignes.mid(0, 6), QStringList({"20", "1500.5", "exp", "unbinned", "", "0"}));  // no unit given
-    EXPECT_EQ(lignes.value(12), QStringLiteral("0.05"));
+    const KeyValues reglages = key_values_of_lines(
+        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n")));
+    EXPECT_EQ(reglages, (KeyValues{{"t_min", "20"},
+                                        {"t_max", "1500.5"},
+                                        {"model", "exp"},
+                                        {"method", "unbinned"},
+                                        {"unit_ns", ""},  // no unit given
+                                        {"log_counts", "0"},
+                                        {"precision", "0.05"},
+                                        {"tau_minus_ns", "2026.3"},
+                                        {"rho", "1.27"}}));
 
     TForm1 suivante;  // the next run, in the same program folder
     suivante.Edit8->setText(QStringLiteral("5"));
@@ -386,11 +393,12 @@ TEST_F(FitWindow, TheCaptureModelsTheirFieldsAndLines) {
     const fit::Result& r = fenetre.resultat();
     EXPECT_LT(r.rho_lower, 1.27 + 3 * r.rho_error);
     EXPECT_GT(r.rho_upper, 1.27 - 3 * r.rho_error);
-    const QStringList lignes =
-        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n"));
-    ASSERT_GE(lignes.size(), 12);
-    EXPECT_EQ(lignes[2], QStringLiteral("charge-ratio"));
-    EXPECT_EQ(lignes.mid(9, 3), QStringList({"10", "2026.3", "1.27"}));
+    const KeyValues reglages = key_values_of_lines(
+        QString::fromLatin1(read_bytes(programme.file(QStringLiteral("qrt_vorn.fit")))).split(QStringLiteral("\r\n")));
+    EXPECT_EQ(reglages.value("model"), QStringLiteral("charge-ratio"));
+    EXPECT_EQ(reglages.value("unit_ns"), QStringLiteral("10"));
+    EXPECT_EQ(reglages.value("tau_minus_ns"), QStringLiteral("2026.3"));
+    EXPECT_EQ(reglages.value("rho"), QStringLiteral("1.27"));
     TForm1 suivante;  // the next run, in the same program folder
     suivante.SpeedButton_ajustement->click();
     EXPECT_EQ(suivante.fenetre_ajustement()->Edit_unite->text(), QStringLiteral("10"));

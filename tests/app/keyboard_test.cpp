@@ -214,7 +214,7 @@ TEST_F(Keyboard, EscapeClosesThePanelsTheAnalysisWindowAndTheQuestion) {
     QTimer::singleShot(0, [] {
         if (QWidget* boite = QApplication::activeModalWidget()) QTest::keyClick(boite, Qt::Key_Escape);
     });
-    const platform::Answer reponse = platform::ask({QStringLiteral("Quitter ?"), true});
+    const platform::Answer reponse = platform::ask({QStringLiteral("Quitter ?"), true, {}});
     recorder().install();
     EXPECT_EQ(reponse, platform::Answer::cancel);
 }

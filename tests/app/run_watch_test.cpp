@@ -40,41 +40,85 @@ protected:
     double maintenant = 0;
 };
 
-TEST_F(RunWatch, AStoppedRunRaisesOneAlarmThatClearsAtTheNextRecord) {
+// A person coming back to the room sees a stopped run in the main window,
+// the analysis window closed: its status line in red with the age of the
+// last record, a critical notification that stays until the run resumes,
+// and with "sound" ticked the alarm sound again every minute until someone
+// acknowledges it ("acquitter"). The next record clears all of it.
+TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     // The run's last record comes while the file is followed: the watch is armed.
     const QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(10, 99)));
     choisit(fichier);
-    QLabel* rouge = ouvre().onglet_taux->Label_alarme;
     form.sound_CheckBox8->setChecked(true);
     append_bytes(fichier, timed_records({1000}, 200));
     tick(0);
+    QLabel* statut = form.Label_etat_chargement;
+    const auto rouge = [statut] { return statut->palette().color(QPalette::WindowText) == QColor(255, 0, 0); };
+    const auto sons = [] { return recorder().played.size(); };
 
     tick(60);
     EXPECT_FALSE(form.surveillance().arrete());
-    EXPECT_TRUE(rouge->isHidden());
+    EXPECT_FALSE(rouge());
     EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
 
     tick(75);
     ASSERT_TRUE(form.surveillance().arrete());
-    EXPECT_FALSE(rouge->isHidden());
-    EXPECT_EQ(rouge->text(), QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 1 min 15 s (le dernier "
-                                               "à 10:16:40)"));
-    EXPECT_EQ(recorder().notifications, QStringList{QStringLiteral("vorns: ") + rouge->text()});
+    const QString ligne =
+        QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 1 min 15 s (le dernier à 10:16:40)");
+    EXPECT_EQ(statut->text(), ligne);
+    EXPECT_TRUE(rouge());
+    EXPECT_TRUE(form.SpeedButton_acquitter->isVisibleTo(&form));
+    EXPECT_EQ(recorder().notifications, QStringList{QStringLiteral("vorns: ") + ligne + QStringLiteral(" (critical)")});
     EXPECT_EQ(dernier_son(), QStringLiteral("alarme.wav"));
 
-    // Said again with its age at every tick, notified once.
-    tick(200);
-    EXPECT_TRUE(rouge->text().contains(QStringLiteral("depuis 3 min 20 s")));
+    // Said with its age at every tick, notified once, sounded again after a minute.
+    const qsizetype apres_l_alarme = sons();
+    tick(100);
+    EXPECT_TRUE(statut->text().contains(QStringLiteral("depuis 1 min 40 s")));
+    EXPECT_EQ(sons(), apres_l_alarme) << "neither the alarm nor the tick's sound within the minute";
+    tick(135);
+    EXPECT_EQ(sons(), apres_l_alarme + 1);
+    EXPECT_EQ(dernier_son(), QStringLiteral("alarme.wav"));
     EXPECT_EQ(recorder().notifications.size(), 1);
 
-    // The next record clears it.
+    // Acknowledged: silent but still shown; the tick's own sound again.
+    form.SpeedButton_acquitter->click();
+    EXPECT_FALSE(form.SpeedButton_acquitter->isVisibleTo(&form));
+    tick(200);
+    EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
+    EXPECT_TRUE(statut->text().contains(QStringLiteral("depuis 3 min 20 s")));
+    EXPECT_TRUE(rouge());
+
+    // The next record clears it, and takes the notification back.
     append_bytes(fichier, timed_records({1010}));
     tick(201);
     EXPECT_FALSE(form.surveillance().arrete());
-    EXPECT_TRUE(rouge->isHidden());
+    EXPECT_FALSE(statut->text().contains(QStringLiteral("arrêtée")));
+    EXPECT_FALSE(rouge());
+    EXPECT_EQ(recorder().withdrawn, QStringList{SurveillanceDuRun::kNotification});
     EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
-    EXPECT_EQ(recorder().notifications.size(), 1);
+
+    // The analysis window, opened during a new stop, shows the same line.
+    QLabel* rouge_analyse = ouvre().onglet_taux->Label_alarme;
+    tick(400);
+    ASSERT_TRUE(form.surveillance().arrete());
+    EXPECT_FALSE(rouge_analyse->isHidden());
+    EXPECT_EQ(rouge_analyse->text(), form.surveillance().ligne_d_alarme());
+    EXPECT_EQ(recorder().notifications.size(), 2) << "a new stop, a new notification";
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
+}
+
+// A file of more records than the store: the alarm names the file's last
+// record, past the midnight after the store's last one.
+TEST_F(RunWatch, AStoppedRunOfMoreRecordsThanTheStoreNamesTheFilesLastRecord) {
+    const QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(2, 50000)));
+    choisit(fichier);
+    append_bytes(fichier, timed_records(every(2, 10, 100000)));
+    tick(0);
+    tick(100);
+    ASSERT_TRUE(form.surveillance().arrete());
+    EXPECT_TRUE(form.surveillance().ligne_d_alarme().endsWith(QStringLiteral("(le dernier à jour +1 13:47:00)")))
+        << form.surveillance().ligne_d_alarme().toStdString();
 }
 
 // A followed file that can no longer be read (gone, its share lost) brings no
@@ -90,7 +134,7 @@ TEST_F(RunWatch, AFollowedFileThatCannotBeReadIsNoRecord) {
     ASSERT_TRUE(form.surveillance().arrete());
     perd_le_fichier();
     tick(80);
-    EXPECT_TRUE(form.Label_etat_chargement->text().startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_TRUE(form.Label_etat_chargement->text().contains(QStringLiteral("Cannot open file")));
     EXPECT_TRUE(form.surveillance().arrete());
     EXPECT_EQ(form.surveillance().ligne_d_alarme(),
               QString::fromUtf8("acquisition arrêtée ? aucun événement depuis 1 min 20 s (le dernier à 10:16:40)"));

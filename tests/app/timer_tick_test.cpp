@@ -1,5 +1,6 @@
 // The refresh tick on a real main window: period, heartbeat, reload decision
 // and sound, called directly one tick at a time.
+#include "app/qt_seams.h"
 #include "app/tform1.h"
 #include "platform/files.h"
 #include "platform/report.h"
@@ -8,6 +9,8 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -191,6 +194,29 @@ TEST_F(Tick, GrownFileIsReloadedOnceAtTheNextTick) {
     EXPECT_EQ(reloads(), 1) << "unchanged since the reload";
 }
 
+// A line caught while the acquisition writes it is no record until its line
+// end comes: "11:06:40<TAB>1" of "11:06:40<TAB>123.4" made a record of
+// duration 1 until the next tick.
+TEST_F(Tick, ALineStillBeingWrittenWaitsForItsLineEnd) {
+    const QString path = loaded_file(kHeader + data_lines(4));
+    const QString tau = form.Label27->text();
+    append_bytes(path, "11:06:40\t1");
+    tick();
+    EXPECT_EQ(reloads(), 1);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("3"));
+    EXPECT_EQ(form.Label27->text(), tau);
+    EXPECT_TRUE(form.Label_etat_chargement->text().contains(QStringLiteral("pas de fin de ligne")))
+        << form.Label_etat_chargement->text().toStdString();
+
+    append_bytes(path, "23.4\r\n");
+    tick();
+    EXPECT_EQ(reloads(), 2);
+    EXPECT_EQ(form.StaticText1->text(), QStringLiteral("4"));
+    const RecordStore& store = form.etat().record_store;
+    EXPECT_EQ(store.serie_y[1][4], 123.4);
+    EXPECT_TRUE(form.Label_etat_chargement->text().isEmpty()) << form.Label_etat_chargement->text().toStdString();
+}
+
 TEST_F(Tick, ChangeIsSeenBySizeFirstThenByStamp) {
     const QDateTime base = QDateTime::currentDateTime().addSecs(-3600);
     struct Case {
@@ -328,6 +354,23 @@ TEST_F(Tick, PlayerErrorIsSaidInTheStatusLine) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
     EXPECT_EQ(form.Label_etat_chargement->text(), QStringLiteral("Cannot play the sound file."));
     EXPECT_EQ(recorder().beeps, 0);
+}
+
+// "sound" ticked on a computer without an audio device: the player itself
+// said it only on stderr; the status line says it.
+TEST_F(Tick, NoAudioDeviceIsSaidInTheStatusLine) {
+    if (!QMediaDevices::defaultAudioOutput().isNull()) GTEST_SKIP() << "this computer has an audio device";
+    const platform::Seams enregistreurs = platform::seams();
+    installe_les_services_qt();
+    const auto joue = platform::seams().play_wave;
+    platform::seams() = enregistreurs;
+    platform::seams().play_wave = joue;
+    write_bytes(program.file(QStringLiteral("ding1.wav")), QByteArray("RIFF"));
+    form.sound_CheckBox8->setChecked(true);
+    tick();
+    EXPECT_TRUE(form.Label_etat_chargement->text().endsWith(QStringLiteral("ding1.wav\". No audio device")))
+        << form.Label_etat_chargement->text().toStdString();
+    EXPECT_TRUE(recorder().messages.isEmpty());
 }
 
 // A box left open by a handler (the user gone) does not stop the following:

@@ -7,9 +7,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <chrono>
 #include <cmath>
+#include <random>
+#include <thread>
 
-TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefault) {
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+TEST(FitChoicesFile, WrittenAsKeysWithPointsAndReadBackAnUnreadableValueTakingTheDefault) {
     TemporaryProgramFolder folder;
     platform::set_decimal_separator(QLatin1Char(','));
     FitChoices defaults;
@@ -22,13 +34,12 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     c.method = fit::Method::binned;
     c.unit_ns = 2.5;
     c.log_counts = true;
+    c.muons = {1850.5, 1.3};
     WriteFailures failures;
     ecrit_choix_ajustement(c, failures);
-    c.muons = {1850.5, 1.3};
-    EXPECT_TRUE(
-        read_bytes(folder.file(FICHIER_AJUSTEMENT))
-            .startsWith("12.5\r\n1500.5\r\nexp\r\nbinned\r\n2.5\r\n1\r\n\r\n\r\n\r\n2.5\r\n2026.3\r\n1.27\r\n"));
-    ecrit_choix_ajustement(c, failures);
+    EXPECT_EQ(read_bytes(folder.file(FICHIER_AJUSTEMENT)),
+              "log_counts=1\r\nmethod=binned\r\nmodel=exp\r\nprecision=0.01\r\n"
+              "rho=1.3\r\nt_max=1500.5\r\nt_min=12.5\r\ntau_minus_ns=1850.5\r\nunit_ns=2.5\r\n");
     const FitChoices read = lit_choix_ajustement(defaults);
     EXPECT_EQ(read.t_min, 12.5);
     EXPECT_EQ(read.t_max, 1500.5);
@@ -39,7 +50,9 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     EXPECT_EQ(read.muons.tau_minus_ns, 1850.5);
     EXPECT_EQ(read.muons.rho, 1.3);
 
-    write_bytes(folder.file(FICHIER_AJUSTEMENT), "abc\r\n1e999\r\nlinear\r\nbinned\r\n\r\nyes\r\n");
+    write_bytes(folder.file(FICHIER_AJUSTEMENT),
+                "t_min=abc\r\nt_max=1e999\r\nmodel=linear\r\nmethod=binned\r\nunit_ns=\r\nlog_counts=yes\r\n"
+                "future_key=kept\r\n");
     const FitChoices mended = lit_choix_ajustement(defaults);
     EXPECT_EQ(mended.t_min, 20);
     EXPECT_EQ(mended.t_max, defaults.t_max);
@@ -47,13 +60,17 @@ TEST(FitChoicesFile, WrittenWithPointsAndReadBackAnUnreadableLineTakingTheDefaul
     EXPECT_EQ(mended.method, fit::Method::binned);
     EXPECT_TRUE(std::isnan(mended.unit_ns));
     EXPECT_EQ(mended.log_counts, defaults.log_counts);
+    ecrit_choix_ajustement(mended, failures);
+    EXPECT_TRUE(read_bytes(folder.file(FICHIER_AJUSTEMENT)).contains("future_key=kept\r\n"))
+        << "a key of another version is kept";
     platform::set_decimal_separator(QLatin1Char('.'));
 }
 
-// The unit is the one the user gave: none until then. An earlier version wrote
-// its default 10 on line 5 whether the user typed it or not: from such a file
-// only another value counts as given. The muons' lines read a number above 0.
-TEST(FitChoicesFile, TheUnitIsTheOneTheUserGave) {
+// A file of numbered lines, as an earlier version wrote it, is read as such:
+// nothing the user chose is lost, and the next write turns it into keys. The
+// unit is the one the user gave: that version wrote its default 10 on line 5
+// whether the user typed it or not, so from line 5 only another value counts.
+TEST(FitChoicesFile, AFileOfNumberedLinesIsReadAndWrittenBackAsKeys) {
     TemporaryProgramFolder folder;
     struct Case {
         const char* name;
@@ -65,10 +82,10 @@ TEST(FitChoicesFile, TheUnitIsTheOneTheUserGave) {
     const double none = fit::kNone;
     const Case cases[] = {
         {"no file", "", none, fit::kCarbonLifetimeNs, fit::kChargeRatio},
-        {"an earlier version's default", "10\r\n800\r\nexp\r\nunbinned\r\n10\r\n0\r\n", none, fit::kCarbonLifetimeNs,
-         fit::kChargeRatio},
-        {"an earlier version's typed unit", "10\r\n800\r\nexp\r\nunbinned\r\n2.5\r\n0\r\n", 2.5, fit::kCarbonLifetimeNs,
-         fit::kChargeRatio},
+        {"an earlier version's default", "10\r\n800\r\nexp\r\nunbinned\r\n10\r\n1\r\n", none,
+         fit::kCarbonLifetimeNs, fit::kChargeRatio},
+        {"an earlier version's typed unit", "10\r\n800\r\nexp\r\nunbinned\r\n2.5\r\n0\r\n", 2.5,
+         fit::kCarbonLifetimeNs, fit::kChargeRatio},
         {"10 given", "10\r\n800\r\nexp\r\nunbinned\r\n10\r\n0\r\n\r\n\r\n\r\n10\r\n1795.4\r\n1.1\r\n", 10,
          fit::kOxygenLifetimeNs, 1.1},
         {"none given", "10\r\n800\r\nexp\r\nunbinned\r\n\r\n0\r\n\r\n\r\n\r\n\r\n-5\r\nabc\r\n", none,
@@ -85,7 +102,75 @@ TEST(FitChoicesFile, TheUnitIsTheOneTheUserGave) {
         EXPECT_EQ(read.muons.tau_minus_ns, c.tau_minus_ns) << c.name;
         EXPECT_EQ(read.muons.rho, c.rho) << c.name;
     }
+
+    // Every line of a whole file of that version, through a change of the choices.
+    write_bytes(folder.file(FICHIER_AJUSTEMENT),
+                "12.5\r\n1500\r\nexp\r\nbinned\r\n2.5\r\n1\r\n\r\n\r\n\r\n2.5\r\n1795.4\r\n1.1\r\n0.02\r\n"
+                "/a.txt /b%20c.txt\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    const FitChoices before = lit_choix_ajustement(FitChoices());
+    WriteFailures failures;
+    ecrit_choix_ajustement(before, failures);
+    EXPECT_FALSE(read_bytes(folder.file(FICHIER_AJUSTEMENT)).startsWith("12.5")) << "written back as keys";
+    const FitChoices after = lit_choix_ajustement(FitChoices());
+    for (const FitChoices& c : {before, after}) {
+        EXPECT_EQ(c.t_min, 12.5);
+        EXPECT_EQ(c.t_max, 1500);
+        EXPECT_EQ(c.model, fit::Model::exp_only);
+        EXPECT_EQ(c.method, fit::Method::binned);
+        EXPECT_EQ(c.unit_ns, 2.5);
+        EXPECT_TRUE(c.log_counts);
+        EXPECT_EQ(c.muons.tau_minus_ns, 1795.4);
+        EXPECT_EQ(c.muons.rho, 1.1);
+        EXPECT_EQ(c.precision, 0.02);
+    }
+    // The runs that version added, kept until the store of each file's runs takes them.
+    EXPECT_EQ(lit_runs_ajoutes(), (QStringList{QStringLiteral("/a.txt"), QStringLiteral("/b c.txt")}));
 }
+
+#ifdef Q_OS_UNIX
+// A process killed while it saves the choices (a crash, a power cut) leaves
+// the file whole: the former choices or the new ones, never an empty or a
+// partial file. A file the user cannot replace is said, and kept.
+TEST(FitChoicesFile, AKilledSaveLeavesTheFileWholeAndAFailedOneIsSaid) {
+    TemporaryProgramFolder folder;
+    const QString path = folder.file(FICHIER_AJUSTEMENT);
+    WriteFailures failures;
+    FitChoices c;
+    c.t_min = 15;
+    c.muons.rho = 1.5;
+    ecrit_choix_ajustement(c, failures);
+    std::mt19937 random(35);
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            WriteFailures none;
+            FitChoices d = c;
+            for (int i = 0;; ++i) {
+                d.t_min = 15 + i % 2;
+                ecrit_choix_ajustement(d, none);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200 + random() % 3000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const FitChoices read = lit_choix_ajustement(FitChoices());
+        ASSERT_TRUE(read.t_min == 15 || read.t_min == 16) << "attempt " << attempt << ": " << read.t_min;
+        ASSERT_EQ(read.muons.rho, 1.5) << "attempt " << attempt;
+    }
+
+    // A folder in the file's place: the failure is told, nothing written.
+    std::vector<EchecDuReglage> told;
+    failures.signale = [&told](const EchecDuReglage& e, bool) { told.push_back(e); };
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));
+    ecrit_choix_ajustement(c, failures);
+    ASSERT_EQ(told.size(), 1u) << "one write, one failure";
+    EXPECT_EQ(told[0].message, QStringLiteral("Cannot write file \"") + QDir::toNativeSeparators(path) +
+                                   QStringLiteral("\". Not a regular file"));
+    EXPECT_TRUE(QFileInfo(path + QStringLiteral("/inside")).isDir());
+}
+#endif
 
 // A sequence of edits, each with what the window does next: a field that
 // cannot be read fits nothing; mended, the fit goes on with the series of its

@@ -168,6 +168,19 @@ grep -q '^angepasstes Tau = ' "$work/report-de" || fail "vorns-fit speaks no Ger
 pdftotext "$home/muon_run.pdf" - | grep -F "Messung der Lebensdauer" >/dev/null || fail "the report is not in German"
 rm "$home/muon_run.pdf"
 
+# A report asked into something that is no regular file (a device such as
+# /dev/full, made here as root; a pipe otherwise) is refused, said, and the
+# device or pipe is left in place: a save renamed over it replaced it.
+special="$work/full"
+if [ "$(id -u)" -eq 0 ]; then mknod "$special" c 1 7; else mkfifo "$special"; fi
+kind="$(stat -c %F "$special")"
+status=0
+env -i PATH=/usr/bin:/bin HOME="$home" "$root/usr/bin/vorns-fit" "$samples/muon_run.txt" --report "$special" \
+  >"$work/special-out" 2>"$work/special-err" || status=$?
+[ "$status" -eq 1 ] && [ "$(stat -c %F "$special")" = "$kind" ] && grep -q 'Not a regular file' "$work/special-err" ||
+  fail "a report into a $kind: status $status, now a $(stat -c %F "$special"), $(cat "$work/special-err")"
+rm "$special"
+
 # First start: the colour and a sample run chosen in the shipped folder; its
 # fit exported, offered in the documents folder since the samples' is read-only.
 run VORNS_DRIVE_COLOUR=10,120,200 VORNS_DRIVE_CHOOSE="$samples/muon_run.txt" VORNS_DRIVE_EXPORT=1 -- >"$work/first"

@@ -15,6 +15,10 @@
 
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 QByteArray b(const char* bytes) { return QByteArray(bytes); }
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -132,15 +136,15 @@ TEST(TextFiles, WriteThenReadGivesTheLinesBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.txt"));
     const QStringList lines{u("durée"), QString(), u("10:01:00\t2.5")};
-    EXPECT_FALSE(platform::write_text_lines(path, lines).has_value());
+    EXPECT_FALSE(platform::save_text_lines(path, lines).has_value());
     EXPECT_EQ(read_bytes(path), b("dur\xE9"
                                   "e\r\n\r\n10:01:00\t2.5\r\n"));
     EXPECT_EQ(platform::read_text_lines(path), lines);
     EXPECT_EQ(platform::try_read_text_lines(path), lines);
     EXPECT_EQ(platform::try_read_text_lines(path, 2), (QStringList{u("durée"), QString()}));
 
-    // A second write truncates.
-    EXPECT_FALSE(platform::write_text_lines(path, {QStringLiteral("x")}).has_value());
+    // A second write replaces the first whole.
+    EXPECT_FALSE(platform::save_text_lines(path, {QStringLiteral("x")}).has_value());
     EXPECT_EQ(read_bytes(path), b("x\r\n"));
 }
 
@@ -169,13 +173,6 @@ TEST(TextFiles, AMissingFileRaisesCannotOpenWithThePathAndTheReason) {
         }
     }
     EXPECT_FALSE(platform::try_read_text_lines(path).has_value());
-}
-
-TEST(TextFiles, AFailedPlainWriteGivesTheReason) {
-    QTemporaryDir dir;
-    const auto reason = platform::write_text_lines(dir.filePath(QStringLiteral("no/such/folder/x.txt")), {"a"});
-    ASSERT_TRUE(reason.has_value());
-    EXPECT_FALSE(reason->isEmpty());
 }
 
 TEST(SaveTextLines, ReplacesTheFileWhole) {
@@ -247,5 +244,44 @@ TEST(SaveTextLines, AWritableFileInAFolderClosedToNewFilesIsWrittenInPlace) {
     EXPECT_EQ(failed, 0) << "1: the save failed, 2: could not run as nobody";
     EXPECT_EQ(read_bytes(path), b("nouveau \xE9\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.comment")});
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// What stands where a small file should be and is no regular file of
+// sensible size is not read (a pipe would hold the window until a writer
+// comes, a device fill the memory), and is never replaced by a save: the
+// reason is given, and it is left as it was.
+TEST(SmallFiles, NoRegularFileOfSensibleSizeIsReadOrReplaced) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString large = dir.filePath(QStringLiteral("large"));
+    write_bytes(large, QByteArray(platform::kLargestSmallFile + 1, 'x'));
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct Case {
+        QString path;
+        const char* reason;
+    };
+    const Case cases[] = {{pipe, "Not a regular file"},
+                          {zero, "Not a regular file"},
+                          {folder, "Not a regular file"},
+                          {large, "Larger than 1048576 bytes"}};
+    for (const Case& c : cases) {
+        QString why;
+        EXPECT_FALSE(platform::try_read_text_lines(c.path, 3, &why).has_value()) << c.reason;
+        EXPECT_EQ(why, QString::fromLatin1(c.reason));
+    }
+    for (const QString& path : {pipe, zero, folder}) {
+        EXPECT_EQ(platform::save_text_lines(path, {u("x")}), QStringLiteral("Not a regular file"));
+    }
+    EXPECT_EQ(QFileInfo(pipe).isFile() || QFileInfo(zero).symLinkTarget() != QStringLiteral("/dev/zero"), false);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden).size(), 4);
+    // A file of the limit is read.
+    write_bytes(large, QByteArray(platform::kLargestSmallFile, 'x'));
+    EXPECT_EQ(platform::try_read_text_lines(large)->size(), 1);
 }
 #endif

@@ -19,6 +19,10 @@
 #include <utility>
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QByteArray lines_bytes(const QStringList& lines) {
@@ -137,10 +141,14 @@ TEST(EcritParametre, AlwaysLeavesExactlyTwentyLines) {
 }
 
 // The window colour: lines 1 to 3 read as the low eight bits of whole numbers.
+// A line that is no whole number (garbage, binary junk) takes its default,
+// and the file and the line are told once, as a read: nothing stops the
+// start-up. A pipe in the file's place is not read.
 TEST(CouleurFenetre, TheColourFileGivesTheLowEightBitsOfEachLine) {
     struct Case {
         const char* file;  // nullptr: no file
         std::array<int, 3> rvb;
+        const char* told = nullptr;  // what the message says after the file's name
     };
     const Case cases[] = {
         {nullptr, {201, 202, 203}},
@@ -152,12 +160,40 @@ TEST(CouleurFenetre, TheColourFileGivesTheLowEightBitsOfEachLine) {
         {"", {201, 202, 203}},
         {"  7\n8\r9", {7, 8, 9}},  // leading blanks, any line end
         {"2147483647\r\n-2147483648\r\n65\r\n", {255, 0, 65}},
+        {"hello world\r\n", {201, 202, 203},
+         ", line 1: 'hello world' is not a valid integer value, line 2: 'hello world' is not a valid integer value, "
+         "line 3: 'hello world' is not a valid integer value. The window colour takes its default there."},
+        {"10\r\n\x01\x02\r\n30\r\n", {10, 202, 30},
+         ", line 2: '\xEF\xBF\xBD\xEF\xBF\xBD' is not a valid integer value. The window colour takes its default there."},
     };
     for (const Case& c : cases) {
         TemporaryProgramFolder folder;
         if (c.file) write_bytes(folder.file(kName), c.file);
-        EXPECT_EQ(lit_couleur_fenetre(), c.rvb) << (c.file ? c.file : "(no file)");
+        Signales s;
+        EXPECT_EQ(lit_couleur_fenetre(s.echecs), c.rvb) << (c.file ? c.file : "(no file)");
+        if (!c.told) {
+            EXPECT_TRUE(s.recus.empty()) << c.file;
+            continue;
+        }
+        ASSERT_EQ(s.recus.size(), 1u) << c.file;
+        const EchecDuReglage& e = s.recus[0].first;
+        EXPECT_EQ(e.message, QStringLiteral("File \"") + QDir::toNativeSeparators(folder.file(kName)) +
+                                 QLatin1Char('"') + QString::fromUtf8(c.told));
+        EXPECT_TRUE(e.lecture);
+        EXPECT_FALSE(e.tonalite);
     }
+#ifdef Q_OS_UNIX
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.file(kName)).constData(), 0644), 0);
+    Signales s;
+    EXPECT_EQ(lit_couleur_fenetre(s.echecs), (std::array<int, 3>{201, 202, 203}));
+    ASSERT_EQ(s.recus.size(), 1u) << "the pipe is told once, not at each of its three lines";
+    EXPECT_EQ(s.recus[0].first.message, QStringLiteral("Cannot read file \"") +
+                                            QDir::toNativeSeparators(folder.file(kName)) +
+                                            QStringLiteral("\". Not a regular file. Its settings keep their defaults."));
+    EXPECT_TRUE(s.recus[0].second);
+    EXPECT_TRUE(s.recus[0].first.lecture);
+#endif
 }
 
 TEST(CouleurFenetre, WritingKeepsTheOtherLinesAndReadsBack) {
@@ -168,7 +204,7 @@ TEST(CouleurFenetre, WritingKeepsTheOtherLinesAndReadsBack) {
     write_bytes(folder.file(kName), "1\r\n2\r\n3\r\nkept\r\n");
     ecrit_couleur_fenetre({0, 128, 255}, s.echecs);
     EXPECT_EQ(read_bytes(folder.file(kName)), twenty({{1, "0"}, {2, "128"}, {3, "255"}, {4, "kept"}}));
-    EXPECT_EQ(lit_couleur_fenetre(), (std::array<int, 3>{0, 128, 255}));
+    EXPECT_EQ(lit_couleur_fenetre(s.echecs), (std::array<int, 3>{0, 128, 255}));
     EXPECT_TRUE(s.recus.empty());
 }
 

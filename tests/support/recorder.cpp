@@ -69,9 +69,11 @@ void Recorder::install() {
         documents.append(path);
         return document_opens;
     };
-    s.notify = [this](const QString& title, const QString& text) {
-        notifications.append(title + QStringLiteral(": ") + text);
+    s.notify = [this](const platform::Notification& n) {
+        notifications.append(n.title + QStringLiteral(": ") + n.text +
+                             (n.critical ? QStringLiteral(" (critical)") : QString()));
     };
+    s.withdraw = [this](const QString& tag) { withdrawn.append(tag); };
 }
 
 TemporaryProgramFolder::TemporaryProgramFolder() { platform::set_program_folder_for_tests(path()); }

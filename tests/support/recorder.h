@@ -29,7 +29,8 @@ struct Recorder {
     std::optional<QString> play_error;
     int beeps = 0;
     std::vector<std::pair<int, int>> tones;
-    QStringList notifications;  // "title: text"
+    QStringList notifications;  // "title: text", with " (critical)" after a critical one
+    QStringList withdrawn;      // the tags of the notifications taken back
     QStringList documents;      // the documents opened
     bool document_opens = true;
     // Runs while a message box is "open" (for example to spin the event loop).

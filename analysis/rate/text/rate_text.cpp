@@ -1,5 +1,6 @@
 #include "analysis/rate/text/rate_text.h"
 
+#include "analysis/day_rule.h"
 #include "platform/numbers.h"
 #include "platform/uncertainty.h"
 
@@ -149,10 +150,11 @@ QStringList caveat_lines(const rate::RateAnalysis& a) {
         lines.append(RateText::tr("tous les événements dans la même seconde : pas de taux"));
     }
     if (a.backward_intervals > 0) {
-        lines.append(
-            RateText::tr("l'heure recule %n fois d'une ligne à la suivante (de moins d'un jour) : "
-                         "les événements sont pris dans l'ordre de leurs heures",
-                         nullptr, count(a.backward_intervals)));
+        // A longer step back is the next day: it never reaches the time line.
+        lines.append(RateText::tr("l'heure recule %n fois d'une ligne à la suivante (de %1 au plus) : "
+                                  "les événements sont pris dans l'ordre de leurs heures",
+                                  nullptr, count(a.backward_intervals))
+                         .arg(duration_text(static_cast<double>(kReculDuMemeJour) * 60)));
     }
     if (!a.gaps.empty()) {
         lines.append(RateText::tr("les heures ne portent pas de date : un trou a pu durer des jours entiers de plus"));
@@ -201,11 +203,13 @@ QStringList bin_table(const rate::RateAnalysis& a) {
     return aligned_table(rows);
 }
 
-QString stopped_line(const rate::RateAnalysis& a, double age_s) {
+QString stopped_line(const rate::RateAnalysis& a, double age_s, double last_record_s) {
     if (a.records == 0)
         return RateText::tr("acquisition arrêtée ? aucun événement depuis %1").arg(duration_text(age_s));
+    const rate::ClockTime last =
+        std::isfinite(last_record_s) ? rate::clock_time(last_record_s, a.origin_time_of_day_s) : a.last_clock;
     return RateText::tr("acquisition arrêtée ? aucun événement depuis %1 (le dernier à %2)")
-        .arg(duration_text(age_s), clock_text(a.last_clock, a.crosses_midnight));
+        .arg(duration_text(age_s), clock_text(last, a.crosses_midnight || last.day != 0));
 }
 
 }  // namespace rate_text

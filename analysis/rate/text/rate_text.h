@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 
 namespace rate_text {
 
@@ -49,7 +50,10 @@ QStringList bin_table(const rate::RateAnalysis& analysis);
 QStringList aligned_table(const QList<QStringList>& rows);
 
 // The red line of a stopped run: "acquisition arrêtée ? aucun événement
-// depuis 1 h 27 min (le dernier à 02:13:05)".
-QString stopped_line(const rate::RateAnalysis& analysis, double age_s);
+// depuis 1 h 27 min (le dernier à 02:13:05)". The last record is the file's
+// (`last_record_s` on the time line, past the records analysed when the file
+// held more than the store), or else the analysis's last.
+QString stopped_line(const rate::RateAnalysis& analysis, double age_s,
+                     double last_record_s = std::numeric_limits<double>::quiet_NaN());
 
 }  // namespace rate_text
