@@ -167,7 +167,7 @@ void FenetreAjustement::construit() {
     connect(onglet_runs, &OngletRuns::runs_modifies, this,
             [this] { platform::report_errors([this] { runs_modifies(); }); });
     onglet_partage = new OngletPartage(form_, *this, Onglets);
-    Onglets->addTab(onglet_partage, QStringLiteral("partage"));
+    Onglets->addTab(onglet_partage, tr("partage"));
     colonne->insertWidget(0, onglet_taux->Label_alarme);
     colonne->addWidget(Onglets, 1);
     auto* boutons = new QHBoxLayout;

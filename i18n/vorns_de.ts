@@ -331,6 +331,10 @@
         <source>Le run en lecture seule pour un autre appareil : son adresse et son code QR</source>
         <translation>Der Run schreibgeschützt für ein anderes Gerät: seine Adresse und sein QR-Code</translation>
     </message>
+    <message>
+        <source>partage</source>
+        <translation>Teilen</translation>
+    </message>
 </context>
 <context>
     <name>OngletPartage</name>
@@ -2151,6 +2155,65 @@ Qts eigene Optionen (-style NAME, -platform NAME, -reverse, ...) werden auch ang
  augmenter ce nombre dans le source...</source>
         <translation> max_parametre = %1
  diese Zahl im Quelltext erhöhen...</translation>
+    </message>
+</context>
+<context>
+    <name>share</name>
+    <message>
+        <source>fr</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>vorns — %1</source>
+        <translation>vorns — %1</translation>
+    </message>
+    <message>
+        <source>vorns ne répond plus : les chiffres ci-dessous sont ceux du dernier rechargement reçu.</source>
+        <translation>vorns antwortet nicht mehr: die Zahlen unten sind die des zuletzt empfangenen Neuladens.</translation>
+    </message>
+    <message>
+        <source>dernier rechargement</source>
+        <translation>letztes Neuladen</translation>
+    </message>
+    <message>
+        <source>enregistrements</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>modèle</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>ajustement</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>prévision</source>
+        <translation>Prognose</translation>
+    </message>
+    <message>
+        <source>taux</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>temps actif</source>
+        <translation>aktive Messzeit</translation>
+    </message>
+    <message>
+        <source>histogramme des durées avec l&apos;ajustement</source>
+        <translation>Histogramm der Dauern mit der Anpassung</translation>
+    </message>
+    <message>
+        <source>taux du run</source>
+        <translation>Rate des Laufs</translation>
+    </message>
+    <message>
+        <source>Page en lecture seule, mise à jour à chaque période de rafraîchissement.</source>
+        <translation>Seite nur zum Lesen, bei jeder Aktualisierungsperiode erneuert.</translation>
+    </message>
+    <message>
+        <source>histogramme</source>
+        <translation>Histogramm</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,10 @@
         <source>Le run en lecture seule pour un autre appareil : son adresse et son code QR</source>
         <translation>The run, read-only, for another device: its address and its QR code</translation>
     </message>
+    <message>
+        <source>partage</source>
+        <translation>share</translation>
+    </message>
 </context>
 <context>
     <name>OngletPartage</name>
@@ -2150,6 +2154,65 @@ Qt&apos;s own options (-style NAME, -platform NAME, -reverse, ...) are accepted 
  augmenter ce nombre dans le source...</source>
         <translation> max_parametre = %1
  raise this number in the source...</translation>
+    </message>
+</context>
+<context>
+    <name>share</name>
+    <message>
+        <source>fr</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>vorns — %1</source>
+        <translation>vorns — %1</translation>
+    </message>
+    <message>
+        <source>vorns ne répond plus : les chiffres ci-dessous sont ceux du dernier rechargement reçu.</source>
+        <translation>vorns no longer answers: the figures below are those of the last reload received.</translation>
+    </message>
+    <message>
+        <source>dernier rechargement</source>
+        <translation>last reload</translation>
+    </message>
+    <message>
+        <source>enregistrements</source>
+        <translation>records</translation>
+    </message>
+    <message>
+        <source>modèle</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>ajustement</source>
+        <translation>fit</translation>
+    </message>
+    <message>
+        <source>prévision</source>
+        <translation>forecast</translation>
+    </message>
+    <message>
+        <source>taux</source>
+        <translation>rate</translation>
+    </message>
+    <message>
+        <source>temps actif</source>
+        <translation>live time</translation>
+    </message>
+    <message>
+        <source>histogramme des durées avec l&apos;ajustement</source>
+        <translation>histogram of the durations with the fit</translation>
+    </message>
+    <message>
+        <source>taux du run</source>
+        <translation>the run&apos;s rate</translation>
+    </message>
+    <message>
+        <source>Page en lecture seule, mise à jour à chaque période de rafraîchissement.</source>
+        <translation>Read-only page, updated at every refresh period.</translation>
+    </message>
+    <message>
+        <source>histogramme</source>
+        <translation>histogram</translation>
     </message>
 </context>
 <context>

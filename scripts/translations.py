@@ -35,7 +35,7 @@ import xml.etree.ElementTree as ET
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 I18N = ROOT / "i18n"
 # The folders whose texts a person reads (the tests, the benchmark and the fuzzer are not).
-SOURCES = ["platform", "text", "settings", "datafile", "analysis", "fit", "charts", "report", "plot", "session",
+SOURCES = ["platform", "text", "settings", "datafile", "analysis", "fit", "charts", "report", "plot", "session", "share",
            "cli", "app", "tools"]
 # Each file with its language and whether it holds only the plural forms.
 FILES = {"vorns_en.ts": ("en", False), "vorns_de.ts": ("de", False), "vorns_fr.ts": ("fr", True)}

@@ -17,8 +17,6 @@ namespace share {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("share", text); }
-
 // The page's style and script: fixed texts, allowed by their hashes.
 const char kStyle[] =
     "body{font-family:sans-serif;margin:1em auto;max-width:48em;padding:0 1em;color:#111;background:#fff}"
@@ -76,16 +74,16 @@ QString html(const PageRun& page, const Pages& pages) {
     const QString name = platform::name_part(run.file);
     QString h;
     h += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
-             .arg(escaped(tr("fr")));
+             .arg(escaped(QCoreApplication::translate("share", "fr")));
     h += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                         "<meta name=\"referrer\" content=\"no-referrer\">\n");
-    h += QStringLiteral("<title>%1</title>\n").arg(escaped(tr("vorns — %1").arg(name)));
+    h += QStringLiteral("<title>%1</title>\n").arg(escaped(QCoreApplication::translate("share", "vorns — %1").arg(name)));
     // Without JavaScript the browser asks again itself.
     const int period = static_cast<int>(std::clamp(std::ceil(page.period_s), 1.0, 86400.0));
     h += QStringLiteral("<noscript><meta http-equiv=\"refresh\" content=\"%1\"></noscript>\n").arg(period);
     h += QStringLiteral("<style>") + QLatin1String(kStyle) + QStringLiteral("</style>\n</head>\n<body>\n");
     h += QStringLiteral("<p id=\"stale\" class=\"stale\" role=\"status\" hidden>%1</p>\n")
-             .arg(escaped(tr("vorns ne répond plus : les chiffres ci-dessous sont ceux du dernier rechargement reçu.")));
+             .arg(escaped(QCoreApplication::translate("share", "vorns ne répond plus : les chiffres ci-dessous sont ceux du dernier rechargement reçu.")));
     h += QStringLiteral("<main id=\"run\" data-period=\"%1\">\n").arg(platform::general(page.period_s, QLatin1Char('.')));
     h += QStringLiteral("<h1 id=\"name\">%1</h1>\n").arg(escaped(name));
     if (!run.alarm.isEmpty()) {
@@ -93,36 +91,36 @@ QString html(const PageRun& page, const Pages& pages) {
     }
     if (!run.error.isEmpty()) h += QStringLiteral("<p id=\"error\" class=\"stale\">%1</p>\n").arg(escaped(run.error));
     h += QStringLiteral("<dl>\n");
-    h += row(tr("dernier rechargement"), when(page.updated), "updated");
-    h += row(tr("enregistrements"), platform::decimal(run.records), "records");
+    h += row(QCoreApplication::translate("share", "dernier rechargement"), when(page.updated), "updated");
+    h += row(QCoreApplication::translate("share", "enregistrements"), platform::decimal(run.records), "records");
     if (a) {
         const fit_text::ResultLines l = fit_text::result_lines(a->result, a->choices.unit_ns);
-        h += row(tr("modèle"), fit_text::text(a->choices.model), "model");
+        h += row(QCoreApplication::translate("share", "modèle"), fit_text::text(a->choices.model), "model");
         h += row(fit_text::tau_caption(), l.tau, "tau");
         if (!l.tau_time.isEmpty()) h += row(QString(), l.tau_time, "tau-time");
         if (!l.fermi.isEmpty()) h += row(fit_text::fermi_caption(), l.fermi, "gf");
         h += row(fit_text::events_caption(), l.events, "events");
-        h += row(tr("ajustement"), l.status, "status");
-        h += row(tr("prévision"), fit_text::forecast_line(a->forecast), "forecast");
+        h += row(QCoreApplication::translate("share", "ajustement"), l.status, "status");
+        h += row(QCoreApplication::translate("share", "prévision"), fit_text::forecast_line(a->forecast), "forecast");
     }
     if (run.rate) {
-        h += row(tr("taux"), rate_text::rate_line(*run.rate), "rate");
-        h += row(tr("temps actif"), rate_text::live_time_line(*run.rate), "live-time");
+        h += row(QCoreApplication::translate("share", "taux"), rate_text::rate_line(*run.rate), "rate");
+        h += row(QCoreApplication::translate("share", "temps actif"), rate_text::live_time_line(*run.rate), "live-time");
     }
     h += QStringLiteral("</dl>\n");
     const QString plots = QString::number(pages.plots);
     if (!pages.histogram_svg.isEmpty()) {
         h += QStringLiteral("<figure><img id=\"histogram\" src=\"histogram.svg?v=%1\" width=\"720\" height=\"440\" "
                             "alt=\"%2\"></figure>\n")
-                 .arg(plots, escaped(tr("histogramme des durées avec l'ajustement")));
+                 .arg(plots, escaped(QCoreApplication::translate("share", "histogramme des durées avec l'ajustement")));
     }
     if (!pages.rate_svg.isEmpty()) {
         h += QStringLiteral("<figure><img id=\"rate-plot\" src=\"rate.svg?v=%1\" width=\"720\" height=\"360\" "
                             "alt=\"%2\"></figure>\n")
-                 .arg(plots, escaped(tr("taux du run")));
+                 .arg(plots, escaped(QCoreApplication::translate("share", "taux du run")));
     }
     h += QStringLiteral("<footer>%1 <a href=\"run.json\">run.json</a></footer>\n</main>\n")
-             .arg(escaped(tr("Page en lecture seule, mise à jour à chaque période de rafraîchissement.")));
+             .arg(escaped(QCoreApplication::translate("share", "Page en lecture seule, mise à jour à chaque période de rafraîchissement.")));
     h += QStringLiteral("<script>") + QLatin1String(kScript) + QStringLiteral("</script>\n</body>\n</html>\n");
     return h;
 }
@@ -145,13 +143,13 @@ Pages make_pages(const PageRun& page, const Pages* previous) {
                 const charts::TimeUnit unit = charts::time_unit(a->choices.unit_ns, a->choices.t_max);
                 const bool log_counts = a->choices.log_counts;
                 pages.histogram_svg = svg([&](QPainter& p, const QRectF& r) { charts::draw_histogram(p, r, view, unit, log_counts); },
-                                          QSize(720, 440), tr("histogramme"));
+                                          QSize(720, 440), QCoreApplication::translate("share", "histogramme"));
             }
         }
         if (run.rate && run.rate->records > 0) {
             const rate::RateAnalysis& rate = *run.rate;
             pages.rate_svg = svg([&](QPainter& p, const QRectF& r) { charts::draw_rate(p, r, rate); }, QSize(720, 360),
-                                 tr("taux"));
+                                 QCoreApplication::translate("share", "taux"));
         }
     }
     QString json = followed_run_json(run, false, nullptr);
