@@ -15,6 +15,7 @@ namespace {
 constexpr char kLibelle[] = "vorns_libelle";
 constexpr char kIntitule[] = "vorns_intitule";
 constexpr char kAlerte[] = "vorns_alerte";
+constexpr char kAnnonces[] = "vorns_annonces";
 
 // A panel: a button when it is one (a click, Space or Enter), with the text
 // it shows as its name; otherwise a pane, as the frame it is.
@@ -118,9 +119,12 @@ void alerte(QLabel* ligne) {
 }
 
 void annonce(QLabel* ligne) {
+    ligne->setProperty(kAnnonces, annonces(ligne) + 1);
     QAccessibleEvent evenement(ligne, QAccessible::Alert);
     QAccessible::updateAccessibility(&evenement);
 }
+
+int annonces(const QLabel* ligne) { return ligne->property(kAnnonces).toInt(); }
 
 void nomme(QWidget* w, const QString& nom, const QString& description) {
     if (!nom.isEmpty()) w->setAccessibleName(nom);

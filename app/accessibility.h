@@ -28,6 +28,9 @@ void alerte(QLabel* ligne);
 // Says the alert's line again: the alert event, for the platforms whose
 // bridge forwards it (the label's showing is what AT-SPI forwards).
 void annonce(QLabel* ligne);
+// How many times the label's alert was said (read by tests: the offscreen
+// platform has no screen reader to hear it).
+int annonces(const QLabel* ligne);
 
 // The accessible name, and the description, which is also the tool tip.
 void nomme(QWidget* w, const QString& nom, const QString& description = {});

@@ -1,5 +1,6 @@
 // The end of a load (its readers told), and the window's status line, which the load, its passes and the tick write to: below them
 // all, it calls none of them.
+#include "app/accessibility.h"
 #include "app/tform1.h"
 #include "platform/translations.h"
 
@@ -15,7 +16,10 @@ void TForm1::montre_l_etat() {
     // A stopped run first, in red, with the age of its last record.
     const bool alarme = surveillance_->arrete();
     QPalette couleurs = Label_etat_chargement->palette();
-    couleurs.setColor(QPalette::WindowText, alarme ? QColor(255, 0, 0) : QColor(128, 0, 0));
+    const QColor rouge(255, 0, 0);
+    // Raised now: a screen reader says it once, not the age at every tick.
+    const bool levee = alarme && couleurs.color(QPalette::WindowText) != rouge;
+    couleurs.setColor(QPalette::WindowText, alarme ? rouge : QColor(128, 0, 0));
     Label_etat_chargement->setPalette(couleurs);
     SpeedButton_acquitter->setVisible(alarme && !surveillance_->acquittee());
     QStringList parties;
@@ -27,7 +31,9 @@ void TForm1::montre_l_etat() {
         if (!partie->isEmpty() && !parties.contains(*partie)) parties << *partie;
     }
     const QString texte = parties.join(platform::list_separator());
-    if (texte == Label_etat_chargement->text()) return;  // said at every tick
-    Label_etat_chargement->setText(texte);
-    Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it
+    if (texte != Label_etat_chargement->text()) {  // said at every tick
+        Label_etat_chargement->setText(texte);
+        Label_etat_chargement->setToolTip(texte);  // the whole text, when the line is too short for it
+    }
+    if (levee) accessibilite::annonce(Label_etat_chargement);
 }

@@ -29,16 +29,38 @@ QPoint coin_dans(QRect disponible, QPoint coin, QSize taille) {
     return {x, y};
 }
 
-QPoint a_cote(QRect disponible, QRect principale, QSize taille) {
-    QPoint coin;
-    if (principale.right() + 1 + taille.width() <= disponible.right() + 1) {
-        coin = QPoint(principale.right() + 1, principale.top());
-    } else if (principale.left() - taille.width() >= disponible.left()) {
-        coin = QPoint(principale.left() - taille.width(), principale.top());
+CoteACote a_cote(QRect disponible, QRect principale, QSize taille) {
+    const int largeur = taille.width();
+    const int gauche = disponible.left();
+    const int droite = disponible.right() + 1;
+    // How far the main window would move left to make room at its right, and right to make room at its left.
+    const int vers_la_gauche = std::max(0, principale.right() + 1 + largeur - droite);
+    const int vers_la_droite = std::max(0, gauche - (principale.left() - largeur));
+    CoteACote c{principale.topLeft(), {}};
+    if (vers_la_gauche == 0) {
+        c.fenetre = QPoint(principale.right() + 1, principale.top());
+    } else if (vers_la_droite == 0) {
+        c.fenetre = QPoint(principale.left() - largeur, principale.top());
+    } else if (principale.width() + largeur <= disponible.width()) {
+        if (vers_la_gauche <= vers_la_droite) {
+            c.principale.rx() -= vers_la_gauche;
+            c.fenetre = QPoint(c.principale.x() + principale.width(), principale.top());
+        } else {
+            c.principale.rx() += vers_la_droite;
+            c.fenetre = QPoint(c.principale.x() - largeur, principale.top());
+        }
     } else {
-        coin = principale.center() - QPoint(taille.width() / 2, taille.height() / 2);
+        c.fenetre = principale.center() - QPoint(largeur / 2, taille.height() / 2);
     }
-    return coin_dans(disponible, coin, taille);
+    c.fenetre = coin_dans(disponible, c.fenetre, taille);
+    return c;
+}
+
+bool barre_visible(const QList<QRect>& ecrans, QRect cadre, int barre) {
+    const QRect haut(cadre.topLeft(), QSize(cadre.width(), std::max(1, barre)));
+    for (const QRect& e : ecrans)
+        if (e.intersects(haut)) return true;
+    return false;
 }
 
 }  // namespace placement

@@ -3,6 +3,7 @@
 // a screen that may be smaller than it, and the fit window beside it. Every
 // rectangle is a window's frame (title bar and borders included) or a
 // screen's available area, in the desktop's coordinates.
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -26,10 +27,21 @@ QSize taille_sur_l_ecran(QSize voulue, QSize disponible, QSize contenu, QSize ca
 // and so its title bar, inside it.
 QPoint coin_dans(QRect disponible, QPoint coin, QSize taille);
 
-// Where the fit window's frame, of size `taille`, starts: beside the main
-// window's frame `principale`, right of it or else left of it, level with its
-// top, where the area has room for the whole width; else centred over it. In
-// every case moved into `disponible` as coin_dans does.
-QPoint a_cote(QRect disponible, QRect principale, QSize taille);
+// Where the two frames stand when the fit window, of size `taille`, opens
+// beside the main window's frame `principale`: right of it or else left of
+// it, level with its top, where the area has room for the whole width. Where
+// neither side has room but the area is wide enough for both, the main window
+// moves sideways the least that makes room (the fit window then goes right of
+// it on a tie). Else the main window stays and the fit window is centred over
+// it. The fit window is in every case moved into `disponible` as coin_dans does.
+struct CoteACote {
+    QPoint principale;  // the main window's frame's new top-left corner
+    QPoint fenetre;     // the fit window's
+};
+CoteACote a_cote(QRect disponible, QRect principale, QSize taille);
+
+// Whether a frame's title bar (its top edge, `barre` high) shows on one of the
+// screens' available areas: not where a screen that was unplugged stood.
+bool barre_visible(const QList<QRect>& ecrans, QRect cadre, int barre);
 
 }  // namespace placement

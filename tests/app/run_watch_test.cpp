@@ -2,6 +2,7 @@
 // called one at a time on a fake clock: the alarm of a run that stopped (red
 // line, one notification, the alarm sound) and when it is armed; and the
 // "taux" tab of the analysis window, made only while in sight.
+#include "app/accessibility.h"
 #include "app/fit_window.h"
 #include "load_fixture.h"
 #include "platform/numbers.h"
@@ -44,7 +45,8 @@ protected:
 // the analysis window closed: its status line in red with the age of the
 // last record, a critical notification that stays until the run resumes,
 // and with "sound" ticked the alarm sound again every minute until someone
-// acknowledges it ("acquitter"). The next record clears all of it.
+// acknowledges it ("acquitter"). The next record clears all of it. A screen
+// reader is told the red line once a stop, not at every tick.
 TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     // The run's last record comes while the file is followed: the watch is armed.
     const QString fichier = ecrit(QStringLiteral("run.txt"), timed_run(every(10, 99)));
@@ -55,6 +57,7 @@ TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     QLabel* statut = form.Label_etat_chargement;
     const auto rouge = [statut] { return statut->palette().color(QPalette::WindowText) == QColor(255, 0, 0); };
     const auto sons = [] { return recorder().played.size(); };
+    const auto annonces = [statut] { return accessibilite::annonces(statut); };
 
     tick(60);
     EXPECT_FALSE(form.surveillance().arrete());
@@ -70,6 +73,7 @@ TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     EXPECT_TRUE(form.SpeedButton_acquitter->isVisibleTo(&form));
     EXPECT_EQ(recorder().notifications, QStringList{QStringLiteral("vorns: ") + ligne + QStringLiteral(" (critical)")});
     EXPECT_EQ(dernier_son(), QStringLiteral("alarme.wav"));
+    EXPECT_EQ(annonces(), 1);
 
     // Said with its age at every tick, notified once, sounded again after a minute.
     const qsizetype apres_l_alarme = sons();
@@ -88,6 +92,7 @@ TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     EXPECT_EQ(dernier_son(), QStringLiteral("ding1.wav"));
     EXPECT_TRUE(statut->text().contains(QStringLiteral("depuis 3 min 20 s")));
     EXPECT_TRUE(rouge());
+    EXPECT_EQ(annonces(), 1) << "once a stop";
 
     // The next record clears it, and takes the notification back.
     append_bytes(fichier, timed_records({1010}));
@@ -105,6 +110,8 @@ TEST_F(RunWatch, AStoppedRunIsSeenInTheMainWindowUntilItResumes) {
     EXPECT_FALSE(rouge_analyse->isHidden());
     EXPECT_EQ(rouge_analyse->text(), form.surveillance().ligne_d_alarme());
     EXPECT_EQ(recorder().notifications.size(), 2) << "a new stop, a new notification";
+    EXPECT_EQ(annonces(), 2);
+    EXPECT_EQ(accessibilite::annonces(rouge_analyse), 1);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
 }
 

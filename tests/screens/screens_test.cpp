@@ -133,19 +133,21 @@ TEST(HighDensityScreens, ThePlotsAreDrawnSharpAtTheScreensRatio) {
     }
 }
 
-// The fit window at its first opening: beside the main window (moved to the
-// screen's left or right edge) where the screen has room, else over it.
+// The fit window at its first opening, and shown again after its screen was
+// unplugged: beside the main window (at the screen's left or right edge, or
+// centred and moved aside) where the screen has room for both, else over it.
 TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheScreen) {
     struct Cas {
         const char* ecran;
         char principale;  // 'g' at the screen's left edge, 'd' at its right one, 'c' centred
         char cote;        // of the fit window: 'd' right of it, 'g' left of it, 'c' over it
+        bool poussee;     // the main window moved aside, the least: the fit window at the screen's right edge
     };
     const Cas cas[] = {
-        {"desktop", 'c', 'c'},  // 428 pixels a side: too narrow
-        {"desktop", 'g', 'd'}, {"desktop", 'd', 'g'},
-        {"laptop", 'c', 'c'},  {"scaled150", 'c', 'c'},  // 720 high: the fit window is made to fit
-        {"netbook", 'c', 'c'},  // 600 high: smaller than the fit window's content, which scrolls
+        {"desktop", 'c', 'd', true},  // 428 pixels a side: too narrow, 1920 for both
+        {"desktop", 'g', 'd', false}, {"desktop", 'd', 'g', false},
+        {"laptop", 'c', 'c', false},  {"scaled150", 'c', 'c', false},  // too narrow for both
+        {"netbook", 'c', 'c', false},  // 600 high: smaller than the fit window's content, which scrolls
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << c.ecran << " " << c.principale);
@@ -156,22 +158,37 @@ TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheS
         if (c.principale == 'g') form.move(disponible.topLeft());
         if (c.principale == 'd') form.move(disponible.right() + 1 - form.frameGeometry().width(), disponible.top());
         traite_les_evenements();
+        const int haut = form.frameGeometry().top();
+        const auto a_sa_place = [&] {
+            const QRect fenetre = form.fenetre_ajustement()->frameGeometry();
+            const QRect principale = form.frameGeometry();
+            EXPECT_TRUE(disponible.contains(fenetre)) << "on the screen, title bar included";
+            EXPECT_TRUE(disponible.contains(principale));
+            EXPECT_EQ(principale.top(), haut);
+            if (c.cote == 'c') {
+                EXPECT_LE(std::abs(fenetre.center().x() - principale.center().x()), 1);
+                EXPECT_TRUE(principale.contains(fenetre.center()));
+            } else {
+                const int x = c.cote == 'd' ? principale.right() + 1 : principale.left() - fenetre.width();
+                EXPECT_EQ(fenetre.topLeft(), QPoint(x, principale.top()));
+            }
+            if (c.poussee) {
+                EXPECT_EQ(fenetre.right(), disponible.right());
+            }
+        };
         form.SpeedButton_ajustement->click();
         traite_les_evenements();
         ASSERT_NE(form.fenetre_ajustement(), nullptr);
-        const QRect fenetre = form.fenetre_ajustement()->frameGeometry();
-        const QRect principale = form.frameGeometry();
-        EXPECT_TRUE(disponible.contains(fenetre)) << "on the screen, title bar included";
-        if (c.cote == 'c') {
-            EXPECT_LE(std::abs(fenetre.center().x() - principale.center().x()), 1);
-            EXPECT_TRUE(principale.contains(fenetre.center()));
-        } else {
-            const int x = c.cote == 'd' ? principale.right() + 1 : principale.left() - fenetre.width();
-            EXPECT_EQ(fenetre.topLeft(), QPoint(x, principale.top()));
-        }
+        a_sa_place();
+        FenetreAjustement& f = *form.fenetre_ajustement();
+        // Hidden, then its screen unplugged (the frame where no screen is now), shown again.
+        f.close();
+        f.move(30000, 30000);
+        form.SpeedButton_ajustement->click();
+        traite_les_evenements();
+        a_sa_place();
         // A run loaded, its rate's lines shown on the "taux" tab: the window grows
         // no further than the screen, and its last button scrolls into view.
-        FenetreAjustement& f = *form.fenetre_ajustement();
         // A short run: its chi2 line ("p-valeur sans signification : ...") widens the content.
         const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
         form.etat().file_state.fichier_donnees = run;
