@@ -22,14 +22,25 @@ ChoixDesClasses TForm1::choix_des_champs() const {
 
 void TForm1::affecte_classe() {
     Memo3->clear();
-    // The fields in this order: a dX that cannot be read ends the pass before
-    // anything changes; one that can is taken even when X max then cannot.
+    const ChoixDesClasses bons = session_->class_choices();
     ChoixDesClasses choix;
-    choix.dX = platform::str_to_float(Edit8->text());
-    prend_largeur_classe(choix.dX, etat_->class_table);
-    choix = choix_des_champs();
-    session_->set_class_choices(choix);
-    montre_les_classes(session_->classify(), choix);
+    try {
+        // The fields in this order: a dX that cannot be read ends the pass before
+        // anything changes; one that can is taken even when X max then cannot.
+        choix.dX = platform::str_to_float(Edit8->text());
+        prend_largeur_classe(choix.dX, etat_->class_table);
+        choix = choix_des_champs();
+        session_->set_class_choices(choix);
+        session_->classify();
+    } catch (const platform::Error& e) {
+        // The session keeps the last choices it made classes with; the error
+        // is said again at every load until the fields are mended.
+        session_->set_class_choices(bons);
+        erreur_des_champs_ = e.text();
+        throw;
+    }
+    erreur_des_champs_.clear();
+    montre_les_classes(session_->load().classes, choix);
 }
 
 void TForm1::montre_les_classes(const ResultatClasses& r, const ChoixDesClasses& choix) {

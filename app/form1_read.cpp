@@ -41,21 +41,19 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     // The session reads the file (a file that cannot be read is a run without
     // lines: no header, no record, no figure, plots without series, its error
     // in the status line; the error then ends the load, the strip stays red),
-    // makes the records and the classes with the fields' choices. A field
-    // that cannot be read leaves the session its last choices; it is said
-    // where the class pass is shown.
-    std::optional<QString> erreur_des_classes;
-    try {
-        session_->set_class_choices(choix_des_champs());
-    } catch (const platform::Error& e) {
-        erreur_des_classes = e.text();
-    }
+    // makes the records and the classes with the class choices last applied.
+    // A dX or X max applied and refused is said where the class pass stands,
+    // at every load until it is mended.
     suivi.fichier_donnees = nom;
     const ReloadChanges changes = session_->reload();
+    if (changes.class_choices) erreur_des_champs_.clear();  // the fields show the unit's choices
     std::optional<QString> illisible;
+    std::optional<QString> erreur_des_classes;
     if (changes.unreadable) {
         illisible = session_->error();
-    } else if (!erreur_des_classes && !session_->error().isEmpty()) {
+    } else if (!erreur_des_champs_.isEmpty()) {
+        erreur_des_classes = erreur_des_champs_;
+    } else if (!session_->error().isEmpty()) {
         erreur_des_classes = session_->error();
     }
     Memo1->showLines(session_->lines());

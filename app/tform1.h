@@ -231,8 +231,11 @@ public:
     // The class choices of dX, X max and the choice of Tau's total, as
     // numbers; raises the error of a field that cannot be read.
     ChoixDesClasses choix_des_champs() const;
-    // The class pass with the fields' choices: the session's classes made
-    // again, then shown; a field or choice refused raises, the width taken.
+    // The class pass with the fields' choices, applied (the session takes
+    // them and makes its classes again, then they are shown); a field or a
+    // choice refused raises, the width taken, and the session keeps its
+    // last choices. A load takes the choices applied, never a field being
+    // typed.
     void affecte_classe();
     void SpeedButton12Click();
     void SpeedButton10Click();
@@ -245,6 +248,8 @@ public:
     // A scale typed, applied as Enter or leaving it: its plot redrawn.
     void Edit1Exit();
     void Edit7Exit();
+    // X max stepped by its buttons: taken by the session at the next load.
+    void prend_x_max();
     // The value of dX or X max the user gave, remembered for the run's unit.
     void retiens_la_saisie(TypedPerUnit::Field champ);
 
@@ -318,6 +323,7 @@ private:
     void termine_le_chargement();
     QString etat_du_chargement_;      // the load's part: unreadable file, skipped lines, no record
     QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
+    QString erreur_des_champs_;       // dX or X max applied and refused: said at every load until mended
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
     QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
     QString reglages_illisibles_;     // the settings files that could not be read, and what was taken
