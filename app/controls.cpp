@@ -208,20 +208,17 @@ LinesView::LinesView(QWidget* parent, const QString& name) : QAbstractScrollArea
     viewport()->setAutoFillBackground(true);
 }
 
-void LinesView::setLines(platform::PackedLines lines) {
-    lines_ = std::move(lines);
+void LinesView::showLines(const platform::PackedLines& lines) {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    shown_ = &lines;
+    lines_ = platform::PackedLines();
     linesChanged();
 }
 
-void LinesView::loadFile(const QString& path) {
-    verticalScrollBar()->setValue(0);
-    horizontalScrollBar()->setValue(0);
-    try {
-        lines_.read_file(path);
-    } catch (...) {
-        linesChanged();  // no line left
-        throw;
-    }
+void LinesView::setLines(platform::PackedLines lines) {
+    lines_ = std::move(lines);
+    shown_ = &lines_;
     linesChanged();
 }
 
@@ -229,8 +226,8 @@ void LinesView::linesChanged() {
     // The width is estimated from the longest line, so that loading stays
     // linear and cheap whatever the number of lines.
     qsizetype longest = 0;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const QStringView line = lines_.at(i);
+    for (qsizetype i = 0; i < shown_->size(); ++i) {
+        const QStringView line = shown_->at(i);
         const char16_t* c = line.utf16();
         qsizetype tabs = 0;
         for (qsizetype k = 0; k < line.size(); ++k) tabs += c[k] == u'\t';
@@ -245,7 +242,7 @@ void LinesView::linesChanged() {
 void LinesView::updateScrollBars() {
     const int line_height = std::max(1, fontMetrics().lineSpacing());
     const int visible = std::max(1, viewport()->height() / line_height);
-    verticalScrollBar()->setRange(0, std::max(0, static_cast<int>(lines_.size()) - visible));
+    verticalScrollBar()->setRange(0, std::max(0, static_cast<int>(shown_->size()) - visible));
     verticalScrollBar()->setPageStep(visible);
     horizontalScrollBar()->setRange(0, std::max(0, widest_ - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -259,13 +256,13 @@ void LinesView::paintEvent(QPaintEvent*) {
     const int x = 3 - scrolled;
     int y = fontMetrics().ascent() + 1;
     painter.setPen(palette().color(QPalette::Text));
-    for (int i = first; i < lines_.size() && y - fontMetrics().ascent() < viewport()->height(); ++i) {
+    for (int i = first; i < shown_->size() && y - fontMetrics().ascent() < viewport()->height(); ++i) {
         // A long line (a file without line breaks can make one of megabytes)
         // is laid out only where it can be in view: from the character the
         // scroll position reaches at the average width the scroll range is
         // reckoned with, for as many characters as the view has pixels.
         // Laying out all of it took seconds per paint and garbled it.
-        QStringView line = lines_.at(i);
+        QStringView line = shown_->at(i);
         int line_x = x;
         if (line.size() > kLongLine) {
             const int average = std::max(1, fontMetrics().averageCharWidth());

@@ -95,22 +95,23 @@ private:
     bool aligned_client_ = false;
 };
 
-// The data memo: read-only, both scroll bars, holding every line of the data
-// file. It keeps the lines as a list and paints only the visible ones, so a
-// 50 000-line file shows at once.
+// The data memo: read-only, both scroll bars, showing every line of the data
+// file. It shows lines held elsewhere (the run's session's) or its own, and
+// paints only the visible ones, so a 50 000-line file shows at once.
 class LinesView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit LinesView(QWidget* parent, const QString& name);
+    // Shows `lines`, held by their owner, from the top: call it again after
+    // they changed. They must outlive the view or the next lines it shows.
+    void showLines(const platform::PackedLines& lines);
+    // Shows lines of its own.
     void setLines(platform::PackedLines lines);
     void setLines(const QStringList& lines) { setLines(platform::PackedLines::from_list(lines)); }
     void clear() { setLines(platform::PackedLines()); }
-    // Replaces the lines by those of a text file, in the storage already there,
-    // and shows the top of it. A file that cannot be read leaves no line and raises.
-    void loadFile(const QString& path);
-    const platform::PackedLines& packedLines() const { return lines_; }
-    QStringList lines() const { return lines_.to_list(); }  // a copy of every line
-    qsizetype lineCount() const { return lines_.size(); }
+    const platform::PackedLines& packedLines() const { return *shown_; }
+    QStringList lines() const { return shown_->to_list(); }  // a copy of every line
+    qsizetype lineCount() const { return shown_->size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -121,6 +122,7 @@ private:
     void linesChanged();
     void updateScrollBars();
     static constexpr qsizetype kLongLine = 4096;  // longer lines are painted in part
-    platform::PackedLines lines_;
+    platform::PackedLines lines_;                  // its own
+    const platform::PackedLines* shown_ = &lines_;  // its own or its owner's
     int widest_ = 0;  // widest line in pixels among those measured
 };

@@ -12,19 +12,40 @@
 #include <QTextCursor>
 #include <algorithm>
 
-void TForm1::affecte_classe() {
-    RecordStore& store = etat_->record_store;
-    ClassTable& table = etat_->class_table;
-    Memo3->clear();
-    // The fields in this order: a dX that cannot be read ends the pass before
-    // anything changes; one that can is taken even when X max then cannot.
+ChoixDesClasses TForm1::choix_des_champs() const {
     ChoixDesClasses choix;
     choix.dX = platform::str_to_float(Edit8->text());
-    prend_largeur_classe(choix.dX, table);
     choix.x_max = platform::str_to_float(Edit6->text());
     choix.par_centres = RadioGroup2_items->checkedId() != 0;
-    const ResultatClasses r = classe_les_durees(choix, store, table);
-    etat_->choix_des_classes = choix;
+    return choix;
+}
+
+void TForm1::affecte_classe() {
+    Memo3->clear();
+    const ChoixDesClasses bons = session_->class_choices();
+    ChoixDesClasses choix;
+    try {
+        // The fields in this order: a dX that cannot be read ends the pass before
+        // anything changes; one that can is taken even when X max then cannot.
+        choix.dX = platform::str_to_float(Edit8->text());
+        prend_largeur_classe(choix.dX, etat_->class_table);
+        choix = choix_des_champs();
+        session_->set_class_choices(choix);
+        session_->classify();
+    } catch (const platform::Error& e) {
+        // The session keeps the last choices it made classes with; the error
+        // is said again at every load until the fields are mended.
+        session_->set_class_choices(bons);
+        erreur_des_champs_ = e.text();
+        throw;
+    }
+    erreur_des_champs_.clear();
+    montre_les_classes(session_->load().classes, choix);
+}
+
+void TForm1::montre_les_classes(const ResultatClasses& r, const ChoixDesClasses& choix) {
+    const RecordStore& store = etat_->record_store;
+    const ClassTable& table = etat_->class_table;
     Label17->setText(platform::decimal(r.n_classe));
 
     Memo3->setPlainText(lignes_de_trace(r.n_classe, table).join(QLatin1Char('\n')));
@@ -48,7 +69,7 @@ void TForm1::affecte_classe() {
     montre_l_etat();
 
     // N max from the largest count; the "+" of N max then takes it one step up
-    // and redraws the class plot, still with the points of the previous pass.
+    // and redraws the class plot.
     if (CheckBox1->isChecked()) {
         if (const auto n_max = n_max_autoscale(r)) {
             Edit7->setText(platform::decimal(*n_max));
@@ -56,11 +77,9 @@ void TForm1::affecte_classe() {
         }
     }
 
-    ecrit_la_serie_des_classes(r.n_classe, table, store);
+    // The session wrote series 2 (none without any record, as at start-up);
+    // the listing still shows the empty classes.
     Memo4->setPlainText(lignes_du_listing(r.n_classe, store).join(QLatin1Char('\n')));
-    // Without any record the class plot draws no series, as at start-up; the
-    // listing still shows the empty classes.
-    if (store.nb_points[1] == 0) store.nb_points[2] = 0;
     if (le_listing_peut_prendre_le_focus()) {
         // The focus the pass gives the listing applies no field being typed:
         // a tick's reload would apply it half typed.
@@ -112,29 +131,6 @@ void TForm1::Edit6Exit() {
     trace_graphe(2);
     if (Edit6->isModified()) retiens_la_saisie(TypedPerUnit::Field::x_max);
     Edit6->setModified(false);
-}
-
-void TForm1::prend_les_classes_de_l_unite(double unite_ns) {
-    UnitFields::Pair voulus{};
-    if (unit_known(unite_ns)) {
-        const RecordStore& store = etat_->record_store;
-        const std::span<const double> durees(
-            store.serie_y[1].data() + 1, static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
-        const DurationChoices c =
-            duration_choices(unite_ns, durations_seen(durees), etat_->saisies_par_unite.of(unite_ns));
-        voulus = {c.dX, c.x_max};
-    }
-    std::optional<UnitFields::Pair> montres;
-    try {
-        montres = UnitFields::Pair{static_cast<double>(platform::str_to_float(Edit8->text())),
-                                   static_cast<double>(platform::str_to_float(Edit6->text()))};
-    } catch (const platform::Error&) {
-        // a field that cannot be read is not kept; the class pass says so
-    }
-    if (const auto champs = etat_->champs_des_classes.after_load(unite_ns, montres, voulus)) {
-        Edit8->setText(platform::general((*champs)[0]));
-        Edit6->setText(platform::general((*champs)[1]));
-    }
 }
 
 void TForm1::RadioGroup2Click() {

@@ -1,15 +1,14 @@
-// The end of a load (the watch takes it, then its readers), and the window's
-// status line, which the load, its passes and the tick write to: below them
+// The end of a load (its readers told), and the window's status line, which the load, its passes and the tick write to: below them
 // all, it calls none of them.
 #include "app/accessibility.h"
 #include "app/tform1.h"
 #include "platform/translations.h"
 
 void TForm1::termine_le_chargement() {
-    // The watch takes the load before any reader of it: the rate it makes for
-    // the "taux" tab, the fit window's forecast and the alarm is this load's,
-    // whatever order those readers were connected in.
-    surveillance_->apres_chargement(*etat_);
+    // The watch (the session's) took the load in the session's reload, before
+    // any reader of it: the rate it makes for the "taux" tab, the fit window's
+    // forecast and the alarm is this load's, whatever order those readers were
+    // connected in.
     emit chargement_termine();
 }
 

@@ -1,5 +1,6 @@
-// Loading the data file into the memo, the counters and the plots: the read,
-// then the record pass (app/form1_record_pass.cpp), which makes the class pass
+// Loading the data file: the session's reload (read, records, the unit's
+// class choices, classes), then the memo, the counters and the plots: the
+// records shown (app/form1_record_pass.cpp), then the classes
 // (app/form1_class_pass.cpp); the load ends in app/form1_load.cpp.
 #include "analysis/load_text.h"
 #include "app/tform1.h"
@@ -31,27 +32,33 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     // What the last reload of a tick said is replaced by what this load says.
     erreur_du_rechargement_.clear();
 
-    // Taken before the read, so that a line appended meanwhile is seen at the next tick.
-    retiens_la_vue(vue_du_fichier(nom), etat_->file_state);
-
     // From here on the window shows this file: nothing of another one stays,
     // neither its last line nor its figures.
     FileState& suivi = etat_->file_state;
     const bool meme_fichier = nom == suivi.fichier_charge;
-    suivi.fichier_charge = nom;
     if (!meme_fichier) efface_les_chiffres();
 
-    // A file that cannot be read is shown as a file without lines (no header,
-    // no record, no figure, plots without series), its error in the status
-    // line; the error then ends the load, the strip stays red.
+    // The session reads the file (a file that cannot be read is a run without
+    // lines: no header, no record, no figure, plots without series, its error
+    // in the status line; the error then ends the load, the strip stays red),
+    // makes the records and the classes with the class choices last applied.
+    // A dX or X max applied and refused is said where the class pass stands,
+    // at every load until it is mended.
+    suivi.fichier_donnees = nom;
+    const ReloadChanges changes = session_->reload();
+    if (changes.class_choices) erreur_des_champs_.clear();  // the fields show the unit's choices
     std::optional<QString> illisible;
-    try {
-        Memo1->loadFile(nom);
-    } catch (const platform::Error& e) {
-        illisible = e.text();
+    std::optional<QString> erreur_des_classes;
+    if (changes.unreadable) {
+        illisible = session_->error();
+    } else if (!erreur_des_champs_.isEmpty()) {
+        erreur_des_classes = erreur_des_champs_;
+    } else if (!session_->error().isEmpty()) {
+        erreur_des_classes = session_->error();
     }
+    Memo1->showLines(session_->lines());
 
-    const platform::PackedLines& lignes = Memo1->packedLines();
+    const platform::PackedLines& lignes = session_->lines();
     const auto ligne = [&lignes](qsizetype i) { return i < lignes.size() ? lignes.at(i) : QStringView(); };
     montre(Label3, ligne(0));
     montre(Label2, ligne(1));
@@ -66,7 +73,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
     }
 
     try {
-        traite_les_lignes_memo();
+        montre_les_enregistrements(changes, erreur_des_classes);
 
         Label40->setText(texte_duree_acquisition(etat_->record_store.duree_acquisition));
         if (traces == Traces::avec) {
@@ -75,7 +82,7 @@ void TForm1::charge_le_fichier(const QString& nom, Traces traces) {
         }
     } catch (const platform::Error&) {
         // For a file that cannot be read, its own error is the one reported; a
-        // field that cannot be read (a scale, dX) is reported at the next load.
+        // field that cannot be read (a scale, dX) is reported at each load.
         if (!illisible) throw;
     }
 

@@ -1,37 +1,31 @@
-// The record pass over the lines of the data memo.
+// What the session's record pass made of the data file's lines, shown.
 #include "analysis/load_text.h"
 #include "analysis/record_pass.h"
 #include "app/tform1.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "text/steps.h"
 
-#include <utility>
-
-void TForm1::traite_les_lignes_memo() {
-    RecordStore& store = etat_->record_store;
-    const platform::PackedLines& lignes = Memo1->packedLines();
-    Label_nb_ligne->setText(texte_nb_lignes(lignes.size(), 0));
-
-    // A line that is no record is skipped: the records after it count.
-    PasseDesLignes passe = passe_des_lignes(lignes, store);
-    etat_->origine_temps = passe.origine_temps;
+void TForm1::montre_les_enregistrements(const ReloadChanges& changes, const std::optional<QString>& erreur_des_classes) {
+    const platform::PackedLines& lignes = session_->lines();
+    const PasseDesLignes& passe = session_->load().enregistrements;
     etat_->lignes_ignorees = passe.nb_lignes_ignorees;
-    etat_->dernier_du_fichier = passe.dernier_du_fichier;
 
     // What the load has to say of the file: the status line names the last
     // skipped line (while a run is followed, the newest); the box of a file
     // choice, the first, and only what it did not tell before.
     const QString& fichier = etat_->file_state.fichier_charge;
     QStringList a_dire;
-    // The format of another apparatus's file is told first (with its seconds of
-    // count records, before they go to the run's state); the acquisition
+    // The format of another apparatus's file is told first; the acquisition
     // format, as ever, is not.
     if (passe.format != FormatDeDonnees::acquisition) a_dire << texte_du_format(passe);
-    etat_->format = passe.format;
-    etat_->unite_ns = passe.unite_ns;
-    etat_->comptages = std::move(passe.comptages);  // for the rate and the live time
-    prend_les_classes_de_l_unite(etat_->unite.after_load(fichier, passe.unite_ns));
+    // dX and X max as the run's unit made them (those typed for that unit, or
+    // chosen in time; back to the acquisition's after a run of unknown unit).
+    if (changes.class_choices) {
+        Edit8->setText(platform::general(static_cast<double>(session_->class_choices().dX)));
+        Edit6->setText(platform::general(static_cast<double>(session_->class_choices().x_max)));
+    }
     if (passe.nb_enregistrements == 0) {
         // Nothing of an earlier file, or of an earlier state of this one, stays.
         efface_les_chiffres();
@@ -55,7 +49,14 @@ void TForm1::traite_les_lignes_memo() {
     // The time axis of the records plot grows to hold the whole acquisition.
     if (const auto echelle = echelle_agrandie(Edit1->text(), passe.derniere_duree)) Edit1->setText(*echelle);
 
-    affecte_classe();
+    // A field or a class choice that could not be taken ends the pass here,
+    // the listing emptied; the session's classes are those of its last good
+    // choices.
+    if (erreur_des_classes) {
+        Memo3->clear();
+        throw platform::Error(*erreur_des_classes);
+    }
+    montre_les_classes(session_->load().classes, session_->class_choices());
 
     StaticText1->setText(platform::decimal(passe.nb_enregistrements));  // decays only, never count records
     StaticText3->setText(texte_minutes(passe.derniere_duree));

@@ -51,14 +51,23 @@ void TForm1::y_moins_SpeedButton3Click() {
 
 void TForm1::x2_plus_SpeedButton3Click() {
     Edit6->setText(abaisse_echelle(Edit6->text()));
+    prend_x_max();
     trace_graphe(2);
     retiens_la_saisie(TypedPerUnit::Field::x_max);
 }
 
 void TForm1::x2_moins_SpeedButton3Click() {
     Edit6->setText(eleve_echelle(Edit6->text()));
+    prend_x_max();
     trace_graphe(2);
     retiens_la_saisie(TypedPerUnit::Field::x_max);
+}
+
+// X max stepped: the session takes it at the next load, as its classes.
+void TForm1::prend_x_max() {
+    ChoixDesClasses choix = session_->class_choices();
+    choix.x_max = platform::str_to_float(Edit6->text());
+    session_->set_class_choices(choix);
 }
 
 void TForm1::Edit1Exit() { trace_graphe(1); }

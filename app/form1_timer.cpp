@@ -45,18 +45,15 @@ void TForm1::Timer1Timer() {
     // Heartbeat.
     Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);
 
-    FileState& suivi = etat_->file_state;
-    if (!suivi.fichier_donnees.isEmpty()) {
-        const QString fichier = suivi.fichier_donnees;
-        const VueDuFichier vue = vue_du_fichier(fichier);
-        const auto lignes_changees = [&] { return lignes_differentes(fichier, Memo1->packedLines()); };
-        if (recharge_au_tick(vue, CheckBox2->isChecked(), suivi, lignes_changees)) {
-            ++rechargements_par_le_timer;
-            // Said until the next reload: a field that cannot be read (a
-            // scale, dX) fails every reload until it is mended.
-            erreur_du_rechargement_ =
-                platform::error_of([&] { charge_le_fichier(fichier); }).value_or(QString());  // stores the view
-        }
+    // The session's decision: a changed file (or any, without the test of
+    // time and size) is loaded again.
+    session_->set_reload_on_change(CheckBox2->isChecked());
+    if (session_->wants_reload()) {  // stores the view
+        ++rechargements_par_le_timer;
+        // Said until the next reload: a field that cannot be read (a
+        // scale, dX) fails every reload until it is mended.
+        erreur_du_rechargement_ =
+            platform::error_of([this] { charge_le_fichier(session_->file()); }).value_or(QString());
     }
     etape([&] { surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0); });
     etape([this] { suit_le_commentaire(); });

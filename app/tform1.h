@@ -2,10 +2,13 @@
 // The one main window. It owns every control; its handlers read fields, call
 // the widget-free logic and write captions. Each handler runs inside the
 // error report, so an error becomes one message box and the program goes on.
-// The window owns the run's state (RunState) and hands its parts to that logic.
+// The window owns the run's state (RunState) and the session working on it
+// (session/session.h), which reads the followed file and makes its records
+// and classes; the window hands it the fields' choices and shows the result.
 #include "app/controls.h"
 #include "app/run_state.h"
 #include "session/run_watch.h"
+#include "session/session.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,6 +23,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class FenetreAjustement;
 class QScrollArea;
@@ -38,6 +42,9 @@ public:
     // the window's handlers (and tests setting up a case) write it.
     RunState& etat() { return *etat_; }
     const RunState& etat() const { return *etat_; }
+    // The session that reads the followed file and makes its records and
+    // classes, on the run's state above; the window shows what it holds.
+    RunSession& session() { return *session_; }
 
     // The window's content: every control below, at its designed place. It
     // fills the window, and scrolls inside it where the window is smaller
@@ -221,8 +228,14 @@ public:
 
     void SpeedButton_commentClick();
 
-    void traite_les_lignes_memo();
-
+    // The class choices of dX, X max and the choice of Tau's total, as
+    // numbers; raises the error of a field that cannot be read.
+    ChoixDesClasses choix_des_champs() const;
+    // The class pass with the fields' choices, applied (the session takes
+    // them and makes its classes again, then they are shown); a field or a
+    // choice refused raises, the width taken, and the session keeps its
+    // last choices. A load takes the choices applied, never a field being
+    // typed.
     void affecte_classe();
     void SpeedButton12Click();
     void SpeedButton10Click();
@@ -235,10 +248,8 @@ public:
     // A scale typed, applied as Enter or leaving it: its plot redrawn.
     void Edit1Exit();
     void Edit7Exit();
-    // After the record pass: dX and X max for a run whose unit is known, those
-    // typed for that unit or chosen in time; back to the acquisition's fields
-    // when a run whose unit is unknown follows.
-    void prend_les_classes_de_l_unite(double unite_ns);
+    // X max stepped by its buttons: taken by the session at the next load.
+    void prend_x_max();
     // The value of dX or X max the user gave, remembered for the run's unit.
     void retiens_la_saisie(TypedPerUnit::Field champ);
 
@@ -271,8 +282,9 @@ protected:
 
 private:
     std::unique_ptr<RunState> etat_ = std::make_unique<RunState>();
+    std::unique_ptr<RunSession> session_ = std::make_unique<RunSession>(*etat_);  // gone before etat_
     FenetreAjustement* ajustement_ = nullptr;  // a child window of this one
-    SurveillanceDuRun* surveillance_ = new SurveillanceDuRun(this);
+    SurveillanceDuRun* surveillance_ = &session_->watch();  // the session's
     QScrollArea* defilement_ = nullptr;
     QWidget* contenu_ = nullptr;
 
@@ -299,12 +311,19 @@ private:
     // start-up: no figure of an earlier file or of an earlier state of the file
     // stays beside a load that has none.
     void efface_les_chiffres();
+    // What the session's last reload made of the lines (the records, the
+    // unit's class choices), then the classes: in the labels, the status line,
+    // the fields, the listing; raises a class choice refused.
+    void montre_les_enregistrements(const ReloadChanges& changes, const std::optional<QString>& erreur_des_classes);
+    // The classes of the last pass: their count, the listing, the figures.
+    void montre_les_classes(const ResultatClasses& r, const ChoixDesClasses& choix);
     // The status line: what the load and the class pass have to say.
     void montre_l_etat();
-    // The watch takes the load, then chargement_termine() is emitted.
+    // chargement_termine() emitted (the session's watch took the load).
     void termine_le_chargement();
     QString etat_du_chargement_;      // the load's part: unreadable file, skipped lines, no record
     QString etat_des_classes_;        // the class pass's part: no duration in the shown classes
+    QString erreur_des_champs_;       // dX or X max applied and refused: said at every load until mended
     QString erreur_du_rechargement_;  // the last reload of a tick that failed, until the next one
     QString erreurs_du_tick_;         // the tick's other steps that failed: the period, the sound
     QString reglages_illisibles_;     // the settings files that could not be read, and what was taken

@@ -5,7 +5,11 @@
 #include "platform/errors.h"
 #include "platform/report.h"
 
-RunSession::RunSession(QObject* parent) : QObject(parent), data_(std::make_unique<RunData>()) {
+#include <algorithm>
+
+RunSession::RunSession(QObject* parent) : RunSession(*new RunData, parent) { owned_.reset(data_); }
+
+RunSession::RunSession(RunData& data, QObject* parent) : QObject(parent), data_(&data) {
     connect(&watch_, &SurveillanceDuRun::alarme_changee, this, &RunSession::alarm_changed);
 }
 
@@ -22,17 +26,17 @@ void RunSession::set_fit_choices(const FitChoices& choices, bool unit_typed) {
     choices_changed_ = true;
 }
 
-bool RunSession::tick() {
-    bool reloaded = false;
+bool RunSession::wants_reload() {
     const QString followed = file();
-    if (!followed.isEmpty()) {
-        const VueDuFichier view = vue_du_fichier(followed);
-        const auto lines_changed = [&] { return lignes_differentes(followed, lines_); };
-        if (recharge_au_tick(view, reload_on_change_, data_->file_state, lines_changed)) {
-            reload();
-            reloaded = true;
-        }
-    }
+    if (followed.isEmpty()) return false;
+    const VueDuFichier view = vue_du_fichier(followed);
+    const auto lines_changed = [&] { return lignes_differentes(followed, lines_); };
+    return recharge_au_tick(view, reload_on_change_, data_->file_state, lines_changed);
+}
+
+bool RunSession::tick() {
+    const bool reloaded = wants_reload();
+    if (reloaded) reload();
     if (const auto error = platform::error_of([this] { watch_.au_tick(*data_, period_s_); })) error_ = *error;
     return reloaded;
 }
@@ -42,9 +46,14 @@ ReloadChanges RunSession::reload() {
     error_.clear();
     read(changes);
     records(changes);
-    if (const auto error = platform::error_of([this] { classes(); })) error_ = *error;
+    unit_choices(changes);
+    // The first error is said: a file that cannot be read, before the refused
+    // class choice that its run without lines may then meet.
+    if (const auto error = platform::error_of([this] { classes(); }); error && error_.isEmpty()) error_ = *error;
     rate_and_alarm();
-    if (const auto error = platform::error_of([&] { fit_and_combination(changes); })) error_ = *error;
+    if (const auto error = platform::error_of([&] { fit_and_combination(changes); }); error && error_.isEmpty()) {
+        error_ = *error;
+    }
     stability_and_forecast();
     ++reloads_;
     choices_changed_ = false;
@@ -77,10 +86,37 @@ void RunSession::records(ReloadChanges& changes) {
     data_->format = pass.format;
     data_->unite_ns = pass.unite_ns;
     data_->comptages = pass.comptages;
+    data_->dernier_du_fichier = pass.dernier_du_fichier;
     load_.enregistrements = std::move(pass);
     const std::int32_t after = store.nb_points[1];
     changes.records = changes.other_file || after != before ||
                       (after > 0 && store.serie_y[1][static_cast<std::size_t>(after)] != last_before);
+}
+
+void RunSession::unit_choices(ReloadChanges& changes) {
+    // A run whose unit is known takes the dX and X max typed for that unit,
+    // or chosen from its durations; a run of unknown unit after it, those
+    // the choices held before.
+    const double unit_ns = data_->unite.after_load(file(), data_->unite_ns);
+    UnitFields::Pair wanted{};
+    if (unit_known(unit_ns)) {
+        const RecordStore& store = data_->record_store;
+        const std::span<const double> durations(
+            store.serie_y[1].data() + 1, static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
+        const DurationChoices c = duration_choices(unit_ns, durations_seen(durations), data_->saisies_par_unite.of(unit_ns));
+        wanted = {c.dX, c.x_max};
+    }
+    const UnitFields::Pair held{static_cast<double>(class_choices_.dX), static_cast<double>(class_choices_.x_max)};
+    if (const auto fields = data_->champs_des_classes.after_load(unit_ns, held, wanted)) {
+        class_choices_.dX = (*fields)[0];
+        class_choices_.x_max = (*fields)[1];
+        changes.class_choices = true;
+    }
+}
+
+const ResultatClasses& RunSession::classify() {
+    classes();
+    return load_.classes;
 }
 
 void RunSession::classes() {
@@ -88,6 +124,7 @@ void RunSession::classes() {
     RecordStore& store = data_->record_store;
     load_.classes = ResultatClasses();
     load_.classes = classe_les_durees(class_choices_, store, data_->class_table);
+    data_->choix_des_classes = class_choices_;
     ecrit_la_serie_des_classes(load_.classes.n_classe, data_->class_table, store);
     if (store.nb_points[1] == 0) store.nb_points[2] = 0;
 }

@@ -5,8 +5,8 @@
 // spans, the watch and its clock) and makes each reload in one fixed order,
 // written in one function (RunSession::reload):
 //
-//   read → records → classes → figures → rate and alarm → fit and its
-//   combination → stability and forecast
+//   read → records → the unit's class choices → classes → figures → rate
+//   and alarm → fit and its combination → stability and forecast
 //
 // then emits `reloaded` once, with what changed. Whoever shows the run (the
 // main window, the analysis window, a page, `vorns-fit --follow`) reads the
@@ -41,12 +41,16 @@ struct ReloadChanges {
     bool records = false;     // the records differ from the last reload's (count or last duration)
     bool fit = false;         // the fit was made again (its events changed), or its choices did
     bool unreadable = false;  // the file could not be read: the run has no line
+    bool class_choices = false;  // the run's unit gave other class choices (dX, X max)
 };
 
 class RunSession : public QObject {
     Q_OBJECT
 public:
     explicit RunSession(QObject* parent = nullptr);
+    // A session on a run's state its owner holds (the main window's, which
+    // adds its plots to it); `data` must outlive the session.
+    explicit RunSession(RunData& data, QObject* parent = nullptr);
     ~RunSession() override;
 
     // The run followed: loaded at once (a reload). An empty name follows nothing.
@@ -54,9 +58,16 @@ public:
     const QString& file() const { return data_->file_state.fichier_donnees; }
 
     // The choices, as numbers. Each is taken at the next reload; reload()
-    // after a change to see it at once.
+    // after a change to see it at once, or classify() for the classes alone.
+    // A reload of a run whose unit is known may change dX and X max (those
+    // typed for that unit, or chosen from its durations): class_choices()
+    // then says what they became.
     void set_class_choices(const ChoixDesClasses& choices) { class_choices_ = choices; }
     const ChoixDesClasses& class_choices() const { return class_choices_; }
+    // The classes of the records held made again with the class choices, the
+    // file not read again. Raises a choice refused (each with its message; a
+    // refused X max leaves the new width taken, as classe_les_durees does).
+    const ResultatClasses& classify();
     // The fit's choices; with `unit_typed`, their unit wins over the one the
     // file's format gives. Without a fit asked for (the default), a reload
     // makes no fit: the rate and the alarm go on.
@@ -81,6 +92,8 @@ public:
     // whether it reloaded. Never raises: a reload that fails says it in
     // error() and the run stays as its last reload left it.
     bool tick();
+    // The tick's decision alone: whether the followed file is to be read again.
+    bool wants_reload();
     // The one reload, in the fixed order above. Never raises: a file that
     // cannot be read is a run without lines, a class choice refused (a dX or
     // X max) leaves the classes of the last pass; error() says either.
@@ -90,8 +103,8 @@ public:
     const RunData& data() const { return *data_; }
     const platform::PackedLines& lines() const { return lines_; }
     const Chargement& load() const { return load_; }
-    // The error of the last reload (an unreadable file, a refused class
-    // choice); empty when it went through.
+    // The first error of the last reload (an unreadable file, a refused
+    // class choice); empty when it went through.
     const QString& error() const { return error_; }
     int reloads() const { return reloads_; }
 
@@ -114,7 +127,8 @@ signals:
     void alarm_changed();
 
 private:
-    std::unique_ptr<RunData> data_;
+    std::unique_ptr<RunData> owned_;
+    RunData* data_;
     platform::PackedLines lines_;
     Chargement load_;
     ChoixDesClasses class_choices_;
@@ -135,6 +149,7 @@ private:
 
     void read(ReloadChanges& changes);
     void records(ReloadChanges& changes);
+    void unit_choices(ReloadChanges& changes);
     void classes();
     void rate_and_alarm();
     void fit_and_combination(ReloadChanges& changes);

@@ -240,35 +240,6 @@ TEST_F(ClassPassWindow, BadClassWidthEndsThePassAtOnce) {
     EXPECT_EQ(montre(form), avant);
 }
 
-TEST_F(ClassPassWindow, ImpossibleSettingsAreRefusedWithAMessage) {
-    struct Cas {
-        const char *dX, *x_max, *debut_du_message;
-        long double largeur_apres;
-    };
-    // A width refused, and a width taken before the number of classes is.
-    const Cas cas[] = {
-        {"0", "800", "dX = 0 : la largeur de classe dX doit être supérieure à 0.", 10},
-        {"0.5", "800", "X max / dX = 800 / 0.5 : plus de 1001 classes.", 0.5L},
-    };
-    for (const Cas& c : cas) {
-        Fenetre f;
-        ::durees(f.record_store, {5, 15});
-        f.form.affecte_classe();
-        const Etat avant = montre(f.form);
-        recorder().messages.clear();
-        f.form.Edit8->setText(QString::fromLatin1(c.dX));
-        f.form.Edit6->setText(QString::fromLatin1(c.x_max));
-        f.form.RadioGroup2_items->button(1)->click();
-        ASSERT_EQ(recorder().messages.size(), 1) << c.dX << " " << c.x_max;
-        EXPECT_TRUE(recorder().messages.front().startsWith(QString::fromUtf8(c.debut_du_message)))
-            << recorder().messages.front();
-        EXPECT_TRUE(lignes(f.form.Memo3).isEmpty());
-        Etat attendu = avant;
-        attendu.largeur = c.largeur_apres;
-        EXPECT_EQ(montre(f.form), attendu) << c.dX << " " << c.x_max;
-    }
-}
-
 TEST_F(ClassPassWindow, UndefinedFiguresShowADashAndThePassFinishes) {
     durees({-5, 5}, 0);
     form.affecte_classe();

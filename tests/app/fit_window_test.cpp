@@ -217,8 +217,8 @@ TEST_F(FitWindow, EveryFieldReportsInTheStatusLineAndTheFitShownIsTheWindowShown
 
 TEST_F(FitWindow, TheChoicesAreRememberedInTheirSettingsFile) {
     platform::set_decimal_separator(QLatin1Char(','));
-    form.Edit8->setText(QStringLiteral("20"));
-    form.Edit6->setText(QStringLiteral("1000"));
+    tape(form.Edit8, QStringLiteral("20"));
+    tape(form.Edit6, QStringLiteral("1000"));
     choisit(run(QStringLiteral("run.txt"), 200));  // the class pass takes them
     form.Edit8->setText(QStringLiteral("30"));     // typed, not applied: not the run's
     FenetreAjustement& fenetre = ouvre();

@@ -82,7 +82,7 @@ TEST_F(DataFileWindow, TheSameFileBeyondXMaxKeepsItsOwnFigures) {
     const QString fichier = ecrit(QStringLiteral("run.txt"), petit_fichier());
     choisit(fichier);
     const QStringList figures = statistiques(form);
-    form.Edit6->setText(QStringLiteral("1"));
+    applique(form.Edit6, QStringLiteral("1"));
     charge(fichier);
     EXPECT_EQ(statistiques(form), figures);
     EXPECT_EQ(form.Label_etat_chargement->text(),

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/report.h"
 #include "support/recorder.h"
+#include "support/window.h"
 #include "timer_support.h"
 
 #include <QDateTime>
@@ -325,24 +326,29 @@ TEST_F(Tick, SoundAtEveryTickWhenTicked) {
     }
 }
 
-// A field that fails the reload (dX) is said in the status line until the
-// next reload, which says nothing once it is mended.
+// A dX applied that cannot be read is said in its box, then in the status line
+// at every reload until it is mended; the classes keep the last dX taken. A
+// field being typed is not taken by a reload.
 TEST_F(Tick, AFieldThatFailsAReloadIsSaidUntilTheNextOne) {
     const QString path = loaded_file(kHeader + data_lines(3));
-    form.Edit8->setText(QStringLiteral("ten"));
+    applique(form.Edit8, QStringLiteral("ten"));
+    const QString said = QStringLiteral("'ten' is not a valid floating point value");
+    EXPECT_EQ(recorder().messages, QStringList{said});
     append_bytes(path, data_lines(1));
     tick();
-    const QString said = QStringLiteral("'ten' is not a valid floating point value");
     EXPECT_EQ(form.Label_etat_chargement->text(), said);
+    EXPECT_EQ(form.etat().class_table.largeur_classe, 10);
     tick();  // no reload: still said
     EXPECT_EQ(reloads(), 1);
     EXPECT_EQ(form.Label_etat_chargement->text(), said);
-    form.Edit8->setText(QStringLiteral("10"));
+    applique(form.Edit8, QStringLiteral("20"));
+    form.Edit8->setText(QStringLiteral("2"));  // being typed
     append_bytes(path, data_lines(1));
     tick();
     EXPECT_EQ(reloads(), 2);
     EXPECT_EQ(form.Label_etat_chargement->text(), QString());
-    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'|').toStdString();
+    EXPECT_EQ(form.etat().class_table.largeur_classe, 20);
+    EXPECT_EQ(recorder().messages.size(), 1) << recorder().messages.join(u'|').toStdString();
 }
 
 TEST_F(Tick, PlayerErrorIsSaidInTheStatusLine) {

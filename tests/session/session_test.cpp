@@ -167,3 +167,29 @@ TEST(RunSession, TheAlarmWaitsForAGapAndTwoRefreshPeriods) {
         EXPECT_EQ(session.stopped(), c.stopped) << c.period_s << " s, age " << c.age_s;
     }
 }
+
+// A session on a state its owner holds (the main window's) makes the records
+// and classes there. A run whose unit is known takes its class choices (dX and
+// X max chosen in time); a run of unknown unit after it, those held before; a
+// choice refused is said, the records still made.
+TEST(RunSession, AKnownUnitGivesItsClassChoicesInTheStateItsOwnerHolds) {
+    RunData data;
+    RunSession session(data);
+    session.set_class_choices({20, 1500, false});
+    session.follow(QStringLiteral(VORNS_SOURCE_DIR "/fichiers/deux_entiers.txt"));  // ns, longest decay 17980 ns
+    EXPECT_EQ(session.class_choices().dX, 100);
+    EXPECT_EQ(session.class_choices().x_max, 18000);
+    EXPECT_EQ(data.choix_des_classes.x_max, 18000);
+    EXPECT_EQ(session.load().classes.n_classe, 180);
+    EXPECT_GT(data.record_store.nb_points[1], 0);
+
+    session.follow(QStringLiteral(VORNS_SOURCE_DIR "/fichiers/muon_run.txt"));  // no unit
+    EXPECT_EQ(session.class_choices().dX, 20);
+    EXPECT_EQ(session.class_choices().x_max, 1500);
+    EXPECT_EQ(session.load().classes.n_classe, 75);
+
+    session.set_class_choices({0, 800, false});
+    session.reload();
+    EXPECT_TRUE(session.error().startsWith(QStringLiteral("dX = 0"))) << session.error();
+    EXPECT_GT(data.record_store.nb_points[1], 0);
+}

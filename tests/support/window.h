@@ -19,5 +19,12 @@ struct Fenetre {
     FileState& file_state = etat.file_state;
 };
 
+// Typed in a field and applied, as Enter applies it.
+inline void applique(QLineEdit* champ, const QString& texte) {
+    champ->setText(texte);
+    champ->setModified(true);
+    emit champ->editingFinished();
+}
+
 // The same as a test fixture.
 class AvecFenetre : public ::testing::Test, protected Fenetre {};

@@ -42,6 +42,7 @@ inline VueDeLaFenetre vue_d_une_fenetre_neuve(const QString& fichier, const TFor
     TForm1 neuve;
     for (const auto champ : {&TForm1::Edit1, &TForm1::Edit2, &TForm1::Edit6, &TForm1::Edit7, &TForm1::Edit8})
         (neuve.*champ)->setText((champs.*champ)->text());
+    platform::report_errors([&] { neuve.affecte_classe(); });  // the class fields applied
     neuve.etat().file_state.fichier_donnees = fichier;
     platform::report_errors([&] { neuve.charge_le_fichier(fichier); });
     recorder().messages = messages;
