@@ -257,12 +257,12 @@ namespace {
 
 bool g_plainly = false;
 
-// Where markers can be stamped: a raster device of one device pixel a pixel,
-// the painter only moving (a page's or a file's vector painter, or a denser
-// screen's, draws each marker).
+// Where markers can be stamped: a raster device, the painter only moving and
+// scaling alike both ways (a page's or a file's vector painter draws each marker).
 bool stamps(const QPainter& p) {
+    const QTransform& t = p.deviceTransform();
     return !g_plainly && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
-           p.deviceTransform().type() <= QTransform::TxTranslate;
+           t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
 }
 
 // A marker drawn once at a quarter-pixel phase, on transparent device pixels,
@@ -348,9 +348,10 @@ void Frame::points(const std::vector<double>& x, const std::vector<double>& y, c
             p_.setBrush(marker.colour);
             p_.drawRects(rects.data(), static_cast<int>(rects.size()));
         }
-        // Drawn in device pixels: the painter's move set aside for the stamps.
+        // Drawn in device pixels: the painter's move and scale set aside for the stamps.
         const QTransform device = p_.deviceTransform();
-        p_.resetTransform();
+        const double scale = device.m11();
+        p_.setWorldTransform(device.inverted() * p_.worldTransform());  // device pixels one for one
         QPoint last(INT_MIN, INT_MIN);
         int last_x = -1, last_y = -1;
         for (const QPointF& c : centres) {
@@ -365,7 +366,7 @@ void Frame::points(const std::vector<double>& x, const std::vector<double>& y, c
             last = at;
             last_x = phase_x;
             last_y = phase_y;
-            const Stamp& s = stamp(marker, px_, phase_x, phase_y);
+            const Stamp& s = stamp(marker, px_ * scale, phase_x, phase_y);
             p_.drawImage(at + s.offset, s.image);
         }
     }

@@ -66,8 +66,9 @@ struct Margins {
 
 // Markers and error bars are drawn one by one on every painter (the plain
 // way, the reference) or, on a raster device whose painter only moves and
-// scales, the bars in one stroke and the markers stamped from one drawing
-// each (the same pixels, a tenth of the time). `true` draws plainly everywhere.
+// scales, the bars filled in one call and the markers stamped from one
+// drawing each (the same pixels but for an eighth of a pixel at smoothed
+// edges, a fraction of the time). `true` draws plainly everywhere.
 void draw_markers_plainly(bool plainly);
 
 class Frame {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <cmath>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,7 +31,7 @@ rate::RateAnalysis rising_rate(int n) {
 }
 
 // The plot of 700 x 420 pixels in a 12-pixel font; `axes`: where its axes stand.
-QImage drawn(const rate::RateAnalysis& a, QRectF* axes = nullptr) {
+QImage drawn(const rate::RateAnalysis& a, QRectF* axes = nullptr, double ratio = 1) {
     QFont font;
     font.setPixelSize(12);
     return charts::image_of(
@@ -38,7 +39,7 @@ QImage drawn(const rate::RateAnalysis& a, QRectF* axes = nullptr) {
             const QRectF inside = charts::draw_rate(p, area, a);
             if (axes) *axes = inside;
         },
-        QSize(700, 420), 1, font);
+        QSize(700, 420), ratio, font);
 }
 
 }  // namespace
@@ -65,15 +66,16 @@ TEST(RatePlot, TheLegendStandsAboveTheAxes) {
 }
 
 // On an image the bars are filled in one go and the markers stamped from one
-// drawing each: the picture of each drawn on its own, sparse or dense.
+// drawing each: the picture of each drawn on its own, sparse or dense, on
+// screens of every density.
 TEST(RatePlot, StampedMarkersGiveThePictureOfMarkersDrawnOneByOne) {
-    for (const int bins : {12, 500}) {
-        SCOPED_TRACE(bins);
+    for (const auto& [bins, ratio] : {std::pair{12, 1.0}, {500, 1.0}, {12, 1.5}, {500, 2.0}}) {
+        SCOPED_TRACE(testing::Message() << bins << " bins, ratio " << ratio);
         const rate::RateAnalysis a = rising_rate(bins);
         charts::detail::draw_markers_plainly(true);
-        const QImage plain = drawn(a);
+        const QImage plain = drawn(a, nullptr, ratio);
         charts::detail::draw_markers_plainly(false);
-        const QImage stamped = drawn(a);
+        const QImage stamped = drawn(a, nullptr, ratio);
         ASSERT_EQ(plain.size(), stamped.size());
         int worst = 0;
         for (int y = 0; y < plain.height(); ++y) {
