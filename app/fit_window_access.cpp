@@ -2,6 +2,7 @@
 // closes it, Tab reaches every control of the tab shown and the exports, and
 // each control has its name, tool tip and description.
 #include "app/accessibility.h"
+#include "app/drawn_plot.h"
 #include "app/fit_window.h"
 
 #include <QKeySequence>

@@ -3,7 +3,7 @@
 #include "analysis/rate/text/rate_text.h"
 #include "analysis/run_times.h"
 #include "app/accessibility.h"
-#include "app/fit_plots.h"
+#include "app/drawn_plot.h"
 #include "app/tform1.h"
 #include "charts/charts.h"
 #include "fit/run/fit_choices.h"
@@ -12,16 +12,11 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <qcustomplot.h>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double kSecondsPerHour = 3600;
-
-QVector<double> vec(const std::vector<double>& v) { return QVector<double>(v.begin(), v.end()); }
 
 // The bin width typed, in seconds; 0 when the field is empty (chosen from the
 // rate). Raises platform::Error for what is not a duration above 0.
@@ -75,41 +70,8 @@ OngletTaux::OngletTaux(TForm1& form, QWidget* parent, QWidget* parent_alarme) : 
     Bouton_exclure_trou->setAutoDefault(false);
     trous->addWidget(Bouton_exclure_trou, 0, Qt::AlignTop);
     colonne->addLayout(trous);
-    Plot_taux = GraphesAjustement::nouveau_graphe(this, "Plot_taux");
+    Plot_taux = new DrawnPlot(this, QStringLiteral("Plot_taux"));
     colonne->addWidget(Plot_taux, 1);
-
-    QCPAxis* x = Plot_taux->xAxis;
-    QCPAxis* y = Plot_taux->yAxis;
-    x->setLabel(charts::hours_title());
-    y->setLabel(charts::rate_title());
-    par_tranche_ = Plot_taux->addGraph(x, y);
-    par_tranche_->setName(charts::name(charts::Name::per_bin));
-    par_tranche_->setLineStyle(QCPGraph::lsNone);
-    par_tranche_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, Qt::black, Qt::black, 5));
-    barres_ = new QCPErrorBars(x, y);
-    barres_->setDataPlottable(par_tranche_);
-    barres_->removeFromLegend();
-    actif_ = Plot_taux->addGraph(x, y);
-    actif_->setName(charts::name(charts::Name::per_live_time));
-    actif_->setLineStyle(QCPGraph::lsNone);
-    actif_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0, 100, 0), 7));
-    moyenne_ = Plot_taux->addGraph(x, y);
-    moyenne_->setName(charts::name(charts::Name::mean_rate));
-    moyenne_->setPen(QPen(QColor(200, 0, 0), 1.5, Qt::DashLine));
-    QCPAxis* y2 = Plot_taux->yAxis2;
-    y2->setLabel(charts::muons_title());
-    muons_ = Plot_taux->addGraph(x, y2);
-    muons_->setName(charts::name(charts::Name::muons));
-    muons_->setLineStyle(QCPGraph::lsNone);
-    muons_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 0, 180), QColor(0, 0, 180), 4));
-    barres_muons_ = new QCPErrorBars(x, y2);
-    barres_muons_->setDataPlottable(muons_);
-    barres_muons_->setPen(QPen(QColor(0, 0, 180)));
-    barres_muons_->removeFromLegend();
-    muons_->setVisible(false);
-    muons_->removeFromLegend();
-    Plot_taux->legend->setVisible(true);
-    Plot_taux->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
 
     Label_alarme = new QLabel(parent_alarme);
     Label_alarme->setObjectName(QStringLiteral("Label_alarme"));
@@ -145,7 +107,8 @@ void OngletTaux::montre() {
     rate::RateChoices choix;
     try {
         choix.bin_width_s = largeur_tapee_s(Edit_tranche->text());
-        Label_etat_taux->clear();
+        // Cleared only when it holds something: clearing lays the window out again.
+        if (!Label_etat_taux->text().isEmpty()) Label_etat_taux->clear();
     } catch (const platform::Error& e) {
         // Never a box: the bins are chosen from the rate until the field is mended.
         Label_etat_taux->setText(tr("%1 ; tranches choisies d'après le taux").arg(e.text()));
@@ -153,21 +116,31 @@ void OngletTaux::montre() {
     const rate::RateAnalysis& analyse = form_.surveillance().analyse(form_.etat(), choix);
     Label_taux->setText(rate_text::summary_lines(analyse).join(QLatin1Char('\n')));
     montre_les_trous(analyse);
-    trace(analyse);
+    // Drawn again only when the rate changed (a reload of the same records leaves it as it is).
+    if (tracee_ && *tracee_ == analyse) return;
+    tracee_ = analyse;
+    Plot_taux->show_drawing([analyse](QPainter& p, const QRectF& zone) { charts::draw_rate(p, zone, analyse); });
 }
 
 void OngletTaux::montre_les_trous(const rate::RateAnalysis& a) {
     // The gaps' lines follow the line that counts them.
     const QStringList lignes = rate_text::gap_lines(a).mid(1);
     const double origine_s = heure_de_l_origine_s(form_.etat().origine_temps);
-    const int choisi = Liste_trous->currentRow();
-    Liste_trous->clear();
     trous_.clear();
+    QStringList montrees;
     for (std::size_t i = 0; i < a.gaps.size() && i < static_cast<std::size_t>(lignes.size()); ++i) {
-        Liste_trous->addItem(lignes[static_cast<qsizetype>(i)]);
+        montrees << lignes[static_cast<qsizetype>(i)];
         trous_.push_back({std::floor(origine_s + a.gaps[i].start_s), std::ceil(origine_s + a.gaps[i].end_s)});
     }
-    if (choisi >= 0 && choisi < Liste_trous->count()) Liste_trous->setCurrentRow(choisi);
+    // Filled again only when its lines changed: a list filled again is laid out and painted again.
+    QStringList avant;
+    for (int i = 0; i < Liste_trous->count(); ++i) avant << Liste_trous->item(i)->text();
+    if (montrees != avant) {
+        const int choisi = Liste_trous->currentRow();
+        Liste_trous->clear();
+        Liste_trous->addItems(montrees);
+        if (choisi >= 0 && choisi < Liste_trous->count()) Liste_trous->setCurrentRow(choisi);
+    }
     Bouton_exclure_trou->setEnabled(!trous_.empty());
 }
 
@@ -175,68 +148,6 @@ void OngletTaux::exclut_le_trou() {
     const int choisi = Liste_trous->currentRow();
     if (choisi < 0 || static_cast<std::size_t>(choisi) >= trous_.size()) return;
     emit trou_a_exclure(trous_[static_cast<std::size_t>(choisi)]);
-}
-
-void OngletTaux::trace(const rate::RateAnalysis& a) {
-    std::vector<double> milieu, taux, erreur, milieu_actif, taux_actif;
-    double haut = 1;
-    for (const rate::RateBin& b : a.bins) {
-        const double largeur = b.end_s - b.start_s;
-        const double m = ((b.start_s + b.end_s) / 2 - a.first_s) / kSecondsPerHour;
-        if (largeur > 0) {
-            const double n = static_cast<double>(b.count);
-            milieu.push_back(m);
-            taux.push_back(n / largeur * kSecondsPerHour);
-            erreur.push_back(std::sqrt(n) / largeur * kSecondsPerHour);
-            haut = std::max(haut, taux.back() + erreur.back());
-        }
-        if (b.live_s > 0) {
-            milieu_actif.push_back(m);
-            taux_actif.push_back(b.rate_per_hour);
-            haut = std::max(haut, b.rate_per_hour + b.rate_error_per_hour);
-        }
-    }
-    par_tranche_->setData(vec(milieu), vec(taux), true);
-    barres_->setData(vec(erreur));
-    actif_->setData(vec(milieu_actif), vec(taux_actif), true);
-    const double origine_s = a.records > 0 ? a.first_s : 0;
-    const double fin_muons_s = a.muon_bins.empty() ? 0 : a.muon_bins.back().end_s - origine_s;
-    const double fin_h = std::max({a.span_s / kSecondsPerHour, fin_muons_s / kSecondsPerHour, 1e-3});
-    if (a.rate_known) {
-        moyenne_->setData({0, fin_h}, {a.rate_per_hour, a.rate_per_hour}, true);
-    } else {
-        moyenne_->data()->clear();
-    }
-    trace_les_muons(a, origine_s);
-    Plot_taux->xAxis->setRange(-0.02 * fin_h, 1.02 * fin_h);
-    Plot_taux->yAxis->setRange(0, haut * 1.3);  // room for the legend
-    Plot_taux->replot(QCustomPlot::rpQueuedReplot);
-}
-
-void OngletTaux::trace_les_muons(const rate::RateAnalysis& a, double origine_s) {
-    std::vector<double> milieu, par_minute, erreur;
-    double haut = 1;
-    for (const rate::MuonBin& b : a.muon_bins) {
-        if (b.seconds_present == 0) continue;
-        milieu.push_back(((b.start_s + b.end_s) / 2 - origine_s) / kSecondsPerHour);
-        par_minute.push_back(b.per_minute);
-        erreur.push_back(b.error_per_minute);
-        haut = std::max(haut, b.per_minute + b.error_per_minute);
-    }
-    muons_->setData(vec(milieu), vec(par_minute), true);
-    barres_muons_->setData(vec(erreur));
-    const bool montres = a.counts_known;
-    if (montres != muons_->visible()) {
-        if (montres) {
-            muons_->addToLegend();
-        } else {
-            muons_->removeFromLegend();
-        }
-    }
-    muons_->setVisible(montres);
-    barres_muons_->setVisible(montres);
-    Plot_taux->yAxis2->setVisible(montres);
-    Plot_taux->yAxis2->setRange(0, haut * 1.3);
 }
 
 void OngletTaux::montre_l_alarme() {

@@ -15,10 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
-class QCustomPlot;
-class QCPGraph;
-class QCPErrorBars;
+class DrawnPlot;
 class TForm1;
 
 class OngletTaux : public QWidget {
@@ -30,7 +29,7 @@ public:
     QLineEdit* Edit_tranche = nullptr;  // the bin width in minutes; empty: chosen from the rate
     QLabel* Label_etat_taux = nullptr;  // a bin width that cannot be read
     QLabel* Label_taux = nullptr;       // the summary lines
-    QCustomPlot* Plot_taux = nullptr;
+    DrawnPlot* Plot_taux = nullptr;  // the rate plot, drawn as the report draws it
     QLabel* Label_alarme = nullptr;  // red; hidden while the run is not said stopped
     // The run's gaps, one a line; "exclure" leaves the selected one's span out
     // of the run (its whole seconds, the records that bound it included).
@@ -57,18 +56,9 @@ private:
     TForm1& form_;
     bool a_jour_ = false;
     std::vector<ExcludedSpan> trous_;  // the gaps of the list, on the run's clock
-    QCPGraph* par_tranche_ = nullptr;
-    QCPErrorBars* barres_ = nullptr;
-    QCPGraph* actif_ = nullptr;
-    QCPGraph* moyenne_ = nullptr;
-    // The muons per minute of the count records, on the right-hand axis; shown
-    // only for a run that has some.
-    QCPGraph* muons_ = nullptr;
-    QCPErrorBars* barres_muons_ = nullptr;
+    std::optional<rate::RateAnalysis> tracee_;  // what the plot shows
 
     void montre();
     void montre_l_alarme();
-    void trace(const rate::RateAnalysis& analyse);
-    void trace_les_muons(const rate::RateAnalysis& analyse, double origine_s);
     void montre_les_trous(const rate::RateAnalysis& analyse);
 };

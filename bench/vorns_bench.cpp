@@ -410,6 +410,15 @@ Work reload_on_tab(int events, int tab) {
     return work;
 }
 
+// reload_new_events with the analysis window on its "taux" tab: the rate and
+// its plot made again at each reload, as while a run grows.
+Work reload_new_events_taux(int events) {
+    Work work = reload_new_events(events, true);
+    g_form->fenetre_ajustement()->Onglets->setCurrentIndex(3);
+    QCoreApplication::processEvents();
+    return work;
+}
+
 Work work_by_name(const std::string& name, int events) {
     for (int tab = 0; tab < 5; ++tab) {
         if (name == std::string("reload_tab_") + kTabs[tab]) return reload_on_tab(events, tab);
@@ -444,6 +453,7 @@ Work work_by_name(const std::string& name, int events) {
     if (name == "reload_shared") return reload_shared(events, false);
     if (name == "reload_shared_requests") return reload_shared(events, true);
     if (name == "reload_new_events_fit_window") return reload_new_events(events, true);
+    if (name == "reload_new_events_tab_taux") return reload_new_events_taux(events);
     return {};
 }
 
@@ -599,6 +609,7 @@ int main(int argc, char** argv) {
     each("reload_fit_window", 50000);
     each("reload_new_events", 50000);
     each("reload_new_events_fit_window", 50000);
+    each("reload_new_events_tab_taux", 50000);
     each("reload_shared", 50000);
     each("reload_shared_requests", 50000);
     // Each tab of the analysis window, the "runs" tab (three runs added) last.
@@ -672,6 +683,8 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
+    more("reload_new_events/50000", "reload_new_events_tab_taux/50000",
+         "the same on the tab taux: more by, 50000", 0);
     // Sharing the run: the page made at each reload; then what requests
     // served meanwhile by the server's thread add (nothing but noise).
     more("reload_new_events_fit_window/50000", "reload_shared/50000", "run shared (page, json, plots): more by, 50000",

@@ -204,7 +204,7 @@ void draw_stability(QPainter& p, const QRectF& area, const fit::StabilityScan& s
     p.restore();
 }
 
-void draw_rate(QPainter& p, const QRectF& area, const rate::RateAnalysis& a) {
+QRectF draw_rate(QPainter& p, const QRectF& area, const rate::RateAnalysis& a) {
     p.save();
     std::vector<double> middle, per_bin, error, live_middle, per_live;
     double top = 1;
@@ -237,21 +237,27 @@ void draw_rate(QPainter& p, const QRectF& area, const rate::RateAnalysis& a) {
     const double muons_end_s = a.muon_bins.empty() ? 0 : a.muon_bins.back().end_s - origin_s;
     const double end_h = std::max({a.span_s / kSecondsPerHour, muons_end_s / kSecondsPerHour, 1e-3});
     const Axis x{{-0.02 * end_h, 1.02 * end_h}, hours_title()};
-    const Axis y{{0, top * 1.3}, rate_title()};  // room for the legend
+    const Axis y{{0, top * 1.05}, rate_title()};
     std::optional<Axis> right;
-    if (a.counts_known) right = Axis{{0, muon_top * 1.3}, muons_title()};
+    if (a.counts_known) right = Axis{{0, muon_top * 1.05}, muons_title()};
     std::vector<LegendEntry> legend{{name(Name::per_bin), Marker{Shape::disc, Qt::black, 5}, {}, {}},
                                     {name(Name::per_live_time), Marker{Shape::circle, kGreen, 7}, {}, {}},
                                     {name(Name::mean_rate), {}, QPen(kRed, 1.5, Qt::DashLine), {}}};
     if (right) legend.push_back({name(Name::muons), Marker{Shape::square, kMuons, 4}, {}, {}});
-    Frame frame(p, area, Frame::margins(p, x, y, right ? &*right : nullptr, 0), x, y, right);
+    // The legend in rows of its own above the axes: the newest bins, at the
+    // right, and the highest ones stay in view.
+    Margins m = Frame::margins(p, x, y, right ? &*right : nullptr, 1);
+    m.top = 0.7 * Frame::font_height(p) +
+            1.5 * Frame::font_height(p) * Frame::legend_rows(p, legend, area.width() - m.left - m.right);
+    Frame frame(p, area, m, x, y, right);
     frame.axes();
     if (a.rate_known) frame.line({0, end_h}, {a.rate_per_hour, a.rate_per_hour}, QPen(kRed, 1.5, Qt::DashLine));
     frame.points(middle, per_bin, &error, {Shape::disc, Qt::black, 5});
     frame.points(live_middle, per_live, nullptr, {Shape::circle, kGreen, 7});
     if (right) frame.points(muon_middle, per_minute, &muon_error, {Shape::square, kMuons, 4}, nullptr, true);
-    frame.legend(legend, LegendPlace::inside_top_right);
+    frame.legend(legend, LegendPlace::above);
     p.restore();
+    return frame.plot();
 }
 
 namespace {
@@ -264,16 +270,23 @@ QFont in_pixels(QFont font) {
 
 }  // namespace
 
-QByteArray png_bytes(const Drawing& draw, QSize size, double ratio, const QFont& font) {
+void draw_into(QImage& image, const Drawing& draw, const QFont& font) {
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(in_pixels(font));
+    draw(p, QRectF(QPointF(0, 0), image.deviceIndependentSize()));
+}
+
+QImage image_of(const Drawing& draw, QSize size, double ratio, const QFont& font) {
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setFont(in_pixels(font));
-        draw(p, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
+    draw_into(image, draw, font);
+    return image;
+}
+
+QByteArray png_bytes(const Drawing& draw, QSize size, double ratio, const QFont& font) {
+    const QImage image = image_of(draw, size, ratio, font);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

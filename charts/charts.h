@@ -16,6 +16,7 @@
 #include "fit/stability.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
@@ -77,14 +78,17 @@ void draw_convergence(QPainter& painter, const QRectF& area, const std::vector<C
 void draw_stability(QPainter& painter, const QRectF& area, const fit::StabilityScan& scan, const TimeUnit& unit);
 // The rate in bins of wall-clock time (over each bin, over its live time), the
 // mean rate, and the muons through the detector per minute when the run has
-// count records.
-void draw_rate(QPainter& painter, const QRectF& area, const rate::RateAnalysis& rate);
+// count records; the legend above the axes. Gives the axes' rectangle.
+QRectF draw_rate(QPainter& painter, const QRectF& area, const rate::RateAnalysis& rate);
 
 // A plot drawn into a rectangle.
 using Drawing = std::function<void(QPainter& painter, const QRectF& area)>;
 // The plot of `size` pixels (at the device pixel ratio `ratio`) on white, as
-// PNG bytes, or as SVG bytes of that size titled `title`; `font` as the
+// an image (the window shows it), as PNG bytes, or as SVG bytes of that size titled `title`; `font` as the
 // window's, its pixel size set from its point size.
+QImage image_of(const Drawing& draw, QSize size, double ratio, const QFont& font);
+// The same drawn again into an image of that kind, its size kept.
+void draw_into(QImage& image, const Drawing& draw, const QFont& font);
 QByteArray png_bytes(const Drawing& draw, QSize size, double ratio, const QFont& font);
 QByteArray svg_bytes(const Drawing& draw, QSize size, const QString& title, const QFont& font);
 

@@ -3,9 +3,14 @@
 #include "platform/numbers.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace charts::detail {
 
@@ -248,24 +253,121 @@ void draw_marker(QPainter& p, QPointF c, const Marker& m, double px) {
 
 }  // namespace
 
+namespace {
+
+bool g_plainly = false;
+
+// Where markers can be stamped: a raster device of one device pixel a pixel,
+// the painter only moving (a page's or a file's vector painter, or a denser
+// screen's, draws each marker).
+bool stamps(const QPainter& p) {
+    return !g_plainly && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           p.deviceTransform().type() <= QTransform::TxTranslate;
+}
+
+// A marker drawn once at a quarter-pixel phase, on transparent device pixels,
+// stamped then wherever a point has that phase. Kept for the thread's next plots.
+struct Stamp {
+    QImage image;
+    QPoint offset;  // from the centre's whole device pixel to the image's corner
+};
+
+constexpr int kPhases = 8;
+
+const Stamp& stamp(const Marker& m, double px, int phase_x, int phase_y) {
+    struct Key {
+        int shape;
+        QRgb colour;
+        double size, px;
+        int x, y;
+        bool operator<(const Key& o) const {
+            return std::tie(shape, colour, size, px, x, y) < std::tie(o.shape, o.colour, o.size, o.px, o.x, o.y);
+        }
+    };
+    thread_local std::map<Key, Stamp> made;
+    if (made.size() > 256) made.clear();
+    const Key key{static_cast<int>(m.shape), m.colour.rgba(), m.size, px, phase_x, phase_y};
+    auto it = made.find(key);
+    if (it != made.end()) return it->second;
+    // Half the marker and its pen, in device pixels, and a pixel of room for the smoothing.
+    const int half = static_cast<int>(std::ceil((m.size / 2 + 1) * px)) + 1;
+    Stamp s;
+    s.image = QImage(2 * half + 1, 2 * half + 1, QImage::Format_ARGB32_Premultiplied);
+    s.image.fill(Qt::transparent);
+    s.offset = QPoint(-half, -half);
+    {
+        QPainter q(&s.image);
+        q.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(half + static_cast<double>(phase_x) / kPhases, half + static_cast<double>(phase_y) / kPhases);
+        draw_marker(q, centre, m, px);
+    }
+    return made.emplace(key, std::move(s)).first->second;
+}
+
+}  // namespace
+
+void draw_markers_plainly(bool plainly) { g_plainly = plainly; }
+
 void Frame::points(const std::vector<double>& x, const std::vector<double>& y, const std::vector<double>* error,
                    const Marker& marker, const std::vector<bool>* keep, bool right) {
     p_.save();
     p_.setClipRect(plot_);
     const auto place = [&](double a, double b) { return right ? at_right(a, b) : at(a, b); };
     const double whisker = 4.5 * px_;  // half the window's 9 pixels
+    const bool stamped = stamps(p_);
+    // Every bar first, then every marker over them.
+    std::vector<QLineF> bars;
+    std::vector<QPointF> centres;
     for (std::size_t i = 0; i < std::min(x.size(), y.size()); ++i) {
         if ((keep && (i >= keep->size() || !(*keep)[i])) || !std::isfinite(x[i]) || !std::isfinite(y[i])) continue;
         if (error && i < error->size() && std::isfinite((*error)[i]) && (*error)[i] > 0) {
             const double e = (*error)[i];
             const QPointF lo = place(x[i], y[i] - e);
             const QPointF hi = place(x[i], y[i] + e);
-            p_.setPen(QPen(marker.colour, px_));
-            p_.drawLine(lo, hi);
-            p_.drawLine(lo - QPointF(whisker, 0), lo + QPointF(whisker, 0));
-            p_.drawLine(hi - QPointF(whisker, 0), hi + QPointF(whisker, 0));
+            bars.insert(bars.end(), {QLineF(lo, hi), QLineF(lo - QPointF(whisker, 0), lo + QPointF(whisker, 0)),
+                                     QLineF(hi - QPointF(whisker, 0), hi + QPointF(whisker, 0))});
         }
-        draw_marker(p_, place(x[i], y[i]), marker, px_);
+        centres.push_back(place(x[i], y[i]));
+    }
+    if (!stamped) {
+        // The plain way, the reference: each bar and each marker drawn on its own.
+        p_.setPen(QPen(marker.colour, px_));
+        for (const QLineF& l : bars) p_.drawLine(l);
+        for (const QPointF& c : centres) draw_marker(p_, c, marker, px_);
+    } else {
+        if (!bars.empty()) {
+            // Each bar's stroke, a pixel wide with square ends, is the rectangle around it.
+            std::vector<QRectF> rects;
+            rects.reserve(bars.size());
+            const double half = px_ / 2;
+            for (const QLineF& l : bars) {
+                rects.push_back(QRectF(QPointF(std::min(l.x1(), l.x2()) - half, std::min(l.y1(), l.y2()) - half),
+                                       QPointF(std::max(l.x1(), l.x2()) + half, std::max(l.y1(), l.y2()) + half)));
+            }
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(marker.colour);
+            p_.drawRects(rects.data(), static_cast<int>(rects.size()));
+        }
+        // Drawn in device pixels: the painter's move set aside for the stamps.
+        const QTransform device = p_.deviceTransform();
+        p_.resetTransform();
+        QPoint last(INT_MIN, INT_MIN);
+        int last_x = -1, last_y = -1;
+        for (const QPointF& c : centres) {
+            const QPointF d = device.map(c);
+            const QPoint whole(static_cast<int>(std::floor(d.x())), static_cast<int>(std::floor(d.y())));
+            int phase_x = static_cast<int>(std::lround((d.x() - whole.x()) * kPhases));
+            int phase_y = static_cast<int>(std::lround((d.y() - whole.y()) * kPhases));
+            const QPoint at(whole.x() + phase_x / kPhases, whole.y() + phase_y / kPhases);
+            phase_x %= kPhases;
+            phase_y %= kPhases;
+            if (at == last && phase_x == last_x && phase_y == last_y) continue;  // on the one drawn before
+            last = at;
+            last_x = phase_x;
+            last_y = phase_y;
+            const Stamp& s = stamp(marker, px_, phase_x, phase_y);
+            p_.drawImage(at + s.offset, s.image);
+        }
     }
     p_.restore();
 }

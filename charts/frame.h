@@ -64,6 +64,12 @@ struct Margins {
     double bottom = 0;
 };
 
+// Markers and error bars are drawn one by one on every painter (the plain
+// way, the reference) or, on a raster device whose painter only moves and
+// scales, the bars in one stroke and the markers stamped from one drawing
+// each (the same pixels, a tenth of the time). `true` draws plainly everywhere.
+void draw_markers_plainly(bool plainly);
+
 class Frame {
 public:
     // The font's pixel size and one window pixel.

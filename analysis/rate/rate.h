@@ -62,6 +62,7 @@ struct RateChoices {
 struct ClockTime {
     std::int64_t day = 0;
     std::int64_t time_of_day_s = 0;  // 0 .. 86399
+    bool operator==(const ClockTime&) const = default;
 };
 
 struct Gap {
@@ -70,6 +71,7 @@ struct Gap {
     double length_s = 0;
     ClockTime start;
     ClockTime end;
+    bool operator==(const Gap&) const = default;
 };
 
 struct RateBin {
@@ -81,6 +83,7 @@ struct RateBin {
     double rate_error_per_hour = 0;  // sqrt(count) / live time
     bool in_test = false;            // live for at least kLiveFractionForTest of the width
     ClockTime start_clock;
+    bool operator==(const RateBin&) const = default;
 };
 
 // The muons through the detector in a bin of the count records.
@@ -91,6 +94,7 @@ struct MuonBin {
     std::int64_t seconds_present = 0;  // seconds of [start, end) present in the file
     double per_minute = 0;             // muons / seconds present; 0 without any
     double error_per_minute = 0;       // sqrt(muons) / seconds present
+    bool operator==(const MuonBin&) const = default;
 };
 
 enum class Verdict {
@@ -159,6 +163,7 @@ struct RateAnalysis {
     double drift_per_hour_per_hour = 0;  // change of the rate (events / h) in an hour
     double drift_error_per_hour_per_hour = 0;
     Verdict verdict = Verdict::too_few_records;
+    bool operator==(const RateAnalysis&) const = default;
 };
 
 // A time line read where it lies: time i is values[i] x scale seconds. The

@@ -3,6 +3,7 @@
 // line, one notification, the alarm sound) and when it is armed; and the
 // "taux" tab of the analysis window, made only while in sight.
 #include "app/accessibility.h"
+#include "app/drawn_plot.h"
 #include "app/fit_window.h"
 #include "load_fixture.h"
 #include "platform/numbers.h"
@@ -176,6 +177,11 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
 
     fenetre.Onglets->setCurrentWidget(&taux);
     EXPECT_EQ(taux.analyses_montrees, 1);
+    const auto dessins = [&taux] {
+        taux.Plot_taux->image();  // as painted
+        return taux.Plot_taux->drawings_made();
+    };
+    EXPECT_EQ(dessins(), 1);
     EXPECT_TRUE(taux.Label_taux->text().startsWith(QString::fromUtf8("taux moyen : 360 ± 36 /h")))
         << taux.Label_taux->text();
     // A reload of the same records keeps the analysis, for the tab and the fit's forecast.
@@ -183,6 +189,7 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
     charge(fichier);
     EXPECT_EQ(taux.analyses_montrees, 2);
     EXPECT_EQ(rate::analyses_made(), analyses);
+    EXPECT_EQ(dessins(), 1) << "nor the plot";
 
     struct Typed {
         const char* text;
@@ -206,9 +213,11 @@ TEST_F(RunWatch, TheRateTabIsMadeOnlyInSightAndReadsItsWidthWithoutABox) {
     }
     // A reload that brought a record: one analysis, for the tab and the fit's forecast.
     const std::uint64_t avant = rate::analyses_made();
+    const int dessins_avant = dessins();
     append_bytes(fichier, timed_records({1000}));
     charge(fichier);
     EXPECT_EQ(rate::analyses_made(), avant + 1);
+    EXPECT_EQ(dessins(), dessins_avant + 1);
     EXPECT_EQ(fenetre.prevision().state, fit::Forecast::State::forecast);
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(u'\n');
     // The program closed with the focus in the field: it is not read once the run's state is gone.
