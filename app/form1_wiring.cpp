@@ -29,6 +29,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
 TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
+    // The memo shows the session's lines, which go with the members, before
+    // the widgets: from here on it shows lines of its own.
+    Memo1->clear();
 }
 
 void TForm1::relieLesControles() {
