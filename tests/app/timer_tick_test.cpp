@@ -8,7 +8,6 @@
 #include "support/window.h"
 #include "timer_support.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -31,11 +30,6 @@ QByteArray data_lines(int count) {
     return bytes;
 }
 
-bool set_modification_time(const QString& path, const QDateTime& when) {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime);
-}
-
 class Tick : public ::testing::Test {
 protected:
     // One tick as the timer raises it: inside the error report.
@@ -43,14 +37,10 @@ protected:
         platform::report_errors([this] { form.Timer1Timer(); });
     }
 
-    // A data file that has just been loaded, last written at `written` (now
-    // when invalid): what the load saw of it is stored.
-    QString loaded_file(const QByteArray& bytes, const QDateTime& written = {}) {
+    // A data file that has just been loaded: what the load saw of it is stored.
+    QString loaded_file(const QByteArray& bytes) {
         const QString path = folder.filePath(QStringLiteral("run.txt"));
         write_bytes(path, bytes);
-        if (written.isValid()) {
-            EXPECT_TRUE(set_modification_time(path, written));
-        }
         file_state.fichier_donnees = path;
         platform::report_errors([&] { form.charge_le_fichier(path); });
         return path;
@@ -216,41 +206,6 @@ TEST_F(Tick, ALineStillBeingWrittenWaitsForItsLineEnd) {
     const RecordStore& store = form.etat().record_store;
     EXPECT_EQ(store.serie_y[1][4], 123.4);
     EXPECT_TRUE(form.Label_etat_chargement->text().isEmpty()) << form.Label_etat_chargement->text().toStdString();
-}
-
-TEST_F(Tick, ChangeIsSeenBySizeFirstThenByStamp) {
-    const QDateTime base = QDateTime::currentDateTime().addSecs(-3600);
-    struct Case {
-        const char* what;
-        QByteArray rewritten;
-        qint64 seconds_later;  // new modification time after the stored one
-        bool reloaded;
-    };
-    const QByteArray original = kHeader + data_lines(3);
-    QByteArray same_size = original;
-    same_size[same_size.size() - 5] = '9';  // another duration, same length
-    // A same-size rewrite within the same two-second stamp (or with the old
-    // time put back) is still seen: the file's change time has moved.
-    const Case cases[] = {
-        {"same size, same two-second stamp", same_size, 0, true},
-        {"same size, later stamp", same_size, 10, true},
-        {"larger, same stamp", original + data_lines(1), 0, true},
-        {"shorter, same stamp", kHeader + data_lines(2), 0, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QString path = loaded_file(original, base);
-        const int before = reloads();
-
-        write_bytes(path, c.rewritten);
-        ASSERT_TRUE(set_modification_time(path, base.addSecs(c.seconds_later)));
-        tick();
-        EXPECT_EQ(reloads() - before, c.reloaded ? 1 : 0);
-        if (c.reloaded) {
-            EXPECT_EQ(file_state.taille_precedente, platform::file_size(path));
-            EXPECT_EQ(file_state.date_precedente, platform::file_stamp(path));
-        }
-    }
 }
 
 TEST_F(Tick, WithoutTheChangeTestEveryTickReloads) {

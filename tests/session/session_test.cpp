@@ -2,12 +2,15 @@
 // whatever order its readers are connected in, and the alarm of a run that
 // stopped, raised once and cleared by the next record.
 #include "fit/run/window_runs.h"
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "session/session.h"
 #include "support/recorder.h"
 #include "support/qstring_print.h"
 #include "support/timed_run.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -231,5 +234,43 @@ TEST(RunSession, EncodingsMarksAndLineEndsGiveTheSameRun) {
         EXPECT_EQ(store.duree_acquisition, 2.5L);
         EXPECT_EQ(store.serie_x[1][2], 2.5);
         EXPECT_EQ(store.serie_y[1][2], 1.5);
+    }
+}
+
+// The reload decision on the followed file as it is on disk: a rewrite is seen
+// by its size, its stamp, or, same size within the same two-second stamp, by
+// its lines while the change is recent; the load then keeps the new size and stamp.
+TEST(RunSession, ARewriteIsSeenBySizeStampOrLines) {
+    const auto stamp = [](const QString& path, const QDateTime& when) {
+        QFile f(path);
+        return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
+    };
+    const QByteArray original = "Run\r\nS\r\nHeure\tD\r\n10:00:10\t100.5\r\n10:00:11\t107.5\r\n10:00:12\t114.5\r\n";
+    QByteArray same_size = original;
+    same_size.replace("114.5", "194.5");
+    struct Case {
+        const char* what;
+        QByteArray rewritten;
+        qint64 seconds_later;  // the new stamp after the one loaded
+    };
+    const Case cases[] = {{"same size, same two-second stamp", same_size, 0},
+                          {"same size, later stamp", same_size, 10},
+                          {"larger, same stamp", original + "10:00:13\t121.5\r\n", 0},
+                          {"shorter, same stamp", original.chopped(16), 0}};
+    const QDateTime base = QDateTime::currentDateTime().addSecs(-3600);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("run.txt"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        write_bytes(file, original);
+        ASSERT_TRUE(stamp(file, base));
+        RunSession session;
+        session.follow(file);
+        EXPECT_FALSE(session.wants_reload());
+        write_bytes(file, c.rewritten);
+        ASSERT_TRUE(stamp(file, base.addSecs(c.seconds_later)));
+        EXPECT_TRUE(session.tick());
+        EXPECT_EQ(session.data().file_state.taille_precedente, platform::file_size(file));
+        EXPECT_EQ(session.data().file_state.date_precedente, platform::file_stamp(file));
     }
 }
