@@ -1,14 +1,12 @@
 // Files of other apparatus through the real window: the same records, figures
 // and listing as the acquisition file of the same events, the format on the
 // status line, the fit window's unit from the format unless the user typed
-// one, and a growing file of two integers followed live.
+// one.
 #include "app/fit_window.h"
 #include "load_fixture.h"
 #include "support/window_view.h"
-#include "timer_support.h"
 
 #include <QDir>
-#include <QProcess>
 
 namespace {
 
@@ -132,50 +130,6 @@ TEST_F(Formats, AUnitTypedForAFileStaysAndTheUsersUnitComesBackAfterTheFormatsOn
     charge(a);  // the unit typed over a format's was that file's: the user's own comes back
     EXPECT_EQ(fenetre.Edit_unite->text(), QStringLiteral("5"));
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
-}
-
-TEST_F(Formats, AGrowingFileOfTwoIntegersIsFollowedLive) {
-#ifndef VORNS_ACQUISITION
-    GTEST_SKIP() << "the acquisition simulator is not part of this build";
-#else
-    const QString path = chemin(QStringLiteral("live.txt"));
-    QProcess simulateur;
-    simulateur.start(QStringLiteral(VORNS_ACQUISITION),
-                     {QStringLiteral("--output"), path, QStringLiteral("--format"), QStringLiteral("two-integers"),
-                      QStringLiteral("--events"), QStringLiteral("40"), QStringLiteral("--interval-ms"),
-                      QStringLiteral("60"), QStringLiteral("--rate"), QStringLiteral("2"), QStringLiteral("--seed"),
-                      QStringLiteral("11"), QStringLiteral("--date"), QStringLiteral("2026-03-02")});
-    ASSERT_TRUE(simulateur.waitForStarted(10000)) << simulateur.errorString().toStdString();
-    ASSERT_TRUE(spin_until([&] { return QFile::exists(path); }, 10000));
-    form.Edit5->setText(QStringLiteral("1"));
-    choisit(path);
-    QStringList comptes;
-    QObject::connect(form.Timer1, &QTimer::timeout, &form, [&] {
-        if (comptes.isEmpty() || comptes.back() != form.StaticText1->text()) comptes << form.StaticText1->text();
-    });
-    ASSERT_TRUE(spin_until([&] { return simulateur.state() == QProcess::NotRunning; }, 60000));
-    ASSERT_EQ(simulateur.exitCode(), 0) << simulateur.readAllStandardError().toStdString();
-    const int rechargements = form.rechargements_par_le_timer;
-    ASSERT_TRUE(spin_until([&] { return form.rechargements_par_le_timer > rechargements; }, 10000));
-    spin_event_loop(1200);
-    EXPECT_GE(comptes.size(), 2) << "the record count rose while the run went on";
-    EXPECT_MEME_VUE(vue_de(form), vue_d_une_fenetre_neuve(path, form));
-    EXPECT_TRUE(form.Label_etat_chargement->text().startsWith(QStringLiteral("format two-integers")));
-    const QString decays = form.StaticText1->text();
-
-    // A line caught half written is left for the next tick, neither a record nor a skipped line.
-    const qint64 apres = 1772409600 + 90000;  // past every line of the run, whatever the time zone
-    append_bytes(path, QByteArray::number(420) + ' ' + QByteArray::number(apres).left(4));
-    ASSERT_TRUE(spin_until([&] { return form.rechargements_par_le_timer > rechargements + 1; }, 10000));
-    spin_event_loop(1200);
-    EXPECT_EQ(form.StaticText1->text(), decays);
-    EXPECT_FALSE(form.Label_etat_chargement->text().contains(QStringLiteral("ignorée")));
-    append_bytes(path, QByteArray::number(apres).mid(4) + '\n');
-    spin_event_loop(2500);
-    EXPECT_EQ(form.StaticText1->text(), QString::number(decays.toInt() + 1));
-    EXPECT_FALSE(form.Label_etat_chargement->text().contains(QStringLiteral("ignorée")));
-    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
-#endif
 }
 
 }  // namespace

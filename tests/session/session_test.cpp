@@ -274,3 +274,56 @@ TEST(RunSession, ARewriteIsSeenBySizeStampOrLines) {
         EXPECT_EQ(session.data().file_state.date_precedente, platform::file_stamp(file));
     }
 }
+
+// A growing run of known unit (two integers a line, ns) followed reload after
+// reload ends as a fresh load of its file: the same records, counts, class
+// choices (its gate grew with its durations) and classes. A line caught half
+// written is neither a record nor a skipped line until its line end.
+TEST(RunSession, AGrowingRunOfKnownUnitEndsAsAFreshLoadOfItsFile) {
+    const qint64 t0 = 1772442000;
+    const auto lines = [t0](int from, int to) {
+        QByteArray bytes;
+        for (int k = from; k < to; ++k) {
+            bytes += "40001 " + QByteArray::number(t0 + k) + '\n';  // a count line a second
+            bytes += QByteArray::number(100 + 37 * k) + ' ' + QByteArray::number(t0 + k) + '\n';
+        }
+        return bytes;
+    };
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("live.txt"));
+    write_bytes(file, lines(0, 20));
+    RunSession followed;
+    followed.follow(file);
+    const long double first_gate = followed.class_choices().x_max;
+    for (int part = 1; part < 4; ++part) {
+        append_bytes(file, lines(20 * part, 20 * part + 20));
+        followed.reload();
+    }
+    const QByteArray half = "2400 " + QByteArray::number(t0 + 90);
+    append_bytes(file, half.left(8));
+    followed.reload();
+    EXPECT_EQ(followed.load().enregistrements.nb_lignes_ignorees, 0);
+    EXPECT_EQ(followed.data().record_store.nb_points[1], 80);
+    append_bytes(file, half.mid(8) + '\n');
+    followed.reload();
+    RunSession fresh;
+    fresh.follow(file);
+    for (RunSession* s : {&followed, &fresh}) {
+        EXPECT_TRUE(s->error().isEmpty()) << s->error();
+        EXPECT_EQ(s->load().enregistrements.nb_lignes_ignorees, 0);
+    }
+    const RecordStore& a = followed.data().record_store;
+    const RecordStore& b = fresh.data().record_store;
+    ASSERT_EQ(a.nb_points[1], 81);
+    ASSERT_EQ(b.nb_points[1], 81);
+    for (std::size_t k = 1; k <= 81; ++k) {
+        EXPECT_EQ(a.serie_x[1][k], b.serie_x[1][k]) << k;
+        EXPECT_EQ(a.serie_y[1][k], b.serie_y[1][k]) << k;
+    }
+    EXPECT_EQ(followed.data().comptages, fresh.data().comptages);
+    EXPECT_GT(followed.class_choices().x_max, first_gate);
+    EXPECT_EQ(followed.class_choices().dX, fresh.class_choices().dX);
+    EXPECT_EQ(followed.class_choices().x_max, fresh.class_choices().x_max);
+    EXPECT_EQ(followed.load().classes.n_classe, fresh.load().classes.n_classe);
+    EXPECT_EQ(followed.data().class_table.Tau, fresh.data().class_table.Tau);
+}
