@@ -104,9 +104,12 @@ void FenetreAjustement::construit() {
         if (auto* figure = qobject_cast<QLabel*>(value)) accessibilite::figure(figure, libelle_au_dessus);
         resultats->addWidget(c, rang, 0);
         auto* ligne = new QHBoxLayout;
-        ligne->addWidget(value);
+        // A line that wraps takes the row's width; the others keep their own.
+        auto* texte = qobject_cast<QLabel*>(value);
+        const bool replie = texte && texte->wordWrap();
+        ligne->addWidget(value, replie ? 1 : 0);
         if (beside) ligne->addWidget(beside);
-        ligne->addStretch();
+        if (!replie) ligne->addStretch();
         resultats->addLayout(ligne, rang, 1);
         ++rang;
         std::vector<QWidget*> widgets{c, value};
@@ -132,6 +135,8 @@ void FenetreAjustement::construit() {
     Label_evenements = valeur(this, "Label_evenements");
     rangee(fit_text::events_caption(), Label_evenements);
     Label_chi2 = valeur(this, "Label_chi2");
+    // Its verdict can be a long sentence: wrapped, it does not widen the window.
+    Label_chi2->setWordWrap(true);
     rangee(fit_text::chi2_caption(), Label_chi2);
     Label_tau_histogramme = make<QLabel>(this, "Label_tau_histogramme");
     rangee(fit_text::histogram_tau_caption(), Label_tau_histogramme);

@@ -41,6 +41,8 @@ void TForm1::Timer1Timer() {
             }
         },
         Label10->text() + QStringLiteral(" : "));
+    // The period in effect is the run's: the watch and the shared page read it there.
+    session_->set_period_s(Timer1->isActive() ? Timer1->interval() / 1000.0 : 0);
 
     // Heartbeat.
     Panel1->setColor(Panel1->color().rgb() == kOlive.rgb() ? kTeal : kOlive);
@@ -55,7 +57,7 @@ void TForm1::Timer1Timer() {
         erreur_du_rechargement_ =
             platform::error_of([this] { charge_le_fichier(session_->file()); }).value_or(QString());
     }
-    etape([&] { surveillance_->au_tick(*etat_, Timer1->isActive() ? Timer1->interval() / 1000.0 : 0); });
+    etape([&] { surveillance_->au_tick(*etat_, session_->period_s()); });
     etape([this] { suit_le_commentaire(); });
 
     if (sound_CheckBox8->isChecked()) etape([this] { joue_le_son(); });

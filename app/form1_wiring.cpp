@@ -25,6 +25,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     rendLesControlesAccessibles();
     platform::report_errors([this] { FormCreate(); });
     Timer1->start();
+    session_->set_period_s(Timer1->interval() / 1000.0);
 }
 
 TForm1::~TForm1() {

@@ -160,6 +160,8 @@ void OngletPartage::publie(bool graphes) {
                                 nom_du_format(etat.format),
                                 enregistrements ? &surveillance.analyse_du_chargement(etat) : nullptr,
                                 surveillance.arrete() ? surveillance.ligne_d_alarme() : QString()};
-    const double periode_s = form_.Timer1->isActive() ? form_.Timer1->interval() / 1000.0 : 5;
+    // The run's refresh period; stopped, the page still asks again every 5 s.
+    const double periode_run = form_.session().period_s();
+    const double periode_s = periode_run > 0 ? periode_run : 5;
     serveur_.show(share::PageRun{suivi, recharge_, periode_s}, graphes);
 }

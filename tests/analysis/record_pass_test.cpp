@@ -423,6 +423,59 @@ TEST_F(RecordPass, LinesThatAreNoRecordAreSkippedAndTheRestIsRead) {
     }
 }
 
+// Each duration text, read with either decimal mark: its value (sign kept) or
+// the line skipped with the conversion's error, in the mark of the locale.
+TEST_F(RecordPass, DurationTextsGiveTheirValueOrSkipTheLineWithTheError) {
+    struct Cas {
+        const char* duree;
+        double valeur;                      // when a record
+        const char *erreur_pt, *erreur_vg;  // the skipped line's error ('.' then ','); nullptr: a record
+    };
+    const char* const kInvalide = "' is not a valid floating point value";
+    const Cas cas[] = {
+        {"1e5000", 0, "'1e5000", "'1e5000"},
+        {"nan", 0, "'nan", "'nan"},
+        {"inf", 0, "'inf", "'inf"},
+        {"1 000", 0, "'1 000", "'1 000"},
+        {"-Infinity", 0, "'-Infinity", "'-Infinity"},
+        {"1,000.5", 0, "'1.000.5", "'1,000,5"},
+        {"0x10", 0, "'0x10", "'0x10"},
+        // Beyond the 64 bits of the series, though not beyond the 80 bits of the reading.
+        {"1e999", 0, "Floating point overflow", "Floating point overflow"},
+        {"-0", -0.0, nullptr, nullptr},
+        {"-2.5", -2.5, nullptr, nullptr},
+        {".5", 0.5, nullptr, nullptr},
+        {"5.", 5, nullptr, nullptr},
+        {"+1.5", 1.5, nullptr, nullptr},
+        {"2,5e1", 25, nullptr, nullptr},
+        // The comma is a decimal mark, never a thousands separator.
+        {"1,000", 1, nullptr, nullptr},
+        {"1.000", 1, nullptr, nullptr},
+        {"1e300", 1e300, nullptr, nullptr},
+    };
+    for (const char sep : {'.', ','}) {
+        platform::set_decimal_separator(QLatin1Char(sep));
+        for (const Cas& c : cas) {
+            const auto r = passe(fichier({"Heure", "10:00:00\t1", (QByteArray("10:01:00\t") + c.duree).constData()}));
+            const char* erreur = sep == '.' ? c.erreur_pt : c.erreur_vg;
+            if (erreur) {
+                EXPECT_EQ(store->nb_points[1], 0) << c.duree << sep;
+                ASSERT_EQ(r.lignes_ignorees.size(), 1u) << c.duree << sep;
+                EXPECT_EQ(
+                    r.lignes_ignorees[0].erreur,
+                    QString::fromLatin1(erreur) + (erreur[0] == '\'' ? QString::fromLatin1(kInvalide) : QString()));
+                continue;
+            }
+            EXPECT_EQ(r.nb_lignes_ignorees, 0) << c.duree << sep;
+            ASSERT_EQ(store->nb_points[1], 1) << c.duree << sep;
+            EXPECT_EQ(store->serie_y[1][1], c.valeur) << c.duree << sep;
+            EXPECT_EQ(std::signbit(store->serie_y[1][1]), std::signbit(c.valeur)) << c.duree << sep;
+            EXPECT_EQ(static_cast<double>(store->cumul_durees), c.valeur) << c.duree << sep;
+        }
+    }
+    platform::set_decimal_separator(QLatin1Char('.'));
+}
+
 // A file of junk after its header: every line counted, the first ones and the
 // last kept with a line's start, the store holding what could be read.
 TEST_F(RecordPass, ManySkippedLinesKeepTheFirstOnesAndTheLast) {

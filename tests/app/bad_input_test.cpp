@@ -145,96 +145,14 @@ TEST_F(DataFileWindow, AMultiMegabyteLineIsKeptWholeButShownAndQuotedCut) {
     form.grab();  // the whole window paints
 }
 
-TEST_F(DataFileWindow, EncodingsByteOrderMarkAndLineEndsGiveTheSameRun) {
-    const QByteArray cas[] = {
-        "Run 12\r\nSample\r\nHeure\tDur\xE9"
-        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
-        "Run 12\nSample\nHeure\tDur\xE9"
-        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5\n",
-        "Run 12\rSample\rHeure\tDur\xE9"
-        "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
-        "Run 12\r\nSample\nHeure\tDur\xE9"
-        "e\r10:00:00\t3\n\r10:01:00\t2.5\r\n10:02:30\t1,5\n",  // LF CR is two breaks
-        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xC3\xA9"
-        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
-        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xE9"
-        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
-    };
-    for (const QByteArray& contenu : cas) {
-        recorder().messages.clear();
-        charge(ecrit(QStringLiteral("run.txt"), contenu));
-        const bool vide_en_plus = contenu.contains("\n\r");
-        EXPECT_TRUE(recorder().messages.isEmpty()) << contenu.toStdString();
-        EXPECT_EQ(form.Label3->text(), QStringLiteral("Run 12")) << contenu.toStdString();
-        EXPECT_EQ(form.Label1->text(), QStringLiteral("Heure\tDurée")) << contenu.toStdString();
-        // An empty line after the origin ends the data there.
-        EXPECT_EQ(record_store.nb_points[1], vide_en_plus ? 0 : 2) << contenu.toStdString();
-        if (vide_en_plus) continue;
-        EXPECT_EQ(record_store.cumul_durees, 4.0L);
-        EXPECT_EQ(record_store.duree_acquisition, 2.5L);
-        EXPECT_EQ(record_store.serie_x[1][2], 2.5);
-        EXPECT_EQ(record_store.serie_y[1][2], 1.5);
-    }
-}
-
-TEST_F(DataFileWindow, DurationTextsGiveTheirValueOrTheConversionError) {
-    struct Cas {
-        const char* duree;
-        bool record;
-        double valeur;
-        const char* message_pt;  // with '.' as the locale's separator; nullptr: none
-        const char* message_vg;  // with ','
-    };
-    const char* const kInvalide = "' is not a valid floating point value";
-    const Cas cas[] = {
-        {"1e5000", false, 0, "'1e5000", "'1e5000"},
-        {"nan", false, 0, "'nan", "'nan"},
-        {"inf", false, 0, "'inf", "'inf"},
-        {"-Infinity", false, 0, "'-Infinity", "'-Infinity"},
-        {"1 000", false, 0, "'1 000", "'1 000"},
-        {"1,000.5", false, 0, "'1.000.5", "'1,000,5"},
-        {"0x10", false, 0, "'0x10", "'0x10"},
-        // Beyond the 64 bits of the series, though not beyond the 80 bits of the reading.
-        {"1e999", false, 0, "Floating point overflow", "Floating point overflow"},
-        {"-0", true, -0.0, nullptr, nullptr},
-        {"-2.5", true, -2.5, nullptr, nullptr},
-        {".5", true, 0.5, nullptr, nullptr},
-        {"5.", true, 5, nullptr, nullptr},
-        {"+1.5", true, 1.5, nullptr, nullptr},
-        {"1,000", true, 1, nullptr, nullptr},  // the comma is a decimal mark, never a thousands separator
-        {"1.000", true, 1, nullptr, nullptr},
-        {"2,5e1", true, 25, nullptr, nullptr},
-        // Stored, but no pixel of the records plot can hold it.
-        {"1e300", true, 1e300, "Floating point overflow", "Floating point overflow"},
-    };
-    for (const char separateur : {'.', ','}) {
-        platform::set_decimal_separator(QLatin1Char(separateur));
-        for (const Cas& c : cas) {
-            recorder().messages.clear();
-            form.Label25->setText(QStringLiteral("before"));
-            charge(ecrit(QStringLiteral("run.txt"), releve({"10:01:00\t"s + c.duree})));
-            const char* message = separateur == '.' ? c.message_pt : c.message_vg;
-            const QString texte = message ? QString::fromLatin1(message) +
-                                                (message[0] == '\'' ? QString::fromLatin1(kInvalide) : QString())
-                                          : QString();
-            if (!c.record) {
-                // The line is skipped, said in the status line; without a record no figure stays.
-                EXPECT_TRUE(recorder().messages.isEmpty()) << c.duree << " " << separateur;
-                EXPECT_TRUE(form.Label_etat_chargement->text().endsWith(QLatin1Char('(') + texte + QLatin1Char(')')))
-                    << form.Label_etat_chargement->text().toStdString();
-                EXPECT_EQ(record_store.nb_points[1], 0) << c.duree;
-                EXPECT_EQ(form.Label25->text(), TEXTE_SANS_CHIFFRE) << c.duree;
-                continue;
-            }
-            EXPECT_EQ(recorder().messages, message ? QStringList{texte} : QStringList{})
-                << c.duree << " " << separateur;
-            ASSERT_EQ(record_store.nb_points[1], 1) << c.duree;
-            EXPECT_EQ(record_store.serie_y[1][1], c.valeur) << c.duree;
-            EXPECT_EQ(std::signbit(record_store.serie_y[1][1]), std::signbit(c.valeur)) << c.duree;
-            EXPECT_EQ(static_cast<double>(record_store.cumul_durees), c.valeur) << c.duree;
-        }
-    }
-    // The autoscale cannot bring such a duration to a 32-bit field: y is left as it was.
+// A duration the store holds but no pixel of the records plot can (each text's
+// value or error is pinned in tests/analysis): said in a box, the record kept;
+// the autoscale cannot bring it to a 32-bit field, y is left as it was.
+TEST_F(DataFileWindow, ADurationTooLargeToDrawIsSaidAndKept) {
+    charge(ecrit(QStringLiteral("run.txt"), releve({"10:01:00\t1e300"})));
+    EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("Floating point overflow")});
+    ASSERT_EQ(record_store.nb_points[1], 1);
+    EXPECT_EQ(record_store.serie_y[1][1], 1e300);
     recorder().messages.clear();
     form.autoscale_Y_CheckBox8->click();
     EXPECT_EQ(recorder().messages, QStringList{QStringLiteral("Floating point overflow")});

@@ -233,30 +233,4 @@ TEST_F(RunsInTime, ARunInNsOpensInTimeAndTheFieldsOfEachUnitStayTheirs) {
     EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
 }
 
-// A simulated 26-hour run of the apparatus (1705 decays, a count line a
-// second, 20 µs gate): the window fits a lifetime in microseconds, nothing typed.
-TEST_F(RunsInTime, ADayOfTheCommonApparatusGivesItsLifetime) {
-#ifndef VORNS_ACQUISITION
-    GTEST_SKIP() << "the acquisition simulator is not part of this build";
-#else
-    const QString fichier = chemin(QStringLiteral("jour.data"));
-    QProcess simulateur;
-    simulateur.start(QStringLiteral(VORNS_ACQUISITION),
-                     {"-o", fichier, "--format", "two-integers", "--events", "1705", "--rate",
-                      QString::number(1705 / (26 * 3600.0), 'g', 17), "--lifetime", "219.7", "--background", "0.08",
-                      "--max-duration", "2000", "--seed", "21", "--date", "2024-03-21"});
-    ASSERT_TRUE(simulateur.waitForFinished(60000) && simulateur.exitCode() == 0);
-    choisit(fichier);
-    EXPECT_EQ(form.Edit8->text(), QStringLiteral("100"));
-    EXPECT_EQ(form.Edit6->text(), QStringLiteral("20000"));
-    form.SpeedButton_ajustement->click();
-    const fit::Result& r = form.fenetre_ajustement()->resultat();
-    ASSERT_EQ(r.status, fit::Status::converged);
-    EXPECT_EQ(r.t_min, 100);
-    EXPECT_GT(r.tau, 1200);
-    EXPECT_LT(r.tau, 2600);
-    EXPECT_TRUE(recorder().messages.isEmpty()) << recorder().messages.join(QStringLiteral(" | "));
-#endif
-}
-
 }  // namespace

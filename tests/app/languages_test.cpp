@@ -14,6 +14,7 @@
 #include "support/window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QTabWidget>
@@ -140,7 +141,28 @@ TEST(WindowLanguages, TheSetupPanelsChoiceIsTakenAtTheNextStart) {
 
 namespace {
 
-// Where a caption of the main window's fixed places is wider than its place.
+// Where a shown caption of `window` is wider than its place, or a wrapped one
+// taller.
+void add_cut_captions(QWidget* window, QStringList& cut) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QString text;
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label) text = label->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        if (text.isEmpty() || !w->isVisible() || w->window() != window) continue;
+        int needed = qobject_cast<QAbstractButton*>(w) ? w->sizeHint().width()
+                                                       : w->fontMetrics().horizontalAdvance(text);
+        int room = qobject_cast<QAbstractButton*>(w) ? w->width() : w->contentsRect().width();
+        if (label && label->wordWrap()) {
+            needed = label->heightForWidth(label->width());
+            room = label->height();
+        }
+        if (needed > room) cut << QStringLiteral("%1 \"%2\" %3 > %4").arg(w->objectName(), text).arg(needed).arg(room);
+    }
+}
+
+// The main window's fixed places with both panels shown, and the analysis
+// window of a short run (its chi2 line a long sentence) on each tab.
 QStringList cut_captions() {
     Fenetre window;
     window.form.resize(1063, 803);
@@ -148,16 +170,18 @@ QStringList cut_captions() {
     window.form.setup_SpeedButton6->click();
     window.form.SpeedButton3->click();
     QStringList cut;
-    for (QWidget* w : window.form.findChildren<QWidget*>()) {
-        QString text;
-        if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-        if (text.isEmpty() || !w->isVisible() || w->parent() == nullptr) continue;
-        const int needed = qobject_cast<QAbstractButton*>(w) ? w->sizeHint().width()
-                                                             : w->fontMetrics().horizontalAdvance(text);
-        const int room = qobject_cast<QAbstractButton*>(w) ? w->width() : w->contentsRect().width();
-        if (needed > room) cut << QStringLiteral("%1 \"%2\" %3 > %4").arg(w->objectName(), text).arg(needed).arg(room);
+    add_cut_captions(&window.form, cut);
+    const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
+    window.file_state.fichier_donnees = run;
+    window.form.charge_le_fichier(run);
+    window.form.SpeedButton_ajustement->click();
+    FenetreAjustement& analysis = *window.form.fenetre_ajustement();
+    for (int tab = 0; tab < analysis.Onglets->count(); ++tab) {
+        analysis.Onglets->setCurrentIndex(tab);
+        QApplication::processEvents();
+        add_cut_captions(&analysis, cut);
     }
+    cut.removeDuplicates();
     return cut;
 }
 

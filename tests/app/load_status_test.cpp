@@ -11,11 +11,6 @@
 
 namespace {
 
-QStringList statistiques(const TForm1& f) {
-    return {f.Label43->text(), f.Label23->text(), f.Label25->text(), f.Label27->text(), f.Label29->text(),
-            f.Label31->text(), f.Label33->text(), f.Label35->text(), f.Label37->text()};
-}
-
 // Two title lines, the header and the origin, then the given lines.
 QByteArray releve(const QByteArray& apres_l_origine) {
     return "Run\r\nSample\r\nHeure\tDuree\r\n10:00:00\t1\r\n" + apres_l_origine;

@@ -71,10 +71,14 @@ TEST_F(ShareTab, ServesTheFiguresTheWindowShowsAtTheAddressItSays) {
             << moment;
     };
     same_as_window("shared");
-    // Closed, the window still fits each load for the page.
+    // Closed, the window still fits each load for the page, which asks again
+    // at the main window's refresh period.
     fenetre.close();
+    form.Edit5->setText(QStringLiteral("7"));
+    form.Timer1Timer();
     charge(run(2600));
     same_as_window("after a load, window closed");
+    EXPECT_TRUE(QString::fromUtf8(get(port, page)).contains(QStringLiteral("data-period=\"7\"")));
     EXPECT_EQ(get(port, QStringLiteral("/run/0123456789abcdef0123456789abcdef/run.json")), QByteArray());
 
     partage.Bouton_partager->click();

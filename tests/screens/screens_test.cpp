@@ -181,18 +181,28 @@ TEST(FitWindowPlace, BesideTheMainWindowWhereTheScreenHasRoomElseOverItAndOnTheS
         ASSERT_NE(form.fenetre_ajustement(), nullptr);
         a_sa_place();
         FenetreAjustement& f = *form.fenetre_ajustement();
+        // A short run loaded (its chi2 line is a long sentence), each tab shown:
+        // the window keeps its place; closed and shown again, it is still there.
+        const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
+        form.etat().file_state.fichier_donnees = run;
+        form.charge_le_fichier(run);
+        for (int onglet = 0; onglet < f.Onglets->count(); ++onglet) {
+            f.Onglets->setCurrentIndex(onglet);
+            traite_les_evenements();
+            a_sa_place();
+        }
+        f.close();
+        form.SpeedButton_ajustement->click();
+        traite_les_evenements();
+        a_sa_place();
         // Hidden, then its screen unplugged (the frame where no screen is now), shown again.
         f.close();
         f.move(30000, 30000);
         form.SpeedButton_ajustement->click();
         traite_les_evenements();
         a_sa_place();
-        // A run loaded, its rate's lines shown on the "taux" tab: the window grows
-        // no further than the screen, and its last button scrolls into view.
-        // A short run: its chi2 line ("p-valeur sans signification : ...") widens the content.
-        const QString run = QStringLiteral(VORNS_SOURCE_DIR "/fichiers/avec_commentaire.txt");
-        form.etat().file_state.fichier_donnees = run;
-        form.charge_le_fichier(run);
+        // The rate's lines shown on the "taux" tab: the window grows no further
+        // than the screen, and its last button scrolls into view.
         f.Onglets->setCurrentWidget(f.onglet_taux);
         traite_les_evenements();
         ASSERT_FALSE(f.onglet_taux->Label_taux->text().isEmpty());

@@ -193,3 +193,43 @@ TEST(RunSession, AKnownUnitGivesItsClassChoicesInTheStateItsOwnerHolds) {
     EXPECT_TRUE(session.error().startsWith(QStringLiteral("dX = 0"))) << session.error();
     EXPECT_GT(data.record_store.nb_points[1], 0);
 }
+
+// The file as the session reads it: Windows-1252 or UTF-8 with or without its
+// mark (even a mark before Windows-1252 bytes), any line end, give the same
+// lines and records; an empty line (LF then CR is two breaks) ends the data.
+TEST(RunSession, EncodingsMarksAndLineEndsGiveTheSameRun) {
+    const QByteArray cases[] = {
+        "Run 12\r\nSample\r\nHeure\tDur\xE9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+        "Run 12\nSample\nHeure\tDur\xE9"
+        "e\n10:00:00\t3\n10:01:00\t2.5\n10:02:30\t1,5\n",
+        "Run 12\rSample\rHeure\tDur\xE9"
+        "e\r10:00:00\t3\r10:01:00\t2.5\r10:02:30\t1,5\r",
+        "Run 12\r\nSample\nHeure\tDur\xE9"
+        "e\r10:00:00\t3\n\r10:01:00\t2.5\r\n10:02:30\t1,5\n",
+        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xC3\xA9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+        "\xEF\xBB\xBFRun 12\r\nSample\r\nHeure\tDur\xE9"
+        "e\r\n10:00:00\t3\r\n10:01:00\t2.5\r\n10:02:30\t1,5\r\n",
+    };
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("run.txt"));
+    for (const QByteArray& bytes : cases) {
+        SCOPED_TRACE(bytes.toStdString());
+        write_bytes(file, bytes);
+        RunSession session;
+        session.follow(file);
+        const RecordStore& store = session.data().record_store;
+        EXPECT_TRUE(session.error().isEmpty()) << session.error();
+        ASSERT_GE(session.lines().size(), 3);
+        EXPECT_EQ(session.lines().at(0), QStringLiteral("Run 12"));
+        EXPECT_EQ(session.lines().at(2), QStringLiteral("Heure\tDurée"));
+        const bool empty_line = bytes.contains("\n\r");
+        ASSERT_EQ(store.nb_points[1], empty_line ? 0 : 2);
+        if (empty_line) continue;
+        EXPECT_EQ(store.cumul_durees, 4.0L);
+        EXPECT_EQ(store.duree_acquisition, 2.5L);
+        EXPECT_EQ(store.serie_x[1][2], 2.5);
+        EXPECT_EQ(store.serie_y[1][2], 1.5);
+    }
+}

@@ -26,5 +26,11 @@ inline void applique(QLineEdit* champ, const QString& texte) {
     emit champ->editingFinished();
 }
 
+// The class pass's figures as the window shows them, from the total duration to the activity.
+inline QStringList statistiques(const TForm1& f) {
+    return {f.Label43->text(), f.Label23->text(), f.Label25->text(), f.Label27->text(), f.Label29->text(),
+            f.Label31->text(), f.Label33->text(), f.Label35->text(), f.Label37->text()};
+}
+
 // The same as a test fixture.
 class AvecFenetre : public ::testing::Test, protected Fenetre {};
