@@ -889,9 +889,10 @@ PasseDesLignes passe_du_fichier(platform::FileBlocks& fichier, PlaceDesEnregistr
         resultat = passe_des_octets(blocs.octets(), place, lecture);
     } else {
         // The first lines decide the format.
+        DetectionLines detection;
         do {
             blocs.lit();
-        } while (!blocs.fin_du_fichier() && !tient_les_lignes_de_detection(blocs.octets()));
+        } while (!blocs.fin_du_fichier() && !detection.held_in(blocs.octets()));
         const qsizetype marque = blocs.octets().size() - platform::without_mark(blocs.octets()).size();
         std::optional<platform::TextEncoding> encodage;
         const FormatDeDonnees format =

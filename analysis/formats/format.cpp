@@ -108,10 +108,10 @@ FormatDeDonnees detecte_format_du_debut(QByteArrayView debut, std::optional<plat
     return detecte_format(vues);
 }
 
-bool tient_les_lignes_de_detection(QByteArrayView debut) {
-    qsizetype fins = 0;
-    for (const char c : debut) {
-        if ((c == '\n' || c == '\r') && ++fins == 2 * kLignesDeDetection) return true;
+bool DetectionLines::held_in(QByteArrayView start) {
+    while (line_ends_ < 2 * kLignesDeDetection && seen_ < start.size()) {
+        const char c = start[seen_++];
+        if (c == '\n' || c == '\r') ++line_ends_;
     }
-    return false;
+    return line_ends_ >= 2 * kLignesDeDetection;
 }

@@ -42,11 +42,20 @@ FormatDeDonnees detecte_format(std::span<const QStringView> premieres_lignes);
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets);
 FormatDeDonnees detecte_format_des_octets(QByteArrayView octets, std::optional<platform::TextEncoding>& encodage);
 // The same from the first bytes of a file (UTF-8 mark included) that hold its
-// first kLignesDeDetection lines whole (tient_les_lignes_de_detection) or the
+// first kLignesDeDetection lines whole (DetectionLines) or the
 // whole file. `encodage_du_fichier` gives the encoding of the whole file, asked
 // the first time a first line is not ASCII.
 FormatDeDonnees detecte_format_du_debut(QByteArrayView debut, std::optional<platform::TextEncoding>& encodage,
                                         const std::function<platform::TextEncoding()>& encodage_du_fichier);
 // Whether the first bytes of a file hold its first kLignesDeDetection lines
-// whole: as many line ends as two bytes each would take.
-bool tient_les_lignes_de_detection(QByteArrayView debut);
+// whole: as many line ends as two bytes each would take. Given the same start
+// again with more bytes after it, it looks only at the bytes it has not seen:
+// a first line of megabytes, read block after block, is looked at once.
+class DetectionLines {
+public:
+    bool held_in(QByteArrayView start);
+
+private:
+    qsizetype seen_ = 0;
+    qsizetype line_ends_ = 0;
+};

@@ -171,6 +171,23 @@ TEST(Format, DetectedFromTheFirstLines) {
     EXPECT_EQ(detecte_format_des_octets(loin.toUtf8()), FormatDeDonnees::acquisition);
 }
 
+TEST(Formats, TheDetectionLinesAreFoundWhetherTheStartComesWholeOrInBlocks) {
+    // Read block after block, the start grows; the answer is the same as for
+    // the whole start, at the same byte, whatever the blocks' size.
+    const QByteArray debut = QByteArray(3000, 'x') + QByteArray("12 3\r\n").repeated(kLignesDeDetection) + "z";
+    const auto tient_d_un_coup = [&](qsizetype n) { return DetectionLines().held_in(debut.first(n)); };
+    for (const qsizetype bloc : {1, 7, 4096}) {
+        SCOPED_TRACE(bloc);
+        DetectionLines detection;
+        for (qsizetype n = 0; n < debut.size(); n = std::min(n + bloc, debut.size())) {
+            ASSERT_EQ(detection.held_in(debut.first(n)), tient_d_un_coup(n)) << n;
+        }
+        EXPECT_TRUE(detection.held_in(debut));
+    }
+    EXPECT_FALSE(tient_d_un_coup(debut.size() - 2));
+    EXPECT_TRUE(tient_d_un_coup(debut.size() - 1));
+}
+
 namespace {
 
 struct Enregistrement {
