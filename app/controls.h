@@ -122,7 +122,7 @@ private:
     void linesChanged();
     void updateScrollBars();
     static constexpr qsizetype kLongLine = 4096;  // longer lines are painted in part
-    platform::PackedLines lines_;                  // its own
+    platform::PackedLines lines_;                 // its own
     const platform::PackedLines* shown_ = &lines_;  // its own or its owner's
     int widest_ = 0;  // widest line in pixels among those measured
 };

@@ -12,14 +12,6 @@
 #include <QTextCursor>
 #include <algorithm>
 
-ChoixDesClasses TForm1::choix_des_champs() const {
-    ChoixDesClasses choix;
-    choix.dX = platform::str_to_float(Edit8->text());
-    choix.x_max = platform::str_to_float(Edit6->text());
-    choix.par_centres = RadioGroup2_items->checkedId() != 0;
-    return choix;
-}
-
 void TForm1::affecte_classe() {
     Memo3->clear();
     const ChoixDesClasses bons = session_->class_choices();
@@ -29,7 +21,8 @@ void TForm1::affecte_classe() {
         // anything changes; one that can is taken even when X max then cannot.
         choix.dX = platform::str_to_float(Edit8->text());
         prend_largeur_classe(choix.dX, etat_->class_table);
-        choix = choix_des_champs();
+        choix.x_max = platform::str_to_float(Edit6->text());
+        choix.par_centres = RadioGroup2_items->checkedId() != 0;
         session_->set_class_choices(choix);
         session_->classify();
     } catch (const platform::Error& e) {

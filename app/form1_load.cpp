@@ -1,5 +1,6 @@
-// The end of a load (its readers told), and the window's status line, which the load, its passes and the tick write to: below them
-// all, it calls none of them.
+// The end of a load (its readers told), and the window's status line, which
+// the load, its passes and the tick write to: below them all, it calls none
+// of them.
 #include "app/accessibility.h"
 #include "app/tform1.h"
 #include "platform/translations.h"

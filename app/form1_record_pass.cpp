@@ -7,7 +7,8 @@
 #include "platform/numbers.h"
 #include "text/steps.h"
 
-void TForm1::montre_les_enregistrements(const ReloadChanges& changes, const std::optional<QString>& erreur_des_classes) {
+void TForm1::montre_les_enregistrements(const ReloadChanges& changes,
+                                        const std::optional<QString>& erreur_des_classes) {
     const platform::PackedLines& lignes = session_->lines();
     const PasseDesLignes& passe = session_->load().enregistrements;
     etat_->lignes_ignorees = passe.nb_lignes_ignorees;

@@ -29,7 +29,7 @@ public:
     QLineEdit* Edit_tranche = nullptr;  // the bin width in minutes; empty: chosen from the rate
     QLabel* Label_etat_taux = nullptr;  // a bin width that cannot be read
     QLabel* Label_taux = nullptr;       // the summary lines
-    DrawnPlot* Plot_taux = nullptr;  // the rate plot, drawn as the report draws it
+    DrawnPlot* Plot_taux = nullptr;     // the rate plot, drawn as the report draws it
     QLabel* Label_alarme = nullptr;  // red; hidden while the run is not said stopped
     // The run's gaps, one a line; "exclure" leaves the selected one's span out
     // of the run (its whole seconds, the records that bound it included).

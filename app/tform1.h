@@ -228,9 +228,6 @@ public:
 
     void SpeedButton_commentClick();
 
-    // The class choices of dX, X max and the choice of Tau's total, as
-    // numbers; raises the error of a field that cannot be read.
-    ChoixDesClasses choix_des_champs() const;
     // The class pass with the fields' choices, applied (the session takes
     // them and makes its classes again, then they are shown); a field or a
     // choice refused raises, the width taken, and the session keeps its

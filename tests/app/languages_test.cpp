@@ -150,8 +150,8 @@ void add_cut_captions(QWidget* window, QStringList& cut) {
         if (label) text = label->text();
         if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
         if (text.isEmpty() || !w->isVisible() || w->window() != window) continue;
-        int needed = qobject_cast<QAbstractButton*>(w) ? w->sizeHint().width()
-                                                       : w->fontMetrics().horizontalAdvance(text);
+        int needed =
+            qobject_cast<QAbstractButton*>(w) ? w->sizeHint().width() : w->fontMetrics().horizontalAdvance(text);
         int room = qobject_cast<QAbstractButton*>(w) ? w->width() : w->contentsRect().width();
         if (label && label->wordWrap()) {
             needed = label->heightForWidth(label->width());

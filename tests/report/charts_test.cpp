@@ -5,8 +5,8 @@
 
 #include <QFont>
 #include <cmath>
-#include <utility>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -81,10 +81,9 @@ TEST(RatePlot, StampedMarkersGiveThePictureOfMarkersDrawnOneByOne) {
         for (int y = 0; y < plain.height(); ++y) {
             for (int x = 0; x < plain.width(); ++x) {
                 const QRgb p = plain.pixel(x, y), s = stamped.pixel(x, y);
-                const int d = std::max({std::abs(qRed(p) - qRed(s)), std::abs(qGreen(p) - qGreen(s)),
-                                        std::abs(qBlue(p) - qBlue(s))});
+                const int d = std::max(
+                    {std::abs(qRed(p) - qRed(s)), std::abs(qGreen(p) - qGreen(s)), std::abs(qBlue(p) - qBlue(s))});
                 worst = std::max(worst, d);
-
             }
         }
         // A marker missing, moved by a pixel or of another colour differs by far

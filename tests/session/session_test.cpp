@@ -5,8 +5,8 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "session/session.h"
-#include "support/recorder.h"
 #include "support/qstring_print.h"
+#include "support/recorder.h"
 #include "support/timed_run.h"
 
 #include <QDateTime>
