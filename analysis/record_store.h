@@ -5,10 +5,12 @@
 #include "platform/memory.h"
 #include "platform/per_plot.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <span>
 #include <type_traits>
 
 constexpr std::int32_t NB_MAX_DONNEES = 50000;
@@ -24,6 +26,11 @@ struct RecordStore {
     std::int32_t serie_courante = 0;
     long double cumul_durees = 0;       // sum of the durations of the last pass
     long double duree_acquisition = 0;  // minutes: elapsed time of the last record
+
+    // The records' durations (series 1's y), in the file's order.
+    std::span<const double> durations() const {
+        return {serie_y[1].data() + 1, static_cast<std::size_t>(std::clamp(nb_points[1], 0, NB_MAX_DONNEES))};
+    }
 };
 
 // A zero store that costs no write and few page faults. A store made the

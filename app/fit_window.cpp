@@ -291,10 +291,7 @@ namespace {
 // t min and t max for a run of known unit: typed for it, else chosen in time
 // from the classes the last class pass showed.
 DurationChoices fenetre_du_run(const RunState& etat, double unite) {
-    const RecordStore& store = etat.record_store;
     const ClassTable& table = etat.class_table;
-    const std::span<const double> durees(store.serie_y[1].data() + 1,
-                                         static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
     GivenDurations donnees = etat.saisies_par_unite.of(unite);
     donnees.dX.reset();
     donnees.x_max.reset();
@@ -302,7 +299,7 @@ DurationChoices fenetre_du_run(const RunState& etat, double unite) {
         donnees.dX = static_cast<double>(table.largeur_classe);
         donnees.x_max = static_cast<double>(table.n_classe * table.largeur_classe);
     }
-    return duration_choices(unite, durations_seen(durees), donnees);
+    return duration_choices(unite, durations_seen(etat.record_store.durations()), donnees);
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ Work tick_unchanged(int events) {
 fit::Request fit_request_of_the_records() {
     fit::Request request;
     const RecordStore& store = g_form->etat().record_store;
-    request.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(store.nb_points[1])};
+    request.durations = store.durations();
     request.t_min = 10;
     request.t_max = 2000;
     request.classes = {10, 200, 0, {}};
@@ -683,8 +683,7 @@ int main(int argc, char** argv) {
     more("reload_repainted/50000", "reload_fit_window/50000", "fit window open: whole reload takes more by, 50000", 3);
     more("reload_new_events/50000", "reload_new_events_fit_window/50000",
          "fit window open, new events each reload: more by, 50000", 0);
-    more("reload_new_events/50000", "reload_new_events_tab_taux/50000",
-         "the same on the tab taux: more by, 50000", 0);
+    more("reload_new_events/50000", "reload_new_events_tab_taux/50000", "the same on the tab taux: more by, 50000", 0);
     // Sharing the run: the page made at each reload; then what requests
     // served meanwhile by the server's thread add (nothing but noise).
     more("reload_new_events_fit_window/50000", "reload_shared/50000", "run shared (page, json, plots): more by, 50000",

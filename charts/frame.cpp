@@ -265,7 +265,7 @@ bool stamps(const QPainter& p) {
            t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
 }
 
-// A marker drawn once at a quarter-pixel phase, on transparent device pixels,
+// A marker drawn once at an eighth-of-a-pixel phase, on transparent device pixels,
 // stamped then wherever a point has that phase. Kept for the thread's next plots.
 struct Stamp {
     QImage image;
@@ -298,7 +298,8 @@ const Stamp& stamp(const Marker& m, double px, int phase_x, int phase_y) {
     {
         QPainter q(&s.image);
         q.setRenderHint(QPainter::Antialiasing);
-        const QPointF centre(half + static_cast<double>(phase_x) / kPhases, half + static_cast<double>(phase_y) / kPhases);
+        const QPointF centre(half + static_cast<double>(phase_x) / kPhases,
+                             half + static_cast<double>(phase_y) / kPhases);
         draw_marker(q, centre, m, px);
     }
     return made.emplace(key, std::move(s)).first->second;

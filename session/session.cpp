@@ -5,8 +5,6 @@
 #include "platform/errors.h"
 #include "platform/report.h"
 
-#include <algorithm>
-
 RunSession::RunSession(QObject* parent) : RunSession(*new RunData, parent) { owned_.reset(data_); }
 
 RunSession::RunSession(RunData& data, QObject* parent) : QObject(parent), data_(&data) {
@@ -100,10 +98,8 @@ void RunSession::unit_choices(ReloadChanges& changes) {
     const double unit_ns = data_->unite.after_load(file(), data_->unite_ns);
     UnitFields::Pair wanted{};
     if (unit_known(unit_ns)) {
-        const RecordStore& store = data_->record_store;
-        const std::span<const double> durations(
-            store.serie_y[1].data() + 1, static_cast<std::size_t>(std::clamp(store.nb_points[1], 0, NB_MAX_DONNEES)));
-        const DurationChoices c = duration_choices(unit_ns, durations_seen(durations), data_->saisies_par_unite.of(unit_ns));
+        const DurationChoices c = duration_choices(unit_ns, durations_seen(data_->record_store.durations()),
+                                                   data_->saisies_par_unite.of(unit_ns));
         wanted = {c.dX, c.x_max};
     }
     const UnitFields::Pair held{static_cast<double>(class_choices_.dX), static_cast<double>(class_choices_.x_max)};

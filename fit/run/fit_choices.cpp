@@ -150,7 +150,7 @@ QStringList lit_runs_ajoutes(WriteFailures* echecs) {
 
 fit::Request fit_request(const RecordStore& store, const ClassTable& table, const FitChoices& c) {
     fit::Request q;
-    q.durations = {store.serie_y[1].data() + 1, static_cast<std::size_t>(std::max(0, store.nb_points[1]))};
+    q.durations = store.durations();
     q.t_min = c.t_min;
     q.t_max = c.t_max;
     q.model = c.model;
